@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+
+namespace vindelkast::cli {
+
+// One verb of vindelkast-cli. `run` gets the words after the verb; it returns the exit
+// code: 0 done, 1 not done (the message says why), 2 wrong usage.
+struct Verb {
+    std::string name;
+    std::string usage;    // "check CONTEST.sco"
+    std::string summary;  // one line, Swedish
+    int positionalCount;  // exact number of file arguments
+    std::vector<std::string> flags;  // options without a value
+    int (*run)(const Args& args);
+};
+
+// Each group of verbs lives in its own file.
+std::vector<Verb> filesVerbs();
+std::vector<Verb> movementVerbs();
+std::vector<Verb> outputVerbs();
+
+}  // namespace vindelkast::cli

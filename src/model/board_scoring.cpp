@@ -1,0 +1,162 @@
+#include "model/board_scoring.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "model/bridge_tables.h"
+
+namespace vindelkast {
+
+namespace {
+
+int& scoreOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsScore : r.ewScore; }
+float& pointsOf(BoardResult& r, Side side) {
+    return side == Side::NorthSouth ? r.nsPoints : r.ewPoints;
+}
+
+bool isBridgeScore(int score) { return score > kNoScore && score < kAdjustedBase; }
+
+// Percentage of one side in an adjusted code: tens digit for NS, units digit for EW.
+int adjustedShare(int code, Side side) {
+    const int magnitude = std::abs(code);
+    const int digit = side == Side::NorthSouth ? (magnitude / 10) % 10 : magnitude % 10;
+    return digit * 10;
+}
+
+int markValue(char mark) {
+    switch (mark) {
+    case '+':
+        return 60;
+    case '-':
+        return 40;
+    case '=':
+        return 50;
+    default:
+        return kNoScore;
+    }
+}
+
+std::string markText(int digit) {
+    switch (digit) {
+    case 6:
+        return "+";
+    case 5:
+        return "=";
+    case 4:
+        return "-";
+    default:
+        return "";
+    }
+}
+
+}  // namespace
+
+void scoreSide(Board& board, Side side) {
+    const int n = board.resultCount;
+    int bridgeCount = 0;
+    int adjustedCount = 0;
+    for (int i = 0; i < n; ++i) {
+        BoardResult& r = board.results[i];
+        pointsOf(r, side) = kNoPoints;
+        const int score = scoreOf(r, side);
+        if (isBridgeScore(score)) ++bridgeCount;
+        if (score >= kAdjustedBase) ++adjustedCount;
+    }
+    for (int i = 0; i < n; ++i) {
+        BoardResult& r = board.results[i];
+        const int score = scoreOf(r, side);
+        if (score < kAdjustedBase) continue;
+        const int percent = adjustedShare(score, side);
+        pointsOf(r, side) = static_cast<float>(roundHalfUp(percent * (2.0 * (n - 1)) * 0.1) * 0.1);
+    }
+    if (bridgeCount == 0) return;
+
+    // Hand out places from the top: a tied group shares the average of its places.
+    int running = 2 * (bridgeCount - 1);
+    while (running >= 0) {
+        bool found = false;
+        int highest = 0;
+        for (int i = 0; i < n; ++i) {
+            BoardResult& r = board.results[i];
+            const int score = scoreOf(r, side);
+            if (pointsOf(r, side) != kNoPoints || score >= kAdjustedBase) continue;
+            if (!found || score > highest) {
+                highest = score;
+                found = true;
+            }
+        }
+        if (!found) return;
+        int tied = 0;
+        for (int i = 0; i < n; ++i)
+            if (scoreOf(board.results[i], side) == highest) ++tied;
+        const float points = static_cast<float>(running - (tied - 1) + adjustedCount);
+        for (int i = 0; i < n; ++i)
+            if (scoreOf(board.results[i], side) == highest) pointsOf(board.results[i], side) = points;
+        running -= 2 * tied;
+    }
+}
+
+void scoreBoard(Board& board) {
+    scoreSide(board, Side::NorthSouth);
+    scoreSide(board, Side::EastWest);
+}
+
+int parseAdjustedScore(std::string_view typed) {
+    if (typed.size() < 2) return kNoScore;
+    std::string text(typed);
+    for (char& c : text)
+        if (c == 'M') c = '%';
+    if (text[0] != '%') return kNoScore;
+    const int ns = markValue(text[1]);
+    if (ns == kNoScore) return kNoScore;
+    int ew = ns;
+    if (text.size() > 2) {
+        char mark = text[2];
+        if (mark == '%') mark = text.size() > 3 ? text[3] : '\0';
+        ew = markValue(mark);
+        if (ew == kNoScore) return kNoScore;
+    }
+    return kAdjustedBase + ns + ew / 10;
+}
+
+std::string adjustedScoreText(int code) {
+    if (code < kAdjustedBase) return "";
+    return "%" + markText((code / 10) % 10) + markText(code % 10);
+}
+
+int expandTypedScore(int typed) {
+    int v = typed < kNoScore ? kNoScore : typed;
+    while (v >= -9998 && v != 0) {
+        if (v % 10 == 0 && std::abs(v) > 49 && std::abs(v) != 60) break;
+        if (v > 9999) break;
+        v *= 10;
+    }
+    return v;
+}
+
+int checkPlausibility(int s, int board) {
+    if (!isBridgeScore(s)) return 0;
+    const bool nsVul = nsVulnerable(board);
+    const bool ewVul = ewVulnerable(board);
+    if (s == -50 && nsVul) return 2;
+    if (s == 50 && ewVul) return 2;
+    const bool scorerVul = s > 0 ? nsVul : ewVul;
+    const int a = std::abs(s);
+    if (!scorerVul && a >= 600 && a <= 720 && a != 650) return 1;
+    if (scorerVul && a >= 400 && a <= 599 && a != 500) return 2;
+    if (!scorerVul && (a == 1370 || a == 1390 || a == 1430 || a == 1440 || a == 1460 || a == 1470))
+        return 2;
+    if (scorerVul && (a == 920 || a == 940 || a == 980 || a == 990 || a == 1010 || a == 1020))
+        return 2;
+    return 0;
+}
+
+std::string plausibilityMessage(int code) {
+    if (code == 1) return "Troligen fel resultat i ozon";
+    if (code == 2) return "Troligen fel resultat i zon";
+    return "";
+}
+
+int roundHalfUp(double x) { return static_cast<int>(std::floor(x + 0.5)); }
+
+}  // namespace vindelkast

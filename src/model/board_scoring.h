@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/contest.h"
+
+namespace vindelkast {
+
+enum class Side { NorthSouth, EastWest };
+
+// Matchpoints of one side of every result: 2 for each result beaten, 1 for each tie,
+// adjusted results get their percentage of the full top and tie with every bridge score.
+void scoreSide(Board& board, Side side);
+void scoreBoard(Board& board);
+
+// "%+-", "M+", "%=" ... → adjusted-score code, or -9999 when the text is not one.
+int parseAdjustedScore(std::string_view text);
+// The display form of an adjusted code ("%+-"); empty below 10000.
+std::string adjustedScoreText(int code);
+// Completes a score typed without its trailing zeros (42 → 420, 5 → 50).
+int expandTypedScore(int typed);
+// 0 when the score fits the board's vulnerability, else 1 ("ozon") or 2 ("zon").
+int checkPlausibility(int nsScore, int board);
+// The message that goes with a plausibility code; empty for 0.
+std::string plausibilityMessage(int code);
+// The largest integer not above x + 0.5.
+int roundHalfUp(double x);
+
+}  // namespace vindelkast

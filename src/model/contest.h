@@ -1,0 +1,121 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/member.h"
+
+namespace vindelkast {
+
+// Bridge numbers index the arrays directly: boards 1..71, pairs (players) 1..72.
+constexpr int kMaxBoard = 71;
+constexpr int kBoardSlots = 73;  // indexes 0..72; 0 and 72 are never real boards
+constexpr int kMaxPair = 72;
+constexpr int kParticipantSlots = 73;  // indexes 0..72; 0 stays empty
+constexpr int kMaxResults = 72;
+
+constexpr int kNoScore = -9999;       // nothing entered
+constexpr float kNoPoints = -9999.0f;  // a side without a score
+constexpr int kAdjustedBase = 10000;   // adjusted-score codes are 10000 + NS% + EW%/10
+
+// One card; code 0 marks an empty deal slot.
+struct Card {
+    int suit = 0;  // 0 spades, 1 hearts, 2 diamonds, 3 clubs
+    int rank = 0;  // 2..14
+    int code = 0;  // 1..52 = 13 * suit + 15 - rank
+    bool empty() const { return code == 0; }
+};
+
+enum Seat { North = 0, East = 1, South = 2, West = 3 };
+using Hand = std::array<Card, 13>;
+using Deal = std::array<Hand, 4>;  // North, East, South, West
+
+// One table's play of one board.
+struct BoardResult {
+    int round = 0;
+    int nsPair = 0;
+    int ewPair = 0;
+    int nsScore = kNoScore;
+    int ewScore = kNoScore;
+    float nsPoints = 0.0f;
+    float ewPoints = 0.0f;
+    int nsPlayer2 = 0;  // individual contest: South
+    int ewPlayer2 = 0;  // individual contest: West
+};
+
+struct Contest;
+
+struct Board {
+    int number = 0;
+    int resultCount = 0;
+    Deal deal{};
+    std::array<BoardResult, kMaxResults> results{};
+    Contest* contest = nullptr;
+
+    bool hasDeal() const { return !deal[North][0].empty(); }
+    bool dealComplete() const;
+    void clearDeal() { deal = Deal{}; }
+};
+
+struct Participant {
+    Member* first = nullptr;
+    Member* second = nullptr;
+};
+
+class MemberRegister;
+struct Movement;
+
+struct Contest {
+    std::array<bool, kBoardSlots> boardHasScores{};
+    bool isBarometer = false;
+    std::array<bool, kParticipantSlots> nameFrozen{};
+    bool isGronaHissen = false;
+    bool isIndividual = false;
+    bool setUpDone = false;
+    bool isTeamContest = false;
+    bool hasHandicap = false;
+    std::string arranger;
+    std::string contestName;
+    std::string contestDate;
+    std::string writerVersion;
+    std::string teamName1;
+    std::string teamName2;
+    int tableCount = 0;
+    int boardCount = 0;
+    int dealCount = 0;
+    int playingTableCount = 0;
+    int roundCount = 0;
+    int byePair = 0;
+    int boardsPerRound = 0;
+    int ghVariant = 2;
+    int maxPairNumber = 0;
+    int participantCount = 0;
+    std::array<Board, kBoardSlots> boards{};
+    std::shared_ptr<Movement> movement;
+    MemberRegister* memberRegister = nullptr;
+    std::array<Participant, kParticipantSlots> participants{};
+    Member* byeMember = nullptr;
+    std::uint8_t resultOrder = 1;
+
+    Contest();
+    // The boards point back at their contest, so a contest is never copied.
+    Contest(const Contest&) = delete;
+    Contest& operator=(const Contest&) = delete;
+
+    // Start state, attached to the register; the bye person stays the register's entry 0.
+    void reset(MemberRegister& reg);
+
+    // The member register's size, entry 0 (the bye person) included.
+    int memberCount() const;
+
+    // One more than the highest board with scores, or 1 when none has.
+    int nextBoardAfterScored() const;
+
+    // True when `board` is a real board number of this contest's arrays.
+    static bool validBoard(int board) { return board >= 1 && board <= kMaxBoard; }
+    static bool validPair(int pair) { return pair >= 1 && pair <= kMaxPair; }
+};
+
+}  // namespace vindelkast

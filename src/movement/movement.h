@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace vindelkast {
+
+// The rule or guide card from which empty result slots are laid down. The slots on the
+// boards are the movement; this only remembers how it was made.
+struct Movement {
+    int boardCount = 0;
+    int boardsPerRound = 0;
+    int roundCount = 0;
+    int cycleLength = 0;
+    int pairCount = 0;
+    int byePair = 0;
+    int ewStep = 1;
+    int nsStep = 0;
+    std::string orientationPattern;
+};
+
+}  // namespace vindelkast

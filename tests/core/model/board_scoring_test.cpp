@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/board_results.h"
+#include "model/board_scoring.h"
+#include "model/bridge_tables.h"
+#include "support/sample_contests.h"
+
+namespace vindelkast {
+namespace {
+
+using test::ContestFixture;
+
+// Lays one result per score on board `b` (pairs 1-2, 3-4, ...) and scores the board.
+Board& boardWithScores(Contest& c, int b, const std::vector<int>& scores) {
+    test::setUp(c, 24, 8, 2 * static_cast<int>(scores.size()));
+    Board& board = c.boards[b];
+    int t = 0;
+    for (int score : scores) {
+        EXPECT_EQ(addResult(board, 2 * t + 1, 2 * t + 2, 1, score, 0.0f, 0.0f, true), 0);
+        ++t;
+    }
+    scoreBoard(board);
+    return board;
+}
+
+float nsPointsOf(const Board& b, int nsPair) {
+    for (int i = 0; i < b.resultCount; ++i)
+        if (b.results[i].nsPair == nsPair) return b.results[i].nsPoints;
+    return -1;
+}
+float ewPointsOf(const Board& b, int nsPair) {
+    for (int i = 0; i < b.resultCount; ++i)
+        if (b.results[i].nsPair == nsPair) return b.results[i].ewPoints;
+    return -1;
+}
+
+TEST(BoardScoring, BridgeScoresEarnTwoPerBeatenAndOnePerTie) {
+    ContestFixture f;
+    Board& b = boardWithScores(f.c(), 1, {420, 420, 170, -50, -100});
+    const float ns[] = {7, 7, 4, 2, 0};
+    const float ew[] = {1, 1, 4, 6, 8};
+    for (int t = 0; t < 5; ++t) {
+        EXPECT_FLOAT_EQ(nsPointsOf(b, 2 * t + 1), ns[t]) << "table " << t;
+        EXPECT_FLOAT_EQ(ewPointsOf(b, 2 * t + 1), ew[t]) << "table " << t;
+        EXPECT_EQ(b.results[0].ewScore, -b.results[0].nsScore);
+    }
+}
+
+TEST(BoardScoring, AdjustedResultsTakeTheirShareAndTieWithEveryBridgeScore) {
+    ContestFixture f;
+    // One NS 60 / EW 40 among five bridge scores: top 10.
+    Board& b = boardWithScores(f.c(), 3, {10064, 420, 400, 400, -50, 100});
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 1), 6.0f);
+    EXPECT_FLOAT_EQ(ewPointsOf(b, 1), 4.0f);
+    EXPECT_EQ(b.results[0].ewScore, 10064) << "an adjusted code is copied to EW";
+    // Among the five (top 8) plus one for the adjusted result.
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 3), 9.0f);
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 5), 6.0f);
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 7), 6.0f);
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 11), 3.0f);
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 9), 1.0f);
+    EXPECT_FLOAT_EQ(ewPointsOf(b, 9), 9.0f);
+}
+
+TEST(BoardScoring, UnscoredResultsCountInTheTopOfAnAdjustedResultOnly) {
+    ContestFixture f;
+    // Seven results: one "%+" (both 60 %), one unscored, five bridge scores.
+    Board& b = boardWithScores(f.c(), 5, {10066, kNoScore, 100, 200, 300, 300, -100});
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 1), 7.2f) << "60 % of a top of 12";
+    EXPECT_FLOAT_EQ(ewPointsOf(b, 1), 7.2f);
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 3), kNoPoints);
+    EXPECT_FLOAT_EQ(ewPointsOf(b, 3), kNoPoints);
+    EXPECT_EQ(b.results[1].ewScore, kNoScore);
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 9), 8.0f) << "300 ties 300, beats three, +1 for the adjusted";
+    EXPECT_FLOAT_EQ(nsPointsOf(b, 13), 1.0f);
+    EXPECT_EQ(countScored(b), 6);
+}
+
+TEST(BoardScoring, SingleScoredResultGetsOnlyTheAdjustedTies) {
+    ContestFixture f;
+    Board& lone = boardWithScores(f.c(), 1, {420, kNoScore});
+    EXPECT_FLOAT_EQ(nsPointsOf(lone, 1), 0.0f);
+    EXPECT_FLOAT_EQ(ewPointsOf(lone, 1), 0.0f);
+    ContestFixture g;
+    Board& withAdjusted = boardWithScores(g.c(), 2, {420, 10055});
+    EXPECT_FLOAT_EQ(nsPointsOf(withAdjusted, 1), 1.0f);
+    EXPECT_FLOAT_EQ(nsPointsOf(withAdjusted, 3), 1.0f);
+}
+
+TEST(BoardScoring, TypedScoresAreCompletedAndNoScoreStaysNoScore) {
+    const std::pair<int, int> cases[] = {{1, 100},   {4, 400},   {5, 50},      {6, 600},  {7, 70},
+                                         {42, 420},  {50, 50},   {60, 600},    {62, 620}, {110, 110},
+                                         {-1, -100}, {-5, -50},  {0, 0},       {1234, 12340},
+                                         {-1234, -12340}, {-20000, kNoScore}, {99999, 99999}};
+    for (auto [typed, expected] : cases) EXPECT_EQ(expandTypedScore(typed), expected) << typed;
+
+    // -12340 is below -9998: no score on both sides, never a "negative adjusted code".
+    ContestFixture f;
+    Board& b = boardWithScores(f.c(), 1, {expandTypedScore(-1234), 420});
+    EXPECT_EQ(b.results[0].nsScore, kNoScore);
+    EXPECT_EQ(b.results[0].ewScore, kNoScore);
+    EXPECT_FLOAT_EQ(b.results[0].ewPoints, kNoPoints);
+    EXPECT_EQ(countScored(b), 1);
+    EXPECT_EQ(ewScoreFor(10000), -10000) << "exactly 10000 is negated like a bridge score";
+}
+
+TEST(BoardScoring, AdjustedScoresAreReadAndShown) {
+    const std::pair<const char*, int> cases[] = {
+        {"%+-", 10064}, {"M+-", 10064}, {"%=", 10055}, {"%+", 10066}, {"%-", 10044},
+        {"%+%-", 10064}, {"M+M-", 10064}, {"%-+", 10046}, {"m+", kNoScore}, {"%", kNoScore},
+        {"%+x", kNoScore}, {"%x", kNoScore}, {"+-", kNoScore}, {"", kNoScore}, {"%+%", kNoScore}};
+    for (auto [text, code] : cases) EXPECT_EQ(parseAdjustedScore(text), code) << text;
+    EXPECT_EQ(adjustedScoreText(10064), "%+-");
+    EXPECT_EQ(adjustedScoreText(10055), "%==");
+    EXPECT_EQ(adjustedScoreText(10046), "%-+");
+    EXPECT_EQ(adjustedScoreText(9999), "");
+    EXPECT_EQ(adjustedScoreText(10073), "%");
+}
+
+TEST(BoardScoring, PlausibilityFollowsTheBoardsVulnerability) {
+    // Board 1: nobody vulnerable; 2: NS; 3: EW; 4: all.
+    struct Case { int score, board, code; };
+    const Case cases[] = {
+        {650, 1, 0},  {620, 1, 1},   {-620, 1, 1}, {600, 1, 1}, {720, 1, 1},  {500, 2, 0},
+        {420, 2, 2},  {-420, 3, 2},  {-420, 2, 0}, {-50, 2, 2}, {-50, 4, 2},  {-50, 3, 0},
+        {50, 3, 2},   {50, 2, 0},    {1430, 1, 2}, {1440, 3, 2}, {-1470, 2, 2}, {1430, 2, 0},
+        {920, 2, 2},  {-1020, 3, 2}, {920, 1, 0},  {10064, 2, 0}, {kNoScore, 4, 0}, {0, 1, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(checkPlausibility(c.score, c.board), c.code) << c.score << " on board " << c.board;
+    EXPECT_EQ(plausibilityMessage(1), "Troligen fel resultat i ozon");
+    EXPECT_EQ(plausibilityMessage(2), "Troligen fel resultat i zon");
+}
+
+TEST(BoardScoring, RoundHalfUpRoundsHalvesUp) {
+    EXPECT_EQ(roundHalfUp(2.5), 3);
+    EXPECT_EQ(roundHalfUp(-2.5), -2);
+    EXPECT_EQ(roundHalfUp(2.49), 2);
+    EXPECT_EQ(roundHalfUp(-0.6), -1);
+}
+
+}  // namespace
+}  // namespace vindelkast

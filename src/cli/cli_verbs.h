@@ -11,9 +11,9 @@ namespace vindelkast::cli {
 // code: 0 done, 1 not done (the message says why), 2 wrong usage.
 struct Verb {
     std::string name;
-    std::string usage;    // "check CONTEST.sco"
-    std::string summary;  // one line, Swedish
-    int positionalCount;  // exact number of file arguments
+    std::string usage;               // "check CONTEST.sco"
+    std::string summary;             // one line, Swedish
+    int positionalCount;             // exact number of file arguments
     std::vector<std::string> flags;  // options without a value
     int (*run)(const Args& args);
 };

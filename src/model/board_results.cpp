@@ -36,8 +36,8 @@ void setScore(BoardResult& result, int nsScore) {
     result.ewScore = ewScoreFor(result.nsScore);
 }
 
-int addResult(Board& board, int nsPair, int ewPair, int round, int nsScore, float nsPoints,
-              float ewPoints, bool refuseIfPresent) {
+int addResult(Board& board, int nsPair, int ewPair, int round, int nsScore, float nsPoints, float ewPoints,
+              bool refuseIfPresent) {
     if (refuseIfPresent) {
         if (nsPair == ewPair) return nsPair;
         if (const int present = firstPresent(board, {nsPair, ewPair})) return present;
@@ -73,8 +73,7 @@ void copyResultTo(Board& board, const BoardResult& result) {
 
 const BoardResult* findResult(const Board& board, int nsPair, int ewPair) {
     for (int i = 0; i < board.resultCount; ++i)
-        if (board.results[i].nsPair == nsPair && board.results[i].ewPair == ewPair)
-            return &board.results[i];
+        if (board.results[i].nsPair == nsPair && board.results[i].ewPair == ewPair) return &board.results[i];
     return nullptr;
 }
 

@@ -14,8 +14,8 @@ void setScore(BoardResult& result, int nsScore);
 // Appends a result and sorts the board into the contest's result order. With
 // `refuseIfPresent`, a pair set against itself or already on the board is refused:
 // the answer is that pair's number (0 when the result was added).
-int addResult(Board& board, int nsPair, int ewPair, int round, int nsScore, float nsPoints,
-              float ewPoints, bool refuseIfPresent);
+int addResult(Board& board, int nsPair, int ewPair, int round, int nsScore, float nsPoints, float ewPoints,
+              bool refuseIfPresent);
 
 // Appends an unscored copy of another board's result unless one of its pairs
 // (players) already sits on this board. The board is not re-sorted.

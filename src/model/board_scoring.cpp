@@ -10,9 +10,7 @@ namespace vindelkast {
 namespace {
 
 int& scoreOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsScore : r.ewScore; }
-float& pointsOf(BoardResult& r, Side side) {
-    return side == Side::NorthSouth ? r.nsPoints : r.ewPoints;
-}
+float& pointsOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsPoints : r.ewPoints; }
 
 bool isBridgeScore(int score) { return score > kNoScore && score < kAdjustedBase; }
 
@@ -144,10 +142,8 @@ int checkPlausibility(int s, int board) {
     const int a = std::abs(s);
     if (!scorerVul && a >= 600 && a <= 720 && a != 650) return 1;
     if (scorerVul && a >= 400 && a <= 599 && a != 500) return 2;
-    if (!scorerVul && (a == 1370 || a == 1390 || a == 1430 || a == 1440 || a == 1460 || a == 1470))
-        return 2;
-    if (scorerVul && (a == 920 || a == 940 || a == 980 || a == 990 || a == 1010 || a == 1020))
-        return 2;
+    if (!scorerVul && (a == 1370 || a == 1390 || a == 1430 || a == 1440 || a == 1460 || a == 1470)) return 2;
+    if (scorerVul && (a == 920 || a == 940 || a == 980 || a == 990 || a == 1010 || a == 1020)) return 2;
     return 0;
 }
 

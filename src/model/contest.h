@@ -16,7 +16,7 @@ constexpr int kMaxPair = 72;
 constexpr int kParticipantSlots = 73;  // indexes 0..72; 0 stays empty
 constexpr int kMaxResults = 72;
 
-constexpr int kNoScore = -9999;       // nothing entered
+constexpr int kNoScore = -9999;        // nothing entered
 constexpr float kNoPoints = -9999.0f;  // a side without a score
 constexpr int kAdjustedBase = 10000;   // adjusted-score codes are 10000 + NS% + EW%/10
 

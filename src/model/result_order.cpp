@@ -57,7 +57,8 @@ void sortResults(Board& board) {
 int setResultOrder(Contest& contest, int order) {
     const int previous = contest.resultOrder;
     int next = order;
-    if (order == 0) next = previous == TableOrder ? PairOrder : previous == ScoreOrder ? TableOrder : ScoreOrder;
+    if (order == 0)
+        next = previous == TableOrder ? PairOrder : previous == ScoreOrder ? TableOrder : ScoreOrder;
     contest.resultOrder = static_cast<std::uint8_t>(next);
     const int last = std::min(contest.boardCount, kMaxBoard);
     for (int b = 1; b <= last; ++b) sortResults(contest.boards[b]);

@@ -73,8 +73,7 @@ float cutToTenth(double total) {
     return static_cast<float>(cut * 0.1);
 }
 
-Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool compensate,
-                     bool handicap) {
+Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool compensate, bool handicap) {
     Totals t;
     t.n = clampedPairCount(contest);
     std::array<int, kParticipantSlots> missed{};

@@ -13,8 +13,7 @@ struct Totals {
     int n = 0;  // highest pair number; places 1..n
 };
 
-Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool compensate,
-                     bool handicap);
+Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool compensate, bool handicap);
 Totals contestTotals(const Contest& contest);
 Totals roundTotals(const Contest& contest, int round);
 Totals totalsAfterRound(const Contest& contest, int round);

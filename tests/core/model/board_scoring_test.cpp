@@ -90,10 +90,10 @@ TEST(BoardScoring, SingleScoredResultGetsOnlyTheAdjustedTies) {
 }
 
 TEST(BoardScoring, TypedScoresAreCompletedAndNoScoreStaysNoScore) {
-    const std::pair<int, int> cases[] = {{1, 100},   {4, 400},   {5, 50},      {6, 600},  {7, 70},
-                                         {42, 420},  {50, 50},   {60, 600},    {62, 620}, {110, 110},
-                                         {-1, -100}, {-5, -50},  {0, 0},       {1234, 12340},
-                                         {-1234, -12340}, {-20000, kNoScore}, {99999, 99999}};
+    const std::pair<int, int> cases[] = {
+        {1, 100}, {4, 400},      {5, 50},         {6, 600},           {7, 70},       {42, 420},
+        {50, 50}, {60, 600},     {62, 620},       {110, 110},         {-1, -100},    {-5, -50},
+        {0, 0},   {1234, 12340}, {-1234, -12340}, {-20000, kNoScore}, {99999, 99999}};
     for (auto [typed, expected] : cases) EXPECT_EQ(expandTypedScore(typed), expected) << typed;
 
     // -12340 is below -9998: no score on both sides, never a "negative adjusted code".
@@ -108,9 +108,9 @@ TEST(BoardScoring, TypedScoresAreCompletedAndNoScoreStaysNoScore) {
 
 TEST(BoardScoring, AdjustedScoresAreReadAndShown) {
     const std::pair<const char*, int> cases[] = {
-        {"%+-", 10064}, {"M+-", 10064}, {"%=", 10055}, {"%+", 10066}, {"%-", 10044},
-        {"%+%-", 10064}, {"M+M-", 10064}, {"%-+", 10046}, {"m+", kNoScore}, {"%", kNoScore},
-        {"%+x", kNoScore}, {"%x", kNoScore}, {"+-", kNoScore}, {"", kNoScore}, {"%+%", kNoScore}};
+        {"%+-", 10064},    {"M+-", 10064},   {"%=", 10055},    {"%+", 10066},    {"%-", 10044},
+        {"%+%-", 10064},   {"M+M-", 10064},  {"%-+", 10046},   {"m+", kNoScore}, {"%", kNoScore},
+        {"%+x", kNoScore}, {"%x", kNoScore}, {"+-", kNoScore}, {"", kNoScore},   {"%+%", kNoScore}};
     for (auto [text, code] : cases) EXPECT_EQ(parseAdjustedScore(text), code) << text;
     EXPECT_EQ(adjustedScoreText(10064), "%+-");
     EXPECT_EQ(adjustedScoreText(10055), "%==");
@@ -121,12 +121,14 @@ TEST(BoardScoring, AdjustedScoresAreReadAndShown) {
 
 TEST(BoardScoring, PlausibilityFollowsTheBoardsVulnerability) {
     // Board 1: nobody vulnerable; 2: NS; 3: EW; 4: all.
-    struct Case { int score, board, code; };
-    const Case cases[] = {
-        {650, 1, 0},  {620, 1, 1},   {-620, 1, 1}, {600, 1, 1}, {720, 1, 1},  {500, 2, 0},
-        {420, 2, 2},  {-420, 3, 2},  {-420, 2, 0}, {-50, 2, 2}, {-50, 4, 2},  {-50, 3, 0},
-        {50, 3, 2},   {50, 2, 0},    {1430, 1, 2}, {1440, 3, 2}, {-1470, 2, 2}, {1430, 2, 0},
-        {920, 2, 2},  {-1020, 3, 2}, {920, 1, 0},  {10064, 2, 0}, {kNoScore, 4, 0}, {0, 1, 0}};
+    struct Case {
+        int score, board, code;
+    };
+    const Case cases[] = {{650, 1, 0},  {620, 1, 1},   {-620, 1, 1},     {600, 1, 1},  {720, 1, 1},
+                          {500, 2, 0},  {420, 2, 2},   {-420, 3, 2},     {-420, 2, 0}, {-50, 2, 2},
+                          {-50, 4, 2},  {-50, 3, 0},   {50, 3, 2},       {50, 2, 0},   {1430, 1, 2},
+                          {1440, 3, 2}, {-1470, 2, 2}, {1430, 2, 0},     {920, 2, 2},  {-1020, 3, 2},
+                          {920, 1, 0},  {10064, 2, 0}, {kNoScore, 4, 0}, {0, 1, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(checkPlausibility(c.score, c.board), c.code) << c.score << " on board " << c.board;
     EXPECT_EQ(plausibilityMessage(1), "Troligen fel resultat i ozon");

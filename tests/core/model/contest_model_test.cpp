@@ -26,8 +26,8 @@ TEST(ContestModel, BoardNumbersGiveDealerVulnerabilityAndCards) {
         EXPECT_EQ(vulnerability(b + 16), vulnerability(b));
         EXPECT_EQ(dealerName(b + 16), dealerName(b));
     }
-    const char* cycle[] = {"Ingen", "NS", "ÖV", "Alla", "NS", "ÖV", "Alla", "Ingen",
-                           "ÖV", "Alla", "Ingen", "NS", "Alla", "Ingen", "NS", "ÖV"};
+    const char* cycle[] = {"Ingen", "NS",   "ÖV",    "Alla", "NS",   "ÖV",    "Alla", "Ingen",
+                           "ÖV",    "Alla", "Ingen", "NS",   "Alla", "Ingen", "NS",   "ÖV"};
     for (int b = 1; b <= 16; ++b) EXPECT_EQ(vulnerabilityName(b), w(cycle[b - 1])) << b;
 
     const Card aceSpades = cardFromCode(1);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class QTextDocument;
+
+namespace vindelkast {
+
+// Everything the window asks of the person at the screen, and the printer and the desktop.
+// The program passes Qt's dialogs; the window tests pass a scripted stand-in, so no test
+// ever waits on a modal dialog. Filters are given as "Beskrivning|*.A;*.B".
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A plain message.
+    virtual void message(const QString& text) = 0;
+    // A message box with a title and an OK button.
+    virtual void messageBox(const QString& title, const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(const QString& text) = 0;
+    // An input box: a cancel gives the default back.
+    virtual QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) = 0;
+    // An input query: nothing on cancel.
+    virtual std::optional<QString> inputQuery(const QString& title, const QString& prompt,
+                                              const QString& defaultText) = 0;
+    // File dialogs; an empty name when cancelled. They never change the working folder.
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter, bool askBeforeOverwrite) = 0;
+
+    // Whether a printer is installed at all.
+    virtual bool printerAvailable() = 0;
+    // Prints the document on the default printer as one job; "" or the message why not.
+    virtual QString print(const QString& jobTitle, const QTextDocument& document) = 0;
+    // Asks the desktop to open a document with its associated program.
+    virtual bool openWithAssociatedProgram(const QString& path) = 0;
+};
+
+}  // namespace vindelkast

@@ -1,0 +1,63 @@
+#include "app/pane_printer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <memory>
+
+#include "app/dialogs.h"
+
+namespace vindelkast {
+
+QString writePdf(const QTextDocument& document, const QString& jobTitle, const QString& fileName) {
+    // Written beside the target and renamed over it, so an old PDF survives a failed write.
+    const QString temporary = fileName + ".tmp";
+    {
+        QPdfWriter writer(temporary);
+        writer.setTitle(jobTitle);
+        writer.setCreator("Vindelkast");
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        std::unique_ptr<QTextDocument> copy(document.clone());
+        copy->print(&writer);
+    }
+    if (!QFileInfo(temporary).exists() || QFileInfo(temporary).size() == 0) {
+        QFile::remove(temporary);
+        return "Kunde inte skriva filen " + fileName;
+    }
+    QFile::remove(fileName);
+    if (!QFile::rename(temporary, fileName)) {
+        QFile::remove(temporary);
+        return "Kunde inte skriva filen " + fileName;
+    }
+    return {};
+}
+
+void PanePrinter::print(const QTextDocument& document, const QString& jobTitle, int copies) {
+    if (!m_dialogs.printerAvailable()) {
+        saveAsPdf(document, jobTitle);
+        return;
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        const QString problem = m_dialogs.print(jobTitle, document);
+        if (!problem.isEmpty()) {
+            m_dialogs.message(problem);
+            return;
+        }
+    }
+}
+
+void PanePrinter::saveAsPdf(const QTextDocument& document, const QString& jobTitle) {
+    if (!m_dialogs.confirm("Ingen skrivare \u00e4r installerad. Vill du spara utskriften \"" + jobTitle +
+                           "\" som PDF-fil i st\u00e4llet?"))
+        return;
+    QString name = m_dialogs.saveFileName("PDF-filer |*.pdf", true);
+    if (name.isEmpty()) return;
+    if (!name.endsWith(".pdf", Qt::CaseInsensitive)) name += ".pdf";
+    const QString problem = writePdf(document, jobTitle, name);
+    m_dialogs.message(problem.isEmpty() ? "Utskriften sparades som " + name : problem);
+}
+
+}  // namespace vindelkast

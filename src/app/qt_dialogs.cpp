@@ -1,0 +1,81 @@
+#include "app/qt_dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace vindelkast {
+
+QString qtFileFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf('|');
+    if (bar < 0) return filter;
+    const QString description = filter.left(bar).trimmed();
+    QStringList patterns;
+    for (const QString& pattern : filter.mid(bar + 1).split(';', Qt::SkipEmptyParts)) {
+        for (const QString& spelling : {pattern.toLower(), pattern.toUpper(), pattern}) {
+            if (!patterns.contains(spelling)) patterns << spelling;
+        }
+    }
+    return description + " (" + patterns.join(' ') + ")";
+}
+
+void QtDialogs::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, "Vindelkast", text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+void QtDialogs::messageBox(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtDialogs::confirm(const QString& text) {
+    QMessageBox box(QMessageBox::Question, "Vindelkast", text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setButtonText(QMessageBox::Yes, "Ja");
+    box.setButtonText(QMessageBox::No, "Nej");
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {
+    return inputQuery(title, prompt, defaultText).value_or(defaultText);
+}
+
+std::optional<QString> QtDialogs::inputQuery(const QString& title, const QString& prompt,
+                                             const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+QString QtDialogs::openFileName(const QString& filter) {
+    return QFileDialog::getOpenFileName(m_parent, "\u00d6ppna", QString(), qtFileFilter(filter));
+}
+
+QString QtDialogs::saveFileName(const QString& filter, bool askBeforeOverwrite) {
+    const QFileDialog::Options options =
+        askBeforeOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    return QFileDialog::getSaveFileName(m_parent, "Spara", QString(), qtFileFilter(filter), nullptr, options);
+}
+
+bool QtDialogs::printerAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+QString QtDialogs::print(const QString& jobTitle, const QTextDocument& document) {
+    QPrinter printer(QPrinterInfo::defaultPrinter());
+    printer.setDocName(jobTitle);
+    if (!printer.isValid()) return "Utskriften kunde inte starta: ingen skrivare att skriva till.";
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) return "Utskriften \"" + jobTitle + "\" misslyckades.";
+    return {};
+}
+
+bool QtDialogs::openWithAssociatedProgram(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace vindelkast

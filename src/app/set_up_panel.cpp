@@ -1,0 +1,165 @@
+#include "app/set_up_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/dialogs.h"
+#include "app/qt_text.h"
+#include "app/text_guard.h"
+#include "files/text_fields.h"
+
+namespace vindelkast {
+
+namespace {
+
+const QString kInvalidStyle = "QLineEdit { background-color: rgb(255, 51, 51); }";
+const QString kValidStyle = "QLineEdit { background-color: white; }";
+
+// The clubs the arranger list offers; the first is the default, the last lets the director
+// type any other.
+const QStringList kArrangers = {"Vindelkastens BK", "BK Forsen", "Bridgeklubben \u00c4lven", "BK Norrsken",
+                                "Annan arrang\u00f6r"};
+
+bool isInvalidNumber(const QString& text) {
+    if (text.isEmpty()) return false;
+    const auto value = parseInt(text.trimmed().toStdString());
+    return !value || *value == -1;
+}
+
+}  // namespace
+
+SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs) : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
+    setObjectName("GrpBrickor");
+    setGeometry(33, 8, 345, 529);
+    setAutoFillBackground(true);
+    setStyleSheet("QGroupBox#GrpBrickor { background-color: yellow; }");
+
+    EdGivar = addEdit("EdGivar", "LblGivar", "Givar", 40);
+    EdRonder = addEdit("EdRonder", "LblRonder", "Ronder", 76);
+    EdNrPar = addEdit("EdNrPar", "LblNrPar", "Max parnr", 112);
+    EdFripar = addEdit("EdFripar", "LblFripar", "Nr fripar", 148);
+
+    ChkIndividuellt = addCheck("ChkIndividuellt", "Individuellt", 16, 190);
+    CBHandicap = addCheck("CBHandicap", "Handicap", 180, 190);
+    ChkBarometer = addCheck("ChkBarometer", "Barometer", 16, 218);
+    ChkGrHiss = addCheck("ChkGrHiss", "Gr\u00f6na Hissen", 180, 218);
+
+    LbGrHiss = new QLabel("M\u00f6ten i Gr Hissen", this);
+    LbGrHiss->setObjectName("LbGrHiss");
+    LbGrHiss->setGeometry(16, 246, 200, 22);
+    rbGHmax1 = new QRadioButton("Max 1", this);
+    rbGHmax2 = new QRadioButton("Max 2", this);
+    rbGHmany = new QRadioButton("m\u00e5nga", this);
+    int left = 16;
+    for (QRadioButton* radio : {rbGHmax1, rbGHmax2, rbGHmany}) {
+        radio->setGeometry(left, 270, 100, 22);
+        left += 105;
+    }
+    rbGHmax1->setObjectName("rbGHmax1");
+    rbGHmax2->setObjectName("rbGHmax2");
+    rbGHmany->setObjectName("rbGHmany");
+    rbGHmax2->setChecked(true);
+    showGronaHissenChoices(false);
+
+    BtnGuide = new QPushButton("V\u00e4lj guidekort", this);
+    BtnGuide->setObjectName("BtnGuide");
+    BtnGuide->setGeometry(16, 302, 150, 30);
+    cBoxGuide = addCheck("cBoxGuide", "utan guidekort", 180, 306);
+    BtnNamn = new QPushButton("Mata in namn", this);
+    BtnNamn->setObjectName("BtnNamn");
+    BtnNamn->setGeometry(16, 340, 150, 30);
+    BtnKlar = new QPushButton("Klar", this);
+    BtnKlar->setObjectName("BtnKlar");
+    BtnKlar->setGeometry(180, 340, 150, 30);
+
+    EdContName = addEdit("EdContName", "Label5", "T\u00e4vl-namn", 386);
+    EdContName->setText("Part\u00e4vling");
+    EdDate = addEdit("EdDate", "Label6", "Datum", 422);
+    cbTeamContest = addCheck("cbTeamContest", "Lagt\u00e4vling", 16, 456);
+
+    auto* arrangerLabel = new QLabel("Arrang\u00f6r", this);
+    arrangerLabel->setObjectName("Label7");
+    arrangerLabel->setGeometry(16, 488, 110, 26);
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName("ComboBox2");
+    ComboBox2->setEditable(true);
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox2->addItems(kArrangers);
+    ComboBox2->setGeometry(130, 486, 200, 28);
+    ComboBox2->lineEdit()->installEventFilter(this);
+    refuseUnrepresentableText(ComboBox2->lineEdit(), m_dialogs);
+
+    for (QLineEdit* field : {EdContName, EdDate}) refuseUnrepresentableText(field, m_dialogs);
+    connect(cBoxGuide, &QCheckBox::clicked, this, &SetUpPanel::enableGuideButton);
+}
+
+QLineEdit* SetUpPanel::addEdit(const char* name, const char* labelName, const QString& label, int top) {
+    auto* caption = new QLabel(label, this);
+    caption->setObjectName(labelName);
+    caption->setGeometry(16, top + 2, 110, 26);
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setGeometry(130, top, 200, 28);
+    field->installEventFilter(this);
+    return field;
+}
+
+QCheckBox* SetUpPanel::addCheck(const char* name, const QString& caption, int left, int top) {
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(name);
+    box->setGeometry(left, top, 160, 24);
+    return box;
+}
+
+int SetUpPanel::number(const QLineEdit* field) { return intOrZero(field->text().trimmed().toStdString()); }
+
+std::string SetUpPanel::text(const QLineEdit* field) { return fromQtLossy(field->text()); }
+
+std::string SetUpPanel::arrangerText() const { return fromQtLossy(ComboBox2->currentText()); }
+
+void SetUpPanel::setNumber(QLineEdit* field, int value) {
+    field->setText(QString::number(value));
+    checkNumberField(field);
+}
+
+void SetUpPanel::enableGuideButton() { BtnGuide->setEnabled(!cBoxGuide->isChecked()); }
+
+void SetUpPanel::showGronaHissenChoices(bool shown) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{LbGrHiss, rbGHmax1, rbGHmax2, rbGHmany})
+        widget->setVisible(shown);
+}
+
+void SetUpPanel::checkNumberField(QLineEdit* field) {
+    if (field != EdGivar && field != EdRonder && field != EdNrPar && field != EdFripar) return;
+    if (isInvalidNumber(field->text())) {
+        field->setStyleSheet(kInvalidStyle);
+        m_dialogs.message("Inte ett giltigt tal!");
+    } else {
+        field->setStyleSheet(kValidStyle);
+    }
+}
+
+bool SetUpPanel::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field) return QGroupBox::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter passes on to the next control, as Tab does.
+            focusNextChild();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        checkNumberField(field);
+        if (field == EdContName || field == EdDate) emit contestTextsLeft();
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace vindelkast

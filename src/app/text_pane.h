@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+#include <QTextEdit>
+
+#include "output/view_line.h"
+
+namespace vindelkast {
+
+// A read-only pane that shows the lines of a view, each in its colour, in a fixed-pitch font.
+class TextPane : public QTextEdit {
+    Q_OBJECT
+public:
+    TextPane(QWidget* parent, const char* name);
+
+    void showLines(const std::vector<ViewLine>& lines);
+    void clearLines();
+    void addLine(const ViewLine& line);
+    // The pane's text as plain lines, for tests and the print record.
+    QString plainLines() const { return toPlainText(); }
+    int lineCount() const { return m_lineCount; }
+
+private:
+    int m_lineCount = 0;
+};
+
+QColor viewColour(Colour colour);
+
+}  // namespace vindelkast

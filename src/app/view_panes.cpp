@@ -1,0 +1,195 @@
+#include "app/view_panes.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QWidget>
+
+#include "app/fonts.h"
+#include "app/qt_text.h"
+#include "app/text_pane.h"
+#include "model/contest.h"
+#include "output/progress_view.h"
+#include "output/round_view.h"
+#include "output/score_tables_view.h"
+#include "output/standings_view.h"
+
+namespace vindelkast {
+
+namespace {
+
+QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, &parent);
+    label->setObjectName(name);
+    label->hide();
+    return label;
+}
+
+void setLabelColour(QLabel* label, Colour colour) {
+    const QColor c = viewColour(colour);
+    label->setStyleSheet(QString("QLabel { color: black; background-color: %1; }").arg(c.name()));
+}
+
+}  // namespace
+
+ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
+    UtTotal = new TextPane(&parent, "UtTotal");
+    UtTotal->setFont(paneFont(16, true));
+    UtTotal->setGeometry(384, 48, 625, 665);
+    UtTotal->setStyleSheet("QTextEdit#UtTotal { background-color: rgb(255, 255, 128); }");
+    UtTotal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    UtRond = new TextPane(&parent, "UtRond");
+    UtRond->setFont(paneFont(16, true));
+    UtRond->setGeometry(520, 272, 480, 450);
+
+    scoreTables = new TextPane(&parent, "ScoreTables");
+    QFont courier = paneFont(QFont().pixelSize() > 0 ? QFont().pixelSize() : 13, false);
+    scoreTables->setFont(courier);
+
+    LblTotal = makeLabel(parent, "LblTotal", "St\u00e4llning totalt");
+    LblTotal->setFont(windowFont(24, true));
+    LblTotal->move(392, 10);
+    LblRond = makeLabel(parent, "LblRond", "Resultat rond ");
+    LblRond->setFont(windowFont(24, true));
+    LblRond->move(600, 240);
+
+    progressCaption = makeLabel(parent, "ProgressCaption", "Beh. givar: (F8)");
+    QFont small = windowFont(13, false);
+    progressCaption->setFont(small);
+    progressCaption->setStyleSheet("QLabel { color: white; }");
+    for (int i = 1; i <= 72; ++i) {
+        QLabel* cell = makeLabel(parent, "", QString::asprintf("%3d", i));
+        cell->setObjectName(QString("ProgressCell%1").arg(i));
+        cell->setFont(small);
+        cell->setFixedSize(19, 19);
+        cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setLabelColour(cell, Colour::White);
+        progressCells[i] = cell;
+    }
+    debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
+    placeForWindow(parent.width(), parent.height());
+}
+
+void ViewPanes::placeForWindow(int width, int height) {
+    const int top = std::max(0, height - 180);
+    progressCaption->move(20, top);
+    progressCaption->adjustSize();
+    for (int i = 1; i <= 72; ++i)
+        progressCells[i]->move(20 + ((i - 1) % 12) * 20, top + 20 + ((i - 1) / 12) * 20);
+    debugMarker->move(width / 3, debugMarker->y());
+}
+
+void ViewPanes::showStandings(const Contest& contest) {
+    if (UtTotal->isVisible()) {
+        UtTotal->hide();
+        LblTotal->hide();
+        return;
+    }
+    UtTotal->clearLines();
+    UtTotal->show();
+    UtRond->hide();
+    LblRond->hide();
+    LblTotal->setText(toQt(standingsCaption(contest)));
+    LblTotal->adjustSize();
+    LblTotal->show();
+    UtTotal->showLines(standingsLines(contest));
+}
+
+void ViewPanes::refreshStandings(const Contest& contest) {
+    if (!UtTotal->isVisible()) return;
+    showStandings(contest);
+    showStandings(contest);
+}
+
+void ViewPanes::showRoundResult(const Contest& contest, int round) {
+    UtTotal->hide();
+    LblTotal->hide();
+    if (UtRond->isVisible()) {
+        UtRond->hide();
+        LblRond->hide();
+        return;
+    }
+    if (round == 0) return;
+    UtRond->setGeometry(520, 272, 480, 450);
+    UtRond->show();
+    UtRond->clearLines();
+    LblRond->setText(toQt(roundCaption(round)));
+    LblRond->adjustSize();
+    LblRond->show();
+    UtRond->showLines(roundResultLines(contest, round));
+}
+
+bool ViewPanes::toggleScoreTables(const QRect& entryPanel) {
+    scoreTables->move(entryPanel.right() + 1 + 10, entryPanel.top());
+    scoreTables->resize(280, std::max(scoreTables->height(), 100));
+    // The tables are only looked at; the focus stays in the entry panel.
+    scoreTables->setEnabled(false);
+    scoreTables->setVisible(!scoreTables->isVisible());
+    return scoreTables->isVisible();
+}
+
+void ViewPanes::showScoreTables(const Contest& contest, int board, bool roundWise, const QRect& entryPanel) {
+    const auto lines = scoreTableLines(contest, board, roundWise);
+    if (!lines) return;
+    scoreTables->showLines(*lines);
+    const int lineHeight = QFontMetrics(scoreTables->font()).height() + 1;
+    const int frame = 2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
+    scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280,
+                             static_cast<int>(lines->size()) * lineHeight + frame);
+}
+
+bool ViewPanes::progressShown() const { return progressCaption->isVisible(); }
+
+void ViewPanes::hideProgress() {
+    progressCaption->hide();
+    for (int i = 1; i <= 72; ++i) progressCells[i]->hide();
+}
+
+void ViewPanes::toggleProgress(const Contest& contest, const std::vector<int>& typedNumbers) {
+    if (progressShown()) {
+        hideProgress();
+        return;
+    }
+    progressCaption->setText(toQt(progressCaption(contest)));
+    progressCaption->adjustSize();
+    progressCaption->show();
+    const int n = progressCellCount(contest);
+    for (int i = 1; i <= n; ++i) progressCells[i]->show();
+    refreshProgress(contest, typedNumbers);
+}
+
+void ViewPanes::refreshProgress(const Contest& contest, const std::vector<int>& typedNumbers) {
+    const auto cells = progressCells(contest, typedNumbers);
+    if (contest.isBarometer) {
+        progressCaption->setText(toQt(progressRefreshCaption(contest)));
+        progressCaption->adjustSize();
+    }
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        QLabel* cell = progressCells[i + 1];
+        setLabelColour(cell, cells[i].colour);
+        if (!cells[i].visible) cell->hide();
+    }
+}
+
+void ViewPanes::toggleDebug(int top) {
+    m_debug = !m_debug;
+    debugMarker->setVisible(m_debug);
+    debugMarker->setText(".");
+    debugMarker->move(m_parent.width() / 3, top);
+}
+
+void ViewPanes::appendDebug(const QString& text) {
+    debugMarker->setText(debugMarker->text() + text);
+    debugMarker->adjustSize();
+}
+
+void ViewPanes::resetDebug() {
+    m_debug = false;
+    debugMarker->hide();
+}
+
+void ViewPanes::setStandingsScrollBar(bool always) {
+    UtTotal->setVerticalScrollBarPolicy(always ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+}
+
+}  // namespace vindelkast

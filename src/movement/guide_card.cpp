@@ -1,6 +1,6 @@
 #include "movement/guide_card.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <fstream>
 
 #include "model/board_results.h"
@@ -22,12 +22,14 @@ int readIntegers(std::istream& in, long long* values, int count) {
     return count;
 }
 
-std::string headerFault(long long pairs, long long boards, long long rounds, bool individual) {
+std::string headerFault(long long pairs, long long boards, long long rounds, long long perRound,
+                        bool individual) {
     if (pairs > kMaxPair)
         return std::string(kFault) + (individual ? "Fler \xe4n 72 spelare" : "Fler \xe4n 72 par");
     if (boards > kMaxBoard) return std::string(kFault) + "Fler \xe4n 71 givar";
     if (rounds <= 0) return std::string(kFault) + "Inga ronder";
     if (rounds > boards) return std::string(kFault) + "Fler ronder \xe4n givar";
+    if (perRound < 0 || perRound > boards) return std::string(kFault) + "Fler givar per rond \xe4n givar";
     return "";
 }
 
@@ -49,8 +51,8 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
         return reading;
     }
     const bool individual = header[0] < 0;
-    const long long pairs = std::llabs(header[0]);
-    reading.message = headerFault(pairs, header[1], header[2], individual);
+    const long long pairs = individual ? -std::max(header[0], -1000LL) : header[0];
+    reading.message = headerFault(pairs, header[1], header[2], header[3], individual);
     if (!reading.message.empty()) {
         reading.headerTaken = false;
         return reading;
@@ -75,6 +77,11 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
         const long long east = individual ? record[3] : record[2];
         const long long west = individual ? record[4] : 0;
         if (round <= 0 || north <= 0 || east <= 0) continue;
+        // A card has at most one round per board.
+        if (round > kMaxBoard)
+            return {std::string(kFault) + "Rond " + std::to_string(round) + " finns inte, giv " +
+                        std::to_string(firstBoard),
+                    true};
         for (long long number : {north, east})
             if (number > kMaxPair) return {numberFault(number, firstBoard, individual), true};
         if (individual)

@@ -1,0 +1,64 @@
+#include "cli/cli_io.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "files/member_file.h"
+#include "files/safe_write.h"
+#include "files/text_encoding.h"
+#include "model/version.h"
+
+namespace vindelkast::cli {
+
+LoadedContest loadContest(const Args& args, const std::string& path) {
+    LoadedContest loaded;
+    if (loadRegister(args.option("register", "medlem.txt"), *loaded.reg) < 1)
+        loaded.reg->startWithByeMember();
+    loaded.contest->reset(*loaded.reg);
+    std::ifstream in(path, std::ios::binary);
+    loaded.opened = static_cast<bool>(in);
+    if (!loaded.opened) {
+        loaded.read = {ContestReadResult::Kind::NotOpen, "Kan inte l\xe4sa filen"};
+        return loaded;
+    }
+    loaded.read = readContestFile(*loaded.contest, in);
+    return loaded;
+}
+
+bool reportUnusable(const LoadedContest& loaded, const std::string& path) {
+    using Kind = ContestReadResult::Kind;
+    switch (loaded.read.kind) {
+    case Kind::NotOpen:
+        printError(pathText(path) + ": " + loaded.read.message);
+        return true;
+    case Kind::NotContest:
+        printError(pathText(path) + " \xe4r inte en " + loaded.read.message + "-fil");
+        return true;
+    case Kind::Duplicate:
+    case Kind::Damaged:
+        printError("Indata ej OK: " + loaded.read.message);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int saveContest(Contest& contest, const std::string& path) {
+    const std::string message =
+        writeFileSafely(path, [&contest](std::ostream& out) { writeContest(contest, out, kVersionText); });
+    if (message.empty()) return 0;
+    printError(message);
+    return 1;
+}
+
+void printLine(const std::string& cp1252) { std::cout << cp1252ToUtf8(cp1252) << "\n"; }
+
+void printError(const std::string& cp1252) { std::cerr << cp1252ToUtf8(cp1252) << "\n"; }
+
+std::string argumentText(const std::string& utf8, bool& ok) {
+    const auto text = utf8ToCp1252(utf8);
+    ok = text.has_value();
+    return text.value_or("");
+}
+
+}  // namespace vindelkast::cli

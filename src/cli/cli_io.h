@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "files/contest_file.h"
+#include "model/contest.h"
+#include "model/member_register.h"
+
+namespace vindelkast::cli {
+
+// A contest read from a file, with the register its names point into.
+struct LoadedContest {
+    std::unique_ptr<MemberRegister> reg = std::make_unique<MemberRegister>();
+    std::unique_ptr<Contest> contest = std::make_unique<Contest>();
+    ContestReadResult read;
+    bool opened = false;  // false when the file could not be opened at all
+};
+
+// Loads the register named by --register (default "medlem.txt"; a missing register is not
+// an error: the contest's names are then added as the reader adds unknown names) and reads
+// the contest file the way opening it in the window does.
+LoadedContest loadContest(const Args& args, const std::string& path);
+
+// Prints the reason a loaded contest cannot be used and returns true, or returns false when
+// it can (missing names alone do not stop a command).
+bool reportUnusable(const LoadedContest& loaded, const std::string& path);
+
+// Writes the contest file safely; prints the message and returns 1 on failure, else 0.
+int saveContest(Contest& contest, const std::string& path);
+
+// Windows-1252 text to the terminal as UTF-8, with a line end.
+void printLine(const std::string& cp1252);
+void printError(const std::string& cp1252);
+// A command-line argument (UTF-8) as Windows-1252; empty optional-like "" with ok=false
+// when it holds a character Windows-1252 cannot store.
+std::string argumentText(const std::string& utf8, bool& ok);
+
+}  // namespace vindelkast::cli

@@ -1,0 +1,353 @@
+#include "files/contest_file.h"
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+#include "files/deal_codes.h"
+#include "files/member_file.h"
+#include "files/text_fields.h"
+#include "model/board_results.h"
+#include "model/bridge_tables.h"
+#include "model/member_register.h"
+#include "model/name_forms.h"
+#include "model/result_order.h"
+
+namespace vindelkast {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+std::string headerLine(const Contest& c) {
+    std::string line = std::string(kContestMagic) + " ";
+    if (c.isBarometer) line += "%BAR ";
+    if (c.isGronaHissen) line += "%GH" + std::to_string(c.ghVariant) + " ";
+    if (c.isIndividual) line += "%IND ";
+    return line;
+}
+
+std::string resultLine(const Contest& c, int board, const BoardResult& r) {
+    std::string line = rightAligned(std::to_string(board), 2, true);
+    line += rightAligned(std::to_string(r.nsPair), 3);
+    line += rightAligned(std::to_string(r.ewPair), 3);
+    if (c.isIndividual) {
+        line += rightAligned(std::to_string(r.nsPlayer2), 3);
+        line += rightAligned(std::to_string(r.ewPlayer2), 3);
+    }
+    line += rightAligned(std::to_string(r.nsScore), 6);
+    line += rightAligned(formatGeneral(r.nsPoints), 6);
+    line += rightAligned(formatGeneral(r.ewPoints), 6);
+    return line;
+}
+
+void lowerDealCount(Contest& c) {
+    c.dealCount = std::clamp(c.dealCount, 0, kMaxBoard);
+    for (int b = 1; b <= c.dealCount; ++b) {
+        if (!c.boards[b].dealComplete()) {
+            c.dealCount = b - 1;
+            break;
+        }
+    }
+}
+
+std::string startListLine(const Contest& c, const Participant& p) {
+    if (p.first && p.first == c.byeMember) return "fripar";
+    if (c.isIndividual) return longNameOrDashes(p.first);
+    return longNameOrDashes(p.first) + " / " + longNameOrDashes(p.second);
+}
+
+// Reads line by line; the reader never keeps a CR.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : m_in(in) {}
+    bool next(std::string& line) {
+        if (!std::getline(m_in, line)) return false;
+        chompCr(line);
+        return true;
+    }
+
+private:
+    std::istream& m_in;
+};
+
+struct Reading {
+    Contest& contest;
+    std::string duplicateMessage;
+    std::string damage;
+    std::string missingNames;
+
+    void noteDamage(const std::string& text) {
+        if (damage.empty()) damage = text;
+    }
+};
+
+void readKindTokens(Contest& c, std::string header) {
+    header.erase(0, header.find(kContestMagic) + 6);
+    const auto take = [&header](const std::string& token) {
+        const auto at = header.find(token);
+        if (at == std::string::npos) return false;
+        header.erase(at, token.size() + 1);
+        return true;
+    };
+    if (take("%IND")) c.isIndividual = true;
+    // %GH is followed by the meeting limit: 1, 2 or 9999 ("många").
+    const auto gh = header.find("%GH");
+    if (gh != std::string::npos) {
+        std::size_t end = gh + 3;
+        while (end < header.size() && header[end] >= '0' && header[end] <= '9') ++end;
+        const auto limit = parseInt(std::string_view(header).substr(gh + 3, end - gh - 3));
+        if (limit && *limit >= 1) {
+            c.isGronaHissen = true;
+            c.isBarometer = true;
+            c.ghVariant = *limit;
+        }
+        header.erase(gh, end - gh + 1);
+    }
+    if (take("%BAR")) c.isBarometer = true;
+}
+
+// One result line; false when the line is the terminator.
+bool readResultLine(Reading& r, const std::vector<std::string_view>& words, const std::string& line) {
+    Contest& c = r.contest;
+    const auto first = parseInt(words[0]);
+    if (first && *first < 0) {
+        const int boards = words.size() > 1 ? parseInt(words[1]).value_or(0) : 0;
+        const int rounds = words.size() > 2 ? parseInt(words[2]).value_or(0) : 0;
+        c.boardCount = std::clamp(boards, 0, kMaxBoard);
+        c.roundCount = std::max(rounds, 0);
+        c.boardsPerRound = rounds > 0 ? c.boardCount / rounds : 1;
+        // More rounds than boards would leave no board in a round.
+        if (c.boardsPerRound < 1) c.boardsPerRound = 1;
+        if (boards > kMaxBoard)
+            r.noteDamage("Filen anger fler \xe4n 71 givar; givar efter 71 l\xe4stes inte. ");
+        return false;
+    }
+    const std::size_t pairFields = c.isIndividual ? 4 : 2;
+    std::vector<int> numbers;
+    for (std::size_t i = 0; i < 1 + pairFields + 1 && i < words.size(); ++i) {
+        const auto value = parseInt(words[i]);
+        if (!value) break;
+        numbers.push_back(*value);
+    }
+    const auto nsPoints = words.size() > pairFields + 2 ? parseReal(words[pairFields + 2]) : std::nullopt;
+    const auto ewPoints = words.size() > pairFields + 3 ? parseReal(words[pairFields + 3]) : std::nullopt;
+    if (numbers.size() < pairFields + 2 || !nsPoints || !ewPoints) {
+        r.noteDamage("Ol\xe4sbar resultatrad: " + line + " ");
+        return true;
+    }
+    const int board = numbers[0];
+    for (std::size_t i = 1; i <= pairFields; ++i) {
+        if (numbers[i] < 0 || numbers[i] > kMaxPair) {
+            r.noteDamage("Parnummer utanf\xf6r 1..72 p\xe5 raden: " + line + " ");
+            return true;
+        }
+    }
+    if (board < 1 || board > kMaxBoard) {
+        r.noteDamage("Resultat f\xf6r giv " + std::to_string(board) +
+                     " l\xe4stes inte (givarna \xe4r 1..71). ");
+        return true;
+    }
+    const int ns = numbers[1], ew = numbers[2];
+    const int south = c.isIndividual ? numbers[3] : 0;
+    const int west = c.isIndividual ? numbers[4] : 0;
+    const int score = numbers[pairFields + 1];
+
+    c.setUpDone = true;
+    c.boardCount = std::max(c.boardCount, board);
+    c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
+    Board& b = c.boards[board];
+    b.number = board;
+    const int refused = addResult(b, ns, ew, b.resultCount + 1, score, static_cast<float>(*nsPoints),
+                                  static_cast<float>(*ewPoints), true);
+    if (refused == kBoardFull) {
+        r.noteDamage("Giv " + std::to_string(board) + " har fler \xe4n 72 resultat. ");
+    } else if (refused > 0) {
+        r.duplicateMessage = "Fel i infilen. Par " + std::to_string(refused) +
+                             " f\xf6rekommer flera g\xe5nger, giv " + std::to_string(board);
+    }
+    if (c.isIndividual) setSecondPlayers(b, ns, south, west);
+    if (score > kNoScore) c.boardHasScores[board] = true;
+    return true;
+}
+
+bool isDealLine(const std::string& line) {
+    return !line.empty() && std::all_of(line.begin(), line.end(), [](char ch) {
+        return (ch >= '0' && ch <= '9') || ch == ' ' || ch == '\t';
+    });
+}
+
+// Reads the deal lines after "#n"; returns whether `line` (read ahead) is still unused.
+bool readDeals(Reading& r, LineReader& lines, std::string& line) {
+    Contest& c = r.contest;
+    const auto announced = parseInt(std::string_view(line).substr(1));
+    const int count = std::clamp(announced.value_or(0), 0, kMaxBoard);
+    if (!announced || *announced != count) r.noteDamage("Felaktig givrad: " + line + " ");
+    int complete = count;
+    bool haveLine = lines.next(line);
+    for (int b = 1; b <= count; ++b) {
+        if (!haveLine || !isDealLine(line)) {
+            // Fewer deal lines than announced: the start list follows.
+            complete = std::min(complete, b - 1);
+            r.noteDamage("Givarna slutar efter giv " + std::to_string(b - 1) + ". ");
+            c.dealCount = complete;
+            return haveLine;
+        }
+        const bool ok = storeCodePairsDeal(c.boards[b], line);
+        if (!ok && complete == count) {
+            complete = b - 1;
+            c.boards[b].clearDeal();
+            r.noteDamage("Given p\xe5 bricka " + std::to_string(b) + " \xe4r ofullst\xe4ndig. ");
+        }
+        haveLine = lines.next(line);
+    }
+    c.dealCount = complete;
+    return haveLine;
+}
+
+Member* resolveName(Reading& r, const std::string& text) {
+    if (text == "--") return nullptr;
+    if (!r.contest.memberRegister) {
+        r.missingNames += text + " ";
+        return nullptr;
+    }
+    MemberRegister& reg = *r.contest.memberRegister;
+    if (Member* found = reg.findByLongName(text)) return found;
+    r.missingNames += text + " ";
+    reg.append(parseMemberLine(text));
+    return reg.findByLongName(text);
+}
+
+void readStartListLine(Reading& r, int number, const std::string& line) {
+    Contest& c = r.contest;
+    Participant& p = c.participants[number];
+    if (line == "fripar") {
+        c.byePair = number;
+        p.first = p.second = c.byeMember;
+        return;
+    }
+    if (c.isIndividual) {
+        p.first = resolveName(r, line);
+        return;
+    }
+    const auto slash = line.find(" / ");
+    if (slash == std::string::npos) {
+        p.first = resolveName(r, trimRight(line));
+        return;
+    }
+    p.first = resolveName(r, line.substr(0, slash));
+    p.second = resolveName(r, trimRight(line.substr(slash + 3)));
+}
+
+void deriveCounts(Contest& c) {
+    c.tableCount = c.isIndividual ? c.maxPairNumber / 4 : c.maxPairNumber / 2;
+    if (c.byePair > 0 && c.maxPairNumber % 2 == 0) --c.tableCount;
+    c.playingTableCount = c.tableCount;
+    if (c.boardsPerRound > 0) c.roundCount = c.boardCount / c.boardsPerRound;
+}
+
+}  // namespace
+
+void writeContest(Contest& c, std::ostream& out, const std::string& version) {
+    c.writerVersion = version;
+    out << headerLine(c) << kLineEnd;
+    out << c.contestName << kLineEnd << c.contestDate << kLineEnd << c.arranger << kLineEnd << version
+        << kLineEnd;
+    const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    {
+        ResultOrderScope tableOrder(c, TableOrder);
+        for (int b = 1; b <= boards; ++b) {
+            const Board& board = c.boards[b];
+            for (int i = 0; i < board.resultCount; ++i) {
+                const BoardResult& r = board.results[i];
+                if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
+                out << resultLine(c, b, r) << kLineEnd;
+            }
+        }
+    }
+    out << "-1 " << c.boardCount << " " << c.roundCount << kLineEnd;
+    lowerDealCount(c);
+    if (c.boards[1].hasDeal()) {
+        out << "#" << c.dealCount << kLineEnd;
+        for (int b = 1; b <= c.dealCount; ++b) out << codePairsText(c.boards[b]) << kLineEnd;
+    }
+    const int participants = std::clamp(c.participantCount, 0, kMaxPair);
+    for (int p = 1; p <= participants; ++p) out << startListLine(c, c.participants[p]) << kLineEnd;
+}
+
+std::string contestFileText(Contest& contest, const std::string& version) {
+    std::ostringstream out;
+    writeContest(contest, out, version);
+    return out.str();
+}
+
+ContestReadResult readContestFile(Contest& c, std::istream& in) {
+    for (Participant& p : c.participants) p = Participant{};
+    c.participantCount = 0;
+    c.maxPairNumber = 0;
+    for (int b = 0; b < kBoardSlots; ++b) c.boards[b].resultCount = 0;
+    if (!in) return {ContestReadResult::Kind::NotOpen, "FILE NOT OPEN"};
+
+    LineReader lines(in);
+    std::string line;
+    if (!lines.next(line) || line.find(kContestMagic) == std::string::npos)
+        return {ContestReadResult::Kind::NotContest, kContestMagic};
+    readKindTokens(c, line);
+    std::string* texts[] = {&c.contestName, &c.contestDate, &c.arranger};
+    for (std::string* text : texts) {
+        if (!lines.next(line)) line.clear();
+        *text = line;
+    }
+    lines.next(line);  // the version of the program that wrote the file
+
+    Reading r{c, "", "", ""};
+    c.setUpDone = false;
+    bool haveLine = false;
+    while (lines.next(line)) {
+        const auto words = splitWords(line);
+        if (words.empty()) continue;
+        if (line.front() == '#') {
+            haveLine = true;  // the terminator is missing; the deals follow
+            r.noteDamage("Slutraden efter resultaten saknas. ");
+            break;
+        }
+        if (!parseInt(words[0])) {
+            haveLine = true;  // not a result line: the start list follows
+            r.noteDamage("Slutraden efter resultaten saknas. ");
+            break;
+        }
+        if (!readResultLine(r, words, line)) break;
+    }
+    const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    for (int b = 1; b <= boards; ++b) sortResults(c.boards[b]);
+    if (c.maxPairNumber % 2 == 1) {
+        ++c.maxPairNumber;
+        c.byePair = c.maxPairNumber;
+    }
+    if (c.boardsPerRound > 0) c.roundCount = c.boardCount / c.boardsPerRound;
+
+    if (!haveLine) haveLine = lines.next(line);
+    if (haveLine && !line.empty() && line.front() == '#') haveLine = readDeals(r, lines, line);
+
+    int number = 0;
+    for (; haveLine; haveLine = lines.next(line)) {
+        if (line.empty()) continue;
+        if (number == kMaxPair) {
+            r.noteDamage("Startlistan har fler \xe4n 72 rader; resten l\xe4stes inte. ");
+            break;
+        }
+        readStartListLine(r, ++number, line);
+    }
+    c.participantCount = number;
+    c.maxPairNumber = std::max(c.maxPairNumber, c.participantCount);
+    deriveCounts(c);
+
+    if (!r.duplicateMessage.empty()) return {ContestReadResult::Kind::Duplicate, r.duplicateMessage};
+    if (!r.damage.empty()) return {ContestReadResult::Kind::Damaged, r.damage + r.missingNames};
+    if (!r.missingNames.empty()) return {ContestReadResult::Kind::MissingNames, r.missingNames};
+    return {};
+}
+
+std::string readContest(Contest& contest, std::istream& in) { return readContestFile(contest, in).message; }
+
+}  // namespace vindelkast

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "model/contest.h"
+
+namespace vindelkast {
+
+// What reading a contest file came to; `message` is the text the window shows after
+// "Indata ej OK: " (empty on full success).
+struct ContestReadResult {
+    enum class Kind {
+        Ok,            // everything read
+        MissingNames,  // names not in the register were added to it (information only)
+        Duplicate,     // a pair sat twice on a board; that slot was left out
+        Damaged,       // lines that could not be read were left out
+        NotContest,    // the first line lacks the magic: message "%SCO2"
+        NotOpen,       // the stream could not be read: "FILE NOT OPEN"
+    };
+    Kind kind = Kind::Ok;
+    std::string message;
+};
+
+// Writes the whole contest (results in table/playing order, deals, start list) and stores
+// `version` as the contest's writer version. Lowers dealCount to the leading complete deals.
+void writeContest(Contest& contest, std::ostream& out, const std::string& version);
+// The contest file as text in memory.
+std::string contestFileText(Contest& contest, const std::string& version);
+
+// Reads a contest file into a contest that starts empty. Names are looked up in (and missing
+// ones added to) contest.memberRegister.
+ContestReadResult readContestFile(Contest& contest, std::istream& in);
+// The same, returning only the message.
+std::string readContest(Contest& contest, std::istream& in);
+
+}  // namespace vindelkast

@@ -1,0 +1,86 @@
+#include "files/member_file.h"
+
+#include <cctype>
+#include <fstream>
+
+#include "files/text_fields.h"
+
+namespace vindelkast {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+// Where a number starts: a digit, a plus sign, or a minus sign directly before a digit
+// (a member without identity number is written with -1 and must read back so).
+bool startsNumber(std::string_view text, std::size_t i) {
+    if (isDigit(text[i]) || text[i] == '+') return true;
+    return text[i] == '-' && i + 1 < text.size() && isDigit(text[i + 1]);
+}
+
+std::string_view nextWord(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && isSpace(text[pos])) ++pos;
+    const std::size_t start = pos;
+    while (pos < text.size() && !isSpace(text[pos])) ++pos;
+    return text.substr(start, pos - start);
+}
+
+}  // namespace
+
+Member parseMemberLine(std::string_view line) {
+    Member member;
+    std::size_t pos = 0;
+    member.surname = std::string(nextWord(line, pos));
+    const std::string_view second = nextWord(line, pos);
+    bool idRead = false;
+    if (!second.empty() && startsNumber(second, 0)) {
+        member.memberId = parseLeadingInt(second).value_or(-1);
+        idRead = true;
+    } else {
+        member.firstName = std::string(second);
+    }
+
+    std::size_t numberStart = pos;
+    while (numberStart < line.size() && !startsNumber(line, numberStart)) ++numberStart;
+    // Without any number after the second word the rest of the line is the first name:
+    // that is how a contest file stores a person with two given names.
+    member.firstName += std::string(line.substr(pos, numberStart - pos));
+    pos = numberStart;
+    member.firstName = trimRight(member.firstName);
+    while (!member.firstName.empty() && isSpace(member.firstName.back())) member.firstName.pop_back();
+    if (member.firstName.find_first_not_of(" \t\r\n") == std::string::npos) member.firstName.clear();
+
+    if (!idRead) {
+        const std::string_view word = nextWord(line, pos);
+        if (const auto id = parseLeadingInt(word)) member.memberId = *id;
+    }
+    const std::string_view handicap = nextWord(line, pos);
+    if (const auto value = parseReal(handicap)) member.handicap = *value;
+    return member;
+}
+
+std::string memberLine(const Member& member) {
+    return longName(member) + " " + std::to_string(member.memberId) + " " + formatGeneral(member.handicap);
+}
+
+bool isRegisterComment(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && isSpace(line[i])) ++i;
+    return i == line.size() || line[i] == '#';
+}
+
+int loadRegister(const std::string& fileName, MemberRegister& reg) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return 0;
+    reg.startWithByeMember();
+    std::string line;
+    while (std::getline(in, line)) {
+        chompCr(line);
+        if (isRegisterComment(line)) continue;
+        reg.append(parseMemberLine(line));
+    }
+    return reg.memberCount();
+}
+
+}  // namespace vindelkast

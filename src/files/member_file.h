@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/member_register.h"
+
+namespace vindelkast {
+
+// One line of "medlem.txt": surname, first name (one or more words), identity number,
+// handicap. Also builds a member from a name that a contest file holds.
+Member parseMemberLine(std::string_view line);
+
+// The writer's form: long name, identity number, handicap (no line end).
+std::string memberLine(const Member& member);
+
+// Reads a register file: entry 0 becomes the bye person, then one entry per member line.
+// Returns the member count (0, register untouched, when the file cannot be opened).
+int loadRegister(const std::string& fileName, MemberRegister& reg);
+
+// True for a line that holds no member: empty after leading white space, or a "#" remark.
+bool isRegisterComment(std::string_view line);
+
+}  // namespace vindelkast

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <string>
+
+namespace vindelkast {
+
+// Writes a file so that a crash or a full disk never destroys the previous one: the text
+// goes to a temporary file beside the target, is flushed to disk, and is renamed over the
+// target. Returns "" on success, else the message to show; the old file is then untouched.
+std::string writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write);
+std::string writeTextSafely(const std::string& path, const std::string& text);
+
+// For tests: behave as a disk that is full after `capacity` bytes.
+std::string writeTextSafely(const std::string& path, const std::string& text, std::size_t capacity);
+
+// The message for a file that could not be written.
+std::string cannotWriteMessage(const std::string& path);
+// A file path (UTF-8 on disk) as Windows-1252 text for a message.
+std::string pathText(const std::string& path);
+
+}  // namespace vindelkast

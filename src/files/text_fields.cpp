@@ -1,0 +1,79 @@
+#include "files/text_fields.h"
+
+#include <charconv>
+
+namespace vindelkast {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+}  // namespace
+
+std::vector<std::string_view> splitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i])) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !isBlank(text[i])) ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+std::optional<int> parseInt(std::string_view word) {
+    if (!word.empty() && word.front() == '+') word.remove_prefix(1);
+    if (word.empty()) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<int> parseLeadingInt(std::string_view word) {
+    if (!word.empty() && word.front() == '+') word.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc()) return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseReal(std::string_view word) {
+    if (!word.empty() && word.front() == '+') word.remove_prefix(1);
+    if (word.empty()) return std::nullopt;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
+    return value;
+}
+
+int intOrZero(std::string_view text) {
+    const auto words = splitWords(text);
+    if (words.size() != 1) return 0;
+    return parseInt(words[0]).value_or(0);
+}
+
+std::string formatGeneral(double value) {
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    if (ec != std::errc()) return "0";
+    return std::string(buffer, end);
+}
+
+std::string rightAligned(std::string_view text, int width, bool firstField) {
+    const int length = static_cast<int>(text.size());
+    if (length >= width) return firstField ? std::string(text) : " " + std::string(text);
+    return std::string(static_cast<std::size_t>(width - length), ' ') + std::string(text);
+}
+
+void chompCr(std::string& line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+}
+
+std::string trimRight(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return std::string(text.substr(0, end));
+}
+
+}  // namespace vindelkast

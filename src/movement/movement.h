@@ -11,11 +11,11 @@ struct Movement {
     int boardsPerRound = 0;
     int roundCount = 0;
     int cycleLength = 0;
-    int pairCount = 0;
+    int pairCount = 0;  // players in an individual movement
     int byePair = 0;
     int ewStep = 1;
-    int nsStep = 0;
-    std::string orientationPattern;
+    int nsStep = 0;                  // 0: the NS position is stationary and the pattern decides
+    std::string orientationPattern;  // per round: '1' the stationary pair sits NS, '0' EW
 };
 
 }  // namespace vindelkast

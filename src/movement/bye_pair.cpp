@@ -1,0 +1,58 @@
+#include "movement/bye_pair.h"
+
+#include <algorithm>
+
+#include "movement/set_up_fields.h"
+
+namespace vindelkast {
+
+void makeByePair(Contest& contest, int pair) {
+    if (!validByePair(pair)) return;
+    contest.byePair = pair;
+    contest.participants[pair].first = contest.byeMember;
+    contest.participants[pair].second = contest.byeMember;
+}
+
+void settleByePairAtSetUp(Contest& contest, int typedByePair) {
+    if (contest.isIndividual) return;
+    if (typedByePair > 0) {
+        makeByePair(contest, typedByePair);
+        return;
+    }
+    if (typedByePair < 0) return;
+    contest.byePair = 0;
+    const int highest = std::min(contest.maxPairNumber, kMaxPair);
+    for (int p = highest; p >= 1; --p) {
+        if (contest.byeMember && contest.participants[p].first == contest.byeMember) {
+            contest.byePair = p;
+            return;
+        }
+    }
+    if (contest.maxPairNumber % 2 == 1 && contest.maxPairNumber < kMaxPair) {
+        const int bye = contest.maxPairNumber;
+        ++contest.maxPairNumber;
+        makeByePair(contest, bye);
+    }
+}
+
+void settleByePairOnNamesClosed(Contest& contest) {
+    if (contest.isIndividual || contest.maxPairNumber % 2 == 0 || contest.maxPairNumber >= kMaxPair) return;
+    // Only the new, empty number may become the bye pair: an even field has no place to
+    // spare, and a real pair must never be overwritten by "fripar".
+    ++contest.maxPairNumber;
+    if (contest.byePair == 0) makeByePair(contest, contest.maxPairNumber);
+}
+
+bool takeByePairIfFripar(Contest& contest, int pair) {
+    if (!validByePair(pair) || !contest.byeMember) return false;
+    if (contest.participants[pair].first != contest.byeMember) return false;
+    contest.byePair = pair;
+    return true;
+}
+
+int byePairFromField(const std::string& text) {
+    const int number = fieldNumber(text);
+    return validByePair(number) ? number : 0;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include "model/board_results.h"
+#include "movement/built_in_movement.h"
+#include "movement/bye_pair.h"
+#include "movement/contest_setup.h"
+#include "movement/movement.h"
+#include "movement/set_up_fields.h"
+#include "support/sample_contests.h"
+#include "support/test_text.h"
+
+namespace vindelkast {
+namespace {
+
+using test::w;
+
+SetUpFields fields(const std::string& boards, const std::string& rounds, const std::string& maxPair,
+                   const std::string& byePair = "") {
+    SetUpFields f;
+    f.boards = boards;
+    f.rounds = rounds;
+    f.maxPair = maxPair;
+    f.byePair = byePair;
+    f.contestName = w("Partävling");
+    f.contestDate = "2015-07-27";
+    f.arranger = "BK Vindeln";
+    return f;
+}
+
+TEST(SetUpFields, WholeNumbersOnly) {
+    EXPECT_EQ(fieldNumber("24"), 24);
+    EXPECT_EQ(fieldNumber(" 24 "), 24);
+    EXPECT_EQ(fieldNumber("+7"), 7);
+    EXPECT_EQ(fieldNumber("-5"), -5);
+    for (const char* text : {"", "-1", "2,5", "12a", "x", "+-3", "99999999999", "-", "+"}) {
+        EXPECT_EQ(fieldNumber(text), 0) << text;
+        EXPECT_EQ(fieldIsInvalidNumber(text), std::string(text) != "") << text;
+    }
+    EXPECT_FALSE(fieldIsInvalidNumber("0"));
+    EXPECT_EQ(byePairFromField("8"), 8);
+    EXPECT_EQ(byePairFromField("73"), 0);
+    EXPECT_EQ(byePairFromField("-4"), 0);
+    EXPECT_EQ(byePairFromField("fri"), 0);
+}
+
+TEST(CompleteSetUp, CountsTextsAndTheBuiltInMovement) {
+    test::ContestFixture f;
+    SetUpFields in = fields("21", "7", "8");
+    in.barometer = true;
+    EXPECT_EQ(completeSetUp(f.c(), in), "");
+    const Contest& c = f.c();
+    EXPECT_TRUE(c.setUpDone);
+    EXPECT_EQ(c.contestName, w("Partävling"));
+    EXPECT_EQ(c.contestDate, "2015-07-27");
+    EXPECT_EQ(c.arranger, "BK Vindeln");
+    EXPECT_EQ(c.boardCount, 21);
+    EXPECT_EQ(c.roundCount, 7);
+    EXPECT_EQ(c.boardsPerRound, 3);
+    EXPECT_EQ(c.maxPairNumber, 8);
+    EXPECT_EQ(c.tableCount, 4);
+    EXPECT_EQ(c.playingTableCount, 4);
+    EXPECT_EQ(c.byePair, 0);
+    EXPECT_TRUE(c.isBarometer);
+    EXPECT_FALSE(c.isIndividual);
+    ASSERT_TRUE(c.movement);
+    for (int b = 1; b <= 21; ++b) EXPECT_EQ(c.boards[b].resultCount, 4);
+}
+
+TEST(CompleteSetUp, RefusesBoardsRoundsAndPairsOutsideTheArrays) {
+    struct Case {
+        const char* boards;
+        const char* rounds;
+        const char* maxPair;
+        const char* byePair;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"72", "8", "8", "", "Fyll i givar och ronder"},
+        {"0", "8", "8", "", "Fyll i givar och ronder"},
+        {"24", "0", "8", "", "Fyll i givar och ronder"},
+        {"24", "-2", "8", "", "Fyll i givar och ronder"},
+        {"tjugo", "8", "8", "", "Fyll i givar och ronder"},
+        {"999", "8", "8", "", "Fyll i givar och ronder"},
+        {"24", "8", "73", "", "Max parnr får vara högst 72"},
+        {"24", "8", "8", "73", "Nr fripar ska vara ett parnummer 1-72"},
+        {"24", "8", "8", "-3", "Nr fripar ska vara ett parnummer 1-72"},
+    };
+    for (const Case& k : cases) {
+        test::ContestFixture f;
+        f.c().maxPairNumber = 10;
+        EXPECT_EQ(completeSetUp(f.c(), fields(k.boards, k.rounds, k.maxPair, k.byePair)), w(k.message))
+            << k.boards;
+        EXPECT_FALSE(f.c().setUpDone);
+        EXPECT_FALSE(f.c().movement);
+        EXPECT_EQ(f.c().byePair, 0);
+        EXPECT_LE(f.c().boardCount, kMaxBoard);
+        EXPECT_LE(f.c().maxPairNumber, kMaxPair);
+        EXPECT_EQ(f.c().contestName, w("Partävling"));  // what was copied stays
+    }
+    test::ContestFixture f;
+    EXPECT_EQ(completeSetUp(f.c(), fields("71", "71", "72")), "");
+    EXPECT_EQ(f.c().boardsPerRound, 1);
+    EXPECT_EQ(f.c().tableCount, 36);
+}
+
+TEST(CompleteSetUp, HighestPairNumberNeverShrinks) {
+    test::ContestFixture f;
+    f.c().maxPairNumber = 14;
+    EXPECT_EQ(completeSetUp(f.c(), fields("24", "8", "10")), "");
+    EXPECT_EQ(f.c().maxPairNumber, 14);
+    EXPECT_EQ(f.c().tableCount, 7);
+}
+
+TEST(CompleteSetUp, TypedByePairTakesTheFriparPersonAndLeavesTheBoards) {
+    test::ContestFixture f;
+    test::fillRegister(*f.reg, 20);
+    test::seatPairs(f.c(), 8);
+    EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "8", "8")), "");
+    EXPECT_EQ(f.c().byePair, 8);
+    EXPECT_EQ(f.c().participants[8].first, f.c().byeMember);
+    EXPECT_EQ(f.c().participants[8].second, f.c().byeMember);
+    EXPECT_EQ(f.c().playingTableCount, 3);
+    for (int b = 1; b <= 21; ++b) {
+        EXPECT_EQ(f.c().boards[b].resultCount, 3);
+        EXPECT_FALSE(hasPair(f.c().boards[b], 8));
+    }
+}
+
+TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
+    {
+        // "fripar" chosen for pair 6: it becomes the bye pair, the field stays.
+        test::ContestFixture f;
+        test::fillRegister(*f.reg, 20);
+        test::seatPairs(f.c(), 7);
+        f.c().participants[6].first = f.c().byeMember;
+        EXPECT_EQ(completeSetUp(f.c(), fields("20", "5", "7", "0")), "");
+        EXPECT_EQ(f.c().byePair, 6);
+        EXPECT_EQ(f.c().maxPairNumber, 7);
+    }
+    {
+        // Seven pairs: pair 7 ... no, the odd number itself becomes the bye pair and the
+        // field grows to eight.
+        test::ContestFixture f;
+        test::fillRegister(*f.reg, 20);
+        test::seatPairs(f.c(), 7);
+        EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "7", "")), "");
+        EXPECT_EQ(f.c().byePair, 7);
+        EXPECT_EQ(f.c().maxPairNumber, 8);
+        EXPECT_EQ(f.c().participants[7].first, f.c().byeMember);
+        EXPECT_EQ(f.c().tableCount, 3);
+        EXPECT_EQ(f.c().playingTableCount, 2);
+        // The built-in movement for eight pairs, without pair 7.
+        for (int b = 1; b <= 21; ++b) EXPECT_FALSE(hasPair(f.c().boards[b], 7));
+        EXPECT_EQ(f.c().boards[1].resultCount, 3);
+    }
+    {
+        // An even field without "fripar" plays without a bye pair.
+        test::ContestFixture f;
+        EXPECT_EQ(completeSetUp(f.c(), fields("24", "6", "10", "")), "");
+        EXPECT_EQ(f.c().byePair, 0);
+        EXPECT_EQ(f.c().maxPairNumber, 10);
+    }
+}
+
+TEST(CompleteSetUp, IndividualContestKeepsItsByeSetting) {
+    test::ContestFixture f;
+    SetUpFields in = fields("24", "8", "13", "12");
+    in.individual = true;
+    EXPECT_EQ(completeSetUp(f.c(), in), "");
+    EXPECT_TRUE(f.c().isIndividual);
+    EXPECT_EQ(f.c().byePair, 0);
+    EXPECT_EQ(f.c().maxPairNumber, 13);
+    EXPECT_EQ(f.c().tableCount, 3);
+}
+
+TEST(CompleteSetUp, MovementIsBuiltOnlyOnceAndNotWithoutGuideCard) {
+    test::ContestFixture f;
+    SetUpFields in = fields("21", "7", "8");
+    in.withoutGuideCard = true;
+    EXPECT_EQ(completeSetUp(f.c(), in), "");
+    EXPECT_FALSE(f.c().movement);
+    EXPECT_EQ(f.c().boards[1].resultCount, 0);
+
+    // After a clear the old movement stays, so "Klar" lays nothing down.
+    test::ContestFixture g;
+    test::setUp(g.c(), 20, 5, 8);
+    buildBuiltInMovement(g.c());
+    const auto kept = g.c().movement;
+    g.c().reset(*g.reg);
+    EXPECT_EQ(completeSetUp(g.c(), fields("21", "7", "8")), "");
+    EXPECT_EQ(g.c().movement, kept);
+    EXPECT_EQ(g.c().boards[1].resultCount, 0);
+}
+
+TEST(ByePair, ClosingTheNamePanelEvensTheField) {
+    test::ContestFixture f;
+    test::fillRegister(*f.reg, 20);
+    test::seatPairs(f.c(), 7);
+    f.c().maxPairNumber = 7;
+    settleByePairOnNamesClosed(f.c());
+    EXPECT_EQ(f.c().maxPairNumber, 8);
+    EXPECT_EQ(f.c().byePair, 8);
+    EXPECT_EQ(f.c().participants[8].first, f.c().byeMember);
+
+    // Even field: nothing changes, no real pair turns into "fripar".
+    test::ContestFixture g;
+    test::fillRegister(*g.reg, 20);
+    test::seatPairs(g.c(), 8);
+    g.c().maxPairNumber = 8;
+    settleByePairOnNamesClosed(g.c());
+    EXPECT_EQ(g.c().maxPairNumber, 8);
+    EXPECT_EQ(g.c().byePair, 0);
+    EXPECT_NE(g.c().participants[8].first, g.c().byeMember);
+
+    // An odd field that has a bye pair already only grows.
+    test::ContestFixture h;
+    h.c().maxPairNumber = 9;
+    h.c().byePair = 3;
+    settleByePairOnNamesClosed(h.c());
+    EXPECT_EQ(h.c().maxPairNumber, 10);
+    EXPECT_EQ(h.c().byePair, 3);
+    EXPECT_EQ(h.c().participants[10].first, nullptr);
+
+    // Individual contests keep an odd number of players.
+    test::ContestFixture i;
+    i.c().isIndividual = true;
+    i.c().maxPairNumber = 13;
+    settleByePairOnNamesClosed(i.c());
+    EXPECT_EQ(i.c().maxPairNumber, 13);
+    EXPECT_EQ(i.c().byePair, 0);
+}
+
+TEST(ByePair, FriparChosenInTheStartList) {
+    test::ContestFixture f;
+    test::fillRegister(*f.reg, 20);
+    test::seatPairs(f.c(), 5);
+    EXPECT_FALSE(takeByePairIfFripar(f.c(), 5));
+    EXPECT_EQ(f.c().byePair, 0);
+    f.c().participants[6].first = f.c().byeMember;
+    EXPECT_TRUE(takeByePairIfFripar(f.c(), 6));
+    EXPECT_EQ(f.c().byePair, 6);
+    EXPECT_FALSE(takeByePairIfFripar(f.c(), 0));
+    EXPECT_FALSE(takeByePairIfFripar(f.c(), 73));
+    EXPECT_EQ(f.c().byePair, 6);
+    makeByePair(f.c(), 80);
+    EXPECT_EQ(f.c().byePair, 6);
+}
+
+}  // namespace
+}  // namespace vindelkast

@@ -73,11 +73,7 @@ QMenu* MenuTree::addMenu(QMainWindow& window, const char* name, const QString& c
 QAction* MenuTree::addItem(QMenu* menu, const char* name, const QString& caption, const QString& keys) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
-    if (!keys.isEmpty()) {
-        item->setShortcut(QKeySequence(keys));
-        // The keys work while any panel of the window has the focus, even with the menu closed.
-        item->setShortcutContext(Qt::ApplicationShortcut);
-    }
+    if (!keys.isEmpty()) item->setShortcut(QKeySequence(keys));
     m_actions.insert(name, item);
     return item;
 }

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
 #include <QPrinterInfo>
 #include <QTextDocument>
 #include <QUrl>
@@ -35,10 +36,12 @@ void QtDialogs::messageBox(const QString& title, const QString& text) {
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    QMessageBox box(QMessageBox::Question, "Vindelkast", text, QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.setButtonText(QMessageBox::Yes, "Ja");
-    box.setButtonText(QMessageBox::No, "Nej");
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, "Vindelkast", text, QMessageBox::NoButton, m_parent);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    box.addButton("Nej", QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString QtDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {

@@ -150,7 +150,7 @@ void ViewPanes::toggleProgress(const Contest& contest, const std::vector<int>& t
         hideProgress();
         return;
     }
-    progressCaption->setText(toQt(progressCaption(contest)));
+    progressCaption->setText(toQt(vindelkast::progressCaption(contest)));
     progressCaption->adjustSize();
     progressCaption->show();
     const int n = progressCellCount(contest);
@@ -159,7 +159,7 @@ void ViewPanes::toggleProgress(const Contest& contest, const std::vector<int>& t
 }
 
 void ViewPanes::refreshProgress(const Contest& contest, const std::vector<int>& typedNumbers) {
-    const auto cells = progressCells(contest, typedNumbers);
+    const auto cells = vindelkast::progressCells(contest, typedNumbers);
     if (contest.isBarometer) {
         progressCaption->setText(toQt(progressRefreshCaption(contest)));
         progressCaption->adjustSize();

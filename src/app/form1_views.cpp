@@ -1,0 +1,142 @@
+// The views (F5-F11, Shift+F12), printing, the manual and the about box.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/dialogs.h"
+#include "app/form1.h"
+#include "app/menu_tree.h"
+#include "app/pane_printer.h"
+#include "app/qt_text.h"
+#include "app/set_up_panel.h"
+#include "app/text_pane.h"
+#include "app/view_panes.h"
+#include "files/text_fields.h"
+#include "model/result_order.h"
+#include "model/standings.h"
+#include "model/version.h"
+#include "output/private_protocol_view.h"
+
+namespace vindelkast {
+
+namespace {
+
+// Where "Hjälp" looks for the manual: the working folder first, then beside the program,
+// then where it is installed, then in the source tree of a build folder.
+QString findManual() {
+    const QString name = "manual.html";
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {QDir::current().filePath(name), QDir(programDir).filePath(name),
+                                    QDir(programDir).filePath("../share/doc/vindelkast/" + name),
+                                    QDir(programDir).filePath("../docs/" + name),
+                                    QDir(programDir).filePath("../../docs/" + name)};
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).absoluteFilePath();
+    return {};
+}
+
+}  // namespace
+
+void TForm1::MnGeResClick() {
+    if (!m_contest.setUpDone) {
+        m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst");
+        return;
+    }
+    if (m_contest.playingTableCount == 0) {
+        m_dialogs.message("Antal resultat ej satt, kan inte ge resultat");
+        return;
+    }
+    if (!m_panes->progressShown()) m_panes->toggleProgress(m_contest, {});
+    m_panes->UtRond->hide();
+    m_panes->LblRond->hide();
+}
+
+void TForm1::GmresultatClick() {
+    if (QWidget* entry = findChild<QWidget*>("GrpRes")) entry->hide();
+    m_panes->scoreTables->hide();
+}
+
+void TForm1::VisascoretavlorClick() {
+    if (m_panes->toggleScoreTables(entryPanelGeometry()))
+        m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
+}
+
+void TForm1::Ordning1Click() {
+    setResultOrder(m_contest, 0);
+    QString caption;
+    switch (m_contest.resultOrder) {
+    case PairOrder: caption = "Parnr-ordning NS (F6)"; break;
+    case ScoreOrder: caption = "Resultatordning (F6)"; break;
+    default: caption = "Bords/spelordning (F6)"; break;
+    }
+    if (auto* label = findChild<QLabel*>("LblResorder")) label->setText(caption);
+    m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
+}
+
+void TForm1::BrickaRond1Click() {
+    m_roundMode = !m_roundMode;
+    m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
+}
+
+void TForm1::MnParnrClick() { m_panes->toggleProgress(m_contest, {}); }
+
+void TForm1::Total1Click() { m_panes->showStandings(m_contest); }
+
+void TForm1::Rond1Click() {
+    if (m_contest.boardsPerRound == 0) return;
+    m_panes->showRoundResult(m_contest, lastBoardOfRound(m_contest, m_currentBoard) / m_contest.boardsPerRound);
+}
+
+void TForm1::mnPrivatprotokoll1Click() {
+    if (m_contest.isIndividual) return;
+    m_panes->UtRond->hide();
+    m_panes->LblRond->hide();
+    m_panes->UtTotal->show();
+    m_panes->UtTotal->clearLines();
+    const QString answer = m_dialogs.inputBox("Privatprotokoll", "F\u00f6r vilket par: ", "0");
+    const int pair = privateProtocolPair(m_contest, fromQtLossy(answer));
+    if (pair == 0) return;
+    m_panes->UtTotal->showLines(privateProtocolLines(m_contest, pair));
+}
+
+void TForm1::Debugmessage1Click() {
+    int top = m_setUp->geometry().bottom() + 1;
+    if (QWidget* names = findChild<QWidget*>("GroupNamn")) top = names->geometry().bottom() + 1;
+    m_panes->toggleDebug(top);
+}
+
+void TForm1::Hjlp1Click() {
+    const QString manual = findManual();
+    if (manual.isEmpty()) {
+        m_dialogs.message("Hittade inte handboken manual.html (varken i arbetsmappen eller vid programmet).");
+        return;
+    }
+    if (!m_dialogs.openWithAssociatedProgram(manual))
+        m_dialogs.message("Kunde inte \u00f6ppna handboken " + manual);
+}
+
+void TForm1::OmVindelkast1Click() {
+    m_dialogs.messageBox("Om Vindelkast", "Version " + toQt(kVersionText) +
+                                              "\nVindelkast r\u00e4knar ut kv\u00e4llens bridget\u00e4vling.");
+}
+
+void TForm1::Print1Click() {
+    const int board = m_currentBoard > 0 ? m_currentBoard : 1;
+    const int round =
+        m_contest.boardsPerRound != 0 ? lastBoardOfRound(m_contest, board) / m_contest.boardsPerRound : 0;
+    m_printer->print(*m_panes->UtRond->document(), QString("Resultat rond %1").arg(round));
+}
+
+void TForm1::MnPrintTotaltClick() {
+    const QString answer = m_dialogs.inputBox("Utskrift slutresultat", "Hur m\u00e5nga utskrifter: ", "");
+    const auto copies = parseInt(answer.trimmed().toStdString());
+    if (!copies || *copies < 1 || *copies > 10) return;
+    const QString title =
+        "Slutresultat " + m_setUp->EdContName->text() + ": " + m_setUp->EdDate->text();
+    m_printer->print(*m_panes->UtTotal->document(), title, *copies);
+}
+
+}  // namespace vindelkast

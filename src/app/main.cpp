@@ -1,0 +1,21 @@
+#include <exception>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "app/form1.h"
+#include "app/guarded_application.h"
+#include "app/qt_dialogs.h"
+
+int main(int argc, char* argv[]) {
+    vindelkast::GuardedApplication app(argc, argv);
+    QApplication::setApplicationName("Vindelkast");
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    vindelkast::QtDialogs dialogs;
+    app.setDialogs(&dialogs);
+    vindelkast::TForm1 form(dialogs);
+    dialogs.setParent(&form);
+    form.showMaximized();
+    form.offerRecovery();
+    return QApplication::exec();
+}

@@ -1,0 +1,46 @@
+#include "fake_dialogs.h"
+
+#include <QTextDocument>
+
+namespace vindelkast::test {
+
+void FakeDialogs::message(const QString& text) { messages << text; }
+
+void FakeDialogs::messageBox(const QString& title, const QString& text) { messages << title + "|" + text; }
+
+bool FakeDialogs::confirm(const QString& text) {
+    questions << text;
+    return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
+}
+
+QString FakeDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {
+    return inputQuery(title, prompt, defaultText).value_or(defaultText);
+}
+
+std::optional<QString> FakeDialogs::inputQuery(const QString& title, const QString& prompt,
+                                               const QString& defaultText) {
+    prompts << title + "|" + prompt + "|" + defaultText;
+    return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
+}
+
+QString FakeDialogs::openFileName(const QString& filter) {
+    fileFilters << filter;
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QString FakeDialogs::saveFileName(const QString& filter, bool) {
+    fileFilters << filter;
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QString FakeDialogs::print(const QString& jobTitle, const QTextDocument& document) {
+    printJobs.append({jobTitle, document.toPlainText()});
+    return {};
+}
+
+bool FakeDialogs::openWithAssociatedProgram(const QString& path) {
+    opened << path;
+    return true;
+}
+
+}  // namespace vindelkast::test

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+#include "app/dialogs.h"
+
+namespace vindelkast::test {
+
+// A scripted stand-in for the person at the screen: answers come from queues (an empty
+// queue answers as a cancel or No would), and every question, message and print job is
+// recorded for the test to look at.
+class FakeDialogs : public Dialogs {
+public:
+    struct PrintJob {
+        QString title;
+        QString text;
+    };
+
+    QStringList messages;       // plain messages and message boxes ("title|text" for boxes)
+    QStringList questions;      // Yes/No questions asked
+    QStringList prompts;        // input boxes asked ("title|prompt|default")
+    QStringList fileFilters;    // filters of the file dialogs shown
+    QList<PrintJob> printJobs;  // jobs sent to the printer
+    QStringList opened;         // documents opened with their associated program
+
+    QQueue<bool> confirmAnswers;
+    QQueue<std::optional<QString>> inputAnswers;  // nothing = cancel
+    QQueue<QString> fileNames;                    // "" = cancel
+    bool printerInstalled = true;
+
+    void message(const QString& text) override;
+    void messageBox(const QString& title, const QString& text) override;
+    bool confirm(const QString& text) override;
+    QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) override;
+    std::optional<QString> inputQuery(const QString& title, const QString& prompt,
+                                      const QString& defaultText) override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, bool askBeforeOverwrite) override;
+    bool printerAvailable() override { return printerInstalled; }
+    QString print(const QString& jobTitle, const QTextDocument& document) override;
+    bool openWithAssociatedProgram(const QString& path) override;
+
+    // The last message shown, or "" when none was.
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }
+};
+
+}  // namespace vindelkast::test

@@ -1,0 +1,259 @@
+// Start-up, "Starta upp", "Klar", the set-up fields and the window caption.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+
+#include "app/set_up_panel.h"
+#include "model/member_register.h"
+#include "support/test_text.h"
+#include "window_fixture.h"
+
+using namespace vindelkast;
+using namespace vindelkast::test;
+
+class TestSetUp : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpLoadsRegisterAndProposesToday();
+    void startUpWithoutRegisterAsksForAnotherFile();
+    void menuTreeHasCaptionsAndKeys();
+    void klarAccepts71BoardsAndRefuses72();
+    void klarRefusesImpossibleCounts();
+    void smallerHighestPairNumberIsIgnored();
+    void byePairRulesAtKlar();
+    void numberFieldsTurnRedOnText();
+    void captionShowsKindHandicapAndState();
+    void startingTwiceIsRefused();
+    void teamMatchAsksNamesOnce();
+    void unrepresentableTextIsRefused();
+};
+
+void TestSetUp::startUpLoadsRegisterAndProposesToday() {
+    Window w;
+    QCOMPARE(w.form->windowTitle(), QString("Vindelkast"));
+    QVERIFY(w.dialogs.messages.isEmpty());
+    // The example register holds many members; entry 0 is the bye person.
+    QVERIFY(w.form->memberRegister().memberCount() > 20);
+    QCOMPARE(w.form->memberRegister().entry(0)->surname, std::string("fripar"));
+    QCOMPARE(w.edit("EdDate")->text(), QDate::currentDate().toString("yyyy-MM-dd"));
+    QCOMPARE(w.edit("EdContName")->text(), QString("Part\u00e4vling"));
+    QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+    QVERIFY(!w.find<QWidget>("UtTotal")->isVisible());
+    QVERIFY(w.find<QPushButton>("BtnGuide")->isEnabled());
+    QVERIFY(w.form->isSaved());
+}
+
+void TestSetUp::startUpWithoutRegisterAsksForAnotherFile() {
+    Window w(Window::Register::None, false);
+    w.copyExample("medlem.txt", "klubben.txt");
+    w.dialogs.fileNames << w.path("klubben");  // typed without its extension
+    w.create();
+    QCOMPARE(w.dialogs.messages, QStringList{"Hittade inte persondatabasen medlem.txt!"});
+    QCOMPARE(w.dialogs.fileFilters, QStringList{"Textfiler (*.txt)|*.txt"});
+    QVERIFY(w.form->memberRegister().memberCount() > 20);
+
+    // Cancelled: the register stays empty and the program still starts.
+    Window none(Window::Register::None);
+    QCOMPARE(none.form->memberRegister().memberCount(), 0);
+    QCOMPARE(none.dialogs.messages.size(), 1);
+}
+
+void TestSetUp::menuTreeHasCaptionsAndKeys() {
+    Window w;
+    QCOMPARE(w.find<QMenu>("kommandon")->title(), QString("Arkiv"));
+    QCOMPARE(w.find<QMenu>("MnStartup")->title(), QString("F\u00f6rberedelser"));
+    QCOMPARE(w.action("Sparasom1")->text(), QString("Spara t\u00e4vling so&m"));
+    QCOMPARE(w.action("Sparasom1")->shortcut(), QKeySequence("Ctrl+Alt+S"));
+    QCOMPARE(w.action("Gmresultat1")->shortcut(), QKeySequence("Shift+F4"));
+    QCOMPARE(w.action("Debugmessage1")->shortcut(), QKeySequence("Shift+F12"));
+    QCOMPARE(w.action("MnPrintTotalt")->shortcut(), QKeySequence("Ctrl+Alt+P"));
+    QCOMPARE(w.action("Print1")->toolTip(), QString("Printar inneh\u00e5llet i rondresultat"));
+    QVERIFY(!w.action("MnFacitgiv")->isEnabled());
+    QVERIFY(!w.action("Textstorlek1")->isEnabled());
+    QVERIFY(!w.action("MnLottaRond")->isEnabled());
+    QCOMPARE(w.action("Hjlp1")->text(), QString("Hj\u00e4lp"));
+}
+
+void TestSetUp::klarAccepts71BoardsAndRefuses72() {
+    Window w;
+    w.setUpContest(72, 8, 14);
+    QCOMPARE(w.dialogs.lastMessage(), QString("Indata ej OK|Fyll i givar och ronder"));
+    QVERIFY(!w.form->contest().setUpDone);
+    QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+
+    w.type("EdGivar", "71");
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QVERIFY(w.form->contest().setUpDone);
+    QCOMPARE(w.form->contest().boardCount, 71);
+    QCOMPARE(w.form->contest().boardsPerRound, 8);
+    QCOMPARE(w.form->contest().tableCount, 7);
+    QVERIFY(!w.find<QWidget>("GrpBrickor")->isVisible());
+    QCOMPARE(w.action("MnParnr")->text(), QString("&Inmatade givar"));
+}
+
+void TestSetUp::klarRefusesImpossibleCounts() {
+    Window w;
+    w.setUpContest(10, 12, 14);  // more rounds than boards
+    QCOMPARE(w.dialogs.lastMessage(), QString("Indata ej OK|Fyll i givar och ronder"));
+    QVERIFY(!w.form->contest().setUpDone);
+
+    w.type("EdRonder", "5");
+    w.type("EdNrPar", "80");  // past the start list's 72 places
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.lastMessage(), QString("Indata ej OK|Max parnr f\u00e5r vara h\u00f6gst 72"));
+    QVERIFY(!w.form->contest().setUpDone);
+    QVERIFY(w.form->contest().maxPairNumber <= 72);
+
+    w.type("EdNrPar", "14");
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QVERIFY(w.form->contest().setUpDone);
+    QCOMPARE(w.form->contest().boardsPerRound, 2);
+}
+
+void TestSetUp::smallerHighestPairNumberIsIgnored() {
+    Window w;
+    w.setUpContest(0, 7, 14);  // refused, but the highest pair number 14 is kept
+    QCOMPARE(w.form->contest().maxPairNumber, 14);
+    w.type("EdGivar", "21");
+    w.type("EdNrPar", "10");
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QVERIFY(w.form->contest().setUpDone);
+    QCOMPARE(w.form->contest().maxPairNumber, 14);
+}
+
+void TestSetUp::byePairRulesAtKlar() {
+    {   // An odd highest pair number: the next one becomes the bye pair... of the odd number
+        Window w;
+        w.setUpContest(21, 7, 7);
+        const Contest& c = w.form->contest();
+        QCOMPARE(c.byePair, 7);
+        QCOMPARE(c.maxPairNumber, 8);
+        QCOMPARE(c.participants[7].first, c.byeMember);
+    }
+    {   // A typed bye pair: the built-in 8-pair movement loses every slot of pair 8.
+        Window w;
+        w.setUpContest(21, 7, 8, "8");
+        const Contest& c = w.form->contest();
+        QCOMPARE(c.byePair, 8);
+        QCOMPARE(c.playingTableCount, 3);
+        for (int b = 1; b <= 21; ++b) {
+            QCOMPARE(c.boards[b].resultCount, 3);
+            for (int i = 0; i < c.boards[b].resultCount; ++i) {
+                QVERIFY(c.boards[b].results[i].nsPair != 8);
+                QVERIFY(c.boards[b].results[i].ewPair != 8);
+            }
+        }
+    }
+    {   // "fripar" already in the start list under number 5 of 6.
+        Window w;
+        Contest& c = w.form->contest();
+        c.participants[5].first = c.participants[5].second = c.byeMember;
+        c.participantCount = 6;
+        w.setUpContest(12, 6, 6);
+        QCOMPARE(c.byePair, 5);
+        QCOMPARE(c.maxPairNumber, 6);
+    }
+    {   // A bye pair number outside the start list is refused, not used as an index.
+        Window w;
+        w.setUpContest(12, 6, 8, "99");
+        QCOMPARE(w.dialogs.lastMessage(), QString("Indata ej OK|Nr fripar ska vara ett parnummer 1-72"));
+        QVERIFY(!w.form->contest().setUpDone);
+    }
+}
+
+void TestSetUp::numberFieldsTurnRedOnText() {
+    Window w;
+    w.type("EdGivar", "tjugo");
+    QCOMPARE(w.dialogs.lastMessage(), QString("Inte ett giltigt tal!"));
+    QVERIFY(w.edit("EdGivar")->styleSheet().contains("255, 51, 51"));
+    w.type("EdRonder", "-1");
+    QCOMPARE(w.dialogs.messages.size(), 2);
+    QVERIFY(w.edit("EdRonder")->styleSheet().contains("255, 51, 51"));
+    w.type("EdGivar", "24");
+    QVERIFY(w.edit("EdGivar")->styleSheet().contains("white"));
+    QCOMPARE(w.dialogs.messages.size(), 2);
+    // Enter moves on to the next field, as Tab does.
+    w.edit("EdNrPar")->setFocus();
+    QTest::keyClick(w.edit("EdNrPar"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.edit("EdFripar"));
+}
+
+void TestSetUp::captionShowsKindHandicapAndState() {
+    Window w;
+    QTest::mouseClick(w.find<QCheckBox>("ChkIndividuellt"), Qt::LeftButton);
+    QCOMPARE(w.edit("EdContName")->text(), QString("Individuellt"));
+    QVERIFY(!w.find<QCheckBox>("ChkIndividuellt")->isEnabled());
+    QVERIFY(!w.action("mnPrivatprotokoll1")->isEnabled());
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdDate", "2015-07-27");
+    w.action("Handicap1")->trigger();
+    QVERIFY(w.find<QCheckBox>("CBHandicap")->isChecked());
+    w.setUpContest(20, 5, 20);
+    QVERIFY(w.form->contest().isIndividual);
+    QCOMPARE(w.form->contest().tableCount, 5);
+    QCOMPARE(w.form->windowTitle(),
+             QString(" Individuellt    med hcp   2015-07-27. 20 givar. 20 personer."));
+    w.form->contestChanged();
+    QCOMPARE(w.form->windowTitle(),
+             QString(" Individuellt    med hcp   2015-07-27. 20 givar. 20 personer. *"));
+
+    Window b;
+    QTest::mouseClick(b.find<QCheckBox>("ChkGrHiss"), Qt::LeftButton);
+    QVERIFY(b.find<QWidget>("rbGHmax1")->isVisible());
+    QVERIFY(b.find<QCheckBox>("ChkBarometer")->isChecked());
+    QVERIFY(b.action("MnLottaRond")->isEnabled());
+    QTest::mouseClick(b.find<QWidget>("rbGHmany"), Qt::LeftButton);
+    b.type("EdDate", "2015-07-27");
+    b.setUpContest(16, 8, 16);
+    QCOMPARE(b.form->contest().ghVariant, 9999);
+    QCOMPARE(b.action("MnParnr")->text(), QString("&Parnummer"));
+    QCOMPARE(b.form->windowTitle(), QString(" Part\u00e4vling   2015-07-27. 16 givar. 16 par. Gr\u00f6na Hissen."));
+    // Switched off again by the director: a plain barometer.
+    Window c;
+    QTest::mouseClick(c.find<QCheckBox>("ChkGrHiss"), Qt::LeftButton);
+    QTest::mouseClick(c.find<QCheckBox>("ChkGrHiss"), Qt::LeftButton);
+    QVERIFY(!c.find<QWidget>("rbGHmax1")->isVisible());
+    QVERIFY(!c.action("MnLottaRond")->isEnabled());
+    c.type("EdDate", "2015-07-27");
+    c.setUpContest(16, 8, 16);
+    QVERIFY(c.form->windowTitle().endsWith(" Barometer."));
+}
+
+void TestSetUp::startingTwiceIsRefused() {
+    Window w;
+    w.setUpContest(21, 7, 8);
+    w.press(QKeySequence(Qt::Key_F2));
+    QCOMPARE(w.dialogs.lastMessage(), QString("T\u00e4vlingen \u00e4r redan startad"));
+    QVERIFY(!w.find<QWidget>("GrpBrickor")->isVisible());
+}
+
+void TestSetUp::teamMatchAsksNamesOnce() {
+    Window w;
+    w.dialogs.inputAnswers << QString("V\u00e4st") << QString("\u00d6st");
+    w.action("Lagmatch1")->trigger();
+    QCOMPARE(w.dialogs.prompts, (QStringList{"Lagnamn|Ge namn p\u00e5 lag 1: |", "Lagnamn|Ge namn p\u00e5 lag 2: |"}));
+    QCOMPARE(w.form->contest().teamName1, cp("V\u00e4st"));
+    QVERIFY(w.form->contest().isTeamContest);
+    QVERIFY(!w.find<QCheckBox>("cbTeamContest")->isEnabled());
+    w.action("Lagmatch1")->trigger();
+    QCOMPARE(w.dialogs.prompts.size(), 2);
+}
+
+void TestSetUp::unrepresentableTextIsRefused() {
+    Window w;
+    QLineEdit* name = w.edit("EdContName");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Kvall");
+    // Ł has no Windows-1252 form; it is typed as a key with that text.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u0141"));
+    QApplication::sendEvent(name, &press);
+    QCOMPARE(name->text(), QString("Kvall"));
+    QVERIFY(w.dialogs.lastMessage().contains("Windows-1252"));
+}
+
+QTEST_MAIN(TestSetUp)
+#include "test_set_up.moc"

@@ -1,7 +1,139 @@
+#include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "files/add_results.h"
+#include "files/deal_import.h"
+#include "files/safe_write.h"
+#include "model/board_results.h"
+#include "model/bulk_points.h"
 
 namespace vindelkast::cli {
 
-std::vector<Verb> filesVerbs() { return {}; }
+namespace {
+
+std::string countText(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string contestSummary(const Contest& c) {
+    int slots = 0, scored = 0;
+    for (int b = 1; b <= c.boardCount && b <= kMaxBoard; ++b) {
+        slots += c.boards[b].resultCount;
+        scored += countScored(c.boards[b]);
+    }
+    std::string kind = c.isIndividual ? "Individuell t\xe4vling" : "Part\xe4vling";
+    if (c.isGronaHissen) {
+        kind = "Gr\xf6na Hissen";
+    } else if (c.isBarometer) {
+        kind += ", barometer";
+    }
+    std::string text =
+        kind + ": " + countText(c.boardCount, "giv", "givar") + " i " +
+        countText(c.roundCount, "rond", "ronder") + ", " +
+        countText(c.maxPairNumber, c.isIndividual ? "spelare" : "par", c.isIndividual ? "spelare" : "par");
+    if (c.byePair > 0) text += " (fripar " + std::to_string(c.byePair) + ")";
+    text += ", " + std::to_string(scored) + " av " + countText(slots, "resultat", "resultat") + " ifyllda";
+    text += ", kort f\xf6r " + countText(c.dealCount, "giv", "givar") + ".";
+    return text;
+}
+
+int runCheck(const Args& args) {
+    const std::string& path = args.positional[0];
+    const LoadedContest loaded = loadContest(args, path);
+    if (reportUnusable(loaded, path)) return 1;
+    if (loaded.read.kind == ContestReadResult::Kind::MissingNames)
+        printLine("Namn som inte fanns i medlemsregistret: " + loaded.read.message);
+    printLine(pathText(path) + ": " + contestSummary(*loaded.contest));
+    return 0;
+}
+
+int runRescore(const Args& args) {
+    LoadedContest loaded = loadContest(args, args.positional[0]);
+    if (reportUnusable(loaded, args.positional[0])) return 1;
+    rescoreBoards(*loaded.contest);
+    return saveContest(*loaded.contest, args.positional[1]);
+}
+
+int runLevel(const Args& args) {
+    LoadedContest loaded = loadContest(args, args.positional[0]);
+    if (reportUnusable(loaded, args.positional[0])) return 1;
+    const int levelled = levelBoards(*loaded.contest);
+    printLine("Nivellerade " + countText(levelled, "giv", "givar") + ".");
+    return saveContest(*loaded.contest, args.positional[1]);
+}
+
+int runAdd(const Args& args) {
+    LoadedContest loaded = loadContest(args, args.positional[0]);
+    if (reportUnusable(loaded, args.positional[0])) return 1;
+    const AddedResults added = addResultsFromFile(*loaded.contest, args.positional[1]);
+    if (!added.problem.empty()) printError(added.problem);
+    switch (added.kind) {
+    case AddedResults::Kind::NotOpen:
+    case AddedResults::Kind::NotContest:
+        return 1;
+    case AddedResults::Kind::Refused:
+        printError(addedResultsMessage(added.added) + " innan felet; ingenting sparades i " +
+                   pathText(args.positional[2]) + ".");
+        return 1;
+    case AddedResults::Kind::Added:
+        break;
+    }
+    printLine(addedResultsMessage(added.added));
+    return saveContest(*loaded.contest, args.positional[2]);
+}
+
+int runDeals(const Args& args) {
+    LoadedContest loaded = loadContest(args, args.positional[0]);
+    if (reportUnusable(loaded, args.positional[0])) return 1;
+    Contest& c = *loaded.contest;
+    if (const std::string refusal = dealImportRefusal(c); !refusal.empty()) {
+        printError(refusal);
+        return 1;
+    }
+    const std::string problem = importDealFile(c, args.positional[1]);
+    if (!problem.empty()) {
+        printError(problem);
+        return 1;
+    }
+    printLine(dealCountMessage(c.dealCount, c.boardCount));
+    if (c.boardCount == 0) c.boardCount = c.dealCount;
+    return saveContest(c, args.positional[2]);
+}
+
+}  // namespace
+
+std::vector<Verb> filesVerbs() {
+    return {
+        {"check",
+         "check T\xc3\x84VLING.sco",
+         "L\xc3\xa4ser en t\xc3\xa4vlingsfil och talar om vad som saknas eller \xc3\xa4r fel.",
+         1,
+         {},
+         runCheck},
+        {"rescore",
+         "rescore IN.sco UT.sco",
+         "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen.",
+         2,
+         {},
+         runRescore},
+        {"level",
+         "level IN.sco UT.sco",
+         "Nivellerar givar som spelats f\xc3\xa4rre g\xc3\xa5nger \xc3\xa4n de mest spelade och sparar.",
+         2,
+         {},
+         runLevel},
+        {"add",
+         "add IN.sco ANDRA.sco UT.sco",
+         "Adderar resultaten f\xc3\xb6r tomma givar fr\xc3\xa5n en annan t\xc3\xa4vlingsfil och sparar.",
+         3,
+         {},
+         runAdd},
+        {"deals",
+         "deals IN.sco GIVFIL UT.sco",
+         "L\xc3\xa4ser in givar fr\xc3\xa5n en .bri-, .dup-, .cds-, .dlm- eller .pbn-fil och sparar.",
+         3,
+         {},
+         runDeals},
+    };
+}
 
 }  // namespace vindelkast::cli

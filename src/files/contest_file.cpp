@@ -130,8 +130,8 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
         if (!value) break;
         numbers.push_back(*value);
     }
-    const auto nsPoints = words.size() > pairFields + 2 ? parseReal(words[pairFields + 2]) : std::nullopt;
-    const auto ewPoints = words.size() > pairFields + 3 ? parseReal(words[pairFields + 3]) : std::nullopt;
+    const auto nsPoints = words.size() > pairFields + 2 ? parseFloat(words[pairFields + 2]) : std::nullopt;
+    const auto ewPoints = words.size() > pairFields + 3 ? parseFloat(words[pairFields + 3]) : std::nullopt;
     if (numbers.size() < pairFields + 2 || !nsPoints || !ewPoints) {
         r.noteDamage("Ol\xe4sbar resultatrad: " + line + " ");
         return true;
@@ -158,8 +158,7 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
     c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
     Board& b = c.boards[board];
     b.number = board;
-    const int refused = addResult(b, ns, ew, b.resultCount + 1, score, static_cast<float>(*nsPoints),
-                                  static_cast<float>(*ewPoints), true);
+    const int refused = addResult(b, ns, ew, b.resultCount + 1, score, *nsPoints, *ewPoints, true);
     if (refused == kBoardFull) {
         r.noteDamage("Giv " + std::to_string(board) + " har fler \xe4n 72 resultat. ");
     } else if (refused > 0) {

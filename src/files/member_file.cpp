@@ -70,6 +70,24 @@ bool isRegisterComment(std::string_view line) {
     return i == line.size() || line[i] == '#';
 }
 
+std::vector<Member> readMemberLines(std::istream& in) {
+    std::vector<Member> members;
+    std::string line;
+    while (std::getline(in, line)) {
+        chompCr(line);
+        if (!isRegisterComment(line)) members.push_back(parseMemberLine(line));
+    }
+    return members;
+}
+
+std::string registerFileText(const MemberRegister& reg) {
+    std::string text;
+    for (int i = 1; i < reg.memberCount(); ++i) {
+        if (const Member* member = reg.entry(i)) text += memberLine(*member) + "\r\n";
+    }
+    return text;
+}
+
 int loadRegister(const std::string& fileName, MemberRegister& reg) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return 0;

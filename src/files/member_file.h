@@ -1,7 +1,9 @@
 #pragma once
 
+#include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/member_register.h"
 
@@ -17,6 +19,12 @@ std::string memberLine(const Member& member);
 // Reads a register file: entry 0 becomes the bye person, then one entry per member line.
 // Returns the member count (0, register untouched, when the file cannot be opened).
 int loadRegister(const std::string& fileName, MemberRegister& reg);
+
+// The members of a register file's lines, in file order (comment lines skipped).
+std::vector<Member> readMemberLines(std::istream& in);
+
+// A whole register file as the program writes it: entries 1.. in the writer's form, CR LF.
+std::string registerFileText(const MemberRegister& reg);
 
 // True for a line that holds no member: empty after leading white space, or a "#" remark.
 bool isRegisterComment(std::string_view line);

@@ -1,6 +1,8 @@
 #include "files/text_fields.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace vindelkast {
 
@@ -42,8 +44,15 @@ std::optional<double> parseReal(std::string_view word) {
     if (word.empty()) return std::nullopt;
     double value = 0;
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
+    if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+std::optional<float> parseFloat(std::string_view word) {
+    const auto value = parseReal(word);
+    if (!value || std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return static_cast<float>(*value);
 }
 
 int intOrZero(std::string_view text) {

@@ -15,7 +15,10 @@ std::vector<std::string_view> splitWords(std::string_view text);
 std::optional<int> parseInt(std::string_view word);
 // Leading sign and digits of a word, the rest ignored ("12abc" → 12); nothing without digits.
 std::optional<int> parseLeadingInt(std::string_view word);
+// A whole word as a finite real ("nan" and "inf" are not numbers in our files).
 std::optional<double> parseReal(std::string_view word);
+// The same within the range of a single-precision real (matchpoints).
+std::optional<float> parseFloat(std::string_view word);
 // A text read as a whole number the way the window's fields are: 0 when it is not one.
 int intOrZero(std::string_view text);
 // A real in general format with at most six significant digits: 3.5, 10, -9999.

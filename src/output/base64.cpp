@@ -24,7 +24,7 @@ std::string base64Lines(std::string_view bytes) {
             out += n > 1 ? kAlphabet[(group >> 6) & 63] : '=';
             out += n > 2 ? kAlphabet[group & 63] : '=';
         }
-        out += "\r\n";
+        if (end - line == kBytesPerLine) out += "\r\n";
     }
     return out;
 }

@@ -24,7 +24,7 @@
 #include "app/text_pane.h"
 #include "app/view_panes.h"
 #include "files/contest_file.h"
-#include "files/member_file.h"
+#include "files/member_import.h"
 #include "model/version.h"
 
 namespace vindelkast {
@@ -117,14 +117,10 @@ void TForm1::connectCommands() {
 void TForm1::setTodaysDate() { m_setUp->EdDate->setText(QDate::currentDate().toString("yyyy-MM-dd")); }
 
 void TForm1::loadMemberRegisterAtStartUp() {
-    m_register.clear();
-    loadRegister("medlem.txt", m_register);
-    if (m_register.memberCount() >= 1) return;
-    m_dialogs.message("Hittade inte persondatabasen medlem.txt!");
-    QString name = m_dialogs.openFileName("Textfiler (*.txt)|*.txt");
-    if (name.isEmpty()) return;
-    if (!QFileInfo(name).fileName().contains('.')) name += ".txt";
-    loadRegister(pathFromQt(name), m_register);
+    const std::string problem = loadRegisterAtStartUp(m_register);
+    if (problem.empty()) return;
+    m_dialogs.message(toQt(problem));
+    loadChosenRegister(pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt")), m_register);
 }
 
 QRect TForm1::entryPanelGeometry() const {

@@ -65,6 +65,13 @@ void Window::type(const char* field, const QString& text) {
     QTest::keyClick(line, Qt::Key_Tab);
 }
 
+void Window::openExample(const QString& name) {
+    copyExample(name, "oppnad.sco");
+    dialogs.fileNames << path("oppnad.sco");
+    form->MnOpenClick();
+    if (!form->contest().setUpDone) qFatal("example %s did not open", qPrintable(name));
+}
+
 void Window::setUpContest(int boards, int rounds, int maxPair, const QString& byePair) {
     press(QKeySequence(Qt::Key_F2));
     type("EdGivar", QString::number(boards));

@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
@@ -47,6 +49,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_panes = new ViewPanes(*client);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
     connectCommands();
+    // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
+    qApp->installEventFilter(this);
 
     // Start-up: a fresh contest attached to the register, today's date, the register.
     m_fileName.clear();
@@ -248,6 +252,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     removeRecovery();
     event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (widget && widget->window() == this &&
+            m_menus->isMenuKey(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

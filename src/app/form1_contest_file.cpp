@@ -1,6 +1,7 @@
 // The contest file commands: open, save, save as, clear.
 #include <fstream>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/menu_tree.h"
 #include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
@@ -132,7 +134,10 @@ void TForm1::clearContest() {
     m_setUp->show();
     m_setUp->setEnabled(true);
     setTodaysDate();
+    // A new contest needs its own movement and may read its own deals.
+    m_setUp->cBoxGuide->setEnabled(true);
     m_setUp->enableGuideButton();
+    m_menus->action("MnGivfil")->setEnabled(true);
     m_roundMode = true;
     m_currentBoard = 1;
     m_panes->hideProgress();

@@ -228,6 +228,7 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
         m_contest.maxPairNumber > 0)
         m_contest.setUpDone = true;
     if (!read.message.empty()) m_dialogs.message("Indata ej OK: " + toQt(read.message));
+    m_panes->setStandingsScrollBar(m_contest.maxPairNumber >= 28);
     // The brought-back contest is not on disk yet: it stays unsaved until saved.
     m_saved = false;
     refreshCaption();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -147,6 +148,11 @@ void TForm1::clearContest() {
     m_setUp->EdRonder->clear();
     m_setUp->EdNrPar->clear();
     m_panes->UtTotal->clearLines();
+    // Nothing of the old contest stays on screen.
+    for (QWidget* view : std::initializer_list<QWidget*>{m_panes->UtTotal, m_panes->LblTotal, m_panes->UtRond,
+                                                        m_panes->LblRond, m_panes->scoreTables})
+        view->hide();
+    setWindowTitle("Vindelkast");
     m_contest.reset(m_register);
     // Last evening's deals must not follow into the next contest.
     for (Board& board : m_contest.boards) board.clearDeal();

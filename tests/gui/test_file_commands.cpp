@@ -174,6 +174,8 @@ void TestFileCommands::clearKeepsTextsAndAsksFirst() {
     QCOMPARE(w.edit("EdContName")->text(), QString("Klubbkamp"));
     QVERIFY(w.edit("EdGivar")->text().isEmpty());
     QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+    QVERIFY(!w.find<QWidget>("UtTotal")->isVisible());
+    QCOMPARE(w.form->windowTitle(), QString("Vindelkast"));
     // The team names stay; the ticked box makes the next contest a team match again.
     QVERIFY(w.find<QCheckBox>("cbTeamContest")->isChecked());
     w.setUpContest(21, 7, 8);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/text_pane.h"
+#include "app/widget_colours.h"
 #include "model/result_order.h"
 #include "window_fixture.h"
 
@@ -105,7 +106,7 @@ void TestViews::progressGridColours() {
         for (int b = 1; b <= window.form->contest().boardCount; ++b) {
             auto* cell = window.find<QLabel>(qPrintable(QString("ProgressCell%1").arg(b)));
             if (!cell->isVisible() || cell->text() != QString::asprintf("%3d", b)) return -1;
-            if (cell->styleSheet().contains(colour)) ++n;
+            if (backgroundOf(cell) == QColor(colour)) ++n;
         }
         return n;
     };

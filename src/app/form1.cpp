@@ -4,14 +4,14 @@
 #include <sstream>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -259,8 +259,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (widget && widget->window() == this &&
-            m_menus->isMenuKey(QKeySequence(key->keyCombination()))) {
+        if (widget && widget->window() == this && m_menus->isMenuKey(QKeySequence(key->keyCombination()))) {
             event->ignore();
             return true;
         }
@@ -270,7 +269,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (m_panes && centralWidget()) m_panes->placeForWindow(centralWidget()->width(), centralWidget()->height());
+    if (m_panes && centralWidget())
+        m_panes->placeForWindow(centralWidget()->width(), centralWidget()->height());
 }
 
 }  // namespace vindelkast

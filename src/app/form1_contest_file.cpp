@@ -150,7 +150,7 @@ void TForm1::clearContest() {
     m_panes->UtTotal->clearLines();
     // Nothing of the old contest stays on screen.
     for (QWidget* view : std::initializer_list<QWidget*>{m_panes->UtTotal, m_panes->LblTotal, m_panes->UtRond,
-                                                        m_panes->LblRond, m_panes->scoreTables})
+                                                         m_panes->LblRond, m_panes->scoreTables})
         view->hide();
     setWindowTitle("Vindelkast");
     m_contest.reset(m_register);

@@ -30,8 +30,10 @@ void TForm1::writeFullHtml(bool oldStyle) {
     const bool withIdentity = oldStyle && !m_dialogs.confirm(toQt(kOldHtmlIdentityQuestion));
     EdContNameExit();
     const std::string problem = writeFileSafely(name, [&](std::ostream& out) {
-        if (oldStyle) writeOldHtml(m_contest, out, order, withIdentity);
-        else writeXhtml(m_contest, out, order);
+        if (oldStyle)
+            writeOldHtml(m_contest, out, order, withIdentity);
+        else
+            writeXhtml(m_contest, out, order);
     });
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
@@ -73,8 +75,10 @@ void TForm1::MnPrintXMLClick() {
     std::string problem;
     const std::string written =
         writeFileSafely(name, [this, &problem](std::ostream& out) { problem = writeXml(m_contest, out); });
-    if (!problem.empty()) m_dialogs.message(toQt(problem));
-    else if (!written.empty()) m_dialogs.message(toQt(written));
+    if (!problem.empty())
+        m_dialogs.message(toQt(problem));
+    else if (!written.empty())
+        m_dialogs.message(toQt(written));
 }
 
 }  // namespace vindelkast

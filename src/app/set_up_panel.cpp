@@ -34,7 +34,8 @@ bool isInvalidNumber(const QString& text) {
 
 }  // namespace
 
-SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs) : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
+SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
+    : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
     setObjectName("GrpBrickor");
     setGeometry(33, 8, 345, 529);
     setBackground(this, Qt::yellow);

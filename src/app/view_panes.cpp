@@ -26,9 +26,7 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption) {
     return label;
 }
 
-void setLabelColour(QLabel* label, Colour colour) {
-    setBackground(label, viewColour(colour));
-}
+void setLabelColour(QLabel* label, Colour colour) { setBackground(label, viewColour(colour)); }
 
 }  // namespace
 
@@ -139,7 +137,8 @@ void ViewPanes::showScoreTables(const Contest& contest, int board, bool roundWis
     if (!lines) return;
     scoreTables->showLines(*lines);
     const int lineHeight = QFontMetrics(scoreTables->font()).height() + 1;
-    const int frame = 2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
+    const int frame =
+        2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
     scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280,
                              static_cast<int>(lines->size()) * lineHeight + frame);
 }

@@ -25,7 +25,8 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 }
 
 QColor backgroundOf(const QWidget* widget) {
-    const bool field = qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractScrollArea*>(widget);
+    const bool field =
+        qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractScrollArea*>(widget);
     return widget->palette().color(field ? QPalette::Base : QPalette::Window);
 }
 

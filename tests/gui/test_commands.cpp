@@ -132,7 +132,8 @@ void TestCommands::dealFileImport() {
 
 void TestCommands::registerImport() {
     Window w;
-    w.writeFile("ny.txt", "# klubbens nya lista\r\nNilsson Nils 12 0\r\nOlsson Olga Maria 1234 3.5\r\nPers 7 0\r\n");
+    w.writeFile("ny.txt",
+                "# klubbens nya lista\r\nNilsson Nils 12 0\r\nOlsson Olga Maria 1234 3.5\r\nPers 7 0\r\n");
     w.writeFile("tom.txt", "# bara en kommentar\r\n  # och en till\r\n");
     w.dialogs.fileNames << w.path("ny");
     w.action("MnMedlemsregister")->trigger();
@@ -181,10 +182,12 @@ void TestCommands::levelBoards() {
     Contest& c = w.form->contest();
     // Board 1 has one scored result, boards 10-18 four: board 7 (three) is scaled by 3/2.
     float before = 0;
-    for (int i = 0; i < c.boards[7].resultCount; ++i) before = std::max(before, c.boards[7].results[i].nsPoints);
+    for (int i = 0; i < c.boards[7].resultCount; ++i)
+        before = std::max(before, c.boards[7].results[i].nsPoints);
     w.action("Nivelleragivar1")->trigger();
     float after = 0;
-    for (int i = 0; i < c.boards[7].resultCount; ++i) after = std::max(after, c.boards[7].results[i].nsPoints);
+    for (int i = 0; i < c.boards[7].resultCount; ++i)
+        after = std::max(after, c.boards[7].results[i].nsPoints);
     QCOMPARE(after, before * 1.5f);
     QVERIFY(!w.form->isSaved());
     QVERIFY(w.find<TextPane>("UtTotal")->isVisible());

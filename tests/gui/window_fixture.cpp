@@ -34,7 +34,8 @@ void Window::create() {
 void Window::copyExample(const QString& name, const QString& as) const {
     const QString target = path(as.isEmpty() ? name : as);
     QFile::remove(target);
-    if (!QFile::copy(QString(VK_SOURCE_DIR) + "/examples/" + name, target)) qFatal("no example %s", qPrintable(name));
+    if (!QFile::copy(QString(VK_SOURCE_DIR) + "/examples/" + name, target))
+        qFatal("no example %s", qPrintable(name));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -60,8 +61,10 @@ void Window::type(const char* field, const QString& text) {
     QLineEdit* line = edit(field);
     line->setFocus();
     line->selectAll();
-    if (text.isEmpty()) QTest::keyClick(line, Qt::Key_Delete);
-    else QTest::keyClicks(line, text);
+    if (text.isEmpty())
+        QTest::keyClick(line, Qt::Key_Delete);
+    else
+        QTest::keyClicks(line, text);
     QTest::keyClick(line, Qt::Key_Tab);
 }
 

@@ -223,6 +223,8 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
         m_setUp->cbTeamContest->setEnabled(false);
     }
     m_contest.nameFrozen = settings.nameFrozen;
+    if (m_contest.isIndividual) applyIndividualLook(true);
+    if (m_contest.isGronaHissen) ChkGrHissClick(false);
     fillSetUpFieldsFromContest();
     if (settings.setUpDone && m_contest.boardCount > 0 && m_contest.roundCount > 0 &&
         m_contest.maxPairNumber > 0)

@@ -49,7 +49,8 @@ void TForm1::MnOpenClick() {
             m_dialogs.message(name + " \u00e4r inte en " + toQt(read.message) + "-fil");
             return;
         }
-        error = toQt(read.message);
+        error = read.kind == ContestReadResult::Kind::NotOpen ? QString("Kan inte l\u00e4sa filen")
+                                                              : toQt(read.message);
         if (read.kind != ContestReadResult::Kind::NotOpen) {
             m_fileName = pathFromQt(name);
             if (m_contest.isIndividual) applyIndividualLook(true);

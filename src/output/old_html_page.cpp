@@ -1,0 +1,193 @@
+#include "output/old_html_page.h"
+
+#include <algorithm>
+
+#include "model/board_scoring.h"
+#include "model/bridge_tables.h"
+#include "model/name_forms.h"
+#include "model/result_order.h"
+#include "model/standings.h"
+#include "output/deal_text.h"
+#include "output/html_text.h"
+#include "output/page_parts.h"
+#include "output/text_format.h"
+
+namespace vindelkast {
+
+namespace {
+
+constexpr const char* kEol = kPageLineEnd;
+const std::string kRule(63, '-');
+const std::string kFrame = "!" + std::string(30, ' ') + "!" + std::string(30, ' ') + "!";
+constexpr const char* kTravellerHeading = "     Par     Res      Po      !";
+// A board's part of a line: "!" and 30 characters; the right board closes the line.
+constexpr std::size_t kCellWidth = 31;
+
+std::string identityNumber(const Member* member) {
+    const int id = member ? member->memberId : 0;
+    return (id < 1000 ? formatText("%+6d", id) : formatText("%6d", id)) + " ";
+}
+
+// Every cell keeps the frame's column for its closing "!", whatever its fields hold.
+std::string closedCell(std::string fields, std::size_t width) {
+    if (fields.size() + 1 < width) fields.append(width - 1 - fields.size(), ' ');
+    return fields + "!";
+}
+
+std::string travellerCell(const Contest& contest, const BoardResult& r, bool tenths, bool left) {
+    const bool adjusted = r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase;
+    const bool scored = r.nsScore >= -9998;
+    if (contest.isIndividual) {
+        std::string cell = "!  " + rightAligned(r.nsPair, 2) + rightAligned(r.nsPlayer2, 3) +
+                           rightAligned(r.ewPair, 3) + rightAligned(r.ewPlayer2, 3);
+        // An unscored result shows its players only, not the no-score marker.
+        if (!scored) return left ? padRight(cell, kCellWidth) : closedCell(cell, kCellWidth + 1);
+        cell += rightAligned(adjusted ? adjustedScoreText(r.nsScore) : std::to_string(r.nsScore), 6);
+        if (left)
+            return padRight(cell + pointsText(r.nsPoints, tenths, 4) + pointsText(r.ewPoints, tenths, 4),
+                            kCellWidth);
+        return closedCell(cell + pointsText(r.nsPoints, false, 4) + pointsText(r.ewPoints, false, 3),
+                          kCellWidth + 1);
+    }
+    std::string cell = left ? "!" : "";
+    const std::size_t width = left ? kCellWidth + 1 : kCellWidth;
+    if (adjusted) {
+        cell += rightAligned(r.nsPair, 7) + rightAligned(r.ewPair, 3) +
+                rightAligned(adjustedScoreText(r.nsScore), 7) + pointsText(r.nsPoints, false, 4) +
+                pointsText(r.ewPoints, false, 4) + "     ";
+    } else if (!scored) {
+        cell += rightAligned(r.nsPair, 5) + rightAligned(r.ewPair, 3) + std::string(20, ' ');
+    } else if (r.nsScore >= 0) {
+        cell += rightAligned(r.nsPair, 5) + rightAligned(r.ewPair, 3) + rightAligned(r.nsScore, 6) +
+                pointsText(r.nsPoints, tenths, tenths ? 8 : 7) +
+                pointsText(r.ewPoints, tenths, tenths ? 5 : 4);
+    } else {
+        cell += rightAligned(r.nsPair, 5) + rightAligned(r.ewPair, 3) + rightAligned(r.nsScore, 9) +
+                pointsText(r.nsPoints, tenths, tenths ? 6 : 4) +
+                pointsText(r.ewPoints, tenths, tenths ? 5 : 4);
+    }
+    return closedCell(cell, width);
+}
+
+std::string blankCell(const Contest& contest, bool left) {
+    if (contest.isIndividual) return left ? padRight("!", kCellWidth) : closedCell("!", kCellWidth + 1);
+    return left ? closedCell("!", kCellWidth + 1) : closedCell("", kCellWidth);
+}
+
+void writeStandings(const Contest& contest, std::ostream& out, bool withIdentity) {
+    const Totals totals = contestTotals(contest);
+    const int mean = contestMean(contest);
+    float previous = 99999.0f;
+    int place = 0;
+    for (int pair : publishedPairs(contest, totals)) {
+        const float total = totals.total[pair];
+        ++place;
+        const std::string name = pairName(contest, pair, NameForm::Long);
+        out << (total < previous ? rightAligned(place, 2) : "  ") << rightAligned(pair, 4)
+            << oneDecimal(total, 8) << oneDecimal(percentOfMean(total, mean), 6) << "  " << escapeHtml(name);
+        if (name.size() < 38) out << std::string(38 - name.size(), ' ');
+        if (withIdentity) out << rightAligned(identityText(contest, pair), 14) << "  Dummy";
+        out << kEol;
+        previous = total;
+    }
+}
+
+std::string diagramHead(const Board& board, int k, Seat seat) {
+    std::string info;
+    if (k == 0) info = rightAligned(board.number, 2);
+    if (k == 1) info = dealerName(board.number);
+    if (k == 2) info = vulnerabilityName(board.number);
+    return "! " + padAtLeastOne(info, 7) + padAtLeastOne(suitText(board, seat, k), 22);
+}
+
+void writeDiagrams(const Board& left, const Board* right, std::ostream& out) {
+    const bool single = right == nullptr;
+    for (int k = 0; k < 4; ++k) {
+        out << diagramHead(left, k, North);
+        if (right) out << diagramHead(*right, k, North);
+        out << (single ? " !" : "!") << kEol;
+    }
+    for (int k = 0; k < 4; ++k) {
+        out << "! " << padRight(suitText(left, West, k), 16) << padRight(suitText(left, East, k), 13);
+        if (right)
+            out << "! " << padRight(suitText(*right, West, k), 16) << padRight(suitText(*right, East, k), 13);
+        out << (single ? " !" : "!") << kEol;
+    }
+    for (int k = 0; k < 4; ++k) {
+        out << "!" << std::string(9, ' ') << closedCell(suitText(left, South, k), 22);
+        if (right) out << std::string(9, ' ') << closedCell(suitText(*right, South, k), 22);
+        out << kEol;
+    }
+}
+
+void writeBlock(const Contest& contest, const Board& left, const Board* right, std::ostream& out) {
+    const std::string frame = right ? kFrame : kFrame.substr(0, 32);
+    const std::string rule = right ? kRule : kRule.substr(0, 32);
+    out << frame << kEol;
+    // A diagram is drawn when either board has a deal; the other board's hands stay empty.
+    if (left.hasDeal() || (right && right->hasDeal())) {
+        writeDiagrams(left, right, out);
+    } else {
+        out << "! Bricka" << rightAligned(left.number, 3) << std::string(19, ' ');
+        if (right) out << " !  Bricka" << rightAligned(right->number, 3) << std::string(19, ' ');
+        out << (right ? "!" : " !") << kEol;
+    }
+    out << frame << kEol << "!" << kTravellerHeading;
+    if (right) out << kTravellerHeading;
+    out << kEol;
+
+    const bool leftTenths = boardHasTenths(left);
+    const bool rightTenths = right && boardHasTenths(*right);
+    const int rows = std::max(left.resultCount, right ? right->resultCount : 0);
+    for (int i = 0; i < rows; ++i) {
+        const bool hasLeft = i < left.resultCount;
+        out << (hasLeft ? travellerCell(contest, left.results[i], leftTenths, true)
+                        : blankCell(contest, true));
+        if (right) {
+            const bool hasRight = i < right->resultCount;
+            out << (hasRight ? travellerCell(contest, right->results[i], rightTenths, false)
+                             : blankCell(contest, false));
+        } else if (contest.isIndividual) {
+            out << "!";
+        }
+        out << kEol;
+    }
+    out << frame << kEol << rule << kEol;
+}
+
+}  // namespace
+
+std::string identityText(const Contest& contest, int number) {
+    if (number < 1 || number > contest.participantCount || number > kMaxPair) return "";
+    const Participant& p = contest.participants[number];
+    std::string text = identityNumber(p.first);
+    if (!contest.isIndividual) text += identityNumber(p.second);
+    return text;
+}
+
+void writeOldHtml(Contest& contest, std::ostream& out, int order, bool withIdentity) {
+    ResultOrderScope chosenOrder(contest, order);
+    const int pairCount =
+        contest.maxPairNumber - (contest.byePair > 0 && contest.byePair <= contest.maxPairNumber ? 1 : 0);
+    out << "<HTML>" << kEol << "<HEAD>" << kEol << "<TITLE>" << escapeHtml(contest.contestName) << "</TITLE>"
+        << kEol;
+    out << "<META  name=Arranger      content=\"" << escapeHtmlAttribute(contest.arranger) << "\">" << kEol;
+    out << "<META  name=ContestDate   content=\"" << escapeHtmlAttribute(contest.contestDate) << "\">"
+        << kEol;
+    out << "<META  name=ContestName   content=\"" << escapeHtmlAttribute(contest.contestName) << "\">"
+        << kEol;
+    out << "<META  name=ScoringType   content=\"MatchPoint\">" << kEol;
+    out << "<META  name=PairCount     content=\"" << pairCount << "\">" << kEol;
+    writeEmbeddedContest(contest, out);
+    out << "</HEAD>" << kEol << "<BODY>" << kEol << "<FONT face='Arial' size=4>" << kEol << "</FONT>" << kEol
+        << "<PRE>" << kEol;
+    out << kEol << kEol << kRule << kEol << kEol << "Pl. Par Po\xe4ng   %    Namn" << kEol << kEol;
+    writeStandings(contest, out, withIdentity);
+    out << kEol << kEol << kRule << kEol;
+    const int boards = std::min(contest.boardCount, kMaxBoard);
+    for (int b = 1; b <= boards; b += 2)
+        writeBlock(contest, contest.boards[b], b + 1 <= boards ? &contest.boards[b + 1] : nullptr, out);
+    out << "</PRE>" << kEol << "</BODY>" << kEol << "</HTML>" << kEol;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,66 @@
+#include "output/private_protocol_view.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "model/member.h"
+#include "output/text_format.h"
+
+namespace vindelkast {
+
+namespace {
+
+const BoardResult* firstResultOf(const Board& board, int pair) {
+    for (int i = 0; i < board.resultCount; ++i)
+        if (board.results[i].nsPair == pair || board.results[i].ewPair == pair) return &board.results[i];
+    return nullptr;
+}
+
+std::string opponentsText(const Contest& contest, int pair) {
+    if (pair < 1 || pair > kMaxPair) return "";
+    const Participant& p = contest.participants[pair];
+    if (!p.first) return "";
+    std::string text = shortName(*p.first);
+    if (p.second) text += " / " + shortName(*p.second);
+    return text;
+}
+
+}  // namespace
+
+int privateProtocolPair(const Contest& contest, std::string_view answer) {
+    while (!answer.empty() && answer.front() == ' ') answer.remove_prefix(1);
+    while (!answer.empty() && answer.back() == ' ') answer.remove_suffix(1);
+    int pair = 0;
+    const auto [end, error] = std::from_chars(answer.data(), answer.data() + answer.size(), pair);
+    if (error != std::errc() || end != answer.data() + answer.size()) return 0;
+    if (pair < 1 || pair > contest.maxPairNumber || pair > kMaxPair) return 0;
+    return pair;
+}
+
+std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
+    if (contest.isIndividual || pair < 1 || pair > contest.maxPairNumber || pair > kMaxPair) return {};
+    std::vector<ViewLine> lines;
+    int nsSum = 0;
+    int ewSum = 0;
+    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    for (int b = 1; b <= lastBoard; ++b) {
+        const BoardResult* r = firstResultOf(contest.boards[b], pair);
+        if (!r) {
+            lines.push_back({formatText("%2d frirond", b)});
+            continue;
+        }
+        const int nsPoints = static_cast<int>(r->nsPoints);
+        const int ewPoints = static_cast<int>(r->ewPoints);
+        const bool satNs = r->nsPair == pair;
+        // An unscored result carries no matchpoints; its marker must not reach the sums.
+        if (satNs && r->nsScore >= -9998) nsSum += nsPoints;
+        if (!satNs && r->ewScore >= -9998) ewSum += ewPoints;
+        const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
+        lines.push_back({formatText("%2d  %2d %2d %5d %5d %3d   %s", b, r->nsPair, r->ewPair, r->nsScore,
+                                    nsPoints, ewPoints, opponents.c_str())});
+    }
+    lines.push_back({formatText("Summa som ns/ew  %4d%4d", nsSum, ewSum)});
+    return lines;
+}
+
+}  // namespace vindelkast

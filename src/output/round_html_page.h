@@ -1,0 +1,19 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "model/contest.h"
+
+namespace vindelkast {
+
+// Why a round page cannot be written for `round` (no rounds, or a round without boards);
+// empty when it can.
+std::string roundPageRefusal(const Contest& contest, int round);
+
+// The page of one round: the round's leaders, its boards with diagrams and travellers,
+// and the standings after the round. Leaves every board in result order (2). Returns the
+// refusal message, writing nothing, when the round has no boards.
+std::string writeRoundHtml(Contest& contest, std::ostream& out, int round);
+
+}  // namespace vindelkast

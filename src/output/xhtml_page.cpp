@@ -1,0 +1,230 @@
+#include "output/xhtml_page.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/board_scoring.h"
+#include "model/bridge_tables.h"
+#include "model/name_forms.h"
+#include "model/result_order.h"
+#include "model/standings.h"
+#include "output/deal_text.h"
+#include "output/html_text.h"
+#include "output/page_parts.h"
+#include "output/text_format.h"
+
+namespace vindelkast {
+
+namespace {
+
+constexpr const char* kEol = kPageLineEnd;
+
+struct StyleRule {
+    const char* selector;
+    std::vector<const char*> declarations;
+};
+
+const std::array<StyleRule, 16> kStyleRules{{
+    {"html", {"background-color : #ffc;"}},
+    {"body",
+     {"width  : 55em;", "font   : 12px/170% Verdana, sans-serif;", "color  : #494949;", "margin : auto;"}},
+    {".main",
+     {"background-color: #fff;", "border          : 1px solid #000;", "margin-top      : 2em;",
+      "margin-bottom   : 1em;", "padding         : 1em;", "clear           : both;"}},
+    {"h1, h2",
+     {"margin      : 0;", "padding     : 0;", "font-weight : normal;",
+      "font-family : Helvetica, Arial, sans-serif;"}},
+    {"h1", {"font-size   : 160%;", "line-height : 130%;"}},
+    {"h2", {"font-size   : 140%;", "line-height : 120%;"}},
+    {"table", {"width : 100%;"}},
+    {"th", {"text-align : left;"}},
+    {"table.res", {"margin-top : 1em;"}},
+    {"table.grid", {"margin-top      : 2em;", "border-collapse : collapse;"}},
+    {"td.grid", {"padding    : 1em;", "border-top : 1px solid #494949;"}},
+    {"td.deal", {"vertical-align : top;"}},
+    {"table.scores", {"margin-top : 1.5em;"}},
+    {"td.scores, th.scores", {"text-align : right;"}},
+    {"span.space", {"margin-left : 1.5em;"}},
+    {"img.w3c", {"border : 0pt none;", "width  : 88px;", "height : 31px;"}},
+}};
+
+constexpr const char* kSuitEntities[4] = {"&spades;", "&hearts;", "&diams;", "&clubs;"};
+
+void writeHandCell(const Board& board, bool hasDeal, Seat seat, std::ostream& out) {
+    out << "<td class='deal'>";
+    if (hasDeal) {
+        for (int suit = 0; suit < 4; ++suit) {
+            if (suit > 0) out << "<br />";
+            out << kSuitEntities[suit] << suitText(board, seat, suit);
+        }
+    }
+    out << "</td>" << kEol;
+}
+
+void writeDealTable(const Board& board, bool hasDeal, std::ostream& out) {
+    const char* empty = "<td class='deal'>&nbsp;</td>";
+    out << "<table class='deal'>" << kEol << "<tbody class='deal'>" << kEol;
+    out << "<tr class='deal'>" << kEol << "<td class='deal'>G: " << escapeHtml(dealerName(board.number))
+        << "<br />Z: " << escapeHtml(vulnerabilityName(board.number)) << "</td>" << kEol;
+    writeHandCell(board, hasDeal, North, out);
+    out << empty << kEol << "</tr>" << kEol;
+    out << "<tr class='deal'>" << kEol;
+    writeHandCell(board, hasDeal, West, out);
+    out << empty << kEol;
+    writeHandCell(board, hasDeal, East, out);
+    out << "</tr>" << kEol;
+    out << "<tr class='deal'>" << kEol << empty << kEol;
+    writeHandCell(board, hasDeal, South, out);
+    out << empty << kEol << "</tr>" << kEol;
+    out << "</tbody>" << kEol << "</table>" << kEol;
+}
+
+// "M+/M-" for NS 60 % and EW 40 %: share digit 4 is "-", 5 a blank, 6 "+".
+std::string adjustedCell(int code) {
+    const auto mark = [](int digit) { return digit == 4 ? '-' : digit == 6 ? '+' : ' '; };
+    std::string text = "M";
+    text += mark((code / 10) % 10);
+    text += "/M";
+    text += mark(code % 10);
+    return text;
+}
+
+void writeScoreRow(const Contest& contest, const BoardResult& r, bool tenths, std::ostream& out) {
+    const auto cell = [&out](const std::string& text) {
+        out << "<td class='scores'>" << text << "</td>" << kEol;
+    };
+    out << "<tr class='scores'>" << kEol;
+    if (contest.isIndividual) {
+        for (int number : {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2}) cell(std::to_string(number));
+    } else {
+        cell(std::to_string(r.nsPair));
+        cell(std::to_string(r.ewPair));
+    }
+    if (r.nsScore < -9998) {
+        out << "<td class='scores'></td><td class='scores'></td><td class='scores'></td>" << kEol;
+    } else {
+        if (r.nsScore > kAdjustedBase)
+            cell(adjustedCell(r.nsScore));
+        else if (r.nsScore >= 0)
+            cell(std::to_string(r.nsScore) + "<span class='space' />");
+        else
+            cell("<span class='space' />" + std::to_string(r.nsScore));
+        cell(pointsText(r.nsPoints, tenths));
+        cell(pointsText(r.ewPoints, tenths));
+    }
+    out << "</tr>" << kEol;
+}
+
+void writeScoreTable(const Contest& contest, const Board& board, std::ostream& out) {
+    out << "<table class='scores'>" << kEol << "<tbody class='scores'>" << kEol << "<tr class='scores'>"
+        << kEol;
+    const std::vector<const char*> heads = contest.isIndividual
+                                               ? std::vector<const char*>{"N", "S", "&Ouml;", "V"}
+                                               : std::vector<const char*>{"NS", "&Ouml;V"};
+    for (const char* head : heads) out << "<th class='scores'>" << head << "</th>" << kEol;
+    out << "<th class='scores'>Resultat</th>" << kEol << "<th class='scores'>NS po</th>" << kEol
+        << "<th class='scores'>&Ouml;V po</th>" << kEol << "</tr>" << kEol;
+    const bool tenths = boardHasTenths(board);
+    for (int i = 0; i < board.resultCount; ++i)
+        if (!holdsByePair(contest, board.results[i])) writeScoreRow(contest, board.results[i], tenths, out);
+    out << "</tbody>" << kEol << "</table>" << kEol;
+}
+
+void writeStandingsTable(const Contest& contest, std::ostream& out) {
+    const Totals totals = contestTotals(contest);
+    const int mean = contestMean(contest);
+    const std::vector<int> pairs = publishedPairs(contest, totals);
+    const bool tenths = std::any_of(pairs.begin(), pairs.end(), [&totals](int pair) {
+        return roundHalfUp(totals.total[pair] * 10.0) % 10 != 0;
+    });
+    out << "<table class='res'>" << kEol << "<tbody class='res'>" << kEol << "<tr class='res'>" << kEol;
+    for (const char* head : {"placering", "nr", "procent", "namn", "po&auml;ng"})
+        out << "<th class='res'>" << head << "</th>" << kEol;
+    out << "</tr>" << kEol;
+    float previous = 99999.0f;
+    int place = 0;
+    for (int pair : pairs) {
+        const float total = totals.total[pair];
+        ++place;
+        out << "<tr class='res'>" << kEol;
+        out << "<td class='res'>" << (total < previous ? std::to_string(place) : "") << "</td>" << kEol;
+        out << "<td class='res'>" << pair << "</td>" << kEol;
+        out << "<td class='res'>" << oneDecimal(percentOfMean(total, mean)) << "</td>" << kEol;
+        out << "<td class='res'>" << escapeHtml(pairName(contest, pair, NameForm::Long)) << "</td>" << kEol;
+        out << "<td class='res'>"
+            << (tenths ? oneDecimal(total) : formatText("%.0f", static_cast<double>(total))) << "</td>"
+            << kEol;
+        out << "</tr>" << kEol;
+        previous = total;
+    }
+    out << "</tbody>" << kEol << "</table>" << kEol;
+}
+
+void writeBoardGrid(const Contest& contest, std::ostream& out) {
+    const int boards = std::min(contest.boardCount, kMaxBoard);
+    // A table body needs at least one row.
+    if (boards < 1) return;
+    out << "<table class='grid'>" << kEol << "<tbody class='grid'>" << kEol;
+    for (int b = 1; b <= boards; b += 2) {
+        out << "<tr class='grid'>" << kEol << "<td class='grid'>" << kEol;
+        writeBoardBlock(contest, contest.boards[b], out);
+        out << "</td>" << kEol << "<td class='grid'>" << kEol;
+        if (b + 1 <= boards) writeBoardBlock(contest, contest.boards[b + 1], out);
+        out << "</td>" << kEol << "</tr>" << kEol;
+    }
+    out << "</tbody>" << kEol << "</table>" << kEol;
+}
+
+void writeFooter(std::ostream& out) {
+    out << "<!--" << kEol << "<div class='footer'>" << kEol
+        << "<a href='http://validator.w3.org/check?uri=referer'><img class='w3c' "
+           "src='http://www.w3.org/Icons/valid-xhtml10' alt='Valid XHTML 1.0!' /></a>"
+        << kEol
+        << "<a href='http://jigsaw.w3.org/css-validator/check/referer'><img class='w3c' "
+           "src='http://jigsaw.w3.org/css-validator/images/vcss' alt='Valid CSS!' /></a>"
+        << kEol << "</div>" << kEol << "-->" << kEol;
+}
+
+}  // namespace
+
+void writeXhtmlStyleSheet(std::ostream& out) {
+    for (std::size_t i = 0; i < kStyleRules.size(); ++i) {
+        out << kStyleRules[i].selector << kEol << "{" << kEol;
+        for (const char* declaration : kStyleRules[i].declarations) out << "    " << declaration << kEol;
+        out << "}" << kEol;
+        if (i + 2 < kStyleRules.size()) out << kEol;
+    }
+}
+
+void writeBoardBlock(const Contest& contest, const Board& board, std::ostream& out) {
+    // Deals past dealCount are not published; the board keeps them all the same.
+    const bool hasDeal = board.number <= contest.dealCount && board.hasDeal();
+    out << "<h2>Giv " << board.number << "</h2>" << kEol;
+    writeDealTable(board, hasDeal, out);
+    writeScoreTable(contest, board, out);
+}
+
+void writeXhtml(Contest& contest, std::ostream& out, int order) {
+    ResultOrderScope chosenOrder(contest, order);
+    out << "<?xml version='1.0' encoding='ISO-8859-1'?>" << kEol
+        << "<!DOCTYPE html PUBLIC '-//W3C//DTD XHTML 1.0 Strict//EN'" << kEol
+        << "'http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd'>" << kEol
+        << "<html xmlns='http://www.w3.org/1999/xhtml'>" << kEol;
+    out << "<head>" << kEol << "<style type='text/css'>" << kEol;
+    writeXhtmlStyleSheet(out);
+    out << "</style>" << kEol;
+    out << "<title>" << escapeHtml(contest.contestName) << "</title>" << kEol;
+    writeEmbeddedContest(contest, out);
+    out << "</head>" << kEol << "<body>" << kEol << "<div class='main'>" << kEol;
+    out << "<h1>" << escapeHtml(contest.contestName) << " " << escapeHtml(contest.contestDate) << " "
+        << escapeHtml(contest.arranger) << "</h1>" << kEol;
+    writeStandingsTable(contest, out);
+    writeBoardGrid(contest, out);
+    out << "</div>" << kEol;
+    writeFooter(out);
+    out << "</body>" << kEol << "</html>" << kEol;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,155 @@
+#include "output/xml_export.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "model/board_scoring.h"
+#include "model/member.h"
+#include "model/standings.h"
+#include "output/deal_text.h"
+#include "output/html_text.h"
+#include "output/text_format.h"
+
+namespace vindelkast {
+
+namespace {
+
+constexpr const char* kEol = "\r\n";
+
+// One club of its own; all other arrangers' members are told apart by number range.
+constexpr std::string_view kOwnArrangerPrefix = "Vinde";
+constexpr const char* kOwnArrangerCode = "VDL";
+constexpr const char* kClubCode = "KLB";
+constexpr const char* kDistrictCode = "DST";
+constexpr const char* kFederationCode = "FBS";
+
+// Shortest general form with up to six significant digits: 150, 62.5, 55.3.
+std::string general(double value) { return formatText("%g", value); }
+
+class XmlWriter {
+public:
+    explicit XmlWriter(std::ostream& out) : m_out(out) {}
+    void open(const char* name) { m_out << '<' << name << '>' << kEol; }
+    void close(const char* name) { m_out << "</" << name << '>' << kEol; }
+    void value(const char* name, std::string_view text) {
+        m_out << '<' << name << '>' << escapeXml(text) << "</" << name << '>' << kEol;
+    }
+    void value(const char* name, int number) { value(name, std::to_string(number)); }
+
+private:
+    std::ostream& m_out;
+};
+
+void writePerson(const Contest& contest, XmlWriter& xml, const Member* member) {
+    xml.open("person");
+    xml.value("pid", xmlPersonId(contest, member));
+    xml.value("name", member ? longName(*member) : "");
+    xml.close("person");
+}
+
+void writeStandings(const Contest& contest, XmlWriter& xml, int mean) {
+    const Totals totals = contestTotals(contest);
+    for (int slot = 1; slot <= totals.n; ++slot) {
+        const int pair = totals.ranking[slot];
+        if (pair == 0 || pair == contest.byePair) continue;
+        const Participant& p = contest.participants[pair];
+        if (p.first && p.first == contest.byeMember) continue;
+        const float total = totals.total[pair];
+        xml.open("result");
+        xml.value("tNr", pair);
+        xml.value("place", sharedPlace(total, totals));
+        xml.value("score", general(total));
+        xml.value("percent", general(roundHalfUp(percentOfMean(total, mean) * 10) * 0.1));
+        xml.close("result");
+        xml.open("team");
+        xml.value("tNr", pair);
+        writePerson(contest, xml, p.first);
+        if (!contest.isIndividual) writePerson(contest, xml, p.second);
+        xml.close("team");
+    }
+}
+
+void writeDeals(const Contest& contest, XmlWriter& xml) {
+    const int last = std::min(contest.dealCount, kMaxBoard);
+    for (int b = 1; b <= last; ++b) {
+        const Board& board = contest.boards[b];
+        xml.open("deal");
+        xml.value("dealNr", b);
+        xml.value("north", handText(board, North));
+        xml.value("east", handText(board, East));
+        xml.value("south", handText(board, South));
+        xml.value("west", handText(board, West));
+        xml.close("deal");
+    }
+}
+
+void writeResults(const Contest& contest, XmlWriter& xml) {
+    const int last = std::min(contest.boardCount, kMaxBoard);
+    for (int b = 1; b <= last; ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            xml.open("dealResult");
+            xml.value("dealNr", b);
+            // The bridge score goes in nsPoints and the matchpoints in nsScore and ewScore.
+            if (r.nsScore >= kAdjustedBase)
+                xml.value("nsPoints", adjustedScoreText(r.nsScore));
+            else
+                xml.value("nsPoints", r.nsScore);
+            xml.value("nsScore", general(r.nsPoints));
+            xml.value("ewScore", general(r.ewPoints));
+            xml.value("north", r.nsPair);
+            xml.value("east", r.ewPair);
+            if (contest.isIndividual) {
+                xml.value("south", r.nsPlayer2);
+                xml.value("west", r.ewPlayer2);
+            }
+            xml.close("dealResult");
+        }
+    }
+}
+
+}  // namespace
+
+std::string xmlExportRefusal(const Contest& contest) {
+    const int highestScored = contest.nextBoardAfterScored() - 1;
+    if (contest.boardsPerRound == 0 || highestScored >= contest.boardsPerRound) return "";
+    return "XML-filen skrevs inte: f\xf6rsta rondens givar saknar \xe4nnu resultat";
+}
+
+std::string xmlPersonId(const Contest& contest, const Member* member) {
+    if (!member) return "";
+    const char* code = member->memberId <= 199   ? kClubCode
+                       : member->memberId <= 999 ? kDistrictCode
+                                                 : kFederationCode;
+    if (std::string_view(contest.arranger).substr(0, kOwnArrangerPrefix.size()) == kOwnArrangerPrefix)
+        code = kOwnArrangerCode;
+    return std::string(code) + ":" + std::to_string(member->memberId);
+}
+
+std::string writeXml(const Contest& contest, std::ostream& out) {
+    std::string refusal = xmlExportRefusal(contest);
+    if (!refusal.empty()) return refusal;
+    const int mean = contestMean(contest);
+    XmlWriter xml(out);
+    out << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" << kEol;
+    xml.open("bridgeData");
+    xml.value("version", "1.11");
+    xml.open("contest");
+    xml.value("arranger", contest.arranger);
+    xml.value("name", contest.contestName);
+    xml.value("date", contest.contestDate);
+    xml.value("contestType", contest.isIndividual ? "ind" : "pair");
+    xml.value("pairN", contest.maxPairNumber - (contest.byePair >= 1 ? 1 : 0));
+    xml.value("tableN", contest.tableCount);
+    xml.value("mean", mean);
+    xml.value("dealN", contest.boardCount);
+    writeStandings(contest, xml, mean);
+    writeDeals(contest, xml);
+    writeResults(contest, xml);
+    xml.close("contest");
+    xml.close("bridgeData");
+    return "";
+}
+
+}  // namespace vindelkast

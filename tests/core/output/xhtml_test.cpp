@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "model/board_results.h"
+#include "model/result_order.h"
+#include "output/xhtml_page.h"
+#include "output_samples.h"
+#include "support/test_text.h"
+
+namespace vindelkast {
+namespace {
+
+using test::w;
+
+std::string xhtmlPage(Contest& c, int order = ScoreOrder) {
+    std::ostringstream out;
+    writeXhtml(c, out, order);
+    return out.str();
+}
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+void expectValid(const std::string& page) {
+    std::string report;
+    EXPECT_EQ(test::runXmllint("--valid", page, report), 0) << report;
+}
+
+TEST(XhtmlPage, EveningValidatesAsStrictXhtml) {
+    test::Evening f;
+    Contest& c = f.c();
+    setResultOrder(c, PairOrder);
+    const std::string page = xhtmlPage(c);
+    expectValid(page);
+    EXPECT_EQ(c.resultOrder, PairOrder);
+
+    EXPECT_EQ(page.rfind("<?xml version='1.0' encoding='ISO-8859-1'?>\r\n<!DOCTYPE html PUBLIC", 0), 0u);
+    EXPECT_NE(page.find("<title>H&ouml;stcup &amp; &lt;b&gt;fest&lt;/b&gt;</title>"), std::string::npos);
+    EXPECT_NE(page.find("<h1>H&ouml;stcup &amp; &lt;b&gt;fest&lt;/b&gt; 2024-10-08 S&amp;B \"Vinden\"</h1>"),
+              std::string::npos);
+    EXPECT_NE(page.find(w("<td class='res'>&lt;script&gt; Éva &amp; Efternamn4 F&ouml;rnamn4</td>")),
+              std::string::npos);
+    EXPECT_EQ(page.find("fripar"), std::string::npos);
+    // Seven standings rows besides the heading; the tie of pairs 3 and 4 leaves one place empty.
+    EXPECT_EQ(count(page, "<tr class='res'>"), 8u);
+    EXPECT_EQ(count(page, "<td class='res'></td>"), 1u);
+    EXPECT_NE(page.find("<td class='res'>21.3</td>"), std::string::npos);
+
+    // Nine boards two by two: the fifth row's right cell is empty.
+    EXPECT_EQ(count(page, "<h2>Giv "), 9u);
+    EXPECT_NE(page.find("<td class='grid'>\r\n</td>\r\n</tr>\r\n</tbody>"), std::string::npos);
+    EXPECT_NE(page.find("<td class='scores'>M+/M-</td>\r\n<td class='scores'>2.4</td>\r\n"
+                        "<td class='scores'>1.6</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td class='scores'><span class='space' />-100</td>\r\n<td class='scores'>1.0</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td class='scores'>450<span class='space' /></td>\r\n<td class='scores'>4</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td class='scores'></td><td class='scores'></td><td class='scores'></td>"),
+              std::string::npos);
+    EXPECT_NE(
+        page.find(
+            "<td class='deal'>&spades;AKQJT98765432<br />&hearts;--<br />&diams;--<br />&clubs;--</td>"),
+        std::string::npos);
+    EXPECT_NE(page.find(w("<td class='deal'>G: Nord<br />Z: Ingen</td>")), std::string::npos);
+    EXPECT_NE(page.find("<td class='deal'>G: V&auml;st<br />Z: Alla</td>"), std::string::npos);
+    // Boards 8 and 9 have no deal: empty hand cells.
+    EXPECT_EQ(count(page, "<td class='deal'></td>"), 8u);
+    // The style sheet: the last two rules follow each other without an empty line.
+    EXPECT_NE(
+        page.find(
+            "html\r\n{\r\n    background-color : #ffc;\r\n}\r\n\r\nbody\r\n{\r\n    width  : 55em;\r\n"),
+        std::string::npos);
+    EXPECT_NE(page.find("span.space\r\n{\r\n    margin-left : 1.5em;\r\n}\r\nimg.w3c\r\n{\r\n"),
+              std::string::npos);
+    EXPECT_NE(page.find("}\r\n</style>"), std::string::npos);
+    // The footer stays inside a comment.
+    EXPECT_NE(page.find("<!--\r\n<div class='footer'>"), std::string::npos);
+}
+
+TEST(XhtmlPage, DealsPastTheDealCountAreNotShownButKept) {
+    test::Evening f;
+    Contest& c = f.c();
+    c.dealCount = 5;
+    const std::string page = xhtmlPage(c);
+    expectValid(page);
+    EXPECT_EQ(count(page, "<td class='deal'></td>"), 4u * 4u);
+    EXPECT_TRUE(c.boards[6].hasDeal());
+    EXPECT_TRUE(c.boards[7].hasDeal());
+}
+
+TEST(XhtmlPage, WholeTotalsHaveNoDecimalsAndIndividualPagesValidate) {
+    test::TiedBoard tied;
+    tied.c().arranger = "S&B";
+    const std::string page = xhtmlPage(tied.c());
+    expectValid(page);
+    EXPECT_NE(page.find("<td class='res'>4</td>\r\n</tr>"), std::string::npos);
+    EXPECT_EQ(page.find(".0</td>\r\n</tr>"), std::string::npos);
+
+    test::ContestFixture ind;
+    Contest& c = ind.c();
+    test::fillRegister(*ind.reg, 8);
+    c.isIndividual = true;
+    test::setUp(c, 2, 1, 8);
+    for (int b = 1; b <= 2; ++b) {
+        addResult(c.boards[b], 1, 2, 1, kNoScore, 0, 0, true);
+        addResult(c.boards[b], 5, 6, 1, kNoScore, 0, 0, true);
+        setSecondPlayers(c.boards[b], 1, 3, 4);
+        setSecondPlayers(c.boards[b], 5, 7, 8);
+        test::enter(c, b, 1, 2, 620);
+        test::enter(c, b, 5, 6, -100);
+    }
+    for (int p = 1; p <= 8; ++p) c.participants[p].first = c.memberRegister->entry(p);
+    c.participantCount = 8;
+    const std::string individual = xhtmlPage(c);
+    expectValid(individual);
+    EXPECT_NE(individual.find("<th class='scores'>N</th>\r\n<th class='scores'>S</th>\r\n"
+                              "<th class='scores'>&Ouml;</th>\r\n<th class='scores'>V</th>"),
+              std::string::npos);
+    EXPECT_NE(individual.find("<td class='scores'>5</td>\r\n<td class='scores'>7</td>\r\n"
+                              "<td class='scores'>6</td>\r\n<td class='scores'>8</td>"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace vindelkast

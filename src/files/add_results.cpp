@@ -62,7 +62,10 @@ bool addLine(Adding& a, const std::vector<std::string_view>& words, const std::s
         return true;
     }
     const int board = numbers[0];
-    if (!Contest::validBoard(board)) return true;
+    if (!Contest::validBoard(board)) {
+        a.note("Resultat f\xf6r giv " + std::to_string(board) + " l\xe4stes inte (givarna \xe4r 1..71).");
+        return true;
+    }
     const int ns = numbers[1], ew = numbers[2];
     const int south = c.isIndividual ? numbers[3] : 0;
     const int west = c.isIndividual ? numbers[4] : 0;

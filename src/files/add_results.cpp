@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/safe_write.h"
+#include "files/seat_check.h"
 #include "files/text_fields.h"
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
@@ -91,7 +92,8 @@ bool addLine(Adding& a, const std::vector<std::string_view>& words, const std::s
         slot->nsPoints = p;
         slot->ewPoints = q;
     } else {
-        const int refused = addResult(b, ns, ew, b.resultCount + 1, score, p, q, true);
+        int refused = c.isIndividual ? playerSeatedTwice(b, ns, ew, south, west) : 0;
+        if (refused == 0) refused = addResult(b, ns, ew, b.resultCount + 1, score, p, q, true);
         if (refused == kBoardFull) {
             a.note("Giv " + std::to_string(board) + " har redan 72 resultat; raden l\xe4stes inte: " + line);
             return true;

@@ -52,8 +52,6 @@ void TForm1::BtnKlarClick() {
     fields.contestName = SetUpPanel::text(p.EdContName);
     fields.contestDate = SetUpPanel::text(p.EdDate);
     fields.arranger = p.arrangerText();
-    // More rounds than boards would leave rounds without boards (and boards per round 0).
-    if (fieldNumber(fields.rounds) > fieldNumber(fields.boards)) fields.rounds = "0";
 
     // The kind boxes mean what they show, also after a clear.
     m_contest.hasHandicap = p.CBHandicap->isChecked();

@@ -21,16 +21,19 @@ std::string completeSetUp(Contest& contest, const SetUpFields& fields) {
     if (boards <= kMaxBoard) contest.boardCount = boards;
     contest.roundCount = rounds;
     if (maxPair > contest.maxPairNumber && maxPair <= kMaxPair) contest.maxPairNumber = maxPair;
-    if (rounds > 0 && boards <= kMaxBoard) contest.boardsPerRound = boards / rounds;
+    if (rounds > 0 && rounds <= boards && boards <= kMaxBoard) contest.boardsPerRound = boards / rounds;
     contest.isBarometer = fields.barometer;
     contest.isIndividual = fields.individual;
 
-    if (boards <= 0 || boards > kMaxBoard || rounds <= 0) return kFillInBoardsAndRounds;
+    // More rounds than boards would leave rounds without boards and no boards per round.
+    if (boards <= 0 || boards > kMaxBoard || rounds <= 0 || rounds > boards) return kFillInBoardsAndRounds;
     if (maxPair > kMaxPair) return kTooManyPairs;
     if (typedByePair < 0 || typedByePair > kMaxPair) return kByePairOutOfRange;
 
-    contest.tableCount = contest.maxPairNumber / (contest.isIndividual ? 4 : 2);
     settleByePairAtSetUp(contest, typedByePair);
+    // Counted after the bye pair may have raised the highest pair number: seven pairs with
+    // pair 8 as the bye play three tables.
+    contest.tableCount = contest.maxPairNumber / (contest.isIndividual ? 4 : 2);
     contest.playingTableCount = contest.tableCount - (contest.byePair > 0 ? 1 : 0);
     if (!contest.movement && !fields.withoutGuideCard) buildBuiltInMovement(contest);
     contest.setUpDone = true;

@@ -145,8 +145,8 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         EXPECT_EQ(f.c().byePair, 7);
         EXPECT_EQ(f.c().maxPairNumber, 8);
         EXPECT_EQ(f.c().participants[7].first, f.c().byeMember);
-        EXPECT_EQ(f.c().tableCount, 3);
-        EXPECT_EQ(f.c().playingTableCount, 2);
+        EXPECT_EQ(f.c().tableCount, 4);
+        EXPECT_EQ(f.c().playingTableCount, 3) << "seven pairs play three tables";
         // The built-in movement for eight pairs, without pair 7.
         for (int b = 1; b <= 21; ++b) EXPECT_FALSE(hasPair(f.c().boards[b], 7));
         EXPECT_EQ(f.c().boards[1].resultCount, 3);
@@ -171,6 +171,13 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         EXPECT_EQ(completeSetUp(f.c(), fields("24", "6", "10", "")), "");
         EXPECT_EQ(f.c().byePair, 0);
         EXPECT_EQ(f.c().maxPairNumber, 10);
+    }
+    {
+        // More rounds than boards is refused like missing boards or rounds.
+        test::ContestFixture f;
+        EXPECT_EQ(completeSetUp(f.c(), fields("4", "5", "8", "")), kFillInBoardsAndRounds);
+        EXPECT_FALSE(f.c().setUpDone);
+        EXPECT_EQ(f.c().boardsPerRound, 0);
     }
 }
 

@@ -224,19 +224,14 @@ Member* resolveName(Reading& r, const std::string& text) {
     MemberRegister& reg = *r.contest.memberRegister;
     if (Member* found = reg.findByLongName(text)) return found;
     r.missingNames += text + " ";
+    // A name that a register line could not hold (it would read as a remark) stays out.
+    if (isRegisterComment(text)) return nullptr;
     reg.append(parseMemberLine(text));
     return reg.findByLongName(text);
 }
 
-void readStartListLine(Reading& r, int number, const std::string& line) {
-    Contest& c = r.contest;
-    Participant& p = c.participants[number];
-    if (line == "fripar") {
-        c.byePair = number;
-        p.first = p.second = c.byeMember;
-        return;
-    }
-    if (c.isIndividual) {
+void resolveStartListLine(Reading& r, Participant& p, const std::string& line) {
+    if (r.contest.isIndividual) {
         p.first = resolveName(r, line);
         return;
     }
@@ -247,6 +242,18 @@ void readStartListLine(Reading& r, int number, const std::string& line) {
     }
     p.first = resolveName(r, line.substr(0, slash));
     p.second = resolveName(r, trimRight(line.substr(slash + 3)));
+}
+
+void readStartListLine(Reading& r, int number, const std::string& line) {
+    Contest& c = r.contest;
+    Participant& p = c.participants[number];
+    if (line != "fripar") resolveStartListLine(r, p, line);
+    // A name that finds the bye person ("fripar / --") makes the bye pair as the plain
+    // "fripar" line does; the writer writes it as that line.
+    if (line == "fripar" || (c.byeMember && p.first == c.byeMember)) {
+        c.byePair = number;
+        p.first = p.second = c.byeMember;
+    }
 }
 
 void deriveCounts(Contest& c) {
@@ -355,6 +362,9 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
     }
     c.participantCount = number;
     c.maxPairNumber = std::max(c.maxPairNumber, c.participantCount);
+    // The bye pair named by the start list plays no board: its slots are never written.
+    if (c.byePair > 0)
+        for (int b = 1; b <= std::clamp(c.boardCount, 0, kMaxBoard); ++b) sortResults(c.boards[b]);
     deriveCounts(c);
 
     if (!r.duplicateMessage.empty()) return {ContestReadResult::Kind::Duplicate, r.duplicateMessage};

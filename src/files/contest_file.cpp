@@ -299,16 +299,17 @@ std::string contestFileText(Contest& contest, const std::string& version) {
 }
 
 ContestReadResult readContestFile(Contest& c, std::istream& in) {
-    for (Participant& p : c.participants) p = Participant{};
-    c.participantCount = 0;
-    c.maxPairNumber = 0;
-    for (int b = 0; b < kBoardSlots; ++b) c.boards[b].resultCount = 0;
+    // A file that is no contest file leaves the contest alone: names typed before opening
+    // it must not be lost to a wrong choice in the dialog.
     if (!in) return {ContestReadResult::Kind::NotOpen, "FILE NOT OPEN"};
-
     LineReader lines(in);
     std::string line;
     if (!lines.next(line) || line.find(kContestMagic) == std::string::npos)
         return {ContestReadResult::Kind::NotContest, kContestMagic};
+    for (Participant& p : c.participants) p = Participant{};
+    c.participantCount = 0;
+    c.maxPairNumber = 0;
+    for (int b = 0; b < kBoardSlots; ++b) c.boards[b].resultCount = 0;
     readKindTokens(c, line);
     std::string* texts[] = {&c.contestName, &c.contestDate, &c.arranger};
     for (std::string* text : texts) {

@@ -63,6 +63,9 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos) {
         if ((next & 0xC0) != 0x80) return std::nullopt;
         cp = (cp << 6) | (next & 0x3F);
     }
+    // Overlong forms and surrogates are not characters (C0 80 must not become a NUL).
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
     pos += extra + 1;
     return cp;
 }

@@ -119,7 +119,10 @@ int parseAdjustedScore(std::string_view typed) {
 
 std::string adjustedScoreText(int code) {
     if (code < kAdjustedBase) return "";
-    return "%" + markText((code / 10) % 10) + markText(code % 10);
+    std::string text = "%";
+    text += markText((code / 10) % 10);
+    text += markText(code % 10);
+    return text;
 }
 
 int expandTypedScore(int typed) {

@@ -4,6 +4,7 @@
 
 #include "files/contest_file.h"
 #include "files/member_file.h"
+#include "files/text_encoding.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
@@ -195,6 +196,16 @@ TEST(ContestFile, DamagedFilesNeverLoopOrReachOutsideTheContest) {
          ContestReadResult::Kind::Duplicate},
         {"%SCO2", ContestReadResult::Kind::Damaged},
     };
+    {
+        // A foreign file leaves the names typed before it was chosen.
+        test::ContestFixture f;
+        test::fillRegister(*f.reg, 4);
+        test::seatPairs(f.c(), 2);
+        std::istringstream in("Andersson Anna 12 0\r\n");
+        EXPECT_EQ(readContestFile(f.c(), in).kind, ContestReadResult::Kind::NotContest);
+        EXPECT_EQ(f.c().participantCount, 2);
+        EXPECT_EQ(f.c().participants[2].second, f.reg->entry(4));
+    }
     for (const Case& k : cases) {
         test::ContestFixture f;
         std::istringstream in(k.text);
@@ -292,6 +303,31 @@ TEST(ContestFile, TheStartListNamesTheByePair) {
         readContestFile(g.c(), again);
         EXPECT_EQ(contestFileText(g.c(), "v"), text);
     }
+}
+
+}  // namespace
+}  // namespace vindelkast
+
+namespace vindelkast {
+namespace {
+
+TEST(TextEncoding, WindowsCodePageRoundTripsAndRefusesWhatItCannotHold) {
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        const std::string utf8 = cp1252ToUtf8(one);
+        // The five unused codes come back as U+FFFD, which has no Windows-1252 form.
+        if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D) {
+            EXPECT_FALSE(utf8ToCp1252(utf8)) << byte;
+            continue;
+        }
+        EXPECT_EQ(utf8ToCp1252(utf8).value_or("?"), one) << byte;
+    }
+    EXPECT_EQ(utf8ToCp1252("G\xc3\xb6ran \xe2\x82\xac").value_or(""), "G\xf6ran \x80");
+    EXPECT_FALSE(utf8ToCp1252("\xe2\x84\x96"));   // the numero sign
+    EXPECT_FALSE(utf8ToCp1252("\xc0\x80"));       // an overlong NUL
+    EXPECT_FALSE(utf8ToCp1252("\xed\xa0\x80"));   // a surrogate
+    EXPECT_FALSE(utf8ToCp1252("\xc3"));           // cut short
+    EXPECT_EQ(toLowerCp1252(test::w("ÅÄÖ Ab")), test::w("åäö ab"));
 }
 
 }  // namespace

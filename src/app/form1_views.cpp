@@ -60,7 +60,8 @@ void TForm1::Total1Click() { m_panes->showStandings(m_contest); }
 
 void TForm1::Rond1Click() {
     if (m_contest.boardsPerRound == 0) return;
-    m_panes->showRoundResult(m_contest, lastBoardOfRound(m_contest, currentBoard()) / m_contest.boardsPerRound);
+    m_panes->showRoundResult(m_contest,
+                             lastBoardOfRound(m_contest, currentBoard()) / m_contest.boardsPerRound);
 }
 
 void TForm1::mnPrivatprotokoll1Click() {
@@ -92,8 +93,9 @@ void TForm1::Hjlp1Click() {
 }
 
 void TForm1::OmVindelkast1Click() {
-    m_dialogs.messageBox("Om Vindelkast", "Version " + toQt(kVersionText) +
-                                              "\nVindelkast r\u00e4knar ut kv\u00e4llens bridget\u00e4vling.");
+    m_dialogs.messageBox(
+        "Om Vindelkast",
+        "Version " + toQt(kVersionText) + "\nVindelkast r\u00e4knar ut kv\u00e4llens bridget\u00e4vling.");
 }
 
 void TForm1::Print1Click() {
@@ -107,8 +109,7 @@ void TForm1::MnPrintTotaltClick() {
     const QString answer = m_dialogs.inputBox("Utskrift slutresultat", "Hur m\u00e5nga utskrifter: ", "");
     const auto copies = parseInt(answer.trimmed().toStdString());
     if (!copies || *copies < 1 || *copies > 10) return;
-    const QString title =
-        "Slutresultat " + m_setUp->EdContName->text() + ": " + m_setUp->EdDate->text();
+    const QString title = "Slutresultat " + m_setUp->EdContName->text() + ": " + m_setUp->EdDate->text();
     m_printer->print(*m_panes->UtTotal->document(), title, *copies);
 }
 

@@ -99,7 +99,7 @@ void ResultEntry::open() {
         m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst");
         return;
     }
-    if (m_contest.playingTableCount == 0) {
+    if (m_contest.playingTableCount <= 0 || entryShape(m_contest).rows == 0) {
         m_dialogs.message("Antal resultat ej satt, kan inte ge resultat");
         return;
     }

@@ -1,5 +1,6 @@
 // The entry panel piece by piece: its grid, the shortcuts, the checks and the messages.
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -477,6 +478,22 @@ void TestResultEntry::commandsStoreWhatWasTyped() {
     w.press(QKeySequence(Qt::Key_F7));
     QCOMPARE(score(c, 1, e.ns(1)->text().toInt(), e.ew(1)->text().toInt()), 50);
     QCOMPARE(e.cell(1, 0)->text(), QString("50"));
+
+    // Another window (or a message) in between does not count as leaving the cell.
+    EntryDriver::go(e.cell(2, 0));
+    e.keys("11");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(e.cell(2, 0), &away);
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(e.cell(2, 0), &back);
+    const int ns2 = e.ns(2)->text().toInt();
+    const int ew2 = e.ew(2)->text().toInt();
+    QCOMPARE(score(c, 1, ns2, ew2), kNoScore);
+    e.key(Qt::Key_Up);  // leaving it now stores it
+    QCOMPARE(score(c, 1, ns2, ew2), 110);
+    EntryDriver::go(e.cell(2, 0));
+    e.key(Qt::Key_Delete);
+    e.enter();
 
     // The progress grid colours board 1 red, then blue when every table has a score.
     auto* cell1 = w.find<QLabel>("ProgressCell1");

@@ -15,6 +15,7 @@ namespace vindelkast {
 class Dialogs;
 class MenuTree;
 class PanePrinter;
+class ResultEntry;
 class SetUpPanel;
 class ViewPanes;
 
@@ -40,6 +41,7 @@ public:
     SetUpPanel& setUpPanel() { return *m_setUp; }
     ViewPanes& panes() { return *m_panes; }
     MenuTree& menus() { return *m_menus; }
+    ResultEntry& entry() { return *m_entry; }
 
     // Called by every command that changes results or names: clears the saved flag,
     // writes the recovery file and refreshes the caption.
@@ -49,8 +51,8 @@ public:
     bool saveContest();
 
     // The board the entry panel shows (board 1 until result entry is opened) and its mode.
-    int currentBoard() const { return m_currentBoard; }
-    bool roundMode() const { return m_roundMode; }
+    int currentBoard() const;
+    bool roundMode() const;
     // Where the entry panel stands; the score tables are placed beside it.
     QRect entryPanelGeometry() const;
 
@@ -122,14 +124,13 @@ private:
     MenuTree* m_menus = nullptr;
     SetUpPanel* m_setUp = nullptr;
     ViewPanes* m_panes = nullptr;
+    ResultEntry* m_entry = nullptr;
     std::unique_ptr<PanePrinter> m_printer;
 
     std::string m_fileName;  // the contest file last opened or saved (path bytes)
     bool m_saved = true;
     bool m_teamMatch = false;
     std::string m_roundHtmlFileName = "rond.html";
-    int m_currentBoard = 1;
-    bool m_roundMode = true;
     bool m_recoveryProblemTold = false;
 };
 

@@ -16,6 +16,7 @@
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "entry/result_entry.h"
 #include "files/contest_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
@@ -140,8 +141,7 @@ void TForm1::clearContest() {
     m_setUp->cBoxGuide->setEnabled(true);
     m_setUp->enableGuideButton();
     m_menus->action("MnGivfil")->setEnabled(true);
-    m_roundMode = true;
-    m_currentBoard = 1;
+    m_entry->clearEntry();
     m_panes->hideProgress();
     m_panes->resetDebug();
     m_roundHtmlFileName = "rond.html";

@@ -14,6 +14,7 @@ namespace vindelkast {
 
 class Dialogs;
 class MenuTree;
+class NamePanel;
 class PanePrinter;
 class SetUpPanel;
 class ViewPanes;
@@ -40,6 +41,7 @@ public:
     SetUpPanel& setUpPanel() { return *m_setUp; }
     ViewPanes& panes() { return *m_panes; }
     MenuTree& menus() { return *m_menus; }
+    NamePanel& namePanel() { return *m_names; }
 
     // Called by every command that changes results or names: clears the saved flag,
     // writes the recovery file and refreshes the caption.
@@ -61,6 +63,8 @@ public:
     void Rensabrjaom1Click();
     void Avsluta1Click();
     void MnStartClick();
+    void MnNamnClick();
+    void MnLottaRondClick();
     void BtnKlarClick();
     void ChkIndividuelltClick();
     void ChkGrHissClick(bool fromUser);
@@ -121,6 +125,7 @@ private:
     MenuTree* m_menus = nullptr;
     SetUpPanel* m_setUp = nullptr;
     ViewPanes* m_panes = nullptr;
+    NamePanel* m_names = nullptr;
     std::unique_ptr<PanePrinter> m_printer;
 
     std::string m_fileName;  // the contest file last opened or saved (path bytes)

@@ -13,6 +13,7 @@
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "entry/name_panel.h"
 #include "files/contest_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
@@ -137,6 +138,7 @@ void TForm1::clearContest() {
     m_currentBoard = 1;
     m_panes->hideProgress();
     m_panes->resetDebug();
+    m_names->clearState();
     m_roundHtmlFileName = "rond.html";
     m_setUp->EdGivar->clear();
     m_setUp->EdRonder->clear();

@@ -22,8 +22,8 @@ namespace vindelkast {
 namespace {
 
 constexpr int kFieldHeight = 22;
-constexpr int kFieldWidth = 121;        // the default width of an edit field
-constexpr int kColumnShift = 340;       // from the first column of rows to the second
+constexpr int kFieldWidth = 121;   // the default width of an edit field
+constexpr int kColumnShift = 340;  // from the first column of rows to the second
 constexpr int kRowsPerColumn = 30;
 constexpr int kPanelLeft = 384;
 constexpr int kPanelWidth = 625;
@@ -40,7 +40,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QLineEdit* makeBoxField(QWidget* box, const char* name, const char* labelName, const QString& label, int top) {
+QLineEdit* makeBoxField(QWidget* box, const char* name, const char* labelName, const QString& label,
+                        int top) {
     auto* caption = new QLabel(label, box);
     caption->setObjectName(labelName);
     caption->setGeometry(10, top + 2, 70, 24);
@@ -57,8 +58,9 @@ NamePanel::NamePanel(QWidget* parent, TForm1& form, Dialogs& dialogs)
     setObjectName("GroupNamn");
     setGeometry(kPanelLeft, 8, kPanelWidth, kPanelHeight);
     setAutoFillBackground(true);
-    setStyleSheet("QGroupBox#GroupNamn { background-color: rgb(0, 160, 0); }"
-                  "QGroupBox#GroupNamn > QLabel { color: white; }");
+    setStyleSheet(
+        "QGroupBox#GroupNamn { background-color: rgb(0, 160, 0); }"
+        "QGroupBox#GroupNamn > QLabel { color: white; }");
 
     m_list = new NamePanelList(this);
     ListPers = new QListView(this);
@@ -83,7 +85,8 @@ void NamePanel::buildButtons() {
     BtnSlump = makeButton(this, "BtnSlump", "Slumpa", QRect(list.left(), 24, half, 30), false);
     btFrysNamn = makeButton(this, "btFrysNamn", "Frys", QRect(list.left() + half + 6, 24, half, 30), false);
     btByt = makeButton(this, "btByt", "Byt", QRect(list.left(), 62, half, 30), false);
-    btTaBortNamn = makeButton(this, "btTaBortNamn", "Ta Bort", QRect(list.left() + half + 6, 62, half, 30), false);
+    btTaBortNamn =
+        makeButton(this, "btTaBortNamn", "Ta Bort", QRect(list.left() + half + 6, 62, half, 30), false);
     BtnNameClose = makeButton(this, "BtnNameClose", "Avsluta namn (F3)",
                               QRect(list.left(), list.bottom() + 12, list.width(), 34), true);
     const int pagingTop = (kRowsPerColumn + 1) * kFieldHeight + 16;
@@ -121,8 +124,10 @@ void NamePanel::buildNewPersonBox() {
 }
 
 void NamePanel::toggle() {
-    if (isVisible()) close();
-    else open();
+    if (isVisible())
+        close();
+    else
+        open();
 }
 
 void NamePanel::open() {
@@ -225,8 +230,8 @@ void NamePanel::createRow(int r) {
 
 void NamePanel::openSecondColumn() {
     setGeometry(x() - kColumnShift, y(), width() + kColumnShift, height());
-    for (QWidget* part : std::initializer_list<QWidget*>{ListPers, btByt, BtnSlump, btFrysNamn, btTaBortNamn,
-                                                         BtnNameClose})
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{ListPers, btByt, BtnSlump, btFrysNamn, btTaBortNamn, BtnNameClose})
         part->move(part->x() + kColumnShift, part->y());
 }
 
@@ -257,12 +262,15 @@ void NamePanel::refreshNamePanel() {
         }
         row.mark->setEnabled(inList);
     }
-    if (m_active) focusAfter(m_active);
-    else if (!m_rows.empty()) m_rows.front().first->setFocus(Qt::OtherFocusReason);
+    if (m_active)
+        focusAfter(m_active);
+    else if (!m_rows.empty())
+        m_rows.front().first->setFocus(Qt::OtherFocusReason);
 }
 
 void NamePanel::focusAfter(QWidget* widget) {
-    for (QWidget* next = widget->nextInFocusChain(); next && next != widget; next = next->nextInFocusChain()) {
+    for (QWidget* next = widget->nextInFocusChain(); next && next != widget;
+         next = next->nextInFocusChain()) {
         if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
             next->window() == widget->window()) {
             next->setFocus(Qt::TabFocusReason);

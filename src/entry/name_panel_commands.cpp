@@ -102,8 +102,9 @@ void NamePanel::btNyPersOKClick() {
         gbNyPers->hide();
         return;
     }
-    const AddedMember added = addMemberToRegisterUtf8(m_form.memberRegister(), edNyNamn->text().toStdString(),
-                                                      edNyId->text().toStdString(), edHcp->text().toStdString());
+    const AddedMember added =
+        addMemberToRegisterUtf8(m_form.memberRegister(), edNyNamn->text().toStdString(),
+                                edNyId->text().toStdString(), edHcp->text().toStdString());
     if (!added.member) {
         // Refused: the box stays open so that the name can be put right.
         m_dialogs.message(toQt(added.message));

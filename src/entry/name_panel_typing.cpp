@@ -49,9 +49,15 @@ bool NamePanel::nameFieldKey(QLineEdit* field, int key) {
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Tab: accept(field); return true;
-    case Qt::Key_PageUp: Btn25BackClick(); return true;
-    case Qt::Key_PageDown: Btn25ForwardClick(); return true;
+    case Qt::Key_Tab:
+        accept(field);
+        return true;
+    case Qt::Key_PageUp:
+        Btn25BackClick();
+        return true;
+    case Qt::Key_PageDown:
+        Btn25ForwardClick();
+        return true;
     case Qt::Key_Up: {
         const int row = selectedListRow();
         if (row > 0) selectListRow(row - 1);
@@ -62,7 +68,8 @@ bool NamePanel::nameFieldKey(QLineEdit* field, int key) {
         if (row + 1 < m_list->count()) selectListRow(row + 1);
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

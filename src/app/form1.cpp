@@ -4,12 +4,14 @@
 #include <sstream>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,7 +28,7 @@
 #include "entry/name_panel.h"
 #include "entry/round_draw_command.h"
 #include "files/contest_file.h"
-#include "files/member_file.h"
+#include "files/member_import.h"
 #include "model/version.h"
 
 namespace vindelkast {
@@ -50,6 +52,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_names = new NamePanel(client, *this, m_dialogs);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
     connectCommands();
+    // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
+    qApp->installEventFilter(this);
 
     // Start-up: a fresh contest attached to the register, today's date, the register.
     m_fileName.clear();
@@ -130,14 +134,10 @@ void TForm1::MnLottaRondClick() {
 void TForm1::setTodaysDate() { m_setUp->EdDate->setText(QDate::currentDate().toString("yyyy-MM-dd")); }
 
 void TForm1::loadMemberRegisterAtStartUp() {
-    m_register.clear();
-    loadRegister("medlem.txt", m_register);
-    if (m_register.memberCount() >= 1) return;
-    m_dialogs.message("Hittade inte persondatabasen medlem.txt!");
-    QString name = m_dialogs.openFileName("Textfiler (*.txt)|*.txt");
-    if (name.isEmpty()) return;
-    if (!QFileInfo(name).fileName().contains('.')) name += ".txt";
-    loadRegister(pathFromQt(name), m_register);
+    const std::string problem = loadRegisterAtStartUp(m_register);
+    if (problem.empty()) return;
+    m_dialogs.message(toQt(problem));
+    loadChosenRegister(pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt")), m_register);
 }
 
 QRect TForm1::entryPanelGeometry() const {
@@ -241,6 +241,7 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
         m_contest.maxPairNumber > 0)
         m_contest.setUpDone = true;
     if (!read.message.empty()) m_dialogs.message("Indata ej OK: " + toQt(read.message));
+    m_panes->setStandingsScrollBar(m_contest.maxPairNumber >= 28);
     // The brought-back contest is not on disk yet: it stays unsaved until saved.
     m_saved = false;
     refreshCaption();
@@ -267,9 +268,22 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (widget && widget->window() == this && m_menus->isMenuKey(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (m_panes && centralWidget()) m_panes->placeForWindow(centralWidget()->width(), centralWidget()->height());
+    if (m_panes && centralWidget())
+        m_panes->placeForWindow(centralWidget()->width(), centralWidget()->height());
 }
 
 }  // namespace vindelkast

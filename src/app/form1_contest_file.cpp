@@ -1,14 +1,17 @@
 // The contest file commands: open, save, save as, clear.
 #include <fstream>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/menu_tree.h"
 #include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
@@ -133,7 +136,10 @@ void TForm1::clearContest() {
     m_setUp->show();
     m_setUp->setEnabled(true);
     setTodaysDate();
+    // A new contest needs its own movement and may read its own deals.
+    m_setUp->cBoxGuide->setEnabled(true);
     m_setUp->enableGuideButton();
+    m_menus->action("MnGivfil")->setEnabled(true);
     m_roundMode = true;
     m_currentBoard = 1;
     m_panes->hideProgress();
@@ -144,6 +150,11 @@ void TForm1::clearContest() {
     m_setUp->EdRonder->clear();
     m_setUp->EdNrPar->clear();
     m_panes->UtTotal->clearLines();
+    // Nothing of the old contest stays on screen.
+    for (QWidget* view : std::initializer_list<QWidget*>{m_panes->UtTotal, m_panes->LblTotal, m_panes->UtRond,
+                                                         m_panes->LblRond, m_panes->scoreTables})
+        view->hide();
+    setWindowTitle("Vindelkast");
     m_contest.reset(m_register);
     // Last evening's deals must not follow into the next contest.
     for (Board& board : m_contest.boards) board.clearDeal();

@@ -7,10 +7,56 @@
 #include "app/form1.h"
 #include "app/qt_text.h"
 #include "files/safe_write.h"
+#include "model/standings.h"
 #include "output/export_names.h"
+#include "output/old_html_page.h"
+#include "output/round_html_page.h"
+#include "output/xhtml_page.h"
 #include "output/xml_export.h"
 
 namespace vindelkast {
+
+void TForm1::MnHTMLClick() { writeFullHtml(false); }
+
+void TForm1::MnGammalHTMLClick() { writeFullHtml(true); }
+
+void TForm1::writeFullHtml(bool oldStyle) {
+    const QString chosen = m_dialogs.saveFileName("HTML-filer |*.HTML;*.html;*.HTM;*.htm", true);
+    if (chosen.isEmpty()) return;
+    const std::string name = htmlFileName(pathFromQt(chosen));
+    const QString answer =
+        m_dialogs.inputBox("Vilken sorteringsordning: ", "Resultat (R), Par (P), Spelordn (S)", "R");
+    const int order = resultOrderFromAnswer(fromQtLossy(answer));
+    const bool withIdentity = oldStyle && !m_dialogs.confirm(toQt(kOldHtmlIdentityQuestion));
+    EdContNameExit();
+    const std::string problem = writeFileSafely(name, [&](std::ostream& out) {
+        if (oldStyle)
+            writeOldHtml(m_contest, out, order, withIdentity);
+        else
+            writeXhtml(m_contest, out, order);
+    });
+    if (!problem.empty()) m_dialogs.message(toQt(problem));
+}
+
+void TForm1::MnPrintRondClick() {
+    if (m_currentBoard < 1 || m_contest.boardsPerRound <= 0) return;
+    const int proposal = lastBoardOfRound(m_contest, m_currentBoard) / m_contest.boardsPerRound;
+    const auto answer = m_dialogs.inputQuery("Rond", "F\u00f6r rond: ", QString::number(proposal));
+    if (!answer) return;
+    const int round = roundFromAnswer(fromQtLossy(*answer), proposal);
+    const QString chosen = m_dialogs.saveFileName("HTML-filer |*.html;*.htm", true);
+    if (chosen.isEmpty()) return;
+    const std::string refusal = roundPageRefusal(m_contest, round);
+    if (!refusal.empty()) {
+        m_dialogs.message(toQt(refusal));
+        return;
+    }
+    m_roundHtmlFileName = htmlFileName(pathFromQt(chosen));
+    EdContNameExit();
+    const std::string problem = writeFileSafely(
+        m_roundHtmlFileName, [&](std::ostream& out) { writeRoundHtml(m_contest, out, round); });
+    if (!problem.empty()) m_dialogs.message(toQt(problem));
+}
 
 void TForm1::MnPrintXMLClick() {
     if (!m_contest.setUpDone) {
@@ -29,8 +75,10 @@ void TForm1::MnPrintXMLClick() {
     std::string problem;
     const std::string written =
         writeFileSafely(name, [this, &problem](std::ostream& out) { problem = writeXml(m_contest, out); });
-    if (!problem.empty()) m_dialogs.message(toQt(problem));
-    else if (!written.empty()) m_dialogs.message(toQt(written));
+    if (!problem.empty())
+        m_dialogs.message(toQt(problem));
+    else if (!written.empty())
+        m_dialogs.message(toQt(written));
 }
 
 }  // namespace vindelkast

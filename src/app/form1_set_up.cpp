@@ -60,9 +60,12 @@ void TForm1::BtnKlarClick() {
     m_contest.isGronaHissen = p.ChkGrHiss->isChecked();
     m_contest.isTeamContest = p.cbTeamContest->isChecked();
     m_teamMatch = m_contest.isTeamContest;
-    if (p.rbGHmax1->isChecked()) m_contest.ghVariant = 1;
-    else if (p.rbGHmany->isChecked()) m_contest.ghVariant = 9999;
-    else m_contest.ghVariant = 2;
+    if (p.rbGHmax1->isChecked())
+        m_contest.ghVariant = 1;
+    else if (p.rbGHmany->isChecked())
+        m_contest.ghVariant = 9999;
+    else
+        m_contest.ghVariant = 2;
 
     const std::string refusal = completeSetUp(m_contest, fields);
     setParnrCaption();
@@ -126,8 +129,10 @@ void TForm1::cbTeamContestClick() {
     const auto askName = [this](std::string& name, const QString& prompt) {
         if (!name.empty()) return;
         const QString typed = m_dialogs.inputBox("Lagnamn", prompt, "");
-        if (const auto text = fromQt(typed)) name = *text;
-        else m_dialogs.message(kUnrepresentableText);
+        if (const auto text = fromQt(typed))
+            name = *text;
+        else
+            m_dialogs.message(kUnrepresentableText);
     };
     askName(m_contest.teamName1, "Ge namn p\u00e5 lag 1: ");
     askName(m_contest.teamName2, "Ge namn p\u00e5 lag 2: ");

@@ -68,9 +68,15 @@ void TForm1::Ordning1Click() {
     setResultOrder(m_contest, 0);
     QString caption;
     switch (m_contest.resultOrder) {
-    case PairOrder: caption = "Parnr-ordning NS (F6)"; break;
-    case ScoreOrder: caption = "Resultatordning (F6)"; break;
-    default: caption = "Bords/spelordning (F6)"; break;
+    case PairOrder:
+        caption = "Parnr-ordning NS (F6)";
+        break;
+    case ScoreOrder:
+        caption = "Resultatordning (F6)";
+        break;
+    default:
+        caption = "Bords/spelordning (F6)";
+        break;
     }
     if (auto* label = findChild<QLabel*>("LblResorder")) label->setText(caption);
     m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
@@ -87,7 +93,8 @@ void TForm1::Total1Click() { m_panes->showStandings(m_contest); }
 
 void TForm1::Rond1Click() {
     if (m_contest.boardsPerRound == 0) return;
-    m_panes->showRoundResult(m_contest, lastBoardOfRound(m_contest, m_currentBoard) / m_contest.boardsPerRound);
+    m_panes->showRoundResult(m_contest,
+                             lastBoardOfRound(m_contest, m_currentBoard) / m_contest.boardsPerRound);
 }
 
 void TForm1::mnPrivatprotokoll1Click() {
@@ -119,8 +126,9 @@ void TForm1::Hjlp1Click() {
 }
 
 void TForm1::OmVindelkast1Click() {
-    m_dialogs.messageBox("Om Vindelkast", "Version " + toQt(kVersionText) +
-                                              "\nVindelkast r\u00e4knar ut kv\u00e4llens bridget\u00e4vling.");
+    m_dialogs.messageBox(
+        "Om Vindelkast",
+        "Version " + toQt(kVersionText) + "\nVindelkast r\u00e4knar ut kv\u00e4llens bridget\u00e4vling.");
 }
 
 void TForm1::Print1Click() {
@@ -134,8 +142,7 @@ void TForm1::MnPrintTotaltClick() {
     const QString answer = m_dialogs.inputBox("Utskrift slutresultat", "Hur m\u00e5nga utskrifter: ", "");
     const auto copies = parseInt(answer.trimmed().toStdString());
     if (!copies || *copies < 1 || *copies > 10) return;
-    const QString title =
-        "Slutresultat " + m_setUp->EdContName->text() + ": " + m_setUp->EdDate->text();
+    const QString title = "Slutresultat " + m_setUp->EdContName->text() + ": " + m_setUp->EdDate->text();
     m_printer->print(*m_panes->UtTotal->document(), title, *copies);
 }
 

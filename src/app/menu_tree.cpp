@@ -60,6 +60,12 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
 
 QAction* MenuTree::action(const QString& name) const { return m_actions.value(name); }
 
+bool MenuTree::isMenuKey(const QKeySequence& keys) const {
+    for (const QAction* item : m_actions)
+        if (item->isEnabled() && !item->shortcut().isEmpty() && item->shortcut() == keys) return true;
+    return false;
+}
+
 QMenu* MenuTree::menu(const QString& name) const { return m_menus.value(name); }
 
 QMenu* MenuTree::addMenu(QMainWindow& window, const char* name, const QString& caption) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAction;
+class QKeySequence;
 class QMainWindow;
 class QMenu;
 
@@ -20,6 +21,8 @@ public:
     // The item of that name; never null for a name of the menu tree.
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const;
+    // True when the keys are the short-cut of an enabled item.
+    bool isMenuKey(const QKeySequence& keys) const;
 
 private:
     QMenu* addMenu(QMainWindow& window, const char* name, const QString& caption);

@@ -5,8 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QPushButton>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QUrl>
 

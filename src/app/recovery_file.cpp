@@ -53,12 +53,18 @@ std::string parseRecoveryText(const std::string& text, RecoverySettings& setting
             contestText = at < 0 ? std::string() : text.substr(static_cast<std::size_t>(at));
             return "";
         }
-        if (takeValue(line, "fil", value)) settings.fileName = value;
-        else if (takeValue(line, "uppsatt", value)) settings.setUpDone = value == "1";
-        else if (takeValue(line, "handicap", value)) settings.hasHandicap = value == "1";
-        else if (takeValue(line, "lagmatch", value)) settings.teamMatch = value == "1";
-        else if (takeValue(line, "lag1", value)) settings.teamName1 = value;
-        else if (takeValue(line, "lag2", value)) settings.teamName2 = value;
+        if (takeValue(line, "fil", value))
+            settings.fileName = value;
+        else if (takeValue(line, "uppsatt", value))
+            settings.setUpDone = value == "1";
+        else if (takeValue(line, "handicap", value))
+            settings.hasHandicap = value == "1";
+        else if (takeValue(line, "lagmatch", value))
+            settings.teamMatch = value == "1";
+        else if (takeValue(line, "lag1", value))
+            settings.teamName1 = value;
+        else if (takeValue(line, "lag2", value))
+            settings.teamName2 = value;
         else if (takeValue(line, "frysta", value)) {
             for (std::string_view word : splitWords(value)) {
                 const auto pair = parseInt(word);

@@ -12,14 +12,14 @@
 #include "app/dialogs.h"
 #include "app/qt_text.h"
 #include "app/text_guard.h"
+#include "app/widget_colours.h"
 #include "files/text_fields.h"
 
 namespace vindelkast {
 
 namespace {
 
-const QString kInvalidStyle = "QLineEdit { background-color: rgb(255, 51, 51); }";
-const QString kValidStyle = "QLineEdit { background-color: white; }";
+const QColor kInvalidNumber(255, 51, 51);
 
 // The clubs the arranger list offers; the first is the default, the last lets the director
 // type any other.
@@ -34,11 +34,11 @@ bool isInvalidNumber(const QString& text) {
 
 }  // namespace
 
-SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs) : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
+SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
+    : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
     setObjectName("GrpBrickor");
     setGeometry(33, 8, 345, 529);
-    setAutoFillBackground(true);
-    setStyleSheet("QGroupBox#GrpBrickor { background-color: yellow; }");
+    setBackground(this, Qt::yellow);
 
     EdGivar = addEdit("EdGivar", "LblGivar", "Givar", 40);
     EdRonder = addEdit("EdRonder", "LblRonder", "Ronder", 76);
@@ -70,7 +70,7 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs) : QGroupBox("F\u00f6rb
     BtnGuide = new QPushButton("V\u00e4lj guidekort", this);
     BtnGuide->setObjectName("BtnGuide");
     BtnGuide->setGeometry(16, 302, 150, 30);
-    cBoxGuide = addCheck("cBoxGuide", "utan guidekort", 180, 306);
+    cBoxGuide = addCheck("cBoxGuide", "utan guidekort", 175, 306);
     BtnNamn = new QPushButton("Mata in namn", this);
     BtnNamn->setObjectName("BtnNamn");
     BtnNamn->setGeometry(16, 340, 150, 30);
@@ -107,6 +107,7 @@ QLineEdit* SetUpPanel::addEdit(const char* name, const char* labelName, const QS
     field->setObjectName(name);
     field->setGeometry(130, top, 200, 28);
     field->installEventFilter(this);
+    setBackground(field, Qt::white);
     return field;
 }
 
@@ -138,10 +139,10 @@ void SetUpPanel::showGronaHissenChoices(bool shown) {
 void SetUpPanel::checkNumberField(QLineEdit* field) {
     if (field != EdGivar && field != EdRonder && field != EdNrPar && field != EdFripar) return;
     if (isInvalidNumber(field->text())) {
-        field->setStyleSheet(kInvalidStyle);
+        setBackground(field, kInvalidNumber);
         m_dialogs.message("Inte ett giltigt tal!");
     } else {
-        field->setStyleSheet(kValidStyle);
+        setBackground(field, Qt::white);
     }
 }
 

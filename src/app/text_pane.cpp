@@ -8,10 +8,14 @@ namespace vindelkast {
 
 QColor viewColour(Colour colour) {
     switch (colour) {
-    case Colour::Red: return QColor(255, 0, 0);
-    case Colour::Blue: return QColor(0, 0, 255);
-    case Colour::White: return QColor(255, 255, 255);
-    case Colour::Black: break;
+    case Colour::Red:
+        return QColor(255, 0, 0);
+    case Colour::Blue:
+        return QColor(0, 0, 255);
+    case Colour::White:
+        return QColor(255, 255, 255);
+    case Colour::Black:
+        break;
     }
     return QColor(0, 0, 0);
 }

@@ -1,12 +1,14 @@
 #include "app/view_panes.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QScrollBar>
 #include <QWidget>
 
 #include "app/fonts.h"
 #include "app/qt_text.h"
 #include "app/text_pane.h"
+#include "app/widget_colours.h"
 #include "model/contest.h"
 #include "output/progress_view.h"
 #include "output/round_view.h"
@@ -24,10 +26,7 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption) {
     return label;
 }
 
-void setLabelColour(QLabel* label, Colour colour) {
-    const QColor c = viewColour(colour);
-    label->setStyleSheet(QString("QLabel { color: black; background-color: %1; }").arg(c.name()));
-}
+void setLabelColour(QLabel* label, Colour colour) { setBackground(label, viewColour(colour)); }
 
 }  // namespace
 
@@ -35,7 +34,7 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
     UtTotal = new TextPane(&parent, "UtTotal");
     UtTotal->setFont(paneFont(16, true));
     UtTotal->setGeometry(384, 48, 625, 665);
-    UtTotal->setStyleSheet("QTextEdit#UtTotal { background-color: rgb(255, 255, 128); }");
+    setBackground(UtTotal, QColor(255, 255, 128));
     UtTotal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     UtRond = new TextPane(&parent, "UtRond");
@@ -43,6 +42,11 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
     UtRond->setGeometry(520, 272, 480, 450);
 
     scoreTables = new TextPane(&parent, "ScoreTables");
+    // It takes no input, yet reads as clearly as the other panes.
+    QPalette readable = scoreTables->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Window, QPalette::WindowText})
+        readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
+    scoreTables->setPalette(readable);
     QFont courier = paneFont(QFont().pixelSize() > 0 ? QFont().pixelSize() : 13, false);
     scoreTables->setFont(courier);
 
@@ -56,7 +60,7 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
     progressCaption = makeLabel(parent, "ProgressCaption", "Beh. givar: (F8)");
     QFont small = windowFont(13, false);
     progressCaption->setFont(small);
-    progressCaption->setStyleSheet("QLabel { color: white; }");
+    setTextColour(progressCaption, Qt::white);
     for (int i = 1; i <= 72; ++i) {
         QLabel* cell = makeLabel(parent, "", QString::asprintf("%3d", i));
         cell->setObjectName(QString("ProgressCell%1").arg(i));
@@ -133,7 +137,8 @@ void ViewPanes::showScoreTables(const Contest& contest, int board, bool roundWis
     if (!lines) return;
     scoreTables->showLines(*lines);
     const int lineHeight = QFontMetrics(scoreTables->font()).height() + 1;
-    const int frame = 2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
+    const int frame =
+        2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
     scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280,
                              static_cast<int>(lines->size()) * lineHeight + frame);
 }

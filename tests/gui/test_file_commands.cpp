@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <stdexcept>
+
+#include "app/guarded_application.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "model/board_results.h"
@@ -24,6 +27,7 @@ private slots:
     void failedSaveStaysUnsaved();
     void clearKeepsTextsAndAsksFirst();
     void exitAsksAndStaysWhenSaveFails();
+    void anEscapingExceptionIsShown();
 };
 
 void TestFileCommands::openShowsStandings() {
@@ -170,6 +174,8 @@ void TestFileCommands::clearKeepsTextsAndAsksFirst() {
     QCOMPARE(w.edit("EdContName")->text(), QString("Klubbkamp"));
     QVERIFY(w.edit("EdGivar")->text().isEmpty());
     QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+    QVERIFY(!w.find<QWidget>("UtTotal")->isVisible());
+    QCOMPARE(w.form->windowTitle(), QString("Vindelkast"));
     // The team names stay; the ticked box makes the next contest a team match again.
     QVERIFY(w.find<QCheckBox>("cbTeamContest")->isChecked());
     w.setUpContest(21, 7, 8);
@@ -205,6 +211,15 @@ void TestFileCommands::exitAsksAndStaysWhenSaveFails() {
     y.form->contestChanged();
     y.dialogs.confirmAnswers << false;  // No: ends without saving
     QVERIFY(y.form->close());
+}
+
+void TestFileCommands::anEscapingExceptionIsShown() {
+    FakeDialogs dialogs;
+    QVERIFY(!runGuarded(&dialogs, [] { throw std::runtime_error("trasig fil"); }));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.messages[0].startsWith("Vindelkast|Ett fel intr\u00e4ffade: trasig fil"));
+    QVERIFY(runGuarded(&dialogs, [] {}));
+    QCOMPARE(dialogs.messages.size(), 1);
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -115,8 +115,8 @@ void TestRecovery::foreignRecoveryTextIsRejected() {
     std::string contestText;
     QVERIFY(!parseRecoveryText("%SCO2\r\nx\r\n", settings, contestText).empty());
     QVERIFY(!parseRecoveryText("%VINDELKAST-ATERSTALL 1\r\nfil a\r\n", settings, contestText).empty());
-    QVERIFY(parseRecoveryText("%VINDELKAST-ATERSTALL 1\r\nfrysta 2 99 x 72\r\n%TAVLINGSFIL\r\n%SCO2\r\n", settings,
-                              contestText)
+    QVERIFY(parseRecoveryText("%VINDELKAST-ATERSTALL 1\r\nfrysta 2 99 x 72\r\n%TAVLINGSFIL\r\n%SCO2\r\n",
+                              settings, contestText)
                 .empty());
     QVERIFY(settings.nameFrozen[2] && settings.nameFrozen[72]);
     QCOMPARE(contestText, std::string("%SCO2\r\n"));

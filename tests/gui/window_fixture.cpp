@@ -34,7 +34,8 @@ void Window::create() {
 void Window::copyExample(const QString& name, const QString& as) const {
     const QString target = path(as.isEmpty() ? name : as);
     QFile::remove(target);
-    if (!QFile::copy(QString(VK_SOURCE_DIR) + "/examples/" + name, target)) qFatal("no example %s", qPrintable(name));
+    if (!QFile::copy(QString(VK_SOURCE_DIR) + "/examples/" + name, target))
+        qFatal("no example %s", qPrintable(name));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -60,9 +61,18 @@ void Window::type(const char* field, const QString& text) {
     QLineEdit* line = edit(field);
     line->setFocus();
     line->selectAll();
-    if (text.isEmpty()) QTest::keyClick(line, Qt::Key_Delete);
-    else QTest::keyClicks(line, text);
+    if (text.isEmpty())
+        QTest::keyClick(line, Qt::Key_Delete);
+    else
+        QTest::keyClicks(line, text);
     QTest::keyClick(line, Qt::Key_Tab);
+}
+
+void Window::openExample(const QString& name) {
+    copyExample(name, "oppnad.sco");
+    dialogs.fileNames << path("oppnad.sco");
+    form->MnOpenClick();
+    if (!form->contest().setUpDone) qFatal("example %s did not open", qPrintable(name));
 }
 
 void Window::setUpContest(int boards, int rounds, int maxPair, const QString& byePair) {

@@ -50,6 +50,8 @@ public:
     void press(const QKeySequence& keys);
     // Types into a set-up field: focus, select all, type, Tab out.
     void type(const char* field, const QString& text);
+    // Opens an example contest file through "Öppna tävling".
+    void openExample(const QString& name);
     // "Starta upp", boards, rounds, highest pair number, bye pair, then "Klar".
     void setUpContest(int boards, int rounds, int maxPair, const QString& byePair = {});
 

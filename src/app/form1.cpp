@@ -27,6 +27,7 @@
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/round_draw_command.h"
+#include "entry/result_entry.h"
 #include "files/contest_file.h"
 #include "files/member_import.h"
 #include "model/version.h"
@@ -50,6 +51,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_setUp = new SetUpPanel(client, m_dialogs);
     m_panes = new ViewPanes(*client);
     m_names = new NamePanel(client, *this, m_dialogs);
+    m_entry = new ResultEntry(*client, *this, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
     connectCommands();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
@@ -63,7 +65,6 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_setUp->show();
     setTodaysDate();
     m_setUp->enableGuideButton();
-    m_roundMode = true;
     m_roundHtmlFileName = "rond.html";
     loadMemberRegisterAtStartUp();
 }
@@ -140,10 +141,11 @@ void TForm1::loadMemberRegisterAtStartUp() {
     loadChosenRegister(pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt")), m_register);
 }
 
-QRect TForm1::entryPanelGeometry() const {
-    if (QWidget* entry = findChild<QWidget*>("GrpRes")) return entry->geometry();
-    return QRect(8, 8, 609, 505);
-}
+QRect TForm1::entryPanelGeometry() const { return m_entry->panelGeometry(); }
+
+int TForm1::currentBoard() const { return m_entry->currentBoard(); }
+
+bool TForm1::roundMode() const { return m_entry->roundMode(); }
 
 void TForm1::contestChanged() {
     m_saved = false;
@@ -236,6 +238,8 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
         m_setUp->cbTeamContest->setEnabled(false);
     }
     m_contest.nameFrozen = settings.nameFrozen;
+    if (m_contest.isIndividual) applyIndividualLook(true);
+    if (m_contest.isGronaHissen) ChkGrHissClick(false);
     fillSetUpFieldsFromContest();
     if (settings.setUpDone && m_contest.boardCount > 0 && m_contest.roundCount > 0 &&
         m_contest.maxPairNumber > 0)

@@ -16,6 +16,7 @@ class Dialogs;
 class MenuTree;
 class NamePanel;
 class PanePrinter;
+class ResultEntry;
 class SetUpPanel;
 class ViewPanes;
 
@@ -42,6 +43,7 @@ public:
     ViewPanes& panes() { return *m_panes; }
     MenuTree& menus() { return *m_menus; }
     NamePanel& namePanel() { return *m_names; }
+    ResultEntry& entry() { return *m_entry; }
 
     // Called by every command that changes results or names: clears the saved flag,
     // writes the recovery file and refreshes the caption.
@@ -51,8 +53,8 @@ public:
     bool saveContest();
 
     // The board the entry panel shows (board 1 until result entry is opened) and its mode.
-    int currentBoard() const { return m_currentBoard; }
-    bool roundMode() const { return m_roundMode; }
+    int currentBoard() const;
+    bool roundMode() const;
     // Where the entry panel stands; the score tables are placed beside it.
     QRect entryPanelGeometry() const;
 
@@ -127,14 +129,13 @@ private:
     SetUpPanel* m_setUp = nullptr;
     ViewPanes* m_panes = nullptr;
     NamePanel* m_names = nullptr;
+    ResultEntry* m_entry = nullptr;
     std::unique_ptr<PanePrinter> m_printer;
 
     std::string m_fileName;  // the contest file last opened or saved (path bytes)
     bool m_saved = true;
     bool m_teamMatch = false;
     std::string m_roundHtmlFileName = "rond.html";
-    int m_currentBoard = 1;
-    bool m_roundMode = true;
     bool m_recoveryProblemTold = false;
 };
 

@@ -17,6 +17,7 @@
 #include "app/text_pane.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
+#include "entry/result_entry.h"
 #include "files/contest_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
@@ -50,7 +51,8 @@ void TForm1::MnOpenClick() {
             m_dialogs.message(name + " \u00e4r inte en " + toQt(read.message) + "-fil");
             return;
         }
-        error = toQt(read.message);
+        error = read.kind == ContestReadResult::Kind::NotOpen ? QString("Kan inte l\u00e4sa filen")
+                                                              : toQt(read.message);
         if (read.kind != ContestReadResult::Kind::NotOpen) {
             m_fileName = pathFromQt(name);
             if (m_contest.isIndividual) applyIndividualLook(true);
@@ -140,8 +142,7 @@ void TForm1::clearContest() {
     m_setUp->cBoxGuide->setEnabled(true);
     m_setUp->enableGuideButton();
     m_menus->action("MnGivfil")->setEnabled(true);
-    m_roundMode = true;
-    m_currentBoard = 1;
+    m_entry->clearEntry();
     m_panes->hideProgress();
     m_panes->resetDebug();
     m_names->clearState();

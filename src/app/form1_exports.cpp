@@ -39,8 +39,8 @@ void TForm1::writeFullHtml(bool oldStyle) {
 }
 
 void TForm1::MnPrintRondClick() {
-    if (m_currentBoard < 1 || m_contest.boardsPerRound <= 0) return;
-    const int proposal = lastBoardOfRound(m_contest, m_currentBoard) / m_contest.boardsPerRound;
+    if (currentBoard() < 1 || m_contest.boardsPerRound <= 0) return;
+    const int proposal = lastBoardOfRound(m_contest, currentBoard()) / m_contest.boardsPerRound;
     const auto answer = m_dialogs.inputQuery("Rond", "F\u00f6r rond: ", QString::number(proposal));
     if (!answer) return;
     const int round = roundFromAnswer(fromQtLossy(*answer), proposal);

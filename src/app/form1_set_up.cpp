@@ -14,6 +14,7 @@
 #include "app/set_up_panel.h"
 #include "app/text_guard.h"
 #include "app/view_panes.h"
+#include "entry/result_entry.h"
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
@@ -106,7 +107,7 @@ void TForm1::ChkGrHissClick(bool fromUser) {
     }
     m_contest.isGronaHissen = true;
     m_contest.isBarometer = true;
-    m_roundMode = true;
+    m_entry->roundModeOn();
     p.ChkGrHiss->setChecked(true);
     p.ChkBarometer->setChecked(true);
     p.showGronaHissenChoices(true);

@@ -14,6 +14,7 @@
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "entry/result_entry.h"
 #include "files/text_fields.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -40,61 +41,27 @@ QString findManual() {
 
 }  // namespace
 
-void TForm1::MnGeResClick() {
-    if (!m_contest.setUpDone) {
-        m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst");
-        return;
-    }
-    if (m_contest.playingTableCount == 0) {
-        m_dialogs.message("Antal resultat ej satt, kan inte ge resultat");
-        return;
-    }
-    if (!m_panes->progressShown()) m_panes->toggleProgress(m_contest, {});
-    m_panes->UtRond->hide();
-    m_panes->LblRond->hide();
-}
+void TForm1::MnGeResClick() { m_entry->open(); }
 
-void TForm1::GmresultatClick() {
-    if (QWidget* entry = findChild<QWidget*>("GrpRes")) entry->hide();
-    m_panes->scoreTables->hide();
-}
+void TForm1::GmresultatClick() { m_entry->hideEntry(); }
 
 void TForm1::VisascoretavlorClick() {
     if (m_panes->toggleScoreTables(entryPanelGeometry()))
-        m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
+        m_panes->showScoreTables(m_contest, currentBoard(), roundMode(), entryPanelGeometry());
 }
 
-void TForm1::Ordning1Click() {
-    setResultOrder(m_contest, 0);
-    QString caption;
-    switch (m_contest.resultOrder) {
-    case PairOrder:
-        caption = "Parnr-ordning NS (F6)";
-        break;
-    case ScoreOrder:
-        caption = "Resultatordning (F6)";
-        break;
-    default:
-        caption = "Bords/spelordning (F6)";
-        break;
-    }
-    if (auto* label = findChild<QLabel*>("LblResorder")) label->setText(caption);
-    m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
-}
+void TForm1::Ordning1Click() { m_entry->stepResultOrder(); }
 
-void TForm1::BrickaRond1Click() {
-    m_roundMode = !m_roundMode;
-    m_panes->showScoreTables(m_contest, m_currentBoard, m_roundMode, entryPanelGeometry());
-}
+void TForm1::BrickaRond1Click() { m_entry->toggleRoundMode(); }
 
-void TForm1::MnParnrClick() { m_panes->toggleProgress(m_contest, {}); }
+void TForm1::MnParnrClick() { m_panes->toggleProgress(m_contest, m_entry->typedNumbers()); }
 
 void TForm1::Total1Click() { m_panes->showStandings(m_contest); }
 
 void TForm1::Rond1Click() {
     if (m_contest.boardsPerRound == 0) return;
     m_panes->showRoundResult(m_contest,
-                             lastBoardOfRound(m_contest, m_currentBoard) / m_contest.boardsPerRound);
+                             lastBoardOfRound(m_contest, currentBoard()) / m_contest.boardsPerRound);
 }
 
 void TForm1::mnPrivatprotokoll1Click() {
@@ -132,7 +99,7 @@ void TForm1::OmVindelkast1Click() {
 }
 
 void TForm1::Print1Click() {
-    const int board = m_currentBoard > 0 ? m_currentBoard : 1;
+    const int board = currentBoard() > 0 ? currentBoard() : 1;
     const int round =
         m_contest.boardsPerRound != 0 ? lastBoardOfRound(m_contest, board) / m_contest.boardsPerRound : 0;
     m_printer->print(*m_panes->UtRond->document(), QString("Resultat rond %1").arg(round));

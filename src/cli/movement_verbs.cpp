@@ -1,7 +1,179 @@
+#include <algorithm>
+#include <ctime>
+#include <iostream>
+#include <string>
+
+#include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "files/member_file.h"
+#include "files/safe_write.h"
+#include "model/member_register.h"
+#include "movement/contest_setup.h"
+#include "movement/draw_pane.h"
+#include "movement/guide_card.h"
+#include "movement/guide_card_command.h"
+#include "movement/set_up_fields.h"
 
 namespace vindelkast::cli {
 
-std::vector<Verb> movementVerbs() { return {}; }
+namespace {
+
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// An option's text as Windows-1252; false (with the message printed) when it cannot be.
+bool textOption(const Args& args, const std::string& name, const std::string& fallback, std::string& text) {
+    if (!args.has(name)) {
+        text = fallback;
+        return true;
+    }
+    bool ok = false;
+    text = argumentText(args.option(name), ok);
+    if (!ok) printError("--" + name + ": tecken som inte kan sparas i en t\xe4vlingsfil");
+    return ok;
+}
+
+// The meeting limit of an option ("1", "2", "many"): 0 when not given, -1 (with the usage
+// printed) when it is none of these.
+int meetingLimit(const Args& args, const std::string& name) {
+    if (!args.has(name)) return 0;
+    const std::string text = args.option(name);
+    if (text == "1") return 1;
+    if (text == "2") return 2;
+    if (text == "many" || text == "m\xc3\xa5nga") return 9999;
+    std::cerr << "--" << name << " ska vara 1, 2 eller many\n";
+    return -1;
+}
+
+std::string numberOrEmpty(int number) { return number > 0 ? std::to_string(number) : ""; }
+
+int runMovement(const Args& args) {
+    const int ghLimit = meetingLimit(args, "gh");
+    if (ghLimit < 0) return 2;
+    if (args.has("guide") && (args.has("no-guide") || ghLimit > 0)) {
+        std::cerr << "--guide g\xc3\xa5r inte ihop med --no-guide eller --gh\n";
+        return 2;
+    }
+    MemberRegister reg;
+    if (loadRegister(args.option("register", "medlem.txt"), reg) < 1) reg.startWithByeMember();
+    Contest contest;
+    contest.reset(reg);
+
+    const bool individual = args.has("individual");
+    SetUpFields fields;
+    fields.boards = args.option("boards");
+    fields.rounds = args.option("rounds");
+    fields.maxPair = args.option("pairs");
+    fields.byePair = args.option("bye");
+    fields.individual = individual;
+    // A Gröna Hissen evening has no movement: its rounds are drawn one by one.
+    fields.withoutGuideCard = args.has("no-guide") || ghLimit > 0;
+    if (ghLimit > 0) {
+        contest.isGronaHissen = true;
+        fields.barometer = true;
+        contest.ghVariant = ghLimit;
+    }
+    if (!textOption(args, "name", individual ? "Individuellt" : "Part\xe4vling", fields.contestName) ||
+        !textOption(args, "date", today(), fields.contestDate) ||
+        !textOption(args, "arranger", "", fields.arranger))
+        return 1;
+    contest.isIndividual = individual;
+
+    // As in the window: the guide card is chosen before "Klar", and only when no built-in
+    // movement fits.
+    if (args.has("guide")) {
+        const GuideCardStart start =
+            startGuideCard(contest, {fields.boards, fields.rounds, fields.maxPair, fields.byePair, false});
+        if (start.needsCard) {
+            const std::string message = useGuideCard(contest, args.option("guide"));
+            if (!message.empty()) {
+                printError(std::string(kGuideCardRefusedTitle) + ": " + message);
+                return 1;
+            }
+            fields.maxPair = numberOrEmpty(contest.maxPairNumber);
+            fields.boards = numberOrEmpty(contest.boardCount);
+            fields.rounds = numberOrEmpty(contest.roundCount);
+            fields.individual = contest.isIndividual;
+            if (contest.isIndividual && !args.has("name")) fields.contestName = "Individuellt";
+        }
+    }
+
+    const std::string message = completeSetUp(contest, fields);
+    if (!message.empty()) {
+        printError(std::string(kSetUpRefusedTitle) + ": " + message);
+        return 1;
+    }
+    if (contest.boards[1].resultCount == 0 && !fields.withoutGuideCard) {
+        printError(
+            "Inget inbyggt spel passar " + std::to_string(contest.boardCount) + " givar och " +
+            std::to_string(contest.maxPairNumber) + (contest.isIndividual ? " spelare" : " par") +
+            ". V\xe4lj ett guidekort (" +
+            guideCardPattern(fieldNumber(args.option("pairs")), contest.maxPairNumber, contest.isIndividual) +
+            ") med --guide.");
+        return 1;
+    }
+    // The file keeps the highest pair number only through results and the start list: an
+    // evening without a laid-down movement would lose it, so the start list covers the field.
+    contest.participantCount = std::max(contest.participantCount, std::min(contest.maxPairNumber, kMaxPair));
+    const std::string& out = args.positional[0];
+    if (saveContest(contest, out) != 0) return 1;
+    std::string summary = pathText(out) + ": " + std::to_string(contest.boardCount) + " givar, " +
+                          std::to_string(contest.roundCount) + " ronder, max " +
+                          (contest.isIndividual ? "spelarnr " : "parnr ") +
+                          std::to_string(contest.maxPairNumber);
+    if (contest.byePair > 0) summary += ", fripar " + std::to_string(contest.byePair);
+    printLine(summary);
+    return 0;
+}
+
+int runDraw(const Args& args) {
+    const int limit = meetingLimit(args, "limit");
+    if (limit < 0) return 2;
+    const std::string& in = args.positional[0];
+    LoadedContest loaded = loadContest(args, in);
+    if (reportUnusable(loaded, in)) return 1;
+    Contest& contest = *loaded.contest;
+    if (!contest.isGronaHissen) {
+        printError(pathText(in) + " \xe4r ingen Gr\xf6na Hissen-t\xe4vling");
+        return 1;
+    }
+    if (limit > 0) contest.ghVariant = limit;
+
+    const DrawPane pane = drawRoundPane(contest);
+    if (!pane.message.empty()) printError(pane.message);
+    for (const std::string& line : pane.lines) printLine(line);
+    // Only a new round is a draw; the tables of an unfinished round are shown, not saved.
+    const bool drawn = pane.round > 0 && pane.message.empty();
+    if (!drawn) return 1;
+    return saveContest(contest, args.positional[1]);
+}
+
+}  // namespace
+
+std::vector<Verb> movementVerbs() {
+    return {
+        {"movement",
+         "movement --boards B --rounds R --pairs N [--bye P] [--individual] [--guide KORT.gui | --no-guide | "
+         "--gh 1|2|many] [--name TEXT] [--date TEXT] [--arranger TEXT] UT.sco",
+         "L\xc3\xa4gger upp en t\xc3\xa4vling som \"Klar\" g\xc3\xb6r: inbyggt spel eller guidekort, fripar, "
+         "tomma resultat p\xc3\xa5 givarna (--no-guide: utan guidekort; --gh: Gr\xc3\xb6na Hissen med "
+         "m\xc3\xb6tesgr\xc3\xa4ns)",
+         1,
+         {"individual", "no-guide"},
+         runMovement},
+        {"draw",
+         "draw IN.sco UT.sco [--limit 1|2|many]",
+         "Lottar n\xc3\xa4sta rond i Gr\xc3\xb6na Hissen och visar bordsplaceringen",
+         2,
+         {},
+         runDraw},
+    };
+}
 
 }  // namespace vindelkast::cli

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/safe_write.h"
+#include "files/seat_check.h"
 #include "files/text_fields.h"
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
@@ -62,7 +63,10 @@ bool addLine(Adding& a, const std::vector<std::string_view>& words, const std::s
         return true;
     }
     const int board = numbers[0];
-    if (!Contest::validBoard(board)) return true;
+    if (!Contest::validBoard(board)) {
+        a.note("Resultat f\xf6r giv " + std::to_string(board) + " l\xe4stes inte (givarna \xe4r 1..71).");
+        return true;
+    }
     const int ns = numbers[1], ew = numbers[2];
     const int south = c.isIndividual ? numbers[3] : 0;
     const int west = c.isIndividual ? numbers[4] : 0;
@@ -88,7 +92,8 @@ bool addLine(Adding& a, const std::vector<std::string_view>& words, const std::s
         slot->nsPoints = p;
         slot->ewPoints = q;
     } else {
-        const int refused = addResult(b, ns, ew, b.resultCount + 1, score, p, q, true);
+        int refused = c.isIndividual ? playerSeatedTwice(b, ns, ew, south, west) : 0;
+        if (refused == 0) refused = addResult(b, ns, ew, b.resultCount + 1, score, p, q, true);
         if (refused == kBoardFull) {
             a.note("Giv " + std::to_string(board) + " har redan 72 resultat; raden l\xe4stes inte: " + line);
             return true;

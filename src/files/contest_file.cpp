@@ -6,6 +6,7 @@
 
 #include "files/deal_codes.h"
 #include "files/member_file.h"
+#include "files/seat_check.h"
 #include "files/text_fields.h"
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
@@ -158,16 +159,26 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
     c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
     Board& b = c.boards[board];
     b.number = board;
-    const int refused = addResult(b, ns, ew, b.resultCount + 1, score, *nsPoints, *ewPoints, true);
+    int refused = c.isIndividual ? playerSeatedTwice(b, ns, ew, south, west) : 0;
+    if (refused == 0) refused = addResult(b, ns, ew, b.resultCount + 1, score, *nsPoints, *ewPoints, true);
     if (refused == kBoardFull) {
         r.noteDamage("Giv " + std::to_string(board) + " har fler \xe4n 72 resultat. ");
     } else if (refused > 0) {
         r.duplicateMessage = "Fel i infilen. Par " + std::to_string(refused) +
                              " f\xf6rekommer flera g\xe5nger, giv " + std::to_string(board);
+    } else if (c.isIndividual) {
+        // Only the slot just added gets these partners, never another slot of that North.
+        setSecondPlayers(b, ns, south, west);
     }
-    if (c.isIndividual) setSecondPlayers(b, ns, south, west);
-    if (score > kNoScore) c.boardHasScores[board] = true;
+    if (refused == 0 && score > kNoScore) c.boardHasScores[board] = true;
     return true;
+}
+
+// "#" and the number of deals; a start-list name that happens to begin with "#" is not one.
+bool isDealHeader(const std::string& line) {
+    if (line.empty() || line.front() != '#') return false;
+    const auto words = splitWords(std::string_view(line).substr(1));
+    return words.size() == 1 && parseInt(words[0]).has_value();
 }
 
 bool isDealLine(const std::string& line) {
@@ -179,7 +190,7 @@ bool isDealLine(const std::string& line) {
 // Reads the deal lines after "#n"; returns whether `line` (read ahead) is still unused.
 bool readDeals(Reading& r, LineReader& lines, std::string& line) {
     Contest& c = r.contest;
-    const auto announced = parseInt(std::string_view(line).substr(1));
+    const auto announced = parseInt(splitWords(std::string_view(line).substr(1)).front());
     const int count = std::clamp(announced.value_or(0), 0, kMaxBoard);
     if (!announced || *announced != count) r.noteDamage("Felaktig givrad: " + line + " ");
     int complete = count;
@@ -302,20 +313,25 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
     Reading r{c, "", "", ""};
     c.setUpDone = false;
     bool haveLine = false;
+    bool terminated = false;
     while (lines.next(line)) {
         const auto words = splitWords(line);
         if (words.empty()) continue;
-        if (line.front() == '#') {
-            haveLine = true;  // the terminator is missing; the deals follow
-            r.noteDamage("Slutraden efter resultaten saknas. ");
-            break;
-        }
+        // A "#" line (the deals) or a name (the start list) before the terminator.
         if (!parseInt(words[0])) {
-            haveLine = true;  // not a result line: the start list follows
-            r.noteDamage("Slutraden efter resultaten saknas. ");
+            haveLine = true;
             break;
         }
-        if (!readResultLine(r, words, line)) break;
+        if (!readResultLine(r, words, line)) {
+            terminated = true;
+            break;
+        }
+    }
+    if (!terminated) {
+        r.noteDamage("Slutraden efter resultaten saknas. ");
+        // Without the terminator the rounds are unknown: every board is a round of its own
+        // rather than a count left over from an earlier contest.
+        c.boardsPerRound = 1;
     }
     const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
     for (int b = 1; b <= boards; ++b) sortResults(c.boards[b]);
@@ -326,7 +342,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
     if (c.boardsPerRound > 0) c.roundCount = c.boardCount / c.boardsPerRound;
 
     if (!haveLine) haveLine = lines.next(line);
-    if (haveLine && !line.empty() && line.front() == '#') haveLine = readDeals(r, lines, line);
+    if (haveLine && isDealHeader(line)) haveLine = readDeals(r, lines, line);
 
     int number = 0;
     for (; haveLine; haveLine = lines.next(line)) {

@@ -47,9 +47,14 @@ Member parseMemberLine(std::string_view line) {
     // that is how a contest file stores a person with two given names.
     member.firstName += std::string(line.substr(pos, numberStart - pos));
     pos = numberStart;
-    member.firstName = trimRight(member.firstName);
-    while (!member.firstName.empty() && isSpace(member.firstName.back())) member.firstName.pop_back();
-    if (member.firstName.find_first_not_of(" \t\r\n") == std::string::npos) member.firstName.clear();
+    // Blanks around the first name would give a long name that nobody can type or find.
+    const auto nameStart = member.firstName.find_first_not_of(" \t\r\n\v\f");
+    if (nameStart == std::string::npos) {
+        member.firstName.clear();
+    } else {
+        member.firstName.erase(0, nameStart);
+        while (isSpace(member.firstName.back())) member.firstName.pop_back();
+    }
 
     if (!idRead) {
         const std::string_view word = nextWord(line, pos);

@@ -7,13 +7,6 @@
 
 namespace vindelkast {
 
-std::string withDefaultExtension(const std::string& path, const std::string& extension) {
-    const auto nameStart = path.find_last_of("/\\");
-    const std::string name = nameStart == std::string::npos ? path : path.substr(nameStart + 1);
-    if (path.empty() || name.find('.') != std::string::npos) return path;
-    return path + extension;
-}
-
 std::string loadRegisterAtStartUp(MemberRegister& reg, const std::string& path) {
     reg.clear();
     if (loadRegister(path, reg) >= 1) return "";

@@ -2,15 +2,13 @@
 
 #include <string>
 
+#include "files/file_names.h"
 #include "model/member_register.h"
 
 namespace vindelkast {
 
 // The register file in the working folder.
 inline constexpr const char* kRegisterFileName = "medlem.txt";
-
-// A chosen file name with `extension` (".txt") appended when its file name has no ".".
-std::string withDefaultExtension(const std::string& path, const std::string& extension);
 
 // Start-up: empties the register and loads `path`. Returns "" when the file was read, else
 // the message after which the window offers another file ("Hittade inte persondatabasen

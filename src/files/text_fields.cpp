@@ -71,8 +71,15 @@ std::string formatGeneral(double value) {
 
 std::string rightAligned(std::string_view text, int width, bool firstField) {
     const int length = static_cast<int>(text.size());
-    if (length >= width) return firstField ? std::string(text) : " " + std::string(text);
-    return std::string(static_cast<std::size_t>(width - length), ' ') + std::string(text);
+    std::size_t padding = 0;
+    if (length < width) {
+        padding = static_cast<std::size_t>(width - length);
+    } else if (!firstField) {
+        padding = 1;
+    }
+    std::string field(padding, ' ');
+    field.append(text);
+    return field;
 }
 
 void chompCr(std::string& line) {

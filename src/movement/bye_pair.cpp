@@ -29,9 +29,11 @@ void settleByePairAtSetUp(Contest& contest, int typedByePair) {
         }
     }
     if (contest.maxPairNumber % 2 == 1 && contest.maxPairNumber < kMaxPair) {
-        const int bye = contest.maxPairNumber;
+        // The odd number itself sits out; but a pair that has its names already is never
+        // turned into "fripar": then the new, empty number does.
+        const int odd = contest.maxPairNumber;
         ++contest.maxPairNumber;
-        makeByePair(contest, bye);
+        makeByePair(contest, contest.participants[odd].first ? contest.maxPairNumber : odd);
     }
 }
 

@@ -16,8 +16,8 @@ void makeByePair(Contest& contest, int pair);
 // The bye pair as "Klar" settles it, from the number typed in the bye pair field (already
 // checked to be 0..72). Pairs contest only. A typed number is taken as it is; with 0 the
 // highest pair whose first person is "fripar" becomes the bye pair, or, when there is none
-// and the highest pair number is odd, that odd number does and the highest pair number
-// grows by one.
+// and the highest pair number is odd, that odd number does (the next one when the odd
+// pair has names) and the highest pair number grows by one.
 void settleByePairAtSetUp(Contest& contest, int typedByePair);
 
 // Closing the name panel in a pairs contest: an odd highest pair number grows by one, and

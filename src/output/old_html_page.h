@@ -8,7 +8,7 @@
 namespace vindelkast {
 
 // The question the old-style export asks; answering No adds identity numbers and "Dummy".
-inline constexpr const char* kOldHtmlIdentityQuestion = "Utan idnummer och \"Dummy\"?";
+inline constexpr const char* kOldHtmlIdentityQuestion = "Utan idnummer och \"Dummy?\"";
 
 // The identity text of a participant: each member's identity number in width 6 (a plus
 // sign before numbers below 1000) and a blank; empty for a number outside the start list.

@@ -81,7 +81,15 @@ void writeDealTable(const Board& board, bool hasDeal, std::ostream& out) {
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
-std::string shareMark(int digit) { return digit == 4 ? "-" : digit == 6 ? "+" : " "; }
+// "M+/M-" for NS 60 % and EW 40 %: share digit 4 is "-", 5 a blank, 6 "+".
+std::string adjustedCell(int code) {
+    const auto mark = [](int digit) { return digit == 4 ? '-' : digit == 6 ? '+' : ' '; };
+    std::string text = "M";
+    text += mark((code / 10) % 10);
+    text += "/M";
+    text += mark(code % 10);
+    return text;
+}
 
 void writeScoreRow(const Contest& contest, const BoardResult& r, bool tenths, std::ostream& out) {
     const auto cell = [&out](const std::string& text) {
@@ -98,7 +106,7 @@ void writeScoreRow(const Contest& contest, const BoardResult& r, bool tenths, st
         out << "<td class='scores'></td><td class='scores'></td><td class='scores'></td>" << kEol;
     } else {
         if (r.nsScore > kAdjustedBase)
-            cell("M" + shareMark((r.nsScore / 10) % 10) + "/M" + shareMark(r.nsScore % 10));
+            cell(adjustedCell(r.nsScore));
         else if (r.nsScore >= 0)
             cell(std::to_string(r.nsScore) + "<span class='space' />");
         else

@@ -19,6 +19,7 @@ private slots:
     void declinedOfferKeepsTheFile();
     void saveExitAndClearRemoveIt();
     void foreignRecoveryTextIsRejected();
+    void individualContestComesBackWithItsLook();
 };
 
 namespace {
@@ -127,6 +128,21 @@ void TestRecovery::foreignRecoveryTextIsRejected() {
     w.form->offerRecovery();
     QVERIFY(w.dialogs.lastMessage().contains("kunde inte l\u00e4sas"));
     QVERIFY(!w.form->contest().setUpDone);
+}
+
+void TestRecovery::individualContestComesBackWithItsLook() {
+    Window w;
+    w.openExample("individuell8.sco");
+    w.form->contestChanged();
+    w.form.reset();
+    w.create();
+    w.dialogs.confirmAnswers << true;
+    w.form->offerRecovery();
+    QVERIFY(w.form->contest().isIndividual);
+    QVERIFY(w.find<QCheckBox>("ChkIndividuellt")->isChecked());
+    QVERIFY(!w.find<QCheckBox>("ChkIndividuellt")->isEnabled());
+    QCOMPARE(w.edit("EdContName")->text(), QString("Individuell t\u00e4vling"));
+    QVERIFY(w.form->windowTitle().contains(" personer. *"));
 }
 
 QTEST_MAIN(TestRecovery)

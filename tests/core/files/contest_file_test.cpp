@@ -193,7 +193,7 @@ TEST(ContestFile, DamagedFilesNeverLoopOrReachOutsideTheContest) {
          ContestReadResult::Kind::Damaged},
         {"%SCO2 \r\nT\r\nD\r\nA\r\nV\r\n 1  1  1   420     2     0\r\n-1 1 1\r\n",
          ContestReadResult::Kind::Duplicate},
-        {"%SCO2", ContestReadResult::Kind::Ok},
+        {"%SCO2", ContestReadResult::Kind::Damaged},
     };
     for (const Case& k : cases) {
         test::ContestFixture f;
@@ -217,6 +217,55 @@ TEST(ContestFile, DamagedFilesNeverLoopOrReachOutsideTheContest) {
     std::istringstream manyIn(list);
     EXPECT_EQ(readContestFile(many.c(), manyIn).kind, ContestReadResult::Kind::Damaged);
     EXPECT_EQ(many.c().participantCount, kMaxPair);
+}
+
+TEST(ContestFile, IndividualLinesNeverSeatAPlayerTwice) {
+    test::ContestFixture f;
+    f.c().isIndividual = true;
+    std::istringstream in(
+        "%SCO2 %IND \r\nT\r\nD\r\nA\r\nV\r\n"
+        " 1  1  2  3  4   420     2     0\r\n"
+        " 1  1  5  6  7   100     0     2\r\n"  // North 1 again
+        " 1  5  6  3  8   100     0     2\r\n"  // South 3 sits at the first table
+        " 1  5  6  7  7   100     0     2\r\n"  // West is South as well
+        " 1  5  6  7  8   100     0     2\r\n"
+        "-1 1 1\r\n");
+    const ContestReadResult read = readContestFile(f.c(), in);
+    EXPECT_EQ(read.kind, ContestReadResult::Kind::Duplicate);
+    EXPECT_EQ(read.message, w("Fel i infilen. Par 7 förekommer flera gånger, giv 1"));
+    const Board& board = f.c().boards[1];
+    ASSERT_EQ(board.resultCount, 2);
+    EXPECT_EQ(board.results[0].nsPlayer2, 3) << "a refused line leaves the partners of North 1 alone";
+    EXPECT_EQ(board.results[0].ewPlayer2, 4);
+    EXPECT_EQ(board.results[1].nsPlayer2, 7);
+    EXPECT_EQ(board.results[1].ewPlayer2, 8);
+}
+
+TEST(ContestFile, AFileCutShortStillReadsConsistently) {
+    // No terminator: the rounds are unknown, so each board is a round; a name that begins
+    // with "#" is a name, not the deal section.
+    test::ContestFixture f;
+    f.c().boardsPerRound = 5;  // left over from an earlier contest
+    std::istringstream in(
+        "%SCO2 \r\nT\r\nD\r\nA\r\nV\r\n"
+        " 3  1  2   420     2     0\r\n"
+        "#Berg / --\r\n"
+        "-- / --\r\n");
+    const ContestReadResult read = readContestFile(f.c(), in);
+    EXPECT_EQ(read.kind, ContestReadResult::Kind::Damaged);
+    EXPECT_NE(read.message.find("Slutraden"), std::string::npos);
+    EXPECT_EQ(f.c().boardsPerRound, 1);
+    EXPECT_EQ(f.c().roundCount, 3);
+    EXPECT_EQ(f.c().participantCount, 2);
+    ASSERT_NE(f.c().participants[1].first, nullptr);
+    EXPECT_EQ(f.c().participants[1].first->surname, "#Berg");
+    EXPECT_EQ(f.c().dealCount, 0);
+    // What is written from it reads back to the same file.
+    const std::string text = contestFileText(f.c(), "v");
+    test::ContestFixture g;
+    std::istringstream again(text);
+    EXPECT_EQ(readContestFile(g.c(), again).kind, ContestReadResult::Kind::MissingNames);
+    EXPECT_EQ(contestFileText(g.c(), "v"), text);
 }
 
 }  // namespace

@@ -256,6 +256,28 @@ int contractScore(int level, int strain, bool vulnerable, int tricks) {
     return score + (tricks - needed) * perTrick;
 }
 
+std::string pbnFileText(const Contest& c) {
+    const char* seats = "NESW";
+    const char* vulnerable[] = {"All", "None", "NS", "EW"};
+    std::string text = "% PBN 2.1\r\n% EXPORT\r\n";
+    for (int b = 1; b <= c.dealCount; ++b) {
+        text += "[Event \"\"]\r\n[Board \"" + std::to_string(b) + "\"]\r\n";
+        text += std::string("[Dealer \"") + seats[(b - 1) % 4] + "\"]\r\n";
+        text += std::string("[Vulnerable \"") + vulnerable[vulnerability(b)] + "\"]\r\n";
+        text += "[Deal \"N:";
+        for (int seat = North; seat <= West; ++seat) {
+            if (seat != North) text += ' ';
+            for (int suit = 0; suit < 4; ++suit) {
+                if (suit > 0) text += '.';
+                for (const Card& card : c.boards[b].deal[seat])
+                    if (card.suit == suit) text += rankChar(card.rank);
+            }
+        }
+        text += "\"]\r\n\r\n";
+    }
+    return text;
+}
+
 std::string examplesDir() { return std::string(VK_SOURCE_DIR) + "/examples"; }
 
 std::string examplePath(const std::string& fileName) { return examplesDir() + "/" + fileName; }

@@ -27,6 +27,9 @@ struct ExampleContest {
 
 const std::vector<ExampleContest>& exampleContests();
 
+// The deals of boards 1..dealCount as a PBN file, the way dealing programs write them.
+std::string pbnFileText(const Contest& contest);
+
 // Folder of the examples and of the register the examples name.
 std::string examplesDir();
 std::string examplePath(const std::string& fileName);

@@ -7,6 +7,7 @@
 
 #include "example_contests.h"
 #include "files/contest_file.h"
+#include "files/deal_import.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
 #include "model/board_results.h"
@@ -53,6 +54,27 @@ TEST(Examples, CommittedFilesAreWhatTheScoringProduces) {
             for (int i = 0; i < f.c().boards[b].resultCount; ++i)
                 EXPECT_EQ(checkPlausibility(f.c().boards[b].results[i].nsScore, b), 0) << b;
     }
+}
+
+// examples/kväll8.pbn holds the deals of the eight-pair evening, for trying the deal import.
+TEST(Examples, TheDealFileHoldsTheEveningsDeals) {
+    ExampleFixture f;
+    test::exampleContests().front().build(f.c(), *f.reg);
+    const std::string path = test::examplePath("kväll8.pbn");
+    const std::string text = test::pbnFileText(f.c());
+    if (std::getenv("VK_WRITE_EXAMPLES") != nullptr) {
+        ASSERT_EQ(writeTextSafely(path, text), "");
+    }
+    EXPECT_EQ(fileBytes(path), text);
+
+    test::ContestFixture g;
+    g.c().boardCount = 21;
+    EXPECT_EQ(importDealFile(g.c(), path), "");
+    EXPECT_EQ(g.c().dealCount, 21);
+    for (int b = 1; b <= 21; ++b)
+        for (int seat = 0; seat < 4; ++seat)
+            for (int k = 0; k < 13; ++k)
+                ASSERT_EQ(g.c().boards[b].deal[seat][k].code, f.c().boards[b].deal[seat][k].code) << b;
 }
 
 TEST(Examples, TheEightPairEveningFollowsTheHowell) {

@@ -138,11 +138,9 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         EXPECT_EQ(f.c().maxPairNumber, 7);
     }
     {
-        // Seven pairs: pair 7 ... no, the odd number itself becomes the bye pair and the
-        // field grows to eight.
+        // Seven pairs typed without names: the odd number itself becomes the bye pair and
+        // the field grows to eight.
         test::ContestFixture f;
-        test::fillRegister(*f.reg, 20);
-        test::seatPairs(f.c(), 7);
         EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "7", "")), "");
         EXPECT_EQ(f.c().byePair, 7);
         EXPECT_EQ(f.c().maxPairNumber, 8);
@@ -152,6 +150,20 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         // The built-in movement for eight pairs, without pair 7.
         for (int b = 1; b <= 21; ++b) EXPECT_FALSE(hasPair(f.c().boards[b], 7));
         EXPECT_EQ(f.c().boards[1].resultCount, 3);
+    }
+    {
+        // Seven named pairs: pair 7 keeps its names, the new number 8 sits out.
+        test::ContestFixture f;
+        test::fillRegister(*f.reg, 20);
+        test::seatPairs(f.c(), 7);
+        Member* seventh = f.c().participants[7].first;
+        EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "7", "")), "");
+        EXPECT_EQ(f.c().byePair, 8);
+        EXPECT_EQ(f.c().maxPairNumber, 8);
+        EXPECT_EQ(f.c().participants[7].first, seventh);
+        EXPECT_EQ(f.c().participants[8].first, f.c().byeMember);
+        for (int b = 1; b <= 21; ++b) EXPECT_EQ(f.c().boards[b].resultCount, 3);
+        EXPECT_FALSE(hasPair(f.c().boards[1], 8));
     }
     {
         // An even field without "fripar" plays without a bye pair.

@@ -23,6 +23,7 @@ using test::w;
 
 std::vector<std::string> texts(const std::vector<ViewLine>& lines) {
     std::vector<std::string> out;
+    out.reserve(lines.size());
     for (const ViewLine& line : lines) out.push_back(line.text);
     return out;
 }

@@ -6,12 +6,9 @@
 #include "model/board_results.h"
 #include "output/xml_export.h"
 #include "output_samples.h"
-#include "support/test_text.h"
 
 namespace vindelkast {
 namespace {
-
-using test::w;
 
 std::size_t count(const std::string& text, const std::string& part) {
     std::size_t n = 0;

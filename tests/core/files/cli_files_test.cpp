@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "example_contests.h"
+#include "files/contest_file.h"
+#include "files/deal_codes.h"
+#include "files/member_file.h"
+#include "support/sample_contests.h"
+#include "temp_folder.h"
+
+namespace vindelkast {
+namespace {
+
+// vindelkast-cli is built beside the tests folder of the build.
+std::string cliPath() {
+    const auto self = std::filesystem::read_symlink("/proc/self/exe");
+    return (self.parent_path().parent_path() / "vindelkast-cli").string();
+}
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& word) { return "'" + word + "'"; }
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(cliPath())) GTEST_SKIP() << "vindelkast-cli is not built: " << cliPath();
+    }
+    CliRun run(const std::string& arguments) {
+        const std::string command = "cd " + quoted(folder.file("")) + " && " + quoted(cliPath()) + " " +
+                                    arguments + " >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.read("out.txt"), folder.read("err.txt")};
+    }
+    std::string example(const std::string& name) { return quoted(test::examplePath(name)); }
+    std::string exampleRegister() { return "--register " + example("medlem.txt"); }
+
+    test::TempFolder folder;
+};
+
+TEST_F(Cli, CheckTellsWhatTheFileHolds) {
+    CliRun r = run("check " + example("kväll8.sco") + " " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("21 givar i 7 ronder, 8 par (fripar 8)"), std::string::npos) << r.out;
+
+    // Without the register in the working folder the names are still read; that is information.
+    r = run("check " + example("halvkväll12.sco"));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Namn som inte fanns i medlemsregistret: Isaksson Ture"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Lundström Håkan"), std::string::npos) << "UTF-8 on the terminal";
+
+    r = run("check " + exampleRegister() + " " + example("medlem.txt"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("är inte en %SCO2-fil"), std::string::npos) << r.err;
+
+    folder.write("dubbel.sco",
+                 "%SCO2 \r\nT\r\nD\r\nA\r\nV\r\n 1  1  2   420     2     0\r\n 1  2  3   420     2     0\r\n"
+                 "-1 1 1\r\n");
+    r = run("check dubbel.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Fel i infilen. Par 2 förekommer flera gånger, giv 1"), std::string::npos) << r.err;
+
+    EXPECT_EQ(run("check saknas.sco").exitCode, 1);
+    EXPECT_EQ(run("check").exitCode, 2);
+    EXPECT_EQ(run("check a.sco b.sco").exitCode, 2);
+    EXPECT_EQ(run("check --help").exitCode, 0);
+}
+
+TEST_F(Cli, RescoreLevelAndAddWriteTheContest) {
+    // The example's points are what scoring gives, so rescoring changes nothing.
+    CliRun r = run("rescore " + example("kväll8.sco") + " ut.sco " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    std::ifstream original(test::examplePath("kväll8.sco"), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << original.rdbuf();
+    EXPECT_EQ(folder.read("ut.sco"), bytes.str());
+
+    // OUT may be IN.
+    folder.write("halv.sco", [] {
+        std::ifstream in(test::examplePath("halvkväll12.sco"), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }());
+    r = run("level halv.sco halv.sco " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Nivellerade"), std::string::npos);
+    test::ContestFixture f;
+    std::ifstream levelled(folder.file("halv.sco"), std::ios::binary);
+    EXPECT_EQ(readContestFile(f.c(), levelled).kind, ContestReadResult::Kind::MissingNames);
+
+    r = run("add " + example("individuell8.sco") + " " + example("individuell8.sco") + " ut2.sco");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Adderade inga resultat\n");
+    EXPECT_TRUE(folder.exists("ut2.sco"));
+
+    r = run("add " + example("kväll8.sco") + " " + example("individuell8.sco") + " ut3.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(folder.exists("ut3.sco"));
+
+    folder.write(
+        "fel.sco",
+        "%SCO2 \r\nT\r\nD\r\nA\r\nV\r\n 1  1  2   420     2     0\r\n 1  2  3   420     2     0\r\n");
+    folder.write("tom.sco", "%SCO2 \r\nT\r\nD\r\nA\r\nV\r\n-1 1 1\r\n");
+    r = run("add tom.sco fel.sco ut4.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Fel i infilen. Par 2"), std::string::npos) << r.err;
+    EXPECT_FALSE(folder.exists("ut4.sco"));
+}
+
+TEST_F(Cli, DealsAreImportedOnce) {
+    // A BRI file with the deals of the eight-pair evening.
+    test::ContestFixture f;
+    loadRegister(test::examplePath("medlem.txt"), *f.reg);
+    f.c().reset(*f.reg);
+    std::ifstream in(test::examplePath("kväll8.sco"), std::ios::binary);
+    ASSERT_EQ(readContest(f.c(), in), "");
+    std::string bri;
+    for (int b = 1; b <= 16; ++b) bri += codePairsText(f.c().boards[b]) + std::string(50, '0');
+    folder.write("givar.bri", bri);
+
+    CliRun r = run("deals " + example("individuell8.sco") + " givar.bri ut.sco " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Läste bara 16 givar\n");
+    test::ContestFixture g;
+    loadRegister(test::examplePath("medlem.txt"), *g.reg);
+    g.c().reset(*g.reg);
+    std::ifstream out(folder.file("ut.sco"), std::ios::binary);
+    ASSERT_EQ(readContest(g.c(), out), "");
+    EXPECT_EQ(g.c().dealCount, 16);
+    EXPECT_EQ(codePairsText(g.c().boards[16]), codePairsText(f.c().boards[16]));
+
+    r = run("deals ut.sco givar.bri ut2.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Du har redan läst in givar\n");
+    folder.write("givar.Bri", bri);
+    r = run("deals " + example("individuell8.sco") + " givar.Bri ut2.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Okänd sorts givfil"), std::string::npos) << r.err;
+    r = run("deals " + example("individuell8.sco") + " saknas.pbn ut2.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(folder.exists("ut2.sco"));
+}
+
+}  // namespace
+}  // namespace vindelkast

@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+
+#include "files/deal_encodings.h"
+#include "files/deal_import.h"
+#include "model/bridge_tables.h"
+#include "support/sample_contests.h"
+#include "support/test_text.h"
+#include "temp_folder.h"
+
+namespace vindelkast {
+namespace {
+
+using test::w;
+using Codes = std::array<std::array<int, 13>, 4>;  // North, East, South, West; ascending
+
+// Known deals: the first gives West all four aces (and every other card of the top ranks
+// spread), the others come from a fixed shuffle.
+std::vector<Codes> knownDeals(int count) {
+    std::vector<Codes> deals;
+    std::mt19937 random(1234);
+    for (int d = 0; d < count; ++d) {
+        std::array<int, 52> codes{};
+        for (int i = 0; i < 52; ++i) codes[i] = i + 1;
+        if (d == 0) {
+            // Aces (1, 14, 27, 40) to West, the rest dealt round.
+            std::array<int, 52> order{};
+            int north = 0, rest = 0;
+            std::array<int, 48> others{};
+            for (int code = 1; code <= 52; ++code)
+                if ((code - 1) % 13 != 0) others[rest++] = code;
+            for (int i = 0; i < 39; ++i) order[north++] = others[i];
+            for (int i = 39; i < 48; ++i) order[north++] = others[i];
+            for (int ace : {1, 14, 27, 40}) order[north++] = ace;
+            codes = order;
+        } else {
+            for (int i = 51; i > 0; --i) std::swap(codes[i], codes[random() % static_cast<unsigned>(i + 1)]);
+        }
+        Codes deal{};
+        for (int seat = 0; seat < 4; ++seat) {
+            std::copy(codes.begin() + 13 * seat, codes.begin() + 13 * seat + 13, deal[seat].begin());
+            std::sort(deal[seat].begin(), deal[seat].end());
+        }
+        deals.push_back(deal);
+    }
+    return deals;
+}
+
+int seatOf(const Codes& deal, int code) {
+    for (int seat = 0; seat < 4; ++seat)
+        if (std::find(deal[seat].begin(), deal[seat].end(), code) != deal[seat].end()) return seat;
+    return -1;
+}
+
+std::string codePairs(const Codes& deal) {
+    std::string text;
+    for (int seat = North; seat <= South; ++seat)
+        for (int code : deal[seat]) text += std::to_string(code / 10) + std::to_string(code % 10);
+    return text;
+}
+
+std::string briFile(const std::vector<Codes>& deals, std::size_t recordSize) {
+    std::string bytes;
+    for (const Codes& deal : deals) {
+        std::string record = codePairs(deal);
+        record.resize(recordSize, ' ');
+        bytes += record;
+    }
+    return bytes;
+}
+
+std::string cdsFile(const std::vector<Codes>& deals) {
+    // Owner values: 0 West, 1 North, 2 East, 3 South.
+    const int ownerValue[4] = {1, 2, 3, 0};
+    std::string bytes;
+    for (const Codes& deal : deals) {
+        bytes += '\x07';  // the first byte of a record is not part of the deal
+        for (int j = 0; j < 13; ++j) {
+            int byte = 0;
+            for (int suit = 0; suit < 4; ++suit)
+                byte |= ownerValue[seatOf(deal, 13 * suit + j + 1)] << (6 - 2 * suit);
+            bytes += static_cast<char>(byte);
+        }
+    }
+    return bytes;
+}
+
+std::string dlmLine(int board, const Codes& deal) {
+    std::string line = "Board " + std::string(board < 10 ? "0" : "") + std::to_string(board) + "=";
+    for (int j = 0; j < 26; ++j)
+        line += static_cast<char>('a' + 4 * seatOf(deal, 2 * j + 1) + seatOf(deal, 2 * j + 2));
+    return line + "\r\n";
+}
+
+// A PBN hand with the given letters for ace, queen (E/D in Swedish files).
+std::string pbnHand(const std::array<int, 13>& hand, char ace, char queen) {
+    std::string text;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (suit > 0) text += '.';
+        for (int code : hand) {
+            const Card card = cardFromCode(code);
+            if (card.suit != suit) continue;
+            char c = rankChar(card.rank);
+            if (card.rank == 14) c = ace;
+            if (card.rank == 12) c = queen;
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string pbnDeal(const Codes& deal, int firstSeat, char ace = 'A', char queen = 'Q') {
+    const char letters[] = "NESW";
+    std::string line = std::string("[Deal \"") + letters[firstSeat] + ":";
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) line += ' ';
+        line += pbnHand(deal[(firstSeat + i) % 4], ace, queen);
+    }
+    return line + "\"]\r\n";
+}
+
+void expectDeal(const Board& board, const Codes& deal) {
+    for (int seat = 0; seat < 4; ++seat)
+        for (int k = 0; k < 13; ++k)
+            ASSERT_EQ(board.deal[seat][k].code, deal[seat][k])
+                << "board " << board.number << " seat " << seat << " card " << k;
+}
+
+struct DealFiles : ::testing::Test {
+    test::TempFolder folder;
+    test::ContestFixture f;
+    std::vector<Codes> deals = knownDeals(24);
+};
+
+TEST_F(DealFiles, EveryFormatStoresTheKnownDealsCardByCard) {
+    std::string dlm = "Generated by a dealer\r\n";
+    std::string pbn = "% PBN 2.1\r\n";
+    for (int b = 1; b <= 24; ++b) {
+        dlm += dlmLine(b, deals[b - 1]);
+        pbn += "[Board \"" + std::to_string(b) + "\"]\r\n";
+        // Every first hand and both sets of rank letters.
+        pbn += pbnDeal(deals[b - 1], b % 4, b % 2 ? 'A' : 'E', b % 3 ? 'Q' : 'D');
+        pbn += "\r\n";
+    }
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"deals.bri", briFile(deals, 128)},
+        {"DEALS.DUP", briFile(deals, 156)},
+        {"deals.cds", cdsFile(deals)},
+        {"deals.dlm", dlm},
+        {"deals.PBN", pbn},
+    };
+    // The CDS record of the first deal: West (owner 0) holds every ace.
+    EXPECT_EQ(files[2].second[1], '\0');
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        test::ContestFixture g;
+        g.c().boardCount = 0;
+        EXPECT_EQ(importDealFile(g.c(), folder.write(name, bytes)), "");
+        EXPECT_EQ(g.c().dealCount, 24);
+        EXPECT_EQ(dealCountMessage(g.c().dealCount, 0), w("Läste 24 givar"));
+        for (int b = 1; b <= 24; ++b) expectDeal(g.c().boards[b], deals[b - 1]);
+        EXPECT_FALSE(g.c().boards[25].hasDeal());
+    }
+}
+
+TEST_F(DealFiles, CountFollowsTheBoardsAndTheFile) {
+    // 16 records while 24 boards are set up; a torn record at the end is not used.
+    std::vector<Codes> sixteen(deals.begin(), deals.begin() + 16);
+    const std::string bri = folder.write("short.bri", briFile(sixteen, 128) + std::string(50, '1'));
+    f.c().boardCount = 24;
+    EXPECT_EQ(importDealFile(f.c(), bri), "");
+    EXPECT_EQ(f.c().dealCount, 16);
+    EXPECT_EQ(dealCountMessage(f.c().dealCount, f.c().boardCount), w("Läste bara 16 givar"));
+
+    // 24 records while 10 boards are set up: only 10 are read.
+    test::ContestFixture ten;
+    ten.c().boardCount = 10;
+    EXPECT_EQ(importDealFile(ten.c(), folder.write("all.bri", briFile(deals, 128))), "");
+    EXPECT_EQ(ten.c().dealCount, 10);
+    EXPECT_FALSE(ten.c().boards[11].hasDeal());
+
+    // A board count beyond the contest's boards reads at most 71.
+    test::ContestFixture wild;
+    wild.c().boardCount = 500;
+    EXPECT_EQ(importDealFile(wild.c(), bri), "");
+    EXPECT_EQ(wild.c().dealCount, 16);
+
+    // Once board 1 has a deal the import refuses.
+    EXPECT_EQ(dealImportRefusal(f.c()), w("Du har redan läst in givar"));
+    EXPECT_EQ(dealImportRefusal(wild.c()), w("Du har redan läst in givar"));
+    test::ContestFixture fresh;
+    EXPECT_EQ(dealImportRefusal(fresh.c()), "");
+}
+
+TEST_F(DealFiles, ExtensionsDecideTheFormat) {
+    EXPECT_EQ(dealFileFormat("a.bri"), DealFileFormat::Bri);
+    EXPECT_EQ(dealFileFormat("dir.x/a.CDS"), DealFileFormat::Cds);
+    EXPECT_EQ(dealFileFormat("a.Pbn"), DealFileFormat::Unknown);
+    EXPECT_EQ(dealFileFormat("pbn"), DealFileFormat::Unknown);
+    EXPECT_EQ(dealFileFormat("a.pbn.txt"), DealFileFormat::Unknown);
+
+    // A mixed-case extension reads nothing and leaves no deals counted.
+    f.c().boardCount = 24;
+    f.c().dealCount = 7;
+    const std::string mixed = folder.write("deals.Pbn", pbnDeal(deals[0], North));
+    EXPECT_NE(importDealFile(f.c(), mixed), "");
+    EXPECT_EQ(f.c().dealCount, 0);
+    EXPECT_FALSE(f.c().boards[1].hasDeal());
+
+    // A file that cannot be opened changes nothing.
+    f.c().dealCount = 7;
+    EXPECT_NE(importDealFile(f.c(), folder.file("missing.bri")), "");
+    EXPECT_EQ(f.c().dealCount, 7);
+}
+
+TEST_F(DealFiles, DlmLinesNameTheirBoards) {
+    std::string dlm = dlmLine(2, deals[1]) + dlmLine(1, deals[0]) + "Board 00=" + std::string(26, 'a') +
+                      "\r\n" + dlmLine(3, deals[2]);
+    f.c().boardCount = 3;
+    EXPECT_EQ(importDealFile(f.c(), folder.write("order.dlm", dlm)), "");
+    EXPECT_EQ(f.c().dealCount, 3);
+    for (int b = 1; b <= 3; ++b) expectDeal(f.c().boards[b], deals[b - 1]);
+
+    // A board beyond the set-up boards is still stored and ends the reading; a number no
+    // board has is never stored.
+    test::ContestFixture g;
+    g.c().boardCount = 2;
+    std::string beyond =
+        dlmLine(1, deals[0]) + dlmLine(2, deals[1]) + dlmLine(3, deals[2]) + dlmLine(4, deals[3]);
+    EXPECT_EQ(importDealFile(g.c(), folder.write("beyond.dlm", beyond)), "");
+    EXPECT_EQ(g.c().dealCount, 2);
+    EXPECT_TRUE(g.c().boards[3].hasDeal());
+    EXPECT_FALSE(g.c().boards[4].hasDeal());
+
+    test::ContestFixture h;
+    std::string outside =
+        dlmLine(1, deals[0]) + "Board 99=" + dlmLine(1, deals[1]).substr(9) + dlmLine(2, deals[1]);
+    EXPECT_EQ(importDealFile(h.c(), folder.write("outside.dlm", outside)), "");
+    EXPECT_EQ(h.c().dealCount, 1);
+    EXPECT_FALSE(h.c().boards[2].hasDeal());
+}
+
+// Damaged deals end the count before their board and are taken off it.
+TEST_F(DealFiles, AnIncompleteDealEndsTheCount) {
+    struct Case {
+        const char* what;
+        std::string name;
+        std::string bytes;
+    };
+    std::string bri = briFile(deals, 128);
+    std::string zero = bri, high = bri, repeated = bri, shortLine = bri, letters;
+    zero.replace(4 * 128 + 2, 2, "00");
+    high.replace(4 * 128 + 2, 2, "53");
+    repeated.replace(4 * 128 + 2, 2, bri.substr(4 * 128, 2));
+    shortLine.replace(4 * 128 + 70, 8, "        ");
+    std::string pbnBad, pbnLong;
+    for (int b = 0; b < 8; ++b) {
+        std::string deal = pbnDeal(deals[b], North);
+        if (b == 4) deal[deal.find(':') + 1] = 'X';  // not a rank
+        pbnBad += deal;
+        std::string longer = pbnDeal(deals[b], West);
+        if (b == 4) longer.insert(longer.find('.'), "AKQJT98765432");  // more than 13 cards
+        pbnLong += longer;
+    }
+    for (int b = 1; b <= 8; ++b)
+        letters += b == 5 ? "Board 05=" + std::string(26, 'a') + "\r\n" : dlmLine(b, deals[b - 1]);
+    const Case cases[] = {
+        {"code 00", "zero.bri", zero},
+        {"code 53", "high.bri", high},
+        {"repeated code", "repeated.bri", repeated},
+        {"short deal", "short.dup",
+         briFile(std::vector<Codes>(deals.begin(), deals.begin() + 4), 156) + shortLine.substr(4 * 128, 78) +
+             std::string(78, ' ')},
+        {"rank X", "bad.pbn", pbnBad},
+        {"fourteen cards", "long.pbn", pbnLong},
+        {"one owner for all", "letters.dlm", letters},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        test::ContestFixture g;
+        g.c().boardCount = 8;
+        EXPECT_EQ(importDealFile(g.c(), folder.write(k.name, k.bytes)), "");
+        EXPECT_EQ(g.c().dealCount, 4);
+        EXPECT_FALSE(g.c().boards[5].hasDeal());
+        EXPECT_EQ(dealCountMessage(g.c().dealCount, 8), w("Läste bara 4 givar"));
+    }
+}
+
+TEST(DealEncodings, OwnerBitsAndLettersDropExtraCards) {
+    Board board;
+    // Every byte zero: all 52 cards to West, which keeps 13.
+    EXPECT_FALSE(storeDeal(board, std::string(13, '\0'), DealEncoding::OwnerBits));
+    EXPECT_EQ(board.deal[West][12].code, 13);
+    EXPECT_TRUE(board.deal[North][0].empty());
+    EXPECT_FALSE(storeDeal(board, std::string(12, '\0'), DealEncoding::OwnerBits)) << "too short";
+    EXPECT_TRUE(board.deal[West][0].empty());
+    // Letters beyond p name no owner.
+    EXPECT_FALSE(storeDeal(board, std::string(26, 'z'), DealEncoding::OwnerLetters));
+    EXPECT_TRUE(board.deal[North][0].empty());
+    EXPECT_FALSE(storeDeal(board, "", DealEncoding::Pbn));
+    EXPECT_FALSE(storeDeal(board, "[Deal \"N:\"]", DealEncoding::Pbn));
+}
+
+}  // namespace
+}  // namespace vindelkast

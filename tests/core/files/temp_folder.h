@@ -1,0 +1,46 @@
+#pragma once
+
+#include <unistd.h>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace vindelkast::test {
+
+// A fresh folder for one test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        static std::atomic<int> counter{0};
+        m_path = std::filesystem::temp_directory_path() /
+                 ("vk_files_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+        return file(name);
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(file(name), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(m_path / name); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace vindelkast::test

@@ -19,7 +19,6 @@ bool drawNextRound(Contest& contest, ViewPanes& panes, Dialogs& dialogs, QWidget
     panes.UtTotal->hide();
     panes.LblTotal->hide();
     panes.LblRond->hide();
-    if (QWidget* entry = client.findChild<QWidget*>("GrpRes")) entry->hide();
     TextPane& pane = *panes.UtRond;
     pane.clearLines();
     pane.setGeometry(20, 400, client.width() - 40, 300);

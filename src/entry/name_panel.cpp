@@ -57,10 +57,11 @@ NamePanel::NamePanel(QWidget* parent, TForm1& form, Dialogs& dialogs)
     : QGroupBox("Namn till startlista ", parent), m_form(form), m_dialogs(dialogs) {
     setObjectName("GroupNamn");
     setGeometry(kPanelLeft, 8, kPanelWidth, kPanelHeight);
+    // Colours through the palette: a style sheet would keep the window's font from the fields.
     setAutoFillBackground(true);
-    setStyleSheet(
-        "QGroupBox#GroupNamn { background-color: rgb(0, 160, 0); }"
-        "QGroupBox#GroupNamn > QLabel { color: white; }");
+    QPalette green = palette();
+    green.setColor(QPalette::Window, QColor(0, 160, 0));
+    setPalette(green);
 
     m_list = new NamePanelList(this);
     ListPers = new QListView(this);
@@ -108,7 +109,9 @@ void NamePanel::buildNewPersonBox() {
     gbNyPers = new QGroupBox("     Ny person till basen ", this);
     gbNyPers->setObjectName("gbNyPers");
     gbNyPers->setAutoFillBackground(true);
-    gbNyPers->setStyleSheet("QGroupBox#gbNyPers { background-color: rgb(255, 255, 192); }");
+    QPalette light = gbNyPers->palette();
+    light.setColor(QPalette::Window, QColor(255, 255, 192));
+    gbNyPers->setPalette(light);
     gbNyPers->resize(240, 190);
     edNyNamn = makeBoxField(gbNyPers, "edNyNamn", "LblNyNamn", "Namn", 34);
     edNyId = makeBoxField(gbNyPers, "edNyId", "LblNyId", "Id (nr)", 70);
@@ -193,6 +196,9 @@ void NamePanel::createRow(int r) {
     row.number->setObjectName(QString("LblNamnNr%1").arg(r));
     row.number->setGeometry(left - 25, top, 24, kFieldHeight);
     row.number->setFont(small);
+    QPalette white = row.number->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    row.number->setPalette(white);
 
     const auto makeField = [&](int column, int x, int width) {
         auto* field = new QLineEdit(this);
@@ -251,6 +257,7 @@ void NamePanel::refreshNamePanel() {
         colours.setColor(QPalette::Text, inList && contest.nameFrozen[p] ? Qt::red : Qt::black);
         const auto show = [&](QLineEdit* field, const Member* member) {
             field->setText(inList && member ? toQt(longName(*member)) : QString());
+            field->setCursorPosition(0);  // a long name shows its beginning
             field->setPalette(colours);
             // Numbers beyond the start list's last place can be paged to, never filled.
             field->setEnabled(inList);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <set>
 #include <string>
@@ -122,8 +123,11 @@ TEST(StartList, ShuffleMovesTheByePairWithFriparAndKeepsSecondOnlyEntries) {
     for (int seed = 0; seed < 50; ++seed) {
         StartList big(40);
         for (int p = 1; p <= 40; p += 7) big.c().nameFrozen[p] = true;
-        int x = seed;
-        shuffleStartList(big.c(), [&x] { return x = (x * 1103515245 + 12345) & 0x7fffffff; });
+        std::uint32_t x = static_cast<std::uint32_t>(seed);
+        shuffleStartList(big.c(), [&x] {
+            x = x * 1103515245u + 12345u;
+            return static_cast<int>(x >> 1);
+        });
         auto seated = big.seating();
         for (int p = 1; p <= 40; p += 7) EXPECT_EQ(seated[p - 1], p);
         std::sort(seated.begin(), seated.end());

@@ -36,7 +36,11 @@ void TextPane::clearLines() {
 
 void TextPane::showLines(const std::vector<ViewLine>& lines) {
     clearLines();
+    // One edit block lays the document out once instead of after every line.
+    QTextCursor batch(document());
+    batch.beginEditBlock();
     for (const ViewLine& line : lines) addLine(line);
+    batch.endEditBlock();
     moveCursor(QTextCursor::Start);
 }
 

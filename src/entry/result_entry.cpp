@@ -78,6 +78,8 @@ ResultEntry::ResultEntry(QWidget& client, TForm1& form, Dialogs& dialogs, ViewPa
     BtnNext = makeButton(this, "BtnNext", "N\u00e4sta", QRect(191, 44, 41, 25));
     BtnCalc = makeButton(this, "BtnCalc", "Ber\u00e4kna", QRect(303, 444, 74, 37));
     BtnCalc->hide();
+    // The buttons keep their small size; a smaller font keeps their captions readable.
+    for (QPushButton* button : {BtnPrev, BtnNext}) button->setFont(windowFont(11, false));
     LblResorder = makeLabel(this, "LblResorder", "Bords/spelordning (F6)", 7, 484);
     connect(BtnPrev, &QPushButton::clicked, this, &ResultEntry::BtnPrevClick);
     connect(BtnNext, &QPushButton::clicked, this, &ResultEntry::BtnNextClick);
@@ -99,7 +101,7 @@ void ResultEntry::open() {
         m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst");
         return;
     }
-    if (m_contest.playingTableCount == 0) {
+    if (m_contest.playingTableCount <= 0 || entryShape(m_contest).rows == 0) {
         m_dialogs.message("Antal resultat ej satt, kan inte ge resultat");
         return;
     }

@@ -26,6 +26,12 @@ constexpr int kColumnsWithUpDown = 5;
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// The focus leaves for another window, a message or a menu and comes back to the same field.
+bool returning(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
 }  // namespace
 
 bool ResultEntry::eventFilter(QObject* watched, QEvent* event) {
@@ -45,18 +51,17 @@ bool ResultEntry::eventFilter(QObject* watched, QEvent* event) {
         return ref.kind == FieldKind::Score ? scoreCellKey(ref, key) : pairFieldKey(ref, key);
     }
     case QEvent::FocusIn:
-        m_pairChanged = false;
-        m_scoreChanged = false;
+        // Coming back from another window, a message or a menu is no entering of the field:
+        // what was typed before still waits to be stored.
+        if (!returning(static_cast<QFocusEvent*>(event)->reason())) {
+            m_pairChanged = false;
+            m_scoreChanged = false;
+        }
         m_scroll->ensureWidgetVisible(static_cast<QWidget*>(watched), 0, 0);
         break;
-    case QEvent::FocusOut: {
-        // Switching to another window or opening a menu is no leaving of the field.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            reason != Qt::MenuBarFocusReason)
-            fieldLeft(ref);
+    case QEvent::FocusOut:
+        if (!returning(static_cast<QFocusEvent*>(event)->reason())) fieldLeft(ref);
         break;
-    }
     default:
         break;
     }

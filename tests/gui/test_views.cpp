@@ -68,7 +68,11 @@ void TestViews::scoreTablesFollowTheEntryMode() {
     QCOMPARE(lines.count("    Bricka 1") + lines.count("    Bricka 2") + lines.count("    Bricka 3"), 3);
     QCOMPARE(tables->lineCount(), 3 * (1 + 3 + 1));
     QVERIFY(tables->x() >= 8 + 609 + 10);
-    w.press(QKeySequence(Qt::Key_F7));  // board-wise: board 1 alone
+    // The first F7 opens result entry (one board) and turns it to the round; the next one
+    // goes back to board-wise entry: board 1 alone.
+    w.press(QKeySequence(Qt::Key_F7));
+    QCOMPARE(tables->lineCount(), 3 * (1 + 3 + 1));
+    w.press(QKeySequence(Qt::Key_F7));
     QCOMPARE(tables->lineCount(), 1 + 3);
     QVERIFY(tables->plainLines().startsWith("    Bricka 1\n"));
     QVERIFY(tables->height() < 200);

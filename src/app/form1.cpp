@@ -25,7 +25,9 @@
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "entry/name_panel.h"
 #include "entry/result_entry.h"
+#include "entry/round_draw_command.h"
 #include "files/contest_file.h"
 #include "files/member_import.h"
 #include "model/version.h"
@@ -48,6 +50,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_menus = new MenuTree(*this);
     m_setUp = new SetUpPanel(client, m_dialogs);
     m_panes = new ViewPanes(*client);
+    m_names = new NamePanel(client, *this, m_dialogs);
     m_entry = new ResultEntry(*client, *this, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
     connectCommands();
@@ -84,6 +87,8 @@ void TForm1::connectCommands() {
     on("Rensabrjaom1", &TForm1::Rensabrjaom1Click);
     on("Avsluta1", &TForm1::Avsluta1Click);
     on("MnStart", &TForm1::MnStartClick);
+    on("MnNamn", &TForm1::MnNamnClick);
+    on("MnLottaRond", &TForm1::MnLottaRondClick);
     on("Guidekort1", &TForm1::BtnGuideClick);
     on("MnGivfil", &TForm1::MnGivfilClick);
     on("Handicap1", &TForm1::Handicap1Click);
@@ -107,6 +112,7 @@ void TForm1::connectCommands() {
     SetUpPanel& p = *m_setUp;
     connect(p.BtnKlar, &QPushButton::clicked, this, &TForm1::BtnKlarClick);
     connect(p.BtnGuide, &QPushButton::clicked, this, &TForm1::BtnGuideClick);
+    connect(p.BtnNamn, &QPushButton::clicked, this, &TForm1::MnNamnClick);
     connect(p.ChkIndividuellt, &QCheckBox::clicked, this, &TForm1::ChkIndividuelltClick);
     connect(p.ChkGrHiss, &QCheckBox::clicked, this, [this] { ChkGrHissClick(true); });
     connect(p.CBHandicap, &QCheckBox::toggled, this, &TForm1::CBHandicapClick);
@@ -117,6 +123,13 @@ void TForm1::connectCommands() {
     connect(p.rbGHmax1, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 1; });
     connect(p.rbGHmax2, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 2; });
     connect(p.rbGHmany, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 9999; });
+}
+
+void TForm1::MnNamnClick() { m_names->toggle(); }
+
+void TForm1::MnLottaRondClick() {
+    GmresultatClick();
+    if (drawNextRound(m_contest, *m_panes, m_dialogs, *centralWidget())) contestChanged();
 }
 
 void TForm1::setTodaysDate() { m_setUp->EdDate->setText(QDate::currentDate().toString("yyyy-MM-dd")); }

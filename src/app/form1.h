@@ -14,6 +14,7 @@ namespace vindelkast {
 
 class Dialogs;
 class MenuTree;
+class NamePanel;
 class PanePrinter;
 class ResultEntry;
 class SetUpPanel;
@@ -41,6 +42,7 @@ public:
     SetUpPanel& setUpPanel() { return *m_setUp; }
     ViewPanes& panes() { return *m_panes; }
     MenuTree& menus() { return *m_menus; }
+    NamePanel& namePanel() { return *m_names; }
     ResultEntry& entry() { return *m_entry; }
 
     // Called by every command that changes results or names: clears the saved flag,
@@ -63,6 +65,8 @@ public:
     void Rensabrjaom1Click();
     void Avsluta1Click();
     void MnStartClick();
+    void MnNamnClick();
+    void MnLottaRondClick();
     void BtnKlarClick();
     void ChkIndividuelltClick();
     void ChkGrHissClick(bool fromUser);
@@ -124,6 +128,7 @@ private:
     MenuTree* m_menus = nullptr;
     SetUpPanel* m_setUp = nullptr;
     ViewPanes* m_panes = nullptr;
+    NamePanel* m_names = nullptr;
     ResultEntry* m_entry = nullptr;
     std::unique_ptr<PanePrinter> m_printer;
 

@@ -16,6 +16,7 @@
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "entry/name_panel.h"
 #include "entry/result_entry.h"
 #include "files/contest_file.h"
 #include "files/safe_write.h"
@@ -144,6 +145,7 @@ void TForm1::clearContest() {
     m_entry->clearEntry();
     m_panes->hideProgress();
     m_panes->resetDebug();
+    m_names->clearState();
     m_roundHtmlFileName = "rond.html";
     m_setUp->EdGivar->clear();
     m_setUp->EdRonder->clear();

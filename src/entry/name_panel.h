@@ -1,0 +1,122 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QGroupBox>
+#include <QPointer>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace vindelkast {
+
+class Dialogs;
+class NamePanelList;
+class TForm1;
+
+// The name panel GroupNamn ("Namn till startlista "): a grid of name fields, one row per
+// participant number of the page, created as the start list grows; the list ListPers of the
+// register members that match what is typed; random seating, freezing, swapping and
+// deleting of marked places; and the new-person box gbNyPers. The contest's start list is
+// the only data: the fields show it and every choice goes straight into it.
+class NamePanel : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int kMaxRows = 60;
+    static constexpr int kPageStep = 25;
+
+    NamePanel(QWidget* parent, TForm1& form, Dialogs& dialogs);
+
+    QListView* ListPers = nullptr;
+    QPushButton* BtnNameClose = nullptr;
+    QPushButton* Btn25Back = nullptr;
+    QPushButton* Btn25Forward = nullptr;
+    QPushButton* BtnSlump = nullptr;
+    QPushButton* btFrysNamn = nullptr;
+    QPushButton* btByt = nullptr;
+    QPushButton* btTaBortNamn = nullptr;
+    QGroupBox* gbNyPers = nullptr;
+    QLineEdit* edNyNamn = nullptr;
+    QLineEdit* edNyId = nullptr;
+    QLineEdit* edHcp = nullptr;
+    QPushButton* btNyPersOK = nullptr;
+    QPushButton* btnNyPersEJ = nullptr;
+
+    // Opens the panel when it is hidden, closes it when it is shown.
+    void toggle();
+    // Rebuilds the page from the start list and moves the focus on from the active field.
+    void refreshNamePanel();
+    // Seats the member of that long name (the first listed one when `text` is empty) at a
+    // row and column of the page.
+    void putMemberInStartList(std::string text, int row, int column);
+    // Back to the start state, for a cleared contest.
+    void clearState();
+
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    int pageOffset() const { return m_pageOffset; }
+    // The name field of a row (1..rowCount) and column (0 first person, 1 second); null
+    // when the row or the field does not exist.
+    QLineEdit* nameField(int row, int column) const;
+    QCheckBox* markBox(int row) const;
+    NamePanelList& listModel() const { return *m_list; }
+
+    // Commands of the panel's buttons.
+    void Btn25ForwardClick();
+    void Btn25BackClick();
+    void BtnSlumpClick();
+    void btFrysNamnClick();
+    void btBytClick();
+    void btTaBortNamnClick();
+    void btNyPersOKClick();
+    void btnNyPersEJClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Row {
+        QLabel* number = nullptr;
+        QLineEdit* first = nullptr;
+        QLineEdit* second = nullptr;  // none in an individual contest
+        QCheckBox* mark = nullptr;
+    };
+
+    void buildButtons();
+    void buildNewPersonBox();
+    void open();
+    void close();
+    void ensureRows(int count);
+    void createRow(int r);
+    void openSecondColumn();
+
+    void nameFieldEdited(QLineEdit* field);
+    bool nameFieldKey(QLineEdit* field, int key);
+    void accept(QLineEdit* field);
+    void openNewPersonBox(QLineEdit* field);
+    void selectListRow(int row);
+    int selectedListRow() const;
+    void listPressed(const QPoint& position);
+
+    // Marked participant numbers of the page (1..72), with the marks cleared.
+    std::vector<int> takeMarks();
+    void showByePair();
+    void showParticipantCount();
+    void focusAfter(QWidget* widget);
+    void changed();
+
+    static int tagOf(const QLineEdit* field);
+
+    TForm1& m_form;
+    Dialogs& m_dialogs;
+    NamePanelList* m_list = nullptr;
+    std::vector<Row> m_rows;
+    int m_pageOffset = 0;
+    QPointer<QLineEdit> m_active;      // the name field last entered
+    QPointer<QLineEdit> m_remembered;  // the field the new-person box was opened from
+};
+
+}  // namespace vindelkast

@@ -1,0 +1,164 @@
+// The name panel while the director types: the search of the register, the keys of a name
+// field, accepting a person, the mouse in ListPers and the seating itself.
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/form1.h"
+#include "app/qt_text.h"
+#include "app/view_panes.h"
+#include "entry/name_panel.h"
+#include "entry/name_panel_list.h"
+#include "files/member_lookup.h"
+#include "files/member_search.h"
+#include "model/start_list.h"
+
+namespace vindelkast {
+
+bool NamePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListPers->viewport() && event->type() == QEvent::MouseButtonPress) {
+        listPressed(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return false;
+    }
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field) return QGroupBox::eventFilter(watched, event);
+    const bool boxField = field == edNyNamn || field == edNyId || field == edHcp;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (boxField) {
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+            focusAfter(field);
+            return true;
+        }
+        return nameFieldKey(field, key);
+    }
+    if (event->type() == QEvent::FocusIn && !boxField) {
+        m_active = field;
+        QLabel* marker = m_form.panes().debugMarker;
+        marker->setText(QString::number(tagOf(field)));
+        marker->adjustSize();
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+bool NamePanel::nameFieldKey(QLineEdit* field, int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        accept(field);
+        return true;
+    case Qt::Key_PageUp:
+        Btn25BackClick();
+        return true;
+    case Qt::Key_PageDown:
+        Btn25ForwardClick();
+        return true;
+    case Qt::Key_Up: {
+        const int row = selectedListRow();
+        if (row > 0) selectListRow(row - 1);
+        return true;
+    }
+    case Qt::Key_Down: {
+        const int row = selectedListRow();
+        if (row + 1 < m_list->count()) selectListRow(row + 1);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void NamePanel::nameFieldEdited(QLineEdit* field) {
+    m_active = field;
+    const auto typed = fromQt(field->text());
+    std::optional<NameQuery> query;
+    if (typed) {
+        query = nameQueryFor(*typed);
+        if (!query) return;
+    }
+    // A character the register cannot hold matches nobody.
+    m_list->setMembers(query ? searchMembers(m_form.memberRegister(), m_form.contest(), *query)
+                             : std::vector<const Member*>{});
+    if (m_list->count() > 0) selectListRow(0);
+    // Nothing is stored yet; the first keystroke is enough to mark the evening unsaved.
+    if (m_form.isSaved()) changed();
+}
+
+void NamePanel::selectListRow(int row) {
+    const QModelIndex index = m_list->index(row);
+    ListPers->setCurrentIndex(index);
+    ListPers->scrollTo(index);
+}
+
+int NamePanel::selectedListRow() const {
+    const QModelIndex current = ListPers->currentIndex();
+    if (!current.isValid() || !ListPers->selectionModel()->isSelected(current)) return -1;
+    return current.row();
+}
+
+void NamePanel::accept(QLineEdit* field) {
+    const int tag = tagOf(field);
+    const int row = tag / 10;
+    const int column = tag % 10;
+    const std::string selected = m_list->longNameAt(selectedListRow());
+    const std::string text = fromQtLossy(field->text());
+    const MemberRegister& reg = m_form.memberRegister();
+    const Member* member = findMemberByLongName(text, reg);
+    if (!member) member = findMemberByLongName(selected, reg);
+    if (member && isInStartList(m_form.contest(), member)) {
+        focusAfter(field);
+        return;
+    }
+    if (selected.empty()) {
+        if (text.empty()) {
+            focusAfter(field);
+            return;
+        }
+        openNewPersonBox(field);
+    } else {
+        putMemberInStartList(selected, row, column);
+        refreshNamePanel();
+    }
+    changed();
+}
+
+void NamePanel::openNewPersonBox(QLineEdit* field) {
+    gbNyPers->move(ListPers->pos());
+    gbNyPers->show();
+    gbNyPers->raise();
+    edNyNamn->setText(field->text());
+    edNyId->setText(QString::number(nextFreeMemberId(m_form.memberRegister())));
+    edHcp->setText("0");
+    m_remembered = field;
+    btNyPersOK->setFocus(Qt::OtherFocusReason);
+}
+
+void NamePanel::listPressed(const QPoint& position) {
+    const QModelIndex index = ListPers->indexAt(position);
+    // Without a name field entered there is no place to seat anybody.
+    if (index.isValid() && m_active) {
+        const int tag = tagOf(m_active);
+        putMemberInStartList(m_list->longNameAt(index.row()), tag / 10, tag % 10);
+        changed();
+    }
+    refreshNamePanel();
+}
+
+void NamePanel::putMemberInStartList(std::string text, int row, int column) {
+    if (text.empty()) text = m_list->longNameAt(0);
+    if (text.empty()) return;
+    Contest& contest = m_form.contest();
+    const int number = m_pageOffset + row;
+    if (!Contest::validPair(number)) return;
+    seatMember(contest, findMemberByLongName(text, m_form.memberRegister()), number, column);
+    const int last = contest.participantCount;
+    if (last > 0 && contest.participants[last].first == contest.byeMember) showByePair();
+    showParticipantCount();
+}
+
+}  // namespace vindelkast

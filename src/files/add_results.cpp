@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "files/result_line.h"
 #include "files/safe_write.h"
 #include "files/seat_check.h"
 #include "files/text_fields.h"
@@ -49,42 +50,25 @@ bool boardHasScoredSlot(const Board& board) {
 // One result line; false when reading must stop.
 bool addLine(Adding& a, const std::vector<std::string_view>& words, const std::string& line) {
     Contest& c = a.contest;
-    const std::size_t pairFields = c.isIndividual ? 4 : 2;
-    std::vector<int> numbers;
-    for (std::size_t i = 0; i < pairFields + 2 && i < words.size(); ++i) {
-        const auto value = parseInt(words[i]);
-        if (!value) break;
-        numbers.push_back(*value);
-    }
-    const auto nsPoints = words.size() > pairFields + 2 ? parseFloat(words[pairFields + 2]) : std::nullopt;
-    const auto ewPoints = words.size() > pairFields + 3 ? parseFloat(words[pairFields + 3]) : std::nullopt;
-    if (numbers.size() < pairFields + 2 || !nsPoints || !ewPoints) {
-        a.note("Ol\xe4sbar resultatrad: " + line);
+    const ResultLine parsed = parseResultLine(words, line, c.isIndividual);
+    if (!parsed.problem.empty()) {
+        a.note(parsed.problem);
         return true;
     }
-    const int board = numbers[0];
-    if (!Contest::validBoard(board)) {
-        a.note("Resultat f\xf6r giv " + std::to_string(board) + " l\xe4stes inte (givarna \xe4r 1..71).");
-        return true;
-    }
-    const int ns = numbers[1], ew = numbers[2];
-    const int south = c.isIndividual ? numbers[3] : 0;
-    const int west = c.isIndividual ? numbers[4] : 0;
-    const bool partnersOk =
-        !c.isIndividual || (south >= 0 && south <= kMaxPair && west >= 0 && west <= kMaxPair);
-    if (!Contest::validPair(ns) || !Contest::validPair(ew) || !partnersOk) {
+    const int board = parsed.board, ns = parsed.ns, ew = parsed.ew, south = parsed.south, west = parsed.west;
+    if (!Contest::validPair(ns) || !Contest::validPair(ew)) {
         a.note("Parnummer utanf\xf6r 1..72 p\xe5 raden: " + line);
         return true;
     }
-    const int score = numbers[pairFields + 1];
+    const int score = parsed.score;
     Board& b = c.boards[board];
     if (board != a.currentBoard) {
         if (boardHasScoredSlot(b)) return true;
         a.currentBoard = board;
         a.currentHadSlots = b.resultCount > 0;
     }
-    const float p = *nsPoints;
-    const float q = *ewPoints;
+    const float p = parsed.nsPoints;
+    const float q = parsed.ewPoints;
     if (a.currentHadSlots) {
         BoardResult* slot = findResult(b, ns, ew);
         if (!slot) return true;

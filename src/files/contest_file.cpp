@@ -6,6 +6,7 @@
 
 #include "files/deal_codes.h"
 #include "files/member_file.h"
+#include "files/result_line.h"
 #include "files/seat_check.h"
 #include "files/text_fields.h"
 #include "model/board_results.h"
@@ -124,35 +125,13 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
             r.noteDamage("Filen anger fler \xe4n 71 givar; givar efter 71 l\xe4stes inte. ");
         return false;
     }
-    const std::size_t pairFields = c.isIndividual ? 4 : 2;
-    std::vector<int> numbers;
-    for (std::size_t i = 0; i < 1 + pairFields + 1 && i < words.size(); ++i) {
-        const auto value = parseInt(words[i]);
-        if (!value) break;
-        numbers.push_back(*value);
-    }
-    const auto nsPoints = words.size() > pairFields + 2 ? parseFloat(words[pairFields + 2]) : std::nullopt;
-    const auto ewPoints = words.size() > pairFields + 3 ? parseFloat(words[pairFields + 3]) : std::nullopt;
-    if (numbers.size() < pairFields + 2 || !nsPoints || !ewPoints) {
-        r.noteDamage("Ol\xe4sbar resultatrad: " + line + " ");
+    const ResultLine parsed = parseResultLine(words, line, c.isIndividual);
+    if (!parsed.problem.empty()) {
+        r.noteDamage(parsed.problem + " ");
         return true;
     }
-    const int board = numbers[0];
-    for (std::size_t i = 1; i <= pairFields; ++i) {
-        if (numbers[i] < 0 || numbers[i] > kMaxPair) {
-            r.noteDamage("Parnummer utanf\xf6r 1..72 p\xe5 raden: " + line + " ");
-            return true;
-        }
-    }
-    if (board < 1 || board > kMaxBoard) {
-        r.noteDamage("Resultat f\xf6r giv " + std::to_string(board) +
-                     " l\xe4stes inte (givarna \xe4r 1..71). ");
-        return true;
-    }
-    const int ns = numbers[1], ew = numbers[2];
-    const int south = c.isIndividual ? numbers[3] : 0;
-    const int west = c.isIndividual ? numbers[4] : 0;
-    const int score = numbers[pairFields + 1];
+    const int board = parsed.board, ns = parsed.ns, ew = parsed.ew, south = parsed.south, west = parsed.west;
+    const int score = parsed.score;
 
     c.setUpDone = true;
     c.boardCount = std::max(c.boardCount, board);
@@ -160,7 +139,8 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
     Board& b = c.boards[board];
     b.number = board;
     int refused = c.isIndividual ? playerSeatedTwice(b, ns, ew, south, west) : 0;
-    if (refused == 0) refused = addResult(b, ns, ew, b.resultCount + 1, score, *nsPoints, *ewPoints, true);
+    if (refused == 0)
+        refused = addResult(b, ns, ew, b.resultCount + 1, score, parsed.nsPoints, parsed.ewPoints, true);
     if (refused == kBoardFull) {
         r.noteDamage("Giv " + std::to_string(board) + " har fler \xe4n 72 resultat. ");
     } else if (refused > 0) {

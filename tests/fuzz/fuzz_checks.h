@@ -1,9 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
+#include <sstream>
+#include <string>
 
+#include "files/deal_import.h"
 #include "model/contest.h"
+#include "model/member_register.h"
 
 namespace vindelkast::fuzz {
 
@@ -34,6 +40,21 @@ inline void checkDeals(const Contest& c) {
             }
         }
     }
+}
+
+// One deal-file format: the first byte is the number of boards set up (0: read up to 71),
+// the rest is the file.
+inline int fuzzDealFile(const std::uint8_t* data, std::size_t size, DealFileFormat format) {
+    if (size < 1) return 0;
+    MemberRegister reg;
+    Contest contest;
+    contest.reset(reg);
+    contest.boardCount = data[0] % 80;
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
+    importDeals(contest, in, format);
+    require(contest.dealCount >= 0 && contest.dealCount <= kMaxBoard);
+    checkDeals(contest);
+    return 0;
 }
 
 }  // namespace vindelkast::fuzz

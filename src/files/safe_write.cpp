@@ -28,7 +28,24 @@ bool writeAll(int fd, const std::string& text, std::size_t capacity) {
 
 }  // namespace
 
-std::string pathText(const std::string& path) { return utf8ToCp1252(path).value_or(path); }
+std::string pathText(const std::string& path) {
+    if (auto whole = utf8ToCp1252(path)) return *whole;
+    // Messages are Windows-1252 and go back to UTF-8 on the terminal, so a letter that
+    // Windows-1252 lacks would come out garbled: it is shown as "?" instead.
+    std::string text;
+    std::size_t i = 0;
+    while (i < path.size()) {
+        // One character: its first byte and the continuation bytes after it.
+        std::size_t length = 1;
+        while (i + length < path.size() && length < 4 &&
+               (static_cast<unsigned char>(path[i + length]) & 0xc0) == 0x80)
+            ++length;
+        const auto letter = utf8ToCp1252(std::string_view(path).substr(i, length));
+        text += letter ? *letter : "?";
+        i += length;
+    }
+    return text;
+}
 
 std::string cannotWriteMessage(const std::string& path) {
     return "Kunde inte skriva filen " + pathText(path);

@@ -32,5 +32,17 @@ TEST(SafeWrite, AFailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_EQ(folder.read("ny.sco"), "x");
 }
 
+TEST(SafeWrite, PathsInMessagesKeepTheirLetters) {
+    EXPECT_EQ(pathText("/tmp/kv\xc3\xa4ll8.sco"), "/tmp/kv\xe4ll8.sco");
+    // Letters without a Windows-1252 form, and bytes that are no UTF-8 at all, become "?" so
+    // that the message does not come out garbled on the terminal.
+    EXPECT_EQ(pathText("\xc5\x91szi/v\xc3\xa5r.sco"), "?szi/v\xe5r.sco");
+    EXPECT_EQ(pathText("a\xe4"
+                       "b\xf0\x9f\x83\x8f.sco"),
+              "a?b?.sco");
+    EXPECT_EQ(pathText("trasig\xe2\x82"), "trasig?");
+    EXPECT_EQ(cannotWriteMessage("/saknas/\xc5\x91.sco"), "Kunde inte skriva filen /saknas/?.sco");
+}
+
 }  // namespace
 }  // namespace vindelkast

@@ -1,3 +1,4 @@
+#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,20 @@ std::vector<Verb> allVerbs() {
     for (auto group : {filesVerbs, movementVerbs, outputVerbs})
         for (Verb& verb : group()) verbs.push_back(std::move(verb));
     return verbs;
+}
+
+// True when the verb's usage names the option, or it is one every verb takes.
+bool knownOption(const Verb& verb, const std::string& name) {
+    if (name == "register" || name == "help") return true;
+    const std::string word = "--" + name;
+    for (std::size_t at = verb.usage.find(word); at != std::string::npos;
+         at = verb.usage.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        if (end == verb.usage.size() ||
+            !(std::isalnum(static_cast<unsigned char>(verb.usage[end])) || verb.usage[end] == '-'))
+            return true;
+    }
+    return false;
 }
 
 void printUsage(std::ostream& out, const std::vector<Verb>& verbs) {
@@ -35,8 +50,12 @@ int run(const std::vector<std::string>& words) {
             std::cout << "Anv\xc3\xa4ndning: vindelkast-cli " << verb.usage << "\n" << verb.summary << "\n";
             return 0;
         }
-        if (!args.error.empty() || static_cast<int>(args.positional.size()) != verb.positionalCount) {
-            if (!args.error.empty()) std::cerr << args.error << "\n";
+        std::string error = args.error;
+        // A mistyped option would otherwise be ignored and the job done the default way.
+        for (const auto& [name, value] : args.options)
+            if (error.empty() && !knownOption(verb, name)) error = "Ok\xc3\xa4nt val: --" + name;
+        if (!error.empty() || static_cast<int>(args.positional.size()) != verb.positionalCount) {
+            if (!error.empty()) std::cerr << error << "\n";
             std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << verb.usage << "\n";
             return 2;
         }
@@ -53,7 +72,13 @@ int run(const std::vector<std::string>& words) {
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
     try {
-        return vindelkast::cli::run(words);
+        const int code = vindelkast::cli::run(words);
+        // A view lost on a full disk or a closed pipe is not a job done.
+        if (!std::cout.flush()) {
+            std::cerr << "Kunde inte skriva utdata\n";
+            return code == 0 ? 1 : code;
+        }
+        return code;
     } catch (const std::exception& e) {
         std::cerr << "Fel: " << e.what() << "\n";
         return 1;

@@ -152,5 +152,27 @@ TEST_F(Cli, DealsAreImportedOnce) {
     EXPECT_FALSE(folder.exists("ut2.sco"));
 }
 
+TEST_F(Cli, MistypedOptionsAndLostOutputAreNotJobsDone) {
+    // An option the verb does not take is wrong usage, not a job done the default way.
+    CliRun r = run("html " + example("kväll8.sco") + " sida --orde P");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("Okänt val: --orde"), std::string::npos) << r.err;
+    EXPECT_FALSE(folder.exists("sida.html"));
+    r = run("check " + example("kväll8.sco") + " --o 1");
+    EXPECT_EQ(r.exitCode, 2);
+    // The options a verb names, and --register, are taken wherever they stand.
+    r = run("oldhtml --ids " + example("kväll8.sco") + " --order P sida " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(folder.exists("sida.html"));
+
+    // A view that cannot be written out was not shown.
+    const std::string command = quoted(cliPath()) + " standings " + example("kväll8.sco") + " >/dev/full 2>" +
+                                quoted(folder.file("err.txt"));
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(folder.read("err.txt"), "Kunde inte skriva utdata\n");
+}
+
 }  // namespace
 }  // namespace vindelkast

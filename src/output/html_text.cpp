@@ -45,6 +45,18 @@ unsigned codePointOf(char c) {
     return value;
 }
 
+// The pages are declared ISO-8859-1, and the XHTML page must parse as XML: the
+// Windows-1252 characters ISO-8859-1 lacks go as character references, and control
+// characters, which XML cannot hold, are left out.
+void appendPlain(std::string& out, char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 && c != '\t') return;
+    if (byte >= 0x80 && byte <= 0x9f)
+        out += "&#" + std::to_string(codePointOf(c)) + ";";
+    else
+        out += c;
+}
+
 }  // namespace
 
 std::string escapeHtml(std::string_view text) {
@@ -54,7 +66,7 @@ std::string escapeHtml(std::string_view text) {
         if (const char* entity = htmlEntity(c))
             out += entity;
         else
-            out += c;
+            appendPlain(out, c);
     }
     return out;
 }
@@ -68,7 +80,7 @@ std::string escapeHtmlAttribute(std::string_view text) {
         else if (const char* entity = htmlEntity(c))
             out += entity;
         else
-            out += c;
+            appendPlain(out, c);
     }
     return out;
 }

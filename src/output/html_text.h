@@ -5,8 +5,10 @@
 
 namespace vindelkast {
 
-// Text for a page: "&", "<", ">" and the Swedish letters å ä ö Å Ä Ö become entities;
-// every other byte passes unchanged ("é" stays "é").
+// Text for a page: "&", "<", ">" and the Swedish letters å ä ö Å Ä Ö become entities,
+// the Windows-1252 characters that ISO-8859-1 lacks (€, curly quotes ...) character
+// references; control characters are left out; every other byte passes unchanged ("é"
+// stays "é").
 std::string escapeHtml(std::string_view text);
 
 // As escapeHtml, and the double-quote character too, for attribute values.

@@ -22,6 +22,8 @@ TEST(PageText, EscapingKeepsMarkupOutAndOtherLettersAsTheyAre) {
     // An entity already in the text is escaped once more, not taken as markup.
     EXPECT_EQ(escapeHtml("&amp;"), "&amp;amp;");
     EXPECT_EQ(escapeHtmlAttribute(w("S&B \"Vinden\" ä")), "S&amp;B &quot;Vinden&quot; &auml;");
+    EXPECT_EQ(escapeHtml(std::string("\x80 a\x01\tb\x1f \x96", 10)), "&#8364; a\tb &#8211;");
+    EXPECT_EQ(escapeHtmlAttribute("\x93x\x94\n"), "&#8220;x&#8221;");
 
     EXPECT_EQ(escapeXml(w("H&M Cup <1> Örebro")), w("H&amp;M Cup &lt;1&gt; Örebro"));
     EXPECT_EQ(escapeXml("\x80 \x93x\x94"), "&#8364; &#8220;x&#8221;");

@@ -83,6 +83,19 @@ TEST(XhtmlPage, EveningValidatesAsStrictXhtml) {
     EXPECT_NE(page.find("<!--\r\n<div class='footer'>"), std::string::npos);
 }
 
+TEST(XhtmlPage, NamesWithEuroSignsAndControlCharactersStillParse) {
+    // A damaged contest file may carry control characters, and Windows-1252 has letters that
+    // the declared ISO-8859-1 lacks.
+    test::Evening f;
+    Contest& c = f.c();
+    c.contestName = "V\xe5rcup\x01 \x80\x1b";
+    c.arranger = "\x93Klubben\x94";
+    const std::string page = xhtmlPage(c);
+    expectValid(page);
+    EXPECT_NE(page.find("<title>V&aring;rcup &#8364;</title>"), std::string::npos);
+    EXPECT_NE(page.find("&#8220;Klubben&#8221;</h1>"), std::string::npos);
+}
+
 TEST(XhtmlPage, DealsPastTheDealCountAreNotShownButKept) {
     test::Evening f;
     Contest& c = f.c();

@@ -140,6 +140,9 @@ AddedResults addResultsFromFile(Contest& contest, const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return {AddedResults::Kind::NotOpen, 0, "Kan inte l\xe4sa filen " + pathText(fileName)};
     AddedResults result = addResultsFromStream(contest, in);
+    // An empty file, or a folder, opens but gives no line: the message names it all the same.
+    if (result.kind == AddedResults::Kind::NotOpen)
+        result.problem = "Kan inte l\xe4sa filen " + pathText(fileName);
     if (result.kind == AddedResults::Kind::NotContest &&
         result.problem.find(kContestMagic) != std::string::npos)
         result.problem = pathText(fileName) + " \xe4r inte en " + kContestMagic + "-fil";

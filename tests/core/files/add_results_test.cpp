@@ -183,6 +183,11 @@ TEST(AddResults, DamagedFilesChangeNothingThatTheyCannotProve) {
     EXPECT_EQ(missing.added, 0);
     const AddedResults foreign = addResultsFromFile(f.c(), folder.write("lista.sco", "Berg 17 0\r\n"));
     EXPECT_NE(foreign.problem.find(w("lista.sco är inte en %SCO2-fil")), std::string::npos);
+    for (const std::string& name : {folder.write("tom.sco", ""), folder.file("")}) {
+        const AddedResults unreadable = addResultsFromFile(f.c(), name);
+        EXPECT_EQ(unreadable.kind, AddedResults::Kind::NotOpen);
+        EXPECT_EQ(unreadable.problem, w("Kan inte läsa filen ") + name);
+    }
 }
 
 }  // namespace

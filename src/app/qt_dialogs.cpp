@@ -50,10 +50,15 @@ QString QtDialogs::inputBox(const QString& title, const QString& prompt, const Q
 
 std::optional<QString> QtDialogs::inputQuery(const QString& title, const QString& prompt,
                                              const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    // Qt's own button texts are English and no Swedish catalogue ships with the program.
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Avbryt");
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 QString QtDialogs::openFileName(const QString& filter) {

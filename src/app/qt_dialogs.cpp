@@ -61,14 +61,40 @@ std::optional<QString> QtDialogs::inputQuery(const QString& title, const QString
     return dialog.textValue();
 }
 
+namespace {
+
+// "sco" for "Score-filer: |*.SCO": the ending of the filter's first pattern.
+QString defaultSuffix(const QString& filter) {
+    const QString first = filter.mid(filter.indexOf('|') + 1).section(';', 0, 0).trimmed();
+    return first.startsWith("*.") ? first.mid(2).toLower() : QString();
+}
+
+// The chosen file, or "" when the dialog is cancelled; Swedish labels where Qt draws the dialog itself.
+QString chooseFile(QWidget* parent, const QString& title, const QString& filter, bool save,
+                   bool askBeforeOverwrite) {
+    QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeOverwrite);
+    // A name typed without an ending must be checked against the file it will really replace.
+    if (save) dialog.setDefaultSuffix(defaultSuffix(filter));
+    dialog.setLabelText(QFileDialog::LookIn, "Leta i:");
+    dialog.setLabelText(QFileDialog::FileName, "Filnamn:");
+    dialog.setLabelText(QFileDialog::FileType, "Filtyp:");
+    dialog.setLabelText(QFileDialog::Accept, title);
+    dialog.setLabelText(QFileDialog::Reject, "Avbryt");
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
+
 QString QtDialogs::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(m_parent, "\u00d6ppna", QString(), qtFileFilter(filter));
+    return chooseFile(m_parent, "\u00d6ppna", filter, false, false);
 }
 
 QString QtDialogs::saveFileName(const QString& filter, bool askBeforeOverwrite) {
-    const QFileDialog::Options options =
-        askBeforeOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(m_parent, "Spara", QString(), qtFileFilter(filter), nullptr, options);
+    return chooseFile(m_parent, "Spara", filter, true, askBeforeOverwrite);
 }
 
 bool QtDialogs::printerAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }

@@ -1,8 +1,12 @@
 // The real dialogs the director answers: Swedish buttons, the typed answer, a cancel.
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +18,7 @@ class TestQtDialogs : public QObject {
     Q_OBJECT
 private slots:
     void inputDialogSpeaksSwedish();
+    void fileDialogsSpeakSwedish();
 };
 
 namespace {
@@ -60,6 +65,63 @@ void TestQtDialogs::inputDialogSpeaksSwedish() {
     whenOpen([](QInputDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     QCOMPARE(dialogs.inputBox("Vilken sorteringsordning: ", "Resultat (R), Par (P), Spelordn (S)", "R"),
              QString("R"));
+}
+
+namespace {
+
+// Runs `answer` on the file dialog once it is open, after noting its buttons and labels.
+void whenFileDialogOpen(QStringList& seen, const std::function<void(QFileDialog&)>& answer) {
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        seen.clear();
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) seen << button->text();
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) seen << label->text();
+        answer(*dialog);
+    });
+}
+
+}  // namespace
+
+void TestQtDialogs::fileDialogsSpeakSwedish() {
+    QWidget parent;
+    QtDialogs dialogs;
+    dialogs.setParent(&parent);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("tisdag.sco");
+
+    QStringList seen;
+    whenFileDialogOpen(seen, [&target](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(target);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.saveFileName("Score-filer: |*.SCO", true), target);
+    for (const char* text : {"Spara", "Avbryt", "Leta i:", "Filnamn:", "Filtyp:"})
+        QVERIFY2(seen.contains(text), text);
+    QVERIFY(!seen.contains("Cancel"));
+
+    // A name typed without an ending gets the contest ending inside the dialog, so that the
+    // question before overwriting is asked about the file that will be replaced.
+    whenFileDialogOpen(seen, [](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText("kv");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(QFileInfo(dialogs.saveFileName("Score-filer: |*.SCO", true)).fileName(), QString("kv.sco"));
+    whenFileDialogOpen(seen, [](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText("rond");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(QFileInfo(dialogs.saveFileName("HTML-filer |*.html;*.htm", true)).fileName(),
+             QString("rond.html"));
+
+    // A cancelled open gives no name.
+    whenFileDialogOpen(seen, [](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(dialogs.openFileName("Score-filer (*.sco)|*.SCO"), QString());
+    QVERIFY(seen.contains("Avbryt"));
 }
 
 QTEST_MAIN(TestQtDialogs)

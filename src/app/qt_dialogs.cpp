@@ -50,20 +50,51 @@ QString QtDialogs::inputBox(const QString& title, const QString& prompt, const Q
 
 std::optional<QString> QtDialogs::inputQuery(const QString& title, const QString& prompt,
                                              const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    // Qt's own button texts are English and no Swedish catalogue ships with the program.
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Avbryt");
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
+namespace {
+
+// "sco" for "Score-filer: |*.SCO": the ending of the filter's first pattern.
+QString defaultSuffix(const QString& filter) {
+    const QString first = filter.mid(filter.indexOf('|') + 1).section(';', 0, 0).trimmed();
+    return first.startsWith("*.") ? first.mid(2).toLower() : QString();
+}
+
+// The chosen file, or "" when the dialog is cancelled; Swedish labels where Qt draws the dialog itself.
+QString chooseFile(QWidget* parent, const QString& title, const QString& filter, bool save,
+                   bool askBeforeOverwrite) {
+    QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeOverwrite);
+    // A name typed without an ending must be checked against the file it will really replace.
+    if (save) dialog.setDefaultSuffix(defaultSuffix(filter));
+    dialog.setLabelText(QFileDialog::LookIn, "Leta i:");
+    dialog.setLabelText(QFileDialog::FileName, "Filnamn:");
+    dialog.setLabelText(QFileDialog::FileType, "Filtyp:");
+    dialog.setLabelText(QFileDialog::Accept, title);
+    dialog.setLabelText(QFileDialog::Reject, "Avbryt");
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
+
 QString QtDialogs::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(m_parent, "\u00d6ppna", QString(), qtFileFilter(filter));
+    return chooseFile(m_parent, "\u00d6ppna", filter, false, false);
 }
 
 QString QtDialogs::saveFileName(const QString& filter, bool askBeforeOverwrite) {
-    const QFileDialog::Options options =
-        askBeforeOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(m_parent, "Spara", QString(), qtFileFilter(filter), nullptr, options);
+    return chooseFile(m_parent, "Spara", filter, true, askBeforeOverwrite);
 }
 
 bool QtDialogs::printerAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }

@@ -115,11 +115,14 @@ void ViewPanes::showRoundResult(const Contest& contest, int round) {
     }
     if (round == 0) return;
     UtRond->setGeometry(520, 272, 480, 450);
+    // The score tables of a round reach down over the round's place; the asked-for view goes on top.
     UtRond->show();
+    UtRond->raise();
     UtRond->clearLines();
     LblRond->setText(toQt(roundCaption(round)));
     LblRond->adjustSize();
     LblRond->show();
+    LblRond->raise();
     UtRond->showLines(roundResultLines(contest, round));
 }
 

@@ -107,6 +107,8 @@ void ResultEntry::open() {
     }
     if (!m_panes.progressShown()) m_panes.toggleProgress(m_contest, typedNumbers());
     if (QWidget* names = m_form.findChild<QWidget*>("GroupNamn")) names->hide();
+    // Closing the names shows the set-up again; the grid and the standings would lie over it.
+    if (QWidget* setUp = m_form.findChild<QWidget*>("GrpBrickor")) setUp->hide();
     m_panes.UtRond->hide();
     m_panes.LblRond->hide();
     m_scroll->show();

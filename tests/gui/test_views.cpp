@@ -20,6 +20,7 @@ private slots:
     void privateProtocol();
     void debugMarker();
     void helpAndAbout();
+    void evenAfterNamesNothingLiesOverTheEntry();
 };
 
 void TestViews::standingsAndRoundResultToggle() {
@@ -166,6 +167,37 @@ void TestViews::helpAndAbout() {
     QCOMPARE(w.dialogs.opened, QStringList{QFileInfo(w.path("manual.html")).absoluteFilePath()});
     w.action("OmVindelkast1")->trigger();
     QVERIFY(w.dialogs.lastMessage().contains("Version 3.23 2015-07-27"));
+}
+
+// A director who enters names after "Klar" and then results sees the entry, the score tables
+// and the round result whole: the set-up panel is gone and the round result lies on top.
+void TestViews::evenAfterNamesNothingLiesOverTheEntry() {
+    Window w;
+    w.setUpContest(21, 7, 8);
+    auto* setUp = w.find<QWidget>("GrpBrickor");
+    w.press(QKeySequence(Qt::Key_F3));
+    w.press(QKeySequence(Qt::Key_F3));
+    QVERIFY(setUp->isVisible());
+    w.press(QKeySequence(Qt::Key_F4));
+    QVERIFY(w.find<QWidget>("GrpRes")->isVisible());
+    QVERIFY(!setUp->isVisible());
+
+    // Three boards a round, entered round-wise, with their score tables beside the grid.
+    w.press(QKeySequence(Qt::Key_F7));
+    w.press(QKeySequence(Qt::Key_F5));
+    auto* tables = w.find<TextPane>("ScoreTables");
+    QVERIFY(tables->isVisible());
+    tables->resize(tables->width(), 400);
+    w.press(QKeySequence(Qt::Key_F10));
+    auto* round = w.find<TextPane>("UtRond");
+    auto* roundLabel = w.find<QLabel>("LblRond");
+    QVERIFY(round->isVisible());
+    QVERIFY(tables->geometry().intersects(round->geometry()));
+    const QPoint corner = round->geometry().topLeft() + QPoint(4, 4);
+    QWidget* atCorner = round->parentWidget()->childAt(corner);
+    QVERIFY(atCorner == round || round->isAncestorOf(atCorner));
+    QWidget* atLabel = roundLabel->parentWidget()->childAt(roundLabel->geometry().center());
+    QVERIFY(atLabel == roundLabel);
 }
 
 QTEST_MAIN(TestViews)

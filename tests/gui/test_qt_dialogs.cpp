@@ -1,0 +1,128 @@
+// The real dialogs the director answers: Swedish buttons, the typed answer, a cancel.
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt_dialogs.h"
+
+using namespace vindelkast;
+
+class TestQtDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void inputDialogSpeaksSwedish();
+    void fileDialogsSpeakSwedish();
+};
+
+namespace {
+
+// Runs `answer` on the input dialog once it is open and waiting.
+void whenOpen(const std::function<void(QInputDialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(*dialog);
+    });
+}
+
+QStringList buttonTexts(const QInputDialog& dialog) {
+    QStringList texts;
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) texts << button->text();
+    texts.sort();
+    return texts;
+}
+
+}  // namespace
+
+void TestQtDialogs::inputDialogSpeaksSwedish() {
+    QWidget parent;
+    QtDialogs dialogs;
+    dialogs.setParent(&parent);
+
+    QStringList seen;
+    whenOpen([&seen](QInputDialog& dialog) {
+        seen = buttonTexts(dialog);
+        seen << dialog.windowTitle() << dialog.labelText() << dialog.textValue();
+        auto* field = dialog.findChild<QLineEdit*>();
+        field->selectAll();
+        QTest::keyClicks(field, "7");
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    const auto board = dialogs.inputQuery("Ge resultat p\u00e5 giv", "Giv nr: ", "4");
+    QCOMPARE(seen, (QStringList{"Avbryt", "OK", "Ge resultat p\u00e5 giv", "Giv nr: ", "4"}));
+    QCOMPARE(board, std::optional<QString>("7"));
+
+    // Escape is "Avbryt": the query has no answer, the input box keeps its default.
+    whenOpen([](QInputDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QCOMPARE(dialogs.inputQuery("Privatprotokoll", "F\u00f6r vilket par: ", "0"), std::nullopt);
+    whenOpen([](QInputDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QCOMPARE(dialogs.inputBox("Vilken sorteringsordning: ", "Resultat (R), Par (P), Spelordn (S)", "R"),
+             QString("R"));
+}
+
+namespace {
+
+// Runs `answer` on the file dialog once it is open, after noting its buttons and labels.
+void whenFileDialogOpen(QStringList& seen, const std::function<void(QFileDialog&)>& answer) {
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        seen.clear();
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) seen << button->text();
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) seen << label->text();
+        answer(*dialog);
+    });
+}
+
+}  // namespace
+
+void TestQtDialogs::fileDialogsSpeakSwedish() {
+    QWidget parent;
+    QtDialogs dialogs;
+    dialogs.setParent(&parent);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("tisdag.sco");
+
+    QStringList seen;
+    whenFileDialogOpen(seen, [&target](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(target);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.saveFileName("Score-filer: |*.SCO", true), target);
+    for (const char* text : {"Spara", "Avbryt", "Leta i:", "Filnamn:", "Filtyp:"})
+        QVERIFY2(seen.contains(text), text);
+    QVERIFY(!seen.contains("Cancel"));
+
+    // A name typed without an ending gets the contest ending inside the dialog, so that the
+    // question before overwriting is asked about the file that will be replaced.
+    whenFileDialogOpen(seen, [](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText("kv");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(QFileInfo(dialogs.saveFileName("Score-filer: |*.SCO", true)).fileName(), QString("kv.sco"));
+    whenFileDialogOpen(seen, [](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText("rond");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(QFileInfo(dialogs.saveFileName("HTML-filer |*.html;*.htm", true)).fileName(),
+             QString("rond.html"));
+
+    // A cancelled open gives no name.
+    whenFileDialogOpen(seen, [](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(dialogs.openFileName("Score-filer (*.sco)|*.SCO"), QString());
+    QVERIFY(seen.contains("Avbryt"));
+}
+
+QTEST_MAIN(TestQtDialogs)
+#include "test_qt_dialogs.moc"

@@ -20,13 +20,13 @@ BK Vindeln
  4  6  9  -100     2     4
  4  3  7   650     5     1
 -1 16 8
-Andersson Karin / Berg Lars
-Lindqvist Maria / Nyström Erik
-Holm Anna / Sandberg Per
-Öberg Ingrid / Lundgren Göran
-Eklund Birgitta / Wikström Nils
-Forsberg Eva / Åström Bengt
-Sjöberg Margareta / Häggström Olle
-Nordin Kerstin / Strand Sven
-Jonsson Ulla / Backman Anders
+Almqvist Birgitta / Andersson Bengt
+Bäckström Gunnel / Björklund Sven Erik
+Dahlberg Ingrid / Ek Göran
+Ekström Margareta / Eriksson Åsa
+Forsberg Ulf / Fransson Märta
+Hedlund Karl Johan / Holmberg Solveig
+Isaksson Ture / Jakobsson Inga-Lill
+Johansson Stig / Karlsson Maj-Britt
+Kjellberg Rune / Lindgren Elsa
 fripar

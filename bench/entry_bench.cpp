@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
@@ -20,25 +19,10 @@
 #include "model/board_results.h"
 #include "model/version.h"
 #include "support/sample_contests.h"
+#include "window_bench_support.h"
 
 namespace vindelkast {
 namespace {
-
-// Answers nothing and picks the file it is told to.
-class QuietDialogs : public Dialogs {
-public:
-    QString fileName;
-    void message(const QString&) override {}
-    void messageBox(const QString&, const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-    QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
-    std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const QString&) override { return fileName; }
-    QString saveFileName(const QString&, bool) override { return fileName; }
-    bool printerAvailable() override { return false; }
-    QString print(const QString&, const QTextDocument&) override { return {}; }
-    bool openWithAssociatedProgram(const QString&) override { return false; }
-};
 
 // A working folder with a member register and the largest contest (71 boards, 72 pairs
 // at 36 tables, every result scored, every pair named).
@@ -69,7 +53,7 @@ void type(QWidget* field, int key, const QString& text) {
 
 void BM_StoreOneScoreOnTheLargestContest(benchmark::State& state) {
     Folder folder;
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     dialogs.fileName = folder.dir.filePath("stor.sco");
     TForm1 form(dialogs);
     form.show();
@@ -106,12 +90,3 @@ BENCHMARK(BM_StoreOneScoreOnTheLargestContest)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vindelkast
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
@@ -19,25 +18,10 @@
 #include "model/board_scoring.h"
 #include "model/version.h"
 #include "support/sample_contests.h"
+#include "window_bench_support.h"
 
 namespace vindelkast {
 namespace {
-
-// Answers nothing and picks the file it is told to.
-class QuietDialogs : public Dialogs {
-public:
-    QString fileName;
-    void message(const QString&) override {}
-    void messageBox(const QString&, const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-    QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
-    std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const QString&) override { return fileName; }
-    QString saveFileName(const QString&, bool) override { return fileName; }
-    bool printerAvailable() override { return false; }
-    QString print(const QString&, const QTextDocument&) override { return {}; }
-    bool openWithAssociatedProgram(const QString&) override { return false; }
-};
 
 // A working folder with a register of 50,000 members and the largest contest file.
 struct Folder {
@@ -61,7 +45,7 @@ struct Folder {
 
 void BM_StartUpWith50000Members(benchmark::State& state) {
     Folder folder;
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     for (auto _ : state) {
         TForm1 form(dialogs);
         form.show();
@@ -73,7 +57,7 @@ BENCHMARK(BM_StartUpWith50000Members)->Unit(benchmark::kMillisecond);
 
 void BM_OpenLargestContestAndShowStandings(benchmark::State& state) {
     Folder folder;
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     dialogs.fileName = folder.dir.filePath("stor.sco");
     TForm1 form(dialogs);
     form.show();
@@ -93,7 +77,7 @@ BENCHMARK(BM_OpenLargestContestAndShowStandings)->Unit(benchmark::kMillisecond);
 // What every stored score costs on top of scoring: the recovery file of the largest contest.
 void BM_RecoveryFileAfterAChange(benchmark::State& state) {
     Folder folder;
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     dialogs.fileName = folder.dir.filePath("stor.sco");
     TForm1 form(dialogs);
     form.MnOpenClick();
@@ -103,12 +87,3 @@ BENCHMARK(BM_RecoveryFileAfterAChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vindelkast
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

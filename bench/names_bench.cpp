@@ -14,7 +14,6 @@
 #include <QListView>
 #include <QTemporaryDir>
 
-#include "app/dialogs.h"
 #include "app/form1.h"
 #include "entry/name_panel.h"
 #include "entry/name_panel_list.h"
@@ -22,6 +21,7 @@
 #include "files/text_encoding.h"
 #include "model/contest.h"
 #include "model/member_register.h"
+#include "window_bench_support.h"
 
 namespace vindelkast {
 namespace {
@@ -145,20 +145,6 @@ BENCHMARK(BM_SearchWhileTyping)
     ->DenseRange(0, static_cast<int>(kTyped.size()) - 1)
     ->Unit(benchmark::kMicrosecond);
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString&) override {}
-    void messageBox(const QString&, const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-    QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
-    std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, bool) override { return {}; }
-    bool printerAvailable() override { return false; }
-    QString print(const QString&, const QTextDocument&) override { return {}; }
-    bool openWithAssociatedProgram(const QString&) override { return false; }
-};
-
 // One keystroke in a name field: the key event, the search, the list filled and selected,
 // and the list drawn on screen. The field holds all but the last character beforehand.
 void BM_KeystrokeToUpdatedList(benchmark::State& state) {
@@ -169,7 +155,7 @@ void BM_KeystrokeToUpdatedList(benchmark::State& state) {
         std::ofstream out("medlem.txt", std::ios::binary);
         for (int i = 1; i <= kMembers; ++i) out << memberLine(i) << "\r\n";
     }
-    SilentDialogs dialogs;
+    bench::QuietDialogs dialogs;
     auto form = std::make_unique<TForm1>(dialogs);
     form->show();
     QApplication::setActiveWindow(form.get());
@@ -208,12 +194,3 @@ BENCHMARK(BM_KeystrokeToUpdatedList)
 
 }  // namespace
 }  // namespace vindelkast
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+#include "app/dialogs.h"
+
+namespace vindelkast::bench {
+
+// Dialogs for measuring the window: every question gets its default or "no", and the file
+// dialogs pick `fileName`. The window benchmarks share this and an offscreen main().
+class QuietDialogs : public Dialogs {
+public:
+    QString fileName;
+    void message(const QString&) override {}
+    void messageBox(const QString&, const QString&) override {}
+    bool confirm(const QString&) override { return false; }
+    QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
+    std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&) override { return fileName; }
+    QString saveFileName(const QString&, bool) override { return fileName; }
+    bool printerAvailable() override { return false; }
+    QString print(const QString&, const QTextDocument&) override { return {}; }
+    bool openWithAssociatedProgram(const QString&) override { return false; }
+};
+
+}  // namespace vindelkast::bench

@@ -48,6 +48,15 @@ bool ResultEntry::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Page Up and Page Down leave the board from any field of the grid.
+        if (key->key() == Qt::Key_PageUp) {
+            BtnPrevClick();
+            return true;
+        }
+        if (key->key() == Qt::Key_PageDown) {
+            BtnNextClick();
+            return true;
+        }
         return ref.kind == FieldKind::Score ? scoreCellKey(ref, key) : pairFieldKey(ref, key);
     }
     case QEvent::FocusIn:
@@ -83,12 +92,6 @@ void ResultEntry::fieldLeft(const FieldRef& ref) {
 bool ResultEntry::pairFieldKey(const FieldRef& ref, QKeyEvent* key) {
     const int r = ref.row;
     switch (key->key()) {
-    case Qt::Key_PageUp:
-        BtnPrevClick();
-        return true;
-    case Qt::Key_PageDown:
-        BtnNextClick();
-        return true;
     case Qt::Key_Up:
         focusField(field(r - 1, ref.kind));
         return true;
@@ -122,12 +125,6 @@ bool ResultEntry::scoreCellKey(const FieldRef& ref, QKeyEvent* key) {
     const int r = ref.row;
     const int k = ref.column;
     switch (key->key()) {
-    case Qt::Key_PageUp:
-        BtnPrevClick();
-        return true;
-    case Qt::Key_PageDown:
-        BtnNextClick();
-        return true;
     case Qt::Key_Up:
         if (k < kColumnsWithUpDown) focusField(scoreCell(r - 1, k));
         return true;

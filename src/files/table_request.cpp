@@ -30,7 +30,7 @@ Fields fieldsOf(TableCall call) {
         return {{"table", "code", "entry", "board", "contract"},
                 {"declarer", "tricks", "ns", "ew", "south", "west"}};
     case TableCall::Results:
-        return {{"table", "code", "board"}, {}};
+        return {{"table", "code", "board"}, {"ns", "ew"}};
     case TableCall::Preview:
         return {{"table", "code", "board", "contract"}, {"declarer", "tricks"}};
     }

@@ -17,7 +17,7 @@ enum class TableCall {
     Login,    // POST /api/login    {table?, code}
     Round,    // POST /api/round    {table, code, round?, ns?, ew?, south?, west?}
     Submit,   // POST /api/submit   {table, code, entry, round, board, contract, declarer?, tricks?, ns?...}
-    Results,  // POST /api/results  {table, code, board}
+    Results,  // POST /api/results  {table, code, board, ns?, ew?}
     Preview   // POST /api/preview  {table, code, board, contract, declarer?, tricks?}
 };
 

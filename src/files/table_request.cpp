@@ -1,7 +1,7 @@
 #include "files/table_request.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -16,8 +16,8 @@ using Json = nlohmann::json;
 constexpr std::size_t kMaxTextField = 64;
 
 struct Fields {
-    std::initializer_list<const char*> required;
-    std::initializer_list<const char*> optional;
+    std::vector<const char*> required;
+    std::vector<const char*> optional;
 };
 
 Fields fieldsOf(TableCall call) {
@@ -37,7 +37,7 @@ Fields fieldsOf(TableCall call) {
     return {};
 }
 
-bool listed(std::initializer_list<const char*> names, const std::string& key) {
+bool listed(const std::vector<const char*>& names, const std::string& key) {
     return std::any_of(names.begin(), names.end(), [&](const char* name) { return key == name; });
 }
 

@@ -17,12 +17,15 @@
 #include <QRadioButton>
 
 #include "app/dialogs.h"
+#include "app/evening_codes.h"
 #include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
 #include "app/qt_text.h"
 #include "app/recovery_file.h"
 #include "app/set_up_panel.h"
+#include "app/table_desk.h"
+#include "app/table_server.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
@@ -53,6 +56,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_names = new NamePanel(client, *this, m_dialogs);
     m_entry = new ResultEntry(*client, *this, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
+    m_tableServer = new TableServer(*this, kEveningCodesFileName, this);
+    m_tableDesk = new TableDesk(this, *this, *m_tableServer, m_dialogs, *m_printer);
     connectCommands();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
@@ -89,6 +94,7 @@ void TForm1::connectCommands() {
     on("MnStart", &TForm1::MnStartClick);
     on("MnNamn", &TForm1::MnNamnClick);
     on("MnLottaRond", &TForm1::MnLottaRondClick);
+    on("MnBord", &TForm1::MnBordClick);
     on("Guidekort1", &TForm1::BtnGuideClick);
     on("MnGivfil", &TForm1::MnGivfilClick);
     on("Handicap1", &TForm1::Handicap1Click);
@@ -183,7 +189,7 @@ void TForm1::setParnrCaption() {
 
 // --- the recovery file ---
 
-void TForm1::writeRecovery() {
+std::string TForm1::writeRecovery() {
     RecoverySettings settings;
     settings.fileName = m_fileName;
     settings.hasHandicap = m_contest.hasHandicap;
@@ -198,21 +204,26 @@ void TForm1::writeRecovery() {
         m_recoveryProblemTold = true;
         m_dialogs.message(toQt(problem) + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");
     }
+    return problem;
 }
 
 void TForm1::removeRecovery() { QFile::remove(kRecoveryFileName); }
 
-void TForm1::offerRecovery() {
+void TForm1::offerRecovery(bool ask) {
     std::ifstream in(kRecoveryFileName, std::ios::binary);
     if (!in) return;
     std::ostringstream text;
     text << in.rdbuf();
     in.close();
     if (m_contest.setUpDone) return;
-    if (!m_dialogs.confirm(
+    if (ask &&
+        !m_dialogs.confirm(
             "Vindelkast avslutades inte normalt f\u00f6rra g\u00e5ngen. Det finns \u00e4ndringar som inte "
-            "sparades.\nVill du \u00f6ppna den osparade t\u00e4vlingen?"))
+            "sparades.\nVill du \u00f6ppna den osparade t\u00e4vlingen?")) {
+        // The crashed evening's table codes go with it.
+        m_tableServer->forgetEvening();
         return;
+    }
     if (!restoreFromRecovery(text.str()))
         m_dialogs.message("\u00c5terst\u00e4llningsfilen " + QString(kRecoveryFileName) +
                           " kunde inte l\u00e4sas.");
@@ -269,6 +280,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     removeRecovery();
+    m_tableServer->forgetEvening();
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "app/table_result_sink.h"
 #include "model/contest.h"
 #include "model/member_register.h"
 
@@ -18,13 +19,15 @@ class NamePanel;
 class PanePrinter;
 class ResultEntry;
 class SetUpPanel;
+class TableDesk;
+class TableServer;
 class ViewPanes;
 
 // The main window: owns the one contest and the member register for the whole run, offers
 // every command through its menus, keys and the set-up panel, and shows the views. Each
 // command reads its widgets, asks through the dialogs, calls the core, shows the message
 // and refreshes.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public TableResultSink {
     Q_OBJECT
 public:
     // Creates the window and does the start-up: a fresh contest, today's date, the member
@@ -32,10 +35,12 @@ public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Offers to bring back the contest of a run that did not end normally.
-    void offerRecovery();
+    // Offers to bring back the contest of a run that did not end normally; without asking
+    // when `ask` is false (the hidden start option the crash tests use).
+    void offerRecovery(bool ask = true);
 
     Contest& contest() { return m_contest; }
+    const Contest& contest() const override { return m_contest; }
     MemberRegister& memberRegister() { return m_register; }
     const std::string& currentFileName() const { return m_fileName; }
     bool isSaved() const { return m_saved; }
@@ -52,6 +57,13 @@ public:
     // The save command; true when the contest was written.
     bool saveContest();
 
+    // Results from the tables' phones, stored as one change (app/table_result_sink.h).
+    std::string storeTableResults(const std::function<bool(Contest&)>& store) override;
+    TableServer& tableServer() { return *m_tableServer; }
+    TableDesk& tableDesk() { return *m_tableDesk; }
+    // Switches the table server on at `port` ("vindelkast --bord"); "" or the message.
+    QString startTableServer(quint16 port);
+
     // The board the entry panel shows (board 1 until result entry is opened) and its mode.
     int currentBoard() const;
     bool roundMode() const;
@@ -67,6 +79,7 @@ public:
     void MnStartClick();
     void MnNamnClick();
     void MnLottaRondClick();
+    void MnBordClick();
     void BtnKlarClick();
     void ChkIndividuelltClick();
     void ChkGrHissClick(bool fromUser);
@@ -114,7 +127,8 @@ private:
     void setTodaysDate();
     void markSaved();
     bool askToSaveFirst(const QString& question);
-    void writeRecovery();
+    std::string writeRecovery();
+    void refreshAfterTableResults();
     void removeRecovery();
     bool restoreFromRecovery(const std::string& text);
     void fillSetUpFieldsFromContest();
@@ -131,6 +145,8 @@ private:
     NamePanel* m_names = nullptr;
     ResultEntry* m_entry = nullptr;
     std::unique_ptr<PanePrinter> m_printer;
+    TableServer* m_tableServer = nullptr;
+    TableDesk* m_tableDesk = nullptr;
 
     std::string m_fileName;  // the contest file last opened or saved (path bytes)
     bool m_saved = true;

@@ -14,6 +14,7 @@
 #include "app/menu_tree.h"
 #include "app/qt_text.h"
 #include "app/set_up_panel.h"
+#include "app/table_server.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
@@ -163,6 +164,7 @@ void TForm1::clearContest() {
     m_contest.movement.reset();
     m_saved = true;
     removeRecovery();
+    m_tableServer->forgetEvening();
 }
 
 }  // namespace vindelkast

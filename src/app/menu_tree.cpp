@@ -42,6 +42,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(result, "Visascoretavlor1", "V&isa scoretavlor", "F5");
     addItem(result, "Adderaresultat1", "Addera resultat");
     addItem(result, "Nivelleragivar1", "Nivellera givar");
+    addItem(result, "MnBord", "Registrering vid &borden\u2026");
 
     QMenu* view = addMenu(window, "Visa1", "Visa");
     addItem(view, "Ordning1", "&Ordning", "F6");

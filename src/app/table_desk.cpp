@@ -1,0 +1,178 @@
+#include "app/table_desk.h"
+
+#include <memory>
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QNetworkInterface>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextDocument>
+
+#include "app/dialogs.h"
+#include "app/pane_printer.h"
+#include "app/qt_text.h"
+#include "app/table_result_sink.h"
+#include "app/table_server.h"
+#include "app/table_sheet.h"
+#include "output/table_status_view.h"
+
+namespace vindelkast {
+
+QString tableServerAddress(quint16 port) {
+    QString host = "127.0.0.1";
+    for (const QHostAddress& address : QNetworkInterface::allAddresses())
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
+            host = address.toString();
+            break;
+        }
+    return "http://" + host + ":" + QString::number(port) + "/";
+}
+
+TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& server, Dialogs& dialogs,
+                     PanePrinter& printer)
+    : QDialog(window), m_owner(owner), m_server(server), m_dialogs(dialogs), m_printer(printer) {
+    setObjectName("FrmBord");
+    setWindowTitle("Registrering vid borden");
+    setModal(false);
+    resize(640, 560);
+    auto* grid = new QGridLayout(this);
+
+    grid->addWidget(new QLabel("Port:"), 0, 0);
+    EdPort = new QLineEdit("8080");
+    EdPort->setObjectName("EdPort");
+    EdPort->setValidator(new QIntValidator(1, 65535, EdPort));
+    EdPort->setMaximumWidth(90);
+    grid->addWidget(EdPort, 0, 1);
+    BtnBordStart = new QPushButton("Starta");
+    BtnBordStart->setObjectName("BtnBordStart");
+    grid->addWidget(BtnBordStart, 0, 2);
+    BtnBordslappar = new QPushButton("Skriv ut bordslappar");
+    BtnBordslappar->setObjectName("BtnBordslappar");
+    grid->addWidget(BtnBordslappar, 0, 3);
+    LblAdress = new QLabel;
+    LblAdress->setObjectName("LblAdress");
+    LblAdress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(LblAdress, 1, 0, 1, 4);
+
+    LstBord = new QTableWidget(0, 5);
+    LstBord->setObjectName("LstBord");
+    LstBord->setHorizontalHeaderLabels({"Bord", "Rond", "Brickor klara", "Senaste kontakt", "Konflikter"});
+    LstBord->verticalHeader()->hide();
+    LstBord->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LstBord->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->addWidget(LstBord, 2, 0, 1, 4);
+
+    grid->addWidget(new QLabel("Resultat som v\u00e4ntar p\u00e5 t\u00e4vlingsledaren:"), 3, 0, 1, 4);
+    LstKonflikt = new QListWidget;
+    LstKonflikt->setObjectName("LstKonflikt");
+    LstKonflikt->setMaximumHeight(120);
+    grid->addWidget(LstKonflikt, 4, 0, 1, 4);
+    BtnGodta = new QPushButton("Godta bordets resultat");
+    BtnGodta->setObjectName("BtnGodta");
+    grid->addWidget(BtnGodta, 5, 0, 1, 2);
+    BtnAvvisa = new QPushButton("Beh\u00e5ll det som finns");
+    BtnAvvisa->setObjectName("BtnAvvisa");
+    grid->addWidget(BtnAvvisa, 5, 2, 1, 2);
+
+    connect(BtnBordStart, &QPushButton::clicked, this, &TableDesk::BtnBordStartClick);
+    connect(BtnGodta, &QPushButton::clicked, this, &TableDesk::BtnGodtaClick);
+    connect(BtnAvvisa, &QPushButton::clicked, this, &TableDesk::BtnAvvisaClick);
+    connect(BtnBordslappar, &QPushButton::clicked, this, &TableDesk::BtnBordslapparClick);
+    connect(&m_server, &TableServer::tablesChanged, this, &TableDesk::showTables);
+    connect(&m_server, &TableServer::runningChanged, this, &TableDesk::showState);
+    showState();
+}
+
+void TableDesk::open() {
+    showState();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TableDesk::showState() {
+    const bool on = m_server.isRunning();
+    BtnBordStart->setText(on ? "Stoppa" : "Starta");
+    EdPort->setEnabled(!on);
+    if (on) EdPort->setText(QString::number(m_server.port()));
+    LblAdress->setText(on ? "Borden \u00f6ppnar " + tableServerAddress(m_server.port())
+                          : "Registreringen vid borden \u00e4r avst\u00e4ngd.");
+    showTables();
+}
+
+void TableDesk::showTables() {
+    const TableService* service = m_server.service();
+    const std::vector<TableStatusRow> rows =
+        service ? tableStatus(m_owner.contest(), *service) : std::vector<TableStatusRow>{};
+    LstBord->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const TableStatusRow& r = rows[i];
+        const QString entered = r.entered < 0
+                                    ? QString::number(r.boards) + " brickor"
+                                    : QString::number(r.entered) + " av " + QString::number(r.boards);
+        const QString contact = r.lastContactMs < 0
+                                    ? "\u2013"
+                                    : QDateTime::fromMSecsSinceEpoch(r.lastContactMs).toString("HH:mm:ss");
+        const QStringList cells = {QString::number(r.table),
+                                   r.round > 0 ? QString::number(r.round) : "\u2013", entered, contact,
+                                   r.conflicts > 0 ? QString::number(r.conflicts) : ""};
+        for (int c = 0; c < cells.size(); ++c) LstBord->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    LstKonflikt->clear();
+    if (service)
+        for (const PendingConflict& c : service->conflicts()) {
+            auto* item = new QListWidgetItem(toQt(conflictText(c)), LstKonflikt);
+            item->setData(Qt::UserRole, c.id);
+        }
+    if (LstKonflikt->count() > 0) LstKonflikt->setCurrentRow(0);
+    BtnGodta->setEnabled(LstKonflikt->count() > 0);
+    BtnAvvisa->setEnabled(LstKonflikt->count() > 0);
+}
+
+void TableDesk::BtnBordStartClick() {
+    if (m_server.isRunning()) {
+        m_server.stop();
+        return;
+    }
+    if (!m_owner.contest().setUpDone) {
+        m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst (F2), s\u00e5 att borden vet vad de spelar.");
+        return;
+    }
+    const QString problem = m_server.start(static_cast<quint16>(EdPort->text().toUInt()));
+    if (!problem.isEmpty()) m_dialogs.message(problem);
+}
+
+int TableDesk::chosenConflict() const {
+    const QListWidgetItem* item = LstKonflikt->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+void TableDesk::BtnGodtaClick() {
+    const QString problem = m_server.acceptConflict(chosenConflict());
+    if (!problem.isEmpty()) m_dialogs.message(problem);
+}
+
+void TableDesk::BtnAvvisaClick() { m_server.rejectConflict(chosenConflict()); }
+
+void TableDesk::BtnBordslapparClick() {
+    QString problem;
+    const TableService* service = m_server.service(&problem);
+    if (!service) {
+        m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst (F2), s\u00e5 att borden vet vad de spelar.");
+        return;
+    }
+    if (!problem.isEmpty()) m_dialogs.message(problem);
+    const quint16 port =
+        m_server.isRunning() ? m_server.port() : static_cast<quint16>(EdPort->text().toUInt());
+    const std::unique_ptr<QTextDocument> sheet =
+        tableSheet(m_owner.contest(), service->codes(), tableServerAddress(port));
+    m_printer.print(*sheet, "Bordslappar");
+}
+
+}  // namespace vindelkast

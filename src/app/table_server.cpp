@@ -1,0 +1,222 @@
+#include "app/table_server.h"
+
+#include <QAbstractHttpServer>
+#include <QDateTime>
+#include <QHostAddress>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "app/evening_codes.h"
+#include "app/qt_text.h"
+#include "app/table_result_sink.h"
+#include "model/table_store.h"
+#include "output/table_answers.h"
+#include "output/table_page.h"
+
+namespace vindelkast {
+
+namespace {
+
+using Status = QHttpServerResponder::StatusCode;
+
+// Nothing on the page may come from elsewhere; its own script and style are inline.
+const char* const kPagePolicy =
+    "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; connect-src 'self'; "
+    "img-src 'self' data:; base-uri 'none'; form-action 'none'";
+
+void send(QHttpServerResponder& responder, int status, const QByteArray& type, const QByteArray& body) {
+    responder.write(body,
+                    {{"Content-Type", type},
+                     {"Cache-Control", "no-store"},
+                     {"X-Content-Type-Options", "nosniff"},
+                     {"Content-Security-Policy", kPagePolicy}},
+                    static_cast<Status>(status));
+}
+
+void sendJson(QHttpServerResponder& responder, int status, const std::string& body) {
+    send(responder, status, "application/json; charset=utf-8", QByteArray::fromStdString(body));
+}
+
+std::string message(const std::string& status, const std::string& text) {
+    return tableMessageAnswer(status, text);
+}
+
+}  // namespace
+
+// Qt's server hands every complete request to the table server.
+class TableServer::Http : public QAbstractHttpServer {
+public:
+    explicit Http(TableServer& owner) : m_owner(owner) {}
+    using QAbstractHttpServer::makeResponder;
+
+protected:
+    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override {
+        m_owner.handle(request, socket);
+        return true;
+    }
+    void missingHandler(const QHttpServerRequest&, QTcpSocket*) override {}
+
+private:
+    TableServer& m_owner;
+};
+
+TableServer::TableServer(TableResultSink& sink, std::string codesFile, QObject* parent)
+    : QObject(parent), m_sink(sink), m_codesFile(std::move(codesFile)) {}
+
+TableServer::~TableServer() { stop(); }
+
+QString TableServer::start(quint16 port) {
+    if (isRunning()) return {};
+    auto http = std::make_unique<Http>(*this);
+    const quint16 listening = http->listen(QHostAddress::AnyIPv4, port);
+    if (listening == 0)
+        return "Registreringen vid borden kunde inte starta: port " + QString::number(port) +
+               " \u00e4r upptagen eller inte till\u00e5ten.";
+    m_http = std::move(http);
+    m_port = listening;
+    // The codes exist from the moment the tables can reach the server.
+    QString problem;
+    service(&problem);
+    emit runningChanged(true);
+    return problem;
+}
+
+void TableServer::stop() {
+    if (!isRunning()) return;
+    m_waiting.clear();
+    for (QTcpServer* server : m_http->servers()) server->close();
+    m_http.reset();
+    m_port = 0;
+    emit runningChanged(false);
+}
+
+const TableService* TableServer::service(QString* problem) {
+    if (!m_service && m_sink.contest().setUpDone) {
+        std::string kept;
+        m_service.emplace(eveningCodes(m_sink.contest(), m_codesFile, kept));
+        if (problem && !kept.empty()) *problem = toQt(kept);
+    }
+    return m_service ? &*m_service : nullptr;
+}
+
+void TableServer::forgetEvening() {
+    stop();
+    m_service.reset();
+    m_unsecured = false;
+    forgetEveningCodes(m_codesFile);
+    emit tablesChanged();
+}
+
+void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
+    QHttpServerResponder responder = m_http->makeResponder(request, socket);
+    const QString path = request.url().path();
+    if (request.method() == QHttpServerRequest::Method::Get) {
+        if (path == "/" || path == "/bord")
+            send(responder, 200, "text/html; charset=utf-8",
+                 QByteArray::fromStdString(tablePage(m_sink.contest())));
+        else
+            send(responder, 404, "text/plain; charset=utf-8", "Sidan finns inte");
+        return;
+    }
+    if (request.method() != QHttpServerRequest::Method::Post || !tableCallOfPath(path.toStdString())) {
+        sendJson(responder, 404, message("fel", "Ok\xe4nd f\xf6rfr\xe5gan"));
+        return;
+    }
+    handleCall(request, socket, std::move(responder));
+}
+
+void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* socket,
+                             QHttpServerResponder&& responder) {
+    const QByteArray body = request.body();
+    if (body.size() > static_cast<qsizetype>(kMaxTableRequestBytes)) {
+        sendJson(responder, 413, message("fel", "F\xf6rfr\xe5gan \xe4r f\xf6r stor"));
+        return;
+    }
+    const TableCall call = *tableCallOfPath(request.url().path().toStdString());
+    const TableRequestReading reading =
+        readTableRequest(call, std::string_view(body.constData(), body.size()));
+    if (!reading.message.empty()) {
+        sendJson(responder, 400, message("fel", reading.message));
+        return;
+    }
+    if (!service()) {
+        sendJson(responder, 503, message("fel", "T\xe4vlingen \xe4r inte uppstartad \xe4n"));
+        return;
+    }
+    const std::string client = request.remoteAddress().toString().toStdString();
+    if (call == TableCall::Submit) {
+        // Stored together with whatever else arrives before the event loop turns again.
+        if (m_waiting.empty()) QTimer::singleShot(0, this, &TableServer::storeWaiting);
+        m_waiting.push_back(
+            {socket, std::make_unique<QHttpServerResponder>(std::move(responder)), reading.request, client});
+        return;
+    }
+    const TableDecision decision =
+        m_service->handle(m_sink.contest(), reading.request, client, QDateTime::currentMSecsSinceEpoch());
+    sendJson(responder, decision.status, decision.body);
+    emit tablesChanged();
+}
+
+TableServer::Reply TableServer::decideAndStore(Contest& contest, const Waiting& waiting, std::int64_t now,
+                                               bool& changed) {
+    const TableDecision decision = m_service->handle(contest, waiting.request, waiting.client, now);
+    if (decision.outcome == TableOutcome::Duplicate) {
+        // A result stored before the last recovery write failed is safe only after a good one.
+        changed = changed || m_unsecured;
+        return {decision.status, decision.body, true};
+    }
+    if (decision.outcome != TableOutcome::Store) return {decision.status, decision.body, false};
+    const std::string problem = storeTableResult(contest, decision.store);
+    if (!problem.empty()) return {422, message("fel", problem), false};
+    changed = true;
+    return {200, m_service->storedAnswer(contest, decision.store), true};
+}
+
+void TableServer::storeWaiting() {
+    std::vector<Waiting> batch = std::move(m_waiting);
+    m_waiting.clear();
+    if (batch.empty() || !m_service) return;
+    std::vector<Reply> replies;
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    const std::string problem = m_sink.storeTableResults([&](Contest& contest) {
+        bool changed = false;
+        for (const Waiting& waiting : batch)
+            replies.push_back(decideAndStore(contest, waiting, now, changed));
+        return changed;
+    });
+    m_unsecured = !problem.empty();
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        if (!batch[i].socket) continue;  // the phone went away; it sends again
+        const Reply& reply = replies[i];
+        if (reply.needsRecovery && m_unsecured)
+            sendJson(*batch[i].responder, 503,
+                     message("fel", "Resultatet kunde inte s\xe4kras p\xe5 t\xe4vlingsledarens dator (" +
+                                        problem + "). F\xf6rs\xf6k igen."));
+        else
+            sendJson(*batch[i].responder, reply.status, reply.body);
+    }
+    emit tablesChanged();
+}
+
+QString TableServer::acceptConflict(int id) {
+    if (!m_service) return {};
+    const std::optional<TableStore> store = m_service->acceptConflict(id);
+    if (!store) return {};
+    std::string stored;
+    const std::string problem = m_sink.storeTableResults([&](Contest& contest) {
+        stored = storeTableResult(contest, *store);
+        if (stored.empty()) m_service->storedAnswer(contest, *store);
+        return stored.empty();
+    });
+    emit tablesChanged();
+    return toQt(stored.empty() ? problem : stored);
+}
+
+void TableServer::rejectConflict(int id) {
+    if (m_service && m_service->rejectConflict(id)) emit tablesChanged();
+}
+
+}  // namespace vindelkast

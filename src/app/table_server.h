@@ -1,0 +1,87 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "files/table_request.h"
+#include "files/table_service.h"
+
+class QHttpServerRequest;
+class QHttpServerResponder;
+class QTcpSocket;
+
+namespace vindelkast {
+
+class TableResultSink;
+
+// The web server the tables' phones talk to (docs/table-api.md). It runs on the window's
+// event loop, so a request is handled like a keystroke, one at a time. Reading calls are
+// answered at once; submitted results that arrive together are decided and stored in
+// order as one change, and every table hears back only after the recovery file with its
+// result is written (one write for the lot: a disk flush takes longer than the rest).
+class TableServer : public QObject {
+    Q_OBJECT
+public:
+    // `codesFile` keeps the evening's codes (app/evening_codes.h).
+    TableServer(TableResultSink& sink, std::string codesFile, QObject* parent = nullptr);
+    ~TableServer() override;
+
+    // Listens on every IPv4 address of the machine at `port` (0: a free one); "" or the
+    // message why not.
+    QString start(quint16 port);
+    // Stops listening; results not yet answered are dropped unstored (the phones retry).
+    void stop();
+    bool isRunning() const { return m_http != nullptr; }
+    quint16 port() const { return m_port; }
+
+    // The evening's codes, conflicts and contacts, made once the contest is set up; null
+    // before. `problem` gets the message when the codes could not be kept on disk.
+    const TableService* service(QString* problem = nullptr);
+    // A new contest: stops, and forgets the codes, the held conflicts and the entries.
+    void forgetEvening();
+
+    // The director's answer to a held conflict; "" or the message.
+    QString acceptConflict(int id);
+    void rejectConflict(int id);
+
+signals:
+    // A table was heard from, a result stored, a conflict held or settled.
+    void tablesChanged();
+    void runningChanged(bool running);
+
+private:
+    class Http;
+    struct Waiting {
+        QPointer<QTcpSocket> socket;
+        std::unique_ptr<QHttpServerResponder> responder;
+        TableRequest request;
+        std::string client;
+    };
+    struct Reply {
+        int status = 200;
+        std::string body;
+        bool needsRecovery = false;  // acknowledged only once the recovery file is written
+    };
+
+    void handle(const QHttpServerRequest& request, QTcpSocket* socket);
+    void handleCall(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder);
+    void storeWaiting();
+    Reply decideAndStore(Contest& contest, const Waiting& waiting, std::int64_t now, bool& changed);
+
+    TableResultSink& m_sink;
+    std::string m_codesFile;
+    std::unique_ptr<Http> m_http;
+    quint16 m_port = 0;
+    std::optional<TableService> m_service;
+    std::vector<Waiting> m_waiting;
+    // The last recovery write failed: results already stored still wait for a safe write.
+    bool m_unsecured = false;
+};
+
+}  // namespace vindelkast

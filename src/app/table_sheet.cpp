@@ -1,0 +1,71 @@
+#include "app/table_sheet.h"
+
+#include <qrencode.h>
+
+#include <QTextDocument>
+#include <QUrl>
+
+#include "app/qt_text.h"
+
+namespace vindelkast {
+
+namespace {
+
+constexpr int kQuietZone = 4;  // modules of white around the code, as readers expect
+constexpr int kSlipsPerPage = 4;
+
+}  // namespace
+
+QString tableUrl(const QString& address, int table, const QString& code) {
+    return address + "bord?bord=" + QString::number(table) + "&kod=" + code;
+}
+
+QImage qrImage(const QByteArray& text, int scale) {
+    QRcode* code = QRcode_encodeString(text.constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
+    if (!code) return {};
+    const int side = (code->width + 2 * kQuietZone) * scale;
+    QImage image(side, side, QImage::Format_Mono);
+    image.setColorCount(2);
+    image.fill(1);  // colour table below: 1 is white
+    image.setColor(0, qRgb(0, 0, 0));
+    image.setColor(1, qRgb(255, 255, 255));
+    for (int y = 0; y < code->width; ++y)
+        for (int x = 0; x < code->width; ++x) {
+            if (!(code->data[y * code->width + x] & 1)) continue;
+            for (int dy = 0; dy < scale; ++dy)
+                for (int dx = 0; dx < scale; ++dx)
+                    image.setPixel((x + kQuietZone) * scale + dx, (y + kQuietZone) * scale + dy, 0);
+        }
+    QRcode_free(code);
+    return image;
+}
+
+std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCodes& codes,
+                                          const QString& address) {
+    auto sheet = std::make_unique<QTextDocument>();
+    const QString name = toQt(contest.contestName).toHtmlEscaped();
+    QString html = "<html><body style=\"font-family:'DejaVu Sans',sans-serif\">";
+    for (int t = 1; t <= static_cast<int>(codes.tables.size()); ++t) {
+        const QString code = QString::fromStdString(codes.tables[t - 1]);
+        const QString url = tableUrl(address, t, code);
+        const QUrl image("qr:bord" + QString::number(t));
+        sheet->addResource(QTextDocument::ImageResource, image, qrImage(url.toUtf8(), 6));
+        const bool newPage = t > 1 && (t - 1) % kSlipsPerPage == 0;
+        html += QString("<table width=\"100%\" cellpadding=\"6\" style=\"border-top:1px dashed #888;%1\">")
+                    .arg(newPage ? "page-break-before:always" : "");
+        html += "<tr><td width=\"230\"><img src=\"" + image.toString() +
+                "\" width=\"220\" height=\"220\"></td><td>";
+        html += "<p style=\"font-size:28pt;font-weight:bold\">Bord " + QString::number(t) + "</p>";
+        if (!name.isEmpty()) html += "<p style=\"font-size:12pt\">" + name + "</p>";
+        html += "<p style=\"font-size:12pt\">Skanna koden med mobilen, eller \u00f6ppna<br><b>" +
+                address.toHtmlEscaped() + "</b><br>och logga in med bord " + QString::number(t) +
+                " och koden</p>";
+        html += "<p style=\"font-size:26pt;font-weight:bold;font-family:'DejaVu Sans Mono',monospace\">" +
+                code + "</p></td></tr></table>";
+    }
+    html += "</body></html>";
+    sheet->setHtml(html);
+    return sheet;
+}
+
+}  // namespace vindelkast

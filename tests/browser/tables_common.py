@@ -1,0 +1,104 @@
+"""What the browser test and the crash test share: a folder with a set-up contest, the
+window program started on it with the table server on, and the recovery file read back.
+Everything talks to 127.0.0.1 only, and every wait is bounded."""
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import tempfile
+import time
+import urllib.error
+import urllib.request
+import json
+
+RECOVERY = "vindelkast-aterstall.txt"
+CODES = "vindelkast-bordkoder.txt"
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class Evening:
+    """A temporary working folder holding an eight-table Mitchell evening (16 pairs, 3 boards
+    a round), handed to the window as the recovery file of a run that broke off."""
+
+    def __init__(self, build, source):
+        self.build = build
+        self.folder = tempfile.mkdtemp(prefix="vk-bord-")
+        self.port = free_port()
+        self.process = None
+        shutil.copy(os.path.join(source, "examples", "medlem.txt"), self.folder)
+        shutil.copy(os.path.join(source, "examples", "P16_mitchell.gui"), self.folder)
+        self.cli("movement", "--boards", "24", "--rounds", "8", "--pairs", "16", "--guide", "P16_mitchell.gui",
+                 "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco")
+        with open(os.path.join(self.folder, "kvall.sco"), "rb") as f:
+            contest = f.read()
+        with open(os.path.join(self.folder, RECOVERY), "wb") as f:
+            f.write(b"%VINDELKAST-ATERSTALL 1\r\nfil \r\nuppsatt 1\r\n%TAVLINGSFIL\r\n" + contest)
+
+    def cli(self, *args):
+        done = subprocess.run([os.path.join(self.build, "vindelkast-cli"), *args], cwd=self.folder,
+                              capture_output=True, timeout=30)
+        if done.returncode != 0:
+            raise RuntimeError("vindelkast-cli %s: %s" % (args[0], done.stderr.decode()))
+        return done.stdout.decode()
+
+    def start(self):
+        """Starts the window offscreen with the table server on, taking the recovery offer."""
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
+        self.process = subprocess.Popen(
+            [os.path.join(self.build, "vindelkast"), "--bord", str(self.port), "--aterstall-utan-fraga"],
+            cwd=self.folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            try:
+                with urllib.request.urlopen("http://127.0.0.1:%d/" % self.port, timeout=2) as page:
+                    if page.status == 200 and os.path.exists(os.path.join(self.folder, CODES)):
+                        return
+            except OSError:
+                time.sleep(0.1)
+        raise RuntimeError("the window did not start its table server")
+
+    def kill(self):
+        if self.process and self.process.poll() is None:
+            self.process.send_signal(signal.SIGKILL)
+            self.process.wait(timeout=10)
+
+    def close(self):
+        self.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def codes(self):
+        codes = {}
+        with open(os.path.join(self.folder, CODES), encoding="latin-1") as f:
+            for line in f:
+                words = line.split()
+                if len(words) == 3 and words[0] == "bord":
+                    codes[int(words[1])] = words[2]
+        return codes
+
+    def call(self, path, body, timeout=10):
+        """One request to the server: (HTTP status, JSON answer); status 0 when unanswered."""
+        request = urllib.request.Request("http://127.0.0.1:%d/api/%s" % (self.port, path),
+                                         data=json.dumps(body).encode(),
+                                         headers={"Content-Type": "application/json"})
+        try:
+            with urllib.request.urlopen(request, timeout=timeout) as answer:
+                return answer.status, json.loads(answer.read())
+        except urllib.error.HTTPError as e:
+            return e.code, json.loads(e.read() or b"{}")
+        except OSError:
+            return 0, {}
+
+    def recovered_scores(self, board):
+        """The score table of a board in the contest the recovery file holds."""
+        with open(os.path.join(self.folder, RECOVERY), "rb") as f:
+            text = f.read()
+        start = text.index(b"%TAVLINGSFIL\r\n") + len(b"%TAVLINGSFIL\r\n")
+        with open(os.path.join(self.folder, "aterstalld.sco"), "wb") as f:
+            f.write(text[start:])
+        return self.cli("scores", "aterstalld.sco", str(board))

@@ -1,0 +1,269 @@
+// The table server in the window, with QNetworkAccessManager as the tables' phones: a
+// whole evening from eight tables at once, bad codes, a retried entry and conflicts.
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <tuple>
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QListWidget>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/recovery_file.h"
+#include "app/table_desk.h"
+#include "app/table_server.h"
+#include "files/contest_file.h"
+#include "model/board_results.h"
+#include "model/entry_rules.h"
+#include "model/version.h"
+#include "movement/table_rounds.h"
+#include "support/sample_contests.h"
+#include "window_fixture.h"
+
+using namespace vindelkast;
+using vindelkast::test::Window;
+
+namespace {
+
+struct Answer {
+    int status = 0;
+    QJsonObject json;
+};
+
+// One phone per table; every request goes to the server on 127.0.0.1.
+class Phones {
+public:
+    explicit Phones(quint16 port) : m_port(port) {}
+
+    QNetworkReply* post(const QString& call, const QJsonObject& body) {
+        QNetworkRequest request(QUrl("http://127.0.0.1:" + QString::number(m_port) + "/api/" + call));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        return m_net.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
+    }
+    // Waits (at most ten seconds) until every reply is in, then reads them.
+    static std::vector<Answer> wait(const std::vector<QNetworkReply*>& replies) {
+        QElapsedTimer clock;
+        clock.start();
+        const auto done = [&] {
+            return std::all_of(replies.begin(), replies.end(), [](auto* r) { return r->isFinished(); });
+        };
+        while (!done() && clock.elapsed() < 10'000) QTest::qWait(5);
+        std::vector<Answer> answers;
+        for (QNetworkReply* r : replies) {
+            answers.push_back({r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                               QJsonDocument::fromJson(r->readAll()).object()});
+            r->deleteLater();
+        }
+        return answers;
+    }
+    Answer send(const QString& call, const QJsonObject& body) { return wait({post(call, body)}).front(); }
+
+private:
+    quint16 m_port;
+    QNetworkAccessManager m_net;
+};
+
+// What table T plays on board B: a contract that depends on both, made or off by one.
+PlayedContract playedAt(int table, int board) {
+    PlayedContract p;
+    p.contract.level = 1 + (table + board) % 5;
+    p.contract.strain = static_cast<Strain>((table * board) % 5);
+    p.contract.doubling = board % 7 == 0 ? 1 : 0;
+    p.declarer = (table + 2 * board) % 4;
+    p.tricks = p.contract.level + 6 + (table + board) % 3 - 1;
+    return p;
+}
+
+QJsonObject submission(int table, const std::string& code, int board, const PlayedContract& p,
+                       const QString& entry) {
+    return {{"table", table},
+            {"code", QString::fromStdString(code)},
+            {"entry", entry},
+            {"board", board},
+            {"contract", QString::fromStdString(contractText(p.contract))},
+            {"declarer", QString::fromStdString(declarerText(p.declarer))},
+            {"tricks", p.tricks}};
+}
+
+std::string recoveredContest() {
+    std::ifstream in(kRecoveryFileName, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    RecoverySettings settings;
+    std::string contest;
+    return parseRecoveryText(text.str(), settings, contest).empty() ? contest : "(ingen)";
+}
+
+}  // namespace
+
+class TestTableServer : public QObject {
+    Q_OBJECT
+private slots:
+    void eveningFromEightTables();
+    void conflictsAndBadCodes();
+
+private:
+    // An eight-table Mitchell evening, set up in the window, with the server on.
+    static void setUpEvening(Window& w);
+};
+
+void TestTableServer::setUpEvening(Window& w) {
+    w.copyExample("P16_mitchell.gui");
+    w.type("EdGivar", "24");
+    w.type("EdRonder", "7");
+    w.type("EdNrPar", "16");
+    w.dialogs.fileNames << w.path("P16_mitchell.gui");
+    QTest::mouseClick(w.find<QPushButton>("BtnGuide"), Qt::LeftButton);
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QVERIFY(w.form->contest().setUpDone);
+    w.action("MnBord")->trigger();
+    QCOMPARE(w.form->startTableServer(0), QString());
+    QVERIFY(w.find<QLabel>("LblAdress")
+                ->text()
+                .contains(":" + QString::number(w.form->tableServer().port()) + "/"));
+}
+
+void TestTableServer::eveningFromEightTables() {
+    Window w;
+    setUpEvening(w);
+    Contest& contest = w.form->contest();
+    TableServer& server = w.form->tableServer();
+    const TableCodes codes = server.service()->codes();
+    QCOMPARE(codes.tables.size(), std::size_t(8));
+
+    // The expected evening: the set-up contest with every table's score typed in.
+    test::ContestFixture expected;
+    std::istringstream setUpText(contestFileText(contest, kVersionText));
+    QVERIFY(readContestFile(expected.c(), setUpText).message.empty());
+    expected.c().roundCount = contest.roundCount;  // read back, 7 rounds of 24 boards come out as 8
+    std::map<ContractKey, PlayedContract> expectedContracts;
+
+    Phones phones(server.port());
+    const int rounds = lastTableRound(contest, false);
+    QCOMPARE(rounds, 7);
+    for (int r = 1; r <= rounds; ++r) {
+        // All eight tables send the round's boards at the same time.
+        std::vector<QNetworkReply*> replies;
+        for (int t = 1; t <= 8; ++t) {
+            const TableSeat seat = tableSeat(contest, t, r, false);
+            QCOMPARE(seat.boards.size(), std::size_t(3));
+            for (int b : seat.boards) {
+                const PlayedContract p = playedAt(t, b);
+                replies.push_back(phones.post(
+                    "submit", submission(t, codes.tables[t - 1], b, p, QString("t%1b%2").arg(t).arg(b))));
+                test::enter(expected.c(), b, seat.nsPair, seat.ewPair, nsScore(p, b));
+                expectedContracts[{b, seat.nsPair, seat.ewPair}] = p;
+            }
+        }
+        for (const Answer& a : Phones::wait(replies)) {
+            QCOMPARE(a.status, 200);
+            QCOMPARE(a.json["status"].toString(), QString("lagrat"));
+        }
+        // Every acknowledged result is already in the recovery file.
+        QCOMPARE(recoveredContest(), contestFileText(expected.c(), kVersionText));
+    }
+    QCOMPARE(contest.contracts, expectedContracts);
+    QVERIFY(!w.form->isSaved());
+
+    // The status pane: every table has entered its last round and was heard from.
+    const auto* list = w.find<QTableWidget>("LstBord");
+    QCOMPARE(list->rowCount(), 8);
+    for (int row = 0; row < 8; ++row) {
+        QCOMPARE(list->item(row, 2)->text(), QString("3 av 3"));
+        QVERIFY(list->item(row, 3)->text().contains(':'));
+    }
+
+    // Saved, then a phone that never heard its answer sends the same entry again: it is
+    // acknowledged and stored once, and the contest stays saved.
+    w.dialogs.fileNames << w.path("kvall.sco");
+    w.action("MnSave")->trigger();
+    QVERIFY(w.form->isSaved());
+    const TableSeat last = tableSeat(contest, 5, rounds, false);
+    const int b = last.boards.front();
+    const Answer again =
+        phones.send("submit", submission(5, codes.tables[4], b, playedAt(5, b), QString("t5b%1").arg(b)));
+    QCOMPARE(again.status, 200);
+    QCOMPARE(again.json["status"].toString(), QString("redan"));
+    QVERIFY(w.form->isSaved());
+    QCOMPARE(contestFileText(contest, kVersionText), contestFileText(expected.c(), kVersionText));
+
+    // Clearing the contest stops the server.
+    w.dialogs.confirmAnswers << true;
+    w.action("Rensabrjaom1")->trigger();
+    QVERIFY(!server.isRunning());
+    QCOMPARE(phones.send("login", {{"code", QString::fromStdString(codes.tables[0])}}).status, 0);
+}
+
+void TestTableServer::conflictsAndBadCodes() {
+    Window w;
+    setUpEvening(w);
+    Contest& contest = w.form->contest();
+    TableServer& server = w.form->tableServer();
+    const TableCodes codes = server.service()->codes();
+    Phones phones(server.port());
+
+    // The director typed 420 for table 3's first board; the phone says 4S made with an
+    // overtrick, another score: held, shown, and the director takes the table's result.
+    const TableSeat seat = tableSeat(contest, 3, 1, false);
+    const int board = seat.boards.front();
+    EntryRow row;
+    row.ns = seat.nsPair;
+    row.ew = seat.ewPair;
+    QVERIFY(storeTypedScore(contest, board, row, "420").written);
+    PlayedContract p;
+    QCOMPARE(parseContract("4S", p.contract), std::string());
+    p.declarer = 0;
+    p.tricks = 11;
+    const int phoneScore = nsScore(p, board);
+    QVERIFY(phoneScore != 420);
+    const Answer held = phones.send("submit", submission(3, codes.tables[2], board, p, "c1"));
+    QCOMPARE(held.status, 409);
+    QCOMPARE(held.json["status"].toString(), QString("konflikt"));
+    auto* conflicts = w.find<QListWidget>("LstKonflikt");
+    QCOMPARE(conflicts->count(), 1);
+    QVERIFY(conflicts->item(0)->text().contains("4S N +1"));
+    QCOMPARE(w.find<QTableWidget>("LstBord")->item(2, 4)->text(), QString("1"));
+    QTest::mouseClick(w.find<QPushButton>("BtnGodta"), Qt::LeftButton);
+    QCOMPARE(conflicts->count(), 0);
+    QCOMPARE(findResult(contest.boards[board], seat.nsPair, seat.ewPair)->nsScore, phoneScore);
+    QVERIFY(recoveredContest().find(std::to_string(phoneScore)) != std::string::npos);
+
+    // A second phone of the same table gives yet another result: the director keeps the first.
+    p.tricks = 9;
+    QCOMPARE(phones.send("submit", submission(3, codes.tables[2], board, p, "c2")).status, 409);
+    QCOMPARE(conflicts->count(), 1);
+    QTest::mouseClick(w.find<QPushButton>("BtnAvvisa"), Qt::LeftButton);
+    QCOMPARE(conflicts->count(), 0);
+    QCOMPARE(findResult(contest.boards[board], seat.nsPair, seat.ewPair)->nsScore, phoneScore);
+
+    // Wrong codes: refused, then slowed down.
+    const QJsonObject wrong{{"table", 2}, {"code", "AAAA"}};
+    QCOMPARE(phones.send("login", wrong).status, 401);
+    for (int i = 0; i < 3; ++i) phones.send("login", wrong);
+    const Answer slowed = phones.send("login", wrong);
+    QCOMPARE(slowed.status, 429);
+    QVERIFY(slowed.json["wait"].toInt() > 0);
+    const std::size_t contracts = contest.contracts.size();
+    QCOMPARE(phones.send("submit", submission(1, "AAAA", 1, playedAt(1, 1), "x")).status, 429);
+    QCOMPARE(contest.contracts.size(), contracts);
+
+    // A body larger than any request is refused before it is read.
+    QCOMPARE(phones.send("login", {{"code", QString(5000, 'A')}}).status, 413);
+
+    // Closing the window stops the server.
+    const quint16 port = server.port();
+    w.form->close();
+    QVERIFY(!server.isRunning());
+    QCOMPARE(Phones(port).send("login", {{"code", QString::fromStdString(codes.tables[0])}}).status, 0);
+}
+
+QTEST_MAIN(TestTableServer)
+#include "test_table_server.moc"

@@ -1,7 +1,10 @@
 // Contract scores against values worked out by hand from the duplicate scoring table.
 // Boards give the vulnerability: 1 none, 2 NS, 3 EW, 4 all.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "model/contract.h"
@@ -103,6 +106,40 @@ TEST(ContractScore, RefusesWhatIsNoContractOrResult) {
         EXPECT_EQ(tricksFromResult(c, bad), -1) << bad;
     EXPECT_EQ(tricksFromResult(c, "-13"), 0);
     for (const char* bad : {"", "X", "NS", "\xc3\x85"}) EXPECT_EQ(parseDeclarer(bad), -1) << bad;
+}
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+// vindelkast-cli is built beside the tests folder of the build; stderr goes along on stdout.
+std::filesystem::path cliPath() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "vindelkast-cli";
+}
+
+CliRun cli(const std::string& arguments) {
+    const std::string command = cliPath().string() + " contract " + arguments + " 2>&1";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(ContractScore, CommandLinePrintsTheNsScoreAlone) {
+    if (!std::filesystem::exists(cliPath())) GTEST_SKIP() << "vindelkast-cli is not built: " << cliPath();
+    const CliRun redoubled = cli("6HXX \xc3\x96 +1 --board 3");
+    EXPECT_EQ(redoubled.exitCode, 0);
+    EXPECT_EQ(redoubled.out, "-2470\n");
+    EXPECT_EQ(cli("--board 2 3NTX S -2").out, "-500\n");
+    const CliRun beyond = cli("4S N +7 --board 1");
+    EXPECT_EQ(beyond.exitCode, 2);
+    EXPECT_NE(beyond.out.find("0-13 stick"), std::string::npos) << beyond.out;
+    EXPECT_EQ(cli("4S N =").exitCode, 2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // read from its JSON text and each decided store done the way the session will do it.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
 #include <string>
 
 #include "files/contract_file.h"
@@ -9,6 +11,7 @@
 #include "files/table_request.h"
 #include "files/table_service.h"
 #include "model/board_results.h"
+#include "movement/built_in_movement.h"
 #include "movement/guide_card.h"
 #include "movement/table_rounds.h"
 #include "support/sample_contests.h"
@@ -178,6 +181,43 @@ TEST(TableEvening, TablesTypeTheirPairsWithoutAMovement) {
     EXPECT_EQ(e.submit(2, 1, "1NT", "S", 6, "d", R"(,"ns":3,"ew":4)").outcome, TableOutcome::Store);
     EXPECT_EQ(e.score(1, 3, 4), -50);
     EXPECT_EQ(e.contest.boards[1].resultCount, 2);
+}
+
+}  // namespace
+}  // namespace vindelkast
+
+namespace vindelkast {
+namespace {
+
+TEST(TableEvening, HowellTablesKeepTheirNumbersAndCodesSurvive) {
+    Evening e;
+    test::setUp(e.contest, 21, 7, 8);
+    buildBuiltInMovement(e.contest);
+    ASSERT_EQ(tableCountOfEvening(e.contest, false), 4);
+    for (int r = 1; r <= 7; ++r) {
+        const std::vector<TableSeat> seats = roundTables(e.contest, r, false);
+        ASSERT_EQ(seats.size(), 4u);
+        std::set<int> seated;
+        for (std::size_t t = 0; t < seats.size(); ++t) {
+            EXPECT_EQ(seats[t].table, static_cast<int>(t) + 1);
+            EXPECT_EQ(seats[t].boards.size(), 3u);
+            seated.insert({seats[t].nsPair, seats[t].ewPair});
+        }
+        EXPECT_EQ(seated.size(), 8u) << "round " << r;
+        // The stationary pair keeps table 1, and a table's boards move on one group per round.
+        EXPECT_EQ(seats[0].nsPair, 8);
+        EXPECT_EQ(seats[0].boards.front(), 3 * (r - 1) + 1);
+    }
+
+    e.start(false);
+    TableCodes back;
+    ASSERT_EQ(readTableCodes(back, writeTableCodes(e.service.codes())), "");
+    EXPECT_EQ(back, e.service.codes());
+    EXPECT_EQ(tableOfCode(back, " " + std::string(1, static_cast<char>(std::tolower(back.tables[3][0]))) +
+                                    back.tables[3].substr(1)),
+              4);
+    EXPECT_NE(readTableCodes(back, "%BORDKODER 1\r\nledare ACDEFH\r\nbord 2 AC34\r\n"), "");
+    EXPECT_NE(makeTableCodes(4, false).tables, makeTableCodes(4, false).tables);
 }
 
 }  // namespace

@@ -197,6 +197,8 @@ void TableServer::storeWaiting() {
                                         problem + "). F\xf6rs\xf6k igen."));
         else
             sendJson(*batch[i].responder, reply.status, reply.body);
+        // Out now, not after the window has repainted for the new results.
+        batch[i].socket->flush();
     }
     emit tablesChanged();
 }

@@ -258,6 +258,15 @@ void TestTableServer::conflictsAndBadCodes() {
     // A body larger than any request is refused before it is read.
     QCOMPARE(phones.send("login", {{"code", QString(5000, 'A')}}).status, 413);
 
+    // The slips, saved as PDF where no printer is installed: a page for every four tables.
+    w.dialogs.printerInstalled = false;
+    w.dialogs.confirmAnswers << true;
+    w.dialogs.fileNames << w.path("bordslappar.pdf");
+    QTest::mouseClick(w.find<QPushButton>("BtnBordslappar"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.lastMessage(), "Utskriften sparades som " + w.path("bordslappar.pdf"));
+    const QByteArray pdf = w.readFile("bordslappar.pdf");
+    QCOMPARE(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
+
     // Closing the window stops the server.
     const quint16 port = server.port();
     w.form->close();

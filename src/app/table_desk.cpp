@@ -90,8 +90,8 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
 }
 
 void TableDesk::open() {
-    showState();
     show();
+    showState();
     raise();
     activateWindow();
 }
@@ -107,6 +107,8 @@ void TableDesk::showState() {
 }
 
 void TableDesk::showTables() {
+    // Worked out only while someone can see it: the tables' rounds come from the whole movement.
+    if (!isVisible()) return;
     const TableService* service = m_server.service();
     const std::vector<TableStatusRow> rows =
         service ? tableStatus(m_owner.contest(), *service) : std::vector<TableStatusRow>{};

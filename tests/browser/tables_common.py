@@ -98,7 +98,13 @@ class Evening:
         """The score table of a board in the contest the recovery file holds."""
         with open(os.path.join(self.folder, RECOVERY), "rb") as f:
             text = f.read()
-        start = text.index(b"%TAVLINGSFIL\r\n") + len(b"%TAVLINGSFIL\r\n")
+        # "%TAVLINGSFIL" alone: the contest runs to the end; "%TAVLINGSFIL LENGTH": that many
+        # bytes, with the side files after it.
+        at = text.index(b"%TAVLINGSFIL")
+        line_end = text.index(b"\r\n", at)
+        words = text[at:line_end].split()
+        start = line_end + 2
+        end = start + int(words[1]) if len(words) > 1 else len(text)
         with open(os.path.join(self.folder, "aterstalld.sco"), "wb") as f:
-            f.write(text[start:])
+            f.write(text[start:end])
         return self.cli("scores", "aterstalld.sco", str(board))

@@ -122,7 +122,7 @@ void TForm1::connectCommands() {
     connect(&p, &SetUpPanel::contestTextsLeft, this, &TForm1::EdContNameExit);
     connect(p.rbGHmax1, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 1; });
     connect(p.rbGHmax2, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 2; });
-    connect(p.rbGHmany, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 9999; });
+    connect(p.rbGHmany, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = kManyMeetings; });
 }
 
 void TForm1::MnNamnClick() { m_names->toggle(); }

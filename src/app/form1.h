@@ -19,6 +19,7 @@ class PanePrinter;
 class ResultEntry;
 class SetUpPanel;
 class ViewPanes;
+struct SetUpRequest;
 
 // The main window: owns the one contest and the member register for the whole run, offers
 // every command through its menus, keys and the set-up panel, and shows the views. Each
@@ -118,6 +119,7 @@ private:
     void removeRecovery();
     bool restoreFromRecovery(const std::string& text);
     void fillSetUpFieldsFromContest();
+    SetUpRequest setUpRequest() const;  // the set-up panel's fields and kind boxes
     void showOpenedContest();
     void writeFullHtml(bool oldStyle);
     void clearContest();

@@ -7,9 +7,11 @@
 #include "app/form1.h"
 #include "app/qt_text.h"
 #include "files/safe_write.h"
+#include "model/result_order.h"
 #include "model/standings.h"
 #include "output/export_names.h"
 #include "output/old_html_page.h"
+#include "output/page_parts.h"
 #include "output/round_html_page.h"
 #include "output/xhtml_page.h"
 #include "output/xml_export.h"
@@ -35,6 +37,8 @@ void TForm1::writeFullHtml(bool oldStyle) {
         else
             writeXhtml(m_contest, out, order);
     });
+    // The boards stay arranged as the export leaves them; the panes show them so.
+    settleAfterPageExport(m_contest, order);
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
 
@@ -55,6 +59,7 @@ void TForm1::MnPrintRondClick() {
     EdContNameExit();
     const std::string problem = writeFileSafely(
         m_roundHtmlFileName, [&](std::ostream& out) { writeRoundHtml(m_contest, out, round); });
+    setResultOrder(m_contest, ScoreOrder);  // the boards stay in result order after the page
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
 

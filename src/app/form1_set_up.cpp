@@ -18,7 +18,6 @@
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
-#include "movement/set_up_fields.h"
 
 namespace vindelkast {
 
@@ -40,38 +39,36 @@ void TForm1::MnStartClick() {
     p.EdGivar->setFocus();
 }
 
+SetUpRequest TForm1::setUpRequest() const {
+    const SetUpPanel& p = *m_setUp;
+    SetUpRequest request;
+    request.boards = SetUpPanel::text(p.EdGivar);
+    request.rounds = SetUpPanel::text(p.EdRonder);
+    request.maxPair = SetUpPanel::text(p.EdNrPar);
+    request.byePair = SetUpPanel::text(p.EdFripar);
+    request.individual = p.ChkIndividuellt->isChecked();
+    request.barometer = p.ChkBarometer->isChecked();
+    request.gronaHissen = p.ChkGrHiss->isChecked();
+    request.ghVariant = p.rbGHmax1->isChecked() ? 1 : p.rbGHmany->isChecked() ? kManyMeetings : 2;
+    request.teamContest = p.cbTeamContest->isChecked();
+    request.handicap = p.CBHandicap->isChecked();
+    request.withoutGuideCard = p.cBoxGuide->isChecked();
+    request.contestName = SetUpPanel::text(p.EdContName);
+    request.contestDate = SetUpPanel::text(p.EdDate);
+    request.arranger = p.arrangerText();
+    return request;
+}
+
 void TForm1::BtnKlarClick() {
-    SetUpPanel& p = *m_setUp;
-    SetUpFields fields;
-    fields.boards = SetUpPanel::text(p.EdGivar);
-    fields.rounds = SetUpPanel::text(p.EdRonder);
-    fields.maxPair = SetUpPanel::text(p.EdNrPar);
-    fields.byePair = SetUpPanel::text(p.EdFripar);
-    fields.individual = p.ChkIndividuellt->isChecked();
-    fields.barometer = p.ChkBarometer->isChecked() || p.ChkGrHiss->isChecked();
-    fields.withoutGuideCard = p.cBoxGuide->isChecked();
-    fields.contestName = SetUpPanel::text(p.EdContName);
-    fields.contestDate = SetUpPanel::text(p.EdDate);
-    fields.arranger = p.arrangerText();
-
-    // The kind boxes mean what they show, also after a clear.
-    m_contest.hasHandicap = p.CBHandicap->isChecked();
-    m_contest.isGronaHissen = p.ChkGrHiss->isChecked();
-    m_contest.isTeamContest = p.cbTeamContest->isChecked();
-    m_teamMatch = m_contest.isTeamContest;
-    if (p.rbGHmax1->isChecked())
-        m_contest.ghVariant = 1;
-    else if (p.rbGHmany->isChecked())
-        m_contest.ghVariant = 9999;
-    else
-        m_contest.ghVariant = 2;
-
-    const std::string refusal = completeSetUp(m_contest, fields);
+    m_teamMatch = m_setUp->cbTeamContest->isChecked();
+    const SetUpOutcome outcome = setUpContest(m_contest, setUpRequest());
+    const std::string& refusal = outcome.message;
     setParnrCaption();
     if (!refusal.empty()) {
-        m_dialogs.messageBox(kSetUpRefusedTitle, toQt(refusal));
+        m_dialogs.messageBox(toQt(outcome.title), toQt(refusal));
         return;
     }
+    SetUpPanel& p = *m_setUp;
     if (m_contest.maxPairNumber > 0) p.setNumber(p.EdNrPar, m_contest.maxPairNumber);
     p.hide();
     m_panes->setStandingsScrollBar(m_contest.maxPairNumber >= 28);
@@ -111,7 +108,7 @@ void TForm1::ChkGrHissClick(bool fromUser) {
     p.showGronaHissenChoices(true);
     p.rbGHmax1->setChecked(m_contest.ghVariant == 1);
     p.rbGHmax2->setChecked(m_contest.ghVariant == 2);
-    p.rbGHmany->setChecked(m_contest.ghVariant == 9999);
+    p.rbGHmany->setChecked(m_contest.ghVariant == kManyMeetings);
     m_menus->action("MnLottaRond")->setEnabled(true);
 }
 
@@ -143,22 +140,16 @@ void TForm1::EdFriparChange() { m_contest.byePair = byePairFromField(SetUpPanel:
 
 void TForm1::BtnGuideClick() {
     SetUpPanel& p = *m_setUp;
-    GuideCardFields fields;
-    fields.boards = SetUpPanel::text(p.EdGivar);
-    fields.rounds = SetUpPanel::text(p.EdRonder);
-    fields.maxPair = SetUpPanel::text(p.EdNrPar);
-    fields.byePair = SetUpPanel::text(p.EdFripar);
-    fields.withoutGuideCard = p.cBoxGuide->isChecked();
-    const GuideCardStart start = startGuideCard(m_contest, fields);
-    if (start.needsCard) {
-        const QString name = m_dialogs.openFileName(toQt(start.filter));
-        const std::string message = useGuideCard(m_contest, pathFromQt(name));
+    const GuideCardChoice choice = chooseGuideCard(
+        m_contest, setUpRequest(),
+        [this](const std::string& filter) { return pathFromQt(m_dialogs.openFileName(toQt(filter))); });
+    if (choice.cardRead) {
         p.setNumber(p.EdNrPar, m_contest.maxPairNumber);
         p.setNumber(p.EdGivar, m_contest.boardCount);
         p.setNumber(p.EdRonder, m_contest.roundCount);
         p.ChkIndividuellt->setChecked(m_contest.isIndividual);
-        if (!message.empty()) {
-            m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(message));
+        if (!choice.message.empty()) {
+            m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(choice.message));
             return;
         }
     }

@@ -10,8 +10,8 @@
 #include "model/member_register.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
-#include "output/page_parts.h"
 #include "output/old_html_page.h"
+#include "output/page_parts.h"
 #include "output_samples.h"
 #include "support/test_text.h"
 

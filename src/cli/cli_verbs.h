@@ -22,5 +22,6 @@ struct Verb {
 std::vector<Verb> filesVerbs();
 std::vector<Verb> movementVerbs();
 std::vector<Verb> outputVerbs();
+std::vector<Verb> contractVerbs();
 
 }  // namespace vindelkast::cli

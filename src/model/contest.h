@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
+#include "model/contract.h"
 #include "model/member.h"
 
 namespace vindelkast {
@@ -100,6 +102,8 @@ struct Contest {
     std::array<Participant, kParticipantSlots> participants{};
     Member* byeMember = nullptr;
     std::uint8_t resultOrder = 1;
+    // The contracts played, where the tables gave them; kept beside the contest file.
+    std::map<ContractKey, PlayedContract> contracts;
 
     Contest();
     // The boards point back at their contest, so a contest is never copied.

@@ -1,0 +1,47 @@
+#include "files/side_text.h"
+
+#include <charconv>
+
+namespace vindelkast {
+
+std::vector<std::string_view> sideFileLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty()) lines.push_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+std::vector<std::string_view> lineWords(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        if (line[at] == ' ' || line[at] == '\t') {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < line.size() && line[at] != ' ' && line[at] != '\t') ++at;
+        words.push_back(line.substr(start, at - start));
+    }
+    return words;
+}
+
+bool numberWord(std::string_view word, int lo, int hi, int& value) {
+    int v = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), v);
+    if (error != std::errc() || end != word.data() + word.size() || v < lo || v > hi) return false;
+    value = v;
+    return true;
+}
+
+std::string sideFileFault(const char* file, std::size_t line, const std::string& what) {
+    return std::string("Fel i ") + file + ", rad " + std::to_string(line) + ": " + what;
+}
+
+}  // namespace vindelkast

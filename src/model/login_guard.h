@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// Wrong table codes are slowed down and, from one client, locked out: after a few free
+// tries each further try must wait longer (doubling up to half a minute), and a client
+// with too many wrong codes in a row is locked out for a while. A table's own counter only
+// slows tries down, so that no one can lock a table out by guessing its code. Time comes
+// in as milliseconds from any fixed start, so tests can step it.
+namespace vindelkast {
+
+inline constexpr int kFreeCodeTries = 3;
+inline constexpr int kLockOutAfter = 10;
+inline constexpr std::int64_t kMaxCodeWaitMs = 30'000;
+inline constexpr std::int64_t kLockOutMs = 10 * 60'000;
+
+struct CodeTryVerdict {
+    bool allowed = true;
+    bool lockedOut = false;
+    int waitSeconds = 0;  // when not allowed: how long until the next try
+};
+
+class LoginGuard {
+public:
+    CodeTryVerdict mayTry(const std::string& client, int table, std::int64_t nowMs) const;
+    void failed(const std::string& client, int table, std::int64_t nowMs);
+    void succeeded(const std::string& client, int table);
+    // The director lets everyone try again.
+    void clear();
+
+private:
+    struct Record {
+        int failures = 0;
+        std::int64_t lastFailureMs = 0;
+    };
+    static std::int64_t waitAfter(const Record& record);
+    void forgetOld(std::int64_t nowMs);
+
+    std::map<std::string, Record> m_clients;
+    std::map<int, Record> m_tables;
+};
+
+}  // namespace vindelkast

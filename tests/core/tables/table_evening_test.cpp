@@ -1,0 +1,224 @@
+// Whole rounds submitted from the tables' phones through the table service, each request
+// read from its JSON text and each decided store done the way the session will do it.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+#include <string>
+
+#include "files/contract_file.h"
+#include "files/table_codes.h"
+#include "files/table_request.h"
+#include "files/table_service.h"
+#include "model/board_results.h"
+#include "movement/built_in_movement.h"
+#include "movement/guide_card.h"
+#include "movement/table_rounds.h"
+#include "support/sample_contests.h"
+
+namespace vindelkast {
+namespace {
+
+struct Reply {
+    TableOutcome outcome = TableOutcome::Invalid;
+    int status = 0;
+    std::string body;
+};
+
+class Evening {
+public:
+    test::ContestFixture fixture;
+    Contest& contest = fixture.c();
+    TableService service{TableCodes{}};
+    std::int64_t now = 1'000'000;
+
+    void start(bool pairsTyped) {
+        service = TableService(makeTableCodes(tableCountOfEvening(contest, pairsTyped), pairsTyped, 7));
+    }
+    std::string code(int table) const { return service.codes().tables.at(table - 1); }
+
+    Reply send(TableCall call, const std::string& json, const std::string& client = "10.0.0.1") {
+        const TableRequestReading reading = readTableRequest(call, json);
+        if (!reading.message.empty()) return {TableOutcome::Invalid, 400, "parse: " + reading.message};
+        TableDecision d = service.handle(contest, reading.request, client, now);
+        if (d.outcome == TableOutcome::Store) {
+            EXPECT_EQ(storeTableResult(contest, d.store), "");
+            d.body = service.storedAnswer(contest, d.store);
+        }
+        return {d.outcome, d.status, d.body};
+    }
+    Reply submit(int table, int board, const std::string& contract, const std::string& declarer, int tricks,
+                 const std::string& entry, const std::string& extra = "") {
+        return send(TableCall::Submit, R"({"table":)" + std::to_string(table) + R"(,"code":")" + code(table) +
+                                           R"(","entry":")" + entry + R"(","board":)" +
+                                           std::to_string(board) + R"(,"contract":")" + contract +
+                                           R"(","declarer":")" + declarer + R"(","tricks":)" +
+                                           std::to_string(tricks) + extra + "}");
+    }
+    int score(int board, int ns, int ew) const {
+        const BoardResult* r = findResult(contest.boards[board], ns, ew);
+        return r ? r->nsScore : -1;
+    }
+};
+
+TEST(TableEvening, MitchellRoundsFromFivePhones) {
+    Evening e;
+    test::setUp(e.contest, 25, 5, 10);
+    test::seatPairs(e.contest, 10);
+    Movement movement;
+    ASSERT_EQ(
+        readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
+        "");
+    ASSERT_TRUE(tablesFollowMovement(e.contest));
+    e.start(false);
+    ASSERT_EQ(e.service.codes().tables.size(), 5u);
+
+    // NS stay at their table while the boards move one table on per round.
+    const TableSeat t5r2 = tableSeat(e.contest, 5, 2, false);
+    EXPECT_EQ(t5r2.nsPair, 5);
+    EXPECT_EQ(t5r2.ewPair, 9);
+    EXPECT_EQ(t5r2.boards, (std::vector<int>{1, 2, 3, 4, 5}));
+
+    // A stranger guessing table 2's code is slowed down and then locked out.
+    const std::string wrong = R"({"table":2,"code":"AAAA"})";
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(e.send(TableCall::Login, wrong, "10.0.0.66").status, 401);
+    EXPECT_EQ(e.send(TableCall::Login, wrong, "10.0.0.66").status, 429);
+    for (int i = 3; i < 10; ++i) {
+        e.now += 31'000;
+        EXPECT_EQ(e.send(TableCall::Login, wrong, "10.0.0.66").status, 401);
+    }
+    e.now += 31'000;
+    const std::string right = R"({"table":2,"code":")" + e.code(2) + R"("})";
+    EXPECT_EQ(e.send(TableCall::Login, right, "10.0.0.66").status, 403);
+    EXPECT_EQ(e.send(TableCall::Login, right, "10.0.0.2").status, 200);
+    // Table 1's code does not open table 2.
+    EXPECT_EQ(e.send(TableCall::Login, R"({"table":2,"code":")" + e.code(1) + R"("})", "10.0.0.3").status,
+              401);
+
+    // Round 1: every table plays its five boards; 4S by North, 10 tricks, on all.
+    for (int t = 1; t <= 5; ++t)
+        for (int k = 0; k < 5; ++k) {
+            const int board = 5 * (t - 1) + 1 + k;
+            const Reply r =
+                e.submit(t, board, "4S", "N", 10, "t" + std::to_string(t) + "-" + std::to_string(board));
+            ASSERT_EQ(r.outcome, TableOutcome::Store) << r.body;
+        }
+    EXPECT_EQ(e.score(1, 1, 6), 420);  // board 1: nobody vulnerable
+    EXPECT_EQ(e.score(7, 2, 7), 620);  // board 7: NS vulnerable
+    EXPECT_EQ(currentTableRound(e.contest, 1, false), 2);
+
+    // A retry of an acknowledged entry, and the same result from the partner's phone.
+    EXPECT_EQ(e.submit(3, 11, "4S", "N", 10, "t3-11").outcome, TableOutcome::Duplicate);
+    EXPECT_EQ(e.submit(3, 11, "4S", "N", 10, "partner-1").outcome, TableOutcome::Duplicate);
+    // An entry id reused for another result is refused.
+    EXPECT_EQ(e.submit(3, 11, "3NT", "S", 9, "t3-11").status, 409);
+
+    // Round 2 at table 1 (boards 6-10, EW pair 10); a board of another table is refused,
+    // and so is a result outside 0..13 tricks.
+    EXPECT_EQ(e.submit(1, 6, "3NT", "S", 10, "t1-6b").outcome, TableOutcome::Store);
+    EXPECT_EQ(e.score(6, 1, 10), 430);  // board 6: EW vulnerable
+    EXPECT_EQ(e.submit(1, 11, "4S", "N", 10, "t1-11").status, 422);
+    EXPECT_EQ(e.submit(1, 7, "4S", "N", 14, "t1-7").status, 400);
+    EXPECT_EQ(
+        e.send(TableCall::Submit, R"({"table":1,"code":")" + e.code(1) +
+                                      R"(","entry":"x","board":7,"contract":"8S","declarer":"N","tricks":9})")
+            .status,
+        400);
+
+    // Table 1 corrects board 1 of its previous round: held for the director, who accepts.
+    const Reply held = e.submit(1, 1, "4S", "N", 11, "t1-1b");
+    EXPECT_EQ(held.outcome, TableOutcome::Conflict);
+    EXPECT_EQ(e.submit(1, 1, "4S", "N", 11, "t1-1c").outcome, TableOutcome::Conflict);  // held once
+    ASSERT_EQ(e.service.conflicts().size(), 1u);
+    EXPECT_EQ(e.score(1, 1, 6), 420);
+    const auto accepted = e.service.acceptConflict(e.service.conflicts()[0].id);
+    ASSERT_TRUE(accepted);
+    ASSERT_EQ(storeTableResult(e.contest, *accepted), "");
+    EXPECT_EQ(e.score(1, 1, 6), 450);
+
+    // The director typed board 7 for table 1; the phone's other result is held and rejected.
+    test::enter(e.contest, 7, 1, 10, 100);
+    EXPECT_EQ(e.submit(1, 7, "2H", "E", 9, "t1-7").outcome, TableOutcome::Conflict);
+    ASSERT_TRUE(e.service.rejectConflict(e.service.conflicts().at(0).id));
+    EXPECT_EQ(e.score(7, 1, 10), 100);
+    // The same score as typed only adds its contract.
+    EXPECT_EQ(e.submit(1, 7, "3NT", "W", 8, "t1-7d").outcome, TableOutcome::Store);
+    EXPECT_EQ(e.contest.contracts.at({7, 1, 10}).contract.level, 3);
+
+    // Others' results of a board show once the table has given its own.
+    EXPECT_EQ(e.send(TableCall::Results, R"({"table":2,"code":")" + e.code(2) + R"(","board":11})").status,
+              403);
+    const Reply slip = e.send(TableCall::Results, R"({"table":1,"code":")" + e.code(1) + R"(","board":6})");
+    EXPECT_NE(slip.body.find(R"("contract":"3NT")"), std::string::npos) << slip.body;
+
+    // Rounds 2 and 3 finished at table 1: round 1 is no longer open to it.
+    for (int b = 8; b <= 10; ++b) e.submit(1, b, "pass", "N", 0, "p" + std::to_string(b));
+    for (int b = 11; b <= 15; ++b) e.submit(1, b, "1C", "N", 7, "q" + std::to_string(b));
+    EXPECT_EQ(currentTableRound(e.contest, 1, false), 4);
+    EXPECT_EQ(e.submit(1, 2, "4S", "N", 9, "late").status, 422);
+    EXPECT_EQ(e.score(8, 1, 10), 0);
+
+    // The contracts survive in their side file.
+    test::ContestFixture again;
+    ASSERT_EQ(readContracts(again.c(), writeContracts(e.contest)), "");
+    EXPECT_EQ(again.c().contracts, e.contest.contracts);
+    EXPECT_EQ(e.contest.contracts.size(), 25u + 1 + 1 + 3 + 5);
+}
+
+TEST(TableEvening, TablesTypeTheirPairsWithoutAMovement) {
+    Evening e;
+    test::setUp(e.contest, 4, 2, 4);
+    test::seatPairs(e.contest, 4);
+    ASSERT_FALSE(tablesFollowMovement(e.contest));
+    e.start(true);
+    ASSERT_EQ(e.service.codes().tables.size(), 2u);
+    EXPECT_EQ(e.submit(1, 1, "1NT", "S", 8, "a", R"(,"ns":1,"ew":2)").outcome, TableOutcome::Store);
+    // The pairing is laid on the other board of the round too, as a grid row is.
+    EXPECT_EQ(e.score(2, 1, 2), kNoScore);
+    EXPECT_EQ(e.score(1, 1, 2), 120);
+    EXPECT_EQ(e.submit(2, 1, "1NT", "S", 8, "b", R"(,"ns":3,"ew":1)").status, 422);
+    EXPECT_EQ(e.submit(2, 1, "1NT", "S", 8, "c", R"(,"ns":3,"ew":5)").status, 422);
+    EXPECT_EQ(e.submit(2, 1, "1NT", "S", 6, "d", R"(,"ns":3,"ew":4)").outcome, TableOutcome::Store);
+    EXPECT_EQ(e.score(1, 3, 4), -50);
+    EXPECT_EQ(e.contest.boards[1].resultCount, 2);
+}
+
+}  // namespace
+}  // namespace vindelkast
+
+namespace vindelkast {
+namespace {
+
+TEST(TableEvening, HowellTablesKeepTheirNumbersAndCodesSurvive) {
+    Evening e;
+    test::setUp(e.contest, 21, 7, 8);
+    buildBuiltInMovement(e.contest);
+    ASSERT_EQ(tableCountOfEvening(e.contest, false), 4);
+    for (int r = 1; r <= 7; ++r) {
+        const std::vector<TableSeat> seats = roundTables(e.contest, r, false);
+        ASSERT_EQ(seats.size(), 4u);
+        std::set<int> seated;
+        for (std::size_t t = 0; t < seats.size(); ++t) {
+            EXPECT_EQ(seats[t].table, static_cast<int>(t) + 1);
+            EXPECT_EQ(seats[t].boards.size(), 3u);
+            seated.insert({seats[t].nsPair, seats[t].ewPair});
+        }
+        EXPECT_EQ(seated.size(), 8u) << "round " << r;
+        // The stationary pair keeps table 1, and a table's boards move on one group per round.
+        EXPECT_EQ(seats[0].nsPair, 8);
+        EXPECT_EQ(seats[0].boards.front(), 3 * (r - 1) + 1);
+    }
+
+    e.start(false);
+    TableCodes back;
+    ASSERT_EQ(readTableCodes(back, writeTableCodes(e.service.codes())), "");
+    EXPECT_EQ(back, e.service.codes());
+    EXPECT_EQ(tableOfCode(back, " " + std::string(1, static_cast<char>(std::tolower(back.tables[3][0]))) +
+                                    back.tables[3].substr(1)),
+              4);
+    EXPECT_NE(readTableCodes(back, "%BORDKODER 1\r\nledare ACDEFH\r\nbord 2 AC34\r\n"), "");
+    EXPECT_NE(makeTableCodes(4, false).tables, makeTableCodes(4, false).tables);
+}
+
+}  // namespace
+}  // namespace vindelkast

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
@@ -383,14 +384,21 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
     const auto number = wholeNumber(text);
     int value = number ? *number : parseAdjustedScore(text);
     // A typed number beyond the bridge scores would read as an adjusted-score code.
-    if (number && (value < -9998 || value > 9999)) value = kNoScore;
+    int refused = number && (value < -9998 || value > 9999) ? value : 0;
+    if (refused != 0) value = kNoScore;
     out.ink = text.empty() ? ScoreInk::Empty : value >= 0 ? ScoreInk::Plus : ScoreInk::Minus;
 
     if (validNumber(contest, row.ns) && validNumber(contest, row.ew)) {
         if (value > kNoScore && value < kAdjustedBase) {
             value = expandTypedScore(value);
             // Four typed digits would grow into an adjusted-score code.
-            if (value < -9998 || value > 9999) value = kNoScore;
+            if (value < -9998 || value > 9999) refused = std::exchange(value, kNoScore);
+        }
+        if (refused != 0) {
+            // The cell must not look stored: it shows nothing, and the director is told.
+            out.refusal = "Ogiltigt resultat: " + std::to_string(refused);
+            out.text.clear();
+            out.ink = ScoreInk::Empty;
         }
         out.value = value;
         out.plausibility = checkPlausibility(value, board);

@@ -148,10 +148,11 @@ struct StoredScore {
     std::string text;      // what the cell shows afterwards
     ScoreInk ink = ScoreInk::Empty;
     int plausibility = 0;  // checkPlausibility's answer
+    std::string refusal;   // "Ogiltigt resultat: 12340" when a typed number was no bridge score
 };
 // Completes the typed value (42 -> 420), stores it and the EW score derived from it, marks
-// the board as having scores and scores the board. Numbers beyond the bridge scores are
-// no score.
+// the board as having scores and scores the board. A number beyond the bridge scores is
+// stored as no score: the cell shows it unscored and `refusal` says why.
 StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, std::string_view text);
 
 // A row holds every number it needs: NS and EW (and both partners in an individual contest).

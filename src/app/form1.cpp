@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include "app/dialogs.h"
+#include "app/enter_presses_buttons.h"
 #include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     connectCommands();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new EnterPressesButtons(this));
 
     // Start-up: a fresh contest attached to the register, today's date, the register.
     m_fileName.clear();

@@ -155,9 +155,10 @@ void NamePanel::putMemberInStartList(std::string text, int row, int column) {
     Contest& contest = m_form.contest();
     const int number = m_pageOffset + row;
     if (!Contest::validPair(number)) return;
+    const int byePair = contest.byePair;
     seatMember(contest, findMemberByLongName(text, m_form.memberRegister()), number, column);
-    const int last = contest.participantCount;
-    if (last > 0 && contest.participants[last].first == contest.byeMember) showByePair();
+    // "fripar" seated last makes the bye pair; a real person in the bye entry ends it.
+    if (contest.byePair != byePair) showByePair();
     showParticipantCount();
 }
 

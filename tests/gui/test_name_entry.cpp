@@ -98,6 +98,7 @@ private slots:
     void closingAddsTheByePairToAnOddField();
     void individualContestHasOneFieldPerRow();
     void swapAndDeleteEdgeCases();
+    void lateAndDeletedPairsAroundTheByeEntry();
 };
 
 void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
@@ -550,6 +551,60 @@ void TestNameEntry::swapAndDeleteEdgeCases() {
     // Ta Bort without marks changes nothing.
     n.click(n.panel.btTaBortNamn);
     QCOMPARE(n.contest().maxPairNumber, 7);
+}
+
+void TestNameEntry::lateAndDeletedPairsAroundTheByeEntry() {
+    // Seven pairs: closing the panel adds bye pair 8; then a late pair comes.
+    Window w;
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdGivar", "21");
+    w.type("EdRonder", "7");
+    Names n(w);
+    w.press(QKeySequence(Qt::Key_F3));
+    const QStringList starts = {"al", "bl", "da", "er", "fo", "gu", "h\u00e4", "is", "jo"};
+    for (int p = 1; p <= 7; ++p) n.type(p, 0, starts[p - 1]);
+    w.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(w.edit("EdFripar")->text(), QString("8"));
+    w.press(QKeySequence(Qt::Key_F3));
+    n.type(8, 0, "ka");  // typed over "fripar"
+    QCOMPARE(w.edit("EdFripar")->text(), QString());
+    QCOMPARE(n.field(8, 1)->text(), QString());
+    n.type(8, 1, "kj");
+    w.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(w.edit("EdNrPar")->text(), QString("8"));
+    QCOMPARE(w.edit("EdFripar")->text(), QString());
+    // "Klar", reached with Tab and pressed with Enter, keeps the late pair's names.
+    auto* klar = w.find<QPushButton>("BtnKlar");
+    klar->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(klar, Qt::Key_Return);
+    QVERIFY(n.contest().setUpDone);
+    QCOMPARE(n.person(8, 0), QString("Karlsson Maj-Britt"));
+    QCOMPARE(n.person(8, 1), QString("Kjellberg Rune"));
+    QCOMPARE(n.contest().byePair, 0);
+    QCOMPARE(n.contest().playingTableCount, 4);
+
+    // Nine pairs and bye pair 10: deleting pair 3 takes "fripar" along to 9; closing the
+    // panel leaves eight pairs without a bye pair.
+    Window v;
+    v.press(QKeySequence(Qt::Key_F2));
+    Names m(v);
+    v.press(QKeySequence(Qt::Key_F3));
+    for (int p = 1; p <= 9; ++p) m.type(p, 0, starts[p - 1]);
+    v.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(m.contest().byePair, 10);
+    v.press(QKeySequence(Qt::Key_F3));
+    const QString ninth = m.person(9);
+    m.mark(3);
+    m.click(m.panel.btTaBortNamn);
+    QCOMPARE(m.field(8, 0)->text(), ninth);
+    QCOMPARE(m.field(9, 0)->text(), QString("fripar"));
+    QCOMPARE(m.field(10, 0)->text(), QString());
+    QCOMPARE(v.edit("EdNrPar")->text(), QString("9"));
+    QCOMPARE(v.edit("EdFripar")->text(), QString("9"));
+    v.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(v.edit("EdNrPar")->text(), QString("8"));
+    QCOMPARE(v.edit("EdFripar")->text(), QString());
+    QCOMPARE(m.person(9), QString());
 }
 
 QTEST_MAIN(TestNameEntry)

@@ -99,6 +99,7 @@ private slots:
     void individualContestHasOneFieldPerRow();
     void swapAndDeleteEdgeCases();
     void lateAndDeletedPairsAroundTheByeEntry();
+    void pagingToTheLastPageKeepsTheFocusOnAField();
 };
 
 void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
@@ -605,6 +606,25 @@ void TestNameEntry::lateAndDeletedPairsAroundTheByeEntry() {
     QCOMPARE(v.edit("EdNrPar")->text(), QString("8"));
     QCOMPARE(v.edit("EdFripar")->text(), QString());
     QCOMPARE(m.person(9), QString());
+}
+
+void TestNameEntry::pagingToTheLastPageKeepsTheFocusOnAField() {
+    Window w;
+    w.setUpContest(24, 12, 70);
+    Names n(w);
+    w.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(n.panel.rowCount(), NamePanel::kMaxRows);
+    QTest::mouseClick(n.field(40, 0), Qt::LeftButton);
+    QTest::keyClick(n.focus(), Qt::Key_PageDown);
+    QTest::keyClick(n.focus(), Qt::Key_PageDown);
+    QCOMPARE(n.panel.pageOffset(), 50);
+    // Rows 23.. stand for numbers beyond 72: the focus is on the last field that can be filled.
+    QCOMPARE(n.focus(), n.field(22, 1));
+    QTest::keyClick(n.focus(), Qt::Key_PageUp);
+    QCOMPARE(n.panel.pageOffset(), 25);
+    QVERIFY(qobject_cast<QLineEdit*>(n.focus()) && n.focus()->isEnabled());
+    QTest::keyClick(n.focus(), Qt::Key_PageUp);
+    QCOMPARE(n.panel.pageOffset(), 0);
 }
 
 QTEST_MAIN(TestNameEntry)

@@ -150,7 +150,12 @@ void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
     QCOMPARE(n.panel.edNyNamn->text(), QString("Nyberg Tora"));
     QCOMPARE(n.panel.edNyId->text(), QString("213"));
     QCOMPARE(n.panel.edHcp->text(), QString("0"));
+    // The box's name field has the focus; Enter walks to "OK", where a space adds nobody.
+    QCOMPARE(n.focus(), n.panel.edNyNamn);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(n.focus(), Qt::Key_Return);
     QCOMPARE(n.focus(), n.panel.btNyPersOK);
+    QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Space);
+    QVERIFY(n.panel.gbNyPers->isVisible());
     QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Return);
     QVERIFY(!n.panel.gbNyPers->isVisible());
     QCOMPARE(n.person(7, 1), QString("Nyberg Tora"));

@@ -26,7 +26,11 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption) {
     return label;
 }
 
-void setLabelColour(QLabel* label, Colour colour) { setBackground(label, viewColour(colour)); }
+// A cell of the progress grid: black numbers on white, white ones on the coloured cells.
+void setCellColour(QLabel* cell, Colour colour) {
+    setBackground(cell, viewColour(colour));
+    setTextColour(cell, colour == Colour::White ? Qt::black : Qt::white);
+}
 
 }  // namespace
 
@@ -67,7 +71,7 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
         cell->setFont(small);
         cell->setFixedSize(19, 19);
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setLabelColour(cell, Colour::White);
+        setCellColour(cell, Colour::White);
         progressCells[i] = cell;
     }
     debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
@@ -174,7 +178,7 @@ void ViewPanes::refreshProgress(const Contest& contest, const std::vector<int>& 
     }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         QLabel* cell = progressCells[i + 1];
-        setLabelColour(cell, cells[i].colour);
+        setCellColour(cell, cells[i].colour);
         if (!cells[i].visible) cell->hide();
     }
 }

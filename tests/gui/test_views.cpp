@@ -111,7 +111,11 @@ void TestViews::progressGridColours() {
         for (int b = 1; b <= window.form->contest().boardCount; ++b) {
             auto* cell = window.find<QLabel>(qPrintable(QString("ProgressCell%1").arg(b)));
             if (!cell->isVisible() || cell->text() != QString::asprintf("%3d", b)) return -1;
-            if (backgroundOf(cell) == QColor(colour)) ++n;
+            if (backgroundOf(cell) != QColor(colour)) continue;
+            // Black numbers on white, white ones on the coloured cells.
+            const QColor ink = colour == "#ffffff" ? Qt::black : Qt::white;
+            if (cell->palette().color(QPalette::WindowText) != ink) return -2;
+            ++n;
         }
         return n;
     };

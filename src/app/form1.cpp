@@ -30,6 +30,7 @@
 #include "entry/result_entry.h"
 #include "entry/round_draw_command.h"
 #include "files/contest_file.h"
+#include "files/file_names.h"
 #include "files/member_import.h"
 #include "model/version.h"
 
@@ -140,7 +141,11 @@ void TForm1::loadMemberRegisterAtStartUp() {
     const std::string problem = loadRegisterAtStartUp(m_register);
     if (problem.empty()) return;
     m_dialogs.message(toQt(problem));
-    loadChosenRegister(pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt")), m_register);
+    const std::string chosen = pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt"));
+    const std::string missing =
+        chosen.empty() ? std::string() : missingFileMessage(withDefaultExtension(chosen, ".txt"));
+    if (!missing.empty()) m_dialogs.message(toQt(missing));
+    loadChosenRegister(chosen, m_register);
 }
 
 QRect TForm1::entryPanelGeometry() const { return m_entry->panelGeometry(); }

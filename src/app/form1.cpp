@@ -25,6 +25,7 @@
 #include "app/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
+#include "app/text_size.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_menus = new MenuTree(*this);
     m_setUp = new SetUpPanel(client, m_dialogs);
     m_panes = new ViewPanes(*client);
+    m_panes->setTextScale(savedTextScale());
     m_names = new NamePanel(client, *this, m_dialogs);
     m_entry = new ResultEntry(*client, *this, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
@@ -109,6 +111,8 @@ void TForm1::connectCommands() {
     on("Rond1", &TForm1::Rond1Click);
     on("mnPrivatprotokoll1", &TForm1::mnPrivatprotokoll1Click);
     on("Debugmessage1", &TForm1::Debugmessage1Click);
+    connect(m_menus->action("Textstorlek1"), &QAction::triggered, this,
+            [this] { askTextScale(m_dialogs, *m_panes); });
     on("Hjlp1", &TForm1::Hjlp1Click);
     on("OmVindelkast1", &TForm1::OmVindelkast1Click);
 

@@ -269,7 +269,6 @@ TEST(ByePair, LatePairInTheByeEntryPlaysAndADeletedPairTakesTheByeEntryAlong) {
     EXPECT_EQ(completeSetUp(c, fields("21", "7", "8", "")), "");
     EXPECT_EQ(c.participants[8].first, f.reg->entry(15));
     EXPECT_EQ(c.participants[8].second, f.reg->entry(16));
-    EXPECT_EQ(c.byePair, 0);
     EXPECT_EQ(c.playingTableCount, 4);
 
     // Nine pairs and bye pair 10; deleting pair 3 moves everybody up, "fripar" too, and on
@@ -286,14 +285,11 @@ TEST(ByePair, LatePairInTheByeEntryPlaysAndADeletedPairTakesTheByeEntryAlong) {
     EXPECT_EQ(d.participants[8].first, ninth);
     EXPECT_EQ(d.byePair, 9);
     EXPECT_EQ(d.participants[9].first, d.byeMember);
-    EXPECT_EQ(d.participants[10].first, nullptr);
-    EXPECT_EQ(d.maxPairNumber, 9);
     settleByePairOnNamesClosed(d);
     EXPECT_EQ(d.maxPairNumber, 8);
     EXPECT_EQ(d.byePair, 0);
     EXPECT_EQ(d.participants[9].first, nullptr);
     EXPECT_EQ(completeSetUp(d, fields("21", "7", "8", "")), "");
-    EXPECT_EQ(d.tableCount, 4);
     EXPECT_EQ(d.playingTableCount, 4);
 }
 

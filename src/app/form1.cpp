@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include "app/dialogs.h"
+#include "app/enter_presses_buttons.h"
 #include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
@@ -24,11 +25,13 @@
 #include "app/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
+#include "app/text_size.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
 #include "entry/round_draw_command.h"
 #include "files/contest_file.h"
+#include "files/file_names.h"
 #include "files/member_import.h"
 #include "model/version.h"
 
@@ -50,12 +53,14 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_menus = new MenuTree(*this);
     m_setUp = new SetUpPanel(client, m_dialogs);
     m_panes = new ViewPanes(*client);
+    m_panes->setTextScale(savedTextScale());
     m_names = new NamePanel(client, *this, m_dialogs);
     m_entry = new ResultEntry(*client, *this, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
     connectCommands();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new EnterPressesButtons(this));
 
     // Start-up: a fresh contest attached to the register, today's date, the register.
     m_fileName.clear();
@@ -106,6 +111,8 @@ void TForm1::connectCommands() {
     on("Rond1", &TForm1::Rond1Click);
     on("mnPrivatprotokoll1", &TForm1::mnPrivatprotokoll1Click);
     on("Debugmessage1", &TForm1::Debugmessage1Click);
+    connect(m_menus->action("Textstorlek1"), &QAction::triggered, this,
+            [this] { askTextScale(m_dialogs, *m_panes); });
     on("Hjlp1", &TForm1::Hjlp1Click);
     on("OmVindelkast1", &TForm1::OmVindelkast1Click);
 
@@ -138,7 +145,11 @@ void TForm1::loadMemberRegisterAtStartUp() {
     const std::string problem = loadRegisterAtStartUp(m_register);
     if (problem.empty()) return;
     m_dialogs.message(toQt(problem));
-    loadChosenRegister(pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt")), m_register);
+    const std::string chosen = pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt"));
+    const std::string missing =
+        chosen.empty() ? std::string() : missingFileMessage(withDefaultExtension(chosen, ".txt"));
+    if (!missing.empty()) m_dialogs.message(toQt(missing));
+    loadChosenRegister(chosen, m_register);
 }
 
 QRect TForm1::entryPanelGeometry() const { return m_entry->panelGeometry(); }

@@ -1,7 +1,6 @@
 // Bringing data in: deal files, a new member register, results of another contest file,
 // and levelling the boards.
 #include <QAction>
-#include <QFileInfo>
 #include <QLineEdit>
 
 #include "app/dialogs.h"
@@ -12,6 +11,7 @@
 #include "app/view_panes.h"
 #include "files/add_results.h"
 #include "files/deal_import.h"
+#include "files/file_names.h"
 #include "files/member_import.h"
 #include "model/bulk_points.h"
 
@@ -27,7 +27,9 @@ void TForm1::MnGivfilClick() {
     const int boards = SetUpPanel::number(m_setUp->EdGivar);
     m_contest.boardCount = boards >= 0 && boards <= kMaxBoard ? boards : 0;
     const QString name = m_dialogs.openFileName("Giv-filer: |*.bri;*.cds;*.dup;*.dlm;*.pbn");
-    if (!name.isEmpty() && QFileInfo(name).isFile()) {
+    const std::string missing = name.isEmpty() ? std::string() : missingFileMessage(pathFromQt(name));
+    if (!missing.empty()) m_dialogs.message(toQt(missing));
+    if (!name.isEmpty() && missing.empty()) {
         const std::string problem = importDealFile(m_contest, pathFromQt(name));
         if (!problem.empty()) m_dialogs.message(toQt(problem));
         // The deals are part of the contest file: leaving now must ask to save them.
@@ -44,16 +46,23 @@ void TForm1::MnMedlemsregisterClick() {
     m_dialogs.message(toQt(kImportRegisterIntro));
     const QString chosen = m_dialogs.openFileName("Textfiler (*.txt)|*.txt");
     if (chosen.isEmpty()) return;
-    const RegisterImport import =
-        importRegister(withDefaultExtension(pathFromQt(chosen), ".txt"), m_register);
+    const std::string name = withDefaultExtension(pathFromQt(chosen), ".txt");
+    if (const std::string missing = missingFileMessage(name); !missing.empty()) {
+        m_dialogs.message(toQt(missing));
+        return;
+    }
+    const RegisterImport import = importRegister(name, m_register);
     m_dialogs.message(toQt(import.message));
 }
 
 void TForm1::AdderaresultatClick() {
-    QString name = m_dialogs.openFileName("Score-filer (*.sco)|*.SCO");
-    if (!name.isEmpty() && !QFileInfo(name).fileName().contains('.')) name += ".sco";
+    const QString chosen = m_dialogs.openFileName("Score-filer (*.sco)|*.SCO");
     AddedResults added;
-    if (!name.isEmpty() && QFileInfo(name).isFile()) added = addResultsFromFile(m_contest, pathFromQt(name));
+    if (!chosen.isEmpty()) {
+        const std::string name = withDefaultExtension(pathFromQt(chosen), ".sco");
+        added.problem = missingFileMessage(name);
+        if (added.problem.empty()) added = addResultsFromFile(m_contest, name);
+    }
     if (!added.problem.empty()) m_dialogs.message(toQt(added.problem));
     if (!m_panes->progressShown()) m_panes->toggleProgress(m_contest, {});
     m_panes->refreshProgress(m_contest, {});
@@ -61,7 +70,7 @@ void TForm1::AdderaresultatClick() {
         contestChanged();
         m_panes->refreshStandings(m_contest);
     }
-    m_dialogs.message(toQt(addedResultsMessage(added.added)));
+    m_dialogs.message(toQt(addedResultsMessage(added)));
 }
 
 void TForm1::NivelleragivarClick() {

@@ -6,11 +6,13 @@
 #include "app/form1.h"
 #include "app/guarded_application.h"
 #include "app/qt_dialogs.h"
+#include "app/swedish_qt.h"
 
 int main(int argc, char* argv[]) {
     vindelkast::GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Vindelkast");
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    vindelkast::installSwedishQtTexts(app);
     vindelkast::QtDialogs dialogs;
     app.setDialogs(&dialogs);
     vindelkast::TForm1 form(dialogs);

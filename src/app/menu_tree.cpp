@@ -49,7 +49,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(view, "MnParnr", "&Inmatade givar", "F8");
     addItem(view, "Total1", "Total", "F9");
     addItem(view, "Rond1", "Rond", "F10");
-    addItem(view, "Textstorlek1", "&Textstorlek")->setEnabled(false);
+    addItem(view, "Textstorlek1", "&Textstorlek");
     addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
     addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
 

@@ -15,7 +15,10 @@ namespace vindelkast {
 QString qtFileFilter(const QString& filter) {
     const qsizetype bar = filter.indexOf('|');
     if (bar < 0) return filter;
-    const QString description = filter.left(bar).trimmed();
+    QString description = filter.left(bar).trimmed();
+    // "Score-filer (*.sco)" already names its patterns: Qt adds the real ones, once.
+    if (description.endsWith(')') && description.contains(" ("))
+        description = description.left(description.lastIndexOf(" (")).trimmed();
     QStringList patterns;
     for (const QString& pattern : filter.mid(bar + 1).split(';', Qt::SkipEmptyParts)) {
         for (const QString& spelling : {pattern.toLower(), pattern.toUpper(), pattern}) {
@@ -50,7 +53,7 @@ QString QtDialogs::inputBox(const QString& title, const QString& prompt, const Q
 
 std::optional<QString> QtDialogs::inputQuery(const QString& title, const QString& prompt,
                                              const QString& defaultText) {
-    // Qt's own button texts are English and no Swedish catalogue ships with the program.
+    // The program's own button texts, whatever Qt's translation says.
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
@@ -74,7 +77,9 @@ QString chooseFile(QWidget* parent, const QString& title, const QString& filter,
                    bool askBeforeOverwrite) {
     QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // An open dialog takes a typed name as it is: the command adds its ending and tells
+    // the director, in Swedish, when no such file exists.
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeOverwrite);
     // A name typed without an ending must be checked against the file it will really replace.
     if (save) dialog.setDefaultSuffix(defaultSuffix(filter));

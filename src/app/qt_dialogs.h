@@ -6,8 +6,9 @@ class QWidget;
 
 namespace vindelkast {
 
-// Turns "Score-filer (*.sco)|*.SCO" into Qt's "Score-filer (*.sco) (*.SCO *.sco)"; each
-// pattern is offered in both cases, as file names on Linux are case-sensitive.
+// Turns "Score-filer (*.sco)|*.SCO" into Qt's "Score-filer (*.sco *.SCO)"; each pattern is
+// offered in both cases, as file names on Linux are case-sensitive, and patterns already
+// written in the description are not shown twice.
 QString qtFileFilter(const QString& filter);
 
 // The program's dialogs: Qt's own message boxes, input dialogs, file dialogs and printer.

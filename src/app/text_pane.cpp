@@ -44,6 +44,15 @@ void TextPane::showLines(const std::vector<ViewLine>& lines) {
     moveCursor(QTextCursor::Start);
 }
 
+void TextPane::setTextFont(const QFont& font) {
+    setFont(font);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFont(font);
+    all.mergeCharFormat(format);
+}
+
 void TextPane::addLine(const ViewLine& line) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);

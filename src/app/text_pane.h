@@ -15,6 +15,8 @@ public:
     TextPane(QWidget* parent, const char* name);
 
     void showLines(const std::vector<ViewLine>& lines);
+    // A new font for the lines to come and for those on view, which keep their colours.
+    void setTextFont(const QFont& font);
     void clearLines();
     void addLine(const ViewLine& line);
     // The pane's text as plain lines, for tests and the print record.

@@ -1,5 +1,7 @@
 #include "app/view_panes.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
@@ -26,7 +28,11 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption) {
     return label;
 }
 
-void setLabelColour(QLabel* label, Colour colour) { setBackground(label, viewColour(colour)); }
+// A cell of the progress grid: black numbers on white, white ones on the coloured cells.
+void setCellColour(QLabel* cell, Colour colour) {
+    setBackground(cell, viewColour(colour));
+    setTextColour(cell, colour == Colour::White ? Qt::black : Qt::white);
+}
 
 }  // namespace
 
@@ -47,8 +53,8 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Window, QPalette::WindowText})
         readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
     scoreTables->setPalette(readable);
-    QFont courier = paneFont(QFont().pixelSize() > 0 ? QFont().pixelSize() : 13, false);
-    scoreTables->setFont(courier);
+    m_scoreTablesPixels = QFont().pixelSize() > 0 ? QFont().pixelSize() : 13;
+    scoreTables->setFont(paneFont(m_scoreTablesPixels, false));
 
     LblTotal = makeLabel(parent, "LblTotal", "St\u00e4llning totalt");
     LblTotal->setFont(windowFont(24, true));
@@ -67,7 +73,7 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
         cell->setFont(small);
         cell->setFixedSize(19, 19);
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setLabelColour(cell, Colour::White);
+        setCellColour(cell, Colour::White);
         progressCells[i] = cell;
     }
     debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
@@ -128,7 +134,7 @@ void ViewPanes::showRoundResult(const Contest& contest, int round) {
 
 bool ViewPanes::toggleScoreTables(const QRect& entryPanel) {
     scoreTables->move(entryPanel.right() + 1 + 10, entryPanel.top());
-    scoreTables->resize(280, std::max(scoreTables->height(), 100));
+    scoreTables->resize(280 * m_textScale / 100, std::max(scoreTables->height(), 100));
     // The tables are only looked at; the focus stays in the entry panel.
     scoreTables->setEnabled(false);
     scoreTables->setVisible(!scoreTables->isVisible());
@@ -139,10 +145,12 @@ void ViewPanes::showScoreTables(const Contest& contest, int board, bool roundWis
     const auto lines = scoreTableLines(contest, board, roundWise);
     if (!lines) return;
     scoreTables->showLines(*lines);
-    const int lineHeight = QFontMetrics(scoreTables->font()).height() + 1;
+    const QFontMetrics metrics(scoreTables->font());
+    const int lineHeight = metrics.height() + 1;
     const int frame =
         2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
-    scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280,
+    // A larger text size widens the pane in step, so the tables' lines still fit.
+    scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280 * m_textScale / 100,
                              static_cast<int>(lines->size()) * lineHeight + frame);
 }
 
@@ -174,7 +182,7 @@ void ViewPanes::refreshProgress(const Contest& contest, const std::vector<int>& 
     }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         QLabel* cell = progressCells[i + 1];
-        setLabelColour(cell, cells[i].colour);
+        setCellColour(cell, cells[i].colour);
         if (!cells[i].visible) cell->hide();
     }
 }
@@ -194,6 +202,14 @@ void ViewPanes::appendDebug(const QString& text) {
 void ViewPanes::resetDebug() {
     m_debug = false;
     debugMarker->hide();
+}
+
+void ViewPanes::setTextScale(int percent) {
+    m_textScale = percent;
+    const auto scaled = [percent](int pixels) { return std::max(1, pixels * percent / 100); };
+    UtTotal->setTextFont(paneFont(scaled(16), true));
+    UtRond->setTextFont(paneFont(scaled(16), true));
+    scoreTables->setTextFont(paneFont(scaled(m_scoreTablesPixels), false));
 }
 
 void ViewPanes::setStandingsScrollBar(bool always) {

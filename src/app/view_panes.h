@@ -62,9 +62,15 @@ public:
     // The window lays out its bottom-anchored parts again when its size changes.
     void placeForWindow(int width, int height);
 
+    // "Textstorlek": the panes' text in percent of the normal size, also what they show now.
+    void setTextScale(int percent);
+    int textScale() const { return m_textScale; }
+
 private:
     QWidget& m_parent;
     bool m_debug = false;
+    int m_textScale = 100;
+    int m_scoreTablesPixels = 13;  // the score tables' normal text size
 };
 
 }  // namespace vindelkast

@@ -120,7 +120,8 @@ void NamePanel::buildNewPersonBox() {
     edHcp->setToolTip("Handikapp m\u00e4ts i % s\u00e4mre \u00e4n b\u00e4sta par");
     btNyPersOK = makeButton(gbNyPers, "btNyPersOK", "OK", QRect(80, 146, 70, 30), true);
     btnNyPersEJ = makeButton(gbNyPers, "btnNyPersEJ", "EJ", QRect(160, 146, 70, 30), true);
-    for (QLineEdit* field : {edNyNamn, edNyId, edHcp}) field->installEventFilter(this);
+    for (QWidget* part : std::initializer_list<QWidget*>{edNyNamn, edNyId, edHcp, btNyPersOK})
+        part->installEventFilter(this);
     connect(btNyPersOK, &QPushButton::clicked, this, &NamePanel::btNyPersOKClick);
     connect(btnNyPersEJ, &QPushButton::clicked, this, &NamePanel::btnNyPersEJClick);
     gbNyPers->hide();

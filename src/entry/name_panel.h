@@ -106,6 +106,7 @@ private:
     void showByePair();
     void showParticipantCount();
     void focusAfter(QWidget* widget);
+    void keepFocusOnNameField();
     void changed();
 
     static int tagOf(const QLineEdit* field);

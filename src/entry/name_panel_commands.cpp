@@ -24,12 +24,31 @@ void NamePanel::Btn25ForwardClick() {
     if (m_pageOffset + kPageStep >= kMaxPair) return;
     m_pageOffset += kPageStep;
     refreshNamePanel();
+    keepFocusOnNameField();
 }
 
 void NamePanel::Btn25BackClick() {
     if (m_pageOffset == 0) return;
     m_pageOffset -= kPageStep;
     refreshNamePanel();
+    keepFocusOnNameField();
+}
+
+void NamePanel::keepFocusOnNameField() {
+    const QWidget* focus = window()->focusWidget();
+    const auto* field = qobject_cast<const QLineEdit*>(focus);
+    if (field && tagOf(field) > 0 && field->isEnabled() && field->isVisible()) return;
+    // On the last page the rows beyond 72 are disabled: the nearest field that can be
+    // filled is the last enabled one, and Page Up and Page Down work from there.
+    for (int r = rowCount(); r >= 1; --r) {
+        for (const int column : {1, 0}) {
+            QLineEdit* candidate = nameField(r, column);
+            if (candidate && candidate->isEnabled() && candidate->isVisible()) {
+                candidate->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
 }
 
 std::vector<int> NamePanel::takeMarks() {

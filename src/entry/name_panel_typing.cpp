@@ -24,6 +24,10 @@ bool NamePanel::eventFilter(QObject* watched, QEvent* event) {
         listPressed(static_cast<QMouseEvent*>(event)->position().toPoint());
         return false;
     }
+    // A space typed between two names must not add a person to the register: "OK" wants
+    // Enter or a click.
+    if (watched == btNyPersOK && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field) return QGroupBox::eventFilter(watched, event);
     const bool boxField = field == edNyNamn || field == edNyId || field == edHcp;
@@ -135,7 +139,9 @@ void NamePanel::openNewPersonBox(QLineEdit* field) {
     edNyId->setText(QString::number(nextFreeMemberId(m_form.memberRegister())));
     edHcp->setText("0");
     m_remembered = field;
-    btNyPersOK->setFocus(Qt::OtherFocusReason);
+    // The director may go on typing: the keys go into the name, never onto "OK".
+    edNyNamn->setFocus(Qt::OtherFocusReason);
+    edNyNamn->end(false);
 }
 
 void NamePanel::listPressed(const QPoint& position) {
@@ -155,9 +161,10 @@ void NamePanel::putMemberInStartList(std::string text, int row, int column) {
     Contest& contest = m_form.contest();
     const int number = m_pageOffset + row;
     if (!Contest::validPair(number)) return;
+    const int byePair = contest.byePair;
     seatMember(contest, findMemberByLongName(text, m_form.memberRegister()), number, column);
-    const int last = contest.participantCount;
-    if (last > 0 && contest.participants[last].first == contest.byeMember) showByePair();
+    // "fripar" seated last makes the bye pair; a real person in the bye entry ends it.
+    if (contest.byePair != byePair) showByePair();
     showParticipantCount();
 }
 

@@ -130,7 +130,9 @@ void ResultEntry::buildGrid() {
             markers->push_back(marker);
         }
     }
+    // The heading may have become "N    S  -    Ö    V" (individual): it must show whole.
     LblResNE->move(25, 84);
+    LblResNE->adjustSize();
     LblGivarNummer->move(individual ? 230 : 203, 87);
     m_built = true;
 }

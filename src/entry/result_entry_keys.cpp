@@ -222,14 +222,18 @@ void ResultEntry::showStored(int row, int column, const StoredScore& stored, boo
     }
     if (stored.plausibility != 0) background = kWarning;
     paint(cell, background, ink);
-    if (stored.plausibility != 0 && tell) m_dialogs.message(toQt(plausibilityMessage(stored.plausibility)));
+    if (!tell) return;
+    if (!stored.refusal.empty())
+        m_dialogs.message(toQt(stored.refusal));
+    else if (stored.plausibility != 0)
+        m_dialogs.message(toQt(plausibilityMessage(stored.plausibility)));
 }
 
 void ResultEntry::showStores(const std::vector<CellStore>& stores, bool tell) {
     bool told = false;
     for (const CellStore& s : stores) {
         // One warning is enough when several cells are stored at once.
-        const bool warn = tell && !told && s.store.plausibility != 0;
+        const bool warn = tell && !told && (s.store.plausibility != 0 || !s.store.refusal.empty());
         showStored(s.row, s.column, s.store, warn);
         told = told || warn;
     }

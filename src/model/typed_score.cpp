@@ -1,5 +1,7 @@
 #include "model/typed_score.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -114,14 +116,21 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
     const auto number = wholeNumber(text);
     int value = number ? *number : parseAdjustedScore(text);
     // A typed number beyond the bridge scores would read as an adjusted-score code.
-    if (number && (value < -9998 || value > 9999)) value = kNoScore;
+    int refused = number && (value < -9998 || value > 9999) ? value : 0;
+    if (refused != 0) value = kNoScore;
     out.ink = text.empty() ? ScoreInk::Empty : value >= 0 ? ScoreInk::Plus : ScoreInk::Minus;
 
     if (pairInContest(contest, row.ns) && pairInContest(contest, row.ew)) {
         if (value > kNoScore && value < kAdjustedBase) {
             value = expandTypedScore(value);
             // Four typed digits would grow into an adjusted-score code.
-            if (value < -9998 || value > 9999) value = kNoScore;
+            if (value < -9998 || value > 9999) refused = std::exchange(value, kNoScore);
+        }
+        if (refused != 0) {
+            // The cell must not look stored: it shows nothing, and the director is told.
+            out.refusal = "Ogiltigt resultat: " + std::to_string(refused);
+            out.text.clear();
+            out.ink = ScoreInk::Empty;
         }
         out.value = value;
         out.plausibility = checkPlausibility(value, board);

@@ -51,6 +51,9 @@ std::string completeSetUp(Contest& contest, const SetUpRequest& fields) {
     if (boards <= 0 || boards > kMaxBoard || rounds <= 0 || rounds > boards) return kFillInBoardsAndRounds;
     if (maxPair > kMaxPair) return kTooManyPairs;
     if (typedByePair < 0 || typedByePair > kMaxPair) return kByePairOutOfRange;
+    // "fripar" never overwrites a pair that has names (a late pair typed over the bye entry).
+    if (!fields.individual && holdsRealPerson(contest, typedByePair))
+        return "Par " + std::to_string(typedByePair) + " har namn och kan inte vara fripar";
 
     settleByePairAtSetUp(contest, typedByePair);
     // Counted after the bye pair may have raised the highest pair number: seven pairs with

@@ -449,6 +449,13 @@ void TestResultEntry::numbersThatAreNoPairs() {
     EntryDriver::go(e.cell(3, 0));
     e.keys("4a");  // a letter after digits is still a shortcut
     QCOMPARE(score(c, 1, 7, 8), 400);
+    // Four digits grow beyond the bridge scores: not stored, and the cell does not pretend.
+    EntryDriver::go(e.cell(3, 0));
+    e.keys("1234");
+    e.enter();
+    QCOMPARE(score(c, 1, 7, 8), kNoScore);
+    QCOMPARE(e.cell(3, 0)->text(), QString());
+    QCOMPARE(w.dialogs.lastMessage(), QString("Ogiltigt resultat: 12340"));
 
     // Emptying a number takes the row's slot off the board (off the round in round mode).
     e.typeOver(e.ew(3), "");

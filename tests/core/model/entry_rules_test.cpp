@@ -226,12 +226,17 @@ TEST(EntryRules, StoringATypedScoreCompletesChecksAndScores) {
     EXPECT_EQ(s.ink, ScoreInk::Empty);
     EXPECT_EQ(findResult(c.boards[1], 1, 2)->nsPoints, kNoPoints);
 
-    // Numbers beyond the bridge scores never become adjusted-score codes.
+    // Numbers beyond the bridge scores never become adjusted-score codes: the cell shows
+    // them unscored and the director hears the number that was refused.
+    EXPECT_EQ(store(3, row(3, 4), "42").value, 420);  // a stored score, to be taken back
     for (const char* text : {"1234", "99999", "-12345", "10064"}) {
         s = store(3, row(3, 4), text);
-        EXPECT_EQ(s.value, kNoScore) << text;
         EXPECT_EQ(findResult(c.boards[3], 3, 4)->nsScore, kNoScore) << text;
+        EXPECT_TRUE(s.text.empty() && s.refusal.starts_with("Ogiltigt resultat: ")) << text;
     }
+    EXPECT_EQ(s.refusal, "Ogiltigt resultat: 10064");
+    EXPECT_EQ(store(3, row(3, 4), "1234").refusal, "Ogiltigt resultat: 12340");
+    EXPECT_EQ(store(3, row(3, 4), "999").refusal, "");
 
     // No slot for the row: nothing happens; the other seating counts only with the swap box.
     EXPECT_FALSE(store(1, row(2, 1), "42").found);

@@ -4,6 +4,7 @@
 
 #include "files/contest_file.h"
 #include "model/board_results.h"
+#include "model/start_list.h"
 #include "movement/built_in_movement.h"
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
@@ -118,7 +119,7 @@ TEST(CompleteSetUp, HighestPairNumberNeverShrinks) {
 TEST(CompleteSetUp, TypedByePairTakesTheFriparPersonAndLeavesTheBoards) {
     test::ContestFixture f;
     test::fillRegister(*f.reg, 20);
-    test::seatPairs(f.c(), 8);
+    test::seatPairs(f.c(), 7);
     EXPECT_EQ(setUpContest(f.c(), fields("21", "7", "8", "8")).message, "");
     EXPECT_EQ(f.c().byePair, 8);
     EXPECT_EQ(f.c().participants[8].first, f.c().byeMember);
@@ -308,6 +309,49 @@ TEST(ByePair, ClosingTheNamePanelEvensTheField) {
     settleByePairOnNamesClosed(i.c());
     EXPECT_EQ(i.c().maxPairNumber, 13);
     EXPECT_EQ(i.c().byePair, 0);
+}
+
+TEST(ByePair, LatePairInTheByeEntryPlaysAndADeletedPairTakesTheByeEntryAlong) {
+    // Seven pairs; closing the name panel adds bye pair 8; a late pair is typed over it.
+    test::ContestFixture f;
+    Contest& c = f.c();
+    test::fillRegister(*f.reg, 20);
+    test::seatPairs(c, 7);
+    c.participantCount = c.maxPairNumber = 7;
+    settleByePairOnNamesClosed(c);
+    ASSERT_EQ(c.byePair, 8);
+    seatMember(c, f.reg->entry(15), 8, 0);
+    EXPECT_EQ(c.byePair, 0);
+    EXPECT_EQ(c.participants[8].second, nullptr);  // no "fripar" beside the late player
+    seatMember(c, f.reg->entry(16), 8, 1);
+    settleByePairOnNamesClosed(c);
+    // A bye number typed anyway is refused; without one "Klar" keeps the names.
+    EXPECT_EQ(setUpContest(c, fields("21", "7", "8", "8")).message, "Par 8 har namn och kan inte vara fripar");
+    EXPECT_EQ(setUpContest(c, fields("21", "7", "8", "")).message, "");
+    EXPECT_EQ(c.participants[8].first, f.reg->entry(15));
+    EXPECT_EQ(c.participants[8].second, f.reg->entry(16));
+    EXPECT_EQ(c.playingTableCount, 4);
+
+    // Nine pairs and bye pair 10; deleting pair 3 moves everybody up, "fripar" too, and on
+    // closing the panel the eight pairs left play without a bye pair.
+    test::ContestFixture g;
+    Contest& d = g.c();
+    test::fillRegister(*g.reg, 20);
+    test::seatPairs(d, 9);
+    d.participantCount = d.maxPairNumber = 9;
+    settleByePairOnNamesClosed(d);
+    ASSERT_EQ(d.byePair, 10);
+    Member* ninth = d.participants[9].first;
+    deleteParticipants(d, {3});
+    EXPECT_EQ(d.participants[8].first, ninth);
+    EXPECT_EQ(d.byePair, 9);
+    EXPECT_EQ(d.participants[9].first, d.byeMember);
+    settleByePairOnNamesClosed(d);
+    EXPECT_EQ(d.maxPairNumber, 8);
+    EXPECT_EQ(d.byePair, 0);
+    EXPECT_EQ(d.participants[9].first, nullptr);
+    EXPECT_EQ(setUpContest(d, fields("21", "7", "8", "")).message, "");
+    EXPECT_EQ(d.playingTableCount, 4);
 }
 
 TEST(ByePair, FriparChosenInTheStartList) {

@@ -25,11 +25,11 @@ private slots:
 namespace {
 
 void enterScore(TForm1& form, int board, int nsScore) {
-    Contest& c = form.contest();
-    setScore(c.boards[board].results[0], nsScore);
-    c.boardHasScores[board] = true;
-    scoreBoard(c.boards[board]);
-    form.contestChanged();
+    form.session().edit(ContestChange::results(board), [board, nsScore](Contest& c) {
+        setScore(c.boards[board].results[0], nsScore);
+        c.boardHasScores[board] = true;
+        scoreBoard(c.boards[board]);
+    });
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ void TestRecovery::crashedRunIsBroughtBack() {
     w.press(QKeySequence("Ctrl+Alt+S"));
     QVERIFY(!QFile::exists(w.path(kRecoveryFileName)));
     enterScore(*w.form, 4, 620);
-    w.form->contest().nameFrozen[3] = true;
+    w.form->session().choose([](Contest& c) { c.nameFrozen[3] = true; });
     enterScore(*w.form, 5, -100);
     QVERIFY(QFile::exists(w.path(kRecoveryFileName)));
     const int ns4 = w.form->contest().boards[4].results[0].nsPair;
@@ -133,7 +133,7 @@ void TestRecovery::foreignRecoveryTextIsRejected() {
 void TestRecovery::individualContestComesBackWithItsLook() {
     Window w;
     w.openExample("individuell8.sco");
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     w.form.reset();
     w.create();
     w.dialogs.confirmAnswers << true;

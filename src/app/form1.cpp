@@ -237,8 +237,16 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
 
 bool TForm1::askToSaveFirst(const QString& question) {
     if (m_session->isSaved()) return true;
-    if (!m_dialogs.confirm(question)) return true;
-    return saveContest();
+    switch (m_dialogs.ask(question)) {
+    case Dialogs::Answer::Yes:
+        return saveContest();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    // Esc or closing the question keeps everything, the recovery file included.
+    return false;
 }
 
 void TForm1::Avsluta1Click() { close(); }

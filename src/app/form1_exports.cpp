@@ -8,9 +8,11 @@
 #include "app/form1.h"
 #include "app/qt_text.h"
 #include "files/safe_write.h"
+#include "model/result_order.h"
 #include "model/standings.h"
 #include "output/export_names.h"
 #include "output/old_html_page.h"
+#include "output/page_parts.h"
 #include "output/round_html_page.h"
 #include "output/xhtml_page.h"
 #include "output/xml_export.h"
@@ -29,16 +31,14 @@ void TForm1::writeFullHtml(bool oldStyle) {
         m_dialogs.inputBox("Vilken sorteringsordning: ", "Resultat (R), Par (P), Spelordn (S)", "R");
     const int order = resultOrderFromAnswer(fromQtLossy(answer));
     const bool withIdentity = oldStyle && !m_dialogs.confirm(toQt(kOldHtmlIdentityQuestion));
-    std::string problem;
-    // The page is written in the chosen order, which the window keeps afterwards.
-    m_session->choose([&](Contest& c) {
-        problem = writeFileSafely(name, [&](std::ostream& out) {
-            if (oldStyle)
-                writeOldHtml(c, out, order, withIdentity);
-            else
-                writeXhtml(c, out, order);
-        });
+    const std::string problem = writeFileSafely(name, [&](std::ostream& out) {
+        if (oldStyle)
+            writeOldHtml(contest(), out, order, withIdentity);
+        else
+            writeXhtml(contest(), out, order);
     });
+    // The boards stay arranged as the export leaves them; the panes show them so.
+    m_session->choose([order](Contest& c) { settleAfterPageExport(c, order); });
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
 
@@ -56,11 +56,10 @@ void TForm1::MnPrintRondClick() {
         return;
     }
     m_roundHtmlFileName = htmlFileName(pathFromQt(chosen));
-    std::string problem;
-    m_session->choose([&](Contest& c) {
-        problem =
-            writeFileSafely(m_roundHtmlFileName, [&](std::ostream& out) { writeRoundHtml(c, out, round); });
-    });
+    const std::string problem = writeFileSafely(
+        m_roundHtmlFileName, [&](std::ostream& out) { writeRoundHtml(contest(), out, round); });
+    // The boards stay in result order after the page.
+    m_session->choose([](Contest& c) { setResultOrder(c, ScoreOrder); });
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
 
@@ -79,10 +78,8 @@ void TForm1::MnPrintXMLClick() {
         return;
     }
     std::string problem;
-    std::string written;
-    m_session->choose([&](Contest& c) {
-        written = writeFileSafely(name, [&c, &problem](std::ostream& out) { problem = writeXml(c, out); });
-    });
+    const std::string written =
+        writeFileSafely(name, [this, &problem](std::ostream& out) { problem = writeXml(contest(), out); });
     if (!problem.empty())
         m_dialogs.message(toQt(problem));
     else if (!written.empty())

@@ -19,9 +19,32 @@
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
-#include "movement/set_up_fields.h"
 
 namespace vindelkast {
+
+namespace {
+
+// The set-up panel's fields as the core completes a set-up from them.
+SetUpRequest setUpRequestFrom(const SetUpChoices& shown) {
+    SetUpRequest request;
+    request.boards = shown.boards;
+    request.rounds = shown.rounds;
+    request.maxPair = shown.maxPair;
+    request.byePair = shown.byePair;
+    request.individual = shown.individual;
+    request.barometer = shown.barometer;
+    request.gronaHissen = shown.gronaHissen;
+    request.ghVariant = shown.ghVariant;
+    request.teamContest = shown.teamContest;
+    request.handicap = shown.handicap;
+    request.withoutGuideCard = shown.withoutGuideCard;
+    request.contestName = shown.contestName;
+    request.contestDate = shown.contestDate;
+    request.arranger = shown.arranger;
+    return request;
+}
+
+}  // namespace
 
 void TForm1::MnStartClick() {
     if (contest().setUpDone) {
@@ -41,34 +64,17 @@ void TForm1::MnStartClick() {
 }
 
 void TForm1::BtnKlarClick() {
-    const SetUpChoices choices = m_setUp->choices();
-    SetUpFields fields;
-    fields.boards = choices.boards;
-    fields.rounds = choices.rounds;
-    fields.maxPair = choices.maxPair;
-    fields.byePair = choices.byePair;
-    fields.individual = choices.individual;
-    fields.barometer = choices.barometer || choices.gronaHissen;
-    fields.withoutGuideCard = choices.withoutGuideCard;
-    fields.contestName = choices.contestName;
-    fields.contestDate = choices.contestDate;
-    fields.arranger = choices.arranger;
-
-    // The kind boxes mean what they show, also after a clear.
-    m_session->setTeamMatch(choices.teamContest);
-    std::string refusal;
+    const SetUpRequest request = setUpRequestFrom(m_setUp->choices());
+    m_session->setTeamMatch(request.teamContest);
+    SetUpOutcome outcome;
     // A completed set-up is worth recovering, though nothing needs saving yet.
     m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
-        c.hasHandicap = choices.handicap;
-        c.isGronaHissen = choices.gronaHissen;
-        c.isTeamContest = choices.teamContest;
-        c.ghVariant = choices.ghVariant;
-        refusal = completeSetUp(c, fields);
-        return refusal.empty();
+        outcome = setUpContest(c, request);
+        return outcome.message.empty();
     });
     setParnrCaption();
-    if (!refusal.empty()) {
-        m_dialogs.messageBox(kSetUpRefusedTitle, toQt(refusal));
+    if (!outcome.message.empty()) {
+        m_dialogs.messageBox(toQt(outcome.title), toQt(outcome.message));
         return;
     }
     if (contest().maxPairNumber > 0) m_setUp->showHighestNumber(contest().maxPairNumber);
@@ -137,24 +143,19 @@ void TForm1::EdFriparChange() {
 }
 
 void TForm1::BtnGuideClick() {
-    const SetUpChoices choices = m_setUp->choices();
-    GuideCardFields fields;
-    fields.boards = choices.boards;
-    fields.rounds = choices.rounds;
-    fields.maxPair = choices.maxPair;
-    fields.byePair = choices.byePair;
-    fields.withoutGuideCard = choices.withoutGuideCard;
-    GuideCardStart start;
-    m_session->choose([&](Contest& c) { start = startGuideCard(c, fields); });
-    if (start.needsCard) {
-        const QString name = m_dialogs.openFileName(toQt(start.filter));
-        std::string message;
-        m_session->choose([&](Contest& c) { message = useGuideCard(c, pathFromQt(name)); });
+    const SetUpRequest request = setUpRequestFrom(m_setUp->choices());
+    GuideCardChoice choice;
+    m_session->choose([&](Contest& c) {
+        choice = chooseGuideCard(c, request, [this](const std::string& filter) {
+            return pathFromQt(m_dialogs.openFileName(toQt(filter)));
+        });
+    });
+    if (choice.cardRead) {
         const Contest& c = contest();
         m_setUp->showCounts(c.maxPairNumber, c.boardCount, c.roundCount);
         m_setUp->tickIndividual(c.isIndividual);
-        if (!message.empty()) {
-            m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(message));
+        if (!choice.message.empty()) {
+            m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(choice.message));
             return;
         }
     }

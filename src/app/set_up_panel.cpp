@@ -110,7 +110,7 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     connect(EdFripar, &QLineEdit::textChanged, this, &SetUpPanel::byePairChanged);
     connect(rbGHmax1, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(1); });
     connect(rbGHmax2, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(2); });
-    connect(rbGHmany, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(9999); });
+    connect(rbGHmany, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(kManyMeetings); });
     // The contest keeps its texts as the fields show them, also before they are left.
     for (QLineEdit* field : {EdContName, EdDate})
         connect(field, &QLineEdit::textChanged, this, &SetUpPanel::contestTextsChanged);
@@ -128,7 +128,7 @@ SetUpChoices SetUpPanel::choices() const {
     c.gronaHissen = ChkGrHiss->isChecked();
     c.teamContest = cbTeamContest->isChecked();
     c.withoutGuideCard = cBoxGuide->isChecked();
-    c.ghVariant = rbGHmax1->isChecked() ? 1 : rbGHmany->isChecked() ? 9999 : 2;
+    c.ghVariant = rbGHmax1->isChecked() ? 1 : rbGHmany->isChecked() ? kManyMeetings : 2;
     c.contestName = text(EdContName);
     c.contestDate = text(EdDate);
     c.arranger = fromQtLossy(ComboBox2->currentText());
@@ -185,7 +185,7 @@ void SetUpPanel::showGronaHissen(bool on, int ghVariant) {
     ChkBarometer->setChecked(true);
     rbGHmax1->setChecked(ghVariant == 1);
     rbGHmax2->setChecked(ghVariant == 2);
-    rbGHmany->setChecked(ghVariant == 9999);
+    rbGHmany->setChecked(ghVariant == kManyMeetings);
 }
 
 void SetUpPanel::showHandicap(bool on) { CBHandicap->setChecked(on); }

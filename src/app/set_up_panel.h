@@ -28,7 +28,7 @@ struct SetUpChoices {
     bool gronaHissen = false;
     bool teamContest = false;
     bool withoutGuideCard = false;
-    int ghVariant = 2;  // meetings in Gröna Hissen: 1, 2 or 9999 ("många")
+    int ghVariant = 2;  // meetings in Gröna Hissen: 1, 2 or kManyMeetings ("många")
     std::string contestName;
     std::string contestDate;
     std::string arranger;

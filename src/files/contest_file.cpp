@@ -43,16 +43,6 @@ std::string resultLine(const Contest& c, int board, const BoardResult& r) {
     return line;
 }
 
-void lowerDealCount(Contest& c) {
-    c.dealCount = std::clamp(c.dealCount, 0, kMaxBoard);
-    for (int b = 1; b <= c.dealCount; ++b) {
-        if (!c.boards[b].dealComplete()) {
-            c.dealCount = b - 1;
-            break;
-        }
-    }
-}
-
 std::string startListLine(const Contest& c, const Participant& p) {
     if (p.first && p.first == c.byeMember) return "fripar";
     if (c.isIndividual) return longNameOrDashes(p.first);
@@ -93,7 +83,7 @@ void readKindTokens(Contest& c, std::string header) {
         return true;
     };
     if (take("%IND")) c.isIndividual = true;
-    // %GH is followed by the meeting limit: 1, 2 or 9999 ("många").
+    // %GH is followed by the meeting limit: 1, 2 or kManyMeetings ("många").
     const auto gh = header.find("%GH");
     if (gh != std::string::npos) {
         std::size_t end = gh + 3;
@@ -245,31 +235,45 @@ void deriveCounts(Contest& c) {
 
 }  // namespace
 
-void writeContest(Contest& c, std::ostream& out, const std::string& version) {
-    c.writerVersion = version;
+int leadingCompleteDeals(const Contest& c) {
+    const int count = std::clamp(c.dealCount, 0, kMaxBoard);
+    for (int b = 1; b <= count; ++b)
+        if (!c.boards[b].dealComplete()) return b - 1;
+    return count;
+}
+
+void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& version, int arrangedOrder) {
     out << headerLine(c) << kLineEnd;
     out << c.contestName << kLineEnd << c.contestDate << kLineEnd << c.arranger << kLineEnd << version
         << kLineEnd;
     const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
-    {
-        ResultOrderScope tableOrder(c, TableOrder);
-        for (int b = 1; b <= boards; ++b) {
-            const Board& board = c.boards[b];
-            for (int i = 0; i < board.resultCount; ++i) {
-                const BoardResult& r = board.results[i];
-                if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
-                out << resultLine(c, b, r) << kLineEnd;
-            }
+    for (int b = 1; b <= boards; ++b) {
+        const Board& board = c.boards[b];
+        std::vector<int> slots =
+            arrangedOrder == 0 ? slotsAsTheyLie(board) : orderedSlots(c, board, arrangedOrder);
+        for (int slot : orderedSlots(c, board, TableOrder, std::move(slots))) {
+            const BoardResult& r = board.results[slot];
+            if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
+            out << resultLine(c, b, r) << kLineEnd;
         }
     }
     out << "-1 " << c.boardCount << " " << c.roundCount << kLineEnd;
-    lowerDealCount(c);
+    const int deals = leadingCompleteDeals(c);
     if (c.boards[1].hasDeal()) {
-        out << "#" << c.dealCount << kLineEnd;
-        for (int b = 1; b <= c.dealCount; ++b) out << codePairsText(c.boards[b]) << kLineEnd;
+        out << "#" << deals << kLineEnd;
+        for (int b = 1; b <= deals; ++b) out << codePairsText(c.boards[b]) << kLineEnd;
     }
     const int participants = std::clamp(c.participantCount, 0, kMaxPair);
     for (int p = 1; p <= participants; ++p) out << startListLine(c, c.participants[p]) << kLineEnd;
+}
+
+void writeContest(Contest& c, std::ostream& out, const std::string& version) {
+    c.writerVersion = version;
+    writeContestAsIs(c, out, version);
+    c.dealCount = leadingCompleteDeals(c);
+    // The results went out in table order; the contest is sorted there and back so that equal
+    // results lie exchanged as that sort leaves them, as the views have always shown them.
+    setResultOrder(c, setResultOrder(c, TableOrder));
 }
 
 std::string contestFileText(Contest& contest, const std::string& version) {

@@ -18,7 +18,9 @@ constexpr int kMaxResults = 72;
 
 constexpr int kNoScore = -9999;        // nothing entered
 constexpr float kNoPoints = -9999.0f;  // a side without a score
-constexpr int kAdjustedBase = 10000;   // adjusted-score codes are 10000 + NS% + EW%/10
+// Gröna Hissen's "många": two pairs may meet any number of times (the meeting limit).
+constexpr int kManyMeetings = 9999;
+constexpr int kAdjustedBase = 10000;  // adjusted-score codes are 10000 + NS% + EW%/10
 
 // One card; code 0 marks an empty deal slot.
 struct Card {
@@ -89,7 +91,7 @@ struct Contest {
     int roundCount = 0;
     int byePair = 0;
     int boardsPerRound = 0;
-    int ghVariant = 2;
+    int ghVariant = 2;  // Gröna Hissen's meeting limit: 1, 2 or kManyMeetings
     int maxPairNumber = 0;
     int participantCount = 0;
     std::array<Board, kBoardSlots> boards{};

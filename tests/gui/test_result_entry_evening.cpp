@@ -97,12 +97,12 @@ void TestResultEntryEvening::wholeEveningInRoundMode() {
     const Contest& c = w.form->contest();
     QCOMPARE(c.playingTableCount, 3);
     ContestFixture ref;
-    SetUpFields fields;
+    SetUpRequest fields;
     fields.boards = "21";
     fields.rounds = "7";
     fields.maxPair = "8";
     fields.byePair = "8";
-    QCOMPARE(completeSetUp(ref.c(), fields), std::string());
+    QCOMPARE(setUpContest(ref.c(), fields).message, std::string());
 
     w.press(QKeySequence(Qt::Key_F4));
     auto* grpRes = w.find<QGroupBox>("GrpRes");

@@ -152,6 +152,33 @@ TEST_F(Cli, DealsAreImportedOnce) {
     EXPECT_FALSE(folder.exists("ut2.sco"));
 }
 
+TEST_F(Cli, MovementSetsUpAsKlarDoesAndRefusesBrokenTexts) {
+    // A name with a line break would make a file that cannot be read back.
+    CliRun r = run(
+        "movement --boards 21 --rounds 7 --pairs 8 --name \"$(printf 'Kv\\303\\244ll\\n-1 99 1')\" ut.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Indata ej OK: Tävlingens namn får inte innehålla radbrytningar eller styrtecken\n");
+    EXPECT_FALSE(folder.exists("ut.sco"));
+    r = run("movement --boards 21 --rounds 7 --pairs 8 --arranger \"$(printf 'BK\\tVindeln')\" ut.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(folder.exists("ut.sco"));
+
+    // No built-in movement for 10 pairs: the card chosen with --guide gives the counts.
+    r = run("movement --boards 24 --rounds 8 --pairs 10 --date 2026-12-08 ut.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("med --guide"), std::string::npos) << r.err;
+    r = run("movement --boards 24 --rounds 8 --pairs 10 --date 2026-12-08 --guide " +
+            example("P10_mitchell.gui") + " ut.sco");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "ut.sco: 25 givar, 5 ronder, max parnr 10\n");
+    test::ContestFixture f;
+    std::ifstream in(folder.file("ut.sco"), std::ios::binary);
+    ASSERT_EQ(readContest(f.c(), in), "");
+    EXPECT_EQ(f.c().boardCount, 25);
+    EXPECT_EQ(f.c().boards[25].resultCount, 5);
+    EXPECT_EQ(f.c().contestDate, "2026-12-08");
+}
+
 TEST_F(Cli, MistypedOptionsAndLostOutputAreNotJobsDone) {
     // An option the verb does not take is wrong usage, not a job done the default way.
     CliRun r = run("html " + example("kväll8.sco") + " sida --orde P");

@@ -5,6 +5,7 @@
 
 #include "model/board_results.h"
 #include "model/result_order.h"
+#include "output/page_parts.h"
 #include "output/xhtml_page.h"
 #include "output_samples.h"
 #include "support/test_text.h"
@@ -17,6 +18,7 @@ using test::w;
 std::string xhtmlPage(Contest& c, int order = ScoreOrder) {
     std::ostringstream out;
     writeXhtml(c, out, order);
+    settleAfterPageExport(c, order);  // as the window's command does
     return out.str();
 }
 

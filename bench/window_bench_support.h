@@ -16,6 +16,7 @@ public:
     void message(const QString&) override {}
     void messageBox(const QString&, const QString&) override {}
     bool confirm(const QString&) override { return false; }
+    Answer ask(const QString&) override { return Answer::No; }
     QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
     std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
     QString openFileName(const QString&) override { return fileName; }

@@ -13,6 +13,8 @@ namespace vindelkast {
 // ever waits on a modal dialog. Filters are given as "Beskrivning|*.A;*.B".
 class Dialogs {
 public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Dialogs() = default;
 
     // A plain message.
@@ -21,6 +23,8 @@ public:
     virtual void messageBox(const QString& title, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(const QString& text) = 0;
+    // A Yes/No/Avbryt question; Esc and closing the box answer Cancel.
+    virtual Answer ask(const QString& text) = 0;
     // An input box: a cancel gives the default back.
     virtual QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) = 0;
     // An input query: nothing on cancel.

@@ -5,8 +5,7 @@
 
 #include <QMainWindow>
 
-#include "model/contest.h"
-#include "model/member_register.h"
+#include "app/contest_session.h"
 
 class QAction;
 
@@ -19,12 +18,12 @@ class PanePrinter;
 class ResultEntry;
 class SetUpPanel;
 class ViewPanes;
-struct SetUpRequest;
 
-// The main window: owns the one contest and the member register for the whole run, offers
-// every command through its menus, keys and the set-up panel, and shows the views. Each
-// command reads its widgets, asks through the dialogs, calls the core, shows the message
-// and refreshes.
+// The main window: builds the parts (the contest session, the menus, the set-up panel, the
+// panes, the name and entry panels), wires their signals and alone decides which panel is
+// visible where. It offers every command through its menus, keys and the set-up panel; a
+// command reads the panel's fields, asks through the dialogs, changes the contest through the
+// session and shows the message. The views follow the session by themselves.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,19 +35,16 @@ public:
     // Offers to bring back the contest of a run that did not end normally.
     void offerRecovery();
 
-    Contest& contest() { return m_contest; }
-    MemberRegister& memberRegister() { return m_register; }
-    const std::string& currentFileName() const { return m_fileName; }
-    bool isSaved() const { return m_saved; }
-    SetUpPanel& setUpPanel() { return *m_setUp; }
+    ContestSession& session() { return *m_session; }
+    const Contest& contest() const { return m_session->contest(); }
+    MemberRegister& memberRegister() { return m_session->memberRegister(); }
+    const std::string& currentFileName() const { return m_session->fileName(); }
+    bool isSaved() const { return m_session->isSaved(); }
     ViewPanes& panes() { return *m_panes; }
     MenuTree& menus() { return *m_menus; }
     NamePanel& namePanel() { return *m_names; }
     ResultEntry& entry() { return *m_entry; }
 
-    // Called by every command that changes results or names: clears the saved flag,
-    // writes the recovery file and refreshes the caption.
-    void contestChanged();
     void refreshCaption();
     // The save command; true when the contest was written.
     bool saveContest();
@@ -71,12 +67,12 @@ public:
     void BtnKlarClick();
     void ChkIndividuelltClick();
     void ChkGrHissClick(bool fromUser);
-    void CBHandicapClick();
+    void CBHandicapClick(bool on);
     void Handicap1Click();
     void cbTeamContestClick();
     void ComboBox2Change();
     void EdFriparChange();
-    void EdContNameExit();
+    void EdContNameChange();
     void BtnGuideClick();
     void MnGivfilClick();
     void MnMedlemsregisterClick();
@@ -108,25 +104,21 @@ protected:
 
 private:
     void connectCommands();
+    void connectPanels();
+    void followSession(const ContestChange& change);
     void loadMemberRegisterAtStartUp();
     void applyIndividualLook(bool keepContestName);
     void applyGronaHissenLook(bool on);
     void setParnrCaption();
     void setTodaysDate();
-    void markSaved();
     bool askToSaveFirst(const QString& question);
-    void writeRecovery();
-    void removeRecovery();
     bool restoreFromRecovery(const std::string& text);
-    void fillSetUpFieldsFromContest();
-    SetUpRequest setUpRequest() const;  // the set-up panel's fields and kind boxes
     void showOpenedContest();
     void writeFullHtml(bool oldStyle);
     void clearContest();
 
     Dialogs& m_dialogs;
-    MemberRegister m_register;
-    Contest m_contest;
+    ContestSession* m_session = nullptr;
     MenuTree* m_menus = nullptr;
     SetUpPanel* m_setUp = nullptr;
     ViewPanes* m_panes = nullptr;
@@ -134,11 +126,7 @@ private:
     ResultEntry* m_entry = nullptr;
     std::unique_ptr<PanePrinter> m_printer;
 
-    std::string m_fileName;  // the contest file last opened or saved (path bytes)
-    bool m_saved = true;
-    bool m_teamMatch = false;
     std::string m_roundHtmlFileName = "rond.html";
-    bool m_recoveryProblemTold = false;
 };
 
 }  // namespace vindelkast

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
@@ -18,27 +19,31 @@
 namespace vindelkast {
 
 void TForm1::MnGivfilClick() {
-    const std::string refusal = dealImportRefusal(m_contest);
+    const std::string refusal = dealImportRefusal(contest());
     if (!refusal.empty()) {
         m_dialogs.messageBox("", toQt(refusal));
         m_menus->action("MnGivfil")->setEnabled(false);
         return;
     }
-    const int boards = SetUpPanel::number(m_setUp->EdGivar);
-    m_contest.boardCount = boards >= 0 && boards <= kMaxBoard ? boards : 0;
+    const int boards = m_setUp->boardsNumber();
+    m_session->choose(
+        [boards](Contest& c) { c.boardCount = boards >= 0 && boards <= kMaxBoard ? boards : 0; });
     const QString name = m_dialogs.openFileName("Giv-filer: |*.bri;*.cds;*.dup;*.dlm;*.pbn");
     const std::string missing = name.isEmpty() ? std::string() : missingFileMessage(pathFromQt(name));
     if (!missing.empty()) m_dialogs.message(toQt(missing));
     if (!name.isEmpty() && missing.empty()) {
-        const std::string problem = importDealFile(m_contest, pathFromQt(name));
-        if (!problem.empty()) m_dialogs.message(toQt(problem));
+        std::string problem;
         // The deals are part of the contest file: leaving now must ask to save them.
-        if (m_contest.boards[1].hasDeal()) contestChanged();
+        m_session->editIf(ContestChange::everything(), [&](Contest& c) {
+            problem = importDealFile(c, pathFromQt(name));
+            return c.boards[1].hasDeal();
+        });
+        if (!problem.empty()) m_dialogs.message(toQt(problem));
     }
-    m_dialogs.message(toQt(dealCountMessage(m_contest.dealCount, m_contest.boardCount)));
-    if (m_contest.boardCount == 0) {
-        m_contest.boardCount = m_contest.dealCount;
-        m_setUp->setNumber(m_setUp->EdGivar, m_contest.dealCount);
+    m_dialogs.message(toQt(dealCountMessage(contest().dealCount, contest().boardCount)));
+    if (contest().boardCount == 0) {
+        m_session->choose([](Contest& c) { c.boardCount = c.dealCount; });
+        m_setUp->showBoards(contest().dealCount);
     }
 }
 
@@ -51,7 +56,7 @@ void TForm1::MnMedlemsregisterClick() {
         m_dialogs.message(toQt(missing));
         return;
     }
-    const RegisterImport import = importRegister(name, m_register);
+    const RegisterImport import = importRegister(name, m_session->memberRegister());
     m_dialogs.message(toQt(import.message));
 }
 
@@ -61,21 +66,21 @@ void TForm1::AdderaresultatClick() {
     if (!chosen.isEmpty()) {
         const std::string name = withDefaultExtension(pathFromQt(chosen), ".sco");
         added.problem = missingFileMessage(name);
-        if (added.problem.empty()) added = addResultsFromFile(m_contest, name);
+        if (added.problem.empty())
+            m_session->editIf(ContestChange::everything(), [&](Contest& c) {
+                added = addResultsFromFile(c, name);
+                return added.added > 0;
+            });
     }
     if (!added.problem.empty()) m_dialogs.message(toQt(added.problem));
-    if (!m_panes->progressShown()) m_panes->toggleProgress(m_contest, {});
-    m_panes->refreshProgress(m_contest, {});
-    if (added.added > 0) {
-        contestChanged();
-        m_panes->refreshStandings(m_contest);
-    }
+    if (!m_panes->progressShown()) m_panes->toggleProgress(contest(), {});
+    if (added.added == 0) m_panes->refreshProgress(contest(), {});
     m_dialogs.message(toQt(addedResultsMessage(added)));
 }
 
 void TForm1::NivelleragivarClick() {
-    if (levelBoards(m_contest) > 0) contestChanged();
-    m_panes->refreshStandings(m_contest);
+    if (!m_session->editIf(ContestChange::results(0), [](Contest& c) { return levelBoards(c) > 0; }))
+        m_panes->refreshStandings(contest());
 }
 
 }  // namespace vindelkast

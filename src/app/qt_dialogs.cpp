@@ -47,6 +47,20 @@ bool QtDialogs::confirm(const QString& text) {
     return box.clickedButton() == yes;
 }
 
+Dialogs::Answer QtDialogs::ask(const QString& text) {
+    QMessageBox box(QMessageBox::Question, "Vindelkast", text, QMessageBox::NoButton, m_parent);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nej", QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton("Avbryt", QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    // Esc and the window's close button must never be taken for an answer.
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no) return Answer::No;
+    return Answer::Cancel;
+}
+
 QString QtDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {
     return inputQuery(title, prompt, defaultText).value_or(defaultText);
 }

@@ -19,6 +19,7 @@ public:
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
     bool confirm(const QString& text) override;
+    Answer ask(const QString& text) override;
     QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<QString> inputQuery(const QString& title, const QString& prompt,
                                       const QString& defaultText) override;

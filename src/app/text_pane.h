@@ -24,7 +24,11 @@ public:
     int lineCount() const { return m_lineCount; }
 
 private:
+    void replaceLine(int index, const ViewLine& line);
+
     int m_lineCount = 0;
+    std::vector<ViewLine> m_shown;  // the lines showLines last showed
+    QFont m_shownFont;
 };
 
 QColor viewColour(Colour colour);

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include "app/contest_session.h"
 #include "app/fonts.h"
 #include "app/qt_text.h"
 #include "app/text_pane.h"
@@ -36,7 +37,8 @@ void setCellColour(QLabel* cell, Colour colour) {
 
 }  // namespace
 
-ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
+ViewPanes::ViewPanes(QWidget& parent, const ContestSession& session)
+    : QObject(&parent), m_parent(parent), m_session(session) {
     UtTotal = new TextPane(&parent, "UtTotal");
     UtTotal->setFont(paneFont(16, true));
     UtTotal->setGeometry(384, 48, 625, 665);
@@ -74,6 +76,7 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
         cell->setFixedSize(19, 19);
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setCellColour(cell, Colour::White);
+        m_cellColours[i] = static_cast<int>(Colour::White);
         progressCells[i] = cell;
     }
     debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
@@ -97,6 +100,10 @@ void ViewPanes::showStandings(const Contest& contest) {
     }
     UtTotal->clearLines();
     UtTotal->show();
+    showStandingsLines(contest);
+}
+
+void ViewPanes::showStandingsLines(const Contest& contest) {
     UtRond->hide();
     LblRond->hide();
     LblTotal->setText(toQt(standingsCaption(contest)));
@@ -106,9 +113,8 @@ void ViewPanes::showStandings(const Contest& contest) {
 }
 
 void ViewPanes::refreshStandings(const Contest& contest) {
-    if (!UtTotal->isVisible()) return;
-    showStandings(contest);
-    showStandings(contest);
+    // Shown standings are rebuilt in place: the pane only changes the lines that differ.
+    if (UtTotal->isVisible()) showStandingsLines(contest);
 }
 
 void ViewPanes::showRoundResult(const Contest& contest, int round) {
@@ -142,6 +148,9 @@ bool ViewPanes::toggleScoreTables(const QRect& entryPanel) {
 }
 
 void ViewPanes::showScoreTables(const Contest& contest, int board, bool roundWise, const QRect& entryPanel) {
+    m_tablesBoard = board;
+    m_tablesRoundWise = roundWise;
+    m_tablesBeside = entryPanel;
     const auto lines = scoreTableLines(contest, board, roundWise);
     if (!lines) return;
     scoreTables->showLines(*lines);
@@ -182,7 +191,12 @@ void ViewPanes::refreshProgress(const Contest& contest, const std::vector<int>& 
     }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         QLabel* cell = progressCells[i + 1];
-        setCellColour(cell, cells[i].colour);
+        // Repainting a label is dear; most cells keep their colour after a stored score.
+        const int colour = static_cast<int>(cells[i].colour);
+        if (m_cellColours[i + 1] != colour) {
+            setCellColour(cell, cells[i].colour);
+            m_cellColours[i + 1] = colour;
+        }
         if (!cells[i].visible) cell->hide();
     }
 }
@@ -197,6 +211,75 @@ void ViewPanes::toggleDebug(int top) {
 void ViewPanes::appendDebug(const QString& text) {
     debugMarker->setText(debugMarker->text() + text);
     debugMarker->adjustSize();
+}
+
+void ViewPanes::setDebugText(const QString& text) {
+    debugMarker->setText(text);
+    debugMarker->adjustSize();
+}
+
+void ViewPanes::follow(const ContestChange& change) {
+    using Kind = ContestChange::Kind;
+    // Names, a drawn round and a completed set-up show in the panels that made them.
+    if (change.kind == Kind::Names || change.kind == Kind::Draw || change.kind == Kind::SetUp) return;
+    const Contest& contest = m_session.contest();
+    const bool tablesTouched = m_tablesRoundWise || change.touchesBoard(m_tablesBoard);
+    if (scoreTables->isVisible() && tablesTouched)
+        showScoreTables(contest, m_tablesBoard, m_tablesRoundWise, m_tablesBeside);
+    refreshStandings(contest);
+    if (progressShown()) refreshProgress();
+}
+
+void ViewPanes::showProgress() {
+    if (!progressShown())
+        toggleProgress(m_session.contest(), m_typedNumbers ? m_typedNumbers() : std::vector<int>{});
+}
+
+void ViewPanes::refreshProgress() {
+    refreshProgress(m_session.contest(), m_typedNumbers ? m_typedNumbers() : std::vector<int>{});
+}
+
+void ViewPanes::showScoreTables(int board, bool roundWise, const QRect& entryPanel) {
+    showScoreTables(m_session.contest(), board, roundWise, entryPanel);
+}
+
+void ViewPanes::hideScoreTables() { scoreTables->hide(); }
+
+void ViewPanes::refreshStandings() { refreshStandings(m_session.contest()); }
+
+void ViewPanes::hideRoundResult() {
+    UtRond->hide();
+    LblRond->hide();
+}
+
+bool ViewPanes::roundResultShown() const { return UtRond->isVisible(); }
+
+void ViewPanes::showRoundResultAgain(int round) {
+    showRoundResult(m_session.contest(), 0);
+    showRoundResult(m_session.contest(), round);
+}
+
+void ViewPanes::placeViewsBelow(const QRect& area, int bottom) {
+    const int top = area.bottom() + 1 + 40;
+    UtTotal->setGeometry(area.left(), top, 625, bottom - top);
+    UtRond->setGeometry(area.left(), top, 480, bottom - top);
+    LblTotal->move(area.left(), top - 30);
+}
+
+void ViewPanes::showInStandingsPane(const std::vector<ViewLine>& lines) {
+    UtTotal->clearLines();
+    for (const ViewLine& line : lines) UtTotal->addLine(line);
+}
+
+void ViewPanes::showDrawnRound(const std::vector<std::string>& lines) {
+    UtTotal->hide();
+    LblTotal->hide();
+    LblRond->hide();
+    UtRond->clearLines();
+    UtRond->setGeometry(20, 400, m_parent.width() - 40, 300);
+    UtRond->show();
+    UtRond->raise();
+    for (const std::string& line : lines) UtRond->addLine(ViewLine{line});
 }
 
 void ViewPanes::resetDebug() {

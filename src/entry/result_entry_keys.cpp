@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QScrollArea>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/form1.h"
 #include "app/qt_text.h"
-#include "app/view_panes.h"
+#include "entry/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/board_results.h"
@@ -197,14 +197,11 @@ bool ResultEntry::storeCell(int row, int column) {
     if (board < 1 || board > m_contest.boardCount) return false;
     const EntryView view = gridView();
     if (row >= static_cast<int>(view.rows.size())) return false;
+    // The session stores it and tells the views; only this cell is the panel's to show.
     const StoredScore stored =
-        storeTypedScore(m_contest, board, view.rows[row], fromQtLossy(scoreCell(row, column)->text()));
+        m_session.storeScore(board, view.rows[row], fromQtLossy(scoreCell(row, column)->text()));
     if (!stored.found) return false;
     showStored(row, column, stored, true);
-    m_panes.showScoreTables(m_contest, m_currentBoard, m_roundMode, panelGeometry());
-    m_panes.refreshStandings(m_contest);
-    refreshProgress();
-    if (stored.written) m_form.contestChanged();
     return true;
 }
 

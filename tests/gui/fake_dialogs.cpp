@@ -13,6 +13,12 @@ bool FakeDialogs::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
 }
 
+Dialogs::Answer FakeDialogs::ask(const QString& text) {
+    if (askAnswers.isEmpty()) return confirm(text) ? Answer::Yes : Answer::No;
+    questions << text;
+    return askAnswers.dequeue();
+}
+
 QString FakeDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {
     return inputQuery(title, prompt, defaultText).value_or(defaultText);
 }

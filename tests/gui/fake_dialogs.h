@@ -29,6 +29,8 @@ public:
     QStringList opened;         // documents opened with their associated program
 
     QQueue<bool> confirmAnswers;
+    // Answers to Yes/No/Avbryt questions; when empty, confirmAnswers answer Yes or No.
+    QQueue<Answer> askAnswers;
     QQueue<std::optional<QString>> inputAnswers;  // nothing = cancel
     QQueue<QString> fileNames;                    // "" = cancel
     bool printerInstalled = true;
@@ -36,6 +38,7 @@ public:
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
     bool confirm(const QString& text) override;
+    Answer ask(const QString& text) override;
     QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<QString> inputQuery(const QString& title, const QString& prompt,
                                       const QString& defaultText) override;

@@ -188,7 +188,7 @@ void TestCommands::addResultsFromAnotherFile() {
 void TestCommands::levelBoards() {
     Window w;
     w.openExample("halvkv\u00e4ll12.sco");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     // Board 1 has one scored result, boards 10-18 four: board 7 (three) is scaled by 3/2.
     float before = 0;
     for (int i = 0; i < c.boards[7].resultCount; ++i)

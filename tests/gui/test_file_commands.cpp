@@ -118,7 +118,7 @@ void TestFileCommands::saveAsNameRules() {
         QVERIFY(w.readFile(one.saved).startsWith("%SCO2"));
     }
     // A cancelled dialog changes nothing.
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     w.press(QKeySequence("Ctrl+Alt+S"));
     QCOMPARE(w.form->currentFileName(), w.path("tisdag.txt.sco").toStdString());
     QVERIFY(!w.form->isSaved());
@@ -135,7 +135,7 @@ void TestFileCommands::saveAsNameRules() {
 void TestFileCommands::failedSaveStaysUnsaved() {
     Window w;
     w.setUpContest(21, 7, 8);
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     w.dialogs.fileNames << w.path("saknad-mapp/kvall");
     w.press(QKeySequence("Ctrl+Alt+S"));
     QVERIFY(w.dialogs.lastMessage().startsWith("Kunde inte skriva filen"));
@@ -149,11 +149,12 @@ void TestFileCommands::clearKeepsTextsAndAsksFirst() {
     w.action("Lagmatch1")->trigger();
     w.type("EdContName", "Klubbkamp");
     w.setUpContest(21, 7, 8);
-    Contest& c = w.form->contest();
-    c.boards[1].deal[North][0] = Card{0, 14, 1};
-    c.dealCount = 1;
-    setScore(c.boards[1].results[0], 420);
-    w.form->contestChanged();
+    w.form->session().edit(ContestChange::everything(), [](Contest& c) {
+        c.boards[1].deal[North][0] = Card{0, 14, 1};
+        c.dealCount = 1;
+        setScore(c.boards[1].results[0], 420);
+    });
+    const Contest& c = w.form->contest();
 
     // With unsaved changes Clear asks first; a cancelled save keeps everything.
     w.dialogs.confirmAnswers << true;
@@ -197,7 +198,7 @@ void TestFileCommands::exitAsksAndStaysWhenSaveFails() {
 
     Window x;
     x.setUpContest(21, 7, 8);
-    x.form->contestChanged();
+    x.form->session().markUnsaved(ContestChange::everything());
     x.dialogs.confirmAnswers << true;  // Yes, but the save-as dialog is cancelled
     QVERIFY(!x.form->close());
     QCOMPARE(x.dialogs.questions, QStringList{"Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"});
@@ -208,7 +209,7 @@ void TestFileCommands::exitAsksAndStaysWhenSaveFails() {
 
     Window y;
     y.setUpContest(21, 7, 8);
-    y.form->contestChanged();
+    y.form->session().markUnsaved(ContestChange::everything());
     y.dialogs.confirmAnswers << false;  // No: ends without saving
     QVERIFY(y.form->close());
 }

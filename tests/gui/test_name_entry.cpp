@@ -43,7 +43,7 @@ struct Names {
     NamePanel& panel;
     explicit Names(Window& window) : w(window), panel(window.form->namePanel()) {}
 
-    Contest& contest() const { return w.form->contest(); }
+    const Contest& contest() const { return w.form->contest(); }
     QLineEdit* field(int row, int column) const {
         QLineEdit* f = panel.nameField(row, column);
         if (!f) qFatal("no name field %d/%d", row, column);
@@ -424,7 +424,7 @@ void TestNameEntry::rowsGrowIntoASecondColumnAndPageBy25() {
     const QPoint listBefore = n.panel.ListPers->pos();
 
     // Seating number 23 asks for rows up to 26: the paging buttons become usable.
-    Contest& c = n.contest();
+    const Contest& c = n.contest();
     MemberRegister& reg = w.form->memberRegister();
     n.type(23, 0, "fal");
     QCOMPARE(n.person(23), QString("Falk Viola"));
@@ -444,7 +444,7 @@ void TestNameEntry::rowsGrowIntoASecondColumnAndPageBy25() {
     QCOMPARE(n.field(31, 0)->y(), n.field(1, 0)->y());
 
     // Paged to 51..: numbers beyond 72 cannot be filled or marked; no page past it.
-    c.participants[72].first = reg.entry(3);
+    w.form->session().choose([&reg](Contest& k) { k.participants[72].first = reg.entry(3); });
     n.click(n.panel.Btn25Forward);
     n.click(n.panel.Btn25Forward);
     QCOMPARE(n.panel.pageOffset(), 50);

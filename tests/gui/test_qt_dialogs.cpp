@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,7 @@ private slots:
     void initTestCase() { QVERIFY(installSwedishQtTexts(*qApp)); }
     void inputDialogSpeaksSwedish();
     void fileDialogsSpeakSwedish();
+    void escapeOnTheSaveQuestionCancels();
 };
 
 namespace {
@@ -146,6 +148,22 @@ void TestQtDialogs::fileDialogsSpeakSwedish() {
     whenFileDialogOpen(seen, [](QFileDialog& dialog) { dialog.reject(); });
     QCOMPARE(dialogs.openFileName("Score-filer (*.sco)|*.SCO"), QString());
     QVERIFY(seen.contains("Avbryt"));
+}
+
+void TestQtDialogs::escapeOnTheSaveQuestionCancels() {
+    QWidget parent;
+    QtDialogs dialogs;
+    dialogs.setParent(&parent);
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (const QAbstractButton* button : box->buttons()) seen << button->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(dialogs.ask("Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"), Dialogs::Answer::Cancel);
+    seen.sort();
+    QCOMPARE(seen, (QStringList{"Avbryt", "Ja", "Nej"}));
 }
 
 QTEST_MAIN(TestQtDialogs)

@@ -277,7 +277,7 @@ void TestResultEntry::otherSeatingAnsweredNo() {
     Window w;
     EntryDriver e{w};
     w.setUpContest(21, 7, 8, "8");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     w.press(QKeySequence(Qt::Key_F4));
     w.press(QKeySequence(Qt::Key_F7));
     const int ns = e.ns(1)->text().toInt();
@@ -316,7 +316,7 @@ void TestResultEntry::mixedPairingsKeepOneBoard() {
     Window w;
     EntryDriver e{w};
     setUpWithoutGuideCard(w, 6, 2, 4);
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     w.press(QKeySequence(Qt::Key_F4));
     typePairs(e, {{1, 2}, {3, 4}});
     QCOMPARE(c.boards[3].resultCount, 2);
@@ -385,7 +385,7 @@ void TestResultEntry::gridFitsEveryContest() {
     w.press(QKeySequence(Qt::Key_F4));
     QCOMPARE(e.panel().rowCount(), 3);
     // More tables in play (as after a drawn round): the grid is built again when refilled.
-    w.form->contest().playingTableCount = 4;
+    w.form->session().choose([](Contest& c) { c.playingTableCount = 4; });
     w.press(QKeySequence(Qt::Key_F6));
     QCOMPARE(e.panel().rowCount(), 4);
     QVERIFY(e.ns(3)->isVisible());
@@ -423,7 +423,7 @@ void TestResultEntry::numbersThatAreNoPairs() {
     Window w;
     EntryDriver e{w};
     setUpWithoutGuideCard(w, 6, 2, 8);
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     w.press(QKeySequence(Qt::Key_F4));
     // Rows in any order, numbers beyond the contest and the arrays, texts, zero.
     e.typeOver(e.ns(3), "7");

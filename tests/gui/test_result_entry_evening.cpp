@@ -94,7 +94,7 @@ void TestResultEntryEvening::wholeEveningInRoundMode() {
     Window w;
     EntryDriver e{w};
     w.setUpContest(21, 7, 8, "8");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QCOMPARE(c.playingTableCount, 3);
     ContestFixture ref;
     SetUpRequest fields;
@@ -218,7 +218,7 @@ void TestResultEntryEvening::eveningWithoutGuideCard() {
     w.type("EdNrPar", "6");
     QTest::mouseClick(w.find<QCheckBox>("cBoxGuide"), Qt::LeftButton);
     QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QVERIFY(c.setUpDone);
     QCOMPARE(c.boards[1].resultCount, 0);
     ContestFixture ref;
@@ -313,7 +313,7 @@ void TestResultEntryEvening::individualContest() {
     w.copyExample("individuell8.sco", "ind.sco");
     w.dialogs.fileNames << w.path("ind.sco");
     w.press(QKeySequence("Ctrl+O"));
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QVERIFY(c.isIndividual);
     Contest ref;
     ref.reset(w.form->memberRegister());

@@ -132,9 +132,11 @@ void TestSetUp::byePairRulesAtKlar() {
     }
     {  // "fripar" already in the start list under number 5 of 6.
         Window w;
-        Contest& c = w.form->contest();
-        c.participants[5].first = c.participants[5].second = c.byeMember;
-        c.participantCount = 6;
+        const Contest& c = w.form->contest();
+        w.form->session().choose([](Contest& k) {
+            k.participants[5].first = k.participants[5].second = k.byeMember;
+            k.participantCount = 6;
+        });
         w.setUpContest(12, 6, 6);
         QCOMPARE(c.byePair, 5);
         QCOMPARE(c.maxPairNumber, 6);
@@ -178,7 +180,7 @@ void TestSetUp::captionShowsKindHandicapAndState() {
     QVERIFY(w.form->contest().isIndividual);
     QCOMPARE(w.form->contest().tableCount, 5);
     QCOMPARE(w.form->windowTitle(), QString(" Individuellt    med hcp   2015-07-27. 20 givar. 20 personer."));
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     QCOMPARE(w.form->windowTitle(),
              QString(" Individuellt    med hcp   2015-07-27. 20 givar. 20 personer. *"));
 

@@ -62,6 +62,11 @@ void TForm1::MnOpenClick() {
                 m_contest.setUpDone = true;
             m_panes->setStandingsScrollBar(m_contest.maxPairNumber >= 28);
             markSaved();
+            // What was left out of the file is not in the contest: saving it is a change.
+            if (read.partLeftOut()) {
+                m_saved = false;
+                error += "\n\n" + toQt(leftOutNote(read));
+            }
             refreshCaption();
         }
     }

@@ -98,7 +98,11 @@ ContestReadResult ContestSession::open(const std::string& path) {
     if (m_contest.boardCount > 0 && m_contest.roundCount > 0 && m_contest.maxPairNumber > 0)
         m_contest.setUpDone = true;
     markSaved();
-    emit changed(ContestChange::everything());
+    // What was left out of the file is not in the contest: saving it is a change.
+    if (read.partLeftOut())
+        recordChange(ContestChange::everything());
+    else
+        emit changed(ContestChange::everything());
     return read;
 }
 

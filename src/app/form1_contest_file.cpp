@@ -55,6 +55,7 @@ void TForm1::MnOpenClick() {
             if (c.isGronaHissen) ChkGrHissClick(false);
             m_setUp->showContest(c);
             m_panes->setStandingsScrollBar(c.maxPairNumber >= 28);
+            if (read.partLeftOut()) error += "\n\n" + toQt(leftOutNote(read));
             refreshCaption();
         }
     }

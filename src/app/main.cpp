@@ -1,8 +1,10 @@
 #include <exception>
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 
+#include "app/folder_lock.h"
 #include "app/form1.h"
 #include "app/guarded_application.h"
 #include "app/qt_dialogs.h"
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
     vindelkast::installSwedishQtTexts(app);
     vindelkast::QtDialogs dialogs;
     app.setDialogs(&dialogs);
+    vindelkast::FolderLock folderLock(QDir::currentPath());
+    if (!folderLock.claim(dialogs)) return 0;
     vindelkast::TForm1 form(dialogs);
     dialogs.setParent(&form);
     form.showMaximized();

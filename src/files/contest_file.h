@@ -21,7 +21,15 @@ struct ContestReadResult {
     };
     Kind kind = Kind::Ok;
     std::string message;
+    int linesLeftOut = 0;  // result and start-list lines refused (Duplicate, Damaged)
+
+    // Whether part of the file is not in the contest: a save would then drop it.
+    bool partLeftOut() const { return kind == Kind::Duplicate || kind == Kind::Damaged; }
 };
+
+// What the director must know after a file was read with parts left out: how many lines,
+// and that saving the contest writes it without them.
+std::string leftOutNote(const ContestReadResult& read);
 
 // Writes the whole contest (results in table/playing order, deals, start list) and stores
 // `version` as the contest's writer version. Lowers dealCount to the leading complete deals

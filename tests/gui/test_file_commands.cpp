@@ -23,6 +23,7 @@ private slots:
     void openMissingOrCancelled();
     void openForeignFileNeverBecomesCurrent();
     void openIndividualKeepsItsName();
+    void openPartlyRefusedFileIsUnsaved();
     void saveAsNameRules();
     void failedSaveStaysUnsaved();
     void clearKeepsTextsAndAsksFirst();
@@ -100,6 +101,29 @@ void TestFileCommands::openIndividualKeepsItsName() {
     QVERIFY(!w.find<QCheckBox>("ChkIndividuellt")->isEnabled());
     QVERIFY(!w.action("mnPrivatprotokoll1")->isEnabled());
     QVERIFY(w.form->windowTitle().contains(" personer."));
+}
+
+void TestFileCommands::openPartlyRefusedFileIsUnsaved() {
+    Window w;
+    w.copyExample("kv\u00e4ll8.sco", "kvall8.sco");
+    QByteArray bytes = w.readFile("kvall8.sco");
+    qsizetype afterTexts = 0;
+    for (int line = 0; line < 5; ++line) afterTexts = bytes.indexOf("\r\n", afterTexts) + 2;
+    bytes.insert(afterTexts, " 1  0  4   100     1     1\r\n");
+    w.writeFile("kvall8.sco", bytes);
+    w.dialogs.fileNames << w.path("kvall8.sco");
+    w.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(
+        w.dialogs.lastMessage(),
+        QString("Indata ej OK: Parnummer utanf\u00f6r 1..72 p\u00e5 raden:  1  0  4   100     1     1 \n\n"
+                "1 rad l\u00e4stes inte. Det som inte kunde l\u00e4sas kommer inte med om t\u00e4vlingen "
+                "sparas."));
+    // The contest differs from the file: leaving asks, and saving writes it without the line.
+    QVERIFY(!w.form->isSaved());
+    QVERIFY(w.form->windowTitle().endsWith(" *"));
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(w.form->isSaved());
+    QVERIFY(!w.readFile("kvall8.sco").contains(" 1  0  4 "));
 }
 
 void TestFileCommands::saveAsNameRules() {

@@ -76,6 +76,19 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     EXPECT_EQ(run("check --help").exitCode, 0);
 }
 
+TEST_F(Cli, NamesFromAFileCannotSteerTheTerminal) {
+    // A title sequence in the contest name and a clear-screen sequence in a player's name.
+    folder.write("esc.sco",
+                 "%SCO2 \r\nKv\x1b]2;hej\x07ll\r\nD\r\nA\r\nV\r\n 1  1  2   420     2     0\r\n-1 1 1\r\n"
+                 "Berg\x1b[2J Anna / --\r\n");
+    for (const char* verb : {"check", "standings"}) {
+        const CliRun r = run(std::string(verb) + " esc.sco");
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ((r.out + r.err).find_first_of("\x1b\x07"), std::string::npos) << r.out;
+    }
+    EXPECT_NE(run("check esc.sco").out.find("Berg?[2J Anna"), std::string::npos);
+}
+
 TEST_F(Cli, RescoreLevelAndAddWriteTheContest) {
     // The example's points are what scoring gives, so rescoring changes nothing.
     CliRun r = run("rescore " + example("kväll8.sco") + " ut.sco " + exampleRegister());

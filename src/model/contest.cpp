@@ -36,6 +36,7 @@ void Contest::reset(MemberRegister& reg) {
     hasHandicap = false;
     ghVariant = 2;
     resultOrder = 1;
+    analyses = {};
     for (int b = 1; b <= kMaxBoard; ++b) {
         boardHasScores[b] = false;
         boards[b].number = b;

@@ -14,6 +14,7 @@
 #include "output/html_text.h"
 #include "output/page_parts.h"
 #include "output/text_format.h"
+#include "output/xhtml_analysis.h"
 
 namespace vindelkast {
 
@@ -204,6 +205,7 @@ void writeBoardBlock(const Contest& contest, const Board& board, std::ostream& o
     out << "<h2>Giv " << board.number << "</h2>" << kEol;
     writeDealTable(board, hasDeal, out);
     writeScoreTable(contest, board, out);
+    writeAnalysisBlock(contest, board, out);
 }
 
 void writeXhtml(Contest& contest, std::ostream& out, int order) {

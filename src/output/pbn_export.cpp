@@ -129,9 +129,11 @@ void writePbn(const Contest& contest, std::ostream& out) {
         tag(out, "Dealer", std::string(1, kPbnSeats[(b + 3) % 4]));
         static const char* kVulnerable[4] = {"All", "None", "NS", "EW"};
         tag(out, "Vulnerable", kVulnerable[vulnerability(b)]);
-        // Deals past dealCount are not published, as on the pages.
+        // Deals past dealCount are not published, as on the pages. A board without a deal
+        // still has its Deal tag, with four unknown hands, so that a reader that counts
+        // deals in order never puts one on the wrong board.
         const std::string deal = b <= contest.dealCount ? dealPbn(board.deal) : "";
-        if (!deal.empty()) tag(out, "Deal", deal);
+        tag(out, "Deal", deal.empty() ? "N:- - - -" : deal);
         if (const BoardAnalysis* analysis = keptAnalysis(contest, b)) writeAnalysis(*analysis, out);
         writeScoreTable(contest, board, out);
         if (b == 1) writeTotalScoreTable(contest, out);

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include "app/dialogs.h"
+#include "app/facit_command.h"
 #include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
@@ -80,6 +81,10 @@ void TForm1::connectCommands() {
     on("Sparasom1", &TForm1::Sparasom1Click);
     on("MnHTML", &TForm1::MnHTMLClick);
     on("MnGammalHTML", &TForm1::MnGammalHTMLClick);
+    connect(m_menus->action("MnFacitgiv"), &QAction::triggered, this, [this] {
+        if (runFacitgivar(m_contest, m_dialogs, *m_printer)) contestChanged();
+    });
+    connect(m_menus->action("MnPBN"), &QAction::triggered, this, [this] { exportPbn(m_contest, m_dialogs); });
     on("MnPrintXML", &TForm1::MnPrintXMLClick);
     on("MnPrintRond", &TForm1::MnPrintRondClick);
     on("Print1", &TForm1::Print1Click);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "analysis/board_analysis.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
@@ -18,6 +19,7 @@
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
+#include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
@@ -55,6 +57,8 @@ void TForm1::MnOpenClick() {
                                                               : toQt(read.message);
         if (read.kind != ContestReadResult::Kind::NotOpen) {
             m_fileName = pathFromQt(name);
+            if (const std::string kept = readAnalysisBeside(m_contest, m_fileName); !kept.empty())
+                m_dialogs.message(toQt(kept));
             if (m_contest.isIndividual) applyIndividualLook(true);
             if (m_contest.isGronaHissen) ChkGrHissClick(false);
             fillSetUpFieldsFromContest();
@@ -111,6 +115,9 @@ bool TForm1::saveContest() {
         refreshCaption();
         return false;
     }
+    if (const std::string kept = hasKeptAnalysis(m_contest) ? writeAnalysisBeside(m_contest, m_fileName) : "";
+        !kept.empty())
+        m_dialogs.message(toQt(kept));
     markSaved();
     refreshCaption();
     return true;

@@ -61,10 +61,12 @@ std::string seatsText(int seats) {
     return seats >= 0 && seats < 6 ? kSeats[seats] : "";
 }
 
+int parLevel(const ParContract& contract) { return std::clamp(contract.level + contract.overTricks, 1, 7); }
+
 std::string parContractText(const ParContract& contract) {
     static const std::array<const char*, 5> kStrains{"NT", "S", "H", "D", "C"};
     if (contract.strain < 0 || contract.strain > 4) return "";
-    std::string text = std::to_string(contract.level) + kStrains[contract.strain];
+    std::string text = std::to_string(parLevel(contract)) + kStrains[contract.strain];
     if (contract.underTricks > 0) text += 'X';
     return text;
 }

@@ -32,7 +32,10 @@ std::vector<AnalysisJob> analysisJobs(const Contest& contest);
 // Stores analyses in their boards' slots (BoardAnalysis::deal must be set).
 void keepAnalysis(Contest& contest, int board, BoardAnalysis analysis);
 
-// A par contract in the PBN style: "4S", "3NT", "5DX"; with `seats` first: "NS 4S".
+// A par contract in the PBN style: "4S", "3NT", "5DX"; with `seats` first: "NS 4S". The
+// solver gives the lowest level with its overtricks (1H+2); it is named at the level of the
+// tricks it takes (3H), as a director reads it.
+int parLevel(const ParContract& contract);
 std::string parContractText(const ParContract& contract);
 std::string seatsText(int seats);  // "N", "E", "S", "W", "NS", "EW"
 // Every par contract, "NS 4S; NS 4H"; "" for a passed-out board.

@@ -27,7 +27,7 @@ std::string parLine(const BoardAnalysis& analysis, const StrainNames& strains, c
     for (int i = 0; i < analysis.parCount; ++i) {
         const ParContract& c = analysis.parContracts[i];
         if (i > 0) text += ", ";
-        text += std::to_string(c.level) + strains[std::clamp(c.strain, 0, 4)] +
+        text += std::to_string(parLevel(c)) + strains[std::clamp(c.strain, 0, 4)] +
                 (c.underTricks > 0 ? "X " : " ") + seats[std::clamp(c.seats, 0, 5)];
     }
     return text + ")";

@@ -129,6 +129,12 @@ TEST(DoubleDummy, ParOfHandCheckedTables) {
     EXPECT_EQ(passed.parCount, 0);
     EXPECT_EQ(parContractsText(passed), "");
 
+    // The solver's 1H+2 reads as 3H, the contract that takes the nine tricks.
+    BoardAnalysis partScore = tableOf({5, 5, 4, 5, 5}, {6, 6, 9, 6, 6});
+    computePar(partScore, 0, 0);
+    EXPECT_EQ(partScore.parScore, -140);
+    EXPECT_EQ(parContractsText(partScore), "EW 3H");
+
     // EW make 3NT; the sign follows North-South.
     BoardAnalysis game = tableOf({4, 5, 4, 4, 3}, {9, 8, 7, 8, 6});
     computePar(game, 3, 3);

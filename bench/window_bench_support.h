@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QString>
+#include <QThread>
 
 #include "app/dialogs.h"
 
@@ -24,6 +25,11 @@ public:
     bool printerAvailable() override { return false; }
     QString print(const QString&, const QTextDocument&) override { return {}; }
     bool openWithAssociatedProgram(const QString&) override { return false; }
+    // Waits for the work as the real dialog would, never cancelling it.
+    bool progress(const QString&, const std::function<Progress()>& poll) override {
+        while (!poll().finished) QThread::msleep(5);
+        return true;
+    }
 };
 
 }  // namespace vindelkast::bench

@@ -4,8 +4,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "analysis/board_analysis.h"
 #include "app/recovery_file.h"
+#include "files/analysis_file.h"
 #include "files/contest_file.h"
+#include "files/contract_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
 
@@ -24,7 +27,16 @@ std::string readWholeFile(const std::string& path, bool& found) {
 
 }  // namespace
 
-ContestSession::ContestSession(QObject* parent) : QObject(parent) { m_contest.reset(m_register); }
+ContestSession::ContestSession(QObject* parent) : QObject(parent) {
+    m_contest.reset(m_register);
+    // What the evening gains beyond the contest file, each in a file of its own beside it.
+    addSideFile({kAnalysisExtension,
+                 [](const Contest& c) { return hasKeptAnalysis(c) ? analysisFileText(c) : std::string(); },
+                 readAnalysisFile});
+    addSideFile({kContractsExtension,
+                 [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
+                 [](Contest& c, const std::string& text) { return readContracts(c, text); }});
+}
 
 // --- the evening's data ---
 
@@ -160,7 +172,9 @@ void ContestSession::writeRecovery() {
     settings.nameFrozen = m_contest.nameFrozen;
     settings.setUpDone = m_contest.setUpDone;
     std::vector<RecoverySection> sections;
-    for (const SideFile& side : m_sideFiles) sections.push_back({side.extension, side.write(m_contest)});
+    for (const SideFile& side : m_sideFiles)
+        if (std::string text = side.write(m_contest); !text.empty())
+            sections.push_back({side.extension, std::move(text)});
     const std::string problem =
         writeTextSafely(kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections));
     // A full disk must not stop the evening; the director hears of it once per run.

@@ -16,6 +16,7 @@
 #include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/enter_presses_buttons.h"
+#include "app/facit_command.h"
 #include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
@@ -85,6 +86,11 @@ void TForm1::connectCommands() {
     on("Sparasom1", &TForm1::Sparasom1Click);
     on("MnHTML", &TForm1::MnHTMLClick);
     on("MnGammalHTML", &TForm1::MnGammalHTMLClick);
+    connect(m_menus->action("MnFacitgiv"), &QAction::triggered, this, [this] {
+        m_session->editIf(ContestChange::everything(),
+                          [this](Contest& c) { return runFacitgivar(c, m_dialogs, *m_printer); });
+    });
+    connect(m_menus->action("MnPBN"), &QAction::triggered, this, [this] { exportPbn(contest(), m_dialogs); });
     on("MnPrintXML", &TForm1::MnPrintXMLClick);
     on("MnPrintRond", &TForm1::MnPrintRondClick);
     on("Print1", &TForm1::Print1Click);

@@ -17,6 +17,7 @@
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
+#include "files/analysis_file.h"
 #include "files/contest_file.h"
 
 namespace vindelkast {

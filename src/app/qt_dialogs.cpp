@@ -1,13 +1,16 @@
 #include "app/qt_dialogs.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 namespace vindelkast {
@@ -129,6 +132,35 @@ QString QtDialogs::print(const QString& jobTitle, const QTextDocument& document)
 
 bool QtDialogs::openWithAssociatedProgram(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDialogs::progress(const QString& title, const std::function<Progress()>& poll) {
+    QProgressDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setCancelButtonText("Avbryt");
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(0);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    QEventLoop loop;
+    bool cancelled = false;
+    QTimer timer;
+    // The window's event loop keeps running: it repaints and answers while the work goes on.
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        const Progress now = poll();
+        dialog.setLabelText(now.text);
+        dialog.setMaximum(std::max(1, now.total));
+        dialog.setValue(now.done);
+        if (now.finished) loop.quit();
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        cancelled = true;
+        loop.quit();
+    });
+    timer.start(100);
+    dialog.show();
+    loop.exec();
+    return !cancelled;
 }
 
 }  // namespace vindelkast

@@ -28,6 +28,7 @@ public:
     bool printerAvailable() override;
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;
+    bool progress(const QString& title, const std::function<Progress()>& poll) override;
 
 private:
     QWidget* m_parent = nullptr;

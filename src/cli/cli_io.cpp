@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "files/analysis_file.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
@@ -22,6 +23,9 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
         return loaded;
     }
     loaded.read = readContestFile(*loaded.contest, in);
+    // The analysis kept beside the contest file goes with it; a damaged one is no analysis.
+    const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
+    if (!analysisMessage.empty()) printError(analysisMessage);
     return loaded;
 }
 

@@ -15,6 +15,7 @@
 #include "output/html_text.h"
 #include "output/page_parts.h"
 #include "output/text_format.h"
+#include "output/xhtml_analysis.h"
 
 namespace vindelkast {
 
@@ -205,6 +206,7 @@ void writeBoardBlock(const Contest& contest, const Board& board, int order, std:
     out << "<h2>Giv " << board.number << "</h2>" << kEol;
     writeDealTable(board, hasDeal, out);
     writeScoreTable(contest, board, order, out);
+    writeAnalysisBlock(contest, board, out);
 }
 
 void writeXhtml(const Contest& contest, std::ostream& out, int order) {

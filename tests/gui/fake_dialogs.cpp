@@ -1,6 +1,7 @@
 #include "fake_dialogs.h"
 
 #include <QTextDocument>
+#include <QThread>
 
 namespace vindelkast::test {
 
@@ -47,6 +48,16 @@ QString FakeDialogs::print(const QString& jobTitle, const QTextDocument& documen
 bool FakeDialogs::openWithAssociatedProgram(const QString& path) {
     opened << path;
     return true;
+}
+
+bool FakeDialogs::progress(const QString&, const std::function<Progress()>& poll) {
+    // The work runs on its own thread; the stand-in watches it as the real dialog would.
+    for (Progress now = poll();; now = poll()) {
+        if (progressTexts.isEmpty() || progressTexts.last() != now.text) progressTexts << now.text;
+        if (now.finished) return true;
+        if (cancelProgressAt >= 0 && now.done >= cancelProgressAt) return false;
+        QThread::msleep(5);
+    }
 }
 
 }  // namespace vindelkast::test

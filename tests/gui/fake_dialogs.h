@@ -34,6 +34,8 @@ public:
     QQueue<std::optional<QString>> inputAnswers;  // nothing = cancel
     QQueue<QString> fileNames;                    // "" = cancel
     bool printerInstalled = true;
+    QStringList progressTexts;  // each different text a progress dialog showed
+    int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
 
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
@@ -47,6 +49,7 @@ public:
     bool printerAvailable() override { return printerInstalled; }
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;
+    bool progress(const QString& title, const std::function<Progress()>& poll) override;
 
     // The last message shown, or "" when none was.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }

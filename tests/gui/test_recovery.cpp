@@ -210,7 +210,7 @@ void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
     std::string kept = "Bord 1: 3NT\r\n";
     std::string read;
     const auto addSide = [&](ContestSession& session) {
-        session.addSideFile({".kontrakt", [&kept](const Contest&) { return kept; },
+        session.addSideFile({".prov", [&kept](const Contest&) { return kept; },
                              [&read](Contest&, const std::string& text) {
                                  read = text;
                                  return std::string();
@@ -221,12 +221,12 @@ void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
     w.setUpContest(21, 7, 8);
     w.dialogs.fileNames << w.path("kvall");
     w.press(QKeySequence("Ctrl+Alt+S"));
-    QCOMPARE(w.readFile("kvall.kontrakt"), QByteArray("Bord 1: 3NT\r\n"));
+    QCOMPARE(w.readFile("kvall.prov"), QByteArray("Bord 1: 3NT\r\n"));
 
     kept = "Bord 2: 4S\r\n";
     enterScore(*w.form, 1, 50);
     const QByteArray recovery = w.readFile(kRecoveryFileName);
-    QVERIFY(recovery.endsWith("%SIDOFIL .kontrakt 12\r\nBord 2: 4S\r\n"));
+    QVERIFY(recovery.endsWith("%SIDOFIL .prov 12\r\nBord 2: 4S\r\n"));
     w.form.reset();
     w.create();
     addSide(w.form->session());
@@ -238,7 +238,7 @@ void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
     Window opened;
     addSide(opened.form->session());
     opened.copyExample("kv\u00e4ll8.sco", "tisdag.sco");
-    opened.writeFile("tisdag.kontrakt", "Bord 3: 2H\r\n");
+    opened.writeFile("tisdag.prov", "Bord 3: 2H\r\n");
     opened.dialogs.fileNames << opened.path("tisdag");
     opened.press(QKeySequence("Ctrl+O"));
     QCOMPARE(read, std::string("Bord 3: 2H\r\n"));

@@ -214,5 +214,31 @@ TEST_F(Cli, MistypedOptionsAndLostOutputAreNotJobsDone) {
     EXPECT_EQ(folder.read("err.txt"), "Kunde inte skriva utdata\n");
 }
 
+TEST_F(Cli, FacitKeepsTheAnalysisBesideTheContestAndExportsUseIt) {
+    ASSERT_EQ(run("movement --boards 2 --rounds 1 --pairs 4 --no-guide --date 2026-12-08 s.sco").exitCode, 0);
+    folder.write(
+        "s.pbn",
+        "% PBN 2.1\r\n[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]\r\n"
+        "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.876.8762.765 432.5432.543.432\"]\r\n");
+    ASSERT_EQ(run("deals s.sco s.pbn s.sco").exitCode, 0);
+    const std::string contest = folder.read("s.sco");
+
+    const CliRun first = run("facit s.sco ut.sco");
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_NE(first.err.find("Analyserar giv 2 av 2"), std::string::npos);
+    EXPECT_NE(first.out.find("Giv 2  G: \xc3\x96st  Z: NS\n"), std::string::npos);
+    EXPECT_NE(first.out.find("Par: NS +2220 (7NT NS)"), std::string::npos);
+    EXPECT_EQ(folder.read("ut.sco"), contest);  // the contest file itself is unchanged
+    EXPECT_TRUE(folder.exists("ut.facit"));
+
+    // The kept analysis is used, never computed again.
+    const CliRun again = run("facit ut.sco");
+    EXPECT_EQ(again.err, "");
+    EXPECT_NE(again.out.find("Par: NS +1510 (7S NS)"), std::string::npos);
+    ASSERT_EQ(run("pbn ut.sco ut").exitCode, 0);
+    EXPECT_NE(folder.read("ut.pbn").find("[DoubleDummyTricks \"0d0d00d0d000d0d00d0d\"]"), std::string::npos);
+    EXPECT_EQ(run("facit s.sco a.sco b.sco").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace vindelkast

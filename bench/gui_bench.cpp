@@ -81,7 +81,7 @@ void BM_RecoveryFileAfterAChange(benchmark::State& state) {
     dialogs.fileName = folder.dir.filePath("stor.sco");
     TForm1 form(dialogs);
     form.MnOpenClick();
-    for (auto _ : state) form.contestChanged();
+    for (auto _ : state) form.session().writeRecovery();
 }
 BENCHMARK(BM_RecoveryFileAfterAChange)->Unit(benchmark::kMillisecond);
 

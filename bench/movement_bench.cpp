@@ -143,13 +143,13 @@ BENCHMARK(BM_ReadGuideCard72Pairs)->Unit(benchmark::kMillisecond);
 
 // "Klar" with the 12-pair built-in movement.
 void BM_CompleteSetUpBuiltIn(benchmark::State& state) {
-    SetUpFields fields;
+    SetUpRequest fields;
     fields.boards = "27";
     fields.rounds = "9";
     fields.maxPair = "12";
     for (auto _ : state) {
         test::ContestFixture f;
-        if (!completeSetUp(f.c(), fields).empty()) state.SkipWithError("refused");
+        if (!setUpContest(f.c(), fields).message.empty()) state.SkipWithError("refused");
         benchmark::DoNotOptimize(f.c().boards[1].resultCount);
     }
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QString>
+#include <QThread>
 
 #include "app/dialogs.h"
 
@@ -16,6 +17,7 @@ public:
     void message(const QString&) override {}
     void messageBox(const QString&, const QString&) override {}
     bool confirm(const QString&) override { return false; }
+    Answer ask(const QString&) override { return Answer::No; }
     QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
     std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
     QString openFileName(const QString&) override { return fileName; }
@@ -23,6 +25,11 @@ public:
     bool printerAvailable() override { return false; }
     QString print(const QString&, const QTextDocument&) override { return {}; }
     bool openWithAssociatedProgram(const QString&) override { return false; }
+    // Waits for the work as the real dialog would, never cancelling it.
+    bool progress(const QString&, const std::function<Progress()>& poll) override {
+        while (!poll().finished) QThread::msleep(5);
+        return true;
+    }
 };
 
 }  // namespace vindelkast::bench

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -13,6 +14,8 @@ namespace vindelkast {
 // ever waits on a modal dialog. Filters are given as "Beskrivning|*.A;*.B".
 class Dialogs {
 public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Dialogs() = default;
 
     // A plain message.
@@ -21,6 +24,8 @@ public:
     virtual void messageBox(const QString& title, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(const QString& text) = 0;
+    // A Yes/No/Avbryt question; Esc and closing the box answer Cancel.
+    virtual Answer ask(const QString& text) = 0;
     // An input box: a cancel gives the default back.
     virtual QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) = 0;
     // An input query: nothing on cancel.
@@ -34,6 +39,17 @@ public:
     virtual bool printerAvailable() = 0;
     // Prints the document on the default printer as one job; "" or the message why not.
     virtual QString print(const QString& jobTitle, const QTextDocument& document) = 0;
+    // Work in progress elsewhere: the text, how far it has come, and whether it is over.
+    struct Progress {
+        QString text;
+        int done = 0;
+        int total = 0;
+        bool finished = false;
+    };
+    // Shows a progress dialog with a Cancel button until `poll`, asked often on the window's
+    // thread, says the work is finished. Returns false when the person cancelled.
+    virtual bool progress(const QString& title, const std::function<Progress()>& poll) = 0;
+
     // Asks the desktop to open a document with its associated program.
     virtual bool openWithAssociatedProgram(const QString& path) = 0;
 };

@@ -1,8 +1,5 @@
 #include "app/form1.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -16,8 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
+#include "app/enter_presses_buttons.h"
 #include "app/evening_codes.h"
+#include "app/facit_command.h"
 #include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
@@ -27,13 +27,13 @@
 #include "app/table_desk.h"
 #include "app/table_server.h"
 #include "app/text_pane.h"
+#include "app/text_size.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
 #include "entry/round_draw_command.h"
-#include "files/contest_file.h"
+#include "files/file_names.h"
 #include "files/member_import.h"
-#include "model/version.h"
 
 namespace vindelkast {
 
@@ -50,25 +50,32 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     setCentralWidget(client);
     resize(1028, 766 + 30);
 
+    // Start-up: a fresh contest attached to the register.
+    m_session = new ContestSession(this);
     m_menus = new MenuTree(*this);
     m_setUp = new SetUpPanel(client, m_dialogs);
-    m_panes = new ViewPanes(*client);
-    m_names = new NamePanel(client, *this, m_dialogs);
-    m_entry = new ResultEntry(*client, *this, m_dialogs, *m_panes);
+    m_panes = new ViewPanes(*client, *m_session);
+    m_panes->setTextScale(savedTextScale());
+    m_names = new NamePanel(client, *m_session, m_dialogs, *m_panes,
+                            [this] { return m_setUp->choices().individual; });
+    m_entry = new ResultEntry(*client, *m_session, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
-    m_tableServer = new TableServer(*this, kEveningCodesFileName, this);
-    m_tableDesk = new TableDesk(this, *this, *m_tableServer, m_dialogs, *m_printer);
+    m_tableServer = new TableServer(*m_session, kEveningCodesFileName, this);
+    m_tableDesk = new TableDesk(this, *m_session, *m_tableServer, m_dialogs, *m_printer);
+    // The evening's table codes follow the contest: saved beside it and in the recovery file.
+    m_session->addSideFile(
+        {kTableCodesExtension, [this](const Contest&) { return m_tableServer->codesText(); },
+         [this](Contest&, const std::string& text) { return m_tableServer->takeCodes(text); }});
     connectCommands();
+    connectPanels();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new EnterPressesButtons(this));
 
-    // Start-up: a fresh contest attached to the register, today's date, the register.
-    m_fileName.clear();
-    m_teamMatch = false;
-    m_contest.reset(m_register);
-    m_saved = true;
+    // Today's date and the register.
     m_setUp->show();
     setTodaysDate();
+    EdContNameChange();
     m_setUp->enableGuideButton();
     m_roundHtmlFileName = "rond.html";
     loadMemberRegisterAtStartUp();
@@ -80,11 +87,19 @@ void TForm1::connectCommands() {
     const auto on = [this](const char* name, void (TForm1::*command)()) {
         connect(m_menus->action(name), &QAction::triggered, this, command);
     };
+    // A command chosen straight after typing must not lose what was typed.
+    for (QAction* action : findChildren<QAction*>())
+        connect(action, &QAction::triggered, m_entry, &ResultEntry::storePendingEdit);
     on("MnOpen", &TForm1::MnOpenClick);
     on("MnSave", &TForm1::MnSaveClick);
     on("Sparasom1", &TForm1::Sparasom1Click);
     on("MnHTML", &TForm1::MnHTMLClick);
     on("MnGammalHTML", &TForm1::MnGammalHTMLClick);
+    connect(m_menus->action("MnFacitgiv"), &QAction::triggered, this, [this] {
+        m_session->editIf(ContestChange::everything(),
+                          [this](Contest& c) { return runFacitgivar(c, m_dialogs, *m_printer); });
+    });
+    connect(m_menus->action("MnPBN"), &QAction::triggered, this, [this] { exportPbn(contest(), m_dialogs); });
     on("MnPrintXML", &TForm1::MnPrintXMLClick);
     on("MnPrintRond", &TForm1::MnPrintRondClick);
     on("Print1", &TForm1::Print1Click);
@@ -112,39 +127,76 @@ void TForm1::connectCommands() {
     on("Rond1", &TForm1::Rond1Click);
     on("mnPrivatprotokoll1", &TForm1::mnPrivatprotokoll1Click);
     on("Debugmessage1", &TForm1::Debugmessage1Click);
+    connect(m_menus->action("Textstorlek1"), &QAction::triggered, this,
+            [this] { askTextScale(m_dialogs, *m_panes); });
     on("Hjlp1", &TForm1::Hjlp1Click);
     on("OmVindelkast1", &TForm1::OmVindelkast1Click);
 
-    SetUpPanel& p = *m_setUp;
-    connect(p.BtnKlar, &QPushButton::clicked, this, &TForm1::BtnKlarClick);
-    connect(p.BtnGuide, &QPushButton::clicked, this, &TForm1::BtnGuideClick);
-    connect(p.BtnNamn, &QPushButton::clicked, this, &TForm1::MnNamnClick);
-    connect(p.ChkIndividuellt, &QCheckBox::clicked, this, &TForm1::ChkIndividuelltClick);
-    connect(p.ChkGrHiss, &QCheckBox::clicked, this, [this] { ChkGrHissClick(true); });
-    connect(p.CBHandicap, &QCheckBox::toggled, this, &TForm1::CBHandicapClick);
-    connect(p.cbTeamContest, &QCheckBox::clicked, this, &TForm1::cbTeamContestClick);
-    connect(p.ComboBox2, &QComboBox::currentTextChanged, this, &TForm1::ComboBox2Change);
-    connect(p.EdFripar, &QLineEdit::textChanged, this, &TForm1::EdFriparChange);
-    connect(&p, &SetUpPanel::contestTextsLeft, this, &TForm1::EdContNameExit);
-    connect(p.rbGHmax1, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 1; });
-    connect(p.rbGHmax2, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 2; });
-    connect(p.rbGHmany, &QRadioButton::clicked, this, [this] { m_contest.ghVariant = 9999; });
+    SetUpPanel* p = m_setUp;
+    connect(p, &SetUpPanel::klarClicked, this, &TForm1::BtnKlarClick);
+    connect(p, &SetUpPanel::guideClicked, this, &TForm1::BtnGuideClick);
+    connect(p, &SetUpPanel::namesClicked, this, &TForm1::MnNamnClick);
+    connect(p, &SetUpPanel::individualClicked, this, &TForm1::ChkIndividuelltClick);
+    connect(p, &SetUpPanel::gronaHissenClicked, this, [this] { ChkGrHissClick(true); });
+    connect(p, &SetUpPanel::handicapToggled, this, &TForm1::CBHandicapClick);
+    connect(p, &SetUpPanel::teamContestClicked, this, &TForm1::cbTeamContestClick);
+    connect(p, &SetUpPanel::arrangerChanged, this, &TForm1::ComboBox2Change);
+    connect(p, &SetUpPanel::byePairChanged, this, &TForm1::EdFriparChange);
+    connect(p, &SetUpPanel::contestTextsChanged, this, &TForm1::EdContNameChange);
+    connect(p, &SetUpPanel::ghVariantChosen, this,
+            [this](int variant) { m_session->choose([variant](Contest& c) { c.ghVariant = variant; }); });
+}
+
+// Which panel is visible where is decided here; the panels only say what they are doing.
+void TForm1::connectPanels() {
+    connect(m_session, &ContestSession::changed, this, &TForm1::followSession);
+    connect(m_tableServer, &TableServer::resultsStored, this, &TForm1::showTableResultsInGrid);
+    connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
+    connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
+        m_dialogs.message(problem + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");
+    });
+    m_panes->setTypedNumbers([this] { return m_entry->typedNumbers(); });
+
+    connect(m_entry, &ResultEntry::opening, this, [this] {
+        m_names->hide();
+        // Closing the names shows the set-up again; the grid and the standings would lie over it.
+        m_setUp->hide();
+    });
+    connect(m_names, &NamePanel::opening, this, [this] {
+        m_setUp->hide();
+        GmresultatClick();
+    });
+    connect(m_names, &NamePanel::closed, m_setUp, &QWidget::show);
+    connect(m_names, &NamePanel::highestNumberToShow, this, [this](int number) {
+        if (m_setUp->highestNumberShown() != number) m_setUp->showHighestNumber(number);
+    });
+    connect(m_names, &NamePanel::byePairToShow, m_setUp, &SetUpPanel::showByePair);
+}
+
+void TForm1::followSession(const ContestChange& change) {
+    m_panes->follow(change);
+    refreshCaption();
 }
 
 void TForm1::MnNamnClick() { m_names->toggle(); }
 
 void TForm1::MnLottaRondClick() {
     GmresultatClick();
-    if (drawNextRound(m_contest, *m_panes, m_dialogs, *centralWidget())) contestChanged();
+    drawNextRound(*m_session, *m_panes, m_dialogs);
 }
 
-void TForm1::setTodaysDate() { m_setUp->EdDate->setText(QDate::currentDate().toString("yyyy-MM-dd")); }
+void TForm1::setTodaysDate() { m_setUp->showDate(QDate::currentDate().toString("yyyy-MM-dd")); }
 
 void TForm1::loadMemberRegisterAtStartUp() {
-    const std::string problem = loadRegisterAtStartUp(m_register);
+    MemberRegister& reg = m_session->memberRegister();
+    const std::string problem = loadRegisterAtStartUp(reg);
     if (problem.empty()) return;
     m_dialogs.message(toQt(problem));
-    loadChosenRegister(pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt")), m_register);
+    const std::string chosen = pathFromQt(m_dialogs.openFileName("Textfiler (*.txt)|*.txt"));
+    const std::string missing =
+        chosen.empty() ? std::string() : missingFileMessage(withDefaultExtension(chosen, ".txt"));
+    if (!missing.empty()) m_dialogs.message(toQt(missing));
+    loadChosenRegister(chosen, reg);
 }
 
 QRect TForm1::entryPanelGeometry() const { return m_entry->panelGeometry(); }
@@ -153,69 +205,37 @@ int TForm1::currentBoard() const { return m_entry->currentBoard(); }
 
 bool TForm1::roundMode() const { return m_entry->roundMode(); }
 
-void TForm1::contestChanged() {
-    m_saved = false;
-    writeRecovery();
-    refreshCaption();
-}
-
-void TForm1::markSaved() {
-    m_saved = true;
-    removeRecovery();
-}
-
 void TForm1::refreshCaption() {
-    EdContNameExit();
-    const Contest& c = m_contest;
+    const Contest& c = contest();
     std::string caption = " " + c.contestName;
     if (c.hasHandicap) caption += "    med hcp";
     caption += "   " + c.contestDate + ". " + std::to_string(c.boardCount) + " givar. " +
                std::to_string(c.maxPairNumber) + (c.isIndividual ? " personer." : " par.");
     if (c.isBarometer) caption += c.isGronaHissen ? " Gr\xf6na Hissen." : " Barometer.";
     QString title = toQt(caption);
-    if (m_saved && !m_fileName.empty()) title += "  [" + QFileInfo(pathToQt(m_fileName)).fileName() + "]";
-    if (!m_saved) title += " *";
+    if (m_session->isSaved() && !m_session->fileName().empty())
+        title += "  [" + QFileInfo(pathToQt(m_session->fileName())).fileName() + "]";
+    if (!m_session->isSaved()) title += " *";
     setWindowTitle(title);
 }
 
-void TForm1::EdContNameExit() {
-    m_contest.contestName = SetUpPanel::text(m_setUp->EdContName);
-    m_contest.contestDate = SetUpPanel::text(m_setUp->EdDate);
+void TForm1::EdContNameChange() {
+    const SetUpChoices fields = m_setUp->choices();
+    m_session->choose([&fields](Contest& c) {
+        c.contestName = fields.contestName;
+        c.contestDate = fields.contestDate;
+    });
 }
 
 void TForm1::setParnrCaption() {
-    m_menus->action("MnParnr")->setText(m_contest.isBarometer ? "&Parnummer" : "&Inmatade givar");
+    m_menus->action("MnParnr")->setText(contest().isBarometer ? "&Parnummer" : "&Inmatade givar");
 }
 
 // --- the recovery file ---
 
-std::string TForm1::writeRecovery() {
-    RecoverySettings settings;
-    settings.fileName = m_fileName;
-    settings.hasHandicap = m_contest.hasHandicap;
-    settings.teamMatch = m_teamMatch;
-    settings.teamName1 = m_contest.teamName1;
-    settings.teamName2 = m_contest.teamName2;
-    settings.nameFrozen = m_contest.nameFrozen;
-    settings.setUpDone = m_contest.setUpDone;
-    const std::string problem = writeRecoveryFile(kRecoveryFileName, m_contest, settings, kVersionText);
-    // A full disk must not stop the evening; the director hears of it once per run.
-    if (!problem.empty() && !m_recoveryProblemTold) {
-        m_recoveryProblemTold = true;
-        m_dialogs.message(toQt(problem) + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");
-    }
-    return problem;
-}
-
-void TForm1::removeRecovery() { QFile::remove(kRecoveryFileName); }
-
 void TForm1::offerRecovery(bool ask) {
-    std::ifstream in(kRecoveryFileName, std::ios::binary);
-    if (!in) return;
-    std::ostringstream text;
-    text << in.rdbuf();
-    in.close();
-    if (m_contest.setUpDone) return;
+    const std::string text = ContestSession::recoveryFileText();
+    if (text.empty() || contest().setUpDone) return;
     if (ask &&
         !m_dialogs.confirm(
             "Vindelkast avslutades inte normalt f\u00f6rra g\u00e5ngen. Det finns \u00e4ndringar som inte "
@@ -224,41 +244,22 @@ void TForm1::offerRecovery(bool ask) {
         m_tableServer->forgetEvening();
         return;
     }
-    if (!restoreFromRecovery(text.str()))
+    if (!restoreFromRecovery(text))
         m_dialogs.message("\u00c5terst\u00e4llningsfilen " + QString(kRecoveryFileName) +
                           " kunde inte l\u00e4sas.");
 }
 
 bool TForm1::restoreFromRecovery(const std::string& text) {
-    RecoverySettings settings;
-    std::string contestText;
-    if (!parseRecoveryText(text, settings, contestText).empty()) return false;
-    std::istringstream in(contestText);
-    const ContestReadResult read = readContestFile(m_contest, in);
-    if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
-        return false;
-    m_fileName = settings.fileName;
-    m_contest.hasHandicap = settings.hasHandicap;
-    m_setUp->CBHandicap->setChecked(settings.hasHandicap);
-    m_teamMatch = settings.teamMatch;
-    m_contest.isTeamContest = settings.teamMatch;
-    m_contest.teamName1 = settings.teamName1;
-    m_contest.teamName2 = settings.teamName2;
-    if (settings.teamMatch) {
-        m_setUp->cbTeamContest->setChecked(true);
-        m_setUp->cbTeamContest->setEnabled(false);
-    }
-    m_contest.nameFrozen = settings.nameFrozen;
-    if (m_contest.isIndividual) applyIndividualLook(true);
-    if (m_contest.isGronaHissen) ChkGrHissClick(false);
-    fillSetUpFieldsFromContest();
-    if (settings.setUpDone && m_contest.boardCount > 0 && m_contest.roundCount > 0 &&
-        m_contest.maxPairNumber > 0)
-        m_contest.setUpDone = true;
-    if (!read.message.empty()) m_dialogs.message("Indata ej OK: " + toQt(read.message));
-    m_panes->setStandingsScrollBar(m_contest.maxPairNumber >= 28);
-    // The brought-back contest is not on disk yet: it stays unsaved until saved.
-    m_saved = false;
+    std::string message;
+    if (!m_session->restore(text, message)) return false;
+    const Contest& c = contest();
+    m_setUp->showHandicap(c.hasHandicap);
+    if (m_session->teamMatch()) m_setUp->lockTeamContest();
+    if (c.isIndividual) applyIndividualLook(true);
+    if (c.isGronaHissen) ChkGrHissClick(false);
+    m_setUp->showContest(c);
+    if (!message.empty()) m_dialogs.message("Indata ej OK: " + toQt(message));
+    m_panes->setStandingsScrollBar(c.maxPairNumber >= 28);
     refreshCaption();
     showOpenedContest();
     return true;
@@ -267,9 +268,17 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
 // --- closing ---
 
 bool TForm1::askToSaveFirst(const QString& question) {
-    if (m_saved) return true;
-    if (!m_dialogs.confirm(question)) return true;
-    return saveContest();
+    if (m_session->isSaved()) return true;
+    switch (m_dialogs.ask(question)) {
+    case Dialogs::Answer::Yes:
+        return saveContest();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    // Esc or closing the question keeps everything, the recovery file included.
+    return false;
 }
 
 void TForm1::Avsluta1Click() { close(); }
@@ -279,7 +288,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    removeRecovery();
+    m_session->removeRecovery();
     m_tableServer->forgetEvening();
     event->accept();
 }

@@ -5,9 +5,7 @@
 
 #include <QMainWindow>
 
-#include "app/table_result_sink.h"
-#include "model/contest.h"
-#include "model/member_register.h"
+#include "app/contest_session.h"
 
 class QAction;
 
@@ -23,11 +21,12 @@ class TableDesk;
 class TableServer;
 class ViewPanes;
 
-// The main window: owns the one contest and the member register for the whole run, offers
-// every command through its menus, keys and the set-up panel, and shows the views. Each
-// command reads its widgets, asks through the dialogs, calls the core, shows the message
-// and refreshes.
-class TForm1 : public QMainWindow, public TableResultSink {
+// The main window: builds the parts (the contest session, the menus, the set-up panel, the
+// panes, the name and entry panels), wires their signals and alone decides which panel is
+// visible where. It offers every command through its menus, keys and the set-up panel; a
+// command reads the panel's fields, asks through the dialogs, changes the contest through the
+// session and shows the message. The views follow the session by themselves.
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // Creates the window and does the start-up: a fresh contest, today's date, the member
@@ -39,26 +38,20 @@ public:
     // when `ask` is false (the hidden start option the crash tests use).
     void offerRecovery(bool ask = true);
 
-    Contest& contest() { return m_contest; }
-    const Contest& contest() const override { return m_contest; }
-    MemberRegister& memberRegister() { return m_register; }
-    const std::string& currentFileName() const { return m_fileName; }
-    bool isSaved() const { return m_saved; }
-    SetUpPanel& setUpPanel() { return *m_setUp; }
+    ContestSession& session() { return *m_session; }
+    const Contest& contest() const { return m_session->contest(); }
+    MemberRegister& memberRegister() { return m_session->memberRegister(); }
+    const std::string& currentFileName() const { return m_session->fileName(); }
+    bool isSaved() const { return m_session->isSaved(); }
     ViewPanes& panes() { return *m_panes; }
     MenuTree& menus() { return *m_menus; }
     NamePanel& namePanel() { return *m_names; }
     ResultEntry& entry() { return *m_entry; }
 
-    // Called by every command that changes results or names: clears the saved flag,
-    // writes the recovery file and refreshes the caption.
-    void contestChanged();
     void refreshCaption();
     // The save command; true when the contest was written.
     bool saveContest();
 
-    // Results from the tables' phones, stored as one change (app/table_result_sink.h).
-    std::string storeTableResults(const std::function<bool(Contest&)>& store) override;
     TableServer& tableServer() { return *m_tableServer; }
     TableDesk& tableDesk() { return *m_tableDesk; }
     // Switches the table server on at `port` ("vindelkast --bord"); "" or the message.
@@ -83,12 +76,12 @@ public:
     void BtnKlarClick();
     void ChkIndividuelltClick();
     void ChkGrHissClick(bool fromUser);
-    void CBHandicapClick();
+    void CBHandicapClick(bool on);
     void Handicap1Click();
     void cbTeamContestClick();
     void ComboBox2Change();
     void EdFriparChange();
-    void EdContNameExit();
+    void EdContNameChange();
     void BtnGuideClick();
     void MnGivfilClick();
     void MnMedlemsregisterClick();
@@ -120,25 +113,22 @@ protected:
 
 private:
     void connectCommands();
+    void connectPanels();
+    void followSession(const ContestChange& change);
     void loadMemberRegisterAtStartUp();
     void applyIndividualLook(bool keepContestName);
     void applyGronaHissenLook(bool on);
     void setParnrCaption();
     void setTodaysDate();
-    void markSaved();
     bool askToSaveFirst(const QString& question);
-    std::string writeRecovery();
-    void refreshAfterTableResults();
-    void removeRecovery();
     bool restoreFromRecovery(const std::string& text);
-    void fillSetUpFieldsFromContest();
     void showOpenedContest();
     void writeFullHtml(bool oldStyle);
     void clearContest();
+    void showTableResultsInGrid();
 
     Dialogs& m_dialogs;
-    MemberRegister m_register;
-    Contest m_contest;
+    ContestSession* m_session = nullptr;
     MenuTree* m_menus = nullptr;
     SetUpPanel* m_setUp = nullptr;
     ViewPanes* m_panes = nullptr;
@@ -148,11 +138,7 @@ private:
     TableServer* m_tableServer = nullptr;
     TableDesk* m_tableDesk = nullptr;
 
-    std::string m_fileName;  // the contest file last opened or saved (path bytes)
-    bool m_saved = true;
-    bool m_teamMatch = false;
     std::string m_roundHtmlFileName = "rond.html";
-    bool m_recoveryProblemTold = false;
 };
 
 }  // namespace vindelkast

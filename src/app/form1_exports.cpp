@@ -3,13 +3,16 @@
 
 #include <QFileInfo>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/qt_text.h"
 #include "files/safe_write.h"
+#include "model/result_order.h"
 #include "model/standings.h"
 #include "output/export_names.h"
 #include "output/old_html_page.h"
+#include "output/page_parts.h"
 #include "output/round_html_page.h"
 #include "output/xhtml_page.h"
 #include "output/xml_export.h"
@@ -28,45 +31,47 @@ void TForm1::writeFullHtml(bool oldStyle) {
         m_dialogs.inputBox("Vilken sorteringsordning: ", "Resultat (R), Par (P), Spelordn (S)", "R");
     const int order = resultOrderFromAnswer(fromQtLossy(answer));
     const bool withIdentity = oldStyle && !m_dialogs.confirm(toQt(kOldHtmlIdentityQuestion));
-    EdContNameExit();
     const std::string problem = writeFileSafely(name, [&](std::ostream& out) {
         if (oldStyle)
-            writeOldHtml(m_contest, out, order, withIdentity);
+            writeOldHtml(contest(), out, order, withIdentity);
         else
-            writeXhtml(m_contest, out, order);
+            writeXhtml(contest(), out, order);
     });
+    // The boards stay arranged as the export leaves them; the panes show them so.
+    m_session->choose([order](Contest& c) { settleAfterPageExport(c, order); });
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
 
 void TForm1::MnPrintRondClick() {
-    if (currentBoard() < 1 || m_contest.boardsPerRound <= 0) return;
-    const int proposal = lastBoardOfRound(m_contest, currentBoard()) / m_contest.boardsPerRound;
+    if (currentBoard() < 1 || contest().boardsPerRound <= 0) return;
+    const int proposal = lastBoardOfRound(contest(), currentBoard()) / contest().boardsPerRound;
     const auto answer = m_dialogs.inputQuery("Rond", "F\u00f6r rond: ", QString::number(proposal));
     if (!answer) return;
     const int round = roundFromAnswer(fromQtLossy(*answer), proposal);
     const QString chosen = m_dialogs.saveFileName("HTML-filer |*.html;*.htm", true);
     if (chosen.isEmpty()) return;
-    const std::string refusal = roundPageRefusal(m_contest, round);
+    const std::string refusal = roundPageRefusal(contest(), round);
     if (!refusal.empty()) {
         m_dialogs.message(toQt(refusal));
         return;
     }
     m_roundHtmlFileName = htmlFileName(pathFromQt(chosen));
-    EdContNameExit();
     const std::string problem = writeFileSafely(
-        m_roundHtmlFileName, [&](std::ostream& out) { writeRoundHtml(m_contest, out, round); });
+        m_roundHtmlFileName, [&](std::ostream& out) { writeRoundHtml(contest(), out, round); });
+    // The boards stay in result order after the page.
+    m_session->choose([](Contest& c) { setResultOrder(c, ScoreOrder); });
     if (!problem.empty()) m_dialogs.message(toQt(problem));
 }
 
 void TForm1::MnPrintXMLClick() {
-    if (!m_contest.setUpDone) {
+    if (!contest().setUpDone) {
         m_dialogs.messageBox("", "Starta upp t\u00e4vlingen f\u00f6rst");
         return;
     }
     const QString chosen = m_dialogs.saveFileName("XML-filer: |*.xml", true);
     if (chosen.isEmpty()) return;
     const std::string name = xmlFileName(pathFromQt(chosen));
-    const std::string refusal = xmlExportRefusal(m_contest);
+    const std::string refusal = xmlExportRefusal(contest());
     if (!refusal.empty()) {
         // Nothing is written, and the director is told why rather than finding an empty file.
         m_dialogs.message(toQt(refusal));
@@ -74,7 +79,7 @@ void TForm1::MnPrintXMLClick() {
     }
     std::string problem;
     const std::string written =
-        writeFileSafely(name, [this, &problem](std::ostream& out) { problem = writeXml(m_contest, out); });
+        writeFileSafely(name, [this, &problem](std::ostream& out) { problem = writeXml(contest(), out); });
     if (!problem.empty())
         m_dialogs.message(toQt(problem));
     else if (!written.empty())

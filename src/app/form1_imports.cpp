@@ -1,9 +1,9 @@
 // Bringing data in: deal files, a new member register, results of another contest file,
 // and levelling the boards.
 #include <QAction>
-#include <QFileInfo>
 #include <QLineEdit>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
@@ -12,31 +12,38 @@
 #include "app/view_panes.h"
 #include "files/add_results.h"
 #include "files/deal_import.h"
+#include "files/file_names.h"
 #include "files/member_import.h"
 #include "model/bulk_points.h"
 
 namespace vindelkast {
 
 void TForm1::MnGivfilClick() {
-    const std::string refusal = dealImportRefusal(m_contest);
+    const std::string refusal = dealImportRefusal(contest());
     if (!refusal.empty()) {
         m_dialogs.messageBox("", toQt(refusal));
         m_menus->action("MnGivfil")->setEnabled(false);
         return;
     }
-    const int boards = SetUpPanel::number(m_setUp->EdGivar);
-    m_contest.boardCount = boards >= 0 && boards <= kMaxBoard ? boards : 0;
+    const int boards = m_setUp->boardsNumber();
+    m_session->choose(
+        [boards](Contest& c) { c.boardCount = boards >= 0 && boards <= kMaxBoard ? boards : 0; });
     const QString name = m_dialogs.openFileName("Giv-filer: |*.bri;*.cds;*.dup;*.dlm;*.pbn");
-    if (!name.isEmpty() && QFileInfo(name).isFile()) {
-        const std::string problem = importDealFile(m_contest, pathFromQt(name));
-        if (!problem.empty()) m_dialogs.message(toQt(problem));
+    const std::string missing = name.isEmpty() ? std::string() : missingFileMessage(pathFromQt(name));
+    if (!missing.empty()) m_dialogs.message(toQt(missing));
+    if (!name.isEmpty() && missing.empty()) {
+        std::string problem;
         // The deals are part of the contest file: leaving now must ask to save them.
-        if (m_contest.boards[1].hasDeal()) contestChanged();
+        m_session->editIf(ContestChange::everything(), [&](Contest& c) {
+            problem = importDealFile(c, pathFromQt(name));
+            return c.boards[1].hasDeal();
+        });
+        if (!problem.empty()) m_dialogs.message(toQt(problem));
     }
-    m_dialogs.message(toQt(dealCountMessage(m_contest.dealCount, m_contest.boardCount)));
-    if (m_contest.boardCount == 0) {
-        m_contest.boardCount = m_contest.dealCount;
-        m_setUp->setNumber(m_setUp->EdGivar, m_contest.dealCount);
+    m_dialogs.message(toQt(dealCountMessage(contest().dealCount, contest().boardCount)));
+    if (contest().boardCount == 0) {
+        m_session->choose([](Contest& c) { c.boardCount = c.dealCount; });
+        m_setUp->showBoards(contest().dealCount);
     }
 }
 
@@ -44,29 +51,36 @@ void TForm1::MnMedlemsregisterClick() {
     m_dialogs.message(toQt(kImportRegisterIntro));
     const QString chosen = m_dialogs.openFileName("Textfiler (*.txt)|*.txt");
     if (chosen.isEmpty()) return;
-    const RegisterImport import =
-        importRegister(withDefaultExtension(pathFromQt(chosen), ".txt"), m_register);
+    const std::string name = withDefaultExtension(pathFromQt(chosen), ".txt");
+    if (const std::string missing = missingFileMessage(name); !missing.empty()) {
+        m_dialogs.message(toQt(missing));
+        return;
+    }
+    const RegisterImport import = importRegister(name, m_session->memberRegister());
     m_dialogs.message(toQt(import.message));
 }
 
 void TForm1::AdderaresultatClick() {
-    QString name = m_dialogs.openFileName("Score-filer (*.sco)|*.SCO");
-    if (!name.isEmpty() && !QFileInfo(name).fileName().contains('.')) name += ".sco";
+    const QString chosen = m_dialogs.openFileName("Score-filer (*.sco)|*.SCO");
     AddedResults added;
-    if (!name.isEmpty() && QFileInfo(name).isFile()) added = addResultsFromFile(m_contest, pathFromQt(name));
-    if (!added.problem.empty()) m_dialogs.message(toQt(added.problem));
-    if (!m_panes->progressShown()) m_panes->toggleProgress(m_contest, {});
-    m_panes->refreshProgress(m_contest, {});
-    if (added.added > 0) {
-        contestChanged();
-        m_panes->refreshStandings(m_contest);
+    if (!chosen.isEmpty()) {
+        const std::string name = withDefaultExtension(pathFromQt(chosen), ".sco");
+        added.problem = missingFileMessage(name);
+        if (added.problem.empty())
+            m_session->editIf(ContestChange::everything(), [&](Contest& c) {
+                added = addResultsFromFile(c, name);
+                return added.added > 0;
+            });
     }
-    m_dialogs.message(toQt(addedResultsMessage(added.added)));
+    if (!added.problem.empty()) m_dialogs.message(toQt(added.problem));
+    if (!m_panes->progressShown()) m_panes->toggleProgress(contest(), {});
+    if (added.added == 0) m_panes->refreshProgress(contest(), {});
+    m_dialogs.message(toQt(addedResultsMessage(added)));
 }
 
 void TForm1::NivelleragivarClick() {
-    if (levelBoards(m_contest) > 0) contestChanged();
-    m_panes->refreshStandings(m_contest);
+    if (!m_session->editIf(ContestChange::results(0), [](Contest& c) { return levelBoards(c) > 0; }))
+        m_panes->refreshStandings(contest());
 }
 
 }  // namespace vindelkast

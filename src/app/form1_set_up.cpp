@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
@@ -18,154 +19,148 @@
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
-#include "movement/set_up_fields.h"
 
 namespace vindelkast {
 
+namespace {
+
+// The set-up panel's fields as the core completes a set-up from them.
+SetUpRequest setUpRequestFrom(const SetUpChoices& shown) {
+    SetUpRequest request;
+    request.boards = shown.boards;
+    request.rounds = shown.rounds;
+    request.maxPair = shown.maxPair;
+    request.byePair = shown.byePair;
+    request.individual = shown.individual;
+    request.barometer = shown.barometer;
+    request.gronaHissen = shown.gronaHissen;
+    request.ghVariant = shown.ghVariant;
+    request.teamContest = shown.teamContest;
+    request.handicap = shown.handicap;
+    request.withoutGuideCard = shown.withoutGuideCard;
+    request.contestName = shown.contestName;
+    request.contestDate = shown.contestDate;
+    request.arranger = shown.arranger;
+    return request;
+}
+
+}  // namespace
+
 void TForm1::MnStartClick() {
-    if (m_contest.setUpDone) {
+    if (contest().setUpDone) {
         m_dialogs.message("T\u00e4vlingen \u00e4r redan startad");
         m_setUp->hide();
         return;
     }
-    SetUpPanel& p = *m_setUp;
-    p.BtnKlar->show();
-    if (m_contest.maxPairNumber > 0) p.setNumber(p.EdNrPar, m_contest.maxPairNumber);
-    m_contest.tableCount = m_contest.maxPairNumber / 2;
-    const int boards = SetUpPanel::number(p.EdGivar);
-    if (boards >= 0 && boards <= kMaxBoard) m_contest.boardCount = boards;
-    if (p.ChkBarometer->isChecked()) m_contest.isBarometer = true;
-    p.show();
-    p.setEnabled(true);
-    p.EdGivar->setFocus();
+    if (contest().maxPairNumber > 0) m_setUp->showHighestNumber(contest().maxPairNumber);
+    const int boards = m_setUp->boardsNumber();
+    const bool barometer = m_setUp->choices().barometer;
+    m_session->choose([boards, barometer](Contest& c) {
+        c.tableCount = c.maxPairNumber / 2;
+        if (boards >= 0 && boards <= kMaxBoard) c.boardCount = boards;
+        if (barometer) c.isBarometer = true;
+    });
+    m_setUp->startSetUp();
 }
 
 void TForm1::BtnKlarClick() {
-    SetUpPanel& p = *m_setUp;
-    SetUpFields fields;
-    fields.boards = SetUpPanel::text(p.EdGivar);
-    fields.rounds = SetUpPanel::text(p.EdRonder);
-    fields.maxPair = SetUpPanel::text(p.EdNrPar);
-    fields.byePair = SetUpPanel::text(p.EdFripar);
-    fields.individual = p.ChkIndividuellt->isChecked();
-    fields.barometer = p.ChkBarometer->isChecked() || p.ChkGrHiss->isChecked();
-    fields.withoutGuideCard = p.cBoxGuide->isChecked();
-    fields.contestName = SetUpPanel::text(p.EdContName);
-    fields.contestDate = SetUpPanel::text(p.EdDate);
-    fields.arranger = p.arrangerText();
-
-    // The kind boxes mean what they show, also after a clear.
-    m_contest.hasHandicap = p.CBHandicap->isChecked();
-    m_contest.isGronaHissen = p.ChkGrHiss->isChecked();
-    m_contest.isTeamContest = p.cbTeamContest->isChecked();
-    m_teamMatch = m_contest.isTeamContest;
-    if (p.rbGHmax1->isChecked())
-        m_contest.ghVariant = 1;
-    else if (p.rbGHmany->isChecked())
-        m_contest.ghVariant = 9999;
-    else
-        m_contest.ghVariant = 2;
-
-    const std::string refusal = completeSetUp(m_contest, fields);
+    const SetUpRequest request = setUpRequestFrom(m_setUp->choices());
+    m_session->setTeamMatch(request.teamContest);
+    SetUpOutcome outcome;
+    // A completed set-up is worth recovering, though nothing needs saving yet.
+    m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
+        outcome = setUpContest(c, request);
+        return outcome.message.empty();
+    });
     setParnrCaption();
-    if (!refusal.empty()) {
-        m_dialogs.messageBox(kSetUpRefusedTitle, toQt(refusal));
+    if (!outcome.message.empty()) {
+        m_dialogs.messageBox(toQt(outcome.title), toQt(outcome.message));
         return;
     }
-    if (m_contest.maxPairNumber > 0) p.setNumber(p.EdNrPar, m_contest.maxPairNumber);
-    p.hide();
-    m_panes->setStandingsScrollBar(m_contest.maxPairNumber >= 28);
-    writeRecovery();
-    refreshCaption();
+    if (contest().maxPairNumber > 0) m_setUp->showHighestNumber(contest().maxPairNumber);
+    m_setUp->hide();
+    m_panes->setStandingsScrollBar(contest().maxPairNumber >= 28);
 }
 
 void TForm1::applyIndividualLook(bool keepContestName) {
-    SetUpPanel& p = *m_setUp;
-    m_contest.isIndividual = true;
-    if (!keepContestName) {
-        p.EdContName->setText("Individuellt");
-        m_contest.contestName = "Individuellt";
-    }
-    p.ChkIndividuellt->setChecked(true);
-    p.ChkIndividuellt->setEnabled(false);
-    if (auto* heading = findChild<QLabel*>("LblResNE")) heading->setText("N    S  -    \u00d6    V");
+    m_session->choose([keepContestName](Contest& c) {
+        c.isIndividual = true;
+        if (!keepContestName) c.contestName = "Individuellt";
+    });
+    m_setUp->showIndividual(keepContestName);
+    m_entry->showIndividualHeadings();
     m_menus->action("mnPrivatprotokoll1")->setEnabled(false);
 }
 
 void TForm1::ChkIndividuelltClick() { applyIndividualLook(false); }
 
 void TForm1::ChkGrHissClick(bool fromUser) {
-    SetUpPanel& p = *m_setUp;
-    if (m_contest.isGronaHissen && fromUser) {
-        m_contest.isGronaHissen = false;
-        p.ChkGrHiss->setChecked(false);
-        p.showGronaHissenChoices(false);
+    if (contest().isGronaHissen && fromUser) {
+        m_session->choose([](Contest& c) { c.isGronaHissen = false; });
+        m_setUp->showGronaHissen(false, contest().ghVariant);
         m_menus->action("MnLottaRond")->setEnabled(false);
         return;
     }
-    m_contest.isGronaHissen = true;
-    m_contest.isBarometer = true;
+    m_session->choose([](Contest& c) {
+        c.isGronaHissen = true;
+        c.isBarometer = true;
+    });
     m_entry->roundModeOn();
-    p.ChkGrHiss->setChecked(true);
-    p.ChkBarometer->setChecked(true);
-    p.showGronaHissenChoices(true);
-    p.rbGHmax1->setChecked(m_contest.ghVariant == 1);
-    p.rbGHmax2->setChecked(m_contest.ghVariant == 2);
-    p.rbGHmany->setChecked(m_contest.ghVariant == 9999);
+    m_setUp->showGronaHissen(true, contest().ghVariant);
     m_menus->action("MnLottaRond")->setEnabled(true);
 }
 
-void TForm1::CBHandicapClick() { m_contest.hasHandicap = m_setUp->CBHandicap->isChecked(); }
+void TForm1::CBHandicapClick(bool on) {
+    m_session->choose([on](Contest& c) { c.hasHandicap = on; });
+}
 
-void TForm1::Handicap1Click() { m_setUp->CBHandicap->toggle(); }
+void TForm1::Handicap1Click() { m_setUp->toggleHandicap(); }
 
 void TForm1::cbTeamContestClick() {
-    SetUpPanel& p = *m_setUp;
-    p.cbTeamContest->setChecked(true);
-    p.cbTeamContest->setEnabled(false);
-    m_teamMatch = true;
-    m_contest.isTeamContest = true;
-    const auto askName = [this](std::string& name, const QString& prompt) {
-        if (!name.empty()) return;
+    m_setUp->lockTeamContest();
+    m_session->setTeamMatch(true);
+    m_session->choose([](Contest& c) { c.isTeamContest = true; });
+    const auto askName = [this](std::string Contest::*name, const QString& prompt) {
+        if (!(contest().*name).empty()) return;
         const QString typed = m_dialogs.inputBox("Lagnamn", prompt, "");
         if (const auto text = fromQt(typed))
-            name = *text;
+            m_session->choose([&](Contest& c) { c.*name = *text; });
         else
             m_dialogs.message(kUnrepresentableText);
     };
-    askName(m_contest.teamName1, "Ge namn p\u00e5 lag 1: ");
-    askName(m_contest.teamName2, "Ge namn p\u00e5 lag 2: ");
+    askName(&Contest::teamName1, "Ge namn p\u00e5 lag 1: ");
+    askName(&Contest::teamName2, "Ge namn p\u00e5 lag 2: ");
 }
 
-void TForm1::ComboBox2Change() { m_contest.arranger = m_setUp->arrangerText(); }
+void TForm1::ComboBox2Change() {
+    const std::string arranger = m_setUp->choices().arranger;
+    m_session->choose([&arranger](Contest& c) { c.arranger = arranger; });
+}
 
-void TForm1::EdFriparChange() { m_contest.byePair = byePairFromField(SetUpPanel::text(m_setUp->EdFripar)); }
+void TForm1::EdFriparChange() {
+    const int byePair = byePairFromField(m_setUp->choices().byePair);
+    m_session->choose([byePair](Contest& c) { c.byePair = byePair; });
+}
 
 void TForm1::BtnGuideClick() {
-    SetUpPanel& p = *m_setUp;
-    GuideCardFields fields;
-    fields.boards = SetUpPanel::text(p.EdGivar);
-    fields.rounds = SetUpPanel::text(p.EdRonder);
-    fields.maxPair = SetUpPanel::text(p.EdNrPar);
-    fields.byePair = SetUpPanel::text(p.EdFripar);
-    fields.withoutGuideCard = p.cBoxGuide->isChecked();
-    const GuideCardStart start = startGuideCard(m_contest, fields);
-    if (start.needsCard) {
-        const QString name = m_dialogs.openFileName(toQt(start.filter));
-        const std::string message = useGuideCard(m_contest, pathFromQt(name));
-        p.setNumber(p.EdNrPar, m_contest.maxPairNumber);
-        p.setNumber(p.EdGivar, m_contest.boardCount);
-        p.setNumber(p.EdRonder, m_contest.roundCount);
-        p.ChkIndividuellt->setChecked(m_contest.isIndividual);
-        if (!message.empty()) {
-            m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(message));
+    const SetUpRequest request = setUpRequestFrom(m_setUp->choices());
+    GuideCardChoice choice;
+    m_session->choose([&](Contest& c) {
+        choice = chooseGuideCard(c, request, [this](const std::string& filter) {
+            return pathFromQt(m_dialogs.openFileName(toQt(filter)));
+        });
+    });
+    if (choice.cardRead) {
+        const Contest& c = contest();
+        m_setUp->showCounts(c.maxPairNumber, c.boardCount, c.roundCount);
+        m_setUp->tickIndividual(c.isIndividual);
+        if (!choice.message.empty()) {
+            m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(choice.message));
             return;
         }
     }
-    p.BtnGuide->setEnabled(false);
-    p.cBoxGuide->setEnabled(false);
+    m_setUp->guideCardDone();
     refreshCaption();
-    p.BtnNamn->setFocus();
 }
 
 }  // namespace vindelkast

@@ -1,10 +1,9 @@
-// Results from the tables' phones: the window stores them as one change and shows them.
+// Results from the tables' phones: the session stores them; the window keeps the grid true.
 #include <QApplication>
 
 #include "app/form1.h"
 #include "app/table_desk.h"
 #include "app/table_server.h"
-#include "app/view_panes.h"
 #include "entry/result_entry.h"
 
 namespace vindelkast {
@@ -17,25 +16,11 @@ QString TForm1::startTableServer(quint16 port) {
     return problem;
 }
 
-std::string TForm1::storeTableResults(const std::function<bool(Contest&)>& store) {
-    if (!store(m_contest)) return "";
-    m_saved = false;
-    const std::string problem = writeRecovery();
-    refreshCaption();
-    refreshAfterTableResults();
-    return problem;
-}
-
-void TForm1::refreshAfterTableResults() {
-    // A score the director is typing stays in its field: then only the views follow, and
-    // the grid shows the tables' results when it is filled next.
+void TForm1::showTableResultsInGrid() {
+    // A score the director is typing stays in its field; the grid shows the tables' results
+    // when it is filled next.
     const QWidget* focus = QApplication::focusWidget();
-    if (m_entry->gridBuilt() && !(focus && m_entry->isAncestorOf(focus))) {
-        m_entry->fillGrid();
-        return;
-    }
-    m_panes->refreshProgress(m_contest, m_entry->typedNumbers());
-    m_panes->refreshStandings(m_contest);
+    if (m_entry->gridBuilt() && !(focus && m_entry->isAncestorOf(focus))) m_entry->fillGrid();
 }
 
 }  // namespace vindelkast

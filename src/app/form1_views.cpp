@@ -14,6 +14,7 @@
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "entry/name_panel.h"
 #include "entry/result_entry.h"
 #include "files/text_fields.h"
 #include "model/result_order.h"
@@ -47,38 +48,37 @@ void TForm1::GmresultatClick() { m_entry->hideEntry(); }
 
 void TForm1::VisascoretavlorClick() {
     if (m_panes->toggleScoreTables(entryPanelGeometry()))
-        m_panes->showScoreTables(m_contest, currentBoard(), roundMode(), entryPanelGeometry());
+        m_panes->showScoreTables(contest(), currentBoard(), roundMode(), entryPanelGeometry());
 }
 
 void TForm1::Ordning1Click() { m_entry->stepResultOrder(); }
 
 void TForm1::BrickaRond1Click() { m_entry->toggleRoundMode(); }
 
-void TForm1::MnParnrClick() { m_panes->toggleProgress(m_contest, m_entry->typedNumbers()); }
+void TForm1::MnParnrClick() { m_panes->toggleProgress(contest(), m_entry->typedNumbers()); }
 
-void TForm1::Total1Click() { m_panes->showStandings(m_contest); }
+void TForm1::Total1Click() { m_panes->showStandings(contest()); }
 
 void TForm1::Rond1Click() {
-    if (m_contest.boardsPerRound == 0) return;
-    m_panes->showRoundResult(m_contest,
-                             lastBoardOfRound(m_contest, currentBoard()) / m_contest.boardsPerRound);
+    if (contest().boardsPerRound == 0) return;
+    m_panes->showRoundResult(contest(),
+                             lastBoardOfRound(contest(), currentBoard()) / contest().boardsPerRound);
 }
 
 void TForm1::mnPrivatprotokoll1Click() {
-    if (m_contest.isIndividual) return;
+    if (contest().isIndividual) return;
     m_panes->UtRond->hide();
     m_panes->LblRond->hide();
     m_panes->UtTotal->show();
     m_panes->UtTotal->clearLines();
     const QString answer = m_dialogs.inputBox("Privatprotokoll", "F\u00f6r vilket par: ", "0");
-    const int pair = privateProtocolPair(m_contest, fromQtLossy(answer));
+    const int pair = privateProtocolPair(contest(), fromQtLossy(answer));
     if (pair == 0) return;
-    m_panes->UtTotal->showLines(privateProtocolLines(m_contest, pair));
+    m_panes->UtTotal->showLines(privateProtocolLines(contest(), pair));
 }
 
 void TForm1::Debugmessage1Click() {
-    int top = m_setUp->geometry().bottom() + 1;
-    if (QWidget* names = findChild<QWidget*>("GroupNamn")) top = names->geometry().bottom() + 1;
+    const int top = m_names->geometry().bottom() + 1;
     m_panes->toggleDebug(top);
 }
 
@@ -101,7 +101,7 @@ void TForm1::OmVindelkast1Click() {
 void TForm1::Print1Click() {
     const int board = currentBoard() > 0 ? currentBoard() : 1;
     const int round =
-        m_contest.boardsPerRound != 0 ? lastBoardOfRound(m_contest, board) / m_contest.boardsPerRound : 0;
+        contest().boardsPerRound != 0 ? lastBoardOfRound(contest(), board) / contest().boardsPerRound : 0;
     m_printer->print(*m_panes->UtRond->document(), QString("Resultat rond %1").arg(round));
 }
 
@@ -109,7 +109,8 @@ void TForm1::MnPrintTotaltClick() {
     const QString answer = m_dialogs.inputBox("Utskrift slutresultat", "Hur m\u00e5nga utskrifter: ", "");
     const auto copies = parseInt(answer.trimmed().toStdString());
     if (!copies || *copies < 1 || *copies > 10) return;
-    const QString title = "Slutresultat " + m_setUp->EdContName->text() + ": " + m_setUp->EdDate->text();
+    const SetUpChoices shown = m_setUp->choices();
+    const QString title = "Slutresultat " + toQt(shown.contestName) + ": " + toQt(shown.contestDate);
     m_printer->print(*m_panes->UtTotal->document(), title, *copies);
 }
 

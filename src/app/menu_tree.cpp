@@ -17,6 +17,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(arkiv, "MnHTML", "Exportera resultat som &HTML", "Ctrl+H");
     addItem(arkiv, "MnGammalHTML", "&Gammal HTML", "Ctrl+G");
     addItem(arkiv, "MnPrintXML", "Exportera resultat som &XML", "Ctrl+X");
+    addItem(arkiv, "MnPBN", "Exportera som &PBN");
     addItem(arkiv, "MnPrintRond", "Exportera rond som HTML", "Ctrl+R");
     QAction* print = addItem(arkiv, "Print1", "&Utskrift rond", "Ctrl+P");
     print->setToolTip("Printar inneh\u00e5llet i rondresultat");
@@ -31,7 +32,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(prep, "Guidekort1", "G&uidekort");
     addItem(prep, "MnGivfil", "Importera &Givfil");
     addItem(prep, "Handicap1", "&Handicap");
-    addItem(prep, "MnFacitgiv", "&Facitgivar")->setEnabled(false);
+    addItem(prep, "MnFacitgiv", "&Facitgivar");
     addItem(prep, "Lagmatch1", "Lagmatch");
     addItem(prep, "MnMedlemsregister", "Importera &Medlemsregister");
 
@@ -50,7 +51,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(view, "MnParnr", "&Inmatade givar", "F8");
     addItem(view, "Total1", "Total", "F9");
     addItem(view, "Rond1", "Rond", "F10");
-    addItem(view, "Textstorlek1", "&Textstorlek")->setEnabled(false);
+    addItem(view, "Textstorlek1", "&Textstorlek");
     addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
     addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
 

@@ -1,7 +1,6 @@
 #include "app/pane_printer.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -9,30 +8,25 @@
 #include <memory>
 
 #include "app/dialogs.h"
+#include "app/qt_text.h"
+#include "files/safe_write.h"
 
 namespace vindelkast {
 
 QString writePdf(const QTextDocument& document, const QString& jobTitle, const QString& fileName) {
-    // Written beside the target and renamed over it, so an old PDF survives a failed write.
-    const QString temporary = fileName + ".tmp";
+    // Made in memory and written safely, so an old PDF survives a failed write.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(temporary);
+        QPdfWriter writer(&pdf);
         writer.setTitle(jobTitle);
         writer.setCreator("Vindelkast");
         writer.setPageSize(QPageSize(QPageSize::A4));
         std::unique_ptr<QTextDocument> copy(document.clone());
         copy->print(&writer);
     }
-    if (!QFileInfo(temporary).exists() || QFileInfo(temporary).size() == 0) {
-        QFile::remove(temporary);
-        return "Kunde inte skriva filen " + fileName;
-    }
-    QFile::remove(fileName);
-    if (!QFile::rename(temporary, fileName)) {
-        QFile::remove(temporary);
-        return "Kunde inte skriva filen " + fileName;
-    }
-    return {};
+    if (pdf.data().isEmpty()) return "Kunde inte skriva filen " + fileName;
+    return toQt(writeTextSafely(pathFromQt(fileName), pdf.data().toStdString()));
 }
 
 void PanePrinter::print(const QTextDocument& document, const QString& jobTitle, int copies) {

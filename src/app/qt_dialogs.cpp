@@ -1,13 +1,16 @@
 #include "app/qt_dialogs.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 namespace vindelkast {
@@ -15,7 +18,10 @@ namespace vindelkast {
 QString qtFileFilter(const QString& filter) {
     const qsizetype bar = filter.indexOf('|');
     if (bar < 0) return filter;
-    const QString description = filter.left(bar).trimmed();
+    QString description = filter.left(bar).trimmed();
+    // "Score-filer (*.sco)" already names its patterns: Qt adds the real ones, once.
+    if (description.endsWith(')') && description.contains(" ("))
+        description = description.left(description.lastIndexOf(" (")).trimmed();
     QStringList patterns;
     for (const QString& pattern : filter.mid(bar + 1).split(';', Qt::SkipEmptyParts)) {
         for (const QString& spelling : {pattern.toLower(), pattern.toUpper(), pattern}) {
@@ -44,13 +50,27 @@ bool QtDialogs::confirm(const QString& text) {
     return box.clickedButton() == yes;
 }
 
+Dialogs::Answer QtDialogs::ask(const QString& text) {
+    QMessageBox box(QMessageBox::Question, "Vindelkast", text, QMessageBox::NoButton, m_parent);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nej", QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton("Avbryt", QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    // Esc and the window's close button must never be taken for an answer.
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no) return Answer::No;
+    return Answer::Cancel;
+}
+
 QString QtDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {
     return inputQuery(title, prompt, defaultText).value_or(defaultText);
 }
 
 std::optional<QString> QtDialogs::inputQuery(const QString& title, const QString& prompt,
                                              const QString& defaultText) {
-    // Qt's own button texts are English and no Swedish catalogue ships with the program.
+    // The program's own button texts, whatever Qt's translation says.
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
@@ -74,7 +94,9 @@ QString chooseFile(QWidget* parent, const QString& title, const QString& filter,
                    bool askBeforeOverwrite) {
     QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // An open dialog takes a typed name as it is: the command adds its ending and tells
+    // the director, in Swedish, when no such file exists.
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeOverwrite);
     // A name typed without an ending must be checked against the file it will really replace.
     if (save) dialog.setDefaultSuffix(defaultSuffix(filter));
@@ -110,6 +132,35 @@ QString QtDialogs::print(const QString& jobTitle, const QTextDocument& document)
 
 bool QtDialogs::openWithAssociatedProgram(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDialogs::progress(const QString& title, const std::function<Progress()>& poll) {
+    QProgressDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setCancelButtonText("Avbryt");
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(0);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    QEventLoop loop;
+    bool cancelled = false;
+    QTimer timer;
+    // The window's event loop keeps running: it repaints and answers while the work goes on.
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        const Progress now = poll();
+        dialog.setLabelText(now.text);
+        dialog.setMaximum(std::max(1, now.total));
+        dialog.setValue(now.done);
+        if (now.finished) loop.quit();
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        cancelled = true;
+        loop.quit();
+    });
+    timer.start(100);
+    dialog.show();
+    loop.exec();
+    return !cancelled;
 }
 
 }  // namespace vindelkast

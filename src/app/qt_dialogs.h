@@ -6,8 +6,9 @@ class QWidget;
 
 namespace vindelkast {
 
-// Turns "Score-filer (*.sco)|*.SCO" into Qt's "Score-filer (*.sco) (*.SCO *.sco)"; each
-// pattern is offered in both cases, as file names on Linux are case-sensitive.
+// Turns "Score-filer (*.sco)|*.SCO" into Qt's "Score-filer (*.sco *.SCO)"; each pattern is
+// offered in both cases, as file names on Linux are case-sensitive, and patterns already
+// written in the description are not shown twice.
 QString qtFileFilter(const QString& filter);
 
 // The program's dialogs: Qt's own message boxes, input dialogs, file dialogs and printer.
@@ -18,6 +19,7 @@ public:
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
     bool confirm(const QString& text) override;
+    Answer ask(const QString& text) override;
     QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<QString> inputQuery(const QString& title, const QString& prompt,
                                       const QString& defaultText) override;
@@ -26,6 +28,7 @@ public:
     bool printerAvailable() override;
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;
+    bool progress(const QString& title, const std::function<Progress()>& poll) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/contest.h"
 
@@ -18,20 +19,31 @@ struct RecoverySettings {
     bool setUpDone = false;
 };
 
+// A named part of the recovery file after the contest: the text of a side file, named by its
+// extension (".facit").
+struct RecoverySection {
+    std::string name;
+    std::string text;
+};
+
 // The recovery file in the working folder, written after every change so that no entered
 // result is lost to a crash or a power cut. A save, a normal exit and a clear remove it;
 // finding one at start-up means the last run did not end normally.
 inline constexpr const char* kRecoveryFileName = "vindelkast-aterstall.txt";
 
-// The whole recovery text: a marker line, the settings, then the contest file.
-std::string recoveryText(Contest& contest, const RecoverySettings& settings, const std::string& version);
+// The whole recovery text: a marker line, the settings, then the contest file. With sections,
+// the contest's start line gives its length in bytes and each section follows under a line
+// "%SIDOFIL name length"; without any, the contest runs to the end, as it always did.
+std::string recoveryText(Contest& contest, const RecoverySettings& settings, const std::string& version,
+                         const std::vector<RecoverySection>& sections = {});
 
-// Splits a recovery text into its settings and the contest file text. Returns "" on
-// success, else why the text is no recovery file.
-std::string parseRecoveryText(const std::string& text, RecoverySettings& settings, std::string& contestText);
+// Splits a recovery text into its settings, the contest file text and its sections. Returns
+// "" on success, else why the text is no recovery file.
+std::string parseRecoveryText(const std::string& text, RecoverySettings& settings, std::string& contestText,
+                              std::vector<RecoverySection>* sections = nullptr);
 
 // Writes the recovery file safely (temporary file and rename); "" or the message.
 std::string writeRecoveryFile(const std::string& path, Contest& contest, const RecoverySettings& settings,
-                              const std::string& version);
+                              const std::string& version, const std::vector<RecoverySection>& sections = {});
 
 }  // namespace vindelkast

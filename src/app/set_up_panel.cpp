@@ -14,6 +14,7 @@
 #include "app/text_guard.h"
 #include "app/widget_colours.h"
 #include "files/text_fields.h"
+#include "model/contest.h"
 
 namespace vindelkast {
 
@@ -97,6 +98,128 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
 
     for (QLineEdit* field : {EdContName, EdDate}) refuseUnrepresentableText(field, m_dialogs);
     connect(cBoxGuide, &QCheckBox::clicked, this, &SetUpPanel::enableGuideButton);
+
+    connect(BtnKlar, &QPushButton::clicked, this, &SetUpPanel::klarClicked);
+    connect(BtnGuide, &QPushButton::clicked, this, &SetUpPanel::guideClicked);
+    connect(BtnNamn, &QPushButton::clicked, this, &SetUpPanel::namesClicked);
+    connect(ChkIndividuellt, &QCheckBox::clicked, this, &SetUpPanel::individualClicked);
+    connect(ChkGrHiss, &QCheckBox::clicked, this, &SetUpPanel::gronaHissenClicked);
+    connect(CBHandicap, &QCheckBox::toggled, this, &SetUpPanel::handicapToggled);
+    connect(cbTeamContest, &QCheckBox::clicked, this, &SetUpPanel::teamContestClicked);
+    connect(ComboBox2, &QComboBox::currentTextChanged, this, &SetUpPanel::arrangerChanged);
+    connect(EdFripar, &QLineEdit::textChanged, this, &SetUpPanel::byePairChanged);
+    connect(rbGHmax1, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(1); });
+    connect(rbGHmax2, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(2); });
+    connect(rbGHmany, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(kManyMeetings); });
+    // The contest keeps its texts as the fields show them, also before they are left.
+    for (QLineEdit* field : {EdContName, EdDate})
+        connect(field, &QLineEdit::textChanged, this, &SetUpPanel::contestTextsChanged);
+}
+
+SetUpChoices SetUpPanel::choices() const {
+    SetUpChoices c;
+    c.boards = text(EdGivar);
+    c.rounds = text(EdRonder);
+    c.maxPair = text(EdNrPar);
+    c.byePair = text(EdFripar);
+    c.individual = ChkIndividuellt->isChecked();
+    c.handicap = CBHandicap->isChecked();
+    c.barometer = ChkBarometer->isChecked();
+    c.gronaHissen = ChkGrHiss->isChecked();
+    c.teamContest = cbTeamContest->isChecked();
+    c.withoutGuideCard = cBoxGuide->isChecked();
+    c.ghVariant = rbGHmax1->isChecked() ? 1 : rbGHmany->isChecked() ? kManyMeetings : 2;
+    c.contestName = text(EdContName);
+    c.contestDate = text(EdDate);
+    c.arranger = fromQtLossy(ComboBox2->currentText());
+    return c;
+}
+
+int SetUpPanel::boardsNumber() const { return intOrZero(EdGivar->text().trimmed().toStdString()); }
+
+int SetUpPanel::highestNumberShown() const { return intOrZero(EdNrPar->text().trimmed().toStdString()); }
+
+void SetUpPanel::showContest(const Contest& c) {
+    // The window keeps the contest's texts as the fields show them, so the first text shown
+    // changes the contest before the second is: both are taken first.
+    const QString name = toQt(c.contestName);
+    const QString date = toQt(c.contestDate);
+    const QString arranger = toQt(c.arranger);
+    const int byePair = c.byePair;
+    EdContName->setText(name);
+    EdDate->setText(date);
+    ComboBox2->setEditText(arranger);
+    setNumber(EdNrPar, c.maxPairNumber);
+    setNumber(EdGivar, c.boardCount);
+    setNumber(EdRonder, c.roundCount);
+    if (byePair > 0) setNumber(EdFripar, byePair);
+    ChkBarometer->setChecked(c.isBarometer);
+}
+
+void SetUpPanel::showCounts(int maxPair, int boards, int rounds) {
+    setNumber(EdNrPar, maxPair);
+    setNumber(EdGivar, boards);
+    setNumber(EdRonder, rounds);
+}
+
+void SetUpPanel::showHighestNumber(int maxPair) { setNumber(EdNrPar, maxPair); }
+
+void SetUpPanel::showBoards(int boards) { setNumber(EdGivar, boards); }
+
+void SetUpPanel::showByePair(int byePair) {
+    EdFripar->setText(byePair > 0 ? QString::number(byePair) : QString());
+}
+
+void SetUpPanel::showIndividual(bool keepContestName) {
+    if (!keepContestName) EdContName->setText("Individuellt");
+    ChkIndividuellt->setChecked(true);
+    ChkIndividuellt->setEnabled(false);
+}
+
+void SetUpPanel::tickIndividual(bool on) { ChkIndividuellt->setChecked(on); }
+
+void SetUpPanel::showGronaHissen(bool on, int ghVariant) {
+    ChkGrHiss->setChecked(on);
+    showGronaHissenChoices(on);
+    if (!on) return;
+    ChkBarometer->setChecked(true);
+    rbGHmax1->setChecked(ghVariant == 1);
+    rbGHmax2->setChecked(ghVariant == 2);
+    rbGHmany->setChecked(ghVariant == kManyMeetings);
+}
+
+void SetUpPanel::showHandicap(bool on) { CBHandicap->setChecked(on); }
+
+void SetUpPanel::toggleHandicap() { CBHandicap->toggle(); }
+
+void SetUpPanel::lockTeamContest() {
+    cbTeamContest->setChecked(true);
+    cbTeamContest->setEnabled(false);
+}
+
+void SetUpPanel::showDate(const QString& date) { EdDate->setText(date); }
+
+void SetUpPanel::startSetUp() {
+    BtnKlar->show();
+    show();
+    setEnabled(true);
+    EdGivar->setFocus();
+}
+
+void SetUpPanel::guideCardDone() {
+    BtnGuide->setEnabled(false);
+    cBoxGuide->setEnabled(false);
+    BtnNamn->setFocus();
+}
+
+void SetUpPanel::clearForNewContest() {
+    show();
+    setEnabled(true);
+    cBoxGuide->setEnabled(true);
+    enableGuideButton();
+    EdGivar->clear();
+    EdRonder->clear();
+    EdNrPar->clear();
 }
 
 QLineEdit* SetUpPanel::addEdit(const char* name, const char* labelName, const QString& label, int top) {
@@ -118,11 +241,7 @@ QCheckBox* SetUpPanel::addCheck(const char* name, const QString& caption, int le
     return box;
 }
 
-int SetUpPanel::number(const QLineEdit* field) { return intOrZero(field->text().trimmed().toStdString()); }
-
 std::string SetUpPanel::text(const QLineEdit* field) { return fromQtLossy(field->text()); }
-
-std::string SetUpPanel::arrangerText() const { return fromQtLossy(ComboBox2->currentText()); }
 
 void SetUpPanel::setNumber(QLineEdit* field, int value) {
     field->setText(QString::number(value));
@@ -158,7 +277,6 @@ bool SetUpPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::FocusOut) {
         checkNumberField(field);
-        if (field == EdContName || field == EdDate) emit contestTextsLeft();
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QGroupBox>
 
 class QCheckBox;
@@ -12,16 +14,90 @@ class QRadioButton;
 namespace vindelkast {
 
 class Dialogs;
+struct Contest;
+
+// What the set-up panel shows, as plain fields.
+struct SetUpChoices {
+    std::string boards;  // the count fields as typed
+    std::string rounds;
+    std::string maxPair;
+    std::string byePair;
+    bool individual = false;
+    bool handicap = false;
+    bool barometer = false;
+    bool gronaHissen = false;
+    bool teamContest = false;
+    bool withoutGuideCard = false;
+    int ghVariant = 2;  // meetings in Gröna Hissen: 1, 2 or kManyMeetings ("många")
+    std::string contestName;
+    std::string contestDate;
+    std::string arranger;
+};
 
 // The set-up panel GrpBrickor ("Förberedelser"): the counts, the kind of contest, the
 // guide-card and name buttons, "Klar" and the contest's texts. It keeps its own field rules
 // (Enter moves on, a number field that does not hold a whole number turns red); the window
-// reacts to its signals.
+// reacts to its signals, reads it as plain fields and tells it what to show.
 class SetUpPanel : public QGroupBox {
     Q_OBJECT
 public:
     SetUpPanel(QWidget* parent, Dialogs& dialogs);
 
+    // Everything the panel shows.
+    SetUpChoices choices() const;
+    // The whole number in "Givar"; 0 when it is not one.
+    int boardsNumber() const;
+    int highestNumberShown() const;
+
+    // Shows a contest read from a file or brought back.
+    void showContest(const Contest& contest);
+    void showCounts(int maxPair, int boards, int rounds);
+    void showHighestNumber(int maxPair);
+    void showBoards(int boards);
+    // An empty field when there is no bye pair.
+    void showByePair(int byePair);
+    void showIndividual(bool keepContestName);
+    void tickIndividual(bool on);
+    void showGronaHissen(bool on, int ghVariant);
+    void showHandicap(bool on);
+    void toggleHandicap();
+    void lockTeamContest();
+    void showDate(const QString& date);
+    // "Starta upp": Klar is offered and the boards are typed first.
+    void startSetUp();
+    // The guide card was chosen: no second one, the names are next.
+    void guideCardDone();
+    // A cleared contest: the counts are empty and a guide card may be chosen again.
+    void clearForNewContest();
+    // BtnGuide is usable exactly when "utan guidekort" is not ticked.
+    void enableGuideButton();
+
+signals:
+    void klarClicked();
+    void guideClicked();
+    void namesClicked();
+    void individualClicked();
+    void gronaHissenClicked();
+    void handicapToggled(bool on);
+    void teamContestClicked();
+    void arrangerChanged();
+    void byePairChanged();
+    void ghVariantChosen(int variant);
+    // The contest's name or date changed in its field.
+    void contestTextsChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* addEdit(const char* name, const char* labelName, const QString& label, int top);
+    QCheckBox* addCheck(const char* name, const QString& caption, int left, int top);
+    void checkNumberField(QLineEdit* field);
+    void setNumber(QLineEdit* field, int value);
+    void showGronaHissenChoices(bool shown);
+    static std::string text(const QLineEdit* field);
+
+    Dialogs& m_dialogs;
     QLineEdit* EdGivar = nullptr;
     QLineEdit* EdRonder = nullptr;
     QLineEdit* EdNrPar = nullptr;
@@ -42,30 +118,6 @@ public:
     QLineEdit* EdDate = nullptr;
     QCheckBox* cbTeamContest = nullptr;
     QComboBox* ComboBox2 = nullptr;
-
-    // The integer a number field shows; 0 when it is not a whole number.
-    static int number(const QLineEdit* field);
-    // The field's text as the contest keeps it (the widgets refuse what it cannot hold).
-    static std::string text(const QLineEdit* field);
-    std::string arrangerText() const;
-    void setNumber(QLineEdit* field, int value);
-
-    // BtnGuide is usable exactly when "utan guidekort" is not ticked.
-    void enableGuideButton();
-    void showGronaHissenChoices(bool shown);
-
-signals:
-    void contestTextsLeft();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QLineEdit* addEdit(const char* name, const char* labelName, const QString& label, int top);
-    QCheckBox* addCheck(const char* name, const QString& caption, int left, int top);
-    void checkNumberField(QLineEdit* field);
-
-    Dialogs& m_dialogs;
 };
 
 }  // namespace vindelkast

@@ -12,6 +12,7 @@
 #include "app/evening_codes.h"
 #include "app/qt_text.h"
 #include "app/table_result_sink.h"
+#include "files/safe_write.h"
 #include "model/table_store.h"
 #include "output/table_answers.h"
 #include "output/table_page.h"
@@ -102,6 +103,17 @@ const TableService* TableServer::service(QString* problem) {
     return m_service ? &*m_service : nullptr;
 }
 
+std::string TableServer::codesText() const { return m_service ? writeTableCodes(m_service->codes()) : ""; }
+
+std::string TableServer::takeCodes(const std::string& text) {
+    TableCodes codes;
+    const std::string problem = readTableCodes(codes, text);
+    if (!problem.empty()) return problem;
+    m_service.emplace(codes);
+    emit tablesChanged();
+    return writeTextSafely(m_codesFile, text);
+}
+
 void TableServer::forgetEvening() {
     stop();
     m_service.reset();
@@ -181,10 +193,12 @@ void TableServer::storeWaiting() {
     if (batch.empty() || !m_service) return;
     std::vector<Reply> replies;
     const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    bool stored = false;
     const std::string problem = m_sink.storeTableResults([&](Contest& contest) {
         bool changed = false;
         for (const Waiting& waiting : batch)
             replies.push_back(decideAndStore(contest, waiting, now, changed));
+        stored = changed;
         return changed;
     });
     m_unsecured = !problem.empty();
@@ -200,6 +214,7 @@ void TableServer::storeWaiting() {
         // Out now, not after the window has repainted for the new results.
         batch[i].socket->flush();
     }
+    if (stored) emit resultsStored();
     emit tablesChanged();
 }
 
@@ -213,6 +228,7 @@ QString TableServer::acceptConflict(int id) {
         if (stored.empty()) m_service->storedAnswer(contest, *store);
         return stored.empty();
     });
+    if (stored.empty()) emit resultsStored();
     emit tablesChanged();
     return toQt(stored.empty() ? problem : stored);
 }

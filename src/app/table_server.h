@@ -43,6 +43,10 @@ public:
     // The evening's codes, conflicts and contacts, made once the contest is set up; null
     // before. `problem` gets the message when the codes could not be kept on disk.
     const TableService* service(QString* problem = nullptr);
+    // The codes as the side file beside the contest keeps them ("" before there are any),
+    // and taken back from it when the contest is opened or brought back; "" or the message.
+    std::string codesText() const;
+    std::string takeCodes(const std::string& text);
     // A new contest: stops, and forgets the codes, the held conflicts and the entries.
     void forgetEvening();
 
@@ -53,6 +57,8 @@ public:
 signals:
     // A table was heard from, a result stored, a conflict held or settled.
     void tablesChanged();
+    // Results from the tables are in the contest.
+    void resultsStored();
     void runningChanged(bool running);
 
 private:

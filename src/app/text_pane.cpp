@@ -1,5 +1,6 @@
 #include "app/text_pane.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include "app/qt_text.h"
@@ -32,22 +33,52 @@ TextPane::TextPane(QWidget* parent, const char* name) : QTextEdit(parent) {
 void TextPane::clearLines() {
     clear();
     m_lineCount = 0;
+    m_shown.clear();
 }
 
 void TextPane::showLines(const std::vector<ViewLine>& lines) {
-    clearLines();
     // One edit block lays the document out once instead of after every line.
     QTextCursor batch(document());
     batch.beginEditBlock();
-    for (const ViewLine& line : lines) addLine(line);
+    if (m_lineCount == static_cast<int>(lines.size()) && m_shown.size() == lines.size() &&
+        m_shownFont == font()) {
+        // The same view again (a stored score): only the lines that differ are replaced.
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (!(lines[i] == m_shown[i])) replaceLine(static_cast<int>(i), lines[i]);
+    } else {
+        clearLines();
+        for (const ViewLine& line : lines) addLine(line);
+    }
     batch.endEditBlock();
+    m_shown = lines;
+    m_shownFont = font();
     moveCursor(QTextCursor::Start);
+}
+
+void TextPane::setTextFont(const QFont& font) {
+    setFont(font);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFont(font);
+    all.mergeCharFormat(format);
+}
+
+void TextPane::replaceLine(int index, const ViewLine& line) {
+    QTextCursor cursor(document()->findBlockByNumber(index));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setForeground(viewColour(line.colour));
+    format.setFont(font());
+    cursor.insertText(toQt(line.text), format);
 }
 
 void TextPane::addLine(const ViewLine& line) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (m_lineCount++ > 0) cursor.insertBlock();
+    // Lines added one by one are not a view the next showLines could update in place.
+    m_shown.clear();
     QTextCharFormat format;
     format.setForeground(viewColour(line.colour));
     format.setFont(font());

@@ -15,6 +15,8 @@ public:
     TextPane(QWidget* parent, const char* name);
 
     void showLines(const std::vector<ViewLine>& lines);
+    // A new font for the lines to come and for those on view, which keep their colours.
+    void setTextFont(const QFont& font);
     void clearLines();
     void addLine(const ViewLine& line);
     // The pane's text as plain lines, for tests and the print record.
@@ -22,7 +24,11 @@ public:
     int lineCount() const { return m_lineCount; }
 
 private:
+    void replaceLine(int index, const ViewLine& line);
+
     int m_lineCount = 0;
+    std::vector<ViewLine> m_shown;  // the lines showLines last showed
+    QFont m_shownFont;
 };
 
 QColor viewColour(Colour colour);

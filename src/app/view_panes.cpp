@@ -1,10 +1,13 @@
 #include "app/view_panes.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
 #include <QWidget>
 
+#include "app/contest_session.h"
 #include "app/fonts.h"
 #include "app/qt_text.h"
 #include "app/text_pane.h"
@@ -26,11 +29,16 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption) {
     return label;
 }
 
-void setLabelColour(QLabel* label, Colour colour) { setBackground(label, viewColour(colour)); }
+// A cell of the progress grid: black numbers on white, white ones on the coloured cells.
+void setCellColour(QLabel* cell, Colour colour) {
+    setBackground(cell, viewColour(colour));
+    setTextColour(cell, colour == Colour::White ? Qt::black : Qt::white);
+}
 
 }  // namespace
 
-ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
+ViewPanes::ViewPanes(QWidget& parent, const ContestSession& session)
+    : QObject(&parent), m_parent(parent), m_session(session) {
     UtTotal = new TextPane(&parent, "UtTotal");
     UtTotal->setFont(paneFont(16, true));
     UtTotal->setGeometry(384, 48, 625, 665);
@@ -47,8 +55,8 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Window, QPalette::WindowText})
         readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
     scoreTables->setPalette(readable);
-    QFont courier = paneFont(QFont().pixelSize() > 0 ? QFont().pixelSize() : 13, false);
-    scoreTables->setFont(courier);
+    m_scoreTablesPixels = QFont().pixelSize() > 0 ? QFont().pixelSize() : 13;
+    scoreTables->setFont(paneFont(m_scoreTablesPixels, false));
 
     LblTotal = makeLabel(parent, "LblTotal", "St\u00e4llning totalt");
     LblTotal->setFont(windowFont(24, true));
@@ -67,7 +75,8 @@ ViewPanes::ViewPanes(QWidget& parent) : QObject(&parent), m_parent(parent) {
         cell->setFont(small);
         cell->setFixedSize(19, 19);
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setLabelColour(cell, Colour::White);
+        setCellColour(cell, Colour::White);
+        m_cellColours[i] = static_cast<int>(Colour::White);
         progressCells[i] = cell;
     }
     debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
@@ -91,6 +100,10 @@ void ViewPanes::showStandings(const Contest& contest) {
     }
     UtTotal->clearLines();
     UtTotal->show();
+    showStandingsLines(contest);
+}
+
+void ViewPanes::showStandingsLines(const Contest& contest) {
     UtRond->hide();
     LblRond->hide();
     LblTotal->setText(toQt(standingsCaption(contest)));
@@ -100,9 +113,8 @@ void ViewPanes::showStandings(const Contest& contest) {
 }
 
 void ViewPanes::refreshStandings(const Contest& contest) {
-    if (!UtTotal->isVisible()) return;
-    showStandings(contest);
-    showStandings(contest);
+    // Shown standings are rebuilt in place: the pane only changes the lines that differ.
+    if (UtTotal->isVisible()) showStandingsLines(contest);
 }
 
 void ViewPanes::showRoundResult(const Contest& contest, int round) {
@@ -128,7 +140,7 @@ void ViewPanes::showRoundResult(const Contest& contest, int round) {
 
 bool ViewPanes::toggleScoreTables(const QRect& entryPanel) {
     scoreTables->move(entryPanel.right() + 1 + 10, entryPanel.top());
-    scoreTables->resize(280, std::max(scoreTables->height(), 100));
+    scoreTables->resize(280 * m_textScale / 100, std::max(scoreTables->height(), 100));
     // The tables are only looked at; the focus stays in the entry panel.
     scoreTables->setEnabled(false);
     scoreTables->setVisible(!scoreTables->isVisible());
@@ -136,13 +148,18 @@ bool ViewPanes::toggleScoreTables(const QRect& entryPanel) {
 }
 
 void ViewPanes::showScoreTables(const Contest& contest, int board, bool roundWise, const QRect& entryPanel) {
+    m_tablesBoard = board;
+    m_tablesRoundWise = roundWise;
+    m_tablesBeside = entryPanel;
     const auto lines = scoreTableLines(contest, board, roundWise);
     if (!lines) return;
     scoreTables->showLines(*lines);
-    const int lineHeight = QFontMetrics(scoreTables->font()).height() + 1;
+    const QFontMetrics metrics(scoreTables->font());
+    const int lineHeight = metrics.height() + 1;
     const int frame =
         2 * scoreTables->frameWidth() + 2 * static_cast<int>(scoreTables->document()->documentMargin());
-    scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280,
+    // A larger text size widens the pane in step, so the tables' lines still fit.
+    scoreTables->setGeometry(entryPanel.right() + 1 + 10, entryPanel.top(), 280 * m_textScale / 100,
                              static_cast<int>(lines->size()) * lineHeight + frame);
 }
 
@@ -174,7 +191,12 @@ void ViewPanes::refreshProgress(const Contest& contest, const std::vector<int>& 
     }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         QLabel* cell = progressCells[i + 1];
-        setLabelColour(cell, cells[i].colour);
+        // Repainting a label is dear; most cells keep their colour after a stored score.
+        const int colour = static_cast<int>(cells[i].colour);
+        if (m_cellColours[i + 1] != colour) {
+            setCellColour(cell, cells[i].colour);
+            m_cellColours[i + 1] = colour;
+        }
         if (!cells[i].visible) cell->hide();
     }
 }
@@ -191,9 +213,86 @@ void ViewPanes::appendDebug(const QString& text) {
     debugMarker->adjustSize();
 }
 
+void ViewPanes::setDebugText(const QString& text) {
+    debugMarker->setText(text);
+    debugMarker->adjustSize();
+}
+
+void ViewPanes::follow(const ContestChange& change) {
+    using Kind = ContestChange::Kind;
+    // Names, a drawn round and a completed set-up show in the panels that made them.
+    if (change.kind == Kind::Names || change.kind == Kind::Draw || change.kind == Kind::SetUp) return;
+    const Contest& contest = m_session.contest();
+    const bool tablesTouched = m_tablesRoundWise || change.touchesBoard(m_tablesBoard);
+    if (scoreTables->isVisible() && tablesTouched)
+        showScoreTables(contest, m_tablesBoard, m_tablesRoundWise, m_tablesBeside);
+    refreshStandings(contest);
+    if (progressShown()) refreshProgress();
+}
+
+void ViewPanes::showProgress() {
+    if (!progressShown())
+        toggleProgress(m_session.contest(), m_typedNumbers ? m_typedNumbers() : std::vector<int>{});
+}
+
+void ViewPanes::refreshProgress() {
+    refreshProgress(m_session.contest(), m_typedNumbers ? m_typedNumbers() : std::vector<int>{});
+}
+
+void ViewPanes::showScoreTables(int board, bool roundWise, const QRect& entryPanel) {
+    showScoreTables(m_session.contest(), board, roundWise, entryPanel);
+}
+
+void ViewPanes::hideScoreTables() { scoreTables->hide(); }
+
+void ViewPanes::refreshStandings() { refreshStandings(m_session.contest()); }
+
+void ViewPanes::hideRoundResult() {
+    UtRond->hide();
+    LblRond->hide();
+}
+
+bool ViewPanes::roundResultShown() const { return UtRond->isVisible(); }
+
+void ViewPanes::showRoundResultAgain(int round) {
+    showRoundResult(m_session.contest(), 0);
+    showRoundResult(m_session.contest(), round);
+}
+
+void ViewPanes::placeViewsBelow(const QRect& area, int bottom) {
+    const int top = area.bottom() + 1 + 40;
+    UtTotal->setGeometry(area.left(), top, 625, bottom - top);
+    UtRond->setGeometry(area.left(), top, 480, bottom - top);
+    LblTotal->move(area.left(), top - 30);
+}
+
+void ViewPanes::showInStandingsPane(const std::vector<ViewLine>& lines) {
+    UtTotal->clearLines();
+    for (const ViewLine& line : lines) UtTotal->addLine(line);
+}
+
+void ViewPanes::showDrawnRound(const std::vector<std::string>& lines) {
+    UtTotal->hide();
+    LblTotal->hide();
+    LblRond->hide();
+    UtRond->clearLines();
+    UtRond->setGeometry(20, 400, m_parent.width() - 40, 300);
+    UtRond->show();
+    UtRond->raise();
+    for (const std::string& line : lines) UtRond->addLine(ViewLine{line});
+}
+
 void ViewPanes::resetDebug() {
     m_debug = false;
     debugMarker->hide();
+}
+
+void ViewPanes::setTextScale(int percent) {
+    m_textScale = percent;
+    const auto scaled = [percent](int pixels) { return std::max(1, pixels * percent / 100); };
+    UtTotal->setTextFont(paneFont(scaled(16), true));
+    UtRond->setTextFont(paneFont(scaled(16), true));
+    scoreTables->setTextFont(paneFont(scaled(m_scoreTablesPixels), false));
 }
 
 void ViewPanes::setStandingsScrollBar(bool always) {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include <QObject>
 #include <QRect>
+
+#include "entry/pane_requests.h"
 
 class QLabel;
 class QWidget;
@@ -12,15 +15,40 @@ class QWidget;
 namespace vindelkast {
 
 struct Contest;
+struct ContestChange;
+class ContestSession;
 class TextPane;
 
 // The read-only views of the main window: the overall standings (UtTotal, LblTotal), the
 // result of a round (UtRond, LblRond), the score tables, the progress grid and the debug
-// marker. Showing a view rebuilds it from the contest; the panes only show lines.
-class ViewPanes : public QObject {
+// marker. Showing a view rebuilds it from the contest; the panes only show lines. They
+// follow the session: a change rebuilds only the views it touches.
+class ViewPanes : public QObject, public PaneRequests {
     Q_OBJECT
 public:
-    explicit ViewPanes(QWidget& parent);
+    ViewPanes(QWidget& parent, const ContestSession& session);
+
+    // The pair numbers typed in the entry grid, which the progress grid of a barometer shows.
+    void setTypedNumbers(std::function<std::vector<int>()> typedNumbers) {
+        m_typedNumbers = std::move(typedNumbers);
+    }
+    // Follows a change of the contest.
+    void follow(const ContestChange& change);
+
+    // What the panels ask for.
+    void showProgress() override;
+    void refreshProgress() override;
+    void showScoreTables(int board, bool roundWise, const QRect& entryPanel) override;
+    void hideScoreTables() override;
+    void refreshStandings() override;
+    void hideRoundResult() override;
+    bool roundResultShown() const override;
+    void showRoundResultAgain(int round) override;
+    void placeViewsBelow(const QRect& area, int bottom) override;
+    void showInStandingsPane(const std::vector<ViewLine>& lines) override;
+    void showDrawnRound(const std::vector<std::string>& lines) override;
+    void appendDebug(const QString& text) override;
+    void setDebugText(const QString& text) override;
 
     TextPane* UtTotal = nullptr;
     TextPane* UtRond = nullptr;
@@ -52,7 +80,6 @@ public:
 
     // The debug flag: shows the marker with "." while on.
     void toggleDebug(int top);
-    void appendDebug(const QString& text);
     bool debugOn() const { return m_debug; }
     void resetDebug();
 
@@ -62,9 +89,25 @@ public:
     // The window lays out its bottom-anchored parts again when its size changes.
     void placeForWindow(int width, int height);
 
+    // "Textstorlek": the panes' text in percent of the normal size, also what they show now.
+    void setTextScale(int percent);
+    int textScale() const { return m_textScale; }
+
 private:
+    void showStandingsLines(const Contest& contest);
+
     QWidget& m_parent;
+    const ContestSession& m_session;
+    std::function<std::vector<int>()> m_typedNumbers;
     bool m_debug = false;
+    int m_textScale = 100;
+    int m_scoreTablesPixels = 13;  // the score tables' normal text size
+    // What the score tables show, so that a change of another board leaves them alone.
+    int m_tablesBoard = 0;
+    bool m_tablesRoundWise = false;
+    QRect m_tablesBeside;
+    // The colours the progress cells show, so that a refresh repaints only the changed ones.
+    std::array<int, 73> m_cellColours{};
 };
 
 }  // namespace vindelkast

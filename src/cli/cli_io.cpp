@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "files/analysis_file.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
@@ -22,6 +23,9 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
         return loaded;
     }
     loaded.read = readContestFile(*loaded.contest, in);
+    // The analysis kept beside the contest file goes with it; a damaged one is no analysis.
+    const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
+    if (!analysisMessage.empty()) printError(analysisMessage);
     return loaded;
 }
 
@@ -51,9 +55,19 @@ int saveContest(Contest& contest, const std::string& path) {
     return 1;
 }
 
-void printLine(const std::string& cp1252) { std::cout << cp1252ToUtf8(cp1252) << "\n"; }
+std::string terminalText(std::string cp1252) {
+    // Names come from files anybody may have written: an escape sequence in one could
+    // retitle, recolour or clear the director's terminal. Line ends and tabs are layout.
+    for (char& c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7f) c = '?';
+    }
+    return cp1252ToUtf8(cp1252);
+}
 
-void printError(const std::string& cp1252) { std::cerr << cp1252ToUtf8(cp1252) << "\n"; }
+void printLine(const std::string& cp1252) { std::cout << terminalText(cp1252) << "\n"; }
+
+void printError(const std::string& cp1252) { std::cerr << terminalText(cp1252) << "\n"; }
 
 std::string argumentText(const std::string& utf8, bool& ok) {
     const auto text = utf8ToCp1252(utf8);

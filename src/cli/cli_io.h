@@ -31,7 +31,10 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path);
 // Writes the contest file safely; prints the message and returns 1 on failure, else 0.
 int saveContest(Contest& contest, const std::string& path);
 
-// Windows-1252 text to the terminal as UTF-8, with a line end.
+// Windows-1252 text as UTF-8 for the terminal, control characters (but line ends and tabs)
+// shown as "?".
+std::string terminalText(std::string cp1252);
+// Windows-1252 text to the terminal as UTF-8, with a line end, as terminalText gives it.
 void printLine(const std::string& cp1252);
 void printError(const std::string& cp1252);
 // A command-line argument (UTF-8) as Windows-1252; empty optional-like "" with ok=false

@@ -16,6 +16,7 @@ struct Verb {
     int positionalCount;             // exact number of file arguments
     std::vector<std::string> flags;  // options without a value
     int (*run)(const Args& args);
+    int optionalCount = 0;  // file arguments that may follow the required ones
 };
 
 // Each group of verbs lives in its own file.
@@ -23,5 +24,6 @@ std::vector<Verb> filesVerbs();
 std::vector<Verb> movementVerbs();
 std::vector<Verb> outputVerbs();
 std::vector<Verb> contractVerbs();
+std::vector<Verb> analysisVerbs();
 
 }  // namespace vindelkast::cli

@@ -77,7 +77,7 @@ int runAdd(const Args& args) {
     case AddedResults::Kind::Added:
         break;
     }
-    printLine(addedResultsMessage(added.added));
+    printLine(addedResultsMessage(added));
     return saveContest(*loaded.contest, args.positional[2]);
 }
 

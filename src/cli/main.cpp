@@ -10,7 +10,7 @@ namespace {
 
 std::vector<Verb> allVerbs() {
     std::vector<Verb> verbs;
-    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs})
+    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs})
         for (Verb& verb : group()) verbs.push_back(std::move(verb));
     return verbs;
 }
@@ -54,7 +54,9 @@ int run(const std::vector<std::string>& words) {
         // A mistyped option would otherwise be ignored and the job done the default way.
         for (const auto& [name, value] : args.options)
             if (error.empty() && !knownOption(verb, name)) error = "Ok\xc3\xa4nt val: --" + name;
-        if (!error.empty() || static_cast<int>(args.positional.size()) != verb.positionalCount) {
+        const int given = static_cast<int>(args.positional.size());
+        if (!error.empty() || given < verb.positionalCount ||
+            given > verb.positionalCount + verb.optionalCount) {
             if (!error.empty()) std::cerr << error << "\n";
             std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << verb.usage << "\n";
             return 2;

@@ -11,7 +11,6 @@
 #include "movement/contest_setup.h"
 #include "movement/draw_pane.h"
 #include "movement/guide_card.h"
-#include "movement/guide_card_command.h"
 #include "movement/set_up_fields.h"
 
 namespace vindelkast::cli {
@@ -46,12 +45,10 @@ int meetingLimit(const Args& args, const std::string& name) {
     const std::string text = args.option(name);
     if (text == "1") return 1;
     if (text == "2") return 2;
-    if (text == "many" || text == "m\xc3\xa5nga") return 9999;
+    if (text == "many" || text == "m\xc3\xa5nga") return kManyMeetings;
     std::cerr << "--" << name << " ska vara 1, 2 eller many\n";
     return -1;
 }
-
-std::string numberOrEmpty(int number) { return number > 0 ? std::to_string(number) : ""; }
 
 int runMovement(const Args& args) {
     const int ghLimit = meetingLimit(args, "gh");
@@ -66,50 +63,32 @@ int runMovement(const Args& args) {
     contest.reset(reg);
 
     const bool individual = args.has("individual");
-    SetUpFields fields;
-    fields.boards = args.option("boards");
-    fields.rounds = args.option("rounds");
-    fields.maxPair = args.option("pairs");
-    fields.byePair = args.option("bye");
-    fields.individual = individual;
+    SetUpRequest request;
+    request.boards = args.option("boards");
+    request.rounds = args.option("rounds");
+    request.maxPair = args.option("pairs");
+    request.byePair = args.option("bye");
+    request.individual = individual;
     // A Gröna Hissen evening has no movement: its rounds are drawn one by one.
-    fields.withoutGuideCard = args.has("no-guide") || ghLimit > 0;
+    request.withoutGuideCard = args.has("no-guide") || ghLimit > 0;
     if (ghLimit > 0) {
-        contest.isGronaHissen = true;
-        fields.barometer = true;
-        contest.ghVariant = ghLimit;
+        request.gronaHissen = true;
+        request.ghVariant = ghLimit;
     }
-    if (!textOption(args, "name", individual ? "Individuellt" : "Part\xe4vling", fields.contestName) ||
-        !textOption(args, "date", today(), fields.contestDate) ||
-        !textOption(args, "arranger", "", fields.arranger))
+    if (!textOption(args, "name", individual ? "Individuellt" : "Part\xe4vling", request.contestName) ||
+        !textOption(args, "date", today(), request.contestDate) ||
+        !textOption(args, "arranger", "", request.arranger))
         return 1;
-    contest.isIndividual = individual;
+    if (args.has("guide")) request.guideCard = args.option("guide");
 
-    // As in the window: the guide card is chosen before "Klar", and only when no built-in
-    // movement fits.
-    if (args.has("guide")) {
-        const GuideCardStart start =
-            startGuideCard(contest, {fields.boards, fields.rounds, fields.maxPair, fields.byePair, false});
-        if (start.needsCard) {
-            const std::string message = useGuideCard(contest, args.option("guide"));
-            if (!message.empty()) {
-                printError(std::string(kGuideCardRefusedTitle) + ": " + message);
-                return 1;
-            }
-            fields.maxPair = numberOrEmpty(contest.maxPairNumber);
-            fields.boards = numberOrEmpty(contest.boardCount);
-            fields.rounds = numberOrEmpty(contest.roundCount);
-            fields.individual = contest.isIndividual;
-            if (contest.isIndividual && !args.has("name")) fields.contestName = "Individuellt";
-        }
-    }
-
-    const std::string message = completeSetUp(contest, fields);
-    if (!message.empty()) {
-        printError(std::string(kSetUpRefusedTitle) + ": " + message);
+    const SetUpOutcome outcome = setUpContest(contest, request);
+    if (!outcome.message.empty()) {
+        printError(outcome.title + ": " + outcome.message);
         return 1;
     }
-    if (contest.boards[1].resultCount == 0 && !fields.withoutGuideCard) {
+    // A card for single players names an evening without a given name as the individual box does.
+    if (contest.isIndividual && !args.has("name")) contest.contestName = "Individuellt";
+    if (outcome.lacksMovement) {
         printError(
             "Inget inbyggt spel passar " + std::to_string(contest.boardCount) + " givar och " +
             std::to_string(contest.maxPairNumber) + (contest.isIndividual ? " spelare" : " par") +

@@ -9,11 +9,9 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "app/contest_session.h"
 #include "app/fonts.h"
-#include "app/form1.h"
 #include "app/qt_text.h"
-#include "app/set_up_panel.h"
-#include "app/view_panes.h"
 #include "entry/name_panel_list.h"
 #include "movement/bye_pair.h"
 
@@ -53,8 +51,13 @@ QLineEdit* makeBoxField(QWidget* box, const char* name, const char* labelName, c
 
 }  // namespace
 
-NamePanel::NamePanel(QWidget* parent, TForm1& form, Dialogs& dialogs)
-    : QGroupBox("Namn till startlista ", parent), m_form(form), m_dialogs(dialogs) {
+NamePanel::NamePanel(QWidget* parent, ContestSession& session, Dialogs& dialogs, PaneRequests& panes,
+                     std::function<bool()> individualChosen)
+    : QGroupBox("Namn till startlista ", parent),
+      m_session(session),
+      m_dialogs(dialogs),
+      m_panes(panes),
+      m_individualChosen(std::move(individualChosen)) {
     setObjectName("GroupNamn");
     setGeometry(kPanelLeft, 8, kPanelWidth, kPanelHeight);
     // Colours through the palette: a style sheet would keep the window's font from the fields.
@@ -120,7 +123,8 @@ void NamePanel::buildNewPersonBox() {
     edHcp->setToolTip("Handikapp m\u00e4ts i % s\u00e4mre \u00e4n b\u00e4sta par");
     btNyPersOK = makeButton(gbNyPers, "btNyPersOK", "OK", QRect(80, 146, 70, 30), true);
     btnNyPersEJ = makeButton(gbNyPers, "btnNyPersEJ", "EJ", QRect(160, 146, 70, 30), true);
-    for (QLineEdit* field : {edNyNamn, edNyId, edHcp}) field->installEventFilter(this);
+    for (QWidget* part : std::initializer_list<QWidget*>{edNyNamn, edNyId, edHcp, btNyPersOK})
+        part->installEventFilter(this);
     connect(btNyPersOK, &QPushButton::clicked, this, &NamePanel::btNyPersOKClick);
     connect(btnNyPersEJ, &QPushButton::clicked, this, &NamePanel::btnNyPersEJClick);
     gbNyPers->hide();
@@ -136,23 +140,22 @@ void NamePanel::toggle() {
 void NamePanel::open() {
     show();
     raise();
-    m_form.setUpPanel().hide();
-    m_form.GmresultatClick();
-    ensureRows(std::min(kMaxRows, m_form.contest().maxPairNumber + 2 - m_pageOffset));
+    emit opening();
+    ensureRows(std::min(kMaxRows, m_session.contest().maxPairNumber + 2 - m_pageOffset));
     refreshNamePanel();
 }
 
 void NamePanel::close() {
     hide();
-    Contest& contest = m_form.contest();
-    const int maxPair = contest.maxPairNumber;
-    const int byePair = contest.byePair;
-    if (!contest.isIndividual) settleByePairOnNamesClosed(contest);
-    SetUpPanel& setUp = m_form.setUpPanel();
-    setUp.setNumber(setUp.EdNrPar, contest.maxPairNumber);
+    m_session.editIf(ContestChange::names(), [](Contest& contest) {
+        const int maxPair = contest.maxPairNumber;
+        const int byePair = contest.byePair;
+        if (!contest.isIndividual) settleByePairOnNamesClosed(contest);
+        return contest.maxPairNumber != maxPair || contest.byePair != byePair;
+    });
+    emit highestNumberToShow(m_session.contest().maxPairNumber);
     showByePair();
-    setUp.show();
-    if (contest.maxPairNumber != maxPair || contest.byePair != byePair) changed();
+    emit closed();
 }
 
 void NamePanel::clearState() {
@@ -214,7 +217,7 @@ void NamePanel::createRow(int r) {
     };
     row.first = makeField(0, left, kFieldWidth + 20);
     int right = row.first->geometry().right() + 1;
-    const bool individual = m_form.contest().isIndividual || m_form.setUpPanel().ChkIndividuellt->isChecked();
+    const bool individual = m_session.contest().isIndividual || m_individualChosen();
     if (!individual) {
         row.second = makeField(1, right, kFieldWidth);
         right = row.second->geometry().right() + 1;
@@ -242,7 +245,7 @@ void NamePanel::openSecondColumn() {
 }
 
 void NamePanel::refreshNamePanel() {
-    const Contest& contest = m_form.contest();
+    const Contest& contest = m_session.contest();
     ensureRows(std::min(kMaxRows, contest.participantCount + 3));
     for (int r = 1; r <= rowCount(); ++r) {
         const Row& row = m_rows[static_cast<std::size_t>(r - 1)];
@@ -286,17 +289,10 @@ void NamePanel::focusAfter(QWidget* widget) {
     }
 }
 
-void NamePanel::changed() { m_form.contestChanged(); }
+void NamePanel::changed() { m_session.markUnsaved(ContestChange::names()); }
 
-void NamePanel::showByePair() {
-    const int byePair = m_form.contest().byePair;
-    m_form.setUpPanel().EdFripar->setText(byePair > 0 ? QString::number(byePair) : QString());
-}
+void NamePanel::showByePair() { emit byePairToShow(m_session.contest().byePair); }
 
-void NamePanel::showParticipantCount() {
-    SetUpPanel& setUp = m_form.setUpPanel();
-    const int count = m_form.contest().participantCount;
-    if (SetUpPanel::number(setUp.EdNrPar) != count) setUp.setNumber(setUp.EdNrPar, count);
-}
+void NamePanel::showParticipantCount() { emit highestNumberToShow(m_session.contest().participantCount); }
 
 }  // namespace vindelkast

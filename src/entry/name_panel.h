@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,22 +15,26 @@ class QPushButton;
 
 namespace vindelkast {
 
+class ContestSession;
 class Dialogs;
 class NamePanelList;
-class TForm1;
+class PaneRequests;
 
 // The name panel GroupNamn ("Namn till startlista "): a grid of name fields, one row per
 // participant number of the page, created as the start list grows; the list ListPers of the
 // register members that match what is typed; random seating, freezing, swapping and
 // deleting of marked places; and the new-person box gbNyPers. The contest's start list is
-// the only data: the fields show it and every choice goes straight into it.
+// the only data: the fields show it and every choice goes into it through the session.
 class NamePanel : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int kMaxRows = 60;
     static constexpr int kPageStep = 25;
 
-    NamePanel(QWidget* parent, TForm1& form, Dialogs& dialogs);
+    // `individualChosen` tells whether the set-up asks for an individual contest, before the
+    // contest itself is one.
+    NamePanel(QWidget* parent, ContestSession& session, Dialogs& dialogs, PaneRequests& panes,
+              std::function<bool()> individualChosen);
 
     QListView* ListPers = nullptr;
     QPushButton* BtnNameClose = nullptr;
@@ -74,6 +79,14 @@ public:
     void btNyPersOKClick();
     void btnNyPersEJClick();
 
+signals:
+    // The panel opens over the set-up and the entry panel, and gives the set-up back on closing.
+    void opening();
+    void closed();
+    // The set-up's "Max parnr" and "Nr fripar" follow the start list (0: no bye pair).
+    void highestNumberToShow(int number);
+    void byePairToShow(int byePair);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -106,12 +119,15 @@ private:
     void showByePair();
     void showParticipantCount();
     void focusAfter(QWidget* widget);
+    void keepFocusOnNameField();
     void changed();
 
     static int tagOf(const QLineEdit* field);
 
-    TForm1& m_form;
+    ContestSession& m_session;
     Dialogs& m_dialogs;
+    PaneRequests& m_panes;
+    std::function<bool()> m_individualChosen;
     NamePanelList* m_list = nullptr;
     std::vector<Row> m_rows;
     int m_pageOffset = 0;

@@ -7,13 +7,11 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/form1.h"
 #include "app/qt_text.h"
-#include "app/set_up_panel.h"
-#include "app/text_pane.h"
-#include "app/view_panes.h"
 #include "entry/name_panel.h"
+#include "entry/pane_requests.h"
 #include "files/member_add.h"
 #include "model/start_list.h"
 
@@ -24,12 +22,31 @@ void NamePanel::Btn25ForwardClick() {
     if (m_pageOffset + kPageStep >= kMaxPair) return;
     m_pageOffset += kPageStep;
     refreshNamePanel();
+    keepFocusOnNameField();
 }
 
 void NamePanel::Btn25BackClick() {
     if (m_pageOffset == 0) return;
     m_pageOffset -= kPageStep;
     refreshNamePanel();
+    keepFocusOnNameField();
+}
+
+void NamePanel::keepFocusOnNameField() {
+    const QWidget* focus = window()->focusWidget();
+    const auto* field = qobject_cast<const QLineEdit*>(focus);
+    if (field && tagOf(field) > 0 && field->isEnabled() && field->isVisible()) return;
+    // On the last page the rows beyond 72 are disabled: the nearest field that can be
+    // filled is the last enabled one, and Page Up and Page Down work from there.
+    for (int r = rowCount(); r >= 1; --r) {
+        for (const int column : {1, 0}) {
+            QLineEdit* candidate = nameField(r, column);
+            if (candidate && candidate->isEnabled() && candidate->isVisible()) {
+                candidate->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
 }
 
 std::vector<int> NamePanel::takeMarks() {
@@ -43,22 +60,25 @@ std::vector<int> NamePanel::takeMarks() {
 }
 
 void NamePanel::BtnSlumpClick() {
-    Contest& contest = m_form.contest();
-    const int byePair = contest.byePair;
+    const int byePair = m_session.contest().byePair;
+    std::vector<SeatingDraw> draws;
     // The runtime's own generator, never seeded: every run of the program draws alike.
-    const auto draws = shuffleStartList(contest, [] { return std::rand(); });
-    TextPane& pane = *m_form.panes().UtTotal;
-    pane.clearLines();
-    for (const SeatingDraw& draw : draws) pane.addLine(ViewLine{seatingDrawLine(draw)});
-    if (contest.byePair != byePair) showByePair();
+    m_session.edit(ContestChange::names(), [&draws](Contest& contest) {
+        draws = shuffleStartList(contest, [] { return std::rand(); });
+    });
+    std::vector<ViewLine> lines;
+    for (const SeatingDraw& draw : draws) lines.push_back(ViewLine{seatingDrawLine(draw)});
+    m_panes.showInStandingsPane(lines);
+    if (m_session.contest().byePair != byePair) showByePair();
     refreshNamePanel();
-    changed();
 }
 
 void NamePanel::btFrysNamnClick() {
-    for (const int p : takeMarks()) toggleFrozen(m_form.contest(), p);
+    const std::vector<int> marked = takeMarks();
+    m_session.edit(ContestChange::names(), [&marked](Contest& contest) {
+        for (const int p : marked) toggleFrozen(contest, p);
+    });
     refreshNamePanel();
-    changed();
 }
 
 void NamePanel::btBytClick() {
@@ -75,11 +95,10 @@ void NamePanel::btBytClick() {
         mark->setChecked(false);
     }
     if (found.size() == 2) {
-        Contest& contest = m_form.contest();
-        const int byePair = contest.byePair;
-        swapParticipants(contest, found[0], found[1]);
-        if (contest.byePair != byePair) showByePair();
-        changed();
+        const int byePair = m_session.contest().byePair;
+        m_session.edit(ContestChange::names(),
+                       [&found](Contest& contest) { swapParticipants(contest, found[0], found[1]); });
+        if (m_session.contest().byePair != byePair) showByePair();
     }
     refreshNamePanel();
 }
@@ -88,13 +107,11 @@ void NamePanel::btTaBortNamnClick() {
     const std::vector<int> marked = takeMarks();
     // Without a mark there is nothing to delete, and the field keeps its size.
     if (marked.empty()) return;
-    Contest& contest = m_form.contest();
-    deleteParticipants(contest, marked);
+    m_session.edit(ContestChange::names(),
+                   [&marked](Contest& contest) { deleteParticipants(contest, marked); });
     showByePair();
-    SetUpPanel& setUp = m_form.setUpPanel();
-    setUp.setNumber(setUp.EdNrPar, contest.maxPairNumber);
+    emit highestNumberToShow(m_session.contest().maxPairNumber);
     refreshNamePanel();
-    changed();
 }
 
 void NamePanel::btNyPersOKClick() {
@@ -103,7 +120,7 @@ void NamePanel::btNyPersOKClick() {
         return;
     }
     const AddedMember added =
-        addMemberToRegisterUtf8(m_form.memberRegister(), edNyNamn->text().toStdString(),
+        addMemberToRegisterUtf8(m_session.memberRegister(), edNyNamn->text().toStdString(),
                                 edNyId->text().toStdString(), edHcp->text().toStdString());
     if (!added.member) {
         // Refused: the box stays open so that the name can be put right.
@@ -120,7 +137,6 @@ void NamePanel::btNyPersOKClick() {
     gbNyPers->hide();
     m_active = m_remembered;
     refreshNamePanel();
-    changed();
 }
 
 void NamePanel::btnNyPersEJClick() {

@@ -8,11 +8,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/form1.h"
+#include "app/contest_session.h"
 #include "app/qt_text.h"
-#include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/name_panel_list.h"
+#include "entry/pane_requests.h"
 #include "files/member_lookup.h"
 #include "files/member_search.h"
 #include "model/start_list.h"
@@ -24,6 +24,10 @@ bool NamePanel::eventFilter(QObject* watched, QEvent* event) {
         listPressed(static_cast<QMouseEvent*>(event)->position().toPoint());
         return false;
     }
+    // A space typed between two names must not add a person to the register: "OK" wants
+    // Enter or a click.
+    if (watched == btNyPersOK && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field) return QGroupBox::eventFilter(watched, event);
     const bool boxField = field == edNyNamn || field == edNyId || field == edHcp;
@@ -38,9 +42,7 @@ bool NamePanel::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusIn && !boxField) {
         m_active = field;
-        QLabel* marker = m_form.panes().debugMarker;
-        marker->setText(QString::number(tagOf(field)));
-        marker->adjustSize();
+        m_panes.setDebugText(QString::number(tagOf(field)));
     }
     return QGroupBox::eventFilter(watched, event);
 }
@@ -82,11 +84,11 @@ void NamePanel::nameFieldEdited(QLineEdit* field) {
         if (!query) return;
     }
     // A character the register cannot hold matches nobody.
-    m_list->setMembers(query ? searchMembers(m_form.memberRegister(), m_form.contest(), *query)
+    m_list->setMembers(query ? searchMembers(m_session.memberRegister(), m_session.contest(), *query)
                              : std::vector<const Member*>{});
     if (m_list->count() > 0) selectListRow(0);
     // Nothing is stored yet; the first keystroke is enough to mark the evening unsaved.
-    if (m_form.isSaved()) changed();
+    if (m_session.isSaved()) changed();
 }
 
 void NamePanel::selectListRow(int row) {
@@ -107,10 +109,10 @@ void NamePanel::accept(QLineEdit* field) {
     const int column = tag % 10;
     const std::string selected = m_list->longNameAt(selectedListRow());
     const std::string text = fromQtLossy(field->text());
-    const MemberRegister& reg = m_form.memberRegister();
+    const MemberRegister& reg = m_session.memberRegister();
     const Member* member = findMemberByLongName(text, reg);
     if (!member) member = findMemberByLongName(selected, reg);
-    if (member && isInStartList(m_form.contest(), member)) {
+    if (member && isInStartList(m_session.contest(), member)) {
         focusAfter(field);
         return;
     }
@@ -120,11 +122,11 @@ void NamePanel::accept(QLineEdit* field) {
             return;
         }
         openNewPersonBox(field);
+        changed();
     } else {
         putMemberInStartList(selected, row, column);
         refreshNamePanel();
     }
-    changed();
 }
 
 void NamePanel::openNewPersonBox(QLineEdit* field) {
@@ -132,10 +134,12 @@ void NamePanel::openNewPersonBox(QLineEdit* field) {
     gbNyPers->show();
     gbNyPers->raise();
     edNyNamn->setText(field->text());
-    edNyId->setText(QString::number(nextFreeMemberId(m_form.memberRegister())));
+    edNyId->setText(QString::number(nextFreeMemberId(m_session.memberRegister())));
     edHcp->setText("0");
     m_remembered = field;
-    btNyPersOK->setFocus(Qt::OtherFocusReason);
+    // The director may go on typing: the keys go into the name, never onto "OK".
+    edNyNamn->setFocus(Qt::OtherFocusReason);
+    edNyNamn->end(false);
 }
 
 void NamePanel::listPressed(const QPoint& position) {
@@ -144,7 +148,6 @@ void NamePanel::listPressed(const QPoint& position) {
     if (index.isValid() && m_active) {
         const int tag = tagOf(m_active);
         putMemberInStartList(m_list->longNameAt(index.row()), tag / 10, tag % 10);
-        changed();
     }
     refreshNamePanel();
 }
@@ -152,12 +155,14 @@ void NamePanel::listPressed(const QPoint& position) {
 void NamePanel::putMemberInStartList(std::string text, int row, int column) {
     if (text.empty()) text = m_list->longNameAt(0);
     if (text.empty()) return;
-    Contest& contest = m_form.contest();
     const int number = m_pageOffset + row;
     if (!Contest::validPair(number)) return;
-    seatMember(contest, findMemberByLongName(text, m_form.memberRegister()), number, column);
-    const int last = contest.participantCount;
-    if (last > 0 && contest.participants[last].first == contest.byeMember) showByePair();
+    const int byePair = m_session.contest().byePair;
+    Member* member = findMemberByLongName(text, m_session.memberRegister());
+    m_session.edit(ContestChange::names(),
+                   [&](Contest& contest) { seatMember(contest, member, number, column); });
+    // "fripar" seated last makes the bye pair; a real person in the bye entry ends it.
+    if (m_session.contest().byePair != byePair) showByePair();
     showParticipantCount();
 }
 

@@ -9,11 +9,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/fonts.h"
-#include "app/form1.h"
-#include "app/text_pane.h"
-#include "app/view_panes.h"
+#include "entry/pane_requests.h"
 #include "entry/result_entry_colours.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -47,8 +46,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-ResultEntry::ResultEntry(QWidget& client, TForm1& form, Dialogs& dialogs, ViewPanes& panes)
-    : m_client(client), m_form(form), m_contest(form.contest()), m_dialogs(dialogs), m_panes(panes) {
+ResultEntry::ResultEntry(QWidget& client, ContestSession& session, Dialogs& dialogs, PaneRequests& panes)
+    : m_client(client), m_session(session), m_contest(session.contest()), m_dialogs(dialogs), m_panes(panes) {
     setObjectName("GrpRes");
     setTitle("Ge resultat");
     setAutoFillBackground(true);
@@ -84,10 +83,6 @@ ResultEntry::ResultEntry(QWidget& client, TForm1& form, Dialogs& dialogs, ViewPa
     connect(BtnPrev, &QPushButton::clicked, this, &ResultEntry::BtnPrevClick);
     connect(BtnNext, &QPushButton::clicked, this, &ResultEntry::BtnNextClick);
     connect(BtnCalc, &QPushButton::clicked, this, &ResultEntry::BtnCalcClick);
-
-    // A command chosen straight after typing must not lose what was typed.
-    for (QAction* action : form.findChildren<QAction*>())
-        connect(action, &QAction::triggered, this, &ResultEntry::storePendingEdit);
     client.installEventFilter(this);
 }
 
@@ -105,12 +100,9 @@ void ResultEntry::open() {
         m_dialogs.message("Antal resultat ej satt, kan inte ge resultat");
         return;
     }
-    if (!m_panes.progressShown()) m_panes.toggleProgress(m_contest, typedNumbers());
-    if (QWidget* names = m_form.findChild<QWidget*>("GroupNamn")) names->hide();
-    // Closing the names shows the set-up again; the grid and the standings would lie over it.
-    if (QWidget* setUp = m_form.findChild<QWidget*>("GrpBrickor")) setUp->hide();
-    m_panes.UtRond->hide();
-    m_panes.LblRond->hide();
+    m_panes.showProgress();
+    emit opening();
+    m_panes.hideRoundResult();
     m_scroll->show();
     m_scroll->raise();
 
@@ -120,7 +112,7 @@ void ResultEntry::open() {
         m_roundMode = true;
         setRoundMode(false);
         if (m_contest.isBarometer) {
-            setResultOrder(m_contest, PairOrder);
+            m_session.choose([](Contest& c) { setResultOrder(c, PairOrder); });
             showOrderCaption();
         }
     } else {
@@ -140,7 +132,7 @@ void ResultEntry::open() {
 
 void ResultEntry::hideEntry() {
     m_scroll->hide();
-    m_panes.scoreTables->hide();
+    m_panes.hideScoreTables();
 }
 
 bool ResultEntry::roundModeAllowed(int board, bool tell) {
@@ -175,14 +167,16 @@ void ResultEntry::roundModeOn() {
     if (m_scroll->isVisible()) fillGrid();
 }
 
+void ResultEntry::showIndividualHeadings() { LblResNE->setText("N    S  -    \u00d6    V"); }
+
 void ResultEntry::stepResultOrder() {
     if (!m_built) open();
-    setResultOrder(m_contest, 0);
+    m_session.choose([](Contest& c) { setResultOrder(c, 0); });
     showOrderCaption();
     if (m_built)
         fillGrid();
     else
-        m_panes.showScoreTables(m_contest, m_currentBoard, m_roundMode, panelGeometry());
+        m_panes.showScoreTables(m_currentBoard, m_roundMode, panelGeometry());
 }
 
 void ResultEntry::clearEntry() {
@@ -214,10 +208,8 @@ void ResultEntry::stepBoard(int direction) {
     m_currentBoard = next;
     if (m_roundMode && !roundModeAllowed(next, true)) setRoundMode(false);
     showHeadings();
-    if (m_panes.UtRond->isVisible() && m_contest.boardsPerRound > 0) {
-        m_panes.showRoundResult(m_contest, 0);
-        m_panes.showRoundResult(m_contest, roundOfBoard(m_contest, next));
-    }
+    if (m_panes.roundResultShown() && m_contest.boardsPerRound > 0)
+        m_panes.showRoundResultAgain(roundOfBoard(m_contest, next));
     m_duplicatesPending = false;
     fillGrid();
     m_pairChanged = false;

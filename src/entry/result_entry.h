@@ -16,22 +16,22 @@ class QScrollArea;
 
 namespace vindelkast {
 
+class ContestSession;
 class Dialogs;
-class TForm1;
-class ViewPanes;
+class PaneRequests;
 struct Contest;
 
 // The entry panel GrpRes ("Ge resultat"): the grid in which the director types the pair
 // numbers and scores of each table, one board at a time or a whole round side by side.
 // A score is stored the moment its cell is left or Enter (or a shortcut) is pressed; the
-// board is scored at once and the open views are refreshed. The rules themselves live in
-// model/entry_rules; the panel reads its fields, calls them and shows what they answer.
+// board is scored at once through the session, whose signal refreshes the open views. The
+// rules themselves live in model/entry_rules; the panel reads its fields, hands them to the
+// session and shows what it answers.
 class ResultEntry : public QGroupBox {
     Q_OBJECT
 public:
-    // Created hidden inside the window's client area; every menu command stores a score or
-    // pair number typed but not yet stored before it runs.
-    ResultEntry(QWidget& client, TForm1& form, Dialogs& dialogs, ViewPanes& panes);
+    // Created hidden inside the window's client area.
+    ResultEntry(QWidget& client, ContestSession& session, Dialogs& dialogs, PaneRequests& panes);
 
     QLabel* LblGivNr = nullptr;
     QLabel* Label2 = nullptr;
@@ -61,7 +61,10 @@ public:
     void clearEntry();
     // Start-up, clear and Gröna Hissen want the whole round side by side.
     void roundModeOn();
-    // Stores what the focused field holds when it was typed but not yet stored.
+    // An individual contest: four player columns.
+    void showIndividualHeadings();
+    // Stores what the focused field holds when it was typed but not yet stored; the window
+    // calls it before every menu command.
     void storePendingEdit();
 
     int currentBoard() const { return m_currentBoard; }
@@ -81,6 +84,10 @@ public:
     QLineEdit* ewPartnerField(int row) const;
     QLineEdit* swapBox(int row) const;
     QLineEdit* scoreCell(int row, int column) const;
+
+signals:
+    // The panel is about to show: the window hides what it would lie over.
+    void opening();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -143,10 +150,10 @@ private:
     bool roundModeAllowed(int board, bool tell);
 
     QWidget& m_client;
-    TForm1& m_form;
-    Contest& m_contest;
+    ContestSession& m_session;
+    const Contest& m_contest;
     Dialogs& m_dialogs;
-    ViewPanes& m_panes;
+    PaneRequests& m_panes;
     QScrollArea* m_scroll = nullptr;
 
     std::vector<GridRow> m_rows;

@@ -7,10 +7,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "app/form1.h"
 #include "app/qt_text.h"
-#include "app/text_pane.h"
-#include "app/view_panes.h"
+#include "entry/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/bridge_tables.h"
@@ -130,7 +128,9 @@ void ResultEntry::buildGrid() {
             markers->push_back(marker);
         }
     }
+    // The heading may have become "N    S  -    Ö    V" (individual): it must show whole.
     LblResNE->move(25, 84);
+    LblResNE->adjustSize();
     LblGivarNummer->move(individual ? 230 : 203, 87);
     m_built = true;
 }
@@ -206,9 +206,7 @@ void ResultEntry::placeViewsBelow() {
     const int bottom = std::min(m_client.height() - 50, m_client.height() - 180 - 10);
     // A grid too tall to leave room below keeps the views where they are.
     if (bottom - top < 120) return;
-    m_panes.UtTotal->setGeometry(area.left(), top, 625, bottom - top);
-    m_panes.UtRond->setGeometry(area.left(), top, 480, bottom - top);
-    m_panes.LblTotal->move(area.left(), top - 30);
+    m_panes.placeViewsBelow(area, bottom);
 }
 
 void ResultEntry::clearFields() {
@@ -289,12 +287,12 @@ void ResultEntry::fillGrid() {
     if (!m_roundMode) checkDuplicates();
 }
 
-void ResultEntry::refreshProgress() { m_panes.refreshProgress(m_contest, typedNumbers()); }
+void ResultEntry::refreshProgress() { m_panes.refreshProgress(); }
 
 void ResultEntry::refreshViews() {
     refreshProgress();
-    m_panes.showScoreTables(m_contest, m_currentBoard, m_roundMode, panelGeometry());
-    m_panes.refreshStandings(m_contest);
+    m_panes.showScoreTables(m_currentBoard, m_roundMode, panelGeometry());
+    m_panes.refreshStandings();
 }
 
 bool ResultEntry::checkDuplicates() {

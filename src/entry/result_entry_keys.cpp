@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QScrollArea>
 
+#include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/form1.h"
 #include "app/qt_text.h"
-#include "app/view_panes.h"
+#include "entry/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/board_results.h"
@@ -197,14 +197,11 @@ bool ResultEntry::storeCell(int row, int column) {
     if (board < 1 || board > m_contest.boardCount) return false;
     const EntryView view = gridView();
     if (row >= static_cast<int>(view.rows.size())) return false;
+    // The session stores it and tells the views; only this cell is the panel's to show.
     const StoredScore stored =
-        storeTypedScore(m_contest, board, view.rows[row], fromQtLossy(scoreCell(row, column)->text()));
+        m_session.storeScore(board, view.rows[row], fromQtLossy(scoreCell(row, column)->text()));
     if (!stored.found) return false;
     showStored(row, column, stored, true);
-    m_panes.showScoreTables(m_contest, m_currentBoard, m_roundMode, panelGeometry());
-    m_panes.refreshStandings(m_contest);
-    refreshProgress();
-    if (stored.written) m_form.contestChanged();
     return true;
 }
 
@@ -222,14 +219,18 @@ void ResultEntry::showStored(int row, int column, const StoredScore& stored, boo
     }
     if (stored.plausibility != 0) background = kWarning;
     paint(cell, background, ink);
-    if (stored.plausibility != 0 && tell) m_dialogs.message(toQt(plausibilityMessage(stored.plausibility)));
+    if (!tell) return;
+    if (!stored.refusal.empty())
+        m_dialogs.message(toQt(stored.refusal));
+    else if (stored.plausibility != 0)
+        m_dialogs.message(toQt(plausibilityMessage(stored.plausibility)));
 }
 
 void ResultEntry::showStores(const std::vector<CellStore>& stores, bool tell) {
     bool told = false;
     for (const CellStore& s : stores) {
         // One warning is enough when several cells are stored at once.
-        const bool warn = tell && !told && s.store.plausibility != 0;
+        const bool warn = tell && !told && (s.store.plausibility != 0 || !s.store.refusal.empty());
         showStored(s.row, s.column, s.store, warn);
         told = told || warn;
     }

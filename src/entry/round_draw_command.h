@@ -1,17 +1,15 @@
 #pragma once
 
-class QWidget;
-
 namespace vindelkast {
 
-struct Contest;
+class ContestSession;
 class Dialogs;
-class ViewPanes;
+class PaneRequests;
 
-// "Lotta rond": draws the next Gröna Hissen round and shows its tables in UtRond, across the
-// lower part of the window's client area (the caller has hidden the entry panel). When
-// results of an earlier round are missing, that round is shown again after the message.
-// True when the pane shows a round.
-bool drawNextRound(Contest& contest, ViewPanes& panes, Dialogs& dialogs, QWidget& client);
+// "Lotta rond": draws the next Gröna Hissen round through the session and asks for its
+// tables to be shown across the lower part of the window (the caller has hidden the entry
+// panel). When results of an earlier round are missing, that round is shown again after
+// the message. True when a round is shown.
+bool drawNextRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs);
 
 }  // namespace vindelkast

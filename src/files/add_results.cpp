@@ -36,8 +36,10 @@ void takeClosingLine(Adding& a, const std::vector<std::string_view>& words) {
         a.note("Slutraden i filen \xe4r felaktig; antalet givar och ronder \xe4ndrades inte.");
         return;
     }
-    a.contest.boardCount = *boards;
-    a.contest.roundCount = *rounds;
+    a.result.boardsBefore = a.contest.boardCount;
+    a.result.roundsBefore = a.contest.roundCount;
+    a.contest.boardCount = a.result.boardsAfter = *boards;
+    a.contest.roundCount = a.result.roundsAfter = *rounds;
     a.contest.boardsPerRound = *boards / *rounds;
 }
 
@@ -153,6 +155,20 @@ std::string addedResultsMessage(int count) {
     if (count < 1) return "Adderade inga resultat";
     // The program formats "%s %d %s" with "Adderade", the count and " resultat".
     return "Adderade " + std::to_string(count) + "  resultat";
+}
+
+std::string addedResultsMessage(const AddedResults& added) {
+    std::string text = addedResultsMessage(added.added);
+    // The other file's closing line may change the evening's size: the director must see it.
+    const auto change = [&text](const char* what, int before, int after) {
+        if (before == after) return;
+        text += ". Antal " + std::string(what) + " \xe4ndrat fr\xe5n " + std::to_string(before) + " till " +
+                std::to_string(after);
+    };
+    change("givar", added.boardsBefore, added.boardsAfter);
+    change("ronder", added.roundsBefore, added.roundsAfter);
+    if (added.boardsBefore != added.boardsAfter || added.roundsBefore != added.roundsAfter) text += ".";
+    return text;
 }
 
 }  // namespace vindelkast

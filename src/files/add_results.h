@@ -21,6 +21,9 @@ struct AddedResults {
     // left out (unreadable lines, a closing line that was not taken over). Shown before
     // the count message.
     std::string problem;
+    // The counts before and after the closing line was taken over; equal when it was not.
+    int boardsBefore = 0, boardsAfter = 0;
+    int roundsBefore = 0, roundsAfter = 0;
 };
 
 // Takes the results of the other file's boards that hold no scored result in `contest`:
@@ -32,5 +35,8 @@ AddedResults addResultsFromFile(Contest& contest, const std::string& fileName);
 
 // "Adderade inga resultat", or "Adderade 5  resultat" (the program's own format).
 std::string addedResultsMessage(int count);
+// The count message, followed by what the other file's closing line changed:
+// "Adderade 6  resultat. Antal givar ändrat från 21 till 27."
+std::string addedResultsMessage(const AddedResults& added);
 
 }  // namespace vindelkast

@@ -43,16 +43,6 @@ std::string resultLine(const Contest& c, int board, const BoardResult& r) {
     return line;
 }
 
-void lowerDealCount(Contest& c) {
-    c.dealCount = std::clamp(c.dealCount, 0, kMaxBoard);
-    for (int b = 1; b <= c.dealCount; ++b) {
-        if (!c.boards[b].dealComplete()) {
-            c.dealCount = b - 1;
-            break;
-        }
-    }
-}
-
 std::string startListLine(const Contest& c, const Participant& p) {
     if (p.first && p.first == c.byeMember) return "fripar";
     if (c.isIndividual) return longNameOrDashes(p.first);
@@ -78,9 +68,17 @@ struct Reading {
     std::string duplicateMessage;
     std::string damage;
     std::string missingNames;
+    int linesLeftOut = 0;
+    int damageNoted = 0;
 
+    // The first few problems are named; a file damaged throughout would fill the screen.
     void noteDamage(const std::string& text) {
-        if (damage.empty()) damage = text;
+        if (damageNoted++ < 5) damage += text;
+    }
+    // A line that is not part of the contest read.
+    void leaveOut(const std::string& text) {
+        noteDamage(text);
+        ++linesLeftOut;
     }
 };
 
@@ -93,7 +91,7 @@ void readKindTokens(Contest& c, std::string header) {
         return true;
     };
     if (take("%IND")) c.isIndividual = true;
-    // %GH is followed by the meeting limit: 1, 2 or 9999 ("många").
+    // %GH is followed by the meeting limit: 1, 2 or kManyMeetings ("många").
     const auto gh = header.find("%GH");
     if (gh != std::string::npos) {
         std::size_t end = gh + 3;
@@ -127,30 +125,33 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
     }
     const ResultLine parsed = parseResultLine(words, line, c.isIndividual);
     if (!parsed.problem.empty()) {
-        r.noteDamage(parsed.problem + " ");
+        r.leaveOut(parsed.problem + " ");
         return true;
     }
     const int board = parsed.board, ns = parsed.ns, ew = parsed.ew, south = parsed.south, west = parsed.west;
     const int score = parsed.score;
 
     c.setUpDone = true;
-    c.boardCount = std::max(c.boardCount, board);
-    c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
     Board& b = c.boards[board];
     b.number = board;
     int refused = c.isIndividual ? playerSeatedTwice(b, ns, ew, south, west) : 0;
     if (refused == 0)
         refused = addResult(b, ns, ew, b.resultCount + 1, score, parsed.nsPoints, parsed.ewPoints, true);
     if (refused == kBoardFull) {
-        r.noteDamage("Giv " + std::to_string(board) + " har fler \xe4n 72 resultat. ");
+        r.leaveOut("Giv " + std::to_string(board) + " har fler \xe4n 72 resultat. ");
     } else if (refused > 0) {
         r.duplicateMessage = "Fel i infilen. Par " + std::to_string(refused) +
                              " f\xf6rekommer flera g\xe5nger, giv " + std::to_string(board);
-    } else if (c.isIndividual) {
-        // Only the slot just added gets these partners, never another slot of that North.
-        setSecondPlayers(b, ns, south, west);
+        ++r.linesLeftOut;
     }
-    if (refused == 0 && score > kNoScore) c.boardHasScores[board] = true;
+    // A line left out counts for nothing: its numbers would invent boards and a bye pair
+    // that the next save writes as if the file had held them.
+    if (refused != 0) return true;
+    c.boardCount = std::max(c.boardCount, board);
+    c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
+    // Only the slot just added gets these partners, never another slot of that North.
+    if (c.isIndividual) setSecondPlayers(b, ns, south, west);
+    if (score > kNoScore) c.boardHasScores[board] = true;
     return true;
 }
 
@@ -195,6 +196,8 @@ bool readDeals(Reading& r, LineReader& lines, std::string& line) {
     return haveLine;
 }
 
+// The member a start-list name is, added to the register when it is not there. Nothing
+// for "--" and for a name no person can have.
 Member* resolveName(Reading& r, const std::string& text) {
     if (text == "--") return nullptr;
     if (!r.contest.memberRegister) {
@@ -210,24 +213,42 @@ Member* resolveName(Reading& r, const std::string& text) {
     return reg.findByLongName(text);
 }
 
-void resolveStartListLine(Reading& r, Participant& p, const std::string& line) {
-    if (r.contest.isIndividual) {
-        p.first = resolveName(r, line);
-        return;
+// Whether every name of a start-list line can be a person's and be written back as it stands.
+bool namesReadBack(Reading& r, const std::vector<std::string>& names) {
+    const MemberRegister* reg = r.contest.memberRegister;
+    for (const std::string& name : names) {
+        if (name == "--") continue;
+        if (!pairSeparatorMessage(name).empty()) return false;
+        // A name the register does not hold becomes a new member, who must have that name.
+        const bool becomesMember = !isRegisterComment(name) && longName(parseMemberLine(name)) == name;
+        if (reg && !reg->findByLongName(name) && !becomesMember) return false;
     }
+    return true;
+}
+
+void resolveStartListLine(Reading& r, Participant& p, const std::string& line, int number) {
+    std::vector<std::string> names;
     const auto slash = line.find(" / ");
-    if (slash == std::string::npos) {
-        p.first = resolveName(r, trimRight(line));
+    if (r.contest.isIndividual) {
+        names = {line};
+    } else if (slash == std::string::npos) {
+        names = {trimRight(line)};
+    } else {
+        names = {line.substr(0, slash), trimRight(line.substr(slash + 3))};
+    }
+    // A name that cannot be read back would come out changed, or as "--", on the next save.
+    if (!namesReadBack(r, names)) {
+        r.leaveOut("Startlistans rad " + std::to_string(number) + " kan inte l\xe4sas: " + line + " ");
         return;
     }
-    p.first = resolveName(r, line.substr(0, slash));
-    p.second = resolveName(r, trimRight(line.substr(slash + 3)));
+    p.first = resolveName(r, names[0]);
+    if (names.size() > 1) p.second = resolveName(r, names[1]);
 }
 
 void readStartListLine(Reading& r, int number, const std::string& line) {
     Contest& c = r.contest;
     Participant& p = c.participants[number];
-    if (line != "fripar") resolveStartListLine(r, p, line);
+    if (line != "fripar") resolveStartListLine(r, p, line, number);
     // A name that finds the bye person ("fripar / --") makes the bye pair as the plain
     // "fripar" line does; the writer writes it as that line.
     if (line == "fripar" || (c.byeMember && p.first == c.byeMember)) {
@@ -245,31 +266,45 @@ void deriveCounts(Contest& c) {
 
 }  // namespace
 
-void writeContest(Contest& c, std::ostream& out, const std::string& version) {
-    c.writerVersion = version;
+int leadingCompleteDeals(const Contest& c) {
+    const int count = std::clamp(c.dealCount, 0, kMaxBoard);
+    for (int b = 1; b <= count; ++b)
+        if (!c.boards[b].dealComplete()) return b - 1;
+    return count;
+}
+
+void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& version, int arrangedOrder) {
     out << headerLine(c) << kLineEnd;
     out << c.contestName << kLineEnd << c.contestDate << kLineEnd << c.arranger << kLineEnd << version
         << kLineEnd;
     const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
-    {
-        ResultOrderScope tableOrder(c, TableOrder);
-        for (int b = 1; b <= boards; ++b) {
-            const Board& board = c.boards[b];
-            for (int i = 0; i < board.resultCount; ++i) {
-                const BoardResult& r = board.results[i];
-                if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
-                out << resultLine(c, b, r) << kLineEnd;
-            }
+    for (int b = 1; b <= boards; ++b) {
+        const Board& board = c.boards[b];
+        std::vector<int> slots =
+            arrangedOrder == 0 ? slotsAsTheyLie(board) : orderedSlots(c, board, arrangedOrder);
+        for (int slot : orderedSlots(c, board, TableOrder, std::move(slots))) {
+            const BoardResult& r = board.results[slot];
+            if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
+            out << resultLine(c, b, r) << kLineEnd;
         }
     }
     out << "-1 " << c.boardCount << " " << c.roundCount << kLineEnd;
-    lowerDealCount(c);
+    const int deals = leadingCompleteDeals(c);
     if (c.boards[1].hasDeal()) {
-        out << "#" << c.dealCount << kLineEnd;
-        for (int b = 1; b <= c.dealCount; ++b) out << codePairsText(c.boards[b]) << kLineEnd;
+        out << "#" << deals << kLineEnd;
+        for (int b = 1; b <= deals; ++b) out << codePairsText(c.boards[b]) << kLineEnd;
     }
     const int participants = std::clamp(c.participantCount, 0, kMaxPair);
     for (int p = 1; p <= participants; ++p) out << startListLine(c, c.participants[p]) << kLineEnd;
+}
+
+void writeContest(Contest& c, std::ostream& out, const std::string& version) {
+    c.writerVersion = version;
+    writeContestAsIs(c, out, version);
+    c.dealCount = leadingCompleteDeals(c);
+    // The results went out in table order; the contest is sorted there and back so that equal
+    // results lie exchanged as that sort leaves them, as the views have always shown them.
+    setResultOrder(c, setResultOrder(c, TableOrder));
 }
 
 std::string contestFileText(Contest& contest, const std::string& version) {
@@ -337,6 +372,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
         if (line.empty()) continue;
         if (number == kMaxPair) {
             r.noteDamage("Startlistan har fler \xe4n 72 rader; resten l\xe4stes inte. ");
+            for (; haveLine; haveLine = lines.next(line)) r.linesLeftOut += line.empty() ? 0 : 1;
             break;
         }
         readStartListLine(r, ++number, line);
@@ -348,10 +384,19 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
         for (int b = 1; b <= std::clamp(c.boardCount, 0, kMaxBoard); ++b) sortResults(c.boards[b]);
     deriveCounts(c);
 
-    if (!r.duplicateMessage.empty()) return {ContestReadResult::Kind::Duplicate, r.duplicateMessage};
-    if (!r.damage.empty()) return {ContestReadResult::Kind::Damaged, r.damage + r.missingNames};
-    if (!r.missingNames.empty()) return {ContestReadResult::Kind::MissingNames, r.missingNames};
+    using Kind = ContestReadResult::Kind;
+    if (!r.duplicateMessage.empty()) return {Kind::Duplicate, r.duplicateMessage, r.linesLeftOut};
+    if (!r.damage.empty()) return {Kind::Damaged, r.damage + r.missingNames, r.linesLeftOut};
+    if (!r.missingNames.empty()) return {Kind::MissingNames, r.missingNames};
     return {};
+}
+
+std::string leftOutNote(const ContestReadResult& read) {
+    if (!read.partLeftOut()) return "";
+    std::string note;
+    if (read.linesLeftOut == 1) note = "1 rad l\xe4stes inte. ";
+    if (read.linesLeftOut > 1) note = std::to_string(read.linesLeftOut) + " rader l\xe4stes inte. ";
+    return note + "Det som inte kunde l\xe4sas kommer inte med om t\xe4vlingen sparas.";
 }
 
 std::string readContest(Contest& contest, std::istream& in) { return readContestFile(contest, in).message; }

@@ -21,11 +21,27 @@ struct ContestReadResult {
     };
     Kind kind = Kind::Ok;
     std::string message;
+    int linesLeftOut = 0;  // result and start-list lines refused (Duplicate, Damaged)
+
+    // Whether part of the file is not in the contest: a save would then drop it.
+    bool partLeftOut() const { return kind == Kind::Duplicate || kind == Kind::Damaged; }
 };
 
+// What the director must know after a file was read with parts left out: how many lines,
+// and that saving the contest writes it without them.
+std::string leftOutNote(const ContestReadResult& read);
+
 // Writes the whole contest (results in table/playing order, deals, start list) and stores
-// `version` as the contest's writer version. Lowers dealCount to the leading complete deals.
+// `version` as the contest's writer version. Lowers dealCount to the leading complete deals
+// and leaves the results sorted into table order and back.
 void writeContest(Contest& contest, std::ostream& out, const std::string& version);
+// The same file from a contest left as it is. The results go out in table order as sorting
+// would put them when they lay sorted into `arrangedOrder` (0: as they lie); the deals up to
+// the leading complete ones.
+void writeContestAsIs(const Contest& contest, std::ostream& out, const std::string& version,
+                      int arrangedOrder = 0);
+// The number of leading boards, up to dealCount, whose deal is complete.
+int leadingCompleteDeals(const Contest& contest);
 // The contest file as text in memory.
 std::string contestFileText(Contest& contest, const std::string& version);
 

@@ -1,5 +1,9 @@
 #include "files/file_names.h"
 
+#include <filesystem>
+
+#include "files/safe_write.h"
+
 namespace vindelkast {
 
 std::string withDefaultExtension(const std::string& path, const std::string& extension) {
@@ -7,6 +11,12 @@ std::string withDefaultExtension(const std::string& path, const std::string& ext
     const std::string name = nameStart == std::string::npos ? path : path.substr(nameStart + 1);
     if (path.empty() || name.find('.') != std::string::npos) return path;
     return path + extension;
+}
+
+std::string missingFileMessage(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) return "";
+    return "Filen finns inte: " + pathText(path);
 }
 
 }  // namespace vindelkast

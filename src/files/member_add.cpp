@@ -1,9 +1,17 @@
 #include "files/member_add.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <sstream>
+#include <vector>
 
 #include "files/member_file.h"
 #include "files/member_lookup.h"
+#include "files/register_lock.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "files/text_fields.h"
@@ -34,24 +42,50 @@ bool survivesTheFile(const Member& member) {
            back.memberId == member.memberId && back.handicap == member.handicap;
 }
 
+bool readAll(int fd, std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
 }  // namespace
 
-std::string appendMemberToFile(const std::string& path, const Member& member) {
-    // A file whose last line lacks its line end would swallow the new member.
-    bool needsLineEnd = false;
-    {
-        std::ifstream old(path, std::ios::binary | std::ios::ate);
-        if (old && old.tellg() > 0) {
-            old.seekg(-1, std::ios::end);
-            needsLineEnd = old.get() != '\n';
-        }
+std::string appendMemberToFile(const std::string& path, Member& member, int nextFreeId) {
+    RegisterLock lock(path);
+    if (!lock.held()) return cannotWriteMessage(path);
+    const int fd = lock.fd();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return cannotWriteMessage(path);
+    const auto oldSize = static_cast<std::size_t>(st.st_size);
+    std::string old(oldSize, '\0');
+    if (!readAll(fd, old)) return cannotWriteMessage(path);
+
+    // Another program may have added persons since this one read the register: their club
+    // numbers are taken too. Federation numbers belong to the person and stay as typed.
+    std::istringstream lines(old);
+    const std::vector<Member> inFile = readMemberLines(lines);
+    int highest = nextFreeId - 1;
+    bool taken = false;
+    for (const Member& other : inFile) {
+        if (other.memberId >= kFirstFederationNumber) continue;
+        highest = std::max(highest, other.memberId);
+        taken = taken || other.memberId == member.memberId;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out) return cannotWriteMessage(path);
-    if (needsLineEnd) out << "\r\n";
-    out << memberLine(member) << "\r\n";
-    out.close();
-    if (!out) return cannotWriteMessage(path);
+    if (taken && member.memberId < kFirstFederationNumber) member.memberId = highest + 1;
+
+    // A file whose last line lacks its line end would swallow the new member.
+    std::string text = !old.empty() && old.back() != '\n' ? "\r\n" : "";
+    text += memberLine(member) + "\r\n";
+    if (!writeAll(fd, text, text.size()) || ::fsync(fd) != 0) {
+        // All or nothing: a half line would read as a person nobody added.
+        if (::ftruncate(fd, static_cast<off_t>(oldSize)) == 0) ::fsync(fd);
+        return cannotWriteMessage(path);
+    }
     return "";
 }
 
@@ -70,12 +104,18 @@ AddedMember addMemberToRegister(MemberRegister& reg, std::string_view nameText, 
         result.message = "Skriv personens namn";
         return result;
     }
+    result.message = pairSeparatorMessage(longName(member));
+    if (!result.message.empty()) return result;
     if (!survivesTheFile(member)) {
         result.message = "Personen kan inte sparas i medlemsregistret s\xe5 h\xe4r: " + name;
         return result;
     }
+    const int wanted = member.memberId;
+    result.message = appendMemberToFile(registerPath, member, nextFreeMemberId(reg));
+    if (result.message.empty() && member.memberId != wanted)
+        result.message = "Id " + std::to_string(wanted) + " fanns redan i medlemsregistret; " +
+                         longName(member) + " fick id " + std::to_string(member.memberId) + ".";
     result.member = reg.append(member);
-    result.message = appendMemberToFile(registerPath, member);
     return result;
 }
 

@@ -69,6 +69,12 @@ std::string memberLine(const Member& member) {
     return longName(member) + " " + std::to_string(member.memberId) + " " + formatGeneral(member.handicap);
 }
 
+std::string pairSeparatorMessage(std::string_view name) {
+    if (name.find(" /") == std::string_view::npos) return "";
+    return "Ett namn f\xe5r inte inneh\xe5lla \" /\" (det skiljer paret \xe5t i startlistan): " +
+           std::string(name);
+}
+
 bool isRegisterComment(std::string_view line) {
     std::size_t i = 0;
     while (i < line.size() && isSpace(line[i])) ++i;

@@ -26,6 +26,11 @@ std::vector<Member> readMemberLines(std::istream& in);
 // A whole register file as the program writes it: entries 1.. in the writer's form, CR LF.
 std::string registerFileText(const MemberRegister& reg);
 
+// A start list writes a pair as its two long names around " / ", so a name that holds " /"
+// could not be read back as the person it is. Returns "" for a name a person can have, else
+// the message naming it.
+std::string pairSeparatorMessage(std::string_view name);
+
 // True for a line that holds no member: empty after leading white space, or a "#" remark.
 bool isRegisterComment(std::string_view line);
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "files/member_file.h"
+#include "files/register_lock.h"
 #include "files/safe_write.h"
 
 namespace vindelkast {
@@ -28,11 +29,24 @@ RegisterImport importRegister(const std::string& fileName, MemberRegister& reg,
         result.message = "Detta \xe4r inte ett medlemsregister";
         return result;
     }
+    // A name that a start list could not give back stays out, and the director is told.
+    std::string leftOut;
+    std::erase_if(members, [&leftOut](const Member& member) {
+        const std::string refused = pairSeparatorMessage(longName(member));
+        if (!refused.empty()) leftOut += "\n" + refused;
+        return !refused.empty();
+    });
+    if (members.empty()) {
+        result.message = "Detta \xe4r inte ett medlemsregister" + leftOut;
+        return result;
+    }
     reg.startWithByeMember();
     for (Member& member : members) reg.append(std::move(member));
     result.imported = true;
     result.membersRead = static_cast<int>(members.size());
-    result.message = "L\xe4ste " + std::to_string(result.membersRead) + " personer.";
+    result.message = "L\xe4ste " + std::to_string(result.membersRead) + " personer." + leftOut;
+    // Nobody adds a person to the old file while it is being replaced.
+    const RegisterLock lock(registerPath, false);
     const std::string written = writeTextSafely(registerPath, registerFileText(reg));
     if (!written.empty()) result.message += "\n" + written;
     return result;

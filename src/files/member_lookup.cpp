@@ -4,11 +4,6 @@
 
 namespace vindelkast {
 
-namespace {
-// Numbers from here up are the federation's, not the club's.
-constexpr int kFirstFederationNumber = 1000;
-}  // namespace
-
 Member* findMemberByLongName(std::string_view longNameText, const MemberRegister& reg) {
     return reg.findByLongName(longNameText);
 }

@@ -7,6 +7,15 @@
 
 namespace vindelkast {
 
+namespace {
+
+// No score, a bridge score, or an adjusted-score code (10000 and the two sides' shares).
+bool holdsScore(int score) { return score >= kNoScore && score < kAdjustedBase + 100; }
+// Matchpoints, or the -9999 of a side without a score; the views count in whole numbers.
+bool holdsPoints(float points) { return points >= kNoPoints && points <= -kNoPoints; }
+
+}  // namespace
+
 ResultLine parseResultLine(const std::vector<std::string_view>& words, const std::string& line,
                            bool individual) {
     ResultLine r;
@@ -32,10 +41,16 @@ ResultLine parseResultLine(const std::vector<std::string_view>& words, const std
     r.nsPoints = *nsPoints;
     r.ewPoints = *ewPoints;
     for (std::size_t i = 1; i <= pairFields; ++i) {
-        if (numbers[i] < 0 || numbers[i] > kMaxPair) {
+        // South and West of an individual contest may be 0: partners not known yet.
+        const int lowest = i <= 2 ? 1 : 0;
+        if (numbers[i] < lowest || numbers[i] > kMaxPair) {
             r.problem = "Parnummer utanf\xf6r 1..72 p\xe5 raden: " + line;
             return r;
         }
+    }
+    if (!holdsScore(r.score) || !holdsPoints(r.nsPoints) || !holdsPoints(r.ewPoints)) {
+        r.problem = "Score eller po\xe4ng som ingen t\xe4vling kan ha p\xe5 raden: " + line;
+        return r;
     }
     if (!Contest::validBoard(r.board))
         r.problem =

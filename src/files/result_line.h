@@ -18,7 +18,8 @@ struct ResultLine {
     float nsPoints = 0.0f;
     float ewPoints = 0.0f;
     // Why the line cannot be used (empty when it can): unreadable, a pair number outside
-    // 0..72 or a board outside 1..71. The text names the line.
+    // 1..72 (South and West 0..72), a score outside -9999..10099, points outside
+    // -9999..9999, or a board outside 1..71. The text names the line.
     std::string problem;
 };
 

@@ -48,10 +48,6 @@ bool sameResult(const TableStore& a, const TableStore& b) {
            a.played == b.played;
 }
 
-bool boardInContest(const Contest& contest, int board) {
-    return board >= 1 && board <= std::min(contest.boardCount, kMaxBoard);
-}
-
 // Typed pair numbers, checked as the grid checks a row.
 BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int table) {
     BoardSeat seat;

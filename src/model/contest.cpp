@@ -37,6 +37,7 @@ void Contest::reset(MemberRegister& reg) {
     ghVariant = 2;
     resultOrder = 1;
     contracts.clear();
+    analyses = {};
     for (int b = 1; b <= kMaxBoard; ++b) {
         boardHasScores[b] = false;
         boards[b].number = b;

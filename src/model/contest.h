@@ -20,7 +20,9 @@ constexpr int kMaxResults = 72;
 
 constexpr int kNoScore = -9999;        // nothing entered
 constexpr float kNoPoints = -9999.0f;  // a side without a score
-constexpr int kAdjustedBase = 10000;   // adjusted-score codes are 10000 + NS% + EW%/10
+// Gröna Hissen's "många": two pairs may meet any number of times (the meeting limit).
+constexpr int kManyMeetings = 9999;
+constexpr int kAdjustedBase = 10000;  // adjusted-score codes are 10000 + NS% + EW%/10
 
 // One card; code 0 marks an empty deal slot.
 struct Card {
@@ -66,6 +68,19 @@ struct Participant {
     Member* second = nullptr;
 };
 
+// A board's double-dummy analysis, kept with the deal (PBN text) it was computed for.
+struct ParContract {
+    int level = 0, strain = 0, seats = 0;  // strain 0 NT, 1..4 spades..clubs; seats N E S W NS EW
+    int overTricks = 0, underTricks = 0;   // underTricks > 0: a doubled sacrifice
+};
+struct BoardAnalysis {
+    std::string deal;                            // "" = no analysis
+    std::array<std::array<int, 5>, 4> tricks{};  // [declarer N E S W][NT S H D C]
+    int parScore = 0;                            // NS's view
+    int parCount = 0;                            // 0: passed out
+    std::array<ParContract, 10> parContracts{};
+};
+
 class MemberRegister;
 struct Movement;
 
@@ -91,7 +106,7 @@ struct Contest {
     int roundCount = 0;
     int byePair = 0;
     int boardsPerRound = 0;
-    int ghVariant = 2;
+    int ghVariant = 2;  // Gröna Hissen's meeting limit: 1, 2 or kManyMeetings
     int maxPairNumber = 0;
     int participantCount = 0;
     std::array<Board, kBoardSlots> boards{};
@@ -102,6 +117,7 @@ struct Contest {
     std::uint8_t resultOrder = 1;
     // The contracts played, where the tables gave them; kept beside the contest file.
     std::map<ContractKey, PlayedContract> contracts;
+    std::array<BoardAnalysis, kBoardSlots> analyses{};
 
     Contest();
     // The boards point back at their contest, so a contest is never copied.

@@ -1,6 +1,7 @@
 #include "model/result_order.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "model/board_results.h"
@@ -13,10 +14,10 @@ constexpr long kLastKey = 9999999;
 
 bool holdsPair(const BoardResult& r, int pair) { return r.nsPair == pair || r.ewPair == pair; }
 
-long sortKey(const Contest& contest, const BoardResult& r) {
+long sortKey(const Contest& contest, int order, const BoardResult& r) {
     if (contest.byePair > 0 && holdsPair(r, contest.byePair)) return kLastKey;
     if (contest.byePair == 0 && (r.nsPair == 0 || r.ewPair == 0)) return kLastKey;
-    switch (contest.resultOrder) {
+    switch (order) {
     case TableOrder:
         return r.round;
     case ScoreOrder:
@@ -26,12 +27,20 @@ long sortKey(const Contest& contest, const BoardResult& r) {
     }
 }
 
+// True when `candidate` (with `key`) goes before the chosen result (with `chosenKey`).
+// By score, equal scores go by the lower North-South pair; otherwise the first one found
+// with the lowest key stays chosen.
+bool goesBefore(int order, long key, const BoardResult& candidate, long chosenKey,
+                const BoardResult& chosen) {
+    return key < chosenKey || (order == ScoreOrder && key == chosenKey && candidate.nsPair < chosen.nsPair);
+}
+
 }  // namespace
 
 void sortResults(Board& board) {
     if (!board.contest) return;
     const Contest& contest = *board.contest;
-    const bool byScore = contest.resultOrder == ScoreOrder;
+    const int order = contest.resultOrder;
     int i = 0;
     while (i < board.resultCount) {
         if (contest.byePair > 0 && holdsPair(board.results[i], contest.byePair)) {
@@ -40,11 +49,10 @@ void sortResults(Board& board) {
             continue;
         }
         int chosen = i;
-        long chosenKey = sortKey(contest, board.results[i]);
+        long chosenKey = sortKey(contest, order, board.results[i]);
         for (int j = i + 1; j < board.resultCount; ++j) {
-            const long key = sortKey(contest, board.results[j]);
-            const bool lowerPair = board.results[j].nsPair < board.results[chosen].nsPair;
-            if (key < chosenKey || (byScore && key == chosenKey && lowerPair)) {
+            const long key = sortKey(contest, order, board.results[j]);
+            if (goesBefore(order, key, board.results[j], chosenKey, board.results[chosen])) {
                 chosen = j;
                 chosenKey = key;
             }
@@ -52,6 +60,41 @@ void sortResults(Board& board) {
         if (chosen != i) std::swap(board.results[i], board.results[chosen]);
         ++i;
     }
+}
+
+std::vector<int> orderedSlots(const Contest& contest, const Board& board, int order, std::vector<int> slots) {
+    // sortResults on indexes: the same exchanges, so equal keys land where it puts them.
+    const auto result = [&board](int slot) -> const BoardResult& { return board.results[slot]; };
+    std::size_t i = 0;
+    while (i < slots.size()) {
+        if (contest.byePair > 0 && holdsPair(result(slots[i]), contest.byePair)) {
+            std::erase_if(slots, [&](int slot) { return holdsPair(result(slot), contest.byePair); });
+            i = 0;
+            continue;
+        }
+        std::size_t chosen = i;
+        long chosenKey = sortKey(contest, order, result(slots[i]));
+        for (std::size_t j = i + 1; j < slots.size(); ++j) {
+            const long key = sortKey(contest, order, result(slots[j]));
+            if (goesBefore(order, key, result(slots[j]), chosenKey, result(slots[chosen]))) {
+                chosen = j;
+                chosenKey = key;
+            }
+        }
+        if (chosen != i) std::swap(slots[i], slots[chosen]);
+        ++i;
+    }
+    return slots;
+}
+
+std::vector<int> slotsAsTheyLie(const Board& board) {
+    std::vector<int> slots(static_cast<std::size_t>(std::clamp(board.resultCount, 0, kMaxResults)));
+    std::iota(slots.begin(), slots.end(), 0);
+    return slots;
+}
+
+std::vector<int> orderedSlots(const Contest& contest, const Board& board, int order) {
+    return orderedSlots(contest, board, order, slotsAsTheyLie(board));
 }
 
 int setResultOrder(Contest& contest, int order) {

@@ -22,6 +22,13 @@ void seatMember(Contest& contest, Member* member, int number, int column) {
         Participant& participant = contest.participants[number];
         (column == 0 ? participant.first : participant.second) = member;
         contest.participantCount = std::max(contest.participantCount, number);
+        // A late pair seated in the bye entry plays: the entry is no bye pair any more, and
+        // no "fripar" is left beside the real person.
+        if (number == contest.byePair && member != contest.byeMember) {
+            contest.byePair = 0;
+            for (Member** person : {&participant.first, &participant.second})
+                if (*person == contest.byeMember) *person = nullptr;
+        }
     }
     const int last = lastParticipant(contest);
     if (last > 0 && holdsByePerson(contest, last)) contest.byePair = last;
@@ -97,6 +104,10 @@ void deleteParticipant(Contest& contest, int p) {
 }
 
 void deleteParticipants(Contest& contest, std::vector<int> numbers) {
+    // The bye entry added when the name panel evened the field lies beyond the last
+    // participant; it is an entry like the others and moves up with them.
+    if (contest.byePair > contest.participantCount && holdsByePerson(contest, contest.byePair))
+        contest.participantCount = contest.byePair;
     // From the highest number down, so that every number still names the person marked.
     std::sort(numbers.begin(), numbers.end(), std::greater<>());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());

@@ -12,7 +12,8 @@ namespace vindelkast {
 // operations never touch a number outside 1..72.
 
 // Seats `member` as the first (column 0) or second (column 1) person of participant
-// `number` and raises participantCount to that number. Then, whether or not a member was
+// `number` and raises participantCount to that number; a real person seated under the bye
+// pair ends its bye role (no bye pair, no "fripar" left there). Then, whether or not a member was
 // given: when the first person of participant participantCount is the bye person, that
 // number becomes the bye pair, and maxPairNumber grows to participantCount.
 void seatMember(Contest& contest, Member* member, int number, int column);
@@ -47,8 +48,9 @@ void swapParticipants(Contest& contest, int a, int b);
 void deleteParticipant(Contest& contest, int p);
 
 // Deletes the persons under the given numbers (in any order), as marked before any of them
-// moved. The bye pair follows its entry when participants before it go, and there is no bye
-// pair any more when it is deleted itself. Afterwards maxPairNumber is participantCount.
+// moved. The bye pair follows its entry when participants before it go (also when it lies
+// beyond participantCount), and there is no bye pair any more when it is deleted itself.
+// Afterwards maxPairNumber is participantCount.
 void deleteParticipants(Contest& contest, std::vector<int> numbers);
 
 // Freezes a participant against random seating, or thaws a frozen one.

@@ -13,10 +13,18 @@ void makeByePair(Contest& contest, int pair) {
     contest.participants[pair].second = contest.byeMember;
 }
 
+bool holdsRealPerson(const Contest& contest, int pair) {
+    if (!validByePair(pair)) return false;
+    const Participant& entry = contest.participants[pair];
+    const auto real = [&](const Member* person) { return person && person != contest.byeMember; };
+    return real(entry.first) || real(entry.second);
+}
+
 void settleByePairAtSetUp(Contest& contest, int typedByePair) {
     if (contest.isIndividual) return;
     if (typedByePair > 0) {
-        makeByePair(contest, typedByePair);
+        // A late pair typed over the bye entry keeps its names.
+        if (!holdsRealPerson(contest, typedByePair)) makeByePair(contest, typedByePair);
         return;
     }
     if (typedByePair < 0) return;
@@ -33,12 +41,22 @@ void settleByePairAtSetUp(Contest& contest, int typedByePair) {
         // turned into "fripar": then the new, empty number does.
         const int odd = contest.maxPairNumber;
         ++contest.maxPairNumber;
-        makeByePair(contest, contest.participants[odd].first ? contest.maxPairNumber : odd);
+        makeByePair(contest, holdsRealPerson(contest, odd) ? contest.maxPairNumber : odd);
     }
 }
 
 void settleByePairOnNamesClosed(Contest& contest) {
-    if (contest.isIndividual || contest.maxPairNumber % 2 == 0 || contest.maxPairNumber >= kMaxPair) return;
+    if (contest.isIndividual || contest.maxPairNumber % 2 == 0) return;
+    const int last = contest.maxPairNumber;
+    if (contest.byePair == last && contest.byeMember &&
+        contest.participants[last].first == contest.byeMember) {
+        contest.participants[last] = Participant{};
+        contest.byePair = 0;
+        contest.participantCount = std::min(contest.participantCount, last - 1);
+        --contest.maxPairNumber;
+        return;
+    }
+    if (contest.maxPairNumber >= kMaxPair) return;
     // Only the new, empty number may become the bye pair: an even field has no place to
     // spare, and a real pair must never be overwritten by "fripar".
     ++contest.maxPairNumber;

@@ -13,8 +13,13 @@ inline bool validByePair(int pair) { return Contest::validPair(pair); }
 // A number outside 1..72 changes nothing.
 void makeByePair(Contest& contest, int pair);
 
+// True when a real person (anybody but "fripar") sits under `pair`: such an entry is a
+// playing pair and may never be turned into the bye pair.
+bool holdsRealPerson(const Contest& contest, int pair);
+
 // The bye pair as "Klar" settles it, from the number typed in the bye pair field (already
-// checked to be 0..72). Pairs contest only. A typed number is taken as it is; with 0 the
+// checked to be 0..72). Pairs contest only. A typed number is taken as it is unless a real
+// person sits there (then nothing changes; "Klar" refuses such a number); with 0 the
 // highest pair whose first person is "fripar" becomes the bye pair, or, when there is none
 // and the highest pair number is odd, that odd number does (the next one when the odd
 // pair has names) and the highest pair number grows by one.
@@ -22,6 +27,8 @@ void settleByePairAtSetUp(Contest& contest, int typedByePair);
 
 // Closing the name panel in a pairs contest: an odd highest pair number grows by one, and
 // without a bye pair that new number becomes the bye pair. An even field is left alone.
+// An odd field whose last entry is the bye pair ("fripar") needs no bye pair any more
+// (a pair before it was deleted): that entry is emptied and the field shrinks by one.
 void settleByePairOnNamesClosed(Contest& contest);
 
 // After "fripar" has been placed under `pair` (chosen from the register, shuffled or

@@ -15,7 +15,7 @@ struct DrawField {
     std::array<std::array<int, kParticipantSlots>, kParticipantSlots> meetings{};  // by pair number
     std::array<bool, kParticipantSlots> satOut{};                                  // by pair number
     int byePair = 0;
-    int meetingLimit = 2;  // ghVariant: 1, 2 or 9999
+    int meetingLimit = 2;  // ghVariant: 1, 2 or kManyMeetings
     int tableCount = 0;    // tables to seat
 
     // Whether the pairs at these places may be seated against each other (upper < lower):

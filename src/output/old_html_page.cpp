@@ -120,7 +120,7 @@ void writeDiagrams(const Board& left, const Board* right, std::ostream& out) {
     }
 }
 
-void writeBlock(const Contest& contest, const Board& left, const Board* right, std::ostream& out) {
+void writeBlock(const Contest& contest, int order, const Board& left, const Board* right, std::ostream& out) {
     const std::string frame = right ? kFrame : kFrame.substr(0, 32);
     const std::string rule = right ? kRule : kRule.substr(0, 32);
     out << frame << kEol;
@@ -136,16 +136,18 @@ void writeBlock(const Contest& contest, const Board& left, const Board* right, s
     if (right) out << kTravellerHeading;
     out << kEol;
 
-    const bool leftTenths = boardHasTenths(left);
-    const bool rightTenths = right && boardHasTenths(*right);
-    const int rows = std::max(left.resultCount, right ? right->resultCount : 0);
-    for (int i = 0; i < rows; ++i) {
-        const bool hasLeft = i < left.resultCount;
-        out << (hasLeft ? travellerCell(contest, left.results[i], leftTenths, true)
+    const std::vector<int> leftSlots = orderedSlots(contest, left, order);
+    const std::vector<int> rightSlots = right ? orderedSlots(contest, *right, order) : std::vector<int>{};
+    const bool leftTenths = boardHasTenths(left, leftSlots);
+    const bool rightTenths = right && boardHasTenths(*right, rightSlots);
+    const std::size_t rows = std::max(leftSlots.size(), rightSlots.size());
+    for (std::size_t i = 0; i < rows; ++i) {
+        const bool hasLeft = i < leftSlots.size();
+        out << (hasLeft ? travellerCell(contest, left.results[leftSlots[i]], leftTenths, true)
                         : blankCell(contest, true));
         if (right) {
-            const bool hasRight = i < right->resultCount;
-            out << (hasRight ? travellerCell(contest, right->results[i], rightTenths, false)
+            const bool hasRight = i < rightSlots.size();
+            out << (hasRight ? travellerCell(contest, right->results[rightSlots[i]], rightTenths, false)
                              : blankCell(contest, false));
         } else if (contest.isIndividual) {
             out << "!";
@@ -165,8 +167,7 @@ std::string identityText(const Contest& contest, int number) {
     return text;
 }
 
-void writeOldHtml(Contest& contest, std::ostream& out, int order, bool withIdentity) {
-    ResultOrderScope chosenOrder(contest, order);
+void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool withIdentity) {
     const int pairCount =
         contest.maxPairNumber - (contest.byePair > 0 && contest.byePair <= contest.maxPairNumber ? 1 : 0);
     out << "<HTML>" << kEol << "<HEAD>" << kEol << "<TITLE>" << escapeHtml(contest.contestName) << "</TITLE>"
@@ -178,7 +179,7 @@ void writeOldHtml(Contest& contest, std::ostream& out, int order, bool withIdent
         << kEol;
     out << "<META  name=ScoringType   content=\"MatchPoint\">" << kEol;
     out << "<META  name=PairCount     content=\"" << pairCount << "\">" << kEol;
-    writeEmbeddedContest(contest, out);
+    writeEmbeddedContest(contest, order, out);
     out << "</HEAD>" << kEol << "<BODY>" << kEol << "<FONT face='Arial' size=4>" << kEol << "</FONT>" << kEol
         << "<PRE>" << kEol;
     out << kEol << kEol << kRule << kEol << kEol << "Pl. Par Po\xe4ng   %    Namn" << kEol << kEol;
@@ -186,7 +187,8 @@ void writeOldHtml(Contest& contest, std::ostream& out, int order, bool withIdent
     out << kEol << kEol << kRule << kEol;
     const int boards = std::min(contest.boardCount, kMaxBoard);
     for (int b = 1; b <= boards; b += 2)
-        writeBlock(contest, contest.boards[b], b + 1 <= boards ? &contest.boards[b + 1] : nullptr, out);
+        writeBlock(contest, order, contest.boards[b], b + 1 <= boards ? &contest.boards[b + 1] : nullptr,
+                   out);
     out << "</PRE>" << kEol << "</BODY>" << kEol << "</HTML>" << kEol;
 }
 

@@ -17,8 +17,8 @@ std::string identityText(const Contest& contest, int number);
 // The old-style page: the standings and every board as fixed-pitch text in one
 // preformatted block, boards two by two with their deal diagrams and travellers, and the
 // contest file inside. Every board's results are written in `order` (a result order value);
-// the former order is set back afterwards. `withIdentity` adds the identity text and
-// "Dummy" to every standings line.
-void writeOldHtml(Contest& contest, std::ostream& out, int order, bool withIdentity);
+// the contest is left as it is (settleAfterPageExport gives the window's after-effect).
+// `withIdentity` adds the identity text and "Dummy" to every standings line.
+void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool withIdentity);
 
 }  // namespace vindelkast

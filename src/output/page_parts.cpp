@@ -1,9 +1,11 @@
 #include "output/page_parts.h"
 
 #include <cmath>
+#include <sstream>
 
 #include "files/contest_file.h"
 #include "model/board_scoring.h"
+#include "model/result_order.h"
 #include "model/standings.h"
 #include "output/base64.h"
 #include "output/text_format.h"
@@ -23,14 +25,10 @@ std::string padAtLeastOne(const std::string& text, std::size_t width) {
     return text.size() >= width ? text + " " : padRight(text, width);
 }
 
-bool holdsByePair(const Contest& contest, const BoardResult& result) {
-    return contest.byePair > 0 && (result.nsPair == contest.byePair || result.ewPair == contest.byePair);
-}
-
-bool boardHasTenths(const Board& board) {
+bool boardHasTenths(const Board& board, const std::vector<int>& slots) {
     const auto hasTenth = [](float points) { return roundHalfUp(points * 10.0) % 10 != 0; };
-    for (int i = 0; i < board.resultCount; ++i)
-        if (hasTenth(board.results[i].nsPoints) || hasTenth(board.results[i].ewPoints)) return true;
+    for (int slot : slots)
+        if (hasTenth(board.results[slot].nsPoints) || hasTenth(board.results[slot].ewPoints)) return true;
     return false;
 }
 
@@ -51,10 +49,20 @@ std::vector<int> publishedPairs(const Contest& contest, const Totals& totals) {
     return pairs;
 }
 
-void writeEmbeddedContest(Contest& contest, std::ostream& out) {
-    const std::string file = contestFileText(contest, contest.writerVersion);
+void writeEmbeddedContest(const Contest& contest, int order, std::ostream& out) {
+    std::ostringstream text;
+    writeContestAsIs(contest, text, contest.writerVersion, order);
+    const std::string file = text.str();
     out << "<!-- sco-fil" << kPageLineEnd << "Content-Transfer-Encoding: base64" << kPageLineEnd
         << kPageLineEnd << base64Lines(file) << kPageLineEnd << kPageLineEnd << "-->" << kPageLineEnd;
+}
+
+void settleAfterPageExport(Contest& contest, int order) {
+    const int previous = setResultOrder(contest, order);
+    setResultOrder(contest, TableOrder);
+    setResultOrder(contest, order);
+    setResultOrder(contest, previous);
+    contest.dealCount = leadingCompleteDeals(contest);
 }
 
 }  // namespace vindelkast

@@ -21,11 +21,9 @@ std::string oneDecimal(double value, int width = 0);
 // `text` followed by blanks up to `width` characters, and by at least one blank.
 std::string padAtLeastOne(const std::string& text, std::size_t width);
 
-// True when the result holds the contest's bye pair.
-bool holdsByePair(const Contest& contest, const BoardResult& result);
-
-// True when any result of the board has a non-zero tenth in its NS or EW matchpoints.
-bool boardHasTenths(const Board& board);
+// True when any of the board's results in `slots` has a non-zero tenth in its NS or EW
+// matchpoints.
+bool boardHasTenths(const Board& board, const std::vector<int>& slots);
 // Matchpoints with one decimal, or rounded half up to a whole number, right-aligned.
 std::string pointsText(float points, bool tenths, int width = 0);
 
@@ -33,7 +31,14 @@ std::string pointsText(float points, bool tenths, int width = 0);
 // and pairs without a first member or seated as the bye person are left out.
 std::vector<int> publishedPairs(const Contest& contest, const Totals& totals);
 
-// The contest file, base64-encoded, inside a comment: the page carries its own data.
-void writeEmbeddedContest(Contest& contest, std::ostream& out);
+// The contest file, base64-encoded, inside a comment: the page carries its own data. Its
+// results are in table order as sorting the page's `order` into it puts them.
+void writeEmbeddedContest(const Contest& contest, int order, std::ostream& out);
+
+// Leaves the contest as writing a full or old-style page in `order` always has: every board
+// sorted into that order, into table order for the embedded file, back, and into the former
+// order (each sort may exchange equal results), and dealCount lowered to the leading
+// complete deals. The window shows the contest so afterwards.
+void settleAfterPageExport(Contest& contest, int order);
 
 }  // namespace vindelkast

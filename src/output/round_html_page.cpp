@@ -111,9 +111,8 @@ void writeBoards(const Contest& contest, RoundBoards boards, std::ostream& out) 
         out << "<td> <pre>" << kEol;
         if (board.hasDeal()) writeDiagram(board, out);
         out << "  Par     Res      Po   " << kEol;
-        for (int i = 0; i < board.resultCount; ++i)
-            if (!holdsByePair(contest, board.results[i]))
-                out << travellerLine(contest, board.results[i]) << kEol;
+        for (int slot : orderedSlots(contest, board, ScoreOrder))
+            out << travellerLine(contest, board.results[slot]) << kEol;
         out << "</pre> </td> " << kEol;
     }
     out << "</tr> </table>" << kEol << kEol;
@@ -163,11 +162,10 @@ std::string roundPageRefusal(const Contest& contest, int round) {
     return "";
 }
 
-std::string writeRoundHtml(Contest& contest, std::ostream& out, int round) {
+std::string writeRoundHtml(const Contest& contest, std::ostream& out, int round) {
     std::string refusal = roundPageRefusal(contest, round);
     if (!refusal.empty()) return refusal;
     const RoundBoards boards = boardsOfRound(contest, round);
-    setResultOrder(contest, ScoreOrder);
     out << "<HTML>" << kEol << "<BODY>" << kEol << "<TITLE>Rondresultat rond " << round << "</TITLE>" << kEol
         << "<body>" << kEol;
     writeLeaders(contest, round, out);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/contest_file.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
 #include "model/name_forms.h"
@@ -14,6 +15,7 @@
 #include "output/html_text.h"
 #include "output/page_parts.h"
 #include "output/text_format.h"
+#include "output/xhtml_analysis.h"
 
 namespace vindelkast {
 
@@ -117,7 +119,7 @@ void writeScoreRow(const Contest& contest, const BoardResult& r, bool tenths, st
     out << "</tr>" << kEol;
 }
 
-void writeScoreTable(const Contest& contest, const Board& board, std::ostream& out) {
+void writeScoreTable(const Contest& contest, const Board& board, int order, std::ostream& out) {
     out << "<table class='scores'>" << kEol << "<tbody class='scores'>" << kEol << "<tr class='scores'>"
         << kEol;
     const std::vector<const char*> heads = contest.isIndividual
@@ -126,9 +128,9 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
     for (const char* head : heads) out << "<th class='scores'>" << head << "</th>" << kEol;
     out << "<th class='scores'>Resultat</th>" << kEol << "<th class='scores'>NS po</th>" << kEol
         << "<th class='scores'>&Ouml;V po</th>" << kEol << "</tr>" << kEol;
-    const bool tenths = boardHasTenths(board);
-    for (int i = 0; i < board.resultCount; ++i)
-        if (!holdsByePair(contest, board.results[i])) writeScoreRow(contest, board.results[i], tenths, out);
+    const std::vector<int> slots = orderedSlots(contest, board, order);
+    const bool tenths = boardHasTenths(board, slots);
+    for (int slot : slots) writeScoreRow(contest, board.results[slot], tenths, out);
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
@@ -162,16 +164,16 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
-void writeBoardGrid(const Contest& contest, std::ostream& out) {
+void writeBoardGrid(const Contest& contest, int order, std::ostream& out) {
     const int boards = std::min(contest.boardCount, kMaxBoard);
     // A table body needs at least one row.
     if (boards < 1) return;
     out << "<table class='grid'>" << kEol << "<tbody class='grid'>" << kEol;
     for (int b = 1; b <= boards; b += 2) {
         out << "<tr class='grid'>" << kEol << "<td class='grid'>" << kEol;
-        writeBoardBlock(contest, contest.boards[b], out);
+        writeBoardBlock(contest, contest.boards[b], order, out);
         out << "</td>" << kEol << "<td class='grid'>" << kEol;
-        if (b + 1 <= boards) writeBoardBlock(contest, contest.boards[b + 1], out);
+        if (b + 1 <= boards) writeBoardBlock(contest, contest.boards[b + 1], order, out);
         out << "</td>" << kEol << "</tr>" << kEol;
     }
     out << "</tbody>" << kEol << "</table>" << kEol;
@@ -198,16 +200,16 @@ void writeXhtmlStyleSheet(std::ostream& out) {
     }
 }
 
-void writeBoardBlock(const Contest& contest, const Board& board, std::ostream& out) {
-    // Deals past dealCount are not published; the board keeps them all the same.
-    const bool hasDeal = board.number <= contest.dealCount && board.hasDeal();
+void writeBoardBlock(const Contest& contest, const Board& board, int order, std::ostream& out) {
+    // Deals past the leading complete ones are not published; the board keeps them all the same.
+    const bool hasDeal = board.number <= leadingCompleteDeals(contest) && board.hasDeal();
     out << "<h2>Giv " << board.number << "</h2>" << kEol;
     writeDealTable(board, hasDeal, out);
-    writeScoreTable(contest, board, out);
+    writeScoreTable(contest, board, order, out);
+    writeAnalysisBlock(contest, board, out);
 }
 
-void writeXhtml(Contest& contest, std::ostream& out, int order) {
-    ResultOrderScope chosenOrder(contest, order);
+void writeXhtml(const Contest& contest, std::ostream& out, int order) {
     out << "<?xml version='1.0' encoding='ISO-8859-1'?>" << kEol
         << "<!DOCTYPE html PUBLIC '-//W3C//DTD XHTML 1.0 Strict//EN'" << kEol
         << "'http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd'>" << kEol
@@ -216,12 +218,12 @@ void writeXhtml(Contest& contest, std::ostream& out, int order) {
     writeXhtmlStyleSheet(out);
     out << "</style>" << kEol;
     out << "<title>" << escapeHtml(contest.contestName) << "</title>" << kEol;
-    writeEmbeddedContest(contest, out);
+    writeEmbeddedContest(contest, order, out);
     out << "</head>" << kEol << "<body>" << kEol << "<div class='main'>" << kEol;
     out << "<h1>" << escapeHtml(contest.contestName) << " " << escapeHtml(contest.contestDate) << " "
         << escapeHtml(contest.arranger) << "</h1>" << kEol;
     writeStandingsTable(contest, out);
-    writeBoardGrid(contest, out);
+    writeBoardGrid(contest, order, out);
     out << "</div>" << kEol;
     writeFooter(out);
     out << "</body>" << kEol << "</html>" << kEol;

@@ -25,7 +25,17 @@ inline void checkBounds(const Contest& c) {
     require(c.participantCount >= 0 && c.participantCount <= kMaxPair);
     require(c.dealCount >= 0 && c.dealCount <= kMaxBoard);
     require(c.byePair >= 0 && c.byePair <= kMaxPair);
-    for (const Board& board : c.boards) require(board.resultCount >= 0 && board.resultCount <= kMaxResults);
+    for (const Board& board : c.boards) {
+        require(board.resultCount >= 0 && board.resultCount <= kMaxResults);
+        // Every value a view or an export turns into a number of its own stays in range.
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            require(Contest::validPair(r.nsPair) && Contest::validPair(r.ewPair));
+            require(r.nsScore >= kNoScore && r.nsScore < kAdjustedBase + 100);
+            for (float points : {r.nsPoints, r.ewPoints})
+                require(points >= kNoPoints && points <= -kNoPoints);
+        }
+    }
 }
 
 // Boards 1..dealCount hold whole deals: 52 different cards, each one a real card.

@@ -1,6 +1,7 @@
 #include "fake_dialogs.h"
 
 #include <QTextDocument>
+#include <QThread>
 
 namespace vindelkast::test {
 
@@ -11,6 +12,12 @@ void FakeDialogs::messageBox(const QString& title, const QString& text) { messag
 bool FakeDialogs::confirm(const QString& text) {
     questions << text;
     return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
+}
+
+Dialogs::Answer FakeDialogs::ask(const QString& text) {
+    if (askAnswers.isEmpty()) return confirm(text) ? Answer::Yes : Answer::No;
+    questions << text;
+    return askAnswers.dequeue();
 }
 
 QString FakeDialogs::inputBox(const QString& title, const QString& prompt, const QString& defaultText) {
@@ -41,6 +48,16 @@ QString FakeDialogs::print(const QString& jobTitle, const QTextDocument& documen
 bool FakeDialogs::openWithAssociatedProgram(const QString& path) {
     opened << path;
     return true;
+}
+
+bool FakeDialogs::progress(const QString&, const std::function<Progress()>& poll) {
+    // The work runs on its own thread; the stand-in watches it as the real dialog would.
+    for (Progress now = poll();; now = poll()) {
+        if (progressTexts.isEmpty() || progressTexts.last() != now.text) progressTexts << now.text;
+        if (now.finished) return true;
+        if (cancelProgressAt >= 0 && now.done >= cancelProgressAt) return false;
+        QThread::msleep(5);
+    }
 }
 
 }  // namespace vindelkast::test

@@ -29,13 +29,18 @@ public:
     QStringList opened;         // documents opened with their associated program
 
     QQueue<bool> confirmAnswers;
+    // Answers to Yes/No/Avbryt questions; when empty, confirmAnswers answer Yes or No.
+    QQueue<Answer> askAnswers;
     QQueue<std::optional<QString>> inputAnswers;  // nothing = cancel
     QQueue<QString> fileNames;                    // "" = cancel
     bool printerInstalled = true;
+    QStringList progressTexts;  // each different text a progress dialog showed
+    int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
 
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
     bool confirm(const QString& text) override;
+    Answer ask(const QString& text) override;
     QString inputBox(const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<QString> inputQuery(const QString& title, const QString& prompt,
                                       const QString& defaultText) override;
@@ -44,6 +49,7 @@ public:
     bool printerAvailable() override { return printerInstalled; }
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;
+    bool progress(const QString& title, const std::function<Progress()>& poll) override;
 
     // The last message shown, or "" when none was.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }

@@ -155,7 +155,7 @@ void TestCommands::registerImport() {
 void TestCommands::addResultsFromAnotherFile() {
     Window w;
     w.copyExample("kv\u00e4ll8.sco", "hela.sco");
-    const QByteArray whole = w.readFile("hela.sco");
+    QByteArray whole = w.readFile("hela.sco");
     w.writeFile("halva.sco", onlyBoards(whole, 10));
     w.dialogs.fileNames << w.path("halva.sco");
     w.action("MnOpen")->trigger();
@@ -163,9 +163,18 @@ void TestCommands::addResultsFromAnotherFile() {
     QCOMPARE(c.boards[11].resultCount, 0);
     QVERIFY(c.boards[10].resultCount > 0);
 
+    // A name typed without its ending gets ".sco"; a file that is not there is told of.
+    w.dialogs.fileNames << w.path("saknas");
+    w.action("Adderaresultat1")->trigger();
+    QCOMPARE(w.dialogs.messages.mid(w.dialogs.messages.size() - 2),
+             (QStringList{"Filen finns inte: " + w.path("saknas.sco"), "Adderade inga resultat"}));
+    // The other evening's closing line changes the size: the message says so.
+    w.writeFile("hela.sco", whole.replace("\n-1 21 7", "\n-1 27 9"));
     w.dialogs.fileNames << w.path("hela");
     w.action("Adderaresultat1")->trigger();
-    QCOMPARE(w.dialogs.lastMessage(), QString("Adderade 33  resultat"));  // boards 11-21, 3 each
+    QCOMPARE(w.dialogs.lastMessage(),
+             QString("Adderade 33  resultat. Antal givar \u00e4ndrat fr\u00e5n 21 till 27. "
+                     "Antal ronder \u00e4ndrat fr\u00e5n 7 till 9."));  // boards 11-21
     QCOMPARE(c.boards[21].resultCount, 3);
     QVERIFY(w.find<QWidget>("ProgressCaption")->isVisible());
     QVERIFY(!w.form->isSaved());
@@ -179,7 +188,7 @@ void TestCommands::addResultsFromAnotherFile() {
 void TestCommands::levelBoards() {
     Window w;
     w.openExample("halvkv\u00e4ll12.sco");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     // Board 1 has one scored result, boards 10-18 four: board 7 (three) is scaled by 3/2.
     float before = 0;
     for (int i = 0; i < c.boards[7].resultCount; ++i)

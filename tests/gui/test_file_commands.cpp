@@ -23,6 +23,7 @@ private slots:
     void openMissingOrCancelled();
     void openForeignFileNeverBecomesCurrent();
     void openIndividualKeepsItsName();
+    void openPartlyRefusedFileIsUnsaved();
     void saveAsNameRules();
     void failedSaveStaysUnsaved();
     void clearKeepsTextsAndAsksFirst();
@@ -102,6 +103,29 @@ void TestFileCommands::openIndividualKeepsItsName() {
     QVERIFY(w.form->windowTitle().contains(" personer."));
 }
 
+void TestFileCommands::openPartlyRefusedFileIsUnsaved() {
+    Window w;
+    w.copyExample("kv\u00e4ll8.sco", "kvall8.sco");
+    QByteArray bytes = w.readFile("kvall8.sco");
+    qsizetype afterTexts = 0;
+    for (int line = 0; line < 5; ++line) afterTexts = bytes.indexOf("\r\n", afterTexts) + 2;
+    bytes.insert(afterTexts, " 1  0  4   100     1     1\r\n");
+    w.writeFile("kvall8.sco", bytes);
+    w.dialogs.fileNames << w.path("kvall8.sco");
+    w.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(
+        w.dialogs.lastMessage(),
+        QString("Indata ej OK: Parnummer utanf\u00f6r 1..72 p\u00e5 raden:  1  0  4   100     1     1 \n\n"
+                "1 rad l\u00e4stes inte. Det som inte kunde l\u00e4sas kommer inte med om t\u00e4vlingen "
+                "sparas."));
+    // The contest differs from the file: leaving asks, and saving writes it without the line.
+    QVERIFY(!w.form->isSaved());
+    QVERIFY(w.form->windowTitle().endsWith(" *"));
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(w.form->isSaved());
+    QVERIFY(!w.readFile("kvall8.sco").contains(" 1  0  4 "));
+}
+
 void TestFileCommands::saveAsNameRules() {
     Window w;
     w.setUpContest(21, 7, 8);
@@ -118,7 +142,7 @@ void TestFileCommands::saveAsNameRules() {
         QVERIFY(w.readFile(one.saved).startsWith("%SCO2"));
     }
     // A cancelled dialog changes nothing.
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     w.press(QKeySequence("Ctrl+Alt+S"));
     QCOMPARE(w.form->currentFileName(), w.path("tisdag.txt.sco").toStdString());
     QVERIFY(!w.form->isSaved());
@@ -135,7 +159,7 @@ void TestFileCommands::saveAsNameRules() {
 void TestFileCommands::failedSaveStaysUnsaved() {
     Window w;
     w.setUpContest(21, 7, 8);
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     w.dialogs.fileNames << w.path("saknad-mapp/kvall");
     w.press(QKeySequence("Ctrl+Alt+S"));
     QVERIFY(w.dialogs.lastMessage().startsWith("Kunde inte skriva filen"));
@@ -149,11 +173,12 @@ void TestFileCommands::clearKeepsTextsAndAsksFirst() {
     w.action("Lagmatch1")->trigger();
     w.type("EdContName", "Klubbkamp");
     w.setUpContest(21, 7, 8);
-    Contest& c = w.form->contest();
-    c.boards[1].deal[North][0] = Card{0, 14, 1};
-    c.dealCount = 1;
-    setScore(c.boards[1].results[0], 420);
-    w.form->contestChanged();
+    w.form->session().edit(ContestChange::everything(), [](Contest& c) {
+        c.boards[1].deal[North][0] = Card{0, 14, 1};
+        c.dealCount = 1;
+        setScore(c.boards[1].results[0], 420);
+    });
+    const Contest& c = w.form->contest();
 
     // With unsaved changes Clear asks first; a cancelled save keeps everything.
     w.dialogs.confirmAnswers << true;
@@ -197,7 +222,7 @@ void TestFileCommands::exitAsksAndStaysWhenSaveFails() {
 
     Window x;
     x.setUpContest(21, 7, 8);
-    x.form->contestChanged();
+    x.form->session().markUnsaved(ContestChange::everything());
     x.dialogs.confirmAnswers << true;  // Yes, but the save-as dialog is cancelled
     QVERIFY(!x.form->close());
     QCOMPARE(x.dialogs.questions, QStringList{"Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"});
@@ -208,7 +233,7 @@ void TestFileCommands::exitAsksAndStaysWhenSaveFails() {
 
     Window y;
     y.setUpContest(21, 7, 8);
-    y.form->contestChanged();
+    y.form->session().markUnsaved(ContestChange::everything());
     y.dialogs.confirmAnswers << false;  // No: ends without saving
     QVERIFY(y.form->close());
 }

@@ -121,12 +121,11 @@ void TestGronaHissen::threeRoundsWithMax1FollowTheCoresDraw() {
     QVERIFY(!w.find<QWidget>("UtRond")->isVisible());
 
     setUpGronaHissen(w, 6, 3, 8, "rbGHmax1");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QVERIFY(c.isGronaHissen && c.setUpDone);
     QCOMPARE(c.ghVariant, 1);
     QVERIFY(w.action("MnLottaRond")->isEnabled());
-    seatPairs(c, 8);
-    w.form->contestChanged();
+    w.form->session().edit(ContestChange::names(), [](Contest& k) { seatPairs(k, 8); });
 
     ContestFixture core;
     Contest& k = core.c();
@@ -200,8 +199,8 @@ void TestGronaHissen::byePairSitsOutAndFailedDrawIsTold() {
     // Four pairs meet every other pair in three rounds; with "Max 1" a fourth round cannot
     // be drawn. Seven pairs and the bye pair 8: somebody sits out each round.
     setUpGronaHissen(w, 8, 4, 4, "rbGHmax1");
-    Contest& c = w.form->contest();
-    seatPairs(c, 4);
+    const Contest& c = w.form->contest();
+    w.form->session().choose([](Contest& k) { seatPairs(k, 4); });
     for (int round = 1; round <= 3; ++round) {
         w.press(QKeySequence("Ctrl+L"));
         QCOMPARE(tablesOf(c, round).size(), 2);
@@ -216,9 +215,9 @@ void TestGronaHissen::byePairSitsOutAndFailedDrawIsTold() {
     // somebody else the next round.
     Window odd;
     setUpGronaHissen(odd, 4, 2, 8, "rbGHmax2", 8);
-    Contest& o = odd.form->contest();
+    const Contest& o = odd.form->contest();
     QCOMPARE(o.byePair, 8);
-    seatPairs(o, 7);
+    odd.form->session().choose([](Contest& k) { seatPairs(k, 7); });
     odd.press(QKeySequence("Ctrl+L"));
     QCOMPARE(tablesOf(o, 1), (Tables{{1, 2}, {3, 4}, {5, 6}}));
     QCOMPARE(o.boards[2].resultCount, 3);

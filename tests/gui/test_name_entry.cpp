@@ -43,7 +43,7 @@ struct Names {
     NamePanel& panel;
     explicit Names(Window& window) : w(window), panel(window.form->namePanel()) {}
 
-    Contest& contest() const { return w.form->contest(); }
+    const Contest& contest() const { return w.form->contest(); }
     QLineEdit* field(int row, int column) const {
         QLineEdit* f = panel.nameField(row, column);
         if (!f) qFatal("no name field %d/%d", row, column);
@@ -98,6 +98,8 @@ private slots:
     void closingAddsTheByePairToAnOddField();
     void individualContestHasOneFieldPerRow();
     void swapAndDeleteEdgeCases();
+    void latePairTypedOverTheByeEntry();
+    void pagingToTheLastPageKeepsTheFocusOnAField();
 };
 
 void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
@@ -148,7 +150,12 @@ void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
     QCOMPARE(n.panel.edNyNamn->text(), QString("Nyberg Tora"));
     QCOMPARE(n.panel.edNyId->text(), QString("213"));
     QCOMPARE(n.panel.edHcp->text(), QString("0"));
+    // The box's name field has the focus; Enter walks to "OK", where a space adds nobody.
+    QCOMPARE(n.focus(), n.panel.edNyNamn);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(n.focus(), Qt::Key_Return);
     QCOMPARE(n.focus(), n.panel.btNyPersOK);
+    QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Space);
+    QVERIFY(n.panel.gbNyPers->isVisible());
     QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Return);
     QVERIFY(!n.panel.gbNyPers->isVisible());
     QCOMPARE(n.person(7, 1), QString("Nyberg Tora"));
@@ -417,7 +424,7 @@ void TestNameEntry::rowsGrowIntoASecondColumnAndPageBy25() {
     const QPoint listBefore = n.panel.ListPers->pos();
 
     // Seating number 23 asks for rows up to 26: the paging buttons become usable.
-    Contest& c = n.contest();
+    const Contest& c = n.contest();
     MemberRegister& reg = w.form->memberRegister();
     n.type(23, 0, "fal");
     QCOMPARE(n.person(23), QString("Falk Viola"));
@@ -437,7 +444,7 @@ void TestNameEntry::rowsGrowIntoASecondColumnAndPageBy25() {
     QCOMPARE(n.field(31, 0)->y(), n.field(1, 0)->y());
 
     // Paged to 51..: numbers beyond 72 cannot be filled or marked; no page past it.
-    c.participants[72].first = reg.entry(3);
+    w.form->session().choose([&reg](Contest& k) { k.participants[72].first = reg.entry(3); });
     n.click(n.panel.Btn25Forward);
     n.click(n.panel.Btn25Forward);
     QCOMPARE(n.panel.pageOffset(), 50);
@@ -550,6 +557,53 @@ void TestNameEntry::swapAndDeleteEdgeCases() {
     // Ta Bort without marks changes nothing.
     n.click(n.panel.btTaBortNamn);
     QCOMPARE(n.contest().maxPairNumber, 7);
+}
+
+void TestNameEntry::latePairTypedOverTheByeEntry() {
+    // Seven pairs: closing the panel adds bye pair 8; then a late pair comes.
+    Window w;
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdGivar", "21");
+    w.type("EdRonder", "7");
+    Names n(w);
+    w.press(QKeySequence(Qt::Key_F3));
+    const QStringList starts = {"al", "bl", "da", "er", "fo", "gu", "h\u00e4"};
+    for (int p = 1; p <= 7; ++p) n.type(p, 0, starts[p - 1]);
+    w.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(w.edit("EdFripar")->text(), QString("8"));
+    w.press(QKeySequence(Qt::Key_F3));
+    n.type(8, 0, "ka");  // typed over "fripar"
+    QCOMPARE(w.edit("EdFripar")->text(), QString());
+    QCOMPARE(n.field(8, 1)->text(), QString());
+    n.type(8, 1, "kj");
+    w.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(w.edit("EdNrPar")->text(), QString("8"));
+    QCOMPARE(w.edit("EdFripar")->text(), QString());
+    // "Klar", reached with Tab and pressed with Enter, keeps the late pair's names.
+    auto* klar = w.find<QPushButton>("BtnKlar");
+    klar->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(klar, Qt::Key_Return);
+    QVERIFY(n.contest().setUpDone);
+    QCOMPARE(n.person(8, 0), QString("Karlsson Maj-Britt"));
+    QCOMPARE(n.person(8, 1), QString("Kjellberg Rune"));
+    QCOMPARE(n.contest().byePair, 0);
+    QCOMPARE(n.contest().playingTableCount, 4);
+}
+
+void TestNameEntry::pagingToTheLastPageKeepsTheFocusOnAField() {
+    Window w;
+    w.setUpContest(24, 12, 70);
+    Names n(w);
+    w.press(QKeySequence(Qt::Key_F3));
+    QCOMPARE(n.panel.rowCount(), NamePanel::kMaxRows);
+    QTest::mouseClick(n.field(40, 0), Qt::LeftButton);
+    QTest::keyClick(n.focus(), Qt::Key_PageDown);
+    QTest::keyClick(n.focus(), Qt::Key_PageDown);
+    QCOMPARE(n.panel.pageOffset(), 50);
+    // Rows 23.. stand for numbers beyond 72: the focus is on the last field that can be filled.
+    QCOMPARE(n.focus(), n.field(22, 1));
+    QTest::keyClick(n.focus(), Qt::Key_PageUp);
+    QCOMPARE(n.panel.pageOffset(), 25);
 }
 
 QTEST_MAIN(TestNameEntry)

@@ -1,24 +1,31 @@
 // The real dialogs the director answers: Swedish buttons, the typed answer, a cancel.
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "app/qt_dialogs.h"
+#include "app/swedish_qt.h"
 
 using namespace vindelkast;
 
 class TestQtDialogs : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(installSwedishQtTexts(*qApp)); }
     void inputDialogSpeaksSwedish();
     void fileDialogsSpeakSwedish();
+    void escapeOnTheSaveQuestionCancels();
 };
 
 namespace {
@@ -118,10 +125,45 @@ void TestQtDialogs::fileDialogsSpeakSwedish() {
     QCOMPARE(QFileInfo(dialogs.saveFileName("HTML-filer |*.html;*.htm", true)).fileName(),
              QString("rond.html"));
 
+    // An open dialog in Qt's Swedish: its columns, its filter written once; a typed name
+    // without an ending is taken as it is, for the command to add ".sco" and check it.
+    QStringList columns;
+    QString filterShown;
+    whenFileDialogOpen(seen, [&](QFileDialog& dialog) {
+        const QHeaderView* header = dialog.findChild<QTreeView*>("treeView")->header();
+        for (int i = 0; i < header->count(); ++i)
+            columns << header->model()->headerData(i, Qt::Horizontal).toString();
+        filterShown = dialog.findChild<QComboBox*>("fileTypeCombo")->currentText();
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText("kv");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(QFileInfo(dialogs.openFileName("Score-filer (*.sco)|*.SCO")).fileName(), QString("kv"));
+    QCOMPARE(columns.value(0), QString("Namn"));
+    QVERIFY2(!columns.contains("Date Modified") && !columns.contains("Size"), qPrintable(columns.join(',')));
+    QCOMPARE(filterShown, QString("Score-filer (*.sco *.SCO)"));
+    QVERIFY(seen.contains("\u00d6ppna"));
+
     // A cancelled open gives no name.
     whenFileDialogOpen(seen, [](QFileDialog& dialog) { dialog.reject(); });
     QCOMPARE(dialogs.openFileName("Score-filer (*.sco)|*.SCO"), QString());
     QVERIFY(seen.contains("Avbryt"));
+}
+
+void TestQtDialogs::escapeOnTheSaveQuestionCancels() {
+    QWidget parent;
+    QtDialogs dialogs;
+    dialogs.setParent(&parent);
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (const QAbstractButton* button : box->buttons()) seen << button->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(dialogs.ask("Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"), Dialogs::Answer::Cancel);
+    seen.sort();
+    QCOMPARE(seen, (QStringList{"Avbryt", "Ja", "Nej"}));
 }
 
 QTEST_MAIN(TestQtDialogs)

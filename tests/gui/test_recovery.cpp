@@ -2,11 +2,14 @@
 // after a run that did not end normally.
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 
 #include "app/recovery_file.h"
 #include "app/set_up_panel.h"
+#include "app/text_pane.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "output/progress_view.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;
@@ -20,16 +23,19 @@ private slots:
     void saveExitAndClearRemoveIt();
     void foreignRecoveryTextIsRejected();
     void individualContestComesBackWithItsLook();
+    void escapeOnExitOrClearKeepsEverything();
+    void aChangeThroughTheSessionReachesEveryView();
+    void sideFilesFollowSaveOpenAndRecovery();
 };
 
 namespace {
 
 void enterScore(TForm1& form, int board, int nsScore) {
-    Contest& c = form.contest();
-    setScore(c.boards[board].results[0], nsScore);
-    c.boardHasScores[board] = true;
-    scoreBoard(c.boards[board]);
-    form.contestChanged();
+    form.session().edit(ContestChange::results(board), [board, nsScore](Contest& c) {
+        setScore(c.boards[board].results[0], nsScore);
+        c.boardHasScores[board] = true;
+        scoreBoard(c.boards[board]);
+    });
 }
 
 }  // namespace
@@ -44,7 +50,7 @@ void TestRecovery::crashedRunIsBroughtBack() {
     w.press(QKeySequence("Ctrl+Alt+S"));
     QVERIFY(!QFile::exists(w.path(kRecoveryFileName)));
     enterScore(*w.form, 4, 620);
-    w.form->contest().nameFrozen[3] = true;
+    w.form->session().choose([](Contest& c) { c.nameFrozen[3] = true; });
     enterScore(*w.form, 5, -100);
     QVERIFY(QFile::exists(w.path(kRecoveryFileName)));
     const int ns4 = w.form->contest().boards[4].results[0].nsPair;
@@ -133,7 +139,7 @@ void TestRecovery::foreignRecoveryTextIsRejected() {
 void TestRecovery::individualContestComesBackWithItsLook() {
     Window w;
     w.openExample("individuell8.sco");
-    w.form->contestChanged();
+    w.form->session().markUnsaved(ContestChange::everything());
     w.form.reset();
     w.create();
     w.dialogs.confirmAnswers << true;
@@ -143,6 +149,105 @@ void TestRecovery::individualContestComesBackWithItsLook() {
     QVERIFY(!w.find<QCheckBox>("ChkIndividuellt")->isEnabled());
     QCOMPARE(w.edit("EdContName")->text(), QString("Individuell t\u00e4vling"));
     QVERIFY(w.form->windowTitle().contains(" personer. *"));
+}
+
+void TestRecovery::escapeOnExitOrClearKeepsEverything() {
+    Window w;
+    w.setUpContest(21, 7, 8);
+    enterScore(*w.form, 1, 50);
+    w.dialogs.askAnswers << Dialogs::Answer::Cancel;
+    QVERIFY(!w.form->close());
+    QCOMPARE(w.dialogs.questions.last(), QString("Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"));
+    w.dialogs.askAnswers << Dialogs::Answer::Cancel;
+    w.press(QKeySequence("Ctrl+Alt+R"));
+    QCOMPARE(w.dialogs.questions.last(), QString("Rensa - vill du spara t\u00e4vlingen f\u00f6rst?"));
+    QVERIFY(w.form->contest().setUpDone);
+    QCOMPARE(w.form->contest().boards[1].results[0].nsScore, 50);
+    QVERIFY(!w.form->isSaved());
+    QVERIFY(w.form->windowTitle().endsWith(" *"));
+    QVERIFY(QFile::exists(w.path(kRecoveryFileName)));
+    QVERIFY(w.dialogs.fileFilters.isEmpty());
+}
+
+// A score stored on the session, as a table's phone would store it, reaches the standings,
+// the score tables, the progress grid, the caption and the recovery file; no panel is asked.
+void TestRecovery::aChangeThroughTheSessionReachesEveryView() {
+    Window w;
+    w.setUpContest(21, 7, 8);
+    w.press(QKeySequence(Qt::Key_F4));
+    w.action("Visascoretavlor1")->trigger();
+    w.action("Total1")->trigger();
+    auto* standings = w.find<TextPane>("UtTotal");
+    auto* tables = w.find<TextPane>("ScoreTables");
+    QVERIFY(standings->isVisible() && tables->isVisible());
+    const QString standingsBefore = standings->plainLines();
+    const Contest& c = w.form->contest();
+    const BoardResult& slot = c.boards[1].results[0];
+    EntryRow row;
+    row.ns = slot.nsPair;
+    row.ew = slot.ewPair;
+    QVERIFY(!tables->plainLines().contains("450"));
+
+    QVERIFY(w.form->session().storeScore(1, row, "45").written);
+    QVERIFY(tables->plainLines().contains("450"));
+    QVERIFY(standings->plainLines() != standingsBefore);
+    const auto cells = progressCells(c, {});
+    QCOMPARE(w.find<QLabel>("ProgressCell1")->palette().color(QPalette::Window), viewColour(cells[0].colour));
+    QVERIFY(w.form->windowTitle().endsWith(" *"));
+
+    w.form.reset();
+    w.create();
+    w.dialogs.confirmAnswers << true;
+    w.form->offerRecovery();
+    const BoardResult* back = findResult(w.form->contest().boards[1], row.ns, row.ew);
+    QVERIFY(back);
+    QCOMPARE(back->nsScore, 450);
+}
+
+// A side file beside the contest file: written by every save, read on opening, carried in
+// the recovery file after the contest, and no section at all without side files.
+void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
+    std::string kept = "Bord 1: 3NT\r\n";
+    std::string read;
+    const auto addSide = [&](ContestSession& session) {
+        session.addSideFile({".prov", [&kept](const Contest&) { return kept; },
+                             [&read](Contest&, const std::string& text) {
+                                 read = text;
+                                 return std::string();
+                             }});
+    };
+    Window w;
+    addSide(w.form->session());
+    w.setUpContest(21, 7, 8);
+    w.dialogs.fileNames << w.path("kvall");
+    w.press(QKeySequence("Ctrl+Alt+S"));
+    QCOMPARE(w.readFile("kvall.prov"), QByteArray("Bord 1: 3NT\r\n"));
+
+    kept = "Bord 2: 4S\r\n";
+    enterScore(*w.form, 1, 50);
+    const QByteArray recovery = w.readFile(kRecoveryFileName);
+    QVERIFY(recovery.endsWith("%SIDOFIL .prov 12\r\nBord 2: 4S\r\n"));
+    w.form.reset();
+    w.create();
+    addSide(w.form->session());
+    w.dialogs.confirmAnswers << true;
+    w.form->offerRecovery();
+    QCOMPARE(read, std::string("Bord 2: 4S\r\n"));
+    QCOMPARE(w.form->contest().boards[1].results[0].nsScore, 50);
+
+    Window opened;
+    addSide(opened.form->session());
+    opened.copyExample("kv\u00e4ll8.sco", "tisdag.sco");
+    opened.writeFile("tisdag.prov", "Bord 3: 2H\r\n");
+    opened.dialogs.fileNames << opened.path("tisdag");
+    opened.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(read, std::string("Bord 3: 2H\r\n"));
+
+    Window plain;
+    plain.setUpContest(21, 7, 8);
+    enterScore(*plain.form, 1, 50);
+    QVERIFY(plain.readFile(kRecoveryFileName).contains("%TAVLINGSFIL\r\n"));
+    QVERIFY(!plain.readFile(kRecoveryFileName).contains("%SIDOFIL"));
 }
 
 QTEST_MAIN(TestRecovery)

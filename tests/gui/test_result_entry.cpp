@@ -277,7 +277,7 @@ void TestResultEntry::otherSeatingAnsweredNo() {
     Window w;
     EntryDriver e{w};
     w.setUpContest(21, 7, 8, "8");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     w.press(QKeySequence(Qt::Key_F4));
     w.press(QKeySequence(Qt::Key_F7));
     const int ns = e.ns(1)->text().toInt();
@@ -316,7 +316,7 @@ void TestResultEntry::mixedPairingsKeepOneBoard() {
     Window w;
     EntryDriver e{w};
     setUpWithoutGuideCard(w, 6, 2, 4);
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     w.press(QKeySequence(Qt::Key_F4));
     typePairs(e, {{1, 2}, {3, 4}});
     QCOMPARE(c.boards[3].resultCount, 2);
@@ -385,7 +385,7 @@ void TestResultEntry::gridFitsEveryContest() {
     w.press(QKeySequence(Qt::Key_F4));
     QCOMPARE(e.panel().rowCount(), 3);
     // More tables in play (as after a drawn round): the grid is built again when refilled.
-    w.form->contest().playingTableCount = 4;
+    w.form->session().choose([](Contest& c) { c.playingTableCount = 4; });
     w.press(QKeySequence(Qt::Key_F6));
     QCOMPARE(e.panel().rowCount(), 4);
     QVERIFY(e.ns(3)->isVisible());
@@ -423,7 +423,7 @@ void TestResultEntry::numbersThatAreNoPairs() {
     Window w;
     EntryDriver e{w};
     setUpWithoutGuideCard(w, 6, 2, 8);
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     w.press(QKeySequence(Qt::Key_F4));
     // Rows in any order, numbers beyond the contest and the arrays, texts, zero.
     e.typeOver(e.ns(3), "7");
@@ -449,6 +449,13 @@ void TestResultEntry::numbersThatAreNoPairs() {
     EntryDriver::go(e.cell(3, 0));
     e.keys("4a");  // a letter after digits is still a shortcut
     QCOMPARE(score(c, 1, 7, 8), 400);
+    // Four digits grow beyond the bridge scores: not stored, and the cell does not pretend.
+    EntryDriver::go(e.cell(3, 0));
+    e.keys("1234");
+    e.enter();
+    QCOMPARE(score(c, 1, 7, 8), kNoScore);
+    QCOMPARE(e.cell(3, 0)->text(), QString());
+    QCOMPARE(w.dialogs.lastMessage(), QString("Ogiltigt resultat: 12340"));
 
     // Emptying a number takes the row's slot off the board (off the round in round mode).
     e.typeOver(e.ew(3), "");

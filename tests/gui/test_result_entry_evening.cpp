@@ -94,15 +94,15 @@ void TestResultEntryEvening::wholeEveningInRoundMode() {
     Window w;
     EntryDriver e{w};
     w.setUpContest(21, 7, 8, "8");
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QCOMPARE(c.playingTableCount, 3);
     ContestFixture ref;
-    SetUpFields fields;
+    SetUpRequest fields;
     fields.boards = "21";
     fields.rounds = "7";
     fields.maxPair = "8";
     fields.byePair = "8";
-    QCOMPARE(completeSetUp(ref.c(), fields), std::string());
+    QCOMPARE(setUpContest(ref.c(), fields).message, std::string());
 
     w.press(QKeySequence(Qt::Key_F4));
     auto* grpRes = w.find<QGroupBox>("GrpRes");
@@ -218,7 +218,7 @@ void TestResultEntryEvening::eveningWithoutGuideCard() {
     w.type("EdNrPar", "6");
     QTest::mouseClick(w.find<QCheckBox>("cBoxGuide"), Qt::LeftButton);
     QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QVERIFY(c.setUpDone);
     QCOMPARE(c.boards[1].resultCount, 0);
     ContestFixture ref;
@@ -313,7 +313,7 @@ void TestResultEntryEvening::individualContest() {
     w.copyExample("individuell8.sco", "ind.sco");
     w.dialogs.fileNames << w.path("ind.sco");
     w.press(QKeySequence("Ctrl+O"));
-    Contest& c = w.form->contest();
+    const Contest& c = w.form->contest();
     QVERIFY(c.isIndividual);
     Contest ref;
     ref.reset(w.form->memberRegister());
@@ -321,7 +321,9 @@ void TestResultEntryEvening::individualContest() {
     QVERIFY(readContestFile(ref, in).kind != ContestReadResult::Kind::NotContest);
 
     w.press(QKeySequence(Qt::Key_F4));
-    QCOMPARE(w.find<QLabel>("LblResNE")->text(), QString("N    S  -    \u00d6    V"));
+    auto* heading = w.find<QLabel>("LblResNE");
+    QCOMPARE(heading->text(), QString("N    S  -    \u00d6    V"));
+    QVERIFY(heading->width() >= heading->sizeHint().width());  // all four headings show
     QCOMPARE(e.panel().rowCount(), 2);
     // North, South, East, West: 8, 1, 2, 7 at the first table of board 1.
     QCOMPARE(e.ns(0)->text(), QString("8"));

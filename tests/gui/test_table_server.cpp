@@ -134,14 +134,16 @@ void TestTableServer::setUpEvening(Window& w) {
 void TestTableServer::eveningFromEightTables() {
     Window w;
     setUpEvening(w);
-    Contest& contest = w.form->contest();
+    const Contest& contest = w.form->contest();
     TableServer& server = w.form->tableServer();
     const TableCodes codes = server.service()->codes();
     QCOMPARE(codes.tables.size(), std::size_t(8));
 
     // The expected evening: the set-up contest with every table's score typed in.
+    w.dialogs.fileNames << w.path("kvall.sco");
+    w.action("MnSave")->trigger();
     test::ContestFixture expected;
-    std::istringstream setUpText(contestFileText(contest, kVersionText));
+    std::istringstream setUpText(w.readFile("kvall.sco").toStdString());
     QVERIFY(readContestFile(expected.c(), setUpText).message.empty());
     expected.c().roundCount = contest.roundCount;  // read back, 7 rounds of 24 boards come out as 8
     std::map<ContractKey, PlayedContract> expectedContracts;
@@ -183,9 +185,10 @@ void TestTableServer::eveningFromEightTables() {
 
     // Saved, then a phone that never heard its answer sends the same entry again: it is
     // acknowledged and stored once, and the contest stays saved.
-    w.dialogs.fileNames << w.path("kvall.sco");
     w.action("MnSave")->trigger();
     QVERIFY(w.form->isSaved());
+    QVERIFY(w.readFile("kvall.kontrakt").startsWith("%KONTRAKT"));
+    QCOMPARE(w.readFile("kvall.bordkoder").toStdString(), writeTableCodes(codes));
     const TableSeat last = tableSeat(contest, 5, rounds, false);
     const int b = last.boards.front();
     const Answer again =
@@ -193,7 +196,7 @@ void TestTableServer::eveningFromEightTables() {
     QCOMPARE(again.status, 200);
     QCOMPARE(again.json["status"].toString(), QString("redan"));
     QVERIFY(w.form->isSaved());
-    QCOMPARE(contestFileText(contest, kVersionText), contestFileText(expected.c(), kVersionText));
+    QCOMPARE(w.readFile("kvall.sco").toStdString(), contestFileText(expected.c(), kVersionText));
 
     // Clearing the contest stops the server.
     w.dialogs.confirmAnswers << true;
@@ -205,7 +208,7 @@ void TestTableServer::eveningFromEightTables() {
 void TestTableServer::conflictsAndBadCodes() {
     Window w;
     setUpEvening(w);
-    Contest& contest = w.form->contest();
+    const Contest& contest = w.form->contest();
     TableServer& server = w.form->tableServer();
     const TableCodes codes = server.service()->codes();
     Phones phones(server.port());
@@ -217,7 +220,7 @@ void TestTableServer::conflictsAndBadCodes() {
     EntryRow row;
     row.ns = seat.nsPair;
     row.ew = seat.ewPair;
-    QVERIFY(storeTypedScore(contest, board, row, "420").written);
+    QVERIFY(w.form->session().storeScore(board, row, "420").written);
     PlayedContract p;
     QCOMPARE(parseContract("4S", p.contract), std::string());
     p.declarer = 0;

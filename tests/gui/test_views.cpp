@@ -1,6 +1,7 @@
 // The view commands F5-F11 and Shift+F12, "Hjälp" and "Om Vindelkast".
 #include <QFile>
 #include <QLabel>
+#include <QTextCursor>
 
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
@@ -21,6 +22,7 @@ private slots:
     void debugMarker();
     void helpAndAbout();
     void evenAfterNamesNothingLiesOverTheEntry();
+    void textSizeScalesThePanesAndIsRemembered();
 };
 
 void TestViews::standingsAndRoundResultToggle() {
@@ -111,7 +113,11 @@ void TestViews::progressGridColours() {
         for (int b = 1; b <= window.form->contest().boardCount; ++b) {
             auto* cell = window.find<QLabel>(qPrintable(QString("ProgressCell%1").arg(b)));
             if (!cell->isVisible() || cell->text() != QString::asprintf("%3d", b)) return -1;
-            if (backgroundOf(cell) == QColor(colour)) ++n;
+            if (backgroundOf(cell) != QColor(colour)) continue;
+            // Black numbers on white, white ones on the coloured cells.
+            const QColor ink = colour == "#ffffff" ? Qt::black : Qt::white;
+            if (cell->palette().color(QPalette::WindowText) != ink) return -2;
+            ++n;
         }
         return n;
     };
@@ -198,6 +204,27 @@ void TestViews::evenAfterNamesNothingLiesOverTheEntry() {
     QVERIFY(atCorner == round || round->isAncestorOf(atCorner));
     QWidget* atLabel = roundLabel->parentWidget()->childAt(roundLabel->geometry().center());
     QVERIFY(atLabel == roundLabel);
+}
+
+void TestViews::textSizeScalesThePanesAndIsRemembered() {
+    Window w;
+    w.openExample("kv\u00e4ll8.sco");
+    auto* standings = w.find<TextPane>("UtTotal");
+    const int normal = standings->font().pixelSize();
+    w.dialogs.inputAnswers << QString("150 %") << QString("1000") << std::nullopt;
+    w.action("Textstorlek1")->trigger();
+    // The lines on view grow too, in the same fixed-pitch font, so the columns stay aligned.
+    QTextCursor first(standings->document());
+    first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    QCOMPARE(first.charFormat().font().pixelSize(), normal * 3 / 2);
+    QVERIFY(standings->font().fixedPitch());
+    w.action("Textstorlek1")->trigger();  // out of range: told, nothing changes
+    QCOMPARE(w.dialogs.lastMessage(), QString("Textstorleken ska vara ett tal 50-300"));
+    w.action("Textstorlek1")->trigger();  // cancelled
+    // The next run starts with the size chosen.
+    w.form.reset();
+    w.create();
+    QCOMPARE(w.find<TextPane>("UtRond")->font().pixelSize(), normal * 3 / 2);
 }
 
 QTEST_MAIN(TestViews)

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 
 #include "app/qt_text.h"
 
@@ -14,6 +15,8 @@ std::string cp(const QString& text) { return fromQtLossy(text); }
 Window::Window(Register reg, bool createNow) : m_previousFolder(QDir::currentPath()) {
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
     QDir::setCurrent(dir.path());
+    // Settings remembered between runs (the text size) start afresh in every test.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     if (reg == Register::Example) copyExample("medlem.txt");
     if (createNow) create();
 }

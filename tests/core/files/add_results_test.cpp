@@ -174,6 +174,13 @@ TEST(AddResults, DamagedFilesChangeNothingThatTheyCannotProve) {
         }
         const bool clean = std::string(k.what) == "good closing line";
         EXPECT_EQ(added.problem.empty(), clean) << test::u(added.problem);
+        // The message tells of a changed size, and only then (a closing line "-1 6 2" changes nothing).
+        if (clean)
+            EXPECT_EQ(test::u(addedResultsMessage(added)),
+                      "Adderade 1  resultat. Antal givar ändrat från 6 "
+                      "till 12. Antal ronder ändrat från 2 till 4.");
+        else
+            EXPECT_EQ(addedResultsMessage(added), addedResultsMessage(added.added));
     }
 
     test::TempFolder folder;

@@ -76,6 +76,19 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     EXPECT_EQ(run("check --help").exitCode, 0);
 }
 
+TEST_F(Cli, NamesFromAFileCannotSteerTheTerminal) {
+    // A title sequence in the contest name and a clear-screen sequence in a player's name.
+    folder.write("esc.sco",
+                 "%SCO2 \r\nKv\x1b]2;hej\x07ll\r\nD\r\nA\r\nV\r\n 1  1  2   420     2     0\r\n-1 1 1\r\n"
+                 "Berg\x1b[2J Anna / --\r\n");
+    for (const char* verb : {"check", "standings"}) {
+        const CliRun r = run(std::string(verb) + " esc.sco");
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ((r.out + r.err).find_first_of("\x1b\x07"), std::string::npos) << r.out;
+    }
+    EXPECT_NE(run("check esc.sco").out.find("Berg?[2J Anna"), std::string::npos);
+}
+
 TEST_F(Cli, RescoreLevelAndAddWriteTheContest) {
     // The example's points are what scoring gives, so rescoring changes nothing.
     CliRun r = run("rescore " + example("kväll8.sco") + " ut.sco " + exampleRegister());
@@ -152,6 +165,33 @@ TEST_F(Cli, DealsAreImportedOnce) {
     EXPECT_FALSE(folder.exists("ut2.sco"));
 }
 
+TEST_F(Cli, MovementSetsUpAsKlarDoesAndRefusesBrokenTexts) {
+    // A name with a line break would make a file that cannot be read back.
+    CliRun r = run(
+        "movement --boards 21 --rounds 7 --pairs 8 --name \"$(printf 'Kv\\303\\244ll\\n-1 99 1')\" ut.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Indata ej OK: Tävlingens namn får inte innehålla radbrytningar eller styrtecken\n");
+    EXPECT_FALSE(folder.exists("ut.sco"));
+    r = run("movement --boards 21 --rounds 7 --pairs 8 --arranger \"$(printf 'BK\\tVindeln')\" ut.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(folder.exists("ut.sco"));
+
+    // No built-in movement for 10 pairs: the card chosen with --guide gives the counts.
+    r = run("movement --boards 24 --rounds 8 --pairs 10 --date 2026-12-08 ut.sco");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("med --guide"), std::string::npos) << r.err;
+    r = run("movement --boards 24 --rounds 8 --pairs 10 --date 2026-12-08 --guide " +
+            example("P10_mitchell.gui") + " ut.sco");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "ut.sco: 25 givar, 5 ronder, max parnr 10\n");
+    test::ContestFixture f;
+    std::ifstream in(folder.file("ut.sco"), std::ios::binary);
+    ASSERT_EQ(readContest(f.c(), in), "");
+    EXPECT_EQ(f.c().boardCount, 25);
+    EXPECT_EQ(f.c().boards[25].resultCount, 5);
+    EXPECT_EQ(f.c().contestDate, "2026-12-08");
+}
+
 TEST_F(Cli, MistypedOptionsAndLostOutputAreNotJobsDone) {
     // An option the verb does not take is wrong usage, not a job done the default way.
     CliRun r = run("html " + example("kväll8.sco") + " sida --orde P");
@@ -172,6 +212,32 @@ TEST_F(Cli, MistypedOptionsAndLostOutputAreNotJobsDone) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(folder.read("err.txt"), "Kunde inte skriva utdata\n");
+}
+
+TEST_F(Cli, FacitKeepsTheAnalysisBesideTheContestAndExportsUseIt) {
+    ASSERT_EQ(run("movement --boards 2 --rounds 1 --pairs 4 --no-guide --date 2026-12-08 s.sco").exitCode, 0);
+    folder.write(
+        "s.pbn",
+        "% PBN 2.1\r\n[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]\r\n"
+        "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT9.JT9.JT98 765.876.8762.765 432.5432.543.432\"]\r\n");
+    ASSERT_EQ(run("deals s.sco s.pbn s.sco").exitCode, 0);
+    const std::string contest = folder.read("s.sco");
+
+    const CliRun first = run("facit s.sco ut.sco");
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_NE(first.err.find("Analyserar giv 2 av 2"), std::string::npos);
+    EXPECT_NE(first.out.find("Giv 2  G: \xc3\x96st  Z: NS\n"), std::string::npos);
+    EXPECT_NE(first.out.find("Par: NS +2220 (7NT NS)"), std::string::npos);
+    EXPECT_EQ(folder.read("ut.sco"), contest);  // the contest file itself is unchanged
+    EXPECT_TRUE(folder.exists("ut.facit"));
+
+    // The kept analysis is used, never computed again.
+    const CliRun again = run("facit ut.sco");
+    EXPECT_EQ(again.err, "");
+    EXPECT_NE(again.out.find("Par: NS +1510 (7S NS)"), std::string::npos);
+    ASSERT_EQ(run("pbn ut.sco ut").exitCode, 0);
+    EXPECT_NE(folder.read("ut.pbn").find("[DoubleDummyTricks \"0d0d00d0d000d0d00d0d\"]"), std::string::npos);
+    EXPECT_EQ(run("facit s.sco a.sco b.sco").exitCode, 2);
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <set>
 #include <sstream>
 
+#include "child_process.h"
 #include "example_contests.h"
 #include "files/member_add.h"
 #include "files/member_file.h"
 #include "files/member_import.h"
 #include "files/member_lookup.h"
+#include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "model/name_forms.h"
 #include "support/sample_contests.h"
@@ -117,17 +122,19 @@ TEST(MemberRegister, ImportReplacesTheRegisterAndRewritesTheFile) {
               w("Detta är inte ett medlemsregister"));
     EXPECT_EQ(folder.read("medlem.txt"), "Gammal Person 1 0\r\n");
 
+    // A person whose name a start list could not give back stays out, and is named.
     const std::string three = folder.write("ny.txt", w("# nya\nÅberg Karin 100231 0\n"
                                                        "Berg 31 2.50\n"
+                                                       "Andersson Anna / Bengt 12 0\n"
                                                        "Lindqvist Per\n"));
     const RegisterImport done = importRegister(three, *f.reg, registerFile);
     EXPECT_TRUE(done.imported);
     EXPECT_EQ(done.membersRead, 3);
-    EXPECT_EQ(done.message, w("Läste 3 personer."));
+    EXPECT_EQ(done.message, w("Läste 3 personer.\nEtt namn får inte innehålla \" /\" (det skiljer paret åt i "
+                              "startlistan): Andersson Anna / Bengt"));
     EXPECT_EQ(f.reg->memberCount(), 4);
     EXPECT_EQ(f.reg->entry(0), f.c().byeMember);
     EXPECT_EQ(folder.read("medlem.txt"), w("Åberg Karin 100231 0\r\nBerg 31 2.5\r\nLindqvist Per -1 0\r\n"));
-    EXPECT_FALSE(folder.exists("medlem.txt.tmp"));
     // The start list still names the person it had; that person is just not in the register.
     EXPECT_EQ(longNameOrDashes(f.c().participants[1].first), "Gammal Person");
     EXPECT_EQ(findMemberByLongName("Gammal Person", *f.reg), nullptr);
@@ -136,7 +143,7 @@ TEST(MemberRegister, ImportReplacesTheRegisterAndRewritesTheFile) {
     // the file was not written.
     const RegisterImport unwritten = importRegister(three, *f.reg, folder.file("no/such/folder/medlem.txt"));
     EXPECT_TRUE(unwritten.imported);
-    EXPECT_NE(unwritten.message.find(w("Läste 3 personer.")), std::string::npos);
+    EXPECT_EQ(unwritten.message.find(w("Läste 3 personer.")), 0u);
     EXPECT_NE(unwritten.message.find("Kunde inte skriva"), std::string::npos);
 }
 
@@ -199,6 +206,11 @@ TEST(MemberRegister, NewPersonsGoIntoTheRegisterAndTheFile) {
     EXPECT_NE(addMemberToRegister(reg, "   ", "", "", file).message, "");
     EXPECT_NE(addMemberToRegister(reg, "#Berg Per", "", "", file).message, "");
     EXPECT_NE(addMemberToRegister(reg, "Berg Per 2", "", "", file).message, "");
+    // " /" separates the two persons of a pair in a start list.
+    EXPECT_EQ(
+        addMemberToRegister(reg, "Andersson Anna / Bengt", "", "", file).message,
+        w("Ett namn får inte innehålla \" /\" (det skiljer paret åt i startlistan): Andersson Anna / Bengt"));
+    EXPECT_NE(addMemberToRegister(reg, "Johansson Stig  /", "", "", file).message, "");
     EXPECT_EQ(reg.memberCount(), before);
     EXPECT_EQ(loadRegister(file, again), 5) << "nothing refused reached the file";
 
@@ -208,6 +220,51 @@ TEST(MemberRegister, NewPersonsGoIntoTheRegisterAndTheFile) {
     EXPECT_NE(unwritten.member, nullptr);
     EXPECT_EQ(unwritten.member->memberId, 19);
     EXPECT_NE(unwritten.message.find("Kunde inte skriva"), std::string::npos);
+}
+
+TEST(MemberRegister, AFailedAppendLeavesTheFileAsItWas) {
+    test::TempFolder folder;
+    const std::string file = folder.write("medlem.txt", "Berg 17 0\r\nEk Anna 5");
+    // A program whose files may not grow past a few more bytes fails as on a full disk.
+    test::ChildProcess limited([&file] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{25, 25};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        MemberRegister reg;
+        loadRegister(file, reg);
+        return addMemberToRegister(reg, "Testsson Test", "", "", file).message == cannotWriteMessage(file);
+    });
+    EXPECT_TRUE(limited.succeeded());
+    EXPECT_EQ(folder.read("medlem.txt"), "Berg 17 0\r\nEk Anna 5");
+}
+
+TEST(MemberRegister, TwoProgramsNeverGiveTwoPersonsOneNumber) {
+    test::TempFolder folder;
+    const std::string file = folder.write("medlem.txt", "Berg 17 0\r\nEk Anna 1234 0\r\n");
+    // Both loaded the same register, and each offers its own next free number, as the
+    // new-person box does.
+    const auto adder = [&file](const std::string& who) {
+        MemberRegister reg;
+        loadRegister(file, reg);
+        bool ok = true;
+        for (int i = 0; i < 25; ++i) {
+            const std::string offered = std::to_string(nextFreeMemberId(reg));
+            const AddedMember added = addMemberToRegister(reg, who + std::to_string(i), offered, "0", file);
+            ok = ok && added.member != nullptr && added.member->memberId >= 18;
+        }
+        return ok;
+    };
+    test::ChildProcess one([&] { return adder("Ett"); });
+    test::ChildProcess two([&] { return adder("Tva"); });
+    EXPECT_TRUE(one.succeeded());
+    EXPECT_TRUE(two.succeeded());
+    MemberRegister after;
+    EXPECT_EQ(loadRegister(file, after), 53) << "every person once, every line whole";
+    std::set<int> numbers;
+    for (int i = 1; i < after.memberCount(); ++i) numbers.insert(after.entry(i)->memberId);
+    EXPECT_EQ(numbers.size(), 52u) << "no number handed out twice";
+    EXPECT_EQ(*numbers.rbegin(), 1234);
+    EXPECT_EQ(*std::prev(numbers.end(), 2), 67) << "the club numbers run on from 17 without a gap";
 }
 
 }  // namespace

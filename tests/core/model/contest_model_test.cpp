@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
 #include "model/member_register.h"
@@ -240,6 +242,44 @@ TEST(ResultOrder, OrdersSortAndDropTheByePair) {
     Board& empty = c.boards[40];
     sortResults(empty);
     EXPECT_EQ(empty.resultCount, 0);
+}
+
+// A writer reads a board through orderedSlots and must see exactly what sorting the board in
+// place shows, ties included: the sort exchanges equal keys, so a plain stable sort would not.
+TEST(ResultOrder, OrderedSlotsMatchTheInPlaceSortOnRandomBoards) {
+    test::ContestFixture f;
+    Contest& c = f.c();
+    std::mt19937 random(20261208);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
+    for (int trial = 0; trial < 400; ++trial) {
+        Board& board = c.boards[1];
+        board.resultCount = pick(0, 14);
+        for (int i = 0; i < board.resultCount; ++i) {
+            BoardResult& r = board.results[i];
+            r = BoardResult{};
+            // Few rounds, scores and pairs, so that keys tie often; pair 0 and the bye pair too.
+            r.round = pick(1, 3);
+            r.nsPair = pick(0, 6);
+            r.ewPair = pick(0, 6);
+            setScore(r, pick(0, 3) == 0 ? kNoScore : pick(-2, 2) * 10);
+            r.nsPoints = static_cast<float>(i);  // tells the results apart
+        }
+        c.byePair = pick(0, 1) ? pick(1, 6) : 0;
+        const int first = pick(1, 3);
+        const int second = pick(1, 3);
+        const Board before = board;
+
+        const std::vector<int> slots = orderedSlots(c, before, second, orderedSlots(c, before, first));
+        c.resultOrder = static_cast<std::uint8_t>(first);
+        sortResults(board);
+        c.resultOrder = static_cast<std::uint8_t>(second);
+        sortResults(board);
+        ASSERT_EQ(slots.size(), static_cast<std::size_t>(board.resultCount)) << trial;
+        for (std::size_t i = 0; i < slots.size(); ++i)
+            ASSERT_EQ(before.results[slots[i]].nsPoints, board.results[i].nsPoints) << trial << " " << i;
+    }
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "files/contest_file.h"
 #include "model/board_results.h"
+#include "model/start_list.h"
 #include "movement/built_in_movement.h"
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
+#include "movement/guide_card_command.h"
 #include "movement/movement.h"
 #include "movement/set_up_fields.h"
 #include "support/sample_contests.h"
@@ -14,9 +19,9 @@ namespace {
 
 using test::w;
 
-SetUpFields fields(const std::string& boards, const std::string& rounds, const std::string& maxPair,
-                   const std::string& byePair = "") {
-    SetUpFields f;
+SetUpRequest fields(const std::string& boards, const std::string& rounds, const std::string& maxPair,
+                    const std::string& byePair = "") {
+    SetUpRequest f;
     f.boards = boards;
     f.rounds = rounds;
     f.maxPair = maxPair;
@@ -45,9 +50,9 @@ TEST(SetUpFields, WholeNumbersOnly) {
 
 TEST(CompleteSetUp, CountsTextsAndTheBuiltInMovement) {
     test::ContestFixture f;
-    SetUpFields in = fields("21", "7", "8");
+    SetUpRequest in = fields("21", "7", "8");
     in.barometer = true;
-    EXPECT_EQ(completeSetUp(f.c(), in), "");
+    EXPECT_EQ(setUpContest(f.c(), in).message, "");
     const Contest& c = f.c();
     EXPECT_TRUE(c.setUpDone);
     EXPECT_EQ(c.contestName, w("Partävling"));
@@ -88,7 +93,7 @@ TEST(CompleteSetUp, RefusesBoardsRoundsAndPairsOutsideTheArrays) {
     for (const Case& k : cases) {
         test::ContestFixture f;
         f.c().maxPairNumber = 10;
-        EXPECT_EQ(completeSetUp(f.c(), fields(k.boards, k.rounds, k.maxPair, k.byePair)), w(k.message))
+        EXPECT_EQ(setUpContest(f.c(), fields(k.boards, k.rounds, k.maxPair, k.byePair)).message, w(k.message))
             << k.boards;
         EXPECT_FALSE(f.c().setUpDone);
         EXPECT_FALSE(f.c().movement);
@@ -98,7 +103,7 @@ TEST(CompleteSetUp, RefusesBoardsRoundsAndPairsOutsideTheArrays) {
         EXPECT_EQ(f.c().contestName, w("Partävling"));  // what was copied stays
     }
     test::ContestFixture f;
-    EXPECT_EQ(completeSetUp(f.c(), fields("71", "71", "72")), "");
+    EXPECT_EQ(setUpContest(f.c(), fields("71", "71", "72")).message, "");
     EXPECT_EQ(f.c().boardsPerRound, 1);
     EXPECT_EQ(f.c().tableCount, 36);
 }
@@ -106,7 +111,7 @@ TEST(CompleteSetUp, RefusesBoardsRoundsAndPairsOutsideTheArrays) {
 TEST(CompleteSetUp, HighestPairNumberNeverShrinks) {
     test::ContestFixture f;
     f.c().maxPairNumber = 14;
-    EXPECT_EQ(completeSetUp(f.c(), fields("24", "8", "10")), "");
+    EXPECT_EQ(setUpContest(f.c(), fields("24", "8", "10")).message, "");
     EXPECT_EQ(f.c().maxPairNumber, 14);
     EXPECT_EQ(f.c().tableCount, 7);
 }
@@ -114,8 +119,8 @@ TEST(CompleteSetUp, HighestPairNumberNeverShrinks) {
 TEST(CompleteSetUp, TypedByePairTakesTheFriparPersonAndLeavesTheBoards) {
     test::ContestFixture f;
     test::fillRegister(*f.reg, 20);
-    test::seatPairs(f.c(), 8);
-    EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "8", "8")), "");
+    test::seatPairs(f.c(), 7);
+    EXPECT_EQ(setUpContest(f.c(), fields("21", "7", "8", "8")).message, "");
     EXPECT_EQ(f.c().byePair, 8);
     EXPECT_EQ(f.c().participants[8].first, f.c().byeMember);
     EXPECT_EQ(f.c().participants[8].second, f.c().byeMember);
@@ -133,7 +138,7 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         test::fillRegister(*f.reg, 20);
         test::seatPairs(f.c(), 7);
         f.c().participants[6].first = f.c().byeMember;
-        EXPECT_EQ(completeSetUp(f.c(), fields("20", "5", "7", "0")), "");
+        EXPECT_EQ(setUpContest(f.c(), fields("20", "5", "7", "0")).message, "");
         EXPECT_EQ(f.c().byePair, 6);
         EXPECT_EQ(f.c().maxPairNumber, 7);
     }
@@ -141,7 +146,7 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         // Seven pairs typed without names: the odd number itself becomes the bye pair and
         // the field grows to eight.
         test::ContestFixture f;
-        EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "7", "")), "");
+        EXPECT_EQ(setUpContest(f.c(), fields("21", "7", "7", "")).message, "");
         EXPECT_EQ(f.c().byePair, 7);
         EXPECT_EQ(f.c().maxPairNumber, 8);
         EXPECT_EQ(f.c().participants[7].first, f.c().byeMember);
@@ -157,7 +162,7 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
         test::fillRegister(*f.reg, 20);
         test::seatPairs(f.c(), 7);
         Member* seventh = f.c().participants[7].first;
-        EXPECT_EQ(completeSetUp(f.c(), fields("21", "7", "7", "")), "");
+        EXPECT_EQ(setUpContest(f.c(), fields("21", "7", "7", "")).message, "");
         EXPECT_EQ(f.c().byePair, 8);
         EXPECT_EQ(f.c().maxPairNumber, 8);
         EXPECT_EQ(f.c().participants[7].first, seventh);
@@ -168,14 +173,14 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
     {
         // An even field without "fripar" plays without a bye pair.
         test::ContestFixture f;
-        EXPECT_EQ(completeSetUp(f.c(), fields("24", "6", "10", "")), "");
+        EXPECT_EQ(setUpContest(f.c(), fields("24", "6", "10", "")).message, "");
         EXPECT_EQ(f.c().byePair, 0);
         EXPECT_EQ(f.c().maxPairNumber, 10);
     }
     {
         // More rounds than boards is refused like missing boards or rounds.
         test::ContestFixture f;
-        EXPECT_EQ(completeSetUp(f.c(), fields("4", "5", "8", "")), kFillInBoardsAndRounds);
+        EXPECT_EQ(setUpContest(f.c(), fields("4", "5", "8", "")).message, kFillInBoardsAndRounds);
         EXPECT_FALSE(f.c().setUpDone);
         EXPECT_EQ(f.c().boardsPerRound, 0);
     }
@@ -183,9 +188,9 @@ TEST(CompleteSetUp, ByePairFromTheStartListOrFromAnOddField) {
 
 TEST(CompleteSetUp, IndividualContestKeepsItsByeSetting) {
     test::ContestFixture f;
-    SetUpFields in = fields("24", "8", "13", "12");
+    SetUpRequest in = fields("24", "8", "13", "12");
     in.individual = true;
-    EXPECT_EQ(completeSetUp(f.c(), in), "");
+    EXPECT_EQ(setUpContest(f.c(), in).message, "");
     EXPECT_TRUE(f.c().isIndividual);
     EXPECT_EQ(f.c().byePair, 0);
     EXPECT_EQ(f.c().maxPairNumber, 13);
@@ -194,9 +199,9 @@ TEST(CompleteSetUp, IndividualContestKeepsItsByeSetting) {
 
 TEST(CompleteSetUp, MovementIsBuiltOnlyOnceAndNotWithoutGuideCard) {
     test::ContestFixture f;
-    SetUpFields in = fields("21", "7", "8");
+    SetUpRequest in = fields("21", "7", "8");
     in.withoutGuideCard = true;
-    EXPECT_EQ(completeSetUp(f.c(), in), "");
+    EXPECT_EQ(setUpContest(f.c(), in).message, "");
     EXPECT_FALSE(f.c().movement);
     EXPECT_EQ(f.c().boards[1].resultCount, 0);
 
@@ -206,9 +211,66 @@ TEST(CompleteSetUp, MovementIsBuiltOnlyOnceAndNotWithoutGuideCard) {
     buildBuiltInMovement(g.c());
     const auto kept = g.c().movement;
     g.c().reset(*g.reg);
-    EXPECT_EQ(completeSetUp(g.c(), fields("21", "7", "8")), "");
+    EXPECT_EQ(setUpContest(g.c(), fields("21", "7", "8")).message, "");
     EXPECT_EQ(g.c().movement, kept);
     EXPECT_EQ(g.c().boards[1].resultCount, 0);
+}
+
+TEST(SetUpContest, TextsThatWouldBreakTheContestFileAreRefused) {
+    struct Case {
+        std::string SetUpRequest::*text;
+        const char* message;
+    };
+    for (const Case& k : {Case{&SetUpRequest::contestName, kControlCharsInName},
+                          Case{&SetUpRequest::contestDate, kControlCharsInDate},
+                          Case{&SetUpRequest::arranger, kControlCharsInArranger}}) {
+        for (const char* bad : {"Kv\xe4ll\n-1 99 1", "Kv\xe4ll\r", "\tKv\xe4ll", "Kv\x7f\xe4ll"}) {
+            test::ContestFixture f;
+            SetUpRequest in = fields("21", "7", "8");
+            in.*k.text = bad;
+            const SetUpOutcome out = setUpContest(f.c(), in);
+            EXPECT_EQ(out.title, kSetUpRefusedTitle);
+            EXPECT_EQ(out.message, k.message) << bad;
+            EXPECT_FALSE(f.c().setUpDone);
+            EXPECT_EQ(f.c().contestName, "") << "nothing is taken from a refused set-up";
+        }
+    }
+    // Every other Windows-1252 character is a text like any other and survives the file.
+    test::ContestFixture f;
+    SetUpRequest in = fields("21", "7", "8");
+    in.contestName = w("Kväll € «ÅÄÖ» ¶");
+    ASSERT_EQ(setUpContest(f.c(), in).message, "");
+    test::ContestFixture g;
+    std::istringstream file(contestFileText(f.c(), "v"));
+    ASSERT_EQ(readContest(g.c(), file), "");
+    EXPECT_EQ(g.c().contestName, in.contestName);
+}
+
+TEST(SetUpContest, AGuideCardIsReadBeforeKlarAndItsCountsAreTaken) {
+    test::ContestFixture f;
+    SetUpRequest in = fields("24", "8", "10");
+    SetUpOutcome out = setUpContest(f.c(), in);
+    EXPECT_EQ(out.message, "");
+    EXPECT_TRUE(out.lacksMovement) << "no built-in movement for 10 pairs and 24 boards";
+
+    test::ContestFixture g;
+    in.guideCard = std::string(VK_SOURCE_DIR) + "/examples/P10_mitchell.gui";
+    out = setUpContest(g.c(), in);
+    EXPECT_EQ(out.message, "");
+    EXPECT_FALSE(out.lacksMovement);
+    EXPECT_TRUE(g.c().setUpDone);
+    EXPECT_EQ(g.c().boardCount, 25);
+    EXPECT_EQ(g.c().roundCount, 5);
+    EXPECT_EQ(g.c().boardsPerRound, 5);
+    EXPECT_EQ(g.c().tableCount, 5);
+    EXPECT_EQ(g.c().boards[25].resultCount, 5);
+
+    test::ContestFixture h;
+    in.guideCard = std::string(VK_SOURCE_DIR) + "/examples/saknas.gui";
+    out = setUpContest(h.c(), in);
+    EXPECT_EQ(out.title, kGuideCardRefusedTitle);
+    EXPECT_EQ(out.message, w("Kan inte läsa filen"));
+    EXPECT_FALSE(h.c().setUpDone);
 }
 
 TEST(ByePair, ClosingTheNamePanelEvensTheField) {
@@ -247,6 +309,49 @@ TEST(ByePair, ClosingTheNamePanelEvensTheField) {
     settleByePairOnNamesClosed(i.c());
     EXPECT_EQ(i.c().maxPairNumber, 13);
     EXPECT_EQ(i.c().byePair, 0);
+}
+
+TEST(ByePair, LatePairInTheByeEntryPlaysAndADeletedPairTakesTheByeEntryAlong) {
+    // Seven pairs; closing the name panel adds bye pair 8; a late pair is typed over it.
+    test::ContestFixture f;
+    Contest& c = f.c();
+    test::fillRegister(*f.reg, 20);
+    test::seatPairs(c, 7);
+    c.participantCount = c.maxPairNumber = 7;
+    settleByePairOnNamesClosed(c);
+    ASSERT_EQ(c.byePair, 8);
+    seatMember(c, f.reg->entry(15), 8, 0);
+    EXPECT_EQ(c.byePair, 0);
+    EXPECT_EQ(c.participants[8].second, nullptr);  // no "fripar" beside the late player
+    seatMember(c, f.reg->entry(16), 8, 1);
+    settleByePairOnNamesClosed(c);
+    // A bye number typed anyway is refused; without one "Klar" keeps the names.
+    EXPECT_EQ(setUpContest(c, fields("21", "7", "8", "8")).message, "Par 8 har namn och kan inte vara fripar");
+    EXPECT_EQ(setUpContest(c, fields("21", "7", "8", "")).message, "");
+    EXPECT_EQ(c.participants[8].first, f.reg->entry(15));
+    EXPECT_EQ(c.participants[8].second, f.reg->entry(16));
+    EXPECT_EQ(c.playingTableCount, 4);
+
+    // Nine pairs and bye pair 10; deleting pair 3 moves everybody up, "fripar" too, and on
+    // closing the panel the eight pairs left play without a bye pair.
+    test::ContestFixture g;
+    Contest& d = g.c();
+    test::fillRegister(*g.reg, 20);
+    test::seatPairs(d, 9);
+    d.participantCount = d.maxPairNumber = 9;
+    settleByePairOnNamesClosed(d);
+    ASSERT_EQ(d.byePair, 10);
+    Member* ninth = d.participants[9].first;
+    deleteParticipants(d, {3});
+    EXPECT_EQ(d.participants[8].first, ninth);
+    EXPECT_EQ(d.byePair, 9);
+    EXPECT_EQ(d.participants[9].first, d.byeMember);
+    settleByePairOnNamesClosed(d);
+    EXPECT_EQ(d.maxPairNumber, 8);
+    EXPECT_EQ(d.byePair, 0);
+    EXPECT_EQ(d.participants[9].first, nullptr);
+    EXPECT_EQ(setUpContest(d, fields("21", "7", "8", "")).message, "");
+    EXPECT_EQ(d.playingTableCount, 4);
 }
 
 TEST(ByePair, FriparChosenInTheStartList) {

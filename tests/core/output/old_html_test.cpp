@@ -11,6 +11,7 @@
 #include "model/name_forms.h"
 #include "model/result_order.h"
 #include "output/old_html_page.h"
+#include "output/page_parts.h"
 #include "output_samples.h"
 #include "support/test_text.h"
 
@@ -22,6 +23,7 @@ using test::w;
 std::string oldPage(Contest& c, int order = ScoreOrder, bool withIdentity = false) {
     std::ostringstream out;
     writeOldHtml(c, out, order, withIdentity);
+    settleAfterPageExport(c, order);  // as the window's command does
     return out.str();
 }
 

@@ -5,8 +5,10 @@
 
 #include "model/board_results.h"
 #include "model/result_order.h"
+#include "output/page_parts.h"
 #include "output/xhtml_page.h"
 #include "output_samples.h"
+#include "support/sample_analysis.h"
 #include "support/test_text.h"
 
 namespace vindelkast {
@@ -17,6 +19,7 @@ using test::w;
 std::string xhtmlPage(Contest& c, int order = ScoreOrder) {
     std::ostringstream out;
     writeXhtml(c, out, order);
+    settleAfterPageExport(c, order);  // as the window's command does
     return out.str();
 }
 
@@ -105,6 +108,36 @@ TEST(XhtmlPage, DealsPastTheDealCountAreNotShownButKept) {
     EXPECT_EQ(count(page, "<td class='deal'></td>"), 4u * 4u);
     EXPECT_TRUE(c.boards[6].hasDeal());
     EXPECT_TRUE(c.boards[7].hasDeal());
+}
+
+TEST(XhtmlPage, AnalysedBoardsShowTheirTableAndParUntilTheDealChanges) {
+    test::Evening f;
+    Contest& c = f.c();
+    const std::string plain = xhtmlPage(c);
+    test::keepSampleAnalyses(c);
+    const std::string analysed = xhtmlPage(c);
+    expectValid(analysed);
+    EXPECT_EQ(count(analysed, "<table class='dd'"), 7u);  // boards 1..7 have deals
+    // Board 1 (no one vulnerable): North-South take 8, 9, 10, 11, 12 tricks in NT, S, H, D, C.
+    const std::string board1 = test::linesBetween(analysed, "<h2>Giv 1</h2>", "<h2>Giv 2</h2>");
+    EXPECT_NE(board1.find("<td class='dd'>&Ouml;</td>\r\n<td class='dd' style='text-align : right;'>5</td>"),
+              std::string::npos);
+    EXPECT_NE(board1.find("<p class='par'>Par: NS +920 (6&clubs; NS)</p>"), std::string::npos);
+
+    // The blocks are all that was added: without them the page is as it was.
+    std::string stripped = analysed;
+    for (auto at = stripped.find("<table class='dd'"); at != std::string::npos;
+         at = stripped.find("<table class='dd'"))
+        stripped.erase(at, stripped.find("</p>\r\n", at) + 6 - at);
+    EXPECT_EQ(stripped, plain);
+
+    // A board dealt anew or cleared drops its analysis; its old deal brings it back.
+    const Deal first = c.boards[1].deal;
+    c.boards[1].deal = c.boards[3].deal;
+    c.boards[7].clearDeal();
+    EXPECT_EQ(count(xhtmlPage(c), "<table class='dd'"), 5u);
+    c.boards[1].deal = first;
+    EXPECT_EQ(count(xhtmlPage(c), "<table class='dd'"), 6u);
 }
 
 TEST(XhtmlPage, WholeTotalsHaveNoDecimalsAndIndividualPagesValidate) {

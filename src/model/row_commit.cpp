@@ -1,42 +1,14 @@
-#include "model/entry_rules.h"
+#include "model/row_commit.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <map>
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
-#include "model/bridge_tables.h"
 #include "model/result_order.h"
-#include "model/standings.h"
 
 namespace vindelkast {
 
 namespace {
-
-int lastBoard(const Contest& contest) { return std::clamp(contest.boardCount, 0, kMaxBoard); }
-
-bool boardInContest(const Contest& contest, int board) { return board >= 1 && board <= lastBoard(contest); }
-
-bool validNumber(const Contest& contest, int number) {
-    return number >= 1 && number <= std::min(contest.maxPairNumber, kMaxPair);
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-// Where a table sits at, as one pair (player) sees it: its partner (individual contests)
-// and its opponents.
-struct Company {
-    int partner = 0;
-    int low = 0;
-    int high = 0;
-    bool operator==(const Company&) const = default;
-};
 
 bool shownByRow(const EntryView& view, const BoardResult& slot) {
     for (const EntryRow& row : view.rows) {
@@ -83,251 +55,6 @@ void storeIfTyped(Contest& contest, const EntryView& view, int r, int board, std
 
 }  // namespace
 
-// ---- The grid and the boards on view ----
-
-EntryShape entryShape(const Contest& contest) {
-    EntryShape shape;
-    int rows = contest.playingTableCount;
-    for (int b = 1; b <= lastBoard(contest); ++b) rows = std::max(rows, contest.boards[b].resultCount);
-    shape.rows = std::clamp(rows, 0, kMaxResults);
-    shape.columns = std::min(contest.boardsPerRound > 0 ? contest.boardsPerRound : 5, kMaxEntryColumns);
-    shape.individual = contest.isIndividual;
-    return shape;
-}
-
-BoardSpan roundSpan(const Contest& contest, int board) {
-    if (!boardInContest(contest, board)) return {};
-    if (contest.boardsPerRound <= 0) return {board, board};
-    return {firstBoardOfRound(contest, board),
-            std::min(lastBoardOfRound(contest, board), lastBoard(contest))};
-}
-
-bool roundEntryPossible(const Contest& contest) {
-    return contest.boardsPerRound >= 1 && contest.boardsPerRound <= kMaxEntryColumns;
-}
-
-BoardSpan boardsOnView(const Contest& contest, int board, bool roundMode) {
-    if (!boardInContest(contest, board)) return {};
-    if (roundMode && roundEntryPossible(contest)) return roundSpan(contest, board);
-    return {board, board};
-}
-
-int slotRound(const Contest& contest, int board) {
-    return contest.boardsPerRound > 0 ? roundOfBoard(contest, board) : board;
-}
-
-int boardAfterStep(const Contest& contest, int board, bool roundMode, int direction) {
-    const int step = roundMode && roundEntryPossible(contest) ? contest.boardsPerRound : 1;
-    const int next = board + direction * step;
-    return boardInContest(contest, next) ? next : 0;
-}
-
-int mixedPairingsBoard(const Contest& contest, int board) {
-    const BoardSpan span = roundSpan(contest, board);
-    std::array<Company, kMaxPair + 1> seen{};
-    std::array<bool, kMaxPair + 1> met{};
-    // True when `number` sits in other company than on an earlier board.
-    const auto moved = [&](int number, int partner, int opponent1, int opponent2) {
-        if (number < 1 || number > kMaxPair) return false;
-        const Company now{partner, std::min(opponent1, opponent2), std::max(opponent1, opponent2)};
-        if (!met[number]) {
-            met[number] = true;
-            seen[number] = now;
-            return false;
-        }
-        return !(seen[number] == now);
-    };
-    for (int b = span.first; b <= span.last; ++b) {
-        const Board& bd = contest.boards[b];
-        for (int i = 0; i < bd.resultCount; ++i) {
-            const BoardResult& r = bd.results[i];
-            bool mixed;
-            if (contest.isIndividual) {
-                mixed = moved(r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2) ||
-                        moved(r.nsPlayer2, r.nsPair, r.ewPair, r.ewPlayer2) ||
-                        moved(r.ewPair, r.ewPlayer2, r.nsPair, r.nsPlayer2) ||
-                        moved(r.ewPlayer2, r.ewPair, r.nsPair, r.nsPlayer2);
-            } else {
-                mixed = moved(r.nsPair, 0, r.ewPair, 0) || moved(r.ewPair, 0, r.nsPair, 0);
-            }
-            if (mixed) return b;
-        }
-    }
-    return 0;
-}
-
-std::string columnHeadings(int firstBoard, int count, bool roundMode) {
-    if (!roundMode) return std::to_string(firstBoard);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%2d", firstBoard);
-    std::string text = buffer;
-    for (int j = 1; j < count; ++j) {
-        std::snprintf(buffer, sizeof buffer, "%7d", firstBoard + j);
-        text += buffer;
-        if (j % 2 == 1) text += ' ';
-    }
-    return text;
-}
-
-// ---- Typed scores ----
-
-std::optional<int> wholeNumber(std::string_view text) {
-    text = trimmed(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    // Nine digits stay well inside an int; longer numbers are no score anyway.
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
-}
-
-int pairFieldNumber(std::string_view text, int maxPairNumber) {
-    const auto number = wholeNumber(text);
-    if (!number || *number < 1 || *number > std::min(maxPairNumber, kMaxPair)) return 0;
-    return *number;
-}
-
-std::string scoreCellText(int nsScore) {
-    if (nsScore < -9998) return "";
-    if (nsScore < kAdjustedBase + 1) return std::to_string(nsScore);
-    return adjustedScoreText(nsScore);
-}
-
-std::optional<int> letterScore(char key, int board) {
-    const auto byte = static_cast<unsigned char>(key);
-    if (byte == 0xA7) return 50;   // the section sign
-    if (byte == 0xBD) return -50;  // the half sign
-    const bool capital = key >= 'A' && key <= 'Z';
-    const char small = capital ? static_cast<char>(key - 'A' + 'a') : key;
-    if (small < 'a' || small > 'z') return std::nullopt;
-    const bool vul = capital ? ewVulnerable(board) : nsVulnerable(board);
-    int value = 0;
-    switch (small) {
-    case 'a':
-        value = vul ? 600 : 400;
-        break;
-    case 'd':
-        value = vul ? 630 : 430;
-        break;
-    case 'f':
-        value = vul ? 640 : 440;
-        break;
-    case 'g':
-        value = vul ? 650 : 450;
-        break;
-    case 'h':
-        value = vul ? 660 : 460;
-        break;
-    case 'k':
-        value = vul ? 680 : 480;
-        break;
-    case 'l':
-        value = vul ? 690 : 490;
-        break;
-    case 's':
-        value = vul ? 620 : 420;
-        break;
-    case 'b':
-        value = 500;
-        break;
-    case 'c':
-        value = 300;
-        break;
-    case 'e':
-        value = 130;
-        break;
-    case 'i':
-        value = 180;
-        break;
-    case 'j':
-        value = 100;
-        break;
-    case 'm':
-        value = 800;
-        break;
-    case 'n':
-        value = 600;
-        break;
-    case 'o':
-        value = 210;
-        break;
-    case 'q':
-        value = 110;
-        break;
-    case 'r':
-        value = 140;
-        break;
-    case 't':
-        value = 150;
-        break;
-    case 'u':
-        value = 170;
-        break;
-    case 'v':
-        value = 400;
-        break;
-    case 'w':
-        value = 120;
-        break;
-    case 'x':
-        value = 200;
-        break;
-    case 'y':
-        value = 160;
-        break;
-    case 'z':
-        value = 100;
-        break;
-    default:
-        return std::nullopt;  // p is not a shortcut
-    }
-    return capital ? -value : value;
-}
-
-FocusTarget focusAfterStore(int row, int column, int visibleColumns, int rows, bool nextRowNsEmpty,
-                            bool firstRowNsEmpty) {
-    if (column + 1 < visibleColumns) return {row, EntryField::Score, column + 1};
-    if (row + 1 < rows) {
-        if (nextRowNsEmpty) return {row + 1, EntryField::Ns, 0};
-        return {row + 1, EntryField::Score, 0};
-    }
-    if (firstRowNsEmpty) return {0, EntryField::Ns, 0};
-    return {0, EntryField::Score, 0};
-}
-
-// ---- The pair fields ----
-
-PairFieldCheck checkPairFields(const std::vector<std::string>& texts) {
-    PairFieldCheck check;
-    std::map<int, int> counts;
-    std::vector<std::optional<int>> numbers;
-    numbers.reserve(texts.size());
-    for (const std::string& text : texts) {
-        numbers.push_back(wholeNumber(text));
-        if (numbers.back()) ++counts[*numbers.back()];
-    }
-    check.states.assign(texts.size(), PairFieldState::Plain);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i].empty()) continue;
-        if (numbers[i] && counts[*numbers[i]] > 1) {
-            check.states[i] = PairFieldState::Duplicate;
-            check.duplicates = true;
-        } else if (!numbers[i] || *numbers[i] < 1) {
-            check.states[i] = PairFieldState::Invalid;
-        }
-    }
-    return check;
-}
-
-// ---- The grid against the boards ----
-
 std::vector<EntryRowContent> entryGridContents(const Contest& contest, int board, bool roundMode,
                                                const EntryShape& shape) {
     std::vector<EntryRowContent> rows(static_cast<std::size_t>(shape.rows));
@@ -370,42 +97,9 @@ std::vector<EntryRowContent> entryGridContents(const Contest& contest, int board
     return rows;
 }
 
-StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, std::string_view text) {
-    StoredScore out;
-    if (!boardInContest(contest, board)) return out;
-    Board& bd = contest.boards[board];
-    BoardResult* slot = findResult(bd, row.ns, row.ew);
-    if (!slot && row.seatsChange) slot = findResult(bd, row.ew, row.ns);
-    if (!slot) return out;
-    out.found = true;
-    out.text = std::string(text);
-
-    const auto number = wholeNumber(text);
-    int value = number ? *number : parseAdjustedScore(text);
-    // A typed number beyond the bridge scores would read as an adjusted-score code.
-    if (number && (value < -9998 || value > 9999)) value = kNoScore;
-    out.ink = text.empty() ? ScoreInk::Empty : value >= 0 ? ScoreInk::Plus : ScoreInk::Minus;
-
-    if (validNumber(contest, row.ns) && validNumber(contest, row.ew)) {
-        if (value > kNoScore && value < kAdjustedBase) {
-            value = expandTypedScore(value);
-            // Four typed digits would grow into an adjusted-score code.
-            if (value < -9998 || value > 9999) value = kNoScore;
-        }
-        out.value = value;
-        out.plausibility = checkPlausibility(value, board);
-        setScore(*slot, value);
-        contest.boardHasScores[board] = true;
-        out.written = true;
-        if (value != kNoScore) out.text = scoreCellText(value);
-    }
-    scoreBoard(bd);
-    return out;
-}
-
 bool rowComplete(const Contest& contest, const EntryRow& row) {
     for (int number : rowNumbers(contest, row))
-        if (!validNumber(contest, number)) return false;
+        if (!pairInContest(contest, number)) return false;
     return true;
 }
 
@@ -588,7 +282,7 @@ int boardDisagreeingWithGrid(const Contest& contest, const EntryView& view) {
         const Board& bd = contest.boards[b];
         int valid = 0;
         for (const EntryRow& row : view.rows) {
-            if (!validNumber(contest, row.ns) || !validNumber(contest, row.ew)) continue;
+            if (!pairInContest(contest, row.ns) || !pairInContest(contest, row.ew)) continue;
             ++valid;
             if (!findResult(bd, row.ns, row.ew) && !(row.seatsChange && findResult(bd, row.ew, row.ns)))
                 return b;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "model/contest.h"
+
+namespace vindelkast {
+
+// The double-dummy analysis is kept in a file of its own beside the contest file
+// ("kväll.sco" → "kväll.facit"), so the contest file stays as other programs know it.
+inline constexpr const char* kAnalysisExtension = ".facit";
+
+// The analysis file's text: a versioned header, then one line per board with a kept
+// analysis: board, deal (PBN), 20 trick counts, par score and par contracts.
+std::string analysisFileText(const Contest& contest);
+
+// Reads an analysis file's text into the contest's analyses, replacing them. A line whose
+// deal is no longer the board's is kept but unused (the analysis belongs to that deal
+// only). Returns "" on success, else the message; the analyses are then left as they were.
+std::string readAnalysisFile(Contest& contest, const std::string& text);
+
+// The analysis file that goes with a contest file.
+std::string analysisPathFor(const std::string& contestPath);
+
+// Writes the analysis file beside the contest file, safely; returns the message or "".
+std::string writeAnalysisBeside(const Contest& contest, const std::string& contestPath);
+// Reads the analysis file beside the contest file when there is one; a missing file is
+// no analysis, not an error.
+std::string readAnalysisBeside(Contest& contest, const std::string& contestPath);
+
+}  // namespace vindelkast

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/contest.h"
+#include "model/entry_grid.h"
+
+// Reading what the director types in the grid: pair numbers, scores, the letter shortcuts,
+// and storing a typed score on its board.
+namespace vindelkast {
+
+// A whole number with an optional sign and blanks around it; nothing otherwise.
+std::optional<int> wholeNumber(std::string_view text);
+// A pair (player) number typed in the grid: 0 when empty, not a number, below 1 or above
+// the highest pair number.
+int pairFieldNumber(std::string_view text, int maxPairNumber);
+
+// How a score cell's text is coloured.
+enum class ScoreInk { Empty, Plus, Minus, Unscored };  // black, blue, lime, grey
+
+// The text a cell shows for a stored NS score: empty for none, the adjusted-score marks
+// for an adjusted score, else the number.
+std::string scoreCellText(int nsScore);
+
+// The score a letter (or the section sign, or the half sign) stands for on a board, as
+// Windows-1252 bytes: small letters give NS plus scores, capitals EW plus scores.
+std::optional<int> letterScore(char key, int board);
+
+enum class PairFieldState { Plain, Duplicate, Invalid };
+struct PairFieldCheck {
+    std::vector<PairFieldState> states;  // one per field, in the order given
+    bool duplicates = false;
+};
+// Every number typed in the pair fields of all rows: a number typed twice marks both
+// fields, a text that is not a number above 0 marks its field; empty fields are plain.
+PairFieldCheck checkPairFields(const std::vector<std::string>& texts);
+
+// The outcome of storing a cell's text as the score of the row's slot on a board.
+struct StoredScore {
+    bool found = false;    // the row's pairs hold a slot on the board
+    bool written = false;  // the value went into the slot
+    int value = kNoScore;  // the completed value
+    std::string text;      // what the cell shows afterwards
+    ScoreInk ink = ScoreInk::Empty;
+    int plausibility = 0;  // checkPlausibility's answer
+    std::string refusal;   // "Ogiltigt resultat: 12340" when a typed number was no bridge score
+};
+// Completes the typed value (42 -> 420), stores it and the EW score derived from it, marks
+// the board as having scores and scores the board. Numbers beyond the bridge scores are
+// no score.
+StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, std::string_view text);
+
+}  // namespace vindelkast

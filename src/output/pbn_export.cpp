@@ -1,0 +1,148 @@
+#include "output/pbn_export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "analysis/board_analysis.h"
+#include "files/file_names.h"
+#include "files/text_encoding.h"
+#include "model/bridge_tables.h"
+#include "model/name_forms.h"
+#include "model/result_order.h"
+#include "model/standings.h"
+#include "model/version.h"
+#include "output/page_parts.h"
+#include "output/text_format.h"
+
+namespace vindelkast {
+
+namespace {
+
+constexpr const char* kEol = "\r\n";
+
+// A tag value: quotes and backslashes escaped; Windows-1252 text becomes UTF-8.
+std::string quoted(const std::string& cp1252) {
+    std::string text = "\"";
+    for (char c : cp1252ToUtf8(cp1252)) {
+        if (c == '"' || c == '\\') text += '\\';
+        text += c;
+    }
+    return text + '"';
+}
+
+void tag(std::ostream& out, const char* name, const std::string& cp1252) {
+    out << '[' << name << ' ' << quoted(cp1252) << ']' << kEol;
+}
+
+// A table's column list: "Name\WidthAlignment" separated by ";", written as it stands.
+void tableTag(std::ostream& out, const char* name, const char* columns) {
+    out << '[' << name << " \"" << columns << "\"]" << kEol;
+}
+
+// "2024-10-08" → "2024.10.08"; a date the program cannot read is unknown, "????.??.??".
+std::string pbnDate(const std::string& date) {
+    if (date.size() != 10) return "????.??.??";
+    std::string text = date;
+    for (int i : {4, 7}) {
+        if (text[i] != '-' && text[i] != '.') return "????.??.??";
+        text[i] = '.';
+    }
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return "????.??.??";
+    return text;
+}
+
+const char* kPbnSeats = "NESW";
+const char* kPbnStrains[5] = {"NT", "S", "H", "D", "C"};
+// PBN lists the declarers North, South, East, West.
+constexpr int kPbnDeclarers[4] = {North, South, East, West};
+
+void writeAnalysis(const BoardAnalysis& analysis, std::ostream& out) {
+    // DoubleDummyTricks: one hexadecimal digit per declarer and denomination, the
+    // declarers in the order N, S, E, W and for each of them NT, S, H, D, C.
+    std::string digits;
+    for (int seat : kPbnDeclarers)
+        for (int tricks : analysis.tricks[seat]) digits += "0123456789abcd"[std::clamp(tricks, 0, 13)];
+    tag(out, "DoubleDummyTricks", digits);
+    tableTag(out, "OptimumResultTable", "Declarer;Denomination\\2R;Result\\2R");
+    for (int seat : kPbnDeclarers)
+        for (int strain = 0; strain < 5; ++strain)
+            out << kPbnSeats[seat] << ' ' << rightAligned(kPbnStrains[strain], 2) << ' '
+                << rightAligned(analysis.tricks[seat][strain], 2) << kEol;
+    tag(out, "OptimumScore", "NS " + std::to_string(analysis.parScore));
+    tag(out, "ParContract", analysis.parCount == 0 ? "Pass" : parContractsText(analysis));
+}
+
+// A score cell: the side's plus score, or "-" for the side that lost points or has none.
+std::string scoreCell(int score) { return score > 0 && score < kAdjustedBase ? std::to_string(score) : "-"; }
+
+// The score table's columns. The contract, declarer and result columns (Contract\4L,
+// Declarer\1R, Result\2R) go between the pair numbers and the scores once results are
+// entered with their contracts.
+void writeScoreTable(const Contest& contest, const Board& board, std::ostream& out) {
+    // Table order, the bye pair's results left out.
+    const std::vector<int> slots = orderedSlots(contest, board, TableOrder);
+    const bool tenths = boardHasTenths(board, slots);
+    tableTag(out, "ScoreTable",
+             contest.isIndividual
+                 ? "PlayerId_N\\2R;PlayerId_S\\2R;PlayerId_E\\2R;PlayerId_W\\2R;Score_NS\\6R;Score_EW\\6R;"
+                   "MP_NS\\5R;MP_EW\\5R"
+                 : "PairId_NS\\2R;PairId_EW\\2R;Score_NS\\6R;Score_EW\\6R;MP_NS\\5R;MP_EW\\5R");
+    for (int i : slots) {
+        const BoardResult& r = board.results[i];
+        if (r.nsScore == kNoScore) continue;
+        std::vector<int> players{r.nsPair, r.ewPair};
+        if (contest.isIndividual) players = {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2};
+        for (int player : players) out << rightAligned(player, 2) << ' ';
+        // An adjusted score has no score of its own, only matchpoints.
+        out << rightAligned(scoreCell(r.nsScore), 6) << ' ' << rightAligned(scoreCell(-r.nsScore), 6) << ' '
+            << pointsText(r.nsPoints, tenths, 5) << ' ' << pointsText(r.ewPoints, tenths, 5) << kEol;
+    }
+}
+
+void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
+    const Totals totals = contestTotals(contest);
+    const int mean = contestMean(contest);
+    tableTag(out, "TotalScoreTable", "Rank\\2R;PairId\\2R;Names\\40L;TotalScoreMP\\6R;TotalPercentage\\5R");
+    for (int pair : publishedPairs(contest, totals)) {
+        const float total = totals.total[pair];
+        const std::string name = pairName(contest, pair, NameForm::Long);
+        out << rightAligned(sharedPlace(total, totals), 2) << ' ' << rightAligned(pair, 2) << ' '
+            << quoted(name)
+            << std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ')
+            << oneDecimal(total, 6) << ' ' << oneDecimal(percentOfMean(total, mean), 5) << kEol;
+    }
+}
+
+}  // namespace
+
+void writePbn(const Contest& contest, std::ostream& out) {
+    out << "% PBN 2.1" << kEol << "% EXPORT" << kEol << "% Content-type: text/x-pbn; charset=UTF-8" << kEol
+        << "% Creator: Vindelkast " << kVersionText << kEol;
+    const int boards = std::min(contest.boardCount, kMaxBoard);
+    for (int b = 1; b <= boards; ++b) {
+        const Board& board = contest.boards[b];
+        out << kEol;
+        tag(out, "Event", contest.contestName);
+        tag(out, "Site", contest.arranger);
+        tag(out, "Date", pbnDate(contest.contestDate));
+        tag(out, "Board", std::to_string(b));
+        tag(out, "Dealer", std::string(1, kPbnSeats[(b + 3) % 4]));
+        static const char* kVulnerable[4] = {"All", "None", "NS", "EW"};
+        tag(out, "Vulnerable", kVulnerable[vulnerability(b)]);
+        // Deals past dealCount are not published, as on the pages. A board without a deal
+        // still has its Deal tag, with four unknown hands, so that a reader that counts
+        // deals in order never puts one on the wrong board.
+        const std::string deal = b <= contest.dealCount ? dealPbn(board.deal) : "";
+        tag(out, "Deal", deal.empty() ? "N:- - - -" : deal);
+        if (const BoardAnalysis* analysis = keptAnalysis(contest, b)) writeAnalysis(*analysis, out);
+        writeScoreTable(contest, board, out);
+        if (b == 1) writeTotalScoreTable(contest, out);
+    }
+}
+
+std::string pbnFileName(const std::string& path) { return withDefaultExtension(path, ".pbn"); }
+
+}  // namespace vindelkast

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "analysis/board_analysis.h"
+#include "files/analysis_file.h"
+#include "model/bridge_tables.h"
+#include "support/sample_analysis.h"
+#include "support/sample_contests.h"
+#include "temp_folder.h"
+
+namespace vindelkast {
+namespace {
+
+// Boards 1..4 dealt by turning one deal round the table.
+void dealFour(Contest& c) {
+    test::setUp(c, 4, 1, 8);
+    for (int b = 1; b <= 4; ++b)
+        for (int seat = 0; seat < 4; ++seat)
+            for (int k = 0; k < 13; ++k)
+                c.boards[b].deal[(seat + b) % 4][k] = cardFromCode(seat * 13 + k + 1);
+    c.dealCount = 4;
+}
+
+TEST(AnalysisFile, RoundTripKeepsWhatBelongsToTheDealsAndRefusesDamage) {
+    test::ContestFixture f;
+    Contest& c = f.c();
+    dealFour(c);
+    test::keepSampleAnalyses(c);
+    c.analyses[2].parCount = 2;  // two par contracts, one a sacrifice
+    c.analyses[2].parContracts[1] = {5, 3, 5, 0, 2};
+    const std::string text = analysisFileText(c);
+    EXPECT_EQ(text.rfind("%FACIT 1\r\n1\tN:", 0), 0u);
+
+    test::ContestFixture g;
+    Contest& d = g.c();
+    dealFour(d);
+    d.boards[3].deal = d.boards[4].deal;  // a deal changed since the analysis
+    ASSERT_EQ(readAnalysisFile(d, text), "");
+    EXPECT_EQ(keptAnalysis(d, 3), nullptr);
+    for (int b : {1, 2, 4}) {
+        ASSERT_NE(keptAnalysis(d, b), nullptr);
+        EXPECT_EQ(keptAnalysis(d, b)->tricks, c.analyses[b].tricks);
+        EXPECT_EQ(parContractsText(*keptAnalysis(d, b)), parContractsText(c.analyses[b]));
+    }
+    d.boards[3].deal = c.boards[3].deal;
+    EXPECT_EQ(analysisFileText(d), text);
+
+    // Damage anywhere leaves the analyses as they were.
+    const std::string line2 = text.substr(text.find("\r\n2\t") + 2);
+    for (const std::string& bad : {std::string("%FACIT 2\r\n"), text + "72\t" + line2,
+                                   text + "5\tN:\tzz\t0\t\r\n", text.substr(0, text.size() - 2) + ",1\r\n",
+                                   text + line2.substr(0, line2.find('\t', 3)) + "\r\n", std::string()}) {
+        EXPECT_NE(readAnalysisFile(d, bad), "") << bad;
+        EXPECT_EQ(analysisFileText(d), text);
+    }
+}
+
+TEST(AnalysisFile, LivesBesideTheContestFile) {
+    EXPECT_EQ(analysisPathFor("/klubb/kv\xe4ll.2024/m\xe5ndag.sco"), "/klubb/kv\xe4ll.2024/m\xe5ndag.facit");
+    EXPECT_EQ(analysisPathFor("klubb.d/m\xe5ndag"), "klubb.d/m\xe5ndag.facit");
+
+    test::TempFolder folder;
+    test::ContestFixture f;
+    dealFour(f.c());
+    EXPECT_EQ(readAnalysisBeside(f.c(), folder.file("kv\xe4ll.sco")), "");  // none yet: no analysis
+    test::keepSampleAnalyses(f.c());
+    ASSERT_EQ(writeAnalysisBeside(f.c(), folder.file("kv\xe4ll.sco")), "");
+    test::ContestFixture g;
+    dealFour(g.c());
+    ASSERT_EQ(readAnalysisBeside(g.c(), folder.file("kv\xe4ll.sco")), "");
+    EXPECT_TRUE(hasKeptAnalysis(g.c()));
+    folder.write("kv\xe4ll.facit", "%FACIT 1\r\nnej\r\n");
+    EXPECT_NE(readAnalysisBeside(g.c(), folder.file("kv\xe4ll.sco")).find("rad 2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vindelkast

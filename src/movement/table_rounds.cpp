@@ -84,6 +84,37 @@ std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
     return all;
 }
 
+// What the movement's tables follow from: every slot's round and seats, and the board
+// groups. Scores are left out, so storing a result keeps it the same.
+std::vector<int> seatingKey(const Contest& contest) {
+    std::vector<int> key{contest.boardCount, contest.boardsPerRound};
+    for (int b = 1; b <= lastBoard(contest); ++b) {
+        const Board& board = contest.boards[b];
+        key.push_back(board.resultCount);
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            key.insert(key.end(), {r.round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2});
+        }
+    }
+    return key;
+}
+
+// A request from a table asks for the movement's tables several times, and a whole evening
+// of requests mostly sees the same seating: the last answer is kept while the seating is
+// the same (compared in full, so a kept answer is never another seating's).
+const std::vector<std::vector<TableSeat>>& keptMovementTables(const Contest& contest) {
+    thread_local std::vector<int> keptKey;
+    thread_local std::vector<std::vector<TableSeat>> kept;
+    thread_local bool filled = false;
+    std::vector<int> key = seatingKey(contest);
+    if (!filled || key != keptKey) {
+        kept = movementTables(contest);
+        keptKey = std::move(key);
+        filled = true;
+    }
+    return kept;
+}
+
 // Gröna Hissen: the round's group of boards, the slot's round field being the table.
 std::vector<TableSeat> drawnTables(const Contest& contest, int round) {
     std::map<int, TableSeat> seats;
@@ -144,7 +175,7 @@ int lastTableRound(const Contest& contest, bool pairsTyped) {
 std::vector<std::vector<TableSeat>> eveningTables(const Contest& contest, bool pairsTyped) {
     const int rounds = lastTableRound(contest, pairsTyped);
     if (pairsTyped) return std::vector<std::vector<TableSeat>>(static_cast<std::size_t>(rounds) + 1);
-    if (!contest.isGronaHissen) return movementTables(contest);
+    if (!contest.isGronaHissen) return keptMovementTables(contest);
     std::vector<std::vector<TableSeat>> all(static_cast<std::size_t>(rounds) + 1);
     for (int r = 1; r <= rounds; ++r) all[static_cast<std::size_t>(r)] = drawnTables(contest, r);
     return all;
@@ -153,11 +184,17 @@ std::vector<std::vector<TableSeat>> eveningTables(const Contest& contest, bool p
 std::vector<TableSeat> roundTables(const Contest& contest, int round, bool pairsTyped) {
     if (pairsTyped || round < 1 || round > lastTableRound(contest, pairsTyped)) return {};
     if (contest.isGronaHissen) return drawnTables(contest, round);
-    return movementTables(contest)[static_cast<std::size_t>(round)];
+    return keptMovementTables(contest)[static_cast<std::size_t>(round)];
 }
 
 TableSeat tableSeat(const Contest& contest, int table, int round, bool pairsTyped) {
-    for (const TableSeat& seat : roundTables(contest, round, pairsTyped))
+    if (pairsTyped || round < 1 || round > lastTableRound(contest, pairsTyped)) return {};
+    if (contest.isGronaHissen) {
+        for (const TableSeat& seat : drawnTables(contest, round))
+            if (seat.table == table) return seat;
+        return {};
+    }
+    for (const TableSeat& seat : keptMovementTables(contest)[static_cast<std::size_t>(round)])
         if (seat.table == table) return seat;
     return {};
 }
@@ -185,7 +222,10 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
         return std::max(highest, rounds > 0 ? 1 : 0);
     }
     int last = 0;
-    const std::vector<std::vector<TableSeat>> all = eveningTables(contest, false);
+    std::vector<std::vector<TableSeat>> drawn;
+    if (contest.isGronaHissen) drawn = eveningTables(contest, false);
+    const std::vector<std::vector<TableSeat>>& all =
+        contest.isGronaHissen ? drawn : keptMovementTables(contest);
     for (int r = 1; r <= rounds; ++r) {
         for (const TableSeat& seat : all[static_cast<std::size_t>(r)]) {
             if (seat.table != table) continue;

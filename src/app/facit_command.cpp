@@ -9,10 +9,10 @@
 #include "analysis/double_dummy.h"
 #include "app/dialogs.h"
 #include "app/pane_printer.h"
-#include "app/qt_text.h"
 #include "files/safe_write.h"
 #include "output/hand_record_sheet.h"
 #include "output/pbn_export.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

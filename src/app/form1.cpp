@@ -18,10 +18,8 @@
 #include "app/enter_presses_buttons.h"
 #include "app/evening_codes.h"
 #include "app/facit_command.h"
-#include "app/fonts.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
-#include "app/qt_text.h"
 #include "app/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/table_desk.h"
@@ -34,6 +32,8 @@
 #include "entry/round_draw_command.h"
 #include "files/file_names.h"
 #include "files/member_import.h"
+#include "qt/fonts.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -11,7 +11,6 @@
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
-#include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/table_server.h"
 #include "app/text_pane.h"
@@ -20,6 +19,7 @@
 #include "entry/result_entry.h"
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

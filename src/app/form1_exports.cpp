@@ -6,7 +6,6 @@
 #include "app/contest_session.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
-#include "app/qt_text.h"
 #include "files/safe_write.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -16,6 +15,7 @@
 #include "output/round_html_page.h"
 #include "output/xhtml_page.h"
 #include "output/xml_export.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -7,7 +7,6 @@
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
-#include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/view_panes.h"
 #include "files/add_results.h"
@@ -15,6 +14,7 @@
 #include "files/file_names.h"
 #include "files/member_import.h"
 #include "model/bulk_points.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -11,7 +11,6 @@
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
-#include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/text_guard.h"
 #include "app/view_panes.h"
@@ -19,6 +18,7 @@
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

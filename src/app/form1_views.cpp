@@ -10,7 +10,6 @@
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
-#include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
@@ -21,6 +20,7 @@
 #include "model/standings.h"
 #include "model/version.h"
 #include "output/private_protocol_view.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

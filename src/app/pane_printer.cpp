@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "app/dialogs.h"
-#include "app/qt_text.h"
 #include "files/safe_write.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -10,11 +10,11 @@
 #include <QRadioButton>
 
 #include "app/dialogs.h"
-#include "app/qt_text.h"
 #include "app/text_guard.h"
 #include "app/widget_colours.h"
 #include "files/text_fields.h"
 #include "model/contest.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

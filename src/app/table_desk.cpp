@@ -16,11 +16,11 @@
 
 #include "app/dialogs.h"
 #include "app/pane_printer.h"
-#include "app/qt_text.h"
 #include "app/table_result_sink.h"
 #include "app/table_server.h"
 #include "app/table_sheet.h"
 #include "output/table_status_view.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -10,12 +10,12 @@
 #include <QTimer>
 
 #include "app/evening_codes.h"
-#include "app/qt_text.h"
 #include "app/table_result_sink.h"
 #include "files/safe_write.h"
 #include "model/table_store.h"
 #include "output/table_answers.h"
 #include "output/table_page.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

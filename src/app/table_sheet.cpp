@@ -5,7 +5,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "app/dialogs.h"
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

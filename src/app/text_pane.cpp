@@ -3,7 +3,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -8,8 +8,6 @@
 #include <QWidget>
 
 #include "app/contest_session.h"
-#include "app/fonts.h"
-#include "app/qt_text.h"
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/contest.h"
@@ -17,6 +15,8 @@
 #include "output/round_view.h"
 #include "output/score_tables_view.h"
 #include "output/standings_view.h"
+#include "qt/fonts.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 #include "app/contest_session.h"
-#include "app/fonts.h"
-#include "app/qt_text.h"
 #include "entry/name_panel_list.h"
 #include "movement/bye_pair.h"
+#include "qt/fonts.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -9,11 +9,11 @@
 
 #include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/qt_text.h"
 #include "entry/name_panel.h"
 #include "entry/pane_requests.h"
 #include "files/member_add.h"
 #include "model/start_list.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

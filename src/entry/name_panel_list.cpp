@@ -1,6 +1,6 @@
 #include "entry/name_panel_list.h"
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -9,13 +9,13 @@
 #include <QPushButton>
 
 #include "app/contest_session.h"
-#include "app/qt_text.h"
 #include "entry/name_panel.h"
 #include "entry/name_panel_list.h"
 #include "entry/pane_requests.h"
 #include "files/member_lookup.h"
 #include "files/member_search.h"
 #include "model/start_list.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -11,11 +11,11 @@
 
 #include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/fonts.h"
 #include "entry/pane_requests.h"
 #include "entry/result_entry_colours.h"
 #include "model/result_order.h"
 #include "model/standings.h"
+#include "qt/fonts.h"
 
 namespace vindelkast {
 

@@ -7,12 +7,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "app/qt_text.h"
 #include "entry/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/bridge_tables.h"
 #include "model/result_order.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

@@ -8,12 +8,12 @@
 
 #include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/qt_text.h"
 #include "entry/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

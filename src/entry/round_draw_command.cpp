@@ -2,9 +2,9 @@
 
 #include "app/contest_session.h"
 #include "app/dialogs.h"
-#include "app/qt_text.h"
 #include "entry/pane_requests.h"
 #include "movement/draw_pane.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast {
 

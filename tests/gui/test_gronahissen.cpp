@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/qt_text.h"
 #include "app/text_pane.h"
 #include "model/board_results.h"
 #include "model/name_forms.h"
 #include "movement/round_draw.h"
+#include "qt/qt_text.h"
 #include "support/sample_contests.h"
 #include "test_result_entry_driver.h"
 #include "window_fixture.h"

@@ -10,7 +10,6 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "app/qt_text.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "entry/name_panel.h"
@@ -18,6 +17,7 @@
 #include "files/contest_file.h"
 #include "files/member_file.h"
 #include "model/member_register.h"
+#include "qt/qt_text.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace vindelkast::test {
 

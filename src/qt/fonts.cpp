@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "qt/fonts.h"
 
 #include <QFontDatabase>
 

@@ -57,10 +57,7 @@ void BM_StoreOneScoreOnTheLargestContest(benchmark::State& state) {
     dialogs.fileName = folder.dir.filePath("stor.sco");
     TForm1 form(dialogs);
     form.show();
-    form.MnOpenClick();
-    form.MnGeResClick();
-    form.VisascoretavlorClick();
-    if (!form.panes().UtTotal->isVisible()) form.Total1Click();
+    bench::openWithEveryView(form);
     QApplication::processEvents();
     ResultEntry& entry = form.entry();
     if (entry.rowCount() != 36 || !form.panes().progressShown() || !form.panes().scoreTables->isVisible()) {

@@ -109,10 +109,7 @@ void BM_ThirtySixTablesSubmitAtOnce(benchmark::State& state) {
     dialogs.fileName = folder.dir.filePath("stor.sco");
     TForm1 form(dialogs);
     form.show();
-    form.MnOpenClick();
-    form.MnGeResClick();
-    form.VisascoretavlorClick();
-    if (!form.panes().UtTotal->isVisible()) form.Total1Click();
+    bench::openWithEveryView(form);
     const QString started = form.startTableServer(0);
     if (!started.isEmpty() || tableCountOfEvening(form.contest(), false) != kTables) {
         state.SkipWithError("the server did not start on a 36-table evening");

@@ -6,6 +6,9 @@
 #include <QThread>
 
 #include "app/dialogs.h"
+#include "app/form1.h"
+#include "app/text_pane.h"
+#include "app/view_panes.h"
 
 namespace vindelkast::bench {
 
@@ -31,5 +34,14 @@ public:
         return true;
     }
 };
+
+// Opens the contest the file dialog picks and shows every view a director may have open
+// during the evening: the entry grid, the score tables and the standings.
+inline void openWithEveryView(TForm1& form) {
+    form.MnOpenClick();
+    form.MnGeResClick();
+    form.VisascoretavlorClick();
+    if (!form.panes().UtTotal->isVisible()) form.Total1Click();
+}
 
 }  // namespace vindelkast::bench

@@ -17,7 +17,6 @@
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
-#include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "qt/qt_text.h"
 

@@ -25,5 +25,7 @@ std::vector<Verb> movementVerbs();
 std::vector<Verb> outputVerbs();
 std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
+// Making a guide card for the night (guide_verb.cpp).
+Verb guideVerb();
 
 }  // namespace vindelkast::cli

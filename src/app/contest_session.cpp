@@ -9,6 +9,7 @@
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"
+#include "files/round_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
 
@@ -36,6 +37,8 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
     addSideFile({kContractsExtension,
                  [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
                  [](Contest& c, const std::string& text) { return readContracts(c, text); }});
+    addSideFile({kRoundsExtension, writeRounds,
+                 [](Contest& c, const std::string& text) { return readRounds(c, text); }});
 }
 
 // --- the evening's data ---

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "files/analysis_file.h"
+#include "files/round_file.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
@@ -26,6 +27,8 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     // The analysis kept beside the contest file goes with it; a damaged one is no analysis.
     const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
     if (!analysisMessage.empty()) printError(analysisMessage);
+    // So do the movement's rounds, as the window keeps them.
+    if (const std::string message = readRoundsBeside(*loaded.contest, path); !message.empty()) printError(message);
     return loaded;
 }
 
@@ -48,8 +51,9 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path) {
 }
 
 int saveContest(Contest& contest, const std::string& path) {
-    const std::string message =
+    std::string message =
         writeFileSafely(path, [&contest](std::ostream& out) { writeContest(contest, out, kVersionText); });
+    if (message.empty()) message = writeRoundsBeside(contest, path);
     if (message.empty()) return 0;
     printError(message);
     return 1;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <utility>
@@ -165,6 +166,8 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
     // Everything is laid on a copy first: a card with a fault lays nothing.
     auto laid = std::make_unique<Boards>(boards);
     std::set<std::pair<long long, long long>> seated;
+    std::map<long long, int> tablesInRound;
+    read.tables.clear();
     const std::size_t fields = individual ? 6 : 4;
     std::size_t at = 4;
     for (; at + fields <= tokens.size(); at += fields) {
@@ -185,6 +188,8 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
         if (refused.message.empty() && read.boardsPerRound > 0)
             refused.message = layRecord(r, read, individual, *laid, seated);
         if (!refused.message.empty()) return refused;
+        const int table = ++tablesInRound[r.round];
+        read.tables[{static_cast<int>(r.round), static_cast<int>(r.north), static_cast<int>(r.east)}] = table;
     }
     // Numbers too few for a record at the end: a card cut short.
     if (at + fields > tokens.size() && at < tokens.size()) {

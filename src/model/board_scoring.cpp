@@ -49,7 +49,17 @@ std::string markText(int digit) {
 
 }  // namespace
 
+double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neuberg) {
+    if (!neuberg) return points + adjustedCount;  // every adjusted result deemed a tie
+    return neubergPoints(points, bridgeCount, bridgeCount + adjustedCount);
+}
+
+double neubergPoints(double points, int played, int outOf) {
+    return (points + 1.0) * outOf / played - 1.0;
+}
+
 void scoreSide(Board& board, Side side) {
+    const bool neuberg = board.contest != nullptr && board.contest->neuberg;
     const int n = board.resultCount;
     int bridgeCount = 0;
     int adjustedCount = 0;
@@ -87,7 +97,7 @@ void scoreSide(Board& board, Side side) {
         int tied = 0;
         for (int i = 0; i < n; ++i)
             if (scoreOf(board.results[i], side) == highest) ++tied;
-        const float points = static_cast<float>(running - (tied - 1) + adjustedCount);
+        const float points = static_cast<float>(withAdjusted(running - (tied - 1), bridgeCount, adjustedCount, neuberg));
         for (int i = 0; i < n; ++i)
             if (scoreOf(board.results[i], side) == highest) pointsOf(board.results[i], side) = points;
         running -= 2 * tied;

@@ -83,6 +83,7 @@ public:
     void EdFriparChange();
     void EdContNameChange();
     void BtnGuideClick();
+    void createGuideCardClick();
     void MnGivfilClick();
     void MnMedlemsregisterClick();
     void AdderaresultatClick();
@@ -123,6 +124,7 @@ private:
     bool askToSaveFirst(const QString& question);
     bool restoreFromRecovery(const std::string& text);
     void showOpenedContest();
+    void printMovementCards(const std::string& cardFile);
     void writeFullHtml(bool oldStyle);
     void clearContest();
     void showTableResultsInGrid();

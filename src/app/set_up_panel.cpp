@@ -72,6 +72,9 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     BtnGuide->setObjectName("BtnGuide");
     BtnGuide->setGeometry(16, 302, 150, 30);
     cBoxGuide = addCheck("cBoxGuide", "utan guidekort", 175, 306);
+    createGuideCardButton = new QPushButton("Skapa guidekort\u2026", this);
+    createGuideCardButton->setObjectName("createGuideCardButton");
+    createGuideCardButton->setGeometry(340, 302, 160, 30);
     BtnNamn = new QPushButton("Mata in namn", this);
     BtnNamn->setObjectName("BtnNamn");
     BtnNamn->setGeometry(16, 340, 150, 30);
@@ -101,6 +104,7 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
 
     connect(BtnKlar, &QPushButton::clicked, this, &SetUpPanel::klarClicked);
     connect(BtnGuide, &QPushButton::clicked, this, &SetUpPanel::guideClicked);
+    connect(createGuideCardButton, &QPushButton::clicked, this, &SetUpPanel::createGuideCardClicked);
     connect(BtnNamn, &QPushButton::clicked, this, &SetUpPanel::namesClicked);
     connect(ChkIndividuellt, &QCheckBox::clicked, this, &SetUpPanel::individualClicked);
     connect(ChkGrHiss, &QCheckBox::clicked, this, &SetUpPanel::gronaHissenClicked);
@@ -208,6 +212,7 @@ void SetUpPanel::startSetUp() {
 
 void SetUpPanel::guideCardDone() {
     BtnGuide->setEnabled(false);
+    createGuideCardButton->setEnabled(false);
     cBoxGuide->setEnabled(false);
     BtnNamn->setFocus();
 }
@@ -248,7 +253,10 @@ void SetUpPanel::setNumber(QLineEdit* field, int value) {
     checkNumberField(field);
 }
 
-void SetUpPanel::enableGuideButton() { BtnGuide->setEnabled(!cBoxGuide->isChecked()); }
+void SetUpPanel::enableGuideButton() {
+    BtnGuide->setEnabled(!cBoxGuide->isChecked());
+    createGuideCardButton->setEnabled(!cBoxGuide->isChecked());
+}
 
 void SetUpPanel::showGronaHissenChoices(bool shown) {
     for (QWidget* widget : std::initializer_list<QWidget*>{LbGrHiss, rbGHmax1, rbGHmax2, rbGHmany})

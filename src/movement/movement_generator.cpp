@@ -89,6 +89,13 @@ std::string guideCardText(const GeneratedMovement& movement) {
     return text;
 }
 
+std::string generatedCardName(const GeneratedMovement& movement) {
+    std::string kind = movement.kind == MovementKind::Mitchell ? "mitchell" : "howell";
+    if (movement.relay) kind += "_rela";
+    return "P" + number(movement.pairs) + "_" + kind + "_" + number(movement.rounds) + "x" +
+           number(movement.boardsPerRound) + ".gui";
+}
+
 int sittingOut(const GeneratedMovement& movement, const TableRound& seat) {
     if (movement.byePair == 0) return 0;
     if (seat.nsPair == movement.byePair) return seat.ewPair;

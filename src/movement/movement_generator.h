@@ -56,6 +56,10 @@ GeneratedMovement generateMovement(const MovementRequest& request);
 // ending in CR LF as the window writes its files.
 std::string guideCardText(const GeneratedMovement& movement);
 
+// The file name a made card is saved under: "P11_mitchell_5x5.gui" (pairs, kind, rounds x
+// boards per round).
+std::string generatedCardName(const GeneratedMovement& movement);
+
 // What was made, for the director to read: tables, rounds, boards and who sits out when.
 std::vector<std::string> movementSummary(const GeneratedMovement& movement);
 

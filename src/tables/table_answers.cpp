@@ -9,7 +9,6 @@
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
 #include "model/entry_rules.h"
-#include "model/name_forms.h"
 #include "tables/table_evening.h"
 #include "tables/table_standings.h"
 
@@ -25,9 +24,7 @@ std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
 // A pair without names has its number alone.
 Json participant(const Contest& contest, int number) {
-    const bool named = number >= 1 && number <= std::min(contest.participantCount, kMaxPair) &&
-                       contest.participants[number].first;
-    return {{"nr", number}, {"name", named ? utf8(pairName(contest, number, NameForm::Short)) : ""}};
+    return {{"nr", number}, {"name", utf8(namesOf(contest, number))}};
 }
 
 Json boardLine(int board) {
@@ -97,12 +94,8 @@ Json cardJson(const Contest& contest, int pair) {
         if (line.opponentPartner > 0) row["opponents2"] = participant(contest, line.opponentPartner);
         rows.push_back(row);
     }
-    return {{"nr", pair},
-            {"name", utf8(playerFacingName(contest, pair))},
-            {"points", tenths(card.points)},
-            {"top", card.top},
-            {"percent", tenths(card.percent())},
-            {"rows", rows}};
+    return {{"nr", pair},      {"name", utf8(namesOf(contest, pair))}, {"points", tenths(card.points)},
+            {"top", card.top}, {"percent", tenths(card.percent())},    {"rows", rows}};
 }
 
 }  // namespace

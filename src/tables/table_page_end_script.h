@@ -55,7 +55,7 @@ async function showEnd() {
   const rows = $("rankingRows"); rows.textContent = "";
   for (const x of r.json.ranking) {
     const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
-    for (const [t, c] of [[x.place, "n"], [x.nr, "n"], [x.name, ""], [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
+    for (const [t, c] of [[x.place, "n"], [x.nr, "n"], [x.name || "Par " + x.nr, ""], [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
     rows.appendChild(tr);
   }
   const cards = $("cards"); cards.textContent = "";
@@ -64,7 +64,7 @@ async function showEnd() {
 }
 function cardTable(c) {
   const box = el("div", undefined, "card");
-  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + c.nr + " " + c.name + " \u00b7 " + decimal(c.percent) + " %"));
+  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + c.nr + (c.name ? " " + c.name : "") + " \u00b7 " + decimal(c.percent) + " %"));
   const table = el("table"); const head = el("tr");
   for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ["Mp", "n"], ["%", "n"]]) head.appendChild(el("th", t, cls));
   const thead = el("thead"); thead.appendChild(head); table.appendChild(thead);

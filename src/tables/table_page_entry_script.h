@@ -50,7 +50,7 @@ function openEntry(b, pick, change) {
   S.board = b.board; S.pick = pick; S.change = change;
   $("entryTitle").textContent = (change ? "\u00c4ndra bricka " : "Bricka ") + b.board;
   $("entryInfo").textContent = "Zon: " + b.vulnerability + " \u00b7 Giv: " + b.dealer +
-    (change ? " \u00b7 T\u00e4vlingsledaren avg\u00f6r vilket resultat som g\u00e4ller" : "");
+    (change ? " \u00b7 \u00e4ndring" : "");
   $("confirmBtn").textContent = change ? "Skicka till t\u00e4vlingsledaren" : "\u00d6V bekr\u00e4ftar";
   drawEntry(); show("entry"); preview();
 }

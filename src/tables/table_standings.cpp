@@ -31,8 +31,8 @@ int seatIn(const BoardResult& r, int pair, bool individual) {
 
 }  // namespace
 
-std::string playerFacingName(const Contest& contest, int pair) {
-    return hasNames(contest, pair) ? pairName(contest, pair, NameForm::Short) : "Par " + std::to_string(pair);
+std::string namesOf(const Contest& contest, int pair) {
+    return hasNames(contest, pair) ? pairName(contest, pair, NameForm::Short) : "";
 }
 
 PhoneStandings phoneStandings(const Contest& contest) {
@@ -45,8 +45,7 @@ PhoneStandings phoneStandings(const Contest& contest) {
         const int pair = totals.ranking[slot];
         if (pair == 0 || pair == contest.byePair) continue;
         const double total = totals.total[pair];
-        standings.lines.push_back(
-            {++place, pair, playerFacingName(contest, pair), total, percentOfMean(total, mean)});
+        standings.lines.push_back({++place, pair, namesOf(contest, pair), total, percentOfMean(total, mean)});
     }
     return standings;
 }

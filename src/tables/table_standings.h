@@ -11,7 +11,7 @@ namespace vindelkast {
 struct RankingLine {
     int place = 0;  // a running count, as the printed standings have it
     int pair = 0;
-    std::string name;  // Windows-1252; "Par N" for a pair without names
+    std::string name;  // Windows-1252; "" for a pair without names
     double points = 0.0;
     double percent = 0.0;
 };
@@ -51,7 +51,7 @@ struct PairCard {
 // Every scored or laid result of the pair (player) in the contest.
 PairCard pairCard(const Contest& contest, int pair);
 
-// A pair's name for the players: "Par N" when it has none.
-std::string playerFacingName(const Contest& contest, int pair);
+// A pair's (player's) short names; "" when it has none.
+std::string namesOf(const Contest& contest, int pair);
 
 }  // namespace vindelkast

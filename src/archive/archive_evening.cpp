@@ -64,7 +64,7 @@ std::string Archive::evening(const std::string& name, const std::string& date, c
         if (m.empty())
             m = db.run(
                 "SELECT board, round, ns, ew, ns2, ew2, ns_score, ew_score, ns_points, ew_points, contract"
-                " FROM board_results WHERE evening_id = ? ORDER BY board, ns, ew",
+                " FROM board_results WHERE evening_id = ? ORDER BY board, ns, ew, ns2, ew2",
                 {id}, &results);
         if (m.empty()) {
             found = true;

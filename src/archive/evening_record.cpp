@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <sstream>
+#include <tuple>
 
 #include "archive/evening_date.h"
 #include "files/contest_file.h"
@@ -137,6 +138,12 @@ EveningReading eveningFromContest(const Contest& contest, const std::string& dat
     }
     addEntries(contest, evening);
     addResults(contest, evening);
+    // In table order whatever order the boards were kept in, as the archive gives them back.
+    std::sort(evening.results.begin(), evening.results.end(),
+              [](const ArchivedResult& a, const ArchivedResult& b) {
+                  return std::tie(a.board, a.nsPair, a.ewPair, a.nsPlayer2, a.ewPlayer2) <
+                         std::tie(b.board, b.nsPair, b.ewPair, b.nsPlayer2, b.ewPlayer2);
+              });
     return reading;
 }
 

@@ -67,7 +67,9 @@ using Backends = ::testing::Types<SqliteBackend, PostgresBackend>;
 
 struct BackendNames {
     template <typename T>
-    static std::string GetName(int) { return T::kName; }
+    static std::string GetName(int) {
+        return T::kName;
+    }
 };
 
 }  // namespace vindelkast::test

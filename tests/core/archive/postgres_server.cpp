@@ -72,13 +72,14 @@ std::string PostgresServer::start() {
     }
     ::chmod(m_folder.c_str(), 0700);
     // The server writes its own log as its user; the commands' output goes to files of ours.
-    std::string message = run(bin + "initdb -D '" + m_folder +
-                                  "/data' -U vindelkast --auth=trust -E UTF8 --locale=C --no-sync",
-                              m_folder + "/initdb.log");
+    std::string message =
+        run(bin + "initdb -D '" + m_folder + "/data' -U vindelkast --auth=trust -E UTF8 --locale=C --no-sync",
+            m_folder + "/initdb.log");
     if (!message.empty()) return message;
-    message = run(bin + "pg_ctl -D '" + m_folder + "/data' -l '" + m_folder + "/data/server.log" + "' -w -t 60 -o \"-c listen_addresses='' -c unix_socket_directories='" +
-                   m_folder + "' -c fsync=off -c synchronous_commit=off -c max_connections=40\" start",
-               m_folder + "/pg_ctl.log");
+    message = run(bin + "pg_ctl -D '" + m_folder + "/data' -l '" + m_folder + "/data/server.log" +
+                      "' -w -t 60 -o \"-c listen_addresses='' -c unix_socket_directories='" + m_folder +
+                      "' -c fsync=off -c synchronous_commit=off -c max_connections=40\" start",
+                  m_folder + "/pg_ctl.log");
     return message.empty() ? "" : message + "\n" + tail(m_folder + "/data/server.log");
 }
 

@@ -67,8 +67,8 @@ void SeasonMaker::writeEvening(const std::string& path, const std::string& name,
             const int b = k == 0 ? pairs : (r - k + rounds) % rounds + 1;
             const int ns = (r + k) % 2 ? a : b, ew = ns == a ? b : a;
             for (int i = 1; i <= kBoardsPerRound; ++i)
-                addResult(contest->boards[r * kBoardsPerRound + i], ns, ew, r + 1, kScores[score(m_random)], 0.0f,
-                          0.0f, true);
+                addResult(contest->boards[r * kBoardsPerRound + i], ns, ew, r + 1, kScores[score(m_random)],
+                          0.0f, 0.0f, true);
         }
     for (int b = 1; b <= contest->boardCount; ++b) {
         contest->boardHasScores[b] = true;
@@ -89,7 +89,8 @@ struct Played {
 // "54.3" as 543: the standings print one decimal.
 long long tenthsOf(const std::string& text) {
     const auto dot = text.find('.');
-    return std::stoll(text.substr(0, dot)) * 10 + (dot == std::string::npos ? 0 : std::stoll(text.substr(dot + 1)));
+    return std::stoll(text.substr(0, dot)) * 10 +
+           (dot == std::string::npos ? 0 : std::stoll(text.substr(dot + 1)));
 }
 
 // Every player's percentages from one evening's standings view.
@@ -157,7 +158,8 @@ std::string expectedSeasonCsv(const std::vector<std::string>& files, const std::
     for (auto& [key, played] : players) {
         if (static_cast<int>(played.tenths.size()) < minimum) continue;
         std::sort(played.tenths.rbegin(), played.tenths.rend());
-        const std::size_t counted = best > 0 ? std::min<std::size_t>(best, played.tenths.size()) : played.tenths.size();
+        const std::size_t counted =
+            best > 0 ? std::min<std::size_t>(best, played.tenths.size()) : played.tenths.size();
         long double sum = 0;
         for (std::size_t i = 0; i < counted; ++i) sum += played.tenths[i];
         const auto hundredths = static_cast<long long>(std::floor(sum * 10.0L / counted + 0.5L));
@@ -173,7 +175,8 @@ std::string expectedSeasonCsv(const std::vector<std::string>& files, const std::
     std::string csv = "plats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
     char figure[32];
     for (std::size_t i = 0; i < places.size(); ++i) {
-        std::snprintf(figure, sizeof figure, "%lld.%02lld", places[i].hundredths / 100, places[i].hundredths % 100);
+        std::snprintf(figure, sizeof figure, "%lld.%02lld", places[i].hundredths / 100,
+                      places[i].hundredths % 100);
         csv += std::to_string(i + 1) + ";" + places[i].memberId + ";" + places[i].name + ";" +
                std::to_string(places[i].evenings) + ";" + figure + "\n";
     }

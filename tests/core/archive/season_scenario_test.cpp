@@ -20,7 +20,8 @@ struct CliRun {
 
 // vindelkast-cli is built beside the tests folder of the build.
 std::string cliPath() {
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "vindelkast-cli").string();
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "vindelkast-cli")
+        .string();
 }
 
 template <typename Backend>
@@ -28,9 +29,10 @@ class SeasonScenario : public ArchiveTest<Backend> {
 protected:
     CliRun cli(const std::string& arguments) {
         TempFolder& f = this->backend.folder;
-        const std::string command = "cd " + quoted(f.file("")) + " && " + quoted(cliPath()) + " " + arguments +
-                                    " --archive " + quoted(this->backend.place()) + " --register " +
-                                    quoted(SeasonMaker::registerPath()) + " >out.txt 2>err.txt";
+        const std::string command = "cd " + quoted(f.file("")) + " && " + quoted(cliPath()) + " " +
+                                    arguments + " --archive " + quoted(this->backend.place()) +
+                                    " --register " + quoted(SeasonMaker::registerPath()) +
+                                    " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, f.read("out.txt"), f.read("err.txt")};
     }
@@ -47,11 +49,13 @@ protected:
         std::filesystem::create_directories(f.file("season/januari"));
         std::filesystem::create_directories(f.file("season/februari/sena"));
         SeasonMaker maker(20240108);
-        const char* dates[] = {"2024-01-08", "20240111",   "15/1 2024", "18.1.2024",  "2024-01-22",
-                               "20240125",   "29/1  2024", "1.2.2024",  "2024-02-05", "20240208",
+        const char* dates[] = {"2024-01-08", "20240111",   "15/1 2024",    "18.1.2024",  "2024-01-22",
+                               "20240125",   "29/1  2024", "1.2.2024",     "2024-02-05", "20240208",
                                "12/2 2024",  "15.2.2024",  " 2024-02-19 ", "2024-02-22"};
         for (int i = 0; i < 14; ++i) {
-            const std::string folder = i < 7 ? "season/januari/" : i < 11 ? "season/februari/" : "season/februari/sena/";
+            const std::string folder = i < 7    ? "season/januari/"
+                                       : i < 11 ? "season/februari/"
+                                                : "season/februari/sena/";
             const std::string path = f.file(folder + "kv\xc3\xa4ll" + std::to_string(i + 1) + ".sco");
             // The same name and date at another club is another evening.
             const std::string arranger = i == 9 ? "BK Ume\xe5" : "BK Vindeln";
@@ -90,7 +94,8 @@ TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
     // Both ends of the range are evenings: both count.
     EXPECT_EQ(this->season("2024-01-11", "2024-02-05", "--best 3"),
               expectedSeasonCsv(this->files, "2024-01-11", "2024-02-05", 3, 1));
-    EXPECT_EQ(this->season("20240318", "18.3.2024"), expectedSeasonCsv(this->files, "2024-03-18", "2024-03-18", 0, 1))
+    EXPECT_EQ(this->season("20240318", "18.3.2024"),
+              expectedSeasonCsv(this->files, "2024-03-18", "2024-03-18", 0, 1))
         << "the individual evening alone";
 
     // Importing the season again replaces every evening: the ranking stays as it was.
@@ -103,7 +108,8 @@ TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
     // in Swedish order (Å before Ä, though Ä comes first in the code table).
     r = this->cli("archive player 100231");
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("Kv\xc3\xa4llar f\xc3\xb6r \xc3\x85" "berg Karin (100231), 14 kv\xc3\xa4llar"),
+    EXPECT_NE(r.out.find("Kv\xc3\xa4llar f\xc3\xb6r \xc3\x85"
+                         "berg Karin (100231), 14 kv\xc3\xa4llar"),
               std::string::npos)
         << r.out;
     int withPartner = 0;
@@ -111,7 +117,8 @@ TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
          at = r.out.find("Almqvist Birgitta (17)", at + 1))
         ++withPartner;
     EXPECT_EQ(withPartner, 14);
-    EXPECT_LT(before.find("Almqvist Birgitta"), before.find("\xc3\x85" "berg Karin"));
+    EXPECT_LT(before.find("Almqvist Birgitta"), before.find("\xc3\x85"
+                                                            "berg Karin"));
     EXPECT_LT(before.find("\xc3\x85kesson Lars"), before.find("\xc3\x84lgh Stina"));
 
     r = this->cli("archive season --from 2024-01-01 --to 2024-12-31 --format html --best 4");

@@ -115,7 +115,8 @@ private:
 
 std::unique_ptr<SqlConnection> openSqliteConnection(const std::string& path, std::string& message) {
     sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW;
+    // One connection serves one thread: no locking inside SQLite.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         message = "Kan inte \xf6ppna klubbarkivet " + pathText(path) + ": " +
                   databaseText(db ? sqlite3_errmsg(db) : "slut p\xe5 minne");

@@ -1,4 +1,4 @@
-#include "files/table_request.h"
+#include "tables/table_request.h"
 
 #include <algorithm>
 #include <vector>

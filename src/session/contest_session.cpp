@@ -1,11 +1,11 @@
-#include "app/contest_session.h"
+#include "session/contest_session.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "analysis/board_analysis.h"
-#include "app/recovery_file.h"
+#include "files/recovery_file.h"
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"

@@ -1,4 +1,4 @@
-#include "output/table_answers.h"
+#include "tables/table_answers.h"
 
 #include <nlohmann/json.hpp>
 

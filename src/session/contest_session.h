@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/table_result_sink.h"
+#include "session/table_result_sink.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/contest.h"
-#include "movement/table_rounds.h"
+#include "tables/table_rounds.h"
 
 // The JSON texts the tables' interface answers with (docs/table-api.md). Texts from the
 // contest are Windows-1252 and go out as UTF-8; every non-ASCII character is escaped.

@@ -1,4 +1,4 @@
-#include "files/table_codes.h"
+#include "tables/table_codes.h"
 
 #include <algorithm>
 #include <cctype>

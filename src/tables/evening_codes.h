@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/table_codes.h"
+#include "tables/table_codes.h"
 #include "model/contest.h"
 
 namespace vindelkast {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/table_service.h"
+#include "tables/table_service.h"
 #include "model/contest.h"
 
 // What the director's status pane shows of the tables while they enter their results.

@@ -1,8 +1,8 @@
-#include "output/table_status_view.h"
+#include "tables/table_status_view.h"
 
 #include "model/board_results.h"
 #include "model/entry_rules.h"
-#include "movement/table_rounds.h"
+#include "tables/table_rounds.h"
 
 namespace vindelkast {
 

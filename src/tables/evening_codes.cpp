@@ -1,11 +1,11 @@
-#include "app/evening_codes.h"
+#include "tables/evening_codes.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "files/safe_write.h"
-#include "movement/table_rounds.h"
+#include "tables/table_rounds.h"
 
 namespace vindelkast {
 

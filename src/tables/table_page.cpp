@@ -1,8 +1,8 @@
-#include "output/table_page.h"
+#include "tables/table_page.h"
 
 #include "files/text_encoding.h"
 #include "output/html_text.h"
-#include "output/table_page_script.h"
+#include "tables/table_page_script.h"
 
 namespace vindelkast {
 

@@ -1,4 +1,4 @@
-#include "model/login_guard.h"
+#include "tables/login_guard.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/recovery_file.h"
+#include "files/recovery_file.h"
 
 #include <cstring>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "files/table_service.h"
+#include "tables/table_service.h"
 
 #include <algorithm>
 
@@ -6,8 +6,8 @@
 #include "model/board_results.h"
 #include "model/entry_rules.h"
 #include "model/standings.h"
-#include "movement/table_rounds.h"
-#include "output/table_answers.h"
+#include "tables/table_rounds.h"
+#include "tables/table_answers.h"
 
 namespace vindelkast {
 

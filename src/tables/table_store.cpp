@@ -1,4 +1,4 @@
-#include "model/table_store.h"
+#include "tables/table_store.h"
 
 #include <string>
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "files/table_codes.h"
-#include "files/table_request.h"
+#include "tables/table_codes.h"
+#include "tables/table_request.h"
 #include "model/contest.h"
-#include "model/login_guard.h"
-#include "model/table_store.h"
+#include "tables/login_guard.h"
+#include "tables/table_store.h"
 
 // Decides what a request from a table's phone leads to. The service never changes the
 // contest: a result to store comes back as a TableStore for the session, which stores it

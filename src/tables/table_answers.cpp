@@ -68,8 +68,7 @@ Json nextJson(const Contest& contest, const TableSeat& seat) {
     return moves;
 }
 
-Json eveningJson(const Contest& contest, bool pairsTyped) {
-    const EveningState state = eveningState(contest, pairsTyped);
+Json eveningJson(const EveningState& state) {
     return {{"round", state.round},
             {"rounds", state.rounds},
             {"tablesDone", state.tablesDone},
@@ -118,6 +117,7 @@ std::string loginAnswer(const Contest& contest, int table, bool pairsTyped) {
 std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
                         const std::vector<int>& held) {
     Json boards = Json::array();
+    const EveningState state = eveningState(contest, pairsTyped);
     bool complete = !pairsTyped && seat.nsPair > 0;
     const std::vector<int> numbers = pairsTyped ? boardsOfGroupRound(contest, seat.round) : seat.boards;
     for (int b : numbers) {
@@ -142,9 +142,9 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
                  {"boards", boards},
                  {"complete", complete},
                  {"held", held},
-                 {"evening", eveningJson(contest, pairsTyped)}};
+                 {"evening", eveningJson(state)}};
     json["next"] = complete ? nextJson(contest, seat) : Json::array();
-    json["nextStarted"] = complete && nextRoundStarted(contest, seat.table, seat.round, pairsTyped);
+    json["nextStarted"] = complete && nextRoundStarted(contest, seat.table, seat.round, pairsTyped, state);
     if (seat.nsPair > 0) {
         json["ns"] = participant(contest, seat.nsPair);
         json["ew"] = participant(contest, seat.ewPair);

@@ -69,6 +69,7 @@ std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat) {
     std::vector<NextSeat> moves;
     if (seat.table == 0 || seat.round >= lastTableRound(contest, false)) return moves;
     const std::vector<TableSeat> next = roundTables(contest, seat.round + 1, false);
+    if (next.empty()) return moves;  // a Gröna Hissen round not drawn yet
     for (int participant : participantsOf(contest, seat)) {
         NextSeat move;
         move.participant = participant;
@@ -85,7 +86,12 @@ std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat) {
 }
 
 bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped) {
-    if (eveningState(contest, pairsTyped).round > round) return true;
+    return nextRoundStarted(contest, table, round, pairsTyped, eveningState(contest, pairsTyped));
+}
+
+bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped,
+                      const EveningState& state) {
+    if (state.round > round || state.over) return true;
     if (pairsTyped) return false;
     const TableSeat next = tableSeat(contest, table, round + 1, false);
     for (int b : next.boards) {

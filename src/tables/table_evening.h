@@ -31,11 +31,15 @@ struct NextSeat {
 };
 
 // For every participant of the seat (NS, EW, then South and West in an individual contest),
-// where the movement puts it in the next round; empty in the last round and for typed pairs.
+// where the movement puts it in the next round; empty in the last round, for typed pairs and
+// before a Gröna Hissen round is drawn.
 std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat);
 
 // True when the round after `round` has begun for `table`: every table has finished
 // `round`, or the table already has a score in the round after.
 bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped);
+// The same with the evening's state already worked out.
+bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped,
+                      const EveningState& state);
 
 }  // namespace vindelkast

@@ -53,9 +53,8 @@ void BM_TableRoundPoll(benchmark::State& state) {
     test::ContestFixture f;
     layEvening(f.c());
     for (int r = 1; r <= 17; ++r)
-        for (int t = 1; t <= 36; ++t)
-            for (int b : tableSeat(f.c(), t, r, false).boards)
-                test::enter(f.c(), b, t, 37 + (t + r - 2) % 36, 420);
+        for (const TableSeat& seat : roundTables(f.c(), r, false))
+            for (int b : seat.boards) test::enter(f.c(), b, seat.nsPair, seat.ewPair, 420);
     TableService service(makeTableCodes(36, false, 3));
     int n = 0;
     for (auto _ : state) {

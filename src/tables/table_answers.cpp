@@ -33,21 +33,15 @@ Json boardLine(int board) {
             {"dealer", utf8(dealerName(board))}};
 }
 
-Json contractOf(const Contest& contest, int board, int ns, int ew) {
-    const auto found = contest.contracts.find({board, ns, ew});
-    if (found == contest.contracts.end()) return nullptr;
-    const PlayedContract& p = found->second;
+Json playedJson(const PlayedContract& p) {
     return {{"contract", contractText(p.contract)},
             {"declarer", p.contract.passedOut() ? "" : declarerText(p.declarer)},
             {"tricks", p.tricks}};
 }
 
-Json playedJson(const CardLine& line) {
-    if (!line.hasPlayed) return nullptr;
-    const PlayedContract& p = line.played;
-    return {{"contract", contractText(p.contract)},
-            {"declarer", p.contract.passedOut() ? "" : declarerText(p.declarer)},
-            {"tricks", p.tricks}};
+Json contractOf(const Contest& contest, int board, int ns, int ew) {
+    const auto found = contest.contracts.find({board, ns, ew});
+    return found == contest.contracts.end() ? Json(nullptr) : playedJson(found->second);
 }
 
 // A pair's line (NS or EW) or, in an individual contest, a player's seat.
@@ -86,7 +80,7 @@ Json cardJson(const Contest& contest, int pair) {
                     {"board", line.board},
                     {"seat", seatCode(line.seat, contest.isIndividual)},
                     {"opponents", participant(contest, line.opponent)},
-                    {"played", playedJson(line)},
+                    {"played", line.hasPlayed ? playedJson(line.played) : Json(nullptr)},
                     {"score", line.ownScore == kNoScore ? "" : utf8(scoreCellText(line.ownScore))},
                     {"points", tenths(line.points)},
                     {"top", line.top}};

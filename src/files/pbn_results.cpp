@@ -123,9 +123,17 @@ private:
             m_s.notes.push_back({line, "kontraktet " + contract + " saknar spelf\xf6rare eller stick och sparas inte"});
     }
 
-    void finish(ImportedResult& r) {
-        if (r.score.kind == ImportedScore::Kind::None && r.hasContract && r.played.contract.passedOut())
-            r.score = {ImportedScore::Kind::Bridge, 0, 0, 0};
+    void finish(ImportedResult& r, bool tableRow) {
+        using Kind = ImportedScore::Kind;
+        if (r.score.kind == Kind::None && r.hasContract && r.played.contract.passedOut())
+            r.score = {Kind::Bridge, 0, 0, 0};
+        // A row of a score table was played: "-" on both sides is a board passed out (and
+        // where the file meant an adjusted score, its matchpoints will not be ours).
+        if (r.score.kind == Kind::None && !r.hasContract && tableRow) {
+            r.score = {Kind::Bridge, 0, 0, 0};
+            m_s.notes.push_back({r.line, "varken NS eller \xd6V har po\xe4ng; giv " + std::to_string(r.board) +
+                                             " r\xe4knas som passad (0)"});
+        }
         m_s.results.push_back(r);
     }
 
@@ -156,7 +164,7 @@ private:
             contract(r, cell("Contract"), cell("Declarer"), cell("Result"), row.line);
             r.publishedNs = points(cell("MP_NS"));
             r.publishedEw = points(cell("MP_EW"));
-            finish(r);
+            finish(r, true);
         }
     }
 
@@ -197,7 +205,7 @@ private:
         for (int i = 0; i < 4; ++i)
             if (const PbnTag* player = game.tag(seats[i]); player && !value(*player).empty())
                 name(i < 2 ? r.nsPair : r.ewPair, i % 2, value(*player), player->line);
-        finish(r);
+        finish(r, false);
     }
 
     void readGame(const PbnGame& game) {

@@ -20,7 +20,8 @@ std::string_view trimmed(std::string_view line) {
 // closing quote is missing.
 bool quoted(std::string_view line, std::size_t& at, std::string& out) {
     for (++at; at < line.size(); ++at) {
-        if (line[at] == '\\' && at + 1 < line.size()) {
+        // Only \" and \\ are escapes; a table's "PairId_NS\2R" keeps its backslash.
+        if (line[at] == '\\' && at + 1 < line.size() && (line[at + 1] == '"' || line[at + 1] == '\\')) {
             out += line[++at];
         } else if (line[at] == '"') {
             ++at;

@@ -202,7 +202,6 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     if (s.pairs.empty()) named.insert(0);  // a file without participants: no pair is missing
     for (std::size_t i = 0; i < s.results.size(); ++i) {
         const ImportedResult& r = s.results[i];
-        const int score = encodedScore(r, out.notes);
         for (int pair : {r.nsPair, r.ewPair})
             if (!named.count(0) && named.insert(pair).second && pair != c.byePair)
                 out.notes.push_back({r.line, "par " + number(pair) + " finns inte bland deltagarna och f\xe5r inga namn"});
@@ -210,6 +209,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
             out.notes.push_back({r.line, "giv " + number(r.board) + " mot fantomparet r\xe4knas som \xf6verseende"});
             continue;
         }
+        const int score = encodedScore(r, out.notes);
         Board& board = c.boards[r.board];
         board.number = r.board;
         addResult(board, r.nsPair, r.ewPair, rounds.roundOf[i], score, 0.0f, 0.0f, true);

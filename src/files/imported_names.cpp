@@ -11,8 +11,11 @@ namespace vindelkast {
 
 namespace {
 
-bool hasDigit(std::string_view word) {
-    return std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+// A word of a name: it holds a letter (a Windows-1252 letter counts), not only digits and signs.
+bool hasLetter(std::string_view word) {
+    return std::any_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0xC0;
+    });
 }
 
 std::string withNoBreakSpaces(std::string text) {
@@ -20,11 +23,12 @@ std::string withNoBreakSpaces(std::string text) {
     return text;
 }
 
-// Surname last when that last word is a name; a number there belongs to the whole name.
+// Surname last when that last word is a name; a number there ("Visitor 1") belongs to the
+// whole name.
 Member splitNaturalOrder(const std::string& name) {
     Member member;
     const auto blank = name.rfind(' ');
-    if (blank == std::string::npos || hasDigit(name.substr(blank + 1))) {
+    if (blank == std::string::npos || !hasLetter(name.substr(blank + 1))) {
         member.surname = name;
         return member;
     }
@@ -66,9 +70,16 @@ Member* registerMemberFor(MemberRegister& reg, const ImportedPlayer& player, int
     const std::string written = tidyText(player.name);
     Member wanted = memberFromForeignName(written);
     if (wanted.surname.empty()) return nullptr;
-    // The club's own register may hold the person in either order of the words.
-    if (Member* found = reg.findByLongName(longName(splitNaturalOrder(written)))) return found;
-    if (Member* found = reg.findByLongName(written)) return found;
+    // The club's own register may hold the person in either order of the words; its entry 0
+    // is the bye person, whom no player of a file is.
+    const auto known = [&reg](const std::string& name) {
+        Member* found = reg.findByLongName(name);
+        return found == &reg.byeMember() ? nullptr : found;
+    };
+    const auto blank = written.rfind(' ');
+    if (blank != std::string::npos)
+        if (Member* found = known(written.substr(blank + 1) + " " + written.substr(0, blank))) return found;
+    if (Member* found = known(written)) return found;
     if (player.memberId >= kFirstFederationNumber) {
         for (Member* member : reg.entries()) {
             if (!member || member->memberId != player.memberId) continue;
@@ -77,7 +88,7 @@ Member* registerMemberFor(MemberRegister& reg, const ImportedPlayer& player, int
             return member;
         }
     }
-    if (Member* found = reg.findByLongName(longName(wanted))) return found;
+    if (Member* found = known(longName(wanted))) return found;
     if (longName(wanted) != longName(splitNaturalOrder(written)))
         notes.push_back({line, "namnet " + written + " skrivs med h\xe5rda mellanslag s\xe5 att det kan l\xe4sas "
                                                      "tillbaka ur t\xe4vlingsfilen"});

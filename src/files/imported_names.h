@@ -29,7 +29,7 @@ namespace vindelkast {
 inline constexpr char kNoBreakSpace = '\xa0';
 
 // The member for a name as another program writes it: the last word is the surname when it
-// is a word of letters, else the whole name is; then made to read back as described above.
+// holds a letter, else the whole name is; then made to read back as described above.
 // An empty name (or "--") gives a member with an empty surname.
 Member memberFromForeignName(std::string_view name);
 

@@ -72,7 +72,8 @@ int runImport(const Args& args) {
     const std::string& target = args.positional[1];
     if (saveContest(contest, target) != 0) return 1;
     if (!contest.contracts.empty()) {
-        const std::string message = writeTextSafely(besidePath(target, kContractsExtension), writeContracts(contest));
+        const std::string message =
+            writeTextSafely(besidePath(target, kContractsExtension), writeContracts(contest));
         if (!message.empty()) {
             printError(message);
             return 1;
@@ -88,14 +89,16 @@ std::vector<Verb> interchangeVerbs() {
     return {
         {"usebio",
          "usebio T\xc3\x84VLING.sco UT.xml",
-         "Exporterar t\xc3\xa4vlingen som USEBIO 1.2 (XML som andra klubbprogram och resultatsajter l\xc3\xa4ser), "
+         "Exporterar t\xc3\xa4vlingen som USEBIO 1.2 (XML som andra klubbprogram och resultatsajter "
+         "l\xc3\xa4ser), "
          "med kontrakten fr\xc3\xa5n T\xc3\x84VLING.kontrakt.",
          2,
          {},
          runUsebio},
         {"import",
          "import IN UT.sco",
-         "Importerar en part\xc3\xa4vling fr\xc3\xa5n ett annat program (USEBIO 1.0-1.2 eller PBN med resultat), "
+         "Importerar en part\xc3\xa4vling fr\xc3\xa5n ett annat program (USEBIO 1.0-1.2 eller PBN med "
+         "resultat), "
          "r\xc3\xa4knar om den och sparar den med kontrakten i UT.kontrakt.",
          2,
          {},

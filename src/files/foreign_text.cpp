@@ -63,8 +63,10 @@ bool parsePercents(const std::string& t, ImportedScore& score) {
 bool parseArtificial(const std::string& t, ImportedScore& score) {
     if (t.empty() || t[0] != 'A') return false;
     std::string rest = t.substr(1);
-    if (rest.rfind("VE", 0) == 0 || rest.rfind("VG", 0) == 0) rest.erase(0, 2);
-    else if (rest.rfind("V", 0) == 0) rest.erase(0, 1);
+    if (rest.rfind("VE", 0) == 0 || rest.rfind("VG", 0) == 0)
+        rest.erase(0, 2);
+    else if (rest.rfind("V", 0) == 0)
+        rest.erase(0, 1);
     if (rest.empty() || rest == "=") return adjusted(score, 50, 50), true;
     if (rest == "+") return adjusted(score, 60, 40), true;
     if (rest == "-") return adjusted(score, 40, 60), true;
@@ -147,7 +149,11 @@ std::string cp1252FromForeign(std::string_view text, bool& lost) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const auto lead = static_cast<std::uint8_t>(text[pos]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        const std::size_t length = lead < 0x80             ? 1
+                                   : (lead & 0xE0) == 0xC0 ? 2
+                                   : (lead & 0xF0) == 0xE0 ? 3
+                                   : (lead & 0xF8) == 0xF0 ? 4
+                                                           : 0;
         bool sequence = length > 0 && pos + length <= text.size();
         for (std::size_t i = 1; sequence && i < length; ++i)
             sequence = (static_cast<std::uint8_t>(text[pos + i]) & 0xC0) == 0x80;

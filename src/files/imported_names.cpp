@@ -66,7 +66,7 @@ std::string foreignName(const Member& member) {
 }
 
 Member* registerMemberFor(MemberRegister& reg, const ImportedPlayer& player, int line,
-                         std::vector<ImportNote>& notes) {
+                          std::vector<ImportNote>& notes) {
     const std::string written = tidyText(player.name);
     Member wanted = memberFromForeignName(written);
     if (wanted.surname.empty()) return nullptr;
@@ -90,8 +90,9 @@ Member* registerMemberFor(MemberRegister& reg, const ImportedPlayer& player, int
     }
     if (Member* found = known(longName(wanted))) return found;
     if (longName(wanted) != longName(splitNaturalOrder(written)))
-        notes.push_back({line, "namnet " + written + " skrivs med h\xe5rda mellanslag s\xe5 att det kan l\xe4sas "
-                                                     "tillbaka ur t\xe4vlingsfilen"});
+        notes.push_back({line, "namnet " + written +
+                                   " skrivs med h\xe5rda mellanslag s\xe5 att det kan l\xe4sas "
+                                   "tillbaka ur t\xe4vlingsfilen"});
     wanted.memberId = player.memberId;
     return reg.append(wanted);
 }

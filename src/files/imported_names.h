@@ -43,6 +43,6 @@ std::string foreignName(const Member& member);
 // national number; otherwise a new member appended to the register. nullptr for a player
 // without a name. A note tells what was changed or found under another name.
 Member* registerMemberFor(MemberRegister& reg, const ImportedPlayer& player, int line,
-                         std::vector<ImportNote>& notes);
+                          std::vector<ImportNote>& notes);
 
 }  // namespace vindelkast

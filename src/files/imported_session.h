@@ -32,7 +32,7 @@ struct ImportedPair {
 struct ImportedScore {
     enum class Kind { None, Bridge, Adjusted };
     Kind kind = Kind::None;
-    int nsScore = 0;                    // Bridge: NS's view (0 for a board passed out)
+    int nsScore = 0;                   // Bridge: NS's view (0 for a board passed out)
     int nsPercent = 0, ewPercent = 0;  // Adjusted
 };
 

@@ -83,8 +83,12 @@ private:
             return {Kind::Adjusted, 0, nsScore.nsPercent, ewScore.nsPercent};
         if (nsScore.kind == Kind::Adjusted) return nsScore;
         if (ewScore.kind == Kind::Adjusted) return {Kind::Adjusted, 0, ewScore.ewPercent, ewScore.nsPercent};
-        if (nsGiven && ewGiven && nsScore.nsScore != 0 && ewScore.nsScore != 0 && nsScore.nsScore != -ewScore.nsScore)
-            throw Refused{noteText({line, "b\xe5" "de NS och \xd6V har po\xe4ng (" + ns + " och " + ew + ")"})};
+        if (nsGiven && ewGiven && nsScore.nsScore != 0 && ewScore.nsScore != 0 &&
+            nsScore.nsScore != -ewScore.nsScore)
+            throw Refused{noteText({line,
+                                    "b\xe5"
+                                    "de NS och \xd6V har po\xe4ng (" +
+                                        ns + " och " + ew + ")"})};
         if (nsGiven && nsScore.nsScore != 0) return nsScore;
         if (ewGiven) return {Kind::Bridge, -ewScore.nsScore, 0, 0};
         if (nsGiven) return nsScore;
@@ -111,7 +115,8 @@ private:
                 r.score.kind == ImportedScore::Kind::None)
                 r.score = adjusted;
             else
-                m_s.notes.push_back({line, "kontraktet \"" + contract + "\" kan inte l\xe4sas och sparas inte"});
+                m_s.notes.push_back(
+                    {line, "kontraktet \"" + contract + "\" kan inte l\xe4sas och sparas inte"});
             return;
         }
         r.hasContract = r.played.contract.passedOut();
@@ -120,7 +125,8 @@ private:
         r.played.tricks = parseForeignTricks(r.played.contract, result);
         r.hasContract = r.played.declarer >= 0 && r.played.tricks >= 0;
         if (!r.hasContract)
-            m_s.notes.push_back({line, "kontraktet " + contract + " saknar spelf\xf6rare eller stick och sparas inte"});
+            m_s.notes.push_back(
+                {line, "kontraktet " + contract + " saknar spelf\xf6rare eller stick och sparas inte"});
     }
 
     void finish(ImportedResult& r, bool tableRow) {
@@ -131,8 +137,8 @@ private:
         // where the file meant an adjusted score, its matchpoints will not be ours).
         if (r.score.kind == Kind::None && !r.hasContract && tableRow) {
             r.score = {Kind::Bridge, 0, 0, 0};
-            m_s.notes.push_back({r.line, "varken NS eller \xd6V har po\xe4ng; giv " + std::to_string(r.board) +
-                                             " r\xe4knas som passad (0)"});
+            m_s.notes.push_back({r.line, "varken NS eller \xd6V har po\xe4ng; giv " +
+                                             std::to_string(r.board) + " r\xe4knas som passad (0)"});
         }
         m_s.results.push_back(r);
     }
@@ -150,8 +156,9 @@ private:
             throw Refused{noteText({table.line, "ScoreTable saknar kolumnerna PairId_NS och PairId_EW"})};
         for (const PbnRow& row : game.rows("ScoreTable")) {
             if (row.cells.size() != columns.size())
-                throw Refused{noteText({row.line, "raden har " + std::to_string(row.cells.size()) +
-                                                      " f\xe4lt men tabellen " + std::to_string(columns.size())})};
+                throw Refused{
+                    noteText({row.line, "raden har " + std::to_string(row.cells.size()) +
+                                            " f\xe4lt men tabellen " + std::to_string(columns.size())})};
             const auto cell = [&](const char* name) { return tidyText(columns.cell(row, name)); };
             ImportedResult r;
             r.line = row.line;
@@ -174,8 +181,8 @@ private:
         for (const PbnRow& row : game.rows("TotalScoreTable")) {
             if (row.cells.size() != columns.size()) continue;
             bool lost = false;
-            const std::string names = tidyText(
-                cp1252FromForeign(columns.cell(row, columns.has("Names") ? "Names" : "Name"), lost));
+            const std::string names =
+                tidyText(cp1252FromForeign(columns.cell(row, columns.has("Names") ? "Names" : "Name"), lost));
             const int number = numberIn(tidyText(columns.cell(row, "PairId")), row.line, "PairId");
             ImportedPair pair;
             splitPairNames(names, pair);
@@ -198,7 +205,9 @@ private:
         r.nsPair = pairTag(game, "PairNS", "PairId_NS");
         r.ewPair = pairTag(game, "PairEW", "PairId_EW");
         if (const PbnTag* round = game.tag("Round")) r.round = numberIn(value(*round), round->line, "Round");
-        const auto text = [&](const char* tag) { return game.tag(tag) ? value(*game.tag(tag)) : std::string(); };
+        const auto text = [&](const char* tag) {
+            return game.tag(tag) ? value(*game.tag(tag)) : std::string();
+        };
         if (game.tag("Score")) r.score = scoreTag(text("Score"), game.tag("Score")->line);
         contract(r, text("Contract"), text("Declarer"), text("Result"), r.line);
         const char* seats[4] = {"North", "South", "East", "West"};

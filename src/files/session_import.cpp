@@ -37,7 +37,8 @@ std::string ruleBroken(const ImportedSession& s) {
         if (!Contest::validPair(p.number)) return fault(p.line, "par " + number(p.number) + " ska vara 1-72");
         const auto [at, added] = pairLines.emplace(p.number, p.line);
         if (!added)
-            return fault(p.line, "par " + number(p.number) + " finns tv\xe5 g\xe5nger bland deltagarna (ocks\xe5 rad " +
+            return fault(p.line, "par " + number(p.number) +
+                                     " finns tv\xe5 g\xe5nger bland deltagarna (ocks\xe5 rad " +
                                      number(at->second) + ")");
     }
     std::map<std::pair<int, int>, int> seated;  // board and pair → line
@@ -46,7 +47,8 @@ std::string ruleBroken(const ImportedSession& s) {
         if (!Contest::validPair(r.nsPair) || !Contest::validPair(r.ewPair))
             return fault(r.line, "paren " + number(r.nsPair) + " och " + number(r.ewPair) + " ska vara 1-72");
         if (r.nsPair == r.ewPair)
-            return fault(r.line, "par " + number(r.nsPair) + " spelar mot sig sj\xe4lvt p\xe5 giv " + number(r.board));
+            return fault(
+                r.line, "par " + number(r.nsPair) + " spelar mot sig sj\xe4lvt p\xe5 giv " + number(r.board));
         if (r.round < 0 || r.round > kMaxBoard) return fault(r.line, "ronden ska vara 1-71");
         for (int pair : {r.nsPair, r.ewPair}) {
             const auto [at, added] = seated.emplace(std::make_pair(r.board, pair), r.line);
@@ -78,8 +80,9 @@ int phantomPair(const ImportedSession& s, std::vector<ImportNote>& notes) {
             phantom = p.number;
             notes.push_back({p.line, "par " + number(p.number) + " \xe4r ett fantompar och blir fripar"});
         } else {
-            notes.push_back({p.line, "par " + number(p.number) + " \xe4r ocks\xe5 ett fantompar men bara ett kan vara "
-                                                               "fripar; det r\xe4knas som ett vanligt par"});
+            notes.push_back({p.line, "par " + number(p.number) +
+                                         " \xe4r ocks\xe5 ett fantompar men bara ett kan vara "
+                                         "fripar; det r\xe4knas som ett vanligt par"});
         }
     }
     return phantom;
@@ -90,18 +93,20 @@ int encodedScore(const ImportedResult& r, std::vector<ImportNote>& notes) {
     switch (r.score.kind) {
     case ImportedScore::Kind::Bridge:
         if (r.hasContract && nsScore(r.played, r.board) != r.score.nsScore)
-            notes.push_back({r.line, where + ": po\xe4ngen " + number(r.score.nsScore) + " st\xe4mmer inte med " +
-                                         contractText(r.played.contract) + " " + declarerText(r.played.declarer) +
-                                         " " + number(r.played.tricks) + " stick (" +
-                                         number(nsScore(r.played, r.board)) + "); filens po\xe4ng g\xe4ller"});
+            notes.push_back({r.line, where + ": po\xe4ngen " + number(r.score.nsScore) +
+                                         " st\xe4mmer inte med " + contractText(r.played.contract) + " " +
+                                         declarerText(r.played.declarer) + " " + number(r.played.tricks) +
+                                         " stick (" + number(nsScore(r.played, r.board)) +
+                                         "); filens po\xe4ng g\xe4ller"});
         return r.score.nsScore;
     case ImportedScore::Kind::Adjusted: {
         const auto usable = [](int p) { return p == 40 || p == 50 || p == 60; };
         if (usable(r.score.nsPercent) && usable(r.score.ewPercent))
             return kAdjustedBase + r.score.nsPercent + r.score.ewPercent / 10;
-        notes.push_back({r.line, where + ": justerat resultat NS " + number(r.score.nsPercent) + " %, \xd6V " +
-                                     number(r.score.ewPercent) +
-                                     " % kan inte lagras (programmet har 40, 50 och 60 %); resultatet blir tomt"});
+        notes.push_back(
+            {r.line, where + ": justerat resultat NS " + number(r.score.nsPercent) + " %, \xd6V " +
+                         number(r.score.ewPercent) +
+                         " % kan inte lagras (programmet har 40, 50 och 60 %); resultatet blir tomt"});
         return kNoScore;
     }
     case ImportedScore::Kind::None:
@@ -115,7 +120,8 @@ int encodedScore(const ImportedResult& r, std::vector<ImportNote>& notes) {
 void layDeals(Contest& c, const ImportedSession& s, std::vector<ImportNote>& notes) {
     for (const ImportedDeal& d : s.deals) {
         if (d.board < 1 || d.board > c.boardCount) {
-            notes.push_back({d.line, "given p\xe5 bricka " + number(d.board) + " h\xf6r inte till t\xe4vlingen"});
+            notes.push_back(
+                {d.line, "given p\xe5 bricka " + number(d.board) + " h\xf6r inte till t\xe4vlingen"});
             continue;
         }
         if (!storeDeal(c.boards[d.board], d.pbn, DealEncoding::Pbn)) {
@@ -147,7 +153,8 @@ void layNames(Contest& c, const ImportedSession& s, SessionImport& out) {
         if (found == byNumber.end()) continue;
         for (int i = 0; i < 2; ++i) {
             const int before = reg.memberCount();
-            Member* member = registerMemberFor(reg, found->second->players[i], found->second->line, out.notes);
+            Member* member =
+                registerMemberFor(reg, found->second->players[i], found->second->line, out.notes);
             if (reg.memberCount() > before) out.newNames += longName(*member) + " ";
             (i == 0 ? p.first : p.second) = member;
         }
@@ -162,7 +169,8 @@ std::vector<int> boardsDiffering(const Contest& c, const ImportedSession& s) {
         if (r.publishedNs == kNoPoints || r.publishedEw == kNoPoints) continue;
         const BoardResult* slot = findResult(c.boards[r.board], r.nsPair, r.ewPair);
         if (!slot) continue;
-        if (std::fabs(slot->nsPoints - r.publishedNs) > 0.051f || std::fabs(slot->ewPoints - r.publishedEw) > 0.051f)
+        if (std::fabs(slot->nsPoints - r.publishedNs) > 0.051f ||
+            std::fabs(slot->ewPoints - r.publishedEw) > 0.051f)
             boards.insert(r.board);
     }
     return {boards.begin(), boards.end()};
@@ -204,9 +212,11 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
         const ImportedResult& r = s.results[i];
         for (int pair : {r.nsPair, r.ewPair})
             if (!named.count(0) && named.insert(pair).second && pair != c.byePair)
-                out.notes.push_back({r.line, "par " + number(pair) + " finns inte bland deltagarna och f\xe5r inga namn"});
+                out.notes.push_back(
+                    {r.line, "par " + number(pair) + " finns inte bland deltagarna och f\xe5r inga namn"});
         if (r.nsPair == c.byePair || r.ewPair == c.byePair) {
-            out.notes.push_back({r.line, "giv " + number(r.board) + " mot fantomparet r\xe4knas som \xf6verseende"});
+            out.notes.push_back(
+                {r.line, "giv " + number(r.board) + " mot fantomparet r\xe4knas som \xf6verseende"});
             continue;
         }
         const int score = encodedScore(r, out.notes);
@@ -242,7 +252,8 @@ SessionImport importSessionFile(Contest& contest, const std::string& path) {
     std::string bytes(kMaxImportBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxImportBytes) return {"Filen \xe4r f\xf6r stor f\xf6r en klubbt\xe4vling (h\xf6gst 16 MB)", {}, {}, {}, {}};
+    if (bytes.size() > kMaxImportBytes)
+        return {"Filen \xe4r f\xf6r stor f\xf6r en klubbt\xe4vling (h\xf6gst 16 MB)", {}, {}, {}, {}};
     return importSession(contest, bytes);
 }
 
@@ -252,9 +263,10 @@ std::vector<std::string> importReport(const SessionImport& outcome) {
     if (!outcome.differingBoards.empty()) {
         std::string boards;
         for (int b : outcome.differingBoards) boards += (boards.empty() ? "" : ", ") + number(b);
-        lines.push_back("matchpo\xe4ngen skiljer sig fr\xe5n filens p\xe5 giv " + boards +
-                        " (filen r\xe4knar dem p\xe5 annat s\xe4tt, t.ex. justerade eller f\xe4rre spelade resultat); "
-                        "programmets po\xe4ng g\xe4ller");
+        lines.push_back(
+            "matchpo\xe4ngen skiljer sig fr\xe5n filens p\xe5 giv " + boards +
+            " (filen r\xe4knar dem p\xe5 annat s\xe4tt, t.ex. justerade eller f\xe4rre spelade resultat); "
+            "programmets po\xe4ng g\xe4ller");
     }
     return lines;
 }

@@ -22,9 +22,9 @@ struct SlotRound {
 };
 
 struct SessionImport {
-    std::string refusal;            // not empty: the file was refused and nothing was laid
-    std::vector<ImportNote> notes;  // every line left out, changed or worth knowing, in line order
-    std::vector<SlotRound> rounds;  // every slot laid, with its round
+    std::string refusal;               // not empty: the file was refused and nothing was laid
+    std::vector<ImportNote> notes;     // every line left out, changed or worth knowing, in line order
+    std::vector<SlotRound> rounds;     // every slot laid, with its round
     std::vector<int> differingBoards;  // boards on which our matchpoints are not the file's
     std::string newNames;              // names added to the register, each followed by a blank
 };

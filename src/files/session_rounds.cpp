@@ -70,8 +70,9 @@ bool inferFromPlay(const std::vector<ImportedResult>& results, SessionRounds& la
 
 SessionRounds sessionRounds(const std::vector<ImportedResult>& results, int boardCount) {
     SessionRounds laid;
-    const bool roundsGiven = !results.empty() && std::all_of(results.begin(), results.end(),
-                                                             [](const ImportedResult& r) { return r.round > 0; });
+    const bool roundsGiven =
+        !results.empty() &&
+        std::all_of(results.begin(), results.end(), [](const ImportedResult& r) { return r.round > 0; });
     laid.boardsPerRound = boardsPerRoundOf(results, roundsGiven);
     if (boardCount % laid.boardsPerRound != 0)
         laid.notes.push_back({0, std::to_string(boardCount) + " givar g\xe5r inte j\xe4mnt upp i ronder om " +
@@ -82,14 +83,16 @@ SessionRounds sessionRounds(const std::vector<ImportedResult>& results, int boar
     }
     const bool someGiven =
         std::any_of(results.begin(), results.end(), [](const ImportedResult& r) { return r.round > 0; });
-    if (someGiven) laid.notes.push_back({0, "bara en del av raderna anger rond; ronderna h\xe4rleds i st\xe4llet"});
+    if (someGiven)
+        laid.notes.push_back({0, "bara en del av raderna anger rond; ronderna h\xe4rleds i st\xe4llet"});
     if (inferFromPlay(results, laid, boardCount)) {
         laid.notes.push_back(
             {0, "filen anger inga ronder; de \xe4r h\xe4rledda ur vilka par som spelade vilka brickor"});
         return laid;
     }
     laid.roundOf = placesOnBoards(results);
-    laid.notes.push_back({0, "ronderna kunde inte h\xe4rledas; varje resultat f\xe5r sin plats p\xe5 brickan som rond"});
+    laid.notes.push_back(
+        {0, "ronderna kunde inte h\xe4rledas; varje resultat f\xe5r sin plats p\xe5 brickan som rond"});
     return laid;
 }
 

@@ -71,8 +71,10 @@ public:
     int numberIn(const xmlNode* element) {
         const std::string t = text(element);
         const auto value = parseInt(t);
-        if (!value) throw Refused{noteText({lineOf(element), std::string(reinterpret_cast<const char*>(element->name)) +
-                                                                 " ska vara ett heltal, inte \"" + t + "\""})};
+        if (!value)
+            throw Refused{
+                noteText({lineOf(element), std::string(reinterpret_cast<const char*>(element->name)) +
+                                               " ska vara ett heltal, inte \"" + t + "\""})};
         return *value;
     }
     // A whole number that may be missing: 0 then.
@@ -88,7 +90,8 @@ public:
         p.line = lineOf(pair);
         p.number = number(pair, "PAIR_NUMBER");
         const auto players = children(pair, "PLAYER");
-        if (players.size() > 2) note(pair, "paret har fler \xe4n tv\xe5 spelare; de f\xf6rsta tv\xe5 l\xe4ses");
+        if (players.size() > 2)
+            note(pair, "paret har fler \xe4n tv\xe5 spelare; de f\xf6rsta tv\xe5 l\xe4ses");
         for (std::size_t i = 0; i < players.size() && i < 2; ++i) {
             p.players[i].name = text(players[i], "PLAYER_NAME");
             const int national = optionalNumber(players[i], "NATIONAL_ID_NUMBER");
@@ -169,7 +172,8 @@ public:
             std::string hands[4];
             for (const xmlNode* hand : children(board, "HAND")) readHand(hand, hands);
             m_s.deals.push_back({number(board, "BOARD_NUMBER"),
-                                 "N:" + hands[0] + " " + hands[1] + " " + hands[2] + " " + hands[3], lineOf(board)});
+                                 "N:" + hands[0] + " " + hands[1] + " " + hands[2] + " " + hands[3],
+                                 lineOf(board)});
         }
     }
 
@@ -190,7 +194,8 @@ public:
             xmlFree(attribute);
         }
         if (type.find("INDIVIDUAL") != std::string::npos || type.find("TEAM") != std::string::npos)
-            throw Refused{noteText({lineOf(event), "bara part\xe4vlingar kan importeras, inte " + tidyText(type)})};
+            throw Refused{
+                noteText({lineOf(event), "bara part\xe4vlingar kan importeras, inte " + tidyText(type)})};
         m_s.title = text(event, "EVENT_DESCRIPTION");
         if (m_s.title.empty()) m_s.title = text(event, "TITLE");
         m_s.date = isoDate(text(event, "DATE"));
@@ -205,9 +210,11 @@ public:
             for (const xmlNode* handSet : children(event, "HANDSET")) readHandSet(handSet);
             return;
         }
-        if (sessions.size() > 1) note(sessions[1], "filen har flera omg\xe5ngar; bara den f\xf6rsta importeras");
+        if (sessions.size() > 1)
+            note(sessions[1], "filen har flera omg\xe5ngar; bara den f\xf6rsta importeras");
         const auto sections = children(sessions[0], "SECTION");
-        if (sections.size() > 1) note(sections[1], "omg\xe5ngen har flera sektioner; bara den f\xf6rsta importeras");
+        if (sections.size() > 1)
+            note(sections[1], "omg\xe5ngen har flera sektioner; bara den f\xf6rsta importeras");
         readSection(sections.empty() ? sessions[0] : sections[0]);
         for (const xmlNode* handSet : children(sessions[0], "HANDSET")) readHandSet(handSet);
         for (const xmlNode* handSet : children(event, "HANDSET")) readHandSet(handSet);
@@ -227,7 +234,10 @@ SessionReading readUsebio(std::string_view bytes) {
     if (bytes.size() > INT_MAX) return {{}, "Filen \xe4r f\xf6r stor"};
     xmlInitParser();
     ParserContext context(xmlNewParserCtxt(), xmlFreeParserCtxt);
-    if (!context) return {{}, "Minnet r\xe4" "cker inte f\xf6r att l\xe4sa filen"};
+    if (!context)
+        return {{},
+                "Minnet r\xe4"
+                "cker inte f\xf6r att l\xe4sa filen"};
     // No network, no DTD, no entity expansion; line numbers past 65535 kept; libxml2's own
     // English messages are not printed: the reader says what went wrong in Swedish.
     const int options = XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
@@ -239,7 +249,8 @@ SessionReading readUsebio(std::string_view bytes) {
         return {{}, noteText({error ? error->line : 0, "filen \xe4r ingen v\xe4lformad XML"})};
     }
     const xmlNode* root = xmlDocGetRootElement(doc.get());
-    if (!isElement(root, "USEBIO")) return {{}, "Filen \xe4r ingen USEBIO-fil (rotelementet heter inte USEBIO)"};
+    if (!isElement(root, "USEBIO"))
+        return {{}, "Filen \xe4r ingen USEBIO-fil (rotelementet heter inte USEBIO)"};
     const xmlNode* event = child(root, "EVENT");
     if (!event) return {{}, noteText({lineOf(root), "filen har inget EVENT"})};
     UsebioReading reader(reading.session);

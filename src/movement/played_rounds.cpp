@@ -45,8 +45,11 @@ Seating seatingOf(const std::vector<Meeting>& meetings) {
 class RoundSearch {
 public:
     RoundSearch(const Seating& seating, int roundLimit, bool shareGroups)
-        : m_seats(seating.seats), m_share(shareGroups), m_rounds(m_seats.size(), 0),
-          m_pairs(seating.pairs), m_groups(seating.groups) {
+        : m_seats(seating.seats),
+          m_share(shareGroups),
+          m_rounds(m_seats.size(), 0),
+          m_pairs(seating.pairs),
+          m_groups(seating.groups) {
         for (int r = 1; r <= roundLimit; ++r) m_allowed.set(static_cast<std::size_t>(r));
     }
 

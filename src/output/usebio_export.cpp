@@ -46,15 +46,17 @@ std::string general(double value) { return formatText("%g", value); }
 
 // "2024-10-08" → "08/10/2024"; a date typed otherwise goes out as typed.
 std::string usebioDate(const std::string& date) {
-    const bool iso = date.size() == 10 && date[4] == '-' && date[7] == '-' &&
-                     std::all_of(date.begin(), date.end(), [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
+    const bool iso =
+        date.size() == 10 && date[4] == '-' && date[7] == '-' &&
+        std::all_of(date.begin(), date.end(), [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
     return iso ? date.substr(8, 2) + "/" + date.substr(5, 2) + "/" + date.substr(0, 4) : date;
 }
 
 void writePlayer(UsebioWriter& xml, const Member* member) {
     xml.open("PLAYER");
     xml.value("PLAYER_NAME", member ? foreignName(*member) : "");
-    if (member && member->memberId >= kFirstFederationNumber) xml.value("NATIONAL_ID_NUMBER", member->memberId);
+    if (member && member->memberId >= kFirstFederationNumber)
+        xml.value("NATIONAL_ID_NUMBER", member->memberId);
     if (member && member->memberId >= 1 && member->memberId < kFirstFederationNumber)
         xml.value("CLUB_ID_NUMBER", member->memberId);
     xml.close("PLAYER");
@@ -64,7 +66,8 @@ void writeParticipants(const Contest& contest, UsebioWriter& xml) {
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
     std::array<int, kParticipantSlots> sharing{};
-    for (int pair = 1; pair <= totals.n; ++pair) ++sharing[static_cast<std::size_t>(sharedPlace(totals.total[pair], totals))];
+    for (int pair = 1; pair <= totals.n; ++pair)
+        ++sharing[static_cast<std::size_t>(sharedPlace(totals.total[pair], totals))];
     xml.open("PARTICIPANTS");
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
@@ -72,7 +75,8 @@ void writeParticipants(const Contest& contest, UsebioWriter& xml) {
         const Participant& p = contest.participants[pair];
         const float total = totals.total[pair];
         const int place = sharedPlace(total, totals);
-        const std::string placeText = std::to_string(place) + (sharing[static_cast<std::size_t>(place)] > 1 ? "=" : "");
+        const std::string placeText =
+            std::to_string(place) + (sharing[static_cast<std::size_t>(place)] > 1 ? "=" : "");
         if (contest.isIndividual) {
             // A player is a participant of his own; his figures follow his name.
             xml.open("PLAYER");
@@ -124,7 +128,8 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
     writeContract(contest, xml, board, r);
     // A slot the movement laid but nobody scored: the pairs met, nothing was entered.
     if (r.nsScore != kNoScore) {
-        xml.value("SCORE", r.nsScore >= kAdjustedBase ? usebioAdjustedScore(r.nsScore) : std::to_string(r.nsScore));
+        xml.value("SCORE",
+                  r.nsScore >= kAdjustedBase ? usebioAdjustedScore(r.nsScore) : std::to_string(r.nsScore));
         xml.value("NS_MATCH_POINTS", general(r.nsPoints));
         xml.value("EW_MATCH_POINTS", general(r.ewPoints));
     }
@@ -195,7 +200,8 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.value("BOARD_SCORING_METHOD", "MATCH_POINTS");
     xml.value("SESSION_COUNT", 1);
     xml.value("SECTION_COUNT", 1);
-    xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS", contest.maxPairNumber - (contest.byePair > 0 ? 1 : 0));
+    xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS",
+              contest.maxPairNumber - (contest.byePair > 0 ? 1 : 0));
     xml.value("WINNER_TYPE", 1);
     xml.value("BOARDS_PLAYED", contest.boardCount);
     xml.open("SESSION", " SESSION_ID=\"1\"");

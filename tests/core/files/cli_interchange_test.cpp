@@ -24,7 +24,8 @@ protected:
     }
     int run(const std::string& arguments) {
         const std::string command = "cd '" + folder.file("") + "' && '" + cliPath() + "' " + arguments +
-                                    " --register '" + test::examplePath("medlem.txt") + "' >out.txt 2>err.txt";
+                                    " --register '" + test::examplePath("medlem.txt") +
+                                    "' >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -52,17 +53,21 @@ TEST_F(CliInterchange, OtherProgramsFileIsReportedLineByLine) {
     const std::string in = std::string(VK_SOURCE_DIR) + "/tests/data/interchange/usebio12_phantom.xml";
     ASSERT_EQ(run("import '" + in + "' tisdag.sco"), 0) << folder.read("err.txt");
     const std::string report = folder.read("err.txt");
-    EXPECT_NE(report.find("rad 74: par 6 \xc3\xa4r ett fantompar och blir fripar"), std::string::npos) << report;
+    EXPECT_NE(report.find("rad 74: par 6 \xc3\xa4r ett fantompar och blir fripar"), std::string::npos)
+        << report;
     EXPECT_NE(report.find("rad 216: giv 6 par 1-5: justerat resultat NS 70 %"), std::string::npos) << report;
     EXPECT_NE(report.find("skiljer sig fr\xc3\xa5n filens p\xc3\xa5 giv 6 "), std::string::npos) << report;
     EXPECT_TRUE(folder.exists("tisdag.sco"));
 }
 
 TEST_F(CliInterchange, RefusedFileLeavesNothingBehind) {
-    folder.write("fel.pbn", "[Board \"1\"]\n[ScoreTable \"PairId_NS\\2R;PairId_EW\\2R;Score_NS\\6R\"]\n1 2 420\n1 3 100\n");
+    folder.write(
+        "fel.pbn",
+        "[Board \"1\"]\n[ScoreTable \"PairId_NS\\2R;PairId_EW\\2R;Score_NS\\6R\"]\n1 2 420\n1 3 100\n");
     EXPECT_EQ(run("import fel.pbn ut.sco"), 1);
     EXPECT_FALSE(folder.exists("ut.sco"));
-    EXPECT_NE(folder.read("err.txt").find("rad 4: par 1 spelar giv 1 tv\xc3\xa5 g\xc3\xa5nger (ocks\xc3\xa5 rad 3)"),
+    EXPECT_NE(folder.read("err.txt").find(
+                  "rad 4: par 1 spelar giv 1 tv\xc3\xa5 g\xc3\xa5nger (ocks\xc3\xa5 rad 3)"),
               std::string::npos)
         << folder.read("err.txt");
     EXPECT_EQ(run("usebio saknas.sco ut.xml"), 1);

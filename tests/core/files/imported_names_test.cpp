@@ -44,14 +44,11 @@ TEST_P(ForeignName, ReadsBackFromStartListAndRegisterAsWritten) {
 INSTANTIATE_TEST_SUITE_P(Names, ForeignName,
                          testing::Values(NameCase{"Anna Andersson", "Andersson Anna"},
                                          NameCase{"Anna Maria Andersson", "Andersson Anna Maria"},
-                                         NameCase{"Smith", "Smith"},
-                                         NameCase{"Visitor 1", "Visitor_1"},
+                                         NameCase{"Smith", "Smith"}, NameCase{"Visitor 1", "Visitor_1"},
                                          NameCase{"Gäst 12 B", "B Gäst_12"},
                                          NameCase{"Anna 2 Berg", "Berg Anna_2"},
-                                         NameCase{"J2 Holm", "Holm J2"},
-                                         NameCase{"Ann +1 Ek", "Ek Ann_+1"},
-                                         NameCase{"#7 Lund", "Lund #7"},
-                                         NameCase{"fripar", "_fripar"},
+                                         NameCase{"J2 Holm", "Holm J2"}, NameCase{"Ann +1 Ek", "Ek Ann_+1"},
+                                         NameCase{"#7 Lund", "Lund #7"}, NameCase{"fripar", "_fripar"},
                                          NameCase{"Per / Ola", "Ola Per_/"}));
 
 // A contest holding such names is saved and opened again by a program with another register:
@@ -60,7 +57,9 @@ TEST(ForeignName, NamesSurviveSaveOpenAndTheRegisterFile) {
     test::ContestFixture f;
     Contest& c = f.c();
     test::setUp(c, 2, 1, 4);
-    const char* written[4][2] = {{"Visitor 1", "Visitor 2"}, {"Smith", "Anna 2 Berg"}, {"Gäst 12", "Åsa Öberg"},
+    const char* written[4][2] = {{"Visitor 1", "Visitor 2"},
+                                 {"Smith", "Anna 2 Berg"},
+                                 {"Gäst 12", "Åsa Öberg"},
                                  {"Per / Ola", "fripar"}};
     std::vector<ImportNote> notes;
     for (int p = 1; p <= 4; ++p) {
@@ -84,7 +83,8 @@ TEST(ForeignName, NamesSurviveSaveOpenAndTheRegisterFile) {
     std::istringstream registerFile(registerFileText(*f.reg));
     const std::vector<Member> lines = readMemberLines(registerFile);
     ASSERT_EQ(lines.size(), 8u);
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(longName(lines[i]), longName(*f.reg->entry(int(i) + 1)));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(longName(lines[i]), longName(*f.reg->entry(int(i) + 1)));
 }
 
 // A person the club knows is found in either order of the words, or by national number.

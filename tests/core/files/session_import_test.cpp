@@ -45,7 +45,8 @@ std::set<int> boardsNotAsPublished(const Contest& c, const ImportedSession& s) {
         const BoardResult* slot = findResult(c.boards[r.board], r.nsPair, r.ewPair);
         if (!slot) continue;
         ++compared;
-        if (std::abs(slot->nsPoints - r.publishedNs) > 0.05 || std::abs(slot->ewPoints - r.publishedEw) > 0.05)
+        if (std::abs(slot->nsPoints - r.publishedNs) > 0.05 ||
+            std::abs(slot->ewPoints - r.publishedEw) > 0.05)
             boards.insert(r.board);
     }
     EXPECT_GT(compared, 0);
@@ -63,8 +64,10 @@ void expectPlayableRounds(const Contest& c) {
             ASSERT_GE(r.round, 1);
             ASSERT_LE(r.round, c.roundCount);
             const int group = (b - 1) / c.boardsPerRound;
-            const auto [at, added] = groupInRound.emplace(std::make_pair(group, r.round), std::make_pair(r.nsPair, r.ewPair));
-            EXPECT_EQ(at->second, std::make_pair(r.nsPair, r.ewPair)) << "board " << b << " round " << r.round;
+            const auto [at, added] =
+                groupInRound.emplace(std::make_pair(group, r.round), std::make_pair(r.nsPair, r.ewPair));
+            EXPECT_EQ(at->second, std::make_pair(r.nsPair, r.ewPair))
+                << "board " << b << " round " << r.round;
             if (added) {
                 EXPECT_TRUE(pairInRound.insert({r.nsPair, r.round}).second) << "pair " << r.nsPair;
                 EXPECT_TRUE(pairInRound.insert({r.ewPair, r.round}).second) << "pair " << r.ewPair;
@@ -103,7 +106,8 @@ TEST(SessionImport, FlatUsebioMitchellIsLaidAsPlayedAndRescoredAsPublished) {
         doubled += played.contract.doubling == 1;
         redoubled += played.contract.doubling == 2;
         passed += played.contract.passedOut();
-        EXPECT_EQ(findResult(c.boards[key.board], key.nsPair, key.ewPair)->nsScore, nsScore(played, key.board));
+        EXPECT_EQ(findResult(c.boards[key.board], key.nsPair, key.ewPair)->nsScore,
+                  nsScore(played, key.board));
     }
     EXPECT_EQ(doubled, 1);
     EXPECT_EQ(redoubled, 1);
@@ -116,7 +120,9 @@ TEST(SessionImport, FlatUsebioMitchellIsLaidAsPlayedAndRescoredAsPublished) {
     EXPECT_EQ(outcome.differingBoards, std::vector<int>{7});
     EXPECT_TRUE(noted(outcome, 13, "tv\xe5 segrare"));
     EXPECT_TRUE(noted(outcome, 0, "h\xe4rledda"));
-    EXPECT_EQ(longName(*c.participants[7].first), "Visitor\xa0" "1");
+    EXPECT_EQ(longName(*c.participants[7].first),
+              "Visitor\xa0"
+              "1");
     EXPECT_EQ(longName(*c.participants[4].second), "Smith");
     EXPECT_EQ(longName(*c.participants[1].first), "Andersson Anna");
 }
@@ -148,8 +154,10 @@ TEST(SessionImport, SectionedUsebioWithPhantomDealsAndAnAdjustedScoreTheContestC
 
     EXPECT_EQ(c.dealCount, 6);
     for (int b = 1; b <= 6; ++b) EXPECT_TRUE(c.boards[b].dealComplete()) << "board " << b;
-    EXPECT_EQ(longName(*c.participants[2].first), w("G\xc3\xa4st\xc2\xa0" "3"));
-    EXPECT_EQ(longName(*c.participants[1].first), w("\xc3\x96" "berg \xc3\x85sa"));
+    EXPECT_EQ(longName(*c.participants[2].first), w("G\xc3\xa4st\xc2\xa0"
+                                                    "3"));
+    EXPECT_EQ(longName(*c.participants[1].first), w("\xc3\x96"
+                                                    "berg \xc3\x85sa"));
 }
 
 TEST(SessionImport, PbnScoreTablesKeepTheirRoundsAndLatin1Names) {
@@ -185,14 +193,17 @@ TEST(SessionImport, PbnRecordsOfSingleTablesAreCountedFromTheirContracts) {
     const SessionImport outcome = laySession(f.c(), reading.session);
     ASSERT_EQ(outcome.refusal, "");
     const Contest& c = f.c();
-    for (const ImportNote& note : outcome.notes) EXPECT_EQ(note.text.find("st\xe4mmer inte"), std::string::npos);
+    for (const ImportNote& note : outcome.notes)
+        EXPECT_EQ(note.text.find("st\xe4mmer inte"), std::string::npos);
     std::map<int, std::vector<int>> scores;
     for (const ImportedResult& r : reading.session.results) scores[r.board].push_back(r.score.nsScore);
     for (const ImportedResult& r : reading.session.results) {
         float expected = 0;
-        for (int other : scores[r.board]) expected += other < r.score.nsScore ? 2.0f : other == r.score.nsScore ? 1.0f : 0.0f;
+        for (int other : scores[r.board])
+            expected += other < r.score.nsScore ? 2.0f : other == r.score.nsScore ? 1.0f : 0.0f;
         expected -= 1.0f;  // the result itself, counted as a tie
-        EXPECT_FLOAT_EQ(findResult(c.boards[r.board], r.nsPair, r.ewPair)->nsPoints, expected) << "line " << r.line;
+        EXPECT_FLOAT_EQ(findResult(c.boards[r.board], r.nsPair, r.ewPair)->nsPoints, expected)
+            << "line " << r.line;
     }
     EXPECT_EQ(c.contracts.at({1, 1, 4}).contract.doubling, 1);
     expectPlayableRounds(c);
@@ -211,7 +222,9 @@ TEST(SessionImport, ImportedContestComesBackFromItsFileUnchanged) {
     const ContestReadResult read = readContestFile(again.c(), in);
     EXPECT_FALSE(read.partLeftOut()) << test::u(read.message);
     EXPECT_EQ(contestFileText(again.c(), "3.23"), saved);
-    EXPECT_EQ(longName(*again.c().participants[7].first), "Visitor\xa0" "1");
+    EXPECT_EQ(longName(*again.c().participants[7].first),
+              "Visitor\xa0"
+              "1");
     EXPECT_EQ(contestTotals(again.c()).total, contestTotals(f.c()).total);
 }
 

@@ -17,11 +17,13 @@ std::vector<Meeting> mitchell(int tables) {
     std::vector<Meeting> meetings;
     for (int round = 1; round <= tables; ++round)
         for (int t = 1; t <= tables; ++t)
-            meetings.push_back({t, tables + 1 + (t + round - 2) % tables, ((t - round) % tables + tables) % tables});
+            meetings.push_back(
+                {t, tables + 1 + (t + round - 2) % tables, ((t - round) % tables + tables) % tables});
     return meetings;
 }
 
-void expectPlayable(const std::vector<Meeting>& meetings, const std::vector<int>& rounds, int limit, bool shared) {
+void expectPlayable(const std::vector<Meeting>& meetings, const std::vector<int>& rounds, int limit,
+                    bool shared) {
     ASSERT_EQ(rounds.size(), meetings.size());
     std::set<std::pair<int, int>> pairs, groups;
     for (std::size_t i = 0; i < meetings.size(); ++i) {

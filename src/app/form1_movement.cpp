@@ -2,8 +2,8 @@
 // with its table cards and pair guide cards.
 #include <QTextDocument>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/pane_printer.h"
 #include "app/set_up_panel.h"
@@ -11,7 +11,7 @@
 #include "movement/guide_card_command.h"
 #include "movement/movement_generator.h"
 #include "movement/set_up_fields.h"
-#include "output/movement_cards.h"
+#include "tables/movement_cards.h"
 #include "qt/qt_text.h"
 
 namespace vindelkast {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 
 class QCheckBox;
 class QComboBox;

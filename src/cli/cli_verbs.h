@@ -25,6 +25,8 @@ std::vector<Verb> movementVerbs();
 std::vector<Verb> outputVerbs();
 std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
+std::vector<Verb> archiveVerbs();
+std::vector<Verb> interchangeVerbs();
 // Making a guide card for the night (guide_verb.cpp).
 Verb guideVerb();
 

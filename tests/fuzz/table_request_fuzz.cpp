@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/table_request.h"
-#include "files/table_service.h"
+#include "tables/table_request.h"
+#include "tables/table_service.h"
 #include "fuzz_checks.h"
 #include "model/board_results.h"
 #include "movement/built_in_movement.h"
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         buildBuiltInMovement(contest);
         laid = true;
     }
-    const auto call = static_cast<TableCall>(data[0] % 5);
+    const auto call = static_cast<TableCall>(data[0] % 6);
     const TableRequestReading reading =
         readTableRequest(call, std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
     if (!reading.message.empty()) return 0;

@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "app/contest_session.h"
+#include "session/contest_session.h"
 #include "files/contest_file.h"
 #include "model/board_results.h"
 #include "model/bulk_points.h"

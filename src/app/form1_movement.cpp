@@ -22,7 +22,7 @@ const char* const kTitle = "Skapa guidekort";
 // Cards are short: three to a page, never split over two.
 constexpr int kCardsPerPage = 3;
 
-std::unique_ptr<QTextDocument> cardsDocument(const std::vector<Card>& cards) {
+std::unique_ptr<QTextDocument> cardsDocument(const std::vector<PrintedCard>& cards) {
     QString html = "<html><body style=\"font-family: monospace; font-size: 11pt\">";
     for (std::size_t i = 0; i < cards.size(); ++i) {
         QStringList lines;

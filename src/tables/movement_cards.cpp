@@ -41,11 +41,11 @@ std::string boardRanges(const std::vector<int>& boards) {
     return text;
 }
 
-std::vector<Card> tableCards(const Contest& contest) {
+std::vector<PrintedCard> tableCards(const Contest& contest) {
     const std::vector<std::vector<TableSeat>> evening = eveningTables(contest, false);
-    std::vector<Card> cards;
+    std::vector<PrintedCard> cards;
     for (int table = 1; table <= tableCountOfEvening(contest, false); ++table) {
-        Card card{cardTitle(contest, "Bord " + std::to_string(table)), "",
+        PrintedCard card{cardTitle(contest, "Bord " + std::to_string(table)), "",
                   headerLine("NS", "\xd6V", "", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {
             const TableSeat* here = nullptr;
@@ -62,15 +62,15 @@ std::vector<Card> tableCards(const Contest& contest) {
     return cards;
 }
 
-std::vector<Card> pairCards(const Contest& contest) {
+std::vector<PrintedCard> pairCards(const Contest& contest) {
     const std::vector<std::vector<TableSeat>> evening = eveningTables(contest, false);
     int highest = 0;
     for (const std::vector<TableSeat>& round : evening)
         for (const TableSeat& seat : round) highest = std::max({highest, seat.nsPair, seat.ewPair});
-    std::vector<Card> cards;
+    std::vector<PrintedCard> cards;
     for (int pair = 1; pair <= highest; ++pair) {
         if (pair == contest.byePair) continue;
-        Card card{cardTitle(contest, "Par " + std::to_string(pair)), "",
+        PrintedCard card{cardTitle(contest, "Par " + std::to_string(pair)), "",
                   headerLine("Bord", "Sitter", "Mot", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {
             std::string line = columns(static_cast<int>(round), "-", "", "", "st\xe5r \xf6ver");

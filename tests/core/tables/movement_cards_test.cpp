@@ -27,11 +27,11 @@ TEST(MovementCards, HowellForFivePairsTellsEachTableAndPairItsEvening) {
     request.contestName = "Tisdag";
     ASSERT_EQ(setUpContest(f.c(), request).message, "");
 
-    const std::vector<Card> tables = tableCards(f.c());
+    const std::vector<PrintedCard> tables = tableCards(f.c());
     ASSERT_EQ(tables.size(), 3u);
     EXPECT_EQ(tables[0][0], "Bord 1  -  Tisdag");
     EXPECT_EQ(tables[0][2], "Rond  NS    \xd6V           Givar");
-    const std::vector<Card> pairs = pairCards(f.c());
+    const std::vector<PrintedCard> pairs = pairCards(f.c());
     ASSERT_EQ(pairs.size(), 5u);  // not the bye pair
 
     // Every line agrees with the movement as it was made.

@@ -41,13 +41,13 @@ TEST(MovementCards, HowellForFivePairsTellsEachTableAndPairItsEvening) {
         const std::string& tableLine = tables[seat.table - 1][static_cast<std::size_t>(seat.round) + 2];
         if (const int out = sittingOut(made, seat)) {
             ++resting;
-            EXPECT_EQ(tableLine, "   " + std::to_string(seat.round) + "  -     -             bordet vilar");
+            EXPECT_EQ(tableLine, "   " + std::to_string(seat.round) + "  -     -            bordet vilar");
             EXPECT_EQ(pairs[out - 1][static_cast<std::size_t>(seat.round) + 2],
                       w("   " + std::to_string(seat.round) + "  -                  står över"));
             continue;
         }
         EXPECT_EQ(tableLine, "   " + std::to_string(seat.round) + "  " + std::to_string(seat.nsPair) + "     " +
-                                 std::to_string(seat.ewPair) + "             " + boards);
+                                 std::to_string(seat.ewPair) + "            " + boards);
         char line[80];
         std::snprintf(line, sizeof line, "%4d  %-5d %-6s %-5d %s", seat.round, seat.table, "NS", seat.ewPair,
                       boards.c_str());

@@ -7,8 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
+#include "app/archive_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"
@@ -19,6 +18,8 @@
 #include "entry/result_entry.h"
 #include "files/contest_file.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -88,6 +89,8 @@ bool TForm1::saveContest() {
         m_dialogs.message(toQt(problem));
         return false;
     }
+    // The contest file is saved whatever becomes of the archive.
+    if (keepInArchiveOnSave()) keepEveningInArchive(true);
     return true;
 }
 

@@ -2,8 +2,7 @@
 
 #include <QDate>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,8 +50,9 @@ QString placeText(const std::string& place) {
 ArchiveDesk::ArchiveDesk(QWidget* window, Dialogs& dialogs) : QDialog(window), m_dialogs(dialogs) {
     setObjectName("archiveDesk");
     setModal(false);
-    resize(760, 560);
-    auto* grid = new QVBoxLayout(this);
+    // Wide enough for a history line (date, contest, partner, percent, place) without scrolling.
+    resize(900, 560);
+    auto* column = new QVBoxLayout(this);
 
     seasonChoices = new QWidget;
     seasonChoices->setObjectName("seasonChoices");
@@ -69,22 +69,22 @@ ArchiveDesk::ArchiveDesk(QWidget* window, Dialogs& dialogs) : QDialog(window), m
     choices->addWidget(new QLabel("kv\u00e4llar"));
     showSeasonButton = addButton(choices, "Visa", "showSeasonButton");
     choices->addStretch();
-    grid->addWidget(seasonChoices);
+    column->addWidget(seasonChoices);
 
     archivePlaceLabel = new QLabel;
     archivePlaceLabel->setObjectName("archivePlaceLabel");
-    grid->addWidget(archivePlaceLabel);
+    column->addWidget(archivePlaceLabel);
     archivePane = new TextPane(this, "archivePane");
     archivePane->setFont(paneFont(14, false));
     archivePane->show();
-    grid->addWidget(archivePane, 1);
+    column->addWidget(archivePane, 1);
 
     auto* buttons = new QHBoxLayout;
     saveSeasonPageButton = addButton(buttons, "Spara som webbsida\u2026", "saveSeasonPageButton");
     saveSeasonCsvButton = addButton(buttons, "Spara f\u00f6r kalkylblad\u2026", "saveSeasonCsvButton");
     buttons->addStretch();
     addButton(buttons, "St\u00e4ng", "closeArchiveButton")->setAutoDefault(false);
-    grid->addLayout(buttons);
+    column->addLayout(buttons);
 
     // Enter in any of the fields shows the ranking.
     showSeasonButton->setDefault(true);

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "app/archive_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
@@ -18,8 +20,6 @@
 #include "entry/result_entry.h"
 #include "files/contest_file.h"
 #include "qt/qt_text.h"
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 
 namespace vindelkast {
 

@@ -9,11 +9,11 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "session/contest_session.h"
 #include "entry/name_panel_list.h"
 #include "movement/bye_pair.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
-#include "session/contest_session.h"
 
 namespace vindelkast {
 

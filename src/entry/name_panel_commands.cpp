@@ -7,13 +7,13 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "entry/name_panel.h"
+#include "session/pane_requests.h"
 #include "files/member_add.h"
 #include "model/start_list.h"
 #include "qt/qt_text.h"
-#include "session/contest_session.h"
-#include "session/dialogs.h"
-#include "session/pane_requests.h"
 
 namespace vindelkast {
 

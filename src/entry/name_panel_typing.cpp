@@ -8,14 +8,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "session/contest_session.h"
 #include "entry/name_panel.h"
 #include "entry/name_panel_list.h"
+#include "session/pane_requests.h"
 #include "files/member_lookup.h"
 #include "files/member_search.h"
 #include "model/start_list.h"
 #include "qt/qt_text.h"
-#include "session/contest_session.h"
-#include "session/pane_requests.h"
 
 namespace vindelkast {
 

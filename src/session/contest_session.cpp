@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "analysis/board_analysis.h"
+#include "files/recovery_file.h"
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"
-#include "files/recovery_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
 

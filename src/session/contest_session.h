@@ -9,10 +9,10 @@
 #include <QString>
 
 #include "archive/evening.h"
+#include "session/table_result_sink.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"
-#include "session/table_result_sink.h"
 
 namespace vindelkast {
 

@@ -35,7 +35,7 @@ PlayedContract MitchellEvening::contractFor(int board, int nsPair, int ewPair) {
     played.contract.doubling = mix % 11 == 0 ? 1 : 0;
     played.declarer = (board + ewPair) % 4;
     played.tricks = std::clamp(6 + played.contract.level + (mix % 5) - 2, 0, 13);
-    if (mix % 13 == 0) played.contract = Contract{};  // passed out
+    if (mix % 13 == 0) played = PlayedContract{};  // passed out
     return played;
 }
 

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "output/results_site.h"
 #include "support/sample_analysis.h"

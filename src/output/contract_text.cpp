@@ -9,7 +9,8 @@ const PlayedContract* playedContract(const Contest& contest, int board, const Bo
     return found == contest.contracts.end() ? nullptr : &found->second;
 }
 
-std::string contractWith(const Contract& contract, const ContractStrains& strains, const std::string& passed) {
+std::string contractWith(const Contract& contract, const ContractStrains& strains,
+                         const std::string& passed) {
     if (contract.passedOut()) return passed;
     return std::to_string(contract.level) + strains[std::clamp(static_cast<int>(contract.strain), 0, 4)] +
            std::string(static_cast<std::size_t>(std::clamp(contract.doubling, 0, 2)), 'X');

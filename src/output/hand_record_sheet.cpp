@@ -80,8 +80,10 @@ std::string missingLines(const Contest& contest) {
             withoutAnalysis.push_back(b);
     }
     std::string html;
-    if (!withoutDeal.empty()) html += "<p>Givar utan kortf&ouml;rdelning: " + numberList(withoutDeal) + "</p>";
-    if (!withoutAnalysis.empty()) html += "<p>Givar som inte &auml;r analyserade: " + numberList(withoutAnalysis) + "</p>";
+    if (!withoutDeal.empty())
+        html += "<p>Givar utan kortf&ouml;rdelning: " + numberList(withoutDeal) + "</p>";
+    if (!withoutAnalysis.empty())
+        html += "<p>Givar som inte &auml;r analyserade: " + numberList(withoutAnalysis) + "</p>";
     return html;
 }
 

@@ -54,8 +54,8 @@ void writeLeaders(const Contest& contest, int round, std::ostream& out) {
         const double total = totals.total[pairs[i]];
         if (total < cutOff) break;
         out << "<tr><td>" << oneDecimal(total) << "</td><td>" << oneDecimal(roundPercent(contest, total))
-            << "</td><td>" << escapeHtml(publishedPairName(contest, pairs[i], NameForm::Short)) << "</td></tr>"
-            << kEol;
+            << "</td><td>" << escapeHtml(publishedPairName(contest, pairs[i], NameForm::Short))
+            << "</td></tr>" << kEol;
     }
     if (contest.isTeamContest) {
         const TeamTotals teams = teamTotals(totals, contest.byePair);

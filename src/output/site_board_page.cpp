@@ -64,23 +64,25 @@ std::string contractCell(const Contest& contest, int board, const BoardResult& r
     const PlayedContract* played = playedContract(contest, board, r);
     if (!played) return "";
     if (played->contract.passedOut()) return "Pass";
-    return contractWith(played->contract, symbolStrains(), "Pass") + " " + html(swedishSeat(played->declarer)) +
-           " " + tricksAgainstContract(*played);
+    return contractWith(played->contract, symbolStrains(), "Pass") + " " +
+           html(swedishSeat(played->declarer)) + " " + tricksAgainstContract(*played);
 }
 
 // Two rows per result, so that a phone needs no sideways scrolling: the pairs, contract,
 // score and both sides' matchpoints, then the names under them.
 std::string traveller(const Contest& contest, const Board& board) {
-    std::string out = "<h2>Resultat</h2>\n<table class=\"trav\">\n<thead><tr><th>NS\xe2\x80\x93\xc3\x96V</th>"
-                      "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">Po NS</th>"
-                      "<th class=\"n\">Po \xc3\x96V</th></tr></thead>\n<tbody>\n";
+    std::string out =
+        "<h2>Resultat</h2>\n<table class=\"trav\">\n<thead><tr><th>NS\xe2\x80\x93\xc3\x96V</th>"
+        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">Po NS</th>"
+        "<th class=\"n\">Po \xc3\x96V</th></tr></thead>\n<tbody>\n";
     for (int slot : orderedSlots(contest, board, ScoreOrder)) {
         const BoardResult& r = board.results[slot];
         const bool scored = r.nsScore > kNoScore;
-        out += "<tr class=\"res\"><td class=\"pairs\">" + pairLink(r.nsPair) + "\xe2\x80\x93" + pairLink(r.ewPair) +
-               "</td><td class=\"con\">" + contractCell(contest, board.number, r) + "</td><td class=\"n\">" +
-               scoreText(r.nsScore) + "</td><td class=\"n\">" + (scored ? decimalText(r.nsPoints, true) : "") +
-               "</td><td class=\"n\">" + (scored ? decimalText(r.ewPoints, true) : "") + "</td></tr>\n";
+        out += "<tr class=\"res\"><td class=\"pairs\">" + pairLink(r.nsPair) + "\xe2\x80\x93" +
+               pairLink(r.ewPair) + "</td><td class=\"con\">" + contractCell(contest, board.number, r) +
+               "</td><td class=\"n\">" + scoreText(r.nsScore) + "</td><td class=\"n\">" +
+               (scored ? decimalText(r.nsPoints, true) : "") + "</td><td class=\"n\">" +
+               (scored ? decimalText(r.ewPoints, true) : "") + "</td></tr>\n";
         out += "<tr class=\"nm\"><td colspan=\"5\">" +
                html(publishedPairName(contest, r.nsPair, NameForm::Short)) + " \xe2\x80\x93 " +
                html(publishedPairName(contest, r.ewPair, NameForm::Short)) + "</td></tr>\n";
@@ -93,8 +95,10 @@ std::string traveller(const Contest& contest, const Board& board) {
 std::string boardPage(const Contest& contest, const SiteView& view, int board) {
     const std::string title = "Giv " + std::to_string(board);
     std::string more;
-    if (view.shows(board - 1)) more += link(boardFile(board - 1), "\xe2\x80\xb9 Giv " + std::to_string(board - 1));
-    if (view.shows(board + 1) && board < contest.boardCount) more += link(boardFile(board + 1), "Giv " + std::to_string(board + 1) + " \xe2\x80\xba");
+    if (view.shows(board - 1))
+        more += link(boardFile(board - 1), "\xe2\x80\xb9 Giv " + std::to_string(board - 1));
+    if (view.shows(board + 1) && board < contest.boardCount)
+        more += link(boardFile(board + 1), "Giv " + std::to_string(board + 1) + " \xe2\x80\xba");
     std::string body = "<h1>" + title + "</h1>\n";
     if (!view.shows(board)) {
         body += "<p>Given visas n\xc3\xa4r ert bord har spelat den.</p>\n";

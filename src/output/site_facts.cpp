@@ -20,7 +20,8 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
         facts.top[b] = std::max(0, 2 * (countScored(board) - 1));
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
-            if (contest.byePair != 0 && (r.nsPair == contest.byePair || r.ewPair == contest.byePair)) continue;
+            if (contest.byePair != 0 && (r.nsPair == contest.byePair || r.ewPair == contest.byePair))
+                continue;
             add(r.nsPair, {b, i, true});
             add(r.ewPair, {b, i, false});
             if (contest.isIndividual) {
@@ -33,7 +34,8 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
 
 bool sitsBothWays(const std::vector<PairResult>& results) {
     const auto ns = [](const PairResult& r) { return r.northSouth; };
-    return std::any_of(results.begin(), results.end(), ns) && !std::all_of(results.begin(), results.end(), ns);
+    return std::any_of(results.begin(), results.end(), ns) &&
+           !std::all_of(results.begin(), results.end(), ns);
 }
 
 // Places within one list: tied figures share a place, pairs without a figure get none.

@@ -29,12 +29,12 @@ struct StandingsList {
 };
 
 struct SiteFacts {
-    LiveStandings figures;  // live: so far; otherwise final
+    LiveStandings figures;             // live: so far; otherwise final
     std::vector<StandingsList> lists;  // two (NS, ÖV) when no pair sits both ways
     std::array<bool, kParticipantSlots> published{};
     std::array<std::vector<PairResult>, kParticipantSlots> results;  // by pair, board order
-    std::array<int, kBoardSlots> top{};  // 2 × (scored results − 1)
-    std::array<int, kParticipantSlots> listOf{};  // index into lists
+    std::array<int, kBoardSlots> top{};                              // 2 × (scored results − 1)
+    std::array<int, kParticipantSlots> listOf{};                     // index into lists
     std::array<int, kParticipantSlots> placeOf{};
 };
 

@@ -94,10 +94,9 @@ std::string decimalText(double value, bool trimWhole) {
 }
 
 std::string suitSymbol(int suit) {
-    static const char* const symbols[4] = {"<span class=\"blk\">\xe2\x99\xa0</span>",
-                                           "<span class=\"red\">\xe2\x99\xa5</span>",
-                                           "<span class=\"red\">\xe2\x99\xa6</span>",
-                                           "<span class=\"blk\">\xe2\x99\xa3</span>"};
+    static const char* const symbols[4] = {
+        "<span class=\"blk\">\xe2\x99\xa0</span>", "<span class=\"red\">\xe2\x99\xa5</span>",
+        "<span class=\"red\">\xe2\x99\xa6</span>", "<span class=\"blk\">\xe2\x99\xa3</span>"};
     return suit >= 0 && suit <= 3 ? symbols[suit] : "";
 }
 
@@ -116,8 +115,9 @@ std::string link(const std::string& file, const std::string& label) {
 std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body) {
     std::string page;
     page.reserve(body.size() + 3000);
-    page += "<!DOCTYPE html>\n<html lang=\"sv\">\n<head>\n<meta charset=\"utf-8\">\n"
-            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
+    page +=
+        "<!DOCTYPE html>\n<html lang=\"sv\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
     page += html(titleCp1252);
     page += "</title>\n<style>";
     page += kStyle;

@@ -29,8 +29,9 @@ std::string opponents(const Contest& contest, const BoardResult& r, bool northSo
     std::string text;
     for (int number : them) {
         if (!text.empty()) text += " och ";
-        text += link(pairFile(number), (contest.isIndividual ? "spelare " : "par ") + std::to_string(number)) +
-                " " + html(publishedPairName(contest, number, NameForm::Short));
+        text +=
+            link(pairFile(number), (contest.isIndividual ? "spelare " : "par ") + std::to_string(number)) +
+            " " + html(publishedPairName(contest, number, NameForm::Short));
     }
     return text;
 }
@@ -47,22 +48,22 @@ std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteV
                      const PairResult& result) {
     const BoardResult& r = contest.boards[result.board].results[result.slot];
     const std::string number = std::to_string(result.board);
-    std::string row = "<tr><td class=\"n\">" + (view.shows(result.board) ? link(boardFile(result.board), number)
-                                                                           : number) +
-                      "</td>";
+    std::string row = "<tr><td class=\"n\">" +
+                      (view.shows(result.board) ? link(boardFile(result.board), number) : number) + "</td>";
     // Another pair's result on a board this table has not played would give the board away.
     if (!view.shows(result.board) && !view.ownCard(pair)) return row + "<td colspan=\"6\"></td></tr>\n";
     const PlayedContract* played = playedContract(contest, result.board, r);
     const bool declared = played && !played->contract.passedOut();
-    row += "<td>" + (played ? contractWith(played->contract, symbolStrains(), "Pass") : std::string()) + "</td>";
+    row +=
+        "<td>" + (played ? contractWith(played->contract, symbolStrains(), "Pass") : std::string()) + "</td>";
     row += "<td>" + (declared ? html(swedishSeat(played->declarer)) : std::string()) + "</td>";
     row += "<td class=\"n\">" + (declared ? std::to_string(played->tricks) : std::string()) + "</td>";
     row += "<td class=\"n\">" + ownScore(r, result.northSouth) + "</td>";
     const float points = result.northSouth ? r.nsPoints : r.ewPoints;
     const bool scored = r.nsScore > kNoScore && facts.top[result.board] > 0;
     row += "<td class=\"n\">" + (scored ? decimalText(points, true) : std::string()) + "</td>";
-    row += "<td class=\"n\">" + (scored ? decimalText(points * 100.0 / facts.top[result.board]) : std::string()) +
-           "</td></tr>\n";
+    row += "<td class=\"n\">" +
+           (scored ? decimalText(points * 100.0 / facts.top[result.board]) : std::string()) + "</td></tr>\n";
     return row;
 }
 
@@ -70,7 +71,8 @@ std::string summary(const SiteFacts& facts, const SiteView& view, int pair) {
     const PairStanding& p = facts.figures.pairs[pair];
     if (!p.hasFigure) return view.live ? "<p class=\"meta\">Ingen procent \xc3\xa4n.</p>\n" : "";
     const StandingsList& list = facts.lists[static_cast<std::size_t>(facts.listOf[pair])];
-    std::string text = "Plats " + std::to_string(facts.placeOf[pair]) + " av " + std::to_string(list.rows.size());
+    std::string text =
+        "Plats " + std::to_string(facts.placeOf[pair]) + " av " + std::to_string(list.rows.size());
     if (!list.title.empty()) text += " i " + html(list.title);
     if (view.live) text += " " + html(roundsText(facts.figures));
     text += " \xc2\xb7 " + decimalText(p.percent) + "\xc2\xa0% \xc2\xb7 " + decimalText(p.points, true) +
@@ -90,8 +92,9 @@ std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteV
     std::stable_sort(results.begin(), results.end(), [&contest](const PairResult& a, const PairResult& b) {
         return resultRound(contest, a) < resultRound(contest, b);
     });
-    body += "<table>\n<thead><tr><th class=\"n\">Giv</th><th>Kontrakt</th><th>Av</th><th class=\"n\">Stick</th>"
-            "<th class=\"n\">Res.</th><th class=\"n\">Po</th><th class=\"n\">%</th></tr></thead>\n<tbody>\n";
+    body +=
+        "<table>\n<thead><tr><th class=\"n\">Giv</th><th>Kontrakt</th><th>Av</th><th class=\"n\">Stick</th>"
+        "<th class=\"n\">Res.</th><th class=\"n\">Po</th><th class=\"n\">%</th></tr></thead>\n<tbody>\n";
     int shownRound = -1;
     int shownOpponent = -1;
     for (const PairResult& result : results) {

@@ -17,15 +17,17 @@ std::string heading(const SiteFacts& facts, const SiteView& view) {
 std::string listTable(const Contest& contest, const SiteFacts& facts, const StandingsList& list) {
     std::string out = "<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">";
     out += contest.isIndividual ? "Nr" : "Par";
-    out += "</th><th>Namn</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">%</th></tr></thead>\n<tbody>\n";
+    out +=
+        "</th><th>Namn</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">%</th></tr></thead>\n<tbody>\n";
     for (const StandingsRow& row : list.rows) {
         const PairStanding& p = facts.figures.pairs[row.pair];
         const std::string file = pairFile(row.pair);
         out += "<tr><td class=\"n\">" + (row.place > 0 ? std::to_string(row.place) : "\xe2\x80\x93") +
                "</td><td class=\"n\">" + link(file, std::to_string(row.pair)) + "</td><td class=\"who\">" +
-               link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) + "</td><td class=\"n\">" +
-               (p.hasFigure ? decimalText(p.points, true) : "") + "</td><td class=\"n\">" +
-               (p.hasFigure ? decimalText(p.percent) : "\xe2\x80\x93") + "</td></tr>\n";
+               link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) +
+               "</td><td class=\"n\">" + (p.hasFigure ? decimalText(p.points, true) : "") +
+               "</td><td class=\"n\">" + (p.hasFigure ? decimalText(p.percent) : "\xe2\x80\x93") +
+               "</td></tr>\n";
     }
     return out + "</tbody>\n</table>\n";
 }
@@ -34,7 +36,8 @@ std::string boardList(const Contest& contest, const SiteView& view) {
     std::string out = "<h2 id=\"givar\">Givar</h2>\n<ul class=\"boards\">\n";
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
         const std::string number = std::to_string(b);
-        out += "<li>" + (view.shows(b) ? link(boardFile(b), number) : "<span>" + number + "</span>") + "</li>\n";
+        out +=
+            "<li>" + (view.shows(b) ? link(boardFile(b), number) : "<span>" + number + "</span>") + "</li>\n";
     }
     out += "</ul>\n";
     if (view.live) out += "<p class=\"meta\">En giv visas n\xc3\xa4r ert bord har spelat den.</p>\n";

@@ -6,7 +6,9 @@
 
 namespace vindelkast {
 
-bool SiteView::ownCard(int pair) const { return std::find(ownPairs.begin(), ownPairs.end(), pair) != ownPairs.end(); }
+bool SiteView::ownCard(int pair) const {
+    return std::find(ownPairs.begin(), ownPairs.end(), pair) != ownPairs.end();
+}
 
 SiteView publishedView(const Contest& contest) {
     SiteView view;

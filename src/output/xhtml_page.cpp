@@ -171,7 +171,8 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
         out << "<td class='res'>" << (total < previous ? std::to_string(place) : "") << "</td>" << kEol;
         out << "<td class='res'>" << pair << "</td>" << kEol;
         out << "<td class='res'>" << oneDecimal(percentOfMean(total, mean)) << "</td>" << kEol;
-        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, pair, NameForm::Long)) << "</td>" << kEol;
+        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, pair, NameForm::Long)) << "</td>"
+            << kEol;
         out << "<td class='res'>"
             << (tenths ? oneDecimal(total) : formatText("%.0f", static_cast<double>(total))) << "</td>"
             << kEol;

@@ -31,7 +31,9 @@ Site siteOf(const Contest& contest, const SiteView& view) {
     return site;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 TEST(ResultsSite, APlayedEveningIsOneFolderOfLinkedPagesWithContractsAndAnalysis) {
     test::MitchellEvening e;
@@ -46,7 +48,8 @@ TEST(ResultsSite, APlayedEveningIsOneFolderOfLinkedPagesWithContractsAndAnalysis
         EXPECT_EQ(text.rfind("<!DOCTYPE html>\n<html lang=\"sv\">", 0), 0u) << file;
         // Nothing from elsewhere and nothing that needs a script: the folder works copied anywhere.
         EXPECT_FALSE(contains(text, "<script") || contains(text, "src=") || contains(text, "//")) << file;
-        for (auto m = std::sregex_iterator(text.begin(), text.end(), href); m != std::sregex_iterator(); ++m) {
+        for (auto m = std::sregex_iterator(text.begin(), text.end(), href); m != std::sregex_iterator();
+             ++m) {
             const std::string target = (*m)[1].str().substr(0, (*m)[1].str().find('#'));
             EXPECT_TRUE(site.count(target)) << file << " links to " << target;
         }
@@ -61,8 +64,8 @@ TEST(ResultsSite, APlayedEveningIsOneFolderOfLinkedPagesWithContractsAndAnalysis
     // Board 5: the deal with Swedish honours and red hearts, the analysis, the traveller.
     const Contest& c = e.c();
     const std::string& board = site.at("giv5.html");
-    EXPECT_TRUE(contains(board, "<span class=\"red\">\xe2\x99\xa5</span> " +
-                                    html(swedishSuitText(c.boards[5], North, 1))));
+    EXPECT_TRUE(contains(
+        board, "<span class=\"red\">\xe2\x99\xa5</span> " + html(swedishSuitText(c.boards[5], North, 1))));
     EXPECT_TRUE(contains(board, "<h2>Dubbelt dummy</h2>") && contains(board, "<p>Par: "));
     const BoardResult& r = c.boards[5].results[0];
     const PlayedContract played = test::MitchellEvening::contractFor(5, r.nsPair, r.ewPair);
@@ -70,8 +73,9 @@ TEST(ResultsSite, APlayedEveningIsOneFolderOfLinkedPagesWithContractsAndAnalysis
                               std::to_string(r.nsPair) + "</a>\xe2\x80\x93<a href=\"par" +
                               std::to_string(r.ewPair) + ".html\">" + std::to_string(r.ewPair) + "</a>";
     const std::string contract = contractWith(played.contract, symbolStrains(), "Pass") +
-                                 (played.contract.passedOut() ? "" : " " + html(swedishSeat(played.declarer)) +
-                                                                        " " + tricksAgainstContract(played));
+                                 (played.contract.passedOut() ? ""
+                                                              : " " + html(swedishSeat(played.declarer)) +
+                                                                    " " + tricksAgainstContract(played));
     EXPECT_TRUE(contains(board, pairs + "</td><td class=\"con\">" + contract + "</td><td class=\"n\">" +
                                     std::to_string(r.nsScore) + "</td><td class=\"n\">" +
                                     decimalText(r.nsPoints, true) + "</td><td class=\"n\">" +
@@ -100,7 +104,8 @@ TEST(ResultsSite, ATableSeesNoBoardBeforeItHasPlayedIt) {
         ++hidden;
         const std::string file = "giv" + std::to_string(b) + ".html";
         EXPECT_FALSE(site.count(file));
-        for (const auto& [name, text] : site) EXPECT_FALSE(contains(text, file)) << name << " links to " << file;
+        for (const auto& [name, text] : site)
+            EXPECT_FALSE(contains(text, file)) << name << " links to " << file;
         const std::string page = boardPage(c, view, b);
         EXPECT_TRUE(contains(page, "visas n\xc3\xa4r ert bord har spelat den"));
         // No card, no analysis, no traveller.
@@ -111,8 +116,9 @@ TEST(ResultsSite, ATableSeesNoBoardBeforeItHasPlayedIt) {
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
             if (r.nsScore <= kNoScore || r.nsPair == 1 || r.ewPair == 12) continue;
-            EXPECT_TRUE(contains(site.at("par" + std::to_string(r.nsPair) + ".html"),
-                                 "<tr><td class=\"n\">" + std::to_string(b) + "</td><td colspan=\"6\"></td></tr>"));
+            EXPECT_TRUE(
+                contains(site.at("par" + std::to_string(r.nsPair) + ".html"),
+                         "<tr><td class=\"n\">" + std::to_string(b) + "</td><td colspan=\"6\"></td></tr>"));
         }
     }
     EXPECT_GT(hidden, 0);

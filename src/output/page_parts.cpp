@@ -58,10 +58,13 @@ bool hasScoredResult(const Contest& contest, int pair) {
     return false;
 }
 
+bool pairHasNames(const Contest& contest, int pair) {
+    return Contest::validPair(pair) && pair <= contest.participantCount &&
+           (contest.participants[pair].first || contest.participants[pair].second);
+}
+
 std::string publishedPairName(const Contest& contest, int pair, NameForm form) {
-    const bool named = Contest::validPair(pair) && pair <= contest.participantCount &&
-                       (contest.participants[pair].first || contest.participants[pair].second);
-    if (named) return pairName(contest, pair, form);
+    if (pairHasNames(contest, pair)) return pairName(contest, pair, form);
     return (contest.isIndividual ? "Spelare " : "Par ") + std::to_string(pair);
 }
 

@@ -36,6 +36,9 @@ std::vector<int> publishedPairs(const Contest& contest, const Totals& totals);
 // True when the pair (player) has a score on any board.
 bool hasScoredResult(const Contest& contest, int pair);
 
+// True when the pair (player) has a member in the start list.
+bool pairHasNames(const Contest& contest, int pair);
+
 // The pair's name on a published page: pairName, or "Par 11" ("Spelare 11" in an
 // individual contest) for a number without names.
 std::string publishedPairName(const Contest& contest, int pair, NameForm form);

@@ -29,9 +29,10 @@ std::string opponents(const Contest& contest, const BoardResult& r, bool northSo
     std::string text;
     for (int number : them) {
         if (!text.empty()) text += " och ";
-        text +=
-            link(pairFile(number), (contest.isIndividual ? "spelare " : "par ") + std::to_string(number)) +
-            " " + html(publishedPairName(contest, number, NameForm::Short));
+        text += link(pairFile(number), (contest.isIndividual ? "spelare " : "par ") + std::to_string(number));
+        // A number without names says all there is: "par 11", not "par 11 Par 11".
+        if (pairHasNames(contest, number))
+            text += " " + html(publishedPairName(contest, number, NameForm::Short));
     }
     return text;
 }

@@ -9,9 +9,11 @@ namespace vindelkast {
 
 namespace {
 
-std::string heading(const SiteFacts& facts, const SiteView& view) {
-    if (view.live) return "St\xe4llning " + roundsText(facts.figures);
-    return facts.figures.final ? "Resultat" : "St\xe4llning";
+// "Resultat NS", or while the evening goes on "Ställning NS efter 4 av 7 ronder".
+std::string heading(const SiteFacts& facts, const SiteView& view, const std::string& list) {
+    const std::string title = view.live ? "St\xe4llning" : "Resultat";
+    const std::string which = list.empty() ? "" : " " + list;
+    return title + which + (view.live ? " " + roundsText(facts.figures) : "");
 }
 
 std::string listTable(const Contest& contest, const SiteFacts& facts, const StandingsList& list) {
@@ -60,9 +62,8 @@ std::string standingsPage(const Contest& contest, const SiteFacts& facts, const 
     std::string body = "<h1>" + html(siteTitle(contest)) + "</h1>\n<p class=\"meta\">" +
                        html(contest.contestDate) +
                        (contest.arranger.empty() ? "" : " \xc2\xb7 " + html(contest.arranger)) + "</p>\n";
-    const std::string caption = heading(facts, view);
     for (const StandingsList& list : facts.lists) {
-        body += "<h2>" + html(caption + (list.title.empty() ? "" : " " + list.title)) + "</h2>\n";
+        body += "<h2>" + html(heading(facts, view, list.title)) + "</h2>\n";
         body += listTable(contest, facts, list);
     }
     const bool anyFigure = std::any_of(facts.figures.order.begin(), facts.figures.order.end(),
@@ -72,7 +73,7 @@ std::string standingsPage(const Contest& contest, const SiteFacts& facts, const 
     else if (view.live)
         body += "<p class=\"meta\">Procent av det som \xc3\xa4r spelat hittills.</p>\n";
     body += boardList(contest, view);
-    return sitePage(siteTitle(contest) + " \x96 " + heading(facts, view), siteNav(contest), body);
+    return sitePage(siteTitle(contest) + " \x96 " + heading(facts, view, ""), siteNav(contest), body);
 }
 
 }  // namespace vindelkast

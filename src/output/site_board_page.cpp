@@ -51,6 +51,17 @@ std::string analysisTable(const Contest& contest, int board) {
 
 std::string pairLink(int pair) { return link(pairFile(pair), std::to_string(pair)); }
 
+// One side of a result: its pair, or in an individual contest its two players.
+std::string sideLinks(const Contest& contest, int first, int second) {
+    return pairLink(first) + (contest.isIndividual ? "&amp;" + pairLink(second) : "");
+}
+
+std::string sideNames(const Contest& contest, int first, int second) {
+    const std::string name = html(publishedPairName(contest, first, NameForm::Short));
+    return contest.isIndividual ? name + " &amp; " + html(publishedPairName(contest, second, NameForm::Short))
+                                : name;
+}
+
 std::string scoreText(int nsScore) {
     if (nsScore <= kNoScore) return kDash;
     if (nsScore >= kAdjustedBase) {
@@ -78,14 +89,13 @@ std::string traveller(const Contest& contest, const Board& board) {
     for (int slot : orderedSlots(contest, board, ScoreOrder)) {
         const BoardResult& r = board.results[slot];
         const bool scored = r.nsScore > kNoScore;
-        out += "<tr class=\"res\"><td class=\"pairs\">" + pairLink(r.nsPair) + "\xe2\x80\x93" +
-               pairLink(r.ewPair) + "</td><td class=\"con\">" + contractCell(contest, board.number, r) +
-               "</td><td class=\"n\">" + scoreText(r.nsScore) + "</td><td class=\"n\">" +
-               (scored ? decimalText(r.nsPoints, true) : "") + "</td><td class=\"n\">" +
-               (scored ? decimalText(r.ewPoints, true) : "") + "</td></tr>\n";
-        out += "<tr class=\"nm\"><td colspan=\"5\">" +
-               html(publishedPairName(contest, r.nsPair, NameForm::Short)) + " \xe2\x80\x93 " +
-               html(publishedPairName(contest, r.ewPair, NameForm::Short)) + "</td></tr>\n";
+        out += "<tr class=\"res\"><td class=\"pairs\">" + sideLinks(contest, r.nsPair, r.nsPlayer2) +
+               "\xe2\x80\x93" + sideLinks(contest, r.ewPair, r.ewPlayer2) + "</td><td class=\"con\">" +
+               contractCell(contest, board.number, r) + "</td><td class=\"n\">" + scoreText(r.nsScore) +
+               "</td><td class=\"n\">" + (scored ? decimalText(r.nsPoints, true) : "") +
+               "</td><td class=\"n\">" + (scored ? decimalText(r.ewPoints, true) : "") + "</td></tr>\n";
+        out += "<tr class=\"nm\"><td colspan=\"5\">" + sideNames(contest, r.nsPair, r.nsPlayer2) +
+               " \xe2\x80\x93 " + sideNames(contest, r.ewPair, r.ewPlayer2) + "</td></tr>\n";
     }
     return out + "</tbody>\n</table>\n";
 }

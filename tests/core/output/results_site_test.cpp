@@ -157,6 +157,11 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("giv30.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("par70.html")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("notes.txt")));
+    // A page that cannot be written stops the site before any page is replaced.
+    std::filesystem::create_directories(folder.file("blocked/giv24.html"));
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("blocked"))),
+              "Kunde inte skriva filen " + folder.file("blocked/giv24.html"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("blocked")), {}), 1);
     // A file where the folder should be is refused with a message.
     EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("notes.txt"))),
               "Kunde inte skapa mappen " + folder.file("notes.txt"));

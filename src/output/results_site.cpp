@@ -30,7 +30,35 @@ std::string removeStalePages(const std::filesystem::path& folder, const std::vec
     return "";
 }
 
+// The number in "par11.html" or "giv5.html" after `prefix`: 1..99 without a leading zero,
+// else 0.
+int numberIn(std::string_view file, std::string_view prefix) {
+    constexpr std::string_view suffix = ".html";
+    if (file.size() < prefix.size() + suffix.size() + 1 || file.substr(0, prefix.size()) != prefix ||
+        file.substr(file.size() - suffix.size()) != suffix)
+        return 0;
+    const std::string_view digits = file.substr(prefix.size(), file.size() - prefix.size() - suffix.size());
+    if (digits.size() > 2 || digits.front() == '0') return 0;
+    int number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
 }  // namespace
+
+std::string resultsPage(const Contest& contest, const SiteView& view, std::string_view file) {
+    if (file.empty() || file == kStandingsFile) return standingsPage(contest, siteFacts(contest, view), view);
+    if (const int board = numberIn(file, "giv");
+        board >= 1 && board <= std::min(contest.boardCount, kMaxBoard))
+        return boardPage(contest, view, board);
+    const int pair = numberIn(file, "par");
+    if (!Contest::validPair(pair)) return "";
+    const SiteFacts facts = siteFacts(contest, view);
+    return facts.published[pair] ? pairPage(contest, facts, view, pair) : "";
+}
 
 std::vector<SitePage> resultsSite(const Contest& contest, const SiteView& view) {
     const SiteFacts facts = siteFacts(contest, view);

@@ -106,7 +106,7 @@ TEST(ResultsSite, ATableSeesNoBoardBeforeItHasPlayedIt) {
         EXPECT_FALSE(site.count(file));
         for (const auto& [name, text] : site)
             EXPECT_FALSE(contains(text, file)) << name << " links to " << file;
-        const std::string page = boardPage(c, view, b);
+        const std::string page = resultsPage(c, view, file);  // as the server will answer it
         EXPECT_TRUE(contains(page, "visas n\xc3\xa4r ert bord har spelat den"));
         // No card, no analysis, no traveller.
         EXPECT_FALSE(contains(page, "class=\"red\"") || contains(page, "class=\"blk\"") ||
@@ -125,6 +125,12 @@ TEST(ResultsSite, ATableSeesNoBoardBeforeItHasPlayedIt) {
     // Their own cards are whole, and the standings say how far the evening has come.
     EXPECT_FALSE(contains(site.at("par1.html"), "colspan=\"6\""));
     EXPECT_TRUE(contains(site.at("index.html"), "<h2>St\xc3\xa4llning NS efter 3 av 7 ronder</h2>"));
+    // Pages by the names a request gives; anything else is no page.
+    EXPECT_EQ(resultsPage(c, view, ""), site.at("index.html"));
+    EXPECT_EQ(resultsPage(c, view, "par11.html"), site.at("par11.html"));
+    for (const char* name :
+         {"par17.html", "giv25.html", "giv05.html", "../index.html", "par1.htm", "giv.html"})
+        EXPECT_EQ(resultsPage(c, view, name), "") << name;
     // Once the evening is over, everybody sees every board.
     EXPECT_EQ(siteOf(c, publishedView(c)).size(), 1u + 16u + 24u);
 }

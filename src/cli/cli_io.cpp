@@ -28,8 +28,8 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
     if (!analysisMessage.empty()) printError(analysisMessage);
     // So are the contracts the tables gave.
-    const std::string contractsMessage = readContractsBeside(*loaded.contest, path);
-    if (!contractsMessage.empty()) printError(contractsMessage);
+    loaded.contractsMessage = readContractsBeside(*loaded.contest, path);
+    if (!loaded.contractsMessage.empty()) printError(loaded.contractsMessage);
     return loaded;
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/file_names.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
 
@@ -53,10 +54,7 @@ std::string readContracts(Contest& contest, std::string_view text) {
 }
 
 std::string readContractsBeside(Contest& contest, const std::string& contestPath) {
-    const auto slash = contestPath.find_last_of('/');
-    const auto dot = contestPath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string path = (hasExtension ? contestPath.substr(0, dot) : contestPath) + kContractsExtension;
+    const std::string path = besidePath(contestPath, kContractsExtension);
     std::ifstream in(path, std::ios::binary);
     if (!in) return "";
     std::string text(kMaxSideFileBytes + 1, '\0');

@@ -77,11 +77,11 @@ std::string writeResultsSite(const Contest& contest, const std::string& folder) 
     std::filesystem::create_directories(path, error);
     if (error || !std::filesystem::is_directory(path, error))
         return "Kunde inte skapa mappen " + pathText(folder);
-    const std::vector<SitePage> pages = resultsSite(contest, publishedView(contest));
+    std::vector<SitePage> pages = resultsSite(contest, publishedView(contest));
     std::vector<std::pair<std::string, std::string>> files;
     files.reserve(pages.size());
-    for (const SitePage& page : pages) files.emplace_back((path / page.file).string(), page.text);
-    const std::string message = writeTextsSafely(files);
+    for (SitePage& page : pages) files.emplace_back((path / page.file).string(), std::move(page.text));
+    std::string message = writeTextsSafely(files);
     if (!message.empty()) return message;
     return removeStalePages(path, pages);
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/archive_desk.h"
 #include "app/enter_presses_buttons.h"
 #include "app/facit_command.h"
 #include "app/menu_tree.h"
@@ -64,12 +65,14 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_tableServer = new TableServer(*m_session, kEveningCodesFileName, this);
     m_tableDesk = new TableDesk(this, *m_session, *m_tableServer, m_dialogs, *m_printer);
     m_tableStatus = new TableStatusLine(*statusBar(), *m_session, *m_tableServer);
+    m_archiveDesk = new ArchiveDesk(this, m_dialogs);
     // The evening's table codes follow the contest: saved beside it and in the recovery file.
     m_session->addSideFile(
         {kTableCodesExtension, [this](const Contest&) { return m_tableServer->codesText(); },
          [this](Contest&, const std::string& text) { return m_tableServer->takeCodes(text); }});
     connectCommands();
     connectPanels();
+    connectArchive();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
     qApp->installEventFilter(new EnterPressesButtons(this));

@@ -4,8 +4,9 @@
 #include <iostream>
 
 #include "files/analysis_file.h"
-#include "files/round_file.h"
+#include "files/contract_file.h"
 #include "files/member_file.h"
+#include "files/round_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "model/version.h"
@@ -27,6 +28,9 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     // The analysis kept beside the contest file goes with it; a damaged one is no analysis.
     const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
     if (!analysisMessage.empty()) printError(analysisMessage);
+    // So are the contracts the tables gave.
+    loaded.contractsMessage = readContractsBeside(*loaded.contest, path);
+    if (!loaded.contractsMessage.empty()) printError(loaded.contractsMessage);
     // So do the movement's rounds, as the window keeps them.
     if (const std::string message = readRoundsBeside(*loaded.contest, path); !message.empty()) printError(message);
     return loaded;

@@ -15,18 +15,6 @@
 namespace vindelkast::cli {
 namespace {
 
-// The contracts the tables gave, kept beside the contest file; none is no error.
-bool readContractsBeside(Contest& contest, const std::string& contestPath) {
-    const std::string path = besidePath(contestPath, kContractsExtension);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return true;
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::string message = readContracts(contest, text);
-    if (message.empty()) return true;
-    printError(pathText(path) + ": " + message);
-    return false;
-}
-
 int runUsebio(const Args& args) {
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
@@ -35,7 +23,8 @@ int runUsebio(const Args& args) {
         printError("Starta upp t\xe4vlingen f\xf6rst");
         return 1;
     }
-    if (!readContractsBeside(contest, args.positional[0])) return 1;
+    // A damaged contract file beside the contest was reported when it was read.
+    if (!loaded.contractsMessage.empty()) return 1;
     const std::string path = args.positional[1];
     const std::string message = writeFileSafely(path, [&](std::ostream& out) { writeUsebio(contest, out); });
     if (!message.empty()) {

@@ -2,8 +2,6 @@
 // with its table cards and pair guide cards.
 #include <QTextDocument>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/pane_printer.h"
 #include "app/set_up_panel.h"
@@ -11,8 +9,10 @@
 #include "movement/guide_card_command.h"
 #include "movement/movement_generator.h"
 #include "movement/set_up_fields.h"
-#include "tables/movement_cards.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "tables/movement_cards.h"
 
 namespace vindelkast {
 
@@ -28,8 +28,8 @@ std::unique_ptr<QTextDocument> cardsDocument(const std::vector<PrintedCard>& car
         QStringList lines;
         for (const std::string& line : cards[i]) lines << toQt(line).toHtmlEscaped();
         const bool pageEnds = (i + 1) % kCardsPerPage == 0 && i + 1 < cards.size();
-        html += QString("<pre style=\"%1\">").arg(pageEnds ? "page-break-after: always" : "") + lines.join("\n") +
-                "</pre><p>&nbsp;</p>";
+        html += QString("<pre style=\"%1\">").arg(pageEnds ? "page-break-after: always" : "") +
+                lines.join("\n") + "</pre><p>&nbsp;</p>";
     }
     auto document = std::make_unique<QTextDocument>();
     document->setHtml(html + "</body></html>");
@@ -51,9 +51,9 @@ void TForm1::createGuideCardClick() {
     }
     const std::optional<Dialogs::MovementChoice> choice = m_dialogs.movementChoice(pairs);
     if (!choice) return;
-    const GeneratedMovement made = generateMovement(
-        {choice->howell ? MovementKind::Howell : MovementKind::Mitchell, pairs, choice->rounds,
-         choice->boardsPerRound, choice->relay});
+    const GeneratedMovement made =
+        generateMovement({choice->howell ? MovementKind::Howell : MovementKind::Mitchell, pairs,
+                          choice->rounds, choice->boardsPerRound, choice->relay});
     if (!made.message.empty()) {
         m_dialogs.messageBox(kTitle, toQt(made.message));
         return;
@@ -88,8 +88,8 @@ void TForm1::printMovementCards(const std::string& cardFile) {
     const auto pairs = cardsDocument(pairCards(contest()));
     const QString base = withoutExtension(cardFile);
     QStringList problems;
-    for (const auto& [document, name] : {std::pair{tables.get(), base + "-bordskort.pdf"},
-                                         std::pair{pairs.get(), base + "-parkort.pdf"}}) {
+    for (const auto& [document, name] :
+         {std::pair{tables.get(), base + "-bordskort.pdf"}, std::pair{pairs.get(), base + "-parkort.pdf"}}) {
         const QString problem = writePdf(*document, name, name);
         if (!problem.isEmpty()) problems << problem;
     }

@@ -59,14 +59,15 @@ int runGuide(const Args& args) {
 }  // namespace
 
 Verb guideVerb() {
-    return {"guide",
-            "guide mitchell|howell --pairs N [--rounds R] [--boards-per-round B] [--relay] UT.gui",
-            "G\xc3\xb6r ett guidekort f\xc3\xb6r kv\xc3\xa4llens antal par: Mitchell (3-15 bord; udda par ger "
-            "fripar, j\xc3\xa4mnt antal bord hopp eller med --relay rel\xc3\xa4 och delad givgrupp) eller Howell "
-            "(4-16 par, f\xc3\xb6rkortad med f\xc3\xa4rre --rounds)",
-            2,
-            {"relay"},
-            runGuide};
+    return {
+        "guide",
+        "guide mitchell|howell --pairs N [--rounds R] [--boards-per-round B] [--relay] UT.gui",
+        "G\xc3\xb6r ett guidekort f\xc3\xb6r kv\xc3\xa4llens antal par: Mitchell (3-15 bord; udda par ger "
+        "fripar, j\xc3\xa4mnt antal bord hopp eller med --relay rel\xc3\xa4 och delad givgrupp) eller Howell "
+        "(4-16 par, f\xc3\xb6rkortad med f\xc3\xa4rre --rounds)",
+        2,
+        {"relay"},
+        runGuide};
 }
 
 }  // namespace vindelkast::cli

@@ -21,8 +21,8 @@ const char* const kHeader = "%RONDER 1";
 const char* const kFile = "rondfilen";
 
 std::string line(char kind, int a, int b, int c, int d) {
-    return std::string(1, kind) + ' ' + std::to_string(a) + ' ' + std::to_string(b) + ' ' + std::to_string(c) +
-           ' ' + std::to_string(d) + "\r\n";
+    return std::string(1, kind) + ' ' + std::to_string(a) + ' ' + std::to_string(b) + ' ' +
+           std::to_string(c) + ' ' + std::to_string(d) + "\r\n";
 }
 
 }  // namespace
@@ -68,8 +68,8 @@ std::string readRounds(Contest& contest, std::string_view text) {
             return sideFileFault(kFile, i + 1, slot ? "ronden ska vara 1-71" : "bordet ska vara 1-36");
         if (slot && !findResult(contest.boards[first], ns, ew))
             return sideFileFault(kFile, i + 1,
-                                 "par " + std::to_string(ns) + "-" + std::to_string(ew) + " spelar inte giv " +
-                                     std::to_string(first));
+                                 "par " + std::to_string(ns) + "-" + std::to_string(ew) +
+                                     " spelar inte giv " + std::to_string(first));
         auto& into = slot ? rounds : tables;
         if (!into.emplace(std::make_tuple(first, ns, ew), last).second)
             return sideFileFault(kFile, i + 1, "raden finns tv\xe5 g\xe5nger");

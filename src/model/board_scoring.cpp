@@ -54,9 +54,7 @@ double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neub
     return neubergPoints(points, bridgeCount, bridgeCount + adjustedCount);
 }
 
-double neubergPoints(double points, int played, int outOf) {
-    return (points + 1.0) * outOf / played - 1.0;
-}
+double neubergPoints(double points, int played, int outOf) { return (points + 1.0) * outOf / played - 1.0; }
 
 void scoreSide(Board& board, Side side) {
     const bool neuberg = board.contest != nullptr && board.contest->neuberg;
@@ -97,7 +95,8 @@ void scoreSide(Board& board, Side side) {
         int tied = 0;
         for (int i = 0; i < n; ++i)
             if (scoreOf(board.results[i], side) == highest) ++tied;
-        const float points = static_cast<float>(withAdjusted(running - (tied - 1), bridgeCount, adjustedCount, neuberg));
+        const float points =
+            static_cast<float>(withAdjusted(running - (tied - 1), bridgeCount, adjustedCount, neuberg));
         for (int i = 0; i < n; ++i)
             if (scoreOf(board.results[i], side) == highest) pointsOf(board.results[i], side) = points;
         running -= 2 * tied;

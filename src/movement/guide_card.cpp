@@ -62,7 +62,8 @@ bool numberOf(const Token& token, long long& value) {
 std::string lineText(int line) { return ", rad " + std::to_string(line < 0 ? -line : line); }
 
 std::string notANumber(const Token& token) {
-    return std::string(kFault) + "\"" + token.text.substr(0, 20) + "\" \xe4r inget tal" + lineText(token.line);
+    return std::string(kFault) + "\"" + token.text.substr(0, 20) + "\" \xe4r inget tal" +
+           lineText(token.line);
 }
 
 std::string headerFault(long long pairs, long long boards, long long rounds, long long perRound,
@@ -103,11 +104,12 @@ std::string recordFault(const Record& r, const Movement& header, bool individual
                    " finns inte (kortet har " + std::to_string(header.pairCount) + ")" + at;
     const long long lastBoard = r.firstBoard + header.boardsPerRound - 1;
     if (lastBoard > kMaxBoard)
-        return std::string(kFault) + "Givarna " + std::to_string(r.firstBoard) + "-" + std::to_string(lastBoard) +
-               " g\xe5r ut\xf6ver giv 71" + at;
+        return std::string(kFault) + "Givarna " + std::to_string(r.firstBoard) + "-" +
+               std::to_string(lastBoard) + " g\xe5r ut\xf6ver giv 71" + at;
     if (lastBoard > header.boardCount)
-        return std::string(kFault) + "Givarna " + std::to_string(r.firstBoard) + "-" + std::to_string(lastBoard) +
-               " finns inte (kortet har " + std::to_string(header.boardCount) + " givar)" + at;
+        return std::string(kFault) + "Givarna " + std::to_string(r.firstBoard) + "-" +
+               std::to_string(lastBoard) + " finns inte (kortet har " + std::to_string(header.boardCount) +
+               " givar)" + at;
     return "";
 }
 
@@ -124,12 +126,14 @@ std::string layRecord(const Record& r, const Movement& header, bool individual, 
         Board& board = boards[static_cast<std::size_t>(b)];
         const int present = addResult(board, static_cast<int>(r.north), static_cast<int>(r.east),
                                       static_cast<int>(r.round), kNoScore, 0.0f, 0.0f, true);
-        if (present == kBoardFull) return std::string(kFault) + "Giv " + std::to_string(b) + " \xe4r full" + lineText(r.line);
+        if (present == kBoardFull)
+            return std::string(kFault) + "Giv " + std::to_string(b) + " \xe4r full" + lineText(r.line);
         if (present != 0)
             return "Fel i guidefil. Par" + std::to_string(present) + "f\xf6rekommer flera g\xe5nger, giv " +
                    std::to_string(r.firstBoard) + lineText(r.line);
         if (individual)
-            setSecondPlayers(board, static_cast<int>(r.north), static_cast<int>(r.south), static_cast<int>(r.west));
+            setSecondPlayers(board, static_cast<int>(r.north), static_cast<int>(r.south),
+                             static_cast<int>(r.west));
     }
     return "";
 }
@@ -141,15 +145,19 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
     refused.headerTaken = false;
     bool tooLarge = false;
     const std::vector<Token> tokens = tokensOf(in, tooLarge);
-    if (tooLarge) return refused.message = std::string(kFault) + "Filen \xe4r f\xf6r stor f\xf6r ett guidekort", refused;
+    if (tooLarge)
+        return refused.message = std::string(kFault) + "Filen \xe4r f\xf6r stor f\xf6r ett guidekort",
+               refused;
     if (tokens.empty()) return refused.message = std::string(kFault) + "Filen \xe4r tom", refused;
 
     long long header[4] = {0, 0, 0, 0};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (i >= tokens.size()) return refused.message = std::string(kFault) + "Huvudet ska ha fyra tal", refused;
+        if (i >= tokens.size())
+            return refused.message = std::string(kFault) + "Huvudet ska ha fyra tal", refused;
         if (!numberOf(tokens[i], header[i])) {
-            refused.message = i == 0 ? std::string(kFault) + "Filen \xe4r inget guidekort: den b\xf6rjar inte med ett tal"
-                                     : notANumber(tokens[i]);
+            refused.message =
+                i == 0 ? std::string(kFault) + "Filen \xe4r inget guidekort: den b\xf6rjar inte med ett tal"
+                       : notANumber(tokens[i]);
             return refused;
         }
     }
@@ -198,8 +206,8 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
             if (!numberOf(tokens[i], ignored)) return refused.message = notANumber(tokens[i]), refused;
         }
         if (tokens.back().line > 0)
-            return refused.message = std::string(kFault) + "Sista posten har bara " + std::to_string(tokens.size() - at) +
-                                     " tal" + lineText(tokens[at].line),
+            return refused.message = std::string(kFault) + "Sista posten har bara " +
+                                     std::to_string(tokens.size() - at) + " tal" + lineText(tokens[at].line),
                    refused;
     }
     movement = read;

@@ -122,7 +122,9 @@ std::vector<TableRound> completeHowell(int pairs) {
 
 }  // namespace
 
-int howellGroups(int pairs, int rounds) { return rounds >= pairs - 1 ? pairs - 1 : std::max(rounds, pairs / 2); }
+int howellGroups(int pairs, int rounds) {
+    return rounds >= pairs - 1 ? pairs - 1 : std::max(rounds, pairs / 2);
+}
 
 std::vector<TableRound> howellSeats(int pairs, int rounds) {
     if (pairs < 4 || pairs > kMaxElements || pairs % 2 == 1 || rounds < 1 || rounds > pairs - 1) return {};

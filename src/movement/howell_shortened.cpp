@@ -32,10 +32,14 @@ private:
 class GroupSearch {
 public:
     GroupSearch(std::vector<TableRound>& seats, int pairs, int rounds, int groups, int share)
-        : m_seats(seats), m_groups(groups), m_share(share),
-          m_cap(static_cast<int>(seats.size()) / groups), m_pairUsed(static_cast<std::size_t>(pairs) + 1, 0),
+        : m_seats(seats),
+          m_groups(groups),
+          m_share(share),
+          m_cap(static_cast<int>(seats.size()) / groups),
+          m_pairUsed(static_cast<std::size_t>(pairs) + 1, 0),
           m_roundUse(static_cast<std::size_t>(rounds) * static_cast<std::size_t>(groups), 0),
-          m_groupUse(static_cast<std::size_t>(groups), 0), m_done(seats.size(), false) {}
+          m_groupUse(static_cast<std::size_t>(groups), 0),
+          m_done(seats.size(), false) {}
 
     bool run(Shuffler& shuffler, long budget) {
         m_budget = budget;

@@ -26,12 +26,15 @@ std::string number(int value) { return std::to_string(value); }
 
 // Settles rounds and boards per round within the movement's limits, or says why not.
 std::string settleCounts(GeneratedMovement& made, const MovementRequest& request, int maxRounds) {
-    if (request.rounds < 0 || request.boardsPerRound < 0) return "Ronder och givar per rond kan inte vara negativa";
+    if (request.rounds < 0 || request.boardsPerRound < 0)
+        return "Ronder och givar per rond kan inte vara negativa";
     if (request.rounds > maxRounds)
         return "H\xf6gst " + number(maxRounds) + " ronder med " + number(made.tables) + " bord";
     made.rounds = request.rounds > 0 ? request.rounds : maxRounds;
-    if (request.rounds == 0 && request.boardsPerRound > 0) made.rounds = defaultRounds(maxRounds, request.boardsPerRound);
-    made.boardsPerRound = request.boardsPerRound > 0 ? request.boardsPerRound : defaultBoardsPerRound(made.rounds);
+    if (request.rounds == 0 && request.boardsPerRound > 0)
+        made.rounds = defaultRounds(maxRounds, request.boardsPerRound);
+    made.boardsPerRound =
+        request.boardsPerRound > 0 ? request.boardsPerRound : defaultBoardsPerRound(made.rounds);
     return "";
 }
 
@@ -60,7 +63,8 @@ std::string makeHowell(GeneratedMovement& made, const MovementRequest& request) 
     made.groups = howellGroups(made.cardPairs, made.rounds);
     made.seats = howellSeats(made.cardPairs, made.rounds);
     if (made.seats.empty())
-        return "Hittade ingen Howell f\xf6r " + number(made.cardPairs) + " par och " + number(made.rounds) + " ronder";
+        return "Hittade ingen Howell f\xf6r " + number(made.cardPairs) + " par och " + number(made.rounds) +
+               " ronder";
     return "";
 }
 
@@ -72,7 +76,8 @@ GeneratedMovement generateMovement(const MovementRequest& request) {
     made.pairs = request.pairs;
     made.cardPairs = request.pairs + request.pairs % 2;
     made.byePair = request.pairs % 2 == 1 ? made.cardPairs : 0;
-    made.message = request.kind == MovementKind::Mitchell ? makeMitchell(made, request) : makeHowell(made, request);
+    made.message =
+        request.kind == MovementKind::Mitchell ? makeMitchell(made, request) : makeHowell(made, request);
     if (made.message.empty() && made.boardCount() > kMaxBoard)
         made.message = number(made.groups) + " givgrupper med " + number(made.boardsPerRound) +
                        " givar blir " + number(made.boardCount()) + " givar, h\xf6gst 71";
@@ -105,13 +110,17 @@ int sittingOut(const GeneratedMovement& movement, const TableRound& seat) {
 
 std::vector<std::string> movementSummary(const GeneratedMovement& movement) {
     const bool mitchell = movement.kind == MovementKind::Mitchell;
-    std::string kind = mitchell ? "Mitchell" : movement.rounds == movement.cardPairs - 1 ? "Howell" : "F\xf6rkortad Howell";
-    if (mitchell && movement.relay) kind += " med rel\xe4";
-    else if (mitchell && movement.tables % 2 == 0 && movement.rounds > movement.tables / 2) kind += " med hopp";
-    std::vector<std::string> lines{
-        kind + " f\xf6r " + number(movement.pairs) + " par: " + number(movement.tables) + " bord, " +
-            number(movement.rounds) + " ronder, " + number(movement.boardsPerRound) + " givar per rond, " +
-            number(movement.boardCount()) + " givar"};
+    std::string kind = mitchell                                    ? "Mitchell"
+                       : movement.rounds == movement.cardPairs - 1 ? "Howell"
+                                                                   : "F\xf6rkortad Howell";
+    if (mitchell && movement.relay)
+        kind += " med rel\xe4";
+    else if (mitchell && movement.tables % 2 == 0 && movement.rounds > movement.tables / 2)
+        kind += " med hopp";
+    std::vector<std::string> lines{kind + " f\xf6r " + number(movement.pairs) +
+                                   " par: " + number(movement.tables) + " bord, " + number(movement.rounds) +
+                                   " ronder, " + number(movement.boardsPerRound) + " givar per rond, " +
+                                   number(movement.boardCount()) + " givar"};
     for (int r = 1; r <= movement.rounds; ++r) {
         std::string shared;
         for (const TableRound& a : movement.seats)

@@ -12,7 +12,8 @@ namespace {
 std::string columns(int round, const std::string& a, const std::string& b, const std::string& c,
                     const std::string& d) {
     char line[96];
-    std::snprintf(line, sizeof line, "%4d  %-5s %-6s %-5s %s", round, a.c_str(), b.c_str(), c.c_str(), d.c_str());
+    std::snprintf(line, sizeof line, "%4d  %-5s %-6s %-5s %s", round, a.c_str(), b.c_str(), c.c_str(),
+                  d.c_str());
     return line;
 }
 
@@ -46,7 +47,7 @@ std::vector<PrintedCard> tableCards(const Contest& contest) {
     std::vector<PrintedCard> cards;
     for (int table = 1; table <= tableCountOfEvening(contest, false); ++table) {
         PrintedCard card{cardTitle(contest, "Bord " + std::to_string(table)), "",
-                  headerLine("NS", "\xd6V", "", "Givar")};
+                         headerLine("NS", "\xd6V", "", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {
             const TableSeat* here = nullptr;
             for (const TableSeat& seat : evening[round])
@@ -71,7 +72,7 @@ std::vector<PrintedCard> pairCards(const Contest& contest) {
     for (int pair = 1; pair <= highest; ++pair) {
         if (pair == contest.byePair) continue;
         PrintedCard card{cardTitle(contest, "Par " + std::to_string(pair)), "",
-                  headerLine("Bord", "Sitter", "Mot", "Givar")};
+                         headerLine("Bord", "Sitter", "Mot", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {
             std::string line = columns(static_cast<int>(round), "-", "", "", "st\xe5r \xf6ver");
             for (const TableSeat& seat : evening[round])

@@ -74,7 +74,8 @@ bool numberFromCard(const Contest& contest, std::vector<std::vector<TableSeat>>&
         }
     }
     for (std::vector<TableSeat>& seats : all)
-        std::sort(seats.begin(), seats.end(), [](const TableSeat& a, const TableSeat& b) { return a.table < b.table; });
+        std::sort(seats.begin(), seats.end(),
+                  [](const TableSeat& a, const TableSeat& b) { return a.table < b.table; });
     return true;
 }
 

@@ -44,9 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int b = 1; b <= kMaxBoard; ++b) {
         fuzz::require(contest.boards[b].resultCount == (b <= 4 ? 2 : 0));
         for (int i = 0; i < contest.boards[b].resultCount; ++i)
-            fuzz::require(contest.boards[b].results[i].round >= 1 && contest.boards[b].results[i].round <= kMaxBoard);
+            fuzz::require(contest.boards[b].results[i].round >= 1 &&
+                          contest.boards[b].results[i].round <= kMaxBoard);
     }
     if (contest.movement)
-        for (const auto& [seat, table] : contest.movement->tables) fuzz::require(table >= 1 && table <= kMaxPair / 2);
+        for (const auto& [seat, table] : contest.movement->tables)
+            fuzz::require(table >= 1 && table <= kMaxPair / 2);
     return 0;
 }

@@ -5,11 +5,11 @@
 
 #include <fstream>
 
-#include "session/contest_session.h"
 #include "files/contest_file.h"
 #include "model/board_results.h"
 #include "model/bulk_points.h"
 #include "model/member_register.h"
+#include "session/contest_session.h"
 #include "support/test_text.h"
 #include "window_fixture.h"
 
@@ -52,16 +52,18 @@ void TestMovementCards::elevenPairsGetAMitchellWithABypair() {
     create(w, "11", {false, 0, 0, false}, true);
     QCOMPARE(w.dialogs.movementPairs, QList<int>{11});
     const QString summary = w.dialogs.messages.at(0);
-    QVERIFY2(summary.startsWith("Skapa guidekort|Guidekortet P11_mitchell_5x5.gui anv\u00e4nds nu.\n\n"
-                                "Mitchell med hopp f\u00f6r 11 par: 6 bord, 5 ronder, 5 givar per rond, 30 givar\n"
-                                "Fripar 12:\n  rond 1: par 6 st\u00e5r \u00f6ver"),
-             qPrintable(summary));
+    QVERIFY2(
+        summary.startsWith("Skapa guidekort|Guidekortet P11_mitchell_5x5.gui anv\u00e4nds nu.\n\n"
+                           "Mitchell med hopp f\u00f6r 11 par: 6 bord, 5 ronder, 5 givar per rond, 30 givar\n"
+                           "Fripar 12:\n  rond 1: par 6 st\u00e5r \u00f6ver"),
+        qPrintable(summary));
     QCOMPARE(w.edit("EdFripar")->text(), QString("12"));
     QCOMPARE(w.edit("EdGivar")->text(), QString("30"));
     QCOMPARE(w.edit("EdRonder")->text(), QString("5"));
     QVERIFY(!w.find<QPushButton>("BtnGuide")->isEnabled());
     QVERIFY(!w.find<QPushButton>("createGuideCardButton")->isEnabled());
-    for (const char* file : {"P11_mitchell_5x5.gui", "P11_mitchell_5x5-bordskort.pdf", "P11_mitchell_5x5-parkort.pdf"})
+    for (const char* file :
+         {"P11_mitchell_5x5.gui", "P11_mitchell_5x5-bordskort.pdf", "P11_mitchell_5x5-parkort.pdf"})
         QVERIFY2(QFile::exists(w.path(file)), file);
     QCOMPARE(w.readFile("P11_mitchell_5x5-parkort.pdf").left(5), QByteArray("%PDF-"));
     QCOMPARE(w.dialogs.printJobs.size(), 2);
@@ -85,7 +87,8 @@ void TestMovementCards::nothingIsMadeWithoutPairsOrWhenCancelled() {
     Window w;
     w.press(QKeySequence(Qt::Key_F2));
     QTest::mouseClick(w.find<QPushButton>("createGuideCardButton"), Qt::LeftButton);
-    QCOMPARE(w.dialogs.lastMessage(), QString("Skapa guidekort|Fyll i kv\u00e4llens antal par i Max parnr f\u00f6rst"));
+    QCOMPARE(w.dialogs.lastMessage(),
+             QString("Skapa guidekort|Fyll i kv\u00e4llens antal par i Max parnr f\u00f6rst"));
     QVERIFY(w.dialogs.movementPairs.isEmpty());
 
     w.type("EdNrPar", "9");
@@ -97,7 +100,8 @@ void TestMovementCards::nothingIsMadeWithoutPairsOrWhenCancelled() {
     // A relay needs an even number of tables: refused with the reason, nothing laid.
     w.dialogs.movementChoices << Dialogs::MovementChoice{false, 0, 0, true};
     QTest::mouseClick(w.find<QPushButton>("createGuideCardButton"), Qt::LeftButton);
-    QCOMPARE(w.dialogs.lastMessage(), QString("Skapa guidekort|Rel\u00e4 beh\u00f6vs bara med j\u00e4mnt antal bord"));
+    QCOMPARE(w.dialogs.lastMessage(),
+             QString("Skapa guidekort|Rel\u00e4 beh\u00f6vs bara med j\u00e4mnt antal bord"));
     QCOMPARE(w.form->contest().boards[1].resultCount, 0);
 }
 

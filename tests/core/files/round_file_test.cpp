@@ -7,9 +7,9 @@
 #include "files/round_file.h"
 #include "movement/contest_setup.h"
 #include "movement/movement_generator.h"
-#include "tables/table_rounds.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
+#include "tables/table_rounds.h"
 #include "temp_folder.h"
 
 namespace vindelkast {
@@ -26,8 +26,8 @@ std::string twoSectionCard() {
         const int moved = r + (r >= 9 ? 1 : 0);
         for (int section = 0; section < 2; ++section)
             for (int t = 0; t < 18; ++t)
-                card << r + 1 << ' ' << section * 36 + t + 1 << ' ' << section * 36 + 19 + (t - moved + 18) % 18
-                     << ' ' << (t + r) % 18 * 3 + 1 << "\r\n";
+                card << r + 1 << ' ' << section * 36 + t + 1 << ' '
+                     << section * 36 + 19 + (t - moved + 18) % 18 << ' ' << (t + r) % 18 * 3 + 1 << "\r\n";
     }
     return card.str();
 }
@@ -56,7 +56,8 @@ Evening tablesOf(const Contest& contest) {
     Evening evening;
     for (const std::vector<TableSeat>& round : eveningTables(contest, false)) {
         evening.emplace_back();
-        for (const TableSeat& seat : round) evening.back().emplace_back(seat.table, seat.nsPair, seat.ewPair, seat.boards);
+        for (const TableSeat& seat : round)
+            evening.back().emplace_back(seat.table, seat.nsPair, seat.ewPair, seat.boards);
     }
     return evening;
 }
@@ -109,7 +110,8 @@ TEST(RoundFile, FileWithAFaultIsRefusedWithItsLineAndChangesNothing) {
               w("Fel i rondfilen, rad 3: ronden ska vara 1-71"));
     EXPECT_EQ(readRounds(laid.c(), "%RONDER 1\r\nS 1 8 1 5\r\nS 2 5 6 2\r\n"),
               w("Fel i rondfilen, rad 3: par 5-6 spelar inte giv 2"));
-    EXPECT_EQ(readRounds(laid.c(), "%RONDER 1\r\nT 1 8 1 40\r\n"), w("Fel i rondfilen, rad 2: bordet ska vara 1-36"));
+    EXPECT_EQ(readRounds(laid.c(), "%RONDER 1\r\nT 1 8 1 40\r\n"),
+              w("Fel i rondfilen, rad 2: bordet ska vara 1-36"));
     EXPECT_EQ(test::slotsOf(laid.c()), before);
     // A contest the file keeps whole needs no round file.
     test::ContestFixture typed;

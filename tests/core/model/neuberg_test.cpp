@@ -12,14 +12,16 @@ namespace {
 
 std::vector<float> pointsOf(const Board& board, bool ns) {
     std::vector<float> points;
-    for (int i = 0; i < board.resultCount; ++i) points.push_back(ns ? board.results[i].nsPoints : board.results[i].ewPoints);
+    for (int i = 0; i < board.resultCount; ++i)
+        points.push_back(ns ? board.results[i].nsPoints : board.results[i].ewPoints);
     return points;
 }
 
 void expectPoints(const Board& board, bool ns, const std::vector<float>& expected) {
     const std::vector<float> got = pointsOf(board, ns);
     ASSERT_EQ(got.size(), expected.size());
-    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], expected[i], 1e-4) << (ns ? "NS " : "EW ") << i;
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_NEAR(got[i], expected[i], 1e-4) << (ns ? "NS " : "EW ") << i;
 }
 
 // Board 1 played seven times; board 2 five times: 420, 420, 170, -50, -100.

@@ -40,7 +40,8 @@ struct CardShape {
 // "" when the card obeys every rule, else the first broken one.
 inline std::string cardFaults(const Card& card, const CardShape& shape) {
     auto at = [](const CardRecord& r) {
-        return " (rond " + std::to_string(r.round) + ", par " + std::to_string(r.ns) + "-" + std::to_string(r.ew) + ")";
+        return " (rond " + std::to_string(r.round) + ", par " + std::to_string(r.ns) + "-" +
+               std::to_string(r.ew) + ")";
     };
     if (card.rounds != shape.rounds) return "rounds " + std::to_string(card.rounds);
     if (card.perRound != shape.perRound) return "boards per round " + std::to_string(card.perRound);
@@ -51,8 +52,10 @@ inline std::string cardFaults(const Card& card, const CardShape& shape) {
     const int tables = card.pairs / 2;
     for (const CardRecord& r : card.records) {
         if (r.round < 1 || r.round > card.rounds) return "round outside the header" + at(r);
-        if (r.ns < 1 || r.ns > card.pairs || r.ew < 1 || r.ew > card.pairs || r.ns == r.ew) return "bad pairs" + at(r);
-        if (r.firstBoard < 1 || r.firstBoard + card.perRound - 1 > card.boards) return "boards outside" + at(r);
+        if (r.ns < 1 || r.ns > card.pairs || r.ew < 1 || r.ew > card.pairs || r.ns == r.ew)
+            return "bad pairs" + at(r);
+        if (r.firstBoard < 1 || r.firstBoard + card.perRound - 1 > card.boards)
+            return "boards outside" + at(r);
         for (int p : {r.ns, r.ew}) {
             if (!roundPair.insert({r.round, p}).second) return "pair at two tables" + at(r);
             for (int b = r.firstBoard; b < r.firstBoard + card.perRound; ++b)
@@ -67,13 +70,17 @@ inline std::string cardFaults(const Card& card, const CardShape& shape) {
     }
     for (int r = 1; r <= card.rounds; ++r)
         for (int p = 1; p <= card.pairs; ++p)
-            if (!roundPair.count({r, p})) return "pair " + std::to_string(p) + " idle in round " + std::to_string(r);
+            if (!roundPair.count({r, p}))
+                return "pair " + std::to_string(p) + " idle in round " + std::to_string(r);
     for (int b = 1; b <= card.boards; ++b) {
         if (laid[b] != laid[1]) return "board " + std::to_string(b) + " laid unequally";
-        if (shape.sitOutsEven && played[b] != played[1]) return "board " + std::to_string(b) + " played unequally";
+        if (shape.sitOutsEven && played[b] != played[1])
+            return "board " + std::to_string(b) + " played unequally";
     }
     for (const auto& [pairs, count] : meetings)
-        if (count > 1) return "pairs " + std::to_string(pairs.first) + "-" + std::to_string(pairs.second) + " meet twice";
+        if (count > 1)
+            return "pairs " + std::to_string(pairs.first) + "-" + std::to_string(pairs.second) +
+                   " meet twice";
     if (shape.complete && meetings.size() != static_cast<std::size_t>(card.pairs * (card.pairs - 1) / 2))
         return "not every pair meets every other";
     return "";

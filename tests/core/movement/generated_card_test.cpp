@@ -99,7 +99,7 @@ TEST(GeneratedCard, EveryCardOfEverySizeObeysTheRulesAndIsScored) {
         shape.mitchell = asked.kind == MovementKind::Mitchell;
         shape.complete = !shape.mitchell && shape.rounds == card.pairs - 1;
         shape.sitOutsEven = shape.byePair == 0 || (shape.mitchell ? shape.rounds == card.pairs / 2
-                                                                   : shape.rounds >= card.pairs / 2);
+                                                                  : shape.rounds >= card.pairs / 2);
         EXPECT_EQ(card.pairs, asked.pairs + asked.pairs % 2);
         EXPECT_EQ(test::cardFaults(card, shape), "");
         layAndScore(path, made);
@@ -135,9 +135,12 @@ TEST(GeneratedCard, OddFieldsSitOutOneByOneAndImpossibleRequestsAreRefused) {
               "Mitchell g\xf6rs f\xf6r 3-15 bord (5-30 par)");
     EXPECT_EQ(generateMovement({MovementKind::Mitchell, 14, 0, 0, true}).message,
               "Rel\xe4 beh\xf6vs bara med j\xe4mnt antal bord");
-    EXPECT_EQ(generateMovement({MovementKind::Mitchell, 12, 6, 0, false}).message, "H\xf6gst 5 ronder med 6 bord");
-    EXPECT_EQ(generateMovement({MovementKind::Mitchell, 12, 4, 0, true}).message, "Med rel\xe4 spelas alla 6 ronder");
-    EXPECT_EQ(generateMovement({MovementKind::Howell, 17, 0, 0, false}).message, "Howell g\xf6rs f\xf6r 4-16 par");
+    EXPECT_EQ(generateMovement({MovementKind::Mitchell, 12, 6, 0, false}).message,
+              "H\xf6gst 5 ronder med 6 bord");
+    EXPECT_EQ(generateMovement({MovementKind::Mitchell, 12, 4, 0, true}).message,
+              "Med rel\xe4 spelas alla 6 ronder");
+    EXPECT_EQ(generateMovement({MovementKind::Howell, 17, 0, 0, false}).message,
+              "Howell g\xf6rs f\xf6r 4-16 par");
     EXPECT_EQ(generateMovement({MovementKind::Mitchell, 30, 0, 5, false}).message,
               "15 givgrupper med 5 givar blir 75 givar, h\xf6gst 71");
 }

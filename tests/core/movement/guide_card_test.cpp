@@ -299,13 +299,16 @@ namespace {
 // Cards that break a rule are refused with the rule and the line, and nothing is laid.
 TEST(GuideCard, BrokenCardsNameTheRuleAndTheLineAndLayNothing) {
     const std::vector<std::pair<std::string, std::string>> cards = {
-        {"8 21 7 3\n1 1 5 1\n8 2 6 4\n", "Fel i guidefil. Rond 8 finns inte (kortet har 7 ronder), giv 4, rad 3"},
+        {"8 21 7 3\n1 1 5 1\n8 2 6 4\n",
+         "Fel i guidefil. Rond 8 finns inte (kortet har 7 ronder), giv 4, rad 3"},
         {"8 21 7 3\n1 1 5 1\n1 2 sex 4\n", "Fel i guidefil. \"sex\" är inget tal, rad 3"},
-        {"8 21 7 3\n1 1 5 1\n\n2 1 6 4\n3 2 6 4\n", "Fel i guidefil. Par6förekommer flera gånger, giv 4, rad 5"},
+        {"8 21 7 3\n1 1 5 1\n\n2 1 6 4\n3 2 6 4\n",
+         "Fel i guidefil. Par6förekommer flera gånger, giv 4, rad 5"},
         {"%SCO2 \r\nKväll\r\n", "Fel i guidefil. Filen är inget guidekort: den börjar inte med ett tal"},
         {"8 21 sju 3\n", "Fel i guidefil. \"sju\" är inget tal, rad 1"},
         {"8 21 7 3\n1 1 5 1\n1 2 6\n", "Fel i guidefil. Sista posten har bara 3 tal, rad 3"},
-        {"8 21 7 3\n1 1 5 19\n1 2 6 22\n", "Fel i guidefil. Givarna 22-24 finns inte (kortet har 21 givar), rad 3"},
+        {"8 21 7 3\n1 1 5 19\n1 2 6 22\n",
+         "Fel i guidefil. Givarna 22-24 finns inte (kortet har 21 givar), rad 3"},
         {"8 21 7 3\n1 1 9 1\n", "Fel i guidefil. Par 9 finns inte (kortet har 8), rad 2"},
     };
     for (const auto& [card, message] : cards) {

@@ -5,9 +5,9 @@
 #include "../files/temp_folder.h"
 #include "movement/contest_setup.h"
 #include "movement/movement_generator.h"
-#include "tables/movement_cards.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
+#include "tables/movement_cards.h"
 
 namespace vindelkast {
 namespace {
@@ -46,8 +46,8 @@ TEST(MovementCards, HowellForFivePairsTellsEachTableAndPairItsEvening) {
                       w("   " + std::to_string(seat.round) + "  -                  står över"));
             continue;
         }
-        EXPECT_EQ(tableLine, "   " + std::to_string(seat.round) + "  " + std::to_string(seat.nsPair) + "     " +
-                                 std::to_string(seat.ewPair) + "            " + boards);
+        EXPECT_EQ(tableLine, "   " + std::to_string(seat.round) + "  " + std::to_string(seat.nsPair) +
+                                 "     " + std::to_string(seat.ewPair) + "            " + boards);
         char line[80];
         std::snprintf(line, sizeof line, "%4d  %-5d %-6s %-5d %s", seat.round, seat.table, "NS", seat.ewPair,
                       boards.c_str());

@@ -35,7 +35,7 @@ void create(Window& w, const QString& pairs, Dialogs::MovementChoice choice, boo
     QTest::mouseClick(w.find<QPushButton>("createGuideCardButton"), Qt::LeftButton);
 }
 
-std::vector<std::tuple<int, int, int, int>> slots(const Contest& c) {
+std::vector<std::tuple<int, int, int, int>> laidSlots(const Contest& c) {
     std::vector<std::tuple<int, int, int, int>> all;
     for (int b = 1; b <= kMaxBoard; ++b)
         for (int i = 0; i < c.boards[b].resultCount; ++i)
@@ -79,8 +79,8 @@ void TestMovementCards::elevenPairsGetAMitchellWithABypair() {
     QVERIFY(c.setUpDone);
     QCOMPARE(c.byePair, 12);
     QCOMPARE(c.boardCount, 30);
-    for (const auto& [board, round, ns, ew] : slots(c)) QVERIFY(ns != 12 && ew != 12);
-    QCOMPARE(static_cast<int>(slots(c).size()), 30 * 5 - 5 * 5);  // 6 tables less the resting one
+    for (const auto& [board, round, ns, ew] : laidSlots(c)) QVERIFY(ns != 12 && ew != 12);
+    QCOMPARE(static_cast<int>(laidSlots(c).size()), 30 * 5 - 5 * 5);  // 6 tables less the resting one
 }
 
 void TestMovementCards::nothingIsMadeWithoutPairsOrWhenCancelled() {
@@ -109,7 +109,7 @@ void TestMovementCards::relayComesBackFromSaveOpenAndRecovery() {
     Window w;
     create(w, "16", {false, 0, 0, true}, false);
     QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
-    const auto laid = slots(w.form->contest());
+    const auto laid = laidSlots(w.form->contest());
     QCOMPARE(static_cast<int>(laid.size()), 8 * 8 * 3);
     const std::string recovery = w.form->session().recoveryFileText();
     QVERIFY(recovery.find("%SIDOFIL .ronder") != std::string::npos);
@@ -120,13 +120,13 @@ void TestMovementCards::relayComesBackFromSaveOpenAndRecovery() {
 
     Window opened;
     opened.form->session().open(w.path("relay.sco").toStdString());
-    QCOMPARE(slots(opened.form->contest()), laid);
+    QCOMPARE(laidSlots(opened.form->contest()), laid);
 
     Window restored;
     std::string message;
     QVERIFY(restored.form->session().restore(recovery, message));
     QCOMPARE(message, std::string());
-    QCOMPARE(slots(restored.form->contest()), laid);
+    QCOMPARE(laidSlots(restored.form->contest()), laid);
 }
 
 void TestMovementCards::neubergOptionLevelsByTheFormula() {

@@ -125,7 +125,6 @@ private:
     void showOpenedContest();
     void writeFullHtml(bool oldStyle);
     void clearContest();
-    void showTableResultsInGrid();
 
     Dialogs& m_dialogs;
     ContestSession* m_session = nullptr;

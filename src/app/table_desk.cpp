@@ -163,13 +163,11 @@ void TableDesk::BtnGodtaClick() {
 void TableDesk::BtnAvvisaClick() { m_server.rejectConflict(chosenConflict()); }
 
 void TableDesk::BtnBordslapparClick() {
-    QString problem;
-    const TableService* service = m_server.service(&problem);
+    const TableService* service = m_server.service();
     if (!service) {
         m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst (F2), s\u00e5 att borden vet vad de spelar.");
         return;
     }
-    if (!problem.isEmpty()) m_dialogs.message(problem);
     const quint16 port =
         m_server.isRunning() ? m_server.port() : static_cast<quint16>(EdPort->text().toUInt());
     const std::unique_ptr<QTextDocument> sheet =

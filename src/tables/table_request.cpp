@@ -81,13 +81,6 @@ private:
     std::string m_message;
 };
 
-bool entryIdCharacters(const std::string& id) {
-    return std::all_of(id.begin(), id.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-               c == '_';
-    });
-}
-
 void readContract(FieldReader& in, TableRequest& r) {
     const std::string contract = in.text("contract");
     if (!in.message().empty()) return;
@@ -101,6 +94,13 @@ void readContract(FieldReader& in, TableRequest& r) {
 }
 
 }  // namespace
+
+bool isEntryId(std::string_view id) {
+    return !id.empty() && id.size() <= kMaxTextField && std::all_of(id.begin(), id.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+               c == '_';
+    });
+}
 
 std::optional<TableCall> tableCallOfPath(std::string_view path) {
     if (path == "/api/login") return TableCall::Login;
@@ -140,7 +140,7 @@ TableRequestReading readTableRequest(TableCall call, std::string_view body) {
     r.ewPartner = in.number("west", 1, kMaxPair);
     if (call == TableCall::Submit) {
         r.entryId = in.text("entry");
-        if (in.message().empty() && !entryIdCharacters(r.entryId))
+        if (in.message().empty() && !isEntryId(r.entryId))
             in.fail("Postens id f\xe5r bara ha bokst\xe4ver a-z, siffror, - och _");
     }
     if (call == TableCall::Submit || call == TableCall::Preview) readContract(in, r);

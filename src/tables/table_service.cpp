@@ -250,7 +250,14 @@ TableDecision TableService::results(const Contest& contest, const TableRequest& 
 std::string TableService::storedAnswer(const Contest& contest, const TableStore& store) {
     if (!store.entryId.empty()) {
         if (m_sent.stored.size() >= kMaxEntries) m_sent.stored.clear();
-        m_sent.stored[store.entryId] = store;
+        // What tells a resent entry from another result, as the side file keeps it.
+        TableStore& kept = m_sent.stored[store.entryId] = TableStore{};
+        kept.board = store.board;
+        kept.nsPair = store.nsPair;
+        kept.ewPair = store.ewPair;
+        kept.nsScore = store.nsScore;
+        kept.played = store.played;
+        kept.entryId = store.entryId;
         ++m_revision;
     }
     return boardResultsAnswer(contest, store.board, "lagrat");

@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QSignalBlocker>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -65,7 +66,11 @@ private:
 
 TableServer::TableServer(TableResultSink& sink, QObject* parent) : QObject(parent), m_sink(sink) {}
 
-TableServer::~TableServer() { stop(); }
+TableServer::~TableServer() {
+    // The window is going: nobody is left to tell (the session may be gone already).
+    const QSignalBlocker quiet(this);
+    stop();
+}
 
 QString TableServer::start(quint16 port) {
     if (isRunning()) return {};

@@ -13,13 +13,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/enter_presses_buttons.h"
 #include "app/facit_command.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
-#include "files/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/table_desk.h"
 #include "app/table_server.h"
@@ -31,8 +28,11 @@
 #include "entry/round_draw_command.h"
 #include "files/file_names.h"
 #include "files/member_import.h"
+#include "files/recovery_file.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 

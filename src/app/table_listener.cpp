@@ -105,7 +105,8 @@ void TableListener::makeRoomFor(const QString& client) {
     const auto quietest = [this](const QString* only) {
         ConnectionWatch* found = nullptr;
         for (ConnectionWatch* w : m_open)
-            if ((!only || w->client() == *only) && (!found || w->quietSince() < found->quietSince())) found = w;
+            if ((!only || w->client() == *only) && (!found || w->quietSince() < found->quietSince()))
+                found = w;
         return found;
     };
     const auto fromClient = std::count_if(m_open.begin(), m_open.end(),

@@ -163,8 +163,8 @@ void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* sock
     emit tablesChanged();
 }
 
-TableServer::Reply TableServer::decideAndStore(Contest& contest, TableService& service, const Waiting& waiting,
-                                               std::int64_t now, bool& changed) {
+TableServer::Reply TableServer::decideAndStore(Contest& contest, TableService& service,
+                                               const Waiting& waiting, std::int64_t now, bool& changed) {
     const TableDecision decision = service.handle(contest, waiting.request, waiting.client, now);
     if (decision.outcome == TableOutcome::Duplicate || decision.outcome == TableOutcome::Conflict) {
         // What was stored or held before the last recovery write failed is safe only after a

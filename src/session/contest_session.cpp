@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "analysis/board_analysis.h"
-#include "files/recovery_file.h"
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"
+#include "files/recovery_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
@@ -40,22 +40,24 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
                  [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
                  [](Contest& c, const std::string& text) { return readContracts(c, text); }});
     // The tables' codes, then what they sent, so that the tables go on as they were.
-    addSideFile({kTableCodesExtension,
-                 [this](const Contest&) { return m_tables ? writeTableCodes(m_tables->codes()) : std::string(); },
-                 [this](Contest&, const std::string& text) {
-                     TableCodes codes;
-                     std::string problem = readTableCodes(codes, text);
-                     if (problem.empty()) m_tables.emplace(std::move(codes));
-                     return problem;
-                 }});
-    addSideFile({kTableEntriesExtension,
-                 [this](const Contest&) { return m_tables ? writeTableEntries(m_tables->entries()) : std::string(); },
-                 [this](Contest&, const std::string& text) {
-                     TableEntries entries;
-                     std::string problem = readTableEntries(entries, text);
-                     if (problem.empty() && m_tables) m_tables->takeEntries(std::move(entries));
-                     return problem;
-                 }});
+    addSideFile(
+        {kTableCodesExtension,
+         [this](const Contest&) { return m_tables ? writeTableCodes(m_tables->codes()) : std::string(); },
+         [this](Contest&, const std::string& text) {
+             TableCodes codes;
+             std::string problem = readTableCodes(codes, text);
+             if (problem.empty()) m_tables.emplace(std::move(codes));
+             return problem;
+         }});
+    addSideFile(
+        {kTableEntriesExtension,
+         [this](const Contest&) { return m_tables ? writeTableEntries(m_tables->entries()) : std::string(); },
+         [this](Contest&, const std::string& text) {
+             TableEntries entries;
+             std::string problem = readTableEntries(entries, text);
+             if (problem.empty() && m_tables) m_tables->takeEntries(std::move(entries));
+             return problem;
+         }});
 }
 
 // --- the evening's data ---

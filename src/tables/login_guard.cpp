@@ -57,8 +57,9 @@ void LoginGuard::succeeded(const std::string& client, int table) {
     m_clients.erase(client);
     m_tables.erase(table);
     if (m_logins.size() >= kRememberedLogins) {
-        const auto oldest = std::min_element(m_logins.begin(), m_logins.end(),
-                                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        const auto oldest =
+            std::min_element(m_logins.begin(), m_logins.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
         m_logins.erase(oldest);
     }
     m_logins[{client, table}] = ++m_loginCount;

@@ -114,8 +114,10 @@ std::string refusalAnswer(int status) {
     }
     const std::string body = tableMessageAnswer("fel", message);
     return "HTTP/1.1 " + std::to_string(status) + ' ' + reason +
-           "\r\nContent-Type: application/json; charset=utf-8\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\nCache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\nConnection: close\r\n\r\n" + body;
+           "\r\nContent-Type: application/json; charset=utf-8\r\nContent-Length: " +
+           std::to_string(body.size()) +
+           "\r\nCache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\nConnection: close\r\n\r\n" +
+           body;
 }
 
 }  // namespace vindelkast

@@ -36,8 +36,8 @@ std::string readPlayed(const std::vector<std::string_view>& words, std::size_t a
 // BOARD NS EW from `at`; "" or what is wrong.
 std::string readSlot(const std::vector<std::string_view>& words, std::size_t at, TableStore& s) {
     if (!numberWord(words[at], 1, kMaxBoard, s.board)) return "brickan ska vara 1-71";
-    if (!numberWord(words[at + 1], 1, kMaxPair, s.nsPair) || !numberWord(words[at + 2], 1, kMaxPair, s.ewPair) ||
-        s.nsPair == s.ewPair)
+    if (!numberWord(words[at + 1], 1, kMaxPair, s.nsPair) ||
+        !numberWord(words[at + 2], 1, kMaxPair, s.ewPair) || s.nsPair == s.ewPair)
         return "paren ska vara tv\xe5 olika nummer 1-72";
     return "";
 }
@@ -83,11 +83,11 @@ std::string writeTableEntries(const TableEntries& entries) {
                 std::to_string(s.ewPair) + ' ' + playedText(s.played) + "\r\n";
     for (const PendingConflict& c : entries.conflicts) {
         const TableStore& s = c.wanted;
-        text += "konflikt " + std::to_string(c.id) + ' ' + std::to_string(s.table) + ' ' + std::to_string(s.round) +
-                ' ' + std::to_string(s.board) + ' ' + std::to_string(s.nsPair) + ' ' + std::to_string(s.ewPair) +
-                ' ' + std::to_string(s.nsPartner) + ' ' + std::to_string(s.ewPartner) + ' ' +
-                (s.newSlot ? "1" : "0") + ' ' + s.entryId + ' ' + std::to_string(c.existingScore) + ' ' +
-                playedText(s.played);
+        text += "konflikt " + std::to_string(c.id) + ' ' + std::to_string(s.table) + ' ' +
+                std::to_string(s.round) + ' ' + std::to_string(s.board) + ' ' + std::to_string(s.nsPair) +
+                ' ' + std::to_string(s.ewPair) + ' ' + std::to_string(s.nsPartner) + ' ' +
+                std::to_string(s.ewPartner) + ' ' + (s.newSlot ? "1" : "0") + ' ' + s.entryId + ' ' +
+                std::to_string(c.existingScore) + ' ' + playedText(s.played);
         if (c.existingHasContract) text += ' ' + playedText(c.existing);
         text += "\r\n";
     }
@@ -107,7 +107,8 @@ std::string readTableEntries(TableEntries& entries, std::string_view text) {
             TableStore s;
             fault = readEntry(words, s);
             if (fault.empty() && read.stored.size() >= kMaxEntries) fault = "f\xf6r m\xe5nga poster";
-            if (fault.empty() && !read.stored.emplace(s.entryId, s).second) fault = "samma id tv\xe5 g\xe5nger";
+            if (fault.empty() && !read.stored.emplace(s.entryId, s).second)
+                fault = "samma id tv\xe5 g\xe5nger";
         } else if (!words.empty() && words[0] == "konflikt") {
             PendingConflict c;
             fault = readConflict(words, c);

@@ -32,7 +32,7 @@ struct PendingConflict {
 
 struct TableEntries {
     std::map<std::string, TableStore> stored;  // entry id -> the board, pairs and result it stored
-    std::vector<PendingConflict> conflicts;     // in the order they came
+    std::vector<PendingConflict> conflicts;    // in the order they came
     int nextConflict = 1;
     bool operator==(const TableEntries&) const = default;
 };

@@ -138,13 +138,15 @@ TableDecision TableService::authorise(const TableRequest& request, const std::st
                               "last", "F\xf6r m\xe5nga felaktiga koder. Be t\xe4vlingsledaren om hj\xe4lp.",
                               verdict.waitSeconds));
         if (!verdict.allowed)
-            return answer(TableOutcome::Unauthorised, 429,
-                          tableMessageAnswer(
-                              "vanta", "V\xe4nta " + number(verdict.waitSeconds) + " sekunder och f\xf6rs\xf6k igen.",
-                              verdict.waitSeconds));
+            return answer(
+                TableOutcome::Unauthorised, 429,
+                tableMessageAnswer(
+                    "vanta", "V\xe4nta " + number(verdict.waitSeconds) + " sekunder och f\xf6rs\xf6k igen.",
+                    verdict.waitSeconds));
         if (!right) {
             m_guard.failed(client, request.table, nowMs);
-            return answer(TableOutcome::Unauthorised, 401, tableMessageAnswer("kod", "Fel kod f\xf6r bordet"));
+            return answer(TableOutcome::Unauthorised, 401,
+                          tableMessageAnswer("kod", "Fel kod f\xf6r bordet"));
         }
         m_guard.succeeded(client, table);
     }
@@ -279,7 +281,8 @@ std::optional<TableStore> TableService::acceptConflict(int id) {
 }
 
 bool TableService::rejectConflict(int id) {
-    if (std::erase_if(m_sent.conflicts, [&](const PendingConflict& c) { return c.id == id; }) == 0) return false;
+    if (std::erase_if(m_sent.conflicts, [&](const PendingConflict& c) { return c.id == id; }) == 0)
+        return false;
     ++m_revision;
     return true;
 }

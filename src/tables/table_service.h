@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "tables/table_codes.h"
-#include "tables/table_request.h"
 #include "model/contest.h"
 #include "tables/login_guard.h"
+#include "tables/table_codes.h"
 #include "tables/table_entries.h"
+#include "tables/table_request.h"
 #include "tables/table_store.h"
 
 // Decides what a request from a table's phone leads to. The service never changes the

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tables/request_framing.h"
 #include "fuzz_checks.h"
+#include "tables/request_framing.h"
 
 using namespace vindelkast;
 

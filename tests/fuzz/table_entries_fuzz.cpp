@@ -5,17 +5,18 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fuzz_checks.h"
 #include "tables/table_codes.h"
 #include "tables/table_entries.h"
 #include "tables/table_request.h"
-#include "fuzz_checks.h"
 
 using namespace vindelkast;
 
 namespace {
 
 void checkStore(const TableStore& s) {
-    fuzz::require(Contest::validBoard(s.board) && Contest::validPair(s.nsPair) && Contest::validPair(s.ewPair));
+    fuzz::require(Contest::validBoard(s.board) && Contest::validPair(s.nsPair) &&
+                  Contest::validPair(s.ewPair));
     fuzz::require(s.played.tricks >= 0 && s.played.tricks <= 13 && s.played.contract.level <= 7);
     fuzz::require(isEntryId(s.entryId));
 }

@@ -298,7 +298,8 @@ void TestTableServer::heldResultWaitsAfterACrash() {
     QApplication::focusWidget()->clearFocus();
     const PlayedContract made = playedAt(table, 1);
     Phones phones(w.form->tableServer().port());
-    QCOMPARE(phones.send("submit", submission(table, codes.tables[table - 1], 1, made, "forsta")).status, 200);
+    QCOMPARE(phones.send("submit", submission(table, codes.tables[table - 1], 1, made, "forsta")).status,
+             200);
     QTRY_COMPARE(cell->text(), QString::number(nsScore(made, 1)));
 
     // Another result for the slot is held; the window is killed before the director decides.
@@ -315,14 +316,19 @@ void TestTableServer::heldResultWaitsAfterACrash() {
     auto* conflicts = w.find<QListWidget>("LstKonflikt");
     QCOMPARE(conflicts->count(), 1);
     Phones again(w.form->tableServer().port());
-    QCOMPARE(again.send("submit", submission(table, codes.tables[table - 1], 1, made, "forsta")).json["status"],
-             QJsonValue("redan"));
+    QCOMPARE(
+        again.send("submit", submission(table, codes.tables[table - 1], 1, made, "forsta")).json["status"],
+        QJsonValue("redan"));
     QTest::mouseClick(w.find<QPushButton>("BtnGodta"), Qt::LeftButton);
     QCOMPARE(findResult(w.form->contest().boards[1], seat.nsPair, seat.ewPair)->nsScore, nsScore(other, 1));
-    QCOMPARE(again.send("submit", {{"table", table}, {"code", code}, {"entry", "andra"}, {"board", 1},
-                                   {"contract", QString::fromStdString(contractText(other.contract))},
-                                   {"declarer", QString::fromStdString(declarerText(other.declarer))},
-                                   {"tricks", other.tricks}})
+    QCOMPARE(again
+                 .send("submit", {{"table", table},
+                                  {"code", code},
+                                  {"entry", "andra"},
+                                  {"board", 1},
+                                  {"contract", QString::fromStdString(contractText(other.contract))},
+                                  {"declarer", QString::fromStdString(declarerText(other.declarer))},
+                                  {"tricks", other.tricks}})
                  .json["status"],
              QJsonValue("redan"));
 }

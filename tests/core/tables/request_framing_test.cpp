@@ -51,8 +51,9 @@ TEST(RequestFraming, RefusesAnAnnouncedBodyFromItsHead) {
 
 TEST(RequestFraming, CountsAChunkedBodyAsItComes) {
     RequestFraming small;
-    const FramingStep ok =
-        small.feed("POST /api/login HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nf\r\n{\"code\":\"ACDE\"}\r\n0\r\n\r\n");
+    const FramingStep ok = small.feed(
+        "POST /api/login HTTP/1.1\r\nTransfer-Encoding: "
+        "chunked\r\n\r\nf\r\n{\"code\":\"ACDE\"}\r\n0\r\n\r\n");
     EXPECT_EQ(ok.refusal, 0);
     EXPECT_EQ(ok.completed, 1);
     RequestFraming large;
@@ -69,7 +70,8 @@ TEST(RequestFraming, RefusesLongHeadsNonsenseAndUpgrades) {
     RequestFraming nonsense;
     EXPECT_EQ(nonsense.feed("\x16\x03\x01 hello").refusal, 400);
     RequestFraming upgrade;
-    EXPECT_EQ(upgrade.feed("GET / HTTP/1.1\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n\r\n").refusal, 400);
+    EXPECT_EQ(upgrade.feed("GET / HTTP/1.1\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n\r\n").refusal,
+              400);
 }
 
 TEST(RequestFraming, TheRefusalIsAWholeHttpAnswer) {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "model/board_results.h"
+#include "support/sample_contests.h"
 #include "tables/table_codes.h"
 #include "tables/table_request.h"
 #include "tables/table_rounds.h"
 #include "tables/table_service.h"
-#include "support/sample_contests.h"
 
 namespace vindelkast::test {
 

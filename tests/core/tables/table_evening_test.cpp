@@ -7,15 +7,15 @@
 #include <string>
 
 #include "files/contract_file.h"
-#include "tables/table_codes.h"
-#include "tables/table_request.h"
-#include "tables/table_service.h"
 #include "model/board_results.h"
 #include "movement/built_in_movement.h"
 #include "movement/guide_card.h"
-#include "tables/table_rounds.h"
 #include "support/sample_contests.h"
 #include "table_evening.h"
+#include "tables/table_codes.h"
+#include "tables/table_request.h"
+#include "tables/table_rounds.h"
+#include "tables/table_service.h"
 
 namespace vindelkast {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "movement/guide_card.h"
+#include "table_evening.h"
 #include "tables/table_entries.h"
 #include "tables/table_status_view.h"
-#include "table_evening.h"
 
 namespace vindelkast {
 namespace {
@@ -22,7 +22,8 @@ void setUpMitchell(Evening& e) {
     test::seatPairs(e.contest, 10);
     Movement movement;
     ASSERT_EQ(
-        readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message, "");
+        readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
+        "");
     e.start(false);
 }
 

@@ -32,13 +32,19 @@ public:
         // Connected before the HTTP server's own handler, so this sees every byte first.
         connect(&m_socket, &QIODevice::readyRead, this, &ConnectionWatch::bytesArrived);
         connect(&m_socket, &QAbstractSocket::disconnected, &m_socket, &QObject::deleteLater);
+        connect(&m_socket, &QIODevice::bytesWritten, this, [this] {
+            if (m_stage == Stage::Answering) m_stage = Stage::Idle;
+        });
     }
     ~ConnectionWatch() override {
         if (m_door) m_door->forget(this);
     }
 
     const QString& client() const { return m_client; }
-    qint64 quietSince() const { return m_lastActive; }
+    // Which connection to close first when there are too many: one that has had its answer
+    // and waits for nothing, then one that has sent nothing yet, then a request under way, and
+    // last one whose answer is coming; within each the longest quiet.
+    std::pair<int, qint64> closingOrder() const { return {static_cast<int>(m_stage), m_lastActive}; }
 
     void close() {
         if (m_door) m_door->forget(this);
@@ -54,10 +60,13 @@ private:
         const QByteArray fresh = m_socket.peek(m_socket.bytesAvailable());
         const FramingStep step = m_framing.feed(std::string_view(fresh.constData(), fresh.size()));
         if (step.refusal != 0) return refuse(step.refusal);
-        if (step.inRequest && step.begun)
+        if (step.inRequest && step.begun) {
+            m_stage = Stage::InRequest;
             m_deadline.start(kRequestMs);
-        else if (!step.inRequest && step.completed > 0)
+        } else if (!step.inRequest && step.completed > 0) {
+            m_stage = Stage::Answering;
             m_deadline.start(kIdleMs);
+        }
     }
 
     // The bytes are dropped before the HTTP server would keep them; the answer goes out and
@@ -75,8 +84,11 @@ private:
         m_socket.skip(m_socket.bytesAvailable());
     }
 
+    enum class Stage { Idle, Fresh, InRequest, Answering };
+
     QTcpSocket& m_socket;
     QString m_client;
+    Stage m_stage = Stage::Fresh;
     QPointer<TableListener> m_door;
     RequestFraming m_framing;
     QTimer m_deadline;
@@ -105,7 +117,7 @@ void TableListener::makeRoomFor(const QString& client) {
     const auto quietest = [this](const QString* only) {
         ConnectionWatch* found = nullptr;
         for (ConnectionWatch* w : m_open)
-            if ((!only || w->client() == *only) && (!found || w->quietSince() < found->quietSince()))
+            if ((!only || w->client() == *only) && (!found || w->closingOrder() < found->closingOrder()))
                 found = w;
         return found;
     };

@@ -11,9 +11,10 @@ namespace vindelkast {
 // opening), and how long it may stay open with nothing to send after one.
 inline constexpr int kRequestMs = 5000;
 inline constexpr int kIdleMs = 5000;
-// Open connections at most: from one client (a phone's browser opens a few) and in all, far
-// below the 1024 files a process may have open.
-inline constexpr int kConnectionsPerClient = 32;
+// Open connections at most: from one client (a phone's browser opens a few, but the phones
+// of a club behind one router share its address) and in all, far below the 1024 files a
+// process may have open.
+inline constexpr int kConnectionsPerClient = 64;
 inline constexpr int kConnections = 256;
 
 class ConnectionWatch;
@@ -24,8 +25,8 @@ class ConnectionWatch;
 // whose request announces a body larger than any table request is answered and closed from
 // its head, before the body comes. A connection that sends nothing, or takes too long over a
 // request, is closed after a few seconds. When a client (or everyone) has as many open as
-// allowed, a new connection closes that client's (everyone's) longest quiet one, so a flood
-// of idle sockets from one device closes its own and never the tables'.
+// allowed, a new connection closes one of that client's (everyone's), one with nothing under
+// way first, so a flood of idle sockets from one device closes its own and never the tables'.
 class TableListener : public QTcpServer {
     Q_OBJECT
 public:

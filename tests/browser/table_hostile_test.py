@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tables_common import Evening  # noqa: E402
 
 ATTACKER = "127.0.0.2"  # another device: the tables' phones come from 127.0.0.1
-PER_CLIENT = 32         # open connections one client keeps at most (app/table_listener.h)
+PER_CLIENT = 64  # open connections one client keeps at most (app/table_listener.h)
 
 
 def status_of(pid, field):

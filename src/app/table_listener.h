@@ -33,8 +33,6 @@ public:
     explicit TableListener(QObject* parent = nullptr);
     ~TableListener() override;
 
-    int openConnections() const { return static_cast<int>(m_open.size()); }
-
 protected:
     void incomingConnection(qintptr handle) override;
 

@@ -81,7 +81,6 @@ QString TableServer::start(quint16 port) {
                " \u00e4r upptagen eller inte till\u00e5ten.";
     http->bind(listener);
     m_http = std::move(http);
-    m_listener = listener;
     m_port = listener->serverPort();
     // The codes exist from the moment the tables can reach the server; a recovery file that
     // cannot be written the session tells of itself.
@@ -95,7 +94,6 @@ void TableServer::stop() {
     m_waiting.clear();
     for (QTcpServer* server : m_http->servers()) server->close();
     m_http.reset();
-    m_listener = nullptr;
     m_port = 0;
     emit runningChanged(false);
 }
@@ -104,8 +102,6 @@ const TableService* TableServer::service() {
     if (!m_sink.tableService()) m_sink.openTables();
     return m_sink.tableService();
 }
-
-int TableServer::openConnections() const { return m_listener ? m_listener->openConnections() : 0; }
 
 void TableServer::forgetEvening() {
     stop();

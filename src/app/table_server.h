@@ -17,7 +17,6 @@ class QTcpSocket;
 
 namespace vindelkast {
 
-class TableListener;
 class TableResultSink;
 
 // The web server the tables' phones talk to (docs/table-api.md). It runs on the window's
@@ -44,8 +43,6 @@ public:
     // The evening's codes, conflicts and contacts, kept by the session and made there once the
     // contest is set up; null before.
     const TableService* service();
-    // Open connections, for the tests of a hostile device.
-    int openConnections() const;
     // A new contest, or the window closes: stops (the session forgets the codes and entries).
     void forgetEvening();
 
@@ -80,7 +77,6 @@ private:
 
     TableResultSink& m_sink;
     std::unique_ptr<Http> m_http;
-    TableListener* m_listener = nullptr;  // owned by m_http
     quint16 m_port = 0;
     std::vector<Waiting> m_waiting;
     // The last recovery write failed: results already stored still wait for a safe write.

@@ -133,7 +133,6 @@ private:
     void showOpenedContest();
     void writeFullHtml(bool oldStyle);
     void clearContest();
-    void showTableResultsInGrid();
     void connectArchive();
     bool keepEveningInArchive(bool atSave);
 

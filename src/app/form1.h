@@ -135,7 +135,6 @@ private:
     void printMovementCards(const std::string& cardFile);
     void writeFullHtml(bool oldStyle);
     void clearContest();
-    void showTableResultsInGrid();
     void connectArchive();
     bool keepEveningInArchive(bool atSave);
 

@@ -35,12 +35,28 @@ bool goesBefore(int order, long key, const BoardResult& candidate, long chosenKe
     return key < chosenKey || (order == ScoreOrder && key == chosenKey && candidate.nsPair < chosen.nsPair);
 }
 
+// True when the selection sort below would exchange nothing: no result goes before the one
+// lying ahead of it, which for this order (a key, then the North-South pair) holds for every
+// later one too, and no result is the bye pair's. Reading a file adds its results one by
+// one, mostly in order, and sorts after each: this keeps that from costing n² each time.
+bool alreadySorted(const Contest& contest, int order, const Board& board) {
+    for (int i = 0; i < board.resultCount; ++i) {
+        const BoardResult& r = board.results[i];
+        if (contest.byePair > 0 && holdsPair(r, contest.byePair)) return false;
+        if (i > 0 && goesBefore(order, sortKey(contest, order, r), r,
+                                sortKey(contest, order, board.results[i - 1]), board.results[i - 1]))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void sortResults(Board& board) {
     if (!board.contest) return;
     const Contest& contest = *board.contest;
     const int order = contest.resultOrder;
+    if (alreadySorted(contest, order, board)) return;
     int i = 0;
     while (i < board.resultCount) {
         if (contest.byePair > 0 && holdsPair(board.results[i], contest.byePair)) {

@@ -106,8 +106,11 @@ void ViewPanes::showStandings(const Contest& contest) {
 void ViewPanes::showStandingsLines(const Contest& contest) {
     UtRond->hide();
     LblRond->hide();
-    LblTotal->setText(toQt(standingsCaption(contest)));
-    LblTotal->adjustSize();
+    // The caption changes far less often than the lines: measuring it again costs more than them.
+    if (const QString caption = toQt(standingsCaption(contest)); caption != LblTotal->text()) {
+        LblTotal->setText(caption);
+        LblTotal->adjustSize();
+    }
     LblTotal->show();
     UtTotal->showLines(standingsLines(contest));
 }

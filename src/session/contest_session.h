@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "session/table_result_sink.h"
+#include "files/result_lines.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"
@@ -136,6 +137,8 @@ private:
     bool m_teamMatch = false;
     bool m_recoveryProblemTold = false;
     std::vector<SideFile> m_sideFiles;
+    // The recovery file's result lines of unchanged boards are not written out again.
+    ResultLinesCache m_recoveryLines;
 };
 
 }  // namespace vindelkast

@@ -149,7 +149,7 @@ void TForm1::connectCommands() {
 
 // Which panel is visible where is decided here; the panels only say what they are doing.
 void TForm1::connectPanels() {
-    connect(m_session, &ContestSession::changed, this, &TForm1::followSession);
+    connect(m_session, &ContestSession::changed, this, &TForm1::refreshCaption);
     connect(m_tableServer, &TableServer::resultsStored, this, &TForm1::showTableResultsInGrid);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
@@ -171,11 +171,6 @@ void TForm1::connectPanels() {
         if (m_setUp->highestNumberShown() != number) m_setUp->showHighestNumber(number);
     });
     connect(m_names, &NamePanel::byePairToShow, m_setUp, &SetUpPanel::showByePair);
-}
-
-void TForm1::followSession(const ContestChange& change) {
-    m_panes->follow(change);
-    refreshCaption();
 }
 
 void TForm1::MnNamnClick() { m_names->toggle(); }

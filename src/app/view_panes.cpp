@@ -81,6 +81,7 @@ ViewPanes::ViewPanes(QWidget& parent, const ContestSession& session)
     }
     debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
     placeForWindow(parent.width(), parent.height());
+    connect(&session, &ContestSession::changed, this, &ViewPanes::follow);
 }
 
 void ViewPanes::placeForWindow(int width, int height) {

@@ -54,7 +54,7 @@ struct SideFile {
 // The one contest of the window's run and everything that belongs to it: the member
 // register, the file it was opened from or saved to, whether it is saved, and the recovery
 // file. Every change of the contest goes through the session, whether it comes from the
-// keyboard, a file or (later) a table's phone: the session changes the contest through the
+// keyboard, a file or a table's phone: the session changes the contest through the
 // core, marks it unsaved, writes the recovery file and emits `changed`. Panes, caption and
 // progress grid follow that signal; no panel refreshes another.
 class ContestSession : public QObject, public TableResultSink {

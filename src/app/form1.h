@@ -11,6 +11,7 @@ class QAction;
 
 namespace vindelkast {
 
+class ArchiveDesk;
 class Dialogs;
 class MenuTree;
 class NamePanel;
@@ -19,6 +20,7 @@ class ResultEntry;
 class SetUpPanel;
 class TableDesk;
 class TableServer;
+class TableStatusLine;
 class ViewPanes;
 
 // The main window: builds the parts (the contest session, the menus, the set-up panel, the
@@ -47,6 +49,7 @@ public:
     MenuTree& menus() { return *m_menus; }
     NamePanel& namePanel() { return *m_names; }
     ResultEntry& entry() { return *m_entry; }
+    ArchiveDesk& archiveDesk() { return *m_archiveDesk; }
 
     void refreshCaption();
     // The save command; true when the contest was written.
@@ -105,6 +108,11 @@ public:
     void Debugmessage1Click();
     void Hjlp1Click();
     void OmVindelkast1Click();
+    // The club's archive.
+    void keepInArchiveClick();
+    void keepOnSaveClick(bool on);
+    void archivePlaceClick();
+    void seasonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,6 +133,8 @@ private:
     void writeFullHtml(bool oldStyle);
     void clearContest();
     void showTableResultsInGrid();
+    void connectArchive();
+    bool keepEveningInArchive(bool atSave);
 
     Dialogs& m_dialogs;
     ContestSession* m_session = nullptr;
@@ -136,6 +146,8 @@ private:
     std::unique_ptr<PanePrinter> m_printer;
     TableServer* m_tableServer = nullptr;
     TableDesk* m_tableDesk = nullptr;
+    TableStatusLine* m_tableStatus = nullptr;
+    ArchiveDesk* m_archiveDesk = nullptr;
 
     std::string m_roundHtmlFileName = "rond.html";
 };

@@ -25,5 +25,7 @@ std::vector<Verb> movementVerbs();
 std::vector<Verb> outputVerbs();
 std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
+std::vector<Verb> archiveVerbs();
+std::vector<Verb> interchangeVerbs();
 
 }  // namespace vindelkast::cli

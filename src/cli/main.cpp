@@ -10,7 +10,8 @@ namespace {
 
 std::vector<Verb> allVerbs() {
     std::vector<Verb> verbs;
-    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs})
+    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs, archiveVerbs,
+                       interchangeVerbs})
         for (Verb& verb : group()) verbs.push_back(std::move(verb));
     return verbs;
 }

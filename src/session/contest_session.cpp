@@ -108,6 +108,7 @@ ContestReadResult ContestSession::open(const std::string& path) {
     if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
         return read;
     m_fileName = path;
+    forgetArchiveState();
     for (const SideFile& side : m_sideFiles) {
         bool found = false;
         const std::string text = readWholeFile(sideFilePath(side), found);
@@ -163,6 +164,7 @@ void ContestSession::clear() {
     for (Board& board : m_contest.boards) board.clearDeal();
     m_contest.dealCount = 0;
     m_contest.movement.reset();
+    forgetArchiveState();
     m_saved = true;
     removeRecovery();
     emit changed(ContestChange::everything());
@@ -217,6 +219,7 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
                 if (!problem.empty() && message.empty()) message = problem;
             }
     m_fileName = settings.fileName;
+    forgetArchiveState();
     m_contest.hasHandicap = settings.hasHandicap;
     m_teamMatch = settings.teamMatch;
     m_contest.isTeamContest = settings.teamMatch;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include "archive/evening.h"
 #include "session/table_result_sink.h"
 #include "files/result_lines.h"
 #include "model/contest.h"
@@ -49,6 +50,13 @@ struct SideFile {
     std::string extension;  // with its dot: ".facit"
     std::function<std::string(const Contest&)> write;
     std::function<std::string(Contest&, const std::string&)> read;
+};
+
+// What keeping the evening in the club's archive came to.
+struct ArchiveKeeping {
+    std::string message;          // "" when the evening is kept
+    bool dateUnreadable = false;  // the contest's date cannot be read: ask for one and try again
+    bool nothingScored = false;   // no result yet, so no evening to keep
 };
 
 // The one contest of the window's run and everything that belongs to it: the member
@@ -104,6 +112,14 @@ public:
     // The side state beside the contest file: register each kind once at start-up.
     void addSideFile(SideFile side) { m_sideFiles.push_back(std::move(side)); }
 
+    // --- the club's archive ---
+
+    // Keeps the evening in the archive at `place` (a SQLite file or a PostgreSQL URI), as it
+    // stands, in one transaction. `date` stands in for a contest date that cannot be read and
+    // is remembered for the rest of the evening ("" uses the one given before). When the
+    // evening's name, date or arranger was corrected since it was last kept, the old one goes.
+    ArchiveKeeping keepInArchive(const std::string& place, const std::string& date = "");
+
     // --- the recovery file ---
 
     // The text of a recovery file in the working folder, or "" when there is none.
@@ -129,6 +145,7 @@ private:
     void recordChange(ContestChange change);
     std::string sideFilePath(const SideFile& side) const;
     void markSaved();
+    void forgetArchiveState();
 
     Contest m_contest;
     MemberRegister m_register;
@@ -137,6 +154,8 @@ private:
     bool m_teamMatch = false;
     bool m_recoveryProblemTold = false;
     std::vector<SideFile> m_sideFiles;
+    std::string m_archiveDate;  // the date given for a contest whose own date cannot be read
+    EveningKey m_keptEvening;   // what this evening was last kept in the archive under
     // The recovery file's result lines of unchanged boards are not written out again.
     ResultLinesCache m_recoveryLines;
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/widget_colours.h"
 #include "test_result_entry_driver.h"

@@ -65,8 +65,8 @@ int intOrZero(std::string_view text) {
 std::string formatGeneral(double value) {
     // Matchpoints are whole or half numbers nearly always, and a contest file holds
     // thousands: those are written directly, exactly as the general format writes them.
-    if (const double twice = value * 2; std::fabs(value) < 100000 && twice == std::trunc(twice) &&
-                                          !(value == 0 && std::signbit(value))) {
+    if (const double twice = value * 2;
+        std::fabs(value) < 100000 && twice == std::trunc(twice) && !(value == 0 && std::signbit(value))) {
         const long halves = static_cast<long>(twice);
         std::string text = halves < 0 ? "-" : "";
         text += std::to_string(std::labs(halves) / 2);

@@ -76,8 +76,7 @@ struct Names {
     }
     QString selected() const {
         const QModelIndex i = list()->currentIndex();
-        return i.isValid() && list()->selectionModel()->isSelected(i) ? i.data().toString()
-                                                                              : QString();
+        return i.isValid() && list()->selectionModel()->isSelected(i) ? i.data().toString() : QString();
     }
     QString person(int number, int column = 0) const {
         const Participant& p = contest().participants[number];

@@ -32,7 +32,9 @@ struct EntryDriver {
     // An individual contest's South and West.
     QLineEdit* nsPartner(int row) const { return field(row, QString("EdNsPartner%1").arg(row)); }
     QLineEdit* ewPartner(int row) const { return field(row, QString("EdEwPartner%1").arg(row)); }
-    QLineEdit* cell(int row, int column) const { return field(row, QString("EdScore%1_%2").arg(row).arg(column)); }
+    QLineEdit* cell(int row, int column) const {
+        return field(row, QString("EdScore%1_%2").arg(row).arg(column));
+    }
     // The box that shows a row whose pairs change seats within the round.
     QLineEdit* swapBox(int row) const { return field(row, QString("Swap%1").arg(row)); }
 

@@ -132,7 +132,6 @@ private:
     void showOpenedContest();
     void writeFullHtml(bool oldStyle);
     void clearContest();
-    void showTableResultsInGrid();
     void connectArchive();
     bool keepEveningInArchive(bool atSave);
 

@@ -18,6 +18,7 @@ namespace vindelkast {
 
 class ContestSession;
 class Dialogs;
+struct ContestChange;
 class PaneRequests;
 struct Contest;
 
@@ -136,6 +137,7 @@ private:
 
     // Boards (result_entry.cpp).
     void stepBoard(int direction);
+    void followSession(const ContestChange& change);
     bool roundModeAllowed(int board, bool tell);
 
     QLabel* LblGivNr = nullptr;
@@ -166,6 +168,7 @@ private:
     bool m_pairChanged = false;
     bool m_scoreChanged = false;
     bool m_duplicatesPending = false;
+    bool m_ownChange = false;  // the panel is storing: it shows that itself
 };
 
 }  // namespace vindelkast

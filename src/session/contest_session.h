@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,10 +62,11 @@ struct ArchiveKeeping {
 
 // The one contest of the window's run and everything that belongs to it: the member
 // register, the file it was opened from or saved to, whether it is saved, and the recovery
-// file. Every change of the contest goes through the session, whether it comes from the
-// keyboard, a file or a table's phone: the session changes the contest through the
-// core, marks it unsaved, writes the recovery file and emits `changed`. Panes, caption and
-// progress grid follow that signal; no panel refreshes another.
+// file, and the evening's table service (the tables' codes, the entries they stored, the
+// results held for the director). Every change of the contest goes through the session,
+// whether it comes from the keyboard, a file or a table's phone: the session changes the
+// contest through the core, marks it unsaved, writes the recovery file and emits `changed`.
+// Panes, caption, progress grid and entry grid follow that signal; no panel refreshes another.
 class ContestSession : public QObject, public TableResultSink {
     Q_OBJECT
 public:
@@ -130,8 +132,15 @@ public:
     void removeRecovery();
     // "" or the message why the file could not be written (told once through recoveryProblem).
     std::string writeRecovery();
-    // Results from the tables' phones, stored as one change (app/table_result_sink.h).
-    std::string storeTableResults(const std::function<bool(Contest&)>& store) override;
+
+    // --- the tables' phones (session/table_result_sink.h) ---
+
+    TableService* tableService() override { return m_tables ? &*m_tables : nullptr; }
+    const TableService* tableService() const { return m_tables ? &*m_tables : nullptr; }
+    // The codes are made once: like completing the set-up, they are recovered but leave
+    // nothing the director must save.
+    std::string openTables() override;
+    std::string storeTableResults(const std::function<bool(Contest&, TableService&)>& store) override;
 
 signals:
     // The contest changed; `change` says what.
@@ -156,6 +165,7 @@ private:
     std::vector<SideFile> m_sideFiles;
     std::string m_archiveDate;  // the date given for a contest whose own date cannot be read
     EveningKey m_keptEvening;   // what this evening was last kept in the archive under
+    std::optional<TableService> m_tables;
     // The recovery file's result lines of unchanged boards are not written out again.
     ResultLinesCache m_recoveryLines;
 };

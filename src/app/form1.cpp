@@ -153,7 +153,7 @@ void TForm1::connectCommands() {
 
 // Which panel is visible where is decided here; the panels only say what they are doing.
 void TForm1::connectPanels() {
-    connect(m_session, &ContestSession::changed, this, &TForm1::followSession);
+    connect(m_session, &ContestSession::changed, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
@@ -175,11 +175,6 @@ void TForm1::connectPanels() {
         if (m_setUp->highestNumberShown() != number) m_setUp->showHighestNumber(number);
     });
     connect(m_names, &NamePanel::byePairToShow, m_setUp, &SetUpPanel::showByePair);
-}
-
-void TForm1::followSession(const ContestChange& change) {
-    m_panes->follow(change);
-    refreshCaption();
 }
 
 void TForm1::MnNamnClick() { m_names->toggle(); }

@@ -123,7 +123,6 @@ protected:
 private:
     void connectCommands();
     void connectPanels();
-    void followSession(const ContestChange& change);
     void loadMemberRegisterAtStartUp();
     void applyIndividualLook(bool keepContestName);
     void applyGronaHissenLook(bool on);

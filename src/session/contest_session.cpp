@@ -228,8 +228,8 @@ std::string ContestSession::writeRecovery() {
     for (const SideFile& side : m_sideFiles)
         if (std::string text = side.write(m_contest); !text.empty())
             sections.push_back({side.extension, std::move(text)});
-    const std::string problem =
-        writeTextSafely(kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections));
+    const std::string problem = writeTextSafely(
+        kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
     // A full disk must not stop the evening; the director hears of it once per run.
     if (!problem.empty() && !m_recoveryProblemTold) {
         m_recoveryProblemTold = true;

@@ -127,13 +127,15 @@ void ArchiveDesk::showSeasonClick() {
         readSeasonRequest(fromQtLossy(seasonFromEdit->text()), fromQtLossy(seasonToEdit->text()),
                           fromQtLossy(seasonBestEdit->text()), fromQtLossy(seasonMinimumEdit->text()), range);
     std::vector<SeasonPlace> places;
-    if (problem.empty()) problem = seasonRankingAt(archivePlace(), range, places);
+    std::vector<EveningKey> evenings;
+    if (problem.empty()) problem = seasonRankingAt(archivePlace(), range, places, &evenings);
     if (!problem.empty()) {
         m_dialogs.message(toQt(problem));
         return;
     }
     m_shownRange = range;
     m_shownPlaces = std::move(places);
+    m_shownEvenings = std::move(evenings);
     showText(seasonLines(m_shownRange, m_shownPlaces));
     saveSeasonPageButton->setEnabled(true);
     saveSeasonCsvButton->setEnabled(!m_shownPlaces.empty());
@@ -159,7 +161,7 @@ void ArchiveDesk::saveSeason(const QString& filter, const QString& extension, co
 }
 
 void ArchiveDesk::saveSeasonPageClick() {
-    saveSeason("Webbsidor |*.html;*.htm", ".html", seasonPage(m_shownRange, m_shownPlaces));
+    saveSeason("Webbsidor |*.html;*.htm", ".html", seasonPage(m_shownRange, m_shownPlaces, m_shownEvenings));
 }
 
 void ArchiveDesk::saveSeasonCsvClick() {

@@ -54,6 +54,7 @@ private:
     Dialogs& m_dialogs;
     SeasonRange m_shownRange;
     std::vector<SeasonPlace> m_shownPlaces;
+    std::vector<EveningKey> m_shownEvenings;  // the evenings the ranking counts, listed on its page
 };
 
 }  // namespace vindelkast

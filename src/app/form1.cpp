@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "app/archive_desk.h"
 #include "app/enter_presses_buttons.h"
@@ -121,7 +122,13 @@ void TForm1::connectCommands() {
     on("Adderaresultat1", &TForm1::AdderaresultatClick);
     on("Nivelleragivar1", &TForm1::NivelleragivarClick);
     connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool on) {
-        m_session->choose([on](Contest& c) { c.neuberg = on; });
+        const auto rule = [on](Contest& c) { c.neuberg = on; };
+        // A started contest keeps its rule beside its file: choosing another one is a change to
+        // save and to recover.
+        if (contest().setUpDone)
+            m_session->edit(ContestChange::everything(), rule);
+        else
+            m_session->choose(rule);
     });
     on("Ordning1", &TForm1::Ordning1Click);
     on("BrickaRond1", &TForm1::BrickaRond1Click);
@@ -154,6 +161,12 @@ void TForm1::connectCommands() {
 // Which panel is visible where is decided here; the panels only say what they are doing.
 void TForm1::connectPanels() {
     connect(m_session, &ContestSession::changed, this, &TForm1::refreshCaption);
+    // An opened, restored or cleared contest brings its own rule.
+    connect(m_session, &ContestSession::changed, this, [this] {
+        QAction* neuberg = m_menus->action("Neuberg1");
+        const QSignalBlocker quiet(neuberg);
+        neuberg->setChecked(contest().neuberg);
+    });
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {

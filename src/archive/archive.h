@@ -31,6 +31,9 @@ public:
     // Every evening a player played from `from` to `to` (both "YYYY-MM-DD", inclusive).
     std::string seasonEntries(const std::string& from, const std::string& to,
                               std::vector<SeasonEntry>& entries);
+    // The evenings from `from` to `to` (inclusive), by date and, on one date, as they were added.
+    std::string eveningsBetween(const std::string& from, const std::string& to,
+                                std::vector<EveningKey>& evenings);
     // A member's evenings, oldest first.
     std::string playerHistory(int memberId, std::vector<PlayerEvening>& evenings);
     // The evening kept under these three, as it was added; `found` false when none is.

@@ -77,4 +77,18 @@ std::string Archive::evening(const std::string& name, const std::string& date, c
     return m;
 }
 
+std::string Archive::eveningsBetween(const std::string& from, const std::string& to,
+                                     std::vector<EveningKey>& evenings) {
+    SqlRows rows;
+    const std::string m = m_db->run(
+        "SELECT name, evening_date, arranger FROM evenings WHERE evening_date >= ? AND evening_date <= ?"
+        " ORDER BY evening_date, id",
+        {from, to}, &rows);
+    if (!m.empty()) return m;
+    evenings.clear();
+    for (int r = 0; r < rows.count(); ++r)
+        evenings.push_back({coreText(rows, r, 0), rows.text(r, 1), coreText(rows, r, 2)});
+    return "";
+}
+
 }  // namespace vindelkast

@@ -5,14 +5,14 @@
 namespace vindelkast {
 
 std::string seasonRankingAt(const std::string& place, const SeasonRange& range,
-                            std::vector<SeasonPlace>& places) {
+                            std::vector<SeasonPlace>& places, std::vector<EveningKey>* evenings) {
     OpenedArchive opened = openArchive(place);
     if (!opened.archive) return opened.message;
     std::vector<SeasonEntry> entries;
     if (std::string message = opened.archive->seasonEntries(range.from, range.to, entries); !message.empty())
         return message;
     places = rankSeason(entries, range.rule);
-    return "";
+    return evenings ? opened.archive->eveningsBetween(range.from, range.to, *evenings) : "";
 }
 
 std::string playerEveningsAt(const std::string& place, int memberId, std::vector<PlayerEvening>& evenings) {

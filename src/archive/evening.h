@@ -23,7 +23,10 @@ struct ArchivedEntry {
 };
 
 // One table's play of one board. Scores and matchpoints as the contest holds them
-// (adjusted scores keep their codes); the contract where the table gave it, else "".
+// (adjusted scores keep their codes); the contract where the table gave it, else "". The
+// contract is stored for other programs reading the archive (a district's database) in the
+// form of NAME.kontrakt, USEBIO and PBN, declarer N E S W; a page or a view showing it to
+// players or the director gives the seat in Swedish (N Ö S V, swedishSeat).
 struct ArchivedResult {
     int board = 0;
     int round = 0;

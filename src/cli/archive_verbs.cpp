@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "       archive import MAPP\n"
     "       archive season --from \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD --to "
     "\xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD"
-    " [--best N] [--min M] [--format text|csv|html]\n"
+    " [--best N] [--min M] [--format text|csv|html] [--site-base ADRESS]\n"
     "       archive player MEDLEMSNR\n"
     "       alla med [--archive PLATS] (klubbarkiv.db eller postgresql://...)";
 
@@ -124,7 +124,8 @@ int runArchiveImport(const Args& args) {
 }
 
 int runArchiveSeason(const Args& args) {
-    if (const std::string stray = strayOption(args, {"from", "to", "best", "min", "format"}); !stray.empty())
+    if (const std::string stray = strayOption(args, {"from", "to", "best", "min", "format", "site-base"});
+        !stray.empty())
         return usage(stray);
     if (args.positional.size() != 1) return usage("archive season tar inga filer.");
     if (!args.has("from") || !args.has("to")) return usage("Ange perioden med --from och --to.");
@@ -139,17 +140,23 @@ int runArchiveSeason(const Args& args) {
     const std::string format = args.option("format", "text");
     if (format != "text" && format != "csv" && format != "html")
         return usage("--format: text, csv eller html.");
+    // Where the evenings' results pages are published, one folder each (see eveningFolder).
+    bool baseOk = true;
+    const std::string siteBase = argumentText(args.option("site-base"), baseOk);
+    if (args.has("site-base") && (format != "html" || siteBase.empty() || !baseOk))
+        return usage("--site-base h\xc3\xb6r till --format html och ska vara en adress eller en mapp.");
 
     std::vector<SeasonPlace> places;
+    std::vector<EveningKey> evenings;
     const std::string place = args.option("archive", kDefaultArchivePlace);
-    if (const std::string message = seasonRankingAt(place, range, places); !message.empty()) {
+    if (const std::string message = seasonRankingAt(place, range, places, &evenings); !message.empty()) {
         printError(message);
         return 1;
     }
     if (format == "csv") {
         std::cout << seasonCsv(places);
     } else if (format == "html") {
-        std::cout << seasonPage(range, places);
+        std::cout << seasonPage(range, places, evenings, siteBase);
     } else {
         for (const std::string& line : seasonLines(range, places)) printLine(line);
     }
@@ -186,7 +193,10 @@ std::vector<Verb> archiveVerbs() {
     return {{"archive",
              kUsage,
              "Klubbarkivet: sparar kv\xc3\xa4llar, visar s\xc3\xa4songsst\xc3\xa4llningen och en spelares "
-             "kv\xc3\xa4llar.",
+             "kv\xc3\xa4llar. Med --site-base l\xc3\xa4nkar s\xc3\xa4songssidan varje kv\xc3\xa4ll till "
+             "ADRESS/\xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD-namn/index.html, d\xc3\xa4r kv\xc3\xa4llens "
+             "resultatsidor lagts med site (namnet med sm\xc3\xa5 bokst\xc3\xa4ver a-z och siffror, "
+             "\xc3\xa5 \xc3\xa4 \xc3\xb6 som a a o, annat som bindestreck).",
              1,
              {},
              runArchive,

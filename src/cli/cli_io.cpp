@@ -7,6 +7,7 @@
 #include "files/contract_file.h"
 #include "files/member_file.h"
 #include "files/round_file.h"
+#include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "model/version.h"
@@ -33,6 +34,9 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     if (!loaded.contractsMessage.empty()) printError(loaded.contractsMessage);
     // So do the movement's rounds, as the window keeps them.
     if (const std::string message = readRoundsBeside(*loaded.contest, path); !message.empty()) printError(message);
+    // And the rules it is scored by, or a board scored again would be scored another way.
+    loaded.rulesMessage = readRulesBeside(*loaded.contest, path);
+    if (!loaded.rulesMessage.empty()) printError(loaded.rulesMessage);
     return loaded;
 }
 
@@ -50,7 +54,8 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path) {
         printError("Indata ej OK: " + loaded.read.message);
         return true;
     default:
-        return false;
+        // A contest whose rules cannot be read could be scored by the wrong one (told when read).
+        return !loaded.rulesMessage.empty();
     }
 }
 
@@ -58,6 +63,7 @@ int saveContest(Contest& contest, const std::string& path) {
     std::string message =
         writeFileSafely(path, [&contest](std::ostream& out) { writeContest(contest, out, kVersionText); });
     if (message.empty()) message = writeRoundsBeside(contest, path);
+    if (message.empty()) message = writeRulesBeside(contest, path);
     if (message.empty()) return 0;
     printError(message);
     return 1;

@@ -18,6 +18,7 @@ struct LoadedContest {
     ContestReadResult read;
     bool opened = false;           // false when the file could not be opened at all
     std::string contractsMessage;  // why NAME.kontrakt beside it could not be read ("" when it could)
+    std::string rulesMessage;      // why NAME.regler beside it could not be read ("" when it could)
 };
 
 // Loads the register named by --register (default "medlem.txt"; a missing register is not

@@ -1,3 +1,5 @@
+#include <iostream>
+
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
 #include "files/add_results.h"
@@ -46,18 +48,34 @@ int runCheck(const Args& args) {
     return 0;
 }
 
+// --neuberg and --linear choose the rule, and the contest keeps it (NAME.regler); without
+// either the contest is scored by the rule it was kept with.
+bool bothRules(const Args& args, const char* verb) {
+    if (!args.has("neuberg") || !args.has("linear")) return false;
+    std::cerr << "V\xc3\xa4lj en regel: --neuberg eller --linear.\n"
+              << "Anv\xc3\xa4ndning: vindelkast-cli " << verb << " IN.sco UT.sco [--neuberg | --linear]\n";
+    return true;
+}
+
+void chooseRule(const Args& args, Contest& contest) {
+    if (args.has("neuberg")) contest.neuberg = true;
+    if (args.has("linear")) contest.neuberg = false;
+}
+
 int runRescore(const Args& args) {
+    if (bothRules(args, "rescore")) return 2;
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
-    loaded.contest->neuberg = args.has("neuberg");
+    chooseRule(args, *loaded.contest);
     rescoreBoards(*loaded.contest);
     return saveContest(*loaded.contest, args.positional[1]);
 }
 
 int runLevel(const Args& args) {
+    if (bothRules(args, "level")) return 2;
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
-    loaded.contest->neuberg = args.has("neuberg");
+    chooseRule(args, *loaded.contest);
     const int levelled = levelBoards(*loaded.contest);
     printLine("Nivellerade " + countText(levelled, "giv", "givar") + ".");
     return saveContest(*loaded.contest, args.positional[1]);
@@ -112,18 +130,20 @@ std::vector<Verb> filesVerbs() {
          {},
          runCheck},
         {"rescore",
-         "rescore IN.sco UT.sco [--neuberg]",
+         "rescore IN.sco UT.sco [--neuberg | --linear]",
          "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen (--neuberg: justerade "
-         "resultat enligt Neubergs formel).",
+         "resultat enligt Neubergs formel; --linear: programmets linj\xc3\xa4ra regel; utan dem den regel "
+         "t\xc3\xa4vlingen har, som sparas i UT.regler).",
          2,
-         {"neuberg"},
+         {"neuberg", "linear"},
          runRescore},
         {"level",
-         "level IN.sco UT.sco [--neuberg]",
+         "level IN.sco UT.sco [--neuberg | --linear]",
          "Nivellerar givar som spelats f\xc3\xa4rre g\xc3\xa5nger \xc3\xa4n de mest spelade och sparar "
-         "(--neuberg: med Neubergs formel i st\xc3\xa4llet f\xc3\xb6r den linj\xc3\xa4ra).",
+         "(--neuberg: med Neubergs formel, --linear: med den linj\xc3\xa4ra regeln; utan dem med den regel "
+         "t\xc3\xa4vlingen har, som sparas i UT.regler).",
          2,
-         {"neuberg"},
+         {"neuberg", "linear"},
          runLevel},
         {"add",
          "add IN.sco ANDRA.sco UT.sco",

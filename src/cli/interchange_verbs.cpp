@@ -8,8 +8,10 @@
 #include "files/contract_file.h"
 #include "files/file_names.h"
 #include "files/member_file.h"
+#include "files/round_file.h"
 #include "files/safe_write.h"
 #include "files/session_import.h"
+#include "files/side_text.h"
 #include "output/usebio_export.h"
 
 namespace vindelkast::cli {
@@ -60,13 +62,16 @@ int runImport(const Args& args) {
     printLine(importSummary(contest, outcome));
     const std::string& target = args.positional[1];
     if (saveContest(contest, target) != 0) return 1;
-    if (!contest.contracts.empty()) {
-        const std::string message =
-            writeTextSafely(besidePath(target, kContractsExtension), writeContracts(contest));
-        if (!message.empty()) {
-            printError(message);
-            return 1;
-        }
+    // The rounds and contracts beside the target are the imported session's: ones left there
+    // by another contest would be read with it.
+    const std::string contracts = besidePath(target, kContractsExtension);
+    std::string message = contest.contracts.empty() ? removeSideFile(contracts)
+                                                    : writeTextSafely(contracts, writeContracts(contest));
+    if (message.empty() && writeRounds(contest).empty())
+        message = removeSideFile(besidePath(target, kRoundsExtension));
+    if (!message.empty()) {
+        printError(message);
+        return 1;
     }
     printLine("Skrev " + pathText(target));
     return 0;
@@ -88,7 +93,9 @@ std::vector<Verb> interchangeVerbs() {
          "import IN UT.sco",
          "Importerar en part\xc3\xa4vling fr\xc3\xa5n ett annat program (USEBIO 1.0-1.2 eller PBN med "
          "resultat), "
-         "r\xc3\xa4knar om den och sparar den med kontrakten i UT.kontrakt.",
+         "r\xc3\xa4knar om den och sparar den med kontrakten i UT.kontrakt (och ronderna i UT.ronder "
+         "n\xc3\xa4r "
+         "borden delat givgrupp).",
          2,
          {},
          runImport},

@@ -323,6 +323,8 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
 
     Reading r{c, "", "", ""};
     c.setUpDone = false;
+    // The rules the file has no room for are the defaults until their side file is read.
+    c.neuberg = false;
     bool haveLine = false;
     bool terminated = false;
     while (lines.next(line)) {

@@ -1,6 +1,9 @@
 #include "files/side_text.h"
 
 #include <charconv>
+#include <filesystem>
+
+#include "files/safe_write.h"
 
 namespace vindelkast {
 
@@ -42,6 +45,17 @@ bool numberWord(std::string_view word, int lo, int hi, int& value) {
 
 std::string sideFileFault(const char* file, std::size_t line, const std::string& what) {
     return std::string("Fel i ") + file + ", rad " + std::to_string(line) + ": " + what;
+}
+
+std::string removeSideFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_type type = fs::symlink_status(path, error).type();
+    if (type == fs::file_type::not_found) return "";
+    // A folder of that name is no side file of ours.
+    if (error || type == fs::file_type::directory || !fs::remove(path, error) || error)
+        return "Kan inte ta bort " + pathText(path);
+    return "";
 }
 
 }  // namespace vindelkast

@@ -19,4 +19,8 @@ bool numberWord(std::string_view word, int lo, int hi, int& value);
 // "Fel i FILE, rad N: WHAT".
 std::string sideFileFault(const char* file, std::size_t line, const std::string& what);
 
+// Removes the side file at `path`, where one left from before would be read with a contest
+// that no longer has what it says; no file there is no fault. "" or the message.
+std::string removeSideFile(const std::string& path);
+
 }  // namespace vindelkast

@@ -34,6 +34,7 @@ void Contest::reset(MemberRegister& reg) {
     setUpDone = false;
     isTeamContest = false;
     hasHandicap = false;
+    neuberg = false;
     ghVariant = 2;
     resultOrder = 1;
     contracts.clear();

@@ -94,7 +94,8 @@ struct Contest {
     bool isTeamContest = false;
     bool hasHandicap = false;
     // Neuberg's formula for adjusted results and levelling instead of the program's own
-    // linear rule; a choice of the director's, not kept in the contest file.
+    // linear rule; a choice of the director's, kept beside the contest file (NAME.regler),
+    // not in it: a contest read without that file is scored by the linear rule.
     bool neuberg = false;
     std::string arranger;
     std::string contestName;

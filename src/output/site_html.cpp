@@ -108,6 +108,29 @@ const ContractStrains& symbolStrains() {
 std::string pairFile(int pair) { return "par" + std::to_string(pair) + ".html"; }
 std::string boardFile(int board) { return "giv" + std::to_string(board) + ".html"; }
 
+std::string eveningFolder(std::string_view date, std::string_view nameCp1252) {
+    // Windows-1252 letters with an accent and the plain letter that stands for them.
+    static constexpr std::string_view accented =
+        "\xe5\xe4\xc5\xc4\xe0\xe1\xc0\xc1\xf6\xd6\xf8\xd8\xf3\xd3\xe9\xe8\xc9\xc8\xfc\xdc";
+    static constexpr std::string_view plain = "aaaaaaaaooooooeeeeuu";
+    std::string folder(date);
+    bool dash = true;  // one dash after the date and between words
+    for (const char c : nameCp1252) {
+        char letter = 0;
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) letter = c;
+        if (c >= 'A' && c <= 'Z') letter = static_cast<char>(c - 'A' + 'a');
+        if (const std::size_t at = accented.find(c); at != std::string_view::npos) letter = plain[at];
+        if (letter == 0) {
+            dash = true;
+            continue;
+        }
+        if (dash && !folder.empty()) folder += '-';
+        dash = false;
+        folder += letter;
+    }
+    return folder;
+}
+
 std::string link(const std::string& file, const std::string& label) {
     return "<a href=\"" + file + "\">" + label + "</a>";
 }
@@ -121,9 +144,9 @@ std::string sitePage(std::string_view titleCp1252, const std::string& nav, const
     page += html(titleCp1252);
     page += "</title>\n<style>";
     page += kStyle;
-    page += "</style>\n</head>\n<body>\n<nav>";
-    page += nav;
-    page += "</nav>\n<main>\n";
+    page += "</style>\n</head>\n<body>\n";
+    if (!nav.empty()) page += "<nav>" + nav + "</nav>\n";
+    page += "<main>\n";
     page += body;
     page += "</main>\n</body>\n</html>\n";
     return page;

@@ -27,10 +27,17 @@ std::string pairFile(int pair);    // "par11.html"
 std::string boardFile(int board);  // "giv5.html"
 inline constexpr const char* kStandingsFile = "index.html";
 
+// The folder of one evening's site among a club's published evenings, which the season page
+// links to: the date, a dash and the contest's name in lower-case letters a-z and digits,
+// å ä ö as a a o, é as e, ü as u, every other run of characters one dash
+// ("2024-03-11" and "Måndagsbridge" give "2024-03-11-mandagsbridge").
+std::string eveningFolder(std::string_view date, std::string_view nameCp1252);
+
 // <a href="FILE">LABEL</a> (label already HTML).
 std::string link(const std::string& file, const std::string& label);
 
-// A whole page: head with the style sheet, the navigation line, the body.
+// A whole page: head with the style sheet, the navigation line (none when `nav` is empty),
+// the body.
 std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body);
 
 }  // namespace vindelkast

@@ -10,7 +10,9 @@
 #include "files/contract_file.h"
 #include "files/recovery_file.h"
 #include "files/round_file.h"
+#include "files/rules_file.h"
 #include "files/safe_write.h"
+#include "files/side_text.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
 #include "tables/table_codes.h"
@@ -42,6 +44,8 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
                  [](Contest& c, const std::string& text) { return readContracts(c, text); }});
     addSideFile({kRoundsExtension, writeRounds,
                  [](Contest& c, const std::string& text) { return readRounds(c, text); }});
+    addSideFile({kRulesExtension, writeRules,
+                 [](Contest& c, const std::string& text) { return readRules(c, text); }, true});
     // The tables' codes, then what they sent, so that the tables go on as they were.
     addSideFile(
         {kTableCodesExtension,
@@ -175,7 +179,10 @@ std::string ContestSession::save() {
     for (const SideFile& side : m_sideFiles) {
         if (!problem.empty()) break;
         const std::string text = side.write(m_contest);
-        if (!text.empty()) problem = writeTextSafely(sideFilePath(side), text);
+        if (!text.empty())
+            problem = writeTextSafely(sideFilePath(side), text);
+        else if (side.removeWhenEmpty)
+            problem = removeSideFile(sideFilePath(side));
     }
     if (!problem.empty()) {
         // The contest stays marked unsaved, so leaving the program still asks.

@@ -51,6 +51,9 @@ struct SideFile {
     std::string extension;  // with its dot: ".facit"
     std::function<std::string(const Contest&)> write;
     std::function<std::string(Contest&, const std::string&)> read;
+    // Where the file's absence means something (the default rule), saving with nothing to
+    // write removes a file left beside the contest, which would otherwise come back.
+    bool removeWhenEmpty = false;
 };
 
 // What keeping the evening in the club's archive came to.

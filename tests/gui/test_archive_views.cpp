@@ -133,8 +133,13 @@ void TestArchiveViews::seasonIsSavedAsPageAndForSpreadsheet() {
     QTest::mouseClick(desk.saveSeasonPageButton, Qt::LeftButton);
     const QString page = QString::fromUtf8(w.readFile("s\u00e4song.html"));
     QVERIFY(
-        page.contains("<h1>S&auml;songsst&auml;llning 2024-03-01 till 2024-03-15, alla kv&auml;llar</h1>"));
+        page.contains("<h1>S\u00e4songsst\u00e4llning 2024-03-01 till 2024-03-15, alla kv\u00e4llar</h1>"));
     QVERIFY(page.contains("<td class=\"n\">" + csv[1].section(';', 4, 4) + "</td>"));
+    // The one evening of the range is listed; the window knows of no published pages to link.
+    QVERIFY2(page.contains(
+                 "<li>2024-03-11 M\u00e5ndagsbridge <span class=\"meta\">Bridgeklubben Vindeln</span></li>"),
+             qPrintable(page));
+    QCOMPARE(page.count("<li>"), 1);
     QVERIFY(w.dialogs.messages.isEmpty());
     QCOMPARE(w.dialogs.fileFilters, QStringList({"Kalkylblad (CSV) |*.csv", "Webbsidor |*.html;*.htm"}));
 }

@@ -9,6 +9,7 @@
 #include "model/board_results.h"
 #include "model/bulk_points.h"
 #include "model/member_register.h"
+#include "output/standings_view.h"
 #include "session/contest_session.h"
 #include "support/test_text.h"
 #include "window_fixture.h"
@@ -23,6 +24,7 @@ private slots:
     void nothingIsMadeWithoutPairsOrWhenCancelled();
     void relayComesBackFromSaveOpenAndRecovery();
     void neubergOptionLevelsByTheFormula();
+    void neubergStaysWithTheContest();
 };
 
 namespace {
@@ -157,6 +159,46 @@ void TestMovementCards::neubergOptionLevelsByTheFormula() {
             QCOMPARE(r.nsPoints, e->nsPoints);
             QCOMPARE(r.ewPoints, e->ewPoints);
         }
+}
+
+void TestMovementCards::neubergStaysWithTheContest() {
+    Window w;
+    w.copyExample("halvkv\u00e4ll12.sco", "halv.sco");
+    w.dialogs.fileNames << w.path("halv.sco");
+    w.press(QKeySequence("Ctrl+O"));
+    w.action("Neuberg1")->trigger();
+    QVERIFY(!w.form->session().isSaved());
+    w.action("Nivelleragivar1")->trigger();
+    const std::vector<ViewLine> levelled = standingsLines(w.form->contest());
+    const std::string recovery = w.form->session().recoveryFileText();
+    QVERIFY(recovery.find("%SIDOFIL .regler") != std::string::npos);
+    w.press(QKeySequence("Ctrl+S"));
+    QCOMPARE(w.readFile("halv.regler"), QByteArray("%REGLER 1\r\nNEUBERG\r\n"));
+
+    // A cleared window starts linear; opening the contest again brings its rule back.
+    w.press(QKeySequence("Ctrl+Alt+R"));
+    QVERIFY(!w.form->contest().neuberg);
+    QVERIFY(!w.action("Neuberg1")->isChecked());
+    w.dialogs.fileNames << w.path("halv.sco");
+    w.press(QKeySequence("Ctrl+O"));
+    QVERIFY(w.form->contest().neuberg);
+    QVERIFY(w.action("Neuberg1")->isChecked());
+    QCOMPARE(standingsLines(w.form->contest()), levelled);
+
+    Window restored;
+    std::string message;
+    QVERIFY(restored.form->session().restore(recovery, message));
+    QVERIFY(restored.form->contest().neuberg);
+    QVERIFY(restored.action("Neuberg1")->isChecked());
+    QCOMPARE(standingsLines(restored.form->contest()), levelled);
+
+    // Back to the linear rule: the saved contest leaves no rules file behind to bring Neuberg back.
+    w.action("Neuberg1")->trigger();
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(!QFile::exists(w.path("halv.regler")));
+    Window opened;
+    opened.form->session().open(w.path("halv.sco").toStdString());
+    QVERIFY(!opened.form->contest().neuberg);
 }
 
 QTEST_MAIN(TestMovementCards)

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "archive_backends.h"
+#include "output/site_html.h"
 #include "season_maker.h"
 
 namespace vindelkast::test {
@@ -124,7 +125,36 @@ TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
     r = this->cli("archive season --from 2024-01-01 --to 2024-12-31 --format html --best 4");
     EXPECT_EQ(r.out.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(r.out.find("name=\"viewport\""), std::string::npos);
-    EXPECT_NE(r.out.find("&Aring;kesson Lars"), std::string::npos);
+    EXPECT_NE(r.out.find("\xc3\x85kesson Lars"), std::string::npos);
+    // The look of the evenings' results pages, and the evenings it counts, as yet no links.
+    const auto styleOf = [](const std::string& page) {
+        const std::size_t from = page.find("<style>");
+        return from == std::string::npos ? std::string() : page.substr(from, page.find("</style>") - from);
+    };
+    EXPECT_EQ(styleOf(r.out), styleOf(sitePage("", "", "")));
+    EXPECT_NE(r.out.find("<li>2024-01-08 M\xc3\xa5ndagsbridge <span class=\"meta\">BK Vindeln</span></li>"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("<a "), std::string::npos);
+    // Published beside it, one folder per evening: each evening links to its own pages; the
+    // same name and date at two clubs share one folder name.
+    r = this->cli(
+        "archive season --from 2024-01-01 --to 2024-12-31 --format html --site-base ../kv\xc3\xa4llar");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("<li><a href=\"../kv\xc3\xa4llar/2024-01-08-mandagsbridge/index.html\">2024-01-08 "),
+              std::string::npos)
+        << r.out;
+    int links = 0;
+    for (std::size_t at = r.out.find("<li><a href="); at != std::string::npos;
+         at = r.out.find("<li><a href=", at + 1))
+        ++links;
+    EXPECT_EQ(links, 15) << "the fourteen evenings of the spring and the individual one";
+    EXPECT_NE(
+        r.out.find("2024-02-05-klubbkvall/index.html\">2024-02-05 Klubbkv\xc3\xa4ll <span class=\"meta\">BK "
+                   "Ume\xc3\xa5"),
+        std::string::npos);
+    EXPECT_EQ(this->cli("archive season --from 2024-01-01 --to 2024-12-31 --site-base x").exitCode, 2)
+        << "a base only goes with a page";
     r = this->cli("archive season --from 2024-01-01 --to 2024-12-31 --best 0");
     EXPECT_EQ(r.exitCode, 2) << "--best 0 is a mistake";
 }

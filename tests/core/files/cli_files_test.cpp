@@ -10,6 +10,8 @@
 #include "files/contest_file.h"
 #include "files/deal_codes.h"
 #include "files/member_file.h"
+#include "model/board_results.h"
+#include "model/board_scoring.h"
 #include "support/sample_contests.h"
 #include "temp_folder.h"
 
@@ -74,6 +76,59 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     EXPECT_EQ(run("check").exitCode, 2);
     EXPECT_EQ(run("check a.sco b.sco").exitCode, 2);
     EXPECT_EQ(run("check --help").exitCode, 0);
+}
+
+TEST_F(Cli, TheScoringRuleStaysWithTheContest) {
+    // One board, six results, one adjusted 60/40: the two rules score the five others apart.
+    test::ContestFixture f;
+    test::setUp(f.c(), 1, 1, 12);
+    int t = 0;
+    for (int score : {420, 420, 170, -50, -100, 10064}) {
+        addResult(f.c().boards[1], 2 * t + 1, 2 * t + 2, 1, score, 0, 0, true);
+        ++t;
+    }
+    scoreBoard(f.c().boards[1]);
+    std::ofstream(folder.file("just.sco"), std::ios::binary) << contestFileText(f.c(), "3.23");
+    const auto firstNsPoints = [this](const std::string& name) {
+        test::ContestFixture read;
+        std::ifstream in(folder.file(name), std::ios::binary);
+        readContestFile(read.c(), in);
+        return findResult(read.c().boards[1], 1, 2)->nsPoints;
+    };
+
+    ASSERT_EQ(run("rescore --neuberg just.sco just.sco").exitCode, 0);
+    EXPECT_EQ(folder.read("just.regler"), "%REGLER 1\r\nNEUBERG\r\n");
+    EXPECT_NEAR(firstNsPoints("just.sco"), 8.6, 1e-4);
+    const std::string neuberg = run("standings just.sco").out;
+    // Scored again without naming a rule, the contest keeps its own, and so does the copy.
+    ASSERT_EQ(run("rescore just.sco igen.sco").exitCode, 0);
+    EXPECT_EQ(run("standings igen.sco").out, neuberg);
+    EXPECT_EQ(folder.read("igen.regler"), folder.read("just.regler"));
+
+    ASSERT_EQ(run("rescore --linear just.sco just.sco").exitCode, 0);
+    EXPECT_FALSE(folder.exists("just.regler"));
+    EXPECT_NEAR(firstNsPoints("just.sco"), 8.0, 1e-4);
+    EXPECT_NE(run("standings just.sco").out, neuberg);
+    EXPECT_EQ(run("rescore --neuberg --linear just.sco x.sco").exitCode, 2);
+    EXPECT_FALSE(folder.exists("x.sco"));
+
+    // A rules file that cannot be read stops the command rather than scoring by a guess.
+    folder.write("just.regler", "%REGLER 1\r\nLINJ\xc4R\r\n");
+    const CliRun damaged = run("rescore just.sco y.sco");
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_NE(damaged.err.find("Fel i regelfilen, rad 2: ok\xc3\xa4nd regel"), std::string::npos)
+        << damaged.err;
+    EXPECT_FALSE(folder.exists("y.sco"));
+
+    // Levelled by Neuberg, the standings show Neuberg's figures, not the linear rule's.
+    ASSERT_EQ(
+        run("level --neuberg " + example("halvkv\xc3\xa4ll12.sco") + " n.sco " + exampleRegister()).exitCode,
+        0);
+    ASSERT_EQ(run("level " + example("halvkv\xc3\xa4ll12.sco") + " l.sco " + exampleRegister()).exitCode, 0);
+    EXPECT_TRUE(folder.exists("n.regler"));
+    EXPECT_FALSE(folder.exists("l.regler"));
+    EXPECT_NE(run("standings n.sco " + exampleRegister()).out,
+              run("standings l.sco " + exampleRegister()).out);
 }
 
 TEST_F(Cli, NamesFromAFileCannotSteerTheTerminal) {

@@ -5,8 +5,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
+#include "../movement/movement_checks.h"
 #include "example_contests.h"
+#include "files/contest_file.h"
+#include "files/round_file.h"
+#include "model/board_results.h"
+#include "movement/contest_setup.h"
+#include "movement/movement_generator.h"
+#include "support/sample_contests.h"
 #include "temp_folder.h"
 
 namespace vindelkast {
@@ -47,6 +55,49 @@ TEST_F(CliInterchange, ContestAndContractsGoOutAsUsebioAndComeBackTheSame) {
     EXPECT_NE(folder.read("out.txt").find("Importerade 63 resultat p\xc3\xa5 21 givar i 7 ronder, 7 par"),
               std::string::npos)
         << folder.read("out.txt");
+}
+
+// The slot lines of a round file ("S BOARD NS EW ROUND"), without the guide card's tables.
+std::string slotLines(const std::string& roundFile) {
+    std::string slots;
+    for (std::size_t at = roundFile.find("\nS "); at != std::string::npos;
+         at = roundFile.find("\nS ", at + 1))
+        slots += roundFile.substr(at + 1, roundFile.find('\n', at + 1) - at);
+    return slots;
+}
+
+TEST_F(CliInterchange, SessionWhoseTablesShareBoardsComesBackWithItsRounds) {
+    // A relay of 16 pairs: tables 1 and 8 play the same boards in one round, so a board has
+    // two slots in a round and the contest file alone would number them 1, 2, 3...
+    test::ContestFixture laid;
+    SetUpRequest request;
+    request.guideCard = folder.write(
+        "rel\xc3\xa4.gui", guideCardText(generateMovement({MovementKind::Mitchell, 16, 0, 0, true})));
+    request.contestName = "Rel\xe4";
+    ASSERT_EQ(setUpContest(laid.c(), request).message, "");
+    const int scores[] = {420, -50, 170, 100, -620, 140, 450, -100, 110};
+    for (const auto& [board, round, ns, ew] : test::slotsOf(laid.c()))
+        test::enter(laid.c(), board, ns, ew, scores[(board + ns * 3 + ew) % 9]);
+    std::ofstream(folder.file("rela.sco"), std::ios::binary) << contestFileText(laid.c(), "3.23");
+    const std::string rounds = writeRounds(laid.c());
+    ASSERT_NE(slotLines(rounds), "");
+    folder.write("rela.ronder", rounds);
+
+    ASSERT_EQ(run("usebio rela.sco rela.xml"), 0) << folder.read("err.txt");
+    ASSERT_EQ(run("import rela.xml tillbaka.sco"), 0) << folder.read("err.txt");
+    EXPECT_EQ(slotLines(folder.read("tillbaka.ronder")), slotLines(rounds));
+    test::ContestFixture back;
+    std::ifstream in(folder.file("tillbaka.sco"), std::ios::binary);
+    readContestFile(back.c(), in);
+    const auto numbered = test::slotsOf(back.c());
+    EXPECT_NE(numbered, test::slotsOf(laid.c())) << "the rounds are not in the contest file";
+    ASSERT_EQ(readRoundsBeside(back.c(), folder.file("tillbaka.sco")), "");
+    EXPECT_EQ(test::slotsOf(back.c()), test::slotsOf(laid.c()));
+    for (int b = 1; b <= laid.c().boardCount; ++b)
+        for (int i = 0; i < laid.c().boards[b].resultCount; ++i) {
+            const BoardResult& r = laid.c().boards[b].results[i];
+            EXPECT_EQ(findResult(back.c().boards[b], r.nsPair, r.ewPair)->nsPoints, r.nsPoints);
+        }
 }
 
 TEST_F(CliInterchange, OtherProgramsFileIsReportedLineByLine) {

@@ -1,0 +1,60 @@
+#include "files/rules_file.h"
+
+#include <fstream>
+#include <vector>
+
+#include "files/file_names.h"
+#include "files/safe_write.h"
+#include "files/side_text.h"
+
+namespace vindelkast {
+
+namespace {
+
+const char* const kHeader = "%REGLER 1";
+const char* const kNeuberg = "NEUBERG";
+
+// Far above the few lines the file holds; a larger one is no rules file.
+constexpr std::size_t kMaxRulesBytes = 4096;
+
+}  // namespace
+
+std::string writeRules(const Contest& contest) {
+    if (!contest.neuberg) return "";
+    return std::string(kHeader) + "\r\n" + kNeuberg + "\r\n";
+}
+
+std::string readRules(Contest& contest, std::string_view text) {
+    if (text.size() > kMaxRulesBytes) return "Regelfilen \xe4r f\xf6r stor";
+    const std::vector<std::string_view> lines = sideFileLines(text);
+    if (lines.empty() || lines[0] != kHeader) return "Filen \xe4r ingen regelfil (version 1)";
+    bool neuberg = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string_view> words = lineWords(lines[i]);
+        if (words.size() != 1 || words[0] != kNeuberg)
+            return sideFileFault("regelfilen", i + 1, "ok\xe4nd regel");
+        neuberg = true;
+    }
+    contest.neuberg = neuberg;
+    return "";
+}
+
+std::string writeRulesBeside(const Contest& contest, const std::string& contestPath) {
+    const std::string path = besidePath(contestPath, kRulesExtension);
+    const std::string text = writeRules(contest);
+    return text.empty() ? removeSideFile(path) : writeTextSafely(path, text);
+}
+
+std::string readRulesBeside(Contest& contest, const std::string& contestPath) {
+    const std::string path = besidePath(contestPath, kRulesExtension);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "";
+    std::string text;
+    text.resize(kMaxRulesBytes + 1);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string message = readRules(contest, text);
+    return message.empty() ? "" : pathText(path) + ": " + message;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,35 @@
+// Rules side files come from disk and the recovery file: whatever the bytes, the reader must
+// end, refuse without touching the contest, and what it accepts writes back the same rule.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "files/rules_file.h"
+#include "fuzz_checks.h"
+
+using namespace vindelkast;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static MemberRegister reg;
+    static Contest contest;
+    static bool before = false;
+    reg.startWithByeMember();
+    contest.reset(reg);
+    // Both starting rules in turn, so a refusal is seen to keep either.
+    before = !before;
+    contest.neuberg = before;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (!readRules(contest, text).empty()) {
+        fuzz::require(contest.neuberg == before);
+        return 0;
+    }
+    Contest again;
+    again.reset(reg);
+    again.neuberg = !contest.neuberg;
+    // The linear rule writes no file: what stands for it is the header alone.
+    const std::string written = contest.neuberg ? writeRules(contest) : "%REGLER 1\r\n";
+    fuzz::require(readRules(again, written).empty());
+    fuzz::require(again.neuberg == contest.neuberg);
+    return 0;
+}

@@ -173,5 +173,13 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
               "Kunde inte skapa mappen " + folder.file("notes.txt"));
 }
 
+TEST(ResultsSite, AnEveningsFolderAmongTheSeasonsIsNamedFromItsDateAndName) {
+    EXPECT_EQ(eveningFolder("2024-03-11", test::w("Måndagsbridge")), "2024-03-11-mandagsbridge");
+    EXPECT_EQ(eveningFolder("2015-07-28", test::w("GRÖNA  Hissen, café!")), "2015-07-28-grona-hissen-cafe");
+    // Nothing in a contest's name can lead the link out of the folder.
+    EXPECT_EQ(eveningFolder("2024-01-08", "../../etc/passwd"), "2024-01-08-etc-passwd");
+    EXPECT_EQ(eveningFolder("2024-01-08", "/ .. /"), "2024-01-08");
+}
+
 }  // namespace
 }  // namespace vindelkast

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "tables/results_access.h"
 #include "tables/table_request.h"
 #include "tables/table_service.h"
 
@@ -50,6 +51,11 @@ public:
     // A new contest: stops, and forgets the codes, the held conflicts and the entries.
     void forgetEvening();
 
+    // The director has published the results: every board's page is open to all at
+    // /resultat/, as once the evening is over. A new evening closes them again.
+    void publishResults() { m_published = true; }
+    bool resultsPublished() const { return m_published; }
+
     // The director's answer to a held conflict; "" or the message.
     QString acceptConflict(int id);
     void rejectConflict(int id);
@@ -77,6 +83,9 @@ private:
 
     void handle(const QHttpServerRequest& request, QTcpSocket* socket);
     void handleCall(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder);
+    void answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
+                       QHttpServerResponder& responder);
+    int readerTable(const ResultsRequest& results, const QHttpServerRequest& request);
     void storeWaiting();
     Reply decideAndStore(Contest& contest, const Waiting& waiting, std::int64_t now, bool& changed);
 
@@ -88,6 +97,7 @@ private:
     std::vector<Waiting> m_waiting;
     // The last recovery write failed: results already stored still wait for a safe write.
     bool m_unsecured = false;
+    bool m_published = false;
 };
 
 }  // namespace vindelkast

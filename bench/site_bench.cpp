@@ -9,6 +9,7 @@
 #include "support/sample_analysis.h"
 #include "support/sample_contests.h"
 #include "support/sample_evening.h"
+#include "tables/results_access.h"
 
 namespace vindelkast {
 namespace {
@@ -72,6 +73,15 @@ void BM_ResultsSiteRepublishedLargest(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_ResultsSiteRepublishedLargest)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One page served live, as the table server answers a phone: the standings, a card, a board.
+void BM_LiveResultsPageLargest(benchmark::State& state) {
+    LargestPlayed f;
+    const char* const pages[] = {"", "par11.html", "giv5.html"};
+    const char* page = pages[state.range(0)];
+    for (auto _ : state) benchmark::DoNotOptimize(resultsAnswer(f.c(), false, false, 1, page).body.size());
+}
+BENCHMARK(BM_LiveResultsPageLargest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vindelkast

@@ -11,6 +11,7 @@ class QAction;
 
 namespace vindelkast {
 
+class ArchiveDesk;
 class Dialogs;
 class MenuTree;
 class NamePanel;
@@ -48,6 +49,7 @@ public:
     MenuTree& menus() { return *m_menus; }
     NamePanel& namePanel() { return *m_names; }
     ResultEntry& entry() { return *m_entry; }
+    ArchiveDesk& archiveDesk() { return *m_archiveDesk; }
 
     void refreshCaption();
     // The save command; true when the contest was written.
@@ -84,6 +86,7 @@ public:
     void EdFriparChange();
     void EdContNameChange();
     void BtnGuideClick();
+    void createGuideCardClick();
     void MnGivfilClick();
     void MnMedlemsregisterClick();
     void AdderaresultatClick();
@@ -107,6 +110,11 @@ public:
     void Debugmessage1Click();
     void Hjlp1Click();
     void OmVindelkast1Click();
+    // The club's archive.
+    void keepInArchiveClick();
+    void keepOnSaveClick(bool on);
+    void archivePlaceClick();
+    void seasonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,7 +124,6 @@ protected:
 private:
     void connectCommands();
     void connectPanels();
-    void followSession(const ContestChange& change);
     void loadMemberRegisterAtStartUp();
     void applyIndividualLook(bool keepContestName);
     void applyGronaHissenLook(bool on);
@@ -125,9 +132,11 @@ private:
     bool askToSaveFirst(const QString& question);
     bool restoreFromRecovery(const std::string& text);
     void showOpenedContest();
+    void printMovementCards(const std::string& cardFile);
     void writeFullHtml(bool oldStyle);
     void clearContest();
-    void showTableResultsInGrid();
+    void connectArchive();
+    bool keepEveningInArchive(bool atSave);
 
     Dialogs& m_dialogs;
     ContestSession* m_session = nullptr;
@@ -140,6 +149,7 @@ private:
     TableServer* m_tableServer = nullptr;
     TableDesk* m_tableDesk = nullptr;
     TableStatusLine* m_tableStatus = nullptr;
+    ArchiveDesk* m_archiveDesk = nullptr;
 
     std::string m_roundHtmlFileName = "rond.html";
 };

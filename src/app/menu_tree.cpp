@@ -14,6 +14,9 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(arkiv, "MnOpen", "\u00d6ppna t\u00e4vling", "Ctrl+O");
     addItem(arkiv, "MnSave", "Spara t\u00e4vling", "Ctrl+S");
     addItem(arkiv, "Sparasom1", "Spara t\u00e4vling so&m", "Ctrl+Alt+S");
+    addItem(arkiv, "keepInArchiveAction", "Spara i &klubbarkivet", "Ctrl+K");
+    addItem(arkiv, "keepOnSaveAction", "Spara i klubbarkivet vid varje sparning")->setCheckable(true);
+    addItem(arkiv, "archivePlaceAction", "Klubbarkivets plats\u2026");
     addItem(arkiv, "MnHTML", "Exportera resultat som &HTML", "Ctrl+H");
     addItem(arkiv, "MnGammalHTML", "&Gammal HTML", "Ctrl+G");
     addItem(arkiv, "MnPrintXML", "Exportera resultat som &XML", "Ctrl+X");
@@ -44,6 +47,8 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(result, "Visascoretavlor1", "V&isa scoretavlor", "F5");
     addItem(result, "Adderaresultat1", "Addera resultat");
     addItem(result, "Nivelleragivar1", "Nivellera givar");
+    // Levelling and adjusted results by Neuberg's formula instead of the linear rule.
+    addItem(result, "Neuberg1", "Neubergs formel")->setCheckable(true);
     addItem(result, "MnBord", "Registrering vid &borden\u2026");
 
     QMenu* view = addMenu(window, "Visa1", "Visa");
@@ -54,6 +59,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(view, "Rond1", "Rond", "F10");
     addItem(view, "Textstorlek1", "&Textstorlek");
     addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
+    addItem(view, "seasonAction", "S\u00e4songsst\u00e4llning\u2026");
     addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
 
     QMenu* version = addMenu(window, "Version1", "Version");

@@ -152,6 +152,7 @@ std::vector<Verb> movementVerbs() {
          2,
          {},
          runDraw},
+        guideVerb(),
     };
 }
 

@@ -36,21 +36,6 @@ public:
     NamePanel(QWidget* parent, ContestSession& session, Dialogs& dialogs, PaneRequests& panes,
               std::function<bool()> individualChosen);
 
-    QListView* ListPers = nullptr;
-    QPushButton* BtnNameClose = nullptr;
-    QPushButton* Btn25Back = nullptr;
-    QPushButton* Btn25Forward = nullptr;
-    QPushButton* BtnSlump = nullptr;
-    QPushButton* btFrysNamn = nullptr;
-    QPushButton* btByt = nullptr;
-    QPushButton* btTaBortNamn = nullptr;
-    QGroupBox* gbNyPers = nullptr;
-    QLineEdit* edNyNamn = nullptr;
-    QLineEdit* edNyId = nullptr;
-    QLineEdit* edHcp = nullptr;
-    QPushButton* btNyPersOK = nullptr;
-    QPushButton* btnNyPersEJ = nullptr;
-
     // Opens the panel when it is hidden, closes it when it is shown.
     void toggle();
     // Rebuilds the page from the start list and moves the focus on from the active field.
@@ -61,12 +46,11 @@ public:
     // Back to the start state, for a cleared contest.
     void clearState();
 
+    // The rows of the page; their fields are found by their names: EdNamn<row><column>
+    // (column 0 the first person, 1 the second) and the marks ChkNamnMark<row>.
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     int pageOffset() const { return m_pageOffset; }
-    // The name field of a row (1..rowCount) and column (0 first person, 1 second); null
-    // when the row or the field does not exist.
-    QLineEdit* nameField(int row, int column) const;
-    QCheckBox* markBox(int row) const;
+    // The members ListPers shows.
     NamePanelList& listModel() const { return *m_list; }
 
     // Commands of the panel's buttons.
@@ -78,6 +62,8 @@ public:
     void btTaBortNamnClick();
     void btNyPersOKClick();
     void btnNyPersEJClick();
+    // The evenings in the club's archive of the person in the name field last entered (F12).
+    void playerHistoryClick();
 
 signals:
     // The panel opens over the set-up and the entry panel, and gives the set-up back on closing.
@@ -86,6 +72,8 @@ signals:
     // The set-up's "Max parnr" and "Nr fripar" follow the start list (0: no bye pair).
     void highestNumberToShow(int number);
     void byePairToShow(int byePair);
+    // The director asks for a member's evenings in the club's archive.
+    void playerHistoryAsked(int memberId);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +85,11 @@ private:
         QLineEdit* second = nullptr;  // none in an individual contest
         QCheckBox* mark = nullptr;
     };
+
+    // The name field of a row (1..rowCount) and column (0 first person, 1 second); null
+    // when the row or the field does not exist.
+    QLineEdit* nameField(int row, int column) const;
+    QCheckBox* markBox(int row) const;
 
     void buildButtons();
     void buildNewPersonBox();
@@ -123,6 +116,22 @@ private:
     void changed();
 
     static int tagOf(const QLineEdit* field);
+
+    QListView* ListPers = nullptr;
+    QPushButton* BtnNameClose = nullptr;
+    QPushButton* Btn25Back = nullptr;
+    QPushButton* Btn25Forward = nullptr;
+    QPushButton* BtnSlump = nullptr;
+    QPushButton* btFrysNamn = nullptr;
+    QPushButton* btByt = nullptr;
+    QPushButton* btTaBortNamn = nullptr;
+    QGroupBox* gbNyPers = nullptr;
+    QLineEdit* edNyNamn = nullptr;
+    QLineEdit* edNyId = nullptr;
+    QLineEdit* edHcp = nullptr;
+    QPushButton* btNyPersOK = nullptr;
+    QPushButton* btnNyPersEJ = nullptr;
+    QPushButton* playerHistoryButton = nullptr;
 
     ContestSession& m_session;
     Dialogs& m_dialogs;

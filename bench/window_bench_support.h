@@ -29,6 +29,7 @@ public:
     bool printerAvailable() override { return false; }
     QString print(const QString&, const QTextDocument&) override { return {}; }
     bool openWithAssociatedProgram(const QString&) override { return false; }
+    std::optional<MovementChoice> movementChoice(int) override { return {}; }
     // Waits for the work as the real dialog would, never cancelling it.
     bool progress(const QString&, const std::function<Progress()>& poll) override {
         while (!poll().finished) QThread::msleep(5);

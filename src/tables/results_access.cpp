@@ -1,5 +1,6 @@
 #include "tables/results_access.h"
 
+#include "model/evening_progress.h"
 #include "output/results_site.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
@@ -41,6 +42,14 @@ bool isPageName(std::string_view name) {
     for (char c : name)
         if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.')) return false;
     return true;
+}
+
+// The evening is over as the tables see it (eveningState). With a movement the tables follow,
+// that is every laid slot scored, which is quicker to see than the rounds table by table; a
+// page is answered for every phone that asks.
+bool eveningOver(const Contest& contest, bool pairsTyped) {
+    if (pairsTyped || contest.isGronaHissen) return eveningState(contest, pairsTyped).over;
+    return allResultsIn(contest);
 }
 
 ResultsAnswer notFound(const Contest& contest) {
@@ -87,7 +96,7 @@ int readingTable(TableService& service, const Contest& contest, const ResultsReq
 std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped) {
     std::vector<int> pairs;
     if (table == 0 || pairsTyped) return pairs;
-    const TableSeat seat = tableSeat(contest, table, currentTableRound(contest, table, false), false);
+    const TableSeat seat = currentTableSeat(contest, table);
     for (int p : {seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner})
         if (p > 0) pairs.push_back(p);
     return pairs;
@@ -95,7 +104,7 @@ std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped
 
 ResultsAnswer resultsAnswer(const Contest& contest, bool pairsTyped, bool published, int table,
                             std::string_view page) {
-    const bool allShown = published || eveningState(contest, pairsTyped).over;
+    const bool allShown = published || eveningOver(contest, pairsTyped);
     const SiteView view =
         allShown ? publishedView(contest) : tableView(contest, pairsAtTable(contest, table, pairsTyped));
     std::string body = resultsPage(contest, view, page);

@@ -10,6 +10,7 @@
 #include "support/sample_evening.h"
 #include "tables/results_access.h"
 #include "tables/table_codes.h"
+#include "tables/table_evening.h"
 #include "tables/table_rounds.h"
 #include "tables/table_standings.h"
 
@@ -164,8 +165,13 @@ TEST_F(LiveResults, ThePhonesAndThePagesShowTheSameHonestFigures) {
     const ResultsAnswer index = ask("", cookie(3));
     EXPECT_TRUE(contains(index.body, "St\xc3\xa4llning NS efter 4 av 7 ronder"));
 
-    // Every result in: exactly the final standings, on the phone and on the pages.
+    // One round short of the end nothing is open yet to a visitor; every result in: the
+    // evening is over as the phones see it, and exactly the final standings.
+    e.play(6);
+    ASSERT_FALSE(eveningState(c, false).over);
+    EXPECT_TRUE(hidesBoard(ask("giv24.html", "")));
     e.play(7);
+    ASSERT_TRUE(eveningState(c, false).over);
     const PhoneStandings end = phoneStandings(c);
     const LiveStandings final = finalStandings(c);
     EXPECT_EQ(end.heading, "Slutst\xe4llning");

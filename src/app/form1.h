@@ -94,6 +94,7 @@ public:
     void MnHTMLClick();
     void MnGammalHTMLClick();
     void MnPrintXMLClick();
+    void MnWebbClick();
     void MnPrintRondClick();
     void Print1Click();
     void MnPrintTotaltClick();

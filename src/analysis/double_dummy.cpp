@@ -66,6 +66,8 @@ int solveBatch(const std::vector<AnalysisJob>& jobs, std::size_t first, std::siz
 
 }  // namespace
 
+bool solverAvailable() { return true; }
+
 AnalysisRun analyseBoards(const std::vector<AnalysisJob>& jobs, const AnalysisProgress& progress,
                           int boardsPerBatch) {
     AnalysisRun run;

@@ -1,0 +1,103 @@
+#include "files/file_platform.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// CommandLineToArgvW: after windows.h.
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+namespace vindelkast {
+
+namespace {
+
+std::string utf8(const wchar_t* text) {
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return "";
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
+    bytes.pop_back();  // the terminating zero
+    return bytes;
+}
+
+// A folder or a device is never written over; a missing target is a new file.
+bool replaceable(const std::wstring& target) {
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
+}
+
+// A new file of its own beside the target. CREATE_NEW fails on anything already there, so
+// a second writer, a link or an old file can never be the file this one writes.
+HANDLE createTemporary(const std::filesystem::path& folder, std::filesystem::path& temporary) {
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = folder / ("vindelkast-" + std::to_string(random() % 1000000) + ".tmp");
+        const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool writeAll(HANDLE file, std::string_view text, std::size_t capacity) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        if (done >= capacity) return false;
+        const auto chunk =
+            static_cast<DWORD>(std::min<std::size_t>({text.size() - done, capacity - done, 1u << 20}));
+        DWORD written = 0;
+        if (!::WriteFile(file, text.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::filesystem::path filePath(const std::string& utf8Path) {
+    const int size =
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8Path.data(), static_cast<int>(utf8Path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8Path.data(), static_cast<int>(utf8Path.size()), wide.data(), size);
+    return wide;
+}
+
+bool replaceFileContents(const std::string& path, std::string_view text, std::size_t capacity) {
+    const std::filesystem::path target = filePath(path);
+    if (!replaceable(target.native())) return false;
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::filesystem::path temporary;
+    const HANDLE file = createTemporary(folder, temporary);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = writeAll(file, text, capacity);
+    ok = ok && ::FlushFileBuffers(file);
+    ok = ::CloseHandle(file) && ok;
+    // Write-through: the move is on disk before it is reported done, as the folder flush
+    // makes it on POSIX.
+    if (!ok || !::MoveFileExW(temporary.c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> programArguments(int, char**) {
+    // The narrow arguments are in the system's code page; the wide ones hold every letter.
+    int count = 0;
+    wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; words && i < count; ++i) arguments.push_back(utf8(words[i]));
+    ::LocalFree(words);
+    // The program writes UTF-8 and CR LF where it means them; text mode would add CRs.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+    return arguments;
+}
+
+}  // namespace vindelkast

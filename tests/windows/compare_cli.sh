@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# compare_cli.sh LINUX_CLI WINDOWS_CLI_EXE EXAMPLES: runs both command-line programs (the
+# .exe under Wine) on every example with the same verbs and compares, byte for byte, what
+# each printed, its exit code and every file it wrote. Prints one line per difference and
+# "N passed, N failed" at the end; exit 1 when anything differs.
+set -uo pipefail
+linux_cli=$(realpath "$1"); windows_cli=$(realpath "$2"); examples=$(realpath "$3")
+export LC_ALL=C.UTF-8 WINEDEBUG=-all
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0 failed=0
+
+# run SIDE PROGRAM... : in a fresh copy of the examples, so written files can be compared.
+run_in() {
+    local side=$1; shift
+    rm -rf "${work:?}/$side"; cp -r "$examples" "$work/$side"
+    (cd "$work/$side" && "$@" >"$work/$side.out" 2>"$work/$side.err"; echo $? >"$work/$side.rc")
+}
+
+compare() {  # words for the CLI
+    run_in linux "$linux_cli" "$@"
+    run_in windows wine "$windows_cli" "$@"
+    if diff -r "$work/linux" "$work/windows" >/dev/null && cmp -s "$work/linux.out" "$work/windows.out" &&
+        cmp -s "$work/linux.err" "$work/windows.err" && cmp -s "$work/linux.rc" "$work/windows.rc"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "SKILJER: vindelkast-cli $*"
+        diff <(cat "$work/linux.rc" "$work/linux.out" "$work/linux.err") \
+             <(cat "$work/windows.rc" "$work/windows.out" "$work/windows.err") | head -10
+        diff -r "$work/linux" "$work/windows" | head -5
+    fi
+}
+
+compare --version
+compare --help
+for contest in "$examples"/*.sco; do
+    name=$(basename "$contest")
+    compare check "$name"
+    compare standings "$name"
+    compare round "$name" 1
+    compare scores "$name" 1
+    compare protocol "$name" 1
+    compare html "$name" ut.html
+    compare oldhtml "$name" gammal.html --order P --ids
+    compare roundhtml "$name" 1 rond.html
+    compare xml "$name" ut.xml
+    compare pbn "$name" ut.pbn
+    compare rescore "$name" omraknad.sco
+    compare level "$name" nivellerad.sco
+    compare add "$name" "$name" adderad.sco
+done
+compare deals kväll8.sco kväll8.pbn medgivar.sco
+compare movement --boards 24 --rounds 8 --pairs 16 --guide P16_mitchell.gui --date 2024-03-11 ny.sco
+compare movement --boards 27 --rounds 9 --pairs 9 --bye 9 --date 2024-03-11 --name "Tisdag" ny.sco
+compare contract 4S N +1 --board 5
+compare check saknas.sco
+echo "Windows-CLI jämförd med Linux: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -32,8 +32,8 @@ QStringList withTablePortJoined(QStringList arguments) {
 StartOptions readStartOptions(QStringList arguments) {
     QCommandLineParser parser;
     const QCommandLineOption table("bord", "", "PORT");
-    const QCommandLineOption help({"h", "help"});
-    const QCommandLineOption version({"v", "version"});
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringList{"v", "version"});
     // For the crash tests: the recovery offer taken without a question.
     const QCommandLineOption noQuestion("aterstall-utan-fraga");
     parser.addOptions({table, help, version, noQuestion});

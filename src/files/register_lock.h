@@ -9,8 +9,9 @@ namespace vindelkast {
 
 // The register file held exclusively by this program while it adds a person or replaces
 // the file, so that two programs in one folder never hand out the same identity number nor
-// lose each other's lines. Waits while another program holds it. (POSIX: flock; Windows:
-// LockFileEx; files/posix/ and files/windows/.)
+// lose each other's lines. Waits while another program holds it. (POSIX: flock on the file;
+// Windows: LockFileEx on "NAME.lock" beside it, since Windows cannot replace a file that is
+// held open; files/posix/ and files/windows/.)
 class RegisterLock {
 public:
     // Opens (creating when missing, if asked to) and locks `path`. A link or anything but a
@@ -29,6 +30,7 @@ public:
 
 private:
     std::intptr_t m_file = -1;  // the system's file descriptor or handle
+    std::string m_path;
 };
 
 }  // namespace vindelkast

@@ -4,6 +4,7 @@
 
 #include "app/recovery_file.h"
 #include "app/start_options.h"
+#include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "window_fixture.h"
 

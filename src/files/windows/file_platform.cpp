@@ -56,6 +56,21 @@ bool writeAll(HANDLE file, std::string_view text, std::size_t capacity) {
     return true;
 }
 
+// Write-through: the move is on disk before it is reported done, as the folder flush makes
+// it on POSIX. A reader that has the target open (another program, a virus scanner) blocks
+// the move for a moment: it is tried again for up to a second before the save fails.
+bool moveOver(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (::MoveFileExW(temporary.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+        ::Sleep(50);
+    }
+    return false;
+}
+
 }  // namespace
 
 std::filesystem::path filePath(const std::string& utf8Path) {
@@ -77,10 +92,7 @@ bool replaceFileContents(const std::string& path, std::string_view text, std::si
     bool ok = writeAll(file, text, capacity);
     ok = ok && ::FlushFileBuffers(file);
     ok = ::CloseHandle(file) && ok;
-    // Write-through: the move is on disk before it is reported done, as the folder flush
-    // makes it on POSIX.
-    if (!ok || !::MoveFileExW(temporary.c_str(), target.c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ok || !moveOver(temporary, target)) {
         ::DeleteFileW(temporary.c_str());
         return false;
     }

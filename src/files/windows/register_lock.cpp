@@ -12,14 +12,6 @@ namespace {
 
 HANDLE handleOf(std::intptr_t file) { return reinterpret_cast<HANDLE>(file); }
 
-// One byte far past the end of any register. Windows locks are mandatory, so a lock on the
-// register's own bytes would keep every reader of the file out while a person is added.
-OVERLAPPED lockedRange() {
-    OVERLAPPED range{};
-    range.OffsetHigh = 0x40000000;
-    return range;
-}
-
 OVERLAPPED at(std::size_t offset) {
     OVERLAPPED position{};
     position.Offset = static_cast<DWORD>(offset & 0xffffffffu);
@@ -27,28 +19,11 @@ OVERLAPPED at(std::size_t offset) {
     return position;
 }
 
-bool sameFile(HANDLE one, HANDLE other) {
-    BY_HANDLE_FILE_INFORMATION a{}, b{};
-    return ::GetFileInformationByHandle(one, &a) && ::GetFileInformationByHandle(other, &b) &&
-           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-           a.nFileIndexLow == b.nFileIndexLow;
-}
-
 // Opens the file itself, never what a link there points at. Every sharing mode is allowed,
 // so that readers and a safe replace of the register are never refused meanwhile.
-HANDLE openRegister(const std::wstring& path, DWORD access, DWORD disposition) {
+HANDLE openShared(const std::wstring& path, DWORD access, DWORD disposition) {
     return ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                          nullptr, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-}
-
-// Whether `file` is still the file at `path`: a program that replaced the register while
-// this one waited for the lock leaves it holding a file nobody reads any more.
-bool stillThere(HANDLE file, const std::wstring& path) {
-    const HANDLE named = openRegister(path, 0, OPEN_EXISTING);
-    if (named == INVALID_HANDLE_VALUE) return false;
-    const bool same = sameFile(file, named);
-    ::CloseHandle(named);
-    return same;
 }
 
 bool regularFile(HANDLE file) {
@@ -57,28 +32,33 @@ bool regularFile(HANDLE file) {
            (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
 }
 
+// The register itself, opened for one read or one append and closed again at once: a file
+// held open could not be replaced by the import meanwhile.
+HANDLE openRegister(const std::string& path, DWORD access, DWORD disposition) {
+    const HANDLE file = openShared(filePath(path).native(), access, disposition);
+    if (file != INVALID_HANDLE_VALUE && !regularFile(file)) {
+        ::CloseHandle(file);
+        return INVALID_HANDLE_VALUE;
+    }
+    return file;
+}
+
 }  // namespace
 
-RegisterLock::RegisterLock(const std::string& path, bool createMissing) {
-    const std::wstring name = filePath(path).native();
-    // A few rounds at most: each one means another program replaced the file meanwhile.
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        const HANDLE file =
-            openRegister(name, GENERIC_READ | GENERIC_WRITE, createMissing ? OPEN_ALWAYS : OPEN_EXISTING);
-        if (file == INVALID_HANDLE_VALUE) return;
-        if (!regularFile(file)) {
-            ::CloseHandle(file);
-            return;
-        }
-        OVERLAPPED range = lockedRange();
-        const bool locked = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &range);
-        if (locked && stillThere(file, name)) {
-            m_file = reinterpret_cast<std::intptr_t>(file);
-            return;
-        }
-        ::CloseHandle(file);
-        if (!locked) return;
+RegisterLock::RegisterLock(const std::string& path, bool createMissing) : m_path(path) {
+    const HANDLE reg =
+        openRegister(path, GENERIC_READ | GENERIC_WRITE, createMissing ? OPEN_ALWAYS : OPEN_EXISTING);
+    if (reg == INVALID_HANDLE_VALUE) return;
+    ::CloseHandle(reg);
+    const HANDLE lock =
+        openShared(filePath(path + ".lock").native(), GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    if (lock == INVALID_HANDLE_VALUE) return;
+    OVERLAPPED first = at(0);
+    if (!regularFile(lock) || !::LockFileEx(lock, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &first)) {
+        ::CloseHandle(lock);
+        return;
     }
+    m_file = reinterpret_cast<std::intptr_t>(lock);
 }
 
 RegisterLock::~RegisterLock() {
@@ -87,24 +67,28 @@ RegisterLock::~RegisterLock() {
 }
 
 bool RegisterLock::readAll(std::string& bytes) const {
+    if (!held()) return false;
+    const HANDLE file = openRegister(m_path, GENERIC_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size{};
-    if (!held() || !::GetFileSizeEx(handleOf(m_file), &size)) return false;
-    bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    bool ok = ::GetFileSizeEx(file, &size);
+    if (ok) bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    while (ok && done < bytes.size()) {
         OVERLAPPED position = at(done);
         DWORD got = 0;
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-        if (!::ReadFile(handleOf(m_file), bytes.data() + done, chunk, &got, &position) || got == 0)
-            return false;
+        ok = ::ReadFile(file, bytes.data() + done, chunk, &got, &position) && got > 0;
         done += got;
     }
-    return true;
+    ::CloseHandle(file);
+    return ok;
 }
 
 bool RegisterLock::appendWhole(std::string_view text, std::size_t oldSize) {
     if (!held()) return false;
-    const HANDLE file = handleOf(m_file);
+    const HANDLE file = openRegister(m_path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) return false;
     std::size_t done = 0;
     bool ok = true;
     while (ok && done < text.size()) {
@@ -114,12 +98,16 @@ bool RegisterLock::appendWhole(std::string_view text, std::size_t oldSize) {
         ok = ::WriteFile(file, text.data() + done, chunk, &written, &position) && written > 0;
         done += written;
     }
-    if (ok && ::FlushFileBuffers(file)) return true;
-    // All or nothing: a half line would read as a person nobody added.
-    LARGE_INTEGER end{};
-    end.QuadPart = static_cast<LONGLONG>(oldSize);
-    if (::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file)) ::FlushFileBuffers(file);
-    return false;
+    ok = ok && ::FlushFileBuffers(file);
+    if (!ok) {
+        // All or nothing: a half line would read as a person nobody added.
+        LARGE_INTEGER end{};
+        end.QuadPart = static_cast<LONGLONG>(oldSize);
+        if (::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file))
+            ::FlushFileBuffers(file);
+    }
+    ::CloseHandle(file);
+    return ok;
 }
 
 }  // namespace vindelkast

@@ -47,15 +47,27 @@ TEST(SafeWrite, TwoProgramsWritingOneFileEachReportTheTruth) {
     const std::string path = folder.file("kvall.sco");
     const std::string mine(3000, 'a'), theirs(5000, 'b');
     // Each writes 200 times, and every time it looks, the file is one program's whole text.
-    const auto writer = [&path, &mine, &theirs](const std::string& text) {
+    // Windows refuses to replace a file while another program reads it: there a save may
+    // say it failed, but never wrongly, and most get through.
+#ifdef _WIN32
+    constexpr int kMayBeRefused = 100;
+#else
+    constexpr int kMayBeRefused = 0;
+#endif
+    const auto writer = [&path, &mine, &theirs, kMayBeRefused](const std::string& text) {
         bool allTrue = true;
+        int refused = 0;
         for (int i = 0; i < 200; ++i) {
-            allTrue = writeTextSafely(path, text) == "" && allTrue;
+            const std::string message = writeTextSafely(path, text);
+            allTrue = (message == "" || message == cannotWriteMessage(path)) && allTrue;
+            refused += message.empty() ? 0 : 1;
             std::ifstream in(path, std::ios::binary);
             const std::string seen((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            allTrue = (seen == mine || seen == theirs) && allTrue;
+            // (On Windows a look may also be refused while the file is being replaced.)
+            const bool lookRefused = kMayBeRefused > 0 && !in.is_open();
+            allTrue = (lookRefused || seen == mine || seen == theirs) && allTrue;
         }
-        return allTrue;
+        return allTrue && refused <= kMayBeRefused;
     };
     test::ChildProcess one([&] { return writer(mine); });
     test::ChildProcess two([&] { return writer(theirs); });
@@ -72,9 +84,10 @@ TEST(SafeWrite, AFolderIsRefusedAndALetterOutsideAsciiIsNoHindrance) {
     EXPECT_EQ(writeTextSafely(folder.file("mapp.sco"), "x"), cannotWriteMessage(folder.file("mapp.sco")));
     EXPECT_TRUE(fs::is_directory(folder.file("mapp.sco")));
     // The window and the command line hand over UTF-8 names; the file gets that very name.
-    const std::string name = "kv\xc3\xa4ll \xc3\x85sa.sco";
-    EXPECT_EQ(writeTextSafely(folder.file(name), "ny\r\n"), "");
-    EXPECT_EQ(writeTextSafely(folder.file(name), "nyare\r\n"), "");
+    // (Joined as bytes: a std::string path is in the system's code page on Windows.)
+    const std::string name = folder.file("") + "/kv\xc3\xa4ll \xc3\x85sa.sco";
+    EXPECT_EQ(writeTextSafely(name, "ny\r\n"), "");
+    EXPECT_EQ(writeTextSafely(name, "nyare\r\n"), "");
     const fs::path written = fs::path(folder.file("")) / fs::path(std::u8string(u8"kv\u00e4ll \u00c5sa.sco"));
     std::ifstream in(written, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "nyare\r\n");

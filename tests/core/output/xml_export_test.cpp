@@ -25,7 +25,9 @@ std::string xmlOf(const Contest& c) {
 void expectWellFormed(const std::string& xml) {
     std::string report;
     const int status = test::runXmllint("", xml, report);
-    if (status != test::kNoXmllint) EXPECT_EQ(status, 0) << report;
+    if (status != test::kNoXmllint) {
+        EXPECT_EQ(status, 0) << report;
+    }
 }
 
 TEST(XmlExport, EveningDocumentHoldsEveryPairDealAndResult) {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "files/table_request.h"
-#include "files/table_service.h"
+#include "tables/table_request.h"
+#include "tables/table_service.h"
 #include "model/board_results.h"
-#include "movement/table_rounds.h"
+#include "tables/table_rounds.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {

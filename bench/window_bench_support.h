@@ -5,7 +5,7 @@
 #include <QString>
 #include <QThread>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"

@@ -7,7 +7,7 @@
 
 #include "analysis/board_analysis.h"
 #include "analysis/double_dummy.h"
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "app/pane_printer.h"
 #include "files/safe_write.h"
 #include "output/hand_record_sheet.h"

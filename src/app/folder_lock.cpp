@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 

@@ -13,14 +13,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "app/enter_presses_buttons.h"
-#include "app/evening_codes.h"
+#include "tables/evening_codes.h"
 #include "app/facit_command.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
-#include "app/recovery_file.h"
+#include "files/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/table_desk.h"
 #include "app/table_server.h"

@@ -5,7 +5,7 @@
 
 #include <QMainWindow>
 
-#include "app/contest_session.h"
+#include "session/contest_session.h"
 
 class QAction;
 

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"

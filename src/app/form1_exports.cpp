@@ -3,8 +3,8 @@
 
 #include <QFileInfo>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "app/form1.h"
 #include "files/safe_write.h"
 #include "model/result_order.h"

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"

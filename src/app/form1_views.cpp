@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"

@@ -3,7 +3,7 @@
 #include <exception>
 #include <functional>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 

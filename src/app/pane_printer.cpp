@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "files/safe_write.h"
 #include "qt/qt_text.h"
 

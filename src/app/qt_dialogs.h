@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 
 class QWidget;
 

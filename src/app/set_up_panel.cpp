@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "app/text_guard.h"
 #include "app/widget_colours.h"
 #include "files/text_fields.h"

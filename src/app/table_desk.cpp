@@ -14,12 +14,12 @@
 #include <QTableWidget>
 #include <QTextDocument>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "app/pane_printer.h"
-#include "app/table_result_sink.h"
+#include "session/table_result_sink.h"
 #include "app/table_server.h"
 #include "app/table_sheet.h"
-#include "output/table_status_view.h"
+#include "tables/table_status_view.h"
 #include "qt/qt_text.h"
 
 namespace vindelkast {

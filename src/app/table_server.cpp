@@ -9,12 +9,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include "app/evening_codes.h"
-#include "app/table_result_sink.h"
+#include "tables/evening_codes.h"
+#include "session/table_result_sink.h"
 #include "files/safe_write.h"
-#include "model/table_store.h"
-#include "output/table_answers.h"
-#include "output/table_page.h"
+#include "tables/table_store.h"
+#include "tables/table_answers.h"
+#include "tables/table_page.h"
 #include "qt/qt_text.h"
 
 namespace vindelkast {

@@ -9,8 +9,8 @@
 #include <QPointer>
 #include <QString>
 
-#include "files/table_request.h"
-#include "files/table_service.h"
+#include "tables/table_request.h"
+#include "tables/table_service.h"
 
 class QHttpServerRequest;
 class QHttpServerResponder;

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "files/table_codes.h"
+#include "tables/table_codes.h"
 #include "model/contest.h"
 
 class QTextDocument;

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "qt/qt_text.h"
 
 namespace vindelkast {

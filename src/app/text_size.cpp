@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 #include "app/view_panes.h"
 
 namespace vindelkast {

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "app/contest_session.h"
+#include "session/contest_session.h"
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/contest.h"

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QRect>
 
-#include "entry/pane_requests.h"
+#include "session/pane_requests.h"
 
 class QLabel;
 class QWidget;

@@ -25,5 +25,6 @@ std::vector<Verb> movementVerbs();
 std::vector<Verb> outputVerbs();
 std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
+std::vector<Verb> archiveVerbs();
 
 }  // namespace vindelkast::cli

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<Verb> allVerbs() {
     std::vector<Verb> verbs;
-    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs})
+    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs, archiveVerbs})
         for (Verb& verb : group()) verbs.push_back(std::move(verb));
     return verbs;
 }

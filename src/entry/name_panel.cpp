@@ -9,7 +9,7 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "app/contest_session.h"
+#include "session/contest_session.h"
 #include "entry/name_panel_list.h"
 #include "movement/bye_pair.h"
 #include "qt/fonts.h"

@@ -7,10 +7,10 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 #include "entry/name_panel.h"
-#include "entry/pane_requests.h"
+#include "session/pane_requests.h"
 #include "files/member_add.h"
 #include "model/start_list.h"
 #include "qt/qt_text.h"

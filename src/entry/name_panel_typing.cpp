@@ -8,10 +8,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/contest_session.h"
+#include "session/contest_session.h"
 #include "entry/name_panel.h"
 #include "entry/name_panel_list.h"
-#include "entry/pane_requests.h"
+#include "session/pane_requests.h"
 #include "files/member_lookup.h"
 #include "files/member_search.h"
 #include "model/start_list.h"

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
-#include "entry/pane_requests.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 #include "entry/result_entry_colours.h"
 #include "model/result_order.h"
 #include "model/standings.h"

@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "entry/pane_requests.h"
+#include "session/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/bridge_tables.h"

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QScrollArea>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
-#include "entry/pane_requests.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/board_results.h"

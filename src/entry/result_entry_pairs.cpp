@@ -1,9 +1,9 @@
 // Committing the pair numbers of a row when its field is left.
 #include <QLineEdit>
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
-#include "entry/pane_requests.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 #include "entry/result_entry.h"
 
 namespace vindelkast {

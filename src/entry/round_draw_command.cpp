@@ -1,8 +1,8 @@
 #include "entry/round_draw_command.h"
 
-#include "app/contest_session.h"
-#include "app/dialogs.h"
-#include "entry/pane_requests.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 #include "movement/draw_pane.h"
 #include "qt/qt_text.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/table_codes.h"
+#include "tables/table_codes.h"
 #include "fuzz_checks.h"
 
 using namespace vindelkast;

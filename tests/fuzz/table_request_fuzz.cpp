@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/table_request.h"
-#include "files/table_service.h"
+#include "tables/table_request.h"
+#include "tables/table_service.h"
 #include "fuzz_checks.h"
 #include "model/board_results.h"
 #include "movement/built_in_movement.h"

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/dialogs.h"
+#include "session/dialogs.h"
 
 namespace vindelkast::test {
 

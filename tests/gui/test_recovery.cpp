@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QLabel>
 
-#include "app/recovery_file.h"
+#include "files/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
 #include "model/board_results.h"

@@ -2,7 +2,7 @@
 // and a contest opened at start as a double-click on it opens it.
 #include <QFile>
 
-#include "app/recovery_file.h"
+#include "files/recovery_file.h"
 #include "app/start_options.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "files/contract_file.h"
-#include "files/table_codes.h"
-#include "files/table_request.h"
-#include "files/table_service.h"
+#include "tables/table_codes.h"
+#include "tables/table_request.h"
+#include "tables/table_service.h"
 #include "model/board_results.h"
 #include "movement/built_in_movement.h"
 #include "movement/guide_card.h"
-#include "movement/table_rounds.h"
+#include "tables/table_rounds.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "output/table_page.h"
+#include "tables/table_page.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "archive/evening.h"
+#include "archive/sql_connection.h"
+
+namespace vindelkast {
+
+// The club's archive of evenings. One interface whatever keeps it: a SQLite file on the
+// club's PC or a PostgreSQL database a district shares (the connection is the backend).
+// Every operation returns "" or the message; text in and out is Windows-1252.
+class Archive {
+public:
+    explicit Archive(std::unique_ptr<SqlConnection> connection);
+
+    // Brings the schema up to this program's version; refuses, untouched, an archive that
+    // a newer program has written.
+    std::string migrate();
+
+    // Keeps the evening in one transaction, replacing the one with the same name, date and
+    // arranger: a second process adding at the same time waits; a killed add leaves the
+    // archive as it was.
+    std::string add(const Evening& evening);
+
+    // Every evening a player played from `from` to `to` (both "YYYY-MM-DD", inclusive).
+    std::string seasonEntries(const std::string& from, const std::string& to,
+                              std::vector<SeasonEntry>& entries);
+    // A member's evenings, oldest first.
+    std::string playerHistory(int memberId, std::vector<PlayerEvening>& evenings);
+    // The evening kept under these three, as it was added; `found` false when none is.
+    std::string evening(const std::string& name, const std::string& date, const std::string& arranger,
+                        Evening& evening, bool& found);
+    std::string eveningCount(int& count);
+
+    // For tests: called inside add's transaction once the standings are written and before
+    // the board results are.
+    void setMidwayHook(std::function<void()> hook) { m_midway = std::move(hook); }
+
+private:
+    std::string writeEvening(const Evening& evening);
+    std::string insertRows(const std::string& table, const std::vector<std::string>& columns,
+                           const std::vector<SqlValue>& values);
+
+    std::unique_ptr<SqlConnection> m_db;
+    std::function<void()> m_midway;
+};
+
+// The newest schema this program reads and writes.
+constexpr int kArchiveSchemaVersion = 1;
+
+}  // namespace vindelkast

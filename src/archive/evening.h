@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vindelkast {
+
+// One person of an archived evening: a member of the register by id, a guest (id 0) by
+// name alone. Names are Windows-1252 as everywhere in the core.
+struct ArchivedPlayer {
+    int memberId = 0;
+    std::string name;
+};
+
+// A pair (or, in an individual contest, a player) and how the evening ended for it.
+struct ArchivedEntry {
+    int number = 0;
+    std::vector<ArchivedPlayer> players;  // two in a pair, one in an individual contest
+    double total = 0.0;                   // matchpoints as the standings show them
+    double top = 0.0;                     // the highest total the evening allowed (twice the mean)
+    double percent = 0.0;                 // as the standings show it: one decimal
+    int place = 0;                        // as the standings show it: 1..n, in order
+};
+
+// One table's play of one board. Scores and matchpoints as the contest holds them
+// (adjusted scores keep their codes); the contract where the table gave it, else "".
+struct ArchivedResult {
+    int board = 0;
+    int round = 0;
+    int nsPair = 0;
+    int ewPair = 0;
+    int nsPlayer2 = 0;  // individual contests: South
+    int ewPlayer2 = 0;  // individual contests: West
+    int nsScore = 0;
+    int ewScore = 0;
+    double nsPoints = 0.0;
+    double ewPoints = 0.0;
+    std::string contract;  // "4S N 10": contract, declarer, tricks taken
+};
+
+// What the archive keeps of one evening. Name, date and arranger identify it: adding an
+// evening with the same three again replaces the one kept.
+struct Evening {
+    std::string name;
+    std::string date;  // YYYY-MM-DD
+    std::string arranger;
+    bool individual = false;
+    int boards = 0;
+    std::vector<ArchivedEntry> entries;  // in order of place
+    std::vector<ArchivedResult> results;
+};
+
+// One evening a player took part in, for the season ranking.
+struct SeasonEntry {
+    int memberId = 0;  // 0: a guest, known by name
+    std::string name;
+    std::string date;
+    double percent = 0.0;
+};
+
+// One evening of a player's history.
+struct PlayerEvening {
+    std::string playerName;  // as that evening's start list had it
+    std::string date;
+    std::string name;
+    std::string arranger;
+    bool individual = false;
+    ArchivedPlayer partner;  // empty name in an individual contest
+    double percent = 0.0;
+    int place = 0;
+    int entryCount = 0;  // pairs (players) that evening
+};
+
+}  // namespace vindelkast

@@ -1,0 +1,185 @@
+#include "archive/evening_record.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <tuple>
+
+#include "archive/evening_date.h"
+#include "files/contest_file.h"
+#include "files/contract_file.h"
+#include "files/safe_write.h"
+#include "model/standings.h"
+
+namespace vindelkast {
+
+namespace {
+
+ArchivedPlayer playerOf(const Member* member) {
+    if (!member) return {};
+    // Ids below 1 are nobody's in the register (-1 is a name typed without one): a guest.
+    return {member->memberId > 0 ? member->memberId : 0, longName(*member)};
+}
+
+std::vector<ArchivedPlayer> playersOf(const Contest& contest, int number) {
+    std::vector<ArchivedPlayer> players;
+    const Participant& p = contest.participants[number];
+    if (p.first) players.push_back(playerOf(p.first));
+    if (!contest.isIndividual && p.second && p.second != contest.byeMember)
+        players.push_back(playerOf(p.second));
+    return players;
+}
+
+// The percent exactly as the standings print it, so a season figure can be checked by hand
+// against the evenings' own lists.
+// (printf's rounding, without the locale's decimal sign.)
+double shownPercent(double total, int mean) {
+    char text[64];
+    const auto written =
+        std::to_chars(text, text + sizeof text, percentOfMean(total, mean), std::chars_format::fixed, 1);
+    double shown = 0.0;
+    std::from_chars(text, written.ptr, shown);
+    return shown;
+}
+
+void addEntries(const Contest& contest, Evening& evening) {
+    const int mean = contestMean(contest);
+    const Totals totals = contestTotals(contest);
+    int place = 0;
+    for (int slot = 1; slot <= totals.n; ++slot) {
+        const int number = totals.ranking[slot];
+        if (number == 0 || number == contest.byePair) continue;
+        ArchivedEntry entry;
+        entry.number = number;
+        entry.players = playersOf(contest, number);
+        entry.total = totals.total[number];
+        entry.top = 2.0 * mean;
+        entry.percent = shownPercent(totals.total[number], mean);
+        entry.place = ++place;
+        evening.entries.push_back(std::move(entry));
+    }
+}
+
+std::string contractOf(const Contest& contest, int board, const BoardResult& r) {
+    const auto found = contest.contracts.find({board, r.nsPair, r.ewPair});
+    if (found == contest.contracts.end()) return "";
+    const PlayedContract& played = found->second;
+    if (played.contract.passedOut()) return contractText(played.contract);
+    return contractText(played.contract) + " " + declarerText(played.declarer) + " " +
+           std::to_string(played.tricks);
+}
+
+void addResults(const Contest& contest, Evening& evening) {
+    for (int b = 1; b <= contest.boardCount && b <= kMaxBoard; ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount && i < kMaxResults; ++i) {
+            const BoardResult& r = board.results[i];
+            if (r.nsScore == kNoScore && r.ewScore == kNoScore) continue;
+            evening.results.push_back({b, r.round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2, r.nsScore,
+                                       r.ewScore, r.nsPoints, r.ewPoints, contractOf(contest, b, r)});
+        }
+    }
+}
+
+std::string eveningTitle(const Contest& contest) {
+    return "\"" + contest.contestName + "\"" +
+           (contest.arranger.empty() ? "" : " (" + contest.arranger + ")");
+}
+
+// The largest contest file is well below a megabyte; anything far larger is no contest.
+constexpr std::streamsize kLargestFile = 16 << 20;
+
+std::string fileText(const std::string& path, bool& opened) {
+    std::ifstream in(path, std::ios::binary);
+    opened = static_cast<bool>(in);
+    in.seekg(0, std::ios::end);
+    const std::streamsize size = in.tellg();
+    in.seekg(0);
+    if (!opened || size < 0) return "";
+    // One byte past the limit is enough to tell the caller it is too large.
+    std::string text(static_cast<std::size_t>(std::min(size, kLargestFile + 1)), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
+}
+
+std::string contractsPathFor(const std::string& contestPath) {
+    const auto slash = contestPath.find_last_of('/');
+    const auto dot = contestPath.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? contestPath.substr(0, dot) : contestPath) + kContractsExtension;
+}
+
+}  // namespace
+
+EveningReading eveningFromContest(const Contest& contest, const std::string& date) {
+    EveningReading reading;
+    Evening& evening = reading.evening;
+    evening.name = contest.contestName;
+    evening.arranger = contest.arranger;
+    evening.individual = contest.isIndividual;
+    evening.boards = contest.boardCount;
+    if (const auto read = readEveningDate(contest.contestDate)) {
+        evening.date = *read;
+    } else if (const auto given = readEveningDate(date)) {
+        evening.date = *given;
+    } else {
+        reading.dateUnreadable = true;
+        reading.message = "Kan inte l\xe4sa datumet \"" + contest.contestDate + "\" f\xf6r kv\xe4llen " +
+                          eveningTitle(contest) + ". Ange datumet som \xc5\xc5\xc5\xc5-MM-DD.";
+        return reading;
+    }
+    if (!contest.setUpDone || contest.boardCount < 1 || contest.maxPairNumber < 1) {
+        reading.message = "Kv\xe4llen " + eveningTitle(contest) + " har inga givar eller par att spara.";
+        return reading;
+    }
+    addEntries(contest, evening);
+    addResults(contest, evening);
+    // In table order whatever order the boards were kept in, as the archive gives them back.
+    std::sort(evening.results.begin(), evening.results.end(),
+              [](const ArchivedResult& a, const ArchivedResult& b) {
+                  return std::tie(a.board, a.nsPair, a.ewPair, a.nsPlayer2, a.ewPlayer2) <
+                         std::tie(b.board, b.nsPair, b.ewPair, b.nsPlayer2, b.ewPlayer2);
+              });
+    return reading;
+}
+
+EveningReading readEveningFile(const std::string& path, MemberRegister& reg, const std::string& date) {
+    EveningReading reading;
+    bool opened = false;
+    const std::string text = fileText(path, opened);
+    if (!opened || text.size() > static_cast<std::size_t>(kLargestFile)) {
+        reading.message = pathText(path) + ": Kan inte l\xe4sa filen";
+        return reading;
+    }
+    auto contest = std::make_unique<Contest>();
+    contest->reset(reg);
+    std::istringstream in(text);
+    const ContestReadResult read = readContestFile(*contest, in);
+    using Kind = ContestReadResult::Kind;
+    if (read.kind == Kind::NotContest || read.kind == Kind::NotOpen) {
+        reading.message = pathText(path) + " \xe4r inte en t\xe4vlingsfil";
+        return reading;
+    }
+    if (read.partLeftOut()) {
+        reading.message = pathText(path) + ": Indata ej OK: " + read.message;
+        return reading;
+    }
+    bool contractsThere = false;
+    const std::string contracts = fileText(contractsPathFor(path), contractsThere);
+    if (contractsThere) {
+        const std::string message = readContracts(*contest, contracts);
+        if (!message.empty()) {
+            reading.message = pathText(contractsPathFor(path)) + ": " + message;
+            return reading;
+        }
+    }
+    reading = eveningFromContest(*contest, date);
+    if (!reading.message.empty()) reading.message = pathText(path) + ": " + reading.message;
+    return reading;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,80 @@
+#include "archive/season_text.h"
+
+#include "files/text_encoding.h"
+#include "output/text_format.h"
+
+namespace vindelkast {
+
+namespace {
+
+std::string eveningsText(int n) { return std::to_string(n) + (n == 1 ? " kv\xe4ll" : " kv\xe4llar"); }
+
+std::string memberText(int memberId) { return memberId > 0 ? std::to_string(memberId) : "g\xe4st"; }
+
+// A field a spreadsheet reads as one: quoted when it holds the separator, a quote or a line
+// end. A leading = + - @ would be read as a formula; a quote before it keeps it text.
+std::string csvField(const std::string& utf8) {
+    std::string field = utf8;
+    if (!field.empty() && (field[0] == '=' || field[0] == '+' || field[0] == '-' || field[0] == '@'))
+        field.insert(0, "'");
+    if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string placeText(int place, int count) {
+    return place > 0 ? std::to_string(place) + " av " + std::to_string(count) : "-";
+}
+
+}  // namespace
+
+std::string seasonCaption(const SeasonRange& range) {
+    std::string caption = "S\xe4songsst\xe4llning " + range.from + " till " + range.to;
+    caption += range.rule.best > 0 ? ", b\xe4sta " + eveningsText(range.rule.best) : ", alla kv\xe4llar";
+    if (range.rule.minimum > 1) caption += ", minst " + eveningsText(range.rule.minimum);
+    return caption;
+}
+
+std::vector<std::string> seasonLines(const SeasonRange& range, const std::vector<SeasonPlace>& places) {
+    std::vector<std::string> lines{seasonCaption(range)};
+    if (places.empty()) {
+        lines.push_back(
+            "Ingen spelare har spelat tillr\xe4"
+            "ckligt m\xe5nga kv\xe4llar under perioden.");
+        return lines;
+    }
+    lines.push_back(" pl  medlnr  namn                                kv\xe4llar  procent");
+    for (const SeasonPlace& p : places)
+        lines.push_back(formatText("%3d  %6s  %-34s %7d  %7s", p.place, memberText(p.memberId).c_str(),
+                                   p.name.c_str(), p.evenings, percentText(p.hundredths).c_str()));
+    return lines;
+}
+
+std::string seasonCsv(const std::vector<SeasonPlace>& places) {
+    std::string csv = "plats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
+    for (const SeasonPlace& p : places)
+        csv += std::to_string(p.place) + ";" + (p.memberId > 0 ? std::to_string(p.memberId) : "") + ";" +
+               csvField(cp1252ToUtf8(p.name)) + ";" + std::to_string(p.evenings) + ";" +
+               percentText(p.hundredths) + "\n";
+    return csv;
+}
+
+std::vector<std::string> playerHistoryLines(int memberId, const std::vector<PlayerEvening>& evenings) {
+    if (evenings.empty()) return {"Medlem " + std::to_string(memberId) + " finns inte i klubbarkivet."};
+    std::vector<std::string> lines{"Kv\xe4llar f\xf6r " + evenings.back().playerName + " (" +
+                                   std::to_string(memberId) + "), " +
+                                   eveningsText(static_cast<int>(evenings.size()))};
+    lines.push_back(
+        "datum       t\xe4vling                   partner                             procent  plats");
+    for (const PlayerEvening& e : evenings) {
+        std::string partner = e.individual ? "(individuell)" : e.partner.name;
+        if (!e.individual && e.partner.name.empty()) partner = "-";
+        if (e.partner.memberId > 0) partner += " (" + std::to_string(e.partner.memberId) + ")";
+        lines.push_back(formatText("%-10s  %-24s  %-34s %7.1f  %s", e.date.c_str(), e.name.c_str(),
+                                   partner.c_str(), e.percent, placeText(e.place, e.entryCount).c_str()));
+    }
+    return lines;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,235 @@
+#include "session/contest_session.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/board_analysis.h"
+#include "files/recovery_file.h"
+#include "files/analysis_file.h"
+#include "files/contest_file.h"
+#include "files/contract_file.h"
+#include "files/safe_write.h"
+#include "model/version.h"
+
+namespace vindelkast {
+
+namespace {
+
+std::string readWholeFile(const std::string& path, bool& found) {
+    std::ifstream in(path, std::ios::binary);
+    found = static_cast<bool>(in);
+    if (!found) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+ContestSession::ContestSession(QObject* parent) : QObject(parent) {
+    m_contest.reset(m_register);
+    // What the evening gains beyond the contest file, each in a file of its own beside it.
+    addSideFile({kAnalysisExtension,
+                 [](const Contest& c) { return hasKeptAnalysis(c) ? analysisFileText(c) : std::string(); },
+                 readAnalysisFile});
+    addSideFile({kContractsExtension,
+                 [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
+                 [](Contest& c, const std::string& text) { return readContracts(c, text); }});
+}
+
+// --- the evening's data ---
+
+StoredScore ContestSession::storeScore(int board, const EntryRow& row, std::string_view typed) {
+    const StoredScore stored = storeTypedScore(m_contest, board, row, typed);
+    if (stored.written) recordChange(ContestChange::results(board));
+    return stored;
+}
+
+RowCommitResult ContestSession::commitRow(const EntryView& view, int row) {
+    RowCommitResult result = vindelkast::commitRow(m_contest, view, row);
+    if (result.changed) recordChange(ContestChange::results(0));
+    return result;
+}
+
+std::vector<CellStore> ContestSession::rebuildFromGrid(const EntryView& view) {
+    std::vector<CellStore> stores = vindelkast::rebuildFromGrid(m_contest, view);
+    recordChange(ContestChange::results(0));
+    return stores;
+}
+
+void ContestSession::seatRowAsTyped(const EntryView& view, int row, bool wholeRound) {
+    vindelkast::seatRowAsTyped(m_contest, view, row, wholeRound);
+    recordChange(ContestChange::results(0));
+}
+
+void ContestSession::edit(ContestChange change, const std::function<void(Contest&)>& edit) {
+    edit(m_contest);
+    recordChange(change);
+}
+
+bool ContestSession::editIf(ContestChange change, const std::function<bool(Contest&)>& edit) {
+    if (!edit(m_contest)) return false;
+    recordChange(change);
+    return true;
+}
+
+void ContestSession::markUnsaved(ContestChange change) { recordChange(change); }
+
+void ContestSession::choose(const std::function<void(Contest&)>& choice) { choice(m_contest); }
+
+void ContestSession::recordChange(ContestChange change) {
+    // Completing the set-up leaves nothing to save yet, but is worth recovering.
+    if (change.kind != ContestChange::Kind::SetUp) m_saved = false;
+    writeRecovery();
+    emit changed(change);
+}
+
+std::string ContestSession::storeTableResults(const std::function<bool(Contest&)>& store) {
+    if (!store(m_contest)) return "";
+    m_saved = false;
+    const std::string problem = writeRecovery();
+    emit changed(ContestChange::results(0));
+    return problem;
+}
+
+// --- the file ---
+
+std::string ContestSession::sideFilePath(const SideFile& side) const {
+    const std::size_t slash = m_fileName.find_last_of('/');
+    const std::size_t dot = m_fileName.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? m_fileName.substr(0, dot) : m_fileName) + side.extension;
+}
+
+ContestReadResult ContestSession::open(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    ContestReadResult read = readContestFile(m_contest, in);
+    if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
+        return read;
+    m_fileName = path;
+    for (const SideFile& side : m_sideFiles) {
+        bool found = false;
+        const std::string text = readWholeFile(sideFilePath(side), found);
+        if (!found) continue;
+        const std::string problem = side.read(m_contest, text);
+        if (!problem.empty() && read.message.empty()) read.message = problem;
+    }
+    if (m_contest.boardCount > 0 && m_contest.roundCount > 0 && m_contest.maxPairNumber > 0)
+        m_contest.setUpDone = true;
+    markSaved();
+    // What was left out of the file is not in the contest: saving it is a change.
+    if (read.partLeftOut())
+        recordChange(ContestChange::everything());
+    else
+        emit changed(ContestChange::everything());
+    return read;
+}
+
+std::string ContestSession::save() {
+    std::string problem = writeFileSafely(
+        m_fileName, [this](std::ostream& out) { writeContest(m_contest, out, kVersionText); });
+    for (const SideFile& side : m_sideFiles) {
+        if (!problem.empty()) break;
+        const std::string text = side.write(m_contest);
+        if (!text.empty()) problem = writeTextSafely(sideFilePath(side), text);
+    }
+    if (!problem.empty()) {
+        // The contest stays marked unsaved, so leaving the program still asks.
+        m_saved = false;
+        emit savedStateChanged();
+        return problem;
+    }
+    markSaved();
+    return {};
+}
+
+void ContestSession::setFileName(const std::string& path) {
+    m_fileName = path;
+    emit savedStateChanged();
+}
+
+void ContestSession::markSaved() {
+    m_saved = true;
+    removeRecovery();
+    emit savedStateChanged();
+}
+
+void ContestSession::clear() {
+    m_teamMatch = false;
+    m_fileName.clear();
+    m_contest.reset(m_register);
+    // Last evening's deals must not follow into the next contest.
+    for (Board& board : m_contest.boards) board.clearDeal();
+    m_contest.dealCount = 0;
+    m_contest.movement.reset();
+    m_saved = true;
+    removeRecovery();
+    emit changed(ContestChange::everything());
+}
+
+// --- the recovery file ---
+
+std::string ContestSession::writeRecovery() {
+    RecoverySettings settings;
+    settings.fileName = m_fileName;
+    settings.hasHandicap = m_contest.hasHandicap;
+    settings.teamMatch = m_teamMatch;
+    settings.teamName1 = m_contest.teamName1;
+    settings.teamName2 = m_contest.teamName2;
+    settings.nameFrozen = m_contest.nameFrozen;
+    settings.setUpDone = m_contest.setUpDone;
+    std::vector<RecoverySection> sections;
+    for (const SideFile& side : m_sideFiles)
+        if (std::string text = side.write(m_contest); !text.empty())
+            sections.push_back({side.extension, std::move(text)});
+    const std::string problem =
+        writeTextSafely(kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections));
+    // A full disk must not stop the evening; the director hears of it once per run.
+    if (!problem.empty() && !m_recoveryProblemTold) {
+        m_recoveryProblemTold = true;
+        emit recoveryProblem(QString::fromStdString(problem));
+    }
+    return problem;
+}
+
+void ContestSession::removeRecovery() { std::remove(kRecoveryFileName); }
+
+std::string ContestSession::recoveryFileText() {
+    bool found = false;
+    return readWholeFile(kRecoveryFileName, found);
+}
+
+bool ContestSession::restore(const std::string& text, std::string& message) {
+    RecoverySettings settings;
+    std::string contestText;
+    std::vector<RecoverySection> sections;
+    if (!parseRecoveryText(text, settings, contestText, &sections).empty()) return false;
+    std::istringstream in(contestText);
+    const ContestReadResult read = readContestFile(m_contest, in);
+    if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
+        return false;
+    message = read.message;
+    for (const SideFile& side : m_sideFiles)
+        for (const RecoverySection& section : sections)
+            if (section.name == side.extension) {
+                const std::string problem = side.read(m_contest, section.text);
+                if (!problem.empty() && message.empty()) message = problem;
+            }
+    m_fileName = settings.fileName;
+    m_contest.hasHandicap = settings.hasHandicap;
+    m_teamMatch = settings.teamMatch;
+    m_contest.isTeamContest = settings.teamMatch;
+    m_contest.teamName1 = settings.teamName1;
+    m_contest.teamName2 = settings.teamName2;
+    m_contest.nameFrozen = settings.nameFrozen;
+    if (settings.setUpDone && m_contest.boardCount > 0 && m_contest.roundCount > 0 &&
+        m_contest.maxPairNumber > 0)
+        m_contest.setUpDone = true;
+    // The brought-back contest is not on disk yet: it stays unsaved until saved.
+    m_saved = false;
+    emit changed(ContestChange::everything());
+    return true;
+}
+
+}  // namespace vindelkast

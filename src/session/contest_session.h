@@ -1,0 +1,141 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "session/table_result_sink.h"
+#include "model/contest.h"
+#include "model/entry_rules.h"
+#include "model/member_register.h"
+
+namespace vindelkast {
+
+struct ContestReadResult;
+
+// What a change of the contest touched, so that every follower refreshes only its part.
+struct ContestChange {
+    enum class Kind {
+        Results,     // scores or pair numbers of `board` (0: of several boards)
+        Names,       // the start list
+        SetUp,       // the set-up was completed ("Klar")
+        Draw,        // a Gröna Hissen round was drawn
+        Everything,  // opened, restored, cleared, results added, boards levelled, deals read
+    };
+    Kind kind = Kind::Everything;
+    int board = 0;
+
+    static ContestChange results(int board) { return {Kind::Results, board}; }
+    static ContestChange names() { return {Kind::Names, 0}; }
+    static ContestChange setUp() { return {Kind::SetUp, 0}; }
+    static ContestChange draw() { return {Kind::Draw, 0}; }
+    static ContestChange everything() { return {Kind::Everything, 0}; }
+    // True when a follower showing `shownBoard` must refresh.
+    bool touchesBoard(int shownBoard) const {
+        return kind != Kind::Results || board == 0 || board == shownBoard;
+    }
+};
+
+// State of a contest that its file has no room for, kept in a file of its own beside it
+// ("kvall.facit" beside "kvall.sco"): written with every save, read on opening, carried in
+// the recovery file. `write` returns the whole text ("" writes no file); `read` returns ""
+// or the message to show.
+struct SideFile {
+    std::string extension;  // with its dot: ".facit"
+    std::function<std::string(const Contest&)> write;
+    std::function<std::string(Contest&, const std::string&)> read;
+};
+
+// The one contest of the window's run and everything that belongs to it: the member
+// register, the file it was opened from or saved to, whether it is saved, and the recovery
+// file. Every change of the contest goes through the session, whether it comes from the
+// keyboard, a file or (later) a table's phone: the session changes the contest through the
+// core, marks it unsaved, writes the recovery file and emits `changed`. Panes, caption and
+// progress grid follow that signal; no panel refreshes another.
+class ContestSession : public QObject, public TableResultSink {
+    Q_OBJECT
+public:
+    explicit ContestSession(QObject* parent = nullptr);
+
+    const Contest& contest() const override { return m_contest; }
+    MemberRegister& memberRegister() { return m_register; }
+    const MemberRegister& memberRegister() const { return m_register; }
+    const std::string& fileName() const { return m_fileName; }
+    bool isSaved() const { return m_saved; }
+    bool teamMatch() const { return m_teamMatch; }
+
+    // --- the evening's data: each call marks the contest unsaved and recovers it ---
+
+    // Stores a typed score of a row on `board`, as the entry grid and a table's phone do.
+    StoredScore storeScore(int board, const EntryRow& row, std::string_view typed);
+    // Commits the pair numbers of a grid row; `board` is the first board of the view.
+    RowCommitResult commitRow(const EntryView& view, int row);
+    std::vector<CellStore> rebuildFromGrid(const EntryView& view);
+    void seatRowAsTyped(const EntryView& view, int row, bool wholeRound);
+    // Any other change: `edit` changes the contest through the core, the session records it.
+    void edit(ContestChange change, const std::function<void(Contest&)>& edit);
+    // The same for an edit that may come to nothing: it returns whether it changed anything.
+    bool editIf(ContestChange change, const std::function<bool(Contest&)>& edit);
+    // Records a change already made on the screen but not yet in the contest (a name being
+    // typed): the evening is unsaved from the first keystroke.
+    void markUnsaved(ContestChange change);
+
+    // --- choices that are not the evening's data yet: no save question, no recovery ---
+
+    // Set-up choices before "Klar", the contest's texts, the result order.
+    void choose(const std::function<void(Contest&)>& choice);
+    void setTeamMatch(bool on) { m_teamMatch = on; }
+
+    // --- the file ---
+
+    // Reads a contest file (and its side files) into the fresh contest; on success the
+    // session belongs to that file and is saved.
+    ContestReadResult open(const std::string& path);
+    // Writes the contest and its side files; "" or the message (the contest stays unsaved).
+    std::string save();
+    void setFileName(const std::string& path);
+    // Back to a fresh contest attached to the register; the recovery file goes.
+    void clear();
+    // The side state beside the contest file: register each kind once at start-up.
+    void addSideFile(SideFile side) { m_sideFiles.push_back(std::move(side)); }
+
+    // --- the recovery file ---
+
+    // The text of a recovery file in the working folder, or "" when there is none.
+    static std::string recoveryFileText();
+    // Brings back the contest of a recovery text; false when it is no recovery file.
+    bool restore(const std::string& text, std::string& message);
+    // The recovery file is written after every change; leaving normally removes it.
+    void removeRecovery();
+    // "" or the message why the file could not be written (told once through recoveryProblem).
+    std::string writeRecovery();
+    // Results from the tables' phones, stored as one change (app/table_result_sink.h).
+    std::string storeTableResults(const std::function<bool(Contest&)>& store) override;
+
+signals:
+    // The contest changed; `change` says what.
+    void changed(const ContestChange& change);
+    // The saved flag or the file name changed (the caption shows both).
+    void savedStateChanged();
+    // The recovery file could not be written (told once per run).
+    void recoveryProblem(const QString& message);
+
+private:
+    void recordChange(ContestChange change);
+    std::string sideFilePath(const SideFile& side) const;
+    void markSaved();
+
+    Contest m_contest;
+    MemberRegister m_register;
+    std::string m_fileName;  // the contest file last opened or saved (path bytes)
+    bool m_saved = true;
+    bool m_teamMatch = false;
+    bool m_recoveryProblemTold = false;
+    std::vector<SideFile> m_sideFiles;
+};
+
+}  // namespace vindelkast

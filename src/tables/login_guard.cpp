@@ -1,0 +1,70 @@
+#include "tables/login_guard.h"
+
+#include <algorithm>
+
+namespace vindelkast {
+
+namespace {
+// A LAN has a few hundred addresses; beyond this many remembered clients the ones whose
+// last wrong code is older than a lock-out are forgotten.
+constexpr std::size_t kRememberedClients = 1024;
+
+int secondsUntil(std::int64_t ms) { return static_cast<int>((std::max<std::int64_t>(ms, 0) + 999) / 1000); }
+}  // namespace
+
+std::int64_t LoginGuard::waitAfter(const Record& record) {
+    if (record.failures < kFreeCodeTries) return 0;
+    const int doublings = std::min(record.failures - kFreeCodeTries, 5);
+    return std::min<std::int64_t>(1000LL << doublings, kMaxCodeWaitMs);
+}
+
+CodeTryVerdict LoginGuard::mayTry(const std::string& client, int table, std::int64_t nowMs) const {
+    CodeTryVerdict verdict;
+    std::int64_t until = 0;
+    if (const auto c = m_clients.find(client); c != m_clients.end()) {
+        if (c->second.failures >= kLockOutAfter) {
+            const std::int64_t end = c->second.lastFailureMs + kLockOutMs;
+            if (nowMs < end) return {false, true, secondsUntil(end - nowMs)};
+        }
+        until = std::max(until, c->second.lastFailureMs + waitAfter(c->second));
+    }
+    if (const auto t = m_tables.find(table); table > 0 && t != m_tables.end())
+        until = std::max(until, t->second.lastFailureMs + waitAfter(t->second));
+    if (nowMs < until) {
+        verdict.allowed = false;
+        verdict.waitSeconds = secondsUntil(until - nowMs);
+    }
+    return verdict;
+}
+
+void LoginGuard::failed(const std::string& client, int table, std::int64_t nowMs) {
+    forgetOld(nowMs);
+    Record& c = m_clients[client];
+    // A lock-out that has run its course starts the count afresh.
+    if (c.failures >= kLockOutAfter && nowMs >= c.lastFailureMs + kLockOutMs) c.failures = 0;
+    ++c.failures;
+    c.lastFailureMs = nowMs;
+    if (table > 0) {
+        Record& t = m_tables[table];
+        t.failures = std::min(t.failures + 1, kLockOutAfter);
+        t.lastFailureMs = nowMs;
+    }
+}
+
+void LoginGuard::succeeded(const std::string& client, int table) {
+    m_clients.erase(client);
+    m_tables.erase(table);
+}
+
+void LoginGuard::clear() {
+    m_clients.clear();
+    m_tables.clear();
+}
+
+void LoginGuard::forgetOld(std::int64_t nowMs) {
+    if (m_clients.size() < kRememberedClients) return;
+    std::erase_if(m_clients,
+                  [&](const auto& entry) { return nowMs - entry.second.lastFailureMs > kLockOutMs; });
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,239 @@
+#include "tables/table_rounds.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "model/standings.h"
+
+namespace vindelkast {
+
+namespace {
+
+int lastBoard(const Contest& contest) { return std::clamp(contest.boardCount, 0, kMaxBoard); }
+
+int groupCount(const Contest& contest) {
+    const int k = contest.boardsPerRound;
+    return k > 0 ? (lastBoard(contest) + k - 1) / k : lastBoard(contest);
+}
+
+int groupOf(const Contest& contest, int board) {
+    return contest.boardsPerRound > 0 ? (board - 1) / contest.boardsPerRound : board - 1;
+}
+
+// Every slot gathered per round and pairing, with the boards each pairing plays, in one
+// pass over the boards; rounds beyond the last board's number are not the movement's.
+std::vector<std::vector<TableSeat>> pairingsByRound(const Contest& contest, int rounds) {
+    std::map<std::tuple<int, int, int>, TableSeat> seats;
+    for (int b = 1; b <= lastBoard(contest); ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            if (r.round < 1 || r.round > rounds) continue;
+            TableSeat& seat = seats[{r.round, r.nsPair, r.ewPair}];
+            if (seat.boards.empty()) seat = {0, r.round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2, {}};
+            seat.boards.push_back(b);
+        }
+    }
+    std::vector<std::vector<TableSeat>> all(static_cast<std::size_t>(rounds) + 1);
+    for (auto& [key, seat] : seats) all[static_cast<std::size_t>(seat.round)].push_back(std::move(seat));
+    return all;
+}
+
+int movementRounds(const Contest& contest) {
+    int last = 0;
+    for (int b = 1; b <= lastBoard(contest); ++b)
+        for (int i = 0; i < contest.boards[b].resultCount; ++i)
+            last = std::max(last, contest.boards[b].results[i].round);
+    return std::min(last, kMaxBoard);
+}
+
+// The group a table's boards had in round 1, if boards move one group on per round.
+int homeGroup(const Contest& contest, const TableSeat& seat) {
+    const int groups = std::max(groupCount(contest), 1);
+    const int group = groupOf(contest, seat.boards.front());
+    return ((group - (seat.round - 1)) % groups + groups) % groups;
+}
+
+// Every round's tables of a built-in movement or guide card, numbered.
+std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
+    const int rounds = movementRounds(contest);
+    std::vector<std::vector<TableSeat>> all = pairingsByRound(contest, rounds);
+    std::set<int> homes;
+    bool shared = false;
+    for (int r = 1; r <= rounds; ++r) {
+        std::set<int> inRound;
+        for (const TableSeat& seat : all[r]) {
+            const int home = homeGroup(contest, seat);
+            homes.insert(home);
+            shared = shared || !inRound.insert(home).second;
+        }
+    }
+    for (int r = 1; r <= rounds; ++r) {
+        std::vector<TableSeat>& seats = all[r];
+        for (std::size_t i = 0; i < seats.size(); ++i) {
+            const int home = homeGroup(contest, seats[i]);
+            // Sorted by NS pair already: that order numbers the tables when homes are shared.
+            seats[i].table = shared ? static_cast<int>(i) + 1
+                                    : static_cast<int>(std::distance(homes.begin(), homes.find(home))) + 1;
+        }
+        std::sort(seats.begin(), seats.end(),
+                  [](const TableSeat& a, const TableSeat& b) { return a.table < b.table; });
+    }
+    return all;
+}
+
+// What the movement's tables follow from: every slot's round and seats, and the board
+// groups. Scores are left out, so storing a result keeps it the same.
+std::vector<int> seatingKey(const Contest& contest) {
+    std::vector<int> key{contest.boardCount, contest.boardsPerRound};
+    for (int b = 1; b <= lastBoard(contest); ++b) {
+        const Board& board = contest.boards[b];
+        key.push_back(board.resultCount);
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            key.insert(key.end(), {r.round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2});
+        }
+    }
+    return key;
+}
+
+// A request from a table asks for the movement's tables several times, and a whole evening
+// of requests mostly sees the same seating: the last answer is kept while the seating is
+// the same (compared in full, so a kept answer is never another seating's).
+const std::vector<std::vector<TableSeat>>& keptMovementTables(const Contest& contest) {
+    thread_local std::vector<int> keptKey;
+    thread_local std::vector<std::vector<TableSeat>> kept;
+    thread_local bool filled = false;
+    std::vector<int> key = seatingKey(contest);
+    if (!filled || key != keptKey) {
+        kept = movementTables(contest);
+        keptKey = std::move(key);
+        filled = true;
+    }
+    return kept;
+}
+
+// Gröna Hissen: the round's group of boards, the slot's round field being the table.
+std::vector<TableSeat> drawnTables(const Contest& contest, int round) {
+    std::map<int, TableSeat> seats;
+    for (int b : boardsOfGroupRound(contest, round)) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            TableSeat& seat = seats[r.round];
+            if (seat.boards.empty())
+                seat = {r.round, round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2, {}};
+            seat.boards.push_back(b);
+        }
+    }
+    std::vector<TableSeat> list;
+    for (auto& [table, seat] : seats) list.push_back(std::move(seat));
+    return list;
+}
+
+bool seatScored(const Contest& contest, const TableSeat& seat) {
+    for (int b : seat.boards) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore == kNoScore) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool tablesFollowMovement(const Contest& contest) {
+    if (contest.isGronaHissen) return true;
+    bool allBoardsLaid = lastBoard(contest) > 0;
+    for (int b = 1; b <= lastBoard(contest); ++b) {
+        const Board& board = contest.boards[b];
+        allBoardsLaid = allBoardsLaid && board.resultCount > 0;
+        // Typed slots carry their board group's round; a movement's rarely all do.
+        for (int i = 0; i < board.resultCount; ++i)
+            if (contest.boardsPerRound > 0 && board.results[i].round != roundOfBoard(contest, b)) return true;
+    }
+    return allBoardsLaid;
+}
+
+std::vector<int> boardsOfGroupRound(const Contest& contest, int round) {
+    std::vector<int> boards;
+    const int k = contest.boardsPerRound;
+    if (k <= 0 || round < 1) return boards;
+    for (int b = (round - 1) * k + 1; b <= std::min(round * k, lastBoard(contest)); ++b) boards.push_back(b);
+    return boards;
+}
+
+int lastTableRound(const Contest& contest, bool pairsTyped) {
+    if (pairsTyped || contest.isGronaHissen) return contest.boardsPerRound > 0 ? groupCount(contest) : 0;
+    return movementRounds(contest);
+}
+
+std::vector<std::vector<TableSeat>> eveningTables(const Contest& contest, bool pairsTyped) {
+    const int rounds = lastTableRound(contest, pairsTyped);
+    if (pairsTyped) return std::vector<std::vector<TableSeat>>(static_cast<std::size_t>(rounds) + 1);
+    if (!contest.isGronaHissen) return keptMovementTables(contest);
+    std::vector<std::vector<TableSeat>> all(static_cast<std::size_t>(rounds) + 1);
+    for (int r = 1; r <= rounds; ++r) all[static_cast<std::size_t>(r)] = drawnTables(contest, r);
+    return all;
+}
+
+std::vector<TableSeat> roundTables(const Contest& contest, int round, bool pairsTyped) {
+    if (pairsTyped || round < 1 || round > lastTableRound(contest, pairsTyped)) return {};
+    if (contest.isGronaHissen) return drawnTables(contest, round);
+    return keptMovementTables(contest)[static_cast<std::size_t>(round)];
+}
+
+TableSeat tableSeat(const Contest& contest, int table, int round, bool pairsTyped) {
+    if (pairsTyped || round < 1 || round > lastTableRound(contest, pairsTyped)) return {};
+    if (contest.isGronaHissen) {
+        for (const TableSeat& seat : drawnTables(contest, round))
+            if (seat.table == table) return seat;
+        return {};
+    }
+    for (const TableSeat& seat : keptMovementTables(contest)[static_cast<std::size_t>(round)])
+        if (seat.table == table) return seat;
+    return {};
+}
+
+int tableCountOfEvening(const Contest& contest, bool pairsTyped) {
+    if (pairsTyped) {
+        const int perTable = contest.isIndividual ? 4 : 2;
+        const int pairs = std::clamp(contest.maxPairNumber, 0, kMaxPair);
+        return std::min((pairs + perTable - 1) / perTable, kMaxPair / 2);
+    }
+    int count = 0;
+    for (const std::vector<TableSeat>& round : eveningTables(contest, false))
+        for (const TableSeat& seat : round) count = std::max(count, seat.table);
+    return std::min(count, kMaxPair / 2);
+}
+
+int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
+    const int rounds = lastTableRound(contest, pairsTyped);
+    if (pairsTyped) {
+        int highest = 0;
+        for (int r = 1; r <= rounds; ++r)
+            for (int b : boardsOfGroupRound(contest, r))
+                for (int i = 0; i < contest.boards[b].resultCount; ++i)
+                    if (contest.boards[b].results[i].nsScore != kNoScore) highest = r;
+        return std::max(highest, rounds > 0 ? 1 : 0);
+    }
+    int last = 0;
+    std::vector<std::vector<TableSeat>> drawn;
+    if (contest.isGronaHissen) drawn = eveningTables(contest, false);
+    const std::vector<std::vector<TableSeat>>& all =
+        contest.isGronaHissen ? drawn : keptMovementTables(contest);
+    for (int r = 1; r <= rounds; ++r) {
+        for (const TableSeat& seat : all[static_cast<std::size_t>(r)]) {
+            if (seat.table != table) continue;
+            if (!seatScored(contest, seat)) return r;
+            last = r;
+        }
+    }
+    return last;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,274 @@
+#include "tables/table_service.h"
+
+#include <algorithm>
+
+#include "files/seat_check.h"
+#include "model/board_results.h"
+#include "model/entry_rules.h"
+#include "model/standings.h"
+#include "tables/table_rounds.h"
+#include "tables/table_answers.h"
+
+namespace vindelkast {
+
+namespace {
+
+// Held conflicts and remembered entries stay bounded whatever a client sends.
+constexpr std::size_t kMaxConflicts = 256;
+constexpr std::size_t kMaxEntries = 20000;
+
+TableDecision answer(TableOutcome outcome, int status, std::string body) {
+    TableDecision d;
+    d.outcome = outcome;
+    d.status = status;
+    d.body = std::move(body);
+    return d;
+}
+
+TableDecision invalid(const std::string& message, int status = 422) {
+    return answer(TableOutcome::Invalid, status, tableMessageAnswer("fel", message));
+}
+
+std::string number(int n) { return std::to_string(n); }
+
+TableStore slotOf(int table, int round, int board, int ns, int ew, int south, int west) {
+    TableStore s;
+    s.table = table;
+    s.round = round;
+    s.board = board;
+    s.nsPair = ns;
+    s.ewPair = ew;
+    s.nsPartner = south;
+    s.ewPartner = west;
+    return s;
+}
+
+bool sameResult(const TableStore& a, const TableStore& b) {
+    return a.board == b.board && a.nsPair == b.nsPair && a.ewPair == b.ewPair && a.nsScore == b.nsScore &&
+           a.played == b.played;
+}
+
+// Typed pair numbers, checked as the grid checks a row.
+BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int table) {
+    BoardSeat seat;
+    TableStore& s = seat.slot;
+    s = slotOf(table, roundOfBoard(contest, request.board), request.board, request.nsPair, request.ewPair,
+               request.nsPartner, request.ewPartner);
+    const int current = currentTableRound(contest, table, true);
+    if (s.round < current - 1 || s.round > current + 1)
+        return {s, "Bricka " + number(request.board) + " h\xf6r till rond " + number(s.round) +
+                       "; nu kan rond " + number(std::max(current - 1, 1)) + "-" + number(current + 1) +
+                       " skrivas"};
+    EntryRow row;
+    row.ns = s.nsPair;
+    row.ew = s.ewPair;
+    row.nsPartner = s.nsPartner;
+    row.ewPartner = s.ewPartner;
+    const char* who = contest.isIndividual ? "spelarnumren" : "parnumren";
+    if (!rowComplete(contest, row))
+        return {s, std::string("Skriv ") + who + " (1-" + number(contest.maxPairNumber) + ")"};
+    for (int n : {s.nsPair, s.ewPair, s.nsPartner, s.ewPartner})
+        if (n > 0 && n == contest.byePair) return {s, "Nummer " + number(n) + " \xe4r fripar"};
+    const Board& board = contest.boards[request.board];
+    if (const BoardResult* slot = findResult(board, s.nsPair, s.ewPair)) {
+        if (contest.isIndividual && (slot->nsPlayer2 != s.nsPartner || slot->ewPlayer2 != s.ewPartner))
+            return {s, "Bricka " + number(request.board) + " har andra spelare vid bordet"};
+        return seat;
+    }
+    const int twice = contest.isIndividual
+                          ? playerSeatedTwice(board, s.nsPair, s.ewPair, s.nsPartner, s.ewPartner)
+                          : playerSeatedTwice(board, s.nsPair, s.ewPair, 0, 0);
+    if (twice != 0)
+        return {s, std::string(contest.isIndividual ? "Spelare " : "Par ") + number(twice) +
+                       " sitter redan vid ett annat bord p\xe5 bricka " + number(request.board) +
+                       " eller \xe4r skrivet tv\xe5 g\xe5nger"};
+    s.newSlot = true;
+    return seat;
+}
+
+}  // namespace
+
+BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, const TableRequest& request) {
+    const int table = request.table;
+    if (!boardInContest(contest, request.board))
+        return {{}, "Bricka " + number(request.board) + " finns inte i t\xe4vlingen"};
+    if (codes.pairsTyped) return typedSeat(contest, request, table);
+    const int current = currentTableRound(contest, table, false);
+    if (current == 0) return {{}, "Bord " + number(table) + " finns inte i spelschemat"};
+    for (int r : {current, current - 1}) {
+        const TableSeat seat = tableSeat(contest, table, r, false);
+        if (std::find(seat.boards.begin(), seat.boards.end(), request.board) != seat.boards.end())
+            return {slotOf(table, r, request.board, seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner),
+                    ""};
+    }
+    return {{},
+            "Bricka " + number(request.board) + " spelas inte vid bord " + number(table) + " i rond " +
+                number(current) + (current > 1 ? " eller " + number(current - 1) : "")};
+}
+
+TableDecision TableService::handle(const Contest& contest, const TableRequest& request,
+                                   const std::string& client, std::int64_t nowMs) {
+    TableDecision auth = authorise(request, client, nowMs);
+    if (auth.outcome == TableOutcome::Unauthorised) return auth;
+    TableRequest r = request;
+    r.table = auth.store.table;
+    switch (r.call) {
+    case TableCall::Login:
+        return answer(TableOutcome::Answer, 200, loginAnswer(contest, r.table, m_codes.pairsTyped));
+    case TableCall::Round:
+        return round(contest, r);
+    case TableCall::Submit:
+        return submit(contest, r);
+    case TableCall::Results:
+        return results(contest, r);
+    case TableCall::Preview:
+        if (!boardInContest(contest, r.board))
+            return invalid("Bricka " + number(r.board) + " finns inte i t\xe4vlingen");
+        return answer(TableOutcome::Answer, 200, previewAnswer(r.board, nsScore(r.played, r.board)));
+    }
+    return invalid("Ok\xe4nd f\xf6rfr\xe5gan", 400);
+}
+
+TableDecision TableService::authorise(const TableRequest& request, const std::string& client,
+                                      std::int64_t nowMs) {
+    const CodeTryVerdict verdict = m_guard.mayTry(client, request.table, nowMs);
+    if (verdict.lockedOut)
+        return answer(
+            TableOutcome::Unauthorised, 403,
+            tableMessageAnswer("last", "F\xf6r m\xe5nga felaktiga koder. Be t\xe4vlingsledaren om hj\xe4lp.",
+                               verdict.waitSeconds));
+    if (!verdict.allowed)
+        return answer(
+            TableOutcome::Unauthorised, 429,
+            tableMessageAnswer("vanta",
+                               "V\xe4nta " + number(verdict.waitSeconds) + " sekunder och f\xf6rs\xf6k igen.",
+                               verdict.waitSeconds));
+    const int table = tableOfCode(m_codes, request.code);
+    if (table == 0 || (request.table != 0 && table != request.table)) {
+        m_guard.failed(client, request.table, nowMs);
+        return answer(TableOutcome::Unauthorised, 401, tableMessageAnswer("kod", "Fel kod f\xf6r bordet"));
+    }
+    m_guard.succeeded(client, table);
+    m_contacts[table] = nowMs;
+    TableDecision ok = answer(TableOutcome::Answer, 200, "");
+    ok.store.table = table;
+    return ok;
+}
+
+TableDecision TableService::round(const Contest& contest, const TableRequest& request) const {
+    const bool typed = m_codes.pairsTyped;
+    const int current = currentTableRound(contest, request.table, typed);
+    const int r = request.round > 0 ? request.round : current;
+    if (r < 1 || r > lastTableRound(contest, typed)) return invalid("Rond " + number(r) + " finns inte", 404);
+    TableSeat seat;
+    if (typed) {
+        seat = {request.table,
+                r,
+                request.nsPair,
+                request.ewPair,
+                request.nsPartner,
+                request.ewPartner,
+                boardsOfGroupRound(contest, r)};
+    } else {
+        seat = tableSeat(contest, request.table, r, false);
+        if (seat.table == 0)
+            return invalid(contest.isGronaHissen
+                               ? "Rond " + number(r) + " \xe4r inte lottad \xe4n"
+                               : "Bord " + number(request.table) + " spelar inte i rond " + number(r),
+                           404);
+    }
+    return answer(TableOutcome::Answer, 200, roundAnswer(contest, seat, current, typed));
+}
+
+TableDecision TableService::submit(const Contest& contest, const TableRequest& request) {
+    const BoardSeat seat = boardSeatOfTable(contest, m_codes, request);
+    if (!seat.message.empty()) return invalid(seat.message);
+    TableStore store = seat.slot;
+    store.played = request.played;
+    if (store.played.contract.passedOut()) store.played.declarer = 0, store.played.tricks = 0;
+    store.nsScore = nsScore(store.played, store.board);
+    store.entryId = request.entryId;
+    if (const auto known = m_entries.find(store.entryId); known != m_entries.end()) {
+        if (!sameResult(known->second, store))
+            return invalid("Posten " + store.entryId + " \xe4r redan skickad med ett annat resultat", 409);
+        return answer(TableOutcome::Duplicate, 200, boardResultsAnswer(contest, store.board, "redan"));
+    }
+    return slotDecision(contest, store);
+}
+
+TableDecision TableService::slotDecision(const Contest& contest, const TableStore& store) {
+    TableDecision d = answer(TableOutcome::Store, 200, "");
+    d.store = store;
+    if (store.newSlot) return d;
+    const BoardResult* slot = findResult(contest.boards[store.board], store.nsPair, store.ewPair);
+    if (!slot) return invalid("Bricka " + number(store.board) + " saknar bordets plats");
+    const auto contract = contest.contracts.find({store.board, store.nsPair, store.ewPair});
+    const bool hasContract = contract != contest.contracts.end();
+    if (slot->nsScore == kNoScore) return d;
+    if (slot->nsScore == store.nsScore && !hasContract) return d;  // a typed score gets its contract
+    if (slot->nsScore == store.nsScore && contract->second == store.played)
+        return answer(TableOutcome::Duplicate, 200, boardResultsAnswer(contest, store.board, "redan"));
+
+    const std::string held = "Bricka " + number(store.board) + " har redan ett annat resultat (" +
+                             scoreCellText(slot->nsScore) +
+                             "). T\xe4vlingsledaren avg\xf6r vilket som g\xe4ller.";
+    for (const PendingConflict& c : m_conflicts)
+        if (sameResult(c.wanted, store))
+            return answer(TableOutcome::Conflict, 409, tableMessageAnswer("konflikt", held));
+    if (m_conflicts.size() >= kMaxConflicts)
+        return invalid("F\xf6r m\xe5nga resultat v\xe4ntar p\xe5 t\xe4vlingsledaren", 503);
+    PendingConflict c{m_nextConflict++, store, slot->nsScore, hasContract,
+                      hasContract ? contract->second : PlayedContract{}};
+    m_conflicts.push_back(c);
+    return answer(TableOutcome::Conflict, 409, tableMessageAnswer("konflikt", held));
+}
+
+TableDecision TableService::results(const Contest& contest, const TableRequest& request) const {
+    const int b = request.board;
+    if (!boardInContest(contest, b)) return invalid("Bricka " + number(b) + " finns inte i t\xe4vlingen");
+    int ns = request.nsPair;
+    int ew = request.ewPair;
+    if (!m_codes.pairsTyped) {
+        ns = ew = 0;
+        const int current = currentTableRound(contest, request.table, false);
+        for (int r = 1; r <= current && ns == 0; ++r) {
+            const TableSeat seat = tableSeat(contest, request.table, r, false);
+            if (std::find(seat.boards.begin(), seat.boards.end(), b) != seat.boards.end()) {
+                ns = seat.nsPair;
+                ew = seat.ewPair;
+            }
+        }
+    }
+    const BoardResult* own = ns > 0 ? findResult(contest.boards[b], ns, ew) : nullptr;
+    // A table sees the others' results only once it has given its own.
+    if (!own || own->nsScore == kNoScore)
+        return invalid("Resultaten f\xf6r bricka " + number(b) + " visas n\xe4r bordet har l\xe4mnat sitt",
+                       403);
+    return answer(TableOutcome::Answer, 200, boardResultsAnswer(contest, b, "ok"));
+}
+
+std::string TableService::storedAnswer(const Contest& contest, const TableStore& store) {
+    if (m_entries.size() >= kMaxEntries) m_entries.clear();
+    if (!store.entryId.empty()) m_entries[store.entryId] = store;
+    return boardResultsAnswer(contest, store.board, "lagrat");
+}
+
+std::optional<TableStore> TableService::acceptConflict(int id) {
+    const auto found =
+        std::find_if(m_conflicts.begin(), m_conflicts.end(), [&](const auto& c) { return c.id == id; });
+    if (found == m_conflicts.end()) return std::nullopt;
+    TableStore store = found->wanted;
+    m_conflicts.erase(found);
+    return store;
+}
+
+bool TableService::rejectConflict(int id) {
+    return std::erase_if(m_conflicts, [&](const PendingConflict& c) { return c.id == id; }) > 0;
+}
+
+std::int64_t TableService::lastContact(int table) const {
+    const auto found = m_contacts.find(table);
+    return found == m_contacts.end() ? -1 : found->second;
+}
+
+}  // namespace vindelkast

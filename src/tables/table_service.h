@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tables/table_codes.h"
+#include "tables/table_request.h"
+#include "model/contest.h"
+#include "tables/login_guard.h"
+#include "tables/table_store.h"
+
+// Decides what a request from a table's phone leads to. The service never changes the
+// contest: a result to store comes back as a TableStore for the session, which stores it
+// (storeTableResult), writes the recovery file and only then answers with storedAnswer.
+namespace vindelkast {
+
+enum class TableOutcome {
+    Answer,        // a reading call answered (login, round, results, preview)
+    Unauthorised,  // wrong code, or a wait or lock-out after wrong codes
+    Invalid,       // the request cannot be used; the message says why
+    Duplicate,     // the same entry or the same result again: acknowledged, nothing to do
+    Conflict,      // another result than the slot's: held for the director
+    Store          // store `store`, then answer with storedAnswer
+};
+
+struct TableDecision {
+    TableOutcome outcome = TableOutcome::Invalid;
+    int status = 400;  // the HTTP status to answer with
+    std::string body;  // the JSON answer; for Store it comes from storedAnswer afterwards
+    TableStore store;
+};
+
+// A result a table gave for a slot that already holds another one.
+struct PendingConflict {
+    int id = 0;
+    TableStore wanted;
+    int existingScore = kNoScore;
+    bool existingHasContract = false;
+    PlayedContract existing;
+};
+
+class TableService {
+public:
+    explicit TableService(TableCodes codes) : m_codes(std::move(codes)) {}
+
+    const TableCodes& codes() const { return m_codes; }
+
+    // `client` names the sender (its address); `nowMs` is the time in milliseconds.
+    TableDecision handle(const Contest& contest, const TableRequest& request, const std::string& client,
+                         std::int64_t nowMs);
+
+    // The answer to a stored result: the board's results so far. Remembers the entry id.
+    std::string storedAnswer(const Contest& contest, const TableStore& store);
+
+    const std::vector<PendingConflict>& conflicts() const { return m_conflicts; }
+    // The director takes the table's result: the store for the session; nothing when no
+    // conflict has that id.
+    std::optional<TableStore> acceptConflict(int id);
+    bool rejectConflict(int id);
+
+    // When a table last sent a request with its right code (milliseconds); -1 never.
+    std::int64_t lastContact(int table) const;
+    void clearLockOuts() { m_guard.clear(); }
+
+private:
+    TableDecision authorise(const TableRequest& request, const std::string& client, std::int64_t nowMs);
+    TableDecision round(const Contest& contest, const TableRequest& request) const;
+    TableDecision submit(const Contest& contest, const TableRequest& request);
+    TableDecision results(const Contest& contest, const TableRequest& request) const;
+    TableDecision slotDecision(const Contest& contest, const TableStore& store);
+
+    TableCodes m_codes;
+    LoginGuard m_guard;
+    std::map<std::string, TableStore> m_entries;  // entry id -> what it stored
+    std::vector<PendingConflict> m_conflicts;
+    std::map<int, std::int64_t> m_contacts;
+    int m_nextConflict = 1;
+};
+
+// Where a board sits for a table in its allowed rounds (its current one and the one before),
+// or the message why it may not write it.
+struct BoardSeat {
+    TableStore slot;  // table, round, board, pairs and newSlot filled
+    std::string message;
+};
+BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, const TableRequest& request);
+
+}  // namespace vindelkast

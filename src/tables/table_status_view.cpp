@@ -1,0 +1,58 @@
+#include "tables/table_status_view.h"
+
+#include "model/board_results.h"
+#include "model/entry_rules.h"
+#include "tables/table_rounds.h"
+
+namespace vindelkast {
+
+namespace {
+
+std::string playedText(const PlayedContract& played, int board) {
+    std::string text = contractText(played.contract);
+    if (!played.contract.passedOut()) {
+        const int over = played.tricks - played.contract.level - 6;
+        text += ' ' + declarerText(played.declarer) + ' ' +
+                (over == 0 ? std::string("=") : (over > 0 ? "+" : "") + std::to_string(over));
+    }
+    return text + " (" + scoreCellText(nsScore(played, board)) + ")";
+}
+
+}  // namespace
+
+std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableService& service) {
+    const bool typed = service.codes().pairsTyped;
+    std::vector<TableStatusRow> rows;
+    for (int t = 1; t <= static_cast<int>(service.codes().tables.size()); ++t) {
+        TableStatusRow row;
+        row.table = t;
+        row.round = currentTableRound(contest, t, typed);
+        row.lastContactMs = service.lastContact(t);
+        for (const PendingConflict& c : service.conflicts()) row.conflicts += c.wanted.table == t ? 1 : 0;
+        if (typed) {
+            row.boards = static_cast<int>(boardsOfGroupRound(contest, row.round).size());
+        } else if (row.round > 0) {
+            const TableSeat seat = tableSeat(contest, t, row.round, false);
+            row.boards = static_cast<int>(seat.boards.size());
+            row.entered = 0;
+            for (int b : seat.boards) {
+                const BoardResult* slot = findResult(contest.boards[b], seat.nsPair, seat.ewPair);
+                row.entered += slot && slot->nsScore != kNoScore ? 1 : 0;
+            }
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string conflictText(const PendingConflict& conflict) {
+    const TableStore& w = conflict.wanted;
+    std::string text = "Bord " + std::to_string(w.table) + ", bricka " + std::to_string(w.board) + ", " +
+                       std::to_string(w.nsPair) + "-" + std::to_string(w.ewPair) + ": bordet " +
+                       playedText(w.played, w.board) + ", finns ";
+    text += conflict.existingHasContract ? playedText(conflict.existing, w.board)
+                                         : scoreCellText(conflict.existingScore);
+    return text;
+}
+
+}  // namespace vindelkast

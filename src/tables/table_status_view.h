@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tables/table_service.h"
+#include "model/contest.h"
+
+// What the director's status pane shows of the tables while they enter their results.
+namespace vindelkast {
+
+struct TableStatusRow {
+    int table = 0;
+    int round = 0;     // the round the table plays now; 0 when none
+    int entered = -1;  // boards of that round with a score; -1 when the tables type their pairs
+    int boards = 0;    // boards of that round
+    std::int64_t lastContactMs = -1;  // -1: never heard from
+    int conflicts = 0;                // results held for the director
+};
+
+std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableService& service);
+
+// One held conflict as the director reads it: table, board, pairs, what the table gave
+// and what the slot holds.
+std::string conflictText(const PendingConflict& conflict);
+
+}  // namespace vindelkast

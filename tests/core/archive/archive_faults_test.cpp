@@ -1,0 +1,183 @@
+// What the archive keeps when evenings are added again, by two programs at once, by a
+// program killed halfway, or by a newer program; on every backend.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "../files/child_process.h"
+#include "archive/archive_import.h"
+#include "archive/evening_record.h"
+#include "archive_backends.h"
+#include "files/member_file.h"
+#include "season_maker.h"
+
+namespace vindelkast::test {
+namespace {
+
+void expectSame(const Evening& a, const Evening& b) {
+    EXPECT_EQ(a.name, b.name);
+    EXPECT_EQ(a.date, b.date);
+    EXPECT_EQ(a.arranger, b.arranger);
+    EXPECT_EQ(a.individual, b.individual);
+    EXPECT_EQ(a.boards, b.boards);
+    ASSERT_EQ(a.entries.size(), b.entries.size());
+    for (std::size_t i = 0; i < a.entries.size(); ++i) {
+        const ArchivedEntry &x = a.entries[i], &y = b.entries[i];
+        EXPECT_EQ(x.number, y.number);
+        EXPECT_EQ(x.total, y.total);
+        EXPECT_EQ(x.top, y.top);
+        EXPECT_EQ(x.percent, y.percent);
+        EXPECT_EQ(x.place, y.place);
+        ASSERT_EQ(x.players.size(), y.players.size());
+        for (std::size_t p = 0; p < x.players.size(); ++p) {
+            EXPECT_EQ(x.players[p].memberId, y.players[p].memberId);
+            EXPECT_EQ(x.players[p].name, y.players[p].name);
+        }
+    }
+    ASSERT_EQ(a.results.size(), b.results.size());
+    for (std::size_t i = 0; i < a.results.size(); ++i) {
+        const ArchivedResult &x = a.results[i], &y = b.results[i];
+        EXPECT_EQ(std::tie(x.board, x.round, x.nsPair, x.ewPair, x.nsPlayer2, x.ewPlayer2, x.nsScore,
+                           x.ewScore, x.nsPoints, x.ewPoints, x.contract),
+                  std::tie(y.board, y.round, y.nsPair, y.ewPair, y.nsPlayer2, y.ewPlayer2, y.nsScore,
+                           y.ewScore, y.nsPoints, y.ewPoints, y.contract))
+            << "result " << i;
+    }
+}
+
+template <typename Backend>
+class ArchiveFaults : public ArchiveTest<Backend> {
+protected:
+    // An evening made through the core and read back from its contest file.
+    Evening evening(const std::string& name, const std::string& date, int pairs, unsigned seed) {
+        const std::string path = this->backend.folder.file("kv\xc3\xa4ll" + std::to_string(seed) + ".sco");
+        SeasonMaker(seed).writeEvening(path, name, date, "BK Vindeln", pairs);
+        MemberRegister reg;
+        loadRegister(SeasonMaker::registerPath(), reg);
+        EveningReading reading = readEveningFile(path, reg);
+        EXPECT_EQ(reading.message, "");
+        return reading.evening;
+    }
+    Evening kept(Archive& archive, const Evening& e) {
+        Evening back;
+        bool found = false;
+        EXPECT_EQ(archive.evening(e.name, e.date, e.arranger, back, found), "");
+        EXPECT_TRUE(found) << e.name << " " << e.date;
+        return back;
+    }
+};
+
+TYPED_TEST_SUITE(ArchiveFaults, Backends, BackendNames);
+
+TYPED_TEST(ArchiveFaults, AnEveningAddedAgainReplacesTheOneKept) {
+    auto archive = this->open();
+    ASSERT_TRUE(archive);
+    const Evening first = this->evening("M\xe5ndagsbridge", "2024-03-11", 10, 1);
+    ASSERT_EQ(first.entries.size(), 10u);
+    ASSERT_EQ(first.results.size(), 9u * 3 * 5);
+    ASSERT_EQ(archive->add(first), "");
+    expectSame(this->kept(*archive, first), first);
+
+    // The same evening scored anew (other scores, other players), typed with another date form.
+    const Evening again = this->evening("M\xe5ndagsbridge", "11.3.2024", 12, 2);
+    ASSERT_EQ(archive->add(again), "");
+    EXPECT_EQ(this->evenings(*archive), 1);
+    expectSame(this->kept(*archive, first), again);
+    std::vector<SeasonEntry> entries;
+    ASSERT_EQ(archive->seasonEntries("2024-03-11", "2024-03-11", entries), "");
+    EXPECT_EQ(entries.size(), 24u) << "twelve pairs, none of the first evening's ten";
+
+    // Opening again finds the schema in place and the evening kept.
+    archive = this->open();
+    ASSERT_TRUE(archive);
+    expectSame(this->kept(*archive, first), again);
+}
+
+TYPED_TEST(ArchiveFaults, ANewerSchemaIsRefusedAndLeftAsItIs) {
+    {
+        auto archive = this->open();
+        ASSERT_TRUE(archive);
+        ASSERT_EQ(archive->add(this->evening("Torsdagsbridge", "2024-03-21", 8, 3)), "");
+    }
+    ASSERT_EQ(this->backend.raw()->run("UPDATE archive_schema SET version = 7"), "");
+    const OpenedArchive refused = openArchive(this->backend.place());
+    EXPECT_FALSE(refused.archive);
+    EXPECT_EQ(
+        refused.message,
+        "Klubbarkivet \xe4r skrivet av en nyare version av programmet (schema 7; det h\xe4r programmet kan "
+        "schema 1). Arkivet l\xe4mnas or\xf6rt: uppdatera programmet f\xf6r att anv\xe4nda det.");
+    SqlRows rows;
+    ASSERT_EQ(this->backend.raw()->run("SELECT version FROM archive_schema", {}, &rows), "");
+    ASSERT_EQ(rows.count(), 1);
+    EXPECT_EQ(rows.integer(0, 0), 7);
+
+    ASSERT_EQ(this->backend.raw()->run("UPDATE archive_schema SET version = 1"), "");
+    auto archive = this->open();
+    ASSERT_TRUE(archive);
+    EXPECT_EQ(this->evenings(*archive), 1);
+}
+
+TYPED_TEST(ArchiveFaults, TwoProgramsAddingAtOnceLoseNothing) {
+    ASSERT_TRUE(this->open());  // the schema is made before the race on the evenings
+    std::vector<Evening> evenings;
+    for (unsigned i = 0; i < 16; ++i)
+        evenings.push_back(
+            this->evening("Kv\xe4ll " + std::to_string(i), "2024-04-01", 8 + 2 * (i % 2), 10 + i));
+    const Evening shared = this->evening("Gemensam", "2024-04-02", 10, 40);
+    const std::string place = this->backend.place();
+    auto job = [&](unsigned half) {
+        return [&, half] {
+            OpenedArchive opened = openArchive(place);
+            if (!opened.archive) return false;
+            for (unsigned i = half; i < evenings.size(); i += 2) {
+                if (!opened.archive->add(evenings[i]).empty()) return false;
+                // Both also replace one evening, over and over.
+                if (!opened.archive->add(shared).empty()) return false;
+            }
+            return true;
+        };
+    };
+    ChildProcess even(job(0)), odd(job(1));
+    EXPECT_TRUE(even.succeeded());
+    EXPECT_TRUE(odd.succeeded());
+    auto archive = this->open();
+    ASSERT_TRUE(archive);
+    EXPECT_EQ(this->evenings(*archive), 17);
+    for (const Evening& e : evenings) expectSame(this->kept(*archive, e), e);
+    expectSame(this->kept(*archive, shared), shared);
+}
+
+TYPED_TEST(ArchiveFaults, AKilledAddLeavesTheArchiveAsBefore) {
+    auto archive = this->open();
+    ASSERT_TRUE(archive);
+    const Evening before = this->evening("Onsdagsbridge", "2024-05-08", 10, 50);
+    ASSERT_EQ(archive->add(before), "");
+    const Evening replacement = this->evening("Onsdagsbridge", "2024-05-08", 12, 51);
+    const Evening added = this->evening("Fredagsbridge", "2024-05-10", 8, 52);
+    const std::string place = this->backend.place();
+    for (const Evening* e : {&replacement, &added}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            OpenedArchive opened = openArchive(place);
+            // Killed with the standings written and the board results not yet.
+            if (opened.archive) opened.archive->setMidwayHook([] { ::raise(SIGKILL); });
+            if (opened.archive) opened.archive->add(*e);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the add reached its midpoint";
+    }
+    EXPECT_EQ(this->evenings(*archive), 1);
+    expectSame(this->kept(*archive, before), before);
+    Evening none;
+    bool found = true;
+    EXPECT_EQ(archive->evening(added.name, added.date, added.arranger, none, found), "");
+    EXPECT_FALSE(found);
+    // Nothing is left locked: the replacement goes in when added again.
+    ASSERT_EQ(archive->add(replacement), "");
+    expectSame(this->kept(*archive, before), replacement);
+}
+
+}  // namespace
+}  // namespace vindelkast::test

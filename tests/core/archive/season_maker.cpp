@@ -1,0 +1,186 @@
+#include "season_maker.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+
+#include "archive/evening_date.h"
+#include "files/contest_file.h"
+#include "files/member_file.h"
+#include "files/safe_write.h"
+#include "files/text_encoding.h"
+#include "model/board_results.h"
+#include "model/board_scoring.h"
+#include "model/version.h"
+#include "output/standings_view.h"
+#include "support/sample_contests.h"
+
+namespace vindelkast::test {
+
+namespace {
+
+constexpr int kBoardsPerRound = 3;
+const int kScores[] = {-200, -100, -50, 50, 90, 110, 140, 170, 400, 420, 450, 620};
+
+}  // namespace
+
+std::string SeasonMaker::registerPath() { return VK_SOURCE_DIR "/examples/medlem.txt"; }
+
+SeasonMaker::SeasonMaker(unsigned seed) : m_random(seed) {
+    if (loadRegister(registerPath(), m_register) < 10) throw std::runtime_error("no example register");
+    // Two fixed pairs, whose partners always tie: Åberg Karin with Almqvist Birgitta, and
+    // Åkesson Lars with a guest, Älgh Stina. The rest come and go, and so do two guests.
+    m_fixed = {m_register.entry(1), m_register.entry(3), m_register.entry(2),
+               m_register.append(Member{"\xc4lgh", "Stina", -1, 0.0})};
+    for (int i = 4; i < m_register.memberCount() - 1; ++i) m_pool.push_back(m_register.entry(i));
+    m_pool.push_back(m_register.append(Member{"G\xe4stsson", "Olle", -1, 0.0}));
+    m_pool.push_back(m_register.append(Member{"Z\xe4ta", "Berit", -1, 0.0}));
+}
+
+void SeasonMaker::writeEvening(const std::string& path, const std::string& name, const std::string& dateText,
+                               const std::string& arranger, int pairs) {
+    auto contest = std::make_unique<Contest>();
+    contest->reset(m_register);
+    contest->contestName = name;
+    contest->contestDate = dateText;
+    contest->arranger = arranger;
+    const int rounds = pairs - 1;
+    setUp(*contest, rounds * kBoardsPerRound, rounds, pairs);
+
+    std::shuffle(m_pool.begin(), m_pool.end(), m_random);
+    std::vector<Member*> seated = m_fixed;
+    seated.insert(seated.end(), m_pool.begin(), m_pool.begin() + (2 * pairs - 4));
+    for (int p = 1; p <= pairs; ++p) {
+        contest->participants[p].first = seated[2 * p - 2];
+        contest->participants[p].second = seated[2 * p - 1];
+    }
+    contest->participantCount = pairs;
+
+    // Every pair meets every other once (the circle method), NS and EW taking turns.
+    std::uniform_int_distribution<int> score(0, static_cast<int>(std::size(kScores)) - 1);
+    for (int r = 0; r < rounds; ++r)
+        for (int k = 0; k < pairs / 2; ++k) {
+            const int a = (r + k) % rounds + 1;
+            const int b = k == 0 ? pairs : (r - k + rounds) % rounds + 1;
+            const int ns = (r + k) % 2 ? a : b, ew = ns == a ? b : a;
+            for (int i = 1; i <= kBoardsPerRound; ++i)
+                addResult(contest->boards[r * kBoardsPerRound + i], ns, ew, r + 1, kScores[score(m_random)],
+                          0.0f, 0.0f, true);
+        }
+    for (int b = 1; b <= contest->boardCount; ++b) {
+        contest->boardHasScores[b] = true;
+        scoreBoard(contest->boards[b]);
+    }
+    const std::string message = writeTextSafely(path, contestFileText(*contest, kVersionText));
+    if (!message.empty()) throw std::runtime_error(message);
+}
+
+namespace {
+
+struct Played {
+    std::string name;  // UTF-8, as at the latest evening
+    std::string latest;
+    std::vector<long long> tenths;
+};
+
+// "54.3" as 543: the standings print one decimal.
+long long tenthsOf(const std::string& text) {
+    const auto dot = text.find('.');
+    return std::stoll(text.substr(0, dot)) * 10 +
+           (dot == std::string::npos ? 0 : std::stoll(text.substr(dot + 1)));
+}
+
+// Every player's percentages from one evening's standings view.
+void readStandings(const std::string& file, std::map<std::string, Played>& players, const std::string& from,
+                   const std::string& to) {
+    MemberRegister reg;
+    loadRegister(SeasonMaker::registerPath(), reg);
+    auto contest = std::make_unique<Contest>();
+    contest->reset(reg);
+    std::ifstream in(file, std::ios::binary);
+    const ContestReadResult read = readContestFile(*contest, in);
+    if (read.kind != ContestReadResult::Kind::Ok && read.kind != ContestReadResult::Kind::MissingNames)
+        throw std::runtime_error("unreadable " + file);
+    const std::string date = readEveningDate(contest->contestDate).value_or("");
+    if (date < from || date > to) return;
+    for (const ViewLine& line : standingsLines(*contest)) {
+        std::istringstream words(line.text);
+        int place = 0, number = 0;
+        if (!(words >> place >> number)) continue;  // the heading
+        const std::string percent = line.text.substr(line.text.find_last_of(' ') + 1);
+        const Participant& p = contest->participants[number];
+        for (const Member* m : {p.first, contest->isIndividual ? nullptr : p.second}) {
+            if (!m) continue;
+            const std::string key = m->memberId > 0 ? std::to_string(m->memberId) : "guest " + longName(*m);
+            Played& played = players[key];
+            if (date >= played.latest) {
+                played.name = cp1252ToUtf8(longName(*m));
+                played.latest = date;
+            }
+            played.tenths.push_back(tenthsOf(percent));
+        }
+    }
+}
+
+int letterKey(const std::string& utf8, std::size_t& at) {
+    const unsigned char c = utf8[at];
+    if (c < 0x80) {
+        ++at;
+        return std::tolower(c);
+    }
+    const std::string letter = utf8.substr(at, 2);
+    at += 2;
+    if (letter == "\xc3\xa5" || letter == "\xc3\x85") return 'z' + 1;
+    if (letter == "\xc3\xa4" || letter == "\xc3\x84") return 'z' + 2;
+    if (letter == "\xc3\xb6" || letter == "\xc3\x96") return 'z' + 3;
+    return 'z' + 4;
+}
+
+}  // namespace
+
+bool swedishBefore(const std::string& a, const std::string& b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const int x = letterKey(a, i), y = letterKey(b, j);
+        if (x != y) return x < y;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+std::string expectedSeasonCsv(const std::vector<std::string>& files, const std::string& from,
+                              const std::string& to, int best, int minimum) {
+    std::map<std::string, Played> players;
+    for (const std::string& file : files) readStandings(file, players, from, to);
+    std::vector<ExpectedPlace> places;
+    for (auto& [key, played] : players) {
+        if (static_cast<int>(played.tenths.size()) < minimum) continue;
+        std::sort(played.tenths.rbegin(), played.tenths.rend());
+        const std::size_t counted =
+            best > 0 ? std::min<std::size_t>(best, played.tenths.size()) : played.tenths.size();
+        long double sum = 0;
+        for (std::size_t i = 0; i < counted; ++i) sum += played.tenths[i];
+        const auto hundredths = static_cast<long long>(std::floor(sum * 10.0L / counted + 0.5L));
+        places.push_back({key.rfind("guest", 0) == 0 ? "" : key, played.name,
+                          static_cast<int>(played.tenths.size()), hundredths});
+    }
+    std::sort(places.begin(), places.end(), [](const ExpectedPlace& x, const ExpectedPlace& y) {
+        if (x.hundredths != y.hundredths) return x.hundredths > y.hundredths;
+        if (x.evenings != y.evenings) return x.evenings > y.evenings;
+        if (x.name != y.name) return swedishBefore(x.name, y.name);
+        return std::stoll("0" + x.memberId) < std::stoll("0" + y.memberId);
+    });
+    std::string csv = "plats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
+    char figure[32];
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        std::snprintf(figure, sizeof figure, "%lld.%02lld", places[i].hundredths / 100,
+                      places[i].hundredths % 100);
+        csv += std::to_string(i + 1) + ";" + places[i].memberId + ";" + places[i].name + ";" +
+               std::to_string(places[i].evenings) + ";" + figure + "\n";
+    }
+    return csv;
+}
+
+}  // namespace vindelkast::test

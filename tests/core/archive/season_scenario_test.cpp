@@ -1,0 +1,133 @@
+// A season of evenings imported through vindelkast-cli, ranked by the archive and checked
+// against a ranking worked out from each evening's own standings view, on every backend.
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "archive_backends.h"
+#include "season_maker.h"
+
+namespace vindelkast::test {
+namespace {
+
+std::string quoted(const std::string& word) { return "'" + word + "'"; }
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// vindelkast-cli is built beside the tests folder of the build.
+std::string cliPath() {
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "vindelkast-cli")
+        .string();
+}
+
+template <typename Backend>
+class SeasonScenario : public ArchiveTest<Backend> {
+protected:
+    CliRun cli(const std::string& arguments) {
+        TempFolder& f = this->backend.folder;
+        const std::string command = "cd " + quoted(f.file("")) + " && " + quoted(cliPath()) + " " +
+                                    arguments + " --archive " + quoted(this->backend.place()) +
+                                    " --register " + quoted(SeasonMaker::registerPath()) +
+                                    " >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, f.read("out.txt"), f.read("err.txt")};
+    }
+    std::string season(const std::string& from, const std::string& to, const std::string& more = "") {
+        const CliRun r = cli("archive season --from " + from + " --to " + to + " --format csv " + more);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return r.out;
+    }
+
+    // Fourteen Monday and Thursday evenings of a spring, the dates typed in each form the
+    // archive reads, in two folders; the example individual evening; one damaged file.
+    void makeSeason() {
+        TempFolder& f = this->backend.folder;
+        std::filesystem::create_directories(f.file("season/januari"));
+        std::filesystem::create_directories(f.file("season/februari/sena"));
+        SeasonMaker maker(20240108);
+        const char* dates[] = {"2024-01-08", "20240111",   "15/1 2024",    "18.1.2024",  "2024-01-22",
+                               "20240125",   "29/1  2024", "1.2.2024",     "2024-02-05", "20240208",
+                               "12/2 2024",  "15.2.2024",  " 2024-02-19 ", "2024-02-22"};
+        for (int i = 0; i < 14; ++i) {
+            const std::string folder = i < 7    ? "season/januari/"
+                                       : i < 11 ? "season/februari/"
+                                                : "season/februari/sena/";
+            const std::string path = f.file(folder + "kv\xc3\xa4ll" + std::to_string(i + 1) + ".sco");
+            // The same name and date at another club is another evening.
+            const std::string arranger = i == 9 ? "BK Ume\xe5" : "BK Vindeln";
+            const std::string name = i == 9 || i == 8 ? "Klubbkv\xe4ll" : "M\xe5ndagsbridge";
+            maker.writeEvening(path, name, i == 9 ? "2024-02-05" : dates[i], arranger, 8 + 2 * (i % 3));
+            files.push_back(path);
+        }
+        const std::string individual = f.file("season/individuell8.SCO");
+        std::filesystem::copy_file(VK_SOURCE_DIR "/examples/individuell8.sco", individual);
+        files.push_back(individual);
+        f.write("season/februari/trasig.sco", "Det h\xc3\xa4r \xc3\xa4r ingen t\xc3\xa4vling\n");
+    }
+
+    std::vector<std::string> files;
+};
+
+TYPED_TEST_SUITE(SeasonScenario, Backends, BackendNames);
+
+TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
+    ASSERT_TRUE(std::filesystem::exists(cliPath())) << cliPath();
+    this->makeSeason();
+    CliRun r = this->cli("archive import season");
+    // The damaged file is named and left out; the fifteen evenings are kept.
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("trasig.sco"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("15 av 16: "), std::string::npos) << "a progress line per file: " << r.err;
+    EXPECT_NE(r.out.find("Sparade 15 av 16 kv\xc3\xa4llar"), std::string::npos) << r.out;
+    auto archive = this->open();
+    ASSERT_TRUE(archive);
+    EXPECT_EQ(this->evenings(*archive), 15);
+
+    EXPECT_EQ(this->season("2024-01-01", "2024-12-31"),
+              expectedSeasonCsv(this->files, "2024-01-01", "2024-12-31", 0, 1));
+    EXPECT_EQ(this->season("2024-01-01", "2024-12-31", "--best 5 --min 3"),
+              expectedSeasonCsv(this->files, "2024-01-01", "2024-12-31", 5, 3));
+    // Both ends of the range are evenings: both count.
+    EXPECT_EQ(this->season("2024-01-11", "2024-02-05", "--best 3"),
+              expectedSeasonCsv(this->files, "2024-01-11", "2024-02-05", 3, 1));
+    EXPECT_EQ(this->season("20240318", "18.3.2024"),
+              expectedSeasonCsv(this->files, "2024-03-18", "2024-03-18", 0, 1))
+        << "the individual evening alone";
+
+    // Importing the season again replaces every evening: the ranking stays as it was.
+    const std::string before = this->season("2024-01-01", "2024-12-31", "--best 4");
+    r = this->cli("archive import season");
+    EXPECT_EQ(this->evenings(*archive), 15);
+    EXPECT_EQ(this->season("2024-01-01", "2024-12-31", "--best 4"), before);
+
+    // Karin Åberg always plays with Birgitta Almqvist: her evenings, and ties broken by name
+    // in Swedish order (Å before Ä, though Ä comes first in the code table).
+    r = this->cli("archive player 100231");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Kv\xc3\xa4llar f\xc3\xb6r \xc3\x85"
+                         "berg Karin (100231), 14 kv\xc3\xa4llar"),
+              std::string::npos)
+        << r.out;
+    int withPartner = 0;
+    for (std::size_t at = r.out.find("Almqvist Birgitta (17)"); at != std::string::npos;
+         at = r.out.find("Almqvist Birgitta (17)", at + 1))
+        ++withPartner;
+    EXPECT_EQ(withPartner, 14);
+    EXPECT_LT(before.find("Almqvist Birgitta"), before.find("\xc3\x85"
+                                                            "berg Karin"));
+    EXPECT_LT(before.find("\xc3\x85kesson Lars"), before.find("\xc3\x84lgh Stina"));
+
+    r = this->cli("archive season --from 2024-01-01 --to 2024-12-31 --format html --best 4");
+    EXPECT_EQ(r.out.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(r.out.find("name=\"viewport\""), std::string::npos);
+    EXPECT_NE(r.out.find("&Aring;kesson Lars"), std::string::npos);
+    r = this->cli("archive season --from 2024-01-01 --to 2024-12-31 --best 0");
+    EXPECT_EQ(r.exitCode, 2) << "--best 0 is a mistake";
+}
+
+}  // namespace
+}  // namespace vindelkast::test

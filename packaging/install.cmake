@@ -43,7 +43,7 @@ if(NOT WIN32 AND TARGET vindelkast)
   set(CPACK_PACKAGE_CONTACT "The Vindelkast developers <vindelkast@example.org>")
   set(CPACK_STRIP_FILES ON)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_SECTION games)
+  set(CPACK_DEBIAN_PACKAGE_SECTION misc)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   # Dependencies from the shared libraries the programs really link (dpkg-shlibdeps); the
   # rest is what Qt loads at run time (the display plugins, its Swedish dialogs) and the

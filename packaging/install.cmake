@@ -57,11 +57,13 @@ set-up and movements, participants from the club's member register, result
 entry from the travelling score slips or the tables' phones, matchpoints,
 standings on screen and on paper, HTML and XML export, and contest files
 that can be opened again. vindelkast-cli does the same work from the command
-line. The program speaks Swedish.
+line and keeps the club's evenings in an archive (SQLite or PostgreSQL) with
+a season ranking. The program speaks Swedish.
 
 På svenska: Vindelkast räknar ut klubbkvällens bridgetävling: uppläggning och
 spelscheman, deltagare ur medlemsregistret, resultat från scoretavlorna eller
 bordens telefoner, matchpoäng, ställning på skärmen och på papper, export som
-HTML och XML, och tävlingsfiler som kan öppnas igen.")
+HTML och XML, tävlingsfiler som kan öppnas igen, och klubbens arkiv av
+kvällar med säsongsställning.")
   include(CPack)
 endif()

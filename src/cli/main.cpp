@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/double_dummy.h"
+#include "cli/archive_usage.h"
 #include "cli/cli_verbs.h"
 #include "files/file_platform.h"
 #include "files/text_encoding.h"
@@ -38,9 +39,13 @@ void printUsage(std::ostream& out, const std::vector<Verb>& verbs) {
     for (const Verb& verb : verbs) out << "  " << verb.usage << "\n      " << verb.summary << "\n";
     out << "\nvindelkast-cli KOMMANDO --help visar hj\xc3\xa4lp f\xc3\xb6r ett kommando.\n"
            "vindelkast-cli --version visar versionen.\n";
+    // What this build leaves out (the Windows build, for now), one line each after a blank one.
+    if (!solverAvailable() || !archiveAvailable()) out << "\n";
     if (!solverAvailable())
-        out << "\nDubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
+        out << "Dubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
                "\xc3\xa4n.\n";
+    if (!archiveAvailable())
+        out << "Klubbarkivet (archive) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows \xc3\xa4n.\n";
 }
 
 int run(const std::vector<std::string>& words) {

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "tables/table_request.h"
-#include "tables/table_service.h"
 #include "model/board_results.h"
-#include "tables/table_rounds.h"
 #include "support/sample_contests.h"
+#include "tables/table_request.h"
+#include "tables/table_rounds.h"
+#include "tables/table_service.h"
 
 namespace vindelkast {
 namespace {
@@ -46,6 +46,27 @@ void BM_TableSubmitAndStore(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TableSubmitAndStore)->Unit(benchmark::kMicrosecond)->Iterations(36 * 20);
+
+// A phone asking for its round, as every phone on view does every five seconds: the round
+// with the evening's progress and, half-way through the evening, where the pairs go next.
+void BM_TableRoundPoll(benchmark::State& state) {
+    test::ContestFixture f;
+    layEvening(f.c());
+    for (int r = 1; r <= 17; ++r)
+        for (const TableSeat& seat : roundTables(f.c(), r, false))
+            for (int b : seat.boards) test::enter(f.c(), b, seat.nsPair, seat.ewPair, 420);
+    TableService service(makeTableCodes(36, false, 3));
+    int n = 0;
+    for (auto _ : state) {
+        const int table = n++ % 36 + 1;
+        const std::string body = R"({"table":)" + std::to_string(table) + R"(,"code":")" +
+                                 service.codes().tables[table - 1] + R"(","round":17})";
+        const TableRequestReading reading = readTableRequest(TableCall::Round, body);
+        const TableDecision d = service.handle(f.c(), reading.request, "bench", n);
+        benchmark::DoNotOptimize(d.body.size());
+    }
+}
+BENCHMARK(BM_TableRoundPoll)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vindelkast

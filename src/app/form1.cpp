@@ -13,17 +13,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/enter_presses_buttons.h"
-#include "tables/evening_codes.h"
 #include "app/facit_command.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
-#include "files/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/table_desk.h"
 #include "app/table_server.h"
+#include "app/table_status_line.h"
 #include "app/text_pane.h"
 #include "app/text_size.h"
 #include "app/view_panes.h"
@@ -32,8 +29,12 @@
 #include "entry/round_draw_command.h"
 #include "files/file_names.h"
 #include "files/member_import.h"
+#include "files/recovery_file.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "tables/evening_codes.h"
 
 namespace vindelkast {
 
@@ -62,6 +63,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
     m_tableServer = new TableServer(*m_session, kEveningCodesFileName, this);
     m_tableDesk = new TableDesk(this, *m_session, *m_tableServer, m_dialogs, *m_printer);
+    m_tableStatus = new TableStatusLine(*statusBar(), *m_session, *m_tableServer);
     // The evening's table codes follow the contest: saved beside it and in the recovery file.
     m_session->addSideFile(
         {kTableCodesExtension, [this](const Contest&) { return m_tableServer->codesText(); },
@@ -151,6 +153,7 @@ void TForm1::connectCommands() {
 void TForm1::connectPanels() {
     connect(m_session, &ContestSession::changed, this, &TForm1::followSession);
     connect(m_tableServer, &TableServer::resultsStored, this, &TForm1::showTableResultsInGrid);
+    connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
         m_dialogs.message(problem + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");

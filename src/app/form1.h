@@ -19,6 +19,7 @@ class ResultEntry;
 class SetUpPanel;
 class TableDesk;
 class TableServer;
+class TableStatusLine;
 class ViewPanes;
 
 // The main window: builds the parts (the contest session, the menus, the set-up panel, the
@@ -142,6 +143,7 @@ private:
     std::unique_ptr<PanePrinter> m_printer;
     TableServer* m_tableServer = nullptr;
     TableDesk* m_tableDesk = nullptr;
+    TableStatusLine* m_tableStatus = nullptr;
 
     std::string m_roundHtmlFileName = "rond.html";
 };

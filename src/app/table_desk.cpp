@@ -11,18 +11,29 @@
 #include <QListWidget>
 #include <QNetworkInterface>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTextDocument>
 
-#include "session/dialogs.h"
 #include "app/pane_printer.h"
-#include "session/table_result_sink.h"
 #include "app/table_server.h"
 #include "app/table_sheet.h"
-#include "tables/table_status_view.h"
 #include "qt/qt_text.h"
+#include "session/dialogs.h"
+#include "session/table_result_sink.h"
+#include "tables/table_status_view.h"
 
 namespace vindelkast {
+
+namespace {
+
+const char* const kNetworkKey = "bord/natverk";
+
+QSettings userSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vindelkast", "Vindelkast");
+}
+
+}  // namespace
 
 QString tableServerAddress(quint16 port) {
     QString host = "127.0.0.1";
@@ -59,27 +70,38 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     LblAdress->setObjectName("LblAdress");
     LblAdress->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(LblAdress, 1, 0, 1, 4);
+    grid->addWidget(new QLabel("N\u00e4tverk p\u00e5 lapparna:"), 2, 0);
+    EdNatverk = new QLineEdit(userSettings().value(kNetworkKey).toString());
+    EdNatverk->setObjectName("EdNatverk");
+    EdNatverk->setMaxLength(64);
+    EdNatverk->setPlaceholderText("klubbens wifi");
+    grid->addWidget(EdNatverk, 2, 1, 1, 3);
+    connect(EdNatverk, &QLineEdit::editingFinished, this,
+            [this] { userSettings().setValue(kNetworkKey, EdNatverk->text().trimmed()); });
 
-    LstBord = new QTableWidget(0, 5);
+    LstBord = new QTableWidget(0, 6);
     LstBord->setObjectName("LstBord");
-    LstBord->setHorizontalHeaderLabels({"Bord", "Rond", "Brickor klara", "Senaste kontakt", "Konflikter"});
+    LstBord->setHorizontalHeaderLabels(
+        {"Bord", "Rond", "Brickor klara", "Senaste kontakt", "Konflikter", "Kod"});
     LstBord->verticalHeader()->hide();
     LstBord->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LstBord->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grid->addWidget(LstBord, 2, 0, 1, 4);
+    grid->addWidget(LstBord, 3, 0, 1, 4);
 
-    grid->addWidget(new QLabel("Resultat som v\u00e4ntar p\u00e5 t\u00e4vlingsledaren:"), 3, 0, 1, 4);
+    grid->addWidget(new QLabel("Resultat som v\u00e4ntar p\u00e5 t\u00e4vlingsledaren:"), 4, 0, 1, 4);
     LstKonflikt = new QListWidget;
     LstKonflikt->setObjectName("LstKonflikt");
     LstKonflikt->setMaximumHeight(120);
-    grid->addWidget(LstKonflikt, 4, 0, 1, 4);
+    grid->addWidget(LstKonflikt, 5, 0, 1, 4);
     BtnGodta = new QPushButton("Godta bordets resultat");
     BtnGodta->setObjectName("BtnGodta");
-    grid->addWidget(BtnGodta, 5, 0, 1, 2);
+    grid->addWidget(BtnGodta, 6, 0, 1, 2);
     BtnAvvisa = new QPushButton("Beh\u00e5ll det som finns");
     BtnAvvisa->setObjectName("BtnAvvisa");
-    grid->addWidget(BtnAvvisa, 5, 2, 1, 2);
+    grid->addWidget(BtnAvvisa, 6, 2, 1, 2);
 
+    // Enter in a field must not press a button: Enter after the network's name would stop the server.
+    for (QPushButton* button : {BtnBordStart, BtnBordslappar, BtnGodta, BtnAvvisa}) button->setAutoDefault(false);
     connect(BtnBordStart, &QPushButton::clicked, this, &TableDesk::BtnBordStartClick);
     connect(BtnGodta, &QPushButton::clicked, this, &TableDesk::BtnGodtaClick);
     connect(BtnAvvisa, &QPushButton::clicked, this, &TableDesk::BtnAvvisaClick);
@@ -122,8 +144,11 @@ void TableDesk::showTables() {
                                     ? "\u2013"
                                     : QDateTime::fromMSecsSinceEpoch(r.lastContactMs).toString("HH:mm:ss");
         const QStringList cells = {QString::number(r.table),
-                                   r.round > 0 ? QString::number(r.round) : "\u2013", entered, contact,
-                                   r.conflicts > 0 ? QString::number(r.conflicts) : ""};
+                                   r.round > 0 ? QString::number(r.round) : "\u2013",
+                                   entered,
+                                   contact,
+                                   r.conflicts > 0 ? QString::number(r.conflicts) : "",
+                                   QString::fromStdString(r.code)};
         for (int c = 0; c < cells.size(); ++c) LstBord->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
     LstKonflikt->clear();
@@ -170,10 +195,16 @@ void TableDesk::BtnBordslapparClick() {
         return;
     }
     if (!problem.isEmpty()) m_dialogs.message(problem);
-    const quint16 port =
-        m_server.isRunning() ? m_server.port() : static_cast<quint16>(EdPort->text().toUInt());
-    const std::unique_ptr<QTextDocument> sheet =
-        tableSheet(m_owner.contest(), service->codes(), tableServerAddress(port));
+    // A slip leads a phone to the address and port the server runs on, or it leads nowhere.
+    if (!m_server.isRunning()) {
+        m_dialogs.message(
+            "Starta registreringen f\u00f6rst: lapparna visar adressen och porten som den k\u00f6rs "
+            "p\u00e5.");
+        return;
+    }
+    userSettings().setValue(kNetworkKey, EdNatverk->text().trimmed());
+    const std::unique_ptr<QTextDocument> sheet = tableSheet(
+        m_owner.contest(), service->codes(), tableServerAddress(m_server.port()), EdNatverk->text());
     m_printer.print(*sheet, "Bordslappar");
 }
 

@@ -17,8 +17,9 @@ class TableServer;
 
 // "Registrering vid borden": the director's desk for the tables' phones. It switches the
 // table server on and off at a port, shows the address the phones open, lists the tables
-// (round, boards entered, last contact, conflicts), lets the director settle a held
-// conflict and prints the sheet of table codes. A window of its own beside the main
+// (code, round, boards entered, last contact, conflicts), lets the director settle a held
+// conflict and prints the slips for the address the server runs on, with the network the
+// director names once (remembered for the next evening). A window of its own beside the main
 // window, never modal: the evening goes on while it is open.
 class TableDesk : public QDialog {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
     QPushButton* BtnGodta = nullptr;
     QPushButton* BtnAvvisa = nullptr;
     QPushButton* BtnBordslappar = nullptr;
+    QLineEdit* EdNatverk = nullptr;
 
     // Shows the desk in front with what is current.
     void open();

@@ -9,13 +9,13 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include "tables/evening_codes.h"
-#include "session/table_result_sink.h"
 #include "files/safe_write.h"
-#include "tables/table_store.h"
+#include "qt/qt_text.h"
+#include "session/table_result_sink.h"
+#include "tables/evening_codes.h"
 #include "tables/table_answers.h"
 #include "tables/table_page.h"
-#include "qt/qt_text.h"
+#include "tables/table_store.h"
 
 namespace vindelkast {
 
@@ -23,10 +23,11 @@ namespace {
 
 using Status = QHttpServerResponder::StatusCode;
 
-// Nothing on the page may come from elsewhere; its own script and style are inline.
+// Nothing on the page may come from elsewhere, and nothing inline runs: its script and style
+// are the server's own resources, and names reach the page only as text.
 const char* const kPagePolicy =
-    "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; connect-src 'self'; "
-    "img-src 'self' data:; base-uri 'none'; form-action 'none'";
+    "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
+    "img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
 
 void send(QHttpServerResponder& responder, int status, const QByteArray& type, const QByteArray& body) {
     responder.write(body,
@@ -129,6 +130,11 @@ void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) 
         if (path == "/" || path == "/bord")
             send(responder, 200, "text/html; charset=utf-8",
                  QByteArray::fromStdString(tablePage(m_sink.contest())));
+        else if (path == "/bord.js")
+            send(responder, 200, "text/javascript; charset=utf-8",
+                 QByteArray::fromStdString(tablePageScript()));
+        else if (path == "/bord.css")
+            send(responder, 200, "text/css; charset=utf-8", QByteArray(tablePageStyle()));
         else
             send(responder, 404, "text/plain; charset=utf-8", "Sidan finns inte");
         return;

@@ -41,9 +41,14 @@ QImage qrImage(const QByteArray& text, int scale) {
 }
 
 std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCodes& codes,
-                                          const QString& address) {
+                                          const QString& address, const QString& network) {
     auto sheet = std::make_unique<QTextDocument>();
     const QString name = toQt(contest.contestName).toHtmlEscaped();
+    const QString date = toQt(contest.contestDate).toHtmlEscaped();
+    const QString net = network.trimmed().isEmpty() ? "_______________________"
+                                                    : "<b>" + network.trimmed().toHtmlEscaped() + "</b>";
+    // Dashed lines with scissors between the slips, for cutting them apart.
+    const QString cut = "<p style=\"font-size:8pt;color:#666\">\u2702 " + QString("- ").repeated(78) + "</p>";
     QString html = "<html><body style=\"font-family:'DejaVu Sans',sans-serif\">";
     for (int t = 1; t <= static_cast<int>(codes.tables.size()); ++t) {
         const QString code = QString::fromStdString(codes.tables[t - 1]);
@@ -51,17 +56,18 @@ std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCod
         const QUrl image("qr:bord" + QString::number(t));
         sheet->addResource(QTextDocument::ImageResource, image, qrImage(url.toUtf8(), 6));
         const bool newPage = t > 1 && (t - 1) % kSlipsPerPage == 0;
-        html += QString("<table width=\"100%\" cellpadding=\"6\" style=\"border-top:1px dashed #888;%1\">")
-                    .arg(newPage ? "page-break-before:always" : "");
-        html += "<tr><td width=\"230\"><img src=\"" + image.toString() +
-                "\" width=\"220\" height=\"220\"></td><td>";
-        html += "<p style=\"font-size:28pt;font-weight:bold\">Bord " + QString::number(t) + "</p>";
-        if (!name.isEmpty()) html += "<p style=\"font-size:12pt\">" + name + "</p>";
-        html += "<p style=\"font-size:12pt\">Skanna koden med mobilen, eller \u00f6ppna<br><b>" +
+        if (newPage) html += "<div style=\"page-break-before:always\"></div>";
+        if (t == 1 || newPage) html += cut;
+        html += "<table width=\"100%\" cellpadding=\"4\">";
+        html += "<tr><td width=\"190\"><img src=\"" + image.toString() +
+                "\" width=\"180\" height=\"180\"></td><td>";
+        html += "<p style=\"font-size:22pt;font-weight:bold\">Bord " + QString::number(t) + "</p>";
+        html += "<p style=\"font-size:11pt\">" + name + (name.isEmpty() || date.isEmpty() ? "" : " \u00b7 ") +
+                date + "<br>N\u00e4tverk: " + net + "<br>Skanna koden med mobilen, eller \u00f6ppna<br><b>" +
                 address.toHtmlEscaped() + "</b><br>och logga in med bord " + QString::number(t) +
                 " och koden</p>";
-        html += "<p style=\"font-size:26pt;font-weight:bold;font-family:'DejaVu Sans Mono',monospace\">" +
-                code + "</p></td></tr></table>";
+        html += "<p style=\"font-size:22pt;font-weight:bold;font-family:'DejaVu Sans Mono',monospace\">" +
+                code + "</p></td></tr></table>" + cut;
     }
     html += "</body></html>";
     sheet->setHtml(html);

@@ -5,18 +5,20 @@
 #include <QImage>
 #include <QString>
 
-#include "tables/table_codes.h"
 #include "model/contest.h"
+#include "tables/table_codes.h"
 
 class QTextDocument;
 
 namespace vindelkast {
 
 // The sheet of table slips the director prints before the evening: for every table its
-// number, a QR code that opens the table's page already logged in, and the address and
-// code in plain text for a phone without a camera. Cut apart, one slip per table.
+// number, the contest's name and date, a QR code that opens the table's page already
+// logged in, the network to join (or a line to write it on), and the address and code in
+// plain text for a phone without a camera. Cut apart along the dashed lines, one slip per
+// table. `address` is where the server runs: the slips say so.
 std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCodes& codes,
-                                          const QString& address);
+                                          const QString& address, const QString& network);
 
 // The page of one table: ADDRESS + "bord?bord=T&kod=CODE".
 QString tableUrl(const QString& address, int table, const QString& code);

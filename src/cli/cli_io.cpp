@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "files/analysis_file.h"
+#include "files/contract_file.h"
 #include "files/file_platform.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
@@ -27,6 +28,9 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     // The analysis kept beside the contest file goes with it; a damaged one is no analysis.
     const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
     if (!analysisMessage.empty()) printError(analysisMessage);
+    // So are the contracts the tables gave.
+    loaded.contractsMessage = readContractsBeside(*loaded.contest, path);
+    if (!loaded.contractsMessage.empty()) printError(loaded.contractsMessage);
     return loaded;
 }
 

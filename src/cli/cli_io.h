@@ -16,7 +16,8 @@ struct LoadedContest {
     std::unique_ptr<MemberRegister> reg = std::make_unique<MemberRegister>();
     std::unique_ptr<Contest> contest = std::make_unique<Contest>();
     ContestReadResult read;
-    bool opened = false;  // false when the file could not be opened at all
+    bool opened = false;           // false when the file could not be opened at all
+    std::string contractsMessage;  // why NAME.kontrakt beside it could not be read ("" when it could)
 };
 
 // Loads the register named by --register (default "medlem.txt"; a missing register is not

@@ -26,5 +26,6 @@ std::vector<Verb> outputVerbs();
 std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
 std::vector<Verb> archiveVerbs();
+std::vector<Verb> interchangeVerbs();
 
 }  // namespace vindelkast::cli

@@ -8,6 +8,7 @@
 #include "cli/cli_verbs.h"
 #include "files/file_platform.h"
 #include "files/text_encoding.h"
+#include "files/usebio_reader.h"
 #include "model/version.h"
 
 namespace vindelkast::cli {
@@ -15,7 +16,8 @@ namespace {
 
 std::vector<Verb> allVerbs() {
     std::vector<Verb> verbs;
-    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs, archiveVerbs})
+    for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs, archiveVerbs,
+                       interchangeVerbs})
         for (Verb& verb : group()) verbs.push_back(std::move(verb));
     return verbs;
 }
@@ -40,12 +42,15 @@ void printUsage(std::ostream& out, const std::vector<Verb>& verbs) {
     out << "\nvindelkast-cli KOMMANDO --help visar hj\xc3\xa4lp f\xc3\xb6r ett kommando.\n"
            "vindelkast-cli --version visar versionen.\n";
     // What this build leaves out (the Windows build, for now), one line each after a blank one.
-    if (!solverAvailable() || !archiveAvailable()) out << "\n";
+    if (!solverAvailable() || !archiveAvailable() || !usebioReadable()) out << "\n";
     if (!solverAvailable())
         out << "Dubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
                "\xc3\xa4n.\n";
     if (!archiveAvailable())
         out << "Klubbarkivet (archive) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows \xc3\xa4n.\n";
+    if (!usebioReadable())
+        out << "Import av USEBIO-filer (import) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
+               "\xc3\xa4n; PBN-filer med resultat g\xc3\xa5r att importera.\n";
 }
 
 int run(const std::vector<std::string>& words) {

@@ -10,6 +10,7 @@
 #include "output/export_names.h"
 #include "output/old_html_page.h"
 #include "output/private_protocol_view.h"
+#include "output/results_site.h"
 #include "output/round_html_page.h"
 #include "output/round_view.h"
 #include "output/score_tables_view.h"
@@ -137,6 +138,19 @@ int runRoundHtml(const Args& args) {
                        [&](std::ostream& out) { writeRoundHtml(contest, out, round); });
 }
 
+int runSite(const Args& args) {
+    LoadedContest loaded;
+    if (!load(args, loaded)) return 1;
+    const std::string& folder = args.positional[1];
+    const std::string message = writeResultsSite(*loaded.contest, folder);
+    if (!message.empty()) {
+        printError(message);
+        return 1;
+    }
+    printLine("Skrev resultatsidorna i " + pathText(folder));
+    return 0;
+}
+
 int runXml(const Args& args) {
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
@@ -181,6 +195,13 @@ std::vector<Verb> outputVerbs() {
          {"ids"},
          runOldHtml},
         {"roundhtml", "roundhtml CONTEST.sco R UT", "Exporterar rond R som HTML-sida.", 3, {}, runRoundHtml},
+        {"site",
+         "site CONTEST.sco UTMAPP",
+         "Skriver resultatsidor f\xc3\xb6r spelarna i UTMAPP: st\xc3\xa4llningen (index.html), ett "
+         "scorekort per par och en sida per giv med kortf\xc3\xb6rdelning, facit och resultat.",
+         2,
+         {},
+         runSite},
         {"xml",
          "xml CONTEST.sco UT",
          "Exporterar resultatet som XML (bridgeData 1.11; UT f\xc3\xa5r .xml).",

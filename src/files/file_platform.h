@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vindelkast {
@@ -23,6 +24,13 @@ std::filesystem::path filePath(const std::string& utf8Path);
 // replaced, never written through. False leaves the old file untouched and no temporary
 // file behind. For tests, the disk is full after `capacity` bytes.
 bool replaceFileContents(const std::string& path, std::string_view text, std::size_t capacity);
+
+// Puts several texts at their paths as replaceFileContents puts one, with one flush of the
+// disk for them all where the system allows it rather than one per file (a results folder
+// has a page per pair and per board): every text is in a temporary file of its own, on disk,
+// before the first is moved over its target. Returns "" or the path that could not be
+// written; the targets not yet replaced are untouched, and no temporary file is left.
+std::string replaceFilesContents(const std::vector<std::pair<std::string, std::string>>& pathsAndTexts);
 
 // The program's arguments after its name, as UTF-8. From then on standard output and error
 // pass the program's bytes unchanged (no line-end translation), on every platform alike.

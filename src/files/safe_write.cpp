@@ -34,6 +34,11 @@ std::string writeTextSafely(const std::string& path, const std::string& text, st
     return replaceFileContents(path, text, capacity) ? "" : cannotWriteMessage(path);
 }
 
+std::string writeTextsSafely(const std::vector<std::pair<std::string, std::string>>& pathsAndTexts) {
+    const std::string failed = replaceFilesContents(pathsAndTexts);
+    return failed.empty() ? "" : cannotWriteMessage(failed);
+}
+
 std::string writeTextSafely(const std::string& path, const std::string& text) {
     return writeTextSafely(path, text, std::numeric_limits<std::size_t>::max());
 }

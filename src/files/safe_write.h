@@ -5,6 +5,8 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vindelkast {
 
@@ -16,6 +18,12 @@ namespace vindelkast {
 // on disk, else the message to show; the old file is then untouched.
 std::string writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write);
 std::string writeTextSafely(const std::string& path, const std::string& text);
+
+// Writes several files as writeTextSafely writes one, with one flush of the disk for them
+// all rather than one per file (a results folder has a page per pair and per board): every
+// text goes to a temporary file of its own, the file systems are flushed, then each is
+// renamed over its target. Returns "" or the message; a file not yet renamed is untouched.
+std::string writeTextsSafely(const std::vector<std::pair<std::string, std::string>>& pathsAndTexts);
 
 // For tests: behave as a disk that is full after `capacity` bytes.
 std::string writeTextSafely(const std::string& path, const std::string& text, std::size_t capacity);

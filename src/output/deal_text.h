@@ -10,6 +10,11 @@ namespace vindelkast {
 // void. A board without a deal gives the empty text.
 std::string suitText(const Board& board, Seat seat, int suit);
 
+// One suit of a hand as Swedish players write it, highest card first with the honours
+// E K D Kn and the ten as 10, the cards apart: "E Kn 10 4"; a dash (0x96) for a void, ""
+// for a board without a deal. Windows-1252.
+std::string swedishSuitText(const Board& board, Seat seat, int suit);
+
 // The four suits of a seat, spades to clubs, separated by ",".
 std::string handText(const Board& board, Seat seat);
 

@@ -1,8 +1,10 @@
 #include "output/hand_record_sheet.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "analysis/board_analysis.h"
+#include "files/contest_file.h"
 #include "model/bridge_tables.h"
 #include "output/analysis_text.h"
 #include "output/deal_text.h"
@@ -30,18 +32,19 @@ std::string hand(const Board& board, Seat seat) {
     std::string text;
     for (int suit = 0; suit < 4; ++suit)
         text += (suit > 0 ? "<br/>" : "") + std::string(kSuitSymbols[suit]) + "&nbsp;" +
-                suitText(board, seat, suit);
+                escapeHtml(swedishSuitText(board, seat, suit));
     return text;
 }
 
+// Headed rows and columns with room between the numbers: "11 11 9 12 11" read as one.
 std::string trickTable(const BoardAnalysis& analysis) {
-    std::string html = "<table cellspacing='0' cellpadding='1'><tr><td></td>";
-    for (const std::string& strain : sheetStrains()) html += "<td align='right'>&nbsp;" + strain + "</td>";
+    std::string html = "<table border='1' cellspacing='0' cellpadding='4'><tr><th></th>";
+    for (const std::string& strain : sheetStrains()) html += "<th align='right'>" + strain + "</th>";
     html += "</tr>";
     for (int seat : kTableRows) {
-        html += "<tr><td>" + sheetSeats()[seat] + "</td>";
+        html += "<tr><th align='left'>" + sheetSeats()[seat] + "</th>";
         for (int tricks : analysis.tricks[seat])
-            html += "<td align='right'>" + std::to_string(tricks) + "</td>";
+            html += "<td align='right'>&nbsp;" + std::to_string(tricks) + "&nbsp;</td>";
         html += "</tr>";
     }
     return html + "</table>";
@@ -59,6 +62,31 @@ std::string boardCell(const Contest& contest, int b, const BoardAnalysis& analys
     return html;
 }
 
+std::string numberList(const std::vector<int>& boards) {
+    std::string text;
+    for (int b : boards) text += (text.empty() ? "" : ", ") + std::to_string(b);
+    return text;
+}
+
+// The boards the sheet leaves out, so that nobody looks for them in vain.
+std::string missingLines(const Contest& contest) {
+    std::vector<int> withoutDeal;
+    std::vector<int> withoutAnalysis;
+    const int published = leadingCompleteDeals(contest);
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+        if (b > published || !contest.boards[b].hasDeal())
+            withoutDeal.push_back(b);
+        else if (!keptAnalysis(contest, b))
+            withoutAnalysis.push_back(b);
+    }
+    std::string html;
+    if (!withoutDeal.empty())
+        html += "<p>Givar utan kortf&ouml;rdelning: " + numberList(withoutDeal) + "</p>";
+    if (!withoutAnalysis.empty())
+        html += "<p>Givar som inte &auml;r analyserade: " + numberList(withoutAnalysis) + "</p>";
+    return html;
+}
+
 }  // namespace
 
 std::string handRecordSheet(const Contest& contest) {
@@ -67,6 +95,7 @@ std::string handRecordSheet(const Contest& contest) {
         if (keptAnalysis(contest, b)) boards.push_back(b);
     std::string html = "<html><body><h2>" + escapeHtml(contest.contestName) + " " +
                        escapeHtml(contest.contestDate) + " &ndash; facitgivar</h2>";
+    html += missingLines(contest);
     for (std::size_t i = 0; i < boards.size(); i += 2) {
         // Three rows of two boards fill a page; the next row starts a new one.
         const bool newPage = i > 0 && i % 6 == 0;

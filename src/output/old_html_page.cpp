@@ -82,7 +82,7 @@ void writeStandings(const Contest& contest, std::ostream& out, bool withIdentity
     for (int pair : publishedPairs(contest, totals)) {
         const float total = totals.total[pair];
         ++place;
-        const std::string name = pairName(contest, pair, NameForm::Long);
+        const std::string name = publishedPairName(contest, pair, NameForm::Long);
         out << (total < previous ? rightAligned(place, 2) : "  ") << rightAligned(pair, 4)
             << oneDecimal(total, 8) << oneDecimal(percentOfMean(total, mean), 6) << "  " << escapeHtml(name);
         if (name.size() < 38) out << std::string(38 - name.size(), ' ');

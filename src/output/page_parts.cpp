@@ -1,9 +1,11 @@
 #include "output/page_parts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "files/contest_file.h"
+#include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -43,10 +45,27 @@ std::vector<int> publishedPairs(const Contest& contest, const Totals& totals) {
         const int pair = totals.ranking[slot];
         if (pair == 0 || pair == contest.byePair) continue;
         const Participant& p = contest.participants[pair];
-        if (!p.first || p.first == contest.byeMember) continue;
+        if (p.first && p.first == contest.byeMember) continue;
+        if (!p.first && !hasScoredResult(contest, pair)) continue;
         pairs.push_back(pair);
     }
     return pairs;
+}
+
+bool hasScoredResult(const Contest& contest, int pair) {
+    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
+        if (pairScore(contest.boards[b], pair) > kNoScore) return true;
+    return false;
+}
+
+bool pairHasNames(const Contest& contest, int pair) {
+    return Contest::validPair(pair) && pair <= contest.participantCount &&
+           (contest.participants[pair].first || contest.participants[pair].second);
+}
+
+std::string publishedPairName(const Contest& contest, int pair, NameForm form) {
+    if (pairHasNames(contest, pair)) return pairName(contest, pair, form);
+    return (contest.isIndividual ? "Spelare " : "Par ") + std::to_string(pair);
 }
 
 void writeEmbeddedContest(const Contest& contest, int order, std::ostream& out) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "model/name_forms.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -28,8 +29,19 @@ bool boardHasTenths(const Board& board, const std::vector<int>& slots);
 std::string pointsText(float points, bool tenths, int width = 0);
 
 // The pairs of a published standings list in order of place: empty places, the bye pair,
-// and pairs without a first member or seated as the bye person are left out.
+// pairs seated as the bye person and numbers nobody used (no first member and no result)
+// are left out. A pair that has a result is always listed, with names or without.
 std::vector<int> publishedPairs(const Contest& contest, const Totals& totals);
+
+// True when the pair (player) has a score on any board.
+bool hasScoredResult(const Contest& contest, int pair);
+
+// True when the pair (player) has a member in the start list.
+bool pairHasNames(const Contest& contest, int pair);
+
+// The pair's name on a published page: pairName, or "Par 11" ("Spelare 11" in an
+// individual contest) for a number without names.
+std::string publishedPairName(const Contest& contest, int pair, NameForm form);
 
 // The contest file, base64-encoded, inside a comment: the page carries its own data. Its
 // results are in table order as sorting the page's `order` into it puts them.

@@ -9,10 +9,12 @@
 #include "files/file_names.h"
 #include "files/text_encoding.h"
 #include "model/bridge_tables.h"
+#include "model/contract.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
 #include "model/standings.h"
 #include "model/version.h"
+#include "output/contract_text.h"
 #include "output/page_parts.h"
 #include "output/text_format.h"
 
@@ -78,24 +80,35 @@ void writeAnalysis(const BoardAnalysis& analysis, std::ostream& out) {
 // A score cell: the side's plus score, or "-" for the side that lost points or has none.
 std::string scoreCell(int score) { return score > 0 && score < kAdjustedBase ? std::to_string(score) : "-"; }
 
-// The score table's columns. The contract, declarer and result columns (Contract\4L,
-// Declarer\1R, Result\2R) go between the pair numbers and the scores once results are
-// entered with their contracts.
+// The contract, declarer and tricks the table gave ("-" where it gave none), PBN style.
+std::string contractColumns(const Contest& contest, int board, const BoardResult& r) {
+    const PlayedContract* played = playedContract(contest, board, r);
+    if (!played) return "-    - - ";
+    if (played->contract.passedOut()) return "Pass - - ";
+    return padRight(contractText(played->contract), 4) + ' ' + declarerText(played->declarer) + ' ' +
+           rightAligned(played->tricks, 2) + ' ';
+}
+
+// The score table's columns; the contract, declarer and result (tricks) columns go between
+// the pair numbers and the scores in a contest whose tables gave contracts.
 void writeScoreTable(const Contest& contest, const Board& board, std::ostream& out) {
     // Table order, the bye pair's results left out.
     const std::vector<int> slots = orderedSlots(contest, board, TableOrder);
     const bool tenths = boardHasTenths(board, slots);
-    tableTag(out, "ScoreTable",
-             contest.isIndividual
-                 ? "PlayerId_N\\2R;PlayerId_S\\2R;PlayerId_E\\2R;PlayerId_W\\2R;Score_NS\\6R;Score_EW\\6R;"
-                   "MP_NS\\5R;MP_EW\\5R"
-                 : "PairId_NS\\2R;PairId_EW\\2R;Score_NS\\6R;Score_EW\\6R;MP_NS\\5R;MP_EW\\5R");
+    const bool contracts = !contest.contracts.empty();
+    const std::string pairs = contest.isIndividual
+                                  ? "PlayerId_N\\2R;PlayerId_S\\2R;PlayerId_E\\2R;PlayerId_W\\2R;"
+                                  : "PairId_NS\\2R;PairId_EW\\2R;";
+    const std::string columns = pairs + (contracts ? "Contract\\4L;Declarer\\1R;Result\\2R;" : "") +
+                                "Score_NS\\6R;Score_EW\\6R;MP_NS\\5R;MP_EW\\5R";
+    tableTag(out, "ScoreTable", columns.c_str());
     for (int i : slots) {
         const BoardResult& r = board.results[i];
         if (r.nsScore == kNoScore) continue;
         std::vector<int> players{r.nsPair, r.ewPair};
         if (contest.isIndividual) players = {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2};
         for (int player : players) out << rightAligned(player, 2) << ' ';
+        if (contracts) out << contractColumns(contest, board.number, r);
         // An adjusted score has no score of its own, only matchpoints.
         out << rightAligned(scoreCell(r.nsScore), 6) << ' ' << rightAligned(scoreCell(-r.nsScore), 6) << ' '
             << pointsText(r.nsPoints, tenths, 5) << ' ' << pointsText(r.ewPoints, tenths, 5) << kEol;
@@ -108,7 +121,7 @@ void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
     tableTag(out, "TotalScoreTable", "Rank\\2R;PairId\\2R;Names\\40L;TotalScoreMP\\6R;TotalPercentage\\5R");
     for (int pair : publishedPairs(contest, totals)) {
         const float total = totals.total[pair];
-        const std::string name = pairName(contest, pair, NameForm::Long);
+        const std::string name = publishedPairName(contest, pair, NameForm::Long);
         out << rightAligned(sharedPlace(total, totals), 2) << ' ' << rightAligned(pair, 2) << ' '
             << quoted(name)
             << std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ')

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/board_results.h"
+#include "model/evening_progress.h"
 
 namespace vindelkast {
 
@@ -32,9 +33,8 @@ std::vector<ProgressCell> progressCells(const Contest& contest, const std::vecto
         return cells;
     }
     for (int b = 1; b <= n; ++b) {
-        const int scored = countScored(contest.boards[b]);
-        if (scored == 0) continue;
-        cells[b - 1].colour = scored == contest.playingTableCount ? Colour::Blue : Colour::Red;
+        if (countScored(contest.boards[b]) == 0) continue;
+        cells[b - 1].colour = boardComplete(contest, b) ? Colour::Blue : Colour::Red;
     }
     return cells;
 }

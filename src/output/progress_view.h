@@ -29,7 +29,8 @@ struct ProgressCell {
 bool progressNumberAllowed(const Contest& contest, int number);
 
 // Cells 1..progressCellCount (element 0 is cell 1). Boards: white without a scored
-// result, blue when every playing table has scored it, red in between. Barometer: blue for
+// result, blue when it is complete (boardComplete: every slot the movement laid is
+// scored), red in between. Barometer: blue for
 // each number among `typedNumbers` (the pair or player numbers in the entry fields of the
 // current round), white otherwise; the bye pair's cell is hidden.
 std::vector<ProgressCell> progressCells(const Contest& contest, const std::vector<int>& typedNumbers);

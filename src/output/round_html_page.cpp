@@ -54,8 +54,8 @@ void writeLeaders(const Contest& contest, int round, std::ostream& out) {
         const double total = totals.total[pairs[i]];
         if (total < cutOff) break;
         out << "<tr><td>" << oneDecimal(total) << "</td><td>" << oneDecimal(roundPercent(contest, total))
-            << "</td><td>" << escapeHtml(pairName(contest, pairs[i], NameForm::Short)) << "</td></tr>"
-            << kEol;
+            << "</td><td>" << escapeHtml(publishedPairName(contest, pairs[i], NameForm::Short))
+            << "</td></tr>" << kEol;
     }
     if (contest.isTeamContest) {
         const TeamTotals teams = teamTotals(totals, contest.byePair);
@@ -148,7 +148,7 @@ void writeStandingsAfter(const Contest& contest, int round, RoundBoards boards, 
             << rightAligned(pair, 3) << " " << oneDecimal(total, 5) << " "
             << oneDecimal(percentOfMean(total, mean), 5) << " "
             << (scoredInRound(contest, boards, pair) ? oneDecimal(roundOnly.total[pair], 4) : " -- ") << "  "
-            << escapeHtml(pairName(contest, pair, NameForm::Long)) << kEol;
+            << escapeHtml(publishedPairName(contest, pair, NameForm::Long)) << kEol;
         previous = total;
     }
 }

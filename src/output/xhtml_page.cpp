@@ -11,6 +11,7 @@
 #include "model/name_forms.h"
 #include "model/result_order.h"
 #include "model/standings.h"
+#include "output/contract_text.h"
 #include "output/deal_text.h"
 #include "output/html_text.h"
 #include "output/page_parts.h"
@@ -93,7 +94,13 @@ std::string adjustedCell(int code) {
     return text;
 }
 
-void writeScoreRow(const Contest& contest, const BoardResult& r, bool tenths, std::ostream& out) {
+const ContractStrains& entityContractStrains() {
+    static const ContractStrains names{"&clubs;", "&diams;", "&hearts;", "&spades;", "NT"};
+    return names;
+}
+
+void writeScoreRow(const Contest& contest, const Board& board, const BoardResult& r, bool tenths,
+                   std::ostream& out) {
     const auto cell = [&out](const std::string& text) {
         out << "<td class='scores'>" << text << "</td>" << kEol;
     };
@@ -103,6 +110,13 @@ void writeScoreRow(const Contest& contest, const BoardResult& r, bool tenths, st
     } else {
         cell(std::to_string(r.nsPair));
         cell(std::to_string(r.ewPair));
+    }
+    // Contract columns only in contests whose tables gave contracts: others' pages stay as they were.
+    if (!contest.contracts.empty()) {
+        const PlayedContract* played = playedContract(contest, board.number, r);
+        cell(played ? contractWith(played->contract, entityContractStrains(), "Pass") : "");
+        cell(played && !played->contract.passedOut() ? escapeHtml(swedishSeat(played->declarer)) : "");
+        cell(played && !played->contract.passedOut() ? std::to_string(played->tricks) : "");
     }
     if (r.nsScore < -9998) {
         out << "<td class='scores'></td><td class='scores'></td><td class='scores'></td>" << kEol;
@@ -126,11 +140,14 @@ void writeScoreTable(const Contest& contest, const Board& board, int order, std:
                                                ? std::vector<const char*>{"N", "S", "&Ouml;", "V"}
                                                : std::vector<const char*>{"NS", "&Ouml;V"};
     for (const char* head : heads) out << "<th class='scores'>" << head << "</th>" << kEol;
+    if (!contest.contracts.empty())
+        for (const char* head : {"Kontrakt", "Spelf&ouml;rare", "Stick"})
+            out << "<th class='scores'>" << head << "</th>" << kEol;
     out << "<th class='scores'>Resultat</th>" << kEol << "<th class='scores'>NS po</th>" << kEol
         << "<th class='scores'>&Ouml;V po</th>" << kEol << "</tr>" << kEol;
     const std::vector<int> slots = orderedSlots(contest, board, order);
     const bool tenths = boardHasTenths(board, slots);
-    for (int slot : slots) writeScoreRow(contest, board.results[slot], tenths, out);
+    for (int slot : slots) writeScoreRow(contest, board, board.results[slot], tenths, out);
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
@@ -154,7 +171,8 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
         out << "<td class='res'>" << (total < previous ? std::to_string(place) : "") << "</td>" << kEol;
         out << "<td class='res'>" << pair << "</td>" << kEol;
         out << "<td class='res'>" << oneDecimal(percentOfMean(total, mean)) << "</td>" << kEol;
-        out << "<td class='res'>" << escapeHtml(pairName(contest, pair, NameForm::Long)) << "</td>" << kEol;
+        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, pair, NameForm::Long)) << "</td>"
+            << kEol;
         out << "<td class='res'>"
             << (tenths ? oneDecimal(total) : formatText("%.0f", static_cast<double>(total))) << "</td>"
             << kEol;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "tables/table_rounds.h"
 
@@ -12,7 +13,7 @@ namespace vindelkast {
 namespace {
 
 std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return "";
     std::ostringstream text;
     text << in.rdbuf();

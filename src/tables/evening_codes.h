@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "tables/table_codes.h"
 #include "model/contest.h"
+#include "tables/table_codes.h"
 
 namespace vindelkast {
 

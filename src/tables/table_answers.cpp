@@ -1,12 +1,16 @@
 #include "tables/table_answers.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "files/text_encoding.h"
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
 #include "model/entry_rules.h"
-#include "model/name_forms.h"
+#include "tables/table_evening.h"
+#include "tables/table_standings.h"
 
 namespace vindelkast {
 
@@ -18,8 +22,9 @@ std::string text(const Json& json) { return json.dump(-1, ' ', true, Json::error
 
 std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
+// A pair without names has its number alone.
 Json participant(const Contest& contest, int number) {
-    return {{"nr", number}, {"name", number > 0 ? utf8(pairName(contest, number, NameForm::Short)) : ""}};
+    return {{"nr", number}, {"name", utf8(namesOf(contest, number))}};
 }
 
 Json boardLine(int board) {
@@ -28,13 +33,62 @@ Json boardLine(int board) {
             {"dealer", utf8(dealerName(board))}};
 }
 
-Json contractOf(const Contest& contest, int board, int ns, int ew) {
-    const auto found = contest.contracts.find({board, ns, ew});
-    if (found == contest.contracts.end()) return nullptr;
-    const PlayedContract& p = found->second;
+Json playedJson(const PlayedContract& p) {
     return {{"contract", contractText(p.contract)},
             {"declarer", p.contract.passedOut() ? "" : declarerText(p.declarer)},
             {"tricks", p.tricks}};
+}
+
+Json contractOf(const Contest& contest, int board, int ns, int ew) {
+    const auto found = contest.contracts.find({board, ns, ew});
+    return found == contest.contracts.end() ? Json(nullptr) : playedJson(found->second);
+}
+
+// A pair's line (NS or EW) or, in an individual contest, a player's seat.
+std::string seatCode(int seat, bool individual) {
+    if (individual) return declarerText(seat);
+    return seat == North || seat == South ? "NS" : "EW";
+}
+
+Json nextJson(const Contest& contest, const TableSeat& seat) {
+    Json moves = Json::array();
+    for (const NextSeat& move : nextSeats(contest, seat)) {
+        Json line = participant(contest, move.participant);
+        line["table"] = move.table;
+        line["seat"] = seatCode(move.seat, contest.isIndividual);
+        line["boards"] = move.boards;
+        moves.push_back(line);
+    }
+    return moves;
+}
+
+Json eveningJson(const EveningState& state) {
+    return {{"round", state.round},
+            {"rounds", state.rounds},
+            {"tablesDone", state.tablesDone},
+            {"tables", state.tables},
+            {"over", state.over}};
+}
+
+double tenths(double x) { return std::round(x * 10.0) / 10.0; }
+
+Json cardJson(const Contest& contest, int pair) {
+    const PairCard card = pairCard(contest, pair);
+    Json rows = Json::array();
+    for (const CardLine& line : card.lines) {
+        Json row = {{"round", line.round},
+                    {"board", line.board},
+                    {"seat", seatCode(line.seat, contest.isIndividual)},
+                    {"opponents", participant(contest, line.opponent)},
+                    {"played", line.hasPlayed ? playedJson(line.played) : Json(nullptr)},
+                    {"score", line.ownScore == kNoScore ? "" : utf8(scoreCellText(line.ownScore))},
+                    {"points", tenths(line.points)},
+                    {"top", line.top}};
+        if (line.opponentPartner > 0) row["opponents2"] = participant(contest, line.opponentPartner);
+        rows.push_back(row);
+    }
+    return {{"nr", pair},      {"name", utf8(namesOf(contest, pair))}, {"points", tenths(card.points)},
+            {"top", card.top}, {"percent", tenths(card.percent())},    {"rows", rows}};
 }
 
 }  // namespace
@@ -54,14 +108,18 @@ std::string loginAnswer(const Contest& contest, int table, bool pairsTyped) {
                  {"rounds", lastTableRound(contest, pairsTyped)}});
 }
 
-std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped) {
+std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
+                        const std::vector<int>& held) {
     Json boards = Json::array();
+    const EveningState state = eveningState(contest, pairsTyped);
+    bool complete = !pairsTyped && seat.nsPair > 0;
     const std::vector<int> numbers = pairsTyped ? boardsOfGroupRound(contest, seat.round) : seat.boards;
     for (int b : numbers) {
         Json line = boardLine(b);
         const BoardResult* slot =
             seat.nsPair > 0 ? findResult(contest.boards[b], seat.nsPair, seat.ewPair) : nullptr;
         const bool entered = slot && slot->nsScore != kNoScore;
+        complete = complete && entered;
         line["entered"] = entered;
         if (entered) {
             line["score"] = utf8(scoreCellText(slot->nsScore));
@@ -69,9 +127,18 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
         }
         boards.push_back(line);
     }
-    Json json = {{"status", "ok"},     {"table", seat.table},      {"round", seat.round},
-                 {"current", current}, {"pairsTyped", pairsTyped}, {"individual", contest.isIndividual},
-                 {"boards", boards}};
+    Json json = {{"status", "ok"},
+                 {"table", seat.table},
+                 {"round", seat.round},
+                 {"current", current},
+                 {"pairsTyped", pairsTyped},
+                 {"individual", contest.isIndividual},
+                 {"boards", boards},
+                 {"complete", complete},
+                 {"held", held},
+                 {"evening", eveningJson(state)}};
+    json["next"] = complete ? nextJson(contest, seat) : Json::array();
+    json["nextStarted"] = complete && nextRoundStarted(contest, seat.table, seat.round, pairsTyped, state);
     if (seat.nsPair > 0) {
         json["ns"] = participant(contest, seat.nsPair);
         json["ew"] = participant(contest, seat.ewPair);
@@ -100,6 +167,25 @@ std::string boardResultsAnswer(const Contest& contest, int board, const std::str
     json["results"] = results;
     if (!message.empty()) json["message"] = utf8(message);
     return text(json);
+}
+
+std::string standingsAnswer(const Contest& contest, const std::vector<int>& pairs) {
+    const PhoneStandings standings = phoneStandings(contest);
+    Json ranking = Json::array();
+    for (const RankingLine& line : standings.lines)
+        ranking.push_back({{"place", line.place},
+                           {"nr", line.pair},
+                           {"name", utf8(line.name)},
+                           {"points", tenths(line.points)},
+                           {"percent", tenths(line.percent)}});
+    Json cards = Json::array();
+    for (int pair : pairs)
+        if (Contest::validPair(pair)) cards.push_back(cardJson(contest, pair));
+    return text({{"status", "ok"},
+                 {"contest", utf8(contest.contestName)},
+                 {"heading", utf8(standings.heading)},
+                 {"ranking", ranking},
+                 {"cards", cards}});
 }
 
 std::string previewAnswer(int board, int nsScore) {

@@ -33,6 +33,8 @@ Fields fieldsOf(TableCall call) {
         return {{"table", "code", "board"}, {"ns", "ew"}};
     case TableCall::Preview:
         return {{"table", "code", "board", "contract"}, {"declarer", "tricks"}};
+    case TableCall::Standings:
+        return {{"table", "code"}, {"ns", "ew", "south", "west"}};
     }
     return {};
 }
@@ -108,6 +110,7 @@ std::optional<TableCall> tableCallOfPath(std::string_view path) {
     if (path == "/api/submit") return TableCall::Submit;
     if (path == "/api/results") return TableCall::Results;
     if (path == "/api/preview") return TableCall::Preview;
+    if (path == "/api/standings") return TableCall::Standings;
     return std::nullopt;
 }
 

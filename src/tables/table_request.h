@@ -14,11 +14,12 @@ namespace vindelkast {
 inline constexpr std::size_t kMaxTableRequestBytes = 2048;
 
 enum class TableCall {
-    Login,    // POST /api/login    {table?, code}
-    Round,    // POST /api/round    {table, code, round?, ns?, ew?, south?, west?}
-    Submit,   // POST /api/submit   {table, code, entry, round, board, contract, declarer?, tricks?, ns?...}
-    Results,  // POST /api/results  {table, code, board, ns?, ew?}
-    Preview   // POST /api/preview  {table, code, board, contract, declarer?, tricks?}
+    Login,     // POST /api/login    {table?, code}
+    Round,     // POST /api/round    {table, code, round?, ns?, ew?, south?, west?}
+    Submit,    // POST /api/submit   {table, code, entry, round, board, contract, declarer?, tricks?, ns?...}
+    Results,   // POST /api/results  {table, code, board, ns?, ew?}
+    Preview,   // POST /api/preview  {table, code, board, contract, declarer?, tricks?}
+    Standings  // POST /api/standings {table, code, ns?, ew?, south?, west?}
 };
 
 struct TableRequest {

@@ -133,7 +133,9 @@ std::vector<TableSeat> drawnTables(const Contest& contest, int round) {
     return list;
 }
 
-bool seatScored(const Contest& contest, const TableSeat& seat) {
+}  // namespace
+
+bool seatFinished(const Contest& contest, const TableSeat& seat) {
     for (int b : seat.boards) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
@@ -143,8 +145,6 @@ bool seatScored(const Contest& contest, const TableSeat& seat) {
     }
     return true;
 }
-
-}  // namespace
 
 bool tablesFollowMovement(const Contest& contest) {
     if (contest.isGronaHissen) return true;
@@ -229,7 +229,7 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
     for (int r = 1; r <= rounds; ++r) {
         for (const TableSeat& seat : all[static_cast<std::size_t>(r)]) {
             if (seat.table != table) continue;
-            if (!seatScored(contest, seat)) return r;
+            if (!seatFinished(contest, seat)) return r;
             last = r;
         }
     }

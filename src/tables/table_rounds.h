@@ -40,6 +40,9 @@ TableSeat tableSeat(const Contest& contest, int table, int round, bool pairsType
 // pairs (four players).
 int tableCountOfEvening(const Contest& contest, bool pairsTyped);
 
+// True when every board of the seat has a score at its table.
+bool seatFinished(const Contest& contest, const TableSeat& seat);
+
 // The boards a round consists of when the tables type their pairs: the round's group.
 std::vector<int> boardsOfGroupRound(const Contest& contest, int round);
 

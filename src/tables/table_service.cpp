@@ -6,8 +6,9 @@
 #include "model/board_results.h"
 #include "model/entry_rules.h"
 #include "model/standings.h"
-#include "tables/table_rounds.h"
 #include "tables/table_answers.h"
+#include "tables/table_evening.h"
+#include "tables/table_rounds.h"
 
 namespace vindelkast {
 
@@ -121,6 +122,8 @@ TableDecision TableService::handle(const Contest& contest, const TableRequest& r
         return submit(contest, r);
     case TableCall::Results:
         return results(contest, r);
+    case TableCall::Standings:
+        return standings(contest, r);
     case TableCall::Preview:
         if (!boardInContest(contest, r.board))
             return invalid("Bricka " + number(r.board) + " finns inte i t\xe4vlingen");
@@ -177,7 +180,25 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
                                : "Bord " + number(request.table) + " spelar inte i rond " + number(r),
                            404);
     }
-    return answer(TableOutcome::Answer, 200, roundAnswer(contest, seat, current, typed));
+    std::vector<int> held;
+    for (const PendingConflict& c : m_conflicts)
+        if (c.wanted.table == request.table) held.push_back(c.wanted.board);
+    return answer(TableOutcome::Answer, 200, roundAnswer(contest, seat, current, typed, held));
+}
+
+TableDecision TableService::standings(const Contest& contest, const TableRequest& request) const {
+    const bool typed = m_codes.pairsTyped;
+    if (!eveningState(contest, typed).over)
+        return invalid("St\xe4llningen visas n\xe4r kv\xe4llen \xe4r slut", 403);
+    // The cards of the pairs who sit at the table at the end.
+    TableSeat seat = {request.table,     0, request.nsPair, request.ewPair, request.nsPartner,
+                      request.ewPartner, {}};
+    if (!typed)
+        seat = tableSeat(contest, request.table, currentTableRound(contest, request.table, false), false);
+    std::vector<int> pairs;
+    for (int p : {seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner})
+        if (p > 0 && (contest.isIndividual || p == seat.nsPair || p == seat.ewPair)) pairs.push_back(p);
+    return answer(TableOutcome::Answer, 200, standingsAnswer(contest, pairs));
 }
 
 TableDecision TableService::submit(const Contest& contest, const TableRequest& request) {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tables/table_codes.h"
-#include "tables/table_request.h"
 #include "model/contest.h"
 #include "tables/login_guard.h"
+#include "tables/table_codes.h"
+#include "tables/table_request.h"
 #include "tables/table_store.h"
 
 // Decides what a request from a table's phone leads to. The service never changes the
@@ -69,6 +69,7 @@ private:
     TableDecision round(const Contest& contest, const TableRequest& request) const;
     TableDecision submit(const Contest& contest, const TableRequest& request);
     TableDecision results(const Contest& contest, const TableRequest& request) const;
+    TableDecision standings(const Contest& contest, const TableRequest& request) const;
     TableDecision slotDecision(const Contest& contest, const TableStore& store);
 
     TableCodes m_codes;

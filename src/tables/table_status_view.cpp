@@ -2,17 +2,24 @@
 
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "tables/table_evening.h"
 #include "tables/table_rounds.h"
 
 namespace vindelkast {
 
 namespace {
 
+// The director reads seats in Swedish: N, Ö, S, V.
+std::string seatLetter(int seat) {
+    static const char* const letters[] = {"N", "\xd6", "S", "V"};
+    return seat >= 0 && seat <= 3 ? letters[seat] : "?";
+}
+
 std::string playedText(const PlayedContract& played, int board) {
     std::string text = contractText(played.contract);
     if (!played.contract.passedOut()) {
         const int over = played.tricks - played.contract.level - 6;
-        text += ' ' + declarerText(played.declarer) + ' ' +
+        text += ' ' + seatLetter(played.declarer) + ' ' +
                 (over == 0 ? std::string("=") : (over > 0 ? "+" : "") + std::to_string(over));
     }
     return text + " (" + scoreCellText(nsScore(played, board)) + ")";
@@ -28,6 +35,7 @@ std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableServi
         row.table = t;
         row.round = currentTableRound(contest, t, typed);
         row.lastContactMs = service.lastContact(t);
+        row.code = service.codes().tables[static_cast<std::size_t>(t - 1)];
         for (const PendingConflict& c : service.conflicts()) row.conflicts += c.wanted.table == t ? 1 : 0;
         if (typed) {
             row.boards = static_cast<int>(boardsOfGroupRound(contest, row.round).size());
@@ -43,6 +51,24 @@ std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableServi
         rows.push_back(row);
     }
     return rows;
+}
+
+ServerStatusLine serverStatusLine(const Contest& contest, const TableService& service,
+                                  const std::string& address) {
+    const EveningState state = eveningState(contest, service.codes().pairsTyped);
+    ServerStatusLine line;
+    line.conflicts = static_cast<int>(service.conflicts().size());
+    line.text = "Borden: " + address;
+    if (state.over)
+        line.text += " \xb7 Alla ronder klara";
+    else if (state.tables > 0)
+        line.text += " \xb7 Rond " + std::to_string(state.round) + ": " + std::to_string(state.tablesDone) +
+                     " av " + std::to_string(state.tables) + " bord klara";
+    else if (state.round > 0)
+        line.text += " \xb7 Rond " + std::to_string(state.round) + " \xe4r inte lottad \xe4n";
+    line.text += line.conflicts > 0 ? " \xb7 Konflikter att avg\xf6ra: " + std::to_string(line.conflicts)
+                                    : " \xb7 Inga konflikter";
+    return line;
 }
 
 std::string conflictText(const PendingConflict& conflict) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tables/table_service.h"
 #include "model/contest.h"
+#include "tables/table_service.h"
 
 // What the director's status pane shows of the tables while they enter their results.
 namespace vindelkast {
@@ -17,9 +17,19 @@ struct TableStatusRow {
     int boards = 0;    // boards of that round
     std::int64_t lastContactMs = -1;  // -1: never heard from
     int conflicts = 0;                // results held for the director
+    std::string code;                 // the table's code for the evening
 };
 
 std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableService& service);
+
+// The main window's status line while the server is on: the address the phones open, how
+// many tables have finished the round in play, and the results waiting for the director.
+struct ServerStatusLine {
+    std::string text;  // Windows-1252
+    int conflicts = 0;
+};
+ServerStatusLine serverStatusLine(const Contest& contest, const TableService& service,
+                                  const std::string& address);
 
 // One held conflict as the director reads it: table, board, pairs, what the table gave
 // and what the slot holds.

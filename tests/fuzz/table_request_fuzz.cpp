@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         buildBuiltInMovement(contest);
         laid = true;
     }
-    const auto call = static_cast<TableCall>(data[0] % 5);
+    const auto call = static_cast<TableCall>(data[0] % 6);
     const TableRequestReading reading =
         readTableRequest(call, std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
     if (!reading.message.empty()) return 0;

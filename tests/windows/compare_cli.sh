@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # compare_cli.sh LINUX_CLI WINDOWS_CLI_EXE EXAMPLES: runs both command-line programs (the
-# .exe under Wine) on every example with the same verbs and compares, byte for byte, what
+# .exe under Wine) on every example, and on the other programs' result files of the tests, with
+# the same verbs and compares, byte for byte, what
 # each printed, its exit code and every file it wrote. Prints one line per difference and
 # "N passed, N failed" at the end; exit 1 when anything differs.
 set -uo pipefail
-linux_cli=$(realpath "$1"); windows_cli=$(realpath "$2"); examples=$(realpath "$3")
+linux_cli=$(realpath "$1"); windows_cli=$(realpath "$2")
 export LC_ALL=C.UTF-8 WINEDEBUG=-all
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The examples and other programs' result files (tests/data/interchange) in one folder.
+examples=$work/examples
+cp -r "$(realpath "$3")" "$examples"
+cp "$(dirname "$0")"/../data/interchange/*.{pbn,xml} "$examples"
 passed=0 failed=0
 
 # run SIDE PROGRAM... : in a fresh copy of the examples, so written files can be compared.
@@ -33,13 +38,13 @@ compare() {  # words for the CLI
 }
 
 compare --version
-# The help is the same but for its last lines: the Windows build says that it has no analysis
-# and no archive, after a blank line.
-left_out="^(Dubbeldummyanalysen \\(facit\\)|Klubbarkivet \\(archive\\)) finns inte i den här versionen för Windows"
+# The help is the same but for its last lines: the Windows build says that it has no analysis,
+# no archive and no USEBIO import, after a blank line.
+left_out="^(Dubbeldummyanalysen \\(facit\\)|Klubbarkivet \\(archive\\)|Import av USEBIO-filer \\(import\\)) finns inte i den här versionen för Windows"
 run_in linux "$linux_cli" --help
 run_in windows wine "$windows_cli" --help
 if diff "$work/linux.out" <(grep -Ev "$left_out" "$work/windows.out" | sed '$d') >/dev/null &&
-    [ "$(grep -Ec "$left_out" "$work/windows.out")" -eq 2 ]; then
+    [ "$(grep -Ec "$left_out" "$work/windows.out")" -eq 3 ]; then
     passed=$((passed + 1))
 else
     failed=$((failed + 1)); echo "SKILJER: vindelkast-cli --help"
@@ -52,6 +57,14 @@ if [ "$(cat "$work/windows.rc")" = 1 ] && [ ! -s "$work/windows.out" ] &&
     passed=$((passed + 1))
 else
     failed=$((failed + 1)); echo "FEL: vindelkast-cli.exe archive add"; cat "$work/windows.err"
+fi
+# So does its import of a USEBIO file, and it writes no contest.
+run_in windows wine "$windows_cli" import usebio10_mitchell.xml importerad.sco
+if [ "$(cat "$work/windows.rc")" = 1 ] && [ ! -e "$work/windows/importerad.sco" ] &&
+    grep -q "USEBIO-filer kan inte läsas i den här versionen av Vindelkast för Windows än" "$work/windows.err"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1)); echo "FEL: vindelkast-cli.exe import av USEBIO"; cat "$work/windows.err"
 fi
 for contest in "$examples"/*.sco; do
     name=$(basename "$contest")
@@ -68,6 +81,12 @@ for contest in "$examples"/*.sco; do
     compare rescore "$name" omraknad.sco
     compare level "$name" nivellerad.sco
     compare add "$name" "$name" adderad.sco
+    compare usebio "$name" ut.usebio.xml
+    compare site "$name" sidor
+done
+# Other programs' PBN results, imported alike.
+for sample in pbn_records.pbn pbn_scoretable.pbn; do
+    compare import "$sample" importerad.sco
 done
 compare deals kväll8.sco kväll8.pbn medgivar.sco
 compare movement --boards 24 --rounds 8 --pairs 16 --guide P16_mitchell.gui --date 2024-03-11 ny.sco

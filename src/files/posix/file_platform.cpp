@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <optional>
 
 namespace vindelkast {
@@ -92,6 +93,54 @@ bool replaceFileContents(const std::string& path, std::string_view text, std::si
         return false;
     }
     return syncFolder(folder);
+}
+
+std::string replaceFilesContents(const std::vector<std::pair<std::string, std::string>>& pathsAndTexts) {
+    struct Pending {
+        std::string path, temporary, folder;
+        int fd = -1;
+    };
+    std::vector<Pending> pending;
+    const auto fail = [&pending](const std::string& path) {
+        for (Pending& p : pending) {
+            if (p.fd >= 0) ::close(p.fd);
+            ::unlink(p.temporary.c_str());
+        }
+        return path;
+    };
+    for (const auto& [path, text] : pathsAndTexts) {
+        const auto mode = targetMode(path);
+        if (!mode) return fail(path);
+        Pending p{path, "", folderOf(path)};
+        p.temporary = (p.folder == "/" ? "" : p.folder) + "/vindelkast-XXXXXX.tmp";
+        p.fd = ::mkostemps(p.temporary.data(), 4, O_CLOEXEC);
+        if (p.fd < 0) return fail(path);
+        pending.push_back(p);
+        if (::fchmod(p.fd, *mode) != 0 || !writeAll(p.fd, text, std::numeric_limits<std::size_t>::max()))
+            return fail(path);
+    }
+    // One flush per folder's file system makes every temporary file last before any rename.
+    std::vector<std::string> folders;
+    for (const Pending& p : pending) {
+        if (std::find(folders.begin(), folders.end(), p.folder) != folders.end()) continue;
+        if (::syncfs(p.fd) != 0) return fail(p.path);
+        folders.push_back(p.folder);
+    }
+    for (Pending& p : pending) {
+        const bool closed = ::close(p.fd) == 0;
+        p.fd = -1;
+        if (!closed) return fail(p.path);
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (::rename(pending[i].temporary.c_str(), pending[i].path.c_str()) != 0) {
+            const std::string path = pending[i].path;
+            pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(i));
+            return fail(path);
+        }
+    }
+    for (const std::string& folder : folders)
+        if (!syncFolder(folder)) return folder;
+    return "";
 }
 
 std::vector<std::string> programArguments(int argc, char** argv) {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <random>
 
 namespace vindelkast {
@@ -97,6 +98,41 @@ bool replaceFileContents(const std::string& path, std::string_view text, std::si
         return false;
     }
     return true;
+}
+
+std::string replaceFilesContents(const std::vector<std::pair<std::string, std::string>>& pathsAndTexts) {
+    struct Pending {
+        std::string path;
+        std::filesystem::path target, temporary;
+    };
+    std::vector<Pending> pending;
+    const auto fail = [&pending](const std::string& path) {
+        for (const Pending& p : pending) ::DeleteFileW(p.temporary.c_str());
+        return path;
+    };
+    // Windows flushes one file at a time (a whole volume only for an administrator), so each
+    // temporary file is flushed as it is written; all are on disk before the first move.
+    for (const auto& [path, text] : pathsAndTexts) {
+        Pending p{path, filePath(path), {}};
+        if (!replaceable(p.target.native())) return fail(path);
+        std::filesystem::path folder = p.target.parent_path();
+        if (folder.empty()) folder = ".";
+        const HANDLE file = createTemporary(folder, p.temporary);
+        if (file == INVALID_HANDLE_VALUE) return fail(path);
+        pending.push_back(p);
+        bool ok = writeAll(file, text, std::numeric_limits<std::size_t>::max());
+        ok = ok && ::FlushFileBuffers(file);
+        ok = ::CloseHandle(file) && ok;
+        if (!ok) return fail(path);
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (!moveOver(pending[i].temporary, pending[i].target)) {
+            const std::string path = pending[i].path;
+            pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(i));
+            return fail(path);
+        }
+    }
+    return "";
 }
 
 std::vector<std::string> programArguments(int, char**) {

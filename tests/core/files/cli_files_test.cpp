@@ -240,5 +240,26 @@ TEST_F(Cli, FacitKeepsTheAnalysisBesideTheContestAndExportsUseIt) {
     EXPECT_EQ(run("facit s.sco a.sco b.sco").exitCode, 2);
 }
 
+TEST_F(Cli, SiteWritesThePlayersPagesWithTheContractsBesideTheContest) {
+    const CliRun r = run("site " + example("kväll16.sco") + " resultat " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Skrev resultatsidorna i resultat\n");
+    int pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("resultat"))) {
+        ++pages;
+        EXPECT_EQ(entry.path().extension(), ".html");
+    }
+    EXPECT_EQ(pages, 1 + 16 + 24);
+    // examples/kväll16.kontrakt: board 1, pairs 1 and 9, four hearts by East making 12 tricks.
+    EXPECT_NE(folder.read("resultat/giv1.html").find("4<span class=\"red\">\xe2\x99\xa5</span> \xc3\x96 +2"),
+              std::string::npos);
+    EXPECT_NE(folder.read("resultat/index.html").find("Par 11"), std::string::npos);
+
+    folder.write("trasig.sco", "inte en t\xe4vling\r\n");
+    EXPECT_EQ(run("site trasig.sco ut").exitCode, 1);
+    EXPECT_FALSE(folder.exists("ut"));
+    EXPECT_EQ(run("site " + example("kväll16.sco")).exitCode, 2);
+}
+
 }  // namespace
 }  // namespace vindelkast

@@ -1,0 +1,98 @@
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/cli_io.h"
+#include "cli/cli_verbs.h"
+#include "files/contract_file.h"
+#include "files/file_names.h"
+#include "files/member_file.h"
+#include "files/safe_write.h"
+#include "files/session_import.h"
+#include "output/usebio_export.h"
+
+namespace vindelkast::cli {
+namespace {
+
+int runUsebio(const Args& args) {
+    LoadedContest loaded = loadContest(args, args.positional[0]);
+    if (reportUnusable(loaded, args.positional[0])) return 1;
+    Contest& contest = *loaded.contest;
+    if (!contest.setUpDone) {
+        printError("Starta upp t\xe4vlingen f\xf6rst");
+        return 1;
+    }
+    // A damaged contract file beside the contest was reported when it was read.
+    if (!loaded.contractsMessage.empty()) return 1;
+    const std::string path = args.positional[1];
+    const std::string message = writeFileSafely(path, [&](std::ostream& out) { writeUsebio(contest, out); });
+    if (!message.empty()) {
+        printError(message);
+        return 1;
+    }
+    printLine("Skrev " + pathText(path));
+    return 0;
+}
+
+std::string importSummary(const Contest& c, const SessionImport& outcome) {
+    return "Importerade " + std::to_string(outcome.rounds.size()) + " resultat p\xe5 " +
+           std::to_string(c.boardCount) + " givar i " + std::to_string(c.roundCount) + " ronder, " +
+           std::to_string(c.maxPairNumber - (c.byePair > 0 ? 1 : 0)) + " par, kort f\xf6r " +
+           std::to_string(c.dealCount) + " givar.";
+}
+
+int runImport(const Args& args) {
+    MemberRegister reg;
+    if (loadRegister(args.option("register", "medlem.txt"), reg) < 1) reg.startWithByeMember();
+    auto owned = std::make_unique<Contest>();
+    Contest& contest = *owned;
+    contest.reset(reg);
+    const SessionImport outcome = importSessionFile(contest, args.positional[0]);
+    if (!outcome.refusal.empty()) {
+        printError(pathText(args.positional[0]) + ": " + outcome.refusal);
+        printError("Ingenting importerades.");
+        return 1;
+    }
+    // What was left out, changed or found worth knowing, line by line.
+    for (const std::string& line : importReport(outcome)) printError(line);
+    if (!outcome.newNames.empty()) printLine("Namn som inte fanns i medlemsregistret: " + outcome.newNames);
+    printLine(importSummary(contest, outcome));
+    const std::string& target = args.positional[1];
+    if (saveContest(contest, target) != 0) return 1;
+    if (!contest.contracts.empty()) {
+        const std::string message =
+            writeTextSafely(besidePath(target, kContractsExtension), writeContracts(contest));
+        if (!message.empty()) {
+            printError(message);
+            return 1;
+        }
+    }
+    printLine("Skrev " + pathText(target));
+    return 0;
+}
+
+}  // namespace
+
+std::vector<Verb> interchangeVerbs() {
+    return {
+        {"usebio",
+         "usebio T\xc3\x84VLING.sco UT.xml",
+         "Exporterar t\xc3\xa4vlingen som USEBIO 1.2 (XML som andra klubbprogram och resultatsajter "
+         "l\xc3\xa4ser), "
+         "med kontrakten fr\xc3\xa5n T\xc3\x84VLING.kontrakt.",
+         2,
+         {},
+         runUsebio},
+        {"import",
+         "import IN UT.sco",
+         "Importerar en part\xc3\xa4vling fr\xc3\xa5n ett annat program (USEBIO 1.0-1.2 eller PBN med "
+         "resultat), "
+         "r\xc3\xa4knar om den och sparar den med kontrakten i UT.kontrakt.",
+         2,
+         {},
+         runImport},
+    };
+}
+
+}  // namespace vindelkast::cli

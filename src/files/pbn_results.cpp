@@ -1,0 +1,264 @@
+#include "files/pbn_results.h"
+
+#include <map>
+
+#include "files/foreign_text.h"
+#include "files/pbn_tags.h"
+#include "files/text_fields.h"
+
+namespace vindelkast {
+
+namespace {
+
+struct Refused {
+    std::string message;
+};
+
+// "Anna Andersson & Bo Berg", "Anna Andersson - Bo Berg" and so on: the two players.
+void splitPairNames(const std::string& names, ImportedPair& pair) {
+    for (const char* separator : {" & ", " - ", " / ", " och ", " and ", " + ", " -- "}) {
+        const auto at = names.find(separator);
+        if (at == std::string::npos) continue;
+        pair.players[0].name = names.substr(0, at);
+        pair.players[1].name = names.substr(at + std::string(separator).size());
+        return;
+    }
+    pair.players[0].name = names;
+}
+
+class PbnReading {
+public:
+    explicit PbnReading(ImportedSession& session) : m_s(session) {}
+
+    void read(const std::vector<PbnGame>& games) {
+        for (const PbnGame& game : games) readGame(game);
+        for (auto& [number, pair] : m_pairs) m_s.pairs.push_back(pair);
+    }
+
+private:
+    std::string value(const PbnTag& tag) {
+        bool lost = false;
+        std::string text = tidyText(cp1252FromForeign(tag.value, lost));
+        if (lost) m_s.notes.push_back({tag.line, "tecken som Windows-1252 saknar blev ? i " + text});
+        return text;
+    }
+
+    int numberIn(const std::string& text, int line, const std::string& what) {
+        const auto n = parseInt(text);
+        if (!n) throw Refused{noteText({line, what + " ska vara ett heltal, inte \"" + text + "\""})};
+        return *n;
+    }
+
+    void takeTexts(const PbnGame& game) {
+        const auto take = [&](const char* tag, std::string& into) {
+            if (const PbnTag* t = game.tag(tag); t && into.empty()) {
+                const std::string text = value(*t);
+                if (text != "?" && text.find("??") == std::string::npos) into = text;
+            }
+        };
+        take("Event", m_s.title);
+        take("Site", m_s.club);
+        std::string date;
+        take("Date", date);
+        if (m_s.date.empty() && !date.empty()) m_s.date = isoDate(date);
+    }
+
+    void name(int number, int seat, const std::string& text, int line) {
+        ImportedPair& pair = m_pairs[number];
+        pair.number = number;
+        if (pair.line == 0) pair.line = line;
+        if (pair.players[seat].name.empty()) pair.players[seat].name = text;
+    }
+
+    // A NS and an EW cell: a score for one side, "-" for the other; or adjusted forms.
+    ImportedScore score(const std::string& ns, const std::string& ew, int line) {
+        ImportedScore nsScore, ewScore;
+        const bool nsGiven = ns != "-" && !ns.empty(), ewGiven = ew != "-" && !ew.empty();
+        if (nsGiven && !parseForeignScore(ns, nsScore))
+            throw Refused{noteText({line, "NS-po\xe4ngen \"" + ns + "\" kan inte l\xe4sas"})};
+        if (ewGiven && !parseForeignScore(ew, ewScore))
+            throw Refused{noteText({line, "\xd6V-po\xe4ngen \"" + ew + "\" kan inte l\xe4sas"})};
+        using Kind = ImportedScore::Kind;
+        if (nsScore.kind == Kind::Adjusted && ewScore.kind == Kind::Adjusted)
+            return {Kind::Adjusted, 0, nsScore.nsPercent, ewScore.nsPercent};
+        if (nsScore.kind == Kind::Adjusted) return nsScore;
+        if (ewScore.kind == Kind::Adjusted) return {Kind::Adjusted, 0, ewScore.ewPercent, ewScore.nsPercent};
+        if (nsGiven && ewGiven && nsScore.nsScore != 0 && ewScore.nsScore != 0 &&
+            nsScore.nsScore != -ewScore.nsScore)
+            throw Refused{noteText({line,
+                                    "b\xe5"
+                                    "de NS och \xd6V har po\xe4ng (" +
+                                        ns + " och " + ew + ")"})};
+        if (nsGiven && nsScore.nsScore != 0) return nsScore;
+        if (ewGiven) return {Kind::Bridge, -ewScore.nsScore, 0, 0};
+        if (nsGiven) return nsScore;
+        return {};
+    }
+
+    // "NS 420", "EW 50" or "420".
+    ImportedScore scoreTag(const std::string& text, int line) {
+        const auto words = splitWords(text);
+        if (words.size() == 2 && (words[0] == "NS" || words[0] == "EW")) {
+            const std::string number(words[1]);
+            return words[0] == "NS" ? score(number, "-", line) : score("-", number, line);
+        }
+        return score(text, "-", line);
+    }
+
+    void contract(ImportedResult& r, const std::string& contract, const std::string& declarer,
+                  const std::string& result, int line) {
+        if (contract.empty() || contract == "-") return;
+        if (!parseForeignContract(contract, r.played.contract).empty()) {
+            // Some programs write the adjusted score where the contract goes.
+            ImportedScore adjusted;
+            if (parseForeignScore(contract, adjusted) && adjusted.kind == ImportedScore::Kind::Adjusted &&
+                r.score.kind == ImportedScore::Kind::None)
+                r.score = adjusted;
+            else
+                m_s.notes.push_back(
+                    {line, "kontraktet \"" + contract + "\" kan inte l\xe4sas och sparas inte"});
+            return;
+        }
+        r.hasContract = r.played.contract.passedOut();
+        if (r.hasContract) return;
+        r.played.declarer = parseDeclarer(declarer);
+        r.played.tricks = parseForeignTricks(r.played.contract, result);
+        r.hasContract = r.played.declarer >= 0 && r.played.tricks >= 0;
+        if (!r.hasContract)
+            m_s.notes.push_back(
+                {line, "kontraktet " + contract + " saknar spelf\xf6rare eller stick och sparas inte"});
+    }
+
+    void finish(ImportedResult& r, bool tableRow) {
+        using Kind = ImportedScore::Kind;
+        if (r.score.kind == Kind::None && r.hasContract && r.played.contract.passedOut())
+            r.score = {Kind::Bridge, 0, 0, 0};
+        // A row of a score table was played: "-" on both sides is a board passed out (and
+        // where the file meant an adjusted score, its matchpoints will not be ours).
+        if (r.score.kind == Kind::None && !r.hasContract && tableRow) {
+            r.score = {Kind::Bridge, 0, 0, 0};
+            m_s.notes.push_back({r.line, "varken NS eller \xd6V har po\xe4ng; giv " +
+                                             std::to_string(r.board) + " r\xe4knas som passad (0)"});
+        }
+        m_s.results.push_back(r);
+    }
+
+    float points(const std::string& text) {
+        if (text.empty() || text == "-") return kNoPoints;
+        return parseFloat(text).value_or(kNoPoints);
+    }
+
+    void readScoreTable(const PbnGame& game, const PbnTag& table, int board) {
+        const PbnColumns columns(table.value);
+        if (columns.has("PlayerId_N") || columns.has("PlayerId_NS"))
+            throw Refused{noteText({table.line, "bara part\xe4vlingar kan importeras"})};
+        if (!columns.has("PairId_NS") || !columns.has("PairId_EW"))
+            throw Refused{noteText({table.line, "ScoreTable saknar kolumnerna PairId_NS och PairId_EW"})};
+        for (const PbnRow& row : game.rows("ScoreTable")) {
+            if (row.cells.size() != columns.size())
+                throw Refused{
+                    noteText({row.line, "raden har " + std::to_string(row.cells.size()) +
+                                            " f\xe4lt men tabellen " + std::to_string(columns.size())})};
+            const auto cell = [&](const char* name) { return tidyText(columns.cell(row, name)); };
+            ImportedResult r;
+            r.line = row.line;
+            r.board = board;
+            r.nsPair = numberIn(cell("PairId_NS"), row.line, "PairId_NS");
+            r.ewPair = numberIn(cell("PairId_EW"), row.line, "PairId_EW");
+            if (columns.has("Round")) r.round = numberIn(cell("Round"), row.line, "Round");
+            r.score = columns.has("Score") ? scoreTag(cell("Score"), row.line)
+                                           : score(cell("Score_NS"), cell("Score_EW"), row.line);
+            contract(r, cell("Contract"), cell("Declarer"), cell("Result"), row.line);
+            r.publishedNs = points(cell("MP_NS"));
+            r.publishedEw = points(cell("MP_EW"));
+            finish(r, true);
+        }
+    }
+
+    void readTotals(const PbnGame& game, const PbnTag& table) {
+        const PbnColumns columns(table.value);
+        if (!columns.has("PairId") || (!columns.has("Names") && !columns.has("Name"))) return;
+        for (const PbnRow& row : game.rows("TotalScoreTable")) {
+            if (row.cells.size() != columns.size()) continue;
+            bool lost = false;
+            const std::string names =
+                tidyText(cp1252FromForeign(columns.cell(row, columns.has("Names") ? "Names" : "Name"), lost));
+            const int number = numberIn(tidyText(columns.cell(row, "PairId")), row.line, "PairId");
+            ImportedPair pair;
+            splitPairNames(names, pair);
+            name(number, 0, pair.players[0].name, row.line);
+            name(number, 1, pair.players[1].name, row.line);
+        }
+    }
+
+    int pairTag(const PbnGame& game, const char* name, const char* other) {
+        const PbnTag* tag = game.tag(name);
+        if (!tag) tag = game.tag(other);
+        if (!tag) throw Refused{noteText({game.line, std::string("resultatet saknar [") + name + "]"})};
+        return numberIn(value(*tag), tag->line, name);
+    }
+
+    void readRecord(const PbnGame& game, int board) {
+        ImportedResult r;
+        r.line = game.tag("Contract") ? game.tag("Contract")->line : game.line;
+        r.board = board;
+        r.nsPair = pairTag(game, "PairNS", "PairId_NS");
+        r.ewPair = pairTag(game, "PairEW", "PairId_EW");
+        if (const PbnTag* round = game.tag("Round")) r.round = numberIn(value(*round), round->line, "Round");
+        const auto text = [&](const char* tag) {
+            return game.tag(tag) ? value(*game.tag(tag)) : std::string();
+        };
+        if (game.tag("Score")) r.score = scoreTag(text("Score"), game.tag("Score")->line);
+        contract(r, text("Contract"), text("Declarer"), text("Result"), r.line);
+        const char* seats[4] = {"North", "South", "East", "West"};
+        for (int i = 0; i < 4; ++i)
+            if (const PbnTag* player = game.tag(seats[i]); player && !value(*player).empty())
+                name(i < 2 ? r.nsPair : r.ewPair, i % 2, value(*player), player->line);
+        finish(r, false);
+    }
+
+    void readGame(const PbnGame& game) {
+        takeTexts(game);
+        const PbnTag* boardTag = game.tag("Board");
+        const PbnTag* table = game.tag("ScoreTable");
+        const bool record = game.tag("Contract") || game.tag("Result") || game.tag("Score");
+        if (const PbnTag* totals = game.tag("TotalScoreTable")) readTotals(game, *totals);
+        if (!boardTag) {
+            if (table || record) throw Refused{noteText({game.line, "resultatet saknar [Board]"})};
+            return;
+        }
+        const int board = numberIn(value(*boardTag), boardTag->line, "Board");
+        if (const PbnTag* deal = game.tag("Deal"); deal && !m_deals[board]) {
+            m_deals[board] = true;
+            m_s.deals.push_back({board, deal->value, deal->line});
+        }
+        if (table) {
+            readScoreTable(game, *table, board);
+        } else if (record) {
+            readRecord(game, board);
+        }
+    }
+
+    ImportedSession& m_s;
+    std::map<int, ImportedPair> m_pairs;
+    std::map<int, bool> m_deals;
+};
+
+}  // namespace
+
+SessionReading readPbnResults(std::string_view bytes) {
+    SessionReading reading;
+    const PbnFile file = splitPbnGames(bytes);
+    if (!file.refusal.empty()) return {{}, file.refusal};
+    PbnReading reader(reading.session);
+    try {
+        reader.read(file.games);
+    } catch (const Refused& refused) {
+        return {{}, refused.message};
+    }
+    if (reading.session.results.empty() && reading.session.deals.empty())
+        return {{}, "Filen \xe4r ingen PBN-fil med resultat"};
+    return reading;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,268 @@
+#include "files/usebio_reader.h"
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+#include <climits>
+#include <memory>
+#include <optional>
+
+#include "files/foreign_text.h"
+#include "files/text_fields.h"
+
+namespace vindelkast {
+
+namespace {
+
+const xmlChar* name(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
+
+bool isElement(const xmlNode* node, const char* element) {
+    return node && node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, name(element)) == 0;
+}
+
+const xmlNode* child(const xmlNode* parent, const char* element) {
+    for (const xmlNode* n = parent ? parent->children : nullptr; n; n = n->next)
+        if (isElement(n, element)) return n;
+    return nullptr;
+}
+
+std::vector<const xmlNode*> children(const xmlNode* parent, const char* element) {
+    std::vector<const xmlNode*> found;
+    for (const xmlNode* n = parent ? parent->children : nullptr; n; n = n->next)
+        if (isElement(n, element)) found.push_back(n);
+    return found;
+}
+
+int lineOf(const xmlNode* node) {
+    const long line = node ? xmlGetLineNo(node) : 0;
+    return line > 0 && line < INT_MAX ? static_cast<int>(line) : 0;
+}
+
+// Thrown inside the reader only: the file is refused at this line.
+struct Refused {
+    std::string message;
+};
+
+class UsebioReading {
+public:
+    explicit UsebioReading(ImportedSession& session) : m_s(session) {}
+
+    // The text directly inside an element, as Windows-1252; entity references are not
+    // followed, so a file cannot make a name grow without end.
+    std::string text(const xmlNode* element) {
+        if (!element) return "";
+        std::string utf8;
+        for (const xmlNode* n = element->children; n; n = n->next)
+            if ((n->type == XML_TEXT_NODE || n->type == XML_CDATA_SECTION_NODE) && n->content)
+                utf8 += reinterpret_cast<const char*>(n->content);
+        bool lost = false;
+        std::string cp1252 = tidyText(cp1252FromForeign(utf8, lost));
+        if (lost) note(element, "tecken som Windows-1252 saknar blev ? i " + cp1252);
+        return cp1252;
+    }
+    std::string text(const xmlNode* parent, const char* element) { return text(child(parent, element)); }
+
+    // A whole number that must be there.
+    int number(const xmlNode* parent, const char* element) {
+        const xmlNode* found = child(parent, element);
+        if (!found) throw Refused{noteText({lineOf(parent), element + std::string(" saknas")})};
+        return numberIn(found);
+    }
+    int numberIn(const xmlNode* element) {
+        const std::string t = text(element);
+        const auto value = parseInt(t);
+        if (!value)
+            throw Refused{
+                noteText({lineOf(element), std::string(reinterpret_cast<const char*>(element->name)) +
+                                               " ska vara ett heltal, inte \"" + t + "\""})};
+        return *value;
+    }
+    // A whole number that may be missing: 0 then.
+    int optionalNumber(const xmlNode* parent, const char* element) {
+        const xmlNode* found = child(parent, element);
+        return found ? numberIn(found) : 0;
+    }
+
+    void note(const xmlNode* at, const std::string& what) { m_s.notes.push_back({lineOf(at), what}); }
+
+    void readPair(const xmlNode* pair) {
+        ImportedPair p;
+        p.line = lineOf(pair);
+        p.number = number(pair, "PAIR_NUMBER");
+        const auto players = children(pair, "PLAYER");
+        if (players.size() > 2)
+            note(pair, "paret har fler \xe4n tv\xe5 spelare; de f\xf6rsta tv\xe5 l\xe4ses");
+        for (std::size_t i = 0; i < players.size() && i < 2; ++i) {
+            p.players[i].name = text(players[i], "PLAYER_NAME");
+            const int national = optionalNumber(players[i], "NATIONAL_ID_NUMBER");
+            const int club = optionalNumber(players[i], "CLUB_ID_NUMBER");
+            p.players[i].memberId = national > 0 ? national : club > 0 ? club : -1;
+        }
+        m_s.pairs.push_back(p);
+    }
+
+    float points(const xmlNode* line, const char* element) {
+        const xmlNode* found = child(line, element);
+        if (!found) return kNoPoints;
+        const auto value = parseFloat(text(found));
+        if (!value) note(found, std::string(element) + " \xe4r inget tal och j\xe4mf\xf6rs inte");
+        return value.value_or(kNoPoints);
+    }
+
+    void readContract(const xmlNode* line, ImportedResult& r) {
+        const xmlNode* contract = child(line, "CONTRACT");
+        if (!contract) return;
+        const std::string written = text(contract);
+        const std::string problem = parseForeignContract(written, r.played.contract);
+        if (!problem.empty()) {
+            note(contract, "kontraktet \"" + written + "\" kan inte l\xe4sas och sparas inte");
+            return;
+        }
+        if (r.played.contract.passedOut()) {
+            r.hasContract = true;
+            return;
+        }
+        r.played.declarer = parseDeclarer(text(line, "PLAYED_BY"));
+        r.played.tricks = parseForeignTricks(r.played.contract, text(line, "TRICKS"));
+        r.hasContract = r.played.declarer >= 0 && r.played.tricks >= 0;
+        if (!r.hasContract)
+            note(contract, "kontraktet " + written + " saknar spelf\xf6rare eller stick och sparas inte");
+    }
+
+    void readTravellerLine(const xmlNode* line, int board) {
+        ImportedResult r;
+        r.line = lineOf(line);
+        r.board = board;
+        r.nsPair = number(line, "NS_PAIR_NUMBER");
+        r.ewPair = number(line, "EW_PAIR_NUMBER");
+        r.round = optionalNumber(line, "ROUND_NUMBER");
+        readContract(line, r);
+        if (const xmlNode* score = child(line, "SCORE")) {
+            const std::string written = text(score);
+            if (!parseForeignScore(written, r.score))
+                throw Refused{noteText({lineOf(score), "po\xe4ngen \"" + written + "\" kan inte l\xe4sas"})};
+        } else if (r.hasContract && r.played.contract.passedOut()) {
+            r.score = {ImportedScore::Kind::Bridge, 0, 0, 0};
+        }
+        r.publishedNs = points(line, "NS_MATCH_POINTS");
+        r.publishedEw = points(line, "EW_MATCH_POINTS");
+        m_s.results.push_back(r);
+    }
+
+    void readHand(const xmlNode* hand, std::string (&hands)[4]) {
+        const std::string direction = text(hand, "DIRECTION");
+        const int seat = direction.empty() ? -1 : parseDeclarer(direction.substr(0, 1));
+        if (seat < 0) {
+            note(hand, "handen saknar riktning (North, East, South, West) och l\xe4ses inte");
+            return;
+        }
+        std::string pbn;
+        for (const char* suit : {"SPADES", "HEARTS", "DIAMONDS", "CLUBS"}) {
+            if (!pbn.empty() || suit[0] != 'S') pbn += '.';
+            std::string ranks = text(hand, suit);
+            for (std::size_t at; (at = ranks.find("10")) != std::string::npos;) ranks.replace(at, 2, "T");
+            for (char c : ranks)
+                if (c != '-' && c != ' ') pbn += c;
+        }
+        hands[seat] = pbn;
+    }
+
+    void readHandSet(const xmlNode* handSet) {
+        for (const xmlNode* board : children(handSet, "BOARD")) {
+            std::string hands[4];
+            for (const xmlNode* hand : children(board, "HAND")) readHand(hand, hands);
+            m_s.deals.push_back({number(board, "BOARD_NUMBER"),
+                                 "N:" + hands[0] + " " + hands[1] + " " + hands[2] + " " + hands[3],
+                                 lineOf(board)});
+        }
+    }
+
+    void readSection(const xmlNode* section) {
+        const xmlNode* participants = child(section, "PARTICIPANTS");
+        for (const xmlNode* pair : children(participants, "PAIR")) readPair(pair);
+        for (const xmlNode* board : children(section, "BOARD")) {
+            const int number = this->number(board, "BOARD_NUMBER");
+            for (const xmlNode* line : children(board, "TRAVELLER_LINE")) readTravellerLine(line, number);
+        }
+    }
+
+    // Version 1.2 puts participants and boards in a section of a session; 1.0 in the event.
+    void readEvent(const xmlNode* event) {
+        std::string type;
+        if (xmlChar* attribute = xmlGetProp(event, name("EVENT_TYPE"))) {
+            type = reinterpret_cast<const char*>(attribute);
+            xmlFree(attribute);
+        }
+        if (type.find("INDIVIDUAL") != std::string::npos || type.find("TEAM") != std::string::npos)
+            throw Refused{
+                noteText({lineOf(event), "bara part\xe4vlingar kan importeras, inte " + tidyText(type)})};
+        m_s.title = text(event, "EVENT_DESCRIPTION");
+        if (m_s.title.empty()) m_s.title = text(event, "TITLE");
+        m_s.date = isoDate(text(event, "DATE"));
+        // Boards not played yet have no travellers; the session still has them.
+        m_s.boardCount = parseInt(text(event, "BOARDS_PLAYED")).value_or(0);
+        if (text(event, "WINNER_TYPE") == "2")
+            note(child(event, "WINNER_TYPE"),
+                 "filen har tv\xe5 segrare (NS och \xd6V); programmet r\xe4knar en gemensam st\xe4llning");
+        const auto sessions = children(event, "SESSION");
+        if (sessions.empty()) {
+            readSection(event);
+            for (const xmlNode* handSet : children(event, "HANDSET")) readHandSet(handSet);
+            return;
+        }
+        if (sessions.size() > 1)
+            note(sessions[1], "filen har flera omg\xe5ngar; bara den f\xf6rsta importeras");
+        const auto sections = children(sessions[0], "SECTION");
+        if (sections.size() > 1)
+            note(sections[1], "omg\xe5ngen har flera sektioner; bara den f\xf6rsta importeras");
+        readSection(sections.empty() ? sessions[0] : sections[0]);
+        for (const xmlNode* handSet : children(sessions[0], "HANDSET")) readHandSet(handSet);
+        for (const xmlNode* handSet : children(event, "HANDSET")) readHandSet(handSet);
+    }
+
+private:
+    ImportedSession& m_s;
+};
+
+using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
+using ParserContext = std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)>;
+
+}  // namespace
+
+SessionReading readUsebio(std::string_view bytes) {
+    SessionReading reading;
+    if (bytes.size() > INT_MAX) return {{}, "Filen \xe4r f\xf6r stor"};
+    xmlInitParser();
+    ParserContext context(xmlNewParserCtxt(), xmlFreeParserCtxt);
+    if (!context)
+        return {{},
+                "Minnet r\xe4"
+                "cker inte f\xf6r att l\xe4sa filen"};
+    // No network, no DTD, no entity expansion; line numbers past 65535 kept; libxml2's own
+    // English messages are not printed: the reader says what went wrong in Swedish.
+    const int options = XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    Document doc(xmlCtxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()), "usebio.xml",
+                                   nullptr, options),
+                 xmlFreeDoc);
+    if (!doc) {
+        const xmlError* error = xmlCtxtGetLastError(context.get());
+        return {{}, noteText({error ? error->line : 0, "filen \xe4r ingen v\xe4lformad XML"})};
+    }
+    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    if (!isElement(root, "USEBIO"))
+        return {{}, "Filen \xe4r ingen USEBIO-fil (rotelementet heter inte USEBIO)"};
+    const xmlNode* event = child(root, "EVENT");
+    if (!event) return {{}, noteText({lineOf(root), "filen har inget EVENT"})};
+    UsebioReading reader(reading.session);
+    try {
+        reading.session.club = reader.text(child(root, "CLUB"), "CLUB_NAME");
+        reader.readEvent(event);
+    } catch (const Refused& refused) {
+        return {{}, refused.message};
+    }
+    return reading;
+}
+
+bool usebioReadable() { return true; }
+
+}  // namespace vindelkast

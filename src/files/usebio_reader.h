@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+#include "files/imported_session.h"
+
+namespace vindelkast {
+
+// Reads a pairs session from a USEBIO file, version 1.0 (the event holds the participants
+// and boards) to 1.2 (sessions and sections, and a hand set with the deals). The first
+// section of the first session is read; further ones are named in a note. The XML is parsed
+// by libxml2 without network, DTD or entity expansion. A file that is not well-formed, not
+// USEBIO, not a pairs event, or that has a word where a number belongs is refused with the
+// line.
+SessionReading readUsebio(std::string_view bytes);
+
+// Whether this build reads USEBIO files; the Windows build does not yet (Debian has no libxml2
+// for it), and its reader refuses every file with the reason (files/no_xml/).
+bool usebioReadable();
+
+}  // namespace vindelkast

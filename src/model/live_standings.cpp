@@ -1,0 +1,94 @@
+#include "model/live_standings.h"
+
+#include <algorithm>
+
+#include "model/board_results.h"
+#include "model/evening_progress.h"
+#include "model/standings.h"
+
+namespace vindelkast {
+
+namespace {
+
+int highestNumber(const Contest& contest) { return std::clamp(contest.maxPairNumber, 0, kMaxPair); }
+
+void finalFigures(const Contest& contest, LiveStandings& s) {
+    const Totals totals = contestTotals(contest);
+    const int mean = contestMean(contest);
+    for (int place = 1; place <= totals.n; ++place) {
+        const int pair = totals.ranking[place];
+        if (pair == 0 || pair == contest.byePair) continue;
+        PairStanding& p = s.pairs[pair];
+        p.points = totals.total[pair];
+        p.percent = percentOfMean(totals.total[pair], mean);
+        p.hasFigure = true;
+        s.order.push_back(pair);
+    }
+}
+
+void credit(LiveStandings& s, int number, float points, int top) {
+    if (!Contest::validPair(number)) return;
+    s.pairs[number].points += points;
+    s.pairs[number].top += top;
+}
+
+void figuresSoFar(const Contest& contest, LiveStandings& s) {
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+        const Board& board = contest.boards[b];
+        const int top = 2 * (countScored(board) - 1);
+        if (top <= 0) continue;
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            if (r.nsScore <= kNoScore) continue;
+            credit(s, r.nsPair, r.nsPoints, top);
+            credit(s, r.ewPair, r.ewPoints, top);
+            if (contest.isIndividual) {
+                credit(s, r.nsPlayer2, r.nsPoints, top);
+                credit(s, r.ewPlayer2, r.ewPoints, top);
+            }
+        }
+    }
+    for (int pair = 1; pair <= highestNumber(contest); ++pair) {
+        if (pair == contest.byePair) continue;
+        PairStanding& p = s.pairs[pair];
+        p.hasFigure = p.top > 0;
+        p.percent = p.hasFigure ? p.points * 100.0 / p.top : 0.0;
+        s.order.push_back(pair);
+    }
+    std::stable_sort(s.order.begin(), s.order.end(), [&s](int a, int b) {
+        const PairStanding& x = s.pairs[a];
+        const PairStanding& y = s.pairs[b];
+        if (x.hasFigure != y.hasFigure) return x.hasFigure;
+        return x.percent > y.percent;
+    });
+}
+
+}  // namespace
+
+LiveStandings liveStandings(const Contest& contest) {
+    LiveStandings s;
+    s.final = allResultsIn(contest);
+    s.roundCount = eveningRoundCount(contest);
+    s.roundsDone = roundsComplete(contest);
+    if (s.final)
+        finalFigures(contest, s);
+    else
+        figuresSoFar(contest, s);
+    return s;
+}
+
+LiveStandings finalStandings(const Contest& contest) {
+    LiveStandings s;
+    s.final = true;
+    s.roundCount = eveningRoundCount(contest);
+    s.roundsDone = roundsComplete(contest);
+    finalFigures(contest, s);
+    return s;
+}
+
+std::string roundsText(const LiveStandings& standings) {
+    return "efter " + std::to_string(standings.roundsDone) + " av " + std::to_string(standings.roundCount) +
+           " ronder";
+}
+
+}  // namespace vindelkast

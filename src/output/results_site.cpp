@@ -1,0 +1,92 @@
+#include "output/results_site.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <system_error>
+
+#include "files/file_platform.h"
+#include "files/safe_write.h"
+#include "output/site_facts.h"
+#include "output/site_html.h"
+#include "output/site_pages.h"
+
+namespace vindelkast {
+
+namespace {
+
+// Pages an earlier, larger site left behind: its pairs and boards that are gone now.
+std::string removeStalePages(const std::string& folder, const std::vector<SitePage>& pages) {
+    std::set<std::string> current;
+    for (const SitePage& page : pages) current.insert(page.file);
+    static const std::regex ours("(par|giv)[0-9]{1,2}\\.html");
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(filePath(folder), error)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file() || !std::regex_match(name, ours) || current.count(name)) continue;
+        if (!std::filesystem::remove(entry.path(), error)) break;
+    }
+    if (error) return "Kunde inte ta bort gamla sidor i mappen " + pathText(folder);
+    return "";
+}
+
+// The number in "par11.html" or "giv5.html" after `prefix`: 1..99 without a leading zero,
+// else 0.
+int numberIn(std::string_view file, std::string_view prefix) {
+    constexpr std::string_view suffix = ".html";
+    if (file.size() < prefix.size() + suffix.size() + 1 || file.substr(0, prefix.size()) != prefix ||
+        file.substr(file.size() - suffix.size()) != suffix)
+        return 0;
+    const std::string_view digits = file.substr(prefix.size(), file.size() - prefix.size() - suffix.size());
+    if (digits.size() > 2 || digits.front() == '0') return 0;
+    int number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+}  // namespace
+
+std::string resultsPage(const Contest& contest, const SiteView& view, std::string_view file) {
+    if (file.empty() || file == kStandingsFile) return standingsPage(contest, siteFacts(contest, view), view);
+    if (const int board = numberIn(file, "giv");
+        board >= 1 && board <= std::min(contest.boardCount, kMaxBoard))
+        return boardPage(contest, view, board);
+    const int pair = numberIn(file, "par");
+    if (!Contest::validPair(pair)) return "";
+    const SiteFacts facts = siteFacts(contest, view);
+    return facts.published[pair] ? pairPage(contest, facts, view, pair) : "";
+}
+
+std::vector<SitePage> resultsSite(const Contest& contest, const SiteView& view) {
+    const SiteFacts facts = siteFacts(contest, view);
+    std::vector<SitePage> pages;
+    pages.push_back({kStandingsFile, standingsPage(contest, facts, view)});
+    for (int pair = 1; pair <= kMaxPair; ++pair)
+        if (facts.published[pair]) pages.push_back({pairFile(pair), pairPage(contest, facts, view, pair)});
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
+        if (view.shows(b)) pages.push_back({boardFile(b), boardPage(contest, view, b)});
+    return pages;
+}
+
+std::string writeResultsSite(const Contest& contest, const std::string& folder) {
+    // The folder's name stays UTF-8 for the writes; filePath gives it to the file system.
+    const std::filesystem::path path = filePath(folder);
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (error || !std::filesystem::is_directory(path, error))
+        return "Kunde inte skapa mappen " + pathText(folder);
+    std::vector<SitePage> pages = resultsSite(contest, publishedView(contest));
+    std::vector<std::pair<std::string, std::string>> files;
+    files.reserve(pages.size());
+    const std::string prefix = folder.ends_with('/') ? folder : folder + "/";
+    for (SitePage& page : pages) files.emplace_back(prefix + page.file, std::move(page.text));
+    std::string message = writeTextsSafely(files);
+    if (!message.empty()) return message;
+    return removeStalePages(folder, pages);
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,94 @@
+#include "output/site_facts.h"
+
+#include <algorithm>
+
+#include "model/board_results.h"
+#include "model/evening_progress.h"
+#include "model/standings.h"
+#include "output/page_parts.h"
+
+namespace vindelkast {
+
+namespace {
+
+void gatherResults(const Contest& contest, SiteFacts& facts) {
+    const auto add = [&facts](int number, PairResult result) {
+        if (Contest::validPair(number)) facts.results[number].push_back(result);
+    };
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+        const Board& board = contest.boards[b];
+        facts.top[b] = std::max(0, 2 * (countScored(board) - 1));
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            if (contest.byePair != 0 && (r.nsPair == contest.byePair || r.ewPair == contest.byePair))
+                continue;
+            add(r.nsPair, {b, i, true});
+            add(r.ewPair, {b, i, false});
+            if (contest.isIndividual) {
+                add(r.nsPlayer2, {b, i, true});
+                add(r.ewPlayer2, {b, i, false});
+            }
+        }
+    }
+}
+
+bool sitsBothWays(const std::vector<PairResult>& results) {
+    const auto ns = [](const PairResult& r) { return r.northSouth; };
+    return std::any_of(results.begin(), results.end(), ns) &&
+           !std::all_of(results.begin(), results.end(), ns);
+}
+
+// Places within one list: tied figures share a place, pairs without a figure get none.
+void placeRows(const LiveStandings& figures, StandingsList& list) {
+    const auto key = [&figures](int pair) {
+        const PairStanding& p = figures.pairs[pair];
+        return figures.final ? p.points : p.percent;
+    };
+    for (StandingsRow& row : list.rows) {
+        if (!figures.pairs[row.pair].hasFigure) continue;
+        row.place = 1;
+        for (const StandingsRow& other : list.rows)
+            if (figures.pairs[other.pair].hasFigure && key(other.pair) > key(row.pair) + 0.04) ++row.place;
+    }
+}
+
+void makeLists(const Contest& contest, SiteFacts& facts) {
+    std::vector<int> order;
+    for (int pair : facts.figures.order)
+        if (facts.published[pair]) order.push_back(pair);
+    const bool twoWays = std::any_of(order.begin(), order.end(),
+                                     [&facts](int pair) { return sitsBothWays(facts.results[pair]); });
+    if (twoWays || contest.isIndividual) {
+        facts.lists = {{"", {}}};
+    } else {
+        facts.lists = {{"NS", {}}, {"\xd6V", {}}};
+    }
+    for (int pair : order) {
+        const std::vector<PairResult>& results = facts.results[pair];
+        const int list = facts.lists.size() == 2 && !results.empty() && !results.front().northSouth ? 1 : 0;
+        facts.lists[list].rows.push_back({pair, 0});
+        facts.listOf[pair] = list;
+    }
+    for (StandingsList& list : facts.lists) {
+        placeRows(facts.figures, list);
+        for (const StandingsRow& row : list.rows) facts.placeOf[row.pair] = row.place;
+    }
+    if (facts.lists.size() == 2 && facts.lists[1].rows.empty()) facts.lists.pop_back();
+}
+
+}  // namespace
+
+SiteFacts siteFacts(const Contest& contest, const SiteView& view) {
+    SiteFacts facts;
+    facts.figures = view.live ? liveStandings(contest) : finalStandings(contest);
+    gatherResults(contest, facts);
+    for (int pair : publishedPairs(contest, contestTotals(contest))) facts.published[pair] = true;
+    makeLists(contest, facts);
+    return facts;
+}
+
+int resultRound(const Contest& contest, const PairResult& result) {
+    return slotRound(contest, result.board, contest.boards[result.board].results[result.slot]);
+}
+
+}  // namespace vindelkast

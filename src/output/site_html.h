@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "output/contract_text.h"
+
+// Pieces every results page shares. The pages are UTF-8 HTML5; core text (Windows-1252)
+// enters them only through `html`.
+namespace vindelkast {
+
+// Windows-1252 text escaped for a page ("&", "<", ">", quotes) and made UTF-8; control
+// characters are left out.
+std::string html(std::string_view cp1252);
+
+// One decimal with a decimal comma, "60,3"; whole numbers without one where `trimWhole`.
+std::string decimalText(double value, bool trimWhole = false);
+
+// A suit symbol (0 spades .. 3 clubs) in its colour: hearts and diamonds red.
+std::string suitSymbol(int suit);
+// The strains of a contract as symbols, clubs to notrump.
+const ContractStrains& symbolStrains();
+
+// The pages of a results folder; links between them are relative, so the folder works
+// copied anywhere and served from any path.
+std::string pairFile(int pair);    // "par11.html"
+std::string boardFile(int board);  // "giv5.html"
+inline constexpr const char* kStandingsFile = "index.html";
+
+// <a href="FILE">LABEL</a> (label already HTML).
+std::string link(const std::string& file, const std::string& label);
+
+// A whole page: head with the style sheet, the navigation line, the body.
+std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body);
+
+}  // namespace vindelkast

@@ -1,0 +1,33 @@
+#include "output/site_view.h"
+
+#include <algorithm>
+
+#include "model/board_results.h"
+
+namespace vindelkast {
+
+bool SiteView::ownCard(int pair) const {
+    return std::find(ownPairs.begin(), ownPairs.end(), pair) != ownPairs.end();
+}
+
+SiteView publishedView(const Contest& contest) {
+    SiteView view;
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) view.boardShown[b] = true;
+    return view;
+}
+
+SiteView tableView(const Contest& contest, const std::vector<int>& pairsAtTable) {
+    SiteView view;
+    view.live = true;
+    for (int pair : pairsAtTable)
+        if (Contest::validPair(pair)) view.ownPairs.push_back(pair);
+    if (view.ownPairs.empty()) return view;
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+        const Board& board = contest.boards[b];
+        view.boardShown[b] = std::all_of(view.ownPairs.begin(), view.ownPairs.end(),
+                                         [&board](int pair) { return pairScore(board, pair) > kNoScore; });
+    }
+    return view;
+}
+
+}  // namespace vindelkast

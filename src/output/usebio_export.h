@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "model/contest.h"
+
+namespace vindelkast {
+
+// Writes the contest as a USEBIO 1.2 document, the XML in which club programs and results
+// sites exchange a session: the event, the participants with their identity numbers (club
+// numbers below 1000, national ones from 1000), their totals, percentages and places (ties
+// as "9="), every board's travellers (pairs, contract, declarer and tricks where the tables
+// gave them, the NS score or the adjusted one as A6040, both sides' matchpoints) and the
+// deals. Individual contests are written with players instead of pairs. The text is ISO-8859-1
+// with CR LF line ends; a Windows-1252 character beyond Latin-1 (the euro sign, curly quotes)
+// goes out as a character reference.
+//
+// Beyond the shape other programs write, each pair carries its TOTAL_SCORE and each traveller
+// line its ROUND_NUMBER, so that reading the file back lays the movement as it was played.
+void writeUsebio(const Contest& contest, std::ostream& out);
+
+// "A6040": an adjusted code as USEBIO writes an artificial score (NS share, EW share).
+std::string usebioAdjustedScore(int code);
+
+}  // namespace vindelkast

@@ -1,0 +1,105 @@
+#pragma once
+
+// The table page's script, last part: a finished round says where everyone goes next and
+// the page moves on by itself when the next round begins; at the end of the evening the
+// final ranking and the cards of the pairs at the table. Then the page's buttons are wired
+// and the table logs in.
+namespace vindelkast {
+
+inline constexpr const char* kTablePageEndScript = R"JS(
+function movesList(box, next) {
+  box.textContent = "";
+  for (const m of next) {
+    const who = (S.individual ? "Spelare " : "Par ") + m.nr + (m.name ? " " + m.name : "");
+    const where = m.table ? "bord " + m.table + ", " + SEATS[m.seat] + ", " + boardsText(m.boards) : "sitter \u00f6ver n\u00e4sta rond";
+    box.appendChild(el("p", who + " \u2192 " + where));
+  }
+}
+// A finished round shows where everyone goes; the directions stay on the next round's page
+// until its first board is entered.
+function renderDone(j) {
+  const finished = j.complete && !S.typed;
+  const after = !finished && S.moves && S.moves.round === j.round - 1 && !j.boards.some(b => b.entered);
+  $("done").classList.toggle("hidden", !finished && !after);
+  if (!finished && !after) return;
+  const e = j.evening; const last = finished && j.round >= e.rounds;
+  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + " \u00e4r klar" + (last ? "" : ": s\u00e5 byter ni");
+  movesList($("moves"), finished ? j.next : S.moves.next);
+  $("doneWait").textContent = !finished ? "" : j.nextStarted ? "Rond " + (j.round + 1) + " har b\u00f6rjat." :
+    (last ? "Slutst\u00e4llningen visas" : "N\u00e4sta rond b\u00f6rjar") + " n\u00e4r alla bord \u00e4r klara" +
+    (e.round === j.round ? " (" + e.tablesDone + " av " + e.tables + " klara)." : ".");
+  $("nextBtn").classList.toggle("hidden", !finished || last);
+  $("nextBtn").textContent = "Vi har bytt: till rond " + (j.round + 1);
+  $("nextBtn").onclick = () => { quiet(); S.browsing = false; loadRound(j.round + 1); };
+}
+// Moves on by itself: to the next round once it has begun, to the end once all is played.
+function followEvening(j, background) {
+  if (S.typed || !j.complete || S.browsing) return false;
+  if (j.next && j.next.length) S.moves = {round: j.round, next: j.next};
+  if (background && !shown("round")) return false;
+  if (j.evening.over) { showEnd(); return true; }
+  if (j.nextStarted && j.round < j.evening.rounds) { loadRound(j.round + 1, background); return true; }
+  return false;
+}
+
+function decimal(x) { return x.toFixed(1).replace(".", ","); }
+async function showEnd() {
+  const body = auth();
+  if (S.typed) Object.assign(body, load(pairsKey(S.round.round), {}));
+  let r;
+  try { r = await call("standings", body); } catch (e) { return; }
+  if (r.status !== 200) { renderRound(); show("round"); say("roundMsg", r.json.message || ""); return; }
+  $("where").textContent = "Bord " + S.table + " \u00b7 Kv\u00e4llen \u00e4r slut";
+  $("rankingTitle").textContent = r.json.heading;
+  const own = r.json.cards.map(c => c.nr);
+  const rows = $("rankingRows"); rows.textContent = "";
+  for (const x of r.json.ranking) {
+    const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
+    for (const [t, c] of [[x.place, "n"], [x.nr, "n"], [x.name || "Par " + x.nr, ""], [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
+    rows.appendChild(tr);
+  }
+  const cards = $("cards"); cards.textContent = "";
+  for (const c of r.json.cards) cards.appendChild(cardTable(c));
+  show("end");
+}
+function cardTable(c) {
+  const box = el("div", undefined, "card");
+  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + c.nr + (c.name ? " " + c.name : "") + " \u00b7 " + decimal(c.percent) + " %"));
+  const table = el("table"); const head = el("tr");
+  for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ["Mp", "n"], ["%", "n"]]) head.appendChild(el("th", t, cls));
+  const thead = el("thead"); thead.appendChild(head); table.appendChild(thead);
+  const body = el("tbody"); let round = 0;
+  for (const x of c.rows) {
+    if (x.round !== round) {
+      round = x.round; const tr = el("tr"); const th = el("th", "Rond " + round + " \u00b7 " + SEATS[x.seat], "r");
+      th.colSpan = 6; tr.appendChild(th); body.appendChild(tr);
+    }
+    const tr = el("tr"); const contract = el("td");
+    if (x.played) contract.appendChild(contractNode(x.played));
+    for (const [t, cls] of [[x.board, "n"], [x.opponents.nr + (x.opponents2 ? "/" + x.opponents2.nr : ""), "n"]]) tr.appendChild(el("td", String(t), cls));
+    tr.appendChild(contract);
+    for (const t of [x.score, x.score === "" ? "" : decimal(x.points), x.top ? decimal(x.points * 100 / x.top) : ""]) tr.appendChild(el("td", String(t), "n"));
+    body.appendChild(tr);
+  }
+  table.appendChild(body); box.appendChild(table);
+  return box;
+}
+
+onTap("loginBtn", () => login(parseInt($("tableNr").value, 10) || 0, $("code").value.trim().toUpperCase()));
+onTap("confirmBtn", confirmEntry);
+onTap("backBtn", () => { renderRound(); show("round"); });
+onTap("slipBack", () => loadRound(S.round ? S.round.round : 0));
+onTap("enteredBack", () => { renderRound(); show("round"); });
+onTap("endRounds", () => { S.browsing = true; renderRound(); show("round"); });
+window.addEventListener("online", flush);
+setInterval(flush, 15000);
+// The round on view is asked for again now and then: the director's decisions, the other
+// tables' progress and the next round come that way.
+setInterval(() => { if (S.round && shown("round")) loadRound(S.round.round, true); }, 5000);
+const url = new URLSearchParams(location.search);
+const remembered = load("vk-inloggning", null);
+if (url.get("bord") && url.get("kod")) login(parseInt(url.get("bord"), 10) || 0, url.get("kod").toUpperCase());
+else if (remembered) login(remembered.table, remembered.code);
+)JS";
+
+}  // namespace vindelkast

@@ -1,0 +1,90 @@
+#include "tables/table_standings.h"
+
+#include <algorithm>
+
+#include "model/board_results.h"
+#include "model/name_forms.h"
+#include "model/standings.h"
+
+namespace vindelkast {
+
+namespace {
+
+bool hasNames(const Contest& contest, int pair) {
+    return pair >= 1 && pair <= std::min(contest.participantCount, kMaxPair) &&
+           contest.participants[pair].first;
+}
+
+// The round a result was played in: the slot keeps it, except in Gröna Hissen, where it
+// keeps the table and the round is the board's group.
+int roundOfResult(const Contest& contest, int board, const BoardResult& r) {
+    return contest.isGronaHissen ? roundOfBoard(contest, board) : r.round;
+}
+
+int seatIn(const BoardResult& r, int pair, bool individual) {
+    if (r.nsPair == pair) return North;
+    if (r.ewPair == pair) return East;
+    if (individual && r.nsPlayer2 == pair) return South;
+    if (individual && r.ewPlayer2 == pair) return West;
+    return -1;
+}
+
+}  // namespace
+
+std::string namesOf(const Contest& contest, int pair) {
+    return hasNames(contest, pair) ? pairName(contest, pair, NameForm::Short) : "";
+}
+
+PhoneStandings phoneStandings(const Contest& contest) {
+    PhoneStandings standings;
+    standings.heading = "Slutst\xe4llning";
+    const int mean = contestMean(contest);
+    const Totals totals = contestTotals(contest);
+    int place = 0;
+    for (int slot = 1; slot <= totals.n; ++slot) {
+        const int pair = totals.ranking[slot];
+        if (pair == 0 || pair == contest.byePair) continue;
+        const double total = totals.total[pair];
+        standings.lines.push_back({++place, pair, namesOf(contest, pair), total, percentOfMean(total, mean)});
+    }
+    return standings;
+}
+
+PairCard pairCard(const Contest& contest, int pair) {
+    PairCard card;
+    card.pair = pair;
+    if (!Contest::validPair(pair)) return card;
+    const int lastBoard = std::clamp(contest.boardCount, 0, kMaxBoard);
+    for (int b = 1; b <= lastBoard; ++b) {
+        const Board& board = contest.boards[b];
+        const int scored = countScored(board);
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            const int seat = seatIn(r, pair, contest.isIndividual);
+            if (seat < 0) continue;
+            const bool northSouth = seat == North || seat == South;
+            CardLine line;
+            line.round = roundOfResult(contest, b, r);
+            line.board = b;
+            line.seat = seat;
+            line.opponent = northSouth ? r.ewPair : r.nsPair;
+            line.opponentPartner = contest.isIndividual ? (northSouth ? r.ewPlayer2 : r.nsPlayer2) : 0;
+            if (const auto found = contest.contracts.find({b, r.nsPair, r.ewPair});
+                found != contest.contracts.end())
+                line.hasPlayed = true, line.played = found->second;
+            line.ownScore = northSouth ? r.nsScore : r.ewScore;
+            if (r.nsScore != kNoScore) {
+                line.points = std::max(0.0f, northSouth ? r.nsPoints : r.ewPoints);
+                line.top = 2 * std::max(scored - 1, 0);
+                card.points += line.points;
+                card.top += line.top;
+            }
+            card.lines.push_back(line);
+        }
+    }
+    std::stable_sort(card.lines.begin(), card.lines.end(),
+                     [](const CardLine& a, const CardLine& b) { return a.round < b.round; });
+    return card;
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/contest.h"
+
+// The ranking and the score cards the tables' phones show when the evening is over.
+namespace vindelkast {
+
+struct RankingLine {
+    int place = 0;  // a running count, as the printed standings have it
+    int pair = 0;
+    std::string name;  // Windows-1252; "" for a pair without names
+    double points = 0.0;
+    double percent = 0.0;
+};
+
+struct PhoneStandings {
+    std::string heading;  // Windows-1252, e.g. "Slutst\xe4llning"
+    std::vector<RankingLine> lines;
+};
+
+// The figures the phones show. This is the one place they come from: today the final
+// standings (the contest's totals and percentages, as the director prints them); the
+// figures so far during the evening belong here too once the phones show them.
+PhoneStandings phoneStandings(const Contest& contest);
+
+// One board of a pair's (player's) evening.
+struct CardLine {
+    int round = 0;
+    int board = 0;
+    int seat = North;         // where the pair (player) sat: North or East for a pair's line
+    int opponent = 0;         // the other side's pair (North or East in an individual contest)
+    int opponentPartner = 0;  // the other side's second player in an individual contest
+    bool hasPlayed = false;   // the table gave its contract
+    PlayedContract played;
+    int ownScore = kNoScore;  // the side's own score (adjusted codes as stored)
+    double points = 0.0;      // the side's matchpoints; 0 without a score
+    int top = 0;              // the matchpoints the board could give
+};
+
+struct PairCard {
+    int pair = 0;
+    std::vector<CardLine> lines;  // by round, then board
+    double points = 0.0;
+    int top = 0;
+    double percent() const { return top > 0 ? points * 100.0 / top : 0.0; }
+};
+
+// Every scored or laid result of the pair (player) in the contest.
+PairCard pairCard(const Contest& contest, int pair);
+
+// A pair's (player's) short names; "" when it has none.
+std::string namesOf(const Contest& contest, int pair);
+
+}  // namespace vindelkast

@@ -1,0 +1,136 @@
+"""The players' results pages of a played evening, written by `vindelkast-cli site`, read in
+headless Chromium on a phone's width (360 and 390 px): from a copied folder with JavaScript
+off and from a server on 127.0.0.1. No page may scroll sideways or load anything from
+elsewhere, the links lead both ways, and the print style sheet leaves the navigation out.
+
+    /usr/bin/python3 site_browser_test.py BUILD_DIR SOURCE_DIR [SCREENSHOT_DIR]
+"""
+import functools
+import glob
+import http.server
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+WIDTHS = (360, 390)
+EVENING = "kv\u00e4ll16"
+
+
+def browser(width, javascript):
+    options = webdriver.ChromeOptions()
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
+                     "--window-size=%d,800" % width]:
+        options.add_argument(argument)
+    if not javascript:
+        options.add_experimental_option("prefs", {"profile.managed_default_content_settings.javascript": 2})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_page_load_timeout(20)
+    # The viewport itself, not the window around it, is the phone's width.
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": width, "height": 800, "deviceScaleFactor": 1, "mobile": True})
+    return driver
+
+
+def write_site(build, source):
+    work = tempfile.mkdtemp(prefix="vk-resultat-")
+    for name in glob.glob(os.path.join(source, "examples", EVENING + ".*")) + \
+            [os.path.join(source, "examples", "medlem.txt")]:
+        shutil.copy(name, work)
+    done = subprocess.run([os.path.join(build, "vindelkast-cli"), "site", EVENING + ".sco", "resultat"],
+                          cwd=work, capture_output=True, timeout=60)
+    assert done.returncode == 0, done.stderr.decode()
+    # The folder as a club would hand it on: copied somewhere else.
+    copied = os.path.join(work, "kopia")
+    shutil.copytree(os.path.join(work, "resultat"), copied)
+    return work, copied
+
+
+def check_page(driver, url, where):
+    driver.get(url)
+    facts = driver.execute_script(
+        "const d = document.documentElement;"
+        "return [d.scrollWidth, d.clientWidth, document.scripts.length,"
+        "        performance.getEntriesByType('resource').map(e => e.name)"
+        "            .filter(n => !n.startsWith(location.origin + '/favicon.ico')).length,"
+        "        document.body.innerText.length];")
+    scroll, client, scripts, resources, text = facts
+    assert scroll <= client, "%s scrolls sideways: %d > %d" % (where, scroll, client)
+    # Only the browser's own question for a favicon; the page itself asks for nothing.
+    assert scripts == 0 and resources == 0, "%s loads %d scripts, %d resources" % (where, scripts, resources)
+    assert text > 100, "%s shows no text" % where
+
+
+def walk_links(driver, base):
+    """Standings → a pair's card → one of its boards → that board's pair → back to standings."""
+    driver.get(base + "index.html")
+    driver.find_element(By.LINK_TEXT, "Par 11").click()
+    assert driver.find_element(By.TAG_NAME, "h1").text == "Par 11"
+    driver.find_element(By.CSS_SELECTOR, "tbody td.n a").click()
+    board = driver.find_element(By.TAG_NAME, "h1").text
+    assert board.startswith("Giv "), board
+    assert driver.find_elements(By.CSS_SELECTOR, ".deal .red"), "no red suits on " + board
+    driver.find_element(By.LINK_TEXT, "11").click()
+    assert driver.find_element(By.TAG_NAME, "h1").text == "Par 11"
+    driver.find_element(By.LINK_TEXT, "St\u00e4llning").click()
+    assert "Resultat NS" in driver.find_element(By.TAG_NAME, "main").text
+
+
+def check_print(driver, url):
+    driver.get(url)
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+    hidden = driver.execute_script("return getComputedStyle(document.querySelector('nav')).display")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+    assert hidden == "none", "the printed page keeps its navigation"
+
+
+def serve(folder):
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
+    http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def main():
+    build, source = sys.argv[1], sys.argv[2]
+    shots = sys.argv[3] if len(sys.argv) > 3 else None
+    work, copied = write_site(build, source)
+    server = serve(os.path.join(work, "resultat"))
+    pages = sorted(os.listdir(copied))
+    try:
+        for width in WIDTHS:
+            driver = browser(width, javascript=False)
+            try:
+                for page in pages:
+                    check_page(driver, "file://" + os.path.join(copied, page), "%s vid %d px" % (page, width))
+                walk_links(driver, "file://" + copied + "/")
+                if shots:
+                    for page in ("index.html", "par11.html", "giv5.html"):
+                        driver.get("file://" + os.path.join(copied, page))
+                        driver.save_screenshot(os.path.join(shots, "%d-%s.png" % (width, page[:-5])))
+            finally:
+                driver.quit()
+        driver = browser(390, javascript=True)
+        try:
+            base = "http://127.0.0.1:%d/" % server.server_address[1]
+            check_page(driver, base, "index.html via servern")
+            walk_links(driver, base)
+            check_print(driver, base + "giv5.html")
+        finally:
+            driver.quit()
+        print("Resultatsidor: %d sidor utan sidledsrullning vid %s px, l\u00e4nkar \u00e5t b\u00e5da h\u00e5llen, "
+              "fr\u00e5n kopierad mapp och server" % (len(pages), " och ".join(map(str, WIDTHS))))
+    finally:
+        server.shutdown()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,78 @@
+// vindelkast-cli usebio and import as a director runs them: a contest and its contracts out
+// as USEBIO and back, the report on stderr, a refused file leaving nothing behind.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "example_contests.h"
+#include "temp_folder.h"
+
+namespace vindelkast {
+namespace {
+
+std::string cliPath() {
+    const auto self = std::filesystem::read_symlink("/proc/self/exe");
+    return (self.parent_path().parent_path() / "vindelkast-cli").string();
+}
+
+class CliInterchange : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(cliPath())) GTEST_SKIP() << "vindelkast-cli is not built: " << cliPath();
+    }
+    int run(const std::string& arguments) {
+        const std::string command = "cd '" + folder.file("") + "' && '" + cliPath() + "' " + arguments +
+                                    " --register '" + test::examplePath("medlem.txt") +
+                                    "' >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    test::TempFolder folder;
+};
+
+TEST_F(CliInterchange, ContestAndContractsGoOutAsUsebioAndComeBackTheSame) {
+    std::filesystem::copy_file(test::examplePath("kv\xc3\xa4ll8.sco"), folder.file("kv.sco"));
+    // Two tables gave their contracts: one made doubled, one passed out.
+    folder.write("kv.kontrakt", "%KONTRAKT 1\r\n1 4 2 4SX E 10\r\n3 4 2 pass N 0\r\n");
+    ASSERT_EQ(run("usebio kv.sco kv.xml"), 0) << folder.read("err.txt");
+    const std::string xml = folder.read("kv.xml");
+    EXPECT_NE(xml.find("<CONTRACT>4SX</CONTRACT>"), std::string::npos);
+    EXPECT_NE(xml.find("<CONTRACT>PASS</CONTRACT>"), std::string::npos);
+
+    ASSERT_EQ(run("import kv.xml tillbaka.sco"), 0) << folder.read("err.txt");
+    EXPECT_EQ(folder.read("tillbaka.sco"), folder.read("kv.sco"));
+    EXPECT_EQ(folder.read("tillbaka.kontrakt"), folder.read("kv.kontrakt"));
+    EXPECT_NE(folder.read("out.txt").find("Importerade 63 resultat p\xc3\xa5 21 givar i 7 ronder, 7 par"),
+              std::string::npos)
+        << folder.read("out.txt");
+}
+
+TEST_F(CliInterchange, OtherProgramsFileIsReportedLineByLine) {
+    const std::string in = std::string(VK_SOURCE_DIR) + "/tests/data/interchange/usebio12_phantom.xml";
+    ASSERT_EQ(run("import '" + in + "' tisdag.sco"), 0) << folder.read("err.txt");
+    const std::string report = folder.read("err.txt");
+    EXPECT_NE(report.find("rad 74: par 6 \xc3\xa4r ett fantompar och blir fripar"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("rad 216: giv 6 par 1-5: justerat resultat NS 70 %"), std::string::npos) << report;
+    EXPECT_NE(report.find("skiljer sig fr\xc3\xa5n filens p\xc3\xa5 giv 6 "), std::string::npos) << report;
+    EXPECT_TRUE(folder.exists("tisdag.sco"));
+}
+
+TEST_F(CliInterchange, RefusedFileLeavesNothingBehind) {
+    folder.write(
+        "fel.pbn",
+        "[Board \"1\"]\n[ScoreTable \"PairId_NS\\2R;PairId_EW\\2R;Score_NS\\6R\"]\n1 2 420\n1 3 100\n");
+    EXPECT_EQ(run("import fel.pbn ut.sco"), 1);
+    EXPECT_FALSE(folder.exists("ut.sco"));
+    EXPECT_NE(folder.read("err.txt").find(
+                  "rad 4: par 1 spelar giv 1 tv\xc3\xa5 g\xc3\xa5nger (ocks\xc3\xa5 rad 3)"),
+              std::string::npos)
+        << folder.read("err.txt");
+    EXPECT_EQ(run("usebio saknas.sco ut.xml"), 1);
+    EXPECT_FALSE(folder.exists("ut.xml"));
+}
+
+}  // namespace
+}  // namespace vindelkast

@@ -1,0 +1,154 @@
+// A five-table Mitchell evening as one table's phone follows it: the round finished and where
+// the pairs go next, the next round beginning when every table is done (or when the table
+// goes on by itself), a changed result held for the director and settled, the director's
+// status line, and at the end the final ranking with the cards of the pairs at the table.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "files/text_encoding.h"
+#include "movement/guide_card.h"
+#include "table_phones.h"
+#include "tables/table_evening.h"
+#include "tables/table_status_view.h"
+
+namespace vindelkast {
+namespace {
+
+using Json = nlohmann::json;
+
+class PhoneEvening : public ::testing::Test {
+protected:
+    Evening e;
+
+    void SetUp() override {
+        test::setUp(e.contest, 25, 5, 10);
+        test::seatPairs(e.contest, 10);
+        Movement movement;
+        ASSERT_EQ(
+            readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
+            "");
+        e.start(false);
+    }
+    Json call(TableCall call, int table, const std::string& fields = "", int* status = nullptr) {
+        const Reply r = e.send(call, R"({"table":)" + std::to_string(table) + R"(,"code":")" + e.code(table) +
+                                         "\"" + fields + "}");
+        if (status) *status = r.status;
+        return Json::parse(r.body, nullptr, false);
+    }
+    Json round(int table, int r) { return call(TableCall::Round, table, R"(,"round":)" + std::to_string(r)); }
+    // The table plays its boards of a round: 3NT by South, tricks depending on table and board.
+    void play(int table, int r) {
+        const TableSeat seat = tableSeat(e.contest, table, r, false);
+        for (int b : seat.boards) {
+            if (e.score(b, seat.nsPair, seat.ewPair) != kNoScore) continue;
+            const Reply reply = e.submit(table, b, "3NT", "S", 7 + (table * b) % 5,
+                                         "t" + std::to_string(table) + "b" + std::to_string(b));
+            ASSERT_EQ(reply.outcome, TableOutcome::Store) << reply.body;
+        }
+    }
+};
+
+TEST_F(PhoneEvening, FromTheFirstRoundToTheFinalRanking) {
+    Json r1 = round(1, 1);
+    EXPECT_FALSE(r1["complete"]);
+    EXPECT_EQ(r1["evening"], Json::parse(R"({"round":1,"rounds":5,"tablesDone":0,"tables":5,"over":false})"));
+    int status = 0;
+    call(TableCall::Standings, 1, "", &status);
+    EXPECT_EQ(status, 403);
+
+    // Table 1 is done: NS pair 1 stays with the next boards, EW pair 6 goes up a table and
+    // meets the boards that went down one; the next round has not begun.
+    play(1, 1);
+    r1 = round(1, 1);
+    EXPECT_TRUE(r1["complete"]);
+    Json next = r1["next"];
+    for (Json& move : next) move.erase("name");
+    EXPECT_EQ(next, Json::parse(R"([{"nr":1,"table":1,"seat":"NS","boards":[6,7,8,9,10]},
+                                    {"nr":6,"table":2,"seat":"EW","boards":[11,12,13,14,15]}])"))
+        << r1["next"].dump();
+    EXPECT_FALSE(r1["nextStarted"]);
+    for (int t = 2; t <= 4; ++t) play(t, 1);
+    EXPECT_EQ(round(1, 1)["evening"]["tablesDone"], 4);
+    EXPECT_FALSE(round(1, 1)["nextStarted"]);
+    const ServerStatusLine line = serverStatusLine(e.contest, e.service, "http://10.1.1.5:8080/");
+    EXPECT_EQ(cp1252ToUtf8(line.text),
+              "Borden: http://10.1.1.5:8080/ · Rond 1: 4 av 5 bord klara · Inga konflikter");
+
+    // The last table finishes: round 2 has begun for everybody.
+    play(5, 1);
+    EXPECT_TRUE(round(1, 1)["nextStarted"]);
+    EXPECT_EQ(round(1, 2)["evening"]["round"], 2);
+
+    // Table 2 asks to change board 6 (its round-1 board): held for the director, shown as
+    // held until the director keeps what is there; the desk reads the seat in Swedish.
+    const Reply change = e.submit(2, 6, "4H", "E", 9, "change");
+    ASSERT_EQ(change.outcome, TableOutcome::Conflict) << change.body;
+    EXPECT_EQ(round(2, 2)["held"], Json::parse("[6]"));
+    EXPECT_NE(cp1252ToUtf8(conflictText(e.service.conflicts().at(0))).find("4H Ö -1 (100)"),
+              std::string::npos)
+        << conflictText(e.service.conflicts().at(0));
+    EXPECT_EQ(cp1252ToUtf8(serverStatusLine(e.contest, e.service, "A").text),
+              "Borden: A · Rond 2: 0 av 5 bord klara · Konflikter att avgöra: 1");
+    ASSERT_TRUE(e.service.rejectConflict(e.service.conflicts().at(0).id));
+    EXPECT_EQ(round(2, 2)["held"], Json::array());
+
+    // A table that goes on by itself starts its next round before the others are done.
+    play(1, 2);
+    EXPECT_FALSE(round(1, 2)["nextStarted"]);
+    ASSERT_EQ(e.submit(1, tableSeat(e.contest, 1, 3, false).boards.front(), "pass", "N", 0, "early").outcome,
+              TableOutcome::Store);
+    EXPECT_TRUE(round(1, 2)["nextStarted"]);
+    EXPECT_EQ(eveningState(e.contest, false).round, 2);
+
+    for (int r = 2; r <= 5; ++r)
+        for (int t = 1; t <= 5; ++t)
+            if (!seatFinished(e.contest, tableSeat(e.contest, t, r, false))) play(t, r);
+    const Json last = round(1, 5);
+    EXPECT_TRUE(last["complete"]);
+    EXPECT_EQ(last["next"], Json::array());
+    EXPECT_TRUE(last["evening"]["over"]);
+
+    // The end: every pair ranked, places running; the cards of the pairs at table 1 in the
+    // last round, every board of the evening on them. Each board is played five times, so
+    // its top is the contest's and a card's percentage is the ranking's.
+    const Json end = call(TableCall::Standings, 1, "", &status);
+    ASSERT_EQ(status, 200) << end.dump();
+    EXPECT_EQ(end["heading"], "Slutställning");
+    ASSERT_EQ(end["ranking"].size(), 10u);
+    double sum = 0;
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(end["ranking"][i]["place"], static_cast<int>(i) + 1);
+        if (i > 0) {
+            EXPECT_LE(end["ranking"][i]["percent"], end["ranking"][i - 1]["percent"]);
+        }
+        sum += end["ranking"][i]["percent"].get<double>();
+    }
+    EXPECT_NEAR(sum, 500.0, 0.6);
+    const TableSeat seat = tableSeat(e.contest, 1, 5, false);
+    ASSERT_EQ(end["cards"].size(), 2u);
+    for (const Json& card : end["cards"]) {
+        const int pair = card["nr"];
+        EXPECT_TRUE(pair == seat.nsPair || pair == seat.ewPair) << pair;
+        ASSERT_EQ(card["rows"].size(), 25u);
+        EXPECT_EQ(card["rows"][0]["round"], 1);
+        EXPECT_EQ(card["rows"][24]["round"], 5);
+        EXPECT_EQ(card["top"], 25 * 8);
+        for (const Json& place : end["ranking"]) {
+            if (place["nr"] == pair) {
+                EXPECT_NEAR(card["percent"].get<double>(), place["percent"].get<double>(), 0.11);
+            }
+        }
+    }
+    const Json first = end["cards"][0]["rows"][0];
+    EXPECT_EQ(first["board"], 1);
+    EXPECT_EQ(first["seat"], "NS");
+    EXPECT_EQ(first["opponents"]["nr"], 6);
+    EXPECT_EQ(first["played"]["contract"], "3NT");
+    EXPECT_EQ(first["played"]["declarer"], "S");
+    EXPECT_EQ(cp1252ToUtf8(serverStatusLine(e.contest, e.service, "A").text),
+              "Borden: A · Alla ronder klara · Inga konflikter");
+}
+
+}  // namespace
+}  // namespace vindelkast

@@ -1,0 +1,64 @@
+// A table service with the contest it decides on, driven as the phones drive the server:
+// each request read from its JSON text, each decided store done as the session does it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "model/board_results.h"
+#include "support/sample_contests.h"
+#include "tables/table_codes.h"
+#include "tables/table_request.h"
+#include "tables/table_rounds.h"
+#include "tables/table_service.h"
+#include "tables/table_store.h"
+
+namespace vindelkast {
+namespace {
+
+struct Reply {
+    TableOutcome outcome = TableOutcome::Invalid;
+    int status = 0;
+    std::string body;
+};
+
+class Evening {
+public:
+    test::ContestFixture fixture;
+    Contest& contest = fixture.c();
+    TableService service{TableCodes{}};
+    std::int64_t now = 1'000'000;
+
+    void start(bool pairsTyped) {
+        service = TableService(makeTableCodes(tableCountOfEvening(contest, pairsTyped), pairsTyped, 7));
+    }
+    std::string code(int table) const { return service.codes().tables.at(table - 1); }
+
+    Reply send(TableCall call, const std::string& json, const std::string& client = "10.0.0.1") {
+        const TableRequestReading reading = readTableRequest(call, json);
+        if (!reading.message.empty()) return {TableOutcome::Invalid, 400, "parse: " + reading.message};
+        TableDecision d = service.handle(contest, reading.request, client, now);
+        if (d.outcome == TableOutcome::Store) {
+            EXPECT_EQ(storeTableResult(contest, d.store), "");
+            d.body = service.storedAnswer(contest, d.store);
+        }
+        return {d.outcome, d.status, d.body};
+    }
+    Reply submit(int table, int board, const std::string& contract, const std::string& declarer, int tricks,
+                 const std::string& entry, const std::string& extra = "") {
+        return send(TableCall::Submit, R"({"table":)" + std::to_string(table) + R"(,"code":")" + code(table) +
+                                           R"(","entry":")" + entry + R"(","board":)" +
+                                           std::to_string(board) + R"(,"contract":")" + contract +
+                                           R"(","declarer":")" + declarer + R"(","tricks":)" +
+                                           std::to_string(tricks) + extra + "}");
+    }
+    int score(int board, int ns, int ew) const {
+        const BoardResult* r = findResult(contest.boards[board], ns, ew);
+        return r ? r->nsScore : -1;
+    }
+};
+
+}  // namespace
+}  // namespace vindelkast

@@ -1,0 +1,171 @@
+// The director's view of the tables, driven with real keys: the main window's status line
+// while the server is on (address, tables done in the round, conflicts highlighted with the
+// desk closed), the desk's codes, the slips only for the address the server runs on, with
+// the contest's name and date and the network the director typed once.
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QListWidget>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTcpServer>
+#include <QTextDocument>
+
+#include "app/table_desk.h"
+#include "app/table_server.h"
+#include "app/table_sheet.h"
+#include "tables/table_rounds.h"
+#include "window_fixture.h"
+
+using namespace vindelkast;
+using vindelkast::test::Window;
+
+namespace {
+
+// A phone's request to the server on 127.0.0.1; waits at most ten seconds.
+QJsonObject post(quint16 port, const QString& call, const QJsonObject& body, int* status = nullptr) {
+    QNetworkAccessManager net;
+    QNetworkRequest request(QUrl("http://127.0.0.1:" + QString::number(port) + "/api/" + call));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    QNetworkReply* reply = net.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
+    QElapsedTimer clock;
+    clock.start();
+    while (!reply->isFinished() && clock.elapsed() < 10'000) QTest::qWait(5);
+    if (status) *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QJsonObject json = QJsonDocument::fromJson(reply->readAll()).object();
+    reply->deleteLater();
+    return json;
+}
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+}  // namespace
+
+class TestTableStatus : public QObject {
+    Q_OBJECT
+private slots:
+    void statusLineDeskAndSlips();
+};
+
+void TestTableStatus::statusLineDeskAndSlips() {
+    Window w;
+    w.copyExample("P16_mitchell.gui");
+    w.type("EdGivar", "24");
+    w.type("EdRonder", "7");
+    w.type("EdNrPar", "16");
+    w.type("EdContName", "Tisdagsbridge");
+    w.dialogs.fileNames << w.path("P16_mitchell.gui");
+    QTest::mouseClick(w.find<QPushButton>("BtnGuide"), Qt::LeftButton);
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QVERIFY(w.form->contest().setUpDone);
+    QStatusBar* bar = w.form->statusBar();
+    QVERIFY(!bar->isVisible());
+
+    // The desk: slips before the server runs would lead nowhere, so they are refused.
+    w.action("MnBord")->trigger();
+    auto* desk = w.find<TableDesk>("FrmBord");
+    QTest::mouseClick(desk->BtnBordslappar, Qt::LeftButton);
+    QVERIFY(w.dialogs.lastMessage().startsWith("Starta registreringen f\u00f6rst"));
+
+    // The port typed and the server started from the keyboard; the status line appears.
+    const quint16 port = freePort();
+    desk->EdPort->setFocus();
+    QTest::keyClick(desk->EdPort, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(desk->EdPort, QString::number(port));
+    desk->BtnBordStart->setFocus();
+    QTest::keyClick(desk->BtnBordStart, Qt::Key_Space);
+    QVERIFY(w.form->tableServer().isRunning());
+    QCOMPARE(w.form->tableServer().port(), port);
+    QVERIFY(bar->isVisible());
+    auto* line = w.find<QLabel>("LblBordStatus");
+    QVERIFY(line->text().contains(":" + QString::number(port) + "/"));
+    QVERIFY(line->text().contains("Rond 1: 0 av 8 bord klara"));
+    QVERIFY(line->text().contains("Inga konflikter"));
+
+    // Each table's code is on the desk.
+    const TableCodes codes = w.form->tableServer().service()->codes();
+    auto* tables = w.find<QTableWidget>("LstBord");
+    QCOMPARE(tables->rowCount(), 8);
+    for (int t = 0; t < 8; ++t) QCOMPARE(tables->item(t, 5)->text().toStdString(), codes.tables[t]);
+
+    // Table 1 plays its round; then, with the desk closed, it asks to change a board.
+    const Contest& contest = w.form->contest();
+    const TableSeat seat = tableSeat(contest, 1, 1, false);
+    const QString code = QString::fromStdString(codes.tables[0]);
+    int status = 0;
+    for (int b : seat.boards) {
+        post(port, "submit",
+             {{"table", 1},
+              {"code", code},
+              {"entry", QString("e%1").arg(b)},
+              {"board", b},
+              {"contract", "3NT"},
+              {"declarer", "S"},
+              {"tricks", 9}},
+             &status);
+        QCOMPARE(status, 200);
+    }
+    QTRY_VERIFY(line->text().contains("Rond 1: 1 av 8 bord klara"));
+    desk->close();
+    post(port, "submit",
+         {{"table", 1},
+          {"code", code},
+          {"entry", "andra"},
+          {"board", seat.boards.front()},
+          {"contract", "3NT"},
+          {"declarer", "S"},
+          {"tricks", 10}},
+         &status);
+    QCOMPARE(status, 409);
+    QTRY_VERIFY(line->text().contains("Konflikter att avg\u00f6ra: 1"));
+    QVERIFY(line->text().contains("background-color"));
+    QJsonObject round = post(port, "round", {{"table", 1}, {"code", code}, {"round", 1}});
+    QCOMPARE(round["held"].toArray(), QJsonArray({seat.boards.front()}));
+
+    // The director keeps what is there: the phone hears no more of it, the line calms down.
+    w.action("MnBord")->trigger();
+    QCOMPARE(desk->LstKonflikt->count(), 1);
+    QVERIFY(desk->LstKonflikt->item(0)->text().contains("3NT S +1"));
+    QTest::mouseClick(desk->BtnAvvisa, Qt::LeftButton);
+    QVERIFY(line->text().contains("Inga konflikter"));
+    round = post(port, "round", {{"table", 1}, {"code", code}, {"round", 1}});
+    QCOMPARE(round["held"].toArray(), QJsonArray());
+
+    // The network's name typed once is on the slips, with the contest's name and date and
+    // the address the server runs on, and it is there again the next time.
+    desk->EdNatverk->setFocus();
+    QTest::keyClicks(desk->EdNatverk, "Klubbens wifi");
+    QTest::keyClick(desk->EdNatverk, Qt::Key_Return);
+    const std::unique_ptr<QTextDocument> sheet =
+        tableSheet(contest, codes, tableServerAddress(port), desk->EdNatverk->text());
+    const QString slips = sheet->toPlainText();
+    QVERIFY(slips.contains("Tisdagsbridge \u00b7 " + QString::fromStdString(contest.contestDate)));
+    QCOMPARE(slips.count("N\u00e4tverk: Klubbens wifi"), 8);
+    QVERIFY(slips.count("\u2702") >= 8);
+    QCOMPARE(slips.count(tableServerAddress(port)), 8);
+    w.dialogs.printerInstalled = false;
+    w.dialogs.confirmAnswers << true;
+    w.dialogs.fileNames << w.path("bordslappar.pdf");
+    QTest::mouseClick(desk->BtnBordslappar, Qt::LeftButton);
+    QCOMPARE(w.dialogs.lastMessage(), "Utskriften sparades som " + w.path("bordslappar.pdf"));
+
+    // Stopped, the line goes; a new window remembers the network.
+    desk->BtnBordStart->setFocus();
+    QTest::keyClick(desk->BtnBordStart, Qt::Key_Space);
+    QVERIFY(!bar->isVisible());
+    w.form.reset();
+    w.create();
+    QCOMPARE(w.find<QLineEdit>("EdNatverk")->text(), QString("Klubbens wifi"));
+}
+
+QTEST_MAIN(TestTableStatus)
+#include "test_table_status.moc"

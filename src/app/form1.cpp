@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/archive_desk.h"
 #include "app/enter_presses_buttons.h"
 #include "app/facit_command.h"
 #include "app/menu_tree.h"
@@ -34,7 +35,6 @@
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
-#include "tables/evening_codes.h"
 
 namespace vindelkast {
 
@@ -61,15 +61,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
                             [this] { return m_setUp->choices().individual; });
     m_entry = new ResultEntry(*client, *m_session, m_dialogs, *m_panes);
     m_printer = std::make_unique<PanePrinter>(m_dialogs);
-    m_tableServer = new TableServer(*m_session, kEveningCodesFileName, this);
+    m_tableServer = new TableServer(*m_session, this);
     m_tableDesk = new TableDesk(this, *m_session, *m_tableServer, m_dialogs, *m_printer);
     m_tableStatus = new TableStatusLine(*statusBar(), *m_session, *m_tableServer);
-    // The evening's table codes follow the contest: saved beside it and in the recovery file.
-    m_session->addSideFile(
-        {kTableCodesExtension, [this](const Contest&) { return m_tableServer->codesText(); },
-         [this](Contest&, const std::string& text) { return m_tableServer->takeCodes(text); }});
+    m_archiveDesk = new ArchiveDesk(this, m_dialogs);
     connectCommands();
     connectPanels();
+    connectArchive();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
     qApp->installEventFilter(new EnterPressesButtons(this));
@@ -152,7 +150,6 @@ void TForm1::connectCommands() {
 // Which panel is visible where is decided here; the panels only say what they are doing.
 void TForm1::connectPanels() {
     connect(m_session, &ContestSession::changed, this, &TForm1::followSession);
-    connect(m_tableServer, &TableServer::resultsStored, this, &TForm1::showTableResultsInGrid);
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
@@ -242,11 +239,8 @@ void TForm1::offerRecovery(bool ask) {
     if (ask &&
         !m_dialogs.confirm(
             "Vindelkast avslutades inte normalt f\u00f6rra g\u00e5ngen. Det finns \u00e4ndringar som inte "
-            "sparades.\nVill du \u00f6ppna den osparade t\u00e4vlingen?")) {
-        // The crashed evening's table codes go with it.
-        m_tableServer->forgetEvening();
+            "sparades.\nVill du \u00f6ppna den osparade t\u00e4vlingen?"))
         return;
-    }
     if (!restoreFromRecovery(text))
         m_dialogs.message("\u00c5terst\u00e4llningsfilen " + QString(kRecoveryFileName) +
                           " kunde inte l\u00e4sas.");

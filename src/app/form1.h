@@ -11,6 +11,7 @@ class QAction;
 
 namespace vindelkast {
 
+class ArchiveDesk;
 class Dialogs;
 class MenuTree;
 class NamePanel;
@@ -52,6 +53,7 @@ public:
     MenuTree& menus() { return *m_menus; }
     NamePanel& namePanel() { return *m_names; }
     ResultEntry& entry() { return *m_entry; }
+    ArchiveDesk& archiveDesk() { return *m_archiveDesk; }
 
     void refreshCaption();
     // The save command; true when the contest was written.
@@ -110,6 +112,11 @@ public:
     void Debugmessage1Click();
     void Hjlp1Click();
     void OmVindelkast1Click();
+    // The club's archive.
+    void keepInArchiveClick();
+    void keepOnSaveClick(bool on);
+    void archivePlaceClick();
+    void seasonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -131,7 +138,8 @@ private:
     void openContestFile(const QString& fileName);
     void writeFullHtml(bool oldStyle);
     void clearContest();
-    void showTableResultsInGrid();
+    void connectArchive();
+    bool keepEveningInArchive(bool atSave);
 
     Dialogs& m_dialogs;
     ContestSession* m_session = nullptr;
@@ -144,6 +152,7 @@ private:
     TableServer* m_tableServer = nullptr;
     TableDesk* m_tableDesk = nullptr;
     TableStatusLine* m_tableStatus = nullptr;
+    ArchiveDesk* m_archiveDesk = nullptr;
 
     std::string m_roundHtmlFileName = "rond.html";
 };

@@ -9,6 +9,7 @@
 
 #include "session/contest_session.h"
 #include "session/dialogs.h"
+#include "app/archive_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"
@@ -102,6 +103,8 @@ bool TForm1::saveContest() {
         m_dialogs.message(toQt(problem));
         return false;
     }
+    // The contest file is saved whatever becomes of the archive.
+    if (keepInArchiveOnSave()) keepEveningInArchive(true);
     return true;
 }
 

@@ -14,6 +14,9 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(arkiv, "MnOpen", "\u00d6ppna t\u00e4vling", "Ctrl+O");
     addItem(arkiv, "MnSave", "Spara t\u00e4vling", "Ctrl+S");
     addItem(arkiv, "Sparasom1", "Spara t\u00e4vling so&m", "Ctrl+Alt+S");
+    addItem(arkiv, "keepInArchiveAction", "Spara i &klubbarkivet", "Ctrl+K");
+    addItem(arkiv, "keepOnSaveAction", "Spara i klubbarkivet vid varje sparning")->setCheckable(true);
+    addItem(arkiv, "archivePlaceAction", "Klubbarkivets plats\u2026");
     addItem(arkiv, "MnHTML", "Exportera resultat som &HTML", "Ctrl+H");
     addItem(arkiv, "MnGammalHTML", "&Gammal HTML", "Ctrl+G");
     addItem(arkiv, "MnPrintXML", "Exportera resultat som &XML", "Ctrl+X");
@@ -53,6 +56,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(view, "Rond1", "Rond", "F10");
     addItem(view, "Textstorlek1", "&Textstorlek");
     addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
+    addItem(view, "seasonAction", "S\u00e4songsst\u00e4llning\u2026");
     addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
 
     QMenu* version = addMenu(window, "Version1", "Version");

@@ -188,13 +188,11 @@ void TableDesk::BtnGodtaClick() {
 void TableDesk::BtnAvvisaClick() { m_server.rejectConflict(chosenConflict()); }
 
 void TableDesk::BtnBordslapparClick() {
-    QString problem;
-    const TableService* service = m_server.service(&problem);
+    const TableService* service = m_server.service();
     if (!service) {
         m_dialogs.message("Starta upp t\u00e4vlingen f\u00f6rst (F2), s\u00e5 att borden vet vad de spelar.");
         return;
     }
-    if (!problem.isEmpty()) m_dialogs.message(problem);
     // A slip leads a phone to the address and port the server runs on, or it leads nowhere.
     if (!m_server.isRunning()) {
         m_dialogs.message(

@@ -5,14 +5,14 @@
 #include <QHostAddress>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QSignalBlocker>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
-#include "files/safe_write.h"
+#include "app/table_listener.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
-#include "tables/evening_codes.h"
 #include "tables/table_answers.h"
 #include "tables/table_page.h"
 #include "tables/table_store.h"
@@ -65,25 +65,29 @@ private:
     TableServer& m_owner;
 };
 
-TableServer::TableServer(TableResultSink& sink, std::string codesFile, QObject* parent)
-    : QObject(parent), m_sink(sink), m_codesFile(std::move(codesFile)) {}
+TableServer::TableServer(TableResultSink& sink, QObject* parent) : QObject(parent), m_sink(sink) {}
 
-TableServer::~TableServer() { stop(); }
+TableServer::~TableServer() {
+    // The window is going: nobody is left to tell (the session may be gone already).
+    const QSignalBlocker quiet(this);
+    stop();
+}
 
 QString TableServer::start(quint16 port) {
     if (isRunning()) return {};
     auto http = std::make_unique<Http>(*this);
-    const quint16 listening = http->listen(QHostAddress::AnyIPv4, port);
-    if (listening == 0)
+    auto* listener = new TableListener(http.get());
+    if (!listener->listen(QHostAddress::AnyIPv4, port))
         return "Registreringen vid borden kunde inte starta: port " + QString::number(port) +
                " \u00e4r upptagen eller inte till\u00e5ten.";
+    http->bind(listener);
     m_http = std::move(http);
-    m_port = listening;
-    // The codes exist from the moment the tables can reach the server.
-    QString problem;
-    service(&problem);
+    m_port = listener->serverPort();
+    // The codes exist from the moment the tables can reach the server; a recovery file that
+    // cannot be written the session tells of itself.
+    m_sink.openTables();
     emit runningChanged(true);
-    return problem;
+    return {};
 }
 
 void TableServer::stop() {
@@ -95,31 +99,14 @@ void TableServer::stop() {
     emit runningChanged(false);
 }
 
-const TableService* TableServer::service(QString* problem) {
-    if (!m_service && m_sink.contest().setUpDone) {
-        std::string kept;
-        m_service.emplace(eveningCodes(m_sink.contest(), m_codesFile, kept));
-        if (problem && !kept.empty()) *problem = toQt(kept);
-    }
-    return m_service ? &*m_service : nullptr;
-}
-
-std::string TableServer::codesText() const { return m_service ? writeTableCodes(m_service->codes()) : ""; }
-
-std::string TableServer::takeCodes(const std::string& text) {
-    TableCodes codes;
-    const std::string problem = readTableCodes(codes, text);
-    if (!problem.empty()) return problem;
-    m_service.emplace(codes);
-    emit tablesChanged();
-    return writeTextSafely(m_codesFile, text);
+const TableService* TableServer::service() {
+    if (!m_sink.tableService()) m_sink.openTables();
+    return m_sink.tableService();
 }
 
 void TableServer::forgetEvening() {
     stop();
-    m_service.reset();
     m_unsecured = false;
-    forgetEveningCodes(m_codesFile);
     emit tablesChanged();
 }
 
@@ -172,17 +159,18 @@ void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* sock
             {socket, std::make_unique<QHttpServerResponder>(std::move(responder)), reading.request, client});
         return;
     }
-    const TableDecision decision =
-        m_service->handle(m_sink.contest(), reading.request, client, QDateTime::currentMSecsSinceEpoch());
+    const TableDecision decision = m_sink.tableService()->handle(m_sink.contest(), reading.request, client,
+                                                                 QDateTime::currentMSecsSinceEpoch());
     sendJson(responder, decision.status, decision.body);
     emit tablesChanged();
 }
 
-TableServer::Reply TableServer::decideAndStore(Contest& contest, const Waiting& waiting, std::int64_t now,
-                                               bool& changed) {
-    const TableDecision decision = m_service->handle(contest, waiting.request, waiting.client, now);
-    if (decision.outcome == TableOutcome::Duplicate) {
-        // A result stored before the last recovery write failed is safe only after a good one.
+TableServer::Reply TableServer::decideAndStore(Contest& contest, TableService& service,
+                                               const Waiting& waiting, std::int64_t now, bool& changed) {
+    const TableDecision decision = service.handle(contest, waiting.request, waiting.client, now);
+    if (decision.outcome == TableOutcome::Duplicate || decision.outcome == TableOutcome::Conflict) {
+        // What was stored or held before the last recovery write failed is safe only after a
+        // good one; a phone told of a held result does not send it again.
         changed = changed || m_unsecured;
         return {decision.status, decision.body, true};
     }
@@ -190,21 +178,19 @@ TableServer::Reply TableServer::decideAndStore(Contest& contest, const Waiting& 
     const std::string problem = storeTableResult(contest, decision.store);
     if (!problem.empty()) return {422, message("fel", problem), false};
     changed = true;
-    return {200, m_service->storedAnswer(contest, decision.store), true};
+    return {200, service.storedAnswer(contest, decision.store), true};
 }
 
 void TableServer::storeWaiting() {
     std::vector<Waiting> batch = std::move(m_waiting);
     m_waiting.clear();
-    if (batch.empty() || !m_service) return;
+    if (batch.empty() || !m_sink.tableService()) return;
     std::vector<Reply> replies;
     const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
-    bool stored = false;
-    const std::string problem = m_sink.storeTableResults([&](Contest& contest) {
+    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
         bool changed = false;
         for (const Waiting& waiting : batch)
-            replies.push_back(decideAndStore(contest, waiting, now, changed));
-        stored = changed;
+            replies.push_back(decideAndStore(contest, service, waiting, now, changed));
         return changed;
     });
     m_unsecured = !problem.empty();
@@ -220,27 +206,29 @@ void TableServer::storeWaiting() {
         // Out now, not after the window has repainted for the new results.
         batch[i].socket->flush();
     }
-    if (stored) emit resultsStored();
     emit tablesChanged();
 }
 
 QString TableServer::acceptConflict(int id) {
-    if (!m_service) return {};
-    const std::optional<TableStore> store = m_service->acceptConflict(id);
-    if (!store) return {};
     std::string stored;
-    const std::string problem = m_sink.storeTableResults([&](Contest& contest) {
+    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
+        const std::optional<TableStore> store = service.acceptConflict(id);
+        if (!store) return false;
         stored = storeTableResult(contest, *store);
-        if (stored.empty()) m_service->storedAnswer(contest, *store);
-        return stored.empty();
+        if (!stored.empty()) return false;
+        service.storedAnswer(contest, *store);
+        return true;
     });
-    if (stored.empty()) emit resultsStored();
     emit tablesChanged();
     return toQt(stored.empty() ? problem : stored);
 }
 
 void TableServer::rejectConflict(int id) {
-    if (m_service && m_service->rejectConflict(id)) emit tablesChanged();
+    m_sink.storeTableResults([id](Contest&, TableService& service) {
+        service.rejectConflict(id);
+        return false;
+    });
+    emit tablesChanged();
 }
 
 }  // namespace vindelkast

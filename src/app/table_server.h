@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,12 +23,13 @@ class TableResultSink;
 // event loop, so a request is handled like a keystroke, one at a time. Reading calls are
 // answered at once; submitted results that arrive together are decided and stored in
 // order as one change, and every table hears back only after the recovery file with its
-// result is written (one write for the lot: a disk flush takes longer than the rest).
+// result (or the result held for the director) is written: one write for the lot, since a
+// disk flush takes longer than the rest. Its door (app/table_listener.h) keeps hostile
+// connections from starving the tables.
 class TableServer : public QObject {
     Q_OBJECT
 public:
-    // `codesFile` keeps the evening's codes (app/evening_codes.h).
-    TableServer(TableResultSink& sink, std::string codesFile, QObject* parent = nullptr);
+    explicit TableServer(TableResultSink& sink, QObject* parent = nullptr);
     ~TableServer() override;
 
     // Listens on every IPv4 address of the machine at `port` (0: a free one); "" or the
@@ -40,14 +40,10 @@ public:
     bool isRunning() const { return m_http != nullptr; }
     quint16 port() const { return m_port; }
 
-    // The evening's codes, conflicts and contacts, made once the contest is set up; null
-    // before. `problem` gets the message when the codes could not be kept on disk.
-    const TableService* service(QString* problem = nullptr);
-    // The codes as the side file beside the contest keeps them ("" before there are any),
-    // and taken back from it when the contest is opened or brought back; "" or the message.
-    std::string codesText() const;
-    std::string takeCodes(const std::string& text);
-    // A new contest: stops, and forgets the codes, the held conflicts and the entries.
+    // The evening's codes, conflicts and contacts, kept by the session and made there once the
+    // contest is set up; null before.
+    const TableService* service();
+    // A new contest, or the window closes: stops (the session forgets the codes and entries).
     void forgetEvening();
 
     // The director's answer to a held conflict; "" or the message.
@@ -57,8 +53,6 @@ public:
 signals:
     // A table was heard from, a result stored, a conflict held or settled.
     void tablesChanged();
-    // Results from the tables are in the contest.
-    void resultsStored();
     void runningChanged(bool running);
 
 private:
@@ -78,13 +72,12 @@ private:
     void handle(const QHttpServerRequest& request, QTcpSocket* socket);
     void handleCall(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder);
     void storeWaiting();
-    Reply decideAndStore(Contest& contest, const Waiting& waiting, std::int64_t now, bool& changed);
+    Reply decideAndStore(Contest& contest, TableService& service, const Waiting& waiting, std::int64_t now,
+                         bool& changed);
 
     TableResultSink& m_sink;
-    std::string m_codesFile;
     std::unique_ptr<Http> m_http;
     quint16 m_port = 0;
-    std::optional<TableService> m_service;
     std::vector<Waiting> m_waiting;
     // The last recovery write failed: results already stored still wait for a safe write.
     bool m_unsecured = false;

@@ -17,7 +17,6 @@ TableStatusLine::TableStatusLine(QStatusBar& bar, TableResultSink& owner, TableS
     m_bar.addWidget(this, 1);
     m_bar.setSizeGripEnabled(false);
     connect(&m_server, &TableServer::tablesChanged, this, &TableStatusLine::refresh);
-    connect(&m_server, &TableServer::resultsStored, this, &TableStatusLine::refresh);
     connect(&m_server, &TableServer::runningChanged, this, &TableStatusLine::refresh);
     refresh();
 }

@@ -56,10 +56,28 @@ std::string Archive::migrate() {
         });
 }
 
-std::string Archive::add(const Evening& evening) {
+std::string Archive::add(const Evening& evening, const EveningKey& replacing) {
     SqlConnection& db = *m_db;
+    const bool replacesAnother = !replacing.name.empty() && !(replacing == keyOf(evening));
     return inTransaction(
-        db, [&] { return db.beginWrite(); }, [&] { return writeEvening(evening); });
+        db, [&] { return db.beginWrite(); },
+        [&] {
+            std::string m = replacesAnother ? removeEvening(replacing) : std::string();
+            return m.empty() ? writeEvening(evening) : m;
+        });
+}
+
+std::string Archive::removeEvening(const EveningKey& key) {
+    SqlRows rows;
+    std::string m = m_db->run("SELECT id FROM evenings WHERE name = ? AND evening_date = ? AND arranger = ?",
+                              {textValue(key.name), key.date, textValue(key.arranger)}, &rows);
+    if (!m.empty() || rows.count() == 0) return m;
+    const std::int64_t id = rows.integer(0, 0);
+    for (const char* table : {"board_results", "entry_players", "entries"})
+        if (m = m_db->run(std::string("DELETE FROM ") + table + " WHERE evening_id = ?", {number(id)});
+            !m.empty())
+            return m;
+    return m_db->run("DELETE FROM evenings WHERE id = ?", {number(id)});
 }
 
 std::string Archive::writeEvening(const Evening& e) {

@@ -23,8 +23,10 @@ public:
 
     // Keeps the evening in one transaction, replacing the one with the same name, date and
     // arranger: a second process adding at the same time waits; a killed add leaves the
-    // archive as it was.
-    std::string add(const Evening& evening);
+    // archive as it was. The evening kept under `replacing` (the same evening before its name,
+    // date or arranger was corrected) goes in the same transaction; an empty key replaces no
+    // other.
+    std::string add(const Evening& evening, const EveningKey& replacing = {});
 
     // Every evening a player played from `from` to `to` (both "YYYY-MM-DD", inclusive).
     std::string seasonEntries(const std::string& from, const std::string& to,
@@ -42,6 +44,7 @@ public:
 
 private:
     std::string writeEvening(const Evening& evening);
+    std::string removeEvening(const EveningKey& key);
     std::string insertRows(const std::string& table, const std::vector<std::string>& columns,
                            const std::vector<SqlValue>& values);
 

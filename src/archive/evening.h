@@ -50,6 +50,15 @@ struct Evening {
     std::vector<ArchivedResult> results;
 };
 
+// What tells kept evenings apart: adding an evening with the same three replaces the one kept.
+struct EveningKey {
+    std::string name;
+    std::string date;
+    std::string arranger;
+    bool operator==(const EveningKey&) const = default;
+};
+inline EveningKey keyOf(const Evening& evening) { return {evening.name, evening.date, evening.arranger}; }
+
 // One evening a player took part in, for the season ranking.
 struct SeasonEntry {
     int memberId = 0;  // 0: a guest, known by name

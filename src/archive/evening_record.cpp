@@ -122,6 +122,11 @@ EveningReading eveningFromContest(const Contest& contest, const std::string& dat
     evening.arranger = contest.arranger;
     evening.individual = contest.isIndividual;
     evening.boards = contest.boardCount;
+    if (!contest.setUpDone || contest.boardCount < 1 || contest.maxPairNumber < 1) {
+        reading.nothingScored = true;
+        reading.message = "Kv\xe4llen " + eveningTitle(contest) + " har inga givar eller par att spara.";
+        return reading;
+    }
     if (const auto read = readEveningDate(contest.contestDate)) {
         evening.date = *read;
     } else if (const auto given = readEveningDate(date)) {
@@ -132,12 +137,13 @@ EveningReading eveningFromContest(const Contest& contest, const std::string& dat
                           eveningTitle(contest) + ". Ange datumet som \xc5\xc5\xc5\xc5-MM-DD.";
         return reading;
     }
-    if (!contest.setUpDone || contest.boardCount < 1 || contest.maxPairNumber < 1) {
-        reading.message = "Kv\xe4llen " + eveningTitle(contest) + " har inga givar eller par att spara.";
+    addResults(contest, evening);
+    if (evening.results.empty()) {
+        reading.nothingScored = true;
+        reading.message = "Kv\xe4llen " + eveningTitle(contest) + " har inga resultat att spara.";
         return reading;
     }
     addEntries(contest, evening);
-    addResults(contest, evening);
     // In table order whatever order the boards were kept in, as the archive gives them back.
     std::sort(evening.results.begin(), evening.results.end(),
               [](const ArchivedResult& a, const ArchivedResult& b) {

@@ -13,11 +13,13 @@ struct EveningReading {
     Evening evening;
     std::string message;          // "" when the evening can be archived
     bool dateUnreadable = false;  // the message asks for the date: give one and try again
+    bool nothingScored = false;   // no set-up or no result yet: there is no evening to keep
 };
 
 // What the archive keeps of a scored contest: its standings as the standings view shows
 // them (percent to one decimal, running places), every scored result and the contracts the
-// tables gave. `date` replaces a contest date that cannot be read ("" asks for none).
+// tables gave. `date` replaces a contest date that cannot be read ("" asks for none). A
+// contest without a scored result is refused: its players would all count 0 %.
 EveningReading eveningFromContest(const Contest& contest, const std::string& date = "");
 
 // Reads a contest file (and the contracts kept beside it) the way opening it does, with names

@@ -7,6 +7,7 @@
 
 #include "archive/archive_import.h"
 #include "archive/archive_place.h"
+#include "archive/archive_reports.h"
 #include "archive/evening_date.h"
 #include "archive/season_page.h"
 #include "archive/season_text.h"
@@ -131,14 +132,12 @@ int runArchiveSeason(const Args& args) {
     if (format != "text" && format != "csv" && format != "html")
         return usage("--format: text, csv eller html.");
 
-    const auto archive = openNamedArchive(args);
-    if (!archive) return 1;
-    std::vector<SeasonEntry> entries;
-    if (const std::string message = archive->seasonEntries(range.from, range.to, entries); !message.empty()) {
+    std::vector<SeasonPlace> places;
+    const std::string place = args.option("archive", kDefaultArchivePlace);
+    if (const std::string message = seasonRankingAt(place, range, places); !message.empty()) {
         printError(message);
         return 1;
     }
-    const std::vector<SeasonPlace> places = rankSeason(entries, range.rule);
     if (format == "csv") {
         std::cout << seasonCsv(places);
     } else if (format == "html") {
@@ -154,10 +153,9 @@ int runArchivePlayer(const Args& args) {
     int memberId = 0;
     if (args.positional.size() != 2 || !positiveNumber(args.positional[1], memberId))
         return usage("Ange spelarens medlemsnummer.");
-    const auto archive = openNamedArchive(args);
-    if (!archive) return 1;
     std::vector<PlayerEvening> evenings;
-    if (const std::string message = archive->playerHistory(memberId, evenings); !message.empty()) {
+    const std::string place = args.option("archive", kDefaultArchivePlace);
+    if (const std::string message = playerEveningsAt(place, memberId, evenings); !message.empty()) {
         printError(message);
         return 1;
     }

@@ -93,6 +93,9 @@ void NamePanel::buildButtons() {
         makeButton(this, "btTaBortNamn", "Ta Bort", QRect(list.left() + half + 6, 62, half, 30), false);
     BtnNameClose = makeButton(this, "BtnNameClose", "Avsluta namn (F3)",
                               QRect(list.left(), list.bottom() + 12, list.width(), 34), true);
+    playerHistoryButton = makeButton(this, "playerHistoryButton", "Spelarens kv\u00e4llar (F12)",
+                                     QRect(list.left(), list.bottom() + 54, list.width(), 34), false);
+    playerHistoryButton->setToolTip("Kv\u00e4llarna i klubbarkivet f\u00f6r personen i namnrutan");
     const int pagingTop = (kRowsPerColumn + 1) * kFieldHeight + 16;
     Btn25Back = makeButton(this, "Btn25Back", "-25", QRect(30, pagingTop, 60, 30), true);
     Btn25Forward = makeButton(this, "Btn25Forward", "+25", QRect(96, pagingTop, 60, 30), true);
@@ -106,6 +109,7 @@ void NamePanel::buildButtons() {
     connect(btFrysNamn, &QPushButton::clicked, this, &NamePanel::btFrysNamnClick);
     connect(btByt, &QPushButton::clicked, this, &NamePanel::btBytClick);
     connect(btTaBortNamn, &QPushButton::clicked, this, &NamePanel::btTaBortNamnClick);
+    connect(playerHistoryButton, &QPushButton::clicked, this, &NamePanel::playerHistoryClick);
 }
 
 void NamePanel::buildNewPersonBox() {
@@ -239,8 +243,8 @@ void NamePanel::createRow(int r) {
 
 void NamePanel::openSecondColumn() {
     setGeometry(x() - kColumnShift, y(), width() + kColumnShift, height());
-    for (QWidget* part :
-         std::initializer_list<QWidget*>{ListPers, btByt, BtnSlump, btFrysNamn, btTaBortNamn, BtnNameClose})
+    for (QWidget* part : std::initializer_list<QWidget*>{ListPers, btByt, BtnSlump, btFrysNamn, btTaBortNamn,
+                                                         BtnNameClose, playerHistoryButton})
         part->move(part->x() + kColumnShift, part->y());
 }
 

@@ -50,6 +50,7 @@ public:
     QLineEdit* edHcp = nullptr;
     QPushButton* btNyPersOK = nullptr;
     QPushButton* btnNyPersEJ = nullptr;
+    QPushButton* playerHistoryButton = nullptr;
 
     // Opens the panel when it is hidden, closes it when it is shown.
     void toggle();
@@ -78,6 +79,8 @@ public:
     void btTaBortNamnClick();
     void btNyPersOKClick();
     void btnNyPersEJClick();
+    // The evenings in the club's archive of the person in the name field last entered (F12).
+    void playerHistoryClick();
 
 signals:
     // The panel opens over the set-up and the entry panel, and gives the set-up back on closing.
@@ -86,6 +89,8 @@ signals:
     // The set-up's "Max parnr" and "Nr fripar" follow the start list (0: no bye pair).
     void highestNumberToShow(int number);
     void byePairToShow(int byePair);
+    // The director asks for a member's evenings in the club's archive.
+    void playerHistoryAsked(int memberId);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

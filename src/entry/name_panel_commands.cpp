@@ -147,4 +147,24 @@ void NamePanel::btnNyPersEJClick() {
     if (m_remembered->isVisible()) m_remembered->setFocus(Qt::OtherFocusReason);
 }
 
+void NamePanel::playerHistoryClick() {
+    const int tag = tagOf(m_active);
+    const int number = m_pageOffset + tag / 10;
+    const Contest& contest = m_session.contest();
+    const Member* member = nullptr;
+    if (tag > 0 && Contest::validPair(number))
+        member = tag % 10 == 0 ? contest.participants[number].first : contest.participants[number].second;
+    if (!member || member == contest.byeMember) {
+        m_dialogs.message("St\u00e4ll mark\u00f6ren i namnrutan f\u00f6r en spelare i startlistan.");
+        return;
+    }
+    // The archive knows members by their number in the register; a guest has none to look up.
+    if (member->memberId < 1) {
+        m_dialogs.message(toQt(longName(*member)) +
+                          " har inget medlemsnummer; klubbarkivet visar bara medlemmars kv\u00e4llar.");
+        return;
+    }
+    emit playerHistoryAsked(member->memberId);
+}
+
 }  // namespace vindelkast

@@ -57,6 +57,9 @@ bool NamePanel::nameFieldKey(QLineEdit* field, int key) {
     case Qt::Key_PageUp:
         Btn25BackClick();
         return true;
+    case Qt::Key_F12:
+        playerHistoryClick();
+        return true;
     case Qt::Key_PageDown:
         Btn25ForwardClick();
         return true;

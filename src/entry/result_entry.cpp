@@ -83,6 +83,7 @@ ResultEntry::ResultEntry(QWidget& client, ContestSession& session, Dialogs& dial
     connect(BtnPrev, &QPushButton::clicked, this, &ResultEntry::BtnPrevClick);
     connect(BtnNext, &QPushButton::clicked, this, &ResultEntry::BtnNextClick);
     connect(BtnCalc, &QPushButton::clicked, this, &ResultEntry::BtnCalcClick);
+    connect(&m_session, &ContestSession::changed, this, &ResultEntry::followSession);
     client.installEventFilter(this);
 }
 
@@ -240,6 +241,15 @@ std::vector<int> ResultEntry::typedNumbers() {
         }
     }
     return numbers;
+}
+
+// Results from elsewhere (the tables' phones, a held result the director took) show in the
+// grid at once; a score the director is typing stays in its field, and the grid shows them
+// when it is filled next.
+void ResultEntry::followSession(const ContestChange& change) {
+    if (m_ownChange || change.kind != ContestChange::Kind::Results || !m_built) return;
+    const QWidget* focus = QApplication::focusWidget();
+    if (!(focus && isAncestorOf(focus))) fillGrid();
 }
 
 }  // namespace vindelkast

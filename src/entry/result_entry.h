@@ -18,6 +18,7 @@ namespace vindelkast {
 
 class ContestSession;
 class Dialogs;
+struct ContestChange;
 class PaneRequests;
 struct Contest;
 
@@ -147,6 +148,7 @@ private:
 
     // Boards (result_entry.cpp).
     void stepBoard(int direction);
+    void followSession(const ContestChange& change);
     bool roundModeAllowed(int board, bool tell);
 
     QWidget& m_client;
@@ -168,6 +170,7 @@ private:
     bool m_pairChanged = false;
     bool m_scoreChanged = false;
     bool m_duplicatesPending = false;
+    bool m_ownChange = false;  // the panel is storing: it shows that itself
 };
 
 }  // namespace vindelkast

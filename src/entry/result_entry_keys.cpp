@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 
 #include "session/contest_session.h"
@@ -198,6 +199,7 @@ bool ResultEntry::storeCell(int row, int column) {
     const EntryView view = gridView();
     if (row >= static_cast<int>(view.rows.size())) return false;
     // The session stores it and tells the views; only this cell is the panel's to show.
+    const QScopedValueRollback own(m_ownChange, true);
     const StoredScore stored =
         m_session.storeScore(board, view.rows[row], fromQtLossy(scoreCell(row, column)->text()));
     if (!stored.found) return false;

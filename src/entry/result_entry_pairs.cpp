@@ -1,5 +1,6 @@
 // Committing the pair numbers of a row when its field is left.
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include "session/contest_session.h"
 #include "session/dialogs.h"
@@ -9,6 +10,7 @@
 namespace vindelkast {
 
 void ResultEntry::pairFieldLeft(int row) {
+    const QScopedValueRollback own(m_ownChange, true);
     const bool wasPending = m_duplicatesPending;
     if (!checkDuplicates()) return;
     const EntryView view = gridView(row);
@@ -29,6 +31,7 @@ void ResultEntry::pairFieldLeft(int row) {
 }
 
 void ResultEntry::askSeating(int row, bool rebuild) {
+    const QScopedValueRollback own(m_ownChange, true);
     const bool wholeRound = m_dialogs.confirm("Byta parnr f\u00f6r hela ronden?");
     m_session.seatRowAsTyped(gridView(), row, wholeRound);
     if (!wholeRound) m_dialogs.message("Anv\u00e4nd enbricksinmatning f\u00f6r denna rond");

@@ -5,12 +5,15 @@
 #include <sstream>
 
 #include "analysis/board_analysis.h"
-#include "files/recovery_file.h"
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"
+#include "files/recovery_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
+#include "tables/evening_codes.h"
+#include "tables/table_codes.h"
+#include "tables/table_entries.h"
 
 namespace vindelkast {
 
@@ -36,6 +39,25 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
     addSideFile({kContractsExtension,
                  [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
                  [](Contest& c, const std::string& text) { return readContracts(c, text); }});
+    // The tables' codes, then what they sent, so that the tables go on as they were.
+    addSideFile(
+        {kTableCodesExtension,
+         [this](const Contest&) { return m_tables ? writeTableCodes(m_tables->codes()) : std::string(); },
+         [this](Contest&, const std::string& text) {
+             TableCodes codes;
+             std::string problem = readTableCodes(codes, text);
+             if (problem.empty()) m_tables.emplace(std::move(codes));
+             return problem;
+         }});
+    addSideFile(
+        {kTableEntriesExtension,
+         [this](const Contest&) { return m_tables ? writeTableEntries(m_tables->entries()) : std::string(); },
+         [this](Contest&, const std::string& text) {
+             TableEntries entries;
+             std::string problem = readTableEntries(entries, text);
+             if (problem.empty() && m_tables) m_tables->takeEntries(std::move(entries));
+             return problem;
+         }});
 }
 
 // --- the evening's data ---
@@ -85,11 +107,27 @@ void ContestSession::recordChange(ContestChange change) {
     emit changed(change);
 }
 
-std::string ContestSession::storeTableResults(const std::function<bool(Contest&)>& store) {
-    if (!store(m_contest)) return "";
+// --- the tables' phones ---
+
+std::string ContestSession::openTables() {
+    if (m_tables || !m_contest.setUpDone) return "";
+    m_tables.emplace(newEveningCodes(m_contest));
+    return writeRecovery();
+}
+
+std::string ContestSession::storeTableResults(const std::function<bool(Contest&, TableService&)>& store) {
+    if (!m_tables) return "";
+    const std::uint64_t before = m_tables->revision();
+    const bool stored = store(m_contest, *m_tables);
+    if (!stored && m_tables->revision() == before) return "";
+    // A result held for the director is the evening's too: unsaved until its side file is.
+    const bool wasSaved = m_saved;
     m_saved = false;
     const std::string problem = writeRecovery();
-    emit changed(ContestChange::results(0));
+    if (stored)
+        emit changed(ContestChange::results(0));
+    else if (wasSaved)
+        emit savedStateChanged();
     return problem;
 }
 
@@ -108,6 +146,8 @@ ContestReadResult ContestSession::open(const std::string& path) {
     if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
         return read;
     m_fileName = path;
+    forgetArchiveState();
+    m_tables.reset();
     for (const SideFile& side : m_sideFiles) {
         bool found = false;
         const std::string text = readWholeFile(sideFilePath(side), found);
@@ -163,6 +203,8 @@ void ContestSession::clear() {
     for (Board& board : m_contest.boards) board.clearDeal();
     m_contest.dealCount = 0;
     m_contest.movement.reset();
+    forgetArchiveState();
+    m_tables.reset();
     m_saved = true;
     removeRecovery();
     emit changed(ContestChange::everything());
@@ -210,6 +252,7 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
     if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
         return false;
     message = read.message;
+    m_tables.reset();
     for (const SideFile& side : m_sideFiles)
         for (const RecoverySection& section : sections)
             if (section.name == side.extension) {
@@ -217,6 +260,7 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
                 if (!problem.empty() && message.empty()) message = problem;
             }
     m_fileName = settings.fileName;
+    forgetArchiveState();
     m_contest.hasHandicap = settings.hasHandicap;
     m_teamMatch = settings.teamMatch;
     m_contest.isTeamContest = settings.teamMatch;

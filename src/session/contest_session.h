@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include "archive/evening.h"
 #include "session/table_result_sink.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
@@ -50,12 +52,20 @@ struct SideFile {
     std::function<std::string(Contest&, const std::string&)> read;
 };
 
+// What keeping the evening in the club's archive came to.
+struct ArchiveKeeping {
+    std::string message;          // "" when the evening is kept
+    bool dateUnreadable = false;  // the contest's date cannot be read: ask for one and try again
+    bool nothingScored = false;   // no result yet, so no evening to keep
+};
+
 // The one contest of the window's run and everything that belongs to it: the member
 // register, the file it was opened from or saved to, whether it is saved, and the recovery
-// file. Every change of the contest goes through the session, whether it comes from the
-// keyboard, a file or (later) a table's phone: the session changes the contest through the
-// core, marks it unsaved, writes the recovery file and emits `changed`. Panes, caption and
-// progress grid follow that signal; no panel refreshes another.
+// file, and the evening's table service (the tables' codes, the entries they stored, the
+// results held for the director). Every change of the contest goes through the session,
+// whether it comes from the keyboard, a file or a table's phone: the session changes the
+// contest through the core, marks it unsaved, writes the recovery file and emits `changed`.
+// Panes, caption, progress grid and entry grid follow that signal; no panel refreshes another.
 class ContestSession : public QObject, public TableResultSink {
     Q_OBJECT
 public:
@@ -103,6 +113,14 @@ public:
     // The side state beside the contest file: register each kind once at start-up.
     void addSideFile(SideFile side) { m_sideFiles.push_back(std::move(side)); }
 
+    // --- the club's archive ---
+
+    // Keeps the evening in the archive at `place` (a SQLite file or a PostgreSQL URI), as it
+    // stands, in one transaction. `date` stands in for a contest date that cannot be read and
+    // is remembered for the rest of the evening ("" uses the one given before). When the
+    // evening's name, date or arranger was corrected since it was last kept, the old one goes.
+    ArchiveKeeping keepInArchive(const std::string& place, const std::string& date = "");
+
     // --- the recovery file ---
 
     // The text of a recovery file in the working folder, or "" when there is none.
@@ -113,8 +131,15 @@ public:
     void removeRecovery();
     // "" or the message why the file could not be written (told once through recoveryProblem).
     std::string writeRecovery();
-    // Results from the tables' phones, stored as one change (app/table_result_sink.h).
-    std::string storeTableResults(const std::function<bool(Contest&)>& store) override;
+
+    // --- the tables' phones (session/table_result_sink.h) ---
+
+    TableService* tableService() override { return m_tables ? &*m_tables : nullptr; }
+    const TableService* tableService() const { return m_tables ? &*m_tables : nullptr; }
+    // The codes are made once: like completing the set-up, they are recovered but leave
+    // nothing the director must save.
+    std::string openTables() override;
+    std::string storeTableResults(const std::function<bool(Contest&, TableService&)>& store) override;
 
 signals:
     // The contest changed; `change` says what.
@@ -128,6 +153,7 @@ private:
     void recordChange(ContestChange change);
     std::string sideFilePath(const SideFile& side) const;
     void markSaved();
+    void forgetArchiveState();
 
     Contest m_contest;
     MemberRegister m_register;
@@ -136,6 +162,9 @@ private:
     bool m_teamMatch = false;
     bool m_recoveryProblemTold = false;
     std::vector<SideFile> m_sideFiles;
+    std::string m_archiveDate;  // the date given for a contest whose own date cannot be read
+    EveningKey m_keptEvening;   // what this evening was last kept in the archive under
+    std::optional<TableService> m_tables;
 };
 
 }  // namespace vindelkast

@@ -8,6 +8,8 @@ namespace {
 // A LAN has a few hundred addresses; beyond this many remembered clients the ones whose
 // last wrong code is older than a lock-out are forgotten.
 constexpr std::size_t kRememberedClients = 1024;
+// Far more phones than an evening has tables; the longest known is forgotten first.
+constexpr std::size_t kRememberedLogins = 1024;
 
 int secondsUntil(std::int64_t ms) { return static_cast<int>((std::max<std::int64_t>(ms, 0) + 999) / 1000); }
 }  // namespace
@@ -54,6 +56,17 @@ void LoginGuard::failed(const std::string& client, int table, std::int64_t nowMs
 void LoginGuard::succeeded(const std::string& client, int table) {
     m_clients.erase(client);
     m_tables.erase(table);
+    if (m_logins.size() >= kRememberedLogins) {
+        const auto oldest =
+            std::min_element(m_logins.begin(), m_logins.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        m_logins.erase(oldest);
+    }
+    m_logins[{client, table}] = ++m_loginCount;
+}
+
+bool LoginGuard::knows(const std::string& client, int table) const {
+    return m_logins.count({client, table}) > 0;
 }
 
 void LoginGuard::clear() {

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 
 // Wrong table codes are slowed down and, from one client, locked out: after a few free
 // tries each further try must wait longer (doubling up to half a minute), and a client
 // with too many wrong codes in a row is locked out for a while. A table's own counter only
-// slows tries down, so that no one can lock a table out by guessing its code. Time comes
-// in as milliseconds from any fixed start, so tests can step it.
+// slows tries down, so that no one can lock a table out by guessing its code. A client that
+// has once given a table's right code is that table's phone: its right code always passes,
+// so that others' wrong codes never slow it down (it learns nothing it did not know). Time
+// comes in as milliseconds from any fixed start, so tests can step it.
 namespace vindelkast {
 
 inline constexpr int kFreeCodeTries = 3;
@@ -26,8 +29,12 @@ class LoginGuard {
 public:
     CodeTryVerdict mayTry(const std::string& client, int table, std::int64_t nowMs) const;
     void failed(const std::string& client, int table, std::int64_t nowMs);
+    // A right code from a client not yet known for the table: its and the table's counts
+    // start afresh, and the client is known for the table from now on.
     void succeeded(const std::string& client, int table);
-    // The director lets everyone try again.
+    // Whether the client has given this table's right code before.
+    bool knows(const std::string& client, int table) const;
+    // The director lets everyone try again (the tables' phones stay known).
     void clear();
 
 private:
@@ -40,6 +47,8 @@ private:
 
     std::map<std::string, Record> m_clients;
     std::map<int, Record> m_tables;
+    std::map<std::pair<std::string, int>, std::uint64_t> m_logins;  // client and table -> order of login
+    std::uint64_t m_loginCount = 0;
 };
 
 }  // namespace vindelkast

@@ -83,13 +83,6 @@ private:
     std::string m_message;
 };
 
-bool entryIdCharacters(const std::string& id) {
-    return std::all_of(id.begin(), id.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-               c == '_';
-    });
-}
-
 void readContract(FieldReader& in, TableRequest& r) {
     const std::string contract = in.text("contract");
     if (!in.message().empty()) return;
@@ -103,6 +96,13 @@ void readContract(FieldReader& in, TableRequest& r) {
 }
 
 }  // namespace
+
+bool isEntryId(std::string_view id) {
+    return !id.empty() && id.size() <= kMaxTextField && std::all_of(id.begin(), id.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+               c == '_';
+    });
+}
 
 std::optional<TableCall> tableCallOfPath(std::string_view path) {
     if (path == "/api/login") return TableCall::Login;
@@ -143,7 +143,7 @@ TableRequestReading readTableRequest(TableCall call, std::string_view body) {
     r.ewPartner = in.number("west", 1, kMaxPair);
     if (call == TableCall::Submit) {
         r.entryId = in.text("entry");
-        if (in.message().empty() && !entryIdCharacters(r.entryId))
+        if (in.message().empty() && !isEntryId(r.entryId))
             in.fail("Postens id f\xe5r bara ha bokst\xe4ver a-z, siffror, - och _");
     }
     if (call == TableCall::Submit || call == TableCall::Preview) readContract(in, r);

@@ -42,6 +42,9 @@ struct TableRequestReading {
     std::string message;  // "" when the request can be used; Swedish otherwise
 };
 
+// An entry id as a phone gives it: 1-64 of a-z A-Z 0-9 - _.
+bool isEntryId(std::string_view id);
+
 // The call a path names ("/api/login" ...); nothing for any other path.
 std::optional<TableCall> tableCallOfPath(std::string_view path);
 

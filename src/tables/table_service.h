@@ -8,12 +8,16 @@
 #include "model/contest.h"
 #include "tables/login_guard.h"
 #include "tables/table_codes.h"
+#include "tables/table_entries.h"
 #include "tables/table_request.h"
 #include "tables/table_store.h"
 
 // Decides what a request from a table's phone leads to. The service never changes the
 // contest: a result to store comes back as a TableStore for the session, which stores it
 // (storeTableResult), writes the recovery file and only then answers with storedAnswer.
+// What it keeps of the evening (the codes, the entries stored, the results held for the
+// director) the session keeps in side files and the recovery file; `revision` tells it when
+// that changed. Lock-outs and contacts are for this run only.
 namespace vindelkast {
 
 enum class TableOutcome {
@@ -32,20 +36,16 @@ struct TableDecision {
     TableStore store;
 };
 
-// A result a table gave for a slot that already holds another one.
-struct PendingConflict {
-    int id = 0;
-    TableStore wanted;
-    int existingScore = kNoScore;
-    bool existingHasContract = false;
-    PlayedContract existing;
-};
-
 class TableService {
 public:
     explicit TableService(TableCodes codes) : m_codes(std::move(codes)) {}
 
     const TableCodes& codes() const { return m_codes; }
+    const TableEntries& entries() const { return m_sent; }
+    // The entries and held results kept from before (the side file, the recovery file).
+    void takeEntries(TableEntries entries);
+    // Counts every change of what the side files keep (entries, held results).
+    std::uint64_t revision() const { return m_revision; }
 
     // `client` names the sender (its address); `nowMs` is the time in milliseconds.
     TableDecision handle(const Contest& contest, const TableRequest& request, const std::string& client,
@@ -54,7 +54,7 @@ public:
     // The answer to a stored result: the board's results so far. Remembers the entry id.
     std::string storedAnswer(const Contest& contest, const TableStore& store);
 
-    const std::vector<PendingConflict>& conflicts() const { return m_conflicts; }
+    const std::vector<PendingConflict>& conflicts() const { return m_sent.conflicts; }
     // The director takes the table's result: the store for the session; nothing when no
     // conflict has that id.
     std::optional<TableStore> acceptConflict(int id);
@@ -74,10 +74,9 @@ private:
 
     TableCodes m_codes;
     LoginGuard m_guard;
-    std::map<std::string, TableStore> m_entries;  // entry id -> what it stored
-    std::vector<PendingConflict> m_conflicts;
+    TableEntries m_sent;
+    std::uint64_t m_revision = 0;
     std::map<int, std::int64_t> m_contacts;
-    int m_nextConflict = 1;
 };
 
 // Where a board sits for a table in its allowed rounds (its current one and the one before),

@@ -1,6 +1,8 @@
 """The window program is killed (SIGKILL) while eight tables submit their results; started
-again, it takes the recovery offer, and every result a table was told was stored is there,
-and the tables' codes still work.
+again, it takes the recovery offer, and nothing the tables were answered is lost: every
+result a table was told was stored is there, an entry sent again answers "redan" (and the
+same entry with another result is known as sent), the result held for the director is still
+waiting, and the tables' codes still work.
 
     /usr/bin/python3 table_crash_test.py BUILD_DIR SOURCE_DIR
 """
@@ -15,6 +17,13 @@ from tables_common import Evening  # noqa: E402
 CONTRACTS = ["1NT", "2S", "3H", "4S", "3NT", "5D", "2C"]
 
 
+def entry(table, code, board):
+    """What table `table` enters on `board`, under the same entry id on every try."""
+    contract = CONTRACTS[(table + board) % len(CONTRACTS)]
+    return {"table": table, "code": code, "entry": "k%d-%d" % (table, board), "board": board,
+            "contract": contract, "declarer": "NESW"[board % 4], "tricks": int(contract[0]) + 6}
+
+
 def play(evening, table, code, acknowledged, lock, stop):
     """One table entering its rounds until the evening is done or the server is gone."""
     for _ in range(12):  # at most a dozen rounds asked for
@@ -27,17 +36,44 @@ def play(evening, table, code, acknowledged, lock, stop):
         for b in todo:
             if stop.is_set():
                 return
-            board = b["board"]
-            contract = CONTRACTS[(table + board) % len(CONTRACTS)]
-            body = {"table": table, "code": code, "entry": "k%d-%d" % (table, board), "board": board,
-                    "contract": contract, "declarer": "NESW"[board % 4], "tricks": int(contract[0]) + 6}
+            body = entry(table, code, b["board"])
             status, answer = evening.call("submit", body)
             if status == 0:
                 return
             assert status == 200, (status, answer)
             mine = [r for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]]
             with lock:
-                acknowledged.append((table, board, seat["ns"]["nr"], seat["ew"]["nr"], mine[0]["score"]))
+                acknowledged.append((body, seat["ns"]["nr"], seat["ew"]["nr"], mine[0]["score"]))
+
+
+def held_results(evening):
+    """The results held for the director, as the recovery file carries them."""
+    entries = evening.recovery_sections().get(".bordposter", b"").decode("latin-1")
+    return [line for line in entries.splitlines() if line.startswith("konflikt ")]
+
+
+def hold_a_result(evening, codes):
+    """Table 8 enters its first board, then another result for it under a new entry: the
+    second is held for the director."""
+    status, seat = evening.call("round", {"table": 8, "code": codes[8]})
+    assert status == 200, (status, seat)
+    stored = entry(8, codes[8], seat["boards"][0]["board"])
+    status, answer = evening.call("submit", stored)
+    assert (status, answer["status"]) == (200, "lagrat"), (status, answer)
+    held = dict(stored, entry="annat-8", tricks=stored["tricks"] - 2)
+    status, answer = evening.call("submit", held)
+    assert (status, answer["status"]) == (409, "konflikt"), (status, answer)
+
+
+def enter_one_more(evening, codes):
+    """Some table enters a board it has not yet entered; True when one was stored."""
+    for table in range(1, 9):
+        status, seat = evening.call("round", {"table": table, "code": codes[table]})
+        todo = [b for b in seat.get("boards", []) if not b["entered"]]
+        if status == 200 and todo:
+            status, answer = evening.call("submit", entry(table, codes[table], todo[0]["board"]))
+            return status == 200 and answer["status"] == "lagrat"
+    return False
 
 
 def main():
@@ -45,6 +81,9 @@ def main():
     try:
         evening.start()
         codes = evening.codes()
+        hold_a_result(evening, codes)
+        before = held_results(evening)
+        assert len(before) == 1 and " annat-8 " in before[0], before
         acknowledged, lock, stop = [], threading.Lock(), threading.Event()
         tables = [threading.Thread(target=play, args=(evening, t, codes[t], acknowledged, lock, stop))
                   for t in range(1, 9)]
@@ -61,13 +100,29 @@ def main():
 
         evening.start()
         assert evening.codes() == codes, "the codes changed"
-        for table, board, ns, ew, score in acknowledged:
+        last = {}
+        for body, ns, ew, score in acknowledged:
+            table, board = body["table"], body["board"]
             status, answer = evening.call("results", {"table": table, "code": codes[table], "board": board})
             assert status == 200, (table, board, status, answer)
             found = [r["score"] for r in answer["results"] if r["ns"]["nr"] == ns and r["ew"]["nr"] == ew]
             assert found == [score], (table, board, found, score)
-        print("Kraschtest: %d kvitterade resultat fanns kvar efter kill -9 och \u00e5terst\u00e4llning"
-              % len(acknowledged))
+            last[table] = body
+        # A phone that never heard its answer sends its last entry again (a board of its
+        # current round or the one before, which it may still write).
+        for body in last.values():
+            status, answer = evening.call("submit", body)
+            assert (status, answer["status"]) == (200, "redan"), (body, status, answer)
+        # The entry is remembered as sent, not only found in the contest: the same entry with
+        # another result is refused as such, where a new entry would be held as a conflict.
+        resent = next(iter(last.values()))
+        status, answer = evening.call("submit", dict(resent, tricks=resent["tricks"] - 1))
+        assert (status, answer["status"]) == (409, "fel"), (status, answer)
+        # The held result is still waiting: the next change writes it into the recovery file again.
+        assert enter_one_more(evening, codes), "no table had a board left"
+        assert held_results(evening) == before, (held_results(evening), before)
+        print("Kraschtest: %d kvitterade resultat fanns kvar efter kill -9 och \u00e5terst\u00e4llning, "
+              "omskickade poster svarade redan och konflikten v\u00e4ntade kvar" % len(acknowledged))
     finally:
         evening.close()
 

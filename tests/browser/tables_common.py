@@ -1,6 +1,8 @@
 """What the browser test and the crash test share: a folder with a set-up contest, the
 window program started on it with the table server on, and the recovery file read back.
 Everything talks to 127.0.0.1 only, and every wait is bounded."""
+import http.client
+import json
 import os
 import shutil
 import signal
@@ -8,12 +10,9 @@ import socket
 import subprocess
 import tempfile
 import time
-import urllib.error
 import urllib.request
-import json
 
 RECOVERY = "vindelkast-aterstall.txt"
-CODES = "vindelkast-bordkoder.txt"
 
 
 def free_port():
@@ -57,7 +56,7 @@ class Evening:
         while time.time() < deadline:
             try:
                 with urllib.request.urlopen("http://127.0.0.1:%d/" % self.port, timeout=2) as page:
-                    if page.status == 200 and os.path.exists(os.path.join(self.folder, CODES)):
+                    if page.status == 200 and ".bordkoder" in self.recovery_sections():
                         return
             except OSError:
                 time.sleep(0.1)
@@ -72,27 +71,50 @@ class Evening:
         self.kill()
         shutil.rmtree(self.folder, ignore_errors=True)
 
+    def recovery_sections(self):
+        """The side files the recovery file carries after the contest: {extension: bytes}."""
+        try:
+            with open(os.path.join(self.folder, RECOVERY), "rb") as f:
+                text = f.read()
+        except OSError:
+            return {}
+        at = text.find(b"%TAVLINGSFIL ")
+        if at < 0:
+            return {}
+        line_end = text.index(b"\r\n", at)
+        at = line_end + 2 + int(text[at:line_end].split()[1])
+        sections = {}
+        while at < len(text):
+            line_end = text.index(b"\r\n", at)
+            _, name, length = text[at:line_end].split()
+            start = line_end + 2
+            sections[name.decode()] = text[start:start + int(length)]
+            at = start + int(length)
+        return sections
+
     def codes(self):
+        """The tables' codes, as the recovery file carries them from the moment they exist."""
         codes = {}
-        with open(os.path.join(self.folder, CODES), encoding="latin-1") as f:
-            for line in f:
-                words = line.split()
-                if len(words) == 3 and words[0] == "bord":
-                    codes[int(words[1])] = words[2]
+        for line in self.recovery_sections()[".bordkoder"].decode("latin-1").splitlines():
+            words = line.split()
+            if len(words) == 3 and words[0] == "bord":
+                codes[int(words[1])] = words[2]
         return codes
 
-    def call(self, path, body, timeout=10):
-        """One request to the server: (HTTP status, JSON answer); status 0 when unanswered."""
-        request = urllib.request.Request("http://127.0.0.1:%d/api/%s" % (self.port, path),
-                                         data=json.dumps(body).encode(),
-                                         headers={"Content-Type": "application/json"})
+    def call(self, path, body, timeout=10, source="127.0.0.1"):
+        """One request to the server from the address `source`: (HTTP status, JSON answer);
+        status 0 when unanswered."""
+        connection = http.client.HTTPConnection("127.0.0.1", self.port, timeout=timeout,
+                                                source_address=(source, 0))
         try:
-            with urllib.request.urlopen(request, timeout=timeout) as answer:
-                return answer.status, json.loads(answer.read())
-        except urllib.error.HTTPError as e:
-            return e.code, json.loads(e.read() or b"{}")
-        except OSError:
+            connection.request("POST", "/api/" + path, body=json.dumps(body).encode(),
+                               headers={"Content-Type": "application/json"})
+            answer = connection.getresponse()
+            return answer.status, json.loads(answer.read() or b"{}")
+        except (OSError, http.client.HTTPException):
             return 0, {}
+        finally:
+            connection.close()
 
     def recovered_scores(self, board):
         """The score table of a board in the contest the recovery file holds."""

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -109,6 +110,7 @@ class TestTableServer : public QObject {
 private slots:
     void eveningFromEightTables();
     void conflictsAndBadCodes();
+    void heldResultWaitsAfterACrash();
 
 private:
     // An eight-table Mitchell evening, set up in the window, with the server on.
@@ -275,6 +277,60 @@ void TestTableServer::conflictsAndBadCodes() {
     w.form->close();
     QVERIFY(!server.isRunning());
     QCOMPARE(Phones(port).send("login", {{"code", QString::fromStdString(codes.tables[0])}}).status, 0);
+}
+
+// The grid follows the tables by itself; a crash loses neither a held result nor an entry.
+void TestTableServer::heldResultWaitsAfterACrash() {
+    Window w;
+    setUpEvening(w);
+    TableCodes codes = w.form->tableServer().service()->codes();
+    int table = 1;
+    while (tableSeat(w.form->contest(), table, 1, false).boards.front() != 1) ++table;
+    const TableSeat seat = tableSeat(w.form->contest(), table, 1, false);
+    const QString code = QString::fromStdString(codes.tables[table - 1]);
+
+    // The director has the grid open on board 1 but is not typing in it.
+    w.action("MnGeRes")->trigger();
+    QCOMPARE(w.form->currentBoard(), 1);
+    int row = 0;
+    while (w.edit(qPrintable(QString("EdNs%1").arg(row)))->text() != QString::number(seat.nsPair)) ++row;
+    QLineEdit* cell = w.edit(qPrintable(QString("EdScore%1_0").arg(row)));
+    QApplication::focusWidget()->clearFocus();
+    const PlayedContract made = playedAt(table, 1);
+    Phones phones(w.form->tableServer().port());
+    QCOMPARE(phones.send("submit", submission(table, codes.tables[table - 1], 1, made, "forsta")).status,
+             200);
+    QTRY_COMPARE(cell->text(), QString::number(nsScore(made, 1)));
+
+    // Another result for the slot is held; the window is killed before the director decides.
+    PlayedContract other = made;
+    other.tricks -= 1;
+    const Answer held = phones.send("submit", submission(table, codes.tables[table - 1], 1, other, "andra"));
+    QCOMPARE(held.json["status"].toString(), QString("konflikt"));
+    w.form.reset();
+    w.create();
+    w.form->offerRecovery(false);
+    QCOMPARE(w.form->startTableServer(0), QString());
+    QCOMPARE(w.form->tableServer().service()->codes(), codes);
+    w.action("MnBord")->trigger();
+    auto* conflicts = w.find<QListWidget>("LstKonflikt");
+    QCOMPARE(conflicts->count(), 1);
+    Phones again(w.form->tableServer().port());
+    QCOMPARE(
+        again.send("submit", submission(table, codes.tables[table - 1], 1, made, "forsta")).json["status"],
+        QJsonValue("redan"));
+    QTest::mouseClick(w.find<QPushButton>("BtnGodta"), Qt::LeftButton);
+    QCOMPARE(findResult(w.form->contest().boards[1], seat.nsPair, seat.ewPair)->nsScore, nsScore(other, 1));
+    QCOMPARE(again
+                 .send("submit", {{"table", table},
+                                  {"code", code},
+                                  {"entry", "andra"},
+                                  {"board", 1},
+                                  {"contract", QString::fromStdString(contractText(other.contract))},
+                                  {"declarer", QString::fromStdString(declarerText(other.declarer))},
+                                  {"tricks", other.tricks}})
+                 .json["status"],
+             QJsonValue("redan"));
 }
 
 QTEST_MAIN(TestTableServer)

@@ -93,6 +93,29 @@ TYPED_TEST(ArchiveFaults, AnEveningAddedAgainReplacesTheOneKept) {
     expectSame(this->kept(*archive, first), again);
 }
 
+TYPED_TEST(ArchiveFaults, ACorrectedEveningTakesThePlaceOfItsOldSelf) {
+    auto archive = this->open();
+    ASSERT_TRUE(archive);
+    const Evening other = this->evening("Tisdagsbridge", "2024-03-12", 8, 5);
+    const Evening typo = this->evening("M\xe5ndagsbrigde", "2024-03-11", 10, 6);
+    ASSERT_EQ(archive->add(other), "");
+    ASSERT_EQ(archive->add(typo), "");
+    Evening corrected = typo;
+    corrected.name = "M\xe5ndagsbridge";
+    corrected.date = "2024-03-18";
+    ASSERT_EQ(archive->add(corrected, keyOf(typo)), "");
+    EXPECT_EQ(this->evenings(*archive), 2);
+    expectSame(this->kept(*archive, corrected), corrected);
+    expectSame(this->kept(*archive, other), other);
+    std::vector<SeasonEntry> entries;
+    ASSERT_EQ(archive->seasonEntries("2024-03-11", "2024-03-11", entries), "");
+    EXPECT_TRUE(entries.empty()) << "no player of the old evening is left";
+    // Replacing an evening that is not there, or itself, only adds or replaces.
+    ASSERT_EQ(archive->add(corrected, keyOf(corrected)), "");
+    ASSERT_EQ(archive->add(typo, {"Ingen", "2024-01-01", "Ingen"}), "");
+    EXPECT_EQ(this->evenings(*archive), 3);
+}
+
 TYPED_TEST(ArchiveFaults, ANewerSchemaIsRefusedAndLeftAsItIs) {
     {
         auto archive = this->open();

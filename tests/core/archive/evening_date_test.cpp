@@ -46,6 +46,10 @@ TEST(EveningRecord, AnUnreadableDateIsAskedForByEvening) {
     c.contestDate = "m\xe5ndag 11 mars";
     test::setUp(c, 2, 1, 2);
     test::seatPairs(c, 2);
+    // Without a result there is no evening: every player would count 0 %.
+    EXPECT_TRUE(eveningFromContest(c, "2024-03-11").nothingScored);
+    EXPECT_EQ(eveningFromContest(c, "2024-03-11").message,
+              "Kv\xe4llen \"M\xe5ndagsbridge\" (BK Vindeln) har inga resultat att spara.");
     addResult(c.boards[1], 1, 2, 1, 420, 0.0f, 0.0f, true);
 
     EveningReading reading = eveningFromContest(c);

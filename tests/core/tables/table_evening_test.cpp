@@ -20,6 +20,9 @@
 namespace vindelkast {
 namespace {
 
+using test::Evening;
+using test::Reply;
+
 TEST(TableEvening, MitchellRoundsFromFivePhones) {
     Evening e;
     test::setUp(e.contest, 25, 5, 10);

@@ -16,6 +16,8 @@ namespace vindelkast {
 namespace {
 
 using Json = nlohmann::json;
+using test::Evening;
+using test::Reply;
 
 class PhoneEvening : public ::testing::Test {
 protected:

@@ -1,7 +1,7 @@
-// A table service with the contest it decides on, driven as the phones drive the server:
-// each request read from its JSON text, each decided store done as the session does it.
 #pragma once
 
+// An evening of the tables' phones driven through the table service: each request read from
+// its JSON text and each decided store done the way the session does it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -15,8 +15,7 @@
 #include "tables/table_service.h"
 #include "tables/table_store.h"
 
-namespace vindelkast {
-namespace {
+namespace vindelkast::test {
 
 struct Reply {
     TableOutcome outcome = TableOutcome::Invalid;
@@ -60,5 +59,4 @@ public:
     }
 };
 
-}  // namespace
-}  // namespace vindelkast
+}  // namespace vindelkast::test

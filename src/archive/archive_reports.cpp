@@ -1,0 +1,24 @@
+#include "archive/archive_reports.h"
+
+#include "archive/archive_place.h"
+
+namespace vindelkast {
+
+std::string seasonRankingAt(const std::string& place, const SeasonRange& range,
+                            std::vector<SeasonPlace>& places) {
+    OpenedArchive opened = openArchive(place);
+    if (!opened.archive) return opened.message;
+    std::vector<SeasonEntry> entries;
+    if (std::string message = opened.archive->seasonEntries(range.from, range.to, entries); !message.empty())
+        return message;
+    places = rankSeason(entries, range.rule);
+    return "";
+}
+
+std::string playerEveningsAt(const std::string& place, int memberId, std::vector<PlayerEvening>& evenings) {
+    OpenedArchive opened = openArchive(place);
+    if (!opened.archive) return opened.message;
+    return opened.archive->playerHistory(memberId, evenings);
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,123 @@
+#include "tables/request_framing.h"
+
+#include <http_parser.h>
+
+#include <climits>
+
+#include "tables/table_answers.h"
+#include "tables/table_request.h"
+
+namespace vindelkast {
+
+struct RequestFraming::State {
+    http_parser parser{};
+    http_parser_settings settings{};
+    std::size_t headBytes = 0;
+    std::size_t bodyBytes = 0;
+    int refusal = 0;
+    bool inRequest = false;
+    bool begun = false;
+    int completed = 0;
+};
+
+namespace {
+
+using State = RequestFraming::State;
+
+State& state(http_parser* parser) { return *static_cast<State*>(parser->data); }
+
+// Every piece of the head counts against its bound; a callback that returns 1 stops the parser.
+int headPiece(http_parser* parser, const char*, std::size_t length) {
+    State& s = state(parser);
+    s.headBytes += length;
+    if (s.headBytes <= kMaxRequestHeadBytes) return 0;
+    s.refusal = 431;
+    return 1;
+}
+
+int messageBegin(http_parser* parser) {
+    State& s = state(parser);
+    s.headBytes = 0;
+    s.bodyBytes = 0;
+    s.inRequest = true;
+    s.begun = true;
+    return 0;
+}
+
+int headersComplete(http_parser* parser) {
+    // Refused from the announcement alone: nothing of such a body is ever read.
+    if (parser->content_length != ULLONG_MAX && parser->content_length > kMaxTableRequestBytes) {
+        state(parser).refusal = 413;
+        return -1;
+    }
+    return 0;
+}
+
+// A chunked body announces no length: it is counted as it comes.
+int bodyPiece(http_parser* parser, const char*, std::size_t length) {
+    State& s = state(parser);
+    s.bodyBytes += length;
+    if (s.bodyBytes <= kMaxTableRequestBytes) return 0;
+    s.refusal = 413;
+    return 1;
+}
+
+int messageComplete(http_parser* parser) {
+    State& s = state(parser);
+    s.inRequest = false;
+    ++s.completed;
+    return 0;
+}
+
+}  // namespace
+
+RequestFraming::RequestFraming() : m_state(std::make_unique<State>()) {
+    http_parser_init(&m_state->parser, HTTP_REQUEST);
+    m_state->parser.data = m_state.get();
+    http_parser_settings& s = m_state->settings;
+    s.on_message_begin = messageBegin;
+    s.on_url = headPiece;
+    s.on_header_field = headPiece;
+    s.on_header_value = headPiece;
+    s.on_headers_complete = headersComplete;
+    s.on_body = bodyPiece;
+    s.on_message_complete = messageComplete;
+}
+
+RequestFraming::~RequestFraming() = default;
+
+FramingStep RequestFraming::feed(std::string_view bytes) {
+    State& s = *m_state;
+    s.begun = false;
+    s.completed = 0;
+    if (s.refusal == 0 && !bytes.empty()) {
+        const std::size_t parsed = http_parser_execute(&s.parser, &s.settings, bytes.data(), bytes.size());
+        // An upgrade (a WebSocket) is no table request either.
+        if (s.refusal == 0 && (parsed != bytes.size() || s.parser.upgrade)) s.refusal = 400;
+    }
+    return {s.refusal, s.inRequest, s.completed, s.begun};
+}
+
+}  // namespace vindelkast
+
+namespace vindelkast {
+
+std::string refusalAnswer(int status) {
+    const char* reason = "Bad Request";
+    std::string message = "F\xf6rfr\xe5gan g\xe5r inte att l\xe4sa";
+    if (status == 413) {
+        reason = "Payload Too Large";
+        message = "F\xf6rfr\xe5gan \xe4r f\xf6r stor";
+    } else if (status == 431) {
+        reason = "Request Header Fields Too Large";
+        message = "F\xf6rfr\xe5gans huvud \xe4r f\xf6r l\xe5ngt";
+    }
+    const std::string body = tableMessageAnswer("fel", message);
+    return "HTTP/1.1 " + std::to_string(status) + ' ' + reason +
+           "\r\nContent-Type: application/json; charset=utf-8\r\nContent-Length: " +
+           std::to_string(body.size()) +
+           "\r\nCache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\nConnection: close\r\n\r\n" +
+           body;
+}
+
+}  // namespace vindelkast

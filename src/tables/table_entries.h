@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/contest.h"
+#include "tables/table_store.h"
+
+// What the tables sent that the contest file has no room for: the results held for the
+// director (another result than the slot's), and the entries already stored, so that a phone
+// that sends an entry again hears "redan" even after a crash. Kept beside the contest file
+// ("NAME.bordposter") and in the recovery file, like the codes.
+namespace vindelkast {
+
+inline constexpr const char* kTableEntriesExtension = ".bordposter";
+// Bounded whatever a client sends; an evening stores at most 71 boards of 36 tables.
+inline constexpr std::size_t kMaxConflicts = 256;
+inline constexpr std::size_t kMaxEntries = 4000;
+
+// A result a table gave for a slot that already holds another one.
+struct PendingConflict {
+    int id = 0;
+    TableStore wanted;
+    int existingScore = kNoScore;
+    bool existingHasContract = false;
+    PlayedContract existing;
+    bool operator==(const PendingConflict&) const = default;
+};
+
+struct TableEntries {
+    std::map<std::string, TableStore> stored;  // entry id -> the board, pairs and result it stored
+    std::vector<PendingConflict> conflicts;    // in the order they came
+    int nextConflict = 1;
+    bool operator==(const TableEntries&) const = default;
+};
+
+// The whole side file; "" when nothing was sent yet (no file is written).
+std::string writeTableEntries(const TableEntries& entries);
+// Reads the side file (untrusted text); "" on success, else the message with `entries` left
+// as it was.
+std::string readTableEntries(TableEntries& entries, std::string_view text);
+
+}  // namespace vindelkast

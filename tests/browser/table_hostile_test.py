@@ -1,0 +1,153 @@
+"""A hostile device on the club's network against the window's table server: a request that
+announces a 400 MB body, a thousand idle sockets, half-sent requests and wrong codes for a
+table whose phone is logged in. The tables must go on getting their answers, and the window
+must not grow.
+
+    /usr/bin/python3 table_hostile_test.py BUILD_DIR SOURCE_DIR
+"""
+import os
+import resource
+import socket
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from tables_common import Evening  # noqa: E402
+
+ATTACKER = "127.0.0.2"  # another device: the tables' phones come from 127.0.0.1
+PER_CLIENT = 64  # open connections one client keeps at most (app/table_listener.h)
+
+
+def status_of(pid, field):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith(field + ":"):
+                return int(line.split()[1])
+    raise KeyError(field)
+
+
+def open_files(pid):
+    return len(os.listdir("/proc/%d/fd" % pid))
+
+
+def connect(evening, source=ATTACKER):
+    s = socket.socket()
+    s.settimeout(2)
+    s.bind((source, 0))
+    s.connect(("127.0.0.1", evening.port))
+    return s
+
+
+def closed_by_server(s, within):
+    """True when the server closes the socket (EOF or reset) within `within` seconds."""
+    s.settimeout(within)
+    try:
+        while s.recv(4096):
+            pass
+        return True
+    except ConnectionResetError:
+        return True
+    except socket.timeout:
+        return False
+
+
+def timed_login(evening, code):
+    started = time.monotonic()
+    status, _ = evening.call("login", {"table": 1, "code": code}, timeout=5)
+    return status, time.monotonic() - started
+
+
+def huge_body(evening, pid):
+    """Announces 400 MB and sends as much as the server takes in ten seconds."""
+    before = status_of(pid, "VmRSS")
+    s = connect(evening)
+    s.sendall(b"POST /api/login HTTP/1.1\r\nHost: bord\r\nContent-Type: application/json\r\n"
+              b"Content-Length: 400000000\r\n\r\n")
+    chunk, sent, answer = b"{" * (1 << 20), 0, b""
+    s.settimeout(0.2)
+    deadline = time.time() + 10
+    while sent < 400 << 20 and time.time() < deadline:
+        try:
+            sent += s.send(chunk)
+        except socket.timeout:
+            pass
+        except OSError:
+            break
+        try:
+            answer += s.recv(4096)
+        except (socket.timeout, BlockingIOError):
+            pass
+        except OSError:
+            break
+    s.close()
+    grown = status_of(pid, "VmRSS") - before
+    print("400 MB anm\u00e4ld kropp: %d MB skickat, svar %r, f\u00f6nstret v\u00e4xte %d kB (VmRSS %d kB)"
+          % (sent >> 20, answer.split(b"\r\n")[0].decode(), grown, status_of(pid, "VmRSS")))
+    assert answer.startswith(b"HTTP/1.1 413 "), answer[:100]
+    assert sent < 64 << 20, "the server read the body it had refused (%d MB)" % (sent >> 20)
+    assert grown < 16 * 1024, grown
+
+
+def idle_flood(evening, pid, code):
+    """A thousand idle sockets from one device: the device's own oldest are closed, the
+    window's open files stay bounded, and a table is answered at once."""
+    files_before = open_files(pid)
+    sockets = [connect(evening) for _ in range(1000)]
+    status, seconds = timed_login(evening, code)
+    files = open_files(pid)
+    print("1000 tomma anslutningar: bordet svarade %d p\u00e5 %.0f ms, f\u00f6nstret har %d \u00f6ppna filer "
+          "(f\u00f6re: %d)" % (status, seconds * 1000, files, files_before))
+    assert status == 200 and seconds < 1.0, (status, seconds)
+    assert files <= files_before + PER_CLIENT + 4, (files, files_before)
+    still_open = [s for s in sockets if not closed_by_server(s, 0.01)]
+    assert len(still_open) <= PER_CLIENT, len(still_open)
+    # The rest go once they have been idle a few seconds.
+    assert all(closed_by_server(s, 8) for s in still_open)
+    for s in sockets:
+        s.close()
+
+
+def half_sent(evening):
+    """A head that never ends, and a body that stops halfway, are closed within seconds."""
+    head = connect(evening)
+    head.sendall(b"POST /api/login HTTP/1.1\r\nHost: bord\r\n")
+    body = connect(evening)
+    body.sendall(b"POST /api/login HTTP/1.1\r\nHost: bord\r\nContent-Length: 40\r\n\r\n{\"code\":")
+    started = time.monotonic()
+    assert closed_by_server(head, 8) and closed_by_server(body, 8)
+    print("Halvskickade f\u00f6rfr\u00e5gningar st\u00e4ngdes efter %.1f s" % (time.monotonic() - started))
+
+
+def wrong_codes(evening, code):
+    """Another device guesses table 1's code; the table's own phone, logged in, is never
+    slowed, while a device that has not logged in still must wait."""
+    assert evening.call("login", {"table": 1, "code": code})[0] == 200
+    statuses = [evening.call("login", {"table": 1, "code": "AAAA"}, source="127.0.0.3")[0] for _ in range(6)]
+    assert statuses[0] == 401 and statuses[-1] == 429, statuses
+    for _ in range(3):
+        status, seconds = timed_login(evening, code)
+        assert status == 200 and seconds < 1.0, (status, seconds)
+    assert evening.call("round", {"table": 1, "code": code})[0] == 200
+    assert evening.call("login", {"table": 1, "code": code}, source="127.0.0.4")[0] == 429
+
+
+def main():
+    soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
+    resource.setrlimit(resource.RLIMIT_NOFILE, (min(max(soft, 4096), hard), hard))
+    evening = Evening(sys.argv[1], sys.argv[2])
+    try:
+        evening.start()
+        pid = evening.process.pid
+        code = evening.codes()[1]
+        huge_body(evening, pid)
+        idle_flood(evening, pid, code)
+        half_sent(evening)
+        wrong_codes(evening, code)
+        assert evening.call("login", {"table": 1, "code": code})[0] == 200
+        print("Fientlig enhet: borden fick sina svar")
+    finally:
+        evening.close()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,130 @@
+// What the tables sent survives a crash: the service taken back from its side files answers a
+// resent entry as before and still holds the result waiting for the director. And a table's
+// own phone is never held up by someone guessing its code.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "movement/guide_card.h"
+#include "table_phones.h"
+#include "tables/table_entries.h"
+#include "tables/table_status_view.h"
+
+namespace vindelkast {
+namespace {
+
+using test::Evening;
+using test::Reply;
+
+// Five tables of a Mitchell, 5 boards a round.
+void setUpMitchell(Evening& e) {
+    test::setUp(e.contest, 25, 5, 10);
+    test::seatPairs(e.contest, 10);
+    Movement movement;
+    ASSERT_EQ(
+        readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
+        "");
+    e.start(false);
+}
+
+std::string login(int table, const std::string& code) {
+    return R"({"table":)" + std::to_string(table) + R"(,"code":")" + code + R"("})";
+}
+
+TEST(TableResume, EntriesAndHeldResultsComeBackFromTheSideFile) {
+    Evening e;
+    setUpMitchell(e);
+    for (int b = 1; b <= 5; ++b)
+        ASSERT_EQ(e.submit(1, b, "4S", "N", 10, "t1-" + std::to_string(b)).outcome, TableOutcome::Store);
+    std::uint64_t revision = e.service.revision();
+    // Two other results for stored slots are held: one whose slot has a contract, one typed.
+    test::enter(e.contest, 6, 2, 7, 100);
+    EXPECT_EQ(e.submit(1, 2, "4S", "N", 8, "t1-2x").outcome, TableOutcome::Conflict);
+    EXPECT_EQ(e.submit(2, 6, "2H", "E", 9, "t2-6").outcome, TableOutcome::Conflict);
+    EXPECT_GT(e.service.revision(), revision);
+    // Reading calls and resent entries change nothing that is kept.
+    revision = e.service.revision();
+    EXPECT_EQ(e.submit(1, 3, "4S", "N", 10, "t1-3").outcome, TableOutcome::Duplicate);
+    EXPECT_EQ(e.send(TableCall::Round, login(1, e.code(1))).status, 200);
+    EXPECT_EQ(e.service.revision(), revision);
+
+    // The side file, read back into a fresh service (the program after a crash).
+    const std::string text = writeTableEntries(e.service.entries());
+    TableEntries entries;
+    ASSERT_EQ(readTableEntries(entries, text), "");
+    EXPECT_EQ(entries, e.service.entries());
+    EXPECT_EQ(writeTableEntries(entries), text);
+    const std::vector<PendingConflict> held = e.service.conflicts();
+    ASSERT_EQ(held.size(), 2u);
+    EXPECT_TRUE(held[0].existingHasContract);
+    EXPECT_FALSE(held[1].existingHasContract);
+    TableCodes codes;
+    ASSERT_EQ(readTableCodes(codes, writeTableCodes(e.service.codes())), "");
+    e.service = TableService(codes);
+    e.service.takeEntries(entries);
+
+    // A resent entry is known; the same entry with another result is refused as such (a new
+    // entry would have been held as a conflict).
+    EXPECT_EQ(e.submit(1, 3, "4S", "N", 10, "t1-3").outcome, TableOutcome::Duplicate);
+    const Reply other = e.submit(1, 3, "4S", "N", 9, "t1-3");
+    EXPECT_EQ(other.status, 409);
+    EXPECT_NE(other.body.find(R"("status":"fel")"), std::string::npos) << other.body;
+    // The held results wait as they did, on the desk's pane too; a new one gets a new number.
+    EXPECT_EQ(e.service.conflicts(), held);
+    EXPECT_EQ(conflictText(e.service.conflicts()[0]), conflictText(held[0]));
+    EXPECT_EQ(e.submit(1, 4, "4S", "N", 7, "t1-4x").outcome, TableOutcome::Conflict);
+    EXPECT_EQ(e.service.conflicts().back().id, held.back().id + 1);
+    const auto accepted = e.service.acceptConflict(held[0].id);
+    ASSERT_TRUE(accepted);
+    ASSERT_EQ(storeTableResult(e.contest, *accepted), "");
+    e.service.storedAnswer(e.contest, *accepted);
+    EXPECT_EQ(e.score(2, 1, 6), -200);  // board 2: NS vulnerable, two down
+    EXPECT_EQ(e.submit(1, 2, "4S", "N", 8, "t1-2x").outcome, TableOutcome::Duplicate);
+}
+
+TEST(TableResume, ABrokenSideFileIsRefusedAndChangesNothing) {
+    TableEntries entries;
+    entries.stored["kept"] = {};
+    const TableEntries before = entries;
+    const std::string head = "%BORDPOSTER 1\r\n";
+    for (const std::string& bad :
+         {std::string("%BORDKODER 1\r\n"), head + "post a b\r\n", head + "post a 72 1 2 4S N 10\r\n",
+          head + "post a 1 3 3 4S N 10\r\n", head + "post a! 1 1 2 4S N 10\r\n",
+          head + "post a 1 1 2 4S N 10\r\npost a 2 1 2 4S N 10\r\n", head + "post a 1 1 2 8S N 10\r\n",
+          head + "konflikt 1 1 1 1 1 6 0 0 0 x 420 4S N 11 4S\r\n",
+          head + "konflikt 1 1 1 1 1 6 0 0 0 x 420 4S N 11\r\nkonflikt 1 1 1 2 1 6 0 0 0 y 420 4S N 11\r\n",
+          head + "okand rad\r\n", head + std::string(600 * 1024, 'x')}) {
+        EXPECT_NE(readTableEntries(entries, bad), "") << bad.substr(0, 80);
+        EXPECT_EQ(entries, before);
+    }
+    EXPECT_EQ(writeTableEntries(TableEntries{}), "");
+}
+
+TEST(TableResume, ALoggedInPhoneIsNeverSlowedByOthersWrongCodes) {
+    Evening e;
+    setUpMitchell(e);
+    const std::string phone = "10.0.0.1";  // the client Evening::submit sends from
+    ASSERT_EQ(e.send(TableCall::Login, login(2, e.code(2)), phone).status, 200);
+
+    // A stranger guesses table 2's code until it is slowed, then locked out.
+    const std::string wrong = login(2, "AAAA");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(e.send(TableCall::Login, wrong, "10.0.0.66").status, 401);
+    EXPECT_EQ(e.send(TableCall::Login, wrong, "10.0.0.66").status, 429);
+    // The table's phone goes on at once, with every call.
+    EXPECT_EQ(e.send(TableCall::Round, login(2, e.code(2)), phone).status, 200);
+    EXPECT_EQ(e.submit(2, 6, "3NT", "S", 9, "t2-6").outcome, TableOutcome::Store);
+    // A device that has not given the code before still waits: the wait tells a guesser nothing.
+    EXPECT_EQ(e.send(TableCall::Login, login(2, e.code(2)), "10.0.0.7").status, 429);
+    for (int i = 3; i < 10; ++i) {
+        e.now += 31'000;
+        EXPECT_EQ(e.send(TableCall::Login, wrong, "10.0.0.66").status, 401);
+    }
+    e.now += 31'000;
+    EXPECT_EQ(e.send(TableCall::Login, login(2, e.code(2)), "10.0.0.66").status, 403);
+    EXPECT_EQ(e.send(TableCall::Login, login(2, e.code(2)), phone).status, 200);
+    // Known for table 2 is not known for table 3.
+    EXPECT_EQ(e.send(TableCall::Login, login(3, "AAAA"), phone).status, 401);
+}
+
+}  // namespace
+}  // namespace vindelkast

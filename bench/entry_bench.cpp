@@ -64,9 +64,10 @@ void BM_StoreOneScoreOnTheLargestContest(benchmark::State& state) {
         state.SkipWithError("the views are not all shown");
         return;
     }
-    QLineEdit* cell = entry.scoreCell(0, 0);
-    const int ns = entry.nsField(0)->text().toInt();
-    const int ew = entry.ewField(0)->text().toInt();
+    // The first table's pairs and its score cell on the first board, found by their names.
+    QLineEdit* cell = entry.findChild<QLineEdit*>("EdScore0_0");
+    const int ns = entry.findChild<QLineEdit*>("EdNs0")->text().toInt();
+    const int ew = entry.findChild<QLineEdit*>("EdEw0")->text().toInt();
     bool high = false;
     for (auto _ : state) {
         cell->setFocus();

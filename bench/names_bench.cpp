@@ -161,7 +161,13 @@ void BM_KeystrokeToUpdatedList(benchmark::State& state) {
     QApplication::setActiveWindow(form.get());
     form->MnNamnClick();
     NamePanel& panel = form->namePanel();
-    QLineEdit* field = panel.nameField(1, 0);
+    // The first person's field of row 1, and the list of members, found by their names.
+    auto* field = panel.findChild<QLineEdit*>("EdNamn10");
+    auto* list = panel.findChild<QListView*>("ListPers");
+    if (!field || !list) {
+        state.SkipWithError("the name panel has no field EdNamn10 or list ListPers");
+        return;
+    }
     field->setFocus();
     QApplication::processEvents();
 
@@ -180,7 +186,7 @@ void BM_KeystrokeToUpdatedList(benchmark::State& state) {
         QApplication::sendEvent(field, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(last));
         QApplication::sendEvent(field, &release);
-        panel.ListPers->viewport()->repaint();
+        list->viewport()->repaint();
     }
     if (field->text() != typed) state.SkipWithError("the key did not reach the field");
     state.SetLabel("'" + typed.toStdString() + "'");

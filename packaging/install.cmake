@@ -47,9 +47,11 @@ if(NOT WIN32 AND TARGET vindelkast)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   # Dependencies from the shared libraries the programs really link (dpkg-shlibdeps); the
   # rest is what Qt loads at run time (the display plugins, its Swedish dialogs) and the
-  # fonts the window looks for.
+  # fonts the window looks for, and the double-dummy solver, which the analysis loads only when
+  # it runs (so dpkg-shlibdeps cannot see it).
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, fonts-liberation")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, fonts-liberation, libdds0")
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
       "scores a duplicate bridge contest on the club evening
 Vindelkast scores a duplicate bridge contest on the evening it is played:

@@ -1,6 +1,6 @@
 #include "analysis/double_dummy.h"
 
-#include <dds/dll.h>
+#include "analysis/solver_library.h"
 
 #include <algorithm>
 #include <memory>
@@ -17,10 +17,17 @@ std::mutex& solverMutex() {
     return mutex;
 }
 
-void startSolver() {
+// The solver, loaded and started on the first analysis; nullptr with the message if it cannot be.
+const SolverLibrary* startSolver(std::string& message) {
+    const LoadedSolver loaded = installedSolver();
+    if (!loaded.solver) {
+        message = loaded.message;
+        return nullptr;
+    }
     static std::once_flag once;
     // 0: as many threads as the machine has cores.
-    std::call_once(once, [] { SetMaxThreads(0); });
+    std::call_once(once, [&] { loaded.solver->setMaxThreads(0); });
+    return loaded.solver;
 }
 
 int solverThreads() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
@@ -33,9 +40,9 @@ bool fillTableDeal(const std::string& pbn, ddTableDealPBN& deal) {
     return true;
 }
 
-std::string solverMessage(int code) {
+std::string solverMessage(const SolverLibrary& solver, int code) {
     char text[80] = {};
-    ErrorMessage(code, text);
+    solver.errorMessage(code, text);
     return "Analysen misslyckades: " + std::string(text);
 }
 
@@ -53,15 +60,15 @@ BoardAnalysis analysisFrom(const AnalysisJob& job, const ddTableResults& table) 
 }
 
 // One solver call for jobs [first, last); returns the solver's code.
-int solveBatch(const std::vector<AnalysisJob>& jobs, std::size_t first, std::size_t last,
-               ddTablesRes& results) {
+int solveBatch(const SolverLibrary& solver, const std::vector<AnalysisJob>& jobs, std::size_t first,
+               std::size_t last, ddTablesRes& results) {
     auto deals = std::make_unique<ddTableDealsPBN>();
     deals->noOfTables = static_cast<int>(last - first);
     for (std::size_t i = first; i < last; ++i)
         if (!fillTableDeal(jobs[i].deal, deals->deals[i - first])) return RETURN_PBN_FAULT;
     int filter[DDS_STRAINS] = {0, 0, 0, 0, 0};
     auto par = std::make_unique<allParResults>();
-    return CalcAllTablesPBN(deals.get(), -1, filter, &results, par.get());
+    return solver.calcAllTablesPbn(deals.get(), -1, filter, &results, par.get());
 }
 
 }  // namespace
@@ -75,14 +82,15 @@ AnalysisRun analyseBoards(const std::vector<AnalysisJob>& jobs, const AnalysisPr
     const std::size_t batch = static_cast<std::size_t>(
         std::clamp(boardsPerBatch > 0 ? boardsPerBatch : 2 * solverThreads(), 1, MAXNOOFTABLES));
     std::lock_guard lock(solverMutex());
-    startSolver();
+    const SolverLibrary* solver = startSolver(run.message);
+    if (!solver) return run;
     auto results = std::make_unique<ddTablesRes>();
     const int total = static_cast<int>(jobs.size());
     for (std::size_t first = 0; first < jobs.size(); first += batch) {
         const std::size_t last = std::min(jobs.size(), first + batch);
-        const int code = solveBatch(jobs, first, last, *results);
+        const int code = solveBatch(*solver, jobs, first, last, *results);
         if (code != RETURN_NO_FAULT) {
-            run.message = solverMessage(code);
+            run.message = solverMessage(*solver, code);
             return run;
         }
         for (std::size_t i = first; i < last; ++i)
@@ -111,7 +119,8 @@ void computePar(BoardAnalysis& analysis, int dealer, int vulnerability) {
     parResultsMaster par{};
     analysis.parScore = 0;
     analysis.parCount = 0;
-    if (DealerParBin(&table, &par, dealer, vulnerability) != RETURN_NO_FAULT) return;
+    const SolverLibrary* solver = installedSolver().solver;
+    if (!solver || solver->dealerParBin(&table, &par, dealer, vulnerability) != RETURN_NO_FAULT) return;
     analysis.parScore = par.score;
     const int count = std::clamp(par.number, 0, static_cast<int>(analysis.parContracts.size()));
     for (int i = 0; i < count; ++i) {
@@ -125,11 +134,13 @@ void computePar(BoardAnalysis& analysis, int dealer, int vulnerability) {
 
 int plainSolverRun(const std::vector<AnalysisJob>& jobs) {
     std::lock_guard lock(solverMutex());
-    startSolver();
+    std::string message;
+    const SolverLibrary* solver = startSolver(message);
+    if (!solver) return RETURN_UNKNOWN_FAULT;
     auto results = std::make_unique<ddTablesRes>();
     int code = RETURN_NO_FAULT;
     for (std::size_t first = 0; first < jobs.size() && code == RETURN_NO_FAULT; first += MAXNOOFTABLES)
-        code = solveBatch(jobs, first, std::min(jobs.size(), first + MAXNOOFTABLES), *results);
+        code = solveBatch(*solver, jobs, first, std::min(jobs.size(), first + MAXNOOFTABLES), *results);
     return code;
 }
 

@@ -120,6 +120,9 @@ void TForm1::connectCommands() {
     on("Visascoretavlor1", &TForm1::VisascoretavlorClick);
     on("Adderaresultat1", &TForm1::AdderaresultatClick);
     on("Nivelleragivar1", &TForm1::NivelleragivarClick);
+    connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool on) {
+        m_session->choose([on](Contest& c) { c.neuberg = on; });
+    });
     on("Ordning1", &TForm1::Ordning1Click);
     on("BrickaRond1", &TForm1::BrickaRond1Click);
     on("MnParnr", &TForm1::MnParnrClick);
@@ -135,6 +138,7 @@ void TForm1::connectCommands() {
     SetUpPanel* p = m_setUp;
     connect(p, &SetUpPanel::klarClicked, this, &TForm1::BtnKlarClick);
     connect(p, &SetUpPanel::guideClicked, this, &TForm1::BtnGuideClick);
+    connect(p, &SetUpPanel::createGuideCardClicked, this, &TForm1::createGuideCardClick);
     connect(p, &SetUpPanel::namesClicked, this, &TForm1::MnNamnClick);
     connect(p, &SetUpPanel::individualClicked, this, &TForm1::ChkIndividuelltClick);
     connect(p, &SetUpPanel::gronaHissenClicked, this, [this] { ChkGrHissClick(true); });
@@ -149,7 +153,7 @@ void TForm1::connectCommands() {
 
 // Which panel is visible where is decided here; the panels only say what they are doing.
 void TForm1::connectPanels() {
-    connect(m_session, &ContestSession::changed, this, &TForm1::followSession);
+    connect(m_session, &ContestSession::changed, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
     connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
@@ -171,11 +175,6 @@ void TForm1::connectPanels() {
         if (m_setUp->highestNumberShown() != number) m_setUp->showHighestNumber(number);
     });
     connect(m_names, &NamePanel::byePairToShow, m_setUp, &SetUpPanel::showByePair);
-}
-
-void TForm1::followSession(const ContestChange& change) {
-    m_panes->follow(change);
-    refreshCaption();
 }
 
 void TForm1::MnNamnClick() { m_names->toggle(); }

@@ -90,6 +90,7 @@ public:
     void EdFriparChange();
     void EdContNameChange();
     void BtnGuideClick();
+    void createGuideCardClick();
     void MnGivfilClick();
     void MnMedlemsregisterClick();
     void AdderaresultatClick();
@@ -126,7 +127,6 @@ protected:
 private:
     void connectCommands();
     void connectPanels();
-    void followSession(const ContestChange& change);
     void loadMemberRegisterAtStartUp();
     void applyIndividualLook(bool keepContestName);
     void applyGronaHissenLook(bool on);
@@ -136,6 +136,7 @@ private:
     bool restoreFromRecovery(const std::string& text);
     void showOpenedContest();
     void openContestFile(const QString& fileName);
+    void printMovementCards(const std::string& cardFile);
     void writeFullHtml(bool oldStyle);
     void clearContest();
     void connectArchive();

@@ -46,6 +46,8 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(result, "Visascoretavlor1", "V&isa scoretavlor", "F5");
     addItem(result, "Adderaresultat1", "Addera resultat");
     addItem(result, "Nivelleragivar1", "Nivellera givar");
+    // Levelling and adjusted results by Neuberg's formula instead of the linear rule.
+    addItem(result, "Neuberg1", "Neubergs formel")->setCheckable(true);
     addItem(result, "MnBord", "Registrering vid &borden\u2026");
 
     QMenu* view = addMenu(window, "Visa1", "Visa");

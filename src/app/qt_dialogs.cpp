@@ -1,5 +1,7 @@
 #include "app/qt_dialogs.h"
 
+#include "app/movement_dialog.h"
+
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -161,6 +163,12 @@ bool QtDialogs::progress(const QString& title, const std::function<Progress()>& 
     dialog.show();
     loop.exec();
     return !cancelled;
+}
+
+std::optional<Dialogs::MovementChoice> QtDialogs::movementChoice(int pairs) {
+    MovementDialog dialog(pairs, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
 }
 
 }  // namespace vindelkast

@@ -29,6 +29,7 @@ public:
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;
     bool progress(const QString& title, const std::function<Progress()>& poll) override;
+    std::optional<MovementChoice> movementChoice(int pairs) override;
 
 private:
     QWidget* m_parent = nullptr;

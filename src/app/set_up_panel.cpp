@@ -38,7 +38,7 @@ bool isInvalidNumber(const QString& text) {
 SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
     setObjectName("GrpBrickor");
-    setGeometry(33, 8, 345, 529);
+    setGeometry(33, 8, 345, 563);
     setBackground(this, Qt::yellow);
 
     EdGivar = addEdit("EdGivar", "LblGivar", "Givar", 40);
@@ -71,28 +71,31 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     BtnGuide = new QPushButton("V\u00e4lj guidekort", this);
     BtnGuide->setObjectName("BtnGuide");
     BtnGuide->setGeometry(16, 302, 150, 30);
-    cBoxGuide = addCheck("cBoxGuide", "utan guidekort", 175, 306);
+    cBoxGuide = addCheck("cBoxGuide", "utan guidekort", 16, 340);
+    createGuideCardButton = new QPushButton("Skapa guidekort\u2026", this);
+    createGuideCardButton->setObjectName("createGuideCardButton");
+    createGuideCardButton->setGeometry(170, 302, 165, 30);
     BtnNamn = new QPushButton("Mata in namn", this);
     BtnNamn->setObjectName("BtnNamn");
-    BtnNamn->setGeometry(16, 340, 150, 30);
+    BtnNamn->setGeometry(16, 374, 150, 30);
     BtnKlar = new QPushButton("Klar", this);
     BtnKlar->setObjectName("BtnKlar");
-    BtnKlar->setGeometry(180, 340, 150, 30);
+    BtnKlar->setGeometry(180, 374, 150, 30);
 
-    EdContName = addEdit("EdContName", "Label5", "T\u00e4vl-namn", 386);
+    EdContName = addEdit("EdContName", "Label5", "T\u00e4vl-namn", 420);
     EdContName->setText("Part\u00e4vling");
-    EdDate = addEdit("EdDate", "Label6", "Datum", 422);
-    cbTeamContest = addCheck("cbTeamContest", "Lagt\u00e4vling", 16, 456);
+    EdDate = addEdit("EdDate", "Label6", "Datum", 456);
+    cbTeamContest = addCheck("cbTeamContest", "Lagt\u00e4vling", 16, 490);
 
     auto* arrangerLabel = new QLabel("Arrang\u00f6r", this);
     arrangerLabel->setObjectName("Label7");
-    arrangerLabel->setGeometry(16, 488, 110, 26);
+    arrangerLabel->setGeometry(16, 522, 110, 26);
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName("ComboBox2");
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->addItems(kArrangers);
-    ComboBox2->setGeometry(130, 486, 200, 28);
+    ComboBox2->setGeometry(130, 520, 200, 28);
     ComboBox2->lineEdit()->installEventFilter(this);
     refuseUnrepresentableText(ComboBox2->lineEdit(), m_dialogs);
 
@@ -101,6 +104,7 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
 
     connect(BtnKlar, &QPushButton::clicked, this, &SetUpPanel::klarClicked);
     connect(BtnGuide, &QPushButton::clicked, this, &SetUpPanel::guideClicked);
+    connect(createGuideCardButton, &QPushButton::clicked, this, &SetUpPanel::createGuideCardClicked);
     connect(BtnNamn, &QPushButton::clicked, this, &SetUpPanel::namesClicked);
     connect(ChkIndividuellt, &QCheckBox::clicked, this, &SetUpPanel::individualClicked);
     connect(ChkGrHiss, &QCheckBox::clicked, this, &SetUpPanel::gronaHissenClicked);
@@ -208,6 +212,7 @@ void SetUpPanel::startSetUp() {
 
 void SetUpPanel::guideCardDone() {
     BtnGuide->setEnabled(false);
+    createGuideCardButton->setEnabled(false);
     cBoxGuide->setEnabled(false);
     BtnNamn->setFocus();
 }
@@ -248,7 +253,10 @@ void SetUpPanel::setNumber(QLineEdit* field, int value) {
     checkNumberField(field);
 }
 
-void SetUpPanel::enableGuideButton() { BtnGuide->setEnabled(!cBoxGuide->isChecked()); }
+void SetUpPanel::enableGuideButton() {
+    BtnGuide->setEnabled(!cBoxGuide->isChecked());
+    createGuideCardButton->setEnabled(!cBoxGuide->isChecked());
+}
 
 void SetUpPanel::showGronaHissenChoices(bool shown) {
     for (QWidget* widget : std::initializer_list<QWidget*>{LbGrHiss, rbGHmax1, rbGHmax2, rbGHmany})

@@ -69,12 +69,13 @@ public:
     void guideCardDone();
     // A cleared contest: the counts are empty and a guide card may be chosen again.
     void clearForNewContest();
-    // BtnGuide is usable exactly when "utan guidekort" is not ticked.
+    // BtnGuide (and making a card) is usable exactly when "utan guidekort" is not ticked.
     void enableGuideButton();
 
 signals:
     void klarClicked();
     void guideClicked();
+    void createGuideCardClicked();
     void namesClicked();
     void individualClicked();
     void gronaHissenClicked();
@@ -111,6 +112,7 @@ private:
     QRadioButton* rbGHmax2 = nullptr;
     QRadioButton* rbGHmany = nullptr;
     QPushButton* BtnGuide = nullptr;
+    QPushButton* createGuideCardButton = nullptr;  // "Skapa guidekort..."
     QCheckBox* cBoxGuide = nullptr;
     QPushButton* BtnNamn = nullptr;
     QPushButton* BtnKlar = nullptr;

@@ -1,5 +1,6 @@
 #include "app/text_pane.h"
 
+#include <QPaintEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -37,22 +38,44 @@ void TextPane::clearLines() {
 }
 
 void TextPane::showLines(const std::vector<ViewLine>& lines) {
-    // One edit block lays the document out once instead of after every line.
-    QTextCursor batch(document());
-    batch.beginEditBlock();
     if (m_lineCount == static_cast<int>(lines.size()) && m_shown.size() == lines.size() &&
         m_shownFont == font()) {
-        // The same view again (a stored score): only the lines that differ are replaced.
+        // The same view again (a stored score): only the lines that differ are replaced, each
+        // on its own, so that only they are painted again (one edit block around them would
+        // repaint every line from the first change down).
         for (std::size_t i = 0; i < lines.size(); ++i)
             if (!(lines[i] == m_shown[i])) replaceLine(static_cast<int>(i), lines[i]);
     } else {
+        // One edit block lays the document out once instead of after every line.
+        QTextCursor batch(document());
+        batch.beginEditBlock();
         clearLines();
         for (const ViewLine& line : lines) addLine(line);
+        batch.endEditBlock();
     }
-    batch.endEditBlock();
     m_shown = lines;
     m_shownFont = font();
-    moveCursor(QTextCursor::Start);
+    // Back to the top. A cursor already there is only made visible: moving it would also
+    // repaint its line.
+    if (textCursor().position() == 0 && !textCursor().hasSelection())
+        ensureCursorVisible();
+    else
+        moveCursor(QTextCursor::Start);
+}
+
+void TextPane::paintEvent(QPaintEvent* event) {
+    // QTextEdit draws every line within the bounding rectangle of what is to be painted. After
+    // a stored score that is a few scattered lines and the cursor's place at the top: each part
+    // is drawn on its own rather than every line from the top one down.
+    const QRegion& region = event->region();
+    if (region.rectCount() < 2 || region.rectCount() > 8) {
+        QTextEdit::paintEvent(event);
+        return;
+    }
+    for (const QRect& part : region) {
+        QPaintEvent partEvent(part);
+        QTextEdit::paintEvent(&partEvent);
+    }
 }
 
 void TextPane::setTextFont(const QFont& font) {

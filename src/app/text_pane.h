@@ -23,6 +23,9 @@ public:
     QString plainLines() const { return toPlainText(); }
     int lineCount() const { return m_lineCount; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void replaceLine(int index, const ViewLine& line);
 

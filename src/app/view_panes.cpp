@@ -81,6 +81,7 @@ ViewPanes::ViewPanes(QWidget& parent, const ContestSession& session)
     }
     debugMarker = makeLabel(parent, "DebugMarker", "DEBUG");
     placeForWindow(parent.width(), parent.height());
+    connect(&session, &ContestSession::changed, this, &ViewPanes::follow);
 }
 
 void ViewPanes::placeForWindow(int width, int height) {
@@ -106,8 +107,11 @@ void ViewPanes::showStandings(const Contest& contest) {
 void ViewPanes::showStandingsLines(const Contest& contest) {
     UtRond->hide();
     LblRond->hide();
-    LblTotal->setText(toQt(standingsCaption(contest)));
-    LblTotal->adjustSize();
+    // The caption changes far less often than the lines: measuring it again costs more than them.
+    if (const QString caption = toQt(standingsCaption(contest)); caption != LblTotal->text()) {
+        LblTotal->setText(caption);
+        LblTotal->adjustSize();
+    }
     LblTotal->show();
     UtTotal->showLines(standingsLines(contest));
 }

@@ -32,9 +32,6 @@ public:
     void setTypedNumbers(std::function<std::vector<int>()> typedNumbers) {
         m_typedNumbers = std::move(typedNumbers);
     }
-    // Follows a change of the contest.
-    void follow(const ContestChange& change);
-
     // What the panels ask for.
     void showProgress() override;
     void refreshProgress() override;
@@ -94,6 +91,9 @@ public:
     int textScale() const { return m_textScale; }
 
 private:
+    // Follows a change of the contest (the session's `changed`).
+    void follow(const ContestChange& change);
+
     void showStandingsLines(const Contest& contest);
 
     QWidget& m_parent;

@@ -7,6 +7,7 @@
 #include "files/contract_file.h"
 #include "files/file_platform.h"
 #include "files/member_file.h"
+#include "files/round_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "model/version.h"
@@ -31,6 +32,8 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     // So are the contracts the tables gave.
     loaded.contractsMessage = readContractsBeside(*loaded.contest, path);
     if (!loaded.contractsMessage.empty()) printError(loaded.contractsMessage);
+    // So do the movement's rounds, as the window keeps them.
+    if (const std::string message = readRoundsBeside(*loaded.contest, path); !message.empty()) printError(message);
     return loaded;
 }
 
@@ -53,8 +56,9 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path) {
 }
 
 int saveContest(Contest& contest, const std::string& path) {
-    const std::string message =
+    std::string message =
         writeFileSafely(path, [&contest](std::ostream& out) { writeContest(contest, out, kVersionText); });
+    if (message.empty()) message = writeRoundsBeside(contest, path);
     if (message.empty()) return 0;
     printError(message);
     return 1;

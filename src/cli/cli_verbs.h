@@ -27,5 +27,7 @@ std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
 std::vector<Verb> archiveVerbs();
 std::vector<Verb> interchangeVerbs();
+// Making a guide card for the night (guide_verb.cpp).
+Verb guideVerb();
 
 }  // namespace vindelkast::cli

@@ -49,6 +49,7 @@ int runCheck(const Args& args) {
 int runRescore(const Args& args) {
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
+    loaded.contest->neuberg = args.has("neuberg");
     rescoreBoards(*loaded.contest);
     return saveContest(*loaded.contest, args.positional[1]);
 }
@@ -56,6 +57,7 @@ int runRescore(const Args& args) {
 int runLevel(const Args& args) {
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
+    loaded.contest->neuberg = args.has("neuberg");
     const int levelled = levelBoards(*loaded.contest);
     printLine("Nivellerade " + countText(levelled, "giv", "givar") + ".");
     return saveContest(*loaded.contest, args.positional[1]);
@@ -110,16 +112,18 @@ std::vector<Verb> filesVerbs() {
          {},
          runCheck},
         {"rescore",
-         "rescore IN.sco UT.sco",
-         "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen.",
+         "rescore IN.sco UT.sco [--neuberg]",
+         "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen (--neuberg: justerade "
+         "resultat enligt Neubergs formel).",
          2,
-         {},
+         {"neuberg"},
          runRescore},
         {"level",
-         "level IN.sco UT.sco",
-         "Nivellerar givar som spelats f\xc3\xa4rre g\xc3\xa5nger \xc3\xa4n de mest spelade och sparar.",
+         "level IN.sco UT.sco [--neuberg]",
+         "Nivellerar givar som spelats f\xc3\xa4rre g\xc3\xa5nger \xc3\xa4n de mest spelade och sparar "
+         "(--neuberg: med Neubergs formel i st\xc3\xa4llet f\xc3\xb6r den linj\xc3\xa4ra).",
          2,
-         {},
+         {"neuberg"},
          runLevel},
         {"add",
          "add IN.sco ANDRA.sco UT.sco",

@@ -153,6 +153,7 @@ std::vector<Verb> movementVerbs() {
          2,
          {},
          runDraw},
+        guideVerb(),
     };
 }
 

@@ -36,22 +36,6 @@ public:
     NamePanel(QWidget* parent, ContestSession& session, Dialogs& dialogs, PaneRequests& panes,
               std::function<bool()> individualChosen);
 
-    QListView* ListPers = nullptr;
-    QPushButton* BtnNameClose = nullptr;
-    QPushButton* Btn25Back = nullptr;
-    QPushButton* Btn25Forward = nullptr;
-    QPushButton* BtnSlump = nullptr;
-    QPushButton* btFrysNamn = nullptr;
-    QPushButton* btByt = nullptr;
-    QPushButton* btTaBortNamn = nullptr;
-    QGroupBox* gbNyPers = nullptr;
-    QLineEdit* edNyNamn = nullptr;
-    QLineEdit* edNyId = nullptr;
-    QLineEdit* edHcp = nullptr;
-    QPushButton* btNyPersOK = nullptr;
-    QPushButton* btnNyPersEJ = nullptr;
-    QPushButton* playerHistoryButton = nullptr;
-
     // Opens the panel when it is hidden, closes it when it is shown.
     void toggle();
     // Rebuilds the page from the start list and moves the focus on from the active field.
@@ -62,12 +46,11 @@ public:
     // Back to the start state, for a cleared contest.
     void clearState();
 
+    // The rows of the page; their fields are found by their names: EdNamn<row><column>
+    // (column 0 the first person, 1 the second) and the marks ChkNamnMark<row>.
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     int pageOffset() const { return m_pageOffset; }
-    // The name field of a row (1..rowCount) and column (0 first person, 1 second); null
-    // when the row or the field does not exist.
-    QLineEdit* nameField(int row, int column) const;
-    QCheckBox* markBox(int row) const;
+    // The members ListPers shows.
     NamePanelList& listModel() const { return *m_list; }
 
     // Commands of the panel's buttons.
@@ -103,6 +86,11 @@ private:
         QCheckBox* mark = nullptr;
     };
 
+    // The name field of a row (1..rowCount) and column (0 first person, 1 second); null
+    // when the row or the field does not exist.
+    QLineEdit* nameField(int row, int column) const;
+    QCheckBox* markBox(int row) const;
+
     void buildButtons();
     void buildNewPersonBox();
     void open();
@@ -128,6 +116,22 @@ private:
     void changed();
 
     static int tagOf(const QLineEdit* field);
+
+    QListView* ListPers = nullptr;
+    QPushButton* BtnNameClose = nullptr;
+    QPushButton* Btn25Back = nullptr;
+    QPushButton* Btn25Forward = nullptr;
+    QPushButton* BtnSlump = nullptr;
+    QPushButton* btFrysNamn = nullptr;
+    QPushButton* btByt = nullptr;
+    QPushButton* btTaBortNamn = nullptr;
+    QGroupBox* gbNyPers = nullptr;
+    QLineEdit* edNyNamn = nullptr;
+    QLineEdit* edNyId = nullptr;
+    QLineEdit* edHcp = nullptr;
+    QPushButton* btNyPersOK = nullptr;
+    QPushButton* btnNyPersEJ = nullptr;
+    QPushButton* playerHistoryButton = nullptr;
 
     ContestSession& m_session;
     Dialogs& m_dialogs;

@@ -34,15 +34,6 @@ public:
     // Created hidden inside the window's client area.
     ResultEntry(QWidget& client, ContestSession& session, Dialogs& dialogs, PaneRequests& panes);
 
-    QLabel* LblGivNr = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* LblResNE = nullptr;
-    QLabel* LblGivarNummer = nullptr;
-    QLabel* LblResorder = nullptr;
-    QPushButton* BtnPrev = nullptr;
-    QPushButton* BtnNext = nullptr;
-    QPushButton* BtnCalc = nullptr;
-
     // "Ge res" (F4): shows the panel, building the grid the first time, else asks for a board.
     void open();
     // "Göm resultat" (Shift+F4).
@@ -77,14 +68,8 @@ public:
     // contest; numbers above the highest pair number are cleared from their fields.
     std::vector<int> typedNumbers();
 
-    // The grid's fields, for the window tests; nullptr where there is none.
+    // The grid's rows (tables); its fields are found by their names (EdNs0, EdScore0_1, ...).
     int rowCount() const { return static_cast<int>(m_rows.size()); }
-    QLineEdit* nsField(int row) const;
-    QLineEdit* ewField(int row) const;
-    QLineEdit* nsPartnerField(int row) const;
-    QLineEdit* ewPartnerField(int row) const;
-    QLineEdit* swapBox(int row) const;
-    QLineEdit* scoreCell(int row, int column) const;
 
 signals:
     // The panel is about to show: the window hides what it would lie over.
@@ -110,6 +95,10 @@ private:
         bool seatsChange = false;   // the row's pairs change seats within the round
         std::vector<bool> swapped;  // per column: they sit the other way round there
     };
+
+    // The grid's fields; nullptr where there is none.
+    QLineEdit* nsField(int row) const;
+    QLineEdit* scoreCell(int row, int column) const;
 
     // The grid (result_entry_grid.cpp).
     void buildGrid();
@@ -150,6 +139,15 @@ private:
     void stepBoard(int direction);
     void followSession(const ContestChange& change);
     bool roundModeAllowed(int board, bool tell);
+
+    QLabel* LblGivNr = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* LblResNE = nullptr;
+    QLabel* LblGivarNummer = nullptr;
+    QLabel* LblResorder = nullptr;
+    QPushButton* BtnPrev = nullptr;
+    QPushButton* BtnNext = nullptr;
+    QPushButton* BtnCalc = nullptr;
 
     QWidget& m_client;
     ContestSession& m_session;

@@ -362,13 +362,7 @@ QLineEdit* ResultEntry::field(int row, FieldKind kind, int column) const {
 }
 
 QLineEdit* ResultEntry::nsField(int row) const { return field(row, FieldKind::Ns); }
-QLineEdit* ResultEntry::ewField(int row) const { return field(row, FieldKind::Ew); }
-QLineEdit* ResultEntry::nsPartnerField(int row) const { return field(row, FieldKind::NsPartner); }
-QLineEdit* ResultEntry::ewPartnerField(int row) const { return field(row, FieldKind::EwPartner); }
 QLineEdit* ResultEntry::scoreCell(int row, int column) const { return field(row, FieldKind::Score, column); }
-QLineEdit* ResultEntry::swapBox(int row) const {
-    return row >= 0 && row < static_cast<int>(m_rows.size()) ? m_rows[row].swap : nullptr;
-}
 
 void ResultEntry::focusField(QLineEdit* f) {
     if (!f) return;

@@ -7,6 +7,7 @@
 #include "files/deal_codes.h"
 #include "files/member_file.h"
 #include "files/result_line.h"
+#include "files/result_lines.h"
 #include "files/seat_check.h"
 #include "files/text_fields.h"
 #include "model/board_results.h"
@@ -26,20 +27,6 @@ std::string headerLine(const Contest& c) {
     if (c.isBarometer) line += "%BAR ";
     if (c.isGronaHissen) line += "%GH" + std::to_string(c.ghVariant) + " ";
     if (c.isIndividual) line += "%IND ";
-    return line;
-}
-
-std::string resultLine(const Contest& c, int board, const BoardResult& r) {
-    std::string line = rightAligned(std::to_string(board), 2, true);
-    line += rightAligned(std::to_string(r.nsPair), 3);
-    line += rightAligned(std::to_string(r.ewPair), 3);
-    if (c.isIndividual) {
-        line += rightAligned(std::to_string(r.nsPlayer2), 3);
-        line += rightAligned(std::to_string(r.ewPlayer2), 3);
-    }
-    line += rightAligned(std::to_string(r.nsScore), 6);
-    line += rightAligned(formatGeneral(r.nsPoints), 6);
-    line += rightAligned(formatGeneral(r.ewPoints), 6);
     return line;
 }
 
@@ -273,20 +260,21 @@ int leadingCompleteDeals(const Contest& c) {
     return count;
 }
 
-void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& version, int arrangedOrder) {
+void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& version, int arrangedOrder,
+                      ResultLinesCache* kept) {
     out << headerLine(c) << kLineEnd;
     out << c.contestName << kLineEnd << c.contestDate << kLineEnd << c.arranger << kLineEnd << version
         << kLineEnd;
     const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    std::string lines;
     for (int b = 1; b <= boards; ++b) {
-        const Board& board = c.boards[b];
-        std::vector<int> slots =
-            arrangedOrder == 0 ? slotsAsTheyLie(board) : orderedSlots(c, board, arrangedOrder);
-        for (int slot : orderedSlots(c, board, TableOrder, std::move(slots))) {
-            const BoardResult& r = board.results[slot];
-            if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
-            out << resultLine(c, b, r) << kLineEnd;
+        if (kept && arrangedOrder == 0) {
+            out << kept->boardLines(c, b);
+            continue;
         }
+        lines.clear();
+        appendBoardResultLines(lines, c, b, arrangedOrder);
+        out << lines;
     }
     out << "-1 " << c.boardCount << " " << c.roundCount << kLineEnd;
     const int deals = leadingCompleteDeals(c);
@@ -298,18 +286,18 @@ void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& ve
     for (int p = 1; p <= participants; ++p) out << startListLine(c, c.participants[p]) << kLineEnd;
 }
 
-void writeContest(Contest& c, std::ostream& out, const std::string& version) {
+void writeContest(Contest& c, std::ostream& out, const std::string& version, ResultLinesCache* kept) {
     c.writerVersion = version;
-    writeContestAsIs(c, out, version);
+    writeContestAsIs(c, out, version, 0, kept);
     c.dealCount = leadingCompleteDeals(c);
     // The results went out in table order; the contest is sorted there and back so that equal
     // results lie exchanged as that sort leaves them, as the views have always shown them.
     setResultOrder(c, setResultOrder(c, TableOrder));
 }
 
-std::string contestFileText(Contest& contest, const std::string& version) {
+std::string contestFileText(Contest& contest, const std::string& version, ResultLinesCache* kept) {
     std::ostringstream out;
-    writeContest(contest, out, version);
+    writeContest(contest, out, version, kept);
     return out.str();
 }
 

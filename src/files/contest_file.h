@@ -8,6 +8,8 @@
 
 namespace vindelkast {
 
+class ResultLinesCache;
+
 // What reading a contest file came to; `message` is the text the window shows after
 // "Indata ej OK: " (empty on full success).
 struct ContestReadResult {
@@ -34,16 +36,18 @@ std::string leftOutNote(const ContestReadResult& read);
 // Writes the whole contest (results in table/playing order, deals, start list) and stores
 // `version` as the contest's writer version. Lowers dealCount to the leading complete deals
 // and leaves the results sorted into table order and back.
-void writeContest(Contest& contest, std::ostream& out, const std::string& version);
+// With `kept`, boards whose results are unchanged since the last write go out from there.
+void writeContest(Contest& contest, std::ostream& out, const std::string& version,
+                  ResultLinesCache* kept = nullptr);
 // The same file from a contest left as it is. The results go out in table order as sorting
 // would put them when they lay sorted into `arrangedOrder` (0: as they lie); the deals up to
 // the leading complete ones.
 void writeContestAsIs(const Contest& contest, std::ostream& out, const std::string& version,
-                      int arrangedOrder = 0);
+                      int arrangedOrder = 0, ResultLinesCache* kept = nullptr);
 // The number of leading boards, up to dealCount, whose deal is complete.
 int leadingCompleteDeals(const Contest& contest);
 // The contest file as text in memory.
-std::string contestFileText(Contest& contest, const std::string& version);
+std::string contestFileText(Contest& contest, const std::string& version, ResultLinesCache* kept = nullptr);
 
 // Reads a contest file into a contest that starts empty. Names are looked up in (and missing
 // ones added to) contest.memberRegister.

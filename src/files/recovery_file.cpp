@@ -41,7 +41,7 @@ bool takeValue(const std::string& line, const std::string& key, std::string& val
 }  // namespace
 
 std::string recoveryText(Contest& contest, const RecoverySettings& settings, const std::string& version,
-                         const std::vector<RecoverySection>& sections) {
+                         const std::vector<RecoverySection>& sections, ResultLinesCache* kept) {
     std::string text = std::string(kMarker) + "\r\n";
     text += "fil " + settings.fileName + "\r\n";
     text += std::string("uppsatt ") + (settings.setUpDone ? "1" : "0") + "\r\n";
@@ -53,7 +53,7 @@ std::string recoveryText(Contest& contest, const RecoverySettings& settings, con
     for (int p = 1; p <= kMaxPair; ++p)
         if (settings.nameFrozen[p]) text += " " + std::to_string(p);
     text += "\r\n";
-    const std::string contestText = contestFileText(contest, version);
+    const std::string contestText = contestFileText(contest, version, kept);
     if (sections.empty()) return text + kContestStart + "\r\n" + contestText;
     text += std::string(kContestStart) + " " + std::to_string(contestText.size()) + "\r\n" + contestText;
     for (const RecoverySection& section : sections)

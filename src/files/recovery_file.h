@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "files/result_lines.h"
 #include "model/contest.h"
 
 namespace vindelkast {
@@ -33,9 +34,10 @@ inline constexpr const char* kRecoveryFileName = "vindelkast-aterstall.txt";
 
 // The whole recovery text: a marker line, the settings, then the contest file. With sections,
 // the contest's start line gives its length in bytes and each section follows under a line
-// "%SIDOFIL name length"; without any, the contest runs to the end, as it always did.
+// "%SIDOFIL name length"; without any, the contest runs to the end, as it always did. With
+// `kept`, the result lines of boards unchanged since the last recovery text come from there.
 std::string recoveryText(Contest& contest, const RecoverySettings& settings, const std::string& version,
-                         const std::vector<RecoverySection>& sections = {});
+                         const std::vector<RecoverySection>& sections = {}, ResultLinesCache* kept = nullptr);
 
 // Splits a recovery text into its settings, the contest file text and its sections. Returns
 // "" on success, else why the text is no recovery file.

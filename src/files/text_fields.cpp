@@ -1,5 +1,6 @@
 #include "files/text_fields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -62,6 +63,16 @@ int intOrZero(std::string_view text) {
 }
 
 std::string formatGeneral(double value) {
+    // Matchpoints are whole or half numbers nearly always, and a contest file holds
+    // thousands: those are written directly, exactly as the general format writes them.
+    if (const double twice = value * 2;
+        std::fabs(value) < 100000 && twice == std::trunc(twice) && !(value == 0 && std::signbit(value))) {
+        const long halves = static_cast<long>(twice);
+        std::string text = halves < 0 ? "-" : "";
+        text += std::to_string(std::labs(halves) / 2);
+        if (halves % 2 != 0) text += ".5";
+        return text;
+    }
     char buffer[64];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
@@ -69,16 +80,17 @@ std::string formatGeneral(double value) {
     return std::string(buffer, end);
 }
 
-std::string rightAligned(std::string_view text, int width, bool firstField) {
+char* putRightAligned(char* at, std::string_view text, int width, bool firstField) {
     const int length = static_cast<int>(text.size());
-    std::size_t padding = 0;
-    if (length < width) {
-        padding = static_cast<std::size_t>(width - length);
-    } else if (!firstField) {
-        padding = 1;
-    }
-    std::string field(padding, ' ');
-    field.append(text);
+    const int padding = length < width ? width - length : firstField ? 0 : 1;
+    at = std::fill_n(at, padding, ' ');
+    return std::copy(text.begin(), text.end(), at);
+}
+
+std::string rightAligned(std::string_view text, int width, bool firstField) {
+    std::string field(text.size() + static_cast<std::size_t>(std::max(width, 0)) + 1, ' ');
+    field.resize(
+        static_cast<std::size_t>(putRightAligned(field.data(), text, width, firstField) - field.data()));
     return field;
 }
 

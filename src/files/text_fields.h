@@ -27,6 +27,9 @@ std::string formatGeneral(double value);
 // fills or overflows its field gets one separating blank in front, so that it never touches
 // the field before it and the line still reads back.
 std::string rightAligned(std::string_view text, int width, bool firstField = false);
+// The same written at `at`, which has room for width + text.size() + 1 characters; returns
+// the end. Writers of many lines build each in place with it.
+char* putRightAligned(char* at, std::string_view text, int width, bool firstField = false);
 // Removes a trailing CR (files may end their lines with CR LF or LF).
 void chompCr(std::string& line);
 std::string trimRight(std::string_view text);

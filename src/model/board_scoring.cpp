@@ -1,7 +1,11 @@
 #include "model/board_scoring.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 #include "model/bridge_tables.h"
 
@@ -49,7 +53,15 @@ std::string markText(int digit) {
 
 }  // namespace
 
+double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neuberg) {
+    if (!neuberg) return points + adjustedCount;  // every adjusted result deemed a tie
+    return neubergPoints(points, bridgeCount, bridgeCount + adjustedCount);
+}
+
+double neubergPoints(double points, int played, int outOf) { return (points + 1.0) * outOf / played - 1.0; }
+
 void scoreSide(Board& board, Side side) {
+    const bool neuberg = board.contest != nullptr && board.contest->neuberg;
     const int n = board.resultCount;
     int bridgeCount = 0;
     int adjustedCount = 0;
@@ -69,28 +81,24 @@ void scoreSide(Board& board, Side side) {
     }
     if (bridgeCount == 0) return;
 
-    // Hand out places from the top: a tied group shares the average of its places.
+    // Hand out places from the top: a tied group shares the average of its places. Only
+    // bridge scores take places; an unscored result lies below every one of them.
+    std::array<std::pair<int, int>, kMaxResults> ranked;  // score and slot, highest first
+    int count = 0;
+    for (int i = 0; i < n; ++i)
+        if (isBridgeScore(scoreOf(board.results[i], side)))
+            ranked[count++] = {scoreOf(board.results[i], side), i};
+    std::sort(ranked.begin(), ranked.begin() + count, std::greater<>());
     int running = 2 * (bridgeCount - 1);
-    while (running >= 0) {
-        bool found = false;
-        int highest = 0;
-        for (int i = 0; i < n; ++i) {
-            BoardResult& r = board.results[i];
-            const int score = scoreOf(r, side);
-            if (pointsOf(r, side) != kNoPoints || score >= kAdjustedBase) continue;
-            if (!found || score > highest) {
-                highest = score;
-                found = true;
-            }
-        }
-        if (!found) return;
-        int tied = 0;
-        for (int i = 0; i < n; ++i)
-            if (scoreOf(board.results[i], side) == highest) ++tied;
-        const float points = static_cast<float>(running - (tied - 1) + adjustedCount);
-        for (int i = 0; i < n; ++i)
-            if (scoreOf(board.results[i], side) == highest) pointsOf(board.results[i], side) = points;
+    for (int first = 0; first < count;) {
+        int last = first + 1;
+        while (last < count && ranked[last].first == ranked[first].first) ++last;
+        const int tied = last - first;
+        const float points =
+            static_cast<float>(withAdjusted(running - (tied - 1), bridgeCount, adjustedCount, neuberg));
+        for (int k = first; k < last; ++k) pointsOf(board.results[ranked[k].second], side) = points;
         running -= 2 * tied;
+        first = last;
     }
 }
 

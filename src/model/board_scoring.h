@@ -11,8 +11,16 @@ enum class Side { NorthSouth, EastWest };
 
 // Matchpoints of one side of every result: 2 for each result beaten, 1 for each tie,
 // adjusted results get their percentage of the full top and tie with every bridge score.
+// With the contest's `neuberg` set, the bridge scores are instead matchpointed among
+// themselves and raised to the board's whole field by Neuberg's formula.
 void scoreSide(Board& board, Side side);
 void scoreBoard(Board& board);
+
+// Neuberg's formula on the scale of 2 a result beaten: matchpoints earned among `played`
+// results, as if the board had been played `outOf` times: (points + 1) * outOf / played - 1.
+double neubergPoints(double points, int played, int outOf);
+// A bridge score's matchpoints on a board that also has adjusted results.
+double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neuberg);
 
 // "%+-", "M+", "%=" ... → adjusted-score code, or -9999 when the text is not one.
 int parseAdjustedScore(std::string_view text);

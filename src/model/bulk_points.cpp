@@ -14,10 +14,13 @@ int scoredSlots(const Board& board) {
     return n;
 }
 
-float scaled(float points, double factor) {
+// Points of a board played n times raised to the most-played boards' nmax: linearly by
+// (nmax - 1) / (n - 1), or by Neuberg's formula.
+float raised(float points, int n, int most, bool neuberg) {
     // -9999 marks a side without a score; scaling it would make a bogus value.
     if (points <= kNoPoints) return points;
-    return static_cast<float>(points * factor);
+    if (neuberg) return static_cast<float>(neubergPoints(points, n, most));
+    return static_cast<float>(points * (static_cast<double>(most - 1) / static_cast<double>(n - 1)));
 }
 
 }  // namespace
@@ -31,10 +34,9 @@ int levelBoards(Contest& contest) {
         Board& board = contest.boards[b];
         const int n = scoredSlots(board);
         if (n <= 1 || n >= most) continue;
-        const double factor = static_cast<double>(most - 1) / static_cast<double>(n - 1);
         for (int i = 0; i < board.resultCount; ++i) {
-            board.results[i].nsPoints = scaled(board.results[i].nsPoints, factor);
-            board.results[i].ewPoints = scaled(board.results[i].ewPoints, factor);
+            board.results[i].nsPoints = raised(board.results[i].nsPoints, n, most, contest.neuberg);
+            board.results[i].ewPoints = raised(board.results[i].ewPoints, n, most, contest.neuberg);
         }
         ++levelled;
     }

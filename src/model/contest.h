@@ -93,6 +93,9 @@ struct Contest {
     bool setUpDone = false;
     bool isTeamContest = false;
     bool hasHandicap = false;
+    // Neuberg's formula for adjusted results and levelling instead of the program's own
+    // linear rule; a choice of the director's, not kept in the contest file.
+    bool neuberg = false;
     std::string arranger;
     std::string contestName;
     std::string contestDate;

@@ -35,12 +35,32 @@ bool goesBefore(int order, long key, const BoardResult& candidate, long chosenKe
     return key < chosenKey || (order == ScoreOrder && key == chosenKey && candidate.nsPair < chosen.nsPair);
 }
 
+// True when the selection sorts below would exchange nothing: no result goes before the one
+// lying ahead of it, which for this order (a key, then the North-South pair) holds for every
+// later one too, and no result is the bye pair's. Reading a file adds its results one by
+// one, mostly in order, and sorts after each; every save sorts each board there and back:
+// this keeps those from costing n² each time.
+template <typename ResultAt>
+bool alreadySorted(const Contest& contest, int order, std::size_t count, ResultAt result) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const BoardResult& r = result(i);
+        if (contest.byePair > 0 && holdsPair(r, contest.byePair)) return false;
+        if (i > 0 && goesBefore(order, sortKey(contest, order, r), r, sortKey(contest, order, result(i - 1)),
+                                result(i - 1)))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void sortResults(Board& board) {
     if (!board.contest) return;
     const Contest& contest = *board.contest;
     const int order = contest.resultOrder;
+    const auto resultAt = [&board](std::size_t i) -> const BoardResult& { return board.results[i]; };
+    if (alreadySorted(contest, order, static_cast<std::size_t>(std::max(board.resultCount, 0)), resultAt))
+        return;
     int i = 0;
     while (i < board.resultCount) {
         if (contest.byePair > 0 && holdsPair(board.results[i], contest.byePair)) {
@@ -65,6 +85,8 @@ void sortResults(Board& board) {
 std::vector<int> orderedSlots(const Contest& contest, const Board& board, int order, std::vector<int> slots) {
     // sortResults on indexes: the same exchanges, so equal keys land where it puts them.
     const auto result = [&board](int slot) -> const BoardResult& { return board.results[slot]; };
+    const auto resultAt = [&](std::size_t i) -> const BoardResult& { return result(slots[i]); };
+    if (alreadySorted(contest, order, slots.size(), resultAt)) return slots;
     std::size_t i = 0;
     while (i < slots.size()) {
         if (contest.byePair > 0 && holdsPair(result(slots[i]), contest.byePair)) {

@@ -63,6 +63,39 @@ void assignPlaces(Totals& t) {
     }
 }
 
+// Every pair's score and matchpoints on one board, read in one pass over its results: a
+// pair counts where it first sits, North-South before East-West, as pairScore and
+// pairMatchpoints read it. Pairs not on the board keep kNoScore and kNoPoints.
+struct BoardRow {
+    std::array<int, kParticipantSlots> score;
+    std::array<float, kParticipantSlots> points;
+
+    explicit BoardRow(const Board& board) {
+        score.fill(kNoScore);
+        points.fill(kNoPoints);
+        const bool individual = board.contest && board.contest->isIndividual;
+        const int count = std::clamp(board.resultCount, 0, kMaxResults);
+        for (int i = 0; i < count; ++i) {
+            const BoardResult& r = board.results[i];
+            const bool scored = r.nsScore > kNoScore;
+            seat(r.nsPair, r.nsScore, scored ? r.nsPoints : kNoPoints);
+            if (individual) seat(r.nsPlayer2, r.nsScore, scored ? r.nsPoints : kNoPoints);
+            seat(r.ewPair, r.ewScore, scored ? r.ewPoints : kNoPoints);
+            if (individual) seat(r.ewPlayer2, r.ewScore, scored ? r.ewPoints : kNoPoints);
+        }
+    }
+
+private:
+    // `seen` keeps the first result a number sits in, even one whose score is kNoScore.
+    std::array<bool, kParticipantSlots> seen{};
+    void seat(int number, int pairScoreValue, float pairPoints) {
+        if (number < 1 || number > kMaxPair || seen[number]) return;
+        seen[number] = true;
+        score[number] = pairScoreValue;
+        points[number] = pairPoints;
+    }
+};
+
 }  // namespace
 
 float cutToTenth(double total) {
@@ -84,9 +117,9 @@ Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool
     const int last = std::min(lastBoard, kMaxBoard);
     const int length = lastBoard - firstBoard + 1;
     for (int b = first; b <= last; ++b) {
-        const Board& board = contest.boards[b];
+        const BoardRow row(contest.boards[b]);
         for (int r = 1; r <= t.n; ++r) {
-            float m = pairMatchpoints(board, r);
+            float m = row.points[r];
             if (m == kNoPoints) {
                 ++missed[r];
                 m = 0.0f;
@@ -127,13 +160,14 @@ Totals totalsAfterRound(const Contest& contest, int round) {
 int contestMean(const Contest& contest, int lastBoard) {
     const int last = std::clamp(lastBoard <= 0 ? contest.boardCount : lastBoard, 0, kMaxBoard);
     const int n = clampedPairCount(contest);
-    int mostPlayed = 0;
-    for (int r = 1; r <= n; ++r) {
-        int played = 0;
-        for (int b = 1; b <= last; ++b)
-            if (pairScore(contest.boards[b], r) >= -9998) ++played;
-        mostPlayed = std::max(mostPlayed, played);
+    std::array<int, kParticipantSlots> played{};
+    for (int b = 1; b <= last; ++b) {
+        const BoardRow row(contest.boards[b]);
+        for (int r = 1; r <= n; ++r)
+            if (row.score[r] >= -9998) ++played[r];
     }
+    int mostPlayed = 0;
+    for (int r = 1; r <= n; ++r) mostPlayed = std::max(mostPlayed, played[r]);
     int fullest = 0;
     for (int b = 1; b <= last; ++b) fullest = std::max(fullest, contest.boards[b].resultCount);
     if (fullest == 0) return 0;

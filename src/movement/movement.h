@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <string>
+#include <tuple>
 
 namespace vindelkast {
 
@@ -16,6 +18,9 @@ struct Movement {
     int ewStep = 1;
     int nsStep = 0;                  // 0: the NS position is stationary and the pattern decides
     std::string orientationPattern;  // per round: '1' the stationary pair sits NS, '0' EW
+    // A guide card's table numbers: each record is the table of its place among the records
+    // of its round. Keyed by round, NS (North) and EW (East); empty for a built-in movement.
+    std::map<std::tuple<int, int, int>, int> tables;
 };
 
 }  // namespace vindelkast

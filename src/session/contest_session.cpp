@@ -9,6 +9,7 @@
 #include "files/contest_file.h"
 #include "files/contract_file.h"
 #include "files/recovery_file.h"
+#include "files/round_file.h"
 #include "files/safe_write.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
@@ -39,6 +40,8 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
     addSideFile({kContractsExtension,
                  [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
                  [](Contest& c, const std::string& text) { return readContracts(c, text); }});
+    addSideFile({kRoundsExtension, writeRounds,
+                 [](Contest& c, const std::string& text) { return readRounds(c, text); }});
     // The tables' codes, then what they sent, so that the tables go on as they were.
     addSideFile(
         {kTableCodesExtension,
@@ -225,8 +228,8 @@ std::string ContestSession::writeRecovery() {
     for (const SideFile& side : m_sideFiles)
         if (std::string text = side.write(m_contest); !text.empty())
             sections.push_back({side.extension, std::move(text)});
-    const std::string problem =
-        writeTextSafely(kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections));
+    const std::string problem = writeTextSafely(
+        kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
     // A full disk must not stop the evening; the director hears of it once per run.
     if (!problem.empty() && !m_recoveryProblemTold) {
         m_recoveryProblemTold = true;

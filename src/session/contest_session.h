@@ -11,6 +11,7 @@
 
 #include "archive/evening.h"
 #include "session/table_result_sink.h"
+#include "files/result_lines.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"
@@ -165,6 +166,8 @@ private:
     std::string m_archiveDate;  // the date given for a contest whose own date cannot be read
     EveningKey m_keptEvening;   // what this evening was last kept in the archive under
     std::optional<TableService> m_tables;
+    // The recovery file's result lines of unchanged boards are not written out again.
+    ResultLinesCache m_recoveryLines;
 };
 
 }  // namespace vindelkast

@@ -50,6 +50,16 @@ public:
     // thread, says the work is finished. Returns false when the person cancelled.
     virtual bool progress(const QString& title, const std::function<Progress()>& poll) = 0;
 
+    // What "Skapa guidekort..." is asked to make for the night's number of pairs.
+    struct MovementChoice {
+        bool howell = false;
+        int rounds = 0;          // 0: as many as the movement has
+        int boardsPerRound = 0;  // 0: about 26 boards in the evening
+        bool relay = false;
+    };
+    // The movement dialog; nothing when cancelled.
+    virtual std::optional<MovementChoice> movementChoice(int pairs) = 0;
+
     // Asks the desktop to open a document with its associated program.
     virtual bool openWithAssociatedProgram(const QString& path) = 0;
 };

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "model/standings.h"
+#include "movement/movement.h"
 
 namespace vindelkast {
 
@@ -56,10 +57,33 @@ int homeGroup(const Contest& contest, const TableSeat& seat) {
     return ((group - (seat.round - 1)) % groups + groups) % groups;
 }
 
+// The guide card's own table numbers, when it gave one to every seat and no two seats of
+// a round share one: then tables that share boards, or whose boards do not move one group
+// on per round, are still told apart.
+bool numberFromCard(const Contest& contest, std::vector<std::vector<TableSeat>>& all) {
+    if (!contest.movement || contest.movement->tables.empty()) return false;
+    const auto& tables = contest.movement->tables;
+    for (std::vector<TableSeat>& seats : all) {
+        std::set<int> taken;
+        for (TableSeat& seat : seats) {
+            const auto found = tables.find({seat.round, seat.nsPair, seat.ewPair});
+            if (found == tables.end() || found->second < 1 || found->second > kMaxPair / 2 ||
+                !taken.insert(found->second).second)
+                return false;
+            seat.table = found->second;
+        }
+    }
+    for (std::vector<TableSeat>& seats : all)
+        std::sort(seats.begin(), seats.end(),
+                  [](const TableSeat& a, const TableSeat& b) { return a.table < b.table; });
+    return true;
+}
+
 // Every round's tables of a built-in movement or guide card, numbered.
 std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
     const int rounds = movementRounds(contest);
     std::vector<std::vector<TableSeat>> all = pairingsByRound(contest, rounds);
+    if (numberFromCard(contest, all)) return all;
     std::set<int> homes;
     bool shared = false;
     for (int r = 1; r <= rounds; ++r) {
@@ -84,8 +108,8 @@ std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
     return all;
 }
 
-// What the movement's tables follow from: every slot's round and seats, and the board
-// groups. Scores are left out, so storing a result keeps it the same.
+// What the movement's tables follow from: every slot's round and seats, the board
+// groups and the card's table numbers. Scores are left out, so storing a result keeps it the same.
 std::vector<int> seatingKey(const Contest& contest) {
     std::vector<int> key{contest.boardCount, contest.boardsPerRound};
     for (int b = 1; b <= lastBoard(contest); ++b) {
@@ -96,6 +120,9 @@ std::vector<int> seatingKey(const Contest& contest) {
             key.insert(key.end(), {r.round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2});
         }
     }
+    if (contest.movement)
+        for (const auto& [seat, table] : contest.movement->tables)
+            key.insert(key.end(), {std::get<0>(seat), std::get<1>(seat), std::get<2>(seat), table});
     return key;
 }
 

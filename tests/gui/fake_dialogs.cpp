@@ -60,4 +60,9 @@ bool FakeDialogs::progress(const QString&, const std::function<Progress()>& poll
     }
 }
 
+std::optional<Dialogs::MovementChoice> FakeDialogs::movementChoice(int pairs) {
+    movementPairs << pairs;
+    return movementChoices.isEmpty() ? std::nullopt : movementChoices.dequeue();
+}
+
 }  // namespace vindelkast::test

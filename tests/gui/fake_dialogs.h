@@ -36,6 +36,8 @@ public:
     bool printerInstalled = true;
     QStringList progressTexts;  // each different text a progress dialog showed
     int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
+    QQueue<std::optional<MovementChoice>> movementChoices;  // nothing = cancel
+    QList<int> movementPairs;                               // the pairs each movement dialog was opened for
 
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
@@ -50,6 +52,7 @@ public:
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;
     bool progress(const QString& title, const std::function<Progress()>& poll) override;
+    std::optional<MovementChoice> movementChoice(int pairs) override;
 
     // The last message shown, or "" when none was.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }

@@ -9,9 +9,8 @@
 #include "app/text_pane.h"
 #include "archive/archive_place.h"
 #include "archive/archive_reports.h"
-#include "entry/name_panel.h"
 #include "qt/qt_text.h"
-#include "window_fixture.h"
+#include "test_name_entry_driver.h"
 
 using namespace vindelkast;
 using namespace vindelkast::test;
@@ -151,12 +150,12 @@ void TestArchiveViews::playerHistoryFromTheNamePanel() {
     w.form->Rensabrjaom1Click();
     w.openExample("kv\u00e4ll8.sco");
     w.press(QKeySequence(Qt::Key_F3));
-    NamePanel& names = w.form->namePanel();
-    QVERIFY(names.isVisible());
+    Names names(w);
+    QVERIFY(names.panel.isVisible());
 
     // Row 2: Åberg Karin, member 100231, with Åkesson Lars.
-    QTest::mouseClick(names.nameField(2, 0), Qt::LeftButton);
-    QTest::keyClick(names.nameField(2, 0), Qt::Key_F12);
+    QTest::mouseClick(names.field(2, 0), Qt::LeftButton);
+    QTest::keyClick(names.field(2, 0), Qt::Key_F12);
     ArchiveDesk& desk = w.form->archiveDesk();
     QVERIFY(desk.isVisible());
     QCOMPARE(desk.windowTitle(), QString("Spelarens kv\u00e4llar"));
@@ -171,17 +170,17 @@ void TestArchiveViews::playerHistoryFromTheNamePanel() {
 
     // The button asks for the same person; a guest and an empty place have no evenings to show.
     desk.hide();
-    QTest::mouseClick(names.nameField(5, 1), Qt::LeftButton);
-    QTest::mouseClick(names.playerHistoryButton, Qt::LeftButton);
+    QTest::mouseClick(names.field(5, 1), Qt::LeftButton);
+    QTest::mouseClick(names.button("playerHistoryButton"), Qt::LeftButton);
     QCOMPARE(w.dialogs.lastMessage(),
              "Strand har inget medlemsnummer; klubbarkivet visar bara medlemmars kv\u00e4llar.");
     QVERIFY(!desk.isVisible());
-    QTest::mouseClick(names.nameField(9, 0), Qt::LeftButton);
-    QTest::keyClick(names.nameField(9, 0), Qt::Key_F12);
+    QTest::mouseClick(names.field(9, 0), Qt::LeftButton);
+    QTest::keyClick(names.field(9, 0), Qt::Key_F12);
     QCOMPARE(w.dialogs.lastMessage(),
              "St\u00e4ll mark\u00f6ren i namnrutan f\u00f6r en spelare i startlistan.");
-    QTest::mouseClick(names.nameField(2, 1), Qt::LeftButton);
-    QTest::mouseClick(names.playerHistoryButton, Qt::LeftButton);
+    QTest::mouseClick(names.field(2, 1), Qt::LeftButton);
+    QTest::mouseClick(names.button("playerHistoryButton"), Qt::LeftButton);
     QVERIFY(desk.isVisible());
     QVERIFY(desk.archivePane->plainLines().startsWith("Kv\u00e4llar f\u00f6r \u00c5kesson Lars (100457), "));
 }

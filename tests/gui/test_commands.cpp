@@ -84,7 +84,7 @@ void TestCommands::guideCardChosenAndRefused() {
     w.dialogs.fileNames << w.path("P4fel.gui");
     w.action("Guidekort1")->trigger();
     QCOMPARE(w.dialogs.lastMessage(),
-             QString("Infilen ej OK|Fel i guidefil. Par3f\u00f6rekommer flera g\u00e5nger, giv 1"));
+             QString("Infilen ej OK|Fel i guidefil. Par3f\u00f6rekommer flera g\u00e5nger, giv 1, rad 2"));
     QVERIFY(w.find<QPushButton>("BtnGuide")->isEnabled());
 
     w.dialogs.fileNames << w.path("P4.gui");

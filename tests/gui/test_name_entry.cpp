@@ -1,90 +1,18 @@
-// The name panel: typing names from the register, new persons, random seating, freezing,
-// swapping, deleting, paging and opening and closing the panel.
+// The name panel: typing names from the register, the list of members, new persons, random
+// seating, freezing, swapping and deleting a whole evening's start list.
 #include <fstream>
-#include <map>
-#include <set>
-#include <sstream>
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QListView>
-#include <QPushButton>
 
-#include "app/set_up_panel.h"
 #include "app/text_pane.h"
-#include "entry/name_panel.h"
-#include "entry/name_panel_list.h"
 #include "files/contest_file.h"
 #include "files/member_file.h"
 #include "model/member_register.h"
 #include "qt/qt_text.h"
-#include "window_fixture.h"
+#include "test_name_entry_driver.h"
 
 using namespace vindelkast;
 using namespace vindelkast::test;
-
-namespace {
-
-// Real key events for every character, also those beyond ASCII (Å, Ä, Ö, ...).
-void typeText(QWidget* target, const QString& text) {
-    for (const QChar ch : text) {
-        if (ch.unicode() < 128) {
-            QTest::keyClick(target, ch.toLatin1());
-            continue;
-        }
-        const auto key = ch.unicode() < 256 ? Qt::Key(ch.toUpper().unicode()) : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, target, key, QString(ch), Qt::NoModifier);
-    }
-}
-
-// The name panel of a window, driven with real keys and clicks.
-struct Names {
-    Window& w;
-    NamePanel& panel;
-    explicit Names(Window& window) : w(window), panel(window.form->namePanel()) {}
-
-    const Contest& contest() const { return w.form->contest(); }
-    QLineEdit* field(int row, int column) const {
-        QLineEdit* f = panel.nameField(row, column);
-        if (!f) qFatal("no name field %d/%d", row, column);
-        return f;
-    }
-    // Enters the field as the director would, types, and ends with Enter or Tab.
-    void type(int row, int column, const QString& text, Qt::Key end = Qt::Key_Return) const {
-        QLineEdit* f = field(row, column);
-        QTest::mouseClick(f, Qt::LeftButton);
-        f->selectAll();
-        typeText(f, text);
-        if (end != Qt::Key_unknown) QTest::keyClick(f, end);
-    }
-    QStringList listed() const {
-        QStringList names;
-        for (int r = 0; r < panel.listModel().count(); ++r) names << toQt(panel.listModel().longNameAt(r));
-        return names;
-    }
-    QString selected() const {
-        const QModelIndex i = panel.ListPers->currentIndex();
-        return i.isValid() && panel.ListPers->selectionModel()->isSelected(i) ? i.data().toString()
-                                                                              : QString();
-    }
-    QString person(int number, int column = 0) const {
-        const Participant& p = contest().participants[number];
-        const Member* m = column == 0 ? p.first : p.second;
-        return m ? toQt(longName(*m)) : QString();
-    }
-    void mark(int row) const { QTest::mouseClick(panel.markBox(row), Qt::LeftButton); }
-    void click(QPushButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
-    QWidget* focus() const { return QApplication::focusWidget(); }
-};
-
-// The start list as "first / second" per number, for comparing before and after.
-std::map<int, QString> startList(const Names& n) {
-    std::map<int, QString> list;
-    for (int p = 1; p <= n.contest().participantCount; ++p) list[p] = n.person(p, 0) + " / " + n.person(p, 1);
-    return list;
-}
-
-}  // namespace
 
 class TestNameEntry : public QObject {
     Q_OBJECT
@@ -94,12 +22,6 @@ private slots:
     void keysOfANameField();
     void mouseInTheListSeatsAtTheActiveField();
     void newPersonRefusedOrDropped();
-    void rowsGrowIntoASecondColumnAndPageBy25();
-    void closingAddsTheByePairToAnOddField();
-    void individualContestHasOneFieldPerRow();
-    void swapAndDeleteEdgeCases();
-    void latePairTypedOverTheByeEntry();
-    void pagingToTheLastPageKeepsTheFocusOnAField();
 };
 
 void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
@@ -146,18 +68,18 @@ void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
 
     // A person the register does not know: the new-person box proposes the next club number.
     n.type(7, 1, "Nyberg Tora");
-    QVERIFY(n.panel.gbNyPers->isVisible());
-    QCOMPARE(n.panel.edNyNamn->text(), QString("Nyberg Tora"));
-    QCOMPARE(n.panel.edNyId->text(), QString("213"));
-    QCOMPARE(n.panel.edHcp->text(), QString("0"));
+    QVERIFY(n.newPersonBox()->isVisible());
+    QCOMPARE(n.newPersonField("edNyNamn")->text(), QString("Nyberg Tora"));
+    QCOMPARE(n.newPersonField("edNyId")->text(), QString("213"));
+    QCOMPARE(n.newPersonField("edHcp")->text(), QString("0"));
     // The box's name field has the focus; Enter walks to "OK", where a space adds nobody.
-    QCOMPARE(n.focus(), n.panel.edNyNamn);
+    QCOMPARE(n.focus(), n.newPersonField("edNyNamn"));
     for (int i = 0; i < 3; ++i) QTest::keyClick(n.focus(), Qt::Key_Return);
-    QCOMPARE(n.focus(), n.panel.btNyPersOK);
-    QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Space);
-    QVERIFY(n.panel.gbNyPers->isVisible());
-    QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Return);
-    QVERIFY(!n.panel.gbNyPers->isVisible());
+    QCOMPARE(n.focus(), n.button("btNyPersOK"));
+    QTest::keyClick(n.button("btNyPersOK"), Qt::Key_Space);
+    QVERIFY(n.newPersonBox()->isVisible());
+    QTest::keyClick(n.button("btNyPersOK"), Qt::Key_Return);
+    QVERIFY(!n.newPersonBox()->isVisible());
     QCOMPARE(n.person(7, 1), QString("Nyberg Tora"));
     QCOMPARE(n.field(7, 1)->text(), QString("Nyberg Tora"));
     QVERIFY(w.readFile("medlem.txt").endsWith("Nyberg Tora 213 0\r\n"));
@@ -175,14 +97,14 @@ void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
     // Freeze 2 and 5: they show in red and stay where they are on a shuffle.
     n.mark(2);
     n.mark(5);
-    n.click(n.panel.btFrysNamn);
+    n.click("btFrysNamn");
     QVERIFY(n.contest().nameFrozen[2] && n.contest().nameFrozen[5]);
-    QVERIFY(!n.panel.markBox(2)->isChecked());
+    QVERIFY(!n.markBox(2)->isChecked());
     QCOMPARE(n.field(2, 0)->palette().color(QPalette::Text), QColor(Qt::red));
     QCOMPARE(n.field(3, 0)->palette().color(QPalette::Text), QColor(Qt::black));
 
     const auto before = startList(n);
-    n.click(n.panel.BtnSlump);
+    n.click("BtnSlump");
     const auto after = startList(n);
     QCOMPARE(after.at(2), before.at(2));
     QCOMPARE(after.at(5), before.at(5));
@@ -214,15 +136,15 @@ void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
     const auto shuffled = startList(n);
     n.mark(1);
     n.mark(3);
-    n.click(n.panel.btByt);
+    n.click("btByt");
     QCOMPARE(startList(n).at(1), shuffled.at(3));
     QCOMPARE(startList(n).at(3), shuffled.at(1));
-    QVERIFY(!n.panel.markBox(1)->isChecked() && !n.panel.markBox(3)->isChecked());
+    QVERIFY(!n.markBox(1)->isChecked() && !n.markBox(3)->isChecked());
 
     // Delete the fourth place: the later ones move up, the bye pair with them.
     const auto swapped = startList(n);
     n.mark(4);
-    n.click(n.panel.btTaBortNamn);
+    n.click("btTaBortNamn");
     QCOMPARE(n.contest().participantCount, 13);
     QCOMPARE(n.contest().maxPairNumber, 13);
     QCOMPARE(w.edit("EdNrPar")->text(), QString("13"));
@@ -331,7 +253,7 @@ void TestNameEntry::keysOfANameField() {
     n.field(2, 0)->clear();
     QTest::keyClick(n.field(2, 0), Qt::Key_Return);
     QCOMPARE(n.focus(), n.field(2, 1));
-    QVERIFY(!n.panel.gbNyPers->isVisible());
+    QVERIFY(!n.newPersonBox()->isVisible());
 
     // Page Down and Page Up page the grid by 25 numbers.
     QTest::keyClick(n.field(2, 1), Qt::Key_PageDown);
@@ -350,7 +272,7 @@ void TestNameEntry::mouseInTheListSeatsAtTheActiveField() {
     w.setUpContest(24, 12, 12);
     Names n(w);
     w.press(QKeySequence(Qt::Key_F3));
-    QListView* list = n.panel.ListPers;
+    QListView* list = n.list();
     n.type(3, 1, "sj", Qt::Key_unknown);
     QCOMPARE(n.listed(), (QStringList{"Sj\u00f6berg G\u00f6sta", "Sj\u00f6gren Ebba"}));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -374,236 +296,43 @@ void TestNameEntry::newPersonRefusedOrDropped() {
 
     // A name the register file cannot hold is refused; the box stays for a correction.
     n.type(1, 0, "\u014ctani Sh\u014dhei");
-    QVERIFY(n.panel.gbNyPers->isVisible());
-    QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Return);
+    QVERIFY(n.newPersonBox()->isVisible());
+    QTest::keyClick(n.button("btNyPersOK"), Qt::Key_Return);
     QCOMPARE(w.dialogs.lastMessage(),
              QString("Namnet inneh\u00e5ller tecken som inte kan sparas i medlemsregistret"));
-    QVERIFY(n.panel.gbNyPers->isVisible());
+    QVERIFY(n.newPersonBox()->isVisible());
     QCOMPARE(w.readFile("medlem.txt"), registerBefore);
     QCOMPARE(n.contest().participantCount, 0);
 
     // Enter runs through the box's fields; a typed number and handicap are taken.
-    n.panel.edNyNamn->setFocus();
-    n.panel.edNyNamn->selectAll();
-    typeText(n.panel.edNyNamn, "Otani Shohei");
-    QTest::keyClick(n.panel.edNyNamn, Qt::Key_Return);
-    QCOMPARE(n.focus(), n.panel.edNyId);
-    n.panel.edNyId->selectAll();
-    QTest::keyClicks(n.panel.edNyId, "77777");
-    QTest::keyClick(n.panel.edNyId, Qt::Key_Return);
-    QCOMPARE(n.focus(), n.panel.edHcp);
-    n.panel.edHcp->selectAll();
-    QTest::keyClicks(n.panel.edHcp, "4");
-    QTest::keyClick(n.panel.edHcp, Qt::Key_Return);
-    QCOMPARE(n.focus(), n.panel.btNyPersOK);
-    QTest::keyClick(n.panel.btNyPersOK, Qt::Key_Return);
+    n.newPersonField("edNyNamn")->setFocus();
+    n.newPersonField("edNyNamn")->selectAll();
+    typeText(n.newPersonField("edNyNamn"), "Otani Shohei");
+    QTest::keyClick(n.newPersonField("edNyNamn"), Qt::Key_Return);
+    QCOMPARE(n.focus(), n.newPersonField("edNyId"));
+    n.newPersonField("edNyId")->selectAll();
+    QTest::keyClicks(n.newPersonField("edNyId"), "77777");
+    QTest::keyClick(n.newPersonField("edNyId"), Qt::Key_Return);
+    QCOMPARE(n.focus(), n.newPersonField("edHcp"));
+    n.newPersonField("edHcp")->selectAll();
+    QTest::keyClicks(n.newPersonField("edHcp"), "4");
+    QTest::keyClick(n.newPersonField("edHcp"), Qt::Key_Return);
+    QCOMPARE(n.focus(), n.button("btNyPersOK"));
+    QTest::keyClick(n.button("btNyPersOK"), Qt::Key_Return);
     QCOMPARE(n.person(1), QString("Otani Shohei"));
     QCOMPARE(w.readFile("medlem.txt"), registerBefore + "Otani Shohei 77777 4\r\n");
     QCOMPARE(n.contest().participants[1].first->memberId, 77777);
 
     // EJ drops the person: the field is emptied and gets the focus back.
     n.type(1, 1, "Ingen Alls");
-    QVERIFY(n.panel.gbNyPers->isVisible());
-    n.click(n.panel.btnNyPersEJ);
-    QVERIFY(!n.panel.gbNyPers->isVisible());
+    QVERIFY(n.newPersonBox()->isVisible());
+    n.click("btnNyPersEJ");
+    QVERIFY(!n.newPersonBox()->isVisible());
     QCOMPARE(n.field(1, 1)->text(), QString());
     QCOMPARE(n.focus(), n.field(1, 1));
     QCOMPARE(n.contest().participants[1].second, nullptr);
     QCOMPARE(w.readFile("medlem.txt"), registerBefore + "Otani Shohei 77777 4\r\n");
     QVERIFY(!w.form->memberRegister().findByLongName("Ingen Alls"));
-}
-
-void TestNameEntry::rowsGrowIntoASecondColumnAndPageBy25() {
-    Window w;
-    w.setUpContest(24, 12, 22);
-    Names n(w);
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(n.panel.rowCount(), 24);
-    QVERIFY(!n.panel.Btn25Forward->isEnabled());
-    const QRect panelBefore = n.panel.geometry();
-    const QPoint listBefore = n.panel.ListPers->pos();
-
-    // Seating number 23 asks for rows up to 26: the paging buttons become usable.
-    const Contest& c = n.contest();
-    MemberRegister& reg = w.form->memberRegister();
-    n.type(23, 0, "fal");
-    QCOMPARE(n.person(23), QString("Falk Viola"));
-    QCOMPARE(c.maxPairNumber, 23);
-    QCOMPARE(w.edit("EdNrPar")->text(), QString("23"));
-    QCOMPARE(n.panel.rowCount(), 26);
-    QVERIFY(n.panel.Btn25Forward->isEnabled() && n.panel.Btn25Back->isEnabled());
-    QCOMPARE(n.panel.geometry(), panelBefore);
-
-    // Number 28 asks for row 31, the first of the second column.
-    n.type(26, 0, "hamm");
-    n.type(28, 0, "eng");
-    QCOMPARE(n.panel.rowCount(), 31);
-    QCOMPARE(n.panel.geometry(), panelBefore.adjusted(-340, 0, 0, 0));
-    QCOMPARE(n.panel.ListPers->pos(), listBefore + QPoint(340, 0));
-    QCOMPARE(n.field(31, 0)->x(), n.field(1, 0)->x() + 340);
-    QCOMPARE(n.field(31, 0)->y(), n.field(1, 0)->y());
-
-    // Paged to 51..: numbers beyond 72 cannot be filled or marked; no page past it.
-    w.form->session().choose([&reg](Contest& k) { k.participants[72].first = reg.entry(3); });
-    n.click(n.panel.Btn25Forward);
-    n.click(n.panel.Btn25Forward);
-    QCOMPARE(n.panel.pageOffset(), 50);
-    QCOMPARE(n.field(22, 0)->text(), QString("Almqvist Birgitta"));
-    QVERIFY(n.field(22, 0)->isEnabled());
-    QVERIFY(!n.field(23, 0)->isEnabled() && !n.panel.markBox(23)->isEnabled());
-    n.click(n.panel.Btn25Forward);
-    QCOMPARE(n.panel.pageOffset(), 50);
-    n.type(5, 1, "zet");
-    QCOMPARE(n.person(55, 1), QString("Zetterlund Hj\u00f6rdis"));
-    QCOMPARE(c.participantCount, 55);
-    n.click(n.panel.Btn25Back);
-    QCOMPARE(n.panel.pageOffset(), 25);
-    QCOMPARE(n.field(3, 0)->text(), QString("Engstr\u00f6m Tage"));
-}
-
-void TestNameEntry::closingAddsTheByePairToAnOddField() {
-    Window w;
-    w.setUpContest(21, 7, 0);
-    Names n(w);
-    w.press(QKeySequence(Qt::Key_F3));
-    QVERIFY(n.panel.isVisible());
-    const QStringList starts = {"al", "bl", "da", "er", "fo", "gu", "h\u00e4"};
-    for (int p = 1; p <= 7; ++p) n.type(p, 0, starts[p - 1]);
-    QCOMPARE(n.contest().maxPairNumber, 7);
-    QCOMPARE(n.contest().byePair, 0);
-    QTest::mouseClick(n.panel.BtnNameClose, Qt::LeftButton);
-    QVERIFY(!n.panel.isVisible());
-    QCOMPARE(n.contest().maxPairNumber, 8);
-    QCOMPARE(n.contest().byePair, 8);
-    QCOMPARE(n.person(8), QString("fripar"));
-    QCOMPARE(w.edit("EdNrPar")->text(), QString("8"));
-    QCOMPARE(w.edit("EdFripar")->text(), QString("8"));
-    QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
-
-    // Opened from the set-up panel's button, closed again: an even field stays as it is.
-    QTest::mouseClick(w.find<QPushButton>("BtnNamn"), Qt::LeftButton);
-    QVERIFY(n.panel.isVisible());
-    QVERIFY(!w.find<QWidget>("GrpBrickor")->isVisible());
-    QCOMPARE(n.panel.rowCount(), 10);
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(n.contest().maxPairNumber, 8);
-
-    // Clearing the contest closes the panel and forgets the page and the fields.
-    w.form->Rensabrjaom1Click();
-    QVERIFY(!n.panel.isVisible());
-    QCOMPARE(n.panel.pageOffset(), 0);
-    QCOMPARE(n.panel.listModel().count(), 0);
-}
-
-void TestNameEntry::individualContestHasOneFieldPerRow() {
-    Window w;
-    w.press(QKeySequence(Qt::Key_F2));
-    QTest::mouseClick(w.find<QCheckBox>("ChkIndividuellt"), Qt::LeftButton);
-    Names n(w);
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(n.panel.nameField(1, 1), nullptr);
-    for (int p = 1; p <= 5; ++p) n.type(p, 0, QStringList{"ma", "no", "ny", "ol", "pe"}[p - 1]);
-    QCOMPARE(n.person(5), QString("Persson Yngve"));
-    QCOMPARE(n.focus(), n.field(6, 0));
-    n.mark(2);
-    n.click(n.panel.btTaBortNamn);
-    QCOMPARE(n.person(2), QString("Nystr\u00f6m Bo"));
-    QCOMPARE(n.contest().participantCount, 4);
-    // An individual field of odd size gets no bye pair.
-    n.type(5, 0, "sv");
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(n.contest().maxPairNumber, 5);
-    QCOMPARE(n.contest().byePair, 0);
-    QCOMPARE(w.edit("EdFripar")->text(), QString());
-}
-
-void TestNameEntry::swapAndDeleteEdgeCases() {
-    Window w;
-    w.setUpContest(24, 12, 10);
-    Names n(w);
-    w.press(QKeySequence(Qt::Key_F3));
-    const QStringList starts = {"ab", "ak", "alm", "bj", "bl", "da", "ek g", "eks", "eri", "fo"};
-    for (int p = 1; p <= 10; ++p) n.type(p, 0, starts[p - 1]);
-    QCOMPARE(n.person(10), QString("Forsberg Ulf"));
-    const auto typed = startList(n);
-
-    // Three marks: no swap; the first two marks were walked past and cleared.
-    n.mark(2);
-    n.mark(4);
-    n.mark(7);
-    n.mark(9);
-    n.click(n.panel.btByt);
-    QCOMPARE(w.dialogs.lastMessage(), QString("Bytfel|Mer \u00e4n tv\u00e5 par markerade!"));
-    QCOMPARE(startList(n), typed);
-    QVERIFY(!n.panel.markBox(2)->isChecked() && !n.panel.markBox(4)->isChecked());
-    QVERIFY(n.panel.markBox(7)->isChecked() && n.panel.markBox(9)->isChecked());
-    // One mark: nothing swapped, the mark cleared.
-    n.mark(9);
-    n.click(n.panel.btByt);
-    QCOMPARE(startList(n), typed);
-    QVERIFY(!n.panel.markBox(7)->isChecked());
-
-    // Several marks delete the persons marked.
-    n.mark(3);
-    n.mark(4);
-    n.mark(8);
-    n.click(n.panel.btTaBortNamn);
-    QCOMPARE(n.contest().participantCount, 7);
-    const QStringList left = {typed.at(1), typed.at(2), typed.at(5), typed.at(6),
-                              typed.at(7), typed.at(9), typed.at(10)};
-    for (int p = 1; p <= 7; ++p) QCOMPARE(startList(n).at(p), left[p - 1]);
-    QCOMPARE(n.field(8, 0)->text(), QString());
-    QCOMPARE(w.edit("EdNrPar")->text(), QString("7"));
-    // Ta Bort without marks changes nothing.
-    n.click(n.panel.btTaBortNamn);
-    QCOMPARE(n.contest().maxPairNumber, 7);
-}
-
-void TestNameEntry::latePairTypedOverTheByeEntry() {
-    // Seven pairs: closing the panel adds bye pair 8; then a late pair comes.
-    Window w;
-    w.press(QKeySequence(Qt::Key_F2));
-    w.type("EdGivar", "21");
-    w.type("EdRonder", "7");
-    Names n(w);
-    w.press(QKeySequence(Qt::Key_F3));
-    const QStringList starts = {"al", "bl", "da", "er", "fo", "gu", "h\u00e4"};
-    for (int p = 1; p <= 7; ++p) n.type(p, 0, starts[p - 1]);
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(w.edit("EdFripar")->text(), QString("8"));
-    w.press(QKeySequence(Qt::Key_F3));
-    n.type(8, 0, "ka");  // typed over "fripar"
-    QCOMPARE(w.edit("EdFripar")->text(), QString());
-    QCOMPARE(n.field(8, 1)->text(), QString());
-    n.type(8, 1, "kj");
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(w.edit("EdNrPar")->text(), QString("8"));
-    QCOMPARE(w.edit("EdFripar")->text(), QString());
-    // "Klar", reached with Tab and pressed with Enter, keeps the late pair's names.
-    auto* klar = w.find<QPushButton>("BtnKlar");
-    klar->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(klar, Qt::Key_Return);
-    QVERIFY(n.contest().setUpDone);
-    QCOMPARE(n.person(8, 0), QString("Karlsson Maj-Britt"));
-    QCOMPARE(n.person(8, 1), QString("Kjellberg Rune"));
-    QCOMPARE(n.contest().byePair, 0);
-    QCOMPARE(n.contest().playingTableCount, 4);
-}
-
-void TestNameEntry::pagingToTheLastPageKeepsTheFocusOnAField() {
-    Window w;
-    w.setUpContest(24, 12, 70);
-    Names n(w);
-    w.press(QKeySequence(Qt::Key_F3));
-    QCOMPARE(n.panel.rowCount(), NamePanel::kMaxRows);
-    QTest::mouseClick(n.field(40, 0), Qt::LeftButton);
-    QTest::keyClick(n.focus(), Qt::Key_PageDown);
-    QTest::keyClick(n.focus(), Qt::Key_PageDown);
-    QCOMPARE(n.panel.pageOffset(), 50);
-    // Rows 23.. stand for numbers beyond 72: the focus is on the last field that can be filled.
-    QCOMPARE(n.focus(), n.field(22, 1));
-    QTest::keyClick(n.focus(), Qt::Key_PageUp);
-    QCOMPARE(n.panel.pageOffset(), 25);
 }
 
 QTEST_MAIN(TestNameEntry)

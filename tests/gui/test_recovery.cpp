@@ -243,8 +243,11 @@ void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
     opened.press(QKeySequence("Ctrl+O"));
     QCOMPARE(read, std::string("Bord 3: 2H\r\n"));
 
+    // A contest whose file keeps it whole (its rounds are the slots' places) has no side file.
     Window plain;
-    plain.setUpContest(21, 7, 8);
+    plain.copyExample("kv\u00e4ll8.sco", "plain.sco");
+    plain.dialogs.fileNames << plain.path("plain");
+    plain.press(QKeySequence("Ctrl+O"));
     enterScore(*plain.form, 1, 50);
     QVERIFY(plain.readFile(kRecoveryFileName).contains("%TAVLINGSFIL\r\n"));
     QVERIFY(!plain.readFile(kRecoveryFileName).contains("%SIDOFIL"));

@@ -327,10 +327,10 @@ void TestResultEntryEvening::individualContest() {
     QCOMPARE(e.panel().rowCount(), 2);
     // North, South, East, West: 8, 1, 2, 7 at the first table of board 1.
     QCOMPARE(e.ns(0)->text(), QString("8"));
-    QCOMPARE(e.panel().nsPartnerField(0)->text(), QString("1"));
+    QCOMPARE(e.nsPartner(0)->text(), QString("1"));
     QCOMPARE(e.ew(0)->text(), QString("2"));
-    QCOMPARE(e.panel().ewPartnerField(0)->text(), QString("7"));
-    QCOMPARE(e.panel().ewPartnerField(0)->x(), 130);
+    QCOMPARE(e.ewPartner(0)->text(), QString("7"));
+    QCOMPARE(e.ewPartner(0)->x(), 130);
     QCOMPARE(e.cell(0, 0)->x(), 200);
     QCOMPARE(e.cell(0, 0)->text(), QString("50"));
 
@@ -348,9 +348,9 @@ void TestResultEntryEvening::individualContest() {
     QCOMPARE(e.panel().currentBoard(), 19);
     QVERIFY(e.panel().roundMode());
     // South 5 and West 4 change places; 4 is typed twice until West is put right.
-    e.typeOver(e.panel().nsPartnerField(1), "4");
-    QCOMPARE(e.background(e.panel().ewPartnerField(1)), QColor(255, 51, 51));
-    e.typeOver(e.panel().ewPartnerField(1), "5");
+    e.typeOver(e.nsPartner(1), "4");
+    QCOMPARE(e.background(e.ewPartner(1)), QColor(255, 51, 51));
+    e.typeOver(e.ewPartner(1), "5");
     for (int b = 19; b <= 21; ++b) {
         BoardResult* r = findResult(ref.boards[b], 2, 3);
         r->nsPlayer2 = 4;

@@ -92,6 +92,10 @@ compare deals kväll8.sco kväll8.pbn medgivar.sco
 compare movement --boards 24 --rounds 8 --pairs 16 --guide P16_mitchell.gui --date 2024-03-11 ny.sco
 compare movement --boards 27 --rounds 9 --pairs 9 --bye 9 --date 2024-03-11 --name "Tisdag" ny.sco
 compare contract 4S N +1 --board 5
+compare guide mitchell --pairs 15 kort.gui
+compare guide mitchell --pairs 16 --relay kort.gui
+compare guide howell --pairs 10 --rounds 7 kort.gui
+compare rescore kväll16.sco neuberg.sco --neuberg
 compare check saknas.sco
 echo "Windows-CLI jämförd med Linux: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

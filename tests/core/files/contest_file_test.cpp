@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <sstream>
 
 #include "files/contest_file.h"
 #include "files/member_file.h"
 #include "files/text_encoding.h"
+#include "files/text_fields.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
@@ -303,6 +305,21 @@ TEST(ContestFile, TheStartListNamesTheByePair) {
         readContestFile(g.c(), again);
         EXPECT_EQ(contestFileText(g.c(), "v"), text);
     }
+}
+
+// Points go out in the general format with six significant digits. Whole and half points,
+// nearly all of a contest's, are written without it and must come out the same.
+TEST(ContestFile, PointsAreWrittenInTheGeneralFormat) {
+    const auto general = [](double value) {
+        char text[64];
+        const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+        return std::string(text, end);
+    };
+    for (int halves = -200002; halves <= 200002; ++halves)
+        ASSERT_EQ(formatGeneral(halves / 2.0), general(halves / 2.0)) << halves;
+    for (double value : {-0.0, 0.1, 7.2, 45.96, -0.25, 99999.5, 100000.5, 123456.0, 1e7, 1.0 / 3, 70.25})
+        EXPECT_EQ(formatGeneral(value), general(value)) << value;
+    EXPECT_EQ(formatGeneral(kNoPoints), "-9999");
 }
 
 }  // namespace

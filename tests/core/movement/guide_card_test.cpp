@@ -63,7 +63,7 @@ TEST(GuideCard, ConflictsNameThePairAndTheRecordsFirstBoard) {
         test::ContestFixture f;
         Movement m;
         EXPECT_EQ(read(f.c(), m, "8 21 7 3\n1 3 3 1\n").message,
-                  w("Fel i guidefil. Par3förekommer flera gånger, giv 1"));
+                  w("Fel i guidefil. Par3förekommer flera gånger, giv 1, rad 2"));
         EXPECT_EQ(f.c().boards[1].resultCount, 0);
     }
     {
@@ -71,14 +71,19 @@ TEST(GuideCard, ConflictsNameThePairAndTheRecordsFirstBoard) {
         test::ContestFixture f;
         Movement m;
         const GuideCardReading reading = read(f.c(), m, "8 21 7 3\n1 4 1 7\n2 2 3 4\n2 6 4 5\n3 1 2 10\n");
-        EXPECT_EQ(reading.message, w("Fel i guidefil. Par4förekommer flera gånger, giv 5"));
-        // Slots of earlier records stay, also those of the failing record before the conflict.
-        EXPECT_EQ(f.c().boards[7].resultCount, 1);
-        EXPECT_EQ(f.c().boards[4].resultCount, 1);
-        EXPECT_EQ(f.c().boards[5].resultCount, 2);
-        EXPECT_EQ(f.c().boards[6].resultCount, 2);
-        EXPECT_EQ(f.c().boards[10].resultCount, 0);
-        EXPECT_EQ(m.pairCount, 8);
+        EXPECT_EQ(reading.message, w("Fel i guidefil. Par4förekommer flera gånger, giv 5, rad 4"));
+        // A card with a fault lays nothing and leaves the movement as it was.
+        EXPECT_EQ(test::slotsOf(f.c()), std::vector<test::Slot>{});
+        EXPECT_EQ(m.pairCount, 0);
+        EXPECT_FALSE(reading.headerTaken);
+    }
+    {
+        // Pair 2 at two tables of round 1, on different boards.
+        test::ContestFixture f;
+        Movement m;
+        EXPECT_EQ(read(f.c(), m, "8 21 7 3\n1 1 2 1\n1 2 3 4\n").message,
+                  w("Fel i guidefil. Par 2 sitter vid två bord i rond 1, rad 3"));
+        EXPECT_EQ(f.c().boards[1].resultCount, 0);
     }
 }
 
@@ -93,10 +98,8 @@ TEST(GuideCard, RecordsEndAtTheEndOfTheNumbers) {
     EXPECT_EQ(read(g.c(), m, "4 4 2 2\n1 1 2 1\n2 1 3 3\n").message, "");
     EXPECT_EQ(g.c().boards[3].resultCount, 1);
 
-    // A word or a first board of 0 ends the card without a message.
+    // A first board of 0 ends the card without a message.
     test::ContestFixture h;
-    EXPECT_EQ(read(h.c(), m, "4 4 2 2\n1 1 2 1\nslut 2 1 3 3\n").message, "");
-    EXPECT_EQ(h.c().boards[3].resultCount, 0);
     EXPECT_EQ(read(h.c(), m, "4 4 2 2\n1 3 4 0\n2 1 3 3\n").message, "");
     EXPECT_EQ(h.c().boards[3].resultCount, 0);
 }
@@ -120,7 +123,7 @@ TEST(GuideCard, IndividualCardSeatsFourPlayers) {
     EXPECT_EQ(r->ewPlayer2, 4);
     // Player 12 already sits West on board 2.
     EXPECT_EQ(read(f.c(), m, "-12 3 3 1\n3 12 1 2 3 2\n").message,
-              w("Fel i guidefil. Par12förekommer flera gånger, giv 2"));
+              w("Fel i guidefil. Par12förekommer flera gånger, giv 2, rad 2"));
 }
 
 TEST(GuideCard, HeadersThatDoNotFitTheContestAreRefusedBeforeAnythingIsTaken) {
@@ -155,30 +158,30 @@ TEST(GuideCard, RecordsOutsideTheBoardsAndPairsAreNotStored) {
     test::ContestFixture f;
     Movement m;
     EXPECT_EQ(read(f.c(), m, "8 71 7 3\n1 1 2 67\n2 1 2 70\n").message,
-              w("Fel i guidefil. Givarna 70-72 går utöver giv 71"));
-    EXPECT_EQ(f.c().boards[69].resultCount, 1);
+              w("Fel i guidefil. Givarna 70-72 går utöver giv 71, rad 3"));
+    EXPECT_EQ(f.c().boards[69].resultCount, 0);
     EXPECT_EQ(f.c().boards[70].resultCount, 0);
     EXPECT_EQ(f.c().boards[72].resultCount, 0);
 
     test::ContestFixture g;
     EXPECT_EQ(read(g.c(), m, "8 21 7 3\n1 1 73 4\n").message,
-              w("Fel i guidefil. Par 73 finns inte (högst 72), giv 4"));
+              w("Fel i guidefil. Par 73 finns inte (högst 72), giv 4, rad 2"));
     EXPECT_EQ(read(g.c(), m, "8 21 7 3\n99999999999 1 2 4\n").message,
-              w("Fel i guidefil. Rond 99999999999 finns inte, giv 4"));
+              w("Fel i guidefil. Rond 99999999999 finns inte (kortet har 7 ronder), giv 4, rad 2"));
     EXPECT_EQ(read(g.c(), m, "-8 21 7 3\n1 1 2 3 80 4\n").message,
-              w("Fel i guidefil. Spelare 80 finns inte (högst 72), giv 4"));
+              w("Fel i guidefil. Spelare 80 finns inte (högst 72), giv 4, rad 2"));
     EXPECT_EQ(read(g.c(), m, "-8 21 7 3\n1 1 -2 3 4 4\n").message,
-              w("Fel i guidefil. Spelare -2 finns inte (högst 72), giv 4"));
+              w("Fel i guidefil. Spelare -2 finns inte (högst 72), giv 4, rad 2"));
     for (int b = 1; b <= kMaxBoard; ++b) EXPECT_EQ(g.c().boards[b].resultCount, 0);
 }
 
-TEST(GuideCard, EmptyCardIsAcceptedAndLaysNothingDown) {
+TEST(GuideCard, EmptyCardIsRefusedAsNoCard) {
     test::ContestFixture f;
     Movement m;
     m.pairCount = 8;
     const GuideCardReading reading = read(f.c(), m, "  \r\n");
-    EXPECT_EQ(reading.message, "");
-    EXPECT_TRUE(reading.headerTaken);
+    EXPECT_EQ(reading.message, w("Fel i guidefil. Filen är tom"));
+    EXPECT_FALSE(reading.headerTaken);
     EXPECT_EQ(m.pairCount, 8);
 }
 
@@ -263,13 +266,13 @@ TEST_F(GuideCardCommand, IndividualCardMakesAnIndividualContest) {
     EXPECT_EQ(f.c().tableCount, 3);
 }
 
-TEST_F(GuideCardCommand, FailedCardStillGivesItsCountsButARefusedHeaderGivesNone) {
+TEST_F(GuideCardCommand, RefusedCardGivesNoCounts) {
     test::ContestFixture f;
     startGuideCard(f.c(), {"24", "8", "10", "", false});
     EXPECT_EQ(useGuideCard(f.c(), card("fel.gui", "10 27 9 3\n1 1 1 1\n")),
-              w("Fel i guidefil. Par1förekommer flera gånger, giv 1"));
-    EXPECT_EQ(f.c().boardCount, 27);
-    EXPECT_EQ(f.c().roundCount, 9);
+              w("Fel i guidefil. Par1förekommer flera gånger, giv 1, rad 2"));
+    EXPECT_EQ(f.c().boardCount, 24);
+    EXPECT_EQ(f.c().roundCount, 8);
 
     test::ContestFixture g;
     startGuideCard(g.c(), {"24", "8", "10", "", false});
@@ -281,10 +284,42 @@ TEST_F(GuideCardCommand, FailedCardStillGivesItsCountsButARefusedHeaderGivesNone
 
     test::ContestFixture h;
     startGuideCard(h.c(), {"24", "8", "10", "", false});
-    EXPECT_EQ(useGuideCard(h.c(), card("tom.gui", "")), "");
+    EXPECT_EQ(useGuideCard(h.c(), card("tom.gui", "")), w("Fel i guidefil. Filen är tom"));
     EXPECT_EQ(h.c().boardCount, 24);
     EXPECT_EQ(h.c().roundCount, 8);
     EXPECT_EQ(h.c().maxPairNumber, 10);
+}
+
+}  // namespace
+}  // namespace vindelkast
+
+namespace vindelkast {
+namespace {
+
+// Cards that break a rule are refused with the rule and the line, and nothing is laid.
+TEST(GuideCard, BrokenCardsNameTheRuleAndTheLineAndLayNothing) {
+    const std::vector<std::pair<std::string, std::string>> cards = {
+        {"8 21 7 3\n1 1 5 1\n8 2 6 4\n",
+         "Fel i guidefil. Rond 8 finns inte (kortet har 7 ronder), giv 4, rad 3"},
+        {"8 21 7 3\n1 1 5 1\n1 2 sex 4\n", "Fel i guidefil. \"sex\" är inget tal, rad 3"},
+        {"8 21 7 3\n1 1 5 1\n\n2 1 6 4\n3 2 6 4\n",
+         "Fel i guidefil. Par6förekommer flera gånger, giv 4, rad 5"},
+        {"%SCO2 \r\nKväll\r\n", "Fel i guidefil. Filen är inget guidekort: den börjar inte med ett tal"},
+        {"8 21 sju 3\n", "Fel i guidefil. \"sju\" är inget tal, rad 1"},
+        {"8 21 7 3\n1 1 5 1\n1 2 6\n", "Fel i guidefil. Sista posten har bara 3 tal, rad 3"},
+        {"8 21 7 3\n1 1 5 19\n1 2 6 22\n",
+         "Fel i guidefil. Givarna 22-24 finns inte (kortet har 21 givar), rad 3"},
+        {"8 21 7 3\n1 1 9 1\n", "Fel i guidefil. Par 9 finns inte (kortet har 8), rad 2"},
+    };
+    for (const auto& [card, message] : cards) {
+        test::ContestFixture f;
+        Movement m;
+        std::istringstream in(card);
+        const GuideCardReading reading = readGuideCard(in, m, f.c().boards);
+        EXPECT_EQ(reading.message, w(message)) << card;
+        EXPECT_FALSE(reading.headerTaken) << card;
+        EXPECT_EQ(test::slotsOf(f.c()), std::vector<test::Slot>{}) << card;
+    }
 }
 
 }  // namespace

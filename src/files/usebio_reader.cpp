@@ -263,4 +263,6 @@ SessionReading readUsebio(std::string_view bytes) {
     return reading;
 }
 
+bool usebioReadable() { return true; }
+
 }  // namespace vindelkast

@@ -36,6 +36,9 @@ std::string eveningFolder(std::string_view date, std::string_view nameCp1252);
 // <a href="FILE">LABEL</a> (label already HTML).
 std::string link(const std::string& file, const std::string& label);
 
+// The style sheet every page carries inline (for a server's policy that allows it alone).
+std::string_view siteStyle();
+
 // A whole page: head with the style sheet, the navigation line (none when `nav` is empty),
 // the body.
 std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body);

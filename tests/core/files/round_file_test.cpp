@@ -47,7 +47,9 @@ void saveAndOpen(Contest& from, test::ContestFixture& into, bool withRounds) {
     const std::string rounds = writeRounds(from);
     std::istringstream in(out.str());
     readContestFile(into.c(), in);
-    if (withRounds) ASSERT_EQ(readRounds(into.c(), rounds), "");
+    if (withRounds) {
+        ASSERT_EQ(readRounds(into.c(), rounds), "");
+    }
 }
 
 using Evening = std::vector<std::vector<std::tuple<int, int, int, std::vector<int>>>>;

@@ -6,11 +6,19 @@ namespace vindelkast {
 
 namespace {
 
+// The text and CSV forms keep a decimal point for other programs; a page shows percent as the
+// evenings' results pages do, with a decimal comma.
+std::string pagePercent(long long hundredths) {
+    std::string text = percentText(hundredths);
+    if (const std::size_t point = text.find('.'); point != std::string::npos) text[point] = ',';
+    return text;
+}
+
 std::string row(const SeasonPlace& p) {
     const std::string id = p.memberId > 0 ? std::to_string(p.memberId) : "g\xe4st";
     return "<tr><td class=\"n\">" + std::to_string(p.place) + "</td><td class=\"who\">" + html(p.name) +
            "<br><span class=\"meta\">" + html(id) + "</span></td><td class=\"n\">" +
-           std::to_string(p.evenings) + "</td><td class=\"n\">" + percentText(p.hundredths) + "</td></tr>\n";
+           std::to_string(p.evenings) + "</td><td class=\"n\">" + pagePercent(p.hundredths) + "</td></tr>\n";
 }
 
 std::string ranking(const std::vector<SeasonPlace>& places) {

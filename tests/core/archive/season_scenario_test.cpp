@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "archive_backends.h"
 #include "output/site_html.h"
@@ -126,6 +127,8 @@ TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
     EXPECT_EQ(r.out.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(r.out.find("name=\"viewport\""), std::string::npos);
     EXPECT_NE(r.out.find("\xc3\x85kesson Lars"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("<td class=\"n\">[0-9]+,[0-9]{2}</td></tr>")));
+    EXPECT_FALSE(std::regex_search(r.out, std::regex("[0-9]\\.[0-9]{2}</td>"))) << "percent with a comma";
     // The look of the evenings' results pages, and the evenings it counts, as yet no links.
     const auto styleOf = [](const std::string& page) {
         const std::size_t from = page.find("<style>");

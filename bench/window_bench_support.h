@@ -25,6 +25,7 @@ public:
     std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
     QString openFileName(const QString&) override { return fileName; }
     QString saveFileName(const QString&, bool) override { return fileName; }
+    std::optional<MovementChoice> movementChoice(int) override { return {}; }
     bool printerAvailable() override { return false; }
     QString print(const QString&, const QTextDocument&) override { return {}; }
     bool openWithAssociatedProgram(const QString&) override { return false; }

@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <string>
 
+#include "model/board_scoring.h"
 #include "output/results_site.h"
 #include "support/sample_analysis.h"
 #include "support/sample_contests.h"
 #include "support/sample_evening.h"
+#include "tables/results_access.h"
 
 namespace vindelkast {
 namespace {
@@ -34,18 +36,52 @@ void BM_ResultsSitePagesLargest(benchmark::State& state) {
 }
 BENCHMARK(BM_ResultsSitePagesLargest)->Unit(benchmark::kMillisecond);
 
-// The whole folder written as `vindelkast-cli site` writes it, flushed to disk.
+std::string benchFolder(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()))).string();
+}
+
+// The whole folder written as `vindelkast-cli site` writes it, flushed to disk: published
+// for the first time, into an empty folder.
 void BM_ResultsSiteWrittenLargest(benchmark::State& state) {
     LargestPlayed f;
-    const std::string folder =
-        (std::filesystem::temp_directory_path() / ("vk_site_bench_" + std::to_string(::getpid()))).string();
+    const std::string folder = benchFolder("vk_site_bench_");
     for (auto _ : state) {
+        const std::string message = writeResultsSite(f.c(), folder);
+        if (!message.empty()) state.SkipWithError(message.c_str());
+        state.PauseTiming();
+        std::filesystem::remove_all(folder);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ResultsSiteWrittenLargest)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Published again over the last time's folder after the director has corrected a result.
+void BM_ResultsSiteRepublishedLargest(benchmark::State& state) {
+    LargestPlayed f;
+    const std::string folder = benchFolder("vk_site_again_");
+    writeResultsSite(f.c(), folder);
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        BoardResult& corrected = f.c().boards[1 + round % 71].results[0];
+        corrected.nsScore = corrected.nsScore == 420 ? 450 : 420;
+        scoreBoard(f.c().boards[1 + round++ % 71]);
+        state.ResumeTiming();
         const std::string message = writeResultsSite(f.c(), folder);
         if (!message.empty()) state.SkipWithError(message.c_str());
     }
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_ResultsSiteWrittenLargest)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ResultsSiteRepublishedLargest)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One page served live, as the table server answers a phone: the standings, a card, a board.
+void BM_LiveResultsPageLargest(benchmark::State& state) {
+    LargestPlayed f;
+    const char* const pages[] = {"", "par11.html", "giv5.html"};
+    const char* page = pages[state.range(0)];
+    for (auto _ : state) benchmark::DoNotOptimize(resultsAnswer(f.c(), false, false, 1, page).body.size());
+}
+BENCHMARK(BM_LiveResultsPageLargest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vindelkast

@@ -25,10 +25,11 @@ public:
     std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
     QString openFileName(const QString&) override { return fileName; }
     QString saveFileName(const QString&, bool) override { return fileName; }
-    std::optional<MovementChoice> movementChoice(int) override { return {}; }
+    QString folderName(const QString&) override { return fileName; }
     bool printerAvailable() override { return false; }
     QString print(const QString&, const QTextDocument&) override { return {}; }
     bool openWithAssociatedProgram(const QString&) override { return false; }
+    std::optional<MovementChoice> movementChoice(int) override { return {}; }
     // Waits for the work as the real dialog would, never cancelling it.
     bool progress(const QString&, const std::function<Progress()>& poll) override {
         while (!poll().finished) QThread::msleep(5);

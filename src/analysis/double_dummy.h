@@ -9,6 +9,10 @@
 
 namespace vindelkast {
 
+// Whether this build has the double-dummy solver; the Windows build does not yet, and its
+// analysis says so instead of analysing (analysis/no_solver/).
+bool solverAvailable();
+
 // Called after each batch of boards with the boards done and the total; returning false
 // stops the run after that batch.
 using AnalysisProgress = std::function<bool(int done, int total)>;

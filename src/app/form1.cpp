@@ -102,6 +102,7 @@ void TForm1::connectCommands() {
     connect(m_menus->action("MnPBN"), &QAction::triggered, this, [this] { exportPbn(contest(), m_dialogs); });
     on("MnPrintXML", &TForm1::MnPrintXMLClick);
     on("MnPrintRond", &TForm1::MnPrintRondClick);
+    on("MnWebb", &TForm1::MnWebbClick);
     on("Print1", &TForm1::Print1Click);
     on("MnPrintTotalt", &TForm1::MnPrintTotaltClick);
     on("Rensabrjaom1", &TForm1::Rensabrjaom1Click);

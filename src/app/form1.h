@@ -39,6 +39,10 @@ public:
     // Offers to bring back the contest of a run that did not end normally; without asking
     // when `ask` is false (the hidden start option the crash tests use).
     void offerRecovery(bool ask = true);
+    // Opens the contest named on the command line, as "Öppna" would once it is chosen. A
+    // contest already on screen (one restored from the recovery file) is offered to be saved
+    // first and stays when the question is cancelled.
+    void openAtStart(const QString& fileName);
 
     ContestSession& session() { return *m_session; }
     const Contest& contest() const { return m_session->contest(); }
@@ -94,6 +98,7 @@ public:
     void MnHTMLClick();
     void MnGammalHTMLClick();
     void MnPrintXMLClick();
+    void MnWebbClick();
     void MnPrintRondClick();
     void Print1Click();
     void MnPrintTotaltClick();
@@ -131,6 +136,7 @@ private:
     bool askToSaveFirst(const QString& question);
     bool restoreFromRecovery(const std::string& text);
     void showOpenedContest();
+    void openContestFile(const QString& fileName);
     void printMovementCards(const std::string& cardFile);
     void writeFullHtml(bool oldStyle);
     void clearContest();

@@ -38,7 +38,21 @@ void TForm1::MnOpenClick() {
         m_dialogs.message("Kan bara ha en \u00f6ppnad t\u00e4vling. Du m\u00e5ste avsluta och b\u00f6rja om");
         return;
     }
-    const QString name = withDefaultExtension(m_dialogs.openFileName("Score-filer (*.sco)|*.SCO"), ".sco");
+    openContestFile(m_dialogs.openFileName("Score-filer (*.sco)|*.SCO"));
+}
+
+void TForm1::openAtStart(const QString& fileName) {
+    if (contest().setUpDone || !m_session->isSaved()) {
+        if (!askToSaveFirst("\u00d6ppna " + QFileInfo(fileName).fileName() +
+                            " - vill du spara t\u00e4vlingen f\u00f6rst?"))
+            return;
+        clearContest();
+    }
+    openContestFile(fileName);
+}
+
+void TForm1::openContestFile(const QString& fileName) {
+    const QString name = withDefaultExtension(fileName, ".sco");
     QString error;
     if (!QFileInfo(name).isFile()) {
         error = "Kan inte l\u00e4sa filen";

@@ -1,21 +1,24 @@
-// Publishing: the HTML pages and the XML document.
+// Publishing: the HTML pages, the XML document and the players' results pages.
 #include <fstream>
 
+#include <QDir>
 #include <QFileInfo>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/form1.h"
+#include "app/table_server.h"
 #include "files/safe_write.h"
 #include "model/result_order.h"
 #include "model/standings.h"
 #include "output/export_names.h"
 #include "output/old_html_page.h"
 #include "output/page_parts.h"
+#include "output/results_site.h"
 #include "output/round_html_page.h"
 #include "output/xhtml_page.h"
 #include "output/xml_export.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -84,6 +87,24 @@ void TForm1::MnPrintXMLClick() {
         m_dialogs.message(toQt(problem));
     else if (!written.empty())
         m_dialogs.message(toQt(written));
+}
+
+void TForm1::MnWebbClick() {
+    if (!contest().setUpDone) {
+        m_dialogs.messageBox("", "Starta upp t\u00e4vlingen f\u00f6rst");
+        return;
+    }
+    const QString folder = m_dialogs.folderName("Publicera resultatwebb i mappen");
+    if (folder.isEmpty()) return;
+    const std::string problem = writeResultsSite(contest(), pathFromQt(folder));
+    if (!problem.empty()) {
+        m_dialogs.message(toQt(problem));
+        return;
+    }
+    // Published: the tables' phones and everyone else now see every board at /resultat/.
+    m_tableServer->publishResults();
+    m_dialogs.message("Resultatwebben \u00e4r skriven i " + QDir::toNativeSeparators(folder) +
+                      ". Alla givar visas nu ocks\u00e5 p\u00e5 /resultat/.");
 }
 
 }  // namespace vindelkast

@@ -22,6 +22,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(arkiv, "MnPrintXML", "Exportera resultat som &XML", "Ctrl+X");
     addItem(arkiv, "MnPBN", "Exportera som &PBN");
     addItem(arkiv, "MnPrintRond", "Exportera rond som HTML", "Ctrl+R");
+    addItem(arkiv, "MnWebb", "Publicera resultat&webb\u2026");
     QAction* print = addItem(arkiv, "Print1", "&Utskrift rond", "Ctrl+P");
     print->setToolTip("Printar inneh\u00e5llet i rondresultat");
     print->setStatusTip(print->toolTip());

@@ -121,6 +121,18 @@ QString QtDialogs::saveFileName(const QString& filter, bool askBeforeOverwrite) 
     return chooseFile(m_parent, "Spara", filter, true, askBeforeOverwrite);
 }
 
+QString QtDialogs::folderName(const QString& title) {
+    QFileDialog dialog(m_parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setLabelText(QFileDialog::LookIn, "Leta i:");
+    dialog.setLabelText(QFileDialog::FileName, "Mapp:");
+    dialog.setLabelText(QFileDialog::Accept, "V\u00e4lj");
+    dialog.setLabelText(QFileDialog::Reject, "Avbryt");
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
 bool QtDialogs::printerAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 QString QtDialogs::print(const QString& jobTitle, const QTextDocument& document) {

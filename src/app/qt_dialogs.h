@@ -25,6 +25,7 @@ public:
                                       const QString& defaultText) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool askBeforeOverwrite) override;
+    QString folderName(const QString& title) override;
     bool printerAvailable() override;
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;

@@ -1,6 +1,7 @@
 #include "app/table_server.h"
 
 #include <QAbstractHttpServer>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QHostAddress>
 #include <QHttpServerRequest>
@@ -11,10 +12,12 @@
 #include <QTimer>
 
 #include "app/table_listener.h"
+#include "output/site_html.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
 #include "tables/table_answers.h"
 #include "tables/table_page.h"
+#include "tables/table_rounds.h"
 #include "tables/table_store.h"
 
 namespace vindelkast {
@@ -29,12 +32,24 @@ const char* const kPagePolicy =
     "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
     "img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
 
-void send(QHttpServerResponder& responder, int status, const QByteArray& type, const QByteArray& body) {
+// The results pages carry their one style sheet inline and run nothing at all.
+const QByteArray& resultsPolicy() {
+    static const QByteArray policy =
+        "default-src 'none'; style-src 'sha256-" +
+        QCryptographicHash::hash(QByteArray::fromStdString(std::string(siteStyle())),
+                                 QCryptographicHash::Sha256)
+            .toBase64() +
+        "'; img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+    return policy;
+}
+
+void send(QHttpServerResponder& responder, int status, const QByteArray& type, const QByteArray& body,
+          const QByteArray& policy = kPagePolicy) {
     responder.write(body,
                     {{"Content-Type", type},
                      {"Cache-Control", "no-store"},
                      {"X-Content-Type-Options", "nosniff"},
-                     {"Content-Security-Policy", kPagePolicy}},
+                     {"Content-Security-Policy", policy}},
                     static_cast<Status>(status));
 }
 
@@ -107,6 +122,7 @@ const TableService* TableServer::service() {
 void TableServer::forgetEvening() {
     stop();
     m_unsecured = false;
+    m_published = false;
     emit tablesChanged();
 }
 
@@ -114,7 +130,11 @@ void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) 
     QHttpServerResponder responder = m_http->makeResponder(request, socket);
     const QString path = request.url().path();
     if (request.method() == QHttpServerRequest::Method::Get) {
-        if (path == "/" || path == "/bord")
+        const ResultsRequest results =
+            readResultsRequest(path.toStdString(), request.value("Cookie").toStdString());
+        if (results.path != ResultsPath::None)
+            answerResults(results, request, responder);
+        else if (path == "/" || path == "/bord")
             send(responder, 200, "text/html; charset=utf-8",
                  QByteArray::fromStdString(tablePage(m_sink.contest())));
         else if (path == "/bord.js")
@@ -131,6 +151,32 @@ void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) 
         return;
     }
     handleCall(request, socket, std::move(responder));
+}
+
+void TableServer::answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
+                                QHttpServerResponder& responder) {
+    if (results.path == ResultsPath::Redirect) {
+        responder.write({{"Location", kResultsPrefix}, {"Cache-Control", "no-store"}},
+                        Status::MovedPermanently);
+        return;
+    }
+    const Contest& contest = m_sink.contest();
+    const TableService* service = m_sink.tableService();
+    const bool pairsTyped = service ? service->codes().pairsTyped : !tablesFollowMovement(contest);
+    const ResultsAnswer answer =
+        resultsAnswer(contest, pairsTyped, m_published, readerTable(results, request), results.page);
+    send(responder, answer.status, "text/html; charset=utf-8", QByteArray::fromStdString(answer.body),
+         resultsPolicy());
+}
+
+// Which table's phone reads the results: the one whose code the page's cookie carries (0 for
+// anyone else, or before the evening has codes).
+int TableServer::readerTable(const ResultsRequest& results, const QHttpServerRequest& request) {
+    TableService* service = m_sink.tableService();
+    if (!service) return 0;
+    return readingTable(*service, m_sink.contest(), results,
+                        request.remoteAddress().toString().toStdString(),
+                        QDateTime::currentMSecsSinceEpoch());
 }
 
 void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* socket,

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "tables/results_access.h"
 #include "tables/table_request.h"
 #include "tables/table_service.h"
 
@@ -46,6 +47,11 @@ public:
     // A new contest, or the window closes: stops (the session forgets the codes and entries).
     void forgetEvening();
 
+    // The director has published the results: every board's page is open to all at
+    // /resultat/, as once the evening is over. A new evening closes them again.
+    void publishResults() { m_published = true; }
+    bool resultsPublished() const { return m_published; }
+
     // The director's answer to a held conflict; "" or the message.
     QString acceptConflict(int id);
     void rejectConflict(int id);
@@ -71,6 +77,9 @@ private:
 
     void handle(const QHttpServerRequest& request, QTcpSocket* socket);
     void handleCall(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder);
+    void answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
+                       QHttpServerResponder& responder);
+    int readerTable(const ResultsRequest& results, const QHttpServerRequest& request);
     void storeWaiting();
     Reply decideAndStore(Contest& contest, TableService& service, const Waiting& waiting, std::int64_t now,
                          bool& changed);
@@ -81,6 +90,7 @@ private:
     std::vector<Waiting> m_waiting;
     // The last recovery write failed: results already stored still wait for a safe write.
     bool m_unsecured = false;
+    bool m_published = false;
 };
 
 }  // namespace vindelkast

@@ -11,6 +11,7 @@
 #include "archive/evening_date.h"
 #include "archive/season_page.h"
 #include "archive/season_text.h"
+#include "cli/archive_usage.h"
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
 #include "files/member_file.h"
@@ -19,18 +20,9 @@
 namespace vindelkast::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "archive add T\xc3\x84VLING.sco... [--date \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD]\n"
-    "       archive import MAPP\n"
-    "       archive season --from \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD --to "
-    "\xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD"
-    " [--best N] [--min M] [--format text|csv|html]\n"
-    "       archive player MEDLEMSNR\n"
-    "       alla med [--archive PLATS] (klubbarkiv.db eller postgresql://...)";
-
 int usage(const std::string& problem) {
     if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << kUsage << "\n";
+    std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << kArchiveUsage << "\n";
     return 2;
 }
 
@@ -182,15 +174,10 @@ int runArchive(const Args& args) {
 
 }  // namespace
 
+bool archiveAvailable() { return true; }
+
 std::vector<Verb> archiveVerbs() {
-    return {{"archive",
-             kUsage,
-             "Klubbarkivet: sparar kv\xc3\xa4llar, visar s\xc3\xa4songsst\xc3\xa4llningen och en spelares "
-             "kv\xc3\xa4llar.",
-             1,
-             {},
-             runArchive,
-             1 << 20}};
+    return {{"archive", kArchiveUsage, kArchiveSummary, 1, {}, runArchive, 1 << 20}};
 }
 
 }  // namespace vindelkast::cli

@@ -5,6 +5,7 @@
 
 #include "files/analysis_file.h"
 #include "files/contract_file.h"
+#include "files/file_platform.h"
 #include "files/member_file.h"
 #include "files/round_file.h"
 #include "files/safe_write.h"
@@ -18,7 +19,7 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     if (loadRegister(args.option("register", "medlem.txt"), *loaded.reg) < 1)
         loaded.reg->startWithByeMember();
     loaded.contest->reset(*loaded.reg);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     loaded.opened = static_cast<bool>(in);
     if (!loaded.opened) {
         loaded.read = {ContestReadResult::Kind::NotOpen, "Kan inte l\xe4sa filen"};

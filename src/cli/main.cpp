@@ -3,7 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "analysis/double_dummy.h"
+#include "cli/archive_usage.h"
 #include "cli/cli_verbs.h"
+#include "files/file_platform.h"
+#include "files/text_encoding.h"
+#include "files/usebio_reader.h"
+#include "model/version.h"
 
 namespace vindelkast::cli {
 namespace {
@@ -33,7 +39,18 @@ bool knownOption(const Verb& verb, const std::string& name) {
 void printUsage(std::ostream& out, const std::vector<Verb>& verbs) {
     out << "Anv\xc3\xa4ndning: vindelkast-cli KOMMANDO ARGUMENT... [--register FIL]\n\n";
     for (const Verb& verb : verbs) out << "  " << verb.usage << "\n      " << verb.summary << "\n";
-    out << "\nvindelkast-cli KOMMANDO --help visar hj\xc3\xa4lp f\xc3\xb6r ett kommando.\n";
+    out << "\nvindelkast-cli KOMMANDO --help visar hj\xc3\xa4lp f\xc3\xb6r ett kommando.\n"
+           "vindelkast-cli --version visar versionen.\n";
+    // What this build leaves out (the Windows build, for now), one line each after a blank one.
+    if (!solverAvailable() || !archiveAvailable() || !usebioReadable()) out << "\n";
+    if (!solverAvailable())
+        out << "Dubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
+               "\xc3\xa4n.\n";
+    if (!archiveAvailable())
+        out << "Klubbarkivet (archive) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows \xc3\xa4n.\n";
+    if (!usebioReadable())
+        out << "Import av USEBIO-filer (import) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
+               "\xc3\xa4n; PBN-filer med resultat g\xc3\xa5r att importera.\n";
 }
 
 int run(const std::vector<std::string>& words) {
@@ -41,6 +58,10 @@ int run(const std::vector<std::string>& words) {
     if (words.empty() || words[0] == "--help" || words[0] == "-h") {
         printUsage(words.empty() ? std::cerr : std::cout, verbs);
         return words.empty() ? 2 : 0;
+    }
+    if (words[0] == "--version") {
+        std::cout << "vindelkast-cli " << cp1252ToUtf8(kVersionText) << "\n";
+        return 0;
     }
     for (const Verb& verb : verbs) {
         if (verb.name != words[0]) continue;
@@ -73,7 +94,7 @@ int run(const std::vector<std::string>& words) {
 }  // namespace vindelkast::cli
 
 int main(int argc, char** argv) {
-    std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<std::string> words = vindelkast::programArguments(argc, argv);
     try {
         const int code = vindelkast::cli::run(words);
         // A view lost on a full disk or a closed pipe is not a job done.

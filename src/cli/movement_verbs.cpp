@@ -19,10 +19,11 @@ namespace {
 
 std::string today() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    // The command line runs on one thread, so the shared result of localtime is safe here,
+    // on every system alike.
+    const std::tm* local = std::localtime(&now);
+    char text[16] = "";
+    if (local) std::strftime(text, sizeof text, "%Y-%m-%d", local);
     return text;
 }
 

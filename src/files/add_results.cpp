@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "files/file_platform.h"
 #include "files/result_line.h"
 #include "files/safe_write.h"
 #include "files/seat_check.h"
@@ -139,7 +140,7 @@ AddedResults addResultsFromStream(Contest& contest, std::istream& in) {
 }
 
 AddedResults addResultsFromFile(Contest& contest, const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(filePath(fileName), std::ios::binary);
     if (!in) return {AddedResults::Kind::NotOpen, 0, "Kan inte l\xe4sa filen " + pathText(fileName)};
     AddedResults result = addResultsFromStream(contest, in);
     // An empty file, or a folder, opens but gives no line: the message names it all the same.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/board_analysis.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 
 namespace vindelkast {
@@ -124,7 +125,7 @@ std::string writeAnalysisBeside(const Contest& contest, const std::string& conte
 
 std::string readAnalysisBeside(Contest& contest, const std::string& contestPath) {
     const std::string path = analysisPathFor(contestPath);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return "";
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::string message = readAnalysisFile(contest, text);

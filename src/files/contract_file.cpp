@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "files/file_names.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
 
@@ -55,7 +56,7 @@ std::string readContracts(Contest& contest, std::string_view text) {
 
 std::string readContractsBeside(Contest& contest, const std::string& contestPath) {
     const std::string path = besidePath(contestPath, kContractsExtension);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return "";
     std::string text(kMaxSideFileBytes + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));

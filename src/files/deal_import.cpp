@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "files/deal_encodings.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "files/text_fields.h"
 
@@ -136,7 +137,7 @@ void importDeals(Contest& c, std::istream& in, DealFileFormat format) {
 
 std::string importDealFile(Contest& contest, const std::string& fileName) {
     const DealFileFormat format = dealFileFormat(fileName);
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(filePath(fileName), std::ios::binary);
     if (!in) return "Kan inte l\xe4sa filen " + pathText(fileName);
     importDeals(contest, in, format);
     if (format == DealFileFormat::Unknown)

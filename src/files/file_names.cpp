@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 
 namespace vindelkast {
@@ -22,7 +23,7 @@ std::string besidePath(const std::string& contestPath, const std::string& extens
 
 std::string missingFileMessage(const std::string& path) {
     std::error_code error;
-    if (std::filesystem::is_regular_file(path, error)) return "";
+    if (std::filesystem::is_regular_file(filePath(path), error)) return "";
     return "Filen finns inte: " + pathText(path);
 }
 

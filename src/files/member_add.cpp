@@ -1,11 +1,6 @@
 #include "files/member_add.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <sstream>
 #include <vector>
 
@@ -42,28 +37,12 @@ bool survivesTheFile(const Member& member) {
            back.memberId == member.memberId && back.handicap == member.handicap;
 }
 
-bool readAll(int fd, std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        done += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string appendMemberToFile(const std::string& path, Member& member, int nextFreeId) {
     RegisterLock lock(path);
-    if (!lock.held()) return cannotWriteMessage(path);
-    const int fd = lock.fd();
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return cannotWriteMessage(path);
-    const auto oldSize = static_cast<std::size_t>(st.st_size);
-    std::string old(oldSize, '\0');
-    if (!readAll(fd, old)) return cannotWriteMessage(path);
+    std::string old;
+    if (!lock.held() || !lock.readAll(old)) return cannotWriteMessage(path);
 
     // Another program may have added persons since this one read the register: their club
     // numbers are taken too. Federation numbers belong to the person and stay as typed.
@@ -81,12 +60,7 @@ std::string appendMemberToFile(const std::string& path, Member& member, int next
     // A file whose last line lacks its line end would swallow the new member.
     std::string text = !old.empty() && old.back() != '\n' ? "\r\n" : "";
     text += memberLine(member) + "\r\n";
-    if (!writeAll(fd, text, text.size()) || ::fsync(fd) != 0) {
-        // All or nothing: a half line would read as a person nobody added.
-        if (::ftruncate(fd, static_cast<off_t>(oldSize)) == 0) ::fsync(fd);
-        return cannotWriteMessage(path);
-    }
-    return "";
+    return lock.appendWhole(text, old.size()) ? "" : cannotWriteMessage(path);
 }
 
 AddedMember addMemberToRegister(MemberRegister& reg, std::string_view nameText, std::string_view idText,

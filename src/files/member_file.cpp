@@ -3,6 +3,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "files/file_platform.h"
 #include "files/text_fields.h"
 
 namespace vindelkast {
@@ -100,7 +101,7 @@ std::string registerFileText(const MemberRegister& reg) {
 }
 
 int loadRegister(const std::string& fileName, MemberRegister& reg) {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(filePath(fileName), std::ios::binary);
     if (!in) return 0;
     reg.startWithByeMember();
     std::string line;

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "files/file_platform.h"
 #include "files/member_file.h"
 #include "files/register_lock.h"
 #include "files/safe_write.h"
@@ -22,7 +23,7 @@ int loadChosenRegister(const std::string& chosen, MemberRegister& reg) {
 RegisterImport importRegister(const std::string& fileName, MemberRegister& reg,
                               const std::string& registerPath) {
     RegisterImport result;
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(filePath(fileName), std::ios::binary);
     std::vector<Member> members;
     if (in) members = readMemberLines(in);
     if (members.empty()) {

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vindelkast {
 
-// The register file held exclusively (flock) by this program while it adds a person or
-// replaces the file, so that two programs in one folder never hand out the same identity
-// number nor lose each other's lines. Waits while another program holds it.
+// The register file held exclusively by this program while it adds a person or replaces
+// the file, so that two programs in one folder never hand out the same identity number nor
+// lose each other's lines. Waits while another program holds it. (POSIX: flock on the file;
+// Windows: LockFileEx on "NAME.lock" beside it, since Windows cannot replace a file that is
+// held open; files/posix/ and files/windows/.)
 class RegisterLock {
 public:
     // Opens (creating when missing, if asked to) and locks `path`. A link or anything but a
@@ -16,12 +21,16 @@ public:
     RegisterLock(const RegisterLock&) = delete;
     RegisterLock& operator=(const RegisterLock&) = delete;
 
-    bool held() const { return m_fd >= 0; }
-    // The locked file, open for reading and appending.
-    int fd() const { return m_fd; }
+    bool held() const { return m_file != -1; }
+    // The whole locked file; false when it cannot be read.
+    bool readAll(std::string& bytes) const;
+    // Adds `text` at the end and flushes it to disk. On failure the file is cut back to
+    // `oldSize` bytes, so that no half line is left for the next person to finish.
+    bool appendWhole(std::string_view text, std::size_t oldSize);
 
 private:
-    int m_fd = -1;
+    std::intptr_t m_file = -1;  // the system's file descriptor or handle
+    std::string m_path;
 };
 
 }  // namespace vindelkast

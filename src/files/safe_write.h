@@ -5,7 +5,6 @@
 #include <limits>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,10 +12,10 @@ namespace vindelkast {
 
 // Writes a file so that a crash, a full disk or a second writer never destroys the previous
 // one: the text goes to a new temporary file of its own beside the target, is flushed to
-// disk and renamed over the target, and the folder is flushed too. The new file keeps the
-// permissions of the one it replaces. A target that is not a regular file (a folder, a
-// pipe) is refused; a link there is replaced, never written through. Returns "" once the
-// rename is on disk, else the message to show; the old file is then untouched.
+// disk and renamed over the target, and the rename is made to last (files/file_platform.h).
+// On POSIX the new file keeps the permissions of the one it replaces. A target that is not a regular file (a
+// folder, a pipe) is refused; a link there is replaced, never written through. Returns "" once the rename is
+// on disk, else the message to show; the old file is then untouched.
 std::string writeFileSafely(const std::string& path, const std::function<void(std::ostream&)>& write);
 std::string writeTextSafely(const std::string& path, const std::string& text);
 
@@ -28,10 +27,6 @@ std::string writeTextsSafely(const std::vector<std::pair<std::string, std::strin
 
 // For tests: behave as a disk that is full after `capacity` bytes.
 std::string writeTextSafely(const std::string& path, const std::string& text, std::size_t capacity);
-
-// Writes the whole text to an open file, going on after short writes; false when the disk
-// refuses (or, for tests, once `capacity` bytes are written).
-bool writeAll(int fd, std::string_view text, std::size_t capacity);
 
 // The message for a file that could not be written.
 std::string cannotWriteMessage(const std::string& path);

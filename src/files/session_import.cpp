@@ -8,6 +8,7 @@
 
 #include "files/contest_file.h"
 #include "files/deal_encodings.h"
+#include "files/file_platform.h"
 #include "files/foreign_text.h"
 #include "files/imported_names.h"
 #include "files/pbn_results.h"
@@ -247,7 +248,7 @@ SessionImport importSession(Contest& contest, std::string_view bytes) {
 }
 
 SessionImport importSessionFile(Contest& contest, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return {"Kan inte l\xe4sa filen", {}, {}, {}, {}};
     std::string bytes(kMaxImportBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

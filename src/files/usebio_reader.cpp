@@ -309,4 +309,6 @@ SessionReading readUsebio(std::string_view bytes) {
     return reading;
 }
 
+bool usebioReadable() { return true; }
+
 }  // namespace vindelkast

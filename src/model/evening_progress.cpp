@@ -57,12 +57,14 @@ int eveningRoundCount(const Contest& contest) {
 
 int roundsComplete(const Contest& contest) {
     const int rounds = eveningRoundCount(contest);
+    // Whether rounds are board groups is asked once, not for every slot.
+    const bool groups = roundsAreGroups(contest);
     // 0 no slot, 1 every slot scored, 2 a slot still open.
     std::vector<int> state(static_cast<std::size_t>(rounds) + 1, 0);
     for (int b = 1; b <= lastBoard(contest); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
-            const int r = slotRound(contest, b, board.results[i]);
+            const int r = groups ? roundOfBoard(contest, b) : board.results[i].round;
             if (r < 1 || r > rounds) continue;
             int& s = state[static_cast<std::size_t>(r)];
             s = std::max(s, scored(board.results[i]) ? 1 : 2);

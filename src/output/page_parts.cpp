@@ -43,13 +43,16 @@ std::vector<int> publishedPairs(const Contest& contest, const Totals& totals) {
     std::vector<int> pairs;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
-        if (pair == 0 || pair == contest.byePair) continue;
-        const Participant& p = contest.participants[pair];
-        if (p.first && p.first == contest.byeMember) continue;
-        if (!p.first && !hasScoredResult(contest, pair)) continue;
-        pairs.push_back(pair);
+        if (pair != 0 && publishedPair(contest, pair, hasScoredResult(contest, pair))) pairs.push_back(pair);
     }
     return pairs;
+}
+
+bool publishedPair(const Contest& contest, int pair, bool scored) {
+    if (pair == contest.byePair) return false;
+    const Participant& p = contest.participants[pair];
+    if (p.first && p.first == contest.byeMember) return false;
+    return p.first || scored;
 }
 
 bool hasScoredResult(const Contest& contest, int pair) {

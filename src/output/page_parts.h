@@ -32,6 +32,8 @@ std::string pointsText(float points, bool tenths, int width = 0);
 // pairs seated as the bye person and numbers nobody used (no first member and no result)
 // are left out. A pair that has a result is always listed, with names or without.
 std::vector<int> publishedPairs(const Contest& contest, const Totals& totals);
+// The same rule for one pair; `scored`: it has a score on some board (hasScoredResult).
+bool publishedPair(const Contest& contest, int pair, bool scored);
 
 // True when the pair (player) has a score on any board.
 bool hasScoredResult(const Contest& contest, int pair);

@@ -6,6 +6,7 @@
 #include <set>
 #include <system_error>
 
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "output/site_facts.h"
 #include "output/site_html.h"
@@ -16,17 +17,17 @@ namespace vindelkast {
 namespace {
 
 // Pages an earlier, larger site left behind: its pairs and boards that are gone now.
-std::string removeStalePages(const std::filesystem::path& folder, const std::vector<SitePage>& pages) {
+std::string removeStalePages(const std::string& folder, const std::vector<SitePage>& pages) {
     std::set<std::string> current;
     for (const SitePage& page : pages) current.insert(page.file);
     static const std::regex ours("(par|giv)[0-9]{1,2}\\.html");
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (const auto& entry : std::filesystem::directory_iterator(filePath(folder), error)) {
         const std::string name = entry.path().filename().string();
         if (!entry.is_regular_file() || !std::regex_match(name, ours) || current.count(name)) continue;
         if (!std::filesystem::remove(entry.path(), error)) break;
     }
-    if (error) return "Kunde inte ta bort gamla sidor i mappen " + pathText(folder.string());
+    if (error) return "Kunde inte ta bort gamla sidor i mappen " + pathText(folder);
     return "";
 }
 
@@ -72,7 +73,8 @@ std::vector<SitePage> resultsSite(const Contest& contest, const SiteView& view) 
 }
 
 std::string writeResultsSite(const Contest& contest, const std::string& folder) {
-    const std::filesystem::path path(folder);
+    // The folder's name stays UTF-8 for the writes; filePath gives it to the file system.
+    const std::filesystem::path path = filePath(folder);
     std::error_code error;
     std::filesystem::create_directories(path, error);
     if (error || !std::filesystem::is_directory(path, error))
@@ -80,10 +82,11 @@ std::string writeResultsSite(const Contest& contest, const std::string& folder) 
     std::vector<SitePage> pages = resultsSite(contest, publishedView(contest));
     std::vector<std::pair<std::string, std::string>> files;
     files.reserve(pages.size());
-    for (SitePage& page : pages) files.emplace_back((path / page.file).string(), std::move(page.text));
+    const std::string prefix = folder.ends_with('/') ? folder : folder + "/";
+    for (SitePage& page : pages) files.emplace_back(prefix + page.file, std::move(page.text));
     std::string message = writeTextsSafely(files);
     if (!message.empty()) return message;
-    return removeStalePages(path, pages);
+    return removeStalePages(folder, pages);
 }
 
 }  // namespace vindelkast

@@ -32,6 +32,29 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
     }
 }
 
+// The pairs the published standings list (publishedPairs), without working out the totals:
+// every page served live asks this.
+void markPublished(const Contest& contest, SiteFacts& facts) {
+    std::array<bool, kParticipantSlots> scored{};
+    const auto mark = [&scored](int number, int score) {
+        if (Contest::validPair(number) && score > kNoScore) scored[number] = true;
+    };
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            mark(r.nsPair, r.nsScore);
+            mark(r.ewPair, r.ewScore);
+            if (contest.isIndividual) {
+                mark(r.nsPlayer2, r.nsScore);
+                mark(r.ewPlayer2, r.ewScore);
+            }
+        }
+    }
+    for (int pair = 1; pair <= std::clamp(contest.maxPairNumber, 0, kMaxPair); ++pair)
+        facts.published[pair] = publishedPair(contest, pair, scored[pair]);
+}
+
 bool sitsBothWays(const std::vector<PairResult>& results) {
     const auto ns = [](const PairResult& r) { return r.northSouth; };
     return std::any_of(results.begin(), results.end(), ns) &&
@@ -82,7 +105,7 @@ SiteFacts siteFacts(const Contest& contest, const SiteView& view) {
     SiteFacts facts;
     facts.figures = view.live ? liveStandings(contest) : finalStandings(contest);
     gatherResults(contest, facts);
-    for (int pair : publishedPairs(contest, contestTotals(contest))) facts.published[pair] = true;
+    markPublished(contest, facts);
     makeLists(contest, facts);
     return facts;
 }

@@ -112,6 +112,8 @@ std::string link(const std::string& file, const std::string& label) {
     return "<a href=\"" + file + "\">" + label + "</a>";
 }
 
+std::string_view siteStyle() { return kStyle; }
+
 std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body) {
     std::string page;
     page.reserve(body.size() + 3000);

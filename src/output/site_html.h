@@ -30,6 +30,9 @@ inline constexpr const char* kStandingsFile = "index.html";
 // <a href="FILE">LABEL</a> (label already HTML).
 std::string link(const std::string& file, const std::string& label);
 
+// The style sheet every page carries inline (for a server's policy that allows it alone).
+std::string_view siteStyle();
+
 // A whole page: head with the style sheet, the navigation line, the body.
 std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body);
 

@@ -34,6 +34,8 @@ public:
     // File dialogs; an empty name when cancelled. They never change the working folder.
     virtual QString openFileName(const QString& filter) = 0;
     virtual QString saveFileName(const QString& filter, bool askBeforeOverwrite) = 0;
+    // A folder to write into (made there if need be); an empty name when cancelled.
+    virtual QString folderName(const QString& title) = 0;
 
     // Whether a printer is installed at all.
     virtual bool printerAvailable() = 0;

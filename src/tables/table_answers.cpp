@@ -72,7 +72,8 @@ Json eveningJson(const EveningState& state) {
 
 double tenths(double x) { return std::round(x * 10.0) / 10.0; }
 
-Json cardJson(const Contest& contest, int pair) {
+// The card's total is the pair's figure in the ranking beside it, so the two always agree.
+Json cardJson(const Contest& contest, int pair, const PairStanding& figure) {
     const PairCard card = pairCard(contest, pair);
     Json rows = Json::array();
     for (const CardLine& line : card.lines) {
@@ -87,8 +88,8 @@ Json cardJson(const Contest& contest, int pair) {
         if (line.opponentPartner > 0) row["opponents2"] = participant(contest, line.opponentPartner);
         rows.push_back(row);
     }
-    return {{"nr", pair},      {"name", utf8(namesOf(contest, pair))}, {"points", tenths(card.points)},
-            {"top", card.top}, {"percent", tenths(card.percent())},    {"rows", rows}};
+    return {{"nr", pair},      {"name", utf8(namesOf(contest, pair))}, {"points", tenths(figure.points)},
+            {"top", card.top}, {"percent", tenths(figure.percent)},    {"rows", rows}};
 }
 
 }  // namespace
@@ -180,7 +181,7 @@ std::string standingsAnswer(const Contest& contest, const std::vector<int>& pair
                            {"percent", tenths(line.percent)}});
     Json cards = Json::array();
     for (int pair : pairs)
-        if (Contest::validPair(pair)) cards.push_back(cardJson(contest, pair));
+        if (Contest::validPair(pair)) cards.push_back(cardJson(contest, pair, standings.figures.pairs[pair]));
     return text({{"status", "ok"},
                  {"contest", utf8(contest.contestName)},
                  {"heading", utf8(standings.heading)},

@@ -65,7 +65,9 @@ std::string tablePage(const Contest& contest) {
         "<title>" +
         title + "</title><link rel=\"stylesheet\" href=\"/bord.css\"></head><body>";
     page += "<header><h1 id=\"title\">" + title +
-            "</h1><div id=\"where\"></div><div id=\"queue\"></div></header><main>";
+            "</h1><div id=\"where\"></div><div id=\"queue\"></div>"
+            "<a id=\"resultsLink\" class=\"hidden\" href=\"/resultat/\">St&auml;llning och "
+            "givar</a></header><main>";
     page += kBody;
     page += "</main><script src=\"/bord.js\"></script></body></html>\n";
     return page;

@@ -51,6 +51,9 @@ async function login(table, code) {
     if (r.status !== 200) { show("login"); say("loginMsg", r.json.message || "Inloggningen misslyckades"); return; }
     Object.assign(S, {table: r.json.table, code: code, typed: r.json.pairsTyped, individual: r.json.individual});
     save("vk-inloggning", {table: S.table, code: S.code});
+    // The results pages (/resultat/) know the table by this, to show it the boards it has played.
+    document.cookie = "vkbord=" + S.table + "-" + encodeURIComponent(S.code) + "; path=/resultat; SameSite=Strict; max-age=43200";
+    $("resultsLink").classList.remove("hidden");
     renderQueue();
     // Back where the table was: a finished round stays on view until the next one begins.
     await loadRound(cached && cached.code === code && !S.typed ? cached.round.round : 0);

@@ -22,7 +22,7 @@ button:disabled{background:#c9cfc9;border-color:#9aa39a;color:#555}
 .box{background:#fff;border:2px solid #1d4d2b;border-radius:10px;padding:8px 10px;margin:8px 0}
 table{width:100%;border-collapse:collapse;font-size:15px}td,th{border-bottom:1px solid #ccc;padding:4px 3px;text-align:left}
 td.n,th.n{text-align:right}tr.own td{font-weight:bold;background:#e7efe7}th.r{background:#eef2ee}
-#queue{font-size:15px;color:#dfe}.suit-red{color:#c00}.note{font-size:15px;color:#333}
+#queue{font-size:15px;color:#dfe}#resultsLink{color:#fff;font-size:15px}.suit-red{color:#c00}.note{font-size:15px;color:#333}
 )CSS";
 
 }  // namespace vindelkast

@@ -263,4 +263,20 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
     return last;
 }
 
+TableSeat currentTableSeat(const Contest& contest, int table) {
+    if (contest.isGronaHissen)
+        return tableSeat(contest, table, currentTableRound(contest, table, false), false);
+    const std::vector<std::vector<TableSeat>>& all = keptMovementTables(contest);
+    const int rounds = std::min(lastTableRound(contest, false), static_cast<int>(all.size()) - 1);
+    const TableSeat* last = nullptr;
+    for (int r = 1; r <= rounds; ++r) {
+        for (const TableSeat& seat : all[static_cast<std::size_t>(r)]) {
+            if (seat.table != table) continue;
+            if (!seatFinished(contest, seat)) return seat;
+            last = &seat;
+        }
+    }
+    return last ? *last : TableSeat{};
+}
+
 }  // namespace vindelkast

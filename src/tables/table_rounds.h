@@ -50,5 +50,8 @@ std::vector<int> boardsOfGroupRound(const Contest& contest, int round);
 // last round it plays when all have one). With typed pairs: the highest round any table has
 // a score in (1 before the first score). 0 when there is no round.
 int currentTableRound(const Contest& contest, int table, bool pairsTyped);
+// The table's seat in that round (with a movement; table 0 when it plays none), found in one
+// look at the movement rather than two.
+TableSeat currentTableSeat(const Contest& contest, int table);
 
 }  // namespace vindelkast

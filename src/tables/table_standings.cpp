@@ -37,15 +37,14 @@ std::string namesOf(const Contest& contest, int pair) {
 
 PhoneStandings phoneStandings(const Contest& contest) {
     PhoneStandings standings;
-    standings.heading = "Slutst\xe4llning";
-    const int mean = contestMean(contest);
-    const Totals totals = contestTotals(contest);
+    standings.figures = liveStandings(contest);
+    const LiveStandings& figures = standings.figures;
+    standings.heading = figures.final ? "Slutst\xe4llning" : "St\xe4llning " + roundsText(figures);
     int place = 0;
-    for (int slot = 1; slot <= totals.n; ++slot) {
-        const int pair = totals.ranking[slot];
-        if (pair == 0 || pair == contest.byePair) continue;
-        const double total = totals.total[pair];
-        standings.lines.push_back({++place, pair, namesOf(contest, pair), total, percentOfMean(total, mean)});
+    for (int pair : figures.order) {
+        const PairStanding& p = figures.pairs[pair];
+        if (p.hasFigure)
+            standings.lines.push_back({++place, pair, namesOf(contest, pair), p.points, p.percent});
     }
     return standings;
 }

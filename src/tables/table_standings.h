@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "model/live_standings.h"
 
 // The ranking and the score cards the tables' phones show when the evening is over.
 namespace vindelkast {
@@ -17,13 +18,15 @@ struct RankingLine {
 };
 
 struct PhoneStandings {
-    std::string heading;  // Windows-1252, e.g. "Slutst\xe4llning"
+    std::string heading;  // Windows-1252: "Slutst\xe4llning", or "St\xe4llning efter 4 av 7 ronder"
     std::vector<RankingLine> lines;
+    LiveStandings figures;  // every pair's figure, for its card
 };
 
-// The figures the phones show. This is the one place they come from: today the final
-// standings (the contest's totals and percentages, as the director prints them); the
-// figures so far during the evening belong here too once the phones show them.
+// The figures the phones show, the same as the live results pages: the share of the
+// matchpoints on the boards scored so far, and once every result is in exactly the final
+// standings (the contest's totals and percentages, as the director prints them). Pairs
+// without a figure yet are not ranked.
 PhoneStandings phoneStandings(const Contest& contest);
 
 // One board of a pair's (player's) evening.
@@ -45,7 +48,6 @@ struct PairCard {
     std::vector<CardLine> lines;  // by round, then board
     double points = 0.0;
     int top = 0;
-    double percent() const { return top > 0 ? points * 100.0 / top : 0.0; }
 };
 
 // Every scored or laid result of the pair (player) in the contest.

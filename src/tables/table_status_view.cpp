@@ -2,6 +2,7 @@
 
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "output/contract_text.h"
 #include "tables/table_evening.h"
 #include "tables/table_rounds.h"
 
@@ -9,17 +10,11 @@ namespace vindelkast {
 
 namespace {
 
-// The director reads seats in Swedish: N, Ö, S, V.
-std::string seatLetter(int seat) {
-    static const char* const letters[] = {"N", "\xd6", "S", "V"};
-    return seat >= 0 && seat <= 3 ? letters[seat] : "?";
-}
-
 std::string playedText(const PlayedContract& played, int board) {
     std::string text = contractText(played.contract);
     if (!played.contract.passedOut()) {
         const int over = played.tricks - played.contract.level - 6;
-        text += ' ' + seatLetter(played.declarer) + ' ' +
+        text += ' ' + swedishSeat(played.declarer) + ' ' +
                 (over == 0 ? std::string("=") : (over > 0 ? "+" : "") + std::to_string(over));
     }
     return text + " (" + scoreCellText(nsScore(played, board)) + ")";

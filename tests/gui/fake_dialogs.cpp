@@ -40,6 +40,11 @@ QString FakeDialogs::saveFileName(const QString& filter, bool) {
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString FakeDialogs::folderName(const QString& title) {
+    folderTitles << title;
+    return folderNames.isEmpty() ? QString() : folderNames.dequeue();
+}
+
 QString FakeDialogs::print(const QString& jobTitle, const QTextDocument& document) {
     printJobs.append({jobTitle, document.toPlainText()});
     return {};

@@ -33,6 +33,8 @@ public:
     QQueue<Answer> askAnswers;
     QQueue<std::optional<QString>> inputAnswers;  // nothing = cancel
     QQueue<QString> fileNames;                    // "" = cancel
+    QQueue<QString> folderNames;                  // "" = cancel
+    QStringList folderTitles;                     // titles of the folder dialogs shown
     bool printerInstalled = true;
     QStringList progressTexts;  // each different text a progress dialog showed
     int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
@@ -48,6 +50,7 @@ public:
                                       const QString& defaultText) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, bool askBeforeOverwrite) override;
+    QString folderName(const QString& title) override;
     bool printerAvailable() override { return printerInstalled; }
     QString print(const QString& jobTitle, const QTextDocument& document) override;
     bool openWithAssociatedProgram(const QString& path) override;

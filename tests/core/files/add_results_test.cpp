@@ -6,6 +6,7 @@
 #include "example_contests.h"
 #include "files/add_results.h"
 #include "files/contest_file.h"
+#include "files/file_platform.h"
 #include "files/member_file.h"
 #include "model/board_results.h"
 #include "model/version.h"
@@ -21,7 +22,7 @@ using test::w;
 const char* kHeader = "%SCO2 \r\nT\r\nD\r\nA\r\nV\r\n";
 
 std::string exampleText(const std::string& name) {
-    std::ifstream in(test::examplePath(name), std::ios::binary);
+    std::ifstream in(filePath(test::examplePath(name)), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

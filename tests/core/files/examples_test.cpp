@@ -8,6 +8,7 @@
 #include "example_contests.h"
 #include "files/contest_file.h"
 #include "files/deal_import.h"
+#include "files/file_platform.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
 #include "model/board_results.h"
@@ -22,7 +23,7 @@ namespace vindelkast {
 namespace {
 
 std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -107,7 +108,7 @@ TEST(Examples, EveryExampleReadsWithItsCounts) {
     for (const test::ExampleContest& example : test::exampleContests()) {
         SCOPED_TRACE(example.fileName);
         ExampleFixture f;
-        std::ifstream in(test::examplePath(example.fileName), std::ios::binary);
+        std::ifstream in(filePath(test::examplePath(example.fileName)), std::ios::binary);
         ASSERT_TRUE(in);
         const ContestReadResult read = readContestFile(f.c(), in);
         EXPECT_EQ(read.kind, ContestReadResult::Kind::Ok) << test::u(read.message);

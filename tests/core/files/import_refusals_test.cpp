@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "files/session_import.h"
+#include "files/usebio_reader.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 
@@ -80,7 +81,10 @@ class ImportRefusal : public testing::TestWithParam<Refusal> {};
 TEST_P(ImportRefusal, NamesTheRuleAndLineAndLaysNothing) {
     test::ContestFixture f;
     const SessionImport outcome = importSession(f.c(), GetParam().file);
-    EXPECT_NE(outcome.refusal.find(GetParam().expected), std::string::npos) << test::u(outcome.refusal);
+    // A build without the XML reader (Windows, for now) refuses every USEBIO file, saying why.
+    const bool unread = GetParam().file.starts_with("<?xml") && !usebioReadable();
+    const std::string expected = unread ? "USEBIO-filer kan inte l\xe4sas" : GetParam().expected;
+    EXPECT_NE(outcome.refusal.find(expected), std::string::npos) << test::u(outcome.refusal);
     EXPECT_EQ(f.c().boardCount, 0);
     EXPECT_EQ(f.c().maxPairNumber, 0);
     EXPECT_FALSE(f.c().setUpDone);

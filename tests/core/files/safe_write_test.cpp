@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "child_process.h"
 #include "files/contest_file.h"
-#include "files/member_add.h"
-#include "files/member_file.h"
 #include "files/safe_write.h"
 #include "support/sample_contests.h"
 #include "temp_folder.h"
@@ -25,12 +21,6 @@ std::vector<std::string> namesIn(const std::string& folder) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-mode_t modeOf(const std::string& path) {
-    struct stat st {};
-    ::lstat(path.c_str(), &st);
-    return st.st_mode;
 }
 
 TEST(SafeWrite, AFailedSaveReportsAndKeepsTheOldFile) {
@@ -52,56 +42,32 @@ TEST(SafeWrite, AFailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_EQ(folder.read("ny.sco"), "x");
 }
 
-TEST(SafeWrite, WhatIsPlantedInTheFolderIsNeitherWrittenNorFollowed) {
-    test::TempFolder folder, elsewhere;
-    const std::string victim = elsewhere.write("victim.txt", "mine\n");
-    // What an older version wrote through: a link, a pipe and a folder at "NAME.tmp".
-    fs::create_symlink(victim, folder.file("kvall.sco.tmp"));
-    ASSERT_EQ(::mkfifo(folder.file("medlem.txt.tmp").c_str(), 0644), 0);
-    fs::create_directory(folder.file("rond.html.tmp"));
-    for (const char* name : {"kvall.sco", "medlem.txt", "rond.html"}) {
-        EXPECT_EQ(writeTextSafely(folder.file(name), "new\r\n"), "") << name;
-        EXPECT_EQ(folder.read(name), "new\r\n");
-        EXPECT_TRUE(S_ISREG(modeOf(folder.file(name))));
-    }
-    EXPECT_EQ(elsewhere.read("victim.txt"), "mine\n");
-    EXPECT_EQ(fs::read_symlink(folder.file("kvall.sco.tmp")), victim);
-    EXPECT_TRUE(S_ISFIFO(modeOf(folder.file("medlem.txt.tmp"))));
-    EXPECT_TRUE(fs::is_directory(folder.file("rond.html.tmp")));
-
-    // A target that is a pipe or a folder is refused at once; a link there is replaced by
-    // the file, and what it pointed at stays as it was.
-    ASSERT_EQ(::mkfifo(folder.file("pipe.sco").c_str(), 0644), 0);
-    fs::create_directory(folder.file("mapp.sco"));
-    fs::create_symlink(victim, folder.file("lank.sco"));
-    EXPECT_EQ(writeTextSafely(folder.file("pipe.sco"), "x"), cannotWriteMessage(folder.file("pipe.sco")));
-    EXPECT_NE(writeTextSafely(folder.file("mapp.sco"), "x"), "");
-    EXPECT_EQ(writeTextSafely(folder.file("lank.sco"), "x"), "");
-    EXPECT_TRUE(S_ISFIFO(modeOf(folder.file("pipe.sco"))));
-    EXPECT_TRUE(S_ISREG(modeOf(folder.file("lank.sco"))));
-    EXPECT_EQ(elsewhere.read("victim.txt"), "mine\n");
-
-    // The longest name a folder can hold can be written too.
-    const std::string longest = std::string(251, 'k') + ".sco";
-    EXPECT_EQ(writeTextSafely(folder.file(longest), "lang\r\n"), "");
-    EXPECT_EQ(folder.read(longest), "lang\r\n");
-    EXPECT_EQ(namesIn(folder.file("")).size(), 10u) << "the traps, the targets, and no temporary file";
-}
-
 TEST(SafeWrite, TwoProgramsWritingOneFileEachReportTheTruth) {
     test::TempFolder folder;
     const std::string path = folder.file("kvall.sco");
     const std::string mine(3000, 'a'), theirs(5000, 'b');
     // Each writes 200 times, and every time it looks, the file is one program's whole text.
-    const auto writer = [&path, &mine, &theirs](const std::string& text) {
+    // Windows refuses to replace a file while another program reads it: there a save may
+    // say it failed, but never wrongly, and most get through.
+#ifdef _WIN32
+    constexpr int kMayBeRefused = 100;
+#else
+    constexpr int kMayBeRefused = 0;
+#endif
+    const auto writer = [&path, &mine, &theirs, kMayBeRefused](const std::string& text) {
         bool allTrue = true;
+        int refused = 0;
         for (int i = 0; i < 200; ++i) {
-            allTrue = writeTextSafely(path, text) == "" && allTrue;
+            const std::string message = writeTextSafely(path, text);
+            allTrue = (message == "" || message == cannotWriteMessage(path)) && allTrue;
+            refused += message.empty() ? 0 : 1;
             std::ifstream in(path, std::ios::binary);
             const std::string seen((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            allTrue = (seen == mine || seen == theirs) && allTrue;
+            // (On Windows a look may also be refused while the file is being replaced.)
+            const bool lookRefused = kMayBeRefused > 0 && !in.is_open();
+            allTrue = (lookRefused || seen == mine || seen == theirs) && allTrue;
         }
-        return allTrue;
+        return allTrue && refused <= kMayBeRefused;
     };
     test::ChildProcess one([&] { return writer(mine); });
     test::ChildProcess two([&] { return writer(theirs); });
@@ -112,58 +78,20 @@ TEST(SafeWrite, TwoProgramsWritingOneFileEachReportTheTruth) {
     EXPECT_EQ(namesIn(folder.file("")), std::vector<std::string>{"kvall.sco"});
 }
 
-TEST(SafeWrite, AReplacedFileKeepsItsPermissions) {
+TEST(SafeWrite, AFolderIsRefusedAndALetterOutsideAsciiIsNoHindrance) {
     test::TempFolder folder;
-    const std::string path = folder.write("medlem.txt", "Berg 17 0\r\n");
-    ::chmod(path.c_str(), 0600);
-    ASSERT_EQ(writeTextSafely(path, "Berg 17 0\r\nEk 18 0\r\n"), "");
-    EXPECT_EQ(modeOf(path) & 07777, 0600u);
-    const mode_t mask = ::umask(022);
-    ASSERT_EQ(writeTextSafely(folder.file("ny.sco"), "x"), "");
-    ::umask(mask);
-    EXPECT_EQ(modeOf(folder.file("ny.sco")) & 07777, 0644u) << "a new file gets the usual permissions";
-}
-
-// A small disk of its own (tmpfs), so that it can really be full. Mounting needs root.
-class FullDisk : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (::mount("tmpfs", folder.file("").c_str(), "tmpfs", 0, "size=64k") != 0)
-            GTEST_SKIP() << "no tmpfs can be mounted here; the capacity test above stands in";
-        mounted = true;
-    }
-    void TearDown() override {
-        if (mounted) ::umount2(folder.file("").c_str(), MNT_DETACH);
-    }
-    // Fills what is left of the disk.
-    void fill() {
-        std::ofstream filler(folder.file("fyllnad"), std::ios::binary);
-        const std::string page(4096, 'x');
-        for (int i = 0; i < 64 && filler.write(page.data(), page.size()).flush(); ++i) {
-        }
-    }
-
-    test::TempFolder folder;
-    bool mounted = false;
-};
-
-TEST_F(FullDisk, SavesAndNewPersonsFailWholeAndSayItOutLoud) {
-    // A register a few bytes short of a whole page: the next line fits only in part.
-    std::string members;
-    for (int id = 1; members.size() < 4096 - 20; ++id)
-        members += "Person" + std::to_string(id) + " A " + std::to_string(id) + " 0\r\n";
-    const std::string path = folder.write("medlem.txt", members);
-    const std::string contest = folder.write("kvall.sco", "the old contest\r\n");
-    fill();
-
-    EXPECT_EQ(writeTextSafely(contest, std::string(8192, 'n')), cannotWriteMessage(contest));
-    EXPECT_EQ(folder.read("kvall.sco"), "the old contest\r\n");
-    MemberRegister reg;
-    loadRegister(path, reg);
-    const AddedMember added = addMemberToRegister(reg, "Testsson Test Testarsson", "", "", path);
-    EXPECT_EQ(added.message, cannotWriteMessage(path));
-    EXPECT_EQ(folder.read("medlem.txt"), members) << "no half line that the next append would finish";
-    EXPECT_EQ(namesIn(folder.file("")), (std::vector<std::string>{"fyllnad", "kvall.sco", "medlem.txt"}));
+    fs::create_directory(folder.file("mapp.sco"));
+    EXPECT_EQ(writeTextSafely(folder.file("mapp.sco"), "x"), cannotWriteMessage(folder.file("mapp.sco")));
+    EXPECT_TRUE(fs::is_directory(folder.file("mapp.sco")));
+    // The window and the command line hand over UTF-8 names; the file gets that very name.
+    // (Joined as bytes: a std::string path is in the system's code page on Windows.)
+    const std::string name = folder.file("") + "/kv\xc3\xa4ll \xc3\x85sa.sco";
+    EXPECT_EQ(writeTextSafely(name, "ny\r\n"), "");
+    EXPECT_EQ(writeTextSafely(name, "nyare\r\n"), "");
+    const fs::path written = fs::path(folder.file("")) / fs::path(std::u8string(u8"kv\u00e4ll \u00c5sa.sco"));
+    std::ifstream in(written, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "nyare\r\n");
+    EXPECT_EQ(namesIn(folder.file("")).size(), 2u) << "the folder, the file and no temporary file";
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ TEST(ContractColumns, TheXhtmlScoreTablesAndPbnCarryTheTablesContracts) {
 
     const std::string page = written([&](std::ostream& out) { writeXhtml(c, out, 2); });
     std::string report;
-    EXPECT_EQ(test::runXmllint("--valid", page, report), 0) << report;
+    const int status = test::runXmllint("--valid", page, report);
+    if (status != test::kNoXmllint) {
+        EXPECT_EQ(status, 0) << report;
+    }
     EXPECT_NE(page.find("<th class='scores'>Kontrakt</th>\r\n<th class='scores'>Spelf&ouml;rare</th>\r\n"
                         "<th class='scores'>Stick</th>\r\n<th class='scores'>Resultat</th>"),
               std::string::npos);

@@ -7,6 +7,7 @@
 #include "files/contest_file.h"
 #include "files/contract_file.h"
 #include "files/session_import.h"
+#include "files/usebio_reader.h"
 #include "model/board_results.h"
 #include "output/usebio_export.h"
 #include "output_samples.h"
@@ -25,8 +26,15 @@ std::string usebioOf(const Contest& contest) {
 
 void expectWellFormed(const std::string& xml) {
     std::string report;
-    EXPECT_EQ(test::runXmllint("", xml, report), 0) << report;
+    const int status = test::runXmllint("", xml, report);
+    if (status != test::kNoXmllint) {
+        EXPECT_EQ(status, 0) << report;
+    }
 }
+
+// The Windows build writes USEBIO but cannot read it back yet.
+#define SKIP_WITHOUT_USEBIO_READER() \
+    if (!usebioReadable()) GTEST_SKIP() << "ingen USEBIO-l\xc3\xa4sare i det h\xc3\xa4r bygget"
 
 bool holds(const std::string& xml, const std::string& part) { return xml.find(part) != std::string::npos; }
 
@@ -52,6 +60,7 @@ TEST(UsebioExport, EveningReadsBackAsTheSameContest) {
     EXPECT_TRUE(holds(xml, "<CONTRACT>2NT</CONTRACT>"));
     EXPECT_TRUE(holds(xml, "<SPADES>-</SPADES>"));
 
+    SKIP_WITHOUT_USEBIO_READER();
     test::ContestFixture back;
     const SessionImport outcome = importSession(back.c(), xml);
     ASSERT_EQ(outcome.refusal, "");
@@ -71,6 +80,7 @@ TEST(UsebioExport, EveningReadsBackAsTheSameContest) {
 // The club's own register finds its members again, whatever their names hold.
 TEST(UsebioExport, ClubReimportingItsExportKeepsItsMembers) {
     test::Evening f;
+    SKIP_WITHOUT_USEBIO_READER();
     const std::string xml = usebioOf(f.c());
     auto again = std::make_unique<Contest>();
     again->reset(*f.reg);
@@ -112,6 +122,7 @@ TEST(UsebioExport, IndividualContestHasPlayersAtFourSeats) {
     EXPECT_TRUE(holds(xml, "EVENT_TYPE=\"INDIVIDUAL\""));
     EXPECT_TRUE(holds(xml, "<SOUTH_PLAYER_NUMBER>3</SOUTH_PLAYER_NUMBER>"));
     EXPECT_TRUE(holds(xml, "<PLAYER_NUMBER>8</PLAYER_NUMBER>"));
+    SKIP_WITHOUT_USEBIO_READER();
     test::ContestFixture back;
     EXPECT_NE(importSession(back.c(), xml).refusal.find("bara part\xe4vlingar"), std::string::npos);
 }

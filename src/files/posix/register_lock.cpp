@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace vindelkast {
@@ -38,7 +39,7 @@ RegisterLock::RegisterLock(const std::string& path, bool createMissing) {
         int locked = ::flock(fd, LOCK_EX);
         while (locked != 0 && errno == EINTR) locked = ::flock(fd, LOCK_EX);
         if (locked == 0 && stillThere(fd, path)) {
-            m_fd = fd;
+            m_file = fd;
             return;
         }
         ::close(fd);
@@ -48,7 +49,39 @@ RegisterLock::RegisterLock(const std::string& path, bool createMissing) {
 
 RegisterLock::~RegisterLock() {
     // Closing the file releases the lock.
-    if (m_fd >= 0) ::close(m_fd);
+    if (held()) ::close(static_cast<int>(m_file));
+}
+
+bool RegisterLock::readAll(std::string& bytes) const {
+    const int fd = static_cast<int>(m_file);
+    struct stat st {};
+    if (!held() || ::fstat(fd, &st) != 0) return false;
+    bytes.assign(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+bool RegisterLock::appendWhole(std::string_view text, std::size_t oldSize) {
+    const int fd = static_cast<int>(m_file);
+    if (!held()) return false;
+    std::size_t done = 0;
+    bool ok = true;
+    while (ok && done < text.size()) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        ok = written > 0;
+        if (ok) done += static_cast<std::size_t>(written);
+    }
+    if (ok && ::fsync(fd) == 0) return true;
+    // All or nothing: a half line would read as a person nobody added.
+    if (::ftruncate(fd, static_cast<off_t>(oldSize)) == 0) ::fsync(fd);
+    return false;
 }
 
 }  // namespace vindelkast

@@ -1,0 +1,111 @@
+"""The players' results live at /resultat/ on the window's table server, read in headless
+Chromium at a phone's width (360 and 390 px) in the middle of an eight-table Mitchell: table
+1's phone logs in on the table page and follows its link to the standings, which say how far
+the evening has come; it sees the boards both its pairs have played and no other, and a
+visitor without a login sees none. No page scrolls sideways, runs a script or loads anything.
+
+    /usr/bin/python3 results_live_test.py BUILD_DIR SOURCE_DIR [SCREENSHOT_DIR]
+"""
+import os
+import sys
+
+from selenium.webdriver.common.by import By
+
+from phone_steps import phone, wait
+from tables_common import Evening
+
+HIDDEN = "Given visas n\u00e4r ert bord har spelat den."
+
+
+def play_rounds(evening, codes, last):
+    """Every table enters its boards of rounds 1..last; returns the boards each pair played."""
+    played = {}
+    for round_number in range(1, last + 1):
+        for table, code in codes.items():
+            status, seat = evening.call("round", {"table": table, "code": code})
+            assert status == 200 and seat["round"] == round_number, seat
+            for board in seat["boards"]:
+                number = board["board"]
+                status, answer = evening.call("submit", {
+                    "table": table, "code": code, "entry": "t%db%d" % (table, number), "board": number,
+                    "contract": "3NT", "declarer": "S", "tricks": 7 + (table * number) % 5})
+                assert status == 200, answer
+                for pair in (seat["ns"]["nr"], seat["ew"]["nr"]):
+                    played.setdefault(pair, set()).add(number)
+    return played
+
+
+def page_facts(driver):
+    return driver.execute_script(
+        "const d = document.documentElement;"
+        "return [d.scrollWidth, d.clientWidth, document.scripts.length,"
+        "        performance.getEntriesByType('resource').length,"
+        "        getComputedStyle(document.querySelector('nav')).display];")
+
+
+def check_fits(driver, where):
+    scroll, client, scripts, loaded, nav = page_facts(driver)
+    assert scroll <= client, "%s scrolls sideways: %d > %d" % (where, scroll, client)
+    assert scripts == 0 and loaded == 0, "%s runs or loads something" % where
+    # The inline style sheet is allowed by the server's policy: the navigation is laid out.
+    assert nav == "flex", "%s lost its style sheet" % where
+
+
+def main():
+    build, source = sys.argv[1], sys.argv[2]
+    shots = sys.argv[3] if len(sys.argv) > 3 else None
+    evening = Evening(build, source)
+    drivers = []
+    try:
+        evening.start()
+        codes = evening.codes()
+        played = play_rounds(evening, codes, 3)
+        status, seat = evening.call("round", {"table": 1, "code": codes[1]})
+        assert status == 200 and seat["round"] == 4
+        theirs = played[seat["ns"]["nr"]] & played[seat["ew"]["nr"]]
+        assert theirs, "table 1's pairs have no board in common yet"
+        base = "http://127.0.0.1:%d" % evening.port
+        for width in (360, 390):
+            table = phone()
+            visitor = phone()
+            drivers += [table, visitor]
+            for driver in (table, visitor):
+                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                       {"width": width, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+            # The table's phone logs in and follows its link to the results.
+            table.get(base + "/bord?bord=1&kod=" + codes[1])
+            wait(table, lambda d: d.find_element(By.ID, "resultsLink").is_displayed())
+            table.find_element(By.ID, "resultsLink").click()
+            wait(table, lambda d: d.current_url.endswith("/resultat/"))
+            heading = table.find_element(By.TAG_NAME, "h2").text
+            assert heading == "St\u00e4llning NS efter 3 av 7 ronder", heading
+            check_fits(table, "index.html at %d px" % width)
+            if shots:
+                table.save_screenshot(os.path.join(shots, "resultat-%d.png" % width))
+            for board in range(1, 25):
+                url = "%s/resultat/giv%d.html" % (base, board)
+                table.get(url)
+                shown = HIDDEN not in table.page_source
+                assert shown == (board in theirs), "board %d at table 1: shown %s" % (board, shown)
+                check_fits(table, "giv%d.html at %d px" % (board, width))
+                if shown and shots and width == 390:
+                    table.save_screenshot(os.path.join(shots, "resultat-giv%d.png" % board))
+                visitor.get(url)
+                assert HIDDEN in visitor.page_source and "3NT" not in visitor.page_source, board
+            # Links from the standings lead to the cards, and the own card is whole.
+            table.get(base + "/resultat/")
+            table.find_element(By.LINK_TEXT, str(seat["ns"]["nr"])).click()
+            wait(table, lambda d: d.current_url.endswith("/par%d.html" % seat["ns"]["nr"]))
+            assert "3NT" in table.page_source
+            check_fits(table, "par%d.html at %d px" % (seat["ns"]["nr"], width))
+            if shots:
+                table.save_screenshot(os.path.join(shots, "resultat-par-%d.png" % width))
+        print("1 passed, 0 failed")
+    finally:
+        for driver in drivers:
+            driver.quit()
+        evening.close()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,189 @@
+// The results pages as the table server answers them during a Mitchell evening: who reads
+// (a table's phone by the code in its cookie, or anyone), what each may see, and the
+// standings the phones and the pages share.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/board_results.h"
+#include "model/live_standings.h"
+#include "support/sample_evening.h"
+#include "tables/results_access.h"
+#include "tables/table_codes.h"
+#include "tables/table_evening.h"
+#include "tables/table_rounds.h"
+#include "tables/table_standings.h"
+
+namespace vindelkast {
+namespace {
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+struct Reading {
+    const char* path;
+    const char* cookie;
+    ResultsPath kind;
+    const char* page;
+    int table;
+    const char* code;
+};
+
+class ResultsRequests : public ::testing::TestWithParam<Reading> {};
+
+TEST_P(ResultsRequests, AreReadFromThePathAndTheCookie) {
+    const Reading& want = GetParam();
+    const ResultsRequest got = readResultsRequest(want.path, want.cookie);
+    EXPECT_EQ(got.path, want.kind);
+    EXPECT_EQ(got.page, want.page);
+    EXPECT_EQ(got.table, want.table);
+    EXPECT_EQ(got.code, want.code);
+}
+
+const std::string kLongPath = "/resultat/" + std::string(60, 'a') + ".html";
+const std::string kLongCookie = std::string(4100, 'x') + "; vkbord=3-ACDE";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ResultsRequests,
+    ::testing::Values(Reading{"/resultat", "", ResultsPath::Redirect, "", 0, ""},
+                      Reading{"/resultat/", "", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/par11.html", "vkbord=3-ACDE", ResultsPath::Page, "par11.html", 3,
+                              "ACDE"},
+                      Reading{"/resultat/giv5.html", "a=b; vkbord = 12-acde ; c", ResultsPath::Page,
+                              "giv5.html", 12, "acde"},
+                      // A cookie that is not a table and a code leaves the reader anonymous.
+                      Reading{"/resultat/", "vkbord=37-ACDE", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", "vkbord=0-ACDE", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", "vkbord=3-AC<E", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", "vkbord=3-", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", "vkbord=-ACDE", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", "vkbord=3-ACDEFHJ", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", "xvkbord=3-ACDE", ResultsPath::Page, "", 0, ""},
+                      Reading{"/resultat/", kLongCookie.c_str(), ResultsPath::Page, "", 0, ""},
+                      // Only the site's own kind of names, and nothing long or elsewhere.
+                      Reading{"/resultat/../bord", "", ResultsPath::None, "", 0, ""},
+                      Reading{"/resultat/Giv5.html", "", ResultsPath::None, "", 0, ""},
+                      Reading{"/resultat/a/b", "", ResultsPath::None, "", 0, ""},
+                      Reading{kLongPath.c_str(), "", ResultsPath::None, "", 0, ""},
+                      Reading{"/resultatx", "", ResultsPath::None, "", 0, ""},
+                      Reading{"/bord", "vkbord=3-ACDE", ResultsPath::None, "", 0, ""}));
+
+class LiveResults : public ::testing::Test {
+protected:
+    test::MitchellEvening e;
+    Contest& c = e.c();
+    TableService service{makeTableCodes(8, false, 7)};
+    std::int64_t now = 1'000'000;
+
+    std::string code(int table) const { return service.codes().tables.at(table - 1); }
+    // The page as a phone with this cookie (or anyone, for "") is answered.
+    ResultsAnswer ask(const std::string& page, const std::string& cookie, bool published = false,
+                      const std::string& client = "10.0.0.5") {
+        const ResultsRequest request = readResultsRequest("/resultat/" + page, cookie);
+        const int table = readingTable(service, c, request, client, now);
+        return resultsAnswer(c, false, published, table, request.page);
+    }
+    std::string cookie(int table) const { return "vkbord=" + std::to_string(table) + "-" + code(table); }
+};
+
+bool showsBoard(const ResultsAnswer& answer) {
+    return answer.status == 200 && contains(answer.body, "class=\"deal\"") &&
+           contains(answer.body, "class=\"trav\"");
+}
+bool hidesBoard(const ResultsAnswer& answer) {
+    return answer.status == 200 && !contains(answer.body, "class=\"deal\"") &&
+           !contains(answer.body, "class=\"trav\"") && !contains(answer.body, "class=\"red\"") &&
+           contains(answer.body, "visas n\xc3\xa4r ert bord har spelat den");
+}
+
+TEST_F(LiveResults, NoBoardLeaksBeforeTheTableHasPlayedIt) {
+    e.play(3);
+    // Round 4 at table 1: the phone is the table's, so it shows a board only once both pairs
+    // seated there now have played it; the EW pair has yet to meet some of the NS pair's.
+    const TableSeat seat = tableSeat(c, 1, 4, false);
+    ASSERT_EQ(currentTableRound(c, 1, false), 4);
+    const std::vector<int> pairs = pairsAtTable(c, 1, false);
+    ASSERT_EQ(pairs, (std::vector<int>{seat.nsPair, seat.ewPair}));
+    int shown = 0;
+    for (int b = 1; b <= c.boardCount; ++b) {
+        const std::string page = "giv" + std::to_string(b) + ".html";
+        const bool played =
+            pairScore(c.boards[b], seat.nsPair) > kNoScore && pairScore(c.boards[b], seat.ewPair) > kNoScore;
+        EXPECT_TRUE(played ? showsBoard(ask(page, cookie(1))) : hidesBoard(ask(page, cookie(1)))) << page;
+        shown += played;
+        // Nobody else sees it: not anyone, not another table, not a phone with a made-up code.
+        EXPECT_TRUE(hidesBoard(ask(page, ""))) << page;
+        EXPECT_TRUE(hidesBoard(ask(page, "vkbord=1-" + code(2), false, "10.0.0.66"))) << page;
+        // Once published (or the evening over) every board is everyone's.
+        EXPECT_TRUE(showsBoard(ask(page, "", true))) << page;
+    }
+    EXPECT_GT(shown, 0);
+    EXPECT_LT(shown, 9);
+    // A card anyone may read keeps the scores of boards the reader has not played to itself.
+    const ResultsAnswer card = ask("par" + std::to_string(seat.nsPair) + ".html", "");
+    EXPECT_EQ(card.status, 200);
+    EXPECT_TRUE(contains(card.body, "<td colspan=\"6\"></td>"));
+    EXPECT_FALSE(contains(card.body, "href=\"giv"));
+    EXPECT_EQ(ask("par99.html", "").status, 404);
+    EXPECT_EQ(ask("giv25.html", cookie(1)).status, 404);
+}
+
+TEST_F(LiveResults, WrongCodesInTheCookieAreSlowedAsLoginsAre) {
+    e.play(2);
+    const std::string page = "giv1.html";
+    const std::string phone = "10.0.0.9";
+    const std::string guesser = "10.0.0.66";
+    ASSERT_TRUE(showsBoard(ask(page, cookie(1), false, phone)));
+    // Guessing table 1's code through the pages costs as much as through the login: after a
+    // few wrong codes even the right one shows nothing for a while...
+    for (const char* guess : {"AAAA", "CCCC", "DDDD", "EEEE"})
+        EXPECT_TRUE(hidesBoard(ask(page, std::string("vkbord=1-") + guess, false, guesser)));
+    EXPECT_TRUE(hidesBoard(ask(page, cookie(1), false, guesser)));
+    // ...while the table's own phone, known by its right code, reads on.
+    EXPECT_TRUE(showsBoard(ask(page, cookie(1), false, phone)));
+    now += 60'000;
+    EXPECT_TRUE(showsBoard(ask(page, cookie(1), false, guesser)));
+}
+
+TEST_F(LiveResults, ThePhonesAndThePagesShowTheSameHonestFigures) {
+    e.play(4);
+    const LiveStandings live = liveStandings(c);
+    ASSERT_FALSE(live.final);
+    const PhoneStandings phone = phoneStandings(c);
+    EXPECT_EQ(phone.heading, "St\xe4llning efter 4 av 7 ronder");
+    ASSERT_EQ(phone.lines.size(), 16u);
+    double sum = 0;
+    for (std::size_t i = 0; i < phone.lines.size(); ++i) {
+        const RankingLine& line = phone.lines[i];
+        EXPECT_EQ(line.place, static_cast<int>(i) + 1);
+        EXPECT_DOUBLE_EQ(line.percent, live.pairs[line.pair].percent);
+        sum += line.percent;
+    }
+    // Shares of what has been played: they average 50 %, not the 20-32 % of the totals.
+    EXPECT_NEAR(sum / 16, 50.0, 0.5);
+    const ResultsAnswer index = ask("", cookie(3));
+    EXPECT_TRUE(contains(index.body, "St\xc3\xa4llning NS efter 4 av 7 ronder"));
+
+    // One round short of the end nothing is open yet to a visitor; every result in: the
+    // evening is over as the phones see it, and exactly the final standings.
+    e.play(6);
+    ASSERT_FALSE(eveningState(c, false).over);
+    EXPECT_TRUE(hidesBoard(ask("giv24.html", "")));
+    e.play(7);
+    ASSERT_TRUE(eveningState(c, false).over);
+    const PhoneStandings end = phoneStandings(c);
+    const LiveStandings final = finalStandings(c);
+    EXPECT_EQ(end.heading, "Slutst\xe4llning");
+    ASSERT_EQ(end.lines.size(), final.order.size());
+    for (std::size_t i = 0; i < end.lines.size(); ++i) {
+        EXPECT_EQ(end.lines[i].pair, final.order[i]);
+        EXPECT_EQ(end.lines[i].percent, final.pairs[final.order[i]].percent);
+    }
+    // The evening is over: every board is open to anyone, with the final results.
+    EXPECT_TRUE(showsBoard(ask("giv24.html", "")));
+    EXPECT_TRUE(contains(ask("", "").body, "Resultat NS"));
+}
+
+}  // namespace
+}  // namespace vindelkast

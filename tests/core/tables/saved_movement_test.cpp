@@ -10,7 +10,7 @@
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "tables/table_rounds.h"
-#include "temp_folder.h"
+#include "../files/temp_folder.h"
 
 namespace vindelkast {
 namespace {
@@ -47,7 +47,9 @@ void saveAndOpen(Contest& from, test::ContestFixture& into, bool withRounds) {
     const std::string rounds = writeRounds(from);
     std::istringstream in(out.str());
     readContestFile(into.c(), in);
-    if (withRounds) ASSERT_EQ(readRounds(into.c(), rounds), "");
+    if (withRounds) {
+        ASSERT_EQ(readRounds(into.c(), rounds), "");
+    }
 }
 
 using Evening = std::vector<std::vector<std::tuple<int, int, int, std::vector<int>>>>;

@@ -121,8 +121,8 @@ void TForm1::connectCommands() {
     on("Visascoretavlor1", &TForm1::VisascoretavlorClick);
     on("Adderaresultat1", &TForm1::AdderaresultatClick);
     on("Nivelleragivar1", &TForm1::NivelleragivarClick);
-    connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool on) {
-        m_session->choose([on](Contest& c) { c.neuberg = on; });
+    connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool neuberg) {
+        m_session->choose([neuberg](Contest& c) { c.neuberg = neuberg; });
     });
     on("Ordning1", &TForm1::Ordning1Click);
     on("BrickaRond1", &TForm1::BrickaRond1Click);

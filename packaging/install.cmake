@@ -47,11 +47,12 @@ if(NOT WIN32 AND TARGET vindelkast)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   # Dependencies from the shared libraries the programs really link (dpkg-shlibdeps); the
   # rest is what Qt loads at run time (the display plugins, its Swedish dialogs) and the
-  # fonts the window looks for, and the double-dummy solver, which the analysis loads only when
-  # it runs (so dpkg-shlibdeps cannot see it).
+  # fonts the window looks for, and the libraries the programs load only when a command needs
+  # them (VK_RUNTIME_LOADED_PACKAGES, cmake/load_when_used.cmake), which dpkg-shlibdeps cannot see.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  list(JOIN VK_RUNTIME_LOADED_PACKAGES ", " VK_LOADED_WHEN_USED_DEPENDS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, fonts-liberation, libdds0")
+      "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, fonts-liberation, ${VK_LOADED_WHEN_USED_DEPENDS}")
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
       "scores a duplicate bridge contest on the club evening
 Vindelkast scores a duplicate bridge contest on the evening it is played:

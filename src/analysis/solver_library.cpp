@@ -1,32 +1,23 @@
 #include "analysis/solver_library.h"
 
-#include <dlfcn.h>
 #include <stdlib.h>  // on_exit
 
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <map>
-#include <memory>
 #include <mutex>
+
+#include "model/shared_library.h"
 
 namespace vindelkast {
 
 namespace {
 
-template <typename Function>
-bool resolve(void* handle, const char* symbol, Function& function, std::string& missing) {
-    function = reinterpret_cast<Function>(dlsym(handle, symbol));
-    if (!function) missing = symbol;
-    return function != nullptr;
-}
-
-std::string notLoaded(const std::string& name, std::string why) {
-    // The loader's words may come in the system's language and encoding: keep them ASCII.
-    for (char& c : why)
-        if (static_cast<unsigned char>(c) >= 0x80) c = '?';
-    return "Analysen kan inte g\xf6ras: dubbeldummyl\xf6saren " + name + " kunde inte l\xe4sas in (" + why +
-           "). Installera Debianpaketet libdds0.";
+void resolveSolver(LibrarySymbols& symbols, SolverLibrary& solver) {
+    symbols.function("SetMaxThreads", solver.setMaxThreads);
+    symbols.function("CalcAllTablesPBN", solver.calcAllTablesPbn);
+    symbols.function("DealerParBin", solver.dealerParBin);
+    symbols.function("ErrorMessage", solver.errorMessage);
 }
 
 // The solver frees its tables in a clean-up function that the loader calls at exit, after
@@ -44,40 +35,18 @@ void endBeforeTheSolverCleansUp(int status, void*) {
     std::_Exit(status);
 }
 
-LoadedSolver load(const std::string& name) {
-    dlerror();
-    void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* why = dlerror();
-        return {nullptr, notLoaded(name, why ? why : "ok\xe4nt fel")};
-    }
-    auto library = std::make_unique<SolverLibrary>();
-    std::string missing;
-    if (!resolve(handle, "SetMaxThreads", library->setMaxThreads, missing) ||
-        !resolve(handle, "CalcAllTablesPBN", library->calcAllTablesPbn, missing) ||
-        !resolve(handle, "DealerParBin", library->dealerParBin, missing) ||
-        !resolve(handle, "ErrorMessage", library->errorMessage, missing)) {
-        dlclose(handle);
-        return {nullptr, notLoaded(name, "funktionen " + missing + " saknas")};
-    }
-    // Never closed: the solver keeps its threads and tables until the process ends.
-    on_exit(endBeforeTheSolverCleansUp, nullptr);
-    return {library.release(), ""};
-}
-
 }  // namespace
 
 LoadedSolver loadSolverLibrary(const std::string& name) {
-    static std::mutex mutex;
-    static std::map<std::string, LoadedSolver> loaded;
-    std::lock_guard lock(mutex);
-    if (auto found = loaded.find(name); found != loaded.end()) return found->second;
-    LoadedSolver solver = load(name);
-    // A failure is not kept: the director may install the solver and try again.
-    if (solver.solver) loaded.emplace(name, solver);
-    return solver;
+    const auto loaded = loadSharedLibrary<SolverLibrary>(
+        {name, VK_DDS_PACKAGE, "Analysen kan inte g\xf6ras: dubbeldummyl\xf6saren"}, resolveSolver);
+    if (loaded.table) {
+        static std::once_flag once;
+        std::call_once(once, [] { on_exit(endBeforeTheSolverCleansUp, nullptr); });
+    }
+    return {loaded.table, loaded.message};
 }
 
-LoadedSolver installedSolver() { return loadSolverLibrary(VK_DDS_SONAME); }
+LoadedSolver installedSolver() { return loadSolverLibrary(VK_DDS_FILE); }
 
 }  // namespace vindelkast

@@ -7,8 +7,9 @@
 namespace vindelkast {
 
 // The few functions of Debian's double-dummy solver that the analysis uses, resolved from the
-// shared library when the first analysis runs. Linking the library would run its set-up (a
-// thread pool and its memory) in every process at start, though most never analyse a deal.
+// shared library when the first analysis runs (model/shared_library.h). Linking the library
+// would run its set-up (a thread pool and its memory) in every process at start, though most
+// never analyse a deal.
 struct SolverLibrary {
     decltype(&SetMaxThreads) setMaxThreads = nullptr;
     decltype(&CalcAllTablesPBN) calcAllTablesPbn = nullptr;

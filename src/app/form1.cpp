@@ -122,8 +122,8 @@ void TForm1::connectCommands() {
     on("Visascoretavlor1", &TForm1::VisascoretavlorClick);
     on("Adderaresultat1", &TForm1::AdderaresultatClick);
     on("Nivelleragivar1", &TForm1::NivelleragivarClick);
-    connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool on) {
-        const auto rule = [on](Contest& c) { c.neuberg = on; };
+    connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool neuberg) {
+        const auto rule = [neuberg](Contest& c) { c.neuberg = neuberg; };
         // A started contest keeps its rule beside its file: choosing another one is a change to
         // save and to recover.
         if (contest().setUpDone)

@@ -1,11 +1,14 @@
 #include "archive/archive_reports.h"
 
 #include "archive/archive_place.h"
+#include "archive/swedish_order.h"
 
 namespace vindelkast {
 
 std::string seasonRankingAt(const std::string& place, const SeasonRange& range,
                             std::vector<SeasonPlace>& places, std::vector<EveningKey>* evenings) {
+    // Ties go by name: without ICU the ranking would come out in an order nobody expects.
+    if (std::string message = loadSwedishOrder(); !message.empty()) return message;
     OpenedArchive opened = openArchive(place);
     if (!opened.archive) return opened.message;
     std::vector<SeasonEntry> entries;

@@ -6,9 +6,50 @@
 #include <charconv>
 #include <unordered_map>
 
+#include "model/shared_library.h"
+
 namespace vindelkast {
 
 namespace {
+
+// The client functions the archive calls, from libpq loaded when the first archive on
+// PostgreSQL is opened: linked, it and the Kerberos, LDAP and TLS libraries it stands on were
+// loaded and set up in every process, though most never reach a server.
+struct PostgresClient {
+    decltype(&PQconnectdb) connectdb = nullptr;
+    decltype(&PQstatus) status = nullptr;
+    decltype(&PQerrorMessage) errorMessage = nullptr;
+    decltype(&PQfinish) finish = nullptr;
+    decltype(&PQsetNoticeProcessor) setNoticeProcessor = nullptr;
+    decltype(&PQsetClientEncoding) setClientEncoding = nullptr;
+    decltype(&PQprepare) prepare = nullptr;
+    decltype(&PQexecPrepared) execPrepared = nullptr;
+    decltype(&PQresultStatus) resultStatus = nullptr;
+    decltype(&PQclear) clear = nullptr;
+    decltype(&PQnfields) nfields = nullptr;
+    decltype(&PQntuples) ntuples = nullptr;
+    decltype(&PQgetisnull) getisnull = nullptr;
+    decltype(&PQgetvalue) getvalue = nullptr;
+    decltype(&PQgetlength) getlength = nullptr;
+};
+
+void resolveClient(LibrarySymbols& symbols, PostgresClient& pq) {
+    symbols.function("PQconnectdb", pq.connectdb);
+    symbols.function("PQstatus", pq.status);
+    symbols.function("PQerrorMessage", pq.errorMessage);
+    symbols.function("PQfinish", pq.finish);
+    symbols.function("PQsetNoticeProcessor", pq.setNoticeProcessor);
+    symbols.function("PQsetClientEncoding", pq.setClientEncoding);
+    symbols.function("PQprepare", pq.prepare);
+    symbols.function("PQexecPrepared", pq.execPrepared);
+    symbols.function("PQresultStatus", pq.resultStatus);
+    symbols.function("PQclear", pq.clear);
+    symbols.function("PQnfields", pq.nfields);
+    symbols.function("PQntuples", pq.ntuples);
+    symbols.function("PQgetisnull", pq.getisnull);
+    symbols.function("PQgetvalue", pq.getvalue);
+    symbols.function("PQgetlength", pq.getlength);
+}
 
 // Any number: it only has to be the same in every process that opens an archive.
 constexpr const char* kSchemaLock = "SELECT pg_advisory_xact_lock(7202014)";
@@ -40,8 +81,8 @@ std::string parameterText(const SqlValue& v) {
 
 class PostgresConnection : public SqlConnection {
 public:
-    explicit PostgresConnection(PGconn* connection) : m_connection(connection) {}
-    ~PostgresConnection() override { PQfinish(m_connection); }
+    PostgresConnection(const PostgresClient& pq, PGconn* connection) : m_pq(pq), m_connection(connection) {}
+    ~PostgresConnection() override { m_pq.finish(m_connection); }
 
     std::string run(const std::string& sql, const std::vector<SqlValue>& parameters, SqlRows* rows) override {
         std::string name;
@@ -54,11 +95,11 @@ public:
             texts[i] = parameterText(parameters[i]);
             values[i] = texts[i].c_str();
         }
-        PGresult* result = PQexecPrepared(m_connection, name.c_str(), static_cast<int>(values.size()),
-                                          values.data(), nullptr, nullptr, 0);
+        PGresult* result = m_pq.execPrepared(m_connection, name.c_str(), static_cast<int>(values.size()),
+                                             values.data(), nullptr, nullptr, 0);
         std::string message = checked(result);
         if (message.empty() && rows) collect(result, *rows);
-        PQclear(result);
+        m_pq.clear(result);
         return message;
     }
 
@@ -75,11 +116,11 @@ public:
 
 private:
     std::string failure() const {
-        return "Klubbarkivet (PostgreSQL) svarade: " + databaseText(PQerrorMessage(m_connection));
+        return "Klubbarkivet (PostgreSQL) svarade: " + databaseText(m_pq.errorMessage(m_connection));
     }
 
     std::string checked(PGresult* result) const {
-        const ExecStatusType status = PQresultStatus(result);
+        const ExecStatusType status = m_pq.resultStatus(result);
         if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return "";
         return failure();
     }
@@ -93,28 +134,29 @@ private:
         }
         name = "s" + std::to_string(m_statements.size() + 1);
         PGresult* result =
-            PQprepare(m_connection, name.c_str(), numbered(sql).c_str(), parameterCount, nullptr);
+            m_pq.prepare(m_connection, name.c_str(), numbered(sql).c_str(), parameterCount, nullptr);
         std::string message = checked(result);
-        PQclear(result);
+        m_pq.clear(result);
         if (message.empty()) m_statements.emplace(sql, name);
         return message;
     }
 
-    static void collect(PGresult* result, SqlRows& rows) {
-        const int columns = PQnfields(result);
+    void collect(PGresult* result, SqlRows& rows) const {
+        const int columns = m_pq.nfields(result);
         rows.start(columns);
-        const int count = PQntuples(result);
+        const int count = m_pq.ntuples(result);
         for (int r = 0; r < count; ++r)
             for (int c = 0; c < columns; ++c) {
-                if (PQgetisnull(result, r, c)) {
+                if (m_pq.getisnull(result, r, c)) {
                     rows.add(SqlValue{});
                 } else {
-                    rows.add(std::string(PQgetvalue(result, r, c),
-                                         static_cast<std::size_t>(PQgetlength(result, r, c))));
+                    rows.add(std::string(m_pq.getvalue(result, r, c),
+                                         static_cast<std::size_t>(m_pq.getlength(result, r, c))));
                 }
             }
     }
 
+    const PostgresClient& m_pq;
     PGconn* m_connection;
     std::unordered_map<std::string, std::string> m_statements;
 };
@@ -125,20 +167,28 @@ void quiet(void*, const char*) {}
 }  // namespace
 
 std::unique_ptr<SqlConnection> openPostgresConnection(const std::string& uri, std::string& message) {
-    PGconn* connection = PQconnectdb(uri.c_str());
-    if (!connection || PQstatus(connection) != CONNECTION_OK) {
+    const auto client = loadSharedLibrary<PostgresClient>(
+        {VK_PQ_FILE, VK_PQ_PACKAGE, "Klubbarkivet p\xe5 PostgreSQL kan inte \xf6ppnas: PostgreSQL-klienten"},
+        resolveClient);
+    if (!client.table) {
+        message = client.message;
+        return nullptr;
+    }
+    const PostgresClient& pq = *client.table;
+    PGconn* connection = pq.connectdb(uri.c_str());
+    if (!connection || pq.status(connection) != CONNECTION_OK) {
         message = "Kan inte ansluta till klubbarkivet: " +
-                  databaseText(connection ? PQerrorMessage(connection) : "slut p\xe5 minne");
-        PQfinish(connection);
+                  databaseText(connection ? pq.errorMessage(connection) : "slut p\xe5 minne");
+        pq.finish(connection);
         return nullptr;
     }
-    PQsetNoticeProcessor(connection, quiet, nullptr);
-    if (PQsetClientEncoding(connection, "UTF8") != 0) {
-        message = "Klubbarkivet kan inte tala UTF-8: " + databaseText(PQerrorMessage(connection));
-        PQfinish(connection);
+    pq.setNoticeProcessor(connection, quiet, nullptr);
+    if (pq.setClientEncoding(connection, "UTF8") != 0) {
+        message = "Klubbarkivet kan inte tala UTF-8: " + databaseText(pq.errorMessage(connection));
+        pq.finish(connection);
         return nullptr;
     }
-    return std::make_unique<PostgresConnection>(connection);
+    return std::make_unique<PostgresConnection>(pq, connection);
 }
 
 }  // namespace vindelkast

@@ -4,20 +4,55 @@
 #include <libxml/tree.h>
 
 #include <climits>
+#include <cstring>
 #include <memory>
 #include <optional>
 
 #include "files/foreign_text.h"
 #include "files/text_fields.h"
+#include "model/shared_library.h"
+
+#ifdef LIBXML_THREAD_ALLOC_ENABLED
+#error "This libxml2 hands out xmlFree through the function __xmlFree: look that up instead."
+#endif
 
 namespace vindelkast {
 
 namespace {
 
+// The parser's functions, from libxml2 loaded when the first USEBIO file is read: linked, it
+// (and ICU, which it stands on) was loaded in every process.
+struct XmlLibrary {
+    decltype(&xmlInitParser) initParser = nullptr;
+    decltype(&xmlNewParserCtxt) newParserCtxt = nullptr;
+    decltype(&xmlFreeParserCtxt) freeParserCtxt = nullptr;
+    decltype(&xmlCtxtReadMemory) ctxtReadMemory = nullptr;
+    decltype(&xmlCtxtGetLastError) ctxtGetLastError = nullptr;
+    decltype(&xmlFreeDoc) freeDoc = nullptr;
+    decltype(&xmlDocGetRootElement) docGetRootElement = nullptr;
+    decltype(&xmlGetLineNo) getLineNo = nullptr;
+    decltype(&xmlGetProp) getProp = nullptr;
+    xmlFreeFunc* free = nullptr;  // a variable of the library's, holding its deallocator
+};
+
+void resolveXml(LibrarySymbols& symbols, XmlLibrary& xml) {
+    symbols.function("xmlInitParser", xml.initParser);
+    symbols.function("xmlNewParserCtxt", xml.newParserCtxt);
+    symbols.function("xmlFreeParserCtxt", xml.freeParserCtxt);
+    symbols.function("xmlCtxtReadMemory", xml.ctxtReadMemory);
+    symbols.function("xmlCtxtGetLastError", xml.ctxtGetLastError);
+    symbols.function("xmlFreeDoc", xml.freeDoc);
+    symbols.function("xmlDocGetRootElement", xml.docGetRootElement);
+    symbols.function("xmlGetLineNo", xml.getLineNo);
+    symbols.function("xmlGetProp", xml.getProp);
+    symbols.variable("xmlFree", xml.free);
+}
+
 const xmlChar* name(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
 
 bool isElement(const xmlNode* node, const char* element) {
-    return node && node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, name(element)) == 0;
+    return node && node->type == XML_ELEMENT_NODE &&
+           std::strcmp(reinterpret_cast<const char*>(node->name), element) == 0;
 }
 
 const xmlNode* child(const xmlNode* parent, const char* element) {
@@ -33,8 +68,8 @@ std::vector<const xmlNode*> children(const xmlNode* parent, const char* element)
     return found;
 }
 
-int lineOf(const xmlNode* node) {
-    const long line = node ? xmlGetLineNo(node) : 0;
+int lineIn(const XmlLibrary& xml, const xmlNode* node) {
+    const long line = node ? xml.getLineNo(node) : 0;
     return line > 0 && line < INT_MAX ? static_cast<int>(line) : 0;
 }
 
@@ -45,7 +80,9 @@ struct Refused {
 
 class UsebioReading {
 public:
-    explicit UsebioReading(ImportedSession& session) : m_s(session) {}
+    UsebioReading(const XmlLibrary& xml, ImportedSession& session) : m_xml(xml), m_s(session) {}
+
+    int lineOf(const xmlNode* node) const { return lineIn(m_xml, node); }
 
     // The text directly inside an element, as Windows-1252; entity references are not
     // followed, so a file cannot make a name grow without end.
@@ -189,9 +226,9 @@ public:
     // Version 1.2 puts participants and boards in a section of a session; 1.0 in the event.
     void readEvent(const xmlNode* event) {
         std::string type;
-        if (xmlChar* attribute = xmlGetProp(event, name("EVENT_TYPE"))) {
+        if (xmlChar* attribute = m_xml.getProp(event, name("EVENT_TYPE"))) {
             type = reinterpret_cast<const char*>(attribute);
-            xmlFree(attribute);
+            (*m_xml.free)(attribute);
         }
         if (type.find("INDIVIDUAL") != std::string::npos || type.find("TEAM") != std::string::npos)
             throw Refused{
@@ -221,19 +258,28 @@ public:
     }
 
 private:
+    const XmlLibrary& m_xml;
     ImportedSession& m_s;
 };
 
 using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
 using ParserContext = std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)>;
 
+LoadedLibrary<XmlLibrary> installedXml() {
+    return loadSharedLibrary<XmlLibrary>(
+        {VK_XML_FILE, VK_XML_PACKAGE, "USEBIO-filen kan inte l\xe4sas: XML-l\xe4saren"}, resolveXml);
+}
+
 }  // namespace
 
 SessionReading readUsebio(std::string_view bytes) {
     SessionReading reading;
     if (bytes.size() > INT_MAX) return {{}, "Filen \xe4r f\xf6r stor"};
-    xmlInitParser();
-    ParserContext context(xmlNewParserCtxt(), xmlFreeParserCtxt);
+    const LoadedLibrary<XmlLibrary> loaded = installedXml();
+    if (!loaded.table) return {{}, loaded.message};
+    const XmlLibrary& xml = *loaded.table;
+    xml.initParser();
+    ParserContext context(xml.newParserCtxt(), xml.freeParserCtxt);
     if (!context)
         return {{},
                 "Minnet r\xe4"
@@ -241,19 +287,19 @@ SessionReading readUsebio(std::string_view bytes) {
     // No network, no DTD, no entity expansion; line numbers past 65535 kept; libxml2's own
     // English messages are not printed: the reader says what went wrong in Swedish.
     const int options = XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-    Document doc(xmlCtxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()), "usebio.xml",
-                                   nullptr, options),
-                 xmlFreeDoc);
+    Document doc(xml.ctxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()), "usebio.xml",
+                                    nullptr, options),
+                 xml.freeDoc);
     if (!doc) {
-        const xmlError* error = xmlCtxtGetLastError(context.get());
+        const xmlError* error = xml.ctxtGetLastError(context.get());
         return {{}, noteText({error ? error->line : 0, "filen \xe4r ingen v\xe4lformad XML"})};
     }
-    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    const xmlNode* root = xml.docGetRootElement(doc.get());
     if (!isElement(root, "USEBIO"))
         return {{}, "Filen \xe4r ingen USEBIO-fil (rotelementet heter inte USEBIO)"};
     const xmlNode* event = child(root, "EVENT");
-    if (!event) return {{}, noteText({lineOf(root), "filen har inget EVENT"})};
-    UsebioReading reader(reading.session);
+    if (!event) return {{}, noteText({lineIn(xml, root), "filen har inget EVENT"})};
+    UsebioReading reader(xml, reading.session);
     try {
         reading.session.club = reader.text(child(root, "CLUB"), "CLUB_NAME");
         reader.readEvent(event);

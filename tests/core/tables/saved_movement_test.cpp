@@ -10,7 +10,7 @@
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "tables/table_rounds.h"
-#include "temp_folder.h"
+#include "../files/temp_folder.h"
 
 namespace vindelkast {
 namespace {

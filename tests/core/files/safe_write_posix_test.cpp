@@ -22,14 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 mode_t modeOf(const std::string& path) {
     struct stat st {};
     ::lstat(path.c_str(), &st);
@@ -69,7 +61,7 @@ TEST(SafeWrite, WhatIsPlantedInTheFolderIsNeitherWrittenNorFollowed) {
     const std::string longest = std::string(251, 'k') + ".sco";
     EXPECT_EQ(writeTextSafely(folder.file(longest), "lang\r\n"), "");
     EXPECT_EQ(folder.read(longest), "lang\r\n");
-    EXPECT_EQ(namesIn(folder.file("")).size(), 10u) << "the traps, the targets, and no temporary file";
+    EXPECT_EQ(folder.names().size(), 10u) << "the traps, the targets, and no temporary file";
 }
 
 TEST(SafeWrite, AReplacedFileKeepsItsPermissions) {
@@ -139,7 +131,7 @@ TEST_F(FullDisk, SavesAndNewPersonsFailWholeAndSayItOutLoud) {
     const AddedMember added = addMemberToRegister(reg, "Testsson Test Testarsson", "", "", path);
     EXPECT_EQ(added.message, cannotWriteMessage(path));
     EXPECT_EQ(folder.read("medlem.txt"), members) << "no half line that the next append would finish";
-    EXPECT_EQ(namesIn(folder.file("")), (std::vector<std::string>{"fyllnad", "kvall.sco", "medlem.txt"}));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"fyllnad", "kvall.sco", "medlem.txt"}));
 }
 
 }  // namespace

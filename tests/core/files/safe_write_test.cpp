@@ -15,14 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(SafeWrite, AFailedSaveReportsAndKeepsTheOldFile) {
     test::TempFolder folder;
     const std::string path = folder.write("kvall.sco", "the old contest\r\n");
@@ -35,7 +27,7 @@ TEST(SafeWrite, AFailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_EQ(folder.read("kvall.sco"), "the old contest\r\n");
     EXPECT_EQ(writeTextSafely(path, text, text.size()), "") << "exactly enough room is enough";
     EXPECT_EQ(folder.read("kvall.sco"), text);
-    EXPECT_EQ(namesIn(folder.file("")), std::vector<std::string>{"kvall.sco"}) << "no temporary file is left";
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"kvall.sco"}) << "no temporary file is left";
 
     EXPECT_NE(writeTextSafely(folder.file("saknas/kvall.sco"), text), "");
     EXPECT_EQ(writeFileSafely(folder.file("ny.sco"), [](std::ostream& out) { out << "x"; }), "");
@@ -75,7 +67,7 @@ TEST(SafeWrite, TwoProgramsWritingOneFileEachReportTheTruth) {
     EXPECT_TRUE(two.succeeded());
     const std::string last = folder.read("kvall.sco");
     EXPECT_TRUE(last == mine || last == theirs);
-    EXPECT_EQ(namesIn(folder.file("")), std::vector<std::string>{"kvall.sco"});
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"kvall.sco"});
 }
 
 TEST(SafeWrite, AFolderIsRefusedAndALetterOutsideAsciiIsNoHindrance) {
@@ -91,7 +83,7 @@ TEST(SafeWrite, AFolderIsRefusedAndALetterOutsideAsciiIsNoHindrance) {
     const fs::path written = fs::path(folder.file("")) / fs::path(std::u8string(u8"kv\u00e4ll \u00c5sa.sco"));
     std::ifstream in(written, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "nyare\r\n");
-    EXPECT_EQ(namesIn(folder.file("")).size(), 2u) << "the folder, the file and no temporary file";
+    EXPECT_EQ(folder.names().size(), 2u) << "the folder, the file and no temporary file";
 }
 
 }  // namespace

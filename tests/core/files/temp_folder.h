@@ -1,11 +1,14 @@
 #pragma once
 
 #include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace vindelkast::test {
 
@@ -38,6 +41,14 @@ public:
         return text.str();
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(m_path / name); }
+    // What the folder holds, sorted: a safe write leaves no temporary file behind.
+    std::vector<std::string> names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
     std::filesystem::path m_path;

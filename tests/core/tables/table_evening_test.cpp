@@ -9,7 +9,6 @@
 #include "files/contract_file.h"
 #include "model/board_results.h"
 #include "movement/built_in_movement.h"
-#include "movement/guide_card.h"
 #include "support/sample_contests.h"
 #include "table_phones.h"
 #include "tables/table_codes.h"
@@ -25,12 +24,7 @@ using test::Reply;
 
 TEST(TableEvening, MitchellRoundsFromFivePhones) {
     Evening e;
-    test::setUp(e.contest, 25, 5, 10);
-    test::seatPairs(e.contest, 10);
-    Movement movement;
-    ASSERT_EQ(
-        readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
-        "");
+    ASSERT_EQ(e.layTenPairMitchell(), "");
     ASSERT_TRUE(tablesFollowMovement(e.contest));
     e.start(false);
     ASSERT_EQ(e.service.codes().tables.size(), 5u);

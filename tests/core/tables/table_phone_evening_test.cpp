@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include "files/text_encoding.h"
-#include "movement/guide_card.h"
 #include "table_phones.h"
 #include "tables/table_evening.h"
 #include "tables/table_status_view.h"
@@ -24,12 +23,7 @@ protected:
     Evening e;
 
     void SetUp() override {
-        test::setUp(e.contest, 25, 5, 10);
-        test::seatPairs(e.contest, 10);
-        Movement movement;
-        ASSERT_EQ(
-            readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
-            "");
+        ASSERT_EQ(e.layTenPairMitchell(), "");
         e.start(false);
     }
     Json call(TableCall call, int table, const std::string& fields = "", int* status = nullptr) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/board_results.h"
+#include "movement/guide_card.h"
 #include "support/sample_contests.h"
 #include "tables/table_codes.h"
 #include "tables/table_request.h"
@@ -32,6 +33,13 @@ public:
 
     void start(bool pairsTyped) {
         service = TableService(makeTableCodes(tableCountOfEvening(contest, pairsTyped), pairsTyped, 7));
+    }
+    // Ten pairs at five tables on the bundled Mitchell card: 25 boards, five a round.
+    std::string layTenPairMitchell() {
+        test::setUp(contest, 25, 5, 10);
+        test::seatPairs(contest, 10);
+        Movement movement;
+        return readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, contest.boards).message;
     }
     std::string code(int table) const { return service.codes().tables.at(table - 1); }
 

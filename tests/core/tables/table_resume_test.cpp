@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "movement/guide_card.h"
 #include "table_phones.h"
 #include "tables/table_entries.h"
 #include "tables/table_status_view.h"
@@ -18,12 +17,7 @@ using test::Reply;
 
 // Five tables of a Mitchell, 5 boards a round.
 void setUpMitchell(Evening& e) {
-    test::setUp(e.contest, 25, 5, 10);
-    test::seatPairs(e.contest, 10);
-    Movement movement;
-    ASSERT_EQ(
-        readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, e.contest.boards).message,
-        "");
+    ASSERT_EQ(e.layTenPairMitchell(), "");
     e.start(false);
 }
 

@@ -39,7 +39,8 @@ public:
         test::setUp(contest, 25, 5, 10);
         test::seatPairs(contest, 10);
         Movement movement;
-        return readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, contest.boards).message;
+        return readGuideCardFile(VK_SOURCE_DIR "/examples/P10_mitchell.gui", movement, contest.boards)
+            .message;
     }
     std::string code(int table) const { return service.codes().tables.at(table - 1); }
 

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
 #include "model/board_results.h"
@@ -100,7 +101,7 @@ std::string writeRoundsBeside(const Contest& contest, const std::string& contest
 
 std::string readRoundsBeside(Contest& contest, const std::string& contestPath) {
     const std::string path = roundsPathFor(contestPath);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return "";
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::string message = readRounds(contest, text);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/file_names.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
 
@@ -47,7 +48,7 @@ std::string writeRulesBeside(const Contest& contest, const std::string& contestP
 
 std::string readRulesBeside(Contest& contest, const std::string& contestPath) {
     const std::string path = besidePath(contestPath, kRulesExtension);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) return "";
     std::string text;
     text.resize(kMaxRulesBytes + 1);

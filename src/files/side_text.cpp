@@ -3,6 +3,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 
 namespace vindelkast {
@@ -50,10 +51,11 @@ std::string sideFileFault(const char* file, std::size_t line, const std::string&
 std::string removeSideFile(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::file_type type = fs::symlink_status(path, error).type();
+    const fs::path file = filePath(path);
+    const fs::file_type type = fs::symlink_status(file, error).type();
     if (type == fs::file_type::not_found) return "";
     // A folder of that name is no side file of ours.
-    if (error || type == fs::file_type::directory || !fs::remove(path, error) || error)
+    if (error || type == fs::file_type::directory || !fs::remove(file, error) || error)
         return "Kan inte ta bort " + pathText(path);
     return "";
 }

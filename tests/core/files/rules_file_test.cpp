@@ -31,7 +31,7 @@ TEST(RulesFile, NeubergIsKeptBesideTheContestAndTheLinearRuleLeavesNoFile) {
     EXPECT_TRUE(read.c().neuberg) << "a missing file changes nothing the contest file set";
 
     // A folder where the file would be is not removed as if it were one.
-    std::filesystem::create_directory(folder.file("kv\xc3\xa4ll.regler"));
+    std::filesystem::create_directory(filePath(folder.file("kv\xc3\xa4ll.regler")));
     EXPECT_NE(writeRulesBeside(chosen.c(), contestPath), "");
     EXPECT_TRUE(folder.exists("kv\xc3\xa4ll.regler"));
 }

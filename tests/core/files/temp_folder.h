@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "files/file_platform.h"
+
 namespace vindelkast::test {
 
 // A fresh folder for one test, removed afterwards.
@@ -30,17 +32,18 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     std::string file(const std::string& name) const { return (m_path / name).string(); }
+    // Names are UTF-8, as the program holds paths.
     std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(file(name), std::ios::binary) << bytes;
+        std::ofstream(filePath(file(name)), std::ios::binary) << bytes;
         return file(name);
     }
     std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
+        std::ifstream in(filePath(file(name)), std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
         return text.str();
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(m_path / name); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(filePath(file(name))); }
     // What the folder holds, sorted: a safe write leaves no temporary file behind.
     std::vector<std::string> names() const {
         std::vector<std::string> names;

@@ -92,13 +92,7 @@ private:
 };
 
 void TestResultsLive::setUpEvening(Window& w) {
-    w.copyExample("P16_mitchell.gui");
-    w.type("EdGivar", "24");
-    w.type("EdRonder", "7");
-    w.type("EdNrPar", "16");
-    w.dialogs.fileNames << w.path("P16_mitchell.gui");
-    QTest::mouseClick(w.find<QPushButton>("BtnGuide"), Qt::LeftButton);
-    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    w.setUpMitchell16();
     QVERIFY(w.form->contest().setUpDone);
     QCOMPARE(w.form->startTableServer(0), QString());
 }

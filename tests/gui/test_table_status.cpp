@@ -58,14 +58,7 @@ private slots:
 
 void TestTableStatus::statusLineDeskAndSlips() {
     Window w;
-    w.copyExample("P16_mitchell.gui");
-    w.type("EdGivar", "24");
-    w.type("EdRonder", "7");
-    w.type("EdNrPar", "16");
-    w.type("EdContName", "Tisdagsbridge");
-    w.dialogs.fileNames << w.path("P16_mitchell.gui");
-    QTest::mouseClick(w.find<QPushButton>("BtnGuide"), Qt::LeftButton);
-    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    w.setUpMitchell16("Tisdagsbridge");
     QVERIFY(w.form->contest().setUpDone);
     QStatusBar* bar = w.form->statusBar();
     QVERIFY(!bar->isVisible());

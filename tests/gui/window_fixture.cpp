@@ -87,4 +87,15 @@ void Window::setUpContest(int boards, int rounds, int maxPair, const QString& by
     QTest::mouseClick(find<QPushButton>("BtnKlar"), Qt::LeftButton);
 }
 
+void Window::setUpMitchell16(const QString& contestName) {
+    copyExample("P16_mitchell.gui");
+    type("EdGivar", "24");
+    type("EdRonder", "7");
+    type("EdNrPar", "16");
+    if (!contestName.isEmpty()) type("EdContName", contestName);
+    dialogs.fileNames << path("P16_mitchell.gui");
+    QTest::mouseClick(find<QPushButton>("BtnGuide"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("BtnKlar"), Qt::LeftButton);
+}
+
 }  // namespace vindelkast::test

@@ -54,6 +54,9 @@ public:
     void openExample(const QString& name);
     // "Starta upp", boards, rounds, highest pair number, bye pair, then "Klar".
     void setUpContest(int boards, int rounds, int maxPair, const QString& byePair = {});
+    // An eight-table Mitchell evening on the bundled card, 24 boards in 7 rounds, set up
+    // through the panel's fields, "Välj guidekort" and "Klar".
+    void setUpMitchell16(const QString& contestName = {});
 
 private:
     QString m_previousFolder;

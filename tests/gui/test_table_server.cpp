@@ -18,15 +18,15 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "files/recovery_file.h"
 #include "app/table_desk.h"
 #include "app/table_server.h"
 #include "files/contest_file.h"
+#include "files/recovery_file.h"
 #include "model/board_results.h"
 #include "model/entry_rules.h"
 #include "model/version.h"
-#include "tables/table_rounds.h"
 #include "support/sample_contests.h"
+#include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;

@@ -213,6 +213,9 @@ void ViewPanes::toggleDebug(int top) {
 }
 
 void ViewPanes::appendDebug(const QString& text) {
+    // Hidden, the marker starts again from "." when shown: growing it unseen made every stored
+    // score measure a longer text, all evening.
+    if (!m_debug) return;
     debugMarker->setText(debugMarker->text() + text);
     debugMarker->adjustSize();
 }

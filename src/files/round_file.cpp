@@ -1,5 +1,6 @@
 #include "files/round_file.h"
 
+#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -21,9 +22,18 @@ namespace {
 const char* const kHeader = "%RONDER 1";
 const char* const kFile = "rondfilen";
 
-std::string line(char kind, int a, int b, int c, int d) {
-    return std::string(1, kind) + ' ' + std::to_string(a) + ' ' + std::to_string(b) + ' ' +
-           std::to_string(c) + ' ' + std::to_string(d) + "\r\n";
+// Written into the recovery file at every stored score: appended in place, no temporaries.
+void appendLine(std::string& out, char kind, int a, int b, int c, int d) {
+    char buffer[64];
+    char* end = buffer;
+    *end++ = kind;
+    for (const int value : {a, b, c, d}) {
+        *end++ = ' ';
+        end = std::to_chars(end, buffer + sizeof buffer, value).ptr;
+    }
+    *end++ = '\r';
+    *end++ = '\n';
+    out.append(buffer, end);
 }
 
 }  // namespace
@@ -38,14 +48,14 @@ std::string writeRounds(const Contest& contest) {
         for (std::size_t place = 0; place < order.size(); ++place) {
             const BoardResult& r = board.results[order[place]];
             needed = needed || r.round != static_cast<int>(place) + 1;
-            slots += line('S', b, r.nsPair, r.ewPair, r.round);
+            appendLine(slots, 'S', b, r.nsPair, r.ewPair, r.round);
         }
     }
     if (!needed) return "";
     std::string text = std::string(kHeader) + "\r\n" + slots;
     if (contest.movement)
         for (const auto& [seat, table] : contest.movement->tables)
-            text += line('T', std::get<0>(seat), std::get<1>(seat), std::get<2>(seat), table);
+            appendLine(text, 'T', std::get<0>(seat), std::get<1>(seat), std::get<2>(seat), table);
     return text;
 }
 

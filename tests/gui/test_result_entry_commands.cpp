@@ -201,6 +201,11 @@ void TestResultEntryCommands::hideReopenAndTheComputeMark() {
     w.find<QPushButton>("BtnCalc")->click();  // no score cell: only the mark
     QCOMPARE(marker->text(), QString(". CALC CALC"));
     QCOMPARE(countScored(w.form->contest().boards[1]), 1);
+    // Hidden, the mark stays as it was: it does not grow with every score of the evening.
+    w.press(QKeySequence(Qt::SHIFT | Qt::Key_F12));
+    QVERIFY(!marker->isVisible());
+    w.find<QPushButton>("BtnCalc")->click();
+    QCOMPARE(marker->text(), QString("."));
 
     w.press(QKeySequence(Qt::SHIFT | Qt::Key_F4));
     QVERIFY(!w.find<QWidget>("GrpRes")->isVisible());

@@ -196,11 +196,7 @@ void BM_ResultsPagesWhileTablesSubmit(benchmark::State& state) {
                                .count();
                 ++done;
             });
-        QElapsedTimer clock;
-        clock.start();
-        while (done < count && clock.elapsed() < 20'000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        for (std::thread& t : clients) t.join();
+        bench::serveClients(clients, done, count);
         if (std::count(statuses.begin(), statuses.end(), 200) != count) {
             state.SkipWithError("a request was not answered with 200");
             break;

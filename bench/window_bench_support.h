@@ -1,14 +1,19 @@
 #pragma once
 
+#include <atomic>
 #include <optional>
+#include <thread>
+#include <vector>
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QString>
 #include <QThread>
 
-#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/text_pane.h"
 #include "app/view_panes.h"
+#include "session/dialogs.h"
 
 namespace vindelkast::bench {
 
@@ -44,6 +49,15 @@ inline void openWithEveryView(TForm1& form) {
     form.MnGeResClick();
     form.VisascoretavlorClick();
     if (!form.panes().UtTotal->isVisible()) form.Total1Click();
+}
+
+// The window answers the clients' threads until `count` of them are done (at most 20 s), then
+// they are joined.
+inline void serveClients(std::vector<std::thread>& clients, const std::atomic<int>& done, int count) {
+    QElapsedTimer clock;
+    clock.start();
+    while (done < count && clock.elapsed() < 20'000) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    for (std::thread& t : clients) t.join();
 }
 
 }  // namespace vindelkast::bench

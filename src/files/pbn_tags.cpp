@@ -126,11 +126,11 @@ PbnFile splitPbnGames(std::string_view bytes) {
     return file;
 }
 
-PbnColumns::PbnColumns(std::string_view spec) {
+PbnColumns::PbnColumns(std::string_view tagValue) {
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        const auto end = std::min(spec.find(';', start), spec.size());
-        const std::string_view column = spec.substr(start, end - start);
+    while (start <= tagValue.size()) {
+        const auto end = std::min(tagValue.find(';', start), tagValue.size());
+        const std::string_view column = tagValue.substr(start, end - start);
         m_index.emplace(std::string(column.substr(0, column.find('\\'))), m_count++);
         start = end + 1;
     }

@@ -40,7 +40,7 @@ PbnFile splitPbnGames(std::string_view bytes);
 // The columns of a table tag such as "PairId_NS\2R;PairId_EW\2R;Score_NS\6R".
 class PbnColumns {
 public:
-    explicit PbnColumns(std::string_view spec);
+    explicit PbnColumns(std::string_view tagValue);
     bool has(const std::string& name) const { return m_index.count(name) > 0; }
     std::size_t size() const { return m_count; }
     // The row's cell in the named column; "" for a column the table does not have.

@@ -16,12 +16,7 @@
 namespace vindelkast {
 namespace {
 
-template <typename Write>
-std::string written(Write write) {
-    std::ostringstream out;
-    write(out);
-    return out.str();
-}
+using test::written;
 
 TEST(ContractColumns, TheXhtmlScoreTablesAndPbnCarryTheTablesContracts) {
     test::Evening plain;

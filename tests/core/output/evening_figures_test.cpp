@@ -17,17 +17,13 @@
 #include "output/progress_view.h"
 #include "output/xhtml_page.h"
 #include "output/xml_export.h"
+#include "output_samples.h"
 #include "support/sample_evening.h"
 
 namespace vindelkast {
 namespace {
 
-template <typename Write>
-std::string written(Write write) {
-    std::ostringstream out;
-    write(out);
-    return out.str();
-}
+using test::written;
 
 TEST(EveningFigures, ProgressGridTurnsBlueWhenEverySlotTheMovementLaidIsScored) {
     test::MitchellEvening e;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ostream>
+#include <sstream>
 #include <string>
 
 #include "support/sample_contests.h"
@@ -31,5 +33,13 @@ std::string linesBetween(const std::string& page, const std::string& from, const
 // Windows build's tests under Wine) it returns kNoXmllint; the Linux run validates.
 inline constexpr int kNoXmllint = -2;
 int runXmllint(const std::string& options, const std::string& text, std::string& report);
+
+// What a writer puts on a stream, as one text.
+template <typename Write>
+std::string written(Write write) {
+    std::ostringstream out;
+    write(out);
+    return out.str();
+}
 
 }  // namespace vindelkast::test

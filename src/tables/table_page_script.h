@@ -94,8 +94,9 @@ async function loadRound(round, background) {
 function boardState(b, queued) {
   const mine = queued.filter(q => q.board === b.board).pop();
   if (mine && mine.state === "conflict") return "hos t\u00e4vlingsledaren";
-  if (mine && mine.state === "decided") return mine.note;
-  if (b.entered) return "NS " + b.score + (b.played ? " (" + resultText(b.played) + ")" : "");
+  const decided = mine && mine.state === "decided" ? " \u00b7 " + mine.note : "";
+  if (b.entered) return "NS " + b.score + (b.played ? " (" + resultText(b.played) + ")" : "") + decided;
+  if (decided) return mine.note;
   if (!mine) return "";
   return {waiting: "v\u00e4ntar p\u00e5 att skickas", error: "fel: " + mine.note}[mine.state] || "skickad";
 }

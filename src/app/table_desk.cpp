@@ -101,8 +101,7 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     grid->addWidget(BtnAvvisa, 6, 2, 1, 2);
 
     // Enter in a field must not press a button: Enter after the network's name would stop the server.
-    for (QPushButton* button : {BtnBordStart, BtnBordslappar, BtnGodta, BtnAvvisa})
-        button->setAutoDefault(false);
+    for (QPushButton* button : {BtnBordStart, BtnBordslappar, BtnGodta, BtnAvvisa}) button->setAutoDefault(false);
     connect(BtnBordStart, &QPushButton::clicked, this, &TableDesk::BtnBordStartClick);
     connect(BtnGodta, &QPushButton::clicked, this, &TableDesk::BtnGodtaClick);
     connect(BtnAvvisa, &QPushButton::clicked, this, &TableDesk::BtnAvvisaClick);

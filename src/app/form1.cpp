@@ -170,9 +170,20 @@ void TForm1::connectPanels() {
     });
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);
-    connect(m_session, &ContestSession::recoveryProblem, this, [this](const QString& problem) {
-        m_dialogs.message(problem + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");
-    });
+    // Shown once the event loop turns again, never inside the change that failed: a message box
+    // runs the loop, and a table's request handled there must find the change already decided.
+    connect(
+        m_session, &ContestSession::recoveryProblem, this,
+        [this](const QString& problem) {
+            m_dialogs.message(problem + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_tableServer, &TableServer::problemToShow, this,
+        [this](const QString& problem) {
+            m_dialogs.message(problem + "\n(\u00c5terst\u00e4llningsfilen kunde inte skrivas.)");
+        },
+        Qt::QueuedConnection);
     m_panes->setTypedNumbers([this] { return m_entry->typedNumbers(); });
 
     connect(m_entry, &ResultEntry::opening, this, [this] {

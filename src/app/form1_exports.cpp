@@ -102,7 +102,8 @@ void TForm1::MnWebbClick() {
         return;
     }
     // Published: the tables' phones and everyone else now see every board at /resultat/.
-    m_tableServer->publishResults();
+    const QString unsecured = m_tableServer->publishResults();
+    if (!unsecured.isEmpty()) m_dialogs.message(unsecured);
     m_dialogs.message("Resultatwebben \u00e4r skriven i " + QDir::toNativeSeparators(folder) +
                       ". Alla givar visas nu ocks\u00e5 p\u00e5 /resultat/.");
 }

@@ -185,7 +185,10 @@ void TableDesk::BtnGodtaClick() {
     if (!problem.isEmpty()) m_dialogs.message(problem);
 }
 
-void TableDesk::BtnAvvisaClick() { m_server.rejectConflict(chosenConflict()); }
+void TableDesk::BtnAvvisaClick() {
+    const QString problem = m_server.rejectConflict(chosenConflict());
+    if (!problem.isEmpty()) m_dialogs.message(problem);
+}
 
 void TableDesk::BtnBordslapparClick() {
     const TableService* service = m_server.service();

@@ -15,6 +15,7 @@
 #include "output/site_html.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
+#include "tables/http_status.h"
 #include "tables/table_answers.h"
 #include "tables/table_page.h"
 #include "tables/table_rounds.h"
@@ -43,18 +44,26 @@ const QByteArray& resultsPolicy() {
     return policy;
 }
 
-void send(QHttpServerResponder& responder, int status, const QByteArray& type, const QByteArray& body,
-          const QByteArray& policy = kPagePolicy) {
-    responder.write(body,
-                    {{"Content-Type", type},
-                     {"Cache-Control", "no-store"},
-                     {"X-Content-Type-Options", "nosniff"},
-                     {"Content-Security-Policy", policy}},
-                    static_cast<Status>(status));
+// A HEAD request hears the headers the GET would, its length included, and no body: on a
+// kept-alive connection the next answer must start where the client expects it.
+void send(QHttpServerResponder& responder, bool headOnly, int status, const char* type,
+          const QByteArray& body, const QByteArray& policy = kPagePolicy) {
+    const QHttpServerResponder::HeaderList headers = {{"Content-Type", type},
+                                                      {"Cache-Control", "no-store"},
+                                                      {"X-Content-Type-Options", "nosniff"},
+                                                      {"Content-Security-Policy", policy}};
+    if (!headOnly) {
+        responder.write(body, headers, static_cast<Status>(status));
+        return;
+    }
+    responder.writeStatusLine(static_cast<Status>(status));
+    responder.writeHeaders(headers);
+    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
+    responder.writeBody(QByteArray());
 }
 
-void sendJson(QHttpServerResponder& responder, int status, const std::string& body) {
-    send(responder, status, "application/json; charset=utf-8", QByteArray::fromStdString(body));
+void sendJson(QHttpServerResponder& responder, int status, const std::string& body, bool headOnly = false) {
+    send(responder, headOnly, status, http::kJson, QByteArray::fromStdString(body));
 }
 
 std::string message(const std::string& status, const std::string& text) {
@@ -98,10 +107,12 @@ QString TableServer::start(quint16 port) {
     http->bind(listener);
     m_http = std::move(http);
     m_port = listener->serverPort();
-    // The codes exist from the moment the tables can reach the server; a recovery file that
-    // cannot be written the session tells of itself.
-    m_sink.openTables();
     emit runningChanged(true);
+    // The codes exist from the moment the tables can reach the server.
+    const std::string problem = m_sink.openTables();
+    if (!problem.empty())
+        return "Registreringen vid borden \u00e4r ig\u00e5ng, men bordens koder kunde inte s\u00e4kras: " +
+               toQt(problem);
     return {};
 }
 
@@ -115,46 +126,65 @@ void TableServer::stop() {
 }
 
 const TableService* TableServer::service() {
-    if (!m_sink.tableService()) m_sink.openTables();
+    if (!m_sink.tableService()) {
+        const std::string problem = m_sink.openTables();
+        if (!problem.empty()) emit problemToShow(toQt(problem));
+    }
     return m_sink.tableService();
 }
 
 void TableServer::forgetEvening() {
     stop();
-    m_unsecured = false;
-    m_published = false;
+    m_submissions.forget();
     emit tablesChanged();
+}
+
+QString TableServer::publishResults() {
+    if (!service()) return "Starta upp t\u00e4vlingen f\u00f6rst.";
+    const std::uint64_t mark = m_submissions.changed();
+    const std::string problem = m_sink.storeTableResults([](Contest&, TableService& service) {
+        service.publishResults();
+        return false;
+    });
+    m_submissions.written(mark, problem);
+    emit tablesChanged();
+    return toQt(problem);
+}
+
+bool TableServer::resultsPublished() const {
+    const TableService* service = m_sink.tableService();
+    return service && service->resultsPublished();
 }
 
 void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
     QHttpServerResponder responder = m_http->makeResponder(request, socket);
     const QString path = request.url().path();
-    if (request.method() == QHttpServerRequest::Method::Get) {
+    const bool head = request.method() == QHttpServerRequest::Method::Head;
+    if (request.method() == QHttpServerRequest::Method::Get || head) {
         const ResultsRequest results =
             readResultsRequest(path.toStdString(), request.value("Cookie").toStdString());
         if (results.path != ResultsPath::None)
-            answerResults(results, request, responder);
+            answerResults(results, request, responder, head);
         else if (path == "/" || path == "/bord")
-            send(responder, 200, "text/html; charset=utf-8",
+            send(responder, head, http::kOk, http::kHtml,
                  QByteArray::fromStdString(tablePage(m_sink.contest())));
         else if (path == "/bord.js")
-            send(responder, 200, "text/javascript; charset=utf-8",
-                 QByteArray::fromStdString(tablePageScript()));
+            send(responder, head, http::kOk, http::kScript, QByteArray::fromStdString(tablePageScript()));
         else if (path == "/bord.css")
-            send(responder, 200, "text/css; charset=utf-8", QByteArray(tablePageStyle()));
+            send(responder, head, http::kOk, http::kStyle, QByteArray(tablePageStyle()));
         else
-            send(responder, 404, "text/plain; charset=utf-8", "Sidan finns inte");
+            send(responder, head, http::kNotFound, http::kPlain, "Sidan finns inte");
         return;
     }
     if (request.method() != QHttpServerRequest::Method::Post || !tableCallOfPath(path.toStdString())) {
-        sendJson(responder, 404, message("fel", "Ok\xe4nd f\xf6rfr\xe5gan"));
+        sendJson(responder, http::kNotFound, message("fel", "Ok\xe4nd f\xf6rfr\xe5gan"));
         return;
     }
     handleCall(request, socket, std::move(responder));
 }
 
 void TableServer::answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
-                                QHttpServerResponder& responder) {
+                                QHttpServerResponder& responder, bool headOnly) {
     if (results.path == ResultsPath::Redirect) {
         responder.write({{"Location", kResultsPrefix}, {"Cache-Control", "no-store"}},
                         Status::MovedPermanently);
@@ -164,8 +194,8 @@ void TableServer::answerResults(const ResultsRequest& results, const QHttpServer
     const TableService* service = m_sink.tableService();
     const bool pairsTyped = service ? service->codes().pairsTyped : !tablesFollowMovement(contest);
     const ResultsAnswer answer =
-        resultsAnswer(contest, pairsTyped, m_published, readerTable(results, request), results.page);
-    send(responder, answer.status, "text/html; charset=utf-8", QByteArray::fromStdString(answer.body),
+        resultsAnswer(contest, pairsTyped, resultsPublished(), readerTable(results, request), results.page);
+    send(responder, headOnly, answer.status, http::kHtml, QByteArray::fromStdString(answer.body),
          resultsPolicy());
 }
 
@@ -174,8 +204,7 @@ void TableServer::answerResults(const ResultsRequest& results, const QHttpServer
 int TableServer::readerTable(const ResultsRequest& results, const QHttpServerRequest& request) {
     TableService* service = m_sink.tableService();
     if (!service) return 0;
-    return readingTable(*service, m_sink.contest(), results,
-                        request.remoteAddress().toString().toStdString(),
+    return readingTable(*service, m_sink.contest(), results, request.remoteAddress().toString().toStdString(),
                         QDateTime::currentMSecsSinceEpoch());
 }
 
@@ -183,18 +212,24 @@ void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* sock
                              QHttpServerResponder&& responder) {
     const QByteArray body = request.body();
     if (body.size() > static_cast<qsizetype>(kMaxTableRequestBytes)) {
-        sendJson(responder, 413, message("fel", "F\xf6rfr\xe5gan \xe4r f\xf6r stor"));
+        sendJson(responder, http::kPayloadTooLarge, message("fel", "F\xf6rfr\xe5gan \xe4r f\xf6r stor"));
         return;
     }
     const TableCall call = *tableCallOfPath(request.url().path().toStdString());
     const TableRequestReading reading =
         readTableRequest(call, std::string_view(body.constData(), body.size()));
     if (!reading.message.empty()) {
-        sendJson(responder, 400, message("fel", reading.message));
+        sendJson(responder, http::kBadRequest, message("fel", reading.message));
         return;
     }
-    if (!service()) {
-        sendJson(responder, 503, message("fel", "T\xe4vlingen \xe4r inte uppstartad \xe4n"));
+    // The codes are made with the first call; a phone is told when they cannot be secured.
+    const std::string opened = m_sink.tableService() ? std::string() : m_sink.openTables();
+    if (!m_sink.tableService()) {
+        sendJson(responder, http::kUnavailable, message("fel", "T\xe4vlingen \xe4r inte uppstartad \xe4n"));
+        return;
+    }
+    if (!opened.empty()) {
+        sendJson(responder, http::kUnavailable, unsecuredAnswer(opened));
         return;
     }
     const std::string client = request.remoteAddress().toString().toStdString();
@@ -211,44 +246,22 @@ void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* sock
     emit tablesChanged();
 }
 
-TableServer::Reply TableServer::decideAndStore(Contest& contest, TableService& service,
-                                               const Waiting& waiting, std::int64_t now, bool& changed) {
-    const TableDecision decision = service.handle(contest, waiting.request, waiting.client, now);
-    if (decision.outcome == TableOutcome::Duplicate || decision.outcome == TableOutcome::Conflict) {
-        // What was stored or held before the last recovery write failed is safe only after a
-        // good one; a phone told of a held result does not send it again.
-        changed = changed || m_unsecured;
-        return {decision.status, decision.body, true};
-    }
-    if (decision.outcome != TableOutcome::Store) return {decision.status, decision.body, false};
-    const std::string problem = storeTableResult(contest, decision.store);
-    if (!problem.empty()) return {422, message("fel", problem), false};
-    changed = true;
-    return {200, service.storedAnswer(contest, decision.store), true};
-}
-
 void TableServer::storeWaiting() {
     std::vector<Waiting> batch = std::move(m_waiting);
     m_waiting.clear();
     if (batch.empty() || !m_sink.tableService()) return;
-    std::vector<Reply> replies;
+    std::vector<BatchEntry> entries;
+    for (const Waiting& waiting : batch) entries.push_back({waiting.request, waiting.client});
+    TableBatch decided;
     const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
     const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
-        bool changed = false;
-        for (const Waiting& waiting : batch)
-            replies.push_back(decideAndStore(contest, service, waiting, now, changed));
-        return changed;
+        decided = m_submissions.decide(contest, service, entries, now);
+        return decided.needsWrite;
     });
-    m_unsecured = !problem.empty();
-    for (std::size_t i = 0; i < batch.size(); ++i) {
+    const std::vector<BatchReply> replies = m_submissions.answer(decided, problem);
+    for (std::size_t i = 0; i < batch.size() && i < replies.size(); ++i) {
         if (!batch[i].socket) continue;  // the phone went away; it sends again
-        const Reply& reply = replies[i];
-        if (reply.needsRecovery && m_unsecured)
-            sendJson(*batch[i].responder, 503,
-                     message("fel", "Resultatet kunde inte s\xe4kras p\xe5 t\xe4vlingsledarens dator (" +
-                                        problem + "). F\xf6rs\xf6k igen."));
-        else
-            sendJson(*batch[i].responder, reply.status, reply.body);
+        sendJson(*batch[i].responder, replies[i].status, replies[i].body);
         // Out now, not after the window has repainted for the new results.
         batch[i].socket->flush();
     }
@@ -257,6 +270,7 @@ void TableServer::storeWaiting() {
 
 QString TableServer::acceptConflict(int id) {
     std::string stored;
+    const std::uint64_t mark = m_submissions.changed();
     const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
         const std::optional<TableStore> store = service.acceptConflict(id);
         if (!store) return false;
@@ -265,16 +279,20 @@ QString TableServer::acceptConflict(int id) {
         service.storedAnswer(contest, *store);
         return true;
     });
+    m_submissions.written(mark, problem);
     emit tablesChanged();
     return toQt(stored.empty() ? problem : stored);
 }
 
-void TableServer::rejectConflict(int id) {
-    m_sink.storeTableResults([id](Contest&, TableService& service) {
+QString TableServer::rejectConflict(int id) {
+    const std::uint64_t mark = m_submissions.changed();
+    const std::string problem = m_sink.storeTableResults([id](Contest&, TableService& service) {
         service.rejectConflict(id);
         return false;
     });
+    m_submissions.written(mark, problem);
     emit tablesChanged();
+    return toQt(problem);
 }
 
 }  // namespace vindelkast

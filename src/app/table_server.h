@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "tables/results_access.h"
+#include "tables/table_batch.h"
 #include "tables/table_request.h"
 #include "tables/table_service.h"
 
@@ -20,11 +21,11 @@ namespace vindelkast {
 
 class TableResultSink;
 
-// The web server the tables' phones talk to (docs/table-api.md). It runs on the window's
-// event loop, so a request is handled like a keystroke, one at a time. Reading calls are
-// answered at once; submitted results that arrive together are decided and stored in
-// order as one change, and every table hears back only after the recovery file with its
-// result (or the result held for the director) is written: one write for the lot, since a
+// The web server the tables' phones talk to (docs/table-api.md): the HTTP glue around the
+// tables' decisions. It runs on the window's event loop, so a request is handled like a
+// keystroke, one at a time. Reading calls are answered at once; submitted results that arrive
+// together are one batch (tables/table_batch.h decides them, what waits for the recovery file
+// and what is told 503), stored as one change with one recovery write for the lot, since a
 // disk flush takes longer than the rest. Its door (app/table_listener.h) keeps hostile
 // connections from starving the tables.
 class TableServer : public QObject {
@@ -34,7 +35,7 @@ public:
     ~TableServer() override;
 
     // Listens on every IPv4 address of the machine at `port` (0: a free one); "" or the
-    // message why not.
+    // message why not, or why the codes it made could not be secured.
     QString start(quint16 port);
     // Stops listening; results not yet answered are dropped unstored (the phones retry).
     void stop();
@@ -42,24 +43,27 @@ public:
     quint16 port() const { return m_port; }
 
     // The evening's codes, conflicts and contacts, kept by the session and made there once the
-    // contest is set up; null before.
+    // contest is set up; null before. Codes that cannot be secured are told by problemToShow.
     const TableService* service();
     // A new contest, or the window closes: stops (the session forgets the codes and entries).
     void forgetEvening();
 
     // The director has published the results: every board's page is open to all at
-    // /resultat/, as once the evening is over. A new evening closes them again.
-    void publishResults() { m_published = true; }
-    bool resultsPublished() const { return m_published; }
+    // /resultat/, as once the evening is over. Kept with the evening's entries (side file and
+    // recovery file); a new evening closes them again. "" or why it could not be secured.
+    QString publishResults();
+    bool resultsPublished() const;
 
     // The director's answer to a held conflict; "" or the message.
     QString acceptConflict(int id);
-    void rejectConflict(int id);
+    QString rejectConflict(int id);
 
 signals:
     // A table was heard from, a result stored, a conflict held or settled.
     void tablesChanged();
     void runningChanged(bool running);
+    // Something the director should hear of, shown once the event loop turns again.
+    void problemToShow(const QString& problem);
 
 private:
     class Http;
@@ -69,28 +73,19 @@ private:
         TableRequest request;
         std::string client;
     };
-    struct Reply {
-        int status = 200;
-        std::string body;
-        bool needsRecovery = false;  // acknowledged only once the recovery file is written
-    };
 
     void handle(const QHttpServerRequest& request, QTcpSocket* socket);
     void handleCall(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder);
     void answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
-                       QHttpServerResponder& responder);
+                       QHttpServerResponder& responder, bool headOnly);
     int readerTable(const ResultsRequest& results, const QHttpServerRequest& request);
     void storeWaiting();
-    Reply decideAndStore(Contest& contest, TableService& service, const Waiting& waiting, std::int64_t now,
-                         bool& changed);
 
     TableResultSink& m_sink;
     std::unique_ptr<Http> m_http;
     quint16 m_port = 0;
     std::vector<Waiting> m_waiting;
-    // The last recovery write failed: results already stored still wait for a safe write.
-    bool m_unsecured = false;
-    bool m_published = false;
+    TableSubmissions m_submissions;
 };
 
 }  // namespace vindelkast

@@ -110,7 +110,11 @@ std::string loginAnswer(const Contest& contest, int table, bool pairsTyped) {
 }
 
 std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
-                        const std::vector<int>& held) {
+                        const std::vector<int>& held,
+                        const std::vector<std::pair<std::string, ConflictDecision>>& decided) {
+    Json decisions = Json::array();
+    for (const auto& [entry, d] : decided)
+        decisions.push_back({{"entry", entry}, {"board", d.board}, {"accepted", d.accepted}});
     Json boards = Json::array();
     const EveningState state = eveningState(contest, pairsTyped);
     bool complete = !pairsTyped && seat.nsPair > 0;
@@ -128,16 +132,10 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
         }
         boards.push_back(line);
     }
-    Json json = {{"status", "ok"},
-                 {"table", seat.table},
-                 {"round", seat.round},
-                 {"current", current},
-                 {"pairsTyped", pairsTyped},
-                 {"individual", contest.isIndividual},
-                 {"boards", boards},
-                 {"complete", complete},
-                 {"held", held},
-                 {"evening", eveningJson(state)}};
+    Json json = {{"status", "ok"},       {"table", seat.table},          {"round", seat.round},
+                 {"current", current},   {"pairsTyped", pairsTyped},     {"individual", contest.isIndividual},
+                 {"boards", boards},     {"complete", complete},         {"held", held},
+                 {"decided", decisions}, {"evening", eveningJson(state)}};
     json["next"] = complete ? nextJson(contest, seat) : Json::array();
     json["nextStarted"] = complete && nextRoundStarted(contest, seat.table, seat.round, pairsTyped, state);
     if (seat.nsPair > 0) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "tables/table_entries.h"
 #include "tables/table_rounds.h"
 
 // The JSON texts the tables' interface answers with (docs/table-api.md). Texts from the
@@ -19,8 +20,10 @@ std::string loginAnswer(const Contest& contest, int table, bool pairsTyped);
 // The table's seat in a round, with its boards and their vulnerability and what is entered;
 // how far the evening has come, where the pairs go next once the round is finished and
 // whether the next round has begun; `held` the boards whose result waits for the director.
+// `decided`: the director's decisions on the results this table sent for held boards, by entry.
 std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
-                        const std::vector<int>& held);
+                        const std::vector<int>& held,
+                        const std::vector<std::pair<std::string, ConflictDecision>>& decided = {});
 
 // A board's results so far, as the travelling slip shows them; `status` "ok", "lagrat" or
 // "redan" and an optional message for the table.

@@ -11,6 +11,8 @@
 //   post ID BOARD NS EW CONTRACT DECLARER TRICKS
 //   konflikt NR TABLE ROUND BOARD NS EW SOUTH WEST NEW ID SLOTSCORE CONTRACT DECLARER TRICKS
 //            [SLOTCONTRACT SLOTDECLARER SLOTTRICKS]
+//   beslut ID TABLE BOARD godtaget|behallet
+//   publicerad
 // A score is never kept: it follows from the contract and the board.
 namespace vindelkast {
 
@@ -73,11 +75,24 @@ std::string readConflict(const std::vector<std::string_view>& words, PendingConf
     return c.existingHasContract ? readPlayed(words, 15, c.existing) : "";
 }
 
+std::string readDecision(const std::vector<std::string_view>& words, std::string& id, ConflictDecision& d) {
+    if (words.size() != 5) return "ett beslut ska ha fem f\xe4lt";
+    if (!isEntryId(words[1])) return "felaktigt id";
+    id = std::string(words[1]);
+    if (!numberWord(words[2], 1, kMaxTables, d.table) || !numberWord(words[3], 1, kMaxBoard, d.board))
+        return "bord eller bricka utanf\xf6r gr\xe4nserna";
+    if (words[4] != "godtaget" && words[4] != "behallet") return "beslutet ska vara godtaget eller behallet";
+    d.accepted = words[4] == "godtaget";
+    return "";
+}
+
 }  // namespace
 
 std::string writeTableEntries(const TableEntries& entries) {
-    if (entries.stored.empty() && entries.conflicts.empty()) return "";
+    if (entries.stored.empty() && entries.conflicts.empty() && entries.decided.empty() && !entries.published)
+        return "";
     std::string text = std::string(kHeader) + "\r\n";
+    if (entries.published) text += "publicerad\r\n";
     for (const auto& [id, s] : entries.stored)
         text += "post " + id + ' ' + std::to_string(s.board) + ' ' + std::to_string(s.nsPair) + ' ' +
                 std::to_string(s.ewPair) + ' ' + playedText(s.played) + "\r\n";
@@ -91,6 +106,9 @@ std::string writeTableEntries(const TableEntries& entries) {
         if (c.existingHasContract) text += ' ' + playedText(c.existing);
         text += "\r\n";
     }
+    for (const auto& [id, d] : entries.decided)
+        text += "beslut " + id + ' ' + std::to_string(d.table) + ' ' + std::to_string(d.board) +
+                (d.accepted ? " godtaget\r\n" : " behallet\r\n");
     return text;
 }
 
@@ -115,6 +133,14 @@ std::string readTableEntries(TableEntries& entries, std::string_view text) {
             if (fault.empty() && read.conflicts.size() >= kMaxConflicts) fault = "f\xf6r m\xe5nga konflikter";
             if (fault.empty() && !ids.insert(c.id).second) fault = "samma nummer tv\xe5 g\xe5nger";
             if (fault.empty()) read.conflicts.push_back(c);
+        } else if (!words.empty() && words[0] == "beslut") {
+            std::string id;
+            ConflictDecision d;
+            fault = readDecision(words, id, d);
+            if (fault.empty() && read.decided.size() >= kMaxEntries) fault = "f\xf6r m\xe5nga beslut";
+            if (fault.empty() && !read.decided.emplace(id, d).second) fault = "samma id tv\xe5 g\xe5nger";
+        } else if (words.size() == 1 && words[0] == "publicerad") {
+            read.published = true;
         } else {
             fault = "ok\xe4nd rad";
         }

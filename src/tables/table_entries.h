@@ -10,9 +10,10 @@
 #include "tables/table_store.h"
 
 // What the tables sent that the contest file has no room for: the results held for the
-// director (another result than the slot's), and the entries already stored, so that a phone
-// that sends an entry again hears "redan" even after a crash. Kept beside the contest file
-// ("NAME.bordposter") and in the recovery file, like the codes.
+// director (another result than the slot's), the director's decisions on them (for the phone
+// that waits to hear), the entries already stored, so that a phone that sends an entry again
+// hears "redan" even after a crash, and whether the director has published the results pages.
+// Kept beside the contest file ("NAME.bordposter") and in the recovery file, like the codes.
 namespace vindelkast {
 
 inline constexpr const char* kTableEntriesExtension = ".bordposter";
@@ -30,10 +31,20 @@ struct PendingConflict {
     bool operator==(const PendingConflict&) const = default;
 };
 
+// What the director decided on a held result, told to the table that sent it.
+struct ConflictDecision {
+    int table = 0;
+    int board = 0;
+    bool accepted = false;  // the table's result was taken; else the slot's was kept
+    bool operator==(const ConflictDecision&) const = default;
+};
+
 struct TableEntries {
     std::map<std::string, TableStore> stored;  // entry id -> the board, pairs and result it stored
     std::vector<PendingConflict> conflicts;    // in the order they came
     int nextConflict = 1;
+    std::map<std::string, ConflictDecision> decided;  // held entry id -> the director's decision
+    bool published = false;                           // the results pages are open to all (docs/table-api.md)
     bool operator==(const TableEntries&) const = default;
 };
 

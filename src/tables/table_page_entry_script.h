@@ -155,7 +155,9 @@ async function showEntered(b, queued) {
   $("enteredTitle").textContent = "Bricka " + b.board + (b.entered ? " \u00b7 inl\u00e4mnad" : " \u00b7 v\u00e4ntar p\u00e5 att skickas");
   $("enteredText").textContent = played ? words(pickOf(played)) : "Resultatet skrevs in hos t\u00e4vlingsledaren";
   $("enteredScore").textContent = b.entered ? "NS " + b.score : "";
+  const decided = !held && queued && queued.state === "decided" ? queued.note.charAt(0).toUpperCase() + queued.note.slice(1) + ". " : "";
   $("changeHow").textContent = held ? "Ert nya resultat v\u00e4ntar hos t\u00e4vlingsledaren, som avg\u00f6r vilket som g\u00e4ller."
+    : decided && b.entered ? decided + "Tryck \u201dBeg\u00e4r \u00e4ndring\u201d om det \u00e4nd\u00e5 \u00e4r fel."
     : b.entered ? "\u00c4r resultatet fel? Tryck \u201dBeg\u00e4r \u00e4ndring\u201d och ge det r\u00e4tta. T\u00e4vlingsledaren avg\u00f6r vilket som g\u00e4ller."
     : "Resultatet skickas n\u00e4r n\u00e4tet \u00e4r tillbaka.";
   $("changeBtn").classList.toggle("hidden", held || !b.entered);

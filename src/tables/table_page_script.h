@@ -86,7 +86,7 @@ async function loadRound(round, background) {
   S.round = r.json;
   save("vk-rond-" + S.table, {code: S.code, round: r.json});
   if (S.typed && !saved && load(pairsKey(r.json.round), null)) return loadRound(r.json.round, background);
-  settleConflicts(r.json.held || []);
+  settleConflicts(r.json.held || [], r.json.decided || []);
   if (followEvening(r.json, background)) return;
   if (!background || shown("round")) { renderRound(); if (!background) show("round"); }
 }
@@ -94,7 +94,9 @@ async function loadRound(round, background) {
 function boardState(b, queued) {
   const mine = queued.filter(q => q.board === b.board).pop();
   if (mine && mine.state === "conflict") return "hos t\u00e4vlingsledaren";
-  if (b.entered) return "NS " + b.score + (b.played ? " (" + resultText(b.played) + ")" : "");
+  const decided = mine && mine.state === "decided" ? " \u00b7 " + mine.note : "";
+  if (b.entered) return "NS " + b.score + (b.played ? " (" + resultText(b.played) + ")" : "") + decided;
+  if (decided) return mine.note;
   if (!mine) return "";
   return {waiting: "v\u00e4ntar p\u00e5 att skickas", error: "fel: " + mine.note}[mine.state] || "skickad";
 }
@@ -139,11 +141,18 @@ function renderTypedInputs() {
   };
 }
 
-// Results held for the director that the director has settled leave the queue.
-function settleConflicts(held) {
+// A result held for the director that the director has settled tells the table what was
+// chosen; one settled without a word for it (sent again under another entry) leaves the queue.
+function settleConflicts(held, decided) {
   const queue = load(queueKey(), []);
-  const left = queue.filter(q => q.state !== "conflict" || held.includes(q.board));
-  if (left.length !== queue.length) { save(queueKey(), left); renderQueue(); }
+  let changed = false;
+  for (const q of queue) {
+    if (q.state !== "conflict" || held.includes(q.board)) continue;
+    const d = decided.find(x => x.entry === q.id) || decided.find(x => x.board === q.board);
+    q.state = d ? "decided" : "settled"; changed = true;
+    if (d) q.note = d.accepted ? "t\u00e4vlingsledaren godtog ert nya resultat" : "t\u00e4vlingsledaren beh\u00f6ll det tidigare resultatet";
+  }
+  if (changed) { save(queueKey(), queue.filter(q => q.state !== "settled")); renderQueue(); }
 }
 
 let flushing = Promise.resolve();
@@ -170,7 +179,8 @@ const answers = {};
 function renderQueue() {
   const queue = load(queueKey(), []); const count = s => queue.filter(q => q.state === s).length;
   $("queue").textContent = S.table ? "Skickade: " + count("sent") + " \u00b7 V\u00e4ntar: " + count("waiting") +
-    (count("conflict") ? " \u00b7 Hos t\u00e4vlingsledaren: " + count("conflict") : "") + (count("error") ? " \u00b7 Fel: " + count("error") : "") : "";
+    (count("conflict") ? " \u00b7 Hos t\u00e4vlingsledaren: " + count("conflict") : "") +
+    (count("decided") ? " \u00b7 Avgjorda av t\u00e4vlingsledaren: " + count("decided") : "") + (count("error") ? " \u00b7 Fel: " + count("error") : "") : "";
 }
 )JS";
 

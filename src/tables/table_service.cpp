@@ -6,6 +6,7 @@
 #include "model/board_results.h"
 #include "model/entry_rules.h"
 #include "model/standings.h"
+#include "tables/http_status.h"
 #include "tables/table_answers.h"
 #include "tables/table_evening.h"
 #include "tables/table_rounds.h"
@@ -22,7 +23,7 @@ TableDecision answer(TableOutcome outcome, int status, std::string body) {
     return d;
 }
 
-TableDecision invalid(const std::string& message, int status = 422) {
+TableDecision invalid(const std::string& message, int status = http::kUnprocessable) {
     return answer(TableOutcome::Invalid, status, tableMessageAnswer("fel", message));
 }
 
@@ -111,7 +112,7 @@ TableDecision TableService::handle(const Contest& contest, const TableRequest& r
     r.table = auth.store.table;
     switch (r.call) {
     case TableCall::Login:
-        return answer(TableOutcome::Answer, 200, loginAnswer(contest, r.table, m_codes.pairsTyped));
+        return answer(TableOutcome::Answer, http::kOk, loginAnswer(contest, r.table, m_codes.pairsTyped));
     case TableCall::Round:
         return round(contest, r);
     case TableCall::Submit:
@@ -123,9 +124,9 @@ TableDecision TableService::handle(const Contest& contest, const TableRequest& r
     case TableCall::Preview:
         if (!boardInContest(contest, r.board))
             return invalid("Bricka " + number(r.board) + " finns inte i t\xe4vlingen");
-        return answer(TableOutcome::Answer, 200, previewAnswer(r.board, nsScore(r.played, r.board)));
+        return answer(TableOutcome::Answer, http::kOk, previewAnswer(r.board, nsScore(r.played, r.board)));
     }
-    return invalid("Ok\xe4nd f\xf6rfr\xe5gan", 400);
+    return invalid("Ok\xe4nd f\xf6rfr\xe5gan", http::kBadRequest);
 }
 
 TableDecision TableService::authorise(const TableRequest& request, const std::string& client,
@@ -136,25 +137,25 @@ TableDecision TableService::authorise(const TableRequest& request, const std::st
     if (!right || !m_guard.knows(client, table)) {
         const CodeTryVerdict verdict = m_guard.mayTry(client, request.table, nowMs);
         if (verdict.lockedOut)
-            return answer(TableOutcome::Unauthorised, 403,
+            return answer(TableOutcome::Unauthorised, http::kForbidden,
                           tableMessageAnswer(
                               "last", "F\xf6r m\xe5nga felaktiga koder. Be t\xe4vlingsledaren om hj\xe4lp.",
                               verdict.waitSeconds));
         if (!verdict.allowed)
             return answer(
-                TableOutcome::Unauthorised, 429,
+                TableOutcome::Unauthorised, http::kTooManyRequests,
                 tableMessageAnswer(
                     "vanta", "V\xe4nta " + number(verdict.waitSeconds) + " sekunder och f\xf6rs\xf6k igen.",
                     verdict.waitSeconds));
         if (!right) {
             m_guard.failed(client, request.table, nowMs);
-            return answer(TableOutcome::Unauthorised, 401,
+            return answer(TableOutcome::Unauthorised, http::kUnauthorised,
                           tableMessageAnswer("kod", "Fel kod f\xf6r bordet"));
         }
         m_guard.succeeded(client, table);
     }
     m_contacts[table] = nowMs;
-    TableDecision ok = answer(TableOutcome::Answer, 200, "");
+    TableDecision ok = answer(TableOutcome::Answer, http::kOk, "");
     ok.store.table = table;
     return ok;
 }
@@ -163,7 +164,8 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
     const bool typed = m_codes.pairsTyped;
     const int current = currentTableRound(contest, request.table, typed);
     const int r = request.round > 0 ? request.round : current;
-    if (r < 1 || r > lastTableRound(contest, typed)) return invalid("Rond " + number(r) + " finns inte", 404);
+    if (r < 1 || r > lastTableRound(contest, typed))
+        return invalid("Rond " + number(r) + " finns inte", http::kNotFound);
     TableSeat seat;
     if (typed) {
         seat = {request.table,
@@ -179,18 +181,23 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
             return invalid(contest.isGronaHissen
                                ? "Rond " + number(r) + " \xe4r inte lottad \xe4n"
                                : "Bord " + number(request.table) + " spelar inte i rond " + number(r),
-                           404);
+                           http::kNotFound);
     }
     std::vector<int> held;
     for (const PendingConflict& c : m_sent.conflicts)
         if (c.wanted.table == request.table) held.push_back(c.wanted.board);
-    return answer(TableOutcome::Answer, 200, roundAnswer(contest, seat, current, typed, held));
+    // The phone that waits on a held result hears what the director chose, in whatever round
+    // it is by then.
+    std::vector<std::pair<std::string, ConflictDecision>> decided;
+    for (const auto& [entry, d] : m_sent.decided)
+        if (d.table == request.table) decided.emplace_back(entry, d);
+    return answer(TableOutcome::Answer, http::kOk, roundAnswer(contest, seat, current, typed, held, decided));
 }
 
 TableDecision TableService::standings(const Contest& contest, const TableRequest& request) const {
     const bool typed = m_codes.pairsTyped;
     if (!eveningState(contest, typed).over)
-        return invalid("St\xe4llningen visas n\xe4r kv\xe4llen \xe4r slut", 403);
+        return invalid("St\xe4llningen visas n\xe4r kv\xe4llen \xe4r slut", http::kForbidden);
     // The cards of the pairs who sit at the table at the end.
     TableSeat seat = {request.table,     0, request.nsPair, request.ewPair, request.nsPartner,
                       request.ewPartner, {}};
@@ -199,7 +206,7 @@ TableDecision TableService::standings(const Contest& contest, const TableRequest
     std::vector<int> pairs;
     for (int p : {seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner})
         if (p > 0 && (contest.isIndividual || p == seat.nsPair || p == seat.ewPair)) pairs.push_back(p);
-    return answer(TableOutcome::Answer, 200, standingsAnswer(contest, pairs));
+    return answer(TableOutcome::Answer, http::kOk, standingsAnswer(contest, pairs));
 }
 
 TableDecision TableService::submit(const Contest& contest, const TableRequest& request) {
@@ -212,14 +219,15 @@ TableDecision TableService::submit(const Contest& contest, const TableRequest& r
     store.entryId = request.entryId;
     if (const auto known = m_sent.stored.find(store.entryId); known != m_sent.stored.end()) {
         if (!sameResult(known->second, store))
-            return invalid("Posten " + store.entryId + " \xe4r redan skickad med ett annat resultat", 409);
-        return answer(TableOutcome::Duplicate, 200, boardResultsAnswer(contest, store.board, "redan"));
+            return invalid("Posten " + store.entryId + " \xe4r redan skickad med ett annat resultat",
+                           http::kConflict);
+        return answer(TableOutcome::Duplicate, http::kOk, boardResultsAnswer(contest, store.board, "redan"));
     }
     return slotDecision(contest, store);
 }
 
 TableDecision TableService::slotDecision(const Contest& contest, const TableStore& store) {
-    TableDecision d = answer(TableOutcome::Store, 200, "");
+    TableDecision d = answer(TableOutcome::Store, http::kOk, "");
     d.store = store;
     if (store.newSlot) return d;
     const BoardResult* slot = findResult(contest.boards[store.board], store.nsPair, store.ewPair);
@@ -229,21 +237,21 @@ TableDecision TableService::slotDecision(const Contest& contest, const TableStor
     if (slot->nsScore == kNoScore) return d;
     if (slot->nsScore == store.nsScore && !hasContract) return d;  // a typed score gets its contract
     if (slot->nsScore == store.nsScore && contract->second == store.played)
-        return answer(TableOutcome::Duplicate, 200, boardResultsAnswer(contest, store.board, "redan"));
+        return answer(TableOutcome::Duplicate, http::kOk, boardResultsAnswer(contest, store.board, "redan"));
 
     const std::string held = "Bricka " + number(store.board) + " har redan ett annat resultat (" +
                              scoreCellText(slot->nsScore) +
                              "). T\xe4vlingsledaren avg\xf6r vilket som g\xe4ller.";
     for (const PendingConflict& c : m_sent.conflicts)
         if (sameResult(c.wanted, store))
-            return answer(TableOutcome::Conflict, 409, tableMessageAnswer("konflikt", held));
+            return answer(TableOutcome::Conflict, http::kConflict, tableMessageAnswer("konflikt", held));
     if (m_sent.conflicts.size() >= kMaxConflicts)
-        return invalid("F\xf6r m\xe5nga resultat v\xe4ntar p\xe5 t\xe4vlingsledaren", 503);
+        return invalid("F\xf6r m\xe5nga resultat v\xe4ntar p\xe5 t\xe4vlingsledaren", http::kUnavailable);
     PendingConflict c{m_sent.nextConflict++, store, slot->nsScore, hasContract,
                       hasContract ? contract->second : PlayedContract{}};
     m_sent.conflicts.push_back(c);
     ++m_revision;
-    return answer(TableOutcome::Conflict, 409, tableMessageAnswer("konflikt", held));
+    return answer(TableOutcome::Conflict, http::kConflict, tableMessageAnswer("konflikt", held));
 }
 
 TableDecision TableService::results(const Contest& contest, const TableRequest& request) const {
@@ -266,8 +274,8 @@ TableDecision TableService::results(const Contest& contest, const TableRequest& 
     // A table sees the others' results only once it has given its own.
     if (!own || own->nsScore == kNoScore)
         return invalid("Resultaten f\xf6r bricka " + number(b) + " visas n\xe4r bordet har l\xe4mnat sitt",
-                       403);
-    return answer(TableOutcome::Answer, 200, boardResultsAnswer(contest, b, "ok"));
+                       http::kForbidden);
+    return answer(TableOutcome::Answer, http::kOk, boardResultsAnswer(contest, b, "ok"));
 }
 
 std::string TableService::storedAnswer(const Contest& contest, const TableStore& store) {
@@ -296,16 +304,30 @@ std::optional<TableStore> TableService::acceptConflict(int id) {
     const auto found = std::find_if(held.begin(), held.end(), [&](const auto& c) { return c.id == id; });
     if (found == held.end()) return std::nullopt;
     TableStore store = found->wanted;
+    decide(*found, true);
     held.erase(found);
-    ++m_revision;
     return store;
 }
 
 bool TableService::rejectConflict(int id) {
-    if (std::erase_if(m_sent.conflicts, [&](const PendingConflict& c) { return c.id == id; }) == 0)
-        return false;
-    ++m_revision;
+    auto& held = m_sent.conflicts;
+    const auto found = std::find_if(held.begin(), held.end(), [&](const auto& c) { return c.id == id; });
+    if (found == held.end()) return false;
+    decide(*found, false);
+    held.erase(found);
     return true;
+}
+
+void TableService::decide(const PendingConflict& conflict, bool accepted) {
+    if (m_sent.decided.size() >= kMaxEntries) m_sent.decided.clear();
+    const TableStore& s = conflict.wanted;
+    if (!s.entryId.empty()) m_sent.decided[s.entryId] = {s.table, s.board, accepted};
+    ++m_revision;
+}
+
+void TableService::publishResults() {
+    m_sent.published = true;
+    ++m_revision;
 }
 
 std::int64_t TableService::lastContact(int table) const {

@@ -57,8 +57,14 @@ public:
     const std::vector<PendingConflict>& conflicts() const { return m_sent.conflicts; }
     // The director takes the table's result: the store for the session; nothing when no
     // conflict has that id.
+    // Either way the decision is kept for the table's phone (its round answer tells it).
     std::optional<TableStore> acceptConflict(int id);
     bool rejectConflict(int id);
+
+    // The director has published the results: every board's page is open to all at /resultat/,
+    // as once the evening is over. Kept with the entries, so a restart remembers it.
+    void publishResults();
+    bool resultsPublished() const { return m_sent.published; }
 
     // When a table last sent a request with its right code (milliseconds); -1 never.
     std::int64_t lastContact(int table) const;
@@ -71,6 +77,7 @@ private:
     TableDecision results(const Contest& contest, const TableRequest& request) const;
     TableDecision standings(const Contest& contest, const TableRequest& request) const;
     TableDecision slotDecision(const Contest& contest, const TableStore& store);
+    void decide(const PendingConflict& conflict, bool accepted);
 
     TableCodes m_codes;
     LoginGuard m_guard;

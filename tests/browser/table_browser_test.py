@@ -110,17 +110,29 @@ def change_is_held_for_the_director(driver, shots):
     assert "hos t\u00e4vlingsledaren" in board_buttons(driver)[0].text
 
 
-def director_decides(driver):
+def director_decides(driver, shots):
     """The director keeps what is there: from then on the server lists no held result for
-    the table (the desk's part is the window test's); the page drops its note by itself."""
+    the table and its round answer carries the decision (the desk's part is the window test's,
+    the answer's the core test's); the page tells the table what was decided."""
+    board = int(board_buttons(driver)[0].text.split()[1])
     driver.execute_script(
         "const real = window.fetch; window.fetch = async (url, options) => {"
         "  const answer = await real(url, options);"
         "  if (!String(url).endsWith('/api/round')) return answer;"
         "  const json = await answer.json(); json.held = [];"
-        "  return new Response(JSON.stringify(json), {status: answer.status});};")
+        "  json.decided = [{entry: 'annat', board: %d, accepted: false}];"
+        "  return new Response(JSON.stringify(json), {status: answer.status});};" % board)
     wait(driver, lambda d: "Hos t\u00e4vlingsledaren" not in text(d, "queue"), 15)
-    wait(driver, lambda d: "hos t\u00e4vlingsledaren" not in board_buttons(d)[0].text, 15)
+    assert "Avgjorda av t\u00e4vlingsledaren: 1" in text(driver, "queue"), text(driver, "queue")
+    kept = "t\u00e4vlingsledaren beh\u00f6ll det tidigare resultatet"
+    wait(driver, lambda d: kept in board_buttons(d)[0].text, 15)
+    if shots:
+        driver.save_screenshot(os.path.join(shots, "bord1-beslut.png"))
+    open_board(driver, 0)
+    visible(driver, "entered")
+    assert text(driver, "changeHow").startswith("T" + kept[1:]), text(driver, "changeHow")
+    tap(driver, "//button[@id='enteredBack']")
+    visible(driver, "round")
 
 
 def check_directions(driver, evening, code, round_number):
@@ -188,7 +200,7 @@ def main():
                 entered_board_opens_on_its_result(driver)
             if r == 2:
                 change_is_held_for_the_director(driver, shots)
-                director_decides(driver)
+                director_decides(driver, shots)
             check_directions(driver, evening, codes[1], r)
             if r < ROUNDS:
                 assert "(1 av 8 klara)" in text(driver, "doneWait"), text(driver, "doneWait")

@@ -2,7 +2,9 @@
 again, it takes the recovery offer, and nothing the tables were answered is lost: every
 result a table was told was stored is there, an entry sent again answers "redan" (and the
 same entry with another result is known as sent), the result held for the director is still
-waiting, and the tables' codes still work.
+waiting, and the tables' codes still work. Then the folder cannot be written: a result and
+every re-send of it get 503, never "lagrat" or "redan", until it can; after another kill -9
+the result acknowledged then is back.
 
     /usr/bin/python3 table_crash_test.py BUILD_DIR SOURCE_DIR
 """
@@ -76,6 +78,33 @@ def enter_one_more(evening, codes):
     return False
 
 
+def not_secured_until_written(evening, codes):
+    """With the folder unwritable a table's result and its re-sends get 503; writable again,
+    the re-send is acknowledged, and it survives kill -9."""
+    for table in range(1, 9):
+        status, seat = evening.call("round", {"table": table, "code": codes[table]})
+        todo = [b for b in seat.get("boards", []) if not b["entered"]]
+        if status == 200 and todo:
+            break
+    else:
+        raise AssertionError("no table had a board left")
+    body = entry(table, codes[table], todo[0]["board"])
+    evening.writable(False)
+    try:
+        for _ in range(3):  # the first answer, then the phone's re-sends on new connections
+            status, answer = evening.call("submit", body)
+            assert status == 503 and answer.get("status") == "fel", (status, answer)
+            time.sleep(0.3)
+    finally:
+        evening.writable(True)
+    status, answer = evening.call("submit", body)
+    assert status == 200 and answer["status"] in ("lagrat", "redan"), (status, answer)
+    evening.kill()
+    evening.start()
+    status, answer = evening.call("results", {"table": table, "code": codes[table], "board": body["board"]})
+    assert status == 200 and [r for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]], answer
+
+
 def main():
     evening = Evening(sys.argv[1], sys.argv[2])
     try:
@@ -121,8 +150,10 @@ def main():
         # The held result is still waiting: the next change writes it into the recovery file again.
         assert enter_one_more(evening, codes), "no table had a board left"
         assert held_results(evening) == before, (held_results(evening), before)
+        not_secured_until_written(evening, codes)
         print("Kraschtest: %d kvitterade resultat fanns kvar efter kill -9 och \u00e5terst\u00e4llning, "
-              "omskickade poster svarade redan och konflikten v\u00e4ntade kvar" % len(acknowledged))
+              "omskickade poster svarade redan och konflikten v\u00e4ntade kvar; med skrivskyddad mapp fick "
+              "resultatet 503 tills det kunde s\u00e4kras" % len(acknowledged))
     finally:
         evening.close()
 

@@ -1,6 +1,6 @@
 """A hostile device on the club's network against the window's table server: a request that
-announces a 400 MB body, a thousand idle sockets, half-sent requests and wrong codes for a
-table whose phone is logged in. The tables must go on getting their answers, and the window
+announces a 400 MB body, a thousand idle sockets, half-sent requests, a head of 4,000 tiny
+lines, HEAD then GET on one connection and wrong codes for a table whose phone is logged in. The tables must go on getting their answers, and the window
 must not grow.
 
     /usr/bin/python3 table_hostile_test.py BUILD_DIR SOURCE_DIR
@@ -118,6 +118,41 @@ def half_sent(evening):
     print("Halvskickade f\u00f6rfr\u00e5gningar st\u00e4ngdes efter %.1f s" % (time.monotonic() - started))
 
 
+def read_answer(s):
+    """One HTTP answer from `s`: (head, body), the body as long as Content-Length says."""
+    data = b""
+    while b"\r\n\r\n" not in data:
+        data += s.recv(4096)
+    head, _, rest = data.partition(b"\r\n\r\n")
+    length = 0
+    for line in head.split(b"\r\n"):
+        if line.lower().startswith(b"content-length:"):
+            length = int(line.split(b":")[1])
+    return head, rest, length
+
+
+def head_then_get(evening):
+    """HEAD gets the headers of a GET and no body, so the GET after it on the same kept-alive
+    connection is answered cleanly; a head of 4,000 tiny lines is refused 431."""
+    s = connect(evening, "127.0.0.1")
+    s.sendall(b"HEAD /bord.css HTTP/1.1\r\nHost: bord\r\n\r\n")
+    head, rest, announced = read_answer(s)
+    assert head.startswith(b"HTTP/1.1 200 ") and announced > 0, head
+    assert rest == b"", rest[:80]
+    s.sendall(b"GET /bord.css HTTP/1.1\r\nHost: bord\r\n\r\n")
+    head, body, length = read_answer(s)
+    while len(body) < length:
+        body += s.recv(4096)
+    assert head.startswith(b"HTTP/1.1 200 ") and length == announced and len(body) == length, (head, len(body))
+    s.close()
+    lines = connect(evening, "127.0.0.1")
+    lines.sendall(b"GET / HTTP/1.1\r\nHost: bord\r\n" + b"a:b\r\n" * 4000 + b"\r\n")
+    head, _, _ = read_answer(lines)
+    assert head.startswith(b"HTTP/1.1 431 "), head
+    lines.close()
+    print("HEAD och GET p\u00e5 samma f\u00f6rbindelse: rena svar; 4000 huvudrader: 431")
+
+
 def wrong_codes(evening, code):
     """Another device guesses table 1's code; the table's own phone, logged in, is never
     slowed, while a device that has not logged in still must wait."""
@@ -142,6 +177,7 @@ def main():
         huge_body(evening, pid)
         idle_flood(evening, pid, code)
         half_sent(evening)
+        head_then_get(evening)
         wrong_codes(evening, code)
         assert evening.call("login", {"table": 1, "code": code})[0] == 200
         print("Fientlig enhet: borden fick sina svar")

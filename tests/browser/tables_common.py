@@ -69,7 +69,16 @@ class Evening:
 
     def close(self):
         self.kill()
+        self.writable(True)
         shutil.rmtree(self.folder, ignore_errors=True)
+
+    def writable(self, yes):
+        """Makes the working folder unwritable, or writable again: as root only the immutable
+        flag stops a write, otherwise the folder's permissions do."""
+        if os.geteuid() == 0:
+            subprocess.run(["chattr", "-i" if yes else "+i", self.folder], check=True, timeout=10)
+        else:
+            os.chmod(self.folder, 0o755 if yes else 0o555)
 
     def recovery_sections(self):
         """The side files the recovery file carries after the contest: {extension: bytes}."""

@@ -6,7 +6,9 @@
 #include <sstream>
 #include <tuple>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -239,8 +241,22 @@ void TestTableServer::conflictsAndBadCodes() {
     p.tricks = 9;
     QCOMPARE(phones.send("submit", submission(3, codes.tables[2], board, p, "c2")).status, 409);
     QCOMPARE(conflicts->count(), 1);
+    // The recovery file cannot be written (a folder stands in its place): the desk says so, the
+    // session tells it too once the event loop turns, and the phone re-sending its accepted
+    // entry hears 503 until a write succeeds, then "redan".
+    QVERIFY(QFile::remove(w.path("vindelkast-aterstall.txt")));
+    QVERIFY(QDir(w.path(".")).mkdir("vindelkast-aterstall.txt"));
+    const qsizetype told = w.dialogs.messages.size();
     QTest::mouseClick(w.find<QPushButton>("BtnAvvisa"), Qt::LeftButton);
     QCOMPARE(conflicts->count(), 0);
+    QCOMPARE(w.dialogs.messages.size(), told + 1);
+    QVERIFY(w.dialogs.lastMessage().startsWith("Kunde inte skriva filen"));
+    p.tricks = 11;
+    QCOMPARE(phones.send("submit", submission(3, codes.tables[2], board, p, "c1")).status, 503);
+    QCOMPARE(w.dialogs.messages.size(), told + 2);
+    QVERIFY(QDir(w.path(".")).rmdir("vindelkast-aterstall.txt"));
+    const Answer secured = phones.send("submit", submission(3, codes.tables[2], board, p, "c1"));
+    QCOMPARE(secured.json["status"].toString(), QString("redan"));
     QCOMPARE(findResult(contest.boards[board], seat.nsPair, seat.ewPair)->nsScore, phoneScore);
 
     // Wrong codes: refused, then slowed down.

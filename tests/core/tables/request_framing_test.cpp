@@ -67,6 +67,30 @@ TEST(RequestFraming, CountsAChunkedBodyAsItComes) {
 TEST(RequestFraming, RefusesLongHeadsNonsenseAndUpgrades) {
     RequestFraming longHead;
     EXPECT_EQ(longHead.feed("GET / HTTP/1.1\r\nCookie: " + std::string(9000, 'c') + "\r\n").refusal, 431);
+    // Thousands of tiny lines are a long head too: every byte of the head counts, line ends and
+    // separators as well as names and values, fed whole or a line at a time.
+    std::string lines;
+    for (int i = 0; i < 4000; ++i) lines += "a:b\r\n";
+    RequestFraming tinyLines;
+    EXPECT_EQ(tinyLines.feed("GET / HTTP/1.1\r\n" + lines + "\r\n").refusal, 431);
+    RequestFraming lineByLine;
+    int refusal = lineByLine.feed("GET / HTTP/1.1\r\n").refusal;
+    for (int i = 0; i < 4000 && refusal == 0; ++i) refusal = lineByLine.feed("a:b\r\n").refusal;
+    EXPECT_EQ(refusal, 431);
+    // A head just within the bound, counted whole, passes; one byte more does not.
+    const std::string start = "GET / HTTP/1.1\r\nX: ";
+    const std::string end = "\r\n\r\n";
+    const std::string fits = start + std::string(kMaxRequestHeadBytes - start.size() - end.size(), 'v') + end;
+    RequestFraming within;
+    EXPECT_EQ(within.feed(fits).refusal, 0);
+    RequestFraming over;
+    EXPECT_EQ(over.feed(start + "v" + fits.substr(start.size())).refusal, 431);
+    // Each request's head is counted on its own: three heads of 5 kB on one connection pass.
+    const std::string fiveKb = "GET / HTTP/1.1\r\nX: " + std::string(5000, 'v') + "\r\n\r\n";
+    RequestFraming keptAlive;
+    const FramingStep three = keptAlive.feed(fiveKb + fiveKb + fiveKb);
+    EXPECT_EQ(three.refusal, 0);
+    EXPECT_EQ(three.completed, 3);
     RequestFraming nonsense;
     EXPECT_EQ(nonsense.feed("\x16\x03\x01 hello").refusal, 400);
     RequestFraming upgrade;

@@ -97,6 +97,17 @@ TEST(TableEvening, MitchellRoundsFromFivePhones) {
     EXPECT_EQ(e.submit(1, 7, "2H", "E", 9, "t1-7").outcome, TableOutcome::Conflict);
     ASSERT_TRUE(e.service.rejectConflict(e.service.conflicts().at(0).id));
     EXPECT_EQ(e.score(7, 1, 10), 100);
+    // The phone waiting on them hears both decisions with its round answer, in any round.
+    const std::string decisions =
+        R"("decided":[{"accepted":true,"board":1,"entry":"t1-1b"},{"accepted":false,"board":7,"entry":"t1-7"}])";
+    for (int round : {1, 3}) {
+        const Reply r = e.send(TableCall::Round, R"({"table":1,"code":")" + e.code(1) + R"(","round":)" +
+                                                     std::to_string(round) + "}");
+        EXPECT_NE(r.body.find(decisions), std::string::npos) << r.body;
+    }
+    EXPECT_NE(e.send(TableCall::Round, R"({"table":2,"code":")" + e.code(2) + R"(","round":1})")
+                  .body.find(R"("decided":[])"),
+              std::string::npos);
     // The same score as typed only adds its contract.
     EXPECT_EQ(e.submit(1, 7, "3NT", "W", 8, "t1-7d").outcome, TableOutcome::Store);
     EXPECT_EQ(e.contest.contracts.at({7, 1, 10}).contract.level, 3);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "table_phones.h"
+#include "tables/table_batch.h"
 #include "tables/table_entries.h"
 #include "tables/table_status_view.h"
 
@@ -74,6 +75,93 @@ TEST(TableResume, EntriesAndHeldResultsComeBackFromTheSideFile) {
     e.service.storedAnswer(e.contest, *accepted);
     EXPECT_EQ(e.score(2, 1, 6), -200);  // board 2: NS vulnerable, two down
     EXPECT_EQ(e.submit(1, 2, "4S", "N", 8, "t1-2x").outcome, TableOutcome::Duplicate);
+
+    // The director's decisions and the published results pages come back too.
+    ASSERT_TRUE(e.service.rejectConflict(e.service.conflicts().at(0).id));
+    e.service.publishResults();
+    TableEntries decided;
+    ASSERT_EQ(readTableEntries(decided, writeTableEntries(e.service.entries())), "");
+    EXPECT_EQ(decided, e.service.entries());
+    EXPECT_TRUE(decided.published);
+    ASSERT_EQ(decided.decided.size(), 2u);
+    EXPECT_TRUE(decided.decided.at("t1-2x").accepted);
+    EXPECT_FALSE(decided.decided.at("t2-6").accepted);
+    TableEntries onlyPublished;
+    onlyPublished.published = true;
+    EXPECT_EQ(writeTableEntries(onlyPublished), "%BORDPOSTER 1\r\npublicerad\r\n");
+}
+
+// Results submitted together are one batch; the owner writes the recovery file once and the
+// batch's answers follow what that write did.
+struct Batches {
+    Evening& e;
+    TableSubmissions submissions;
+    TableBatch decide(int board, int tricks, const std::string& entry) {
+        const std::string json = R"({"table":1,"code":")" + e.code(1) + R"(","entry":")" + entry +
+                                 R"(","board":)" + std::to_string(board) +
+                                 R"(,"contract":"4S","declarer":"N","tricks":)" + std::to_string(tricks) +
+                                 "}";
+        return submissions.decide(e.contest, e.service,
+                                  {{readTableRequest(TableCall::Submit, json).request, "p"}}, e.now);
+    }
+};
+
+TEST(TableResume, NothingIsAcknowledgedThatTheRecoveryFileDoesNotHold) {
+    Evening e;
+    setUpMitchell(e);
+    Batches b{e, {}};
+    const std::string fails = "Kunde inte skriva filen vindelkast-aterstall.txt";
+    const TableBatch first = b.decide(1, 10, "t1-1");
+    EXPECT_TRUE(first.needsWrite);
+    const BatchReply told = b.submissions.answer(first, "").at(0);
+    EXPECT_EQ(told.status, 200);
+    EXPECT_NE(told.body.find(R"("status":"lagrat")"), std::string::npos) << told.body;
+    // Sent again once secured: "redan" without a write.
+    const TableBatch again = b.decide(1, 10, "t1-1");
+    EXPECT_FALSE(again.needsWrite);
+    EXPECT_NE(b.submissions.answer(again, "").at(0).body.find(R"("status":"redan")"), std::string::npos);
+
+    // The folder cannot be written. Board 2 is stored in memory; while its failed write is being
+    // told (a message box runs the event loop), the phone sends the entry again: that batch is
+    // decided and answered before the first one is.
+    const TableBatch lost = b.decide(2, 10, "t1-2");
+    EXPECT_TRUE(b.submissions.unsecured());
+    const TableBatch resent = b.decide(2, 10, "t1-2");
+    EXPECT_TRUE(resent.needsWrite);
+    for (const TableBatch* batch : {&resent, &lost}) {
+        const std::vector<BatchReply> replies = b.submissions.answer(*batch, fails);
+        EXPECT_EQ(replies.at(0).status, 503);
+        EXPECT_EQ(replies.at(0).body.find("redan"), std::string::npos) << replies.at(0).body;
+        EXPECT_EQ(replies.at(0).body.find("lagrat"), std::string::npos);
+        EXPECT_NE(replies.at(0).body.find("vindelkast-aterstall.txt"), std::string::npos);
+    }
+    // Until a write succeeds every re-send writes again and hears 503, and so does a result
+    // held for the director (a held result is not held until it is secured).
+    EXPECT_EQ(b.submissions.answer(b.decide(2, 10, "t1-2"), fails).at(0).status, 503);
+    const TableBatch held = b.decide(2, 8, "t1-2x");
+    EXPECT_TRUE(held.needsWrite);
+    EXPECT_EQ(b.submissions.answer(held, fails).at(0).status, 503);
+    // Writable again: the re-send is written and acknowledged; the next one needs no write.
+    const TableBatch secured = b.decide(2, 10, "t1-2");
+    EXPECT_TRUE(secured.needsWrite);
+    EXPECT_NE(b.submissions.answer(secured, "").at(0).body.find(R"("status":"redan")"), std::string::npos);
+    EXPECT_FALSE(b.submissions.unsecured());
+    EXPECT_FALSE(b.decide(2, 10, "t1-2").needsWrite);
+
+    // A good write secures only what was decided before it: a batch decided while an earlier
+    // good write is still being answered stays unsecured after its own write failed.
+    const TableBatch early = b.decide(3, 10, "t1-3");
+    const TableBatch late = b.decide(4, 10, "t1-4");
+    EXPECT_EQ(b.submissions.answer(late, fails).at(0).status, 503);
+    EXPECT_EQ(b.submissions.answer(early, "").at(0).status, 200);
+    EXPECT_TRUE(b.submissions.unsecured());
+    const TableBatch late2 = b.decide(4, 10, "t1-4");
+    EXPECT_TRUE(late2.needsWrite);
+    EXPECT_EQ(b.submissions.answer(late2, fails).at(0).status, 503);
+    // The director's own changes wait for a write the same way.
+    const std::uint64_t mark = b.submissions.changed();
+    b.submissions.written(mark, "");
+    EXPECT_FALSE(b.submissions.unsecured());
 }
 
 TEST(TableResume, ABrokenSideFileIsRefusedAndChangesNothing) {

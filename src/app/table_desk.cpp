@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "app/pane_printer.h"
 #include "app/table_server.h"
@@ -100,12 +101,28 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     BtnAvvisa->setObjectName("BtnAvvisa");
     grid->addWidget(BtnAvvisa, 6, 2, 1, 2);
 
+    grid->addWidget(new QLabel("Utel\u00e5sta telefoner (f\u00f6r m\u00e5nga felaktiga koder):"), 7, 0, 1, 4);
+    LstUtelast = new QListWidget;
+    LstUtelast->setObjectName("LstUtelast");
+    LstUtelast->setMaximumHeight(80);
+    grid->addWidget(LstUtelast, 8, 0, 1, 3);
+    BtnSlappIn = new QPushButton("Sl\u00e4pp in");
+    BtnSlappIn->setObjectName("BtnSlappIn");
+    grid->addWidget(BtnSlappIn, 8, 3);
+    // A lock-out runs out by itself: the list follows the clock while the desk is open.
+    auto* clock = new QTimer(this);
+    clock->setInterval(15'000);
+    connect(clock, &QTimer::timeout, this, &TableDesk::showTables);
+    clock->start();
+
     // Enter in a field must not press a button: Enter after the network's name would stop the server.
-    for (QPushButton* button : {BtnBordStart, BtnBordslappar, BtnGodta, BtnAvvisa}) button->setAutoDefault(false);
+    for (QPushButton* button : {BtnBordStart, BtnBordslappar, BtnGodta, BtnAvvisa, BtnSlappIn})
+        button->setAutoDefault(false);
     connect(BtnBordStart, &QPushButton::clicked, this, &TableDesk::BtnBordStartClick);
     connect(BtnGodta, &QPushButton::clicked, this, &TableDesk::BtnGodtaClick);
     connect(BtnAvvisa, &QPushButton::clicked, this, &TableDesk::BtnAvvisaClick);
     connect(BtnBordslappar, &QPushButton::clicked, this, &TableDesk::BtnBordslapparClick);
+    connect(BtnSlappIn, &QPushButton::clicked, this, &TableDesk::BtnSlappInClick);
     connect(&m_server, &TableServer::tablesChanged, this, &TableDesk::showTables);
     connect(&m_server, &TableServer::runningChanged, this, &TableDesk::showState);
     showState();
@@ -160,6 +177,18 @@ void TableDesk::showTables() {
     if (LstKonflikt->count() > 0) LstKonflikt->setCurrentRow(0);
     BtnGodta->setEnabled(LstKonflikt->count() > 0);
     BtnAvvisa->setEnabled(LstKonflikt->count() > 0);
+
+    const QString chosen =
+        LstUtelast->currentItem() ? LstUtelast->currentItem()->data(Qt::UserRole).toString() : "";
+    LstUtelast->clear();
+    if (service)
+        for (const LockOut& l : service->lockOuts(QDateTime::currentMSecsSinceEpoch())) {
+            auto* item = new QListWidgetItem(toQt(lockOutText(l)), LstUtelast);
+            item->setData(Qt::UserRole, QString::fromStdString(l.client));
+            if (item->data(Qt::UserRole).toString() == chosen) LstUtelast->setCurrentItem(item);
+        }
+    if (LstUtelast->count() > 0 && !LstUtelast->currentItem()) LstUtelast->setCurrentRow(0);
+    BtnSlappIn->setEnabled(LstUtelast->count() > 0);
 }
 
 void TableDesk::BtnBordStartClick() {
@@ -188,6 +217,16 @@ void TableDesk::BtnGodtaClick() {
 void TableDesk::BtnAvvisaClick() {
     const QString problem = m_server.rejectConflict(chosenConflict());
     if (!problem.isEmpty()) m_dialogs.message(problem);
+}
+
+void TableDesk::BtnSlappInClick() {
+    const QListWidgetItem* item = LstUtelast->currentItem();
+    TableService* service = m_owner.tableService();
+    if (!item || !service) return;
+    // Run out in the meantime: the phone may try again anyway, and the list says so.
+    service->liftLockOut(item->data(Qt::UserRole).toString().toStdString(),
+                         QDateTime::currentMSecsSinceEpoch());
+    showTables();
 }
 
 void TableDesk::BtnBordslapparClick() {

@@ -18,9 +18,9 @@ class TableServer;
 // "Registrering vid borden": the director's desk for the tables' phones. It switches the
 // table server on and off at a port, shows the address the phones open, lists the tables
 // (code, round, boards entered, last contact, conflicts), lets the director settle a held
-// conflict and prints the slips for the address the server runs on, with the network the
-// director names once (remembered for the next evening). A window of its own beside the main
-// window, never modal: the evening goes on while it is open.
+// conflict, lists the phones locked out after wrong codes and lets one in again, and prints the slips for the
+// address the server runs on, with the network the director names once (remembered for the next evening). A
+// window of its own beside the main window, never modal: the evening goes on while it is open.
 class TableDesk : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +36,8 @@ public:
     QPushButton* BtnAvvisa = nullptr;
     QPushButton* BtnBordslappar = nullptr;
     QLineEdit* EdNatverk = nullptr;
+    QListWidget* LstUtelast = nullptr;
+    QPushButton* BtnSlappIn = nullptr;
 
     // Shows the desk in front with what is current.
     void open();
@@ -48,6 +50,7 @@ public:
     void BtnGodtaClick();
     void BtnAvvisaClick();
     void BtnBordslapparClick();
+    void BtnSlappInClick();
 
 private:
     int chosenConflict() const;

@@ -191,12 +191,15 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
         r.firstBoard = v[fields - 1];
         r.line = tokens[at].line;
         if (r.firstBoard <= 0 || tokens[at + fields - 1].line < 0) break;  // the card ends here
-        if (r.round <= 0 || r.north <= 0 || r.east <= 0) continue;
+        if (r.round <= 0) continue;
+        // Every record of a round is a table, one that rests (pairs 0) too: the tables after
+        // it keep their places.
+        const int table = ++tablesInRound[r.round];
+        if (r.north <= 0 || r.east <= 0) continue;
         refused.message = recordFault(r, read, individual);
         if (refused.message.empty() && read.boardsPerRound > 0)
             refused.message = layRecord(r, read, individual, *laid, seated);
         if (!refused.message.empty()) return refused;
-        const int table = ++tablesInRound[r.round];
         read.tables[{static_cast<int>(r.round), static_cast<int>(r.north), static_cast<int>(r.east)}] = table;
     }
     // Numbers too few for a record at the end: a card cut short.

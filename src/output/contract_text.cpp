@@ -4,6 +4,12 @@
 
 namespace vindelkast {
 
+const ContractStrains& swedishLetterStrains() {
+    // klöver, ruter, hjärter, spader, sang
+    static const ContractStrains strains{"K", "R", "H", "S", "NT"};
+    return strains;
+}
+
 const PlayedContract* playedContract(const Contest& contest, int board, const BoardResult& result) {
     const auto found = contest.contracts.find({board, result.nsPair, result.ewPair});
     return found == contest.contracts.end() ? nullptr : &found->second;

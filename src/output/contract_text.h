@@ -12,6 +12,9 @@ namespace vindelkast {
 // spades, notrump.
 using ContractStrains = std::array<std::string, 5>;
 
+// The strains by their Swedish initials, as text in Swedish writes a contract: "3R", "1K".
+const ContractStrains& swedishLetterStrains();
+
 // The contract the table gave for this result, or nullptr.
 const PlayedContract* playedContract(const Contest& contest, int board, const BoardResult& result);
 

@@ -100,6 +100,14 @@ std::string traveller(const Contest& contest, const Board& board) {
     return out + "</tbody>\n</table>\n";
 }
 
+// Why a board is hidden, as it is for this reader: each text says what will show it.
+std::string hiddenBoardText(const SiteView& view, int board) {
+    if (!view.tableReads())
+        return "Given visas n\xc3\xa4r t\xc3\xa4vlingen \xc3\xa4r slut eller resultaten har publicerats.";
+    if (view.tablePlayed(board)) return "Given visas n\xc3\xa4r alla som sitter vid ert bord har spelat den.";
+    return "Given visas n\xc3\xa4r ert bord har spelat den.";
+}
+
 }  // namespace
 
 std::string boardPage(const Contest& contest, const SiteView& view, int board) {
@@ -111,12 +119,12 @@ std::string boardPage(const Contest& contest, const SiteView& view, int board) {
         more += link(boardFile(board + 1), "Giv " + std::to_string(board + 1) + " \xe2\x80\xba");
     std::string body = "<h1>" + title + "</h1>\n";
     if (!view.shows(board)) {
-        body += "<p>Given visas n\xc3\xa4r ert bord har spelat den.</p>\n";
-        return sitePage(title + " \x96 " + siteTitle(contest), siteNav(contest), body);
+        body += "<p>" + hiddenBoardText(view, board) + "</p>\n";
+        return sitePage(title + " \x96 " + siteTitle(contest), siteNav(contest, view), body);
     }
     const Board& b = contest.boards[board];
     body += dealDiagram(contest, b) + analysisTable(contest, board) + traveller(contest, b);
-    return sitePage(title + " \x96 " + siteTitle(contest), siteNav(contest, more), body);
+    return sitePage(title + " \x96 " + siteTitle(contest), siteNav(contest, view, more), body);
 }
 
 }  // namespace vindelkast

@@ -21,6 +21,6 @@ std::string boardPage(const Contest& contest, const SiteView& view, int board);
 
 // The contest's heading line and the navigation every page starts with.
 std::string siteTitle(const Contest& contest);
-std::string siteNav(const Contest& contest, const std::string& more = "");
+std::string siteNav(const Contest& contest, const SiteView& view, const std::string& more = "");
 
 }  // namespace vindelkast

@@ -45,14 +45,15 @@ std::string roundRow(const Contest& contest, const PairResult& result, int round
            opponents(contest, r, result.northSouth) + "</th></tr>\n";
 }
 
-std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteView& view, int pair,
+std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteView& view,
                      const PairResult& result) {
     const BoardResult& r = contest.boards[result.board].results[result.slot];
     const std::string number = std::to_string(result.board);
     std::string row = "<tr><td class=\"n\">" +
                       (view.shows(result.board) ? link(boardFile(result.board), number) : number) + "</td>";
-    // Another pair's result on a board this table has not played would give the board away.
-    if (!view.shows(result.board) && !view.ownCard(pair)) return row + "<td colspan=\"6\"></td></tr>\n";
+    // Any result on a board a pair at the reading table has not played would give the board
+    // away, the pair's own too: its partner at the table may meet the board later.
+    if (!view.shows(result.board)) return row + "<td colspan=\"6\"></td></tr>\n";
     const PlayedContract* played = playedContract(contest, result.board, r);
     const bool declared = played && !played->contract.passedOut();
     row +=
@@ -105,11 +106,11 @@ std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteV
         if (round != shownRound || opponent != shownOpponent) body += roundRow(contest, result, round);
         shownRound = round;
         shownOpponent = opponent;
-        body += boardRow(contest, facts, view, pair, result);
+        body += boardRow(contest, facts, view, result);
     }
     body += "</tbody>\n</table>\n";
     if (results.empty()) body += "<p class=\"meta\">Inga resultat.</p>\n";
-    return sitePage(number + " \x96 " + siteTitle(contest), siteNav(contest), body);
+    return sitePage(number + " \x96 " + siteTitle(contest), siteNav(contest, view), body);
 }
 
 }  // namespace vindelkast

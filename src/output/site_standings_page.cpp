@@ -52,8 +52,10 @@ std::string siteTitle(const Contest& contest) {
     return contest.contestName.empty() ? std::string("Resultat") : contest.contestName;
 }
 
-std::string siteNav(const Contest& contest, const std::string& more) {
-    std::string nav = link(kStandingsFile, "St\xc3\xa4llning");
+std::string siteNav(const Contest& contest, const SiteView& view, const std::string& more) {
+    // First, so the phone is one tap from its own page rather than a Back for every page read.
+    std::string nav = view.linkToTable ? link("/bord", "\xe2\x86\x90 Till bordet") : std::string();
+    nav += link(kStandingsFile, "St\xc3\xa4llning");
     if (contest.boardCount > 0) nav += link(std::string(kStandingsFile) + "#givar", "Givar");
     return nav + more;
 }
@@ -73,7 +75,7 @@ std::string standingsPage(const Contest& contest, const SiteFacts& facts, const 
     else if (view.live)
         body += "<p class=\"meta\">Procent av det som \xc3\xa4r spelat hittills.</p>\n";
     body += boardList(contest, view);
-    return sitePage(siteTitle(contest) + " \x96 " + heading(facts, view, ""), siteNav(contest), body);
+    return sitePage(siteTitle(contest) + " \x96 " + heading(facts, view, ""), siteNav(contest, view), body);
 }
 
 }  // namespace vindelkast

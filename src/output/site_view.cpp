@@ -6,21 +6,20 @@
 
 namespace vindelkast {
 
-bool SiteView::ownCard(int pair) const {
-    return std::find(ownPairs.begin(), ownPairs.end(), pair) != ownPairs.end();
-}
-
 SiteView publishedView(const Contest& contest) {
     SiteView view;
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) view.boardShown[b] = true;
     return view;
 }
 
-SiteView tableView(const Contest& contest, const std::vector<int>& pairsAtTable) {
+SiteView tableView(const Contest& contest, const std::vector<int>& pairsAtTable,
+                   const std::vector<int>& playedAtTable) {
     SiteView view;
     view.live = true;
     for (int pair : pairsAtTable)
         if (Contest::validPair(pair)) view.ownPairs.push_back(pair);
+    for (int board : playedAtTable)
+        if (Contest::validBoard(board)) view.playedByTable[board] = true;
     if (view.ownPairs.empty()) return view;
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];

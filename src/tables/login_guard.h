@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 // Wrong table codes are slowed down and, from one client, locked out: after a few free
 // tries each further try must wait longer (doubling up to half a minute), and a client
@@ -25,6 +26,17 @@ struct CodeTryVerdict {
     int waitSeconds = 0;  // when not allowed: how long until the next try
 };
 
+// A client locked out after too many wrong codes, as the director's desk lists it.
+struct LockOut {
+    std::string client;
+    int table = 0;        // the table it last tried (0: the code alone)
+    int waitSeconds = 0;  // until the lock-out runs out
+};
+
+// A wait as the tables and the director read it: "1 sekund", "20 sekunder", "1 minut",
+// "10 minuter" (a minute or more in whole minutes, rounded up). Windows-1252.
+std::string waitText(int seconds);
+
 class LoginGuard {
 public:
     CodeTryVerdict mayTry(const std::string& client, int table, std::int64_t nowMs) const;
@@ -36,12 +48,19 @@ public:
     bool knows(const std::string& client, int table) const;
     // The director lets everyone try again (the tables' phones stay known).
     void clear();
+    // The clients locked out now, longest wait first.
+    std::vector<LockOut> lockOuts(std::int64_t nowMs) const;
+    // The director lets one client try again at once: its count and that of the table it
+    // tried start afresh. False when it is not locked out.
+    bool lift(const std::string& client, std::int64_t nowMs);
 
 private:
     struct Record {
         int failures = 0;
         std::int64_t lastFailureMs = 0;
+        int lastTable = 0;
     };
+    bool lockedOut(const Record& record, std::int64_t nowMs) const;
     static std::int64_t waitAfter(const Record& record);
     void forgetOld(std::int64_t nowMs);
 

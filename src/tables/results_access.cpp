@@ -52,8 +52,39 @@ bool eveningOver(const Contest& contest, bool pairsTyped) {
     return allResultsIn(contest);
 }
 
+// True when the seat has a score on any of its boards: its pairs have sat down to play.
+bool seatStarted(const Contest& contest, const TableSeat& seat) {
+    for (int b : seat.boards) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i) {
+            const BoardResult& r = board.results[i];
+            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore > kNoScore) return true;
+        }
+    }
+    return false;
+}
+
+// The boards a table has scored at its seats of every round so far.
+std::vector<int> boardsPlayedAtTable(const Contest& contest, int table) {
+    std::vector<int> boards;
+    const std::vector<std::vector<TableSeat>> all = eveningTables(contest, false);
+    for (const std::vector<TableSeat>& round : all)
+        for (const TableSeat& seat : round) {
+            if (seat.table != table) continue;
+            for (int b : seat.boards)
+                for (int i = 0; i < contest.boards[b].resultCount; ++i) {
+                    const BoardResult& r = contest.boards[b].results[i];
+                    if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore > kNoScore)
+                        boards.push_back(b);
+                }
+        }
+    return boards;
+}
+
 ResultsAnswer notFound(const Contest& contest) {
-    return {404, sitePage("Sidan finns inte \x96 " + siteTitle(contest), siteNav(contest),
+    SiteView served;
+    served.linkToTable = true;
+    return {404, sitePage("Sidan finns inte \x96 " + siteTitle(contest), siteNav(contest, served),
                           "<h1>Sidan finns inte</h1>\n")};
 }
 
@@ -96,7 +127,15 @@ int readingTable(TableService& service, const Contest& contest, const ResultsReq
 std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped) {
     std::vector<int> pairs;
     if (table == 0 || pairsTyped) return pairs;
-    const TableSeat seat = currentTableSeat(contest, table);
+    TableSeat seat = currentTableSeat(contest, table);
+    // A round complete and the next one not begun: the pairs who just played are still
+    // seated, and read the boards they played.
+    for (int r = seat.round - 1; seat.table != 0 && r >= 1 && !seatStarted(contest, seat); --r) {
+        const TableSeat before = tableSeat(contest, table, r, false);
+        if (before.table == 0) continue;
+        seat = before;
+        break;
+    }
     for (int p : {seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner})
         if (p > 0) pairs.push_back(p);
     return pairs;
@@ -105,8 +144,11 @@ std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped
 ResultsAnswer resultsAnswer(const Contest& contest, bool pairsTyped, bool published, int table,
                             std::string_view page) {
     const bool allShown = published || eveningOver(contest, pairsTyped);
-    const SiteView view =
-        allShown ? publishedView(contest) : tableView(contest, pairsAtTable(contest, table, pairsTyped));
+    SiteView view = allShown ? publishedView(contest)
+                             : tableView(contest, pairsAtTable(contest, table, pairsTyped),
+                                         table == 0 || pairsTyped ? std::vector<int>{}
+                                                                  : boardsPlayedAtTable(contest, table));
+    view.linkToTable = true;
     std::string body = resultsPage(contest, view, page);
     if (body.empty()) return notFound(contest);
     return {200, std::move(body)};

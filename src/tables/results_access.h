@@ -43,7 +43,8 @@ ResultsRequest readResultsRequest(std::string_view path, std::string_view cookie
 int readingTable(TableService& service, const Contest& contest, const ResultsRequest& request,
                  const std::string& client, std::int64_t nowMs);
 
-// The pairs (players) seated at a table in its current round; none without a movement.
+// The pairs (players) seated at a table now: those of the round it plays, or of the round it
+// has just completed while the next has no score yet; none without a movement.
 std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped);
 
 struct ResultsAnswer {

@@ -32,8 +32,8 @@ const char* const kBody = R"HTML(
 <h2 id="resultHead">Resultat</h2><div class="row" id="results"></div>
 <div class="bar"><div id="summary"></div><div class="score" id="preview"></div>
 <button type="button" class="big" id="confirmBtn" disabled>&Ouml;V bekr&auml;ftar</button>
-<div id="entryMsg" class="msg hidden" role="status"></div>
-<button type="button" class="plain" id="backBtn">Tillbaka</button></div></section>
+<div id="entryMsg" class="msg hidden" role="status"></div></div>
+<button type="button" class="plain" id="backBtn">Tillbaka</button></section>
 <section id="entered" class="hidden"><h2 id="enteredTitle"></h2><div class="box"><div id="enteredText"></div>
 <div class="score" id="enteredScore"></div></div>
 <table><thead><tr><th>NS</th><th>&Ouml;V</th><th>Kontrakt</th><th class="n">NS po&auml;ng</th></tr></thead>

@@ -80,6 +80,7 @@ function pick(key, value) {
   S.pick[key] = value;
   if (key === "level" && S.pick.result !== undefined && (S.pick.result > 7 - value || S.pick.result < -(value + 6))) delete S.pick.result;
   drawEntry(); preview();
+  if (entryBody()) $("confirmBtn").scrollIntoView({block: "nearest"});
 }
 function missing() {
   const p = S.pick; const want = [];

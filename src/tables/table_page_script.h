@@ -18,7 +18,11 @@ function el(tag, text, cls) { const e = document.createElement(tag); if (text !=
 function show(id) { for (const s of SECTIONS) $(s).classList.toggle("hidden", s !== id); window.scrollTo(0, 0); }
 function shown(id) { return !$(id).classList.contains("hidden"); }
 // A message stands beside the button that caused it and goes with the next action.
-function say(box, text) { $(box).textContent = text || ""; $(box).classList.toggle("hidden", !text); }
+function say(box, text) {
+  $(box).textContent = text || ""; $(box).classList.toggle("hidden", !text);
+  // Beside the button it answers, and on the screen however short the screen.
+  if (text) $(box).scrollIntoView({block: "nearest"});
+}
 function quiet() { for (const m of document.querySelectorAll(".msg")) { m.textContent = ""; m.classList.add("hidden"); } }
 function button(text, onClick, cls) { const b = el("button", text, cls); b.type = "button"; b.onclick = () => { quiet(); onClick(); }; return b; }
 function onTap(id, action) { $(id).onclick = () => { quiet(); action(); }; }

@@ -1,7 +1,10 @@
 #pragma once
 
-// The table page's style. Large targets for one thumb on a phone about 390 px wide; the
-// entry form's summary and its confirm button stay at the bottom of the screen, in view.
+// The table page's style. Large targets for one thumb on a phone about 390 px wide. The entry
+// form's summary and confirm button follow the result buttons in the page's flow rather than
+// float over them: a bar kept at the screen's bottom covered the last row of results wherever
+// the browser's own bars left less than the whole screen. The script brings the confirm
+// button into view once the result is complete.
 namespace vindelkast {
 
 inline constexpr const char* kTablePageStyle = R"CSS(
@@ -17,8 +20,8 @@ button:disabled{background:#c9cfc9;border-color:#9aa39a;color:#555}
 .board{display:block;width:100%;text-align:left}.board small{display:block;font-size:15px;color:#444}
 .board.done{border-color:#888;background:#e7efe7}.board.held{border-color:#b36b00;background:#fff3c4}
 .msg{padding:8px;border-radius:8px;background:#fff3c4;margin:6px 0;border:1px solid #d9b100}
-.bar{position:sticky;bottom:0;background:#f4f4ef;border-top:2px solid #1d4d2b;padding:6px 0 4px;margin-top:8px}
-#summary{font-size:17px;min-height:24px}.score{font-size:22px;font-weight:bold}
+.bar{background:#f4f4ef;border-top:2px solid #1d4d2b;padding:6px 0 4px;margin-top:8px}
+#summary{font-size:17px;min-height:24px}.score{font-size:22px;font-weight:bold;min-height:30px}
 .box{background:#fff;border:2px solid #1d4d2b;border-radius:10px;padding:8px 10px;margin:8px 0}
 table{width:100%;border-collapse:collapse;font-size:15px}td,th{border-bottom:1px solid #ccc;padding:4px 3px;text-align:left}
 td.n,th.n{text-align:right}tr.own td{font-weight:bold;background:#e7efe7}th.r{background:#eef2ee}

@@ -144,9 +144,9 @@ TableDecision TableService::authorise(const TableRequest& request, const std::st
         if (!verdict.allowed)
             return answer(
                 TableOutcome::Unauthorised, http::kTooManyRequests,
-                tableMessageAnswer(
-                    "vanta", "V\xe4nta " + number(verdict.waitSeconds) + " sekunder och f\xf6rs\xf6k igen.",
-                    verdict.waitSeconds));
+                tableMessageAnswer("vanta",
+                                   "V\xe4nta " + waitText(verdict.waitSeconds) + " och f\xf6rs\xf6k igen.",
+                                   verdict.waitSeconds));
         if (!right) {
             m_guard.failed(client, request.table, nowMs);
             return answer(TableOutcome::Unauthorised, http::kUnauthorised,

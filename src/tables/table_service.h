@@ -69,6 +69,9 @@ public:
     // When a table last sent a request with its right code (milliseconds); -1 never.
     std::int64_t lastContact(int table) const;
     void clearLockOuts() { m_guard.clear(); }
+    std::vector<LockOut> lockOuts(std::int64_t nowMs) const { return m_guard.lockOuts(nowMs); }
+    // The director lets a locked-out phone try again; false when it is not locked out.
+    bool liftLockOut(const std::string& client, std::int64_t nowMs) { return m_guard.lift(client, nowMs); }
 
 private:
     TableDecision authorise(const TableRequest& request, const std::string& client, std::int64_t nowMs);

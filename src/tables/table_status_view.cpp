@@ -11,7 +11,8 @@ namespace vindelkast {
 namespace {
 
 std::string playedText(const PlayedContract& played, int board) {
-    std::string text = contractText(played.contract);
+    // In Swedish as the rest of the desk: "3R \xd6 +1", never the files' "3D E +1".
+    std::string text = contractWith(played.contract, swedishLetterStrains(), "Pass");
     if (!played.contract.passedOut()) {
         const int over = played.tricks - played.contract.level - 6;
         text += ' ' + swedishSeat(played.declarer) + ' ' +
@@ -64,6 +65,12 @@ ServerStatusLine serverStatusLine(const Contest& contest, const TableService& se
     line.text += line.conflicts > 0 ? " \xb7 Konflikter att avg\xf6ra: " + std::to_string(line.conflicts)
                                     : " \xb7 Inga konflikter";
     return line;
+}
+
+std::string lockOutText(const LockOut& lockOut) {
+    std::string text = lockOut.client;
+    if (lockOut.table > 0) text += ", bord " + std::to_string(lockOut.table);
+    return text + ": utel\xe5st " + waitText(lockOut.waitSeconds) + " till";
 }
 
 std::string conflictText(const PendingConflict& conflict) {

@@ -35,4 +35,8 @@ ServerStatusLine serverStatusLine(const Contest& contest, const TableService& se
 // and what the slot holds.
 std::string conflictText(const PendingConflict& conflict);
 
+// One phone locked out after wrong codes, as the desk lists it: its address, the table it
+// tried and how long the lock-out lasts: "10.0.0.66, bord 3: utel\xe5st 10 minuter till".
+std::string lockOutText(const LockOut& lockOut);
+
 }  // namespace vindelkast

@@ -1,8 +1,12 @@
 """The players' results live at /resultat/ on the window's table server, read in headless
 Chromium at a phone's width (360 and 390 px) in the middle of an eight-table Mitchell: table
 1's phone logs in on the table page and follows its link to the standings, which say how far
-the evening has come; it sees the boards both its pairs have played and no other, and a
-visitor without a login sees none. No page scrolls sideways, runs a script or loads anything.
+the evening has come; with its round complete it sees every board its pairs have played, the
+round's last one too, and no other, and a visitor without a login sees none. Every page leads
+back to the table's page at the top. Once the next round's pairs have scored a board, a pair's
+card read at the table shows no result on a board one of them has still to play, their own
+cards included, and a board the table played before says who has yet to play it. No page
+scrolls sideways, runs a script or loads anything.
 
     /usr/bin/python3 results_live_test.py BUILD_DIR SOURCE_DIR [SCREENSHOT_DIR]
 """
@@ -11,10 +15,13 @@ import sys
 
 from selenium.webdriver.common.by import By
 
-from phone_steps import phone, wait
+from phone_steps import phone, visible, wait
 from tables_common import Evening
 
-HIDDEN = "Given visas n\u00e4r ert bord har spelat den."
+HIDDEN = "Given visas n\u00e4r"
+NOT_PLAYED = "Given visas n\u00e4r ert bord har spelat den."
+NOT_ALL_PLAYED = "Given visas n\u00e4r alla som sitter vid ert bord har spelat den."
+VISITOR = "Given visas n\u00e4r t\u00e4vlingen \u00e4r slut eller resultaten har publicerats."
 
 
 def play_rounds(evening, codes, last):
@@ -51,6 +58,35 @@ def check_fits(driver, where):
     assert nav == "flex", "%s lost its style sheet" % where
 
 
+def card_rows(driver):
+    """The rows of a pair's card: (board, what its contract cell says)."""
+    return driver.execute_script(
+        "return Array.from(document.querySelectorAll('tbody tr')).filter(r => !r.querySelector('th'))"
+        "  .map(r => [Number(r.cells[0].textContent), r.cells.length > 1 ? r.cells[1].textContent : '']);")
+
+
+def back_to_the_table(driver, base, shots):
+    """The link at the top of a results page leads to the table's own page, logged in."""
+    link = driver.find_element(By.LINK_TEXT, "\u2190 Till bordet")
+    assert link.rect["y"] < 40, link.rect
+    link.click()
+    wait(driver, lambda d: d.current_url == base + "/bord")
+    visible(driver, "round")
+    if shots:
+        driver.save_screenshot(os.path.join(shots, "resultat-tillbaka-till-bordet.png"))
+
+
+def next_round_begins(evening, codes, table, seat, played):
+    """The table's next round scores its first board: its new pairs now read the phone."""
+    number = seat["boards"][0]["board"]
+    status, answer = evening.call("submit", {
+        "table": table, "code": codes[table], "entry": "n%db%d" % (table, number), "board": number,
+        "contract": "3NT", "declarer": "S", "tricks": 9})
+    assert status == 200, answer
+    for pair in (seat["ns"]["nr"], seat["ew"]["nr"]):
+        played[pair].add(number)
+
+
 def main():
     build, source = sys.argv[1], sys.argv[2]
     shots = sys.argv[3] if len(sys.argv) > 3 else None
@@ -62,8 +98,11 @@ def main():
         played = play_rounds(evening, codes, 3)
         status, seat = evening.call("round", {"table": 1, "code": codes[1]})
         assert status == 200 and seat["round"] == 4
-        theirs = played[seat["ns"]["nr"]] & played[seat["ew"]["nr"]]
-        assert theirs, "table 1's pairs have no board in common yet"
+        # Round 3 complete, round 4 not begun: the pairs who just played round 3 still sit
+        # there, and see every board they have played, the round's three too.
+        status, done = evening.call("round", {"table": 1, "code": codes[1], "round": 3})
+        theirs = played[done["ns"]["nr"]] & played[done["ew"]["nr"]]
+        assert {b["board"] for b in done["boards"]} <= theirs, theirs
         base = "http://127.0.0.1:%d" % evening.port
         for width in (360, 390):
             table = phone()
@@ -91,7 +130,7 @@ def main():
                 if shown and shots and width == 390:
                     table.save_screenshot(os.path.join(shots, "resultat-giv%d.png" % board))
                 visitor.get(url)
-                assert HIDDEN in visitor.page_source and "3NT" not in visitor.page_source, board
+                assert VISITOR in visitor.page_source and "3NT" not in visitor.page_source, board
             # Links from the standings lead to the cards, and the own card is whole.
             table.get(base + "/resultat/")
             table.find_element(By.LINK_TEXT, str(seat["ns"]["nr"])).click()
@@ -100,6 +139,29 @@ def main():
             check_fits(table, "par%d.html at %d px" % (seat["ns"]["nr"], width))
             if shots:
                 table.save_screenshot(os.path.join(shots, "resultat-par-%d.png" % width))
+            if width == 390:
+                back_to_the_table(table, base, shots)
+
+        # Round 4 begins at table 1: its new EW pair has yet to meet boards the table played.
+        next_round_begins(evening, codes, 1, seat, played)
+        readers = played[seat["ns"]["nr"]] & played[seat["ew"]["nr"]]
+        for pair in range(1, 17):
+            table.get("%s/resultat/par%d.html" % (base, pair))
+            rows = card_rows(table)
+            assert rows, pair
+            for board, contract in rows:
+                if board in played.get(pair, set()):
+                    assert (contract != "") == (board in readers), (pair, board, contract, sorted(readers))
+            if shots and pair == seat["ew"]["nr"]:
+                table.save_screenshot(os.path.join(shots, "resultat-par%d-nya-paret.png" % pair))
+        told = 0
+        for board in theirs - readers:
+            table.get("%s/resultat/giv%d.html" % (base, board))
+            assert NOT_ALL_PLAYED in table.page_source, board
+            told += 1
+        assert told > 0
+        table.get("%s/resultat/giv%d.html" % (base, min(set(range(1, 25)) - played[seat["ns"]["nr"]])))
+        assert NOT_PLAYED in table.page_source
         print("1 passed, 0 failed")
     finally:
         for driver in drivers:

@@ -10,6 +10,7 @@ itself, and at the end "Kv\u00e4llen \u00e4r slut" with the final ranking and th
 """
 import os
 import sys
+import tempfile
 import urllib.request
 
 from selenium.webdriver.common.by import By
@@ -23,6 +24,13 @@ ROUNDS = 7
 # What table 1 plays on the three boards of each round: contract, declarer, result, doubled.
 PLAYS = [("4S", "N", "=", ""), ("3NT", "S", "+1", ""), ("2H", "E", "-2", "X"),
          ("1NT", "W", "=", ""), ("6D", "N", "+1", ""), ("pass", "", "", "")]
+
+
+# The entry form's buttons on the screen that are not the topmost element at their centre.
+COVERED = ("return Array.from(document.querySelectorAll('#entry .row button')).filter(b => {"
+           "  const r = b.getBoundingClientRect(); if (!r.height || r.bottom > innerHeight) return false;"
+           "  return document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2) !== b;"
+           "}).map(b => b.parentNode.id + ':' + b.textContent);")
 
 
 def check_policy(port):
@@ -62,9 +70,29 @@ def enter_board(driver, evening, index, play, shots=None):
         assert ("hemg\u00e5ng" in words) == (not result.startswith("-")), words
         assert " av %s" % {"N": "Nord", "E": "\u00d6st", "S": "Syd", "W": "V\u00e4st"}[declarer] in words, words
     wait(driver, lambda d: text(d, "preview") == "NS " + score)
-    # The confirm button is on the screen as it stands, at a phone's size.
+    # The confirm button is on the screen as it stands, at a phone's size, and the score bar
+    # that keeps it there covers none of the buttons above it: each is the topmost element
+    # at its own centre.
     assert driver.execute_script("return window.scrollY") == 0
     assert in_view(driver, "confirmBtn"), box(driver, "confirmBtn")
+    covered = driver.execute_script(COVERED)
+    assert not covered, covered
+    if index == 0 and play == PLAYS[0]:
+        # Where the browser's bars leave the page less of the screen, nothing covers a button
+        # either, and the last tap brings the confirm button into view.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 390, "height": 664, "deviceScaleFactor": 1, "mobile": True})
+        driver.execute_script("window.scrollTo(0, 0)")
+        covered = driver.execute_script(COVERED)
+        assert not covered, covered
+        choose(driver, "results", result.replace("-", "\u2212") if contract != "pass" else "Pass")
+        # Scrolled to the screen's bottom edge, give or take a fraction of a pixel.
+        wait(driver, lambda d: 0 <= box(d, "confirmBtn")[0] and box(d, "confirmBtn")[1] <= 665)
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "bord1-inmatning-664.png"))
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+        driver.execute_script("window.scrollTo(0, 0)")
     if shots:
         driver.save_screenshot(os.path.join(shots, "bord1-inmatning.png"))
     driver.find_element(By.ID, "confirmBtn").click()
@@ -173,6 +201,57 @@ def check_end(driver, evening):
     assert driver.execute_script("return document.documentElement.scrollWidth") <= 390
 
 
+def share_card(path):
+    """A share written by hand: 72 pairs at 36 tables on 18 board groups, two sections of 18
+    tables where table 2k-1 and table 2k play the same boards every round. Returns the card's
+    records as {(round, table): (ns, ew, first board)}."""
+    records, lines = {}, ["72 54 9 3"]
+    for r in range(9):
+        for i in range(18):
+            for section in range(2):
+                ns, ew = section * 18 + i + 1, 36 + section * 18 + (i + r) % 18 + 1
+                first = (i - r) % 18 * 3 + 1
+                records[(r + 1, 2 * i + section + 1)] = (ns, ew, first)
+                lines.append("%d %d %d %d" % (r + 1, ns, ew, first))
+    with open(path, "w") as f:
+        f.write("\r\n".join(lines) + "\r\n")
+    return records
+
+
+def shared_boards_evening(build, source, shots):
+    """Every table of a card whose tables share boards gets its code, and its phone is told
+    its own record's pairs and boards in every round; table 2's page shows them."""
+    handle, card = tempfile.mkstemp(suffix=".gui")
+    os.close(handle)
+    records = share_card(card)
+    evening = Evening(build, source, card, pairs=72, boards=54, rounds=9)
+    driver = None
+    try:
+        evening.start()
+        codes = evening.codes()
+        assert len(codes) == 36, len(codes)
+        for (round_number, table), (ns, ew, first) in sorted(records.items()):
+            status, seat = evening.call("round", {"table": table, "code": codes[table], "round": round_number})
+            assert status == 200, seat
+            got = (seat["ns"]["nr"], seat["ew"]["nr"], [b["board"] for b in seat["boards"]])
+            assert got == (ns, ew, [first, first + 1, first + 2]), (round_number, table, got)
+        driver = phone()
+        driver.get("http://127.0.0.1:%d/bord?bord=2&kod=%s" % (evening.port, codes[2]))
+        visible(driver, "round")
+        wait(driver, lambda d: "Rond 1 av 9" in text(d, "where"))
+        ns, ew, first = records[(1, 2)]
+        seats = text(driver, "seats")
+        assert str(ns) in seats and str(ew) in seats, seats
+        assert len(board_buttons(driver)) == 3
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "delade-givar-bord2.png"))
+    finally:
+        if driver:
+            driver.quit()
+        evening.close()
+        os.remove(card)
+
+
 def main():
     build, source = sys.argv[1], sys.argv[2]
     shots = sys.argv[3] if len(sys.argv) > 3 else None
@@ -212,6 +291,8 @@ def main():
             driver.save_screenshot(os.path.join(shots, "bord1-slut.png"))
         print("Webbl\u00e4sartest: bord 1 spelade %d brickor genom hela kv\u00e4llen till slutst\u00e4llningen"
               % entered)
+        shared_boards_evening(build, source, shots)
+        print("Delade givar: 36 bord med egna koder, par och brickor i alla 9 ronder")
     finally:
         if driver:
             driver.quit()

@@ -23,21 +23,32 @@ def free_port():
 
 class Evening:
     """A temporary working folder holding an eight-table Mitchell evening (16 pairs, 3 boards
-    a round), handed to the window as the recovery file of a run that broke off."""
+    a round), handed to the window as the recovery file of a run that broke off. Another
+    guide card (`card`, a path, with its pairs, boards and rounds) lays another evening; the
+    round file the set-up writes beside the contest goes into the recovery file with it, as
+    the window keeps it there."""
 
-    def __init__(self, build, source):
+    def __init__(self, build, source, card=None, pairs=16, boards=24, rounds=8):
         self.build = build
         self.folder = tempfile.mkdtemp(prefix="vk-bord-")
         self.port = free_port()
         self.process = None
+        card = card or os.path.join(source, "examples", "P16_mitchell.gui")
         shutil.copy(os.path.join(source, "examples", "medlem.txt"), self.folder)
-        shutil.copy(os.path.join(source, "examples", "P16_mitchell.gui"), self.folder)
-        self.cli("movement", "--boards", "24", "--rounds", "8", "--pairs", "16", "--guide", "P16_mitchell.gui",
-                 "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco")
+        shutil.copy(card, os.path.join(self.folder, "kort.gui"))
+        self.cli("movement", "--boards", str(boards), "--rounds", str(rounds), "--pairs", str(pairs),
+                 "--guide", "kort.gui", "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco")
         with open(os.path.join(self.folder, "kvall.sco"), "rb") as f:
             contest = f.read()
+        sides = b""
+        rounds_file = os.path.join(self.folder, "kvall.ronder")
+        if os.path.exists(rounds_file):
+            with open(rounds_file, "rb") as f:
+                text = f.read()
+            sides = b"%%SIDOFIL .ronder %d\r\n" % len(text) + text
         with open(os.path.join(self.folder, RECOVERY), "wb") as f:
-            f.write(b"%VINDELKAST-ATERSTALL 1\r\nfil \r\nuppsatt 1\r\n%TAVLINGSFIL\r\n" + contest)
+            f.write(b"%%VINDELKAST-ATERSTALL 1\r\nfil \r\nuppsatt 1\r\n%%TAVLINGSFIL %d\r\n" % len(contest)
+                    + contest + sides)
 
     def cli(self, *args):
         done = subprocess.run([os.path.join(self.build, "vindelkast-cli"), *args], cwd=self.folder,

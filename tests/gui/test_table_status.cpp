@@ -2,6 +2,7 @@
 // while the server is on (address, tables done in the round, conflicts highlighted with the
 // desk closed), the desk's codes, the slips only for the address the server runs on, with
 // the contest's name and date and the network the director typed once.
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,6 +20,9 @@
 #include "app/table_desk.h"
 #include "app/table_server.h"
 #include "app/table_sheet.h"
+#include "session/contest_session.h"
+#include "tables/login_guard.h"
+#include "tables/table_request.h"
 #include "tables/table_rounds.h"
 #include "window_fixture.h"
 
@@ -54,6 +58,7 @@ class TestTableStatus : public QObject {
     Q_OBJECT
 private slots:
     void statusLineDeskAndSlips();
+    void lockedOutPhoneIsLetInFromTheDesk();
 };
 
 void TestTableStatus::statusLineDeskAndSlips() {
@@ -158,6 +163,49 @@ void TestTableStatus::statusLineDeskAndSlips() {
     w.form.reset();
     w.create();
     QCOMPARE(w.find<QLineEdit>("EdNatverk")->text(), QString("Klubbens wifi"));
+}
+
+// A phone locked out after wrong codes is on the desk, with how long it lasts; the
+// director picks it with the keyboard and lets it in, and its right code opens the table.
+void TestTableStatus::lockedOutPhoneIsLetInFromTheDesk() {
+    Window w;
+    w.setUpMitchell16();
+    w.action("MnBord")->trigger();
+    auto* desk = w.find<TableDesk>("FrmBord");
+    QCOMPARE(w.form->tableServer().start(freePort()), QString());
+    const quint16 port = w.form->tableServer().port();
+    QCOMPARE(desk->LstUtelast->count(), 0);
+    QVERIFY(!desk->BtnSlappIn->isEnabled());
+
+    // Ten wrong codes for table 2 from this machine, one every half minute up to two
+    // minutes ago, as the guard has let them through.
+    TableService* service = w.form->session().tableService();
+    QVERIFY(service);
+    TableRequest wrong;
+    wrong.call = TableCall::Login;
+    wrong.table = 2;
+    wrong.code = "AAAA";
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    for (int i = 0; i < kLockOutAfter; ++i)
+        service->handle(w.form->contest(), wrong, "127.0.0.1", now - 400'000 + i * 31'000);
+    const QString code = QString::fromStdString(service->codes().tables[1]);
+    int status = 0;
+    const QJsonObject refused = post(port, "login", {{"table", 2}, {"code", code}}, &status);
+    QCOMPARE(status, 403);
+    QVERIFY(refused["message"].toString().contains(QString::fromUtf8("Be tävlingsledaren om hjälp")));
+    QTRY_COMPARE(desk->LstUtelast->count(), 1);
+    QCOMPARE(desk->LstUtelast->item(0)->text(),
+             QString::fromUtf8("127.0.0.1, bord 2: utelåst 8 minuter till"));
+    QVERIFY(desk->BtnSlappIn->isEnabled());
+
+    desk->LstUtelast->setFocus();
+    QTest::keyClick(desk->LstUtelast, Qt::Key_Home);
+    desk->BtnSlappIn->setFocus();
+    QTest::keyClick(desk->BtnSlappIn, Qt::Key_Space);
+    QCOMPARE(desk->LstUtelast->count(), 0);
+    QVERIFY(!desk->BtnSlappIn->isEnabled());
+    QCOMPARE(post(port, "login", {{"table", 2}, {"code", code}}, &status)["table"].toInt(), 2);
+    QCOMPARE(status, 200);
 }
 
 QTEST_MAIN(TestTableStatus)

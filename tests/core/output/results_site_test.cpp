@@ -122,8 +122,21 @@ TEST(ResultsSite, ATableSeesNoBoardBeforeItHasPlayedIt) {
         }
     }
     EXPECT_GT(hidden, 0);
-    // Their own cards are whole, and the standings say how far the evening has come.
-    EXPECT_FALSE(contains(site.at("par1.html"), "colspan=\"6\""));
+    // Their own cards too keep the rows of boards the other pair at the table has yet to play:
+    // pair 12 must not read pair 1's contracts on them, nor pair 1 pair 12's.
+    for (int pair : {1, 12}) {
+        const int other = pair == 1 ? 12 : 1;
+        const std::string card = site.at("par" + std::to_string(pair) + ".html");
+        for (int b = 1; b <= 24; ++b) {
+            if (pairScore(c.boards[b], pair) <= kNoScore) continue;
+            const bool open = pairScore(c.boards[b], other) > kNoScore;
+            EXPECT_EQ(contains(card, "<tr><td class=\"n\">" + std::to_string(b) +
+                                         "</td><td colspan=\"6\"></td></tr>"),
+                      !open)
+                << pair << " " << b;
+        }
+    }
+    // The standings say how far the evening has come.
     EXPECT_TRUE(contains(site.at("index.html"), "<h2>St\xc3\xa4llning NS efter 3 av 7 ronder</h2>"));
     // Pages by the names a request gives; anything else is no page.
     EXPECT_EQ(resultsPage(c, view, ""), site.at("index.html"));
@@ -131,8 +144,15 @@ TEST(ResultsSite, ATableSeesNoBoardBeforeItHasPlayedIt) {
     for (const char* name :
          {"par17.html", "giv25.html", "giv05.html", "../index.html", "par1.htm", "giv.html"})
         EXPECT_EQ(resultsPage(c, view, name), "") << name;
-    // Once the evening is over, everybody sees every board.
+    // Once the evening is over, everybody sees every board. Only the pages the table server
+    // answers lead back to the table's page; a written folder has none.
     EXPECT_EQ(siteOf(c, publishedView(c)).size(), 1u + 16u + 24u);
+    for (const auto& [name, text] : siteOf(c, publishedView(c)))
+        EXPECT_FALSE(contains(text, "/bord")) << name;
+    SiteView served = view;
+    served.linkToTable = true;
+    EXPECT_TRUE(
+        contains(resultsPage(c, served, "giv1.html"), "<nav><a href=\"/bord\">\xe2\x86\x90 Till bordet</a>"));
 }
 
 TEST(ResultsSite, PairsWhoSitBothWaysShareOneListAndNamesAreEscaped) {

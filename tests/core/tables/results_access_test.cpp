@@ -3,9 +3,12 @@
 // standings the phones and the pages share.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "model/board_results.h"
+#include "model/board_scoring.h"
+#include "model/contract.h"
 #include "model/live_standings.h"
 #include "support/sample_evening.h"
 #include "tables/results_access.h"
@@ -94,32 +97,72 @@ bool showsBoard(const ResultsAnswer& answer) {
 bool hidesBoard(const ResultsAnswer& answer) {
     return answer.status == 200 && !contains(answer.body, "class=\"deal\"") &&
            !contains(answer.body, "class=\"trav\"") && !contains(answer.body, "class=\"red\"") &&
-           contains(answer.body, "visas n\xc3\xa4r ert bord har spelat den");
+           contains(answer.body, "Given visas n\xc3\xa4r");
+}
+
+// Scores one board of a round at one table, as its phone would.
+void playOne(Contest& c, const TableSeat& seat, int board) {
+    Board& b = c.boards[board];
+    for (int i = 0; i < b.resultCount; ++i) {
+        BoardResult& r = b.results[i];
+        if (r.nsPair != seat.nsPair || r.ewPair != seat.ewPair) continue;
+        const PlayedContract played = test::MitchellEvening::contractFor(board, r.nsPair, r.ewPair);
+        c.contracts[{board, r.nsPair, r.ewPair}] = played;
+        setScore(r, nsScore(played, board));
+        c.boardHasScores[board] = true;
+    }
+    scoreBoard(b);
+}
+
+bool bothPlayed(const Contest& c, const TableSeat& seat, int board) {
+    return pairScore(c.boards[board], seat.nsPair) > kNoScore &&
+           pairScore(c.boards[board], seat.ewPair) > kNoScore;
 }
 
 TEST_F(LiveResults, NoBoardLeaksBeforeTheTableHasPlayedIt) {
     e.play(3);
-    // Round 4 at table 1: the phone is the table's, so it shows a board only once both pairs
-    // seated there now have played it; the EW pair has yet to meet some of the NS pair's.
+    // Round 3 complete at every table and round 4 not begun: the pairs who just played are
+    // still seated, and see every board they have played, the round's last one too.
+    const TableSeat done = tableSeat(c, 1, 3, false);
     const TableSeat seat = tableSeat(c, 1, 4, false);
     ASSERT_EQ(currentTableRound(c, 1, false), 4);
-    const std::vector<int> pairs = pairsAtTable(c, 1, false);
-    ASSERT_EQ(pairs, (std::vector<int>{seat.nsPair, seat.ewPair}));
+    ASSERT_EQ(pairsAtTable(c, 1, false), (std::vector<int>{done.nsPair, done.ewPair}));
+    for (int b : done.boards)
+        EXPECT_TRUE(showsBoard(ask("giv" + std::to_string(b) + ".html", cookie(1)))) << b;
+    // The round's first score: now the next round's pairs read the phone.
+    playOne(c, seat, seat.boards.front());
+    ASSERT_EQ(pairsAtTable(c, 1, false), (std::vector<int>{seat.nsPair, seat.ewPair}));
     int shown = 0;
+    int playedHereHidden = 0;
     for (int b = 1; b <= c.boardCount; ++b) {
         const std::string page = "giv" + std::to_string(b) + ".html";
-        const bool played =
-            pairScore(c.boards[b], seat.nsPair) > kNoScore && pairScore(c.boards[b], seat.ewPair) > kNoScore;
-        EXPECT_TRUE(played ? showsBoard(ask(page, cookie(1))) : hidesBoard(ask(page, cookie(1)))) << page;
+        const bool played = bothPlayed(c, seat, b);
+        const ResultsAnswer answer = ask(page, cookie(1));
+        EXPECT_TRUE(played ? showsBoard(answer) : hidesBoard(answer)) << page;
         shown += played;
+        // A board the table played in an earlier round, that the new EW pair still meets: the
+        // page says who has yet to play it, not that the table has not.
+        bool here = false;
+        for (int r = 1; r <= 3; ++r) {
+            const std::vector<int> boards = tableSeat(c, 1, r, false).boards;
+            here = here || std::find(boards.begin(), boards.end(), b) != boards.end();
+        }
+        if (!played && here) {
+            ++playedHereHidden;
+            EXPECT_TRUE(contains(answer.body, "alla som sitter vid ert bord")) << page;
+        } else if (!played) {
+            EXPECT_TRUE(contains(answer.body, "visas n\xc3\xa4r ert bord har spelat den")) << page;
+        }
         // Nobody else sees it: not anyone, not another table, not a phone with a made-up code.
         EXPECT_TRUE(hidesBoard(ask(page, ""))) << page;
+        EXPECT_TRUE(contains(ask(page, "").body, "resultaten har publicerats")) << page;
         EXPECT_TRUE(hidesBoard(ask(page, "vkbord=1-" + code(2), false, "10.0.0.66"))) << page;
         // Once published (or the evening over) every board is everyone's.
         EXPECT_TRUE(showsBoard(ask(page, "", true))) << page;
     }
     EXPECT_GT(shown, 0);
     EXPECT_LT(shown, 9);
+    EXPECT_GT(playedHereHidden, 0);
     // A card anyone may read keeps the scores of boards the reader has not played to itself.
     const ResultsAnswer card = ask("par" + std::to_string(seat.nsPair) + ".html", "");
     EXPECT_EQ(card.status, 200);
@@ -129,9 +172,44 @@ TEST_F(LiveResults, NoBoardLeaksBeforeTheTableHasPlayedIt) {
     EXPECT_EQ(ask("giv25.html", cookie(1)).status, 404);
 }
 
+// Every pair's card as each table's phone reads it, round after round: a result shows only
+// on a board both pairs seated at the reading table have played, the card of a pair seated
+// there included (its opponents at the table may meet that board later).
+TEST_F(LiveResults, PairCardsShowOnlyBoardsEveryReaderHasPlayed) {
+    int hiddenOwn = 0;
+    for (int round = 1; round <= 6; ++round) {
+        e.play(round);
+        for (int table = 1; table <= 8; ++table) {
+            const TableSeat next = tableSeat(c, table, round + 1, false);
+            // Mid-round: the next round's pairs have scored their first board.
+            if (round % 2 == 0) playOne(c, next, next.boards.front());
+            const std::vector<int> readers = pairsAtTable(c, table, false);
+            ASSERT_EQ(readers.size(), 2u);
+            for (int pair = 1; pair <= 16; ++pair) {
+                const std::string card = ask("par" + std::to_string(pair) + ".html", cookie(table)).body;
+                for (int b = 1; b <= c.boardCount; ++b) {
+                    if (pairScore(c.boards[b], pair) <= kNoScore) continue;
+                    const bool open = pairScore(c.boards[b], readers[0]) > kNoScore &&
+                                      pairScore(c.boards[b], readers[1]) > kNoScore;
+                    const std::string n = std::to_string(b);
+                    const std::string hidden =
+                        "<tr><td class=\"n\">" + n + "</td><td colspan=\"6\"></td></tr>";
+                    EXPECT_EQ(contains(card, hidden), !open)
+                        << "table " << table << " par" << pair << " giv" << n;
+                    EXPECT_EQ(contains(card, "href=\"giv" + n + ".html\""), open)
+                        << "table " << table << " par" << pair << " giv" << n;
+                    if (!open && (pair == readers[0] || pair == readers[1])) ++hiddenOwn;
+                }
+            }
+        }
+    }
+    // The fault this guards: a seated pair's own card showing what its opponents still play.
+    EXPECT_GT(hiddenOwn, 0);
+}
+
 TEST_F(LiveResults, WrongCodesInTheCookieAreSlowedAsLoginsAre) {
     e.play(2);
-    const std::string page = "giv1.html";
+    const std::string page = "giv" + std::to_string(tableSeat(c, 1, 2, false).boards.front()) + ".html";
     const std::string phone = "10.0.0.9";
     const std::string guesser = "10.0.0.66";
     ASSERT_TRUE(showsBoard(ask(page, cookie(1), false, phone)));

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <tuple>
 
+#include "../files/temp_folder.h"
 #include "../movement/movement_checks.h"
 #include "files/contest_file.h"
 #include "files/round_file.h"
@@ -10,7 +15,6 @@
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "tables/table_rounds.h"
-#include "../files/temp_folder.h"
 
 namespace vindelkast {
 namespace {
@@ -100,6 +104,38 @@ TEST(RoundFile, ThirtySixTablesSharingBoardsKeepTheirNumbersAndTheirOwnRounds) {
     for (int table = 1; table <= 36; ++table)
         for (int round = 1; round <= 17; ++round)
             EXPECT_EQ(tableSeat(opened.c(), table, round, false).nsPair, table <= 18 ? table : table + 18);
+}
+
+// A share written by hand (tests/data/P8_delade_givar.gui): tables 1 and 2, and 3 and 4,
+// play the same boards each round, and in round 2 pair 1 moves to table 2. Every record is
+// the table of its place in the round, whatever boards it shares, before and after a save;
+// a resting table's record (pairs 0) keeps its place too.
+TEST(RoundFile, HandWrittenShareGivesEveryTableItsOwnRecord) {
+    std::ifstream file(std::string(VK_SOURCE_DIR) + "/tests/data/P8_delade_givar.gui", std::ios::binary);
+    const std::string card((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(card.empty());
+    const std::vector<std::array<int, 5>> records{{1, 1, 1, 5, 1}, {1, 2, 2, 6, 1}, {1, 3, 3, 7, 3},
+                                                  {1, 4, 4, 8, 3}, {2, 1, 2, 5, 3}, {2, 2, 1, 6, 3},
+                                                  {2, 3, 4, 7, 1}, {2, 4, 3, 8, 1}};
+    test::TempFolder folder;
+    test::ContestFixture laid;
+    lay(laid, folder, card);
+    test::ContestFixture opened;
+    saveAndOpen(laid.c(), opened, true);
+    for (const Contest* c : {&laid.c(), &opened.c()}) {
+        EXPECT_EQ(tableCountOfEvening(*c, false), 4);
+        for (const auto& [round, table, ns, ew, first] : records) {
+            const TableSeat seat = tableSeat(*c, table, round, false);
+            EXPECT_EQ(std::make_tuple(seat.nsPair, seat.ewPair, seat.boards),
+                      std::make_tuple(ns, ew, std::vector<int>{first, first + 1}))
+                << "round " << round << " table " << table;
+        }
+    }
+    // Table 2 rests in round 2: table 3 is still the third record's.
+    test::ContestFixture resting;
+    lay(resting, folder, "6 4 2 2\r\n1 1 4 1\r\n1 2 5 1\r\n1 3 6 3\r\n2 1 5 3\r\n2 0 0 3\r\n2 2 4 3\r\n");
+    EXPECT_EQ(tableSeat(resting.c(), 3, 2, false).nsPair, 2);
+    EXPECT_EQ(tableSeat(resting.c(), 2, 2, false).table, 0);
 }
 
 TEST(RoundFile, FileWithAFaultIsRefusedWithItsLineAndChangesNothing) {

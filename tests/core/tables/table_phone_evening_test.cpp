@@ -86,6 +86,20 @@ TEST_F(PhoneEvening, FromTheFirstRoundToTheFinalRanking) {
         << conflictText(e.service.conflicts().at(0));
     EXPECT_EQ(cp1252ToUtf8(serverStatusLine(e.contest, e.service, "A").text),
               "Borden: A · Rond 2: 0 av 5 bord klara · Konflikter att avgöra: 1");
+    // A club or diamond contract, and one passed out, in Swedish letters too.
+    PendingConflict clubs = e.service.conflicts().at(0);
+    ASSERT_EQ(parseContract("2C", clubs.wanted.played.contract), "");
+    clubs.wanted.played.tricks = 8;
+    ASSERT_EQ(parseContract("3DX", clubs.existing.contract), "");
+    clubs.existing.declarer = West;
+    clubs.existing.tricks = 10;
+    clubs.existingHasContract = true;
+    const std::string clubsText = cp1252ToUtf8(conflictText(clubs));
+    EXPECT_NE(clubsText.find(": bordet 2K Ö = ("), std::string::npos) << clubsText;
+    EXPECT_NE(clubsText.find(", finns 3RX V +1 ("), std::string::npos) << clubsText;
+    clubs.wanted.played.contract = Contract{};
+    EXPECT_NE(cp1252ToUtf8(conflictText(clubs)).find("bordet Pass (0)"), std::string::npos)
+        << conflictText(clubs);
     ASSERT_TRUE(e.service.rejectConflict(e.service.conflicts().at(0).id));
     EXPECT_EQ(round(2, 2)["held"], Json::array());
 

@@ -121,6 +121,7 @@ void TestRecovery::saveExitAndClearRemoveIt() {
     // evening were lost: the save says so and the contest stays unsaved.
     Window blocked;
     blocked.setUpContest(21, 7, 8);
+    QVERIFY(QFile::remove(blocked.path(kRecoveryFileName)));
     QVERIFY(QDir(blocked.path("")).mkpath(QString(kRecoveryFileName) + "/inne"));
     enterScore(*blocked.form, 1, 50);
     blocked.form->session().setFileName(blocked.path("b.sco").toStdString());

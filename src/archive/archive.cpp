@@ -56,6 +56,17 @@ std::string Archive::migrate() {
         });
 }
 
+std::string Archive::checkSchema() {
+    SqlRows rows;
+    if (auto m = m_db->run("SELECT MAX(version) FROM archive_schema", {}, &rows); !m.empty()) return m;
+    const int version = rows.count() == 0 || rows.isNull(0, 0) ? 0 : static_cast<int>(rows.integer(0, 0));
+    if (version > kArchiveSchemaVersion) return newerSchemaMessage(version);
+    if (version < kArchiveSchemaVersion)
+        return "Klubbarkivet \xe4r skrivet av en \xe4ldre version av programmet och m\xe5ste uppdateras, "
+               "vilket kr\xe4ver skrivr\xe4tt till det.";
+    return "";
+}
+
 std::string Archive::add(const Evening& evening, const EveningKey& replacing) {
     SqlConnection& db = *m_db;
     const bool replacesAnother = !replacing.name.empty() && !(replacing == keyOf(evening));

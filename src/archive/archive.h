@@ -20,6 +20,9 @@ public:
     // Brings the schema up to this program's version; refuses, untouched, an archive that
     // a newer program has written.
     std::string migrate();
+    // For an archive only read: "" when its schema is this program's, else why it cannot
+    // be read as it is (it is left untouched).
+    std::string checkSchema();
 
     // Keeps the evening in one transaction, replacing the one with the same name, date and
     // arranger: a second process adding at the same time waits; a killed add leaves the

@@ -17,7 +17,7 @@ bool isPostgresPlace(std::string_view place) {
     return startsWith(place, "postgresql://") || startsWith(place, "postgres://");
 }
 
-OpenedArchive openArchive(const std::string& place) {
+OpenedArchive openArchive(const std::string& place, bool forWriting) {
     OpenedArchive opened;
     if (place.empty()) {
         opened.message = "Ange var klubbarkivet finns.";
@@ -25,10 +25,10 @@ OpenedArchive openArchive(const std::string& place) {
     }
     std::unique_ptr<SqlConnection> connection = isPostgresPlace(place)
                                                     ? openPostgresConnection(place, opened.message)
-                                                    : openSqliteConnection(place, opened.message);
+                                                    : openSqliteConnection(place, forWriting, opened.message);
     if (!connection) return opened;
     auto archive = std::make_unique<Archive>(std::move(connection));
-    opened.message = archive->migrate();
+    opened.message = forWriting ? archive->migrate() : archive->checkSchema();
     if (opened.message.empty()) opened.archive = std::move(archive);
     return opened;
 }

@@ -21,6 +21,8 @@ struct OpenedArchive {
     std::unique_ptr<Archive> archive;
     std::string message;
 };
-OpenedArchive openArchive(const std::string& place);
+// `forWriting` false opens it only to read (a SQLite file read-only, as a club's archive on
+// a shared folder may be); an archive to write that may only be read is refused with a message.
+OpenedArchive openArchive(const std::string& place, bool forWriting = true);
 
 }  // namespace vindelkast

@@ -9,7 +9,7 @@ std::string seasonRankingAt(const std::string& place, const SeasonRange& range,
                             std::vector<SeasonPlace>& places, std::vector<EveningKey>* evenings) {
     // Ties go by name: without ICU the ranking would come out in an order nobody expects.
     if (std::string message = loadSwedishOrder(); !message.empty()) return message;
-    OpenedArchive opened = openArchive(place);
+    OpenedArchive opened = openArchive(place, false);
     if (!opened.archive) return opened.message;
     std::vector<SeasonEntry> entries;
     if (std::string message = opened.archive->seasonEntries(range.from, range.to, entries); !message.empty())
@@ -19,7 +19,7 @@ std::string seasonRankingAt(const std::string& place, const SeasonRange& range,
 }
 
 std::string playerEveningsAt(const std::string& place, int memberId, std::vector<PlayerEvening>& evenings) {
-    OpenedArchive opened = openArchive(place);
+    OpenedArchive opened = openArchive(place, false);
     if (!opened.archive) return opened.message;
     return opened.archive->playerHistory(memberId, evenings);
 }

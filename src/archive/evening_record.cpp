@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <sstream>
 #include <tuple>
 
 #include "archive/evening_date.h"
 #include "files/contest_file.h"
+#include "files/contest_on_disk.h"
 #include "files/contract_file.h"
 #include "files/safe_write.h"
 #include "model/standings.h"
@@ -89,30 +87,6 @@ std::string eveningTitle(const Contest& contest) {
            (contest.arranger.empty() ? "" : " (" + contest.arranger + ")");
 }
 
-// The largest contest file is well below a megabyte; anything far larger is no contest.
-constexpr std::streamsize kLargestFile = 16 << 20;
-
-std::string fileText(const std::string& path, bool& opened) {
-    std::ifstream in(path, std::ios::binary);
-    opened = static_cast<bool>(in);
-    in.seekg(0, std::ios::end);
-    const std::streamsize size = in.tellg();
-    in.seekg(0);
-    if (!opened || size < 0) return "";
-    // One byte past the limit is enough to tell the caller it is too large.
-    std::string text(static_cast<std::size_t>(std::min(size, kLargestFile + 1)), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
-}
-
-std::string contractsPathFor(const std::string& contestPath) {
-    const auto slash = contestPath.find_last_of('/');
-    const auto dot = contestPath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? contestPath.substr(0, dot) : contestPath) + kContractsExtension;
-}
-
 }  // namespace
 
 EveningReading eveningFromContest(const Contest& contest, const std::string& date) {
@@ -155,18 +129,15 @@ EveningReading eveningFromContest(const Contest& contest, const std::string& dat
 
 EveningReading readEveningFile(const std::string& path, MemberRegister& reg, const std::string& date) {
     EveningReading reading;
-    bool opened = false;
-    const std::string text = fileText(path, opened);
-    if (!opened || text.size() > static_cast<std::size_t>(kLargestFile)) {
+    auto contest = std::make_unique<Contest>();
+    contest->reset(reg);
+    const ContestReadResult read = readContestOnDisk(*contest, path);
+    using Kind = ContestReadResult::Kind;
+    if (read.kind == Kind::NotOpen) {
         reading.message = pathText(path) + ": Kan inte l\xe4sa filen";
         return reading;
     }
-    auto contest = std::make_unique<Contest>();
-    contest->reset(reg);
-    std::istringstream in(text);
-    const ContestReadResult read = readContestFile(*contest, in);
-    using Kind = ContestReadResult::Kind;
-    if (read.kind == Kind::NotContest || read.kind == Kind::NotOpen) {
+    if (read.kind == Kind::NotContest) {
         reading.message = pathText(path) + " \xe4r inte en t\xe4vlingsfil";
         return reading;
     }
@@ -174,14 +145,12 @@ EveningReading readEveningFile(const std::string& path, MemberRegister& reg, con
         reading.message = pathText(path) + ": Indata ej OK: " + read.message;
         return reading;
     }
-    bool contractsThere = false;
-    const std::string contracts = fileText(contractsPathFor(path), contractsThere);
-    if (contractsThere) {
-        const std::string message = readContracts(*contest, contracts);
-        if (!message.empty()) {
-            reading.message = pathText(contractsPathFor(path)) + ": " + message;
-            return reading;
-        }
+    // The contracts the tables gave are kept with the evening's results.
+    std::vector<SideFile> contracts = contestSideFiles(false);
+    std::erase_if(contracts, [](const SideFile& side) { return side.extension != kContractsExtension; });
+    if (const auto problems = readSideFiles(*contest, path, contracts); !problems.empty()) {
+        reading.message = problems.front().shown();
+        return reading;
     }
     reading = eveningFromContest(*contest, date);
     if (!reading.message.empty()) reading.message = pathText(path) + ": " + reading.message;

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <unordered_map>
+#include <vector>
 
 #include "files/safe_write.h"
 
@@ -111,15 +112,60 @@ private:
     std::unordered_map<std::string, sqlite3_stmt*> m_statements;
 };
 
+// The file as a URI that opens it as it stands on disk: no lock, no -shm file beside it.
+std::string immutableUri(const std::string& path) {
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            const char* hex = "0123456789ABCDEF";
+            uri += '%';
+            uri += hex[static_cast<unsigned char>(c) >> 4];
+            uri += hex[static_cast<unsigned char>(c) & 15];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?mode=ro&immutable=1";
+}
+
+// True when the file can be read through `db` (a WAL file whose index SQLite may not create
+// beside it cannot).
+bool readable(sqlite3* db) {
+    return sqlite3_exec(db, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
 }  // namespace
 
-std::unique_ptr<SqlConnection> openSqliteConnection(const std::string& path, std::string& message) {
+std::unique_ptr<SqlConnection> openSqliteConnection(const std::string& path, bool forWriting,
+                                                    std::string& message) {
     sqlite3* db = nullptr;
     // One connection serves one thread: no locking inside SQLite.
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
+    const int flags = (forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) |
+                      SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         message = "Kan inte \xf6ppna klubbarkivet " + pathText(path) + ": " +
                   databaseText(db ? sqlite3_errmsg(db) : "slut p\xe5 minne");
+        sqlite3_close(db);
+        return nullptr;
+    }
+    // A write-ahead-logged file in a folder the reader may not write has no index to read it
+    // through: with no writer's log left beside it, the file itself is the whole archive.
+    if (!forWriting && !readable(db)) {
+        sqlite3_close(db);
+        db = nullptr;
+        if (sqlite3_open_v2(immutableUri(path).c_str(), &db, flags | SQLITE_OPEN_URI, nullptr) != SQLITE_OK ||
+            !readable(db)) {
+            message = "Kan inte l\xe4sa klubbarkivet " + pathText(path) + ": " +
+                      databaseText(db ? sqlite3_errmsg(db) : "slut p\xe5 minne");
+            sqlite3_close(db);
+            return nullptr;
+        }
+    }
+    // SQLite opens a file it may not write read-only without a word: a writer must hear why.
+    if (forWriting && sqlite3_db_readonly(db, "main") == 1) {
+        message = "Klubbarkivet " + pathText(path) +
+                  " kan bara l\xe4sas h\xe4r: att spara i det kr\xe4ver skrivr\xe4tt till filen och mappen "
+                  "den ligger i.";
         sqlite3_close(db);
         return nullptr;
     }
@@ -128,10 +174,14 @@ std::unique_ptr<SqlConnection> openSqliteConnection(const std::string& path, std
     auto connection = std::make_unique<SqliteConnection>(db);
     // Write-ahead logging lets a season ranking read while another PC adds an evening; a
     // killed writer's half evening is never seen. NORMAL keeps every committed evening
-    // through a crash of the program (only a power cut may lose the last one).
+    // through a crash of the program (only a power cut may lose the last one). A reader
+    // changes nothing: the mode is the file's, set by its writers.
     SqlRows ignored;
-    for (const char* pragma :
-         {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL", "PRAGMA foreign_keys = ON"}) {
+    const std::vector<const char*> pragmas =
+        forWriting ? std::vector<const char*>{"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL",
+                                              "PRAGMA foreign_keys = ON"}
+                   : std::vector<const char*>{"PRAGMA foreign_keys = ON"};
+    for (const char* pragma : pragmas) {
         message = connection->run(pragma, {}, &ignored);
         if (!message.empty()) {
             message = "Kan inte \xf6ppna klubbarkivet " + pathText(path) + ": " + message;

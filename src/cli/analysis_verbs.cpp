@@ -6,6 +6,7 @@
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
 #include "files/analysis_file.h"
+#include "files/contest_on_disk.h"
 #include "files/safe_write.h"
 #include "output/analysis_text.h"
 #include "output/pbn_export.h"
@@ -32,13 +33,11 @@ int runFacit(const Args& args) {
     }
     if (args.positional.size() < 2) return 0;
     const std::string& out = args.positional[1];
-    if (saveContest(contest, out) != 0) return 1;
-    const std::string written = writeAnalysisBeside(contest, out);
-    if (!written.empty()) {
-        printError(written);
-        return 1;
-    }
-    printLine("Skrev " + pathText(out) + " och " + pathText(analysisPathFor(out)));
+    std::vector<SideFile> sides = contestSideFiles(false);
+    for (SideFile& side : sides)
+        if (side.extension == kAnalysisExtension) side.write = analysisFileText;
+    if (saveContest(contest, out, sides) != 0) return 1;
+    printLine("Skrev " + pathText(out) + " och " + pathText(besidePath(out, kAnalysisExtension)));
     return 0;
 }
 

@@ -1,13 +1,10 @@
 #include "cli/cli_io.h"
 
-#include <fstream>
 #include <iostream>
 
-#include "files/analysis_file.h"
+#include "files/contest_on_disk.h"
 #include "files/contract_file.h"
-#include "files/file_platform.h"
 #include "files/member_file.h"
-#include "files/round_file.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
@@ -17,27 +14,23 @@ namespace vindelkast::cli {
 
 LoadedContest loadContest(const Args& args, const std::string& path) {
     LoadedContest loaded;
-    if (loadRegister(args.option("register", "medlem.txt"), *loaded.reg) < 1)
+    const std::string registerPath = args.option("register", "medlem.txt");
+    if (loadRegister(registerPath, *loaded.reg) < 1) {
         loaded.reg->startWithByeMember();
-    loaded.contest->reset(*loaded.reg);
-    std::ifstream in(filePath(path), std::ios::binary);
-    loaded.opened = static_cast<bool>(in);
-    if (!loaded.opened) {
-        loaded.read = {ContestReadResult::Kind::NotOpen, "Kan inte l\xe4sa filen"};
-        return loaded;
+        loaded.missingRegister = registerPath;
     }
-    loaded.read = readContestFile(*loaded.contest, in);
-    // The analysis kept beside the contest file goes with it; a damaged one is no analysis.
-    const std::string analysisMessage = readAnalysisBeside(*loaded.contest, path);
-    if (!analysisMessage.empty()) printError(analysisMessage);
-    // So are the contracts the tables gave.
-    loaded.contractsMessage = readContractsBeside(*loaded.contest, path);
-    if (!loaded.contractsMessage.empty()) printError(loaded.contractsMessage);
-    // So do the movement's rounds, as the window keeps them.
-    if (const std::string message = readRoundsBeside(*loaded.contest, path); !message.empty()) printError(message);
-    // And the rules it is scored by, or a board scored again would be scored another way.
-    loaded.rulesMessage = readRulesBeside(*loaded.contest, path);
-    if (!loaded.rulesMessage.empty()) printError(loaded.rulesMessage);
+    loaded.contest->reset(*loaded.reg);
+    loaded.read = readContestOnDisk(*loaded.contest, path);
+    loaded.opened = loaded.read.kind != ContestReadResult::Kind::NotOpen;
+    if (!loaded.opened) return loaded;
+    // The side files go with it: a damaged analysis is no analysis; contracts that cannot be
+    // read stop what exports them; rules that cannot be read stop everything, or a board
+    // scored again would be scored another way.
+    for (const SideProblem& problem : readSideFiles(*loaded.contest, path, contestSideFiles(false))) {
+        printError(problem.shown());
+        if (problem.extension == kContractsExtension) loaded.contractsMessage = problem.shown();
+        if (problem.extension == kRulesExtension) loaded.rulesMessage = problem.shown();
+    }
     return loaded;
 }
 
@@ -61,10 +54,11 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path) {
 }
 
 int saveContest(Contest& contest, const std::string& path) {
-    std::string message =
-        writeFileSafely(path, [&contest](std::ostream& out) { writeContest(contest, out, kVersionText); });
-    if (message.empty()) message = writeRoundsBeside(contest, path);
-    if (message.empty()) message = writeRulesBeside(contest, path);
+    return saveContest(contest, path, contestSideFiles(false));
+}
+
+int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides) {
+    const std::string message = saveContestOnDisk(contest, path, sides, kVersionText);
     if (message.empty()) return 0;
     printError(message);
     return 1;

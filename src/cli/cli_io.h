@@ -6,6 +6,7 @@
 
 #include "cli/cli_args.h"
 #include "files/contest_file.h"
+#include "files/contest_on_disk.h"
 #include "model/contest.h"
 #include "model/member_register.h"
 
@@ -17,6 +18,7 @@ struct LoadedContest {
     std::unique_ptr<Contest> contest = std::make_unique<Contest>();
     ContestReadResult read;
     bool opened = false;           // false when the file could not be opened at all
+    std::string missingRegister;   // the register's path when there is no register there
     std::string contractsMessage;  // why NAME.kontrakt beside it could not be read ("" when it could)
     std::string rulesMessage;      // why NAME.regler beside it could not be read ("" when it could)
 };
@@ -30,8 +32,12 @@ LoadedContest loadContest(const Args& args, const std::string& path);
 // it can (missing names alone do not stop a command).
 bool reportUnusable(const LoadedContest& loaded, const std::string& path);
 
-// Writes the contest file safely; prints the message and returns 1 on failure, else 0.
+// Writes the contest file and the side files the command line keeps (the rounds and the
+// rules) safely, after checking that the name can carry them all; prints the message and
+// returns 1 on failure, else 0.
 int saveContest(Contest& contest, const std::string& path);
+// The same with the side files a command writes itself (contestSideFiles(false), changed).
+int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides);
 
 // Windows-1252 text as UTF-8 for the terminal, control characters (but line ends and tabs)
 // shown as "?".

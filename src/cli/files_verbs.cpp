@@ -42,7 +42,11 @@ int runCheck(const Args& args) {
     const std::string& path = args.positional[0];
     const LoadedContest loaded = loadContest(args, path);
     if (reportUnusable(loaded, path)) return 1;
-    if (loaded.read.kind == ContestReadResult::Kind::MissingNames)
+    // Without a register every player is missing from it: that says nothing about the names.
+    if (!loaded.missingRegister.empty())
+        printLine("Medlemsregistret " + pathText(loaded.missingRegister) +
+                  " finns inte: spelarnas namn kunde inte sl\xe5s upp.");
+    else if (loaded.read.kind == ContestReadResult::Kind::MissingNames)
         printLine("Namn som inte fanns i medlemsregistret: " + loaded.read.message);
     printLine(pathText(path) + ": " + contestSummary(*loaded.contest));
     return 0;

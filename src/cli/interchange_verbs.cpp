@@ -1,17 +1,15 @@
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "files/contest_on_disk.h"
 #include "files/contract_file.h"
-#include "files/file_names.h"
 #include "files/member_file.h"
 #include "files/round_file.h"
 #include "files/safe_write.h"
 #include "files/session_import.h"
-#include "files/side_text.h"
 #include "output/usebio_export.h"
 
 namespace vindelkast::cli {
@@ -61,18 +59,18 @@ int runImport(const Args& args) {
     if (!outcome.newNames.empty()) printLine("Namn som inte fanns i medlemsregistret: " + outcome.newNames);
     printLine(importSummary(contest, outcome));
     const std::string& target = args.positional[1];
-    if (saveContest(contest, target) != 0) return 1;
     // The rounds and contracts beside the target are the imported session's: ones left there
     // by another contest would be read with it.
-    const std::string contracts = besidePath(target, kContractsExtension);
-    std::string message = contest.contracts.empty() ? removeSideFile(contracts)
-                                                    : writeTextSafely(contracts, writeContracts(contest));
-    if (message.empty() && writeRounds(contest).empty())
-        message = removeSideFile(besidePath(target, kRoundsExtension));
-    if (!message.empty()) {
-        printError(message);
-        return 1;
+    std::vector<SideFile> sides = contestSideFiles(false);
+    for (SideFile& side : sides) {
+        if (side.extension == kContractsExtension)
+            side.write = [](const Contest& c) {
+                return c.contracts.empty() ? std::string() : writeContracts(c);
+            };
+        if (side.extension == kContractsExtension || side.extension == kRoundsExtension)
+            side.removeWhenEmpty = true;
     }
+    if (saveContest(contest, target, sides) != 0) return 1;
     printLine("Skrev " + pathText(target));
     return 0;
 }

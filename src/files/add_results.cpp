@@ -1,9 +1,9 @@
 #include "files/add_results.h"
 
-#include <fstream>
+#include <sstream>
 #include <vector>
 
-#include "files/file_platform.h"
+#include "files/contest_on_disk.h"
 #include "files/result_line.h"
 #include "files/safe_write.h"
 #include "files/seat_check.h"
@@ -140,8 +140,11 @@ AddedResults addResultsFromStream(Contest& contest, std::istream& in) {
 }
 
 AddedResults addResultsFromFile(Contest& contest, const std::string& fileName) {
-    std::ifstream in(filePath(fileName), std::ios::binary);
-    if (!in) return {AddedResults::Kind::NotOpen, 0, "Kan inte l\xe4sa filen " + pathText(fileName)};
+    // Another contest's file, read as every contest file is read: whole, and only up to a size.
+    const WholeFile file = readWholeFile(fileName, kLargestContestFile);
+    if (!file.found || file.tooLarge)
+        return {AddedResults::Kind::NotOpen, 0, "Kan inte l\xe4sa filen " + pathText(fileName)};
+    std::istringstream in(file.text);
     AddedResults result = addResultsFromStream(contest, in);
     // An empty file, or a folder, opens but gives no line: the message names it all the same.
     if (result.kind == AddedResults::Kind::NotOpen)

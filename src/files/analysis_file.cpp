@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
 #include "analysis/board_analysis.h"
-#include "files/file_platform.h"
-#include "files/safe_write.h"
+#include "files/side_text.h"
 
 namespace vindelkast {
 
@@ -89,6 +86,7 @@ std::string analysisFileText(const Contest& contest) {
 }
 
 std::string readAnalysisFile(Contest& contest, const std::string& text) {
+    if (text.size() > kMaxSideFileBytes) return "Facitfilen \xe4r f\xf6r stor";
     std::array<BoardAnalysis, kBoardSlots> analyses{};
     std::istringstream in(text);
     std::string line;
@@ -110,26 +108,6 @@ std::string readAnalysisFile(Contest& contest, const std::string& text) {
     if (lineNumber == 0) return "Filen \xe4r inte en facitfil";
     contest.analyses = std::move(analyses);
     return "";
-}
-
-std::string analysisPathFor(const std::string& contestPath) {
-    const auto slash = contestPath.find_last_of('/');
-    const auto dot = contestPath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? contestPath.substr(0, dot) : contestPath) + kAnalysisExtension;
-}
-
-std::string writeAnalysisBeside(const Contest& contest, const std::string& contestPath) {
-    return writeTextSafely(analysisPathFor(contestPath), analysisFileText(contest));
-}
-
-std::string readAnalysisBeside(Contest& contest, const std::string& contestPath) {
-    const std::string path = analysisPathFor(contestPath);
-    std::ifstream in(filePath(path), std::ios::binary);
-    if (!in) return "";
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::string message = readAnalysisFile(contest, text);
-    return message.empty() ? "" : pathText(path) + ": " + message;
 }
 
 }  // namespace vindelkast

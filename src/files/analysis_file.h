@@ -19,13 +19,4 @@ std::string analysisFileText(const Contest& contest);
 // only). Returns "" on success, else the message; the analyses are then left as they were.
 std::string readAnalysisFile(Contest& contest, const std::string& text);
 
-// The analysis file that goes with a contest file.
-std::string analysisPathFor(const std::string& contestPath);
-
-// Writes the analysis file beside the contest file, safely; returns the message or "".
-std::string writeAnalysisBeside(const Contest& contest, const std::string& contestPath);
-// Reads the analysis file beside the contest file when there is one; a missing file is
-// no analysis, not an error.
-std::string readAnalysisBeside(Contest& contest, const std::string& contestPath);
-
 }  // namespace vindelkast

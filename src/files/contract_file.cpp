@@ -1,11 +1,5 @@
 #include "files/contract_file.h"
 
-#include <fstream>
-#include <iterator>
-
-#include "files/file_names.h"
-#include "files/file_platform.h"
-#include "files/safe_write.h"
 #include "files/side_text.h"
 
 namespace vindelkast {
@@ -52,17 +46,6 @@ std::string readContracts(Contest& contest, std::string_view text) {
     }
     contest.contracts = std::move(read);
     return "";
-}
-
-std::string readContractsBeside(Contest& contest, const std::string& contestPath) {
-    const std::string path = besidePath(contestPath, kContractsExtension);
-    std::ifstream in(filePath(path), std::ios::binary);
-    if (!in) return "";
-    std::string text(kMaxSideFileBytes + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    const std::string message = readContracts(contest, text);
-    return message.empty() ? "" : pathText(path) + ": " + message;
 }
 
 }  // namespace vindelkast

@@ -21,8 +21,4 @@ std::string writeContracts(const Contest& contest);
 // else the message; the contracts are then left as they were.
 std::string readContracts(Contest& contest, std::string_view text);
 
-// Reads the contract file beside a contest file ("kväll.sco" → "kväll.kontrakt") when there
-// is one; a missing file is no contracts, not an error. Returns "" or the message.
-std::string readContractsBeside(Contest& contest, const std::string& contestPath);
-
 }  // namespace vindelkast

@@ -14,13 +14,6 @@ std::string withDefaultExtension(const std::string& path, const std::string& ext
     return path + extension;
 }
 
-std::string besidePath(const std::string& contestPath, const std::string& extension) {
-    const auto slash = contestPath.find_last_of('/');
-    const auto dot = contestPath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? contestPath.substr(0, dot) : contestPath) + extension;
-}
-
 std::string missingFileMessage(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_regular_file(filePath(path), error)) return "";

@@ -8,9 +8,6 @@ namespace vindelkast {
 // (not its folder) has no ".".
 std::string withDefaultExtension(const std::string& path, const std::string& extension);
 
-// The side file that goes with a contest file: "kväll.sco" → "kväll.kontrakt".
-std::string besidePath(const std::string& contestPath, const std::string& extension);
-
 // A name typed in an open dialog need not name a file: "" when `path` is a file that
 // exists, else the message "Filen finns inte: <path>".
 std::string missingFileMessage(const std::string& path);

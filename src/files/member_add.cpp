@@ -57,9 +57,14 @@ std::string appendMemberToFile(const std::string& path, Member& member, int next
     }
     if (taken && member.memberId < kFirstFederationNumber) member.memberId = highest + 1;
 
+    // A register an editor saved as UTF-8 goes back to Windows-1252 as a whole: one line in
+    // another encoding would garble it for every reader.
+    bool wasUtf8 = false;
+    const std::string held = registerText(old, &wasUtf8);
     // A file whose last line lacks its line end would swallow the new member.
-    std::string text = !old.empty() && old.back() != '\n' ? "\r\n" : "";
+    std::string text = !held.empty() && held.back() != '\n' ? "\r\n" : "";
     text += memberLine(member) + "\r\n";
+    if (wasUtf8) return writeTextSafely(path, held + text);
     return lock.appendWhole(text, old.size()) ? "" : cannotWriteMessage(path);
 }
 

@@ -1,9 +1,14 @@
 #include "files/member_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
 
 #include "files/file_platform.h"
+#include "files/text_encoding.h"
 #include "files/text_fields.h"
 
 namespace vindelkast {
@@ -82,10 +87,23 @@ bool isRegisterComment(std::string_view line) {
     return i == line.size() || line[i] == '#';
 }
 
+std::string registerText(std::string_view bytes, bool* wasUtf8) {
+    constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+    const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    if (marked) bytes.remove_prefix(kByteOrderMark.size());
+    const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    std::optional<std::string> converted;
+    if (!plain) converted = utf8ToCp1252Replacing(bytes);
+    if (wasUtf8) *wasUtf8 = marked || converted.has_value();
+    return converted ? *converted : std::string(bytes);
+}
+
 std::vector<Member> readMemberLines(std::istream& in) {
     std::vector<Member> members;
+    std::istringstream text(
+        registerText(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())));
     std::string line;
-    while (std::getline(in, line)) {
+    while (std::getline(text, line)) {
         chompCr(line);
         if (!isRegisterComment(line)) members.push_back(parseMemberLine(line));
     }
@@ -101,9 +119,11 @@ std::string registerFileText(const MemberRegister& reg) {
 }
 
 int loadRegister(const std::string& fileName, MemberRegister& reg) {
-    std::ifstream in(filePath(fileName), std::ios::binary);
-    if (!in) return 0;
+    std::ifstream file(filePath(fileName), std::ios::binary);
+    if (!file) return 0;
     reg.startWithByeMember();
+    std::istringstream in(
+        registerText(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())));
     std::string line;
     while (std::getline(in, line)) {
         chompCr(line);

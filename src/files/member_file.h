@@ -20,6 +20,13 @@ std::string memberLine(const Member& member);
 // Returns the member count (0, register untouched, when the file cannot be opened).
 int loadRegister(const std::string& fileName, MemberRegister& reg);
 
+// A register file's bytes as the program holds them (Windows-1252, as the file should be).
+// A file saved as UTF-8, as most editors save today, is known by letters beyond ASCII that
+// are all valid UTF-8 (Windows-1252 names never are) or by its byte-order mark, which is
+// skipped; a character Windows-1252 lacks becomes "?". `wasUtf8` tells the writer to write
+// the whole file anew in Windows-1252.
+std::string registerText(std::string_view bytes, bool* wasUtf8 = nullptr);
+
 // The members of a register file's lines, in file order (comment lines skipped).
 std::vector<Member> readMemberLines(std::istream& in);
 

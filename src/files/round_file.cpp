@@ -1,15 +1,11 @@
 #include "files/round_file.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <tuple>
 #include <vector>
 
-#include "files/file_platform.h"
-#include "files/safe_write.h"
 #include "files/side_text.h"
 #include "model/board_results.h"
 #include "model/result_order.h"
@@ -95,27 +91,6 @@ std::string readRounds(Contest& contest, std::string_view text) {
         contest.movement->tables = std::move(tables);
     }
     return "";
-}
-
-static std::string roundsPathFor(const std::string& contestPath) {
-    const auto slash = contestPath.find_last_of('/');
-    const auto dot = contestPath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? contestPath.substr(0, dot) : contestPath) + kRoundsExtension;
-}
-
-std::string writeRoundsBeside(const Contest& contest, const std::string& contestPath) {
-    const std::string text = writeRounds(contest);
-    return text.empty() ? "" : writeTextSafely(roundsPathFor(contestPath), text);
-}
-
-std::string readRoundsBeside(Contest& contest, const std::string& contestPath) {
-    const std::string path = roundsPathFor(contestPath);
-    std::ifstream in(filePath(path), std::ios::binary);
-    if (!in) return "";
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::string message = readRounds(contest, text);
-    return message.empty() ? "" : pathText(path) + ": " + message;
 }
 
 }  // namespace vindelkast

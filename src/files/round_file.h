@@ -26,9 +26,4 @@ std::string writeRounds(const Contest& contest);
 // left as it was.
 std::string readRounds(Contest& contest, std::string_view text);
 
-// The same beside a contest file, for the command line: writing writes no file when there is
-// nothing to keep; reading a missing file is no fault. Return "" or the message.
-std::string writeRoundsBeside(const Contest& contest, const std::string& contestPath);
-std::string readRoundsBeside(Contest& contest, const std::string& contestPath);
-
 }  // namespace vindelkast

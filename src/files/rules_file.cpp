@@ -1,11 +1,7 @@
 #include "files/rules_file.h"
 
-#include <fstream>
 #include <vector>
 
-#include "files/file_names.h"
-#include "files/file_platform.h"
-#include "files/safe_write.h"
 #include "files/side_text.h"
 
 namespace vindelkast {
@@ -38,24 +34,6 @@ std::string readRules(Contest& contest, std::string_view text) {
     }
     contest.neuberg = neuberg;
     return "";
-}
-
-std::string writeRulesBeside(const Contest& contest, const std::string& contestPath) {
-    const std::string path = besidePath(contestPath, kRulesExtension);
-    const std::string text = writeRules(contest);
-    return text.empty() ? removeSideFile(path) : writeTextSafely(path, text);
-}
-
-std::string readRulesBeside(Contest& contest, const std::string& contestPath) {
-    const std::string path = besidePath(contestPath, kRulesExtension);
-    std::ifstream in(filePath(path), std::ios::binary);
-    if (!in) return "";
-    std::string text;
-    text.resize(kMaxRulesBytes + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    const std::string message = readRules(contest, text);
-    return message.empty() ? "" : pathText(path) + ": " + message;
 }
 
 }  // namespace vindelkast

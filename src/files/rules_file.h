@@ -23,10 +23,4 @@ std::string writeRules(const Contest& contest);
 // as it was.
 std::string readRules(Contest& contest, std::string_view text);
 
-// The same beside a contest file, for the command line. Writing a contest with the defaults
-// removes a rules file left beside it, or the next reading would bring the old rule back.
-// Reading a missing file is no fault. Return "" or the message.
-std::string writeRulesBeside(const Contest& contest, const std::string& contestPath);
-std::string readRulesBeside(Contest& contest, const std::string& contestPath);
-
 }  // namespace vindelkast

@@ -53,7 +53,8 @@ std::string removeSideFile(const std::string& path) {
     std::error_code error;
     const fs::path file = filePath(path);
     const fs::file_type type = fs::symlink_status(file, error).type();
-    if (type == fs::file_type::not_found) return "";
+    // Nor is a name too long for any file: such a file cannot have been written.
+    if (type == fs::file_type::not_found || error == std::errc::filename_too_long) return "";
     // A folder of that name is no side file of ours.
     if (error || type == fs::file_type::directory || !fs::remove(file, error) || error)
         return "Kan inte ta bort " + pathText(path);

@@ -98,6 +98,18 @@ std::optional<std::string> utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+std::optional<std::string> utf8ToCp1252Replacing(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto cp = decodeUtf8(text, pos);
+        if (!cp) return std::nullopt;
+        out += toCp1252(*cp).value_or('?');
+    }
+    return out;
+}
+
 std::string notRepresentableMessage() {
     return "Namnet inneh\xe5ller tecken som inte kan sparas i medlemsregistret";
 }

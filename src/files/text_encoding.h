@@ -11,6 +11,9 @@ std::string cp1252ToUtf8(std::string_view text);
 // UTF-8 → Windows-1252; nothing when a character has no Windows-1252 form or the
 // UTF-8 is malformed.
 std::optional<std::string> utf8ToCp1252(std::string_view text);
+// UTF-8 → Windows-1252 with "?" for a character Windows-1252 lacks; nothing when the
+// UTF-8 is malformed.
+std::optional<std::string> utf8ToCp1252Replacing(std::string_view text);
 // The message for a text that Windows-1252 cannot hold.
 std::string notRepresentableMessage();
 

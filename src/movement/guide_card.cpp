@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -220,7 +221,10 @@ GuideCardReading readGuideCard(std::istream& in, Movement& movement, Boards& boa
 
 GuideCardReading readGuideCardFile(const std::string& fileName, Movement& movement, Boards& boards) {
     if (fileName.empty()) return {"Inget filnamn", true};
-    std::ifstream in(fileName, std::ios::binary);
+    // The name is UTF-8 as every path the program holds; this room is below files/filePath, so
+    // it says so itself (a char8_t path is UTF-8 on every system).
+    std::ifstream in(std::filesystem::path(std::u8string(fileName.begin(), fileName.end())),
+                     std::ios::binary);
     if (!in) return {"Kan inte \xf6ppna filen", true};
     return readGuideCard(in, movement, boards);
 }

@@ -30,7 +30,8 @@ GuideCardStart startGuideCard(Contest& contest, const GuideCardFields& fields) {
 
 std::string useGuideCard(Contest& contest, const std::string& fileName) {
     std::error_code error;
-    if (fileName.empty() || !std::filesystem::exists(fileName, error)) return "Kan inte l\xe4sa filen";
+    if (fileName.empty() || !std::filesystem::exists(std::u8string(fileName.begin(), fileName.end()), error))
+        return "Kan inte l\xe4sa filen";
     // Reached from the menu while playing without a card, there may be no movement yet.
     if (!contest.movement) contest.movement = std::make_shared<Movement>();
     Movement& movement = *contest.movement;

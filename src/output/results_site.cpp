@@ -16,18 +16,26 @@ namespace vindelkast {
 
 namespace {
 
-// Pages an earlier, larger site left behind: its pairs and boards that are gone now.
+// Pages an earlier, larger site left behind: its pairs and boards that are gone now. One
+// that cannot be removed would show players an evening that is not this one: it is named.
 std::string removeStalePages(const std::string& folder, const std::vector<SitePage>& pages) {
+    namespace fs = std::filesystem;
     std::set<std::string> current;
     for (const SitePage& page : pages) current.insert(page.file);
     static const std::regex ours("(par|giv)[0-9]{1,2}\\.html");
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(filePath(folder), error)) {
-        const std::string name = entry.path().filename().string();
-        if (!entry.is_regular_file() || !std::regex_match(name, ours) || current.count(name)) continue;
-        if (!std::filesystem::remove(entry.path(), error)) break;
+    std::string left;
+    fs::directory_iterator entry(filePath(folder), error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!std::regex_match(name, ours) || current.count(name)) continue;
+        std::error_code removing;
+        if (entry->symlink_status(removing).type() == fs::file_type::directory ||
+            !fs::remove(entry->path(), removing))
+            left += (left.empty() ? "" : ", ") + name;
     }
     if (error) return "Kunde inte ta bort gamla sidor i mappen " + pathText(folder);
+    if (!left.empty()) return "Kunde inte ta bort gamla sidor i mappen " + pathText(folder) + ": " + left;
     return "";
 }
 

@@ -1,18 +1,11 @@
 #include "session/contest_session.h"
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
-#include "analysis/board_analysis.h"
-#include "files/analysis_file.h"
 #include "files/contest_file.h"
-#include "files/contract_file.h"
+#include "files/contest_on_disk.h"
 #include "files/recovery_file.h"
-#include "files/round_file.h"
-#include "files/rules_file.h"
 #include "files/safe_write.h"
-#include "files/side_text.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
 #include "tables/table_codes.h"
@@ -20,32 +13,10 @@
 
 namespace vindelkast {
 
-namespace {
-
-std::string readWholeFile(const std::string& path, bool& found) {
-    std::ifstream in(path, std::ios::binary);
-    found = static_cast<bool>(in);
-    if (!found) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
-
 ContestSession::ContestSession(QObject* parent) : QObject(parent) {
     m_contest.reset(m_register);
     // What the evening gains beyond the contest file, each in a file of its own beside it.
-    addSideFile({kAnalysisExtension,
-                 [](const Contest& c) { return hasKeptAnalysis(c) ? analysisFileText(c) : std::string(); },
-                 readAnalysisFile});
-    addSideFile({kContractsExtension,
-                 [](const Contest& c) { return c.contracts.empty() ? std::string() : writeContracts(c); },
-                 [](Contest& c, const std::string& text) { return readContracts(c, text); }});
-    addSideFile({kRoundsExtension, writeRounds,
-                 [](Contest& c, const std::string& text) { return readRounds(c, text); }});
-    addSideFile({kRulesExtension, writeRules,
-                 [](Contest& c, const std::string& text) { return readRules(c, text); }, true});
+    for (SideFile& side : contestSideFiles(true)) addSideFile(std::move(side));
     // The tables' codes, then what they sent, so that the tables go on as they were.
     addSideFile(
         {kTableCodesExtension,
@@ -140,31 +111,19 @@ std::string ContestSession::storeTableResults(const std::function<bool(Contest&,
 
 // --- the file ---
 
-std::string ContestSession::sideFilePath(const SideFile& side) const {
-    const std::size_t slash = m_fileName.find_last_of('/');
-    const std::size_t dot = m_fileName.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? m_fileName.substr(0, dot) : m_fileName) + side.extension;
-}
-
 ContestReadResult ContestSession::open(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    ContestReadResult read = readContestFile(m_contest, in);
+    ContestReadResult read = readContestOnDisk(m_contest, path);
     if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
         return read;
     m_fileName = path;
     forgetArchiveState();
     m_tables.reset();
-    for (const SideFile& side : m_sideFiles) {
-        bool found = false;
-        const std::string text = readWholeFile(sideFilePath(side), found);
-        if (!found) continue;
-        const std::string problem = side.read(m_contest, text);
-        if (!problem.empty() && read.message.empty()) read.message = problem;
-    }
+    const std::vector<SideProblem> problems = readSideFiles(m_contest, path, m_sideFiles);
+    if (!problems.empty() && read.message.empty()) read.message = problems.front().message;
     if (m_contest.boardCount > 0 && m_contest.roundCount > 0 && m_contest.maxPairNumber > 0)
         m_contest.setUpDone = true;
-    markSaved();
+    if (const std::string problem = markSaved(); !problem.empty())
+        emit recoveryProblem(QString::fromStdString(problem));
     // What was left out of the file is not in the contest: saving it is a change.
     if (read.partLeftOut())
         recordChange(ContestChange::everything());
@@ -174,23 +133,16 @@ ContestReadResult ContestSession::open(const std::string& path) {
 }
 
 std::string ContestSession::save() {
-    std::string problem = writeFileSafely(
-        m_fileName, [this](std::ostream& out) { writeContest(m_contest, out, kVersionText); });
-    for (const SideFile& side : m_sideFiles) {
-        if (!problem.empty()) break;
-        const std::string text = side.write(m_contest);
-        if (!text.empty())
-            problem = writeTextSafely(sideFilePath(side), text);
-        else if (side.removeWhenEmpty)
-            problem = removeSideFile(sideFilePath(side));
-    }
+    std::string problem = saveContestOnDisk(m_contest, m_fileName, m_sideFiles, kVersionText);
+    // A recovery file left behind would be offered at the next start as if the evening had
+    // been lost: the save is not clean until it is gone.
+    if (problem.empty()) problem = markSaved();
     if (!problem.empty()) {
         // The contest stays marked unsaved, so leaving the program still asks.
         m_saved = false;
         emit savedStateChanged();
         return problem;
     }
-    markSaved();
     return {};
 }
 
@@ -199,10 +151,11 @@ void ContestSession::setFileName(const std::string& path) {
     emit savedStateChanged();
 }
 
-void ContestSession::markSaved() {
+std::string ContestSession::markSaved() {
     m_saved = true;
-    removeRecovery();
+    const std::string problem = removeRecovery();
     emit savedStateChanged();
+    return problem;
 }
 
 void ContestSession::clear() {
@@ -216,7 +169,8 @@ void ContestSession::clear() {
     forgetArchiveState();
     m_tables.reset();
     m_saved = true;
-    removeRecovery();
+    if (const std::string problem = removeRecovery(); !problem.empty())
+        emit recoveryProblem(QString::fromStdString(problem));
     emit changed(ContestChange::everything());
 }
 
@@ -231,10 +185,7 @@ std::string ContestSession::writeRecovery() {
     settings.teamName2 = m_contest.teamName2;
     settings.nameFrozen = m_contest.nameFrozen;
     settings.setUpDone = m_contest.setUpDone;
-    std::vector<RecoverySection> sections;
-    for (const SideFile& side : m_sideFiles)
-        if (std::string text = side.write(m_contest); !text.empty())
-            sections.push_back({side.extension, std::move(text)});
+    const std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles);
     const std::string problem = writeTextSafely(
         kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
     // A full disk must not stop the evening; the director hears of it once per run.
@@ -245,12 +196,9 @@ std::string ContestSession::writeRecovery() {
     return problem;
 }
 
-void ContestSession::removeRecovery() { std::remove(kRecoveryFileName); }
+std::string ContestSession::removeRecovery() { return removeRecoveryFile(); }
 
-std::string ContestSession::recoveryFileText() {
-    bool found = false;
-    return readWholeFile(kRecoveryFileName, found);
-}
+std::string ContestSession::recoveryFileText() { return vindelkast::recoveryFileText(); }
 
 bool ContestSession::restore(const std::string& text, std::string& message) {
     RecoverySettings settings;
@@ -263,12 +211,9 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
         return false;
     message = read.message;
     m_tables.reset();
-    for (const SideFile& side : m_sideFiles)
-        for (const RecoverySection& section : sections)
-            if (section.name == side.extension) {
-                const std::string problem = side.read(m_contest, section.text);
-                if (!problem.empty() && message.empty()) message = problem;
-            }
+    if (const std::string problem = readRecoverySections(m_contest, m_sideFiles, sections);
+        !problem.empty() && message.empty())
+        message = problem;
     m_fileName = settings.fileName;
     forgetArchiveState();
     m_contest.hasHandicap = settings.hasHandicap;

@@ -10,11 +10,12 @@
 #include <QString>
 
 #include "archive/evening.h"
-#include "session/table_result_sink.h"
+#include "files/contest_on_disk.h"
 #include "files/result_lines.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"
+#include "session/table_result_sink.h"
 
 namespace vindelkast {
 
@@ -41,19 +42,6 @@ struct ContestChange {
     bool touchesBoard(int shownBoard) const {
         return kind != Kind::Results || board == 0 || board == shownBoard;
     }
-};
-
-// State of a contest that its file has no room for, kept in a file of its own beside it
-// ("kvall.facit" beside "kvall.sco"): written with every save, read on opening, carried in
-// the recovery file. `write` returns the whole text ("" writes no file); `read` returns ""
-// or the message to show.
-struct SideFile {
-    std::string extension;  // with its dot: ".facit"
-    std::function<std::string(const Contest&)> write;
-    std::function<std::string(Contest&, const std::string&)> read;
-    // Where the file's absence means something (the default rule), saving with nothing to
-    // write removes a file left beside the contest, which would otherwise come back.
-    bool removeWhenEmpty = false;
 };
 
 // What keeping the evening in the club's archive came to.
@@ -131,8 +119,9 @@ public:
     static std::string recoveryFileText();
     // Brings back the contest of a recovery text; false when it is no recovery file.
     bool restore(const std::string& text, std::string& message);
-    // The recovery file is written after every change; leaving normally removes it.
-    void removeRecovery();
+    // The recovery file is written after every change; leaving normally removes it. "" or
+    // the message why it could not be removed (a leftover file would be offered at start-up).
+    std::string removeRecovery();
     // "" or the message why the file could not be written (told once through recoveryProblem).
     std::string writeRecovery();
 
@@ -155,8 +144,8 @@ signals:
 
 private:
     void recordChange(ContestChange change);
-    std::string sideFilePath(const SideFile& side) const;
-    void markSaved();
+    // Saved, and the recovery file gone: "" or the message why it is still there.
+    std::string markSaved();
     void forgetArchiveState();
 
     Contest m_contest;

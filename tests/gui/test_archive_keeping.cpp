@@ -131,7 +131,7 @@ void TestArchiveKeeping::aFailingArchiveNeverCostsTheContestFile() {
     {
         // An archive a newer program has written.
         std::string message;
-        auto db = openSqliteConnection(w.path("klubbarkiv.db").toStdString(), message);
+        auto db = openSqliteConnection(w.path("klubbarkiv.db").toStdString(), true, message);
         QCOMPARE(db->run("CREATE TABLE archive_schema (version INTEGER NOT NULL)"), std::string());
         QCOMPARE(db->run("INSERT INTO archive_schema (version) VALUES (9)"), std::string());
     }

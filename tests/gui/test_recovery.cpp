@@ -1,12 +1,13 @@
 // The recovery file: written on every change, removed by save, exit and clear, and offered
 // after a run that did not end normally.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 
-#include "files/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
+#include "files/recovery_file.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "output/progress_view.h"
@@ -115,6 +116,18 @@ void TestRecovery::saveExitAndClearRemoveIt() {
     w.dialogs.confirmAnswers << false;
     QVERIFY(w.form->close());
     QVERIFY(!QFile::exists(w.path(kRecoveryFileName)));
+
+    // A recovery file that cannot be removed would be offered at the next start as if the
+    // evening were lost: the save says so and the contest stays unsaved.
+    Window blocked;
+    blocked.setUpContest(21, 7, 8);
+    QVERIFY(QFile::remove(blocked.path(kRecoveryFileName)));
+    QVERIFY(QDir(blocked.path("")).mkpath(QString(kRecoveryFileName) + "/inne"));
+    enterScore(*blocked.form, 1, 50);
+    blocked.form->session().setFileName(blocked.path("b.sco").toStdString());
+    QCOMPARE(blocked.form->session().save(), std::string("Kan inte ta bort vindelkast-aterstall.txt"));
+    QVERIFY(!blocked.form->session().isSaved());
+    QVERIFY(QFile::exists(blocked.path("b.sco")));
 }
 
 void TestRecovery::foreignRecoveryTextIsRejected() {

@@ -22,7 +22,7 @@ struct SqliteBackend {
     std::string unavailable() const { return ""; }
     std::unique_ptr<SqlConnection> raw() const {
         std::string message;
-        return openSqliteConnection(place(), message);
+        return openSqliteConnection(place(), true, message);
     }
 };
 

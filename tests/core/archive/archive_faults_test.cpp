@@ -4,8 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <type_traits>
+
 #include "../files/child_process.h"
 #include "archive/archive_import.h"
+#include "archive/archive_reports.h"
 #include "archive/evening_record.h"
 #include "archive_backends.h"
 #include "files/member_file.h"
@@ -200,6 +204,47 @@ TYPED_TEST(ArchiveFaults, AKilledAddLeavesTheArchiveAsBefore) {
     // Nothing is left locked: the replacement goes in when added again.
     ASSERT_EQ(archive->add(replacement), "");
     expectSame(this->kept(*archive, before), replacement);
+}
+
+TYPED_TEST(ArchiveFaults, AnArchiveTheUserMayOnlyReadIsReadButNotWritten) {
+    if constexpr (!std::is_same_v<TypeParam, SqliteBackend>) {
+        GTEST_SKIP() << "the server decides who may write";
+    } else {
+        const Evening kept = this->evening("M\xe5ndagsbridge", "2024-06-03", 8, 60);
+        {
+            auto archive = this->open();
+            ASSERT_TRUE(archive);
+            ASSERT_EQ(archive->add(kept), "");
+        }
+        namespace fs = std::filesystem;
+        const std::string place = this->backend.place();
+        const fs::path folder = fs::path(place).parent_path();
+        // A club's archive on a shared folder: readable by all, written by its owner. Root
+        // writes whatever the permissions say, so then the reader is somebody else.
+        const bool root = ::geteuid() == 0;
+        fs::permissions(folder, root ? fs::perms(0755) : fs::perms(0555));
+        fs::permissions(place, root ? fs::perms(0644) : fs::perms(0444));
+        const int memberId = kept.entries.at(0).players.at(0).memberId;
+        ASSERT_GT(memberId, 0);
+        test::ChildProcess reader([&] {
+            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return false;
+            std::vector<PlayerEvening> evenings;
+            if (!playerEveningsAt(place, memberId, evenings).empty() || evenings.size() != 1) return false;
+            const OpenedArchive writing = openArchive(place);
+            return !writing.archive &&
+                   writing.message == "Klubbarkivet " + place +
+                                          " kan bara l\xe4sas h\xe4r: att spara i det kr\xe4ver "
+                                          "skrivr\xe4tt till filen och mappen den ligger i.";
+        });
+        EXPECT_TRUE(reader.succeeded());
+        fs::permissions(folder, fs::perms(0755));
+        fs::permissions(place, fs::perms(0644));
+        // Reading changed nothing: the owner adds as before.
+        auto archive = this->open();
+        ASSERT_TRUE(archive);
+        EXPECT_EQ(archive->add(this->evening("Tisdagsbridge", "2024-06-04", 8, 61)), "");
+        EXPECT_EQ(this->evenings(*archive), 2);
+    }
 }
 
 }  // namespace

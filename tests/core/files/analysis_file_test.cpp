@@ -5,6 +5,7 @@
 #include "analysis/board_analysis.h"
 #include "analysis/double_dummy.h"
 #include "files/analysis_file.h"
+#include "files/contest_on_disk.h"
 #include "model/bridge_tables.h"
 #include "support/sample_analysis.h"
 #include "support/sample_contests.h"
@@ -62,21 +63,25 @@ TEST(AnalysisFile, RoundTripKeepsWhatBelongsToTheDealsAndRefusesDamage) {
 TEST(AnalysisFile, LivesBesideTheContestFile) {
     // The sample analyses take their par from the solver.
     if (!solverAvailable()) GTEST_SKIP() << "ingen dubbeldummyl\xc3\xb6sare i det h\xc3\xa4r bygget";
-    EXPECT_EQ(analysisPathFor("/klubb/kv\xe4ll.2024/m\xe5ndag.sco"), "/klubb/kv\xe4ll.2024/m\xe5ndag.facit");
-    EXPECT_EQ(analysisPathFor("klubb.d/m\xe5ndag"), "klubb.d/m\xe5ndag.facit");
+    EXPECT_EQ(besidePath("/klubb/kv\xe4ll.2024/m\xe5ndag.sco", kAnalysisExtension),
+              "/klubb/kv\xe4ll.2024/m\xe5ndag.facit");
+    EXPECT_EQ(besidePath("klubb.d/m\xe5ndag", kAnalysisExtension), "klubb.d/m\xe5ndag.facit");
+    const std::vector<SideFile> sides = contestSideFiles(true);
 
     test::TempFolder folder;
     test::ContestFixture f;
     dealFour(f.c());
-    EXPECT_EQ(readAnalysisBeside(f.c(), folder.file("kv\xe4ll.sco")), "");  // none yet: no analysis
+    EXPECT_TRUE(readSideFiles(f.c(), folder.file("kv\xe4ll.sco"), sides).empty());  // none yet: no analysis
     test::keepSampleAnalyses(f.c());
-    ASSERT_EQ(writeAnalysisBeside(f.c(), folder.file("kv\xe4ll.sco")), "");
+    ASSERT_EQ(saveContestOnDisk(f.c(), folder.file("kv\xe4ll.sco"), sides, "3.23"), "");
     test::ContestFixture g;
     dealFour(g.c());
-    ASSERT_EQ(readAnalysisBeside(g.c(), folder.file("kv\xe4ll.sco")), "");
+    ASSERT_TRUE(readSideFiles(g.c(), folder.file("kv\xe4ll.sco"), sides).empty());
     EXPECT_TRUE(hasKeptAnalysis(g.c()));
     folder.write("kv\xe4ll.facit", "%FACIT 1\r\nnej\r\n");
-    EXPECT_NE(readAnalysisBeside(g.c(), folder.file("kv\xe4ll.sco")).find("rad 2"), std::string::npos);
+    const std::vector<SideProblem> problems = readSideFiles(g.c(), folder.file("kv\xe4ll.sco"), sides);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].shown().find(".facit: Facitfilen \xe4r skadad p\xe5 rad 2"), std::string::npos);
 }
 
 }  // namespace

@@ -57,8 +57,11 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     // Without the register in the working folder the names are still read; that is information.
     r = run("check " + example("halvkväll12.sco"));
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("Namn som inte fanns i medlemsregistret: Isaksson Ture"), std::string::npos)
+    EXPECT_NE(r.out.find("Medlemsregistret medlem.txt finns inte: spelarnas namn kunde inte slås upp."),
+              std::string::npos)
         << r.out;
+    EXPECT_EQ(r.out.find("Namn som inte fanns"), std::string::npos) << "every player is no news";
+    r = run("standings " + example("halvkväll12.sco"));
     EXPECT_NE(r.out.find("Lundström Håkan"), std::string::npos) << "UTF-8 on the terminal";
 
     r = run("check " + exampleRegister() + " " + example("medlem.txt"));
@@ -76,6 +79,33 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     EXPECT_EQ(run("check").exitCode, 2);
     EXPECT_EQ(run("check a.sco b.sco").exitCode, 2);
     EXPECT_EQ(run("check --help").exitCode, 0);
+}
+
+TEST_F(Cli, EveryWritingVerbWritesTheWholeContestOrNothing) {
+    // 247 bytes before ".sco": the contest fits a name, its ".kontrakt" does not.
+    const std::string tooLong = std::string(247, 'n') + ".sco";
+    const std::string longest = std::string(246, 'n') + ".sco";
+    const std::string guide = "--guide " + example("P16_mitchell.gui");
+    for (const std::string& verb :
+         {"rescore " + example("kv\xc3\xa4ll16.sco") + " --neuberg", "level " + example("kv\xc3\xa4ll8.sco"),
+          "add " + example("kv\xc3\xa4ll8.sco") + " " + example("kv\xc3\xa4ll8.sco"),
+          "draw " + example("grona_hissen.sco"),
+          "deals " + example("individuell8.sco") + " " + example("kv\xc3\xa4ll8.pbn"),
+          "movement --boards 24 --rounds 8 --pairs 16 " + guide,
+          "import " + quoted(VK_SOURCE_DIR "/tests/data/interchange/pbn_records.pbn")}) {
+        const CliRun refused = run(verb + " " + tooLong + " " + exampleRegister());
+        EXPECT_EQ(refused.exitCode, 1) << verb;
+        EXPECT_NE(refused.err.find("h\xc3\xb6gst 246 byte utan .sco"), std::string::npos)
+            << verb << refused.err;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+            EXPECT_TRUE(entry.path().filename() == "out.txt" || entry.path().filename() == "err.txt")
+                << verb << " wrote " << entry.path();
+        const CliRun written = run(verb + " " + longest + " " + exampleRegister());
+        EXPECT_EQ(written.exitCode, 0) << verb << written.err;
+        EXPECT_TRUE(folder.exists(longest)) << verb;
+        for (const char* extension : {".sco", ".regler", ".ronder", ".kontrakt"})
+            std::filesystem::remove(folder.file(std::string(246, 'n') + extension));
+    }
 }
 
 TEST_F(Cli, TheScoringRuleStaysWithTheContest) {
@@ -141,7 +171,9 @@ TEST_F(Cli, NamesFromAFileCannotSteerTheTerminal) {
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ((r.out + r.err).find_first_of("\x1b\x07"), std::string::npos) << r.out;
     }
-    EXPECT_NE(run("check esc.sco").out.find("Berg?[2J Anna"), std::string::npos);
+    // With a register, the name not in it is listed, its escape shown as "?".
+    folder.write("tom.txt", "");
+    EXPECT_NE(run("check esc.sco --register tom.txt").out.find("Berg?[2J Anna"), std::string::npos);
 }
 
 TEST_F(Cli, RescoreLevelAndAddWriteTheContest) {

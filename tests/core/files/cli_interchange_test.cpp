@@ -10,6 +10,7 @@
 #include "../movement/movement_checks.h"
 #include "example_contests.h"
 #include "files/contest_file.h"
+#include "files/contest_on_disk.h"
 #include "files/round_file.h"
 #include "model/board_results.h"
 #include "movement/contest_setup.h"
@@ -91,7 +92,7 @@ TEST_F(CliInterchange, SessionWhoseTablesShareBoardsComesBackWithItsRounds) {
     readContestFile(back.c(), in);
     const auto numbered = test::slotsOf(back.c());
     EXPECT_NE(numbered, test::slotsOf(laid.c())) << "the rounds are not in the contest file";
-    ASSERT_EQ(readRoundsBeside(back.c(), folder.file("tillbaka.sco")), "");
+    ASSERT_TRUE(readSideFiles(back.c(), folder.file("tillbaka.sco"), contestSideFiles(false)).empty());
     EXPECT_EQ(test::slotsOf(back.c()), test::slotsOf(laid.c()));
     for (int b = 1; b <= laid.c().boardCount; ++b)
         for (int i = 0; i < laid.c().boards[b].resultCount; ++i) {

@@ -220,6 +220,24 @@ TEST(MemberRegister, NewPersonsGoIntoTheRegisterAndTheFile) {
     EXPECT_NE(unwritten.message.find("Kunde inte skriva"), std::string::npos);
 }
 
+TEST(MemberRegister, ARegisterSavedAsUtf8IsReadAsUtf8AndWrittenBackInWindows1252) {
+    test::TempFolder folder;
+    // As an editor saves it today: a byte-order mark and the letters in UTF-8.
+    const std::string file = folder.write("medlem.txt",
+                                          "\xef\xbb\xbf"
+                                          "Sjöberg Gösta 12 0\r\nÅberg Karin 7 2\r\n");
+    MemberRegister reg;
+    ASSERT_EQ(loadRegister(file, reg), 3);
+    EXPECT_EQ(longName(*reg.entry(1)), w("Sjöberg Gösta"));
+    EXPECT_EQ(findMemberByLongName(w("Åberg Karin"), reg), reg.entry(2));
+    // The next person added writes the whole register back as the program keeps it.
+    ASSERT_EQ(addMemberToRegisterUtf8(reg, "Öberg Sture", "", "", file).message, "");
+    EXPECT_EQ(folder.read("medlem.txt"), w("Sjöberg Gösta 12 0\r\nÅberg Karin 7 2\r\nÖberg Sture 13 0\r\n"));
+    // Windows-1252 stays as it is, ASCII alone too: neither is taken for UTF-8.
+    EXPECT_EQ(registerText(w("Sjöberg Gösta 12 0")), w("Sjöberg Gösta 12 0"));
+    EXPECT_EQ(registerText("Berg Per 1 0"), "Berg Per 1 0");
+}
+
 TEST(MemberRegister, TwoProgramsNeverGiveTwoPersonsOneNumber) {
     test::TempFolder folder;
     const std::string file = folder.write("medlem.txt", "Berg 17 0\r\nEk Anna 1234 0\r\n");

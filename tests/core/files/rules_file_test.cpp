@@ -2,7 +2,10 @@
 
 #include <filesystem>
 
+#include "files/contest_on_disk.h"
+#include "files/file_platform.h"
 #include "files/rules_file.h"
+#include "files/side_text.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "temp_folder.h"
@@ -12,28 +15,55 @@ namespace {
 
 using test::w;
 
+// The side files a contest keeps, as the command line saves them.
+std::vector<SideFile> sides() { return contestSideFiles(false); }
+
 TEST(RulesFile, NeubergIsKeptBesideTheContestAndTheLinearRuleLeavesNoFile) {
     test::TempFolder folder;
     const std::string contestPath = folder.file("kv\xc3\xa4ll.sco");
     test::ContestFixture chosen;
     chosen.c().neuberg = true;
-    ASSERT_EQ(writeRulesBeside(chosen.c(), contestPath), "");
+    ASSERT_EQ(saveContestOnDisk(chosen.c(), contestPath, sides(), "3.23"), "");
     EXPECT_EQ(folder.read("kv\xc3\xa4ll.regler"), "%REGLER 1\r\nNEUBERG\r\n");
     test::ContestFixture read;
-    ASSERT_EQ(readRulesBeside(read.c(), contestPath), "");
+    ASSERT_TRUE(readSideFiles(read.c(), contestPath, sides()).empty());
     EXPECT_TRUE(read.c().neuberg);
 
     // Going back to the linear rule removes the file, and a contest without one is linear.
     chosen.c().neuberg = false;
-    ASSERT_EQ(writeRulesBeside(chosen.c(), contestPath), "");
+    ASSERT_EQ(saveContestOnDisk(chosen.c(), contestPath, sides(), "3.23"), "");
     EXPECT_FALSE(folder.exists("kv\xc3\xa4ll.regler"));
-    ASSERT_EQ(readRulesBeside(read.c(), contestPath), "");
+    ASSERT_TRUE(readSideFiles(read.c(), contestPath, sides()).empty());
     EXPECT_TRUE(read.c().neuberg) << "a missing file changes nothing the contest file set";
 
     // A folder where the file would be is not removed as if it were one.
     std::filesystem::create_directory(filePath(folder.file("kv\xc3\xa4ll.regler")));
-    EXPECT_NE(writeRulesBeside(chosen.c(), contestPath), "");
+    EXPECT_NE(saveContestOnDisk(chosen.c(), contestPath, sides(), "3.23"), "");
     EXPECT_TRUE(folder.exists("kv\xc3\xa4ll.regler"));
+}
+
+TEST(RulesFile, ANameThatCannotCarryItsSideFilesWritesNothing) {
+    test::TempFolder folder;
+    test::ContestFixture chosen;
+    chosen.c().neuberg = true;
+    // 247 bytes and ".kontrakt" is one more than a file system allows in a name.
+    const std::string tooLong = folder.file(std::string(245, 'k') + "\xc3\xa5.sco");
+    EXPECT_EQ(saveContestOnDisk(chosen.c(), tooLong, sides(), "3.23"),
+              w("Namnet är för långt: en tävlings namn får vara högst 246 byte utan .sco (å, ä och ö "
+                "räknas som två), annars får sidofilen .kontrakt inte plats. Ingenting sparades."));
+    EXPECT_TRUE(std::filesystem::is_empty(filePath(folder.file(""))));
+
+    // At the longest name allowed everything is written, and read back.
+    const std::string longest = folder.file(std::string(246, 'k') + ".sco");
+    ASSERT_EQ(saveContestOnDisk(chosen.c(), longest, sides(), "3.23"), "");
+    EXPECT_TRUE(folder.exists(std::string(246, 'k') + ".regler"));
+    test::ContestFixture read;
+    EXPECT_EQ(readContestOnDisk(read.c(), longest).kind, ContestReadResult::Kind::Ok);
+    ASSERT_TRUE(readSideFiles(read.c(), longest, sides()).empty());
+    EXPECT_TRUE(read.c().neuberg);
+
+    // A side file whose name no file system holds is not there to remove.
+    EXPECT_EQ(removeSideFile(folder.file(std::string(250, 'k') + ".regler")), "");
 }
 
 TEST(RulesFile, FileWithAFaultIsRefusedAndLeavesTheRule) {

@@ -183,6 +183,11 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("giv30.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("par70.html")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("notes.txt")));
+    // An old page that cannot be removed is named, not left without a word.
+    std::filesystem::create_directories(folder.file("par71.html/inside"));
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file(""))),
+              "Kunde inte ta bort gamla sidor i mappen " + folder.file("") + ": par71.html");
+    std::filesystem::remove_all(folder.file("par71.html"));
     // A page that cannot be written stops the site before any page is replaced.
     std::filesystem::create_directories(folder.file("blocked/giv24.html"));
     EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("blocked"))),

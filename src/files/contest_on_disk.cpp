@@ -1,0 +1,170 @@
+#include "files/contest_on_disk.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "analysis/board_analysis.h"
+#include "files/analysis_file.h"
+#include "files/contract_file.h"
+#include "files/file_platform.h"
+#include "files/round_file.h"
+#include "files/rules_file.h"
+#include "files/safe_write.h"
+#include "files/side_text.h"
+
+namespace vindelkast {
+
+namespace {
+
+// What a file system allows for one name (not the whole path), in bytes: ext4, XFS, Btrfs
+// and NTFS (in UTF-16 units there) alike.
+constexpr std::size_t kLongestFileName = 255;
+
+// Where the file's own name starts and where its extension starts (npos: none).
+std::size_t nameStart(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? 0 : slash + 1;
+}
+
+std::size_t extensionStart(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    return dot != std::string::npos && dot >= nameStart(path) ? dot : std::string::npos;
+}
+
+}  // namespace
+
+std::vector<SideFile> contestSideFiles(bool writeAnalysisAndContracts) {
+    std::vector<SideFile> sides{
+        {kAnalysisExtension, nullptr, readAnalysisFile},
+        {kContractsExtension, nullptr,
+         [](Contest& c, const std::string& text) { return readContracts(c, text); }},
+        {kRoundsExtension, writeRounds,
+         [](Contest& c, const std::string& text) { return readRounds(c, text); }},
+        // The file's absence means the linear rule: one left from before would bring Neuberg back.
+        {kRulesExtension, writeRules, [](Contest& c, const std::string& text) { return readRules(c, text); },
+         true},
+    };
+    if (writeAnalysisAndContracts) {
+        sides[0].write = [](const Contest& c) {
+            return hasKeptAnalysis(c) ? analysisFileText(c) : std::string();
+        };
+        sides[1].write = [](const Contest& c) {
+            return c.contracts.empty() ? std::string() : writeContracts(c);
+        };
+    }
+    return sides;
+}
+
+std::string besidePath(const std::string& contestPath, const std::string& extension) {
+    const std::size_t dot = extensionStart(contestPath);
+    return (dot == std::string::npos ? contestPath : contestPath.substr(0, dot)) + extension;
+}
+
+WholeFile readWholeFile(const std::string& path, std::size_t limit) {
+    WholeFile file;
+    std::ifstream in(filePath(path), std::ios::binary);
+    file.found = static_cast<bool>(in);
+    if (!file.found) return file;
+    // One byte past the limit is enough to tell that the file is too large.
+    file.text.resize(limit + 1);
+    in.read(file.text.data(), static_cast<std::streamsize>(file.text.size()));
+    file.text.resize(static_cast<std::size_t>(in.gcount()));
+    if (file.text.size() > limit) {
+        file.tooLarge = true;
+        file.text.clear();
+    }
+    return file;
+}
+
+std::string contestNameProblem(const std::string& contestPath, const std::vector<SideFile>& sides) {
+    std::size_t longest = 0;
+    std::string longestExtension;
+    for (const SideFile& side : sides)
+        if (side.extension.size() > longest) {
+            longest = side.extension.size();
+            longestExtension = side.extension;
+        }
+    const std::string stem = besidePath(contestPath, "").substr(nameStart(contestPath));
+    const std::string own = contestPath.substr(nameStart(contestPath));
+    if (stem.size() + longest <= kLongestFileName && own.size() <= kLongestFileName) return "";
+    const std::size_t dot = extensionStart(contestPath);
+    const std::string extension = dot == std::string::npos ? "" : contestPath.substr(dot);
+    const std::size_t allowed =
+        kLongestFileName - std::max(longest, extension.size() <= kLongestFileName ? extension.size() : 0);
+    return "Namnet \xe4r f\xf6r l\xe5ngt: en t\xe4vlings namn f\xe5r vara h\xf6gst " +
+           std::to_string(allowed) + " byte" + (extension.empty() ? "" : " utan " + pathText(extension)) +
+           " (\xe5, \xe4 och \xf6 r\xe4knas som tv\xe5), annars f\xe5r sidofilen " + longestExtension +
+           " inte plats. Ingenting sparades.";
+}
+
+ContestReadResult readContestOnDisk(Contest& contest, const std::string& path) {
+    const WholeFile file = readWholeFile(path, kLargestContestFile);
+    if (!file.found || file.tooLarge) return {ContestReadResult::Kind::NotOpen, "Kan inte l\xe4sa filen"};
+    std::istringstream in(file.text);
+    return readContestFile(contest, in);
+}
+
+std::string SideProblem::shown() const { return pathText(path) + ": " + message; }
+
+std::vector<SideProblem> readSideFiles(Contest& contest, const std::string& contestPath,
+                                       const std::vector<SideFile>& sides) {
+    std::vector<SideProblem> problems;
+    for (const SideFile& side : sides) {
+        const std::string path = besidePath(contestPath, side.extension);
+        const WholeFile file = readWholeFile(path, kMaxSideFileBytes);
+        if (!file.found) continue;
+        std::string message = file.tooLarge ? "Filen \xe4r f\xf6r stor" : side.read(contest, file.text);
+        if (!message.empty()) problems.push_back({side.extension, path, std::move(message)});
+    }
+    return problems;
+}
+
+std::string saveContestOnDisk(Contest& contest, const std::string& contestPath,
+                              const std::vector<SideFile>& sides, const std::string& version) {
+    std::string problem = contestNameProblem(contestPath, sides);
+    if (!problem.empty()) return problem;
+    problem = writeFileSafely(
+        contestPath, [&contest, &version](std::ostream& out) { writeContest(contest, out, version); });
+    for (const SideFile& side : sides) {
+        if (!problem.empty()) break;
+        if (!side.write) continue;
+        const std::string path = besidePath(contestPath, side.extension);
+        const std::string text = side.write(contest);
+        if (!text.empty())
+            problem = writeTextSafely(path, text);
+        else if (side.removeWhenEmpty)
+            problem = removeSideFile(path);
+    }
+    return problem;
+}
+
+std::vector<RecoverySection> recoverySections(const Contest& contest, const std::vector<SideFile>& sides) {
+    std::vector<RecoverySection> sections;
+    for (const SideFile& side : sides)
+        if (side.write)
+            if (std::string text = side.write(contest); !text.empty())
+                sections.push_back({side.extension, std::move(text)});
+    return sections;
+}
+
+std::string readRecoverySections(Contest& contest, const std::vector<SideFile>& sides,
+                                 const std::vector<RecoverySection>& sections) {
+    std::string first;
+    for (const SideFile& side : sides)
+        for (const RecoverySection& section : sections)
+            if (section.name == side.extension) {
+                const std::string problem = side.read(contest, section.text);
+                if (!problem.empty() && first.empty()) first = problem;
+            }
+    return first;
+}
+
+std::string recoveryFileText() {
+    // The contest and its side files: never more than twice the largest contest file.
+    return readWholeFile(kRecoveryFileName, 2 * kLargestContestFile).text;
+}
+
+std::string removeRecoveryFile() { return removeSideFile(kRecoveryFileName); }
+
+}  // namespace vindelkast

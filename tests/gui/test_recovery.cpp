@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QLabel>
 
-#include "files/recovery_file.h"
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
+#include "files/recovery_file.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "output/progress_view.h"
@@ -34,7 +34,7 @@ void enterScore(TForm1& form, int board, int nsScore) {
     form.session().edit(ContestChange::results(board), [board, nsScore](Contest& c) {
         setScore(c.boards[board].results[0], nsScore);
         c.boardHasScores[board] = true;
-        scoreBoard(c.boards[board]);
+        scoreBoard(c.boards[board], ScoringRule{});
     });
 }
 

@@ -34,7 +34,7 @@ struct BigEvening {
         Board& b = c().boards[board];
         for (int i = 0; i < b.resultCount; ++i) setScore(b.results[i], ((board * 31 + i * 17) % 13 - 6) * 50);
         c().boardHasScores[board] = true;
-        scoreBoard(b);
+        scoreBoard(b, ScoringRule{});
     }
     // The round robin of 72 pairs: round r (0..70) pairs everybody with a new opponent.
     void playRoundRobin(int rounds) {

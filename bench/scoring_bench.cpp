@@ -14,7 +14,7 @@ void BM_ScoreBoard36(benchmark::State& state) {
     test::fillLargestContest(f.c());
     Board& board = f.c().boards[17];
     for (auto _ : state) {
-        scoreBoard(board);
+        scoreBoard(board, ScoringRule{});
         benchmark::DoNotOptimize(board.results[0].nsPoints);
     }
 }

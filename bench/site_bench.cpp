@@ -65,7 +65,7 @@ void BM_ResultsSiteRepublishedLargest(benchmark::State& state) {
         state.PauseTiming();
         BoardResult& corrected = f.c().boards[1 + round % 71].results[0];
         corrected.nsScore = corrected.nsScore == 420 ? 450 : 420;
-        scoreBoard(f.c().boards[1 + round++ % 71]);
+        scoreBoard(f.c().boards[1 + round++ % 71], ScoringRule{});
         state.ResumeTiming();
         const std::string message = writeResultsSite(f.c(), folder);
         if (!message.empty()) state.SkipWithError(message.c_str());

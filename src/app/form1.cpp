@@ -123,13 +123,9 @@ void TForm1::connectCommands() {
     on("Adderaresultat1", &TForm1::AdderaresultatClick);
     on("Nivelleragivar1", &TForm1::NivelleragivarClick);
     connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool neuberg) {
-        const auto rule = [neuberg](Contest& c) { c.neuberg = neuberg; };
-        // A started contest keeps its rule beside its file: choosing another one is a change to
-        // save and to recover.
-        if (contest().setUpDone)
-            m_session->edit(ContestChange::everything(), rule);
-        else
-            m_session->choose(rule);
+        ScoringRule rule = contest().scoringRule;
+        rule.neuberg = neuberg;
+        m_session->chooseScoringRule(rule);
     });
     on("Ordning1", &TForm1::Ordning1Click);
     on("BrickaRond1", &TForm1::BrickaRond1Click);
@@ -166,7 +162,7 @@ void TForm1::connectPanels() {
     connect(m_session, &ContestSession::changed, this, [this] {
         QAction* neuberg = m_menus->action("Neuberg1");
         const QSignalBlocker quiet(neuberg);
-        neuberg->setChecked(contest().neuberg);
+        neuberg->setChecked(contest().scoringRule.neuberg);
     });
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);

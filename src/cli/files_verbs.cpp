@@ -2,6 +2,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "cli/scoring_option.h"
 #include "files/add_results.h"
 #include "files/deal_import.h"
 #include "files/safe_write.h"
@@ -52,34 +53,35 @@ int runCheck(const Args& args) {
     return 0;
 }
 
-// --neuberg and --linear choose the rule, and the contest keeps it (NAME.regler); without
-// either the contest is scored by the rule it was kept with.
-bool bothRules(const Args& args, const char* verb) {
-    if (!args.has("neuberg") || !args.has("linear")) return false;
-    std::cerr << "V\xc3\xa4lj en regel: --neuberg eller --linear.\n"
-              << "Anv\xc3\xa4ndning: vindelkast-cli " << verb << " IN.sco UT.sco [--neuberg | --linear]\n";
+// --scoring, --neuberg and --linear choose the rule, and the contest keeps it (NAME.regler);
+// without them the contest is scored by the rule it was kept with. False on wrong usage.
+bool chooseRule(const Args& args, const std::string& usage, Contest& contest) {
+    ScoringRule rule = contest.scoringRule;
+    if (!scoringOptions(args, usage, rule)) return false;
+    chooseScoringRule(contest, rule);
     return true;
 }
 
-void chooseRule(const Args& args, Contest& contest) {
-    if (args.has("neuberg")) contest.neuberg = true;
-    if (args.has("linear")) contest.neuberg = false;
-}
+const std::string kRescoreUsage =
+    std::string("rescore IN.sco UT.sco [--neuberg | --linear] ") + kScoringUsage;
+const std::string kLevelUsage = "level IN.sco UT.sco [--neuberg | --linear]";
 
 int runRescore(const Args& args) {
-    if (bothRules(args, "rescore")) return 2;
+    ScoringRule asked;
+    if (!scoringOptions(args, kRescoreUsage, asked)) return 2;
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
-    chooseRule(args, *loaded.contest);
+    if (!chooseRule(args, kRescoreUsage, *loaded.contest)) return 2;
     rescoreBoards(*loaded.contest);
     return saveContest(*loaded.contest, args.positional[1]);
 }
 
 int runLevel(const Args& args) {
-    if (bothRules(args, "level")) return 2;
+    ScoringRule asked;
+    if (!scoringOptions(args, kLevelUsage, asked)) return 2;
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
-    chooseRule(args, *loaded.contest);
+    if (!chooseRule(args, kLevelUsage, *loaded.contest)) return 2;
     const int levelled = levelBoards(*loaded.contest);
     printLine("Nivellerade " + countText(levelled, "giv", "givar") + ".");
     return saveContest(*loaded.contest, args.positional[1]);
@@ -134,15 +136,16 @@ std::vector<Verb> filesVerbs() {
          {},
          runCheck},
         {"rescore",
-         "rescore IN.sco UT.sco [--neuberg | --linear]",
+         kRescoreUsage,
          "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen (--neuberg: justerade "
-         "resultat enligt Neubergs formel; --linear: programmets linj\xc3\xa4ra regel; utan dem den regel "
-         "t\xc3\xa4vlingen har, som sparas i UT.regler).",
+         "resultat enligt Neubergs formel; --linear: programmets linj\xc3\xa4ra regel; --scoring: "
+         "matchpo\xc3\xa4ng, korsvis IMP eller Butler; utan dem den regel t\xc3\xa4vlingen har, som sparas i "
+         "UT.regler).",
          2,
          {"neuberg", "linear"},
          runRescore},
         {"level",
-         "level IN.sco UT.sco [--neuberg | --linear]",
+         kLevelUsage,
          "Nivellerar givar som spelats f\xc3\xa4rre g\xc3\xa5nger \xc3\xa4n de mest spelade och sparar "
          "(--neuberg: med Neubergs formel, --linear: med den linj\xc3\xa4ra regeln; utan dem med den regel "
          "t\xc3\xa4vlingen har, som sparas i UT.regler).",

@@ -5,8 +5,10 @@
 
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "cli/scoring_option.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
+#include "model/bulk_points.h"
 #include "model/member_register.h"
 #include "movement/contest_setup.h"
 #include "movement/draw_pane.h"
@@ -51,6 +53,12 @@ int meetingLimit(const Args& args, const std::string& name) {
     return -1;
 }
 
+const std::string kMovementUsage =
+    std::string(
+        "movement --boards B --rounds R --pairs N [--bye P] [--individual] [--guide KORT.gui | --no-guide | "
+        "--gh 1|2|many] [--name TEXT] [--date TEXT] [--arranger TEXT] ") +
+    kScoringUsage + " UT.sco";
+
 int runMovement(const Args& args) {
     const int ghLimit = meetingLimit(args, "gh");
     if (ghLimit < 0) return 2;
@@ -82,6 +90,8 @@ int runMovement(const Args& args) {
         return 1;
     if (args.has("guide")) request.guideCard = args.option("guide");
 
+    ScoringRule rule;
+    if (!scoringOptions(args, kMovementUsage, rule)) return 2;
     const SetUpOutcome outcome = setUpContest(contest, request);
     if (!outcome.message.empty()) {
         printError(outcome.title + ": " + outcome.message);
@@ -98,6 +108,7 @@ int runMovement(const Args& args) {
             ") med --guide.");
         return 1;
     }
+    chooseScoringRule(contest, rule);
     // The file keeps the highest pair number only through results and the start list: an
     // evening without a laid-down movement would lose it, so the start list covers the field.
     contest.participantCount = std::max(contest.participantCount, std::min(contest.maxPairNumber, kMaxPair));
@@ -139,11 +150,10 @@ int runDraw(const Args& args) {
 std::vector<Verb> movementVerbs() {
     return {
         {"movement",
-         "movement --boards B --rounds R --pairs N [--bye P] [--individual] [--guide KORT.gui | --no-guide | "
-         "--gh 1|2|many] [--name TEXT] [--date TEXT] [--arranger TEXT] UT.sco",
+         kMovementUsage,
          "L\xc3\xa4gger upp en t\xc3\xa4vling som \"Klar\" g\xc3\xb6r: inbyggt spel eller guidekort, fripar, "
          "tomma resultat p\xc3\xa5 givarna (--no-guide: utan guidekort; --gh: Gr\xc3\xb6na Hissen med "
-         "m\xc3\xb6tesgr\xc3\xa4ns)",
+         "m\xc3\xb6tesgr\xc3\xa4ns; --scoring: matchpo\xc3\xa4ng, korsvis IMP eller Butler)",
          1,
          {"individual", "no-guide"},
          runMovement},

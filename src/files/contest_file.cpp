@@ -324,7 +324,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
     Reading r{c, "", "", ""};
     c.setUpDone = false;
     // The rules the file has no room for are the defaults until their side file is read.
-    c.neuberg = false;
+    c.scoringRule = ScoringRule{};
     bool haveLine = false;
     bool terminated = false;
     while (lines.next(line)) {

@@ -1,6 +1,9 @@
 #include "files/pbn_results.h"
 
+#include <algorithm>
+#include <array>
 #include <map>
+#include <set>
 
 #include "files/foreign_text.h"
 #include "files/pbn_tags.h"
@@ -26,12 +29,21 @@ void splitPairNames(const std::string& names, ImportedPair& pair) {
     pair.players[0].name = names;
 }
 
+// The number a name ends in ("Para-12" 12), or 0.
+int endingNumber(const std::string& name) {
+    std::size_t start = name.size();
+    while (start > 0 && name.size() - start < 3 && name[start - 1] >= '0' && name[start - 1] <= '9') --start;
+    if (start == name.size() || (start > 0 && name[start - 1] >= '0' && name[start - 1] <= '9')) return 0;
+    return std::stoi(name.substr(start));
+}
+
 class PbnReading {
 public:
     explicit PbnReading(ImportedSession& session) : m_s(session) {}
 
     void read(const std::vector<PbnGame>& games) {
         for (const PbnGame& game : games) readGame(game);
+        numberSeatPairs();
         for (auto& [number, pair] : m_pairs) m_s.pairs.push_back(pair);
     }
 
@@ -198,12 +210,69 @@ private:
         return numberIn(value(*tag), tag->line, name);
     }
 
+    // The pair at two seats of a record without pair numbers, by the seats' names: an index
+    // into m_seatPairs, or -1 when a seat has no name.
+    int seatPair(const PbnGame& game, const char* seat, const char* partner) {
+        const PbnTag* a = game.tag(seat);
+        const PbnTag* b = game.tag(partner);
+        if (!a || !b) return -1;
+        std::string first = value(*a), second = value(*b);
+        if (first.empty() || second.empty()) return -1;
+        // The same players sit either way round.
+        const std::string key = std::min(first, second) + '\n' + std::max(first, second);
+        for (std::size_t i = 0; i < m_seatPairs.size(); ++i)
+            if (m_seatPairs[i].key == key) return static_cast<int>(i);
+        m_seatPairs.push_back({key, std::move(first), std::move(second), a->line});
+        return static_cast<int>(m_seatPairs.size()) - 1;
+    }
+
+    // One pair per distinct name, numbered from the name where it ends in a number ("Para-7"
+    // is pair 7), the others with the lowest numbers left, in the order they first sit.
+    void numberSeatPairs() {
+        if (m_seatPairs.empty()) return;
+        std::set<int> taken;
+        for (const ImportedResult& r : m_s.results) taken.insert({r.nsPair, r.ewPair});
+        std::vector<int> numbers(m_seatPairs.size(), 0);
+        for (std::size_t i = 0; i < m_seatPairs.size(); ++i) {
+            const int n =
+                m_seatPairs[i].first == m_seatPairs[i].second ? endingNumber(m_seatPairs[i].first) : 0;
+            if (n >= 1 && n <= kMaxPair && taken.insert(n).second) numbers[i] = n;
+        }
+        int next = 1;
+        for (int& number : numbers) {
+            if (number != 0) continue;
+            while (taken.count(next)) ++next;
+            number = next;
+            taken.insert(next);
+        }
+        for (const auto& [index, seats] : m_seatResults) {
+            m_s.results[index].nsPair = numbers[static_cast<std::size_t>(seats[0])];
+            m_s.results[index].ewPair = numbers[static_cast<std::size_t>(seats[1])];
+        }
+        // Two names are the players; one name at both seats is only the pair's.
+        for (std::size_t i = 0; i < m_seatPairs.size(); ++i) {
+            const SeatPair& pair = m_seatPairs[i];
+            if (pair.first == pair.second) continue;
+            name(numbers[i], 0, pair.first, pair.line);
+            name(numbers[i], 1, pair.second, pair.line);
+        }
+    }
+
     void readRecord(const PbnGame& game, int board) {
         ImportedResult r;
         r.line = game.tag("Contract") ? game.tag("Contract")->line : game.line;
         r.board = board;
-        r.nsPair = pairTag(game, "PairNS", "PairId_NS");
-        r.ewPair = pairTag(game, "PairEW", "PairId_EW");
+        const bool numbered =
+            game.tag("PairNS") || game.tag("PairId_NS") || game.tag("PairEW") || game.tag("PairId_EW");
+        const int nsNamed = numbered ? -1 : seatPair(game, "North", "South");
+        const int ewNamed = numbered ? -1 : seatPair(game, "East", "West");
+        const bool seatNamed = nsNamed >= 0 && ewNamed >= 0;
+        if (seatNamed) {
+            m_seatResults.push_back({m_s.results.size(), {nsNamed, ewNamed}});
+        } else {
+            r.nsPair = pairTag(game, "PairNS", "PairId_NS");
+            r.ewPair = pairTag(game, "PairEW", "PairId_EW");
+        }
         if (const PbnTag* round = game.tag("Round")) r.round = numberIn(value(*round), round->line, "Round");
         const auto text = [&](const char* tag) {
             return game.tag(tag) ? value(*game.tag(tag)) : std::string();
@@ -211,7 +280,7 @@ private:
         if (game.tag("Score")) r.score = scoreTag(text("Score"), game.tag("Score")->line);
         contract(r, text("Contract"), text("Declarer"), text("Result"), r.line);
         const char* seats[4] = {"North", "South", "East", "West"};
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4 && !seatNamed; ++i)
             if (const PbnTag* player = game.tag(seats[i]); player && !value(*player).empty())
                 name(i < 2 ? r.nsPair : r.ewPair, i % 2, value(*player), player->line);
         finish(r, false);
@@ -239,8 +308,15 @@ private:
         }
     }
 
+    struct SeatPair {
+        std::string key, first, second;
+        int line = 0;
+    };
+
     ImportedSession& m_s;
     std::map<int, ImportedPair> m_pairs;
+    std::vector<SeatPair> m_seatPairs;
+    std::vector<std::pair<std::size_t, std::array<int, 2>>> m_seatResults;  // result, NS and EW seat pair
     std::map<int, bool> m_deals;
 };
 

@@ -10,6 +10,8 @@ namespace {
 
 const char* const kHeader = "%REGLER 1";
 const char* const kNeuberg = "NEUBERG";
+const char* const kCrossImps = "KORSIMP";
+const char* const kButler = "BUTLER";
 
 // Far above the few lines the file holds; a larger one is no rules file.
 constexpr std::size_t kMaxRulesBytes = 4096;
@@ -17,22 +19,33 @@ constexpr std::size_t kMaxRulesBytes = 4096;
 }  // namespace
 
 std::string writeRules(const Contest& contest) {
-    if (!contest.neuberg) return "";
-    return std::string(kHeader) + "\r\n" + kNeuberg + "\r\n";
+    const ScoringRule& rule = contest.scoringRule;
+    if (rule == ScoringRule{}) return "";
+    std::string text = std::string(kHeader) + "\r\n";
+    if (rule.neuberg) text += std::string(kNeuberg) + "\r\n";
+    if (rule.method == ScoringMethod::CrossImps) text += std::string(kCrossImps) + "\r\n";
+    if (rule.method == ScoringMethod::Butler) text += std::string(kButler) + "\r\n";
+    return text;
 }
 
 std::string readRules(Contest& contest, std::string_view text) {
     if (text.size() > kMaxRulesBytes) return "Regelfilen \xe4r f\xf6r stor";
     const std::vector<std::string_view> lines = sideFileLines(text);
     if (lines.empty() || lines[0] != kHeader) return "Filen \xe4r ingen regelfil (version 1)";
-    bool neuberg = false;
+    ScoringRule rule;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::vector<std::string_view> words = lineWords(lines[i]);
-        if (words.size() != 1 || words[0] != kNeuberg)
+        const std::string_view word = words.size() == 1 ? words[0] : std::string_view();
+        const bool method = word == kCrossImps || word == kButler;
+        if (method && rule.imps()) return sideFileFault("regelfilen", i + 1, "tv\xe5 s\xe4tt att r\xe4kna");
+        if (word == kNeuberg)
+            rule.neuberg = true;
+        else if (method)
+            rule.method = word == kButler ? ScoringMethod::Butler : ScoringMethod::CrossImps;
+        else
             return sideFileFault("regelfilen", i + 1, "ok\xe4nd regel");
-        neuberg = true;
     }
-    contest.neuberg = neuberg;
+    contest.scoringRule = rule;
     return "";
 }
 

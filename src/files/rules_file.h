@@ -11,6 +11,10 @@
 // scored again by the linear rule would move the standings without anyone asking for it.
 //   %REGLER 1
 //   NEUBERG          adjusted results and levelling by Neuberg's formula
+//   KORSIMP          pairs scored in cross-IMPs instead of matchpoints
+//   BUTLER           pairs scored in IMPs against the board's datum
+// A matchpoint contest's file is as it always was. A version that knows no IMPs refuses the
+// file of an IMP contest ("okänd regel") rather than matchpointing its boards again.
 namespace vindelkast {
 
 inline constexpr const char* kRulesExtension = ".regler";

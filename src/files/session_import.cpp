@@ -89,6 +89,16 @@ int phantomPair(const ImportedSession& s, std::vector<ImportNote>& notes) {
     return phantom;
 }
 
+// The lowest pair number up to `maxPair` that no result uses, or 0.
+int unusedPair(const ImportedSession& s, int maxPair) {
+    std::set<int> used;
+    for (const ImportedResult& r : s.results) used.insert({r.nsPair, r.ewPair});
+    if (used.empty()) return 0;
+    for (int n = 1; n <= maxPair; ++n)
+        if (!used.count(n)) return n;
+    return 0;
+}
+
 int encodedScore(const ImportedResult& r, std::vector<ImportNote>& notes) {
     const std::string where = "giv " + number(r.board) + " par " + number(r.nsPair) + "-" + number(r.ewPair);
     switch (r.score.kind) {
@@ -201,6 +211,9 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     // An odd number of pairs sits one out, as a contest file with them reads back.
     c.maxPairNumber = highest % 2 == 1 ? highest + 1 : highest;
     if (c.byePair == 0 && highest % 2 == 1) c.byePair = c.maxPairNumber;
+    // A number between the others that no result uses is nobody's: 13 pairs numbered 1-14
+    // without 7 have 7 as their bye pair, not a pair that played nothing and stands last.
+    if (c.byePair == 0) c.byePair = unusedPair(s, c.maxPairNumber);
     c.boardCount = boards;
     c.boardsPerRound = rounds.boardsPerRound;
     c.roundCount = boards / rounds.boardsPerRound;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/bridge_tables.h"
+#include "model/imp_scoring.h"
 
 namespace vindelkast {
 
@@ -60,8 +61,8 @@ double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neub
 
 double neubergPoints(double points, int played, int outOf) { return (points + 1.0) * outOf / played - 1.0; }
 
-void scoreSide(Board& board, Side side) {
-    const bool neuberg = board.contest != nullptr && board.contest->neuberg;
+void scoreSide(Board& board, Side side, const ScoringRule& rule) {
+    const bool neuberg = rule.neuberg;
     const int n = board.resultCount;
     int bridgeCount = 0;
     int adjustedCount = 0;
@@ -102,9 +103,13 @@ void scoreSide(Board& board, Side side) {
     }
 }
 
-void scoreBoard(Board& board) {
-    scoreSide(board, Side::NorthSouth);
-    scoreSide(board, Side::EastWest);
+void scoreBoard(Board& board, const ScoringRule& rule) {
+    if (rule.imps()) {
+        scoreBoardInImps(board, rule.method);
+        return;
+    }
+    scoreSide(board, Side::NorthSouth, rule);
+    scoreSide(board, Side::EastWest, rule);
 }
 
 int parseAdjustedScore(std::string_view typed) {

@@ -11,10 +11,11 @@ enum class Side { NorthSouth, EastWest };
 
 // Matchpoints of one side of every result: 2 for each result beaten, 1 for each tie,
 // adjusted results get their percentage of the full top and tie with every bridge score.
-// With the contest's `neuberg` set, the bridge scores are instead matchpointed among
-// themselves and raised to the board's whole field by Neuberg's formula.
-void scoreSide(Board& board, Side side);
-void scoreBoard(Board& board);
+// With the rule's `neuberg` set, the bridge scores are instead matchpointed among
+// themselves and raised to the board's whole field by Neuberg's formula. A rule in IMPs
+// scores the board in IMPs instead (model/imp_scoring.h).
+void scoreSide(Board& board, Side side, const ScoringRule& rule);
+void scoreBoard(Board& board, const ScoringRule& rule);
 
 // Neuberg's formula on the scale of 2 a result beaten: matchpoints earned among `played`
 // results, as if the board had been played `outOf` times: (points + 1) * outOf / played - 1.

@@ -26,6 +26,8 @@ float raised(float points, int n, int most, bool neuberg) {
 }  // namespace
 
 int levelBoards(Contest& contest) {
+    // An IMP score is already a mean over the board's comparisons: nothing to raise.
+    if (contest.scoringRule.imps()) return 0;
     const int boards = std::clamp(contest.boardCount, 0, kMaxBoard);
     int most = 0;
     for (int b = 1; b <= boards; ++b) most = std::max(most, scoredSlots(contest.boards[b]));
@@ -35,17 +37,27 @@ int levelBoards(Contest& contest) {
         const int n = scoredSlots(board);
         if (n <= 1 || n >= most) continue;
         for (int i = 0; i < board.resultCount; ++i) {
-            board.results[i].nsPoints = raised(board.results[i].nsPoints, n, most, contest.neuberg);
-            board.results[i].ewPoints = raised(board.results[i].ewPoints, n, most, contest.neuberg);
+            board.results[i].nsPoints =
+                raised(board.results[i].nsPoints, n, most, contest.scoringRule.neuberg);
+            board.results[i].ewPoints =
+                raised(board.results[i].ewPoints, n, most, contest.scoringRule.neuberg);
         }
         ++levelled;
     }
     return levelled;
 }
 
+bool chooseScoringRule(Contest& contest, const ScoringRule& rule) {
+    if (contest.scoringRule == rule) return false;
+    const bool rescore = contest.scoringRule.method != rule.method;
+    contest.scoringRule = rule;
+    if (rescore) rescoreBoards(contest);
+    return true;
+}
+
 void rescoreBoards(Contest& contest) {
     const int boards = std::clamp(contest.boardCount, 0, kMaxBoard);
-    for (int b = 1; b <= boards; ++b) scoreBoard(contest.boards[b]);
+    for (int b = 1; b <= boards; ++b) scoreBoard(contest.boards[b], contest.scoringRule);
 }
 
 }  // namespace vindelkast

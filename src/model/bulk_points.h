@@ -6,9 +6,15 @@ namespace vindelkast {
 
 // Gives every board the weight of the most-played boards: the matchpoints of a board with
 // n scored results (1 < n < nmax) are multiplied by (nmax - 1) / (n - 1). Sides without
-// points keep their mark. With the contest's `neuberg` set, Neuberg's formula
-// (points + 1) * nmax / n - 1 instead. Returns the number of boards levelled.
+// points keep their mark. With the contest's rule by Neuberg's formula,
+// (points + 1) * nmax / n - 1 instead. Returns the number of boards levelled; a contest
+// scored in IMPs has none to level.
 int levelBoards(Contest& contest);
+
+// Gives the contest the director's scoring rule. A change of method scores every board afresh
+// (points of one method mean nothing under another); a change of the matchpoint scaling only
+// applies to what is scored and levelled from then on. Returns whether the rule changed.
+bool chooseScoringRule(Contest& contest, const ScoringRule& rule);
 
 // Scores boards 1..boardCount afresh, as result entry does after every stored score.
 void rescoreBoards(Contest& contest);

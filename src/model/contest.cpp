@@ -34,7 +34,7 @@ void Contest::reset(MemberRegister& reg) {
     setUpDone = false;
     isTeamContest = false;
     hasHandicap = false;
-    neuberg = false;
+    scoringRule = ScoringRule{};
     ghVariant = 2;
     resultOrder = 1;
     contracts.clear();

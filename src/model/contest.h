@@ -8,6 +8,7 @@
 
 #include "model/contract.h"
 #include "model/member.h"
+#include "model/scoring_rule.h"
 
 namespace vindelkast {
 
@@ -93,10 +94,9 @@ struct Contest {
     bool setUpDone = false;
     bool isTeamContest = false;
     bool hasHandicap = false;
-    // Neuberg's formula for adjusted results and levelling instead of the program's own
-    // linear rule; a choice of the director's, kept beside the contest file (NAME.regler),
-    // not in it: a contest read without that file is scored by the linear rule.
-    bool neuberg = false;
+    // A choice of the director's, kept beside the contest file (NAME.regler), not in it: a
+    // contest read without that file is scored by matchpoints and the linear rule.
+    ScoringRule scoringRule;
     std::string arranger;
     std::string contestName;
     std::string contestDate;

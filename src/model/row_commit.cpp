@@ -123,7 +123,7 @@ void seatRowAsTyped(Contest& contest, const EntryView& view, int row, bool whole
         slot->ewPair = r.ew;
         if (contest.isIndividual) setPartners(*slot, r.nsPartner, r.ewPartner);
         sortResults(bd);
-        scoreBoard(bd);
+        scoreBoard(bd, contest.scoringRule);
     }
 }
 
@@ -210,7 +210,7 @@ bool removeStaleSlots(Contest& contest, const EntryView& view) {
         // Taking off the NS pair takes this slot off; the loop looks at index i again.
         for (int b = span.first; b <= span.last; ++b) {
             removePair(contest.boards[b], slot.nsPair);
-            scoreBoard(contest.boards[b]);
+            scoreBoard(contest.boards[b], contest.scoringRule);
         }
         removed = true;
     }
@@ -272,7 +272,7 @@ std::vector<CellStore> rebuildFromGrid(Contest& contest, const EntryView& view) 
             if (placed) storeIfTyped(contest, view, r, b, stores, true);
         }
     }
-    for (int b = span.first; b <= span.last; ++b) scoreBoard(contest.boards[b]);
+    for (int b = span.first; b <= span.last; ++b) scoreBoard(contest.boards[b], contest.scoringRule);
     return stores;
 }
 

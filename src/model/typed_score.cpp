@@ -139,7 +139,7 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
         out.written = true;
         if (value != kNoScore) out.text = scoreCellText(value);
     }
-    scoreBoard(bd);
+    scoreBoard(bd, contest.scoringRule);
     return out;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "model/imp_scoring.h"
 #include "model/standings.h"
 #include "output/text_format.h"
 
@@ -10,7 +12,20 @@ namespace vindelkast {
 
 namespace {
 
+// A result of a contest scored in IMPs: its IMPs with two decimals and a decimal comma.
+ViewLine impResultLine(const Contest& contest, const BoardResult& r) {
+    const std::string pairs =
+        contest.isIndividual ? formatText(" %2d %2d-%2d %2d:", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2)
+                             : formatText(" %2d-%2d:", r.nsPair, r.ewPair);
+    if (r.nsPoints == kNoPoints) return {pairs};
+    const std::string imps = formatText(" %6s %6s", impText(r.nsPoints).c_str(), impText(r.ewPoints).c_str());
+    if (r.nsScore >= kAdjustedBase)
+        return {pairs + formatText("  %3s  ", adjustedScoreText(r.nsScore).c_str()) + imps, Colour::Red};
+    return {pairs + formatText("%6d ", r.nsScore) + imps};
+}
+
 ViewLine resultLine(const Contest& contest, const BoardResult& r) {
+    if (contest.scoringRule.imps()) return impResultLine(contest, r);
     const bool scored = r.nsScore >= -9998;
     if (contest.isIndividual) {
         if (!scored) return {formatText(" %2d %2d-%2d %2d: ", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2)};
@@ -45,7 +60,10 @@ std::optional<std::vector<ViewLine>> scoreTableLines(const Contest& contest, int
     std::vector<ViewLine> lines;
     for (int b = first; b <= last; ++b) {
         const Board& current = contest.boards[b];
-        lines.push_back({formatText("    Bricka %d", b)});
+        std::string heading = formatText("    Bricka %d", b);
+        if (contest.scoringRule.method == ScoringMethod::Butler && countScored(current) > 0)
+            heading += formatText(", datum %d", boardDatum(current));
+        lines.push_back({heading});
         for (int i = 0; i < current.resultCount; ++i) {
             const BoardResult& r = current.results[i];
             if (r.nsPair == contest.byePair || r.ewPair == contest.byePair) continue;

@@ -1,16 +1,40 @@
 #include "output/standings_view.h"
 
+#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/standings.h"
 #include "output/text_format.h"
 
 namespace vindelkast {
 
+namespace {
+
+const char* methodName(ScoringMethod method) {
+    return method == ScoringMethod::Butler ? "Butler" : "korsvis";
+}
+
+// The standings of a contest scored in IMPs: total IMPs and IMPs per board.
+std::vector<ViewLine> impStandingsLines(const Contest& contest) {
+    std::vector<ViewLine> lines;
+    lines.push_back({"pl  nr    namn                                        IMP IMP/giv"});
+    int place = 0;
+    for (const ImpStanding& s : impStandings(contest))
+        lines.push_back({formatText("%2d %3d %-40s %7s %7s", ++place, s.pair,
+                                    pairName(contest, s.pair, NameForm::Long).c_str(),
+                                    impText(s.total).c_str(), impText(s.perBoard()).c_str())});
+    return lines;
+}
+
+}  // namespace
+
 std::string standingsCaption(const Contest& contest) {
+    if (contest.scoringRule.imps())
+        return formatText("St\xe4llning totalt, IMP (%s)", methodName(contest.scoringRule.method));
     return formatText("St\xe4llning totalt, medel %d", contestMean(contest));
 }
 
 std::vector<ViewLine> standingsLines(const Contest& contest) {
+    if (contest.scoringRule.imps()) return impStandingsLines(contest);
     std::vector<ViewLine> lines;
     const int mean = contestMean(contest);
     const Totals totals = contestTotals(contest);

@@ -6,6 +6,8 @@
 #include "files/contest_on_disk.h"
 #include "files/recovery_file.h"
 #include "files/safe_write.h"
+#include "files/side_text.h"
+#include "model/bulk_points.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
 #include "tables/table_codes.h"
@@ -75,6 +77,11 @@ bool ContestSession::editIf(ContestChange change, const std::function<bool(Conte
 }
 
 void ContestSession::markUnsaved(ContestChange change) { recordChange(change); }
+
+void ContestSession::chooseScoringRule(const ScoringRule& rule) {
+    const bool chosen = vindelkast::chooseScoringRule(m_contest, rule);
+    if (m_contest.setUpDone && chosen) recordChange(ContestChange::everything());
+}
 
 void ContestSession::choose(const std::function<void(Contest&)>& choice) { choice(m_contest); }
 

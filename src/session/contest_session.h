@@ -85,6 +85,9 @@ public:
     // Records a change already made on the screen but not yet in the contest (a name being
     // typed): the evening is unsaved from the first keystroke.
     void markUnsaved(ContestChange change);
+    // The scoring rule, from the menu and the set-up: a choice before "Klar", after it a change
+    // to save and to recover (its boards scored afresh when the method changes).
+    void chooseScoringRule(const ScoringRule& rule);
 
     // --- choices that are not the evening's data yet: no save question, no recovery ---
 

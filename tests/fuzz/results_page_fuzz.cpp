@@ -31,7 +31,7 @@ Contest& evening() {
         for (int i = 0; i < 52; ++i) contest.boards[b].deal[i % 4][i / 4] = cardFromCode(i + 1);
         addResult(contest.boards[b], 1, 2, b, b == 1 ? 420 : kNoScore, 0, 0, false);
         addResult(contest.boards[b], 3, 4, b, 450, 0, 0, false);
-        scoreBoard(contest.boards[b]);
+        scoreBoard(contest.boards[b], ScoringRule{});
     }
     made = true;
     return contest;

@@ -13,23 +13,24 @@ using namespace vindelkast;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static MemberRegister reg;
     static Contest contest;
-    static bool before = false;
+    static int turn = 0;
     reg.startWithByeMember();
     contest.reset(reg);
-    // Both starting rules in turn, so a refusal is seen to keep either.
-    before = !before;
-    contest.neuberg = before;
+    // The starting rules in turn, so a refusal is seen to keep each.
+    turn = (turn + 1) % 6;
+    const ScoringRule before{static_cast<ScoringMethod>(turn % 3), turn >= 3};
+    contest.scoringRule = before;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (!readRules(contest, text).empty()) {
-        fuzz::require(contest.neuberg == before);
+        fuzz::require(contest.scoringRule == before);
         return 0;
     }
     Contest again;
     again.reset(reg);
-    again.neuberg = !contest.neuberg;
-    // The linear rule writes no file: what stands for it is the header alone.
-    const std::string written = contest.neuberg ? writeRules(contest) : "%REGLER 1\r\n";
+    again.scoringRule = before;
+    // The default rule writes no file: what stands for it is the header alone.
+    const std::string written = contest.scoringRule == ScoringRule{} ? "%REGLER 1\r\n" : writeRules(contest);
     fuzz::require(readRules(again, written).empty());
-    fuzz::require(again.neuberg == contest.neuberg);
+    fuzz::require(again.scoringRule == contest.scoringRule);
     return 0;
 }

@@ -139,7 +139,7 @@ void TestMovementCards::neubergOptionLevelsByTheFormula() {
     expected.reset(reg);
     std::ifstream in(std::string(VK_SOURCE_DIR) + "/examples/halvkv\xc3\xa4ll12.sco", std::ios::binary);
     readContestFile(expected, in);
-    expected.neuberg = true;
+    expected.scoringRule.neuberg = true;
     QVERIFY(levelBoards(expected) > 0);
 
     Window w;
@@ -148,7 +148,7 @@ void TestMovementCards::neubergOptionLevelsByTheFormula() {
     w.press(QKeySequence("Ctrl+O"));
     QVERIFY(!w.action("Neuberg1")->isChecked());
     w.action("Neuberg1")->trigger();
-    QVERIFY(w.form->contest().neuberg);
+    QVERIFY(w.form->contest().scoringRule.neuberg);
     w.action("Nivelleragivar1")->trigger();
     const Contest& c = w.form->contest();
     for (int b = 1; b <= c.boardCount; ++b)
@@ -177,11 +177,11 @@ void TestMovementCards::neubergStaysWithTheContest() {
 
     // A cleared window starts linear; opening the contest again brings its rule back.
     w.press(QKeySequence("Ctrl+Alt+R"));
-    QVERIFY(!w.form->contest().neuberg);
+    QVERIFY(!w.form->contest().scoringRule.neuberg);
     QVERIFY(!w.action("Neuberg1")->isChecked());
     w.dialogs.fileNames << w.path("halv.sco");
     w.press(QKeySequence("Ctrl+O"));
-    QVERIFY(w.form->contest().neuberg);
+    QVERIFY(w.form->contest().scoringRule.neuberg);
     QVERIFY(w.action("Neuberg1")->isChecked());
     QCOMPARE(standingsLines(w.form->contest()), levelled);
 
@@ -191,14 +191,14 @@ void TestMovementCards::neubergStaysWithTheContest() {
     QVERIFY(!QFile::exists(w.path("halv.regler")));
     Window opened;
     opened.form->session().open(w.path("halv.sco").toStdString());
-    QVERIFY(!opened.form->contest().neuberg);
+    QVERIFY(!opened.form->contest().scoringRule.neuberg);
 
     // The recovery file taken while Neuberg was chosen restores it. (Last: a second window
     // takes the keyboard from the first.)
     Window restored;
     std::string message;
     QVERIFY(restored.form->session().restore(recovery, message));
-    QVERIFY(restored.form->contest().neuberg);
+    QVERIFY(restored.form->contest().scoringRule.neuberg);
     QVERIFY(restored.action("Neuberg1")->isChecked());
     QCOMPARE(standingsLines(restored.form->contest()), levelled);
 }

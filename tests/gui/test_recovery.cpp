@@ -35,7 +35,7 @@ void enterScore(TForm1& form, int board, int nsScore) {
     form.session().edit(ContestChange::results(board), [board, nsScore](Contest& c) {
         setScore(c.boards[board].results[0], nsScore);
         c.boardHasScores[board] = true;
-        scoreBoard(c.boards[board]);
+        scoreBoard(c.boards[board], ScoringRule{});
     });
 }
 

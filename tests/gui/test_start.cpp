@@ -2,8 +2,8 @@
 // and a contest opened at start as a double-click on it opens it.
 #include <QFile>
 
-#include "files/recovery_file.h"
 #include "app/start_options.h"
+#include "files/recovery_file.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "window_fixture.h"
@@ -93,7 +93,7 @@ void TestStart::aRestoredContestIsOfferedToBeSavedFirst() {
     w.form->session().edit(ContestChange::results(1), [](Contest& c) {
         setScore(c.boards[1].results[0], 420);
         c.boardHasScores[1] = true;
-        scoreBoard(c.boards[1]);
+        scoreBoard(c.boards[1], ScoringRule{});
     });
     w.form.reset();  // the program crashed with the contest unsaved
     w.create();

@@ -45,7 +45,7 @@ void randomResult(const Contest& c, BoardResult& r, std::mt19937& random) {
 void refillBoard(Contest& c, Board& board, std::mt19937& random) {
     board.resultCount = pick(random, 0, std::min(kMaxResults, c.maxPairNumber / 2 + 2));
     for (int i = 0; i < board.resultCount; ++i) randomResult(c, board.results[i], random);
-    if (chance(random, 70)) scoreBoard(board);
+    if (chance(random, 70)) scoreBoard(board, ScoringRule{});
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ int changeRandomly(Contest& c, std::mt19937& random) {
         (chance(random, 50) ? r.nsPair : r.ewPair) = randomPair(c, random);
     } else {
         setScore(r, randomScore(random));
-        if (chance(random, 90)) scoreBoard(board);
+        if (chance(random, 90)) scoreBoard(board, ScoringRule{});
     }
     return b;
 }

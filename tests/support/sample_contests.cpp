@@ -37,7 +37,7 @@ void enter(Contest& contest, int board, int nsPair, int ewPair, int nsScore) {
     if (!r) throw std::logic_error("no result " + std::to_string(nsPair) + "-" + std::to_string(ewPair));
     setScore(*r, nsScore);
     contest.boardHasScores[board] = true;
-    scoreBoard(contest.boards[board]);
+    scoreBoard(contest.boards[board], contest.scoringRule);
 }
 
 void fillLargestContest(Contest& contest) {
@@ -50,7 +50,7 @@ void fillLargestContest(Contest& contest) {
             addResult(contest.boards[b], 2 * t + 1, 2 * t + 2, 1, score, 0.0f, 0.0f, true);
         }
         contest.boardHasScores[b] = true;
-        scoreBoard(contest.boards[b]);
+        scoreBoard(contest.boards[b], ScoringRule{});
     }
 }
 

@@ -50,7 +50,7 @@ void MitchellEvening::play(int lastRound) {
             setScore(r, nsScore(played, b));
             contest->boardHasScores[b] = true;
         }
-        scoreBoard(board);
+        scoreBoard(board, ScoringRule{});
     }
 }
 
@@ -77,7 +77,7 @@ void playWithContracts(Contest& contest) {
             contest.contracts[{b, r.nsPair, r.ewPair}] = played;
             setScore(r, nsScore(played, b));
         }
-        scoreBoard(board);
+        scoreBoard(board, ScoringRule{});
     }
 }
 

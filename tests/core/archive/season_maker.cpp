@@ -72,7 +72,7 @@ void SeasonMaker::writeEvening(const std::string& path, const std::string& name,
         }
     for (int b = 1; b <= contest->boardCount; ++b) {
         contest->boardHasScores[b] = true;
-        scoreBoard(contest->boards[b]);
+        scoreBoard(contest->boards[b], ScoringRule{});
     }
     const std::string message = writeTextSafely(path, contestFileText(*contest, kVersionText));
     if (!message.empty()) throw std::runtime_error(message);

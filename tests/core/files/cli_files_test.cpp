@@ -117,7 +117,7 @@ TEST_F(Cli, TheScoringRuleStaysWithTheContest) {
         addResult(f.c().boards[1], 2 * t + 1, 2 * t + 2, 1, score, 0, 0, true);
         ++t;
     }
-    scoreBoard(f.c().boards[1]);
+    scoreBoard(f.c().boards[1], ScoringRule{});
     std::ofstream(folder.file("just.sco"), std::ios::binary) << contestFileText(f.c(), "3.23");
     const auto firstNsPoints = [this](const std::string& name) {
         test::ContestFixture read;
@@ -141,6 +141,24 @@ TEST_F(Cli, TheScoringRuleStaysWithTheContest) {
     EXPECT_NE(run("standings just.sco").out, neuberg);
     EXPECT_EQ(run("rescore --neuberg --linear just.sco x.sco").exitCode, 2);
     EXPECT_FALSE(folder.exists("x.sco"));
+
+    // In cross-IMPs 420 gets (0 + 6 + 10 + 11) / 4 against the other bridge scores; the
+    // contest keeps the method, and a rescore without options stays in IMPs.
+    ASSERT_EQ(run("rescore --scoring cross-imps just.sco imp.sco").exitCode, 0);
+    EXPECT_EQ(folder.read("imp.regler"), "%REGLER 1\r\nKORSIMP\r\n");
+    EXPECT_NEAR(firstNsPoints("imp.sco"), 6.75, 1e-4);
+    ASSERT_EQ(run("rescore imp.sco imp.sco").exitCode, 0);
+    const std::string imps = run("standings imp.sco").out;
+    EXPECT_NE(imps.find("St\xc3\xa4llning totalt, IMP (korsvis)"), std::string::npos) << imps;
+    EXPECT_NE(imps.find("    6,75    6,75\n"), std::string::npos) << imps;
+    EXPECT_NE(run("scores imp.sco 1").out.find("  1- 2:   420    6,75  -6,75\n"), std::string::npos);
+    EXPECT_EQ(run("level imp.sco imp.sco").out, "Nivellerade 0 givar.\n");
+    ASSERT_EQ(run("rescore --scoring mp imp.sco mp.sco").exitCode, 0);
+    EXPECT_FALSE(folder.exists("mp.regler"));
+    EXPECT_NEAR(firstNsPoints("mp.sco"), 8.0, 1e-4);
+    EXPECT_EQ(run("rescore --scoring imp just.sco x.sco").exitCode, 2);
+    ASSERT_EQ(run("movement --boards 2 --rounds 1 --pairs 4 --no-guide --scoring butler ny.sco").exitCode, 0);
+    EXPECT_EQ(folder.read("ny.regler"), "%REGLER 1\r\nBUTLER\r\n");
 
     // A rules file that cannot be read stops the command rather than scoring by a guess.
     folder.write("just.regler", "%REGLER 1\r\nLINJ\xc4R\r\n");

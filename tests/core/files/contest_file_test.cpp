@@ -34,11 +34,11 @@ void fillEvening(test::ContestFixture& f) {
             addResult(c.boards[b], ns, ew, t + 1, b % 5 == 0 && t == 2 ? kNoScore : 50 * (b + t) - 400, 0, 0,
                       true);
         }
-        scoreBoard(c.boards[b]);
+        scoreBoard(c.boards[b], ScoringRule{});
         c.boardHasScores[b] = true;
     }
     setScore(c.boards[7].results[0], 10064);
-    scoreBoard(c.boards[7]);
+    scoreBoard(c.boards[7], ScoringRule{});
     test::seatPairs(c, 13);
     c.participants[3].second = nullptr;
     c.participants[14] = {c.byeMember, c.byeMember};

@@ -114,7 +114,7 @@ void scoreSlots(Contest& c, int board, Dealer& dealer, int lastRound) {
         setScore(b.results[i], tableScore(b, par, dealer));
         c.boardHasScores[board] = true;
     }
-    scoreBoard(b);
+    scoreBoard(b, ScoringRule{});
 }
 
 Member* person(MemberRegister& reg, const char* utf8) {
@@ -159,7 +159,7 @@ void buildEvening8(Contest& c, MemberRegister& reg) {
     for (int b = 1; b <= 21; ++b) scoreSlots(c, b, dealer, 7);
     // The director gave one table an adjusted score: 60 % to NS, 40 % to EW.
     setScore(c.boards[12].results[1], parseAdjustedScore("%+-"));
-    scoreBoard(c.boards[12]);
+    scoreBoard(c.boards[12], ScoringRule{});
 }
 
 // Eight players, two tables, every player partners every other once; both tables play the

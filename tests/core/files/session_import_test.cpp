@@ -4,6 +4,7 @@
 // make_samples.py, which scores them on its own.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <map>
 #include <set>
@@ -229,6 +230,75 @@ TEST(SessionImport, ImportedContestComesBackFromItsFileUnchanged) {
               "Visitor\xa0"
               "1");
     EXPECT_EQ(contestTotals(again.c()).total, contestTotals(f.c()).total);
+}
+
+// Thirteen pairs numbered 1-14 without 7, six tables a round: the number no result uses is
+// the bye pair, not a pair that played nothing and stands last.
+TEST(SessionImport, ANumberNoResultUsesIsTheByePair) {
+    ImportedSession s;
+    s.title = "Tretton par";
+    for (int n : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14})
+        s.pairs.push_back({n, {{"A" + std::to_string(n), -1}, {"B", -1}}, n});
+    const std::vector<std::array<int, 2>> tables[2] = {{{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}},
+                                                       {{14, 1}, {2, 3}, {4, 5}, {6, 8}, {9, 10}, {11, 12}}};
+    int line = 100;
+    for (int board = 1; board <= 2; ++board)
+        for (const auto& [ns, ew] : tables[board - 1]) {
+            ImportedResult r;
+            r.board = board;
+            r.nsPair = ns;
+            r.ewPair = ew;
+            r.score = {ImportedScore::Kind::Bridge, 10 * line, 0, 0};
+            r.line = ++line;
+            s.results.push_back(r);
+        }
+    ContestFixture f;
+    ASSERT_EQ(laySession(f.c(), s).refusal, "");
+    const Contest& c = f.c();
+    EXPECT_EQ(c.maxPairNumber, 14);
+    EXPECT_EQ(c.byePair, 7);
+    EXPECT_EQ(c.tableCount, 6);
+    const Totals totals = contestTotals(c);
+    int places = 0;
+    for (int place = 1; place <= totals.n; ++place)
+        if (totals.ranking[place] != 0 && totals.ranking[place] != c.byePair) ++places;
+    EXPECT_EQ(places, 13);
+    EXPECT_EQ(totals.ranking[14], 7) << "the bye pair only fills the last slot, no place of its own";
+}
+
+// Records of single tables whose pairs are known by their seats' names alone, as a club's
+// converter writes them: one pair per name, numbered from the name where it ends in a number,
+// the one without a number given the lowest number left.
+TEST(SessionImport, PbnRecordsWithoutPairNumbersArePairedByTheSeatsNames) {
+    std::string pbn = "% PBN 2.1\r\n";
+    const auto record = [&](int board, const char* ns, const char* ew, const char* contract,
+                            const char* declarer, int tricks, const char* score) {
+        pbn += "[Event \"Klubbkv\xe4ll\"]\r\n[Board \"" + std::to_string(board) + "\"]\r\n[North \"" + ns +
+               "\"]\r\n[East \"" + ew + "\"]\r\n[South \"" + ns + "\"]\r\n[West \"" + ew +
+               "\"]\r\n[Contract \"" + contract + "\"]\r\n[Declarer \"" + declarer + "\"]\r\n[Result \"" +
+               std::to_string(tricks) + "\"]\r\n[Score \"" + score + "\"]\r\n\r\n";
+    };
+    record(1, "Para-1", "Para-2", "4S", "N", 10, "NS 420");
+    record(1, "Para-4", "Guests", "4S", "N", 11, "NS 450");
+    record(2, "Para-1", "Para-4", "3NT", "E", 9, "EW 400");
+    record(2, "Guests", "Para-2", "2H", "S", 8, "NS 110");
+    const SessionReading reading = readPbnResults(pbn);
+    ASSERT_EQ(reading.refusal, "");
+    ContestFixture f;
+    const SessionImport outcome = laySession(f.c(), reading.session);
+    ASSERT_EQ(outcome.refusal, "");
+    const Contest& c = f.c();
+    EXPECT_EQ(c.maxPairNumber, 4);
+    const auto scoreOf = [&](int board, int ns, int ew) {
+        const BoardResult* r = findResult(c.boards[board], ns, ew);
+        return r ? r->nsScore : -1;
+    };
+    EXPECT_EQ(scoreOf(1, 1, 2), 420);
+    EXPECT_EQ(scoreOf(1, 4, 3), 450);
+    EXPECT_EQ(scoreOf(2, 1, 4), -400);
+    EXPECT_EQ(scoreOf(2, 3, 2), 110);
+    // The seats' one name is the pair's, not its players': nobody joins the register as "Para-1".
+    EXPECT_EQ(c.participants[1].first, nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
+#include "model/imp_scoring.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {
@@ -21,7 +22,7 @@ Board& boardWithScores(Contest& c, int b, const std::vector<int>& scores) {
         EXPECT_EQ(addResult(board, 2 * t + 1, 2 * t + 2, 1, score, 0.0f, 0.0f, true), 0);
         ++t;
     }
-    scoreBoard(board);
+    scoreBoard(board, ScoringRule{});
     return board;
 }
 
@@ -140,6 +141,94 @@ TEST(BoardScoring, RoundHalfUpRoundsHalvesUp) {
     EXPECT_EQ(roundHalfUp(-2.5), -2);
     EXPECT_EQ(roundHalfUp(2.49), 2);
     EXPECT_EQ(roundHalfUp(-0.6), -1);
+}
+
+// --- IMPs ---
+
+struct ImpStep {
+    int difference;
+    int imps;
+};
+
+class ImpScale : public testing::TestWithParam<ImpStep> {};
+
+// Both ends of every step of the scale, and the same differences the other way round.
+TEST_P(ImpScale, EveryStepBeginsAndEndsWhereTheScaleSays) {
+    EXPECT_EQ(impsForDifference(GetParam().difference), GetParam().imps) << GetParam().difference;
+    EXPECT_EQ(impsForDifference(-GetParam().difference), -GetParam().imps) << -GetParam().difference;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scale, ImpScale,
+    testing::Values(ImpStep{0, 0}, ImpStep{10, 0}, ImpStep{20, 1}, ImpStep{40, 1}, ImpStep{50, 2},
+                    ImpStep{80, 2}, ImpStep{90, 3}, ImpStep{120, 3}, ImpStep{130, 4}, ImpStep{160, 4},
+                    ImpStep{170, 5}, ImpStep{210, 5}, ImpStep{220, 6}, ImpStep{260, 6}, ImpStep{270, 7},
+                    ImpStep{310, 7}, ImpStep{320, 8}, ImpStep{360, 8}, ImpStep{370, 9}, ImpStep{420, 9},
+                    ImpStep{430, 10}, ImpStep{490, 10}, ImpStep{500, 11}, ImpStep{590, 11}, ImpStep{600, 12},
+                    ImpStep{740, 12}, ImpStep{750, 13}, ImpStep{890, 13}, ImpStep{900, 14}, ImpStep{1090, 14},
+                    ImpStep{1100, 15}, ImpStep{1290, 15}, ImpStep{1300, 16}, ImpStep{1490, 16},
+                    ImpStep{1500, 17}, ImpStep{1740, 17}, ImpStep{1750, 18}, ImpStep{1990, 18},
+                    ImpStep{2000, 19}, ImpStep{2240, 19}, ImpStep{2250, 20}, ImpStep{2490, 20},
+                    ImpStep{2500, 21}, ImpStep{2990, 21}, ImpStep{3000, 22}, ImpStep{3490, 22},
+                    ImpStep{3500, 23}, ImpStep{3990, 23}, ImpStep{4000, 24}, ImpStep{7600, 24}));
+
+struct DatumCase {
+    std::vector<int> scores;
+    int datum;
+};
+
+class ButlerDatum : public testing::TestWithParam<DatumCase> {};
+
+TEST_P(ButlerDatum, MeanOfTheScoresRoundedToTen) {
+    EXPECT_EQ(butlerDatum(GetParam().scores), GetParam().datum);
+}
+
+// Four results: all count (mean 240). Five: the 420 and the -100 are left out, (420 + 170 -
+// 50) / 3 = 180, where all five would give 172 and so 170. Halves go away from zero.
+INSTANTIATE_TEST_SUITE_P(Datum, ButlerDatum,
+                         testing::Values(DatumCase{{420, 420, 170, -50}, 240},
+                                         DatumCase{{420, 420, 170, -50, -100}, 180},
+                                         DatumCase{{100, 110, 110}, 110}, DatumCase{{450, 400}, 430},
+                                         DatumCase{{-450, -400}, -430}, DatumCase{{-620}, -620},
+                                         DatumCase{{}, 0}));
+
+// One board: 420, 420, 170, -50 at the table, an adjusted 60/40 and a result not yet
+// entered. Cross-IMPs by hand: 420 gets (0 + 6 + 10) / 3, 170 (-6 - 6 + 6) / 3, -50
+// (-10 - 10 - 6) / 3. Butler: the datum is 240 (the adjusted and the empty result are no
+// scores), 420 is +180 = 5, 170 is -70 = 2, -50 is -290 = 7 IMPs.
+TEST(ImpScoring, CrossImpsAndButlerLeaveOutAdjustedAndUnscoredResults) {
+    ContestFixture f;
+    test::setUp(f.c(), 1, 1, 12);
+    Board& board = f.c().boards[1];
+    int t = 0;
+    for (int score : {420, 420, 170, -50, kAdjustedBase + 64, kNoScore}) {
+        ASSERT_EQ(addResult(board, 2 * t + 1, 2 * t + 2, 1, score, 0, 0, true), 0);
+        ++t;
+    }
+    struct Expected {
+        ScoringMethod method;
+        std::vector<float> ns;
+    };
+    for (const Expected& e : {Expected{ScoringMethod::CrossImps, {16 / 3.0f, 16 / 3.0f, -2, -26 / 3.0f, 3}},
+                              Expected{ScoringMethod::Butler, {5, 5, -2, -7, 3}}}) {
+        scoreBoard(board, ScoringRule{e.method, false});
+        for (std::size_t i = 0; i < e.ns.size(); ++i) {
+            EXPECT_NEAR(nsPointsOf(board, 2 * static_cast<int>(i) + 1), e.ns[i], 1e-5) << i;
+            EXPECT_NEAR(ewPointsOf(board, 2 * static_cast<int>(i) + 1), -e.ns[i], 1e-5) << i;
+        }
+        EXPECT_EQ(nsPointsOf(board, 11), kNoPoints);
+        EXPECT_EQ(ewPointsOf(board, 11), kNoPoints);
+    }
+    // The Neuberg choice is the matchpoints' scaling: it changes nothing in IMPs.
+    scoreBoard(board, ScoringRule{ScoringMethod::Butler, true});
+    EXPECT_EQ(nsPointsOf(board, 1), 5.0f);
+    // A board with one score has nothing to compare it with.
+    Board& lone = boardWithScores(f.c(), 2, {-1430});
+    scoreBoard(lone, ScoringRule{ScoringMethod::CrossImps, false});
+    EXPECT_EQ(nsPointsOf(lone, 1), 0.0f);
+    scoreBoard(lone, ScoringRule{ScoringMethod::Butler, false});
+    EXPECT_EQ(nsPointsOf(lone, 1), 0.0f);
+    EXPECT_EQ(boardDatum(lone), -1430);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ void fillUneven(Contest& c) {
             const int score = b == 3 && t == 6 ? kNoScore : 100 + 30 * t;
             addResult(c.boards[b], 2 * t + 1, 2 * t + 2, 1, score, 0, 0, true);
         }
-        scoreBoard(c.boards[b]);
+        scoreBoard(c.boards[b], ScoringRule{});
     }
 }
 
@@ -56,8 +56,8 @@ TEST(BulkPoints, LevellingGivesEveryBoardTheWeightOfTheMostPlayed) {
     addResult(g.c().boards[1], 1, 2, 1, 100, 0, 0, true);
     addResult(g.c().boards[1], 3, 4, 1, 200, 0, 0, true);
     addResult(g.c().boards[2], 1, 2, 1, 100, 0, 0, true);
-    scoreBoard(g.c().boards[1]);
-    scoreBoard(g.c().boards[2]);
+    scoreBoard(g.c().boards[1], ScoringRule{});
+    scoreBoard(g.c().boards[2], ScoringRule{});
     EXPECT_EQ(levelBoards(g.c()), 0);
     EXPECT_EQ(topOf(g.c().boards[1]), 2.0f);
     EXPECT_EQ(g.c().boards[2].results[0].nsPoints, 0.0f);

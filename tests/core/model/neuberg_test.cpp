@@ -33,8 +33,8 @@ void fillTwoBoards(Contest& c) {
         addResult(c.boards[2], 2 * t + 1, 2 * t + 2, 1, score, 0, 0, true);
         ++t;
     }
-    scoreBoard(c.boards[1]);
-    scoreBoard(c.boards[2]);
+    scoreBoard(c.boards[1], c.scoringRule);
+    scoreBoard(c.boards[2], c.scoringRule);
 }
 
 // Figures worked by hand, nmax = 7, n = 5. Linear: x * 6 / 4. Neuberg: (x + 1) * 7 / 5 - 1.
@@ -46,7 +46,7 @@ TEST(Neuberg, LevellingRaisesABoardPlayedFewerTimesByTheFormula) {
     expectPoints(linear.c().boards[2], true, {10.5f, 10.5f, 6, 3, 0});
 
     test::ContestFixture neuberg;
-    neuberg.c().neuberg = true;
+    neuberg.c().scoringRule.neuberg = true;
     fillTwoBoards(neuberg.c());
     EXPECT_EQ(levelBoards(neuberg.c()), 1);
     expectPoints(neuberg.c().boards[2], true, {10.2f, 10.2f, 6, 3.2f, 0.4f});
@@ -61,7 +61,7 @@ TEST(Neuberg, LevellingRaisesABoardPlayedFewerTimesByTheFormula) {
 TEST(Neuberg, AdjustedResultsLeaveTheBridgeScoresRaisedToTheWholeField) {
     for (bool useNeuberg : {false, true}) {
         test::ContestFixture f;
-        f.c().neuberg = useNeuberg;
+        f.c().scoringRule.neuberg = useNeuberg;
         test::setUp(f.c(), 1, 1, 12);
         Board& board = f.c().boards[1];
         int t = 0;
@@ -69,7 +69,7 @@ TEST(Neuberg, AdjustedResultsLeaveTheBridgeScoresRaisedToTheWholeField) {
             addResult(board, 2 * t + 1, 2 * t + 2, 1, score, 0, 0, true);
             ++t;
         }
-        scoreBoard(board);
+        scoreBoard(board, f.c().scoringRule);
         if (useNeuberg) {
             expectPoints(board, true, {8.6f, 8.6f, 5, 2.6f, 0.2f, 6});
             expectPoints(board, false, {1.4f, 1.4f, 5, 7.4f, 9.8f, 4});

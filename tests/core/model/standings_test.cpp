@@ -118,7 +118,7 @@ TEST(Standings, EightPairEveningWithByePair) {
     const int ns = b7.results[0].nsPair;
     const int ew = b7.results[0].ewPair;
     setScore(b7.results[0], kNoScore);
-    scoreBoard(b7);
+    scoreBoard(b7, ScoringRule{});
     t = contestTotals(c);
     for (int pair : {ns, ew}) {
         float raw = 0;
@@ -146,7 +146,7 @@ TEST(Standings, CompensationForMissedBoards) {
     for (int b = 1; b <= 26; ++b) {
         addResult(c.boards[b], 1, 2, 1, 420, 0, 0, true);
         if (b != 26) addResult(c.boards[b], 3, 4, 2, 400, 0, 0, true);
-        scoreBoard(c.boards[b]);
+        scoreBoard(c.boards[b], ScoringRule{});
     }
     // Pair 1 won 25 boards (2 each) and board 26 alone (0); pair 3 missed board 26.
     Totals t = contestTotals(c);
@@ -206,7 +206,7 @@ TEST(Standings, TheCutToOneDecimalLosesNoTenth) {
     test::setUp(c, 1, 1, 14);
     for (int t = 0; t < 7; ++t)
         addResult(c.boards[1], 2 * t + 1, 2 * t + 2, 1, t == 0 ? 10066 : 100 * t, 0, 0, true);
-    scoreBoard(c.boards[1]);
+    scoreBoard(c.boards[1], ScoringRule{});
     EXPECT_FLOAT_EQ(contestTotals(c).total[1], 7.2f);
 }
 
@@ -218,7 +218,7 @@ TEST(Standings, TiesTakeConsecutivePlacesAndShareOne) {
     addResult(c.boards[1], 3, 2, 1, 420, 0, 0, true);
     addResult(c.boards[1], 5, 4, 1, 100, 0, 0, true);
     addResult(c.boards[1], 6, 8, 1, -200, 0, 0, true);
-    scoreBoard(c.boards[1]);
+    scoreBoard(c.boards[1], ScoringRule{});
     Totals t = contestTotals(c);
     // NS 5, 5, 2, 0 and EW 1, 1, 4, 6: pair 8 leads, 3 and 7 tie behind it.
     const int expected[] = {0, 8, 3, 7, 4, 5, 1, 2, 6};
@@ -239,7 +239,7 @@ TEST(Standings, IndividualPlayersCollectTheirSidesPoints) {
         setSecondPlayers(c.boards[b], 1, 3, 4);
         addResult(c.boards[b], 5, 6, 1, 170, 0, 0, true);
         setSecondPlayers(c.boards[b], 5, 7, 8);
-        scoreBoard(c.boards[b]);
+        scoreBoard(c.boards[b], ScoringRule{});
     }
     EXPECT_TRUE(hasPair(c.boards[1], 3));
     EXPECT_EQ(pairScore(c.boards[1], 4), -420);

@@ -204,7 +204,7 @@ struct Evening {
             Board& board = contest.boards[b];
             for (int i = 0; i < board.resultCount; ++i) setScore(board.results[i], score(board.results[i]));
             contest.boardHasScores[b] = true;
-            scoreBoard(board);
+            scoreBoard(board, ScoringRule{});
         }
     }
 

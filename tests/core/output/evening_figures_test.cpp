@@ -48,7 +48,7 @@ TEST(EveningFigures, APairWithResultsButNoNamesIsPublishedEverywhere) {
         Board& board = c.boards[b];
         for (int i = 0; i < board.resultCount; ++i)
             if (board.results[i].ewPair == 11) setScore(board.results[i], -2000);
-        scoreBoard(board);
+        scoreBoard(board, ScoringRule{});
     }
     // A number nobody used is still left out.
     c.maxPairNumber = 17;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "model/board_results.h"
+#include "model/bulk_points.h"
 #include "output/private_protocol_view.h"
 #include "output/progress_view.h"
 #include "output/round_view.h"
@@ -89,6 +91,55 @@ TEST(StandingsView, ByePairHasNoLineInStandingsRoundOrScoreTables) {
         const auto table = scoreTableLines(c, b, false);
         for (const ViewLine& line : *table) EXPECT_EQ(line.text.find(" 8:"), std::string::npos);
     }
+}
+
+// Six pairs, two boards played three times each. Board 1: 1-2 420, 3-4 450, 5-6 -100;
+// board 2: 1-4 110, 3-6 140, 5-2 -50. By hand, cross-IMPs: board 1 gives NS (-1 + 11) / 2 = 5,
+// (1 + 11) / 2 = 6, (-11 - 11) / 2 = -11; board 2 (-1 + 4) / 2 = 1.5, (1 + 5) / 2 = 3,
+// (-4 - 5) / 2 = -4.5. Butler: datums 260 and 70, so 4, 5, -8 and 1, 2, -3.
+TEST(StandingsView, AnImpEveningShowsTotalAndPerBoardWithADecimalComma) {
+    test::ContestFixture f;
+    Contest& c = f.c();
+    test::fillRegister(*f.reg, 12);
+    test::setUp(c, 2, 1, 6);
+    test::seatPairs(c, 6);
+    for (auto [board, ns, ew, score] :
+         {std::array{1, 1, 2, 420}, std::array{1, 3, 4, 450}, std::array{1, 5, 6, -100},
+          std::array{2, 1, 4, 110}, std::array{2, 3, 6, 140}, std::array{2, 5, 2, -50}}) {
+        ASSERT_EQ(addResult(c.boards[board], ns, ew, 1, kNoScore, 0, 0, true), 0);
+        test::enter(c, board, ns, ew, score);
+    }
+    const std::string mpStandings = texts(standingsLines(c))[1];
+    EXPECT_TRUE(chooseScoringRule(c, ScoringRule{ScoringMethod::CrossImps, false}));
+    EXPECT_EQ(standingsCaption(c), w("Ställning totalt, IMP (korsvis)"));
+    const std::vector<std::string> cross = {
+        "pl  nr    namn                                        IMP IMP/giv",
+        w(" 1   3 Efternamn5 Förnamn5 & Efternamn6 Förnamn6    9,00    4,50"),
+        w(" 2   6 Efternamn11 Förnamn11 & Efternamn12 Förnamn12    8,00    4,00"),
+        w(" 3   1 Efternamn1 Förnamn1 & Efternamn2 Förnamn2    6,50    3,25"),
+        w(" 4   2 Efternamn3 Förnamn3 & Efternamn4 Förnamn4   -0,50   -0,25"),
+        w(" 5   4 Efternamn7 Förnamn7 & Efternamn8 Förnamn8   -7,50   -3,75"),
+        w(" 6   5 Efternamn9 Förnamn9 & Efternamn10 Förnamn10  -15,50   -7,75"),
+    };
+    EXPECT_EQ(texts(standingsLines(c)), cross);
+    EXPECT_EQ(texts(*scoreTableLines(c, 2, false)),
+              (std::vector<std::string>{"    Bricka 2", "  1- 4:   110    1,50  -1,50",
+                                        "  3- 6:   140    3,00  -3,00", "  5- 2:   -50   -4,50   4,50"}));
+
+    // Butler: pair 1 4 + 1, pair 2 -4 + 3, pair 3 5 + 2, pair 4 -5 - 1, pair 5 -8 - 3, pair 6 8 - 2.
+    EXPECT_TRUE(chooseScoringRule(c, ScoringRule{ScoringMethod::Butler, false}));
+    EXPECT_EQ(standingsCaption(c), w("Ställning totalt, IMP (Butler)"));
+    std::vector<std::string> order;
+    for (const std::string& line : texts(standingsLines(c)))
+        order.push_back(line.substr(0, 7) + line.substr(line.size() - 16));
+    EXPECT_EQ(order, (std::vector<std::string>{"pl  nr      IMP IMP/giv", " 1   3     7,00    3,50",
+                                               " 2   6     6,00    3,00", " 3   1     5,00    2,50",
+                                               " 4   2    -1,00   -0,50", " 5   4    -6,00   -3,00",
+                                               " 6   5   -11,00   -5,50"}));
+    EXPECT_EQ(texts(*scoreTableLines(c, 1, false))[0], "    Bricka 1, datum 260");
+    // Back to matchpoints, every board is matchpointed again.
+    EXPECT_TRUE(chooseScoringRule(c, ScoringRule{}));
+    EXPECT_EQ(texts(standingsLines(c))[1], mpStandings);
 }
 
 TEST(ScoreTablesView, ScoresStandInTheirColumnsAndAdjustedScoresAreRed) {

@@ -1,0 +1,48 @@
+#include "model/imp_standings.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vindelkast {
+
+namespace {
+
+long hundredths(double imps) { return std::lround(imps * 100.0); }
+
+}  // namespace
+
+std::vector<ImpStanding> impStandings(const Contest& contest) {
+    const int n = std::clamp(contest.maxPairNumber, 0, kMaxPair);
+    std::array<ImpStanding, kParticipantSlots> rows{};
+    const auto add = [&](int pair, float points) {
+        if (pair < 1 || pair > n || points == kNoPoints) return;
+        rows[pair].total += points;
+        ++rows[pair].boards;
+    };
+    const int last = std::clamp(contest.boardCount, 0, kMaxBoard);
+    for (int b = 1; b <= last; ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
+            const BoardResult& r = board.results[i];
+            add(r.nsPair, r.nsPoints);
+            add(r.ewPair, r.ewPoints);
+            if (!contest.isIndividual) continue;
+            add(r.nsPlayer2, r.nsPoints);
+            add(r.ewPlayer2, r.ewPoints);
+        }
+    }
+    std::vector<ImpStanding> standings;
+    for (int pair = 1; pair <= n; ++pair) {
+        if (pair == contest.byePair) continue;
+        rows[pair].pair = pair;
+        standings.push_back(rows[pair]);
+    }
+    std::stable_sort(standings.begin(), standings.end(), [](const ImpStanding& a, const ImpStanding& b) {
+        if (hundredths(a.total) != hundredths(b.total)) return hundredths(a.total) > hundredths(b.total);
+        return hundredths(a.perBoard()) > hundredths(b.perBoard());
+    });
+    return standings;
+}
+
+}  // namespace vindelkast

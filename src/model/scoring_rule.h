@@ -1,0 +1,19 @@
+#pragma once
+
+namespace vindelkast {
+
+// How a board's results are turned into points: matchpoints (2 for each result beaten), or
+// IMPs against every other result on the board (cross-IMPs) or against its datum (Butler).
+enum class ScoringMethod { Matchpoints, CrossImps, Butler };
+
+// The contest's scoring rule, the director's choice. With matchpoints, adjusted results and
+// levelling follow the program's own linear rule or Neuberg's formula.
+struct ScoringRule {
+    ScoringMethod method = ScoringMethod::Matchpoints;
+    bool neuberg = false;
+
+    bool imps() const { return method != ScoringMethod::Matchpoints; }
+    bool operator==(const ScoringRule&) const = default;
+};
+
+}  // namespace vindelkast

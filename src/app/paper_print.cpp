@@ -65,12 +65,6 @@ void fontsInPoints(QTextDocument& document) {
     }
 }
 
-// The width the widest line needs, laid out for the device without wrapping.
-double widestLine(QTextDocument& document) {
-    document.setPageSize(QSizeF(1e6, 1e6));
-    return document.idealWidth();
-}
-
 // Cards that would run over a page break start on the next page instead, unless they are
 // longer than a page anyway.
 void keepCardsTogether(QTextDocument& document, double pageHeight) {
@@ -94,6 +88,20 @@ void keepCardsTogether(QTextDocument& document, double pageHeight) {
     }
 }
 
+// A table (a row of the hand-record sheet) is a card of its own.
+void keepTablesTogether(QTextDocument& document, double pageHeight) {
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        const QRectF box = layout->frameBoundingRect(frame);
+        const bool splits =
+            static_cast<int>(box.top() / pageHeight) != static_cast<int>((box.bottom() - 1) / pageHeight);
+        if (!splits || box.height() > pageHeight) continue;
+        QTextFrameFormat format = frame->frameFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        frame->setFrameFormat(format);
+    }
+}
+
 }  // namespace
 
 QString printOnPaper(const QTextDocument& document, QPagedPaintDevice& device) {
@@ -101,21 +109,27 @@ QString printOnPaper(const QTextDocument& document, QPagedPaintDevice& device) {
     const std::unique_ptr<QTextDocument> paper(document.clone());
     paper->documentLayout()->setPaintDevice(&device);
     fontsInPoints(*paper);
-    QTextOption lines = paper->defaultTextOption();
-    lines.setWrapMode(QTextOption::NoWrap);
-    paper->setDefaultTextOption(lines);
     QTextFrameFormat frame = paper->rootFrame()->frameFormat();
     frame.setMargin(0);  // the page's margins are the device's
     paper->rootFrame()->setFrameFormat(frame);
 
-    const double widest = widestLine(*paper);
     const auto body = [&device] { return device.pageLayout().paintRectPixels(device.logicalDpiX()).size(); };
-    if (widest > body().width() && body().width() < body().height())
+    // The width the text needs on a page of this width: more than the page where a line that
+    // must not wrap, or a table's column, is wider.
+    const auto widthNeeded = [&paper, &body](double width) {
+        paper->setPageSize(QSizeF(width, body().height()));
+        return std::max(paper->idealWidth(), paper->documentLayout()->documentSize().width());
+    };
+    double widest = widthNeeded(body().width());
+    if (widest > body().width() + 1 && body().width() < body().height()) {
         device.setPageOrientation(QPageLayout::Landscape);
+        widest = widthNeeded(body().width());
+    }
     const double scale = std::min(1.0, body().width() / std::max(1.0, widest));
     const QSizeF page(body().width() / scale, body().height() / scale);
     paper->setPageSize(page);
     keepCardsTogether(*paper, page.height());
+    keepTablesTogether(*paper, page.height());
 
     QPainter painter;
     if (!painter.begin(&device)) return "Utskriften kunde inte starta.";

@@ -14,8 +14,9 @@ constexpr int kCardStartProperty = QTextFormat::UserProperty + 1;
 
 // Prints the document on paper (a printer or a PDF writer) as it reads on a 96-dpi screen:
 // a font given in pixels gets its screen size in points (16 px = 12 pt), whatever the
-// device's resolution. Lines are never wrapped nor cut: a page turns to landscape when its
-// widest line needs it, and only a line too wide even then makes the whole print smaller.
+// device's resolution. Nothing is cut: a page turns to landscape when a line that must not
+// wrap (a document whose text option says NoWrap, as a pane's) or a table needs the width,
+// and only what is too wide even then makes the whole print smaller.
 // Margins of 15 mm; as many pages as the text needs; a card never splits unless it is
 // longer than a page. "" or the message why not.
 QString printOnPaper(const QTextDocument& document, QPagedPaintDevice& device);

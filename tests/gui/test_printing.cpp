@@ -143,6 +143,9 @@ void TestPrinting::paperShowsThePaneAtScreenSize() {
 
 void TestPrinting::longTextTakesPagesWithoutCuttingLines() {
     QTextDocument document;
+    QTextOption whole = document.defaultTextOption();  // a pane's lines, never wrapped
+    whole.setWrapMode(QTextOption::NoWrap);
+    document.setDefaultTextOption(whole);
     QTextCursor cursor(&document);
     QTextCharFormat format;
     format.setFont(paneFont(16, true));

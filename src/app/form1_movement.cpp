@@ -1,14 +1,17 @@
 // "Skapa guidekort...": a movement made for the night's number of pairs, used at once,
 // with its table cards and pair guide cards.
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "app/form1.h"
 #include "app/pane_printer.h"
+#include "app/paper_print.h"
 #include "app/set_up_panel.h"
 #include "files/safe_write.h"
 #include "movement/guide_card_command.h"
 #include "movement/movement_generator.h"
 #include "movement/set_up_fields.h"
+#include "qt/fonts.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
@@ -19,20 +22,30 @@ namespace vindelkast {
 namespace {
 
 const char* const kTitle = "Skapa guidekort";
-// Cards are short: three to a page, never split over two.
-constexpr int kCardsPerPage = 3;
 
+// Each card starts with its table or pair in large type, then its lines in the panes'
+// fixed-pitch font; paper keeps a card on one page and puts as many as fit on each.
 std::unique_ptr<QTextDocument> cardsDocument(const std::vector<PrintedCard>& cards) {
-    QString html = "<html><body style=\"font-family: monospace; font-size: 11pt\">";
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        QStringList lines;
-        for (const std::string& line : cards[i]) lines << toQt(line).toHtmlEscaped();
-        const bool pageEnds = (i + 1) % kCardsPerPage == 0 && i + 1 < cards.size();
-        html += QString("<pre style=\"%1\">").arg(pageEnds ? "page-break-after: always" : "") +
-                lines.join("\n") + "</pre><p>&nbsp;</p>";
-    }
     auto document = std::make_unique<QTextDocument>();
-    document->setHtml(html + "</body></html>");
+    QTextOption whole = document->defaultTextOption();
+    whole.setWrapMode(QTextOption::NoWrap);
+    document->setDefaultTextOption(whole);
+    QTextCursor cursor(document.get());
+    QTextCharFormat lines;
+    lines.setFont(paneFont(16, true));
+    QTextCharFormat heading = lines;
+    heading.clearProperty(QTextFormat::FontPixelSize);
+    heading.setFontPointSize(20);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        QTextBlockFormat start;
+        start.setProperty(kCardStartProperty, true);
+        if (i > 0) start.setTopMargin(24);  // room to cut the cards apart
+        for (std::size_t line = 0; line < cards[i].size(); ++line) {
+            if (i > 0 || line > 0) cursor.insertBlock(line == 0 ? start : QTextBlockFormat());
+            if (line == 0) cursor.setBlockFormat(start);
+            cursor.insertText(toQt(cards[i][line]), line == 0 ? heading : lines);
+        }
+    }
     return document;
 }
 

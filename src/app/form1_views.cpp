@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "session/dialogs.h"
 #include "app/form1.h"
+#include "app/manual_path.h"
 #include "app/menu_tree.h"
 #include "app/pane_printer.h"
 #include "app/set_up_panel.h"
@@ -21,26 +21,9 @@
 #include "model/version.h"
 #include "output/private_protocol_view.h"
 #include "qt/qt_text.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
-
-namespace {
-
-// Where "Hjälp" looks for the manual: the working folder first, then beside the program,
-// then where it is installed, then in the source tree of a build folder.
-QString findManual() {
-    const QString name = "manual.html";
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {QDir::current().filePath(name), QDir(programDir).filePath(name),
-                                    QDir(programDir).filePath("../share/doc/vindelkast/" + name),
-                                    QDir(programDir).filePath("../docs/" + name),
-                                    QDir(programDir).filePath("../../docs/" + name)};
-    for (const QString& candidate : candidates)
-        if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).absoluteFilePath();
-    return {};
-}
-
-}  // namespace
 
 void TForm1::MnGeResClick() { m_entry->open(); }
 
@@ -85,7 +68,9 @@ void TForm1::Debugmessage1Click() {
 void TForm1::Hjlp1Click() {
     const QString manual = findManual();
     if (manual.isEmpty()) {
-        m_dialogs.message("Hittade inte handboken manual.html (varken i arbetsmappen eller vid programmet).");
+        m_dialogs.message(
+            "Hittade inte handboken manual.html (varken i arbetsmappen, vid programmet eller i "
+            "/usr/share/doc/vindelkast).");
         return;
     }
     if (!m_dialogs.openWithAssociatedProgram(manual))

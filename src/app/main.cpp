@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -22,6 +23,9 @@ bool answeredWithoutWindow(int argc, char* argv[], int& exitCode) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const vindelkast::StartOptions options = vindelkast::readStartOptions(arguments);
     if (!options.error.isEmpty() || !(options.help || options.version)) return false;
+    // No window, but the program's folder: --help names the manual found from it.
+    int count = argc;
+    const QCoreApplication program(count, argv);
     const QString text = options.help ? vindelkast::startHelpText() : vindelkast::startVersionText();
     std::fputs(text.toUtf8().constData(), stdout);
     exitCode = 0;

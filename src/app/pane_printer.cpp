@@ -5,11 +5,10 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
-#include <memory>
-
-#include "session/dialogs.h"
+#include "app/paper_print.h"
 #include "files/safe_write.h"
 #include "qt/qt_text.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -22,8 +21,8 @@ QString writePdf(const QTextDocument& document, const QString& jobTitle, const Q
         writer.setTitle(jobTitle);
         writer.setCreator("Vindelkast");
         writer.setPageSize(QPageSize(QPageSize::A4));
-        std::unique_ptr<QTextDocument> copy(document.clone());
-        copy->print(&writer);
+        const QString problem = printOnPaper(document, writer);
+        if (!problem.isEmpty()) return problem;
     }
     if (pdf.data().isEmpty()) return "Kunde inte skriva filen " + fileName;
     return toQt(writeTextSafely(pathFromQt(fileName), pdf.data().toStdString()));

@@ -1,6 +1,7 @@
 #include "app/qt_dialogs.h"
 
 #include "app/movement_dialog.h"
+#include "app/paper_print.h"
 
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -136,12 +137,8 @@ QString QtDialogs::folderName(const QString& title) {
 bool QtDialogs::printerAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 QString QtDialogs::print(const QString& jobTitle, const QTextDocument& document) {
-    QPrinter printer(QPrinterInfo::defaultPrinter());
-    printer.setDocName(jobTitle);
-    if (!printer.isValid()) return "Utskriften kunde inte starta: ingen skrivare att skriva till.";
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error) return "Utskriften \"" + jobTitle + "\" misslyckades.";
-    return {};
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    return printJob(printer, jobTitle, document);
 }
 
 bool QtDialogs::openWithAssociatedProgram(const QString& path) {

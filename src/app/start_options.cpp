@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "app/manual_path.h"
 #include "model/version.h"
 #include "qt/qt_text.h"
 
@@ -66,6 +67,7 @@ StartOptions readStartOptions(QStringList arguments) {
 }
 
 QString startHelpText() {
+    const QString manual = findManual();
     return "Anv\u00e4ndning: vindelkast [--bord [PORT]] [T\u00c4VLING.sco]\n"
            "R\u00e4knar ut kv\u00e4llens bridget\u00e4vling. Medlemsregistret medlem.txt l\u00e4ses i "
            "arbetsmappen.\n\n"
@@ -73,7 +75,9 @@ QString startHelpText() {
            "  --bord [PORT]   startar med registreringen vid borden p\u00e5 (port 8080 om ingen ges)\n"
            "  -h, --help      visar den h\u00e4r hj\u00e4lpen\n"
            "  -v, --version   visar versionen\n\n"
-           "Handboken: /usr/share/doc/vindelkast/manual.html, och man vindelkast.\n";
+           "Handboken: " +
+           (manual.isEmpty() ? QString("manual.html hittades inte vid programmet") : manual) +
+           ", och man vindelkast.\n";
 }
 
 QString startVersionText() { return "Vindelkast " + toQt(kVersionText) + "\n"; }

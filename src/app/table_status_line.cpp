@@ -4,6 +4,7 @@
 
 #include "app/table_desk.h"
 #include "app/table_server.h"
+#include "model/evening_progress.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
 #include "tables/table_status_view.h"
@@ -23,8 +24,15 @@ TableStatusLine::TableStatusLine(QStatusBar& bar, TableResultSink& owner, TableS
 
 void TableStatusLine::refresh() {
     const TableService* service = m_server.isRunning() ? m_server.service() : nullptr;
-    m_bar.setVisible(service != nullptr);
-    if (!service) return;
+    if (!service) {
+        // Without the tables the line tells what comes next, so a set-up never ends on an
+        // empty window.
+        const QString hint = toQt(nextStepHint(m_owner.contest()));
+        setText(hint.toHtmlEscaped());
+        m_bar.setVisible(!hint.isEmpty());
+        return;
+    }
+    m_bar.setVisible(true);
     const ServerStatusLine line =
         serverStatusLine(m_owner.contest(), *service, fromQtLossy(tableServerAddress(m_server.port())));
     QString text = toQt(line.text).toHtmlEscaped();

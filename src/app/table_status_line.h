@@ -9,15 +9,16 @@ namespace vindelkast {
 class TableResultSink;
 class TableServer;
 
-// The main window's status line while the table server is on: the address the phones open,
+// The main window's status line. While the table server is on: the address the phones open,
 // how many tables have finished the round in play, and the results waiting for the
-// director, highlighted, whether the desk is open or not. Hidden while the server is off.
+// director, highlighted, whether the desk is open or not. While it is off: what to do next
+// with the evening; hidden before the set-up.
 class TableStatusLine : public QLabel {
     Q_OBJECT
 public:
     TableStatusLine(QStatusBar& bar, TableResultSink& owner, TableServer& server);
 
-    // Shows what is current; the bar goes away when the server is off.
+    // Shows what is current; the bar goes away when there is nothing to say.
     void refresh();
 
 private:

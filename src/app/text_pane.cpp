@@ -27,6 +27,10 @@ TextPane::TextPane(QWidget* parent, const char* name) : QTextEdit(parent) {
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
     setLineWrapMode(QTextEdit::NoWrap);
+    // On paper too the lines stay whole (see printOnPaper).
+    QTextOption lines = document()->defaultTextOption();
+    lines.setWrapMode(QTextOption::NoWrap);
+    document()->setDefaultTextOption(lines);
     setUndoRedoEnabled(false);
     hide();
 }

@@ -6,13 +6,8 @@ namespace vindelkast {
 
 namespace {
 
-// The text and CSV forms keep a decimal point for other programs; a page shows percent as the
-// evenings' results pages do, with a decimal comma.
-std::string pagePercent(long long hundredths) {
-    std::string text = percentText(hundredths);
-    if (const std::size_t point = text.find('.'); point != std::string::npos) text[point] = ',';
-    return text;
-}
+// A page shows percent as the evenings' results pages do, with a decimal comma.
+std::string pagePercent(long long hundredths) { return percentText(hundredths); }
 
 std::string row(const SeasonPlace& p) {
     const std::string id = p.memberId > 0 ? std::to_string(p.memberId) : "g\xe4st";

@@ -68,7 +68,10 @@ std::vector<SeasonPlace> rankSeason(const std::vector<SeasonEntry>& entries, con
         places.push_back(std::move(place));
     }
     std::sort(places.begin(), places.end(), ahead);
-    for (std::size_t i = 0; i < places.size(); ++i) places[i].place = static_cast<int>(i) + 1;
+    // Equal figures share a place, as the evenings' places do; the order among them stays.
+    for (std::size_t i = 0; i < places.size(); ++i)
+        places[i].place = i > 0 && places[i].hundredths == places[i - 1].hundredths ? places[i - 1].place
+                                                                                    : static_cast<int>(i) + 1;
     return places;
 }
 
@@ -77,7 +80,7 @@ std::string percentText(long long hundredths) {
     const long long magnitude = negative ? -hundredths : hundredths;
     std::string cents = std::to_string(magnitude % 100);
     if (cents.size() < 2) cents.insert(0, "0");
-    return (negative ? "-" : "") + std::to_string(magnitude / 100) + "." + cents;
+    return (negative ? "-" : "") + std::to_string(magnitude / 100) + "," + cents;
 }
 
 }  // namespace vindelkast

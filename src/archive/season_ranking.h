@@ -25,10 +25,10 @@ struct SeasonPlace {
 
 // Ranks the players: a member by id (named as at the latest evening), a guest by name. A
 // player's figure is the mean of the best `rule.best` percentages (all, when fewer); ties go
-// to more evenings, then to the name in Swedish order; places run 1..n.
+// to more evenings, then to the name in Swedish order; equal figures share a place.
 std::vector<SeasonPlace> rankSeason(const std::vector<SeasonEntry>& entries, const SeasonRule& rule);
 
-// "54.13": a figure with a decimal point and two decimals.
+// "54,13": a figure with a decimal comma and two decimals, as players read it.
 std::string percentText(long long hundredths);
 
 }  // namespace vindelkast

@@ -1,6 +1,7 @@
 #include "archive/season_text.h"
 
 #include "files/text_encoding.h"
+#include "output/site_html.h"
 #include "output/text_format.h"
 
 namespace vindelkast {
@@ -52,7 +53,8 @@ std::vector<std::string> seasonLines(const SeasonRange& range, const std::vector
 }
 
 std::string seasonCsv(const std::vector<SeasonPlace>& places) {
-    std::string csv = "plats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
+    // The byte-order mark tells the spreadsheet the text is UTF-8, not the system's code page.
+    std::string csv = "\xef\xbb\xbfplats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
     for (const SeasonPlace& p : places)
         csv += std::to_string(p.place) + ";" + (p.memberId > 0 ? std::to_string(p.memberId) : "") + ";" +
                csvField(cp1252ToUtf8(p.name)) + ";" + std::to_string(p.evenings) + ";" +
@@ -71,8 +73,9 @@ std::vector<std::string> playerHistoryLines(int memberId, const std::vector<Play
         std::string partner = e.individual ? "(individuell)" : e.partner.name;
         if (!e.individual && e.partner.name.empty()) partner = "-";
         if (e.partner.memberId > 0) partner += " (" + std::to_string(e.partner.memberId) + ")";
-        lines.push_back(formatText("%-10s  %-24s  %-34s %7.1f  %s", e.date.c_str(), e.name.c_str(),
-                                   partner.c_str(), e.percent, placeText(e.place, e.entryCount).c_str()));
+        lines.push_back(formatText("%-10s  %-24s  %-34s %7s  %s", e.date.c_str(), e.name.c_str(),
+                                   partner.c_str(), decimalText(e.percent).c_str(),
+                                   placeText(e.place, e.entryCount).c_str()));
     }
     return lines;
 }

@@ -21,8 +21,9 @@ std::string seasonCaption(const SeasonRange& range);
 // The caption, the heading and one line per place (Windows-1252).
 std::vector<std::string> seasonLines(const SeasonRange& range, const std::vector<SeasonPlace>& places);
 
-// The ranking for a spreadsheet, as UTF-8: the line "plats;medlemsnr;namn;kvällar;procent",
-// then one line per place; a guest's member number is empty; two decimals after a point.
+// The ranking for a spreadsheet, as a Swedish spreadsheet opens it right: UTF-8 with a
+// byte-order mark, semicolons, the line "plats;medlemsnr;namn;kvällar;procent", then one line
+// per place; a guest's member number is empty; two decimals after a comma.
 std::string seasonCsv(const std::vector<SeasonPlace>& places);
 
 // A member's evenings, one line each: date, contest, partner, percent and place (Windows-1252).

@@ -7,14 +7,14 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
-#include "session/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 
 namespace vindelkast {
 
@@ -219,11 +219,13 @@ void ResultEntry::showStored(int row, int column, const StoredScore& stored, boo
         background = r.swapped[column] ? kLime : kYellow;
         ink = kBlack;
     }
-    if (stored.plausibility != 0) background = kWarning;
+    if (stored.plausibility != 0 || !stored.impossible.empty()) background = kWarning;
     paint(cell, background, ink);
     if (!tell) return;
     if (!stored.refusal.empty())
         m_dialogs.message(toQt(stored.refusal));
+    else if (!stored.impossible.empty())
+        m_dialogs.message(toQt(stored.impossible));
     else if (stored.plausibility != 0)
         m_dialogs.message(toQt(plausibilityMessage(stored.plausibility)));
 }
@@ -232,7 +234,9 @@ void ResultEntry::showStores(const std::vector<CellStore>& stores, bool tell) {
     bool told = false;
     for (const CellStore& s : stores) {
         // One warning is enough when several cells are stored at once.
-        const bool warn = tell && !told && (s.store.plausibility != 0 || !s.store.refusal.empty());
+        const bool warn =
+            tell && !told &&
+            (s.store.plausibility != 0 || !s.store.refusal.empty() || !s.store.impossible.empty());
         showStored(s.row, s.column, s.store, warn);
         told = told || warn;
     }

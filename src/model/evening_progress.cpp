@@ -80,4 +80,18 @@ int roundsComplete(const Contest& contest) {
     return static_cast<int>(std::count(state.begin(), state.end(), 1));
 }
 
+std::string nextStepHint(const Contest& contest) {
+    if (!contest.setUpDone) return "";
+    bool anyScore = false;
+    for (int b = 1; b <= lastBoard(contest); ++b) anyScore = anyScore || contest.boardHasScores[b];
+    if (!anyScore)
+        return "N\xe4sta steg: F3 namn p\xe5 deltagarna \xb7 F4 ge resultat \xb7 Resultat > Registrering "
+               "vid borden f\xf6r mobilerna \xb7 Ctrl+S spara t\xe4vlingen";
+    if (!allResultsIn(contest))
+        return "Resultaten kommer in: F4 ge resultat \xb7 F9 st\xe4llningen \xb7 F10 ronden \xb7 F8 inmatade "
+               "givar \xb7 Ctrl+S spara";
+    return "Alla resultat \xe4r inne: F9 st\xe4llningen \xb7 Ctrl+Alt+P skriv ut \xb7 Arkiv > Publicera "
+           "resultatwebb \xb7 Ctrl+K klubbarkivet \xb7 Ctrl+S spara";
+}
+
 }  // namespace vindelkast

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "model/contest.h"
 
 // How far the evening has come, read from the result slots the movement laid.
@@ -30,5 +32,10 @@ int eveningRoundCount(const Contest& contest);
 
 // The rounds of 1..eveningRoundCount in which every slot has a score.
 int roundsComplete(const Contest& contest);
+
+// What the director does next, for the window's status line (Windows-1252): after the
+// set-up names and results, while results come in the standings, once all are in printing,
+// publishing and the archive. Empty before the set-up.
+std::string nextStepHint(const Contest& contest);
 
 }  // namespace vindelkast

@@ -86,6 +86,19 @@ LiveStandings finalStandings(const Contest& contest) {
     return s;
 }
 
+int sharedLivePlace(const LiveStandings& standings, int pair, const std::vector<int>& among) {
+    const auto figure = [&standings](int p) {
+        return standings.final ? standings.pairs[p].points : standings.pairs[p].percent;
+    };
+    if (!Contest::validPair(pair) || !standings.pairs[pair].hasFigure) return 0;
+    int place = 1;
+    for (int other : among)
+        if (Contest::validPair(other) && standings.pairs[other].hasFigure &&
+            figure(other) > figure(pair) + 0.05)
+            ++place;
+    return place;
+}
+
 std::string roundsText(const LiveStandings& standings) {
     return "efter " + std::to_string(standings.roundsDone) + " av " + std::to_string(standings.roundCount) +
            " ronder";

@@ -36,6 +36,11 @@ LiveStandings liveStandings(const Contest& contest);
 // place, whether or not every result is in.
 LiveStandings finalStandings(const Contest& contest);
 
+// The pair's place among `among` (pairs with a figure; the pair among them): one more than
+// those with a better figure. Figures within 0.05 of each other (final: matchpoints, else
+// percent) share a place, as the final standings' exported places do. 0 without a figure.
+int sharedLivePlace(const LiveStandings& standings, int pair, const std::vector<int>& among);
+
 // "efter 4 av 7 ronder".
 std::string roundsText(const LiveStandings& standings);
 

@@ -4,6 +4,7 @@
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "model/possible_scores.h"
 #include "model/result_order.h"
 
 namespace vindelkast {
@@ -91,7 +92,8 @@ std::vector<EntryRowContent> entryGridContents(const Contest& contest, int board
             cell.nsScore = slot->nsScore;
             cell.text = scoreCellText(slot->nsScore);
             cell.ink = slot->nsScore >= 0 ? ScoreInk::Plus : ScoreInk::Minus;
-            cell.doubtful = checkPlausibility(slot->nsScore, board + k) != 0;
+            cell.doubtful = checkPlausibility(slot->nsScore, board + k) != 0 ||
+                            !impossibleScoreMessage(slot->nsScore).empty();
         }
     }
     return rows;

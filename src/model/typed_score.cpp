@@ -9,6 +9,7 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
+#include "model/possible_scores.h"
 
 namespace vindelkast {
 
@@ -134,6 +135,7 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
         }
         out.value = value;
         out.plausibility = checkPlausibility(value, board);
+        out.impossible = impossibleScoreMessage(value);
         setScore(*slot, value);
         contest.boardHasScores[board] = true;
         out.written = true;

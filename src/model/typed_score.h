@@ -45,8 +45,9 @@ struct StoredScore {
     int value = kNoScore;  // the completed value
     std::string text;      // what the cell shows afterwards
     ScoreInk ink = ScoreInk::Empty;
-    int plausibility = 0;  // checkPlausibility's answer
-    std::string refusal;   // "Ogiltigt resultat: 12340" when a typed number was no bridge score
+    int plausibility = 0;    // checkPlausibility's answer
+    std::string impossible;  // the warning for a score no contract gives (it is stored all the same)
+    std::string refusal;     // "Ogiltigt resultat: 12340" when a typed number was no bridge score
 };
 // Completes the typed value (42 -> 420), stores it and the EW score derived from it, marks
 // the board as having scores and scores the board. Numbers beyond the bridge scores are

@@ -44,7 +44,8 @@ std::string trickTable(const BoardAnalysis& analysis) {
     for (int seat : kTableRows) {
         html += "<tr><th align='left'>" + sheetSeats()[seat] + "</th>";
         for (int tricks : analysis.tricks[seat])
-            html += "<td align='right'>&nbsp;" + std::to_string(tricks) + "&nbsp;</td>";
+            html += "<td align='right' style='white-space:nowrap'>&nbsp;" + std::to_string(tricks) +
+                    "&nbsp;</td>";
         html += "</tr>";
     }
     return html + "</table>";
@@ -53,7 +54,8 @@ std::string trickTable(const BoardAnalysis& analysis) {
 std::string boardCell(const Contest& contest, int b, const BoardAnalysis& analysis) {
     const Board& board = contest.boards[b];
     std::string html = "<td width='50%' valign='top'><p><b>Giv " + std::to_string(b) + "</b></p>";
-    html += "<table cellspacing='0' cellpadding='2'>";
+    // Each suit of a hand on one line, never broken between the cards.
+    html += "<table cellspacing='0' cellpadding='2' style='white-space:nowrap'>";
     html += "<tr><td>G: " + escapeHtml(dealerName(b)) + "<br/>Z: " + escapeHtml(vulnerabilityName(b)) +
             "</td><td>" + hand(board, North) + "</td><td></td></tr>";
     html += "<tr><td>" + hand(board, West) + "</td><td></td><td>" + hand(board, East) + "</td></tr>";

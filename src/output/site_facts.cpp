@@ -63,16 +63,10 @@ bool sitsBothWays(const std::vector<PairResult>& results) {
 
 // Places within one list: tied figures share a place, pairs without a figure get none.
 void placeRows(const LiveStandings& figures, StandingsList& list) {
-    const auto key = [&figures](int pair) {
-        const PairStanding& p = figures.pairs[pair];
-        return figures.final ? p.points : p.percent;
-    };
-    for (StandingsRow& row : list.rows) {
-        if (!figures.pairs[row.pair].hasFigure) continue;
-        row.place = 1;
-        for (const StandingsRow& other : list.rows)
-            if (figures.pairs[other.pair].hasFigure && key(other.pair) > key(row.pair) + 0.04) ++row.place;
-    }
+    std::vector<int> pairs;
+    for (const StandingsRow& row : list.rows) pairs.push_back(row.pair);
+    for (StandingsRow& row : list.rows)
+        if (figures.pairs[row.pair].hasFigure) row.place = sharedLivePlace(figures, row.pair, pairs);
 }
 
 void makeLists(const Contest& contest, SiteFacts& facts) {

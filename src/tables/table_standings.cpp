@@ -40,11 +40,12 @@ PhoneStandings phoneStandings(const Contest& contest) {
     standings.figures = liveStandings(contest);
     const LiveStandings& figures = standings.figures;
     standings.heading = figures.final ? "Slutst\xe4llning" : "St\xe4llning " + roundsText(figures);
-    int place = 0;
     for (int pair : figures.order) {
         const PairStanding& p = figures.pairs[pair];
+        // Tied pairs share a place, as on the results pages and in the exports.
         if (p.hasFigure)
-            standings.lines.push_back({++place, pair, namesOf(contest, pair), p.points, p.percent});
+            standings.lines.push_back({sharedLivePlace(figures, pair, figures.order), pair,
+                                       namesOf(contest, pair), p.points, p.percent});
     }
     return standings;
 }

@@ -1,7 +1,11 @@
 #include "fake_dialogs.h"
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QTextDocument>
 #include <QThread>
+
+#include "app/paper_print.h"
 
 namespace vindelkast::test {
 
@@ -47,7 +51,16 @@ QString FakeDialogs::folderName(const QString& title) {
 
 QString FakeDialogs::print(const QString& jobTitle, const QTextDocument& document) {
     printJobs.append({jobTitle, document.toPlainText()});
-    return {};
+    if (paperFolder.isEmpty()) return {};
+    // The printer is a PDF file: the same job as on paper, for the test to measure.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QString file = QString("%1/%2.pdf").arg(paperFolder).arg(printJobs.size());
+    printer.setOutputFileName(file);
+    const QString problem = printJob(printer, jobTitle, document);
+    if (problem.isEmpty()) paperFiles << file;
+    return problem;
 }
 
 bool FakeDialogs::openWithAssociatedProgram(const QString& path) {

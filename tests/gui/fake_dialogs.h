@@ -36,6 +36,8 @@ public:
     QQueue<QString> folderNames;                  // "" = cancel
     QStringList folderTitles;                     // titles of the folder dialogs shown
     bool printerInstalled = true;
+    QString paperFolder;        // when set, each job is also printed there as a PDF file
+    QStringList paperFiles;     // the PDF files printed so far
     QStringList progressTexts;  // each different text a progress dialog showed
     int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
     QQueue<std::optional<MovementChoice>> movementChoices;  // nothing = cancel

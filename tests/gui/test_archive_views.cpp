@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "app/archive_desk.h"
 #include "app/text_pane.h"
@@ -122,8 +123,11 @@ void TestArchiveViews::seasonIsSavedAsPageAndForSpreadsheet() {
     QTest::mouseClick(desk.saveSeasonCsvButton, Qt::LeftButton);
     const QStringList csv = QString::fromUtf8(w.readFile("s\u00e4song.csv")).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(csv.size(), 1 + 14);
-    QCOMPARE(csv[0], QString("plats;medlemsnr;namn;kv\u00e4llar;procent"));
+    // A Swedish spreadsheet opens it right: a byte-order mark, semicolons, decimal commas.
+    QCOMPARE(csv[0], QString("\ufeffplats;medlemsnr;namn;kv\u00e4llar;procent"));
     QVERIFY2(csv[1].startsWith("1;"), qPrintable(csv[1]));
+    QVERIFY2(QRegularExpression("^\\d+,\\d\\d$").match(csv[1].section(';', 4, 4)).hasMatch(),
+             qPrintable(csv[1]));
     // The pane and the file give the same first place: the same name and figure.
     const QString first = desk.archivePane->plainLines().split('\n')[2];
     QVERIFY2(first.contains(csv[1].section(';', 2, 2)), qPrintable(first + " / " + csv[1]));
@@ -134,8 +138,8 @@ void TestArchiveViews::seasonIsSavedAsPageAndForSpreadsheet() {
     const QString page = QString::fromUtf8(w.readFile("s\u00e4song.html"));
     QVERIFY(
         page.contains("<h1>S\u00e4songsst\u00e4llning 2024-03-01 till 2024-03-15, alla kv\u00e4llar</h1>"));
-    // The spreadsheet's decimal point is the page's decimal comma.
-    QVERIFY(page.contains("<td class=\"n\">" + csv[1].section(';', 4, 4).replace('.', ',') + "</td>"));
+    // The page shows the spreadsheet's figure.
+    QVERIFY(page.contains("<td class=\"n\">" + csv[1].section(';', 4, 4) + "</td>"));
     // The one evening of the range is listed; the window knows of no published pages to link.
     QVERIFY2(page.contains(
                  "<li>2024-03-11 M\u00e5ndagsbridge <span class=\"meta\">Bridgeklubben Vindeln</span></li>"),
@@ -172,6 +176,8 @@ void TestArchiveViews::playerHistoryFromTheNamePanel() {
     const QStringList march11 = lines.filter("2024-03-11  M\u00e5ndagsbridge");
     QCOMPARE(march11.size(), 1);
     QVERIFY2(march11[0].contains("\u00c5kesson Lars (100457)"), qPrintable(march11[0]));
+    // The percent as a player reads it, with a decimal comma.
+    QVERIFY2(QRegularExpression(" \\d+,\\d  ").match(march11[0]).hasMatch(), qPrintable(march11[0]));
     QVERIFY(w.dialogs.messages.isEmpty());
 
     // The button asks for the same person; a guest and an empty place have no evenings to show.

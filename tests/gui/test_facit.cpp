@@ -2,6 +2,7 @@
 // be cancelled, is kept with the contest and printed as a hand-record sheet.
 #include <QFile>
 
+#include "pdf_words.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;
@@ -42,9 +43,17 @@ void dealSix(Window& w) {
 void TestFacit::analysedOnceKeptPrintedAndExported() {
     Window w;
     dealSix(w);
+    w.dialogs.paperFolder = w.dir.path();
     w.action("MnFacitgiv")->trigger();
     QVERIFY(w.dialogs.progressTexts.contains("Analyserar giv 1 av 6"));
     QCOMPARE(w.dialogs.printJobs.size(), 1);
+    // On paper every hand stays on its line, all thirteen cards of it, and nothing is drawn
+    // over anything else or outside the page.
+    const PdfText paper = readPdf(w.dialogs.paperFiles.value(0));
+    QCOMPARE(paper.lines.join('\n').count("E K D Kn 10 9 8 7 6 5 4 3 2"), 6 * 4);
+    QCOMPARE(paper.overlapping(), QStringList());
+    QCOMPARE(paper.outside(40), QStringList());
+    QCOMPARE(paper.pages.size(), 2);  // two rows of the widest hands to a page
     QCOMPARE(w.dialogs.printJobs[0].title, QString("Facitgivar"));
     const QString sheet = w.dialogs.printJobs[0].text;
     QVERIFY(sheet.contains("Giv 6"));

@@ -1,7 +1,9 @@
 // "Skapa guidekort...": a movement made for the night's pairs, used at once, its cards
 // saved as PDF and printed; a relay's shared board groups through save, open and recovery.
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSet>
 
 #include <fstream>
 
@@ -10,6 +12,7 @@
 #include "model/bulk_points.h"
 #include "model/member_register.h"
 #include "output/standings_view.h"
+#include "pdf_words.h"
 #include "session/contest_session.h"
 #include "support/test_text.h"
 #include "window_fixture.h"
@@ -22,6 +25,7 @@ class TestMovementCards : public QObject {
 private slots:
     void elevenPairsGetAMitchellWithABypair();
     void nothingIsMadeWithoutPairsOrWhenCancelled();
+    void shortenedHowellCardsShareFewPages();
     void relayComesBackFromSaveOpenAndRecovery();
     void neubergOptionLevelsByTheFormula();
     void neubergStaysWithTheContest();
@@ -105,6 +109,49 @@ void TestMovementCards::nothingIsMadeWithoutPairsOrWhenCancelled() {
     QCOMPARE(w.dialogs.lastMessage(),
              QString("Skapa guidekort|Rel\u00e4 beh\u00f6vs bara med j\u00e4mnt antal bord"));
     QCOMPARE(w.form->contest().boards[1].resultCount, 0);
+}
+
+// The cards of a PDF, each from its heading word ("Bord", "Par") to the next: the pages its
+// words lie on, and the size of its heading in points (a fixed-pitch letter is 0.6 of it).
+struct PrintedCardPages {
+    QSet<int> pages;
+    double headingSize = 0;
+};
+QList<PrintedCardPages> cardsOn(const PdfText& pdf, const QString& heading) {
+    QList<PrintedCardPages> cards;
+    for (const PdfWord& word : pdf.words) {
+        if (word.text == heading) cards.append({{}, word.box.width() / word.text.size() / 0.6});
+        if (!cards.isEmpty()) cards.last().pages << word.page;
+    }
+    return cards;
+}
+
+void TestMovementCards::shortenedHowellCardsShareFewPages() {
+    Window w;
+    w.dialogs.paperFolder = w.dir.path();
+    create(w, "12", {true, 7, 0, false}, true);
+    const QStringList saved = QDir(w.dir.path()).entryList({"*-bordskort.pdf", "*-parkort.pdf"}, QDir::Files);
+    QCOMPARE(saved.size(), 2);
+    QCOMPARE(w.dialogs.paperFiles.size(), 2);
+    // The saved files and the printed jobs alike: six table cards on two pages at most, twelve
+    // pair cards on three; none split, each headed in large type.
+    struct Expected {
+        QString file, heading;
+        int cards, pages;
+    };
+    for (const Expected& e :
+         {Expected{w.path(saved[0]), "Bord", 6, 2}, Expected{w.path(saved[1]), "Par", 12, 3},
+          Expected{w.dialogs.paperFiles[0], "Bord", 6, 2}, Expected{w.dialogs.paperFiles[1], "Par", 12, 3}}) {
+        const PdfText pdf = readPdf(e.file);
+        QVERIFY2(pdf.pages.size() <= e.pages, qPrintable(e.file + ": " + QString::number(pdf.pages.size())));
+        const QList<PrintedCardPages> cards = cardsOn(pdf, e.heading);
+        QCOMPARE(cards.size(), e.cards);
+        for (const PrintedCardPages& card : cards) {
+            QCOMPARE(card.pages.size(), 1);
+            QVERIFY2(card.headingSize > 18, qPrintable(QString::number(card.headingSize)));
+        }
+        QCOMPARE(pdf.outside(40), QStringList());
+    }
 }
 
 void TestMovementCards::relayComesBackFromSaveOpenAndRecovery() {

@@ -1,7 +1,13 @@
 // Printing the round result and the standings, and the PDF offer without a printer.
 #include <QFile>
+#include <QSet>
+#include <QTextCursor>
+#include <QTextDocument>
 
+#include "app/pane_printer.h"
 #include "app/text_pane.h"
+#include "pdf_words.h"
+#include "qt/fonts.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;
@@ -13,7 +19,31 @@ private slots:
     void resultPrintCopies();
     void roundPrintUsesWhatThePaneHolds();
     void withoutPrinterOffersPdf();
+    void paperShowsThePaneAtScreenSize();
+    void longTextTakesPagesWithoutCuttingLines();
 };
+
+namespace {
+
+// A fixed-pitch character is 0.6 of the font's size wide: 7.2 pt at 12 pt, 0.6 at 1 pt.
+double pointSize(const PdfText& pdf) {
+    double widest = 0;
+    for (const PdfWord& word : pdf.words)
+        if (word.text.size() >= 4) widest = std::max(widest, word.box.width() / word.text.size() / 0.6);
+    return widest;
+}
+
+// Every line of the text is a whole line of the PDF: none cut, none wrapped.
+QStringList linesNotOnPaper(const QString& text, const PdfText& pdf) {
+    QStringList missing;
+    for (const QString& line : text.split('\n'))
+        if (!line.trimmed().isEmpty() && !pdf.hasLine(line)) missing << line;
+    return missing;
+}
+
+constexpr double kMargin = 15 / 25.4 * 72 - 1;  // 15 mm in points, less a rounding
+
+}  // namespace
 
 void TestPrinting::resultPrintCopies() {
     Window w;
@@ -86,6 +116,61 @@ void TestPrinting::withoutPrinterOffersPdf() {
     w.dialogs.fileNames << w.path("saknas/rond.pdf");
     w.press(QKeySequence("Ctrl+P"));
     QVERIFY(w.dialogs.lastMessage().startsWith("Kunde inte skriva filen"));
+}
+
+void TestPrinting::paperShowsThePaneAtScreenSize() {
+    Window w;
+    w.openExample("kv\u00e4ll16.sco");
+    w.dialogs.paperFolder = w.dir.path();
+    w.dialogs.inputAnswers << QString("2");
+    w.press(QKeySequence("Ctrl+Alt+P"));
+    w.press(QKeySequence(Qt::Key_F10));
+    w.press(QKeySequence("Ctrl+P"));
+    QCOMPARE(w.dialogs.paperFiles.size(), 3);
+    const QString panes[] = {w.find<TextPane>("UtTotal")->plainLines(),
+                             w.find<TextPane>("UtTotal")->plainLines(),
+                             w.find<TextPane>("UtRond")->plainLines()};
+    for (int job = 0; job < 3; ++job) {
+        const PdfText pdf = readPdf(w.dialogs.paperFiles[job]);
+        QVERIFY2(!pdf.words.isEmpty(), qPrintable(w.dialogs.paperFiles[job]));
+        // The pane's 16 px are 12 pt on paper, as on a 96-dpi screen.
+        QVERIFY2(qAbs(pointSize(pdf) - 12) < 0.3, qPrintable(QString::number(pointSize(pdf))));
+        QCOMPARE(pdf.outside(kMargin), QStringList());
+        QCOMPARE(linesNotOnPaper(panes[job], pdf), QStringList());
+    }
+    QCOMPARE(w.dialogs.printJobs[0].title, w.dialogs.printJobs[1].title);
+}
+
+void TestPrinting::longTextTakesPagesWithoutCuttingLines() {
+    QTextDocument document;
+    QTextOption whole = document.defaultTextOption();  // a pane's lines, never wrapped
+    whole.setWrapMode(QTextOption::NoWrap);
+    document.setDefaultTextOption(whole);
+    QTextCursor cursor(&document);
+    QTextCharFormat format;
+    format.setFont(paneFont(16, true));
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i) {
+        lines << QString("%1  Rad %2 av en l\u00e5ng lista").arg(i, 3).arg(i) +
+                     QString(" .").repeated(i % 30);
+        if (i > 1) cursor.insertBlock();
+        cursor.insertText(lines.last(), format);
+    }
+    QTemporaryDir dir;
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("VK_KEEP_PDF"));
+    QCOMPARE(writePdf(document, "Lista", dir.filePath("lista.pdf")), QString());
+    const PdfText pdf = readPdf(dir.filePath("lista.pdf"));
+    // The widest line (87 characters) needs an A4 page on its side, which holds some forty
+    // lines of 12 pt; every page carries some of them, the last one the last line.
+    QVERIFY2(pdf.pages.size() >= 4 && pdf.pages.size() <= 5, qPrintable(QString::number(pdf.pages.size())));
+    QVERIFY(pdf.pages[0].width() > pdf.pages[0].height());
+    QSet<int> pagesUsed;
+    for (const PdfWord& word : pdf.words) pagesUsed << word.page;
+    QCOMPARE(pagesUsed.size(), pdf.pages.size());
+    QCOMPARE(pdf.words.last().page, pdf.pages.size() - 1);
+    QVERIFY2(qAbs(pointSize(pdf) - 12) < 0.3, qPrintable(QString::number(pointSize(pdf))));
+    QVERIFY2(pdf.outside(kMargin).isEmpty(), qPrintable(pdf.outside(kMargin).mid(0, 6).join(" | ")));
+    QCOMPARE(linesNotOnPaper(lines.join('\n'), pdf), QStringList());
 }
 
 QTEST_MAIN(TestPrinting)

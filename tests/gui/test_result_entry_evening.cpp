@@ -207,6 +207,10 @@ void TestResultEntryEvening::wholeEveningInRoundMode() {
     QCOMPARE(w.find<TextPane>("UtTotal")->plainLines(), joined(standingsLines(ref.c())));
     QVERIFY(w.form->windowTitle().endsWith(" *"));
     QVERIFY(QFile::exists(w.path("vindelkast-aterstall.txt")));
+    // Every result is in: the status line turns to printing, publishing and the archive.
+    const QString next = w.find<QLabel>("LblBordStatus")->text();
+    QVERIFY2(next.startsWith("Alla resultat \u00e4r inne: F9") && next.contains("Ctrl+Alt+P skriv ut"),
+             qPrintable(next));
 }
 
 void TestResultEntryEvening::eveningWithoutGuideCard() {

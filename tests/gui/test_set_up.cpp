@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QDate>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "app/set_up_panel.h"
 #include "app/widget_colours.h"
@@ -66,6 +68,7 @@ void TestSetUp::klarAccepts71BoardsAndRefuses72() {
     QCOMPARE(w.dialogs.lastMessage(), QString("Indata ej OK|Fyll i givar och ronder"));
     QVERIFY(!w.form->contest().setUpDone);
     QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+    QVERIFY(!w.form->statusBar()->isVisible());
 
     w.type("EdGivar", "71");
     QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
@@ -75,6 +78,11 @@ void TestSetUp::klarAccepts71BoardsAndRefuses72() {
     QCOMPARE(w.form->contest().tableCount, 7);
     QVERIFY(!w.find<QWidget>("GrpBrickor")->isVisible());
     QCOMPARE(w.action("MnParnr")->text(), QString("&Inmatade givar"));
+    // The window is no empty field after "Klar": the status line says what comes next.
+    QVERIFY(w.form->statusBar()->isVisible());
+    const QString next = w.find<QLabel>("LblBordStatus")->text();
+    for (const char* step : {"F3 namn", "F4 ge resultat", "Registrering vid borden"})
+        QVERIFY2(next.contains(step), qPrintable(next));
 }
 
 void TestSetUp::klarRefusesImpossibleCounts() {

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QTextCursor>
 
+#include "app/manual_path.h"
+#include "app/start_options.h"
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/result_order.h"
@@ -168,9 +170,30 @@ void TestViews::debugMarker() {
 
 void TestViews::helpAndAbout() {
     Window w;
+    // Run from the build folder, the manual is found there (the test program stands in it).
+    w.action("Hjlp1")->trigger();
+    QCOMPARE(w.dialogs.opened.size(), 1);
+    QFile manual(w.dialogs.opened[0]);
+    QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
+    const QString text = QString::fromUtf8(manual.readAll());
+    for (const char* chapter : {"id=\"forsta-kvallen\"", "href=\"#forsta-kvallen\"", "id=\"skrivregler\"",
+                                "id=\"medlem-txt\"", "id=\"last-mobil\""})
+        QVERIFY2(text.contains(chapter), chapter);
+    QVERIFY(startHelpText().contains("Handboken: " + w.dialogs.opened[0]));
+
+    // Installed, it stands in share/doc beside the program's bin.
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath("usr/bin");
+    QDir(prefix.path()).mkpath("usr/share/doc/vindelkast");
+    QFile installed(prefix.filePath("usr/share/doc/vindelkast/manual.html"));
+    QVERIFY(installed.open(QIODevice::WriteOnly));
+    installed.close();
+    QCOMPARE(findManual(prefix.filePath("usr/bin")), installed.fileName());
+
+    // One in the working folder goes first.
     w.writeFile("manual.html", "<html></html>");
     w.action("Hjlp1")->trigger();
-    QCOMPARE(w.dialogs.opened, QStringList{QFileInfo(w.path("manual.html")).absoluteFilePath()});
+    QCOMPARE(w.dialogs.opened.last(), QFileInfo(w.path("manual.html")).absoluteFilePath());
     w.action("OmVindelkast1")->trigger();
     QVERIFY(w.dialogs.lastMessage().contains("Version 3.23 2015-07-27"));
 }

@@ -172,12 +172,15 @@ std::string expectedSeasonCsv(const std::vector<std::string>& files, const std::
         if (x.name != y.name) return swedishBefore(x.name, y.name);
         return std::stoll("0" + x.memberId) < std::stoll("0" + y.memberId);
     });
-    std::string csv = "plats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
+    std::string csv = "\xef\xbb\xbfplats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
     char figure[32];
+    std::size_t place = 0;
     for (std::size_t i = 0; i < places.size(); ++i) {
-        std::snprintf(figure, sizeof figure, "%lld.%02lld", places[i].hundredths / 100,
+        std::snprintf(figure, sizeof figure, "%lld,%02lld", places[i].hundredths / 100,
                       places[i].hundredths % 100);
-        csv += std::to_string(i + 1) + ";" + places[i].memberId + ";" + places[i].name + ";" +
+        // Equal figures share the first one's place.
+        if (i == 0 || places[i].hundredths != places[i - 1].hundredths) place = i + 1;
+        csv += std::to_string(place) + ";" + places[i].memberId + ";" + places[i].name + ";" +
                std::to_string(places[i].evenings) + ";" + figure + "\n";
     }
     return csv;

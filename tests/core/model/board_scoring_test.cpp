@@ -6,6 +6,7 @@
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
 #include "model/imp_scoring.h"
+#include "model/possible_scores.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {
@@ -134,6 +135,28 @@ TEST(BoardScoring, PlausibilityFollowsTheBoardsVulnerability) {
         EXPECT_EQ(checkPlausibility(c.score, c.board), c.code) << c.score << " on board " << c.board;
     EXPECT_EQ(plausibilityMessage(1), "Troligen fel resultat i ozon");
     EXPECT_EQ(plausibilityMessage(2), "Troligen fel resultat i zon");
+}
+
+TEST(BoardScoring, PossibleScoresAreThoseSomeContractGives) {
+    // Made: 1C 70, 1S 80, 1NT 90 and 120 with one over, 2S 110, 1S+5 230, 3NT 400 and 600,
+    // 4S+1 450, 1CX 140 and 440 with three over, 3NT+1 630, 6NT 990 and 1440, 7NT 2220,
+    // 7NTXX vulnerable 2980, 5HX vulnerable with two over 1250. Down: 50, 100, 200, 300 (two
+    // doubled), 500, 800, 1100, and 7600, the largest: seven no trump redoubled and vulnerable
+    // without a trick.
+    for (int score : {0,   70,   80,   90,   120,  110, 230, 400, 600, 450, 140, 440,  630,
+                      990, 1440, 2220, 2980, 1250, 50,  100, 200, 300, 500, 800, 1100, 7600})
+        for (int sign : {1, -1}) EXPECT_TRUE(isPossibleScore(sign * score)) << sign * score;
+    for (int score : {10, 40, 60, 455, 4550, 7610, 9990, 2990, 1260})
+        for (int sign : {1, -1}) EXPECT_FALSE(isPossibleScore(sign * score)) << sign * score;
+
+    EXPECT_EQ(impossibleScoreMessage(4550),
+              "Inget kontrakt ger 4550. N\xe4rmaste m\xf6jliga resultat: 4000 och 4600");
+    EXPECT_EQ(impossibleScoreMessage(-455),
+              "Inget kontrakt ger -455. N\xe4rmaste m\xf6jliga resultat: -460 och -450");
+    EXPECT_EQ(impossibleScoreMessage(9990), "Inget kontrakt ger 9990. N\xe4rmaste m\xf6jliga resultat: 7600");
+    EXPECT_EQ(impossibleScoreMessage(420), "");
+    EXPECT_EQ(impossibleScoreMessage(kNoScore), "");
+    EXPECT_EQ(impossibleScoreMessage(10064), "");  // an adjusted score is no contract's
 }
 
 TEST(BoardScoring, RoundHalfUpRoundsHalvesUp) {

@@ -214,6 +214,12 @@ TEST(EntryRules, StoringATypedScoreCompletesChecksAndScores) {
     EXPECT_EQ(store(1, row(1, 2), "65").plausibility, 0);
     EXPECT_EQ(store(2, row(1, 2), "-42").plausibility, 0);
     EXPECT_EQ(plausibilityMessage(store(2, row(1, 2), "42").plausibility), "Troligen fel resultat i zon");
+    // So does a score no contract gives: 455 is stored as 4550, with a warning that names
+    // the nearest possible scores; the director decides.
+    s = store(2, row(1, 2), "455");
+    EXPECT_EQ(findResult(c.boards[2], 1, 2)->nsScore, 4550);
+    EXPECT_EQ(s.impossible, "Inget kontrakt ger 4550. N\xe4rmaste m\xf6jliga resultat: 4000 och 4600");
+    EXPECT_EQ(store(2, row(1, 2), "-43").impossible, "");
 
     // Not a score: stored as none, the text stays and is lime.
     s = store(1, row(1, 2), "abc");

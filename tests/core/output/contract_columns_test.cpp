@@ -76,8 +76,10 @@ TEST(HandRecordSheet, HeadedTablesSwedishHonoursAndTheBoardsLeftOut) {
     EXPECT_NE(sheet.find("&#9824;&nbsp;E K D Kn 10 9 8 7 6 5 4 3 2<br/>"), std::string::npos);
     EXPECT_NE(sheet.find("<tr><th></th><th align='right'>NT</th><th align='right'>&#9824;</th>"),
               std::string::npos);
-    EXPECT_NE(sheet.find("<tr><th align='left'>N</th><td align='right'>&nbsp;8&nbsp;</td>"),
-              std::string::npos);
+    EXPECT_NE(
+        sheet.find(
+            "<tr><th align='left'>N</th><td align='right' style='white-space:nowrap'>&nbsp;8&nbsp;</td>"),
+        std::string::npos);
     EXPECT_NE(sheet.find("<p>Givar utan kortf&ouml;rdelning: 8, 9</p>"), std::string::npos);
     EXPECT_NE(sheet.find("<p>Givar som inte &auml;r analyserade: 6</p>"), std::string::npos);
 }

@@ -112,7 +112,7 @@ void playOne(Contest& c, const TableSeat& seat, int board) {
         setScore(r, nsScore(played, board));
         c.boardHasScores[board] = true;
     }
-    scoreBoard(b);
+    scoreBoard(b, c.scoringRule);
 }
 
 bool bothPlayed(const Contest& c, const TableSeat& seat, int board) {

@@ -5,51 +5,24 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "model/contract.h"
 
 namespace vindelkast {
 
 namespace {
 
-enum Strain { Minor, Major, NoTrump };
-
-int madeScore(int level, Strain strain, int doubling, bool vulnerable, int overtricks) {
-    const int perTrick = strain == Minor ? 20 : 30;
-    const int tricks = level * perTrick + (strain == NoTrump ? 10 : 0);
-    const int factor = doubling == 0 ? 1 : doubling == 1 ? 2 : 4;
-    const int contract = tricks * factor;
-    int score = contract + (contract >= 100 ? (vulnerable ? 500 : 300) : 50);
-    if (level == 6) score += vulnerable ? 750 : 500;
-    if (level == 7) score += vulnerable ? 1500 : 1000;
-    score += doubling * 50;  // for the double or the redouble made
-    const int overtrick = doubling == 0 ? perTrick : (vulnerable ? 200 : 100) * doubling;
-    return score + overtricks * overtrick;
-}
-
-int downScore(int down, int doubling, bool vulnerable) {
-    if (doubling == 0) return down * (vulnerable ? 100 : 50);
-    int penalty = 0;
-    for (int trick = 1; trick <= down; ++trick) {
-        if (vulnerable)
-            penalty += trick == 1 ? 200 : 300;
-        else
-            penalty += trick == 1 ? 100 : trick <= 3 ? 200 : 300;
-    }
-    return penalty * doubling;
-}
-
-// Every possible score made or lost, without its sign, in order.
+// Every possible score made or lost, without its sign, in order: every contract, doubled or
+// not, vulnerable or not, with every number of tricks, scored by the one duplicate table.
 const std::vector<int>& possibleAmounts() {
     static const std::vector<int> amounts = [] {
         std::vector<int> all{0};
         for (int level = 1; level <= 7; ++level)
-            for (Strain strain : {Minor, Major, NoTrump})
+            for (Strain strain : {Strain::Clubs, Strain::Hearts, Strain::NoTrump})
                 for (int doubling = 0; doubling <= 2; ++doubling)
-                    for (bool vulnerable : {false, true}) {
-                        for (int over = 0; over <= 7 - level; ++over)
-                            all.push_back(madeScore(level, strain, doubling, vulnerable, over));
-                        for (int down = 1; down <= level + 6; ++down)
-                            all.push_back(downScore(down, doubling, vulnerable));
-                    }
+                    for (bool vulnerable : {false, true})
+                        for (int tricks = 0; tricks <= 13; ++tricks)
+                            all.push_back(
+                                std::abs(declarerScore({level, strain, doubling}, vulnerable, tricks)));
         std::sort(all.begin(), all.end());
         all.erase(std::unique(all.begin(), all.end()), all.end());
         return all;

@@ -73,7 +73,8 @@ QString startHelpText() {
            "  --bord [PORT]   startar med registreringen vid borden p\u00e5 (port 8080 om ingen ges)\n"
            "  -h, --help      visar den h\u00e4r hj\u00e4lpen\n"
            "  -v, --version   visar versionen\n\n"
-           "Handboken: /usr/share/doc/vindelkast/manual.html, och man vindelkast.\n";
+           "Handboken: manual.html bredvid programmet i Windows, /usr/share/doc/vindelkast/manual.html "
+           "och man vindelkast i Debian.\n";
 }
 
 QString startVersionText() { return "Vindelkast " + toQt(kVersionText) + "\n"; }

@@ -114,11 +114,6 @@ void TableServer::stop() {
     emit runningChanged(false);
 }
 
-const TableService* TableServer::service() {
-    if (!m_sink.tableService()) m_sink.openTables();
-    return m_sink.tableService();
-}
-
 void TableServer::forgetEvening() {
     stop();
     m_unsecured = false;
@@ -174,8 +169,7 @@ void TableServer::answerResults(const ResultsRequest& results, const QHttpServer
 int TableServer::readerTable(const ResultsRequest& results, const QHttpServerRequest& request) {
     TableService* service = m_sink.tableService();
     if (!service) return 0;
-    return readingTable(*service, m_sink.contest(), results,
-                        request.remoteAddress().toString().toStdString(),
+    return readingTable(*service, m_sink.contest(), results, request.remoteAddress().toString().toStdString(),
                         QDateTime::currentMSecsSinceEpoch());
 }
 
@@ -252,28 +246,6 @@ void TableServer::storeWaiting() {
         // Out now, not after the window has repainted for the new results.
         batch[i].socket->flush();
     }
-    emit tablesChanged();
-}
-
-QString TableServer::acceptConflict(int id) {
-    std::string stored;
-    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
-        const std::optional<TableStore> store = service.acceptConflict(id);
-        if (!store) return false;
-        stored = storeTableResult(contest, *store);
-        if (!stored.empty()) return false;
-        service.storedAnswer(contest, *store);
-        return true;
-    });
-    emit tablesChanged();
-    return toQt(stored.empty() ? problem : stored);
-}
-
-void TableServer::rejectConflict(int id) {
-    m_sink.storeTableResults([id](Contest&, TableService& service) {
-        service.rejectConflict(id);
-        return false;
-    });
     emit tablesChanged();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -35,5 +36,9 @@ std::string replaceFilesContents(const std::vector<std::pair<std::string, std::s
 // The program's arguments after its name, as UTF-8. From then on standard output and error
 // pass the program's bytes unchanged (no line-end translation), on every platform alike.
 std::vector<std::string> programArguments(int argc, char** argv);
+
+// Closes a network connection's handle that no socket object took over (a descriptor on POSIX,
+// a SOCKET on Windows, which must never be closed as a file).
+void closeNetworkHandle(std::intptr_t handle);
 
 }  // namespace vindelkast

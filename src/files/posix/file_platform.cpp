@@ -148,4 +148,6 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return {argv + std::min(argc, 1), argv + argc};
 }
 
+void closeNetworkHandle(std::intptr_t handle) { ::close(static_cast<int>(handle)); }
+
 }  // namespace vindelkast

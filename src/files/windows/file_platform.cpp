@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <io.h>
+// closesocket: before windows.h, which would bring the old winsock.h.
+#include <winsock2.h>
+// The rest of the system's calls.
 #include <windows.h>
 // CommandLineToArgvW: after windows.h.
 #include <shellapi.h>
@@ -147,5 +150,7 @@ std::vector<std::string> programArguments(int, char**) {
     ::_setmode(::_fileno(stderr), _O_BINARY);
     return arguments;
 }
+
+void closeNetworkHandle(std::intptr_t handle) { ::closesocket(static_cast<SOCKET>(handle)); }
 
 }  // namespace vindelkast

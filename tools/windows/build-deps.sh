@@ -150,11 +150,12 @@ build_qrencode() {
     cmake_cross qrencode "$top/src/qrencode" -DWITH_TOOLS=NO -DWITH_TESTS=NO -DWITHOUT_PNG=YES -DBUILD_SHARED_LIBS=NO
 }
 
-# libxml2 as a DLL the USEBIO import loads when first used, as on Linux. MinGW has no iconv:
-# the encodings libxml2 knows itself (UTF-8, UTF-16, ISO-8859-1 to -16, ASCII) are read.
+# libxml2 as a DLL the USEBIO import loads when first used, as on Linux, with the thread
+# library inside (static), so it needs no DLL besides Windows' own. MinGW has no iconv: the
+# encodings libxml2 knows itself (UTF-8, UTF-16, ISO-8859-1 to -16, ASCII) are read.
 build_libxml2() {
     fetch libxml2 || fail "källpaketet libxml2 kunde inte hämtas"
-    cmake_cross libxml2 "$top/src/libxml2" -DBUILD_SHARED_LIBS=ON -DLIBXML2_WITH_PYTHON=OFF \
+    cmake_cross libxml2 "$top/src/libxml2" -DBUILD_SHARED_LIBS=ON -DCMAKE_SHARED_LINKER_FLAGS=-static -DLIBXML2_WITH_PYTHON=OFF \
         -DLIBXML2_WITH_ICONV=OFF -DLIBXML2_WITH_LZMA=OFF -DLIBXML2_WITH_ZLIB=OFF -DLIBXML2_WITH_ICU=OFF \
         -DLIBXML2_WITH_PROGRAMS=OFF -DLIBXML2_WITH_TESTS=OFF -DLIBXML2_WITH_HTTP=OFF -DLIBXML2_WITH_FTP=OFF \
         -DLIBXML2_WITH_MODULES=OFF -DLIBXML2_WITH_DOCB=OFF

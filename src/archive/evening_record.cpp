@@ -11,6 +11,7 @@
 #include "archive/evening_date.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "model/standings.h"
 
@@ -93,7 +94,7 @@ std::string eveningTitle(const Contest& contest) {
 constexpr std::streamsize kLargestFile = 16 << 20;
 
 std::string fileText(const std::string& path, bool& opened) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     opened = static_cast<bool>(in);
     in.seekg(0, std::ios::end);
     const std::streamsize size = in.tellg();

@@ -17,6 +17,8 @@ namespace vindelkast {
 // A path as the program holds it (UTF-8, as the window and the command line give it) in the
 // file system's own form, for streams and std::filesystem.
 std::filesystem::path filePath(const std::string& utf8Path);
+// The other way: a path the file system gave (a folder's listing) as UTF-8.
+std::string utf8Path(const std::filesystem::path& path);
 
 // Puts `text` at `path` so that a crash, a full disk or a second writer never destroys the
 // previous file: the text goes to a new file of its own beside the target, created

@@ -8,6 +8,7 @@
 #include "files/analysis_file.h"
 #include "files/contest_file.h"
 #include "files/contract_file.h"
+#include "files/file_platform.h"
 #include "files/recovery_file.h"
 #include "files/round_file.h"
 #include "files/rules_file.h"
@@ -23,7 +24,7 @@ namespace vindelkast {
 namespace {
 
 std::string readWholeFile(const std::string& path, bool& found) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     found = static_cast<bool>(in);
     if (!found) return {};
     std::ostringstream text;
@@ -148,7 +149,7 @@ std::string ContestSession::sideFilePath(const SideFile& side) const {
 }
 
 ContestReadResult ContestSession::open(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     ContestReadResult read = readContestFile(m_contest, in);
     if (read.kind == ContestReadResult::Kind::NotContest || read.kind == ContestReadResult::Kind::NotOpen)
         return read;

@@ -73,6 +73,8 @@ bool writeAll(int fd, std::string_view text, std::size_t capacity) {
 
 std::filesystem::path filePath(const std::string& utf8Path) { return utf8Path; }
 
+std::string utf8Path(const std::filesystem::path& path) { return path.string(); }
+
 bool replaceFileContents(const std::string& path, std::string_view text, std::size_t capacity) {
     const auto mode = targetMode(path);
     if (!mode) return false;

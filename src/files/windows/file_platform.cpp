@@ -85,6 +85,8 @@ std::filesystem::path filePath(const std::string& utf8Path) {
     return wide;
 }
 
+std::string utf8Path(const std::filesystem::path& path) { return utf8(path.c_str()); }
+
 bool replaceFileContents(const std::string& path, std::string_view text, std::size_t capacity) {
     const std::filesystem::path target = filePath(path);
     if (!replaceable(target.native())) return false;

@@ -21,6 +21,7 @@ cp -r "$root"/examples/. "$stage/Exempel/"
     wixl-heat --prefix Vindelkast/ --var var.SourceDir --directory-ref INSTALLDIR --component-group ProgramFiles --win64 \
     >"$build/installer/files.wxs")
 msi=$build/vindelkast-$version.msi
-wixl --arch x64 -D SourceDir="$build/installer/Vindelkast" -D Version="$version" -D Icon="$build/vindelkast.ico" \
-    -o "$msi" "$root/packaging/windows/vindelkast.wxs" "$build/installer/files.wxs"
+# wixl finds the files by paths relative to where it runs.
+(cd "$build" && wixl --arch x64 -D Win64=yes -D SourceDir=installer/Vindelkast -D Version="$version" -D Icon=vindelkast.ico \
+    -o "$msi" "$root/packaging/windows/vindelkast.wxs" installer/files.wxs)
 echo "$msi"

@@ -36,6 +36,12 @@ top=$cache/$key
 prefix=$top/prefix
 mkdir -p "$top/src" "$top/build" "$top/stamps" "$prefix/bin" "$prefix/lib" "$prefix/include"
 printf '%s' "$versions" >"$top/versions.txt"
+# One build at a time in a cache folder: a second ./vk windows waits for the first.
+exec 9>"$top/lock"
+if ! flock -n 9; then
+    say "en annan körning bygger biblioteken i $top; väntar på den"
+    flock 9
+fi
 
 # fetch NAME: the source package unpacked in $top/src/NAME with Debian's patches applied. A
 # mirror that has the upstream tarball but not Debian's packaging files leaves the upstream

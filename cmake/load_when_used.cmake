@@ -15,6 +15,18 @@ set(VK_RUNTIME_LOADED_PACKAGES "")
 set(VK_RUNTIME_LOADED_FILES "")
 
 function(vk_load_when_used target name library package)
+  if(WIN32)
+    # A DLL of the program's own (libdds.dll beside its import library libdds.dll.a), loaded
+    # from the program's folder: copied there in the build, for the programs and the tests.
+    get_filename_component(file ${library} NAME)
+    string(REGEX REPLACE "\\.a$" "" file ${file})
+    get_filename_component(folder ${library} DIRECTORY)
+    find_file(VK_${name}_DLL ${file} HINTS ${folder}/../bin ${folder} NO_DEFAULT_PATH REQUIRED)
+    file(COPY ${VK_${name}_DLL} DESTINATION ${CMAKE_BINARY_DIR})
+    file(COPY ${VK_${name}_DLL} DESTINATION ${CMAKE_BINARY_DIR}/tests)
+    target_compile_definitions(${target} PRIVATE VK_${name}_FILE="${file}" VK_${name}_PACKAGE="")
+    return()
+  endif()
   get_filename_component(file ${library} REALPATH)
   execute_process(COMMAND ${CMAKE_OBJDUMP} -p ${file} OUTPUT_VARIABLE headers ERROR_QUIET)
   if(NOT headers MATCHES "SONAME +([^ \n]+)")

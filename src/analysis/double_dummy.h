@@ -9,8 +9,8 @@
 
 namespace vindelkast {
 
-// Whether this build has the double-dummy solver; the Windows build does not yet, and its
-// analysis says so instead of analysing (analysis/no_solver/).
+// Whether this build has the double-dummy solver; a build without it says so instead of
+// analysing (analysis/no_solver/, VK_SOLVER=OFF).
 bool solverAvailable();
 
 // Called after each batch of boards with the boards done and the total; returning false

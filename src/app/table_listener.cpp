@@ -1,7 +1,5 @@
 #include "app/table_listener.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 
@@ -9,6 +7,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include "files/file_platform.h"
 #include "tables/request_framing.h"
 
 namespace vindelkast {
@@ -103,7 +102,7 @@ TableListener::~TableListener() = default;
 void TableListener::incomingConnection(qintptr handle) {
     auto* socket = new QTcpSocket(this);
     if (!socket->setSocketDescriptor(handle)) {
-        ::close(static_cast<int>(handle));
+        closeNetworkHandle(static_cast<std::intptr_t>(handle));
         delete socket;
         return;
     }

@@ -125,35 +125,10 @@ void TableServer::stop() {
     emit runningChanged(false);
 }
 
-const TableService* TableServer::service() {
-    if (!m_sink.tableService()) {
-        const std::string problem = m_sink.openTables();
-        if (!problem.empty()) emit problemToShow(toQt(problem));
-    }
-    return m_sink.tableService();
-}
-
 void TableServer::forgetEvening() {
     stop();
     m_submissions.forget();
     emit tablesChanged();
-}
-
-QString TableServer::publishResults() {
-    if (!service()) return "Starta upp t\u00e4vlingen f\u00f6rst.";
-    const std::uint64_t mark = m_submissions.changed();
-    const std::string problem = m_sink.storeTableResults([](Contest&, TableService& service) {
-        service.publishResults();
-        return false;
-    });
-    m_submissions.written(mark, problem);
-    emit tablesChanged();
-    return toQt(problem);
-}
-
-bool TableServer::resultsPublished() const {
-    const TableService* service = m_sink.tableService();
-    return service && service->resultsPublished();
 }
 
 void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -266,33 +241,6 @@ void TableServer::storeWaiting() {
         batch[i].socket->flush();
     }
     emit tablesChanged();
-}
-
-QString TableServer::acceptConflict(int id) {
-    std::string stored;
-    const std::uint64_t mark = m_submissions.changed();
-    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
-        const std::optional<TableStore> store = service.acceptConflict(id);
-        if (!store) return false;
-        stored = storeTableResult(contest, *store);
-        if (!stored.empty()) return false;
-        service.storedAnswer(contest, *store);
-        return true;
-    });
-    m_submissions.written(mark, problem);
-    emit tablesChanged();
-    return toQt(stored.empty() ? problem : stored);
-}
-
-QString TableServer::rejectConflict(int id) {
-    const std::uint64_t mark = m_submissions.changed();
-    const std::string problem = m_sink.storeTableResults([id](Contest&, TableService& service) {
-        service.rejectConflict(id);
-        return false;
-    });
-    m_submissions.written(mark, problem);
-    emit tablesChanged();
-    return toQt(problem);
 }
 
 }  // namespace vindelkast

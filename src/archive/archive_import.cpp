@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "archive/evening_record.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 
 namespace vindelkast {
@@ -22,12 +23,13 @@ std::string contestFilesBelow(const std::string& folder, std::vector<std::string
     namespace fs = std::filesystem;
     files.clear();
     std::error_code error;
-    if (!fs::is_directory(folder, error)) return "Mappen finns inte: " + pathText(folder);
+    if (!fs::is_directory(filePath(folder), error)) return "Mappen finns inte: " + pathText(folder);
     // Links to folders are not followed, so a link back up cannot make the walk endless.
-    fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error);
+    fs::recursive_directory_iterator walk(filePath(folder), fs::directory_options::skip_permission_denied,
+                                          error);
     for (; !error && walk != fs::recursive_directory_iterator(); walk.increment(error))
         if (walk->is_regular_file(error) && isContestFile(walk->path()))
-            files.push_back(walk->path().string());
+            files.push_back(utf8Path(walk->path()));
     if (error) return "Kan inte l\xe4sa mappen " + pathText(folder) + ": " + error.message();
     std::sort(files.begin(), files.end());
     return "";

@@ -9,6 +9,7 @@
 #include "files/contest_file.h"
 #include "files/contest_on_disk.h"
 #include "files/contract_file.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "model/standings.h"
 

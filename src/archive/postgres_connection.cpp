@@ -166,6 +166,8 @@ void quiet(void*, const char*) {}
 
 }  // namespace
 
+bool postgresArchiveAvailable() { return true; }
+
 std::unique_ptr<SqlConnection> openPostgresConnection(const std::string& uri, std::string& message) {
     const auto client = loadSharedLibrary<PostgresClient>(
         {VK_PQ_FILE, VK_PQ_PACKAGE, "Klubbarkivet p\xe5 PostgreSQL kan inte \xf6ppnas: PostgreSQL-klienten"},

@@ -12,4 +12,8 @@ namespace vindelkast {
 // "" on success.
 std::unique_ptr<SqlConnection> openPostgresConnection(const std::string& uri, std::string& message);
 
+// Whether this build can reach a PostgreSQL archive at all (the Windows build keeps its archive
+// in an SQLite file only: archive/no_postgres/).
+bool postgresArchiveAvailable();
+
 }  // namespace vindelkast

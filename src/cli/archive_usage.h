@@ -20,7 +20,4 @@ inline constexpr const char* kArchiveSummary =
     "resultatsidor lagts med site (namnet med sm\xc3\xa5 bokst\xc3\xa4ver a-z och siffror, "
     "\xc3\xa5 \xc3\xa4 \xc3\xb6 som a a o, annat som bindestreck).";
 
-// Whether this build has the club's archive (SQLite, PostgreSQL and ICU); Windows does not yet.
-bool archiveAvailable();
-
 }  // namespace vindelkast::cli

@@ -181,8 +181,6 @@ int runArchive(const Args& args) {
 
 }  // namespace
 
-bool archiveAvailable() { return true; }
-
 std::vector<Verb> archiveVerbs() {
     return {{"archive", kArchiveUsage, kArchiveSummary, 1, {}, runArchive, 1 << 20}};
 }

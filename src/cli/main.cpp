@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/double_dummy.h"
+#include "archive/postgres_connection.h"
 #include "cli/archive_usage.h"
 #include "cli/cli_verbs.h"
 #include "files/file_platform.h"
@@ -41,16 +42,16 @@ void printUsage(std::ostream& out, const std::vector<Verb>& verbs) {
     for (const Verb& verb : verbs) out << "  " << verb.usage << "\n      " << verb.summary << "\n";
     out << "\nvindelkast-cli KOMMANDO --help visar hj\xc3\xa4lp f\xc3\xb6r ett kommando.\n"
            "vindelkast-cli --version visar versionen.\n";
-    // What this build leaves out (the Windows build, for now), one line each after a blank one.
-    if (!solverAvailable() || !archiveAvailable() || !usebioReadable()) out << "\n";
-    if (!solverAvailable())
-        out << "Dubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
-               "\xc3\xa4n.\n";
-    if (!archiveAvailable())
-        out << "Klubbarkivet (archive) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows \xc3\xa4n.\n";
+    // What this build leaves out (the Windows build: the PostgreSQL archive), one line each
+    // after a blank one.
+    if (!solverAvailable() || !postgresArchiveAvailable() || !usebioReadable()) out << "\n";
+    if (!solverAvailable()) out << "Dubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen.\n";
+    if (!postgresArchiveAvailable())
+        out << "Klubbarkivet p\xc3\xa5 PostgreSQL (--archive postgresql://...) finns inte i den h\xc3\xa4r "
+               "versionen f\xc3\xb6r Windows; arkivet i en SQLite-fil g\xc3\xa5r att anv\xc3\xa4nda.\n";
     if (!usebioReadable())
-        out << "Import av USEBIO-filer (import) finns inte i den h\xc3\xa4r versionen f\xc3\xb6r Windows "
-               "\xc3\xa4n; PBN-filer med resultat g\xc3\xa5r att importera.\n";
+        out << "Import av USEBIO-filer (import) finns inte i den h\xc3\xa4r versionen; PBN-filer med "
+               "resultat g\xc3\xa5r att importera.\n";
 }
 
 int run(const std::vector<std::string>& words) {

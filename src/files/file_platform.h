@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ namespace vindelkast {
 // A path as the program holds it (UTF-8, as the window and the command line give it) in the
 // file system's own form, for streams and std::filesystem.
 std::filesystem::path filePath(const std::string& utf8Path);
+// The other way: a path the file system gave (a folder's listing) as UTF-8.
+std::string utf8Path(const std::filesystem::path& path);
 
 // Puts `text` at `path` so that a crash, a full disk or a second writer never destroys the
 // previous file: the text goes to a new file of its own beside the target, created
@@ -35,5 +38,9 @@ std::string replaceFilesContents(const std::vector<std::pair<std::string, std::s
 // The program's arguments after its name, as UTF-8. From then on standard output and error
 // pass the program's bytes unchanged (no line-end translation), on every platform alike.
 std::vector<std::string> programArguments(int argc, char** argv);
+
+// Closes a network connection's handle that no socket object took over (a descriptor on POSIX,
+// a SOCKET on Windows, which must never be closed as a file).
+void closeNetworkHandle(std::intptr_t handle);
 
 }  // namespace vindelkast

@@ -14,8 +14,7 @@ namespace vindelkast {
 // line.
 SessionReading readUsebio(std::string_view bytes);
 
-// Whether this build reads USEBIO files; the Windows build does not yet (Debian has no libxml2
-// for it), and its reader refuses every file with the reason (files/no_xml/).
+// Whether this build reads USEBIO files (every build has libxml2, loaded when used).
 bool usebioReadable();
 
 }  // namespace vindelkast

@@ -7,8 +7,10 @@ std::string sharedLibraryMessage(const SharedLibrary& library, std::string why) 
     for (char& c : why)
         if (static_cast<unsigned char>(c) >= 0x80) c = '?';
     if (why.empty()) why = "ok\xe4nt fel";
-    return library.use + " " + library.file + " kunde inte l\xe4sas in (" + why +
-           "). Installera Debianpaketet " + library.package + ".";
+    // On Windows the library is one of the program's own DLLs, which no package brings.
+    const std::string remedy =
+        library.package.empty() ? "Installera om Vindelkast" : "Installera Debianpaketet " + library.package;
+    return library.use + " " + library.file + " kunde inte l\xe4sas in (" + why + "). " + remedy + ".";
 }
 
 }  // namespace vindelkast

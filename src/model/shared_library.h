@@ -13,20 +13,27 @@ namespace vindelkast {
 // run of the command-line program more than its own work on the largest evening.
 struct SharedLibrary {
     std::string file;     // the name the system's loader finds it by ("libpq.so.5")
-    std::string package;  // the Debian package that installs it ("libpq5")
+    std::string package;  // the Debian package that installs it ("libpq5"); "" for a DLL
+                          // installed with the program on Windows
     std::string use;      // what cannot be done, and what the library is, as a message starts:
                           // "Analysen kan inte göras: dubbeldummylösaren"
 };
 
-// The system's part, one file per system (posix/shared_library_loader.cpp; a Windows form
-// would stand beside it with LoadLibrary and GetProcAddress).
+// The system's part, one file per system (posix/shared_library_loader.cpp with dlopen,
+// windows/shared_library_loader.cpp with LoadLibraryEx).
 // Opens the library, or returns nullptr with the loader's own words in `why`.
 void* openSharedLibrary(const std::string& file, std::string& why);
 // The address of a function or variable the library exports; nullptr when it has none.
 void* sharedLibrarySymbol(void* library, const char* name);
 void closeSharedLibrary(void* library);
+// Once a library whose clean-up at unload uses its own static objects is loaded (the solver):
+// on Linux the loader destroys those objects first and the clean-up then crashes the end of the
+// process, so the process ends, once its output is flushed, before either runs. Windows runs a
+// DLL's clean-up (DllMain) before its objects' destructors: nothing to do there.
+void endBeforeLoadedLibrariesCleanUp();
 
-// "<use> <file> kunde inte läsas in (<why>). Installera Debianpaketet <package>."
+// "<use> <file> kunde inte läsas in (<why>). Installera Debianpaketet <package>." (on
+// Windows "... Installera om Vindelkast.")
 std::string sharedLibraryMessage(const SharedLibrary& library, std::string why);
 
 // Finds a library's functions and variables by name into a table of pointers, keeping the

@@ -1,7 +1,5 @@
 #include "qt/qt_text.h"
 
-#include <QFile>
-
 #include "files/text_encoding.h"
 
 namespace vindelkast {
@@ -21,8 +19,10 @@ std::string fromQtLossy(const QString& text) {
     return out;
 }
 
-std::string pathFromQt(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string pathFromQt(const QString& path) { return path.toUtf8().toStdString(); }
 
-QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString pathToQt(const std::string& path) {
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
 
 }  // namespace vindelkast

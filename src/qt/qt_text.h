@@ -14,7 +14,8 @@ std::optional<std::string> fromQt(const QString& text);
 // For texts the program itself wrote into a widget: never fails, unknown characters become "?".
 std::string fromQtLossy(const QString& text);
 
-// File paths are bytes on disk, not Windows-1252 text.
+// File paths are UTF-8, as the core holds them on every system (files/file_platform.h), not
+// Windows-1252 text.
 std::string pathFromQt(const QString& path);
 QString pathToQt(const std::string& path);
 

@@ -1,4 +1,4 @@
-// The analysis where the build has no double-dummy solver (the Windows build, for now):
+// The analysis where the build has no double-dummy solver (VK_SOLVER=OFF):
 // every request is answered with the message, and nothing is made up.
 #include "analysis/double_dummy.h"
 

@@ -73,6 +73,8 @@ bool writeAll(int fd, std::string_view text, std::size_t capacity) {
 
 std::filesystem::path filePath(const std::string& utf8Path) { return utf8Path; }
 
+std::string utf8Path(const std::filesystem::path& path) { return path.string(); }
+
 bool replaceFileContents(const std::string& path, std::string_view text, std::size_t capacity) {
     const auto mode = targetMode(path);
     if (!mode) return false;
@@ -147,5 +149,7 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     // The terminal's own bytes: UTF-8 on every system the program supports.
     return {argv + std::min(argc, 1), argv + argc};
 }
+
+void closeNetworkHandle(std::intptr_t handle) { ::close(static_cast<int>(handle)); }
 
 }  // namespace vindelkast

@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <io.h>
+// closesocket: before windows.h, which would bring the old winsock.h.
+#include <winsock2.h>
+// The rest of the system's calls.
 #include <windows.h>
 // CommandLineToArgvW: after windows.h.
 #include <shellapi.h>
@@ -82,6 +85,8 @@ std::filesystem::path filePath(const std::string& utf8Path) {
     return wide;
 }
 
+std::string utf8Path(const std::filesystem::path& path) { return utf8(path.c_str()); }
+
 bool replaceFileContents(const std::string& path, std::string_view text, std::size_t capacity) {
     const std::filesystem::path target = filePath(path);
     if (!replaceable(target.native())) return false;
@@ -147,5 +152,7 @@ std::vector<std::string> programArguments(int, char**) {
     ::_setmode(::_fileno(stderr), _O_BINARY);
     return arguments;
 }
+
+void closeNetworkHandle(std::intptr_t handle) { ::closesocket(static_cast<SOCKET>(handle)); }
 
 }  // namespace vindelkast

@@ -1,0 +1,65 @@
+// What the director's desk asks of the tables' server, the same with or without a running
+// HTTP server (app/no_http_server/): the evening's codes, the held results and publishing.
+#include <cstdint>
+#include <optional>
+
+#include "app/table_server.h"
+#include "qt/qt_text.h"
+#include "session/table_result_sink.h"
+#include "tables/table_store.h"
+
+namespace vindelkast {
+
+const TableService* TableServer::service() {
+    if (!m_sink.tableService()) {
+        const std::string problem = m_sink.openTables();
+        if (!problem.empty()) emit problemToShow(toQt(problem));
+    }
+    return m_sink.tableService();
+}
+
+QString TableServer::acceptConflict(int id) {
+    std::string stored;
+    const std::uint64_t mark = m_submissions.changed();
+    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
+        const std::optional<TableStore> store = service.acceptConflict(id);
+        if (!store) return false;
+        stored = storeTableResult(contest, *store);
+        if (!stored.empty()) return false;
+        service.storedAnswer(contest, *store);
+        return true;
+    });
+    m_submissions.written(mark, problem);
+    emit tablesChanged();
+    return toQt(stored.empty() ? problem : stored);
+}
+
+QString TableServer::rejectConflict(int id) {
+    const std::uint64_t mark = m_submissions.changed();
+    const std::string problem = m_sink.storeTableResults([id](Contest&, TableService& service) {
+        service.rejectConflict(id);
+        return false;
+    });
+    m_submissions.written(mark, problem);
+    emit tablesChanged();
+    return toQt(problem);
+}
+
+QString TableServer::publishResults() {
+    if (!service()) return "Starta upp t\u00e4vlingen f\u00f6rst.";
+    const std::uint64_t mark = m_submissions.changed();
+    const std::string problem = m_sink.storeTableResults([](Contest&, TableService& service) {
+        service.publishResults();
+        return false;
+    });
+    m_submissions.written(mark, problem);
+    emit tablesChanged();
+    return toQt(problem);
+}
+
+bool TableServer::resultsPublished() const {
+    const TableService* service = m_sink.tableService();
+    return service && service->resultsPublished();
+}
+
+}  // namespace vindelkast

@@ -195,8 +195,11 @@ std::string ContestSession::writeRecovery() {
     const std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles);
     const std::string problem = writeTextSafely(
         kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
-    // A full disk must not stop the evening; the director hears of it once per run.
-    if (!problem.empty() && !m_recoveryProblemTold) {
+    // A full disk must not stop the evening: the director hears of it once, not at every change,
+    // and again if the file fails anew after it could be written.
+    if (problem.empty()) {
+        m_recoveryProblemTold = false;
+    } else if (!m_recoveryProblemTold) {
         m_recoveryProblemTold = true;
         emit recoveryProblem(QString::fromStdString(problem));
     }

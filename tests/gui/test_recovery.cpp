@@ -128,6 +128,24 @@ void TestRecovery::saveExitAndClearRemoveIt() {
     QCOMPARE(blocked.form->session().save(), std::string("Kan inte ta bort vindelkast-aterstall.txt"));
     QVERIFY(!blocked.form->session().isSaved());
     QVERIFY(QFile::exists(blocked.path("b.sco")));
+
+    // While the file cannot be written the director hears of it once, not at every change; once
+    // it could be written again, a new failure is told anew.
+    const auto toldOfRecovery = [&blocked] {
+        QCoreApplication::processEvents();
+        return blocked.dialogs.messages.filter("terst\u00e4llningsfilen kunde inte skrivas").size();
+    };
+    const int toldBefore = toldOfRecovery();
+    QVERIFY(toldBefore >= 1);
+    enterScore(*blocked.form, 2, 110);
+    QCOMPARE(toldOfRecovery(), toldBefore);
+    QVERIFY(QDir(blocked.path(kRecoveryFileName)).removeRecursively());
+    enterScore(*blocked.form, 3, 420);
+    QVERIFY(QFile::exists(blocked.path(kRecoveryFileName)));
+    QVERIFY(QFile::remove(blocked.path(kRecoveryFileName)));
+    QVERIFY(QDir(blocked.path("")).mkpath(QString(kRecoveryFileName) + "/inne"));
+    enterScore(*blocked.form, 4, 620);
+    QCOMPARE(toldOfRecovery(), toldBefore + 1);
 }
 
 void TestRecovery::foreignRecoveryTextIsRejected() {

@@ -34,6 +34,23 @@ QSettings userSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vindelkast", "Vindelkast");
 }
 
+QPushButton* namedButton(const QString& text, const char* name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    return button;
+}
+
+// A heading across the desk and under it a list of what waits for the director, `columns` wide.
+QListWidget* addWaitingList(QGridLayout* grid, int row, const QString& heading, const char* name, int height,
+                            int columns) {
+    grid->addWidget(new QLabel(heading), row, 0, 1, 4);
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    list->setMaximumHeight(height);
+    grid->addWidget(list, row + 1, 0, 1, columns);
+    return list;
+}
+
 }  // namespace
 
 QString tableServerAddress(quint16 port) {
@@ -61,11 +78,9 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     EdPort->setValidator(new QIntValidator(1, 65535, EdPort));
     EdPort->setMaximumWidth(90);
     grid->addWidget(EdPort, 0, 1);
-    BtnBordStart = new QPushButton("Starta");
-    BtnBordStart->setObjectName("BtnBordStart");
+    BtnBordStart = namedButton("Starta", "BtnBordStart");
     grid->addWidget(BtnBordStart, 0, 2);
-    BtnBordslappar = new QPushButton("Skriv ut bordslappar");
-    BtnBordslappar->setObjectName("BtnBordslappar");
+    BtnBordslappar = namedButton("Skriv ut bordslappar", "BtnBordslappar");
     grid->addWidget(BtnBordslappar, 0, 3);
     LblAdress = new QLabel;
     LblAdress->setObjectName("LblAdress");
@@ -89,25 +104,16 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     LstBord->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->addWidget(LstBord, 3, 0, 1, 4);
 
-    grid->addWidget(new QLabel("Resultat som v\u00e4ntar p\u00e5 t\u00e4vlingsledaren:"), 4, 0, 1, 4);
-    LstKonflikt = new QListWidget;
-    LstKonflikt->setObjectName("LstKonflikt");
-    LstKonflikt->setMaximumHeight(120);
-    grid->addWidget(LstKonflikt, 5, 0, 1, 4);
-    BtnGodta = new QPushButton("Godta bordets resultat");
-    BtnGodta->setObjectName("BtnGodta");
+    LstKonflikt = addWaitingList(
+        grid, 4, "Resultat som v\u00e4ntar p\u00e5 t\u00e4vlingsledaren:", "LstKonflikt", 120, 4);
+    BtnGodta = namedButton("Godta bordets resultat", "BtnGodta");
     grid->addWidget(BtnGodta, 6, 0, 1, 2);
-    BtnAvvisa = new QPushButton("Beh\u00e5ll det som finns");
-    BtnAvvisa->setObjectName("BtnAvvisa");
+    BtnAvvisa = namedButton("Beh\u00e5ll det som finns", "BtnAvvisa");
     grid->addWidget(BtnAvvisa, 6, 2, 1, 2);
 
-    grid->addWidget(new QLabel("Utel\u00e5sta telefoner (f\u00f6r m\u00e5nga felaktiga koder):"), 7, 0, 1, 4);
-    LstUtelast = new QListWidget;
-    LstUtelast->setObjectName("LstUtelast");
-    LstUtelast->setMaximumHeight(80);
-    grid->addWidget(LstUtelast, 8, 0, 1, 3);
-    BtnSlappIn = new QPushButton("Sl\u00e4pp in");
-    BtnSlappIn->setObjectName("BtnSlappIn");
+    LstUtelast = addWaitingList(
+        grid, 7, "Utel\u00e5sta telefoner (f\u00f6r m\u00e5nga felaktiga koder):", "LstUtelast", 80, 3);
+    BtnSlappIn = namedButton("Sl\u00e4pp in", "BtnSlappIn");
     grid->addWidget(BtnSlappIn, 8, 3);
     // A lock-out runs out by itself: the list follows the clock while the desk is open.
     auto* clock = new QTimer(this);

@@ -70,6 +70,23 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
+// UTF-8 → Windows-1252. A character Windows-1252 lacks becomes `missing`, or fails the
+// whole text when there is no stand-in; malformed UTF-8 always fails.
+std::optional<std::string> encodeCp1252(std::string_view text, std::optional<char> missing) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto cp = decodeUtf8(text, pos);
+        if (!cp) return std::nullopt;
+        auto byte = toCp1252(*cp);
+        if (!byte) byte = missing;
+        if (!byte) return std::nullopt;
+        out += *byte;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view text) {
@@ -84,31 +101,9 @@ std::string cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
-std::optional<std::string> utf8ToCp1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto cp = decodeUtf8(text, pos);
-        if (!cp) return std::nullopt;
-        const auto byte = toCp1252(*cp);
-        if (!byte) return std::nullopt;
-        out += *byte;
-    }
-    return out;
-}
+std::optional<std::string> utf8ToCp1252(std::string_view text) { return encodeCp1252(text, std::nullopt); }
 
-std::optional<std::string> utf8ToCp1252Replacing(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto cp = decodeUtf8(text, pos);
-        if (!cp) return std::nullopt;
-        out += toCp1252(*cp).value_or('?');
-    }
-    return out;
-}
+std::optional<std::string> utf8ToCp1252Replacing(std::string_view text) { return encodeCp1252(text, '?'); }
 
 std::string notRepresentableMessage() {
     return "Namnet inneh\xe5ller tecken som inte kan sparas i medlemsregistret";

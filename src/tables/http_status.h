@@ -4,20 +4,24 @@
 // a phone is told reads the same in the decisions and in the server that sends them.
 namespace vindelkast::http {
 
-inline constexpr int kOk = 200;
-inline constexpr int kMovedPermanently = 301;
-inline constexpr int kBadRequest = 400;
-inline constexpr int kUnauthorised = 401;
-inline constexpr int kForbidden = 403;
-inline constexpr int kNotFound = 404;
-inline constexpr int kConflict = 409;
-inline constexpr int kPayloadTooLarge = 413;
-inline constexpr int kUnprocessable = 422;
-inline constexpr int kTooManyRequests = 429;
-inline constexpr int kHeaderTooLarge = 431;
-// The server cannot secure a result now (the recovery file cannot be written): send it again.
-inline constexpr int kUnavailable = 503;
+// An unscoped enum, so that a status is still the plain number wherever it is passed on.
+enum Status : int {
+    kOk = 200,
+    kMovedPermanently = 301,
+    kBadRequest = 400,
+    kUnauthorised = 401,
+    kForbidden = 403,
+    kNotFound = 404,
+    kConflict = 409,
+    kPayloadTooLarge = 413,
+    kUnprocessable = 422,
+    kTooManyRequests = 429,
+    kHeaderTooLarge = 431,
+    // The server cannot secure a result now (the recovery file cannot be written): send it again.
+    kUnavailable = 503,
+};
 
+// Every text the server sends is UTF-8.
 inline constexpr const char* kJson = "application/json; charset=utf-8";
 inline constexpr const char* kHtml = "text/html; charset=utf-8";
 inline constexpr const char* kScript = "text/javascript; charset=utf-8";

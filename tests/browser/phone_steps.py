@@ -6,24 +6,31 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
+from tables_common import entry
+
 STRAINS = ["C", "D", "H", "S", "NT"]
 SEATS = ["N", "E", "S", "W"]
 SWEDISH_SEATS = {"N": "N", "E": "\u00d6", "S": "S", "W": "V", "NS": "NS", "EW": "\u00d6V"}
-# What the other tables play: a contract by the table and board, made or one off.
-CONTRACTS = ["1NT", "2S", "3H", "4S", "3NT", "5D", "2C"]
 
 
-def phone():
+def phone(width=390, height=844, javascript=True):
     options = webdriver.ChromeOptions()
-    for argument in ["--headless=new", "--no-sandbox", "--window-size=390,844", "--disable-gpu"]:
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
+                     "--window-size=%d,%d" % (width, height)]:
         options.add_argument(argument)
+    if not javascript:
+        options.add_experimental_option("prefs", {"profile.managed_default_content_settings.javascript": 2})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    # A window is never narrower than 500 px, nor its page as tall as the window: the phone's
-    # screen is set as such.
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+    screen(driver, width, height)
     driver.set_page_load_timeout(20)
     return driver
+
+
+def screen(driver, width, height):
+    """A window is never narrower than 500 px, nor its page as tall as the window: the phone's
+    screen is set as such."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": True})
 
 
 def wait(driver, condition, seconds=10):
@@ -58,6 +65,22 @@ def box(driver, element_id):
     return driver.execute_script(
         "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
         "return [r.top, r.bottom];", element_id)
+
+
+def check_fits(driver, where, least_text=100):
+    """A results page as read on the phone: no sideways scrolling, nothing run or loaded (but
+    the browser's own question for a favicon), its inline style sheet applied, and at least
+    `least_text` characters shown (a board not yet shown says only why)."""
+    scroll, client, scripts, loaded, nav, shown = driver.execute_script(
+        "const d = document.documentElement;"
+        "return [d.scrollWidth, d.clientWidth, document.scripts.length,"
+        "        performance.getEntriesByType('resource').map(e => e.name)"
+        "            .filter(n => !n.startsWith(location.origin + '/favicon.ico')).length,"
+        "        getComputedStyle(document.querySelector('nav')).display, document.body.innerText.length];")
+    assert scroll <= client, "%s scrolls sideways: %d > %d" % (where, scroll, client)
+    assert scripts == 0 and loaded == 0, "%s runs %d scripts, loads %d resources" % (where, scripts, loaded)
+    assert nav == "flex", "%s lost its style sheet" % where
+    assert shown >= least_text, "%s shows %d characters" % (where, shown)
 
 
 def choose(driver, row, label):
@@ -96,15 +119,6 @@ def open_board(driver, index):
 def other_tables_play(evening, codes, tables):
     """Tables that enter their whole current round through the JSON interface."""
     for table in tables:
-        status, seat = evening.call("round", {"table": table, "code": codes[table]})
-        assert status == 200, (table, status, seat)
-        for b in seat["boards"]:
-            if b["entered"]:
-                continue
-            board = b["board"]
-            contract = CONTRACTS[(table + board) % len(CONTRACTS)]
-            body = {"table": table, "code": codes[table], "entry": "j%d-%d" % (table, board), "board": board,
-                    "contract": contract, "declarer": SEATS[board % 4],
-                    "tricks": int(contract[0]) + 6 - (table + board) % 2}
-            status, answer = evening.call("submit", body)
-            assert status == 200, (table, board, status, answer)
+        for b in evening.seat(table, codes[table])["boards"]:
+            if not b["entered"]:
+                evening.submit(entry(table, codes[table], b["board"], "j", (table + b["board"]) % 2))

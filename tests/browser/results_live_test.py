@@ -10,13 +10,14 @@ scrolls sideways, runs a script or loads anything.
 
     /usr/bin/python3 results_live_test.py BUILD_DIR SOURCE_DIR [SCREENSHOT_DIR]
 """
+import contextlib
 import os
 import sys
 
 from selenium.webdriver.common.by import By
 
-from phone_steps import phone, visible, wait
-from tables_common import Evening
+from phone_steps import check_fits, phone, visible, wait
+from tables_common import Evening, entry
 
 HIDDEN = "Given visas n\u00e4r"
 NOT_PLAYED = "Given visas n\u00e4r ert bord har spelat den."
@@ -29,33 +30,15 @@ def play_rounds(evening, codes, last):
     played = {}
     for round_number in range(1, last + 1):
         for table, code in codes.items():
-            status, seat = evening.call("round", {"table": table, "code": code})
-            assert status == 200 and seat["round"] == round_number, seat
+            seat = evening.seat(table, code)
+            assert seat["round"] == round_number, seat
             for board in seat["boards"]:
                 number = board["board"]
-                status, answer = evening.call("submit", {
-                    "table": table, "code": code, "entry": "t%db%d" % (table, number), "board": number,
-                    "contract": "3NT", "declarer": "S", "tricks": 7 + (table * number) % 5})
-                assert status == 200, answer
+                evening.submit(dict(entry(table, code, number, "t"), contract="3NT", declarer="S",
+                                    tricks=7 + (table * number) % 5))
                 for pair in (seat["ns"]["nr"], seat["ew"]["nr"]):
                     played.setdefault(pair, set()).add(number)
     return played
-
-
-def page_facts(driver):
-    return driver.execute_script(
-        "const d = document.documentElement;"
-        "return [d.scrollWidth, d.clientWidth, document.scripts.length,"
-        "        performance.getEntriesByType('resource').length,"
-        "        getComputedStyle(document.querySelector('nav')).display];")
-
-
-def check_fits(driver, where):
-    scroll, client, scripts, loaded, nav = page_facts(driver)
-    assert scroll <= client, "%s scrolls sideways: %d > %d" % (where, scroll, client)
-    assert scripts == 0 and loaded == 0, "%s runs or loads something" % where
-    # The inline style sheet is allowed by the server's policy: the navigation is laid out.
-    assert nav == "flex", "%s lost its style sheet" % where
 
 
 def card_rows(driver):
@@ -79,10 +62,7 @@ def back_to_the_table(driver, base, shots):
 def next_round_begins(evening, codes, table, seat, played):
     """The table's next round scores its first board: its new pairs now read the phone."""
     number = seat["boards"][0]["board"]
-    status, answer = evening.call("submit", {
-        "table": table, "code": codes[table], "entry": "n%db%d" % (table, number), "board": number,
-        "contract": "3NT", "declarer": "S", "tricks": 9})
-    assert status == 200, answer
+    evening.submit(dict(entry(table, codes[table], number, "n"), contract="3NT", declarer="S", tricks=9))
     for pair in (seat["ns"]["nr"], seat["ew"]["nr"]):
         played[pair].add(number)
 
@@ -90,27 +70,22 @@ def next_round_begins(evening, codes, table, seat, played):
 def main():
     build, source = sys.argv[1], sys.argv[2]
     shots = sys.argv[3] if len(sys.argv) > 3 else None
-    evening = Evening(build, source)
-    drivers = []
-    try:
+    with contextlib.ExitStack() as closing:
+        evening = closing.enter_context(Evening(build, source))
         evening.start()
         codes = evening.codes()
         played = play_rounds(evening, codes, 3)
-        status, seat = evening.call("round", {"table": 1, "code": codes[1]})
-        assert status == 200 and seat["round"] == 4
+        seat = evening.seat(1, codes[1])
+        assert seat["round"] == 4
         # Round 3 complete, round 4 not begun: the pairs who just played round 3 still sit
         # there, and see every board they have played, the round's three too.
-        status, done = evening.call("round", {"table": 1, "code": codes[1], "round": 3})
+        done = evening.seat(1, codes[1], 3)
         theirs = played[done["ns"]["nr"]] & played[done["ew"]["nr"]]
         assert {b["board"] for b in done["boards"]} <= theirs, theirs
         base = "http://127.0.0.1:%d" % evening.port
         for width in (360, 390):
-            table = phone()
-            visitor = phone()
-            drivers += [table, visitor]
-            for driver in (table, visitor):
-                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                       {"width": width, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+            table = closing.enter_context(phone(width))
+            visitor = closing.enter_context(phone(width))
             # The table's phone logs in and follows its link to the results.
             table.get(base + "/bord?bord=1&kod=" + codes[1])
             wait(table, lambda d: d.find_element(By.ID, "resultsLink").is_displayed())
@@ -126,7 +101,7 @@ def main():
                 table.get(url)
                 shown = HIDDEN not in table.page_source
                 assert shown == (board in theirs), "board %d at table 1: shown %s" % (board, shown)
-                check_fits(table, "giv%d.html at %d px" % (board, width))
+                check_fits(table, "giv%d.html at %d px" % (board, width), 20)
                 if shown and shots and width == 390:
                     table.save_screenshot(os.path.join(shots, "resultat-giv%d.png" % board))
                 visitor.get(url)
@@ -163,10 +138,6 @@ def main():
         table.get("%s/resultat/giv%d.html" % (base, min(set(range(1, 25)) - played[seat["ns"]["nr"]])))
         assert NOT_PLAYED in table.page_source
         print("1 passed, 0 failed")
-    finally:
-        for driver in drivers:
-            driver.quit()
-        evening.close()
 
 
 if __name__ == "__main__":

@@ -15,27 +15,13 @@ import sys
 import tempfile
 import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from phone_steps import check_fits, phone  # noqa: E402
 
 WIDTHS = (360, 390)
 EVENING = "kv\u00e4ll16"
-
-
-def browser(width, javascript):
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
-                     "--window-size=%d,800" % width]:
-        options.add_argument(argument)
-    if not javascript:
-        options.add_experimental_option("prefs", {"profile.managed_default_content_settings.javascript": 2})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_page_load_timeout(20)
-    # The viewport itself, not the window around it, is the phone's width.
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": width, "height": 800, "deviceScaleFactor": 1, "mobile": True})
-    return driver
 
 
 def write_site(build, source):
@@ -50,21 +36,6 @@ def write_site(build, source):
     copied = os.path.join(work, "kopia")
     shutil.copytree(os.path.join(work, "resultat"), copied)
     return work, copied
-
-
-def check_page(driver, url, where):
-    driver.get(url)
-    facts = driver.execute_script(
-        "const d = document.documentElement;"
-        "return [d.scrollWidth, d.clientWidth, document.scripts.length,"
-        "        performance.getEntriesByType('resource').map(e => e.name)"
-        "            .filter(n => !n.startsWith(location.origin + '/favicon.ico')).length,"
-        "        document.body.innerText.length];")
-    scroll, client, scripts, resources, text = facts
-    assert scroll <= client, "%s scrolls sideways: %d > %d" % (where, scroll, client)
-    # Only the browser's own question for a favicon; the page itself asks for nothing.
-    assert scripts == 0 and resources == 0, "%s loads %d scripts, %d resources" % (where, scripts, resources)
-    assert text > 100, "%s shows no text" % where
 
 
 def walk_links(driver, base):
@@ -106,25 +77,21 @@ def main():
     pages = sorted(os.listdir(copied))
     try:
         for width in WIDTHS:
-            driver = browser(width, javascript=False)
-            try:
+            with phone(width, 800, javascript=False) as driver:
                 for page in pages:
-                    check_page(driver, "file://" + os.path.join(copied, page), "%s vid %d px" % (page, width))
+                    driver.get("file://" + os.path.join(copied, page))
+                    check_fits(driver, "%s vid %d px" % (page, width))
                 walk_links(driver, "file://" + copied + "/")
                 if shots:
                     for page in ("index.html", "par11.html", "giv5.html"):
                         driver.get("file://" + os.path.join(copied, page))
                         driver.save_screenshot(os.path.join(shots, "%d-%s.png" % (width, page[:-5])))
-            finally:
-                driver.quit()
-        driver = browser(390, javascript=True)
-        try:
+        with phone(390, 800) as driver:
             base = "http://127.0.0.1:%d/" % server.server_address[1]
-            check_page(driver, base, "index.html via servern")
+            driver.get(base)
+            check_fits(driver, "index.html via servern")
             walk_links(driver, base)
             check_print(driver, base + "giv5.html")
-        finally:
-            driver.quit()
         print("Resultatsidor: %d sidor utan sidledsrullning vid %s px, l\u00e4nkar \u00e5t b\u00e5da h\u00e5llen, "
               "fr\u00e5n kopierad mapp och server" % (len(pages), " och ".join(map(str, WIDTHS))))
     finally:

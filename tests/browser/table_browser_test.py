@@ -18,7 +18,7 @@ from selenium.webdriver.common.by import By
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tables_common import Evening  # noqa: E402
 from phone_steps import (SWEDISH_SEATS, board_buttons, box, choose, hidden, in_view, open_board,  # noqa: E402
-                         other_tables_play, phone, pick_result, tap, text, visible, wait)
+                         other_tables_play, phone, pick_result, screen, tap, text, visible, wait)
 
 ROUNDS = 7
 # What table 1 plays on the three boards of each round: contract, declarer, result, doubled.
@@ -80,8 +80,7 @@ def enter_board(driver, evening, index, play, shots=None):
     if index == 0 and play == PLAYS[0]:
         # Where the browser's bars leave the page less of the screen, nothing covers a button
         # either, and the last tap brings the confirm button into view.
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 390, "height": 664, "deviceScaleFactor": 1, "mobile": True})
+        screen(driver, 390, 664)
         driver.execute_script("window.scrollTo(0, 0)")
         covered = driver.execute_script(COVERED)
         assert not covered, covered
@@ -90,8 +89,7 @@ def enter_board(driver, evening, index, play, shots=None):
         wait(driver, lambda d: 0 <= box(d, "confirmBtn")[0] and box(d, "confirmBtn")[1] <= 665)
         if shots:
             driver.save_screenshot(os.path.join(shots, "bord1-inmatning-664.png"))
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+        screen(driver, 390, 844)
         driver.execute_script("window.scrollTo(0, 0)")
     if shots:
         driver.save_screenshot(os.path.join(shots, "bord1-inmatning.png"))
@@ -165,8 +163,8 @@ def director_decides(driver, shots):
 
 def check_directions(driver, evening, code, round_number):
     """The finished round says where each pair goes, as the movement has it."""
-    status, seat = evening.call("round", {"table": 1, "code": code, "round": round_number})
-    assert status == 200 and seat["complete"], seat
+    seat = evening.seat(1, code, round_number)
+    assert seat["complete"], seat
     visible(driver, "done")
     assert text(driver, "doneTitle").startswith("Rond %d \u00e4r klar" % round_number), text(driver, "doneTitle")
     moves = text(driver, "moves")
@@ -224,45 +222,35 @@ def shared_boards_evening(build, source, shots):
     handle, card = tempfile.mkstemp(suffix=".gui")
     os.close(handle)
     records = share_card(card)
-    evening = Evening(build, source, card, pairs=72, boards=54, rounds=9)
-    driver = None
-    try:
+    with Evening(build, source, card, pairs=72, boards=54, rounds=9) as evening:
+        os.remove(card)  # the evening has its own copy
         evening.start()
         codes = evening.codes()
         assert len(codes) == 36, len(codes)
         for (round_number, table), (ns, ew, first) in sorted(records.items()):
-            status, seat = evening.call("round", {"table": table, "code": codes[table], "round": round_number})
-            assert status == 200, seat
+            seat = evening.seat(table, codes[table], round_number)
             got = (seat["ns"]["nr"], seat["ew"]["nr"], [b["board"] for b in seat["boards"]])
             assert got == (ns, ew, [first, first + 1, first + 2]), (round_number, table, got)
-        driver = phone()
-        driver.get("http://127.0.0.1:%d/bord?bord=2&kod=%s" % (evening.port, codes[2]))
-        visible(driver, "round")
-        wait(driver, lambda d: "Rond 1 av 9" in text(d, "where"))
-        ns, ew, first = records[(1, 2)]
-        seats = text(driver, "seats")
-        assert str(ns) in seats and str(ew) in seats, seats
-        assert len(board_buttons(driver)) == 3
-        if shots:
-            driver.save_screenshot(os.path.join(shots, "delade-givar-bord2.png"))
-    finally:
-        if driver:
-            driver.quit()
-        evening.close()
-        os.remove(card)
+        with phone() as driver:
+            driver.get("http://127.0.0.1:%d/bord?bord=2&kod=%s" % (evening.port, codes[2]))
+            visible(driver, "round")
+            wait(driver, lambda d: "Rond 1 av 9" in text(d, "where"))
+            ns, ew, first = records[(1, 2)]
+            seats = text(driver, "seats")
+            assert str(ns) in seats and str(ew) in seats, seats
+            assert len(board_buttons(driver)) == 3
+            if shots:
+                driver.save_screenshot(os.path.join(shots, "delade-givar-bord2.png"))
 
 
 def main():
     build, source = sys.argv[1], sys.argv[2]
     shots = sys.argv[3] if len(sys.argv) > 3 else None
-    evening = Evening(build, source)
-    driver = None
-    try:
+    with Evening(build, source) as evening, phone() as driver:
         evening.start()
         codes = evening.codes()
         assert len(codes) == 8, codes
         check_policy(evening.port)
-        driver = phone()
         driver.get("http://127.0.0.1:%d/bord?bord=1&kod=%s" % (evening.port, codes[1].lower()))
         visible(driver, "round")
         entered = 0
@@ -291,12 +279,8 @@ def main():
             driver.save_screenshot(os.path.join(shots, "bord1-slut.png"))
         print("Webbl\u00e4sartest: bord 1 spelade %d brickor genom hela kv\u00e4llen till slutst\u00e4llningen"
               % entered)
-        shared_boards_evening(build, source, shots)
-        print("Delade givar: 36 bord med egna koder, par och brickor i alla 9 ronder")
-    finally:
-        if driver:
-            driver.quit()
-        evening.close()
+    shared_boards_evening(build, source, shots)
+    print("Delade givar: 36 bord med egna koder, par och brickor i alla 9 ronder")
 
 
 if __name__ == "__main__":

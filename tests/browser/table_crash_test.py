@@ -14,16 +14,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from tables_common import Evening  # noqa: E402
-
-CONTRACTS = ["1NT", "2S", "3H", "4S", "3NT", "5D", "2C"]
-
-
-def entry(table, code, board):
-    """What table `table` enters on `board`, under the same entry id on every try."""
-    contract = CONTRACTS[(table + board) % len(CONTRACTS)]
-    return {"table": table, "code": code, "entry": "k%d-%d" % (table, board), "board": board,
-            "contract": contract, "declarer": "NESW"[board % 4], "tricks": int(contract[0]) + 6}
+from tables_common import Evening, entry, own_scores  # noqa: E402
 
 
 def play(evening, table, code, acknowledged, lock, stop):
@@ -38,14 +29,13 @@ def play(evening, table, code, acknowledged, lock, stop):
         for b in todo:
             if stop.is_set():
                 return
-            body = entry(table, code, b["board"])
+            body = entry(table, code, b["board"], "k")
             status, answer = evening.call("submit", body)
             if status == 0:
                 return
             assert status == 200, (status, answer)
-            mine = [r for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]]
             with lock:
-                acknowledged.append((body, seat["ns"]["nr"], seat["ew"]["nr"], mine[0]["score"]))
+                acknowledged.append((body, seat["ns"]["nr"], seat["ew"]["nr"], own_scores(answer, seat)[0]))
 
 
 def held_results(evening):
@@ -57,43 +47,20 @@ def held_results(evening):
 def hold_a_result(evening, codes):
     """Table 8 enters its first board, then another result for it under a new entry: the
     second is held for the director."""
-    status, seat = evening.call("round", {"table": 8, "code": codes[8]})
-    assert status == 200, (status, seat)
-    stored = entry(8, codes[8], seat["boards"][0]["board"])
-    status, answer = evening.call("submit", stored)
-    assert (status, answer["status"]) == (200, "lagrat"), (status, answer)
-    held = dict(stored, entry="annat-8", tricks=stored["tricks"] - 2)
-    status, answer = evening.call("submit", held)
-    assert (status, answer["status"]) == (409, "konflikt"), (status, answer)
-
-
-def enter_one_more(evening, codes):
-    """Some table enters a board it has not yet entered; True when one was stored."""
-    for table in range(1, 9):
-        status, seat = evening.call("round", {"table": table, "code": codes[table]})
-        todo = [b for b in seat.get("boards", []) if not b["entered"]]
-        if status == 200 and todo:
-            status, answer = evening.call("submit", entry(table, codes[table], todo[0]["board"]))
-            return status == 200 and answer["status"] == "lagrat"
-    return False
+    stored = entry(8, codes[8], evening.seat(8, codes[8])["boards"][0]["board"], "k")
+    evening.submit(stored)
+    evening.submit(dict(stored, entry="annat-8", tricks=stored["tricks"] - 2), (409, "konflikt"))
 
 
 def not_secured_until_written(evening, codes):
     """With the folder unwritable a table's result and its re-sends get 503; writable again,
     the re-send is acknowledged, and it survives kill -9."""
-    for table in range(1, 9):
-        status, seat = evening.call("round", {"table": table, "code": codes[table]})
-        todo = [b for b in seat.get("boards", []) if not b["entered"]]
-        if status == 200 and todo:
-            break
-    else:
-        raise AssertionError("no table had a board left")
-    body = entry(table, codes[table], todo[0]["board"])
+    table, seat, board = evening.table_with_board_left(codes)
+    body = entry(table, codes[table], board, "k")
     evening.writable(False)
     try:
         for _ in range(3):  # the first answer, then the phone's re-sends on new connections
-            status, answer = evening.call("submit", body)
-            assert status == 503 and answer.get("status") == "fel", (status, answer)
+            evening.submit(body, (503, "fel"))
             time.sleep(0.3)
     finally:
         evening.writable(True)
@@ -101,13 +68,12 @@ def not_secured_until_written(evening, codes):
     assert status == 200 and answer["status"] in ("lagrat", "redan"), (status, answer)
     evening.kill()
     evening.start()
-    status, answer = evening.call("results", {"table": table, "code": codes[table], "board": body["board"]})
-    assert status == 200 and [r for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]], answer
+    status, answer = evening.call("results", {"table": table, "code": codes[table], "board": board})
+    assert status == 200 and own_scores(answer, seat), answer
 
 
 def main():
-    evening = Evening(sys.argv[1], sys.argv[2])
-    try:
+    with Evening(sys.argv[1], sys.argv[2]) as evening:
         evening.start()
         codes = evening.codes()
         hold_a_result(evening, codes)
@@ -140,22 +106,19 @@ def main():
         # A phone that never heard its answer sends its last entry again (a board of its
         # current round or the one before, which it may still write).
         for body in last.values():
-            status, answer = evening.call("submit", body)
-            assert (status, answer["status"]) == (200, "redan"), (body, status, answer)
+            evening.submit(body, (200, "redan"))
         # The entry is remembered as sent, not only found in the contest: the same entry with
         # another result is refused as such, where a new entry would be held as a conflict.
         resent = next(iter(last.values()))
-        status, answer = evening.call("submit", dict(resent, tricks=resent["tricks"] - 1))
-        assert (status, answer["status"]) == (409, "fel"), (status, answer)
+        evening.submit(dict(resent, tricks=resent["tricks"] - 1), (409, "fel"))
         # The held result is still waiting: the next change writes it into the recovery file again.
-        assert enter_one_more(evening, codes), "no table had a board left"
+        table, _, board = evening.table_with_board_left(codes)
+        evening.submit(entry(table, codes[table], board, "k"))
         assert held_results(evening) == before, (held_results(evening), before)
         not_secured_until_written(evening, codes)
         print("Kraschtest: %d kvitterade resultat fanns kvar efter kill -9 och \u00e5terst\u00e4llning, "
               "omskickade poster svarade redan och konflikten v\u00e4ntade kvar; med skrivskyddad mapp fick "
               "resultatet 503 tills det kunde s\u00e4kras" % len(acknowledged))
-    finally:
-        evening.close()
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
-"""What the browser test and the crash test share: a folder with a set-up contest, the
-window program started on it with the table server on, and the recovery file read back.
-Everything talks to 127.0.0.1 only, and every wait is bounded."""
+"""What the tests of the tables' server share: a folder with a set-up contest, the window
+program started on it with the table server on, the requests a table's phone sends, and the
+recovery file read back. Everything talks to 127.0.0.1 only, and every wait is bounded."""
 import http.client
 import json
 import os
@@ -13,6 +13,21 @@ import time
 import urllib.request
 
 RECOVERY = "vindelkast-aterstall.txt"
+# What the tables play: a contract by the table and board.
+CONTRACTS = ["1NT", "2S", "3H", "4S", "3NT", "5D", "2C"]
+
+
+def entry(table, code, board, tag, down=0):
+    """What table `table` enters on `board`, made or `down` tricks short, under the same entry id
+    (`tag`, the table and the board) on every try."""
+    contract = CONTRACTS[(table + board) % len(CONTRACTS)]
+    return {"table": table, "code": code, "entry": "%s%d-%d" % (tag, table, board), "board": board,
+            "contract": contract, "declarer": "NESW"[board % 4], "tricks": int(contract[0]) + 6 - down}
+
+
+def own_scores(answer, seat):
+    """The scores in a result answer of the pair that sat North-South at `seat`."""
+    return [r["score"] for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]]
 
 
 def free_port():
@@ -57,13 +72,17 @@ class Evening:
             raise RuntimeError("vindelkast-cli %s: %s" % (args[0], done.stderr.decode()))
         return done.stdout.decode()
 
-    def start(self):
-        """Starts the window offscreen with the table server on, taking the recovery offer."""
+    def launch(self):
+        """The window offscreen with the table server on, taking the recovery offer."""
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
-        self.process = subprocess.Popen(
+        return subprocess.Popen(
             [os.path.join(self.build, "vindelkast"), "--bord", str(self.port), "--aterstall-utan-fraga"],
             cwd=self.folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 20
+
+    def start(self, seconds=20):
+        """Launches the window and waits until its table server answers with the codes made."""
+        self.process = self.launch()
+        deadline = time.time() + seconds
         while time.time() < deadline:
             try:
                 with urllib.request.urlopen("http://127.0.0.1:%d/" % self.port, timeout=2) as page:
@@ -82,6 +101,12 @@ class Evening:
         self.kill()
         self.writable(True)
         shutil.rmtree(self.folder, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.close()
 
     def writable(self, yes):
         """Makes the working folder unwritable, or writable again: as root only the immutable
@@ -135,6 +160,30 @@ class Evening:
             return 0, {}
         finally:
             connection.close()
+
+    def seat(self, table, code, round_number=None, timeout=10):
+        """Where the table sits in its current round (or the round asked for), as its phone is told."""
+        asked = {"table": table, "code": code}
+        if round_number:
+            asked["round"] = round_number
+        status, seat = self.call("round", asked, timeout)
+        assert status == 200, (table, status, seat)
+        return seat
+
+    def submit(self, body, expected=(200, "lagrat"), **how):
+        """Sends one result as a table's phone does; returns the answer, which must be `expected`."""
+        status, answer = self.call("submit", body, **how)
+        assert (status, answer.get("status")) == expected, (body, status, answer)
+        return answer
+
+    def table_with_board_left(self, codes):
+        """(table, its seat, the first board it has yet to enter) of the first table that has one."""
+        for table, code in sorted(codes.items()):
+            status, seat = self.call("round", {"table": table, "code": code})
+            todo = [b["board"] for b in seat.get("boards", []) if not b["entered"]]
+            if status == 200 and todo:
+                return table, seat, todo[0]
+        raise AssertionError("no table had a board left")
 
     def recovered_scores(self, board):
         """The score table of a board in the contest the recovery file holds."""

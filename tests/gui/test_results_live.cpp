@@ -4,70 +4,34 @@
 #include <algorithm>
 #include <set>
 
-#include <QElapsedTimer>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPushButton>
 
 #include "app/table_server.h"
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "table_phones.h"
 #include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;
+using vindelkast::test::Page;
+using vindelkast::test::Phones;
 using vindelkast::test::Window;
 
 namespace {
 
-struct Page {
-    int status = 0;
-    QString text;
-    QByteArray policy;
-};
-
-class Client {
-public:
-    explicit Client(quint16 port) : m_base("http://127.0.0.1:" + QString::number(port)) {}
-
-    QNetworkReply* start(QNetworkReply* reply) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!reply->isFinished() && clock.elapsed() < 10'000) QTest::qWait(5);
-        return reply;
-    }
-    int submit(int table, const std::string& code, int board) {
-        QNetworkRequest request(QUrl(m_base + "/api/submit"));
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        const QJsonObject body{{"table", table},
-                               {"code", QString::fromStdString(code)},
-                               {"board", board},
-                               {"entry", QString("t%1b%2").arg(table).arg(board)},
-                               {"contract", "3NT"},
-                               {"declarer", "S"},
-                               {"tricks", 7 + (table * board) % 5}};
-        QNetworkReply* reply = start(m_net.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact)));
-        reply->deleteLater();
-        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    }
-    // A page as a table's phone asks for it (its login in the cookie), or anyone ("").
-    Page get(const QString& path, const QByteArray& cookie = {}) {
-        QNetworkRequest request(QUrl(m_base + path));
-        if (!cookie.isEmpty()) request.setRawHeader("Cookie", cookie);
-        QNetworkReply* reply = start(m_net.get(request));
-        reply->deleteLater();
-        return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-                QString::fromUtf8(reply->readAll()), reply->rawHeader("Content-Security-Policy")};
-    }
-
-private:
-    QString m_base;
-    QNetworkAccessManager m_net;
-};
+// What table T enters on board B: 3NT by South, made or short by the table and board.
+QJsonObject threeNoTrump(int table, const std::string& code, int board) {
+    return {{"table", table},
+            {"code", QString::fromStdString(code)},
+            {"board", board},
+            {"entry", QString("t%1b%2").arg(table).arg(board)},
+            {"contract", "3NT"},
+            {"declarer", "S"},
+            {"tricks", 7 + (table * board) % 5}};
+}
 
 bool showsBoard(const Page& page) {
     return page.status == 200 && page.text.contains("class=\"trav\"") && page.text.contains("3NT");
@@ -88,7 +52,7 @@ private slots:
 private:
     static void setUpEvening(Window& w);
     // Every table plays its boards of rounds first..last through the server.
-    static void play(Window& w, Client& client, int first, int last);
+    static void play(Window& w, Phones& phones, int first, int last);
 };
 
 void TestResultsLive::setUpEvening(Window& w) {
@@ -97,30 +61,30 @@ void TestResultsLive::setUpEvening(Window& w) {
     QCOMPARE(w.form->startTableServer(0), QString());
 }
 
-void TestResultsLive::play(Window& w, Client& client, int first, int last) {
+void TestResultsLive::play(Window& w, Phones& phones, int first, int last) {
     const TableCodes codes = w.form->tableServer().service()->codes();
     for (int r = first; r <= last; ++r)
         for (int t = 1; t <= 8; ++t)
             for (int b : tableSeat(w.form->contest(), t, r, false).boards)
-                QCOMPARE(client.submit(t, codes.tables[t - 1], b), 200);
+                QCOMPARE(phones.send("submit", threeNoTrump(t, codes.tables[t - 1], b)).status, 200);
 }
 
 void TestResultsLive::noBoardLeaksUntilPlayedOrPublished() {
     Window w;
     setUpEvening(w);
     TableServer& server = w.form->tableServer();
-    Client client(server.port());
+    Phones phones(server.port());
     const QByteArray table1 = "vkbord=1-" + QByteArray::fromStdString(server.service()->codes().tables[0]);
     const QByteArray table2 = "vkbord=2-" + QByteArray::fromStdString(server.service()->codes().tables[1]);
 
     // Before anything is played: standings and cards for all, no board for anyone.
-    const Page empty = client.get("/resultat/", table1);
+    const Page empty = phones.get("/resultat/", table1);
     QCOMPARE(empty.status, 200);
     QVERIFY(empty.text.contains(QString::fromUtf8("Ställning NS efter 0 av 7 ronder")));
     QVERIFY(empty.policy.startsWith("default-src 'none'; style-src 'sha256-"));
-    QVERIFY(hidesBoard(client.get("/resultat/giv1.html", table1)));
+    QVERIFY(hidesBoard(phones.get("/resultat/giv1.html", table1)));
 
-    play(w, client, 1, 3);
+    play(w, phones, 1, 3);
     const Contest& contest = w.form->contest();
     // Round 3 complete, round 4 not begun: the pairs who just played it read the phones.
     const TableSeat one = tableSeat(contest, 1, 3, false);
@@ -132,36 +96,36 @@ void TestResultsLive::noBoardLeaksUntilPlayedOrPublished() {
     int shownToOne = 0;
     for (int b = 1; b <= 24; ++b) {
         const QString path = QString("/resultat/giv%1.html").arg(b);
-        const Page read = client.get(path, table1);
+        const Page read = phones.get(path, table1);
         QVERIFY2(played(one, b) ? showsBoard(read) : hidesBoard(read), qPrintable(path));
         shownToOne += played(one, b);
         // Table 2's phone and a visitor see only what they may: table 2 what its pairs played.
         if (played(one, b) && !played(two, b))
-            QVERIFY2(hidesBoard(client.get(path, table2)), qPrintable(path));
-        QVERIFY2(hidesBoard(client.get(path)), qPrintable(path));
+            QVERIFY2(hidesBoard(phones.get(path, table2)), qPrintable(path));
+        QVERIFY2(hidesBoard(phones.get(path)), qPrintable(path));
         // A made-up login is a visitor.
-        QVERIFY2(hidesBoard(client.get(path, "vkbord=1-" + table2.mid(9))), qPrintable(path));
+        QVERIFY2(hidesBoard(phones.get(path, "vkbord=1-" + table2.mid(9))), qPrintable(path));
     }
     QVERIFY(shownToOne > 0 && shownToOne < 9);
-    QVERIFY(client.get("/resultat/", table2).text.contains(QString::fromUtf8("efter 3 av 7 ronder")));
+    QVERIFY(phones.get("/resultat/", table2).text.contains(QString::fromUtf8("efter 3 av 7 ronder")));
 
     // "/resultat" leads to the folder; names that are no page find nothing.
-    QCOMPARE(client.get("/resultat").status, 200);
-    QCOMPARE(client.get("/resultat/giv25.html").status, 404);
+    QCOMPARE(phones.get("/resultat").status, 200);
+    QCOMPARE(phones.get("/resultat/giv25.html").status, 404);
 
     // The last rounds played: the evening is over and every board is everyone's.
-    play(w, client, 4, 7);
-    for (int b = 1; b <= 24; ++b) QVERIFY(showsBoard(client.get(QString("/resultat/giv%1.html").arg(b))));
-    QVERIFY(client.get("/resultat/").text.contains("Resultat NS"));
+    play(w, phones, 4, 7);
+    for (int b = 1; b <= 24; ++b) QVERIFY(showsBoard(phones.get(QString("/resultat/giv%1.html").arg(b))));
+    QVERIFY(phones.get("/resultat/").text.contains("Resultat NS"));
 }
 
 void TestResultsLive::publishingWritesTheFolderAndOpensEveryBoard() {
     Window w;
     setUpEvening(w);
     TableServer& server = w.form->tableServer();
-    Client client(server.port());
-    play(w, client, 1, 2);
-    QVERIFY(hidesBoard(client.get("/resultat/giv1.html")));
+    Phones phones(server.port());
+    play(w, phones, 1, 2);
+    QVERIFY(hidesBoard(phones.get("/resultat/giv1.html")));
 
     // Arkiv → Publicera resultatwebb…, cancelled: nothing written, nothing opened.
     QMenu* arkiv = w.find<QMenu>("kommandon");
@@ -169,7 +133,7 @@ void TestResultsLive::publishingWritesTheFolderAndOpensEveryBoard() {
     QTest::keyClick(arkiv, Qt::Key_W);
     QTRY_COMPARE(w.dialogs.folderTitles.size(), 1);
     QVERIFY(!server.resultsPublished());
-    QVERIFY(hidesBoard(client.get("/resultat/giv1.html")));
+    QVERIFY(hidesBoard(phones.get("/resultat/giv1.html")));
 
     // Then into a folder: the site is written there and the server shows every board.
     w.dialogs.folderNames << w.path("webb");
@@ -182,9 +146,9 @@ void TestResultsLive::publishingWritesTheFolderAndOpensEveryBoard() {
     QVERIFY(index.contains("Resultat NS"));
     QCOMPARE(QDir(w.path("webb")).entryList({"giv*.html"}).size(), 24);
     QCOMPARE(QDir(w.path("webb")).entryList({"par*.html"}).size(), 16);
-    QVERIFY(showsBoard(client.get("/resultat/giv1.html")));
+    QVERIFY(showsBoard(phones.get("/resultat/giv1.html")));
     // The same page as the folder's, but for the link back to the table's page the server adds.
-    const QString served = client.get("/resultat/giv1.html").text;
+    const QString served = phones.get("/resultat/giv1.html").text;
     const QString back = QString::fromUtf8("<a href=\"/bord\">← Till bordet</a>");
     QCOMPARE(served.count(back), 1);
     QCOMPARE(QString(served).remove(back), QString::fromUtf8(w.readFile("webb/giv1.html")));

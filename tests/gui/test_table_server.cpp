@@ -7,16 +7,11 @@
 #include <tuple>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -28,51 +23,16 @@
 #include "model/entry_rules.h"
 #include "model/version.h"
 #include "support/sample_contests.h"
+#include "table_phones.h"
 #include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;
+using vindelkast::test::Answer;
+using vindelkast::test::Phones;
 using vindelkast::test::Window;
 
 namespace {
-
-struct Answer {
-    int status = 0;
-    QJsonObject json;
-};
-
-// One phone per table; every request goes to the server on 127.0.0.1.
-class Phones {
-public:
-    explicit Phones(quint16 port) : m_port(port) {}
-
-    QNetworkReply* post(const QString& call, const QJsonObject& body) {
-        QNetworkRequest request(QUrl("http://127.0.0.1:" + QString::number(m_port) + "/api/" + call));
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-        return m_net.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
-    }
-    // Waits (at most ten seconds) until every reply is in, then reads them.
-    static std::vector<Answer> wait(const std::vector<QNetworkReply*>& replies) {
-        QElapsedTimer clock;
-        clock.start();
-        const auto done = [&] {
-            return std::all_of(replies.begin(), replies.end(), [](auto* r) { return r->isFinished(); });
-        };
-        while (!done() && clock.elapsed() < 10'000) QTest::qWait(5);
-        std::vector<Answer> answers;
-        for (QNetworkReply* r : replies) {
-            answers.push_back({r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-                               QJsonDocument::fromJson(r->readAll()).object()});
-            r->deleteLater();
-        }
-        return answers;
-    }
-    Answer send(const QString& call, const QJsonObject& body) { return wait({post(call, body)}).front(); }
-
-private:
-    quint16 m_port;
-    QNetworkAccessManager m_net;
-};
 
 // What table T plays on board B: a contract that depends on both, made or off by one.
 PlayedContract playedAt(int table, int board) {

@@ -3,14 +3,10 @@
 // desk closed), the desk's codes, the slips only for the address the server runs on, with
 // the contest's name and date and the network the director typed once.
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -21,30 +17,17 @@
 #include "app/table_server.h"
 #include "app/table_sheet.h"
 #include "session/contest_session.h"
+#include "table_phones.h"
 #include "tables/login_guard.h"
 #include "tables/table_request.h"
 #include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;
+using vindelkast::test::Phones;
 using vindelkast::test::Window;
 
 namespace {
-
-// A phone's request to the server on 127.0.0.1; waits at most ten seconds.
-QJsonObject post(quint16 port, const QString& call, const QJsonObject& body, int* status = nullptr) {
-    QNetworkAccessManager net;
-    QNetworkRequest request(QUrl("http://127.0.0.1:" + QString::number(port) + "/api/" + call));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-    QNetworkReply* reply = net.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact));
-    QElapsedTimer clock;
-    clock.start();
-    while (!reply->isFinished() && clock.elapsed() < 10'000) QTest::qWait(5);
-    if (status) *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QJsonObject json = QJsonDocument::fromJson(reply->readAll()).object();
-    reply->deleteLater();
-    return json;
-}
 
 quint16 freePort() {
     QTcpServer probe;
@@ -101,34 +84,25 @@ void TestTableStatus::statusLineDeskAndSlips() {
     const Contest& contest = w.form->contest();
     const TableSeat seat = tableSeat(contest, 1, 1, false);
     const QString code = QString::fromStdString(codes.tables[0]);
-    int status = 0;
-    for (int b : seat.boards) {
-        post(port, "submit",
-             {{"table", 1},
-              {"code", code},
-              {"entry", QString("e%1").arg(b)},
-              {"board", b},
-              {"contract", "3NT"},
-              {"declarer", "S"},
-              {"tricks", 9}},
-             &status);
-        QCOMPARE(status, 200);
-    }
+    Phones phones(port);
+    const auto submit = [&](int board, const QString& entry, int tricks) {
+        return phones
+            .send("submit", {{"table", 1},
+                             {"code", code},
+                             {"entry", entry},
+                             {"board", board},
+                             {"contract", "3NT"},
+                             {"declarer", "S"},
+                             {"tricks", tricks}})
+            .status;
+    };
+    for (int b : seat.boards) QCOMPARE(submit(b, QString("e%1").arg(b), 9), 200);
     QTRY_VERIFY(line->text().contains("Rond 1: 1 av 8 bord klara"));
     desk->close();
-    post(port, "submit",
-         {{"table", 1},
-          {"code", code},
-          {"entry", "andra"},
-          {"board", seat.boards.front()},
-          {"contract", "3NT"},
-          {"declarer", "S"},
-          {"tricks", 10}},
-         &status);
-    QCOMPARE(status, 409);
+    QCOMPARE(submit(seat.boards.front(), "andra", 10), 409);
     QTRY_VERIFY(line->text().contains("Konflikter att avg\u00f6ra: 1"));
     QVERIFY(line->text().contains("background-color"));
-    QJsonObject round = post(port, "round", {{"table", 1}, {"code", code}, {"round", 1}});
+    QJsonObject round = phones.send("round", {{"table", 1}, {"code", code}, {"round", 1}}).json;
     QCOMPARE(round["held"].toArray(), QJsonArray({seat.boards.front()}));
 
     // The director keeps what is there: the phone hears no more of it, the line calms down.
@@ -137,7 +111,7 @@ void TestTableStatus::statusLineDeskAndSlips() {
     QVERIFY(desk->LstKonflikt->item(0)->text().contains("3NT S +1"));
     QTest::mouseClick(desk->BtnAvvisa, Qt::LeftButton);
     QVERIFY(line->text().contains("Inga konflikter"));
-    round = post(port, "round", {{"table", 1}, {"code", code}, {"round", 1}});
+    round = phones.send("round", {{"table", 1}, {"code", code}, {"round", 1}}).json;
     QCOMPARE(round["held"].toArray(), QJsonArray());
 
     // The network's name typed once is on the slips, with the contest's name and date and
@@ -191,10 +165,10 @@ void TestTableStatus::lockedOutPhoneIsLetInFromTheDesk() {
     for (int i = 0; i < kLockOutAfter; ++i)
         service->handle(w.form->contest(), wrong, "127.0.0.1", now - 400'000 + i * 31'000);
     const QString code = QString::fromStdString(service->codes().tables[1]);
-    int status = 0;
-    const QJsonObject refused = post(port, "login", {{"table", 2}, {"code", code}}, &status);
-    QCOMPARE(status, 403);
-    QVERIFY(refused["message"].toString().contains(QString::fromUtf8("Be tävlingsledaren om hjälp")));
+    Phones phones(port);
+    const auto refused = phones.send("login", {{"table", 2}, {"code", code}});
+    QCOMPARE(refused.status, 403);
+    QVERIFY(refused.json["message"].toString().contains(QString::fromUtf8("Be tävlingsledaren om hjälp")));
     QTRY_COMPARE(desk->LstUtelast->count(), 1);
     QCOMPARE(desk->LstUtelast->item(0)->text(),
              QString::fromUtf8("127.0.0.1, bord 2: utelåst 8 minuter till"));
@@ -206,8 +180,9 @@ void TestTableStatus::lockedOutPhoneIsLetInFromTheDesk() {
     QTest::keyClick(desk->BtnSlappIn, Qt::Key_Space);
     QCOMPARE(desk->LstUtelast->count(), 0);
     QVERIFY(!desk->BtnSlappIn->isEnabled());
-    QCOMPARE(post(port, "login", {{"table", 2}, {"code", code}}, &status)["table"].toInt(), 2);
-    QCOMPARE(status, 200);
+    const auto admitted = phones.send("login", {{"table", 2}, {"code", code}});
+    QCOMPARE(admitted.status, 200);
+    QCOMPARE(admitted.json["table"].toInt(), 2);
 }
 
 QTEST_MAIN(TestTableStatus)

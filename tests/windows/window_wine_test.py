@@ -15,10 +15,9 @@ import subprocess
 import sys
 import tempfile
 import time
-import urllib.request
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "browser"))
-from tables_common import Evening  # noqa: E402
+from tables_common import Evening, entry, own_scores  # noqa: E402
 
 WINE = dict(os.environ, WINEDEBUG="-all", LC_ALL="C.UTF-8")
 
@@ -62,52 +61,28 @@ class WineEvening(Evening):
         super().__init__(linux_build, source)
         self.program = program
 
-    def start(self):
-        self.process = start_window(self.program, self.folder, "--bord", str(self.port), "--aterstall-utan-fraga")
-        deadline = time.time() + 90
-        while time.time() < deadline:
-            try:
-                with urllib.request.urlopen("http://127.0.0.1:%d/" % self.port, timeout=2) as page:
-                    if page.status == 200 and ".bordkoder" in self.recovery_sections():
-                        return
-            except OSError:
-                time.sleep(0.5)
-        raise RuntimeError("Windows-programmet startade inte registreringen vid borden")
-
-    def kill(self):
-        if self.process:
-            kill(self.process)
+    def launch(self):
+        return start_window(self.program, self.folder, "--bord", str(self.port), "--aterstall-utan-fraga")
 
 
 def phone_result_survives_a_kill(linux_build, source, program):
-    evening = WineEvening(linux_build, source, program)
-    try:
-        evening.start()
+    with WineEvening(linux_build, source, program) as evening:
+        evening.start(90)
         codes = evening.codes()
-        status, seat = evening.call("round", {"table": 1, "code": codes[1]}, timeout=30)
-        assert status == 200, (status, seat)
-        board = seat["boards"][0]["board"]
-        body = {"table": 1, "code": codes[1], "entry": "wine-1", "board": board, "contract": "4S",
-                "declarer": "N", "tricks": 11}
-        status, answer = evening.call("submit", body, timeout=30)
-        assert (status, answer["status"]) == (200, "lagrat"), (status, answer)
-        score = [r["score"] for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]]
-        assert score, answer
+        seat = evening.seat(1, codes[1], timeout=30)
+        body = entry(1, codes[1], seat["boards"][0]["board"], "wine")
+        score = own_scores(evening.submit(body, timeout=30), seat)
+        assert score, seat
         evening.kill()
-        assert "wine-1" in evening.recovery_sections()[".bordposter"].decode("latin-1")
+        assert body["entry"] in evening.recovery_sections()[".bordposter"].decode("latin-1")
 
-        evening.start()
+        evening.start(90)
         assert evening.codes() == codes, "koderna ändrades"
-        status, answer = evening.call("results", {"table": 1, "code": codes[1], "board": board}, timeout=30)
-        assert status == 200, (status, answer)
-        found = [r["score"] for r in answer["results"] if r["ns"]["nr"] == seat["ns"]["nr"]]
-        assert found == score, (found, score)
-        status, answer = evening.call("submit", body, timeout=30)
-        assert (status, answer["status"]) == (200, "redan"), (status, answer)
+        status, answer = evening.call("results", {"table": 1, "code": codes[1], "board": body["board"]}, timeout=30)
+        assert status == 200 and own_scores(answer, seat) == score, (status, answer, score)
+        evening.submit(body, (200, "redan"), timeout=30)
         print("Borden i Wine: resultatet (%s på giv %d) lagrades, fanns kvar efter kill och omstart, "
-              "och skickat igen svarade det redan" % (score[0], board))
-    finally:
-        evening.close()
+              "och skickat igen svarade det redan" % (score[0], body["board"]))
 
 
 def main():

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "cli_fixture.h"
 #include "example_contests.h"
 #include "files/contest_file.h"
 #include "files/deal_codes.h"
@@ -18,36 +18,10 @@
 namespace vindelkast {
 namespace {
 
-// vindelkast-cli is built beside the tests folder of the build.
-std::string cliPath() {
-    const auto self = std::filesystem::read_symlink("/proc/self/exe");
-    return (self.parent_path().parent_path() / "vindelkast-cli").string();
-}
-
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& word) { return "'" + word + "'"; }
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(cliPath())) GTEST_SKIP() << "vindelkast-cli is not built: " << cliPath();
-    }
-    CliRun run(const std::string& arguments) {
-        const std::string command = "cd " + quoted(folder.file("")) + " && " + quoted(cliPath()) + " " +
-                                    arguments + " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.read("out.txt"), folder.read("err.txt")};
-    }
-    std::string example(const std::string& name) { return quoted(test::examplePath(name)); }
-    std::string exampleRegister() { return "--register " + example("medlem.txt"); }
-
-    test::TempFolder folder;
-};
+using test::Cli;
+using test::cliPath;
+using test::CliRun;
+using test::quoted;
 
 TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     CliRun r = run("check " + example("kväll8.sco") + " " + exampleRegister());

@@ -1,13 +1,13 @@
 // vindelkast-cli usebio and import as a director runs them: a contest and its contracts out
 // as USEBIO and back, the report on stderr, a refused file leaving nothing behind.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "../movement/movement_checks.h"
+#include "cli_fixture.h"
 #include "example_contests.h"
 #include "files/contest_file.h"
 #include "files/contest_on_disk.h"
@@ -21,24 +21,10 @@
 namespace vindelkast {
 namespace {
 
-std::string cliPath() {
-    const auto self = std::filesystem::read_symlink("/proc/self/exe");
-    return (self.parent_path().parent_path() / "vindelkast-cli").string();
-}
-
-class CliInterchange : public ::testing::Test {
+// Every run with the examples' member register; its exit code.
+class CliInterchange : public test::Cli {
 protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(cliPath())) GTEST_SKIP() << "vindelkast-cli is not built: " << cliPath();
-    }
-    int run(const std::string& arguments) {
-        const std::string command = "cd '" + folder.file("") + "' && '" + cliPath() + "' " + arguments +
-                                    " --register '" + test::examplePath("medlem.txt") +
-                                    "' >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    test::TempFolder folder;
+    int run(const std::string& arguments) { return Cli::run(arguments + " " + exampleRegister()).exitCode; }
 };
 
 TEST_F(CliInterchange, ContestAndContractsGoOutAsUsebioAndComeBackTheSame) {

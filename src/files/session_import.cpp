@@ -245,6 +245,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.playingTableCount = c.tableCount;
     layNames(c, s, out);
     layDeals(c, s, out.notes);
+    c.scoringRule.method = s.method;
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);
     std::stable_sort(out.notes.begin(), out.notes.end(),

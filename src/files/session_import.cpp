@@ -194,8 +194,17 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     out.refusal = ruleBroken(s);
     if (!out.refusal.empty() || !c.memberRegister) return out;
     out.notes = s.notes;
+    int phantom = phantomPair(s, out.notes);
+    // A phantom no result names is only a label in the file: its number is no pair's, and the
+    // numbering is settled by the real pairs alone (its hole, or the one above, is the bye).
+    const bool phantomPlays = std::any_of(
+        s.results.begin(), s.results.end(),
+        [phantom](const ImportedResult& r) { return r.nsPair == phantom || r.ewPair == phantom; });
+    if (phantom != 0 && !phantomPlays) phantom = 0;
     int highest = 0, boards = 0;
-    for (const ImportedPair& p : s.pairs) highest = std::max(highest, p.number);
+    for (const ImportedPair& p : s.pairs)
+        if (phantomPlays || (!isPhantomName(p.players[0].name) && !isPhantomName(p.players[1].name)))
+            highest = std::max(highest, p.number);
     for (const ImportedResult& r : s.results) {
         highest = std::max({highest, r.nsPair, r.ewPair});
         boards = std::max(boards, r.board);
@@ -207,7 +216,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.contestName = tidyText(s.title);
     c.contestDate = tidyText(s.date);
     c.arranger = tidyText(s.club);
-    c.byePair = phantomPair(s, out.notes);
+    c.byePair = phantom;
     // An odd number of pairs sits one out, as a contest file with them reads back.
     c.maxPairNumber = highest % 2 == 1 ? highest + 1 : highest;
     if (c.byePair == 0 && highest % 2 == 1) c.byePair = c.maxPairNumber;

@@ -194,13 +194,19 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     out.refusal = ruleBroken(s);
     if (!out.refusal.empty() || !c.memberRegister) return out;
     out.notes = s.notes;
-    int phantom = phantomPair(s, out.notes);
+    std::vector<ImportNote> phantomNotes;
+    int phantom = phantomPair(s, phantomNotes);
     // A phantom no result names is only a label in the file: its number is no pair's, and the
     // numbering is settled by the real pairs alone (its hole, or the one above, is the bye).
     const bool phantomPlays = std::any_of(
         s.results.begin(), s.results.end(),
         [phantom](const ImportedResult& r) { return r.nsPair == phantom || r.ewPair == phantom; });
-    if (phantom != 0 && !phantomPlays) phantom = 0;
+    if (phantom != 0 && !phantomPlays)
+        for (ImportNote& note : phantomNotes)
+            note.text = note.text.substr(0, note.text.find(" \xe4r ")) +
+                        " \xe4r ett fantompar som inget resultat n\xe4mner";
+    if (!phantomPlays) phantom = 0;
+    out.notes.insert(out.notes.end(), phantomNotes.begin(), phantomNotes.end());
     int highest = 0, boards = 0;
     for (const ImportedPair& p : s.pairs)
         if (phantomPlays || (!isPhantomName(p.players[0].name) && !isPhantomName(p.players[1].name)))
@@ -255,6 +261,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     layNames(c, s, out);
     layDeals(c, s, out.notes);
     c.scoringRule.method = s.method;
+    out.imps = c.scoringRule.imps();
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);
     std::stable_sort(out.notes.begin(), out.notes.end(),
@@ -288,7 +295,8 @@ std::vector<std::string> importReport(const SessionImport& outcome) {
         std::string boards;
         for (int b : outcome.differingBoards) boards += (boards.empty() ? "" : ", ") + number(b);
         lines.push_back(
-            "matchpo\xe4ngen skiljer sig fr\xe5n filens p\xe5 giv " + boards +
+            std::string(outcome.imps ? "IMP:en" : "matchpo\xe4ngen") +
+            " skiljer sig fr\xe5n filens p\xe5 giv " + boards +
             " (filen r\xe4knar dem p\xe5 annat s\xe4tt, t.ex. justerade eller f\xe4rre spelade resultat); "
             "programmets po\xe4ng g\xe4ller");
     }

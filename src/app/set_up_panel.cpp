@@ -103,7 +103,7 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     ComboBox2->lineEdit()->installEventFilter(this);
     refuseUnrepresentableText(ComboBox2->lineEdit(), m_dialogs);
 
-    auto* scoringLabel = new QLabel("Po\u00e4ngr\u00e4kning", this);
+    auto* scoringLabel = new QLabel("Po\u00e4ng", this);
     scoringLabel->setObjectName("scoringLabel");
     scoringLabel->setGeometry(16, 558, 110, 26);
     scoringChoice = new QComboBox(this);

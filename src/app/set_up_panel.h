@@ -126,7 +126,7 @@ private:
     QLineEdit* EdDate = nullptr;
     QCheckBox* cbTeamContest = nullptr;
     QComboBox* ComboBox2 = nullptr;
-    QComboBox* scoringChoice = nullptr;  // "Poängräkning": Matchpoäng, Korsimp, Butler
+    QComboBox* scoringChoice = nullptr;  // "Poäng": Matchpoäng, Korsimp, Butler
 };
 
 }  // namespace vindelkast

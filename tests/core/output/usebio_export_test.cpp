@@ -14,6 +14,7 @@
 #include "output/old_html_page.h"
 #include "output/pbn_export.h"
 #include "output/usebio_export.h"
+#include "output/xhtml_page.h"
 #include "output/xml_export.h"
 #include "output_samples.h"
 #include "support/test_text.h"
@@ -121,13 +122,19 @@ TEST(UsebioExport, AnImpEveningComesBackFromUsebioAndPbnScoredInImps) {
     EXPECT_TRUE(holds(places, "<TOTAL_SCORE>-4.00</TOTAL_SCORE>\r\n            <PLACE>4=</PLACE>"));
     EXPECT_TRUE(holds(places, "<NS_IMPS>-8.00</NS_IMPS>"));
     EXPECT_FALSE(holds(places, "<PERCENTAGE>") || holds(places, "MATCH_POINTS>"));
-    std::ostringstream bridgeData, page;
+    std::ostringstream bridgeData, page, xhtml;
     EXPECT_EQ(writeXml(tied.c(), bridgeData), "");
     EXPECT_TRUE(holds(bridgeData.str(), "<scoring>crossImps</scoring>"));
     EXPECT_TRUE(holds(bridgeData.str(), "<place>2</place>\r\n<score>4.00</score>\r\n</result>"));
     writeOldHtml(tied.c(), page, ScoreOrder, false);
     EXPECT_TRUE(holds(page.str(), "Pl. Par     IMP IMP/giv"));
     EXPECT_TRUE(holds(page.str(), "   -8,00   -8,00  "));
+    writeXhtml(tied.c(), xhtml, ScoreOrder);
+    EXPECT_TRUE(holds(xhtml.str(), "<th class='res'>IMP/giv</th>"));
+    EXPECT_TRUE(
+        holds(xhtml.str(), "<td class='res'></td>\r\n<td class='res'>4</td>\r\n<td class='res'>-4,00</td>"))
+        << "pairs 3 and 4 share place 4";
+    EXPECT_TRUE(holds(xhtml.str(), "<th class='scores'>NS IMP</th>"));
     if (usebioReadable()) {
         test::ContestFixture back;
         const SessionImport outcome = importSession(back.c(), places);

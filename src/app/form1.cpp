@@ -153,6 +153,11 @@ void TForm1::connectCommands() {
     connect(p, &SetUpPanel::contestTextsChanged, this, &TForm1::EdContNameChange);
     connect(p, &SetUpPanel::ghVariantChosen, this,
             [this](int variant) { m_session->choose([variant](Contest& c) { c.ghVariant = variant; }); });
+    connect(p, &SetUpPanel::scoringChosen, this, [this](ScoringMethod method) {
+        ScoringRule rule = contest().scoringRule;
+        rule.method = method;
+        m_session->chooseScoringRule(rule);
+    });
 }
 
 // Which panel is visible where is decided here; the panels only say what they are doing.
@@ -163,6 +168,7 @@ void TForm1::connectPanels() {
         QAction* neuberg = m_menus->action("Neuberg1");
         const QSignalBlocker quiet(neuberg);
         neuberg->setChecked(contest().scoringRule.neuberg);
+        m_setUp->showScoring(contest().scoringRule.method);
     });
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "session/dialogs.h"
 #include "app/text_guard.h"
 #include "app/widget_colours.h"
 #include "files/text_fields.h"
 #include "model/contest.h"
 #include "qt/qt_text.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -27,6 +27,10 @@ const QColor kInvalidNumber(255, 51, 51);
 const QStringList kArrangers = {"Vindelkastens BK", "BK Forsen", "Bridgeklubben \u00c4lven", "BK Norrsken",
                                 "Annan arrang\u00f6r"};
 
+// The scoring methods in the order scoringChoice lists them.
+const ScoringMethod kScoringMethods[] = {ScoringMethod::Matchpoints, ScoringMethod::CrossImps,
+                                         ScoringMethod::Butler};
+
 bool isInvalidNumber(const QString& text) {
     if (text.isEmpty()) return false;
     const auto value = parseInt(text.trimmed().toStdString());
@@ -38,7 +42,7 @@ bool isInvalidNumber(const QString& text) {
 SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
     setObjectName("GrpBrickor");
-    setGeometry(33, 8, 345, 563);
+    setGeometry(33, 8, 345, 599);
     setBackground(this, Qt::yellow);
 
     EdGivar = addEdit("EdGivar", "LblGivar", "Givar", 40);
@@ -99,6 +103,15 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     ComboBox2->lineEdit()->installEventFilter(this);
     refuseUnrepresentableText(ComboBox2->lineEdit(), m_dialogs);
 
+    auto* scoringLabel = new QLabel("Po\u00e4ng", this);
+    scoringLabel->setObjectName("scoringLabel");
+    scoringLabel->setGeometry(16, 558, 110, 26);
+    scoringChoice = new QComboBox(this);
+    scoringChoice->setObjectName("scoringChoice");
+    scoringChoice->addItems({"Matchpo\u00e4ng", "Korsimp", "Butler"});
+    scoringChoice->setGeometry(130, 556, 200, 28);
+    scoringLabel->setBuddy(scoringChoice);
+
     for (QLineEdit* field : {EdContName, EdDate}) refuseUnrepresentableText(field, m_dialogs);
     connect(cBoxGuide, &QCheckBox::clicked, this, &SetUpPanel::enableGuideButton);
 
@@ -111,6 +124,8 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     connect(CBHandicap, &QCheckBox::toggled, this, &SetUpPanel::handicapToggled);
     connect(cbTeamContest, &QCheckBox::clicked, this, &SetUpPanel::teamContestClicked);
     connect(ComboBox2, &QComboBox::currentTextChanged, this, &SetUpPanel::arrangerChanged);
+    connect(scoringChoice, &QComboBox::activated, this,
+            [this](int index) { emit scoringChosen(kScoringMethods[index]); });
     connect(EdFripar, &QLineEdit::textChanged, this, &SetUpPanel::byePairChanged);
     connect(rbGHmax1, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(1); });
     connect(rbGHmax2, &QRadioButton::clicked, this, [this] { emit ghVariantChosen(2); });
@@ -158,6 +173,7 @@ void SetUpPanel::showContest(const Contest& c) {
     setNumber(EdRonder, c.roundCount);
     if (byePair > 0) setNumber(EdFripar, byePair);
     ChkBarometer->setChecked(c.isBarometer);
+    showScoring(c.scoringRule.method);
 }
 
 void SetUpPanel::showCounts(int maxPair, int boards, int rounds) {
@@ -202,6 +218,11 @@ void SetUpPanel::lockTeamContest() {
 }
 
 void SetUpPanel::showDate(const QString& date) { EdDate->setText(date); }
+
+void SetUpPanel::showScoring(ScoringMethod method) {
+    for (int i = 0; i < scoringChoice->count(); ++i)
+        if (kScoringMethods[i] == method) scoringChoice->setCurrentIndex(i);
+}
 
 void SetUpPanel::startSetUp() {
     BtnKlar->show();

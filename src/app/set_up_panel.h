@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 
+#include "model/scoring_rule.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,7 +37,7 @@ struct SetUpChoices {
 };
 
 // The set-up panel GrpBrickor ("Förberedelser"): the counts, the kind of contest, the
-// guide-card and name buttons, "Klar" and the contest's texts. It keeps its own field rules
+// guide-card and name buttons, "Klar", the contest's texts and how it is scored. It keeps its own field rules
 // (Enter moves on, a number field that does not hold a whole number turns red); the window
 // reacts to its signals, reads it as plain fields and tells it what to show.
 class SetUpPanel : public QGroupBox {
@@ -63,6 +65,8 @@ public:
     void toggleHandicap();
     void lockTeamContest();
     void showDate(const QString& date);
+    // The contest's scoring method in scoringChoice, without telling anyone it was chosen.
+    void showScoring(ScoringMethod method);
     // "Starta upp": Klar is offered and the boards are typed first.
     void startSetUp();
     // The guide card was chosen: no second one, the names are next.
@@ -84,6 +88,8 @@ signals:
     void arrangerChanged();
     void byePairChanged();
     void ghVariantChosen(int variant);
+    // The director picked matchpoints, cross-IMPs or Butler in scoringChoice.
+    void scoringChosen(ScoringMethod method);
     // The contest's name or date changed in its field.
     void contestTextsChanged();
 
@@ -120,6 +126,7 @@ private:
     QLineEdit* EdDate = nullptr;
     QCheckBox* cbTeamContest = nullptr;
     QComboBox* ComboBox2 = nullptr;
+    QComboBox* scoringChoice = nullptr;  // "Poäng": Matchpoäng, Korsimp, Butler
 };
 
 }  // namespace vindelkast

@@ -16,9 +16,9 @@ struct ArchivedPlayer {
 struct ArchivedEntry {
     int number = 0;
     std::vector<ArchivedPlayer> players;  // two in a pair, one in an individual contest
-    double total = 0.0;                   // matchpoints as the standings show them
+    double total = 0.0;                   // matchpoints as the standings show them (IMPs)
     double top = 0.0;                     // the highest total the evening allowed (twice the mean)
-    double percent = 0.0;                 // as the standings show it: one decimal
+    double percent = 0.0;                 // as the standings show it: one decimal (IMPs: by place)
     int place = 0;                        // as the standings show it: 1..n, in order
 };
 

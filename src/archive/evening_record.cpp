@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <tuple>
 
@@ -10,7 +11,9 @@
 #include "files/contest_on_disk.h"
 #include "files/contract_file.h"
 #include "files/file_platform.h"
+#include "files/rules_file.h"
 #include "files/safe_write.h"
+#include "model/imp_standings.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -44,7 +47,29 @@ double shownPercent(double total, int mean) {
     return shown;
 }
 
+// IMPs and matchpoint percentages cannot be added up, so an IMP evening counts in a season by
+// its ranking alone: a place is turned into the share of the other pairs it finished above,
+// 100 % for the winner, 0 % for the last, 50 % in the middle; pairs sharing places share the
+// mean of them. Its total is the pair's IMPs, with no top.
+void addImpEntries(const Contest& contest, Evening& evening) {
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    const double last = static_cast<double>(standings.size()) - 1.0;
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const auto sharing = std::count(places.begin(), places.end(), places[i]);
+        const double place = places[i] + (static_cast<double>(sharing) - 1.0) / 2.0;
+        ArchivedEntry entry;
+        entry.number = standings[i].pair;
+        entry.players = playersOf(contest, entry.number);
+        entry.total = standings[i].total;
+        entry.percent = last > 0 ? std::round((last + 1.0 - place) / last * 1000.0) / 10.0 : 100.0;
+        entry.place = static_cast<int>(i) + 1;
+        evening.entries.push_back(std::move(entry));
+    }
+}
+
 void addEntries(const Contest& contest, Evening& evening) {
+    if (contest.scoringRule.imps()) return addImpEntries(contest, evening);
     const int mean = contestMean(contest);
     const Totals totals = contestTotals(contest);
     int place = 0;
@@ -146,9 +171,12 @@ EveningReading readEveningFile(const std::string& path, MemberRegister& reg, con
         reading.message = pathText(path) + ": Indata ej OK: " + read.message;
         return reading;
     }
-    // The contracts the tables gave are kept with the evening's results.
+    // The contracts the tables gave are kept with the evening's results; the rules say whether
+    // its points are IMPs.
     std::vector<SideFile> contracts = contestSideFiles(false);
-    std::erase_if(contracts, [](const SideFile& side) { return side.extension != kContractsExtension; });
+    std::erase_if(contracts, [](const SideFile& side) {
+        return side.extension != kContractsExtension && side.extension != kRulesExtension;
+    });
     if (const auto problems = readSideFiles(*contest, path, contracts); !problems.empty()) {
         reading.message = problems.front().shown();
         return reading;

@@ -44,7 +44,7 @@ struct ImportedResult {
     ImportedScore score;
     bool hasContract = false;  // contract, declarer and tricks all given (a pass needs none)
     PlayedContract played;
-    float publishedNs = kNoPoints;  // the file's matchpoints, to compare with ours
+    float publishedNs = kNoPoints;  // the file's matchpoints (IMPs), to compare with ours
     float publishedEw = kNoPoints;
     int line = 0;
 };
@@ -58,6 +58,7 @@ struct ImportedDeal {
 struct ImportedSession {
     std::string title, date, club;  // date as yyyy-mm-dd where the file's date could be read
     int boardCount = 0;             // the boards of the session when the file says (0: unknown)
+    ScoringMethod method = ScoringMethod::Matchpoints;  // as the file says its boards were scored
     std::vector<ImportedPair> pairs;
     std::vector<ImportedResult> results;
     std::vector<ImportedDeal> deals;

@@ -181,8 +181,15 @@ private:
             r.score = columns.has("Score") ? scoreTag(cell("Score"), row.line)
                                            : score(cell("Score_NS"), cell("Score_EW"), row.line);
             contract(r, cell("Contract"), cell("Declarer"), cell("Result"), row.line);
-            r.publishedNs = points(cell("MP_NS"));
-            r.publishedEw = points(cell("MP_EW"));
+            // A table with IMP columns was scored in IMPs: Butler when the Scoring tag says so.
+            const bool imps = columns.has("IMP_NS") && columns.has("IMP_EW");
+            if (imps) {
+                const PbnTag* scoring = game.tag("Scoring");
+                const bool butler = scoring && value(*scoring).find("Butler") != std::string::npos;
+                m_s.method = butler ? ScoringMethod::Butler : ScoringMethod::CrossImps;
+            }
+            r.publishedNs = points(cell(imps ? "IMP_NS" : "MP_NS"));
+            r.publishedEw = points(cell(imps ? "IMP_EW" : "MP_EW"));
             finish(r, true);
         }
     }

@@ -194,8 +194,23 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     out.refusal = ruleBroken(s);
     if (!out.refusal.empty() || !c.memberRegister) return out;
     out.notes = s.notes;
+    std::vector<ImportNote> phantomNotes;
+    int phantom = phantomPair(s, phantomNotes);
+    // A phantom no result names is only a label in the file: its number is no pair's, and the
+    // numbering is settled by the real pairs alone (its hole, or the one above, is the bye).
+    const bool phantomPlays = std::any_of(
+        s.results.begin(), s.results.end(),
+        [phantom](const ImportedResult& r) { return r.nsPair == phantom || r.ewPair == phantom; });
+    if (phantom != 0 && !phantomPlays)
+        for (ImportNote& note : phantomNotes)
+            note.text = note.text.substr(0, note.text.find(" \xe4r ")) +
+                        " \xe4r ett fantompar som inget resultat n\xe4mner";
+    if (!phantomPlays) phantom = 0;
+    out.notes.insert(out.notes.end(), phantomNotes.begin(), phantomNotes.end());
     int highest = 0, boards = 0;
-    for (const ImportedPair& p : s.pairs) highest = std::max(highest, p.number);
+    for (const ImportedPair& p : s.pairs)
+        if (phantomPlays || (!isPhantomName(p.players[0].name) && !isPhantomName(p.players[1].name)))
+            highest = std::max(highest, p.number);
     for (const ImportedResult& r : s.results) {
         highest = std::max({highest, r.nsPair, r.ewPair});
         boards = std::max(boards, r.board);
@@ -207,7 +222,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.contestName = tidyText(s.title);
     c.contestDate = tidyText(s.date);
     c.arranger = tidyText(s.club);
-    c.byePair = phantomPair(s, out.notes);
+    c.byePair = phantom;
     // An odd number of pairs sits one out, as a contest file with them reads back.
     c.maxPairNumber = highest % 2 == 1 ? highest + 1 : highest;
     if (c.byePair == 0 && highest % 2 == 1) c.byePair = c.maxPairNumber;
@@ -245,6 +260,8 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.playingTableCount = c.tableCount;
     layNames(c, s, out);
     layDeals(c, s, out.notes);
+    c.scoringRule.method = s.method;
+    out.imps = c.scoringRule.imps();
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);
     std::stable_sort(out.notes.begin(), out.notes.end(),
@@ -278,7 +295,8 @@ std::vector<std::string> importReport(const SessionImport& outcome) {
         std::string boards;
         for (int b : outcome.differingBoards) boards += (boards.empty() ? "" : ", ") + number(b);
         lines.push_back(
-            "matchpo\xe4ngen skiljer sig fr\xe5n filens p\xe5 giv " + boards +
+            std::string(outcome.imps ? "IMP:en" : "matchpo\xe4ngen") +
+            " skiljer sig fr\xe5n filens p\xe5 giv " + boards +
             " (filen r\xe4knar dem p\xe5 annat s\xe4tt, t.ex. justerade eller f\xe4rre spelade resultat); "
             "programmets po\xe4ng g\xe4ller");
     }

@@ -27,6 +27,7 @@ struct SessionImport {
     std::vector<SlotRound> rounds;     // every slot laid, with its round
     std::vector<int> differingBoards;  // boards on which our matchpoints are not the file's
     std::string newNames;              // names added to the register, each followed by a blank
+    bool imps = false;                 // the file's boards were scored in IMPs, and so are ours
 };
 
 // Lays a session into a contest that starts empty (reset and attached to its register) and

@@ -122,6 +122,18 @@ public:
 
     void note(const xmlNode* at, const std::string& what) { m_s.notes.push_back({lineOf(at), what}); }
 
+    // Boards scored in IMPs are scored so here too; a method the program has not is noted.
+    void readScoringMethod(const xmlNode* event) {
+        const std::string method = text(event, "BOARD_SCORING_METHOD");
+        if (method == "CROSS_IMPS")
+            m_s.method = ScoringMethod::CrossImps;
+        else if (method == "BUTLER_IMPS" || method == "BUTLER")
+            m_s.method = ScoringMethod::Butler;
+        else if (!method.empty() && method != "MATCH_POINTS")
+            note(child(event, "BOARD_SCORING_METHOD"),
+                 "filens givar r\xe4knas med " + tidyText(method) + "; programmet r\xe4knar matchpo\xe4ng");
+    }
+
     void readPair(const xmlNode* pair) {
         ImportedPair p;
         p.line = lineOf(pair);
@@ -181,8 +193,9 @@ public:
         } else if (r.hasContract && r.played.contract.passedOut()) {
             r.score = {ImportedScore::Kind::Bridge, 0, 0, 0};
         }
-        r.publishedNs = points(line, "NS_MATCH_POINTS");
-        r.publishedEw = points(line, "EW_MATCH_POINTS");
+        const bool imps = m_s.method != ScoringMethod::Matchpoints;
+        r.publishedNs = points(line, imps ? "NS_IMPS" : "NS_MATCH_POINTS");
+        r.publishedEw = points(line, imps ? "EW_IMPS" : "EW_MATCH_POINTS");
         m_s.results.push_back(r);
     }
 
@@ -236,6 +249,7 @@ public:
         m_s.title = text(event, "EVENT_DESCRIPTION");
         if (m_s.title.empty()) m_s.title = text(event, "TITLE");
         m_s.date = isoDate(text(event, "DATE"));
+        readScoringMethod(event);
         // Boards not played yet have no travellers; the session still has them.
         m_s.boardCount = parseInt(text(event, "BOARDS_PLAYED")).value_or(0);
         if (text(event, "WINNER_TYPE") == "2")

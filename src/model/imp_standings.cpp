@@ -25,6 +25,8 @@ std::vector<ImpStanding> impStandings(const Contest& contest) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
             const BoardResult& r = board.results[i];
+            // A slot laid by the movement but not played yet keeps the points it was laid with.
+            if (r.nsScore <= kNoScore) continue;
             add(r.nsPair, r.nsPoints);
             add(r.ewPair, r.ewPoints);
             if (!contest.isIndividual) continue;
@@ -43,6 +45,15 @@ std::vector<ImpStanding> impStandings(const Contest& contest) {
         return hundredths(a.perBoard()) > hundredths(b.perBoard());
     });
     return standings;
+}
+
+std::vector<int> impPlaces(const std::vector<ImpStanding>& standings) {
+    std::vector<int> places(standings.size(), 1);
+    for (std::size_t i = 1; i < standings.size(); ++i)
+        places[i] = hundredths(standings[i].total) == hundredths(standings[i - 1].total)
+                        ? places[i - 1]
+                        : static_cast<int>(i) + 1;
+    return places;
 }
 
 }  // namespace vindelkast

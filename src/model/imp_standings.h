@@ -19,4 +19,8 @@ struct ImpStanding {
 // made up for: the IMPs per board say how it did on those it played.
 std::vector<ImpStanding> impStandings(const Contest& contest);
 
+// The place of each line of `standings` (in its order): one more than the lines with a higher
+// total; equal totals, to the hundredth shown, share a place.
+std::vector<int> impPlaces(const std::vector<ImpStanding>& standings);
+
 }  // namespace vindelkast

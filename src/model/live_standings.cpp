@@ -1,9 +1,11 @@
 #include "model/live_standings.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/board_results.h"
 #include "model/evening_progress.h"
+#include "model/imp_standings.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -12,7 +14,28 @@ namespace {
 
 int highestNumber(const Contest& contest) { return std::clamp(contest.maxPairNumber, 0, kMaxPair); }
 
+// An IMP contest's figures: impStandings already counts only the boards with IMPs, so its
+// totals are those so far as well as the final ones.
+void impFigures(const Contest& contest, LiveStandings& s) {
+    s.imps = true;
+    for (const ImpStanding& row : impStandings(contest)) {
+        PairStanding& p = s.pairs[row.pair];
+        p.points = row.total;
+        p.top = row.boards;
+        p.percent = row.perBoard();
+        p.hasFigure = row.boards > 0;
+        s.order.push_back(row.pair);
+    }
+    std::stable_sort(s.order.begin(), s.order.end(), [&s](int a, int b) {
+        const PairStanding& x = s.pairs[a];
+        const PairStanding& y = s.pairs[b];
+        if (x.hasFigure != y.hasFigure) return x.hasFigure;
+        return !s.final && std::lround(x.percent * 100.0) > std::lround(y.percent * 100.0);
+    });
+}
+
 void finalFigures(const Contest& contest, LiveStandings& s) {
+    if (contest.scoringRule.imps()) return impFigures(contest, s);
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
     for (int place = 1; place <= totals.n; ++place) {
@@ -70,7 +93,7 @@ LiveStandings liveStandings(const Contest& contest) {
     s.final = allResultsIn(contest);
     s.roundCount = eveningRoundCount(contest);
     s.roundsDone = roundsComplete(contest);
-    if (s.final)
+    if (s.final || contest.scoringRule.imps())
         finalFigures(contest, s);
     else
         figuresSoFar(contest, s);
@@ -90,11 +113,12 @@ int sharedLivePlace(const LiveStandings& standings, int pair, const std::vector<
     const auto figure = [&standings](int p) {
         return standings.final ? standings.pairs[p].points : standings.pairs[p].percent;
     };
+    const double sameAs = standings.imps ? 0.005 : 0.05;
     if (!Contest::validPair(pair) || !standings.pairs[pair].hasFigure) return 0;
     int place = 1;
     for (int other : among)
         if (Contest::validPair(other) && standings.pairs[other].hasFigure &&
-            figure(other) > figure(pair) + 0.05)
+            figure(other) > figure(pair) + sameAs)
             ++place;
     return place;
 }

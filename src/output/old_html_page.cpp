@@ -4,6 +4,7 @@
 
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
+#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -20,6 +21,7 @@ constexpr const char* kEol = kPageLineEnd;
 const std::string kRule(63, '-');
 const std::string kFrame = "!" + std::string(30, ' ') + "!" + std::string(30, ' ') + "!";
 constexpr const char* kTravellerHeading = "     Par     Res      Po      !";
+constexpr const char* kImpTravellerHeading = "     Par     Res     IMP      !";
 // A board's part of a line: "!" and 30 characters; the right board closes the line.
 constexpr std::size_t kCellWidth = 31;
 
@@ -51,7 +53,15 @@ std::string travellerCell(const Contest& contest, const BoardResult& r, bool ten
     }
     std::string cell = left ? "!" : "";
     const std::size_t width = left ? kCellWidth + 1 : kCellWidth;
-    if (adjusted) {
+    if (contest.scoringRule.imps()) {
+        // Both sides' IMPs as the players read them, "-2,33", in the matchpoints' place.
+        cell += rightAligned(r.nsPair, 5) + rightAligned(r.ewPair, 3);
+        if (scored)
+            cell += rightAligned(adjusted ? adjustedScoreText(r.nsScore) : std::to_string(r.nsScore), 6) +
+                    (r.nsPoints == kNoPoints
+                         ? std::string()
+                         : rightAligned(impText(r.nsPoints), 8) + rightAligned(impText(r.ewPoints), 8));
+    } else if (adjusted) {
         cell += rightAligned(r.nsPair, 7) + rightAligned(r.ewPair, 3) +
                 rightAligned(adjustedScoreText(r.nsScore), 7) + pointsText(r.nsPoints, false, 4) +
                 pointsText(r.ewPoints, false, 4) + "     ";
@@ -74,7 +84,29 @@ std::string blankCell(const Contest& contest, bool left) {
     return left ? closedCell("!", kCellWidth + 1) : closedCell("", kCellWidth);
 }
 
+void writeName(const Contest& contest, int pair, std::ostream& out, bool withIdentity) {
+    const std::string name = publishedPairName(contest, pair, NameForm::Long);
+    out << "  " << escapeHtml(name);
+    if (name.size() < 38) out << std::string(38 - name.size(), ' ');
+    if (withIdentity) out << rightAligned(identityText(contest, pair), 14) << "  Dummy";
+    out << kEol;
+}
+
+// An IMP contest's standings: total IMPs and IMPs per board; equal totals share a place.
+void writeImpStandings(const Contest& contest, std::ostream& out, bool withIdentity) {
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const ImpStanding& s = standings[i];
+        out << (i == 0 || places[i] != places[i - 1] ? rightAligned(places[i], 2) : "  ")
+            << rightAligned(s.pair, 4) << rightAligned(impText(s.total), 8)
+            << rightAligned(impText(s.perBoard()), 8);
+        writeName(contest, s.pair, out, withIdentity);
+    }
+}
+
 void writeStandings(const Contest& contest, std::ostream& out, bool withIdentity) {
+    if (contest.scoringRule.imps()) return writeImpStandings(contest, out, withIdentity);
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
     float previous = 99999.0f;
@@ -82,12 +114,9 @@ void writeStandings(const Contest& contest, std::ostream& out, bool withIdentity
     for (int pair : publishedPairs(contest, totals)) {
         const float total = totals.total[pair];
         ++place;
-        const std::string name = publishedPairName(contest, pair, NameForm::Long);
         out << (total < previous ? rightAligned(place, 2) : "  ") << rightAligned(pair, 4)
-            << oneDecimal(total, 8) << oneDecimal(percentOfMean(total, mean), 6) << "  " << escapeHtml(name);
-        if (name.size() < 38) out << std::string(38 - name.size(), ' ');
-        if (withIdentity) out << rightAligned(identityText(contest, pair), 14) << "  Dummy";
-        out << kEol;
+            << oneDecimal(total, 8) << oneDecimal(percentOfMean(total, mean), 6);
+        writeName(contest, pair, out, withIdentity);
         previous = total;
     }
 }
@@ -132,8 +161,9 @@ void writeBlock(const Contest& contest, int order, const Board& left, const Boar
         if (right) out << " !  Bricka" << rightAligned(right->number, 3) << std::string(19, ' ');
         out << (right ? "!" : " !") << kEol;
     }
-    out << frame << kEol << "!" << kTravellerHeading;
-    if (right) out << kTravellerHeading;
+    const char* heading = contest.scoringRule.imps() ? kImpTravellerHeading : kTravellerHeading;
+    out << frame << kEol << "!" << heading;
+    if (right) out << heading;
     out << kEol;
 
     const std::vector<int> leftSlots = orderedSlots(contest, left, order);
@@ -177,12 +207,15 @@ void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool wit
         << kEol;
     out << "<META  name=ContestName   content=\"" << escapeHtmlAttribute(contest.contestName) << "\">"
         << kEol;
-    out << "<META  name=ScoringType   content=\"MatchPoint\">" << kEol;
+    out << "<META  name=ScoringType   content=\"" << (contest.scoringRule.imps() ? "IMP" : "MatchPoint")
+        << "\">" << kEol;
     out << "<META  name=PairCount     content=\"" << pairCount << "\">" << kEol;
     writeEmbeddedContest(contest, order, out);
     out << "</HEAD>" << kEol << "<BODY>" << kEol << "<FONT face='Arial' size=4>" << kEol << "</FONT>" << kEol
         << "<PRE>" << kEol;
-    out << kEol << kEol << kRule << kEol << kEol << "Pl. Par Po\xe4ng   %    Namn" << kEol << kEol;
+    out << kEol << kEol << kRule << kEol << kEol
+        << (contest.scoringRule.imps() ? "Pl. Par     IMP IMP/giv    Namn" : "Pl. Par Po\xe4ng   %    Namn")
+        << kEol << kEol;
     writeStandings(contest, out, withIdentity);
     out << kEol << kEol << kRule << kEol;
     const int boards = std::min(contest.boardCount, kMaxBoard);

@@ -10,6 +10,7 @@
 #include "files/text_encoding.h"
 #include "model/bridge_tables.h"
 #include "model/contract.h"
+#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -77,8 +78,15 @@ void writeAnalysis(const BoardAnalysis& analysis, std::ostream& out) {
     tag(out, "ParContract", analysis.parCount == 0 ? "Pass" : parContractsText(analysis));
 }
 
-// A score cell: the side's plus score, or "-" for the side that lost points or has none.
-std::string scoreCell(int score) { return score > 0 && score < kAdjustedBase ? std::to_string(score) : "-"; }
+// A score cell: the side's plus score, or "-" for the side that lost points or has none; an
+// adjusted result gives each side its share ("60%"), so that a reader can score it again.
+std::string scoreCell(int score, bool northSouth) {
+    if (score >= kAdjustedBase) {
+        const int shares = score - kAdjustedBase;
+        return std::to_string((northSouth ? shares / 10 : shares % 10) * 10) + "%";
+    }
+    return score > 0 ? std::to_string(score) : "-";
+}
 
 // The contract, declarer and tricks the table gave ("-" where it gave none), PBN style.
 std::string contractColumns(const Contest& contest, int board, const BoardResult& r) {
@@ -87,6 +95,11 @@ std::string contractColumns(const Contest& contest, int board, const BoardResult
     if (played->contract.passedOut()) return "Pass - - ";
     return padRight(contractText(played->contract), 4) + ' ' + declarerText(played->declarer) + ' ' +
            rightAligned(played->tricks, 2) + ' ';
+}
+
+// A side's IMPs on the board, to the hundredth; "-" without a score.
+std::string impCell(float imps) {
+    return rightAligned(imps == kNoPoints ? std::string("-") : formatText("%.2f", imps), 6);
 }
 
 // The score table's columns; the contract, declarer and result (tricks) columns go between
@@ -99,8 +112,10 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
     const std::string pairs = contest.isIndividual
                                   ? "PlayerId_N\\2R;PlayerId_S\\2R;PlayerId_E\\2R;PlayerId_W\\2R;"
                                   : "PairId_NS\\2R;PairId_EW\\2R;";
+    const bool imps = contest.scoringRule.imps();
     const std::string columns = pairs + (contracts ? "Contract\\4L;Declarer\\1R;Result\\2R;" : "") +
-                                "Score_NS\\6R;Score_EW\\6R;MP_NS\\5R;MP_EW\\5R";
+                                "Score_NS\\6R;Score_EW\\6R;" +
+                                (imps ? "IMP_NS\\6R;IMP_EW\\6R" : "MP_NS\\5R;MP_EW\\5R");
     tableTag(out, "ScoreTable", columns.c_str());
     for (int i : slots) {
         const BoardResult& r = board.results[i];
@@ -109,13 +124,33 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
         if (contest.isIndividual) players = {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2};
         for (int player : players) out << rightAligned(player, 2) << ' ';
         if (contracts) out << contractColumns(contest, board.number, r);
-        // An adjusted score has no score of its own, only matchpoints.
-        out << rightAligned(scoreCell(r.nsScore), 6) << ' ' << rightAligned(scoreCell(-r.nsScore), 6) << ' '
-            << pointsText(r.nsPoints, tenths, 5) << ' ' << pointsText(r.ewPoints, tenths, 5) << kEol;
+        const int ewScore = r.nsScore >= kAdjustedBase ? r.nsScore : -r.nsScore;
+        out << rightAligned(scoreCell(r.nsScore, true), 6) << ' '
+            << rightAligned(scoreCell(ewScore, false), 6) << ' ';
+        if (imps)
+            out << impCell(r.nsPoints) << ' ' << impCell(r.ewPoints) << kEol;
+        else
+            out << pointsText(r.nsPoints, tenths, 5) << ' ' << pointsText(r.ewPoints, tenths, 5) << kEol;
+    }
+}
+
+// An IMP contest's totals: total and mean IMPs and the boards they came from.
+void writeImpTotalScoreTable(const Contest& contest, std::ostream& out) {
+    tableTag(out, "TotalScoreTable", "Rank\\2R;PairId\\2R;Names\\40L;TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R");
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const ImpStanding& s = standings[i];
+        const std::string name = publishedPairName(contest, s.pair, NameForm::Long);
+        out << rightAligned(places[i], 2) << ' ' << rightAligned(s.pair, 2) << ' ' << quoted(name)
+            << std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ')
+            << rightAligned(formatText("%.2f", s.total), 7) << ' '
+            << rightAligned(formatText("%.2f", s.perBoard()), 6) << ' ' << rightAligned(s.boards, 2) << kEol;
     }
 }
 
 void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
+    if (contest.scoringRule.imps()) return writeImpTotalScoreTable(contest, out);
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
     tableTag(out, "TotalScoreTable", "Rank\\2R;PairId\\2R;Names\\40L;TotalScoreMP\\6R;TotalPercentage\\5R");
@@ -145,6 +180,9 @@ void writePbn(const Contest& contest, std::ostream& out) {
         tag(out, "Dealer", std::string(1, kPbnSeats[(b + 3) % 4]));
         static const char* kVulnerable[4] = {"All", "None", "NS", "EW"};
         tag(out, "Vulnerable", kVulnerable[vulnerability(b)]);
+        if (contest.scoringRule.imps())
+            tag(out, "Scoring",
+                contest.scoringRule.method == ScoringMethod::Butler ? "IMP;Butler" : "IMP;Cross");
         // Deals past dealCount are not published, as on the pages. A board without a deal
         // still has its Deal tag, with four unknown hands, so that a reader that counts
         // deals in order never puts one on the wrong board.

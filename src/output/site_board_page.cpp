@@ -84,16 +84,19 @@ std::string contractCell(const Contest& contest, int board, const BoardResult& r
 std::string traveller(const Contest& contest, const Board& board) {
     std::string out =
         "<h2>Resultat</h2>\n<table class=\"trav\">\n<thead><tr><th>NS\xe2\x80\x93\xc3\x96V</th>"
-        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">Po NS</th>"
-        "<th class=\"n\">Po \xc3\x96V</th></tr></thead>\n<tbody>\n";
+        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th>" +
+        std::string(contest.scoringRule.imps()
+                        ? "<th class=\"n\">IMP NS</th><th class=\"n\">IMP \xc3\x96V</th>"
+                        : "<th class=\"n\">Po NS</th><th class=\"n\">Po \xc3\x96V</th>") +
+        "</tr></thead>\n<tbody>\n";
     for (int slot : orderedSlots(contest, board, ScoreOrder)) {
         const BoardResult& r = board.results[slot];
-        const bool scored = r.nsScore > kNoScore;
+        const bool scored = r.nsScore > kNoScore && r.nsPoints != kNoPoints;
         out += "<tr class=\"res\"><td class=\"pairs\">" + sideLinks(contest, r.nsPair, r.nsPlayer2) +
                "\xe2\x80\x93" + sideLinks(contest, r.ewPair, r.ewPlayer2) + "</td><td class=\"con\">" +
                contractCell(contest, board.number, r) + "</td><td class=\"n\">" + scoreText(r.nsScore) +
-               "</td><td class=\"n\">" + (scored ? decimalText(r.nsPoints, true) : "") +
-               "</td><td class=\"n\">" + (scored ? decimalText(r.ewPoints, true) : "") + "</td></tr>\n";
+               "</td><td class=\"n\">" + (scored ? pointsText(contest, r.nsPoints) : "") +
+               "</td><td class=\"n\">" + (scored ? pointsText(contest, r.ewPoints) : "") + "</td></tr>\n";
         out += "<tr class=\"nm\"><td colspan=\"5\">" + sideNames(contest, r.nsPair, r.nsPlayer2) +
                " \xe2\x80\x93 " + sideNames(contest, r.ewPair, r.ewPlayer2) + "</td></tr>\n";
     }

@@ -93,6 +93,10 @@ std::string decimalText(double value, bool trimWhole) {
     return text;
 }
 
+std::string pointsText(const Contest& contest, double points) {
+    return contest.scoringRule.imps() ? impText(points) : decimalText(points, true);
+}
+
 std::string suitSymbol(int suit) {
     static const char* const symbols[4] = {
         "<span class=\"blk\">\xe2\x99\xa0</span>", "<span class=\"red\">\xe2\x99\xa5</span>",

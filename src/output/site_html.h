@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/contest.h"
 #include "output/contract_text.h"
 
 // Pieces every results page shares. The pages are UTF-8 HTML5; core text (Windows-1252)
@@ -15,6 +16,9 @@ std::string html(std::string_view cp1252);
 
 // One decimal with a decimal comma, "60,3"; whole numbers without one where `trimWhole`.
 std::string decimalText(double value, bool trimWhole = false);
+// A side's points as the contest scores them: IMPs with two decimals ("-4,33"), else
+// matchpoints as decimalText(points, true) writes them.
+std::string pointsText(const Contest& contest, double points);
 
 // A suit symbol (0 spades .. 3 clubs) in its colour: hearts and diamonds red.
 std::string suitSymbol(int suit);

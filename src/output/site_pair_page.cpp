@@ -4,6 +4,7 @@
 #include "output/page_parts.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
+#include "output/text_format.h"
 
 namespace vindelkast {
 
@@ -40,9 +41,9 @@ std::string opponents(const Contest& contest, const BoardResult& r, bool northSo
 std::string roundRow(const Contest& contest, const PairResult& result, int round) {
     const BoardResult& r = contest.boards[result.board].results[result.slot];
     const std::string seat = result.northSouth ? "NS" : "\xc3\x96V";
-    return "<tr class=\"round\"><th colspan=\"7\">" +
-           (round > 0 ? "Rond " + std::to_string(round) + " \xc2\xb7 " : std::string()) + seat + " mot " +
-           opponents(contest, r, result.northSouth) + "</th></tr>\n";
+    return "<tr class=\"round\"><th colspan=\"" + std::string(contest.scoringRule.imps() ? "6" : "7") +
+           "\">" + (round > 0 ? "Rond " + std::to_string(round) + " \xc2\xb7 " : std::string()) + seat +
+           " mot " + opponents(contest, r, result.northSouth) + "</th></tr>\n";
 }
 
 std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteView& view,
@@ -53,7 +54,9 @@ std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteV
                       (view.shows(result.board) ? link(boardFile(result.board), number) : number) + "</td>";
     // Any result on a board a pair at the reading table has not played would give the board
     // away, the pair's own too: its partner at the table may meet the board later.
-    if (!view.shows(result.board)) return row + "<td colspan=\"6\"></td></tr>\n";
+    if (!view.shows(result.board))
+        return row + (contest.scoringRule.imps() ? "<td colspan=\"5\"></td></tr>\n"
+                                                 : "<td colspan=\"6\"></td></tr>\n");
     const PlayedContract* played = playedContract(contest, result.board, r);
     const bool declared = played && !played->contract.passedOut();
     row +=
@@ -62,6 +65,11 @@ std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteV
     row += "<td class=\"n\">" + (declared ? std::to_string(played->tricks) : std::string()) + "</td>";
     row += "<td class=\"n\">" + ownScore(r, result.northSouth) + "</td>";
     const float points = result.northSouth ? r.nsPoints : r.ewPoints;
+    if (contest.scoringRule.imps()) {
+        const bool hasImps = r.nsScore > kNoScore && points != kNoPoints;
+        return row + "<td class=\"n\">" + (hasImps ? pointsText(contest, points) : std::string()) +
+               "</td></tr>\n";
+    }
     const bool scored = r.nsScore > kNoScore && facts.top[result.board] > 0;
     row += "<td class=\"n\">" + (scored ? decimalText(points, true) : std::string()) + "</td>";
     row += "<td class=\"n\">" +
@@ -77,8 +85,12 @@ std::string summary(const SiteFacts& facts, const SiteView& view, int pair) {
         "Plats " + std::to_string(facts.placeOf[pair]) + " av " + std::to_string(list.rows.size());
     if (!list.title.empty()) text += " i " + html(list.title);
     if (view.live) text += " " + html(roundsText(facts.figures));
-    text += " \xc2\xb7 " + decimalText(p.percent) + "\xc2\xa0% \xc2\xb7 " + decimalText(p.points, true) +
-            " po\xc3\xa4ng";
+    if (facts.figures.imps)
+        text += " \xc2\xb7 " + impText(p.points) + "\xc2\xa0IMP \xc2\xb7 " + impText(p.percent) +
+                "\xc2\xa0IMP/giv";
+    else
+        text += " \xc2\xb7 " + decimalText(p.percent) + "\xc2\xa0% \xc2\xb7 " + decimalText(p.points, true) +
+                " po\xc3\xa4ng";
     return "<p>" + text + "</p>\n";
 }
 
@@ -96,7 +108,10 @@ std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteV
     });
     body +=
         "<table>\n<thead><tr><th class=\"n\">Giv</th><th>Kontrakt</th><th>Av</th><th class=\"n\">Stick</th>"
-        "<th class=\"n\">Res.</th><th class=\"n\">Po</th><th class=\"n\">%</th></tr></thead>\n<tbody>\n";
+        "<th class=\"n\">Res.</th>" +
+        std::string(contest.scoringRule.imps() ? "<th class=\"n\">IMP</th>"
+                                               : "<th class=\"n\">Po</th><th class=\"n\">%</th>") +
+        "</tr></thead>\n<tbody>\n";
     int shownRound = -1;
     int shownOpponent = -1;
     for (const PairResult& result : results) {

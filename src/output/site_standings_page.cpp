@@ -4,6 +4,7 @@
 #include "output/page_parts.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
+#include "output/text_format.h"
 
 namespace vindelkast {
 
@@ -20,16 +21,22 @@ std::string listTable(const Contest& contest, const SiteFacts& facts, const Stan
     std::string out = "<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">";
     out += contest.isIndividual ? "Nr" : "Par";
     out +=
-        "</th><th>Namn</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">%</th></tr></thead>\n<tbody>\n";
+        contest.scoringRule.imps()
+            ? "</th><th>Namn</th><th class=\"n\">IMP</th><th class=\"n\">IMP/giv</th></tr></thead>\n<tbody>\n"
+            : "</th><th>Namn</th><th class=\"n\">Po\xc3\xa4ng</th><th "
+              "class=\"n\">%</th></tr></thead>\n<tbody>\n";
+    // IMPs per board are read to the hundredth, as the totals are.
+    const auto second = [&contest](double figure) {
+        return contest.scoringRule.imps() ? impText(figure) : decimalText(figure);
+    };
     for (const StandingsRow& row : list.rows) {
         const PairStanding& p = facts.figures.pairs[row.pair];
         const std::string file = pairFile(row.pair);
         out += "<tr><td class=\"n\">" + (row.place > 0 ? std::to_string(row.place) : "\xe2\x80\x93") +
                "</td><td class=\"n\">" + link(file, std::to_string(row.pair)) + "</td><td class=\"who\">" +
                link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) +
-               "</td><td class=\"n\">" + (p.hasFigure ? decimalText(p.points, true) : "") +
-               "</td><td class=\"n\">" + (p.hasFigure ? decimalText(p.percent) : "\xe2\x80\x93") +
-               "</td></tr>\n";
+               "</td><td class=\"n\">" + (p.hasFigure ? pointsText(contest, p.points) : "") +
+               "</td><td class=\"n\">" + (p.hasFigure ? second(p.percent) : "\xe2\x80\x93") + "</td></tr>\n";
     }
     return out + "</tbody>\n</table>\n";
 }
@@ -70,7 +77,11 @@ std::string standingsPage(const Contest& contest, const SiteFacts& facts, const 
     }
     const bool anyFigure = std::any_of(facts.figures.order.begin(), facts.figures.order.end(),
                                        [&facts](int pair) { return facts.figures.pairs[pair].hasFigure; });
-    if (view.live && !anyFigure)
+    if (view.live && contest.scoringRule.imps())
+        body +=
+            "<p class=\"meta\">IMP p\xc3\xa5 de givar som \xc3\xa4r spelade hittills; ordningen efter IMP "
+            "per giv.</p>\n";
+    else if (view.live && !anyFigure)
         body += "<p class=\"meta\">Procenten visas n\xc3\xa4r en giv har spelats vid tv\xc3\xa5 bord.</p>\n";
     else if (view.live)
         body += "<p class=\"meta\">Procent av det som \xc3\xa4r spelat hittills.</p>\n";

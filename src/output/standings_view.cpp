@@ -17,11 +17,14 @@ const char* methodName(ScoringMethod method) {
 std::vector<ViewLine> impStandingsLines(const Contest& contest) {
     std::vector<ViewLine> lines;
     lines.push_back({"pl  nr    namn                                        IMP IMP/giv"});
-    int place = 0;
-    for (const ImpStanding& s : impStandings(contest))
-        lines.push_back({formatText("%2d %3d %-40s %7s %7s", ++place, s.pair,
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const ImpStanding& s = standings[i];
+        lines.push_back({formatText("%2d %3d %-40s %7s %7s", places[i], s.pair,
                                     pairName(contest, s.pair, NameForm::Long).c_str(),
                                     impText(s.total).c_str(), impText(s.perBoard()).c_str())});
+    }
     return lines;
 }
 

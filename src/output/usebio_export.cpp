@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "files/imported_names.h"
 #include "files/member_lookup.h"
+#include "model/imp_standings.h"
 #include "model/result_order.h"
 #include "model/standings.h"
 #include "model/version.h"
@@ -62,21 +64,51 @@ void writePlayer(UsebioWriter& xml, const Member* member) {
     xml.close("PLAYER");
 }
 
-void writeParticipants(const Contest& contest, UsebioWriter& xml) {
+// One participant's figures as the file gives them.
+struct ParticipantLine {
+    int pair = 0;
+    std::string total, percent, place;  // percent "" in an IMP contest
+};
+
+std::string placeText(int place, int sharing) { return std::to_string(place) + (sharing > 1 ? "=" : ""); }
+
+std::vector<ParticipantLine> matchpointLines(const Contest& contest) {
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
     std::array<int, kParticipantSlots> sharing{};
     for (int pair = 1; pair <= totals.n; ++pair)
         ++sharing[static_cast<std::size_t>(sharedPlace(totals.total[pair], totals))];
-    xml.open("PARTICIPANTS");
+    std::vector<ParticipantLine> lines;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
         if (pair == 0 || pair == contest.byePair) continue;
-        const Participant& p = contest.participants[pair];
         const float total = totals.total[pair];
         const int place = sharedPlace(total, totals);
-        const std::string placeText =
-            std::to_string(place) + (sharing[static_cast<std::size_t>(place)] > 1 ? "=" : "");
+        lines.push_back({pair, general(total), formatText("%.2f", percentOfMean(total, mean)),
+                         placeText(place, sharing[static_cast<std::size_t>(place)])});
+    }
+    return lines;
+}
+
+// An IMP contest's participants: their total IMPs, to the hundredth, and places shared as shown.
+std::vector<ParticipantLine> impLines(const Contest& contest) {
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    std::vector<ParticipantLine> lines;
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const auto sharing = std::count(places.begin(), places.end(), places[i]);
+        lines.push_back({standings[i].pair, formatText("%.2f", standings[i].total), "",
+                         placeText(places[i], static_cast<int>(sharing))});
+    }
+    return lines;
+}
+
+void writeParticipants(const Contest& contest, UsebioWriter& xml) {
+    xml.open("PARTICIPANTS");
+    for (const ParticipantLine& line :
+         contest.scoringRule.imps() ? impLines(contest) : matchpointLines(contest)) {
+        const int pair = line.pair;
+        const Participant& p = contest.participants[pair];
         if (contest.isIndividual) {
             // A player is a participant of his own; his figures follow his name.
             xml.open("PLAYER");
@@ -87,9 +119,9 @@ void writeParticipants(const Contest& contest, UsebioWriter& xml) {
             xml.open("PAIR");
             xml.value("PAIR_NUMBER", pair);
         }
-        xml.value("TOTAL_SCORE", general(total));
-        xml.value("PERCENTAGE", formatText("%.2f", percentOfMean(total, mean)));
-        xml.value("PLACE", placeText);
+        xml.value("TOTAL_SCORE", line.total);
+        if (!line.percent.empty()) xml.value("PERCENTAGE", line.percent);
+        xml.value("PLACE", line.place);
         if (contest.isIndividual) {
             xml.close("PLAYER");
             continue;
@@ -130,8 +162,13 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
     if (r.nsScore != kNoScore) {
         xml.value("SCORE",
                   r.nsScore >= kAdjustedBase ? usebioAdjustedScore(r.nsScore) : std::to_string(r.nsScore));
-        xml.value("NS_MATCH_POINTS", general(r.nsPoints));
-        xml.value("EW_MATCH_POINTS", general(r.ewPoints));
+        if (!contest.scoringRule.imps()) {
+            xml.value("NS_MATCH_POINTS", general(r.nsPoints));
+            xml.value("EW_MATCH_POINTS", general(r.ewPoints));
+        } else if (r.nsPoints != kNoPoints) {
+            xml.value("NS_IMPS", formatText("%.2f", r.nsPoints));
+            xml.value("EW_IMPS", formatText("%.2f", r.ewPoints));
+        }
     }
     if (r.nsScore >= kAdjustedBase) xml.value("NOTES", "Adjusted score");
     xml.value("ROUND_NUMBER", r.round);
@@ -179,6 +216,18 @@ void writeHandSet(const Contest& contest, UsebioWriter& xml) {
 
 }  // namespace
 
+const char* usebioScoringMethod(ScoringMethod method) {
+    switch (method) {
+    case ScoringMethod::CrossImps:
+        return "CROSS_IMPS";
+    case ScoringMethod::Butler:
+        return "BUTLER_IMPS";
+    case ScoringMethod::Matchpoints:
+        break;
+    }
+    return "MATCH_POINTS";
+}
+
 std::string usebioAdjustedScore(int code) {
     const int shares = code - kAdjustedBase;
     return "A" + std::to_string(shares / 10 * 10) + std::to_string(shares % 10 * 10);
@@ -197,7 +246,7 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.value("PROGRAM_VERSION", kVersionText);
     xml.value("EVENT_DESCRIPTION", contest.contestName);
     xml.value("DATE", usebioDate(contest.contestDate));
-    xml.value("BOARD_SCORING_METHOD", "MATCH_POINTS");
+    xml.value("BOARD_SCORING_METHOD", usebioScoringMethod(contest.scoringRule.method));
     xml.value("SESSION_COUNT", 1);
     xml.value("SECTION_COUNT", 1);
     xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS",

@@ -18,7 +18,13 @@ namespace vindelkast {
 //
 // Beyond the shape other programs write, each pair carries its TOTAL_SCORE and each traveller
 // line its ROUND_NUMBER, so that reading the file back lays the movement as it was played.
+// A contest scored in IMPs has BOARD_SCORING_METHOD CROSS_IMPS or BUTLER_IMPS, each traveller
+// line both sides' IMPs (NS_IMPS, EW_IMPS, two decimals) instead of matchpoints, and each pair
+// its total IMPs as TOTAL_SCORE and no percentage.
 void writeUsebio(const Contest& contest, std::ostream& out);
+
+// BOARD_SCORING_METHOD's value for a scoring method.
+const char* usebioScoringMethod(ScoringMethod method);
 
 // "A6040": an adjusted code as USEBIO writes an artificial score (NS share, EW share).
 std::string usebioAdjustedScore(int code);

@@ -8,6 +8,7 @@
 #include "files/contest_file.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
+#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
 #include "model/standings.h"
@@ -127,8 +128,13 @@ void writeScoreRow(const Contest& contest, const Board& board, const BoardResult
             cell(std::to_string(r.nsScore) + "<span class='space' />");
         else
             cell("<span class='space' />" + std::to_string(r.nsScore));
-        cell(pointsText(r.nsPoints, tenths));
-        cell(pointsText(r.ewPoints, tenths));
+        if (contest.scoringRule.imps()) {
+            cell(r.nsPoints == kNoPoints ? std::string() : impText(r.nsPoints));
+            cell(r.ewPoints == kNoPoints ? std::string() : impText(r.ewPoints));
+        } else {
+            cell(pointsText(r.nsPoints, tenths));
+            cell(pointsText(r.ewPoints, tenths));
+        }
     }
     out << "</tr>" << kEol;
 }
@@ -143,15 +149,41 @@ void writeScoreTable(const Contest& contest, const Board& board, int order, std:
     if (!contest.contracts.empty())
         for (const char* head : {"Kontrakt", "Spelf&ouml;rare", "Stick"})
             out << "<th class='scores'>" << head << "</th>" << kEol;
-    out << "<th class='scores'>Resultat</th>" << kEol << "<th class='scores'>NS po</th>" << kEol
-        << "<th class='scores'>&Ouml;V po</th>" << kEol << "</tr>" << kEol;
+    const char* points = contest.scoringRule.imps() ? "IMP" : "po";
+    out << "<th class='scores'>Resultat</th>" << kEol << "<th class='scores'>NS " << points << "</th>" << kEol
+        << "<th class='scores'>&Ouml;V " << points << "</th>" << kEol << "</tr>" << kEol;
     const std::vector<int> slots = orderedSlots(contest, board, order);
     const bool tenths = boardHasTenths(board, slots);
     for (int slot : slots) writeScoreRow(contest, board, board.results[slot], tenths, out);
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
+// An IMP contest's standings in the same columns: IMPs per board where the percent stands,
+// total IMPs where the points do; equal totals share a place.
+void writeImpStandingsTable(const Contest& contest, std::ostream& out) {
+    out << "<table class='res'>" << kEol << "<tbody class='res'>" << kEol << "<tr class='res'>" << kEol;
+    for (const char* head : {"placering", "nr", "IMP/giv", "namn", "IMP"})
+        out << "<th class='res'>" << head << "</th>" << kEol;
+    out << "</tr>" << kEol;
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const ImpStanding& s = standings[i];
+        const bool shared = i > 0 && places[i] == places[i - 1];
+        out << "<tr class='res'>" << kEol;
+        out << "<td class='res'>" << (shared ? "" : std::to_string(places[i])) << "</td>" << kEol;
+        out << "<td class='res'>" << s.pair << "</td>" << kEol;
+        out << "<td class='res'>" << impText(s.perBoard()) << "</td>" << kEol;
+        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, s.pair, NameForm::Long)) << "</td>"
+            << kEol;
+        out << "<td class='res'>" << impText(s.total) << "</td>" << kEol;
+        out << "</tr>" << kEol;
+    }
+    out << "</tbody>" << kEol << "</table>" << kEol;
+}
+
 void writeStandingsTable(const Contest& contest, std::ostream& out) {
+    if (contest.scoringRule.imps()) return writeImpStandingsTable(contest, out);
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
     const std::vector<int> pairs = publishedPairs(contest, totals);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "model/board_scoring.h"
+#include "model/imp_standings.h"
 #include "model/member.h"
 #include "model/standings.h"
 #include "output/deal_text.h"
@@ -69,6 +71,33 @@ void writeStandings(const Contest& contest, XmlWriter& xml, int mean) {
     }
 }
 
+// An IMP contest's standings: the total IMPs as the score, and no percentage.
+void writeImpStandings(const Contest& contest, XmlWriter& xml) {
+    const std::vector<ImpStanding> standings = impStandings(contest);
+    const std::vector<int> places = impPlaces(standings);
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        const int pair = standings[i].pair;
+        const Participant& p = contest.participants[pair];
+        if (p.first && p.first == contest.byeMember) continue;
+        xml.open("result");
+        xml.value("tNr", pair);
+        xml.value("place", places[i]);
+        xml.value("score", formatText("%.2f", standings[i].total));
+        xml.close("result");
+        xml.open("team");
+        xml.value("tNr", pair);
+        writePerson(contest, xml, p.first);
+        if (!contest.isIndividual) writePerson(contest, xml, p.second);
+        xml.close("team");
+    }
+}
+
+// A side's points on a board: matchpoints as they are, IMPs to the hundredth.
+std::string sidePoints(const Contest& contest, float points) {
+    if (!contest.scoringRule.imps()) return general(points);
+    return points == kNoPoints ? std::string() : formatText("%.2f", points);
+}
+
 void writeDeals(const Contest& contest, XmlWriter& xml) {
     const int last = std::min(contest.dealCount, kMaxBoard);
     for (int b = 1; b <= last; ++b) {
@@ -91,13 +120,13 @@ void writeResults(const Contest& contest, XmlWriter& xml) {
             const BoardResult& r = board.results[i];
             xml.open("dealResult");
             xml.value("dealNr", b);
-            // The bridge score goes in nsPoints and the matchpoints in nsScore and ewScore.
+            // The bridge score goes in nsPoints and the matchpoints (IMPs) in nsScore and ewScore.
             if (r.nsScore >= kAdjustedBase)
                 xml.value("nsPoints", adjustedScoreText(r.nsScore));
             else
                 xml.value("nsPoints", r.nsScore);
-            xml.value("nsScore", general(r.nsPoints));
-            xml.value("ewScore", general(r.ewPoints));
+            xml.value("nsScore", sidePoints(contest, r.nsPoints));
+            xml.value("ewScore", sidePoints(contest, r.ewPoints));
             xml.value("north", r.nsPair);
             xml.value("east", r.ewPair);
             if (contest.isIndividual) {
@@ -144,7 +173,12 @@ std::string writeXml(const Contest& contest, std::ostream& out) {
     xml.value("tableN", contest.tableCount);
     xml.value("mean", mean);
     xml.value("dealN", contest.boardCount);
-    writeStandings(contest, xml, mean);
+    if (contest.scoringRule.imps()) {
+        xml.value("scoring", contest.scoringRule.method == ScoringMethod::Butler ? "butler" : "crossImps");
+        writeImpStandings(contest, xml);
+    } else {
+        writeStandings(contest, xml, mean);
+    }
     writeDeals(contest, xml);
     writeResults(contest, xml);
     xml.close("contest");

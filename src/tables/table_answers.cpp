@@ -72,6 +72,11 @@ Json eveningJson(const EveningState& state) {
 
 double tenths(double x) { return std::round(x * 10.0) / 10.0; }
 
+// IMPs are read to the hundredth, matchpoints to the tenth.
+double shown(const Contest& contest, double x) {
+    return contest.scoringRule.imps() ? std::round(x * 100.0) / 100.0 : tenths(x);
+}
+
 // The card's total is the pair's figure in the ranking beside it, so the two always agree.
 Json cardJson(const Contest& contest, int pair, const PairStanding& figure) {
     const PairCard card = pairCard(contest, pair);
@@ -83,13 +88,17 @@ Json cardJson(const Contest& contest, int pair, const PairStanding& figure) {
                     {"opponents", participant(contest, line.opponent)},
                     {"played", line.hasPlayed ? playedJson(line.played) : Json(nullptr)},
                     {"score", line.ownScore == kNoScore ? "" : utf8(scoreCellText(line.ownScore))},
-                    {"points", tenths(line.points)},
+                    {"points", shown(contest, line.points)},
                     {"top", line.top}};
         if (line.opponentPartner > 0) row["opponents2"] = participant(contest, line.opponentPartner);
         rows.push_back(row);
     }
-    return {{"nr", pair},      {"name", utf8(namesOf(contest, pair))}, {"points", tenths(figure.points)},
-            {"top", card.top}, {"percent", tenths(figure.percent)},    {"rows", rows}};
+    return {{"nr", pair},
+            {"name", utf8(namesOf(contest, pair))},
+            {"points", shown(contest, figure.points)},
+            {"top", card.top},
+            {"percent", shown(contest, figure.percent)},
+            {"rows", rows}};
 }
 
 }  // namespace
@@ -175,14 +184,15 @@ std::string standingsAnswer(const Contest& contest, const std::vector<int>& pair
         ranking.push_back({{"place", line.place},
                            {"nr", line.pair},
                            {"name", utf8(line.name)},
-                           {"points", tenths(line.points)},
-                           {"percent", tenths(line.percent)}});
+                           {"points", shown(contest, line.points)},
+                           {"percent", shown(contest, line.percent)}});
     Json cards = Json::array();
     for (int pair : pairs)
         if (Contest::validPair(pair)) cards.push_back(cardJson(contest, pair, standings.figures.pairs[pair]));
     return text({{"status", "ok"},
                  {"contest", utf8(contest.contestName)},
                  {"heading", utf8(standings.heading)},
+                 {"imps", contest.scoringRule.imps()},
                  {"ranking", ranking},
                  {"cards", cards}});
 }

@@ -42,7 +42,7 @@ function followEvening(j, background) {
   return false;
 }
 
-function decimal(x) { return x.toFixed(1).replace(".", ","); }
+function decimal(x) { return x.toFixed(S.imps ? 2 : 1).replace(".", ","); }
 async function showEnd() {
   const body = auth();
   if (S.typed) Object.assign(body, load(pairsKey(S.round.round), {}));
@@ -51,11 +51,14 @@ async function showEnd() {
   if (r.status !== 200) { renderRound(); show("round"); say("roundMsg", r.json.message || ""); return; }
   $("where").textContent = "Bord " + S.table + " \u00b7 Kv\u00e4llen \u00e4r slut";
   $("rankingTitle").textContent = r.json.heading;
+  S.imps = !!r.json.imps;
+  $("rankingTotal").hidden = !S.imps;
+  $("rankingFigure").textContent = S.imps ? "IMP/giv" : "%";
   const own = r.json.cards.map(c => c.nr);
   const rows = $("rankingRows"); rows.textContent = "";
   for (const x of r.json.ranking) {
     const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
-    for (const [t, c] of [[x.place, "n"], [x.nr, "n"], [x.name || "Par " + x.nr, ""], [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
+    for (const [t, c] of [[x.place, "n"], [x.nr, "n"], [x.name || "Par " + x.nr, ""], ...(S.imps ? [[decimal(x.points), "n"]] : []), [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
     rows.appendChild(tr);
   }
   const cards = $("cards"); cards.textContent = "";
@@ -64,21 +67,24 @@ async function showEnd() {
 }
 function cardTable(c) {
   const box = el("div", undefined, "card");
-  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + c.nr + (c.name ? " " + c.name : "") + " \u00b7 " + decimal(c.percent) + " %"));
+  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + c.nr + (c.name ? " " + c.name : "") + " \u00b7 " + (S.imps ? decimal(c.points) + " IMP" : decimal(c.percent) + " %")));
   const table = el("table"); const head = el("tr");
-  for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ["Mp", "n"], ["%", "n"]]) head.appendChild(el("th", t, cls));
+  const figures = S.imps ? [["IMP", "n"]] : [["Mp", "n"], ["%", "n"]];
+  for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ...figures]) head.appendChild(el("th", t, cls));
   const thead = el("thead"); thead.appendChild(head); table.appendChild(thead);
   const body = el("tbody"); let round = 0;
   for (const x of c.rows) {
     if (x.round !== round) {
       round = x.round; const tr = el("tr"); const th = el("th", "Rond " + round + " \u00b7 " + SEATS[x.seat], "r");
-      th.colSpan = 6; tr.appendChild(th); body.appendChild(tr);
+      th.colSpan = 4 + figures.length; tr.appendChild(th); body.appendChild(tr);
     }
     const tr = el("tr"); const contract = el("td");
     if (x.played) contract.appendChild(contractNode(x.played));
     for (const [t, cls] of [[x.board, "n"], [x.opponents.nr + (x.opponents2 ? "/" + x.opponents2.nr : ""), "n"]]) tr.appendChild(el("td", String(t), cls));
     tr.appendChild(contract);
-    for (const t of [x.score, x.score === "" ? "" : decimal(x.points), x.top ? decimal(x.points * 100 / x.top) : ""]) tr.appendChild(el("td", String(t), "n"));
+    const own = [x.score, x.score === "" ? "" : decimal(x.points)];
+    if (!S.imps) own.push(x.top ? decimal(x.points * 100 / x.top) : "");
+    for (const t of own) tr.appendChild(el("td", String(t), "n"));
     body.appendChild(tr);
   }
   table.appendChild(body); box.appendChild(table);

@@ -73,8 +73,12 @@ PairCard pairCard(const Contest& contest, int pair) {
                 found != contest.contracts.end())
                 line.hasPlayed = true, line.played = found->second;
             line.ownScore = northSouth ? r.nsScore : r.ewScore;
-            if (r.nsScore != kNoScore) {
-                line.points = std::max(0.0f, northSouth ? r.nsPoints : r.ewPoints);
+            const float points = northSouth ? r.nsPoints : r.ewPoints;
+            if (contest.scoringRule.imps()) {
+                // IMPs may be below nought; a result without them has none to add.
+                if (r.nsScore != kNoScore && points != kNoPoints) card.points += line.points = points;
+            } else if (r.nsScore != kNoScore) {
+                line.points = std::max(0.0f, points);
                 line.top = 2 * std::max(scored - 1, 0);
                 card.points += line.points;
                 card.top += line.top;

@@ -39,8 +39,8 @@ struct CardLine {
     bool hasPlayed = false;   // the table gave its contract
     PlayedContract played;
     int ownScore = kNoScore;  // the side's own score (adjusted codes as stored)
-    double points = 0.0;      // the side's matchpoints; 0 without a score
-    int top = 0;              // the matchpoints the board could give
+    double points = 0.0;      // the side's matchpoints (IMPs); 0 without a score
+    int top = 0;              // the matchpoints the board could give; 0 in an IMP contest
 };
 
 struct PairCard {

@@ -1,7 +1,8 @@
 """The players' results pages of a played evening, written by `vindelkast-cli site`, read in
 headless Chromium on a phone's width (360 and 390 px): from a copied folder with JavaScript
 off and from a server on 127.0.0.1. No page may scroll sideways or load anything from
-elsewhere, the links lead both ways, and the print style sheet leaves the navigation out.
+elsewhere, the links lead both ways, and the print style sheet leaves the navigation out. The
+same evening scored in cross-IMPs shows IMPs with two decimals and shared places.
 
     /usr/bin/python3 site_browser_test.py BUILD_DIR SOURCE_DIR [SCREENSHOT_DIR]
 """
@@ -24,14 +25,21 @@ WIDTHS = (360, 390)
 EVENING = "kv\u00e4ll16"
 
 
+def cli(build, work, *arguments):
+    done = subprocess.run([os.path.join(build, "vindelkast-cli")] + list(arguments), cwd=work,
+                          capture_output=True, timeout=60)
+    assert done.returncode == 0, done.stderr.decode()
+
+
 def write_site(build, source):
     work = tempfile.mkdtemp(prefix="vk-resultat-")
     for name in glob.glob(os.path.join(source, "examples", EVENING + ".*")) + \
             [os.path.join(source, "examples", "medlem.txt")]:
         shutil.copy(name, work)
-    done = subprocess.run([os.path.join(build, "vindelkast-cli"), "site", EVENING + ".sco", "resultat"],
-                          cwd=work, capture_output=True, timeout=60)
-    assert done.returncode == 0, done.stderr.decode()
+    cli(build, work, "site", EVENING + ".sco", "resultat")
+    # The same evening scored in cross-IMPs, for its own folder.
+    cli(build, work, "rescore", EVENING + ".sco", "imp.sco", "--scoring", "cross-imps")
+    cli(build, work, "site", "imp.sco", "imp")
     # The folder as a club would hand it on: copied somewhere else.
     copied = os.path.join(work, "kopia")
     shutil.copytree(os.path.join(work, "resultat"), copied)
@@ -51,6 +59,29 @@ def walk_links(driver, base):
     assert driver.find_element(By.TAG_NAME, "h1").text == "Par 11"
     driver.find_element(By.LINK_TEXT, "St\u00e4llning").click()
     assert "Resultat NS" in driver.find_element(By.TAG_NAME, "main").text
+
+
+def check_imp_pages(driver, folder, width):
+    """An IMP evening: totals and IMPs per board with two decimals and a decimal comma, shared
+    places, and still no page wider than the phone."""
+    for page in sorted(os.listdir(folder)):
+        driver.get("file://" + os.path.join(folder, page))
+        check_fits(driver, "IMP %s vid %d px" % (page, width))
+    driver.get("file://" + os.path.join(folder, "index.html"))
+    heads = [th.text for th in driver.find_elements(By.CSS_SELECTOR, "thead th")]
+    assert heads[-2:] == ["IMP", "IMP/giv"], heads
+    rows = [[td.text for td in tr.find_elements(By.TAG_NAME, "td")]
+            for tr in driver.find_elements(By.CSS_SELECTOR, "tbody tr")]
+    assert len(rows) >= 16, rows
+    for row in rows:
+        for figure in row[-2:]:
+            whole, _, hundredths = figure.lstrip("-").partition(",")
+            assert whole.isdigit() and len(hundredths) == 2, row
+    for above, below in zip(rows, rows[1:]):
+        if above[-2] == below[-2]:
+            assert above[0] == below[0], (above, below)  # the same total, the same place
+    driver.find_element(By.LINK_TEXT, "Par 11").click()
+    assert "IMP/giv" in driver.find_element(By.TAG_NAME, "main").text
 
 
 def check_print(driver, url):
@@ -82,10 +113,13 @@ def main():
                     driver.get("file://" + os.path.join(copied, page))
                     check_fits(driver, "%s vid %d px" % (page, width))
                 walk_links(driver, "file://" + copied + "/")
+                check_imp_pages(driver, os.path.join(work, "imp"), width)
                 if shots:
                     for page in ("index.html", "par11.html", "giv5.html"):
                         driver.get("file://" + os.path.join(copied, page))
                         driver.save_screenshot(os.path.join(shots, "%d-%s.png" % (width, page[:-5])))
+                        driver.get("file://" + os.path.join(work, "imp", page))
+                        driver.save_screenshot(os.path.join(shots, "%d-imp-%s.png" % (width, page[:-5])))
         with phone(390, 800) as driver:
             base = "http://127.0.0.1:%d/" % server.server_address[1]
             driver.get(base)

@@ -9,6 +9,7 @@ itself, and at the end "Kv\u00e4llen \u00e4r slut" with the final ranking and th
     /usr/bin/python3 table_browser_test.py BUILD_DIR SOURCE_DIR [SCREENSHOT_DIR]
 """
 import os
+import re
 import sys
 import tempfile
 import urllib.request
@@ -243,6 +244,34 @@ def shared_boards_evening(build, source, shots):
                 driver.save_screenshot(os.path.join(shots, "delade-givar-bord2.png"))
 
 
+def imp_evening(build, source, shots):
+    """A cross-IMP evening played through by the tables: table 1's phone ends on the ranking with
+    total IMPs and IMPs per board, and cards with each board's IMPs, two decimals and a comma."""
+    with Evening(build, source, scoring="cross-imps") as evening:
+        evening.start()
+        codes = evening.codes()
+        for _ in range(ROUNDS + 1):
+            other_tables_play(evening, codes, range(1, 9))
+        with phone() as driver:
+            driver.get("http://127.0.0.1:%d/bord?bord=1&kod=%s" % (evening.port, codes[1]))
+            visible(driver, "end", 20)
+            heads = [th.text for th in driver.find_elements(By.CSS_SELECTOR, "#end > table th")]
+            assert heads == ["Pl", "Par", "Namn", "IMP", "IMP/giv"], heads
+            rows = [[td.text for td in tr.find_elements(By.TAG_NAME, "td")]
+                    for tr in driver.find_elements(By.CSS_SELECTOR, "#rankingRows tr")]
+            assert len(rows) == 16, rows
+            for row in rows:
+                assert all(re.fullmatch(r"-?\d+,\d\d", figure) for figure in row[3:]), row
+            for above, below in zip(rows, rows[1:]):
+                assert above[0] == below[0] or above[3] != below[3], (above, below)
+            for card in driver.find_elements(By.CSS_SELECTOR, "#cards .card"):
+                assert re.search(r" \u00b7 -?\d+,\d\d IMP$", card.find_element(By.TAG_NAME, "h3").text)
+                assert [th.text for th in card.find_elements(By.CSS_SELECTOR, "thead th")][-1] == "IMP"
+            assert driver.execute_script("return document.documentElement.scrollWidth") <= 390
+            if shots:
+                driver.save_screenshot(os.path.join(shots, "bord1-imp-slut.png"))
+
+
 def main():
     build, source = sys.argv[1], sys.argv[2]
     shots = sys.argv[3] if len(sys.argv) > 3 else None
@@ -281,6 +310,8 @@ def main():
               % entered)
     shared_boards_evening(build, source, shots)
     print("Delade givar: 36 bord med egna koder, par och brickor i alla 9 ronder")
+    imp_evening(build, source, shots)
+    print("IMP-kv\u00e4ll: slutst\u00e4llning och kort i IMP med tv\u00e5 decimaler")
 
 
 if __name__ == "__main__":

@@ -41,9 +41,9 @@ class Evening:
     a round), handed to the window as the recovery file of a run that broke off. Another
     guide card (`card`, a path, with its pairs, boards and rounds) lays another evening; the
     round file the set-up writes beside the contest goes into the recovery file with it, as
-    the window keeps it there."""
+    the window keeps it there, and so do the rules of an evening scored in IMPs (`scoring`)."""
 
-    def __init__(self, build, source, card=None, pairs=16, boards=24, rounds=8):
+    def __init__(self, build, source, card=None, pairs=16, boards=24, rounds=8, scoring=None):
         self.build = build
         self.folder = tempfile.mkdtemp(prefix="vk-bord-")
         self.port = free_port()
@@ -52,15 +52,17 @@ class Evening:
         shutil.copy(os.path.join(source, "examples", "medlem.txt"), self.folder)
         shutil.copy(card, os.path.join(self.folder, "kort.gui"))
         self.cli("movement", "--boards", str(boards), "--rounds", str(rounds), "--pairs", str(pairs),
-                 "--guide", "kort.gui", "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco")
+                 "--guide", "kort.gui", "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco",
+                 *(["--scoring", scoring] if scoring else []))
         with open(os.path.join(self.folder, "kvall.sco"), "rb") as f:
             contest = f.read()
         sides = b""
-        rounds_file = os.path.join(self.folder, "kvall.ronder")
-        if os.path.exists(rounds_file):
-            with open(rounds_file, "rb") as f:
-                text = f.read()
-            sides = b"%%SIDOFIL .ronder %d\r\n" % len(text) + text
+        for extension in (b".ronder", b".regler"):
+            side_file = os.path.join(self.folder, "kvall" + extension.decode())
+            if os.path.exists(side_file):
+                with open(side_file, "rb") as f:
+                    text = f.read()
+                sides += b"%%SIDOFIL %s %d\r\n" % (extension, len(text)) + text
         with open(os.path.join(self.folder, RECOVERY), "wb") as f:
             f.write(b"%%VINDELKAST-ATERSTALL 1\r\nfil \r\nuppsatt 1\r\n%%TAVLINGSFIL %d\r\n" % len(contest)
                     + contest + sides)

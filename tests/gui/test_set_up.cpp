@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "app/set_up_panel.h"
+#include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/member_register.h"
 #include "support/test_text.h"
@@ -30,6 +31,7 @@ private slots:
     void startingTwiceIsRefused();
     void teamMatchAsksNamesOnce();
     void unrepresentableTextIsRefused();
+    void impPairsAreChosenAtSetUpAndKeptBesideTheContest();
 };
 
 void TestSetUp::startUpLoadsRegisterAndProposesToday() {
@@ -247,6 +249,61 @@ void TestSetUp::unrepresentableTextIsRefused() {
     QApplication::sendEvent(name, &press);
     QCOMPARE(name->text(), QString("Kvall"));
     QVERIFY(w.dialogs.lastMessage().contains("Windows-1252"));
+}
+
+void TestSetUp::impPairsAreChosenAtSetUpAndKeptBesideTheContest() {
+    Window w;
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdGivar", "21");
+    w.type("EdRonder", "7");
+    w.type("EdNrPar", "8");
+    auto* scoring = w.find<QComboBox>("scoringChoice");
+    QCOMPARE(scoring->currentText(), QString("Matchpo\u00e4ng"));
+    scoring->setFocus();
+    QTest::keyClick(scoring, Qt::Key_Down);
+    QTest::keyClick(scoring, Qt::Key_Down);
+    QCOMPARE(w.form->contest().scoringRule.method, ScoringMethod::Butler);
+    QTest::keyClick(scoring, Qt::Key_Up);
+    QCOMPARE(scoring->currentText(), QString("Korsimp"));
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QVERIFY(w.form->contest().setUpDone);
+    QCOMPARE(w.form->contest().scoringRule.method, ScoringMethod::CrossImps);
+
+    // Board 1 at four tables: 420, 450, -50 and 420 NS.
+    const Contest& c = w.form->contest();
+    const char* typed[] = {"42", "45", "-5", "42"};
+    for (int i = 0; i < 4; ++i) {
+        EntryRow row;
+        row.ns = c.boards[1].results[i].nsPair;
+        row.ew = c.boards[1].results[i].ewPair;
+        QVERIFY(w.form->session().storeScore(1, row, typed[i]).written);
+    }
+    auto* standings = w.find<TextPane>("UtTotal");
+    if (!standings->isVisible()) w.press(QKeySequence(Qt::Key_F9));
+    QVERIFY(standings->isVisible());
+    QCOMPARE(w.find<QLabel>("LblTotal")->text(), QString("St\u00e4llning totalt, IMP (korsvis)"));
+    const QStringList lines = standings->plainLines().split('\n');
+    QVERIFY(lines[0].endsWith("IMP IMP/giv"));
+    // EW against -50 win 31 IMPs over 3 comparisons; 450 wins 13, each 420 wins 9; equal IMPs
+    // share a place.
+    QVERIFY2(lines[1].startsWith(QString(" 1 %1 ").arg(c.boards[1].results[2].ewPair, 3)),
+             qPrintable(lines[1]));
+    QVERIFY(lines[1].endsWith("  10,33   10,33"));
+    QVERIFY(lines[2].endsWith("   4,33    4,33"));
+    QVERIFY(lines[3].startsWith(" 3 ") && lines[4].startsWith(" 3 ") && lines[4].endsWith("   3,00    3,00"));
+    QVERIFY(lines[5].startsWith(" 5 ") && lines[6].startsWith(" 5 ") && lines[7].startsWith(" 7 "));
+    QVERIFY2(lines[8].endsWith(" -10,33  -10,33"), qPrintable(lines[8]));
+
+    w.dialogs.fileNames << w.path("imp.sco");
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(w.form->isSaved());
+    QVERIFY(w.readFile("imp.regler").contains("KORSIMP\r\n"));
+    Window opened;
+    opened.dialogs.fileNames << w.path("imp.sco");
+    opened.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(opened.form->contest().scoringRule.method, ScoringMethod::CrossImps);
+    QCOMPARE(opened.find<QComboBox>("scoringChoice")->currentText(), QString("Korsimp"));
+    QCOMPARE(opened.find<TextPane>("UtTotal")->plainLines().split('\n')[1], lines[1]);
 }
 
 QTEST_MAIN(TestSetUp)

@@ -10,6 +10,7 @@
 #include "archive/evening_date.h"
 #include "files/contest_file.h"
 #include "files/member_file.h"
+#include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "model/board_results.h"
@@ -23,6 +24,10 @@ namespace vindelkast::test {
 namespace {
 
 constexpr int kBoardsPerRound = 3;
+
+std::string rulesPath(const std::string& contestPath) {
+    return contestPath.substr(0, contestPath.size() - 4) + kRulesExtension;
+}
 const int kScores[] = {-200, -100, -50, 50, 90, 110, 140, 170, 400, 420, 450, 620};
 
 }  // namespace
@@ -41,7 +46,7 @@ SeasonMaker::SeasonMaker(unsigned seed) : m_random(seed) {
 }
 
 void SeasonMaker::writeEvening(const std::string& path, const std::string& name, const std::string& dateText,
-                               const std::string& arranger, int pairs) {
+                               const std::string& arranger, int pairs, const ScoringRule& rule) {
     auto contest = std::make_unique<Contest>();
     contest->reset(m_register);
     contest->contestName = name;
@@ -72,10 +77,12 @@ void SeasonMaker::writeEvening(const std::string& path, const std::string& name,
         }
     for (int b = 1; b <= contest->boardCount; ++b) {
         contest->boardHasScores[b] = true;
-        scoreBoard(contest->boards[b], ScoringRule{});
+        scoreBoard(contest->boards[b], rule);
     }
+    contest->scoringRule = rule;
     const std::string message = writeTextSafely(path, contestFileText(*contest, kVersionText));
     if (!message.empty()) throw std::runtime_error(message);
+    if (rule.imps()) writeTextSafely(rulesPath(path), writeRules(*contest));
 }
 
 namespace {
@@ -104,13 +111,32 @@ void readStandings(const std::string& file, std::map<std::string, Played>& playe
     const ContestReadResult read = readContestFile(*contest, in);
     if (read.kind != ContestReadResult::Kind::Ok && read.kind != ContestReadResult::Kind::MissingNames)
         throw std::runtime_error("unreadable " + file);
+    if (std::ifstream rules(rulesPath(file), std::ios::binary); rules) {
+        const std::string text((std::istreambuf_iterator<char>(rules)), std::istreambuf_iterator<char>());
+        if (!readRules(*contest, text).empty()) throw std::runtime_error("unreadable rules " + file);
+    }
     const std::string date = readEveningDate(contest->contestDate).value_or("");
     if (date < from || date > to) return;
+    std::vector<std::pair<int, int>> ranked;  // place and number, as the view lists them
+    std::vector<std::string> percents;
     for (const ViewLine& line : standingsLines(*contest)) {
         std::istringstream words(line.text);
         int place = 0, number = 0;
         if (!(words >> place >> number)) continue;  // the heading
-        const std::string percent = line.text.substr(line.text.find_last_of(' ') + 1);
+        ranked.emplace_back(place, number);
+        percents.push_back(line.text.substr(line.text.find_last_of(' ') + 1));
+    }
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const auto [place, number] = ranked[i];
+        long long tenths = 0;
+        if (contest->scoringRule.imps()) {
+            const auto sharing = std::count_if(ranked.begin(), ranked.end(),
+                                               [place = place](const auto& r) { return r.first == place; });
+            const double mean = place + (sharing - 1) / 2.0, last = static_cast<double>(ranked.size()) - 1;
+            tenths = std::llround((last + 1 - mean) / last * 1000.0);
+        } else {
+            tenths = tenthsOf(percents[i]);
+        }
         const Participant& p = contest->participants[number];
         for (const Member* m : {p.first, contest->isIndividual ? nullptr : p.second}) {
             if (!m) continue;
@@ -120,7 +146,7 @@ void readStandings(const std::string& file, std::map<std::string, Played>& playe
                 played.name = cp1252ToUtf8(longName(*m));
                 played.latest = date;
             }
-            played.tenths.push_back(tenthsOf(percent));
+            played.tenths.push_back(tenths);
         }
     }
 }

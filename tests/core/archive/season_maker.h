@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/member_register.h"
+#include "model/scoring_rule.h"
 
 namespace vindelkast::test {
 
@@ -16,8 +17,9 @@ public:
     explicit SeasonMaker(unsigned seed);
 
     // A scored pairs evening of `pairs` pairs, every pair meeting every other, 3 boards a round.
+    // Scored by `rule`; an IMP evening gets its rules file beside it.
     void writeEvening(const std::string& path, const std::string& name, const std::string& dateText,
-                      const std::string& arranger, int pairs);
+                      const std::string& arranger, int pairs, const ScoringRule& rule = {});
 
     static std::string registerPath();
 
@@ -37,7 +39,8 @@ struct ExpectedPlace {
 };
 
 // Reads every contest file given (with the example register), takes each pair's percentage
-// from the evening's standings view and ranks the players: best `best` evenings (0: all),
+// from the evening's standings view (an IMP evening's: 100 % for the first place down to 0 %
+// for the last, shared places sharing the mean) and ranks the players: best `best` evenings (0: all),
 // at least `minimum`. Returns the CSV the archive should give.
 std::string expectedSeasonCsv(const std::vector<std::string>& files, const std::string& from,
                               const std::string& to, int best, int minimum);

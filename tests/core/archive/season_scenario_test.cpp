@@ -44,8 +44,8 @@ protected:
         return r.out;
     }
 
-    // Fourteen Monday and Thursday evenings of a spring, the dates typed in each form the
-    // archive reads, in two folders; the example individual evening; one damaged file.
+    // Fourteen Monday and Thursday evenings of a spring, the last an IMP evening, the dates typed
+    // in each form the archive reads, in two folders; the example individual evening; one damaged file.
     void makeSeason() {
         TempFolder& f = this->backend.folder;
         std::filesystem::create_directories(f.file("season/januari"));
@@ -62,7 +62,9 @@ protected:
             // The same name and date at another club is another evening.
             const std::string arranger = i == 9 ? "BK Ume\xe5" : "BK Vindeln";
             const std::string name = i == 9 || i == 8 ? "Klubbkv\xe4ll" : "M\xe5ndagsbridge";
-            maker.writeEvening(path, name, i == 9 ? "2024-02-05" : dates[i], arranger, 8 + 2 * (i % 3));
+            // The last evening is a Butler IMP night: it counts by its ranking alone.
+            const ScoringRule rule{i == 13 ? ScoringMethod::Butler : ScoringMethod::Matchpoints};
+            maker.writeEvening(path, name, i == 9 ? "2024-02-05" : dates[i], arranger, 8 + 2 * (i % 3), rule);
             files.push_back(path);
         }
         const std::string individual = f.file("season/individuell8.SCO");

@@ -252,18 +252,24 @@ TEST(SessionImport, ANumberNoResultUsesIsTheByePair) {
             r.line = ++line;
             s.results.push_back(r);
         }
-    ContestFixture f;
-    ASSERT_EQ(laySession(f.c(), s).refusal, "");
-    const Contest& c = f.c();
-    EXPECT_EQ(c.maxPairNumber, 14);
-    EXPECT_EQ(c.byePair, 7);
-    EXPECT_EQ(c.tableCount, 6);
-    const Totals totals = contestTotals(c);
-    int places = 0;
-    for (int place = 1; place <= totals.n; ++place)
-        if (totals.ranking[place] != 0 && totals.ranking[place] != c.byePair) ++places;
-    EXPECT_EQ(places, 13);
-    EXPECT_EQ(totals.ranking[14], 7) << "the bye pair only fills the last slot, no place of its own";
+    // The same evening again with the file's own phantom, a pair 15 that no result names: it is
+    // a label, not a number of the evening, and 7 is still the bye pair.
+    ImportedSession withPhantom = s;
+    withPhantom.pairs.push_back({15, {{"Phantom", -1}, {"Phantom", -1}}, 99});
+    for (const ImportedSession& session : {s, withPhantom}) {
+        ContestFixture f;
+        ASSERT_EQ(laySession(f.c(), session).refusal, "");
+        const Contest& c = f.c();
+        EXPECT_EQ(c.maxPairNumber, 14);
+        EXPECT_EQ(c.byePair, 7);
+        EXPECT_EQ(c.tableCount, 6);
+        const Totals totals = contestTotals(c);
+        int places = 0;
+        for (int place = 1; place <= totals.n; ++place)
+            if (totals.ranking[place] != 0 && totals.ranking[place] != c.byePair) ++places;
+        EXPECT_EQ(places, 13);
+        EXPECT_EQ(totals.ranking[14], 7) << "the bye pair only fills the last slot, no place of its own";
+    }
 }
 
 // Records of single tables whose pairs are known by their seats' names alone, as a club's

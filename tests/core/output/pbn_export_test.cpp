@@ -64,8 +64,9 @@ TEST(PbnExport, DealsComeBackThroughTheDealImportAndAnalysedBoardsCarryTheirTabl
     EXPECT_NE(three.find("[Deal \"N:- - - -\"]"), std::string::npos);
     EXPECT_EQ(three.find("[DoubleDummyTricks"), std::string::npos);
     EXPECT_NE(game(pbn, 8).find("[Deal \"N:- - - -\"]"), std::string::npos);
-    // Board 2's adjusted result has matchpoints but no score; board 9's unscored one no row.
-    EXPECT_NE(game(pbn, 2).find("     -      -   2.4   1.6\r\n"), std::string::npos);
+    // Board 2's adjusted result has each side's share and matchpoints; board 9's unscored one
+    // no row.
+    EXPECT_NE(game(pbn, 2).find("   60%    40%   2.4   1.6\r\n"), std::string::npos);
     EXPECT_EQ(game(pbn, 9).find("\r\n 1 "), std::string::npos);
 }
 

@@ -9,7 +9,13 @@
 #include "files/session_import.h"
 #include "files/usebio_reader.h"
 #include "model/board_results.h"
+#include "model/bulk_points.h"
+#include "model/result_order.h"
+#include "output/old_html_page.h"
+#include "output/pbn_export.h"
 #include "output/usebio_export.h"
+#include "output/xhtml_page.h"
+#include "output/xml_export.h"
 #include "output_samples.h"
 #include "support/test_text.h"
 
@@ -103,6 +109,66 @@ TEST(UsebioExport, TiedPairsShareTheirPlace) {
     EXPECT_EQ(places, (std::vector<std::string>{"1", "2=", "2=", "4=", "4=", "6"}));
     EXPECT_TRUE(holds(xml, "<PERCENTAGE>75.00</PERCENTAGE>"));
     EXPECT_TRUE(holds(xml, "<TOTAL_SCORE>1</TOTAL_SCORE>"));
+}
+
+// An IMP evening carries its method and each side's IMPs; read back, by the USEBIO and the PBN
+// import alike, it is scored the same way and every board's IMPs are the file's.
+TEST(UsebioExport, AnImpEveningComesBackFromUsebioAndPbnScoredInImps) {
+    test::TiedBoard tied;  // 420, 420, 100 NS: 420 wins 8 IMPs over 2 comparisons from 100
+    ASSERT_TRUE(chooseScoringRule(tied.c(), ScoringRule{ScoringMethod::CrossImps}));
+    const std::string places = usebioOf(tied.c());
+    EXPECT_TRUE(holds(places, "<TOTAL_SCORE>8.00</TOTAL_SCORE>\r\n            <PLACE>1</PLACE>"));
+    EXPECT_TRUE(holds(places, "<TOTAL_SCORE>4.00</TOTAL_SCORE>\r\n            <PLACE>2=</PLACE>"));
+    EXPECT_TRUE(holds(places, "<TOTAL_SCORE>-4.00</TOTAL_SCORE>\r\n            <PLACE>4=</PLACE>"));
+    EXPECT_TRUE(holds(places, "<NS_IMPS>-8.00</NS_IMPS>"));
+    EXPECT_FALSE(holds(places, "<PERCENTAGE>") || holds(places, "MATCH_POINTS>"));
+    std::ostringstream bridgeData, page, xhtml;
+    EXPECT_EQ(writeXml(tied.c(), bridgeData), "");
+    EXPECT_TRUE(holds(bridgeData.str(), "<scoring>crossImps</scoring>"));
+    EXPECT_TRUE(holds(bridgeData.str(), "<place>2</place>\r\n<score>4.00</score>\r\n</result>"));
+    writeOldHtml(tied.c(), page, ScoreOrder, false);
+    EXPECT_TRUE(holds(page.str(), "Pl. Par     IMP IMP/giv"));
+    EXPECT_TRUE(holds(page.str(), "   -8,00   -8,00  "));
+    writeXhtml(tied.c(), xhtml, ScoreOrder);
+    EXPECT_TRUE(holds(xhtml.str(), "<th class='res'>IMP/giv</th>"));
+    EXPECT_TRUE(
+        holds(xhtml.str(), "<td class='res'></td>\r\n<td class='res'>4</td>\r\n<td class='res'>-4,00</td>"))
+        << "pairs 3 and 4 share place 4";
+    EXPECT_TRUE(holds(xhtml.str(), "<th class='scores'>NS IMP</th>"));
+    if (usebioReadable()) {
+        test::ContestFixture back;
+        const SessionImport outcome = importSession(back.c(), places);
+        EXPECT_EQ(back.c().scoringRule.method, ScoringMethod::CrossImps);
+        EXPECT_EQ(outcome.differingBoards, std::vector<int>{}) << "the file's IMPs are ours";
+    }
+
+    for (const ScoringMethod method : {ScoringMethod::CrossImps, ScoringMethod::Butler}) {
+        test::Evening f;
+        ASSERT_TRUE(chooseScoringRule(f.c(), ScoringRule{method}));
+        const std::string xml = usebioOf(f.c());
+        expectWellFormed(xml);
+        EXPECT_TRUE(holds(xml, std::string("<BOARD_SCORING_METHOD>") + usebioScoringMethod(method) + "<"));
+        std::ostringstream pbn;
+        writePbn(f.c(), pbn);
+        EXPECT_TRUE(holds(pbn.str(), "IMP_NS\\6R;IMP_EW\\6R\"]"));
+        EXPECT_TRUE(holds(pbn.str(), "TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R\"]"));
+        SKIP_WITHOUT_USEBIO_READER();
+        for (const std::string& file : {xml, pbn.str()}) {
+            test::ContestFixture back;
+            const SessionImport outcome = importSession(back.c(), file);
+            ASSERT_EQ(outcome.refusal, "");
+            EXPECT_EQ(back.c().scoringRule.method, method);
+            EXPECT_EQ(outcome.differingBoards, std::vector<int>{});
+            for (int b = 1; b <= f.c().boardCount; ++b)
+                for (int i = 0; i < f.c().boards[b].resultCount; ++i) {
+                    const BoardResult& mine = f.c().boards[b].results[i];
+                    if (mine.nsScore == kNoScore) continue;  // no line in PBN
+                    const BoardResult* read = findResult(back.c().boards[b], mine.nsPair, mine.ewPair);
+                    ASSERT_TRUE(read) << "board " << b;
+                    EXPECT_EQ(read->nsPoints, mine.nsPoints) << "board " << b;
+                }
+        }
+    }
 }
 
 TEST(UsebioExport, IndividualContestHasPlayersAtFourSeats) {

@@ -8,11 +8,13 @@
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "model/bulk_points.h"
 #include "model/contract.h"
 #include "model/live_standings.h"
 #include "model/standings.h"
 #include "support/sample_evening.h"
 #include "tables/results_access.h"
+#include "tables/table_answers.h"
 #include "tables/table_codes.h"
 #include "tables/table_evening.h"
 #include "tables/table_rounds.h"
@@ -23,6 +25,12 @@ namespace {
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+int count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
 }
 
 struct Reading {
@@ -268,6 +276,52 @@ TEST_F(LiveResults, ThePhonesAndThePagesShowTheSameHonestFigures) {
     // The evening is over: every board is open to anyone, with the final results.
     EXPECT_TRUE(showsBoard(ask("giv24.html", "")));
     EXPECT_TRUE(contains(ask("", "").body, "Resultat NS"));
+}
+
+// An IMP evening: every table makes 420 on every board but pair P, NS on board 1, makes 450
+// against Q. P wins 1 IMP from each of the six others (1,00), they lose 1/6 each; Q the mirror.
+TEST_F(LiveResults, AnImpEveningRanksByImpsWithSharedPlacesOnPhonesAndPages) {
+    e.play(7);
+    for (int b = 1; b <= c.boardCount; ++b)
+        for (int i = 0; i < c.boards[b].resultCount; ++i) setScore(c.boards[b].results[i], 420);
+    const BoardResult& first = c.boards[1].results[0];
+    setScore(c.boards[1].results[0], 450);
+    ASSERT_TRUE(chooseScoringRule(c, ScoringRule{ScoringMethod::CrossImps}));
+    const int p = first.nsPair;
+    const int q = first.ewPair;
+
+    const PhoneStandings end = phoneStandings(c);
+    ASSERT_EQ(end.lines.size(), 16u);
+    // P; six EW at +1/6; the two pairs that missed board 1 at 0; six NS at -1/6; Q.
+    const int places[16] = {1, 2, 2, 2, 2, 2, 2, 8, 8, 10, 10, 10, 10, 10, 10, 16};
+    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(end.lines[i].place, places[i]) << i;
+    EXPECT_EQ(end.lines[0].pair, p);
+    EXPECT_EQ(end.lines[15].pair, q);
+    EXPECT_NEAR(end.lines[1].points, 1.0 / 6, 1e-6);
+    EXPECT_NEAR(end.lines[15].percent, -1.0 / 21, 1e-6);
+    // The phones get hundredths: 1,00 IMP, 0,05 per board over 21 boards.
+    const std::string answer = standingsAnswer(c, {p});
+    EXPECT_TRUE(contains(answer, "\"imps\":true")) << answer;
+    EXPECT_TRUE(
+        contains(answer, "\"nr\":" + std::to_string(p) + ",\"percent\":0.05,\"place\":1,\"points\":1.0"))
+        << answer;
+    EXPECT_TRUE(contains(answer, "\"points\":-0.17")) << answer;
+
+    // The pages: NS and ÖV apart, as with matchpoints, each with its shared places.
+    const std::string index = ask("", "").body;
+    EXPECT_TRUE(contains(index, "<th class=\"n\">IMP</th><th class=\"n\">IMP/giv</th>"));
+    EXPECT_FALSE(contains(index, "<th class=\"n\">%</th>"));
+    EXPECT_TRUE(contains(index, ">1,00</td><td class=\"n\">0,05</td>"));
+    EXPECT_EQ(count(index, ">-0,17</td><td class=\"n\">-0,01</td>"), 6);
+    EXPECT_EQ(count(index, "<tr><td class=\"n\">3</td>"), 6);  // the six NS below the one at 0
+    EXPECT_EQ(count(index, "<tr><td class=\"n\">1</td>"), 7);  // P, and the six EW at the top
+    const std::string card = ask("par" + std::to_string(p) + ".html", "").body;
+    EXPECT_TRUE(contains(card, "Plats 1 av 8 i NS \xc2\xb7 1,00\xc2\xa0IMP \xc2\xb7 0,05\xc2\xa0IMP/giv"))
+        << card;
+    EXPECT_TRUE(contains(card, "<th class=\"n\">Res.</th><th class=\"n\">IMP</th></tr>"));
+    const std::string board = ask("giv1.html", "").body;
+    EXPECT_TRUE(contains(board, "<td class=\"n\">1,00</td><td class=\"n\">-1,00</td>")) << board;
+    EXPECT_EQ(count(board, "<td class=\"n\">-0,17</td><td class=\"n\">0,17</td>"), 6);
 }
 
 }  // namespace

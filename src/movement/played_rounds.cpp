@@ -157,14 +157,22 @@ std::vector<int> mitchellRounds(const std::vector<Meeting>& meetings, const Seat
     return {};
 }
 
+// Rounds numbered 1, 2, 3 ... in their order: a round no table plays is no round. A search may
+// leave one out (a Mitchell of eight tables playing seven of its eight board groups).
+std::vector<int> withoutGaps(std::vector<int> rounds) {
+    const std::set<int> used(rounds.begin(), rounds.end());
+    for (int& r : rounds) r = static_cast<int>(std::distance(used.begin(), used.find(r))) + 1;
+    return rounds;
+}
+
 }  // namespace
 
 std::vector<int> inferRounds(const std::vector<Meeting>& meetings, int roundLimit, bool shareGroups) {
     if (meetings.empty() || roundLimit < 1 || roundLimit > kMostRounds) return {};
     const Seating seating = seatingOf(meetings);
     RoundSearch search(seating, roundLimit, shareGroups);
-    if (search.solve()) return search.rounds();
-    return mitchellRounds(meetings, seating, roundLimit, shareGroups);
+    if (search.solve()) return withoutGaps(search.rounds());
+    return withoutGaps(mitchellRounds(meetings, seating, roundLimit, shareGroups));
 }
 
 }  // namespace vindelkast

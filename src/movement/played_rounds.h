@@ -19,7 +19,7 @@ struct Meeting {
 // round first, so a file listing the tables in playing order gets its own rounds back; a
 // Mitchell too large for it (NS and EW pairs apart, boards moving a table a round) gets the
 // rounds its movement gives. Otherwise the answer is empty: a file made to be hard costs
-// milliseconds, not hours.
+// milliseconds, not hours. The rounds used are numbered 1, 2, 3 ... without a gap.
 std::vector<int> inferRounds(const std::vector<Meeting>& meetings, int roundLimit, bool shareGroups);
 
 }  // namespace vindelkast

@@ -42,6 +42,19 @@ TEST_F(CliInterchange, ContestAndContractsGoOutAsUsebioAndComeBackTheSame) {
     EXPECT_NE(folder.read("out.txt").find("Importerade 63 resultat p\xc3\xa5 21 givar i 7 ronder, 7 par"),
               std::string::npos)
         << folder.read("out.txt");
+
+    // A Mitchell of eight tables plays seven of its eight board groups: seven rounds, not
+    // one per group.
+    std::filesystem::copy_file(test::examplePath("kv\xc3\xa4ll16.sco"), folder.file("kv16.sco"));
+    for (const std::string format : {"usebio xml", "pbn pbn"}) {
+        const std::string file = "kv16." + format.substr(format.find(' ') + 1);
+        ASSERT_EQ(run(format.substr(0, format.find(' ')) + " kv16.sco " + file), 0) << folder.read("err.txt");
+        ASSERT_EQ(run("import " + file + " tillbaka16.sco"), 0) << folder.read("err.txt");
+        EXPECT_NE(
+            folder.read("out.txt").find("Importerade 168 resultat p\xc3\xa5 24 givar i 7 ronder, 16 par"),
+            std::string::npos)
+            << format << ": " << folder.read("out.txt");
+    }
 }
 
 // The slot lines of a round file ("S BOARD NS EW ROUND"), without the guide card's tables.

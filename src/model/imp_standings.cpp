@@ -13,6 +13,10 @@ long hundredths(double imps) { return std::lround(imps * 100.0); }
 }  // namespace
 
 std::vector<ImpStanding> impStandings(const Contest& contest) {
+    return impStandings(contest, 1, contest.boardCount);
+}
+
+std::vector<ImpStanding> impStandings(const Contest& contest, int firstBoard, int lastBoard) {
     const int n = std::clamp(contest.maxPairNumber, 0, kMaxPair);
     std::array<ImpStanding, kParticipantSlots> rows{};
     const auto add = [&](int pair, float points) {
@@ -20,8 +24,8 @@ std::vector<ImpStanding> impStandings(const Contest& contest) {
         rows[pair].total += points;
         ++rows[pair].boards;
     };
-    const int last = std::clamp(contest.boardCount, 0, kMaxBoard);
-    for (int b = 1; b <= last; ++b) {
+    const int last = std::clamp(std::min(lastBoard, contest.boardCount), 0, kMaxBoard);
+    for (int b = std::max(firstBoard, 1); b <= last; ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
             const BoardResult& r = board.results[i];

@@ -19,6 +19,9 @@ struct ImpStanding {
 // made up for: the IMPs per board say how it did on those it played.
 std::vector<ImpStanding> impStandings(const Contest& contest);
 
+// The same over boards firstBoard..lastBoard only (a round, or the boards up to a round).
+std::vector<ImpStanding> impStandings(const Contest& contest, int firstBoard, int lastBoard);
+
 // The place of each line of `standings` (in its order): one more than the lines with a higher
 // total; equal totals, to the hundredth shown, share a place.
 std::vector<int> impPlaces(const std::vector<ImpStanding>& standings);

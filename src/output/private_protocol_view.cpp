@@ -25,6 +25,30 @@ std::string opponentsText(const Contest& contest, int pair) {
     return text;
 }
 
+// A contest scored in IMPs: both sides' IMPs with two decimals, blank where unscored.
+std::vector<ViewLine> impProtocolLines(const Contest& contest, int pair) {
+    std::vector<ViewLine> lines;
+    double nsSum = 0.0;
+    double ewSum = 0.0;
+    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b) {
+        const BoardResult* r = firstResultOf(contest.boards[b], pair);
+        if (!r) {
+            lines.push_back({formatText("%2d frirond", b)});
+            continue;
+        }
+        const bool satNs = r->nsPair == pair;
+        const bool scored = r->nsPoints != kNoPoints && r->nsScore > kNoScore;
+        if (scored) (satNs ? nsSum : ewSum) += satNs ? r->nsPoints : r->ewPoints;
+        const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
+        lines.push_back({formatText("%2d  %2d %2d %5d %6s %6s   %s", b, r->nsPair, r->ewPair, r->nsScore,
+                                    scored ? impText(r->nsPoints).c_str() : "",
+                                    scored ? impText(r->ewPoints).c_str() : "", opponents.c_str())});
+    }
+    lines.push_back(
+        {formatText("Summa IMP som ns/ew %s %s", impText(nsSum).c_str(), impText(ewSum).c_str())});
+    return lines;
+}
+
 }  // namespace
 
 int privateProtocolPair(const Contest& contest, std::string_view answer) {
@@ -39,6 +63,7 @@ int privateProtocolPair(const Contest& contest, std::string_view answer) {
 
 std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
     if (contest.isIndividual || pair < 1 || pair > contest.maxPairNumber || pair > kMaxPair) return {};
+    if (contest.scoringRule.imps()) return impProtocolLines(contest, pair);
     std::vector<ViewLine> lines;
     int nsSum = 0;
     int ewSum = 0;

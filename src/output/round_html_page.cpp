@@ -13,6 +13,7 @@
 #include "output/deal_text.h"
 #include "output/html_text.h"
 #include "output/page_parts.h"
+#include "output/round_html_imps.h"
 #include "output/text_format.h"
 
 namespace vindelkast {
@@ -110,9 +111,12 @@ void writeBoards(const Contest& contest, RoundBoards boards, std::ostream& out) 
         const Board& board = contest.boards[b];
         out << "<td> <pre>" << kEol;
         if (board.hasDeal()) writeDiagram(board, out);
-        out << "  Par     Res      Po   " << kEol;
+        const bool imps = contest.scoringRule.imps();
+        out << (imps ? kImpRoundTravellerHeading : "  Par     Res      Po   ") << kEol;
         for (int slot : orderedSlots(contest, board, ScoreOrder))
-            out << travellerLine(contest, board.results[slot]) << kEol;
+            out << (imps ? impTravellerLine(board.results[slot])
+                         : travellerLine(contest, board.results[slot]))
+                << kEol;
         out << "</pre> </td> " << kEol;
     }
     out << "</tr> </table>" << kEol << kEol;
@@ -168,10 +172,17 @@ std::string writeRoundHtml(const Contest& contest, std::ostream& out, int round)
     const RoundBoards boards = boardsOfRound(contest, round);
     out << "<HTML>" << kEol << "<BODY>" << kEol << "<TITLE>Rondresultat rond " << round << "</TITLE>" << kEol
         << "<body>" << kEol;
-    writeLeaders(contest, round, out);
+    const bool imps = contest.scoringRule.imps();
+    if (imps)
+        writeImpLeaders(contest, round, boards.first, boards.last, out);
+    else
+        writeLeaders(contest, round, out);
     writeBoards(contest, boards, out);
     out << "</center>" << kEol << "<p><b>St\xe4llning sammanlagt</b>" << kEol << "<p> <pre>" << kEol;
-    writeStandingsAfter(contest, round, boards, out);
+    if (imps)
+        writeImpStandingsAfter(contest, boards.first, boards.last, out);
+    else
+        writeStandingsAfter(contest, round, boards, out);
     out << "</pre>" << kEol << "</BODY>" << kEol << "</HTML>" << kEol;
     return "";
 }

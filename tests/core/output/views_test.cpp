@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 
 #include "model/board_results.h"
 #include "model/bulk_points.h"
 #include "output/private_protocol_view.h"
 #include "output/progress_view.h"
+#include "output/round_html_page.h"
 #include "output/round_view.h"
 #include "output/score_tables_view.h"
 #include "output/standings_view.h"
@@ -101,12 +103,12 @@ TEST(StandingsView, AnImpEveningShowsTotalAndPerBoardWithADecimalComma) {
     test::ContestFixture f;
     Contest& c = f.c();
     test::fillRegister(*f.reg, 12);
-    test::setUp(c, 2, 1, 6);
+    test::setUp(c, 2, 2, 6);
     test::seatPairs(c, 6);
     for (auto [board, ns, ew, score] :
          {std::array{1, 1, 2, 420}, std::array{1, 3, 4, 450}, std::array{1, 5, 6, -100},
           std::array{2, 1, 4, 110}, std::array{2, 3, 6, 140}, std::array{2, 5, 2, -50}}) {
-        ASSERT_EQ(addResult(c.boards[board], ns, ew, 1, kNoScore, 0, 0, true), 0);
+        ASSERT_EQ(addResult(c.boards[board], ns, ew, board, kNoScore, 0, 0, true), 0);
         test::enter(c, board, ns, ew, score);
     }
     const std::string mpStandings = texts(standingsLines(c))[1];
@@ -125,6 +127,29 @@ TEST(StandingsView, AnImpEveningShowsTotalAndPerBoardWithADecimalComma) {
     EXPECT_EQ(texts(*scoreTableLines(c, 2, false)),
               (std::vector<std::string>{"    Bricka 2", "  1- 4:   110    1,50  -1,50",
                                         "  3- 6:   140    3,00  -3,00", "  5- 2:   -50   -4,50   4,50"}));
+    // Round 2 is board 2: pair 2 won it with 4.50 as EW against 5.
+    const std::vector<std::string> round = texts(roundResultLines(c, 2));
+    ASSERT_EQ(round.size(), 7u);
+    EXPECT_EQ(round[0], "pl nr   namn                       IMP");
+    EXPECT_EQ(round[1], " 1  2 Efternamn3 F & Efternamn4 F    4,50");
+    EXPECT_EQ(round[6], " 6  5 Efternamn9 F & Efternamn10 F   -4,50");
+    // Pair 2: EW -5 on board 1 and 4.50 on board 2, as in the standings.
+    EXPECT_EQ(texts(privateProtocolLines(c, 2)),
+              (std::vector<std::string>{" 1   1  2   420   5,00  -5,00   Efternamn1 F / Efternamn2 F",
+                                        " 2   5  2   -50  -4,50   4,50   Efternamn9 F / Efternamn10 F",
+                                        "Summa IMP som ns/ew 0,00 -0,50"}));
+    std::ostringstream page;
+    ASSERT_EQ(writeRoundHtml(c, page, 2), "");
+    for (const char* part :
+         {"<td><b>IMP</b></td>\r\n    <td><b>IMP/giv</b></td>",
+          "<tr><td>4,50</td><td>4,50</td><td>Efternamn3 F &amp; Efternamn4 F</td></tr>\r\n"
+          "<tr><td>3,00</td><td>3,00</td><td>Efternamn5 F &amp; Efternamn6 F</td></tr>\r\n</table>",
+          "  Par    Res IMP NS IMP \xd6V\r\n  3  6   140   3,00  -3,00\r\n  1  4   110   1,50  -1,50\r\n",
+          "plac par     IMP IMP/giv    rond   namn\r\n\r\n   1   3    9,00    4,50    3,00   Efternamn5 "
+          "F&ouml;rnamn5",
+          "\r\n   6   5  -15,50   -7,75   -4,50   Efternamn9"})
+        EXPECT_NE(page.str().find(part), std::string::npos) << part << "\n" << page.str();
+    EXPECT_EQ(page.str().find(" po"), std::string::npos);
 
     // Butler: pair 1 4 + 1, pair 2 -4 + 3, pair 3 5 + 2, pair 4 -5 - 1, pair 5 -8 - 3, pair 6 8 - 2.
     EXPECT_TRUE(chooseScoringRule(c, ScoringRule{ScoringMethod::Butler, false}));

@@ -4,6 +4,7 @@
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "model/imp_scoring.h"
 #include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "output/html_text.h"
@@ -25,7 +26,12 @@ const ImpStanding* standingOf(const std::vector<ImpStanding>& standings, int pai
 
 }  // namespace
 
-const char* const kImpRoundTravellerHeading = "  Par    Res IMP NS IMP \xd6V";
+std::string impTravellerHeading(const Contest& contest, const Board& board) {
+    std::string heading;
+    if (contest.scoringRule.method == ScoringMethod::Butler && countScored(board) > 0)
+        heading = "  Datum " + std::to_string(boardDatum(board)) + kEol;
+    return heading + "  Par    Res IMP NS IMP \xd6V";
+}
 
 void writeImpLeaders(const Contest& contest, int round, int firstBoard, int lastBoard, std::ostream& out) {
     const std::vector<ImpStanding> standings = impStandings(contest, firstBoard, lastBoard);

@@ -112,7 +112,7 @@ void writeBoards(const Contest& contest, RoundBoards boards, std::ostream& out) 
         out << "<td> <pre>" << kEol;
         if (board.hasDeal()) writeDiagram(board, out);
         const bool imps = contest.scoringRule.imps();
-        out << (imps ? kImpRoundTravellerHeading : "  Par     Res      Po   ") << kEol;
+        out << (imps ? impTravellerHeading(contest, board) : "  Par     Res      Po   ") << kEol;
         for (int slot : orderedSlots(contest, board, ScoreOrder))
             out << (imps ? impTravellerLine(board.results[slot])
                          : travellerLine(contest, board.results[slot]))

@@ -162,6 +162,12 @@ TEST(StandingsView, AnImpEveningShowsTotalAndPerBoardWithADecimalComma) {
                                                " 4   2    -1,00   -0,50", " 5   4    -6,00   -3,00",
                                                " 6   5   -11,00   -5,50"}));
     EXPECT_EQ(texts(*scoreTableLines(c, 1, false))[0], "    Bricka 1, datum 260");
+    std::ostringstream butlerPage;
+    ASSERT_EQ(writeRoundHtml(c, butlerPage, 1), "");
+    EXPECT_NE(butlerPage.str().find(
+                  "  Datum 260\r\n  Par    Res IMP NS IMP \xd6V\r\n  3  4   450   5,00  -5,00\r\n"),
+              std::string::npos)
+        << butlerPage.str();
     // Back to matchpoints, every board is matchpointed again.
     EXPECT_TRUE(chooseScoringRule(c, ScoringRule{}));
     EXPECT_EQ(texts(standingsLines(c))[1], mpStandings);

@@ -31,8 +31,12 @@ public:
         // Connected before the HTTP server's own handler, so this sees every byte first.
         connect(&m_socket, &QIODevice::readyRead, this, &ConnectionWatch::bytesArrived);
         connect(&m_socket, &QAbstractSocket::disconnected, &m_socket, &QObject::deleteLater);
+        // The quiet time after an answer counts from when it went out, not from the request:
+        // a slow answer must not leave the phone a connection about to be closed under it.
         connect(&m_socket, &QIODevice::bytesWritten, this, [this] {
-            if (m_stage == Stage::Answering) m_stage = Stage::Idle;
+            if (m_stage != Stage::Answering || m_socket.bytesToWrite() > 0) return;
+            m_stage = Stage::Idle;
+            m_deadline.start(kIdleMs);
         });
     }
     ~ConnectionWatch() override {
@@ -64,7 +68,7 @@ private:
             m_deadline.start(kRequestMs);
         } else if (!step.inRequest && step.completed > 0) {
             m_stage = Stage::Answering;
-            m_deadline.start(kIdleMs);
+            m_deadline.start(kAnswerMs);
         }
     }
 

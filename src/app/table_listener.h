@@ -11,6 +11,9 @@ namespace vindelkast {
 // opening), and how long it may stay open with nothing to send after one.
 inline constexpr int kRequestMs = 5000;
 inline constexpr int kIdleMs = 5000;
+// How long the server's own answer may take before the connection is given up: a busy
+// machine must not cut the tables off from the answers it owes them.
+inline constexpr int kAnswerMs = 30000;
 // Open connections at most: from one client (a phone's browser opens a few, but the phones
 // of a club behind one router share its address) and in all, far below the 1024 files a
 // process may have open.

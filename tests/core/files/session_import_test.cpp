@@ -16,7 +16,9 @@
 #include "files/session_import.h"
 #include "files/usebio_reader.h"
 #include "model/board_results.h"
+#include "model/bulk_points.h"
 #include "model/standings.h"
+#include "output/standings_view.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 
@@ -233,37 +235,81 @@ TEST(SessionImport, ImportedContestComesBackFromItsFileUnchanged) {
 }
 
 // Thirteen pairs numbered 1-14 without 7, six tables a round: the number no result uses is
-// the bye pair, not a pair that played nothing and stands last.
+// the bye pair, not a pair that played nothing and stands last. Where the file names its own
+// bye (a phantom pair 16), 7 and 15 are nobody: no place, no points, no line.
 TEST(SessionImport, ANumberNoResultUsesIsTheByePair) {
-    ImportedSession s;
-    s.title = "Tretton par";
-    for (int n : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14})
-        s.pairs.push_back({n, {{"A" + std::to_string(n), -1}, {"B", -1}}, n});
-    const std::vector<std::array<int, 2>> tables[2] = {{{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}},
-                                                       {{14, 1}, {2, 3}, {4, 5}, {6, 8}, {9, 10}, {11, 12}}};
-    int line = 100;
-    for (int board = 1; board <= 2; ++board)
-        for (const auto& [ns, ew] : tables[board - 1]) {
-            ImportedResult r;
-            r.board = board;
-            r.nsPair = ns;
-            r.ewPair = ew;
-            r.score = {ImportedScore::Kind::Bridge, 10 * line, 0, 0};
-            r.line = ++line;
-            s.results.push_back(r);
+    for (const bool phantom : {false, true}) {
+        ImportedSession s;
+        s.title = "Tretton par";
+        for (int n : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14})
+            s.pairs.push_back({n, {{"A" + std::to_string(n), -1}, {"B", -1}}, n});
+        if (phantom) s.pairs.push_back({16, {{"Phantom", -1}, {"", -1}}, 16});
+        const std::vector<std::array<int, 2>> tables[2] = {
+            {{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}},
+            {{14, 1}, {2, 3}, {4, 5}, {6, 8}, {9, 10}, {11, 12}}};
+        int line = 100;
+        for (int board = 1; board <= 2; ++board)
+            for (const auto& [ns, ew] : tables[board - 1]) {
+                ImportedResult r;
+                r.board = board;
+                r.nsPair = ns;
+                r.ewPair = ew;
+                r.score = {ImportedScore::Kind::Bridge, 10 * line, 0, 0};
+                r.line = ++line;
+                s.results.push_back(r);
+            }
+        ContestFixture f;
+        ASSERT_EQ(laySession(f.c(), s).refusal, "");
+        const Contest& c = f.c();
+        EXPECT_EQ(c.maxPairNumber, phantom ? 16 : 14);
+        EXPECT_EQ(c.byePair, phantom ? 16 : 7);
+        const Totals totals = contestTotals(c);
+        int places = 0;
+        for (int place = 1; place <= totals.n; ++place) {
+            const int pair = totals.ranking[place];
+            if (pair != 0 && pair != c.byePair) ++places;
+            EXPECT_TRUE(pair != 7 || !phantom) << "place " << place;
         }
+        EXPECT_EQ(places, 13);
+        if (!phantom) {
+            EXPECT_EQ(totals.ranking[14], 7) << "the bye pair only fills the last slot";
+        }
+        const std::vector<ViewLine> lines = standingsLines(c);
+        EXPECT_EQ(lines.size(), 14u) << "the heading and the thirteen pairs";
+    }
+}
+
+// Two sections of nine tables, A without its NS pair 9, B with every pair; 18 boards each
+// played 17 times across the field (top 32), board 8 16 times and raised by Neuberg. Each
+// section numbers its pairs from 1; the contest numbers them on: A 1-18, B 19-36. The file
+// says neither that it was scored across the field nor by Neuberg: its figures do.
+TEST(SessionImport, TwoSectionsAcrossTheFieldAreScoredAsPublished) {
+    if (!usebioReadable()) GTEST_SKIP() << "ingen USEBIO-l\xc3\xa4sare i det h\xc3\xa4r bygget";
     ContestFixture f;
-    ASSERT_EQ(laySession(f.c(), s).refusal, "");
-    const Contest& c = f.c();
-    EXPECT_EQ(c.maxPairNumber, 14);
-    EXPECT_EQ(c.byePair, 7);
-    EXPECT_EQ(c.tableCount, 6);
-    const Totals totals = contestTotals(c);
-    int places = 0;
-    for (int place = 1; place <= totals.n; ++place)
-        if (totals.ranking[place] != 0 && totals.ranking[place] != c.byePair) ++places;
-    EXPECT_EQ(places, 13);
-    EXPECT_EQ(totals.ranking[14], 7) << "the bye pair only fills the last slot, no place of its own";
+    const SessionReading reading = readSample("usebio12_sections.xml");
+    ASSERT_EQ(reading.refusal, "");
+    Contest& c = f.c();
+    const SessionImport outcome = laySession(c, reading.session);
+    ASSERT_EQ(outcome.refusal, "");
+    EXPECT_EQ(c.sections, sectionsOfSizes({18, 18}, true));
+    EXPECT_TRUE(c.scoringRule.neuberg) << "board 8 is raised as the file raised it";
+    EXPECT_EQ(c.maxPairNumber, 36);
+    EXPECT_EQ(c.byePair, 9) << "section A's missing pair";
+    EXPECT_EQ(c.tableCount, 17);
+    EXPECT_EQ(c.boards[8].resultCount, 16);
+    EXPECT_EQ(c.boards[1].resultCount, 17);
+    EXPECT_EQ(pairLabel(c, 19), "B1");
+    EXPECT_EQ(pairLabel(c, 18), "A18");
+    EXPECT_TRUE(outcome.differingBoards.empty());
+    EXPECT_EQ(boardsNotAsPublished(c, reading.session), std::set<int>{});
+
+    // Per section the same results come to other figures; back across the field, the file's.
+    c.sections.acrossField = false;
+    rescoreBoards(c);
+    EXPECT_EQ(boardsNotAsPublished(c, reading.session).size(), 18u);
+    c.sections.acrossField = true;
+    rescoreBoards(c);
+    EXPECT_EQ(boardsNotAsPublished(c, reading.session), std::set<int>{});
 }
 
 // Records of single tables whose pairs are known by their seats' names alone, as a club's

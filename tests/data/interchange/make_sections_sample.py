@@ -74,7 +74,8 @@ def main():
             out += ["          <PAIR>", f"            <PAIR_NUMBER>{p}</PAIR_NUMBER>",
                     f"            <PERCENTAGE>{pct[label]:.2f}</PERCENTAGE>", f"            <PLACE>{places[label]}</PLACE>"]
             for k in range(2):
-                name = f"{FIRST[(p + k + (s == 'B') * 4) % 9]} {LAST[(p * 2 + k) % 9]}"
+                person = 2 * labels.index(label) + k  # one name for each of the 70 players
+                name = f"{FIRST[person % 9]} {LAST[(person // 9 + person) % 9]}"
                 out += ["            <PLAYER>", f"              <PLAYER_NAME>{xml_text(name)}</PLAYER_NAME>",
                         "            </PLAYER>"]
             out.append("          </PAIR>")

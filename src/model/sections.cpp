@@ -12,11 +12,16 @@ int sectionOf(const Contest& contest, int pair) {
     return -1;
 }
 
+int numberInSection(const Contest& contest, int pair) {
+    const int index = sectionOf(contest, pair);
+    return index < 0 ? pair : pair - contest.sections.list[static_cast<std::size_t>(index)].firstPair + 1;
+}
+
 std::string pairLabel(const Contest& contest, int pair) {
     const int index = sectionOf(contest, pair);
     if (index < 0) return std::to_string(pair);
-    const Section& section = contest.sections.list[static_cast<std::size_t>(index)];
-    return section.letter + std::to_string(pair - section.firstPair + 1);
+    return contest.sections.list[static_cast<std::size_t>(index)].letter +
+           std::to_string(numberInSection(contest, pair));
 }
 
 std::string sectionsProblem(const Sections& sections) {

@@ -39,6 +39,9 @@ int sectionOf(const Contest& contest, int pair);
 // the plain number otherwise.
 std::string pairLabel(const Contest& contest, int pair);
 
+// A pair's number within its section (B7 → 7); the number itself without sections.
+int numberInSection(const Contest& contest, int pair);
+
 // "" or why the sections cannot be an evening's: letters not A, B, C ... in order, ranges
 // empty, overlapping, out of order or outside 1..72.
 std::string sectionsProblem(const Sections& sections);

@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "files/contest_file.h"
 #include "files/imported_names.h"
@@ -19,6 +20,7 @@
 #include "model/bulk_points.h"
 #include "model/standings.h"
 #include "output/standings_view.h"
+#include "output/usebio_export.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 
@@ -310,6 +312,27 @@ TEST(SessionImport, TwoSectionsAcrossTheFieldAreScoredAsPublished) {
     c.sections.acrossField = true;
     rescoreBoards(c);
     EXPECT_EQ(boardsNotAsPublished(c, reading.session), std::set<int>{});
+
+    // Our own USEBIO writes each section with its pairs from 1, and reads back the same evening.
+    std::ostringstream usebio;
+    writeUsebio(c, usebio);
+    EXPECT_NE(usebio.str().find("<SECTION SECTION_ID=\"B\">"), std::string::npos);
+    ContestFixture again;
+    const SessionReading ours = readUsebio(usebio.str());
+    ASSERT_EQ(ours.refusal, "");
+    ASSERT_EQ(laySession(again.c(), ours.session).refusal, "");
+    EXPECT_EQ(again.c().sections, c.sections);
+    // Every result again, with its round, score and points (tables of a round may change order).
+    for (int b = 1; b <= 18; ++b) {
+        ASSERT_EQ(again.c().boards[b].resultCount, c.boards[b].resultCount) << "board " << b;
+        for (int i = 0; i < c.boards[b].resultCount; ++i) {
+            const BoardResult& r = c.boards[b].results[i];
+            const BoardResult* back = findResult(again.c().boards[b], r.nsPair, r.ewPair);
+            ASSERT_NE(back, nullptr) << "board " << b << " " << r.nsPair << "-" << r.ewPair;
+            EXPECT_EQ(std::tie(back->round, back->nsScore, back->nsPoints, back->ewPoints),
+                      std::tie(r.round, r.nsScore, r.nsPoints, r.ewPoints));
+        }
+    }
 }
 
 // Records of single tables whose pairs are known by their seats' names alone, as a club's

@@ -71,6 +71,35 @@ void scoreContestBoard(Contest& contest, Board& board) {
         scoreBySection(contest, board);
 }
 
+int levelSections(Contest& contest) {
+    const int boards = boardsOf(contest);
+    std::vector<bool> levelled(static_cast<std::size_t>(boards + 1), false);
+    for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
+        const auto inSection = [&](const BoardResult& r) {
+            return sectionOf(contest, r.nsPair) == static_cast<int>(s) && r.nsScore != kNoScore;
+        };
+        std::vector<int> count(static_cast<std::size_t>(boards + 1), 0);
+        int most = 0;
+        for (int b = 1; b <= boards; ++b) {
+            const Board& board = contest.boards[b];
+            for (int i = 0; i < board.resultCount; ++i) count[b] += inSection(board.results[i]) ? 1 : 0;
+            most = std::max(most, count[b]);
+        }
+        for (int b = 1; b <= boards; ++b) {
+            if (count[b] <= 1 || count[b] >= most) continue;
+            Board& board = contest.boards[b];
+            for (int i = 0; i < board.resultCount; ++i) {
+                BoardResult& r = board.results[i];
+                if (!inSection(r)) continue;
+                r.nsPoints = raisedPoints(r.nsPoints, count[b], most, contest.scoringRule.neuberg);
+                r.ewPoints = raisedPoints(r.ewPoints, count[b], most, contest.scoringRule.neuberg);
+            }
+            levelled[b] = true;
+        }
+    }
+    return static_cast<int>(std::count(levelled.begin(), levelled.end(), true));
+}
+
 SectionStandings sectionStandings(const Contest& contest, int section) {
     SectionStandings out;
     out.totals = contestTotals(contest);

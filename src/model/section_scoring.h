@@ -16,6 +16,11 @@ void scoreSectionedBoards(Contest& contest);
 // board alone; across the field every board, since one board's count moves the top of all.
 void scoreContestBoard(Contest& contest, Board& board);
 
+// Levelling an evening scored per section: within each section, a board its tables played
+// fewer times than the section's most-played boards is raised to that count by the contest's
+// rule. Returns the boards levelled in some section.
+int levelSections(Contest& contest);
+
 // The standings of one section (its pairs only, places among themselves), with the mean
 // of a pair of that section: the section's own when it is matchpointed alone.
 struct SectionStandings {

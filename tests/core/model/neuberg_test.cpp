@@ -142,6 +142,13 @@ TEST(Neuberg, TwoSectionsAcrossTheFieldRaiseABoardPlayedFewerTimes) {
     rescoreBoards(c);
     expectPoints(c.boards[1], true, {4, 2, 0, 2, 4, 0});
     EXPECT_EQ(sectionStandings(c, 0).mean, 2 * 2) << "a section of three tables has the top 4";
+
+    // Levelled per section: B's board 2 without 11-12 has two results against B's three on
+    // board 1. 600 beats 140: 2, raised to (2 + 1) * 3 / 2 - 1 = 3.5; 140: 0 → 0.5. A's board
+    // 2 keeps its three results' 4, 2, 0.
+    EXPECT_TRUE(storeTypedScore(c, 2, row, "").written);
+    EXPECT_EQ(levelBoards(c), 1);
+    expectPoints(c.boards[2], true, {4, 2, 0, 0.5f, 3.5f, kNoPoints});
 }
 
 }  // namespace

@@ -173,6 +173,7 @@ TEST(ResultsSite, PairsWhoSitBothWaysShareOneListAndNamesAreEscaped) {
     EXPECT_TRUE(contains(sectioned, "<h2>Resultat sektion B</h2>"));
     EXPECT_TRUE(contains(sectioned, "<a href=\"par5.html\">B1</a>"));
     EXPECT_LT(sectioned.find("<a href=\"par4.html\">A4</a>"), sectioned.find("sektion B"));
+    EXPECT_TRUE(contains(siteOf(f.c(), publishedView(f.c())).at("par5.html"), "Par B1"));
 }
 
 TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {

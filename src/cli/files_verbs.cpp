@@ -33,7 +33,10 @@ std::string contestSummary(const Contest& c) {
         kind + ": " + countText(c.boardCount, "giv", "givar") + " i " +
         countText(c.roundCount, "rond", "ronder") + ", " +
         countText(c.maxPairNumber, c.isIndividual ? "spelare" : "par", c.isIndividual ? "spelare" : "par");
-    if (c.byePair > 0) text += " (fripar " + std::to_string(c.byePair) + ")";
+    if (c.byePair > 0) text += " (fripar " + pairLabel(c, c.byePair) + ")";
+    if (c.sections.any())
+        text += std::string(" i ") + std::to_string(c.sections.list.size()) + " sektioner " +
+                (c.sections.acrossField ? "\xf6ver f\xe4ltet" : "sektionsvis");
     text += ", " + std::to_string(scored) + " av " + countText(slots, "resultat", "resultat") + " ifyllda";
     text += ", kort f\xf6r " + countText(c.dealCount, "giv", "givar") + ".";
     return text;

@@ -53,7 +53,10 @@ SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request, const 
         const std::string letter(1, static_cast<char>('A' + s));
         if (!outcome.message.empty())
             return {outcome.title, "Sektion " + letter + ": " + outcome.message, false};
-        if (outcome.lacksMovement) return {kSetUpRefusedTitle, "", true};
+        if (outcome.lacksMovement)
+            return refused("Sektion " + letter + ": inget inbyggt spel passar " +
+                           std::to_string(section->boardCount) + " givar och " +
+                           std::to_string(section->maxPairNumber) + " par; v\xe4lj ett guidekort");
         if (section->boardCount != (sections.empty() ? section->boardCount : sections[0]->boardCount))
             return refused("Sektion " + letter + " spelar inte lika m\xe5nga givar som sektion A");
         if (pairs + section->maxPairNumber > kMaxPair) return refused(kTooManyPairs);

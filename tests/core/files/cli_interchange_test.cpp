@@ -156,6 +156,11 @@ TEST_F(CliInterchange, TwoSectionsAreImportedSetUpAndRescoredBothWays) {
         << folder.read("err.txt");
     EXPECT_EQ(folder.read("ny.sektion"), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 10\r\nB 11 20\r\n");
     EXPECT_NE(folder.read("out.txt").find("fripar B9"), std::string::npos) << folder.read("out.txt");
+    EXPECT_EQ(run("movement --boards 18 --rounds 9 --sections 10,12 x.sco"), 1);
+    EXPECT_NE(folder.read("err.txt").find("Sektion B: inget inbyggt spel passar 18 givar och 12 par"),
+              std::string::npos)
+        << folder.read("err.txt");
+    EXPECT_FALSE(folder.exists("x.sco"));
     ASSERT_EQ(run("scores ny.sco 1"), 0);
     EXPECT_NE(folder.read("out.txt").find(" B10- B1:"), std::string::npos) << folder.read("out.txt");
 }

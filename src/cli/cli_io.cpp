@@ -7,6 +7,7 @@
 #include "files/member_file.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
+#include "files/sections_file.h"
 #include "files/text_encoding.h"
 #include "model/version.h"
 
@@ -29,7 +30,9 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     for (const SideProblem& problem : readSideFiles(*loaded.contest, path, contestSideFiles(false))) {
         printError(problem.shown());
         if (problem.extension == kContractsExtension) loaded.contractsMessage = problem.shown();
-        if (problem.extension == kRulesExtension) loaded.rulesMessage = problem.shown();
+        // Sections unread would score a sectioned evening as one field.
+        if (problem.extension == kRulesExtension || problem.extension == kSectionsExtension)
+            loaded.rulesMessage = problem.shown();
     }
     return loaded;
 }

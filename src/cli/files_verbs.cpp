@@ -33,7 +33,10 @@ std::string contestSummary(const Contest& c) {
         kind + ": " + countText(c.boardCount, "giv", "givar") + " i " +
         countText(c.roundCount, "rond", "ronder") + ", " +
         countText(c.maxPairNumber, c.isIndividual ? "spelare" : "par", c.isIndividual ? "spelare" : "par");
-    if (c.byePair > 0) text += " (fripar " + std::to_string(c.byePair) + ")";
+    if (c.byePair > 0) text += " (fripar " + pairLabel(c, c.byePair) + ")";
+    if (c.sections.any())
+        text += std::string(" i ") + std::to_string(c.sections.list.size()) + " sektioner " +
+                (c.sections.acrossField ? "\xf6ver f\xe4ltet" : "sektionsvis");
     text += ", " + std::to_string(scored) + " av " + countText(slots, "resultat", "resultat") + " ifyllda";
     text += ", kort f\xf6r " + countText(c.dealCount, "giv", "givar") + ".";
     return text;
@@ -63,7 +66,7 @@ bool chooseRule(const Args& args, const std::string& usage, Contest& contest) {
 }
 
 const std::string kRescoreUsage =
-    std::string("rescore IN.sco UT.sco [--neuberg | --linear] ") + kScoringUsage;
+    std::string("rescore IN.sco UT.sco [--neuberg | --linear] ") + kScoringUsage + " " + kFieldUsage;
 const std::string kLevelUsage = "level IN.sco UT.sco [--neuberg | --linear]";
 
 int runRescore(const Args& args) {
@@ -72,6 +75,15 @@ int runRescore(const Args& args) {
     LoadedContest loaded = loadContest(args, args.positional[0]);
     if (reportUnusable(loaded, args.positional[0])) return 1;
     if (!chooseRule(args, kRescoreUsage, *loaded.contest)) return 2;
+    bool acrossField = false, fieldOk = true;
+    if (fieldOption(args, kRescoreUsage, acrossField, fieldOk)) {
+        if (!loaded.contest->sections.any()) {
+            printError(pathText(args.positional[0]) + " har inga sektioner");
+            return 1;
+        }
+        loaded.contest->sections.acrossField = acrossField;
+    }
+    if (!fieldOk) return 2;
     rescoreBoards(*loaded.contest);
     return saveContest(*loaded.contest, args.positional[1]);
 }
@@ -140,9 +152,10 @@ std::vector<Verb> filesVerbs() {
          "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen (--neuberg: justerade "
          "resultat enligt Neubergs formel; --linear: programmets linj\xc3\xa4ra regel; --scoring: "
          "matchpo\xc3\xa4ng, korsvis IMP eller Butler; utan dem den regel t\xc3\xa4vlingen har, som sparas i "
-         "UT.regler).",
+         "UT.regler; --across eller --per-section: en kv\xc3\xa4ll i sektioner r\xc3\xa4knas \xc3\xb6ver "
+         "f\xc3\xa4ltet eller per sektion, som sparas i UT.sektion).",
          2,
-         {"neuberg", "linear"},
+         {"neuberg", "linear", "across", "per-section"},
          runRescore},
         {"level",
          kLevelUsage,

@@ -13,6 +13,7 @@
 #include "movement/contest_setup.h"
 #include "movement/draw_pane.h"
 #include "movement/guide_card.h"
+#include "movement/sectioned_setup.h"
 #include "movement/set_up_fields.h"
 
 namespace vindelkast::cli {
@@ -56,8 +57,8 @@ int meetingLimit(const Args& args, const std::string& name) {
 const std::string kMovementUsage =
     std::string(
         "movement --boards B --rounds R --pairs N [--bye P] [--individual] [--guide KORT.gui | --no-guide | "
-        "--gh 1|2|many] [--name TEXT] [--date TEXT] [--arranger TEXT] ") +
-    kScoringUsage + " UT.sco";
+        "--gh 1|2|many] [--sections N1,N2... ") +
+    kFieldUsage + "] [--name TEXT] [--date TEXT] [--arranger TEXT] " + kScoringUsage + " UT.sco";
 
 int runMovement(const Args& args) {
     const int ghLimit = meetingLimit(args, "gh");
@@ -92,7 +93,20 @@ int runMovement(const Args& args) {
 
     ScoringRule rule;
     if (!scoringOptions(args, kMovementUsage, rule)) return 2;
-    const SetUpOutcome outcome = setUpContest(contest, request);
+    bool acrossField = true, fieldOk = true;
+    const bool fieldGiven = fieldOption(args, kMovementUsage, acrossField, fieldOk);
+    if (!fieldOk) return 2;
+    std::vector<int> sections;
+    if (args.has("sections")) {
+        sections = sectionSizes(args.option("sections"));
+        if (sections.empty()) return 2;
+    } else if (fieldGiven) {
+        std::cerr << "--across och --per-section h\xc3\xb6r till --sections\n";
+        return 2;
+    }
+    // Each section its own movement for its own pairs; --pairs is then the sections' sum.
+    const SetUpOutcome outcome = sections.empty() ? setUpContest(contest, request)
+                                                  : setUpSections(contest, request, sections, acrossField);
     if (!outcome.message.empty()) {
         printError(outcome.title + ": " + outcome.message);
         return 1;
@@ -118,7 +132,12 @@ int runMovement(const Args& args) {
                           std::to_string(contest.roundCount) + " ronder, max " +
                           (contest.isIndividual ? "spelarnr " : "parnr ") +
                           std::to_string(contest.maxPairNumber);
-    if (contest.byePair > 0) summary += ", fripar " + std::to_string(contest.byePair);
+    if (contest.byePair > 0) summary += ", fripar " + pairLabel(contest, contest.byePair);
+    for (const Section& s : contest.sections.list)
+        summary += std::string(", sektion ") + s.letter + " par " + std::to_string(s.firstPair) + "-" +
+                   std::to_string(s.lastPair);
+    if (contest.sections.any())
+        summary += contest.sections.acrossField ? ", \xf6ver f\xe4ltet" : ", sektionsvis";
     printLine(summary);
     return 0;
 }
@@ -153,9 +172,12 @@ std::vector<Verb> movementVerbs() {
          kMovementUsage,
          "L\xc3\xa4gger upp en t\xc3\xa4vling som \"Klar\" g\xc3\xb6r: inbyggt spel eller guidekort, fripar, "
          "tomma resultat p\xc3\xa5 givarna (--no-guide: utan guidekort; --gh: Gr\xc3\xb6na Hissen med "
-         "m\xc3\xb6tesgr\xc3\xa4ns; --scoring: matchpo\xc3\xa4ng, korsvis IMP eller Butler)",
+         "m\xc3\xb6tesgr\xc3\xa4ns; --scoring: matchpo\xc3\xa4ng, korsvis IMP eller Butler; --sections: "
+         "en sektion per antal par, var och en med sitt eget spel, matchpo\xc3\xa4ng \xc3\xb6ver "
+         "f\xc3\xa4ltet "
+         "(--across) eller per sektion (--per-section))",
          1,
-         {"individual", "no-guide"},
+         {"individual", "no-guide", "across", "per-section"},
          runMovement},
         {"draw",
          "draw IN.sco UT.sco [--limit 1|2|many]",

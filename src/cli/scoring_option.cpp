@@ -1,5 +1,7 @@
 #include "cli/scoring_option.h"
 
+#include <algorithm>
+#include <charconv>
 #include <iostream>
 
 namespace vindelkast::cli {
@@ -27,6 +29,41 @@ bool scoringOptions(const Args& args, const std::string& usage, ScoringRule& rul
     if (args.has("neuberg")) rule.neuberg = true;
     if (args.has("linear")) rule.neuberg = false;
     return true;
+}
+
+bool fieldOption(const Args& args, const std::string& usage, bool& acrossField, bool& ok) {
+    ok = !(args.has("across") && args.has("per-section"));
+    if (!ok) {
+        std::cerr << "V\xc3\xa4lj ett s\xc3\xa4tt: --across eller --per-section.\n"
+                  << "Anv\xc3\xa4ndning: vindelkast-cli " << usage << "\n";
+        return false;
+    }
+    if (!args.has("across") && !args.has("per-section")) return false;
+    acrossField = args.has("across");
+    return true;
+}
+
+std::vector<int> sectionSizes(const std::string& text) {
+    std::vector<int> sizes;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        int value = 0;
+        const char* first = text.data() + at;
+        const char* last = text.data() + comma;
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (error != std::errc() || end != last || value < 2 || value > kMaxPair) {
+            sizes.clear();
+            break;
+        }
+        sizes.push_back(value);
+        at = comma + 1;
+    }
+    if (sizes.size() < 2 || static_cast<int>(sizes.size()) > kMaxSections) {
+        std::cerr << "--sections ska vara 2-8 antal par med komma emellan, t.ex. 16,18\n";
+        return {};
+    }
+    return sizes;
 }
 
 }  // namespace vindelkast::cli

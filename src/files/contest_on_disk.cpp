@@ -11,6 +11,7 @@
 #include "files/round_file.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
+#include "files/sections_file.h"
 #include "files/side_text.h"
 
 namespace vindelkast {
@@ -44,6 +45,9 @@ std::vector<SideFile> contestSideFiles(bool writeAnalysisAndContracts) {
         // The file's absence means the linear rule: one left from before would bring Neuberg back.
         {kRulesExtension, writeRules, [](Contest& c, const std::string& text) { return readRules(c, text); },
          true},
+        // Sections left from before would split an evening played as one field.
+        {kSectionsExtension, writeSections,
+         [](Contest& c, const std::string& text) { return readSections(c, text); }, true},
     };
     if (writeAnalysisAndContracts) {
         sides[0].write = [](const Contest& c) {

@@ -27,7 +27,8 @@ struct SideFile {
 };
 
 // The side files every program reads with a contest: the analysis, the contracts, the
-// movement's rounds and the scoring rules. Saving writes the rounds and the rules; the
+// movement's rounds, the scoring rules and the sections. Saving writes the rounds, the rules
+// and the sections; the
 // analysis and the contracts are written where the program keeps them (the window).
 std::vector<SideFile> contestSideFiles(bool writeAnalysisAndContracts);
 

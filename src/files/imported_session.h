@@ -55,6 +55,13 @@ struct ImportedDeal {
     int line = 0;
 };
 
+// A section of the session, its pairs numbered on from the section before (A 1..18, B 19..36).
+struct ImportedSection {
+    std::string id;  // as the file names it
+    int firstPair = 0;
+    int lastPair = 0;
+};
+
 struct ImportedSession {
     std::string title, date, club;  // date as yyyy-mm-dd where the file's date could be read
     int boardCount = 0;             // the boards of the session when the file says (0: unknown)
@@ -62,7 +69,8 @@ struct ImportedSession {
     std::vector<ImportedPair> pairs;
     std::vector<ImportedResult> results;
     std::vector<ImportedDeal> deals;
-    std::vector<ImportNote> notes;  // what the reader left out or changed
+    std::vector<ImportNote> notes;          // what the reader left out or changed
+    std::vector<ImportedSection> sections;  // two or more when the session was played in sections
 };
 
 // What reading a file came to: the session, or the reason the whole file is refused (a

@@ -187,6 +187,26 @@ std::vector<int> boardsDiffering(const Contest& c, const ImportedSession& s) {
     return {boards.begin(), boards.end()};
 }
 
+// The file's sections as the contest's, lettered A, B ... in the file's order.
+Sections importedSections(const ImportedSession& s, std::vector<ImportNote>& notes) {
+    Sections sections;
+    sections.acrossField = true;
+    for (std::size_t i = 0; i < s.sections.size(); ++i) {
+        const char letter = static_cast<char>('A' + i);
+        sections.list.push_back({letter, s.sections[i].firstPair, s.sections[i].lastPair});
+        if (s.sections[i].id != std::string(1, letter))
+            notes.push_back(
+                {0, "sektion " + s.sections[i].id + " heter " + std::string(1, letter) + " h\xe4r"});
+    }
+    if (sections.list.size() < 2) return {};
+    if (const std::string problem = sectionsProblem(sections); !problem.empty()) {
+        notes.push_back(
+            {0, "sektionerna kan inte h\xe5llas is\xe4r (" + problem + "); alla par r\xe4knas som en"});
+        return {};
+    }
+    return sections;
+}
+
 }  // namespace
 
 SessionImport laySession(Contest& c, const ImportedSession& s) {
@@ -264,6 +284,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
         out.rounds.push_back({r.board, r.nsPair, r.ewPair, rounds.roundOf[i]});
     }
     c.tableCount = c.maxPairNumber / 2 - (c.byePair > 0 ? 1 : 0);
+    c.sections = importedSections(s, out.notes);
     c.playingTableCount = c.tableCount;
     layNames(c, s, out);
     layDeals(c, s, out.notes);
@@ -271,6 +292,30 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     out.imps = c.scoringRule.imps();
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);
+    // The file does not say how its sections were matchpointed, nor by which rule a board
+    // played fewer times was raised: the first way that gives its figures on the most boards.
+    if (c.sections.any() && !out.differingBoards.empty()) {
+        const ScoringRule asked = c.scoringRule;
+        std::size_t fewest = out.differingBoards.size();
+        Sections sections = c.sections;
+        ScoringRule rule = asked;
+        for (const bool across : {true, false})
+            for (const bool neuberg : {asked.neuberg, !asked.neuberg}) {
+                c.sections.acrossField = across;
+                c.scoringRule.neuberg = neuberg;
+                rescoreBoards(c);
+                std::vector<int> differing = boardsDiffering(c, s);
+                if (differing.size() < fewest) {
+                    fewest = differing.size();
+                    out.differingBoards = std::move(differing);
+                    sections = c.sections;
+                    rule = c.scoringRule;
+                }
+            }
+        c.sections = sections;
+        c.scoringRule = rule;
+        rescoreBoards(c);
+    }
     std::stable_sort(out.notes.begin(), out.notes.end(),
                      [](const ImportNote& a, const ImportNote& b) { return a.line < b.line; });
     return out;

@@ -3,6 +3,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <memory>
@@ -120,6 +121,10 @@ public:
         return found ? numberIn(found) : 0;
     }
 
+    // A pair number of the section being read in the contest's numbering; one far out of
+    // range is kept as it is, to be refused.
+    int shifted(int number) const { return number >= 1 && number <= 1000 ? number + m_offset : number; }
+
     void note(const xmlNode* at, const std::string& what) { m_s.notes.push_back({lineOf(at), what}); }
 
     // Boards scored in IMPs are scored so here too; a method the program has not is noted.
@@ -137,7 +142,7 @@ public:
     void readPair(const xmlNode* pair) {
         ImportedPair p;
         p.line = lineOf(pair);
-        p.number = number(pair, "PAIR_NUMBER");
+        p.number = shifted(number(pair, "PAIR_NUMBER"));
         const auto players = children(pair, "PLAYER");
         if (players.size() > 2)
             note(pair, "paret har fler \xe4n tv\xe5 spelare; de f\xf6rsta tv\xe5 l\xe4ses");
@@ -182,8 +187,8 @@ public:
         ImportedResult r;
         r.line = lineOf(line);
         r.board = board;
-        r.nsPair = number(line, "NS_PAIR_NUMBER");
-        r.ewPair = number(line, "EW_PAIR_NUMBER");
+        r.nsPair = shifted(number(line, "NS_PAIR_NUMBER"));
+        r.ewPair = shifted(number(line, "EW_PAIR_NUMBER"));
         r.round = optionalNumber(line, "ROUND_NUMBER");
         readContract(line, r);
         if (const xmlNode* score = child(line, "SCORE")) {
@@ -236,6 +241,28 @@ public:
         }
     }
 
+    // Each section numbers its pairs from 1; the contest keeps one numbering, so a section's
+    // numbers follow on from the highest of the section before.
+    void readSections(const std::vector<const xmlNode*>& sections) {
+        for (const xmlNode* section : sections) {
+            const std::size_t pairsBefore = m_s.pairs.size(), resultsBefore = m_s.results.size();
+            readSection(section);
+            int highest = m_offset;
+            for (std::size_t i = pairsBefore; i < m_s.pairs.size(); ++i)
+                highest = std::max(highest, m_s.pairs[i].number);
+            for (std::size_t i = resultsBefore; i < m_s.results.size(); ++i)
+                highest = std::max({highest, m_s.results[i].nsPair, m_s.results[i].ewPair});
+            std::string id;
+            if (xmlChar* attribute = m_xml.getProp(section, name("SECTION_ID"))) {
+                id = tidyText(reinterpret_cast<const char*>(attribute));
+                (*m_xml.free)(attribute);
+            }
+            m_s.sections.push_back({id, m_offset + 1, highest});
+            // Far beyond the 72 pairs a contest holds: the numbers stop growing here.
+            m_offset = std::min(highest, 1000);
+        }
+    }
+
     // Version 1.2 puts participants and boards in a section of a session; 1.0 in the event.
     void readEvent(const xmlNode* event) {
         std::string type;
@@ -265,8 +292,9 @@ public:
             note(sessions[1], "filen har flera omg\xe5ngar; bara den f\xf6rsta importeras");
         const auto sections = children(sessions[0], "SECTION");
         if (sections.size() > 1)
-            note(sections[1], "omg\xe5ngen har flera sektioner; bara den f\xf6rsta importeras");
-        readSection(sections.empty() ? sessions[0] : sections[0]);
+            readSections(sections);
+        else
+            readSection(sections.empty() ? sessions[0] : sections[0]);
         for (const xmlNode* handSet : children(sessions[0], "HANDSET")) readHandSet(handSet);
         for (const xmlNode* handSet : children(event, "HANDSET")) readHandSet(handSet);
     }
@@ -274,6 +302,7 @@ public:
 private:
     const XmlLibrary& m_xml;
     ImportedSession& m_s;
+    int m_offset = 0;  // added to the pair numbers of the section being read
 };
 
 using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;

@@ -7,8 +7,9 @@
 namespace vindelkast {
 
 // Reads a pairs session from a USEBIO file, version 1.0 (the event holds the participants
-// and boards) to 1.2 (sessions and sections, and a hand set with the deals). The first
-// section of the first session is read; further ones are named in a note. The XML is parsed
+// and boards) to 1.2 (sessions and sections, and a hand set with the deals). Every section
+// of the first session is read, each section's pairs numbered on from the section before
+// (`ImportedSession::sections`); further sessions are named in a note. The XML is parsed
 // by libxml2 without network, DTD or entity expansion. A file that is not well-formed, not
 // USEBIO, not a pairs event, or that has a word where a number belongs is refused with the
 // line.

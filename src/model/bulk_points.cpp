@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/board_scoring.h"
+#include "model/section_scoring.h"
 
 namespace vindelkast {
 
@@ -14,20 +15,22 @@ int scoredSlots(const Board& board) {
     return n;
 }
 
-// Points of a board played n times raised to the most-played boards' nmax: linearly by
-// (nmax - 1) / (n - 1), or by Neuberg's formula.
-float raised(float points, int n, int most, bool neuberg) {
+}  // namespace
+
+float raisedPoints(float points, int n, int most, bool neuberg) {
     // -9999 marks a side without a score; scaling it would make a bogus value.
     if (points <= kNoPoints) return points;
     if (neuberg) return static_cast<float>(neubergPoints(points, n, most));
     return static_cast<float>(points * (static_cast<double>(most - 1) / static_cast<double>(n - 1)));
 }
 
-}  // namespace
-
 int levelBoards(Contest& contest) {
     // An IMP score is already a mean over the board's comparisons: nothing to raise.
     if (contest.scoringRule.imps()) return 0;
+    // Across the field every scoring raises the boards already: twice would raise them again.
+    if (contest.sections.any() && contest.sections.acrossField) return 0;
+    // Per section, a board's count is its section's: a whole-field count would raise it wrongly.
+    if (contest.sections.any()) return levelSections(contest);
     const int boards = std::clamp(contest.boardCount, 0, kMaxBoard);
     int most = 0;
     for (int b = 1; b <= boards; ++b) most = std::max(most, scoredSlots(contest.boards[b]));
@@ -38,9 +41,9 @@ int levelBoards(Contest& contest) {
         if (n <= 1 || n >= most) continue;
         for (int i = 0; i < board.resultCount; ++i) {
             board.results[i].nsPoints =
-                raised(board.results[i].nsPoints, n, most, contest.scoringRule.neuberg);
+                raisedPoints(board.results[i].nsPoints, n, most, contest.scoringRule.neuberg);
             board.results[i].ewPoints =
-                raised(board.results[i].ewPoints, n, most, contest.scoringRule.neuberg);
+                raisedPoints(board.results[i].ewPoints, n, most, contest.scoringRule.neuberg);
         }
         ++levelled;
     }
@@ -55,9 +58,6 @@ bool chooseScoringRule(Contest& contest, const ScoringRule& rule) {
     return true;
 }
 
-void rescoreBoards(Contest& contest) {
-    const int boards = std::clamp(contest.boardCount, 0, kMaxBoard);
-    for (int b = 1; b <= boards; ++b) scoreBoard(contest.boards[b], contest.scoringRule);
-}
+void rescoreBoards(Contest& contest) { scoreSectionedBoards(contest); }
 
 }  // namespace vindelkast

@@ -35,6 +35,7 @@ void Contest::reset(MemberRegister& reg) {
     isTeamContest = false;
     hasHandicap = false;
     scoringRule = ScoringRule{};
+    sections = Sections{};
     ghVariant = 2;
     resultOrder = 1;
     contracts.clear();

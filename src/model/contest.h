@@ -9,6 +9,7 @@
 #include "model/contract.h"
 #include "model/member.h"
 #include "model/scoring_rule.h"
+#include "model/sections.h"
 
 namespace vindelkast {
 
@@ -97,6 +98,9 @@ struct Contest {
     // A choice of the director's, kept beside the contest file (NAME.regler), not in it: a
     // contest read without that file is scored by matchpoints and the linear rule.
     ScoringRule scoringRule;
+    // The evening's sections and whether they are matchpointed across the field, kept beside
+    // the contest file too (NAME.sektion): the file itself numbers the pairs 1..N.
+    Sections sections;
     std::string arranger;
     std::string contestName;
     std::string contestDate;

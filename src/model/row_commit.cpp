@@ -6,6 +6,7 @@
 #include "model/board_scoring.h"
 #include "model/possible_scores.h"
 #include "model/result_order.h"
+#include "model/section_scoring.h"
 
 namespace vindelkast {
 
@@ -125,7 +126,7 @@ void seatRowAsTyped(Contest& contest, const EntryView& view, int row, bool whole
         slot->ewPair = r.ew;
         if (contest.isIndividual) setPartners(*slot, r.nsPartner, r.ewPartner);
         sortResults(bd);
-        scoreBoard(bd, contest.scoringRule);
+        scoreContestBoard(contest, bd);
     }
 }
 
@@ -212,7 +213,7 @@ bool removeStaleSlots(Contest& contest, const EntryView& view) {
         // Taking off the NS pair takes this slot off; the loop looks at index i again.
         for (int b = span.first; b <= span.last; ++b) {
             removePair(contest.boards[b], slot.nsPair);
-            scoreBoard(contest.boards[b], contest.scoringRule);
+            scoreContestBoard(contest, contest.boards[b]);
         }
         removed = true;
     }
@@ -274,7 +275,7 @@ std::vector<CellStore> rebuildFromGrid(Contest& contest, const EntryView& view) 
             if (placed) storeIfTyped(contest, view, r, b, stores, true);
         }
     }
-    for (int b = span.first; b <= span.last; ++b) scoreBoard(contest.boards[b], contest.scoringRule);
+    for (int b = span.first; b <= span.last; ++b) scoreContestBoard(contest, contest.boards[b]);
     return stores;
 }
 

@@ -53,8 +53,28 @@ void addHandicaps(const Contest& contest, Totals& t) {
     }
 }
 
-void assignPlaces(Totals& t) {
+// A number that no board seats once the boards have their slots, and that has no names: a
+// number left out between the others, or a section's sit-out. It is nobody and takes no place.
+std::array<bool, kParticipantSlots> absentNumbers(const Contest& contest, int n) {
+    std::array<bool, kParticipantSlots> absent{};
+    bool anySlot = false;
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
+            anySlot = true;
+            const BoardResult& r = board.results[i];
+            for (int seated : {r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2})
+                if (Contest::validPair(seated)) absent[seated] = true;  // seated, for now
+        }
+    }
+    for (int r = 1; r <= n; ++r)
+        absent[r] = anySlot && !absent[r] && r != contest.byePair && !contest.participants[r].first;
+    return absent;
+}
+
+void assignPlaces(Totals& t, const std::array<bool, kParticipantSlots>& absent) {
     for (int r = 1; r <= t.n; ++r) {
+        if (absent[r]) continue;
         int place = 1;
         for (int q = 1; q <= t.n; ++q)
             if (t.total[q] > t.total[r]) ++place;
@@ -138,7 +158,7 @@ Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool
     if (compensate) addCompensation(contest, t, missed, maxPlayed);
     if (handicap) addHandicaps(contest, t);
     for (int r = 0; r <= t.n; ++r) t.total[r] = cutToTenth(t.total[r]);
-    assignPlaces(t);
+    assignPlaces(t, absentNumbers(contest, t.n));
     return t;
 }
 
@@ -199,8 +219,11 @@ int roundOfBoard(const Contest& contest, int board) {
 
 int sharedPlace(float total, const Totals& totals) {
     int place = 1;
-    for (int r = 1; r <= totals.n; ++r)
-        if (totals.total[r] > total + 0.05) ++place;
+    // Only the pairs with a place: an absent number's total is nobody's.
+    for (int slot = 1; slot <= totals.n; ++slot) {
+        const int r = totals.ranking[slot];
+        if (r != 0 && totals.total[r] > total + 0.05) ++place;
+    }
     return place;
 }
 

@@ -10,6 +10,7 @@
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
 #include "model/possible_scores.h"
+#include "model/section_scoring.h"
 
 namespace vindelkast {
 
@@ -141,7 +142,7 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
         out.written = true;
         if (value != kNoScore) out.text = scoreCellText(value);
     }
-    scoreBoard(bd, contest.scoringRule);
+    scoreContestBoard(contest, bd);
     return out;
 }
 

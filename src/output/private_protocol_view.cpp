@@ -81,8 +81,9 @@ std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
         if (satNs && r->nsScore >= -9998) nsSum += nsPoints;
         if (!satNs && r->ewScore >= -9998) ewSum += ewPoints;
         const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
-        lines.push_back({formatText("%2d  %2d %2d %5d %5d %3d   %s", b, r->nsPair, r->ewPair, r->nsScore,
-                                    nsPoints, ewPoints, opponents.c_str())});
+        lines.push_back({formatText("%2d  %2s %2s %5d %5d %3d   %s", b, pairLabel(contest, r->nsPair).c_str(),
+                                    pairLabel(contest, r->ewPair).c_str(), r->nsScore, nsPoints, ewPoints,
+                                    opponents.c_str())});
     }
     lines.push_back({formatText("Summa som ns/ew  %4d%4d", nsSum, ewSum)});
     return lines;

@@ -41,7 +41,7 @@ std::vector<ViewLine> roundResultLines(const Contest& contest, int round) {
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
         if (pair == 0 || pair == contest.byePair) continue;
-        lines.push_back({formatText("%2d %2d %-24s %5.1f", ++place, pair,
+        lines.push_back({formatText("%2d %2s %-24s %5.1f", ++place, pairLabel(contest, pair).c_str(),
                                     pairName(contest, pair, NameForm::Short).c_str(),
                                     static_cast<double>(totals.total[pair]))});
     }

@@ -16,7 +16,8 @@ namespace {
 ViewLine impResultLine(const Contest& contest, const BoardResult& r) {
     const std::string pairs =
         contest.isIndividual ? formatText(" %2d %2d-%2d %2d:", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2)
-                             : formatText(" %2d-%2d:", r.nsPair, r.ewPair);
+                             : formatText(" %2s-%2s:", pairLabel(contest, r.nsPair).c_str(),
+                                          pairLabel(contest, r.ewPair).c_str());
     if (r.nsPoints == kNoPoints) return {pairs};
     const std::string imps = formatText(" %6s %6s", impText(r.nsPoints).c_str(), impText(r.ewPoints).c_str());
     if (r.nsScore >= kAdjustedBase)
@@ -24,8 +25,22 @@ ViewLine impResultLine(const Contest& contest, const BoardResult& r) {
     return {pairs + formatText("%6d ", r.nsScore) + imps};
 }
 
+// A result of an evening in sections: the pairs by their labels, and the points with a
+// decimal, as boards played fewer times are raised to the field's top.
+ViewLine sectionedResultLine(const Contest& contest, const BoardResult& r) {
+    const std::string pairs =
+        formatText(" %3s-%3s:", pairLabel(contest, r.nsPair).c_str(), pairLabel(contest, r.ewPair).c_str());
+    if (r.nsScore < -9998) return {pairs};
+    const std::string points =
+        formatText(" %5.1f %5.1f", static_cast<double>(r.nsPoints), static_cast<double>(r.ewPoints));
+    if (r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase)
+        return {pairs + formatText("  %4s ", adjustedScoreText(r.nsScore).c_str()) + points, Colour::Red};
+    return {pairs + formatText("%6d ", r.nsScore) + points};
+}
+
 ViewLine resultLine(const Contest& contest, const BoardResult& r) {
     if (contest.scoringRule.imps()) return impResultLine(contest, r);
+    if (contest.sections.any() && !contest.isIndividual) return sectionedResultLine(contest, r);
     const bool scored = r.nsScore >= -9998;
     if (contest.isIndividual) {
         if (!scored) return {formatText(" %2d %2d-%2d %2d: ", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2)};

@@ -49,11 +49,13 @@ std::string analysisTable(const Contest& contest, int board) {
     return out + "</tbody>\n</table>\n<p>" + parLine(*analysis, strains, seats) + "</p>\n";
 }
 
-std::string pairLink(int pair) { return link(pairFile(pair), std::to_string(pair)); }
+std::string pairLink(const Contest& contest, int pair) {
+    return link(pairFile(pair), pairLabel(contest, pair));
+}
 
 // One side of a result: its pair, or in an individual contest its two players.
 std::string sideLinks(const Contest& contest, int first, int second) {
-    return pairLink(first) + (contest.isIndividual ? "&amp;" + pairLink(second) : "");
+    return pairLink(contest, first) + (contest.isIndividual ? "&amp;" + pairLink(contest, second) : "");
 }
 
 std::string sideNames(const Contest& contest, int first, int second) {

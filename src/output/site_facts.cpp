@@ -75,14 +75,20 @@ void makeLists(const Contest& contest, SiteFacts& facts) {
         if (facts.published[pair]) order.push_back(pair);
     const bool twoWays = std::any_of(order.begin(), order.end(),
                                      [&facts](int pair) { return sitsBothWays(facts.results[pair]); });
-    if (twoWays || contest.isIndividual) {
+    if (contest.sections.any()) {
+        // One list a section, places within it, as each section's standings stand.
+        for (const Section& section : contest.sections.list)
+            facts.lists.push_back({std::string("sektion ") + section.letter, {}});
+    } else if (twoWays || contest.isIndividual) {
         facts.lists = {{"", {}}};
     } else {
         facts.lists = {{"NS", {}}, {"\xd6V", {}}};
     }
     for (int pair : order) {
         const std::vector<PairResult>& results = facts.results[pair];
-        const int list = facts.lists.size() == 2 && !results.empty() && !results.front().northSouth ? 1 : 0;
+        const int list = contest.sections.any() ? std::max(sectionOf(contest, pair), 0)
+                         : facts.lists.size() == 2 && !results.empty() && !results.front().northSouth ? 1
+                                                                                                      : 0;
         facts.lists[list].rows.push_back({pair, 0});
         facts.listOf[pair] = list;
     }

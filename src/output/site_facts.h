@@ -24,7 +24,7 @@ struct StandingsRow {
 };
 
 struct StandingsList {
-    std::string title;  // "NS", "ÖV", or "" for the one list of all pairs (Windows-1252)
+    std::string title;  // "NS", "ÖV", "sektion A", or "" for the one list of all pairs (Windows-1252)
     std::vector<StandingsRow> rows;
 };
 

@@ -30,7 +30,8 @@ std::string opponents(const Contest& contest, const BoardResult& r, bool northSo
     std::string text;
     for (int number : them) {
         if (!text.empty()) text += " och ";
-        text += link(pairFile(number), (contest.isIndividual ? "spelare " : "par ") + std::to_string(number));
+        text +=
+            link(pairFile(number), (contest.isIndividual ? "spelare " : "par ") + pairLabel(contest, number));
         // A number without names says all there is: "par 11", not "par 11 Par 11".
         if (pairHasNames(contest, number))
             text += " " + html(publishedPairName(contest, number, NameForm::Short));
@@ -98,7 +99,7 @@ std::string summary(const SiteFacts& facts, const SiteView& view, int pair) {
 
 std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteView& view, int pair) {
     const std::string name = publishedPairName(contest, pair, NameForm::Long);
-    const std::string number = (contest.isIndividual ? "Spelare " : "Par ") + std::to_string(pair);
+    const std::string number = (contest.isIndividual ? "Spelare " : "Par ") + pairLabel(contest, pair);
     std::string body = "<h1>" + html(number) + "</h1>\n";
     if (name != number) body += "<p>" + html(name) + "</p>\n";
     body += summary(facts, view, pair);

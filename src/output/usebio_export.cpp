@@ -8,6 +8,7 @@
 #include "files/member_lookup.h"
 #include "model/imp_standings.h"
 #include "model/result_order.h"
+#include "model/section_scoring.h"
 #include "model/standings.h"
 #include "model/version.h"
 #include "output/deal_text.h"
@@ -72,27 +73,33 @@ struct ParticipantLine {
 
 std::string placeText(int place, int sharing) { return std::to_string(place) + (sharing > 1 ? "=" : ""); }
 
-std::vector<ParticipantLine> matchpointLines(const Contest& contest) {
-    const Totals totals = contestTotals(contest);
-    const int mean = contestMean(contest);
+// The pairs of one section (-1: the whole field), placed among themselves.
+std::vector<ParticipantLine> matchpointLines(const Contest& contest, int section) {
+    const SectionStandings standings = section < 0
+                                           ? SectionStandings{contestTotals(contest), contestMean(contest)}
+                                           : sectionStandings(contest, section);
+    const Totals& totals = standings.totals;
     std::array<int, kParticipantSlots> sharing{};
-    for (int pair = 1; pair <= totals.n; ++pair)
-        ++sharing[static_cast<std::size_t>(sharedPlace(totals.total[pair], totals))];
+    for (int slot = 1; slot <= totals.n; ++slot)
+        if (const int pair = totals.ranking[slot]; pair != 0)
+            ++sharing[static_cast<std::size_t>(sharedPlace(totals.total[pair], totals))];
     std::vector<ParticipantLine> lines;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
         if (pair == 0 || pair == contest.byePair) continue;
         const float total = totals.total[pair];
         const int place = sharedPlace(total, totals);
-        lines.push_back({pair, general(total), formatText("%.2f", percentOfMean(total, mean)),
+        lines.push_back({pair, general(total), formatText("%.2f", percentOfMean(total, standings.mean)),
                          placeText(place, sharing[static_cast<std::size_t>(place)])});
     }
     return lines;
 }
 
 // An IMP contest's participants: their total IMPs, to the hundredth, and places shared as shown.
-std::vector<ParticipantLine> impLines(const Contest& contest) {
-    const std::vector<ImpStanding> standings = impStandings(contest);
+std::vector<ParticipantLine> impLines(const Contest& contest, int section) {
+    std::vector<ImpStanding> standings = impStandings(contest);
+    if (section >= 0)
+        std::erase_if(standings, [&](const ImpStanding& s) { return sectionOf(contest, s.pair) != section; });
     const std::vector<int> places = impPlaces(standings);
     std::vector<ParticipantLine> lines;
     for (std::size_t i = 0; i < standings.size(); ++i) {
@@ -103,10 +110,11 @@ std::vector<ParticipantLine> impLines(const Contest& contest) {
     return lines;
 }
 
-void writeParticipants(const Contest& contest, UsebioWriter& xml) {
+// The pairs of one section (-1: the whole field), numbered within it, placed among themselves.
+void writeParticipants(const Contest& contest, UsebioWriter& xml, int section) {
     xml.open("PARTICIPANTS");
     for (const ParticipantLine& line :
-         contest.scoringRule.imps() ? impLines(contest) : matchpointLines(contest)) {
+         contest.scoringRule.imps() ? impLines(contest, section) : matchpointLines(contest, section)) {
         const int pair = line.pair;
         const Participant& p = contest.participants[pair];
         if (contest.isIndividual) {
@@ -117,7 +125,7 @@ void writeParticipants(const Contest& contest, UsebioWriter& xml) {
             if (p.first && p.first->memberId >= 1) xml.value("CLUB_ID_NUMBER", p.first->memberId);
         } else {
             xml.open("PAIR");
-            xml.value("PAIR_NUMBER", pair);
+            xml.value("PAIR_NUMBER", numberInSection(contest, pair));
         }
         xml.value("TOTAL_SCORE", line.total);
         if (!line.percent.empty()) xml.value("PERCENTAGE", line.percent);
@@ -154,8 +162,8 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
         xml.value("EAST_PLAYER_NUMBER", r.ewPair);
         xml.value("WEST_PLAYER_NUMBER", r.ewPlayer2);
     } else {
-        xml.value("NS_PAIR_NUMBER", r.nsPair);
-        xml.value("EW_PAIR_NUMBER", r.ewPair);
+        xml.value("NS_PAIR_NUMBER", numberInSection(contest, r.nsPair));
+        xml.value("EW_PAIR_NUMBER", numberInSection(contest, r.ewPair));
     }
     writeContract(contest, xml, board, r);
     // A slot the movement laid but nobody scored: the pairs met, nothing was entered.
@@ -175,11 +183,15 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
     xml.close("TRAVELLER_LINE");
 }
 
-void writeBoards(const Contest& contest, UsebioWriter& xml) {
+// The boards' results of one section (-1: every result).
+void writeBoards(const Contest& contest, UsebioWriter& xml, int section) {
     const int last = std::min(contest.boardCount, kMaxBoard);
     for (int b = 1; b <= last; ++b) {
         const Board& board = contest.boards[b];
-        const std::vector<int> slots = orderedSlots(contest, board, TableOrder);
+        std::vector<int> slots = orderedSlots(contest, board, TableOrder);
+        std::erase_if(slots, [&](int slot) {
+            return section >= 0 && sectionOf(contest, board.results[slot].nsPair) != section;
+        });
         if (slots.empty()) continue;
         xml.open("BOARD");
         xml.value("BOARD_NUMBER", b);
@@ -248,16 +260,22 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.value("DATE", usebioDate(contest.contestDate));
     xml.value("BOARD_SCORING_METHOD", usebioScoringMethod(contest.scoringRule.method));
     xml.value("SESSION_COUNT", 1);
-    xml.value("SECTION_COUNT", 1);
+    const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
+    xml.value("SECTION_COUNT", sections);
     xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS",
               contest.maxPairNumber - (contest.byePair > 0 ? 1 : 0));
     xml.value("WINNER_TYPE", 1);
     xml.value("BOARDS_PLAYED", contest.boardCount);
     xml.open("SESSION", " SESSION_ID=\"1\"");
-    xml.open("SECTION", " SECTION_ID=\"A\"");
-    writeParticipants(contest, xml);
-    writeBoards(contest, xml);
-    xml.close("SECTION");
+    // Each section numbers its pairs from 1, as other programs write and read them.
+    for (int s = 0; s < sections; ++s) {
+        const char letter =
+            contest.sections.any() ? contest.sections.list[static_cast<std::size_t>(s)].letter : 'A';
+        xml.open("SECTION", std::string(" SECTION_ID=\"") + letter + "\"");
+        writeParticipants(contest, xml, contest.sections.any() ? s : -1);
+        writeBoards(contest, xml, contest.sections.any() ? s : -1);
+        xml.close("SECTION");
+    }
     writeHandSet(contest, xml);
     xml.close("SESSION");
     xml.close("EVENT");

@@ -109,8 +109,8 @@ void writeScoreRow(const Contest& contest, const Board& board, const BoardResult
     if (contest.isIndividual) {
         for (int number : {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2}) cell(std::to_string(number));
     } else {
-        cell(std::to_string(r.nsPair));
-        cell(std::to_string(r.ewPair));
+        cell(pairLabel(contest, r.nsPair));
+        cell(pairLabel(contest, r.ewPair));
     }
     // Contract columns only in contests whose tables gave contracts: others' pages stay as they were.
     if (!contest.contracts.empty()) {
@@ -201,7 +201,7 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
         ++place;
         out << "<tr class='res'>" << kEol;
         out << "<td class='res'>" << (total < previous ? std::to_string(place) : "") << "</td>" << kEol;
-        out << "<td class='res'>" << pair << "</td>" << kEol;
+        out << "<td class='res'>" << pairLabel(contest, pair) << "</td>" << kEol;
         out << "<td class='res'>" << oneDecimal(percentOfMean(total, mean)) << "</td>" << kEol;
         out << "<td class='res'>" << escapeHtml(publishedPairName(contest, pair, NameForm::Long)) << "</td>"
             << kEol;

@@ -125,5 +125,44 @@ TEST_F(CliInterchange, RefusedFileLeavesNothingBehind) {
     EXPECT_FALSE(folder.exists("ut.xml"));
 }
 
+// An evening in two sections, imported from another program and set up anew: the sections
+// beside the contest, the pairs as A1 and B7, each section's standings and the field's, and
+// the choice across the field or per section made and unmade by rescore.
+TEST_F(CliInterchange, TwoSectionsAreImportedSetUpAndRescoredBothWays) {
+    const std::string in = std::string(VK_SOURCE_DIR) + "/tests/data/interchange/usebio12_sections.xml";
+    ASSERT_EQ(run("import '" + in + "' kv.sco"), 0) << folder.read("err.txt");
+    EXPECT_EQ(folder.read("kv.sektion"), "%SEKTIONER 1\r\nOVER-FALTET\r\nA 1 18\r\nB 19 36\r\n");
+    EXPECT_EQ(folder.read("kv.regler"), "%REGLER 1\r\nNEUBERG\r\n");
+    EXPECT_EQ(folder.read("err.txt").find("skiljer sig"), std::string::npos) << folder.read("err.txt");
+    ASSERT_EQ(run("standings kv.sco"), 0) << folder.read("err.txt");
+    const std::string standings = folder.read("out.txt");
+    for (const char* shown :
+         {"Sektion A, medel 288", "Sektion B, medel 288", "Alla sektioner", " B18 ", " A17 "})
+        EXPECT_NE(standings.find(shown), std::string::npos) << shown << "\n" << standings;
+    EXPECT_EQ(standings.find(" A9 "), std::string::npos) << "A's missing pair has no line";
+    ASSERT_EQ(run("scores kv.sco 8"), 0);
+    EXPECT_NE(folder.read("out.txt").find(" B1-B16:"), std::string::npos) << folder.read("out.txt");
+
+    ASSERT_EQ(run("rescore kv.sco per.sco --per-section"), 0) << folder.read("err.txt");
+    EXPECT_EQ(folder.read("per.sektion"), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 18\r\nB 19 36\r\n");
+    EXPECT_NE(folder.read("per.sco"), folder.read("kv.sco"));
+    ASSERT_EQ(run("rescore per.sco igen.sco --across"), 0) << folder.read("err.txt");
+    EXPECT_EQ(folder.read("igen.sco"), folder.read("kv.sco"));
+    EXPECT_EQ(run("rescore kv.sco x.sco --across --per-section"), 2);
+
+    ASSERT_EQ(run("movement --boards 18 --rounds 9 --sections 10,9 --per-section --date 2024-05-21 ny.sco"),
+              0)
+        << folder.read("err.txt");
+    EXPECT_EQ(folder.read("ny.sektion"), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 10\r\nB 11 20\r\n");
+    EXPECT_NE(folder.read("out.txt").find("fripar B9"), std::string::npos) << folder.read("out.txt");
+    EXPECT_EQ(run("movement --boards 18 --rounds 9 --sections 10,12 x.sco"), 1);
+    EXPECT_NE(folder.read("err.txt").find("Sektion B: inget inbyggt spel passar 18 givar och 12 par"),
+              std::string::npos)
+        << folder.read("err.txt");
+    EXPECT_FALSE(folder.exists("x.sco"));
+    ASSERT_EQ(run("scores ny.sco 1"), 0);
+    EXPECT_NE(folder.read("out.txt").find(" B10- B1:"), std::string::npos) << folder.read("out.txt");
+}
+
 }  // namespace
 }  // namespace vindelkast

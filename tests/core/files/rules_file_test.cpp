@@ -5,6 +5,7 @@
 #include "files/contest_on_disk.h"
 #include "files/file_platform.h"
 #include "files/rules_file.h"
+#include "files/sections_file.h"
 #include "files/side_text.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
@@ -93,6 +94,45 @@ TEST(RulesFile, ImpMethodsAreKeptBesideTheScaling) {
         ASSERT_EQ(readRules(read.c(), text), "");
         EXPECT_EQ(read.c().scoringRule, rule);
     }
+}
+
+// Sections travel beside the contest and in the recovery file; the contest file keeps pairs
+// 1..N. A bad file is refused line by line and leaves the evening as it was; going back to
+// one field removes the file.
+TEST(RulesFile, SectionsAreKeptBesideTheContestAndInTheRecoveryFile) {
+    test::TempFolder folder;
+    const std::string contestPath = folder.file("kv\xc3\xa4ll_tv\xc3\xa5.sco");
+    test::ContestFixture chosen;
+    chosen.c().sections = sectionsOfSizes({16, 18}, true);
+    ASSERT_EQ(saveContestOnDisk(chosen.c(), contestPath, sides(), "3.23"), "");
+    EXPECT_EQ(folder.read("kv\xc3\xa4ll_tv\xc3\xa5.sektion"),
+              "%SEKTIONER 1\r\nOVER-FALTET\r\nA 1 16\r\nB 17 34\r\n");
+    test::ContestFixture read;
+    ASSERT_TRUE(readSideFiles(read.c(), contestPath, sides()).empty());
+    EXPECT_EQ(read.c().sections, chosen.c().sections);
+    EXPECT_EQ(pairLabel(read.c(), 16), "A16");
+    EXPECT_EQ(pairLabel(read.c(), 17), "B1");
+
+    test::ContestFixture recovered;
+    ASSERT_EQ(readRecoverySections(recovered.c(), sides(), recoverySections(chosen.c(), sides())), "");
+    EXPECT_EQ(recovered.c().sections, chosen.c().sections);
+
+    EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 16\r\nB 16 30\r\n"),
+              w("Fel i sektionsfilen, rad 4: sektion B börjar inom sektionen före"));
+    EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 16\r\nC 17 30\r\n"),
+              w("Fel i sektionsfilen, rad 4: sektion C ska heta B"));
+    EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 16\r\nB 17 73\r\n"),
+              w("Fel i sektionsfilen, rad 4: ska vara en bokstav och två parnummer 1-72"));
+    EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nSEKTIONSVIS\r\nA 1 16\r\n"),
+              w("Fel i sektionsfilen, rad 3: minst två sektioner behövs"));
+    EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nA 1 16\r\nB 17 34\r\n"),
+              w("Fel i sektionsfilen, rad 2: OVER-FALTET eller SEKTIONSVIS saknas"));
+    EXPECT_EQ(read.c().sections, chosen.c().sections);
+
+    chosen.c().sections = Sections{};
+    EXPECT_EQ(pairLabel(chosen.c(), 17), "17");
+    ASSERT_EQ(saveContestOnDisk(chosen.c(), contestPath, sides(), "3.23"), "");
+    EXPECT_FALSE(folder.exists("kv\xc3\xa4ll_tv\xc3\xa5.sektion"));
 }
 
 }  // namespace

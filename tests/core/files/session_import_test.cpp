@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "files/contest_file.h"
 #include "files/imported_names.h"
@@ -16,7 +17,10 @@
 #include "files/session_import.h"
 #include "files/usebio_reader.h"
 #include "model/board_results.h"
+#include "model/bulk_points.h"
 #include "model/standings.h"
+#include "output/standings_view.h"
+#include "output/usebio_export.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 
@@ -269,6 +273,60 @@ TEST(SessionImport, ANumberNoResultUsesIsTheByePair) {
             if (totals.ranking[place] != 0 && totals.ranking[place] != c.byePair) ++places;
         EXPECT_EQ(places, 13);
         EXPECT_EQ(totals.ranking[14], 7) << "the bye pair only fills the last slot, no place of its own";
+    }
+}
+
+// Two sections of nine tables, A without its NS pair 9, B with every pair; 18 boards each
+// played 17 times across the field (top 32), board 8 16 times and raised by Neuberg. Each
+// section numbers its pairs from 1; the contest numbers them on: A 1-18, B 19-36. The file
+// says neither that it was scored across the field nor by Neuberg: its figures do.
+TEST(SessionImport, TwoSectionsAcrossTheFieldAreScoredAsPublished) {
+    if (!usebioReadable()) GTEST_SKIP() << "ingen USEBIO-l\xc3\xa4sare i det h\xc3\xa4r bygget";
+    ContestFixture f;
+    const SessionReading reading = readSample("usebio12_sections.xml");
+    ASSERT_EQ(reading.refusal, "");
+    Contest& c = f.c();
+    const SessionImport outcome = laySession(c, reading.session);
+    ASSERT_EQ(outcome.refusal, "");
+    EXPECT_EQ(c.sections, sectionsOfSizes({18, 18}, true));
+    EXPECT_TRUE(c.scoringRule.neuberg) << "board 8 is raised as the file raised it";
+    EXPECT_EQ(c.maxPairNumber, 36);
+    EXPECT_EQ(c.byePair, 9) << "section A's missing pair";
+    EXPECT_EQ(c.tableCount, 17);
+    EXPECT_EQ(c.boards[8].resultCount, 16);
+    EXPECT_EQ(c.boards[1].resultCount, 17);
+    EXPECT_EQ(pairLabel(c, 19), "B1");
+    EXPECT_EQ(pairLabel(c, 18), "A18");
+    EXPECT_TRUE(outcome.differingBoards.empty());
+    EXPECT_EQ(boardsNotAsPublished(c, reading.session), std::set<int>{});
+
+    // Per section the same results come to other figures; back across the field, the file's.
+    c.sections.acrossField = false;
+    rescoreBoards(c);
+    EXPECT_EQ(boardsNotAsPublished(c, reading.session).size(), 18u);
+    c.sections.acrossField = true;
+    rescoreBoards(c);
+    EXPECT_EQ(boardsNotAsPublished(c, reading.session), std::set<int>{});
+
+    // Our own USEBIO writes each section with its pairs from 1, and reads back the same evening.
+    std::ostringstream usebio;
+    writeUsebio(c, usebio);
+    EXPECT_NE(usebio.str().find("<SECTION SECTION_ID=\"B\">"), std::string::npos);
+    ContestFixture again;
+    const SessionReading ours = readUsebio(usebio.str());
+    ASSERT_EQ(ours.refusal, "");
+    ASSERT_EQ(laySession(again.c(), ours.session).refusal, "");
+    EXPECT_EQ(again.c().sections, c.sections);
+    // Every result again, with its round, score and points (tables of a round may change order).
+    for (int b = 1; b <= 18; ++b) {
+        ASSERT_EQ(again.c().boards[b].resultCount, c.boards[b].resultCount) << "board " << b;
+        for (int i = 0; i < c.boards[b].resultCount; ++i) {
+            const BoardResult& r = c.boards[b].results[i];
+            const BoardResult* back = findResult(again.c().boards[b], r.nsPair, r.ewPair);
+            ASSERT_NE(back, nullptr) << "board " << b << " " << r.nsPair << "-" << r.ewPair;
+            EXPECT_EQ(std::tie(back->round, back->nsScore, back->nsPoints, back->ewPoints),
+                      std::tie(r.round, r.nsScore, r.nsPoints, r.ewPoints));
+        }
     }
 }
 

@@ -165,6 +165,15 @@ TEST(ResultsSite, PairsWhoSitBothWaysShareOneListAndNamesAreEscaped) {
     EXPECT_TRUE(contains(index, "H&amp;M \xc3\x84rla"));
     EXPECT_FALSE(site.count("par8.html"));  // the bye pair
     EXPECT_TRUE(contains(site.at("giv2.html"), "Just. 60/40"));
+
+    // In two sections each has its list, and a pair is shown by its section: pair 5 is B1.
+    f.c().sections = sectionsOfSizes({4, 4}, true);
+    const std::string sectioned = siteOf(f.c(), publishedView(f.c())).at("index.html");
+    EXPECT_TRUE(contains(sectioned, "<h2>Resultat sektion A</h2>"));
+    EXPECT_TRUE(contains(sectioned, "<h2>Resultat sektion B</h2>"));
+    EXPECT_TRUE(contains(sectioned, "<a href=\"par5.html\">B1</a>"));
+    EXPECT_LT(sectioned.find("<a href=\"par4.html\">A4</a>"), sectioned.find("sektion B"));
+    EXPECT_TRUE(contains(siteOf(f.c(), publishedView(f.c())).at("par5.html"), "Par B1"));
 }
 
 TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {

@@ -6,6 +6,7 @@
 
 #include "model/board_results.h"
 #include "model/bulk_points.h"
+#include "model/standings.h"
 #include "output/private_protocol_view.h"
 #include "output/progress_view.h"
 #include "output/round_html_page.h"
@@ -93,6 +94,23 @@ TEST(StandingsView, ByePairHasNoLineInStandingsRoundOrScoreTables) {
         const auto table = scoreTableLines(c, b, false);
         for (const ViewLine& line : *table) EXPECT_EQ(line.text.find(" 8:"), std::string::npos);
     }
+
+    // In two sections the same pairs are A1..A4 and B1..B4 in every view, the bye B4 in none;
+    // each section stands apart, then the field together.
+    c.sections = sectionsOfSizes({4, 4}, true);
+    EXPECT_EQ(texts(roundResultLines(c, 2))[1], " 1 B1 Efternamn9 F & Efternamn10 F   8.0");
+    const auto sectioned = texts(standingsLines(c));
+    ASSERT_EQ(sectioned.size(), 2u + 4u + 1u + 2u + 3u + 1u + 2u + 7u);
+    EXPECT_EQ(sectioned[0], "Sektion A, medel " + std::to_string(contestMean(c)));
+    EXPECT_EQ(sectioned[7].rfind("Sektion B, medel ", 0), 0u) << sectioned[7];
+    EXPECT_EQ(sectioned[13], "Alla sektioner (matchpo\xe4ng \xf6ver f\xe4ltet)");
+    for (const std::string& line : sectioned) EXPECT_EQ(line.find("B4 "), std::string::npos) << line;
+    std::string board1;
+    for (const std::string& line : texts(*scoreTableLines(c, 1, false))) board1 += line + "\n";
+    EXPECT_NE(board1.find("  A3- A4:   420    1.0   3.0\n"), std::string::npos) << board1;
+    const auto protocol = texts(privateProtocolLines(c, 5));
+    EXPECT_TRUE(std::any_of(protocol.begin(), protocol.end(),
+                            [](const std::string& line) { return line.find("  B1 ") != std::string::npos; }));
 }
 
 // Six pairs, two boards played three times each. Board 1: 1-2 420, 3-4 450, 5-6 -100;

@@ -1,0 +1,54 @@
+#include "model/sections.h"
+
+#include "model/contest.h"
+
+namespace vindelkast {
+
+int sectionOf(const Contest& contest, int pair) {
+    const std::vector<Section>& list = contest.sections.list;
+    if (list.size() < 2) return -1;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (pair >= list[i].firstPair && pair <= list[i].lastPair) return static_cast<int>(i);
+    return -1;
+}
+
+int numberInSection(const Contest& contest, int pair) {
+    const int index = sectionOf(contest, pair);
+    return index < 0 ? pair : pair - contest.sections.list[static_cast<std::size_t>(index)].firstPair + 1;
+}
+
+std::string pairLabel(const Contest& contest, int pair) {
+    const int index = sectionOf(contest, pair);
+    if (index < 0) return std::to_string(pair);
+    return contest.sections.list[static_cast<std::size_t>(index)].letter +
+           std::to_string(numberInSection(contest, pair));
+}
+
+std::string sectionsProblem(const Sections& sections) {
+    if (static_cast<int>(sections.list.size()) > kMaxSections) return "h\xf6gst 8 sektioner (A-H)";
+    int after = 0;
+    for (std::size_t i = 0; i < sections.list.size(); ++i) {
+        const Section& s = sections.list[i];
+        const std::string letter(1, s.letter);
+        if (s.letter != static_cast<char>('A' + i))
+            return "sektion " + letter + " ska heta " + std::string(1, static_cast<char>('A' + i));
+        if (s.firstPair < 1 || s.lastPair > kMaxPair || s.firstPair > s.lastPair)
+            return "sektion " + letter + " ska ha par inom 1-72";
+        if (s.firstPair <= after) return "sektion " + letter + " b\xf6rjar inom sektionen f\xf6re";
+        after = s.lastPair;
+    }
+    return "";
+}
+
+Sections sectionsOfSizes(const std::vector<int>& pairCounts, bool acrossField) {
+    Sections sections;
+    sections.acrossField = acrossField;
+    int next = 1;
+    for (std::size_t i = 0; i < pairCounts.size(); ++i) {
+        sections.list.push_back({static_cast<char>('A' + i), next, next + pairCounts[i] - 1});
+        next += pairCounts[i];
+    }
+    return sections;
+}
+
+}  // namespace vindelkast

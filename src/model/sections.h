@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// An evening played in sections (A, B, C ...), each with its own tables and movement. The
+// contest keeps one numbering of pairs 1..72, as its file gives it to every reader; a section
+// is a range of those numbers, and a pair is shown by its section's letter and its number
+// within it ("B7") wherever the evening has more than one section.
+namespace vindelkast {
+
+struct Contest;
+struct Board;
+
+struct Section {
+    char letter = 'A';
+    int firstPair = 0;  // the contest's numbers, first..last
+    int lastPair = 0;
+    bool operator==(const Section&) const = default;
+};
+
+struct Sections {
+    std::vector<Section> list;  // in letter order, the ranges ascending; fewer than 2: no sections
+    // Matchpoints across the field (every result of every section on a board compared);
+    // otherwise each section's results are compared among themselves.
+    bool acrossField = false;
+
+    bool any() const { return list.size() > 1; }
+    bool operator==(const Sections&) const = default;
+};
+
+// The most sections an evening may have (A..H): far more than a club's rooms hold.
+inline constexpr int kMaxSections = 8;
+
+// The index of the section a pair number belongs to, or -1 (no sections, or none holds it).
+int sectionOf(const Contest& contest, int pair);
+
+// A pair as every view, page and export shows it: "A1", "B7" when the evening has sections,
+// the plain number otherwise.
+std::string pairLabel(const Contest& contest, int pair);
+
+// A pair's number within its section (B7 → 7); the number itself without sections.
+int numberInSection(const Contest& contest, int pair);
+
+// "" or why the sections cannot be an evening's: letters not A, B, C ... in order, ranges
+// empty, overlapping, out of order or outside 1..72.
+std::string sectionsProblem(const Sections& sections);
+
+// Sections laid end to end from their pair counts: A 1..n1, B n1+1..n1+n2 ...
+Sections sectionsOfSizes(const std::vector<int>& pairCounts, bool acrossField);
+
+}  // namespace vindelkast

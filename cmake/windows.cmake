@@ -16,16 +16,17 @@ function(vk_windows_static_runtime target)
 endfunction()
 
 # Qt (Widgets, PrintSupport, Network and HttpServer) and libqrencode. Without Qt's HTTP server
-# the window is built without the tables' server, which then says why it cannot start
-# (app/no_http_server/).
+# (its source may be missing from the mirror) the tables are served on QtNetwork's sockets with
+# the core's HTTP reader (app/socket_server/).
 macro(vk_windows_gui_libraries)
   find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Network)
   find_package(Qt6 QUIET COMPONENTS HttpServer)
   if(NOT TARGET Qt6::HttpServer)
-    message(WARNING "Qt HttpServer saknas: fönstret byggs utan registreringen vid borden")
+    message(STATUS "Qt HttpServer saknas: registreringen vid borden går på QtNetworks egna uttag")
+    set(VK_SOCKET_TABLE_SERVER ON)
     set(VK_HTTP_SERVER "")
     list(APPEND VK_LEAVE_OUT "src/app/table_server\\.cpp$")
-    set(VK_APP_STAND_INS src/app/no_http_server/table_server.cpp)
+    set(VK_APP_STAND_INS src/app/socket_server/table_server.cpp)
   endif()
   find_library(VK_QRENCODE_LIBRARY NAMES libqrencode.a qrencode REQUIRED)
   find_path(VK_QRENCODE_INCLUDE_DIR qrencode.h REQUIRED)

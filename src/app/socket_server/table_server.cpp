@@ -48,6 +48,11 @@ const std::string& resultsPolicy() {
     return policy;
 }
 
+// A phone sends a request and reads its answer. A client that piles up requests, or answers
+// it does not take, is no phone: its connection is closed before the window grows for it.
+constexpr std::size_t kMaxQueued = 64;
+constexpr qint64 kMaxUnsentBytes = 1024 * 1024;
+
 // One connection. Its requests are answered one at a time in the order they came, so a
 // result waiting for the recovery file holds back what the phone sent after it.
 class Link : public QObject {
@@ -57,6 +62,7 @@ public:
     HttpRequestReader reader;
     std::deque<HttpRequest> queue;
     bool answering = false;
+    bool draining = false;  // in next(): an answer sent there starts no second round
     bool broken = false;
 };
 
@@ -87,7 +93,7 @@ public:
             link.socket.disconnectFromHost();
             return;
         }
-        next(link);
+        if (!link.draining) next(link);
     }
 
 private:
@@ -110,13 +116,28 @@ private:
     }
 
     void next(Link& link) {
+        const auto flooding = [&link] {
+            return link.queue.size() > kMaxQueued || link.socket.bytesToWrite() > kMaxUnsentBytes;
+        };
+        if (flooding()) {
+            link.queue.clear();
+            link.socket.abort();
+            return;
+        }
+        link.draining = true;
         while (!link.answering && !link.queue.empty() &&
                link.socket.state() == QAbstractSocket::ConnectedState) {
+            if (flooding()) {
+                link.queue.clear();
+                link.socket.abort();
+                break;
+            }
             const HttpRequest request = std::move(link.queue.front());
             link.queue.pop_front();
             link.answering = true;
             handle(link, request);
         }
+        link.draining = false;
         if (link.broken && !link.answering && link.queue.empty()) {
             link.broken = false;  // told once
             send(link, false, refusalAnswer(http::kBadRequest));

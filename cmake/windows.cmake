@@ -76,4 +76,12 @@ function(vk_windows_program target)
                      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
                              $<TARGET_FILE_DIR:${target}>/platforms
                      COMMAND_EXPAND_LISTS VERBATIM)
+  # Buttons, menus and dialogs drawn as Windows draws its own, not in Qt's plain style.
+  if(TARGET Qt6::QWindowsVistaStylePlugin)
+    add_custom_command(TARGET ${target} POST_BUILD
+                       COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:${target}>/styles
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+                               $<TARGET_FILE_DIR:${target}>/styles
+                       VERBATIM)
+  endif()
 endfunction()

@@ -108,6 +108,12 @@ qt_host=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/
 
 build_qtbase() {
     fetch qt6-base || fail "källpaketet qt6-base kunde inte hämtas"
+    # Qt 6.4's Windows printing asks a DirectWrite font engine for a GDI font, but Gui builds
+    # that engine only with Direct2D, which is off here (so no font engine is ever one): the
+    # printing code is compiled on the same condition as Gui's, or PrintSupport does not link.
+    local engine=$top/src/qt6-base/src/printsupport/platform/windows/qprintengine_win.cpp
+    grep -q '^#if QT_CONFIG(directwrite) && QT_CONFIG(direct2d)$' "$engine" ||
+        sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' "$engine"
     # Only what the window uses. Debian's source drops src/3rdparty/wintab (tablet events),
     # iaccessible2 (Windows uses UI Automation instead) and sqlite (the SQL module): those
     # features are off. zstd, OpenGL, Vulkan, D-Bus and ICU have no MinGW build in Debian:

@@ -108,12 +108,14 @@ qt_host=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/
 
 build_qtbase() {
     fetch qt6-base || fail "källpaketet qt6-base kunde inte hämtas"
-    # Qt 6.4's Windows printing asks a DirectWrite font engine for a GDI font, but Gui builds
-    # that engine only with Direct2D, which is off here (so no font engine is ever one): the
-    # printing code is compiled on the same condition as Gui's, or PrintSupport does not link.
-    local engine=$top/src/qt6-base/src/printsupport/platform/windows/qprintengine_win.cpp
-    grep -q '^#if QT_CONFIG(directwrite) && QT_CONFIG(direct2d)$' "$engine" ||
-        sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' "$engine"
+    # Qt 6.4's Windows printing and platform plugin use Gui's DirectWrite font engine and font
+    # database, which Gui builds only with Direct2D, off here (so neither is ever in use): their
+    # code is compiled on the same condition as Gui's, or PrintSupport and the plugin do not link.
+    local q=$top/src/qt6-base/src file
+    for file in "$q/printsupport/platform/windows/qprintengine_win.cpp" "$q/plugins/platforms/windows/qwindowsintegration.cpp"; do
+        grep -q '^#if QT_CONFIG(directwrite3*) && QT_CONFIG(direct2d)$' "$file" ||
+            sed -i 's/^#if QT_CONFIG(\(directwrite3*\))$/#if QT_CONFIG(\1) \&\& QT_CONFIG(direct2d)/' "$file"
+    done
     # Only what the window uses. Debian's source drops src/3rdparty/wintab (tablet events),
     # iaccessible2 (Windows uses UI Automation instead) and sqlite (the SQL module): those
     # features are off. zstd, OpenGL, Vulkan, D-Bus and ICU have no MinGW build in Debian:

@@ -16,16 +16,17 @@ function(vk_windows_static_runtime target)
 endfunction()
 
 # Qt (Widgets, PrintSupport, Network and HttpServer) and libqrencode. Without Qt's HTTP server
-# the window is built without the tables' server, which then says why it cannot start
-# (app/no_http_server/).
+# (its source may be missing from the mirror) the tables are served on QtNetwork's sockets with
+# the core's HTTP reader (app/socket_server/).
 macro(vk_windows_gui_libraries)
   find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Network)
   find_package(Qt6 QUIET COMPONENTS HttpServer)
   if(NOT TARGET Qt6::HttpServer)
-    message(WARNING "Qt HttpServer saknas: fönstret byggs utan registreringen vid borden")
+    message(STATUS "Qt HttpServer saknas: registreringen vid borden går på QtNetworks egna uttag")
+    set(VK_SOCKET_TABLE_SERVER ON)
     set(VK_HTTP_SERVER "")
     list(APPEND VK_LEAVE_OUT "src/app/table_server\\.cpp$")
-    set(VK_APP_STAND_INS src/app/no_http_server/table_server.cpp)
+    set(VK_APP_STAND_INS src/app/socket_server/table_server.cpp)
   endif()
   find_library(VK_QRENCODE_LIBRARY NAMES libqrencode.a qrencode REQUIRED)
   find_path(VK_QRENCODE_INCLUDE_DIR qrencode.h REQUIRED)
@@ -75,4 +76,12 @@ function(vk_windows_program target)
                      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
                              $<TARGET_FILE_DIR:${target}>/platforms
                      COMMAND_EXPAND_LISTS VERBATIM)
+  # Buttons, menus and dialogs drawn as Windows draws its own, not in Qt's plain style.
+  if(TARGET Qt6::QWindowsVistaStylePlugin)
+    add_custom_command(TARGET ${target} POST_BUILD
+                       COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:${target}>/styles
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+                               $<TARGET_FILE_DIR:${target}>/styles
+                       VERBATIM)
+  endif()
 endfunction()

@@ -72,6 +72,12 @@ std::string message(const std::string& status, const std::string& text) {
 
 }  // namespace
 
+class TableServer::Reply {
+public:
+    explicit Reply(QHttpServerResponder&& taken) : responder(std::move(taken)) {}
+    QHttpServerResponder responder;
+};
+
 // Qt's server hands every complete request to the table server.
 class TableServer::Http : public QAbstractHttpServer {
 public:
@@ -211,8 +217,7 @@ void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* sock
     if (call == TableCall::Submit) {
         // Stored together with whatever else arrives before the event loop turns again.
         if (m_waiting.empty()) QTimer::singleShot(0, this, &TableServer::storeWaiting);
-        m_waiting.push_back(
-            {socket, std::make_unique<QHttpServerResponder>(std::move(responder)), reading.request, client});
+        m_waiting.push_back({socket, std::make_unique<Reply>(std::move(responder)), reading.request, client});
         return;
     }
     const TableDecision decision = m_sink.tableService()->handle(m_sink.contest(), reading.request, client,
@@ -236,7 +241,7 @@ void TableServer::storeWaiting() {
     const std::vector<BatchReply> replies = m_submissions.answer(decided, problem);
     for (std::size_t i = 0; i < batch.size() && i < replies.size(); ++i) {
         if (!batch[i].socket) continue;  // the phone went away; it sends again
-        sendJson(*batch[i].responder, replies[i].status, replies[i].body);
+        sendJson(batch[i].reply->responder, replies[i].status, replies[i].body);
         // Out now, not after the window has repainted for the new results.
         batch[i].socket->flush();
     }

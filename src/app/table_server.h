@@ -67,9 +67,11 @@ signals:
 
 private:
     class Http;
+    // Where a result's answer goes once it is stored: each build's HTTP glue says.
+    class Reply;
     struct Waiting {
         QPointer<QTcpSocket> socket;
-        std::unique_ptr<QHttpServerResponder> responder;
+        std::unique_ptr<Reply> reply;
         TableRequest request;
         std::string client;
     };

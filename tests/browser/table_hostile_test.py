@@ -1,6 +1,6 @@
 """A hostile device on the club's network against the window's table server: a request that
-announces a 400 MB body, a thousand idle sockets, half-sent requests, a head of 4,000 tiny
-lines, HEAD then GET on one connection and wrong codes for a table whose phone is logged in. The tables must go on getting their answers, and the window
+announces a 400 MB body, a thousand idle sockets, thousands of pipelined requests whose answers
+are never read, half-sent requests, a head of 4,000 tiny lines, HEAD then GET on one connection and wrong codes for a table whose phone is logged in. The tables must go on getting their answers, and the window
 must not grow.
 
     /usr/bin/python3 table_hostile_test.py BUILD_DIR SOURCE_DIR
@@ -107,6 +107,31 @@ def idle_flood(evening, pid, code):
         s.close()
 
 
+def pipelined_flood(evening, pid, code):
+    """Ten connections each send thousands of requests for the table page and never read the
+    answers: the window does not keep them all, and a table is answered at once."""
+    before = status_of(pid, "VmRSS")
+    sockets, sent = [], 0
+    for _ in range(10):
+        s = connect(evening)
+        s.settimeout(0.5)
+        try:
+            for _ in range(200):
+                sent += s.send(b"GET /bord HTTP/1.1\r\nHost: bord\r\n\r\n" * 100)
+        except OSError:
+            pass  # the server stopped taking them
+        sockets.append(s)
+    time.sleep(1)
+    grown = status_of(pid, "VmRSS") - before
+    status, seconds = timed_login(evening, code)
+    print("Radade f\u00f6rfr\u00e5gningar utan l\u00e4sta svar: %d kB skickat, f\u00f6nstret v\u00e4xte %d kB, "
+          "bordet svarade %d p\u00e5 %.0f ms" % (sent >> 10, grown, status, seconds * 1000))
+    assert grown < 32 * 1024, grown
+    assert status == 200 and seconds < 1.0, (status, seconds)
+    for s in sockets:
+        s.close()
+
+
 def half_sent(evening):
     """A head that never ends, and a body that stops halfway, are closed within seconds."""
     head = connect(evening)
@@ -175,6 +200,7 @@ def main():
         code = evening.codes()[1]
         huge_body(evening, pid)
         idle_flood(evening, pid, code)
+        pipelined_flood(evening, pid, code)
         half_sent(evening)
         head_then_get(evening)
         wrong_codes(evening, code)

@@ -7,7 +7,10 @@
 # outside the work tree, where KEY names the source versions and the build rules' RECIPE, so a
 # new Debian version or changed rules build afresh and anything else is reused; each library
 # is kept as soon as it is built, so an interrupted run goes on where it stopped. Prints the
-# prefix on stdout; the log of each step is in KEY/build/.
+# prefix on stdout; the log of each step is in KEY/build/. Qt's WebSockets and HttpServer are
+# optional: a mirror without their sources leaves them out (said in the log) and the window
+# serves the tables without them; they are outside KEY (their stamps name their versions), so
+# whether and which of them could be fetched never makes the other libraries build again.
 # Heavy steps run at the lowest priority (NICENESS, 19) on JOBS (2) cores: the machine is shared.
 set -euo pipefail
 toolchain=$(realpath "$1")
@@ -15,7 +18,7 @@ jobs=${JOBS:-2}
 cache=${VK_WINDOWS_DEPS:-$HOME/.cache/vindelkast/windows-deps}
 # Bump when a build rule below changes what is built.
 RECIPE=1
-sources=(qt6-base qt6-websockets qt6-httpserver dds sqlite3 qrencode libxml2 http-parser)
+sources=(qt6-base dds sqlite3 qrencode libxml2 http-parser)
 host=x86_64-w64-mingw32
 
 fail() { echo "build-deps: $*" >&2; exit 1; }
@@ -32,10 +35,16 @@ for s in "${sources[@]}"; do
     versions+="$s=$v"$'\n'
 done
 key=$(printf '%s' "$versions" | sha256sum | cut -c1-16)
-top=$cache/$key
+mkdir -p "$cache/$key"
+# The real folder: the build folders keep the paths they were configured with.
+top=$(realpath "$cache/$key")
 prefix=$top/prefix
 mkdir -p "$top/src" "$top/build" "$top/stamps" "$prefix/bin" "$prefix/lib" "$prefix/include"
 printf '%s' "$versions" >"$top/versions.txt"
+# The toolchain as the libraries were first configured with it, kept with them: a build folder
+# outlives the work tree it was started from.
+[ -f "$top/toolchain.cmake" ] || cp "$toolchain" "$top/toolchain.cmake"
+toolchain=$top/toolchain.cmake
 # One build at a time in a cache folder: a second ./vk windows waits for the first.
 exec 9>"$top/lock"
 if ! flock -n 9; then
@@ -82,7 +91,7 @@ cmake_cross() {  # name source-dir cmake-options...: configure, build and instal
     logged "$name" install cmake --install "$top/build/$name"
 }
 
-step() {  # name function: once per cache folder
+step() {  # name function: once per cache folder (NAME may carry a version)
     local name=$1; shift
     [ -f "$top/stamps/$name" ] && return 0
     say "bygger $name ($(date -u +%H:%M:%S) UTC, logg i $top/build/)"
@@ -99,6 +108,14 @@ qt_host=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/
 
 build_qtbase() {
     fetch qt6-base || fail "källpaketet qt6-base kunde inte hämtas"
+    # Qt 6.4's Windows printing and platform plugin use Gui's DirectWrite font engine and font
+    # database, which Gui builds only with Direct2D, off here (so neither is ever in use): their
+    # code is compiled on the same condition as Gui's, or PrintSupport and the plugin do not link.
+    local q=$top/src/qt6-base/src file
+    for file in "$q/printsupport/platform/windows/qprintengine_win.cpp" "$q/plugins/platforms/windows/qwindowsintegration.cpp"; do
+        grep -q '^#if QT_CONFIG(directwrite3*) && QT_CONFIG(direct2d)$' "$file" ||
+            sed -i 's/^#if QT_CONFIG(\(directwrite3*\))$/#if QT_CONFIG(\1) \&\& QT_CONFIG(direct2d)/' "$file"
+    done
     # Only what the window uses. Debian's source drops src/3rdparty/wintab (tablet events),
     # iaccessible2 (Windows uses UI Automation instead) and sqlite (the SQL module): those
     # features are off. zstd, OpenGL, Vulkan, D-Bus and ICU have no MinGW build in Debian:
@@ -116,15 +133,24 @@ build_qtbase() {
         -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
 }
 
-# A Qt module whose source the mirror lacks is left out, said, and tried again next time; the
-# window is then built without what needs it (cmake/windows.cmake).
+# A Qt module whose source apt does not know or the mirror lacks is left out, said, and tried
+# again next time; the window is then built without what needs it (cmake/windows.cmake).
 build_qt_module() {  # source package, build name
     if ! fetch "$1"; then
-        say "VARNING: källpaketet $1 gick inte att hämta; $2 byggs inte den här gången"
+        say "$1 kunde inte hämtas (spegeln saknar källan); $2 byggs inte nu, fönstret klarar sig utan"
         skipped=1
         return 0
     fi
     cmake_cross "$2" "$top/src/$1" "${qt_host[@]}" -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+}
+
+qt_module_step() {  # source package, build name: its stamp names its version
+    local v; v=$(source_version "$1")
+    if [ -z "$v" ]; then
+        say "apt känner inte källpaketet $1; $2 byggs inte, fönstret klarar sig utan"
+        return 0
+    fi
+    step "$2-$v" build_qt_module "$1" "$2"
 }
 
 # The HTTP parser the tables' service follows requests with: one C file, a static library.
@@ -190,6 +216,6 @@ step qrencode build_qrencode
 step libxml2 build_libxml2
 step dds build_dds
 step qtbase build_qtbase
-step qtwebsockets build_qt_module qt6-websockets qtwebsockets
-step qthttpserver build_qt_module qt6-httpserver qthttpserver
+qt_module_step qt6-websockets qtwebsockets
+qt_module_step qt6-httpserver qthttpserver
 echo "$prefix"

@@ -11,6 +11,7 @@ stage=$build/installer/Vindelkast
 rm -rf "$build/installer" && mkdir -p "$stage/platforms" "$stage/translations" "$stage/Exempel"
 cp "$build"/vindelkast.exe "$build"/vindelkast-cli.exe "$build"/*.dll "$stage/"
 cp "$build"/platforms/*.dll "$stage/platforms/"
+if [ -d "$build/styles" ]; then cp -r "$build/styles" "$stage/"; fi  # Windows' own look
 # Qt's own dialogs in Swedish, found through qt.conf (cmake/windows.cmake put both in the build).
 cp "$build"/translations/qt_sv.qm "$stage/translations/"
 cp "$build"/qt.conf "$stage/"

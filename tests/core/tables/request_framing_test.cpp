@@ -1,9 +1,10 @@
 // The table server's door follows requests as their bytes arrive and refuses, from the head,
-// what can never be a table's request.
+// what can never be a table's request; without Qt's HTTP server the same parser reads them.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "tables/http_request_reader.h"
 #include "tables/request_framing.h"
 
 namespace vindelkast {
@@ -110,6 +111,65 @@ TEST(RequestFraming, TheRefusalIsAWholeHttpAnswer) {
         EXPECT_NE(body.find(R"("message":")"), std::string::npos) << body;
     }
     EXPECT_NE(refusalAnswer(413).find("\\u00f6r stor"), std::string::npos);
+}
+
+// A phone's connection as the network cuts it: a login, a page read with its cookie, a HEAD
+// and a result whose last request closes the connection; whatever follows is not read.
+TEST(HttpRequestReader, ReadsPipelinedRequestsInAnyPieces) {
+    const std::string stream =
+        kLogin +
+        "GET /resultat/%C3%A5?x=1 HTTP/1.1\r\nHost: x\r\nCOOKIE: vkbord=1-ACDE\r\n"
+        "cookie: b=2\r\n\r\nHEAD http://10.0.0.5/bord.css HTTP/1.1\r\n\r\n"
+        "POST /api/submit HTTP/1.1\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
+        "2\r\n{}\r\n0\r\n\r\nGET / HTTP/1.1\r\n\r\n";
+    for (std::size_t piece : {std::size_t{1}, std::size_t{7}, stream.size()}) {
+        HttpRequestReader reader;
+        std::vector<HttpRequest> got;
+        for (std::size_t at = 0; at < stream.size(); at += piece) {
+            HttpReading reading = reader.feed(std::string_view(stream).substr(at, piece));
+            ASSERT_FALSE(reading.broken) << piece << " " << at;
+            for (HttpRequest& r : reading.requests) got.push_back(std::move(r));
+        }
+        ASSERT_EQ(got.size(), 4u) << piece;
+        EXPECT_EQ(got[0].method, HttpMethod::Post);
+        EXPECT_EQ(got[0].path, "/api/login");
+        EXPECT_EQ(got[0].body, R"({"code":"ACDE"})");
+        EXPECT_EQ(got[1].method, HttpMethod::Get);
+        EXPECT_EQ(got[1].path, "/resultat/\xc3\xa5");
+        EXPECT_EQ(got[1].cookie, "vkbord=1-ACDE; b=2");
+        EXPECT_TRUE(got[1].keepAlive);
+        EXPECT_EQ(got[2].method, HttpMethod::Head);
+        EXPECT_EQ(got[2].path, "/bord.css");
+        EXPECT_EQ(got[3].body, "{}");
+        EXPECT_FALSE(got[3].keepAlive);
+    }
+    HttpRequestReader old;
+    EXPECT_FALSE(old.feed("GET / HTTP/1.0\r\n\r\n").requests.at(0).keepAlive);
+}
+
+TEST(HttpRequestReader, KeepsItsOwnBoundsAndRefusesNonsense) {
+    HttpRequestReader body;
+    EXPECT_TRUE(
+        body.feed("POST /api/submit HTTP/1.1\r\nContent-Length: 3000\r\n\r\n" + std::string(3000, 'a'))
+            .broken);
+    HttpRequestReader head;
+    EXPECT_TRUE(
+        head.feed("GET / HTTP/1.1\r\nX: " + std::string(kMaxRequestHeadBytes, 'v') + "\r\n\r\n").broken);
+    HttpRequestReader nonsense;
+    EXPECT_TRUE(nonsense.feed("\x16\x03\x01 hello").broken);
+    // Once broken nothing more is read.
+    EXPECT_TRUE(nonsense.feed(kLogin).requests.empty());
+    HttpRequestReader upgrade;
+    EXPECT_TRUE(upgrade.feed("GET / HTTP/1.1\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n\r\n").broken);
+}
+
+TEST(HttpRequestReader, AnswersHeadWithTheGetsLengthAndNoBody) {
+    const HttpHeaders headers = {{"Content-Type", "text/css"}};
+    const std::string get = httpAnswer(200, headers, "body{}", false, true);
+    EXPECT_EQ(get, "HTTP/1.1 200 OK\r\nContent-Type: text/css\r\nContent-Length: 6\r\n\r\nbody{}");
+    EXPECT_EQ(httpAnswer(200, headers, "body{}", true, true), get.substr(0, get.size() - 6));
+    EXPECT_EQ(httpAnswer(404, {}, "", false, false),
+              "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
 }
 
 }  // namespace

@@ -252,13 +252,13 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.boardCount = boards;
     c.boardsPerRound = rounds.boardsPerRound;
     c.roundCount = boards / rounds.boardsPerRound;
-    // A Mitchell of eight tables with eight board groups plays seven rounds: the rounds are
-    // those played, where the contest file, which gives boards per round as boards / rounds,
-    // reads the same boards per round back.
+    // A Mitchell of eight tables with eight board groups plays seven rounds. The contest keeps a
+    // round for every board group, as its file reads back (boards per round give the rounds);
+    // the report tells the rounds played where they are as many boards each.
     const int played =
         rounds.roundOf.empty() ? 0 : *std::max_element(rounds.roundOf.begin(), rounds.roundOf.end());
     if (played > 0 && played < c.roundCount && boards / played == rounds.boardsPerRound)
-        c.roundCount = played;
+        out.roundsPlayed = played;
     c.setUpDone = true;
 
     std::set<int> named;

@@ -28,6 +28,7 @@ struct SessionImport {
     std::vector<int> differingBoards;  // boards on which our matchpoints are not the file's
     std::string newNames;              // names added to the register, each followed by a blank
     bool imps = false;                 // the file's boards were scored in IMPs, and so are ours
+    int roundsPlayed = 0;              // the rounds the file's results were played in
 };
 
 // Lays a session into a contest that starts empty (reset and attached to its register) and

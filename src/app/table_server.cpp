@@ -1,7 +1,6 @@
 #include "app/table_server.h"
 
 #include <QAbstractHttpServer>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QHostAddress>
 #include <QHttpServerRequest>
@@ -11,8 +10,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include "app/results_policy.h"
 #include "app/table_listener.h"
-#include "output/site_html.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
 #include "tables/http_status.h"
@@ -27,27 +26,10 @@ namespace {
 
 using Status = QHttpServerResponder::StatusCode;
 
-// Nothing on the page may come from elsewhere, and nothing inline runs: its script and style
-// are the server's own resources, and names reach the page only as text.
-const char* const kPagePolicy =
-    "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
-    "img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
-
-// The results pages carry their one style sheet inline and run nothing at all.
-const QByteArray& resultsPolicy() {
-    static const QByteArray policy =
-        "default-src 'none'; style-src 'sha256-" +
-        QCryptographicHash::hash(QByteArray::fromStdString(std::string(siteStyle())),
-                                 QCryptographicHash::Sha256)
-            .toBase64() +
-        "'; img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
-    return policy;
-}
-
 // A HEAD request hears the headers the GET would, its length included, and no body: on a
 // kept-alive connection the next answer must start where the client expects it.
 void send(QHttpServerResponder& responder, bool headOnly, int status, const char* type,
-          const QByteArray& body, const QByteArray& policy = kPagePolicy) {
+          const QByteArray& body, const QByteArray& policy = kTablePagePolicy) {
     const QHttpServerResponder::HeaderList headers = {{"Content-Type", type},
                                                       {"Cache-Control", "no-store"},
                                                       {"X-Content-Type-Options", "nosniff"},
@@ -146,15 +128,10 @@ void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) 
             readResultsRequest(path.toStdString(), request.value("Cookie").toStdString());
         if (results.path != ResultsPath::None)
             answerResults(results, request, responder, head);
-        else if (path == "/" || path == "/bord")
-            send(responder, head, http::kOk, http::kHtml,
-                 QByteArray::fromStdString(tablePage(m_sink.contest())));
-        else if (path == "/bord.js")
-            send(responder, head, http::kOk, http::kScript, QByteArray::fromStdString(tablePageScript()));
-        else if (path == "/bord.css")
-            send(responder, head, http::kOk, http::kStyle, QByteArray(tablePageStyle()));
-        else
-            send(responder, head, http::kNotFound, http::kPlain, "Sidan finns inte");
+        else {
+            const OwnPage page = ownPage(path.toStdString(), m_sink.contest());
+            send(responder, head, page.status, page.type, QByteArray::fromStdString(page.body));
+        }
         return;
     }
     if (request.method() != QHttpServerRequest::Method::Post || !tableCallOfPath(path.toStdString())) {
@@ -177,7 +154,7 @@ void TableServer::answerResults(const ResultsRequest& results, const QHttpServer
     const ResultsAnswer answer =
         resultsAnswer(contest, pairsTyped, resultsPublished(), readerTable(results, request), results.page);
     send(responder, headOnly, answer.status, http::kHtml, QByteArray::fromStdString(answer.body),
-         resultsPolicy());
+         QByteArray::fromStdString(resultsPagePolicy()));
 }
 
 // Which table's phone reads the results: the one whose code the page's cookie carries (0 for

@@ -2,6 +2,7 @@
 
 #include "files/text_encoding.h"
 #include "output/html_text.h"
+#include "tables/http_status.h"
 #include "tables/table_page_end_script.h"
 #include "tables/table_page_entry_script.h"
 #include "tables/table_page_script.h"
@@ -55,6 +56,13 @@ std::string tablePageScript() {
 }
 
 const char* tablePageStyle() { return kTablePageStyle; }
+
+OwnPage ownPage(std::string_view path, const Contest& contest) {
+    if (path == "/" || path == "/bord") return {http::kOk, http::kHtml, tablePage(contest)};
+    if (path == "/bord.js") return {http::kOk, http::kScript, tablePageScript()};
+    if (path == "/bord.css") return {http::kOk, http::kStyle, tablePageStyle()};
+    return {http::kNotFound, http::kPlain, "Sidan finns inte"};
+}
 
 std::string tablePage(const Contest& contest) {
     const std::string title =

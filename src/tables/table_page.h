@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/contest.h"
 
@@ -18,5 +19,20 @@ std::string tablePage(const Contest& contest);
 // The page's script and style, as served.
 std::string tablePageScript();
 const char* tablePageStyle();
+
+// What the table's page, its script and style may do: nothing may come from elsewhere and
+// nothing inline runs, so names can reach the page only as text.
+inline constexpr const char* kTablePagePolicy =
+    "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
+    "img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+
+// The server's own answer to a GET of a path that is not the results': the table's page
+// ("/" and "/bord"), its script, its style, or that there is no such page.
+struct OwnPage {
+    int status = 0;
+    const char* type = "";
+    std::string body;
+};
+OwnPage ownPage(std::string_view path, const Contest& contest);
 
 }  // namespace vindelkast

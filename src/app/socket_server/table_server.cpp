@@ -6,7 +6,6 @@
 
 #include <deque>
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QHostAddress>
 #include <QPointer>
@@ -14,8 +13,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include "app/results_policy.h"
 #include "app/table_listener.h"
-#include "output/site_html.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
 #include "tables/http_request_reader.h"
@@ -29,24 +28,6 @@
 namespace vindelkast {
 
 namespace {
-
-// Nothing on the page may come from elsewhere, and nothing inline runs: its script and style
-// are the server's own resources, and names reach the page only as text.
-const char* const kPagePolicy =
-    "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
-    "img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
-
-// The results pages carry their one style sheet inline and run nothing at all.
-const std::string& resultsPolicy() {
-    static const std::string policy =
-        "default-src 'none'; style-src 'sha256-" +
-        QCryptographicHash::hash(QByteArray::fromStdString(std::string(siteStyle())),
-                                 QCryptographicHash::Sha256)
-            .toBase64()
-            .toStdString() +
-        "'; img-src 'self' data:; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
-    return policy;
-}
 
 // A phone sends a request and reads its answer. A client that piles up requests, or answers
 // it does not take, is no phone: its connection is closed before the window grows for it.
@@ -145,7 +126,7 @@ private:
     }
 
     void page(Link& link, const HttpRequest& request, int status, const char* type, const std::string& body,
-              const std::string& policy = kPagePolicy) {
+              const std::string& policy = kTablePagePolicy) {
         const HttpHeaders headers = {{"Content-Type", type},
                                      {"Cache-Control", "no-store"},
                                      {"X-Content-Type-Options", "nosniff"},
@@ -164,14 +145,10 @@ private:
             const ResultsRequest results = readResultsRequest(request.path, request.cookie);
             if (results.path != ResultsPath::None)
                 answerResults(link, request, results);
-            else if (request.path == "/" || request.path == "/bord")
-                page(link, request, http::kOk, http::kHtml, tablePage(m_owner.m_sink.contest()));
-            else if (request.path == "/bord.js")
-                page(link, request, http::kOk, http::kScript, tablePageScript());
-            else if (request.path == "/bord.css")
-                page(link, request, http::kOk, http::kStyle, tablePageStyle());
-            else
-                page(link, request, http::kNotFound, http::kPlain, "Sidan finns inte");
+            else {
+                const OwnPage own = ownPage(request.path, m_owner.m_sink.contest());
+                page(link, request, own.status, own.type, own.body);
+            }
             return;
         }
         const std::optional<TableCall> call = tableCallOfPath(request.path);
@@ -199,7 +176,7 @@ private:
                                    : 0;
         const ResultsAnswer answer =
             resultsAnswer(contest, pairsTyped, m_owner.resultsPublished(), reader, results.page);
-        page(link, request, answer.status, http::kHtml, answer.body, resultsPolicy());
+        page(link, request, answer.status, http::kHtml, answer.body, resultsPagePolicy());
     }
 
     void tableCall(Link& link, const HttpRequest& request, TableCall call) {
@@ -299,7 +276,7 @@ void TableServer::storeWaiting() {
         const HttpHeaders headers = {{"Content-Type", http::kJson},
                                      {"Cache-Control", "no-store"},
                                      {"X-Content-Type-Options", "nosniff"},
-                                     {"Content-Security-Policy", kPagePolicy}};
+                                     {"Content-Security-Policy", kTablePagePolicy}};
         const bool keepAlive = batch[i].reply->keepAlive;
         m_http->send(*link, keepAlive,
                      httpAnswer(replies[i].status, headers, replies[i].body, false, keepAlive));

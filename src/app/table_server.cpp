@@ -89,19 +89,11 @@ QString TableServer::start(quint16 port) {
     if (isRunning()) return {};
     auto http = std::make_unique<Http>(*this);
     auto* listener = new TableListener(http.get());
-    if (!listener->listen(QHostAddress::AnyIPv4, port))
-        return "Registreringen vid borden kunde inte starta: port " + QString::number(port) +
-               " \u00e4r upptagen eller inte till\u00e5ten.";
+    if (!listener->listen(QHostAddress::AnyIPv4, port)) return portRefused(port);
     http->bind(listener);
     m_http = std::move(http);
     m_port = listener->serverPort();
-    emit runningChanged(true);
-    // The codes exist from the moment the tables can reach the server.
-    const std::string problem = m_sink.openTables();
-    if (!problem.empty())
-        return "Registreringen vid borden \u00e4r ig\u00e5ng, men bordens koder kunde inte s\u00e4kras: " +
-               toQt(problem);
-    return {};
+    return tablesOpened();
 }
 
 void TableServer::stop() {
@@ -111,12 +103,6 @@ void TableServer::stop() {
     m_http.reset();
     m_port = 0;
     emit runningChanged(false);
-}
-
-void TableServer::forgetEvening() {
-    stop();
-    m_submissions.forget();
-    emit tablesChanged();
 }
 
 void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {

@@ -82,6 +82,9 @@ private:
                        QHttpServerResponder& responder, bool headOnly);
     int readerTable(const ResultsRequest& results, const QHttpServerRequest& request);
     void storeWaiting();
+    // After the server listens: says it runs and opens the tables; "" or the message.
+    QString tablesOpened();
+    static QString portRefused(quint16 port);
 
     TableResultSink& m_sink;
     std::unique_ptr<Http> m_http;

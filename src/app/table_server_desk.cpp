@@ -62,4 +62,25 @@ bool TableServer::resultsPublished() const {
     return service && service->resultsPublished();
 }
 
+void TableServer::forgetEvening() {
+    stop();
+    m_submissions.forget();
+    emit tablesChanged();
+}
+
+QString TableServer::portRefused(quint16 port) {
+    return "Registreringen vid borden kunde inte starta: port " + QString::number(port) +
+           " \u00e4r upptagen eller inte till\u00e5ten.";
+}
+
+QString TableServer::tablesOpened() {
+    emit runningChanged(true);
+    // The codes exist from the moment the tables can reach the server.
+    const std::string problem = m_sink.openTables();
+    if (!problem.empty())
+        return "Registreringen vid borden \u00e4r ig\u00e5ng, men bordens koder kunde inte s\u00e4kras: " +
+               toQt(problem);
+    return {};
+}
+
 }  // namespace vindelkast

@@ -229,18 +229,10 @@ TableServer::~TableServer() {
 QString TableServer::start(quint16 port) {
     if (isRunning()) return {};
     auto http = std::make_unique<Http>(*this);
-    if (!http->listener().listen(QHostAddress::AnyIPv4, port))
-        return "Registreringen vid borden kunde inte starta: port " + QString::number(port) +
-               " \u00e4r upptagen eller inte till\u00e5ten.";
+    if (!http->listener().listen(QHostAddress::AnyIPv4, port)) return portRefused(port);
     m_port = http->listener().serverPort();
     m_http = std::move(http);
-    emit runningChanged(true);
-    // The codes exist from the moment the tables can reach the server.
-    const std::string problem = m_sink.openTables();
-    if (!problem.empty())
-        return "Registreringen vid borden \u00e4r ig\u00e5ng, men bordens koder kunde inte s\u00e4kras: " +
-               toQt(problem);
-    return {};
+    return tablesOpened();
 }
 
 void TableServer::stop() {
@@ -249,12 +241,6 @@ void TableServer::stop() {
     m_http.reset();
     m_port = 0;
     emit runningChanged(false);
-}
-
-void TableServer::forgetEvening() {
-    stop();
-    m_submissions.forget();
-    emit tablesChanged();
 }
 
 void TableServer::storeWaiting() {

@@ -127,6 +127,8 @@ void TForm1::connectCommands() {
         rule.neuberg = neuberg;
         m_session->chooseScoringRule(rule);
     });
+    connect(m_menus->action("acrossFieldItem"), &QAction::toggled, this,
+            [this](bool across) { m_session->chooseSectionComparison(across); });
     on("Ordning1", &TForm1::Ordning1Click);
     on("BrickaRond1", &TForm1::BrickaRond1Click);
     on("MnParnr", &TForm1::MnParnrClick);
@@ -169,6 +171,10 @@ void TForm1::connectPanels() {
         const QSignalBlocker quiet(neuberg);
         neuberg->setChecked(contest().scoringRule.neuberg);
         m_setUp->showScoring(contest().scoringRule.method);
+        QAction* across = m_menus->action("acrossFieldItem");
+        const QSignalBlocker quietAcross(across);
+        across->setEnabled(contest().sections.any());
+        across->setChecked(contest().sections.any() && contest().sections.acrossField);
     });
     connect(m_session, &ContestSession::changed, m_tableStatus, &TableStatusLine::refresh);
     connect(m_session, &ContestSession::savedStateChanged, this, &TForm1::refreshCaption);

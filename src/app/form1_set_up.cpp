@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"
@@ -18,7 +16,10 @@
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
+#include "movement/sectioned_setup.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -64,12 +65,21 @@ void TForm1::MnStartClick() {
 }
 
 void TForm1::BtnKlarClick() {
-    const SetUpRequest request = setUpRequestFrom(m_setUp->choices());
+    const SetUpChoices shown = m_setUp->choices();
+    const SetUpRequest request = setUpRequestFrom(shown);
+    // Pairs per section: each section its own movement, the highest pair number their sum.
+    const std::vector<int> sections = sectionSizesFromText(shown.sections);
+    if (shown.sections.find_first_not_of(" ") != std::string::npos && sections.empty()) {
+        m_dialogs.messageBox(kSetUpRefusedTitle,
+                             toQt(std::string("Par/sektion ska vara ") + kSectionSizesRule));
+        return;
+    }
     m_session->setTeamMatch(request.teamContest);
     SetUpOutcome outcome;
     // A completed set-up is worth recovering, though nothing needs saving yet.
     m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
-        outcome = setUpContest(c, request);
+        outcome = sections.empty() ? setUpContest(c, request)
+                                   : setUpSections(c, request, sections, shown.acrossField);
         return outcome.message.empty();
     });
     setParnrCaption();

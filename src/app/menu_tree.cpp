@@ -49,6 +49,10 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(result, "Nivelleragivar1", "Nivellera givar");
     // Levelling and adjusted results by Neuberg's formula instead of the linear rule.
     addItem(result, "Neuberg1", "Neubergs formel")->setCheckable(true);
+    // An evening in sections: matchpoints across the field instead of within each section.
+    QAction* across = addItem(result, "acrossFieldItem", "Matchpo\u00e4ng \u00f6ver f\u00e4ltet");
+    across->setCheckable(true);
+    across->setEnabled(false);
     addItem(result, "MnBord", "Registrering vid &borden\u2026");
 
     QMenu* view = addMenu(window, "Visa1", "Visa");

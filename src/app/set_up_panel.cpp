@@ -42,7 +42,7 @@ bool isInvalidNumber(const QString& text) {
 SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
     setObjectName("GrpBrickor");
-    setGeometry(33, 8, 345, 599);
+    setGeometry(33, 8, 345, 672);
     setBackground(this, Qt::yellow);
 
     EdGivar = addEdit("EdGivar", "LblGivar", "Givar", 40);
@@ -112,6 +112,18 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     scoringChoice->setGeometry(130, 556, 200, 28);
     scoringLabel->setBuddy(scoringChoice);
 
+    EdSektioner = addEdit("EdSektioner", "LblSektioner", "Par/sektion", 592);
+    EdSektioner->setPlaceholderText("en sektion");
+    EdSektioner->setToolTip("Antal par i varje sektion med komma emellan, t.ex. 10,9");
+    auto* fieldLabel = new QLabel("J\u00e4mf\u00f6r", this);
+    fieldLabel->setObjectName("fieldLabel");
+    fieldLabel->setGeometry(16, 630, 110, 26);
+    fieldChoice = new QComboBox(this);
+    fieldChoice->setObjectName("fieldChoice");
+    fieldChoice->addItems({"\u00d6ver f\u00e4ltet", "Per sektion"});
+    fieldChoice->setGeometry(130, 628, 200, 28);
+    fieldLabel->setBuddy(fieldChoice);
+
     for (QLineEdit* field : {EdContName, EdDate}) refuseUnrepresentableText(field, m_dialogs);
     connect(cBoxGuide, &QCheckBox::clicked, this, &SetUpPanel::enableGuideButton);
 
@@ -151,6 +163,8 @@ SetUpChoices SetUpPanel::choices() const {
     c.contestName = text(EdContName);
     c.contestDate = text(EdDate);
     c.arranger = fromQtLossy(ComboBox2->currentText());
+    c.sections = text(EdSektioner);
+    c.acrossField = fieldChoice->currentIndex() == 0;
     return c;
 }
 
@@ -174,6 +188,16 @@ void SetUpPanel::showContest(const Contest& c) {
     if (byePair > 0) setNumber(EdFripar, byePair);
     ChkBarometer->setChecked(c.isBarometer);
     showScoring(c.scoringRule.method);
+    showSections(c);
+}
+
+void SetUpPanel::showSections(const Contest& c) {
+    QStringList sizes;
+    if (c.sections.any())
+        for (const Section& section : c.sections.list)
+            sizes << QString::number(section.lastPair - section.firstPair + 1);
+    EdSektioner->setText(sizes.join(','));
+    fieldChoice->setCurrentIndex(c.sections.any() && !c.sections.acrossField ? 1 : 0);
 }
 
 void SetUpPanel::showCounts(int maxPair, int boards, int rounds) {
@@ -246,6 +270,7 @@ void SetUpPanel::clearForNewContest() {
     EdGivar->clear();
     EdRonder->clear();
     EdNrPar->clear();
+    EdSektioner->clear();
 }
 
 QLineEdit* SetUpPanel::addEdit(const char* name, const char* labelName, const QString& label, int top) {

@@ -34,6 +34,8 @@ struct SetUpChoices {
     std::string contestName;
     std::string contestDate;
     std::string arranger;
+    std::string sections;     // pair counts of the sections, "10,9"; "" for one field
+    bool acrossField = true;  // an evening in sections matchpointed across the field
 };
 
 // The set-up panel GrpBrickor ("Förberedelser"): the counts, the kind of contest, the
@@ -67,6 +69,9 @@ public:
     void showDate(const QString& date);
     // The contest's scoring method in scoringChoice, without telling anyone it was chosen.
     void showScoring(ScoringMethod method);
+    // The contest's sections (the pair numbers of each, a sit-out's included) and how they are
+    // compared.
+    void showSections(const Contest& contest);
     // "Starta upp": Klar is offered and the boards are typed first.
     void startSetUp();
     // The guide card was chosen: no second one, the names are next.
@@ -127,6 +132,8 @@ private:
     QCheckBox* cbTeamContest = nullptr;
     QComboBox* ComboBox2 = nullptr;
     QComboBox* scoringChoice = nullptr;  // "Poäng": Matchpoäng, Korsimp, Butler
+    QLineEdit* EdSektioner = nullptr;    // pairs per section, "10,9"
+    QComboBox* fieldChoice = nullptr;    // "Jämför": Över fältet, Per sektion
 };
 
 }  // namespace vindelkast

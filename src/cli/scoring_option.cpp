@@ -1,7 +1,5 @@
 #include "cli/scoring_option.h"
 
-#include <algorithm>
-#include <charconv>
 #include <iostream>
 
 namespace vindelkast::cli {
@@ -44,25 +42,8 @@ bool fieldOption(const Args& args, const std::string& usage, bool& acrossField, 
 }
 
 std::vector<int> sectionSizes(const std::string& text) {
-    std::vector<int> sizes;
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', at), text.size());
-        int value = 0;
-        const char* first = text.data() + at;
-        const char* last = text.data() + comma;
-        const auto [end, error] = std::from_chars(first, last, value);
-        if (error != std::errc() || end != last || value < 2 || value > kMaxPair) {
-            sizes.clear();
-            break;
-        }
-        sizes.push_back(value);
-        at = comma + 1;
-    }
-    if (sizes.size() < 2 || static_cast<int>(sizes.size()) > kMaxSections) {
-        std::cerr << "--sections ska vara 2-8 antal par med komma emellan, t.ex. 16,18\n";
-        return {};
-    }
+    std::vector<int> sizes = sectionSizesFromText(text);
+    if (sizes.empty()) std::cerr << "--sections ska vara " << kSectionSizesRule << "\n";
     return sizes;
 }
 

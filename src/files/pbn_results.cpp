@@ -45,6 +45,7 @@ public:
         for (const PbnGame& game : games) readGame(game);
         numberSeatPairs();
         for (auto& [number, pair] : m_pairs) m_s.pairs.push_back(pair);
+        if (m_sections.size() > 1) m_s.sections = m_sections;
     }
 
 private:
@@ -203,11 +204,24 @@ private:
             const std::string names =
                 tidyText(cp1252FromForeign(columns.cell(row, columns.has("Names") ? "Names" : "Name"), lost));
             const int number = numberIn(tidyText(columns.cell(row, "PairId")), row.line, "PairId");
+            if (columns.has("Section")) section(tidyText(columns.cell(row, "Section")), number);
             ImportedPair pair;
             splitPairNames(names, pair);
             name(number, 0, pair.players[0].name, row.line);
             name(number, 1, pair.players[1].name, row.line);
         }
+    }
+
+    // A pair's section from the totals' Section column: each section spans its pairs' numbers.
+    void section(const std::string& id, int pair) {
+        if (id.empty() || id == "-") return;
+        for (ImportedSection& known : m_sections)
+            if (known.id == id) {
+                known.firstPair = std::min(known.firstPair, pair);
+                known.lastPair = std::max(known.lastPair, pair);
+                return;
+            }
+        m_sections.push_back({id, pair, pair});
     }
 
     int pairTag(const PbnGame& game, const char* name, const char* other) {
@@ -325,6 +339,7 @@ private:
     std::vector<SeatPair> m_seatPairs;
     std::vector<std::pair<std::size_t, std::array<int, 2>>> m_seatResults;  // result, NS and EW seat pair
     std::map<int, bool> m_deals;
+    std::vector<ImportedSection> m_sections;  // in the order the totals name them
 };
 
 }  // namespace

@@ -58,6 +58,13 @@ bool chooseScoringRule(Contest& contest, const ScoringRule& rule) {
     return true;
 }
 
+bool chooseSectionComparison(Contest& contest, bool acrossField) {
+    if (!contest.sections.any() || contest.sections.acrossField == acrossField) return false;
+    contest.sections.acrossField = acrossField;
+    rescoreBoards(contest);
+    return true;
+}
+
 void rescoreBoards(Contest& contest) { scoreSectionedBoards(contest); }
 
 }  // namespace vindelkast

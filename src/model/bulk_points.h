@@ -16,6 +16,10 @@ int levelBoards(Contest& contest);
 // applies to what is scored and levelled from then on. Returns whether the rule changed.
 bool chooseScoringRule(Contest& contest, const ScoringRule& rule);
 
+// Matchpoints across the field or per section for an evening in sections; a change scores
+// every board afresh. Returns whether it changed anything (never without sections).
+bool chooseSectionComparison(Contest& contest, bool acrossField);
+
 // Points of a board played n times raised to the most-played boards' count: linearly by
 // (most - 1) / (n - 1), or by Neuberg's formula; a side without points keeps its mark.
 float raisedPoints(float points, int n, int most, bool neuberg);

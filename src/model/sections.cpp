@@ -1,5 +1,8 @@
 #include "model/sections.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "model/contest.h"
 
 namespace vindelkast {
@@ -49,6 +52,26 @@ Sections sectionsOfSizes(const std::vector<int>& pairCounts, bool acrossField) {
         next += pairCounts[i];
     }
     return sections;
+}
+
+std::vector<int> sectionSizesFromText(std::string_view text) {
+    std::vector<int> sizes;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        std::string_view part = text.substr(at, comma - at);
+        while (!part.empty() && part.front() == ' ') part.remove_prefix(1);
+        while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+        int value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || error != std::errc() || end != part.data() + part.size() || value < 2 ||
+            value > kMaxPair)
+            return {};
+        sizes.push_back(value);
+        at = comma + 1;
+    }
+    if (sizes.size() < 2 || static_cast<int>(sizes.size()) > kMaxSections) return {};
+    return sizes;
 }
 
 }  // namespace vindelkast

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An evening played in sections (A, B, C ...), each with its own tables and movement. The
@@ -48,5 +49,10 @@ std::string sectionsProblem(const Sections& sections);
 
 // Sections laid end to end from their pair counts: A 1..n1, B n1+1..n1+n2 ...
 Sections sectionsOfSizes(const std::vector<int>& pairCounts, bool acrossField);
+
+// The pair counts of "16,18" (spaces allowed around the numbers): 2-8 sections of 2-72
+// pairs each. Empty when the text is not such a list; kSectionSizesRule says what it must be.
+std::vector<int> sectionSizesFromText(std::string_view text);
+inline const char* const kSectionSizesRule = "2-8 antal par med komma emellan, t.ex. 16,18";
 
 }  // namespace vindelkast

@@ -13,6 +13,8 @@
 #include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
+#include "model/section_scoring.h"
+#include "model/sections.h"
 #include "model/standings.h"
 #include "model/version.h"
 #include "output/contract_text.h"
@@ -97,6 +99,16 @@ std::string contractColumns(const Contest& contest, int board, const BoardResult
            rightAligned(played->tricks, 2) + ' ';
 }
 
+// The Section column of an evening in sections: the pair's letter. PairId stays the evening's
+// own number, unique over the sections, so that a reader without sections tells pairs apart.
+std::string sectionColumn(const Contest& contest) { return contest.sections.any() ? "Section\\1L;" : ""; }
+
+std::string sectionCell(const Contest& contest, int pair) {
+    const int section = sectionOf(contest, pair);
+    if (section < 0) return contest.sections.any() ? "- " : "";
+    return std::string(1, contest.sections.list[static_cast<std::size_t>(section)].letter) + ' ';
+}
+
 // A side's IMPs on the board, to the hundredth; "-" without a score.
 std::string impCell(float imps) {
     return rightAligned(imps == kNoPoints ? std::string("-") : formatText("%.2f", imps), 6);
@@ -113,15 +125,16 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
                                   ? "PlayerId_N\\2R;PlayerId_S\\2R;PlayerId_E\\2R;PlayerId_W\\2R;"
                                   : "PairId_NS\\2R;PairId_EW\\2R;";
     const bool imps = contest.scoringRule.imps();
-    const std::string columns = pairs + (contracts ? "Contract\\4L;Declarer\\1R;Result\\2R;" : "") +
-                                "Score_NS\\6R;Score_EW\\6R;" +
-                                (imps ? "IMP_NS\\6R;IMP_EW\\6R" : "MP_NS\\5R;MP_EW\\5R");
+    const std::string columns =
+        sectionColumn(contest) + pairs + (contracts ? "Contract\\4L;Declarer\\1R;Result\\2R;" : "") +
+        "Score_NS\\6R;Score_EW\\6R;" + (imps ? "IMP_NS\\6R;IMP_EW\\6R" : "MP_NS\\5R;MP_EW\\5R");
     tableTag(out, "ScoreTable", columns.c_str());
     for (int i : slots) {
         const BoardResult& r = board.results[i];
         if (r.nsScore == kNoScore) continue;
         std::vector<int> players{r.nsPair, r.ewPair};
         if (contest.isIndividual) players = {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2};
+        out << sectionCell(contest, r.nsPair);
         for (int player : players) out << rightAligned(player, 2) << ' ';
         if (contracts) out << contractColumns(contest, board.number, r);
         const int ewScore = r.nsScore >= kAdjustedBase ? r.nsScore : -r.nsScore;
@@ -134,33 +147,65 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
     }
 }
 
+// A total line's name cell, padded to the column's width.
+std::string nameCell(const Contest& contest, int pair) {
+    const std::string name = publishedPairName(contest, pair, NameForm::Long);
+    return quoted(name) +
+           std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ');
+}
+
+// The pairs of each section in turn (all of them without sections), as the evening's lists
+// place them: within their section.
+std::vector<std::vector<int>> sectionGroups(const Contest& contest, const std::vector<int>& pairs) {
+    if (!contest.sections.any()) return {pairs};
+    std::vector<std::vector<int>> groups(contest.sections.list.size());
+    for (int pair : pairs)
+        if (const int s = sectionOf(contest, pair); s >= 0)
+            groups[static_cast<std::size_t>(s)].push_back(pair);
+    return groups;
+}
+
 // An IMP contest's totals: total and mean IMPs and the boards they came from.
 void writeImpTotalScoreTable(const Contest& contest, std::ostream& out) {
-    tableTag(out, "TotalScoreTable", "Rank\\2R;PairId\\2R;Names\\40L;TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R");
-    const std::vector<ImpStanding> standings = impStandings(contest);
-    const std::vector<int> places = impPlaces(standings);
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const ImpStanding& s = standings[i];
-        const std::string name = publishedPairName(contest, s.pair, NameForm::Long);
-        out << rightAligned(places[i], 2) << ' ' << rightAligned(s.pair, 2) << ' ' << quoted(name)
-            << std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ')
-            << rightAligned(formatText("%.2f", s.total), 7) << ' '
-            << rightAligned(formatText("%.2f", s.perBoard()), 6) << ' ' << rightAligned(s.boards, 2) << kEol;
+    const std::string columns =
+        sectionColumn(contest) + "Rank\\2R;PairId\\2R;Names\\40L;TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R";
+    tableTag(out, "TotalScoreTable", columns.c_str());
+    const std::vector<ImpStanding> all = impStandings(contest);
+    const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
+    for (int section = 0; section < sections; ++section) {
+        std::vector<ImpStanding> standings = all;
+        if (sections > 1)
+            std::erase_if(standings,
+                          [&](const ImpStanding& s) { return sectionOf(contest, s.pair) != section; });
+        const std::vector<int> places = impPlaces(standings);
+        for (std::size_t i = 0; i < standings.size(); ++i) {
+            const ImpStanding& s = standings[i];
+            out << sectionCell(contest, s.pair) << rightAligned(places[i], 2) << ' '
+                << rightAligned(s.pair, 2) << ' ' << nameCell(contest, s.pair)
+                << rightAligned(formatText("%.2f", s.total), 7) << ' '
+                << rightAligned(formatText("%.2f", s.perBoard()), 6) << ' ' << rightAligned(s.boards, 2)
+                << kEol;
+        }
     }
 }
 
 void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
     if (contest.scoringRule.imps()) return writeImpTotalScoreTable(contest, out);
-    const Totals totals = contestTotals(contest);
-    const int mean = contestMean(contest);
-    tableTag(out, "TotalScoreTable", "Rank\\2R;PairId\\2R;Names\\40L;TotalScoreMP\\6R;TotalPercentage\\5R");
-    for (int pair : publishedPairs(contest, totals)) {
-        const float total = totals.total[pair];
-        const std::string name = publishedPairName(contest, pair, NameForm::Long);
-        out << rightAligned(sharedPlace(total, totals), 2) << ' ' << rightAligned(pair, 2) << ' '
-            << quoted(name)
-            << std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ')
-            << oneDecimal(total, 6) << ' ' << oneDecimal(percentOfMean(total, mean), 5) << kEol;
+    const std::string columns =
+        sectionColumn(contest) + "Rank\\2R;PairId\\2R;Names\\40L;TotalScoreMP\\6R;TotalPercentage\\5R";
+    tableTag(out, "TotalScoreTable", columns.c_str());
+    const Totals field = contestTotals(contest);
+    const std::vector<std::vector<int>> groups = sectionGroups(contest, publishedPairs(contest, field));
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const SectionStandings standings = contest.sections.any()
+                                               ? sectionStandings(contest, static_cast<int>(g))
+                                               : SectionStandings{field, contestMean(contest)};
+        for (int pair : groups[g]) {
+            const float total = standings.totals.total[pair];
+            out << sectionCell(contest, pair) << rightAligned(sharedPlace(total, standings.totals), 2) << ' '
+                << rightAligned(pair, 2) << ' ' << nameCell(contest, pair) << oneDecimal(total, 6) << ' '
+                << oneDecimal(percentOfMean(total, standings.mean), 5) << kEol;
+        }
     }
 }
 

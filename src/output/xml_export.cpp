@@ -7,6 +7,8 @@
 #include "model/board_scoring.h"
 #include "model/imp_standings.h"
 #include "model/member.h"
+#include "model/section_scoring.h"
+#include "model/sections.h"
 #include "model/standings.h"
 #include "output/deal_text.h"
 #include "output/html_text.h"
@@ -49,46 +51,68 @@ void writePerson(const Contest& contest, XmlWriter& xml, const Member* member) {
     xml.close("person");
 }
 
-void writeStandings(const Contest& contest, XmlWriter& xml, int mean) {
-    const Totals totals = contestTotals(contest);
+// One pair's place and figures, then the pair itself; with sections, the pair's section
+// letter follows its number (the number stays the evening's own, unique over the sections).
+void writeEntry(const Contest& contest, XmlWriter& xml, int pair, int place, const std::string& score,
+                const std::string& percent) {
+    const int section = sectionOf(contest, pair);
+    const std::string letter =
+        section < 0 ? std::string()
+                    : std::string(1, contest.sections.list[static_cast<std::size_t>(section)].letter);
+    xml.open("result");
+    xml.value("tNr", pair);
+    if (!letter.empty()) xml.value("section", letter);
+    xml.value("place", place);
+    xml.value("score", score);
+    if (!percent.empty()) xml.value("percent", percent);
+    xml.close("result");
+    const Participant& p = contest.participants[pair];
+    xml.open("team");
+    xml.value("tNr", pair);
+    if (!letter.empty()) xml.value("section", letter);
+    writePerson(contest, xml, p.first);
+    if (!contest.isIndividual) writePerson(contest, xml, p.second);
+    xml.close("team");
+}
+
+void writeStandingsOf(const Contest& contest, XmlWriter& xml, const Totals& totals, int mean) {
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
         if (pair == 0 || pair == contest.byePair) continue;
         const Participant& p = contest.participants[pair];
         if (p.first && p.first == contest.byeMember) continue;
         const float total = totals.total[pair];
-        xml.open("result");
-        xml.value("tNr", pair);
-        xml.value("place", sharedPlace(total, totals));
-        xml.value("score", general(total));
-        xml.value("percent", general(roundHalfUp(percentOfMean(total, mean) * 10) * 0.1));
-        xml.close("result");
-        xml.open("team");
-        xml.value("tNr", pair);
-        writePerson(contest, xml, p.first);
-        if (!contest.isIndividual) writePerson(contest, xml, p.second);
-        xml.close("team");
+        writeEntry(contest, xml, pair, sharedPlace(total, totals), general(total),
+                   general(roundHalfUp(percentOfMean(total, mean) * 10) * 0.1));
+    }
+}
+
+// The standings; an evening in sections gives each section's, places and percentages within
+// it, as its lists on paper and on the site stand.
+void writeStandings(const Contest& contest, XmlWriter& xml, int mean) {
+    if (!contest.sections.any()) return writeStandingsOf(contest, xml, contestTotals(contest), mean);
+    for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
+        const SectionStandings section = sectionStandings(contest, static_cast<int>(s));
+        writeStandingsOf(contest, xml, section.totals, section.mean);
     }
 }
 
 // An IMP contest's standings: the total IMPs as the score, and no percentage.
 void writeImpStandings(const Contest& contest, XmlWriter& xml) {
-    const std::vector<ImpStanding> standings = impStandings(contest);
-    const std::vector<int> places = impPlaces(standings);
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const int pair = standings[i].pair;
-        const Participant& p = contest.participants[pair];
-        if (p.first && p.first == contest.byeMember) continue;
-        xml.open("result");
-        xml.value("tNr", pair);
-        xml.value("place", places[i]);
-        xml.value("score", formatText("%.2f", standings[i].total));
-        xml.close("result");
-        xml.open("team");
-        xml.value("tNr", pair);
-        writePerson(contest, xml, p.first);
-        if (!contest.isIndividual) writePerson(contest, xml, p.second);
-        xml.close("team");
+    const std::vector<ImpStanding> all = impStandings(contest);
+    const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
+    for (int s = 0; s < sections; ++s) {
+        std::vector<ImpStanding> standings = all;
+        if (sections > 1)
+            std::erase_if(standings,
+                          [&](const ImpStanding& line) { return sectionOf(contest, line.pair) != s; });
+        const std::vector<int> places = impPlaces(standings);
+        for (std::size_t i = 0; i < standings.size(); ++i) {
+            const Participant& p = contest.participants[standings[i].pair];
+            if (p.first && p.first == contest.byeMember) continue;
+            writeEntry(contest, xml, standings[i].pair, places[i], formatText("%.2f", standings[i].total),
+                       "");
+        }
     }
 }
 

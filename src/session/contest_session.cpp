@@ -83,6 +83,11 @@ void ContestSession::chooseScoringRule(const ScoringRule& rule) {
     if (m_contest.setUpDone && chosen) recordChange(ContestChange::everything());
 }
 
+void ContestSession::chooseSectionComparison(bool acrossField) {
+    if (vindelkast::chooseSectionComparison(m_contest, acrossField))
+        recordChange(ContestChange::everything());
+}
+
 void ContestSession::choose(const std::function<void(Contest&)>& choice) { choice(m_contest); }
 
 void ContestSession::recordChange(ContestChange change) {

@@ -88,6 +88,9 @@ public:
     // The scoring rule, from the menu and the set-up: a choice before "Klar", after it a change
     // to save and to recover (its boards scored afresh when the method changes).
     void chooseScoringRule(const ScoringRule& rule);
+    // An evening in sections matchpointed across the field or per section: a change to save
+    // and to recover, every board scored afresh.
+    void chooseSectionComparison(bool acrossField);
 
     // --- choices that are not the evening's data yet: no save question, no recovery ---
 

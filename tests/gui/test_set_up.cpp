@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -32,6 +33,7 @@ private slots:
     void teamMatchAsksNamesOnce();
     void unrepresentableTextIsRefused();
     void impPairsAreChosenAtSetUpAndKeptBesideTheContest();
+    void sectionsAreSetUpAndComparedEitherWay();
 };
 
 void TestSetUp::startUpLoadsRegisterAndProposesToday() {
@@ -304,6 +306,68 @@ void TestSetUp::impPairsAreChosenAtSetUpAndKeptBesideTheContest() {
     QCOMPARE(opened.form->contest().scoringRule.method, ScoringMethod::CrossImps);
     QCOMPARE(opened.find<QComboBox>("scoringChoice")->currentText(), QString("Korsimp"));
     QCOMPARE(opened.find<TextPane>("UtTotal")->plainLines().split('\n')[1], lines[1]);
+}
+
+// Two sections of their own movements, typed as pairs per section: per section at "Klar",
+// across the field from the menu, kept beside the contest and shown again when it is opened.
+void TestSetUp::sectionsAreSetUpAndComparedEitherWay() {
+    Window w;
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdGivar", "18");
+    w.type("EdRonder", "9");
+    w.type("EdSektioner", "10,x");
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.lastMessage(),
+             QString("Indata ej OK|Par/sektion ska vara 2-8 antal par med komma emellan, t.ex. 16,18"));
+    QVERIFY(!w.form->contest().setUpDone);
+    w.type("EdSektioner", "10, 9");
+    auto* field = w.find<QComboBox>("fieldChoice");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Down);
+    QCOMPARE(field->currentText(), QString("Per sektion"));
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    const Contest& c = w.form->contest();
+    QVERIFY(c.setUpDone);
+    QCOMPARE(c.maxPairNumber, 20);
+    QCOMPARE(c.sections.list.size(), std::size_t{2});
+    QVERIFY(!c.sections.acrossField);
+    QCOMPARE(w.find<QLineEdit>("EdNrPar")->text(), QString("20"));
+
+    // Board 1 in each section: the same scores score alike per section, unlike across the field.
+    const char* typed[] = {"42", "45", "-5", "42", "42", "45", "50", "-20", "42"};
+    for (int i = 0; i < c.boards[1].resultCount && i < 9; ++i) {
+        EntryRow row;
+        row.ns = c.boards[1].results[i].nsPair;
+        row.ew = c.boards[1].results[i].ewPair;
+        QVERIFY(w.form->session().storeScore(1, row, typed[i]).written);
+    }
+    QVERIFY(!w.form->isSaved());
+    auto* standings = w.find<TextPane>("UtTotal");
+    if (!standings->isVisible()) w.press(QKeySequence(Qt::Key_F9));
+    const QString perSection = standings->plainLines();
+    QVERIFY2(perSection.contains("Sektion B, medel"), qPrintable(perSection));
+    QVERIFY2(perSection.contains(" B1 ") && perSection.contains("Alla sektioner (efter procent)"),
+             qPrintable(perSection));
+    QAction* across = w.action("acrossFieldItem");
+    QVERIFY(across->isEnabled() && !across->isChecked());
+    across->trigger();
+    QVERIFY(c.sections.acrossField);
+    const QString acrossField = standings->plainLines();
+    QVERIFY2(acrossField.contains("Alla sektioner (matchpo\u00e4ng \u00f6ver f\u00e4ltet)"),
+             qPrintable(acrossField));
+    QVERIFY(acrossField != perSection);
+
+    w.dialogs.fileNames << w.path("sekt.sco");
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(w.form->isSaved());
+    QVERIFY(w.readFile("sekt.sektion").contains("OVER-FALTET\r\nA 1 10\r\nB 11 20\r\n"));
+    Window opened;
+    opened.dialogs.fileNames << w.path("sekt.sco");
+    opened.press(QKeySequence("Ctrl+O"));
+    QVERIFY(opened.action("acrossFieldItem")->isChecked());
+    // Section B's sit-out has a number of its own, B10.
+    QCOMPARE(opened.find<QLineEdit>("EdSektioner")->text(), QString("10,10"));
+    QCOMPARE(opened.find<TextPane>("UtTotal")->plainLines(), acrossField);
 }
 
 QTEST_MAIN(TestSetUp)

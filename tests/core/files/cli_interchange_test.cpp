@@ -150,6 +150,25 @@ TEST_F(CliInterchange, TwoSectionsAreImportedSetUpAndRescoredBothWays) {
     EXPECT_EQ(folder.read("igen.sco"), folder.read("kv.sco"));
     EXPECT_EQ(run("rescore kv.sco x.sco --across --per-section"), 2);
 
+    // PBN and XML carry each pair's section beside its own number, places within the section;
+    // the PBN comes back as the same two sections and the same matchpoints.
+    ASSERT_EQ(run("pbn kv.sco ut.pbn"), 0) << folder.read("err.txt");
+    const std::string pbn = folder.read("ut.pbn");
+    EXPECT_NE(pbn.find("[TotalScoreTable \"Section\\1L;Rank\\2R;PairId\\2R;"), std::string::npos);
+    EXPECT_NE(pbn.find("[ScoreTable \"Section\\1L;PairId_NS\\2R;PairId_EW\\2R;"), std::string::npos);
+    EXPECT_NE(pbn.find("\r\nB  1 "), std::string::npos) << "section B has its own first place";
+    ASSERT_EQ(run("import ut.pbn tillbaka.sco"), 0) << folder.read("err.txt");
+    EXPECT_EQ(folder.read("tillbaka.sektion"), folder.read("kv.sektion"));
+    EXPECT_EQ(folder.read("err.txt").find("skiljer sig"), std::string::npos) << folder.read("err.txt");
+    ASSERT_EQ(run("xml kv.sco ut.xml"), 0) << folder.read("err.txt");
+    const std::string xml = folder.read("ut.xml");
+    EXPECT_NE(xml.find("<tNr>19</tNr>\r\n<section>B</section>\r\n<place>"), std::string::npos) << xml;
+    std::size_t winners = 0;
+    for (std::size_t at = xml.find("<place>1</place>"); at != std::string::npos;
+         at = xml.find("<place>1</place>", at + 1))
+        ++winners;
+    EXPECT_EQ(winners, 2u) << "one winner in each section";
+
     ASSERT_EQ(run("movement --boards 18 --rounds 9 --sections 10,9 --per-section --date 2024-05-21 ny.sco"),
               0)
         << folder.read("err.txt");

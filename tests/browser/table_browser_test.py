@@ -414,7 +414,8 @@ def main():
     imp_evening(build, source, shots)
     print("IMP-kv\u00e4ll: slutst\u00e4llning och kort i IMP med tv\u00e5 decimaler")
     sectioned_evening(build, source, shots)
-    print("Sektioner: bord 6 i sektion B med B-nummer, en st\u00e4llning per sektion p\u00e5 telefonen och resultatsidorna")
+    print("Sektioner: bord 6 i sektion B med B-nummer, en st\u00e4llning per sektion p\u00e5 telefonen "
+          "och resultatsidorna")
 
 
 if __name__ == "__main__":

@@ -16,6 +16,7 @@
 #include "movement/sectioned_setup.h"
 #include "table_phones.h"
 #include "tables/table_evening.h"
+#include "tables/table_standings.h"
 #include "tables/table_status_view.h"
 
 namespace vindelkast {
@@ -214,11 +215,27 @@ TEST_P(SectionedPhoneEvening, ShowsSectionLabelsAndRanksEachSection) {
                       r["ew"]["label"].get<std::string>()[0]);
     EXPECT_EQ(labels, (std::set<std::string>{"A-A", "B-B"}));
 
-    for (int r = 1; r <= 9; ++r)
+    for (int r = 1; r <= 9; ++r) {
         for (int t = 1; t <= 10; ++t)
             if (tableSeat(e.contest, t, r, false).nsPair > 0 &&
                 !seatFinished(e.contest, tableSeat(e.contest, t, r, false)))
                 play(t, r);
+        // While the evening goes on, a section matchpointed alone is measured against its own
+        // results' top: what its pairs scored is half of what they could have.
+        if (r == 4 && !GetParam().acrossField && !GetParam().imps) {
+            const PhoneStandings live = phoneStandings(e.contest);
+            ASSERT_EQ(live.sections.size(), 2u);
+            EXPECT_EQ(cp1252ToUtf8(live.sections[1].heading), "Ställning sektion B efter 4 av 9 ronder");
+            for (const SectionRanking& section : live.sections) {
+                double points = 0, tops = 0;
+                for (const RankingLine& line : section.lines) {
+                    points += live.figures.pairs[line.pair].points;
+                    tops += live.figures.pairs[line.pair].top;
+                }
+                EXPECT_NEAR(2 * points, tops, 0.01) << section.heading;
+            }
+        }
+    }
     int status = 0;
     const Json end = call(TableCall::Standings, 7, "", &status);
     ASSERT_EQ(status, 200) << end.dump();

@@ -6,6 +6,8 @@
 #include "model/board_results.h"
 #include "model/evening_progress.h"
 #include "model/imp_standings.h"
+#include "model/section_scoring.h"
+#include "model/sections.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -13,6 +15,10 @@ namespace vindelkast {
 namespace {
 
 int highestNumber(const Contest& contest) { return std::clamp(contest.maxPairNumber, 0, kMaxPair); }
+
+// A section matchpointed alone measures its pairs against its own results: its own mean,
+// and on a board the top of its own count.
+bool perSection(const Contest& contest) { return contest.sections.any() && !contest.sections.acrossField; }
 
 // An IMP contest's figures: impStandings already counts only the boards with IMPs, so its
 // totals are those so far as well as the final ones.
@@ -38,12 +44,18 @@ void finalFigures(const Contest& contest, LiveStandings& s) {
     if (contest.scoringRule.imps()) return impFigures(contest, s);
     const Totals totals = contestTotals(contest);
     const int mean = contestMean(contest);
+    std::vector<int> sectionMeans;
+    if (perSection(contest))
+        for (std::size_t k = 0; k < contest.sections.list.size(); ++k)
+            sectionMeans.push_back(sectionStandings(contest, static_cast<int>(k)).mean);
     for (int place = 1; place <= totals.n; ++place) {
         const int pair = totals.ranking[place];
         if (pair == 0 || pair == contest.byePair) continue;
         PairStanding& p = s.pairs[pair];
+        const int section = sectionMeans.empty() ? -1 : sectionOf(contest, pair);
         p.points = totals.total[pair];
-        p.percent = percentOfMean(totals.total[pair], mean);
+        p.percent = percentOfMean(totals.total[pair],
+                                  section < 0 ? mean : sectionMeans[static_cast<std::size_t>(section)]);
         p.hasFigure = true;
         s.order.push_back(pair);
     }
@@ -58,11 +70,17 @@ void credit(LiveStandings& s, int number, float points, int top) {
 void figuresSoFar(const Contest& contest, LiveStandings& s) {
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];
-        const int top = 2 * (countScored(board) - 1);
-        if (top <= 0) continue;
+        const bool alone = perSection(contest);
+        std::vector<int> scored(alone ? contest.sections.list.size() : 1, 0);
+        for (int i = 0; i < board.resultCount; ++i)
+            if (const int k = alone ? sectionOf(contest, board.results[i].nsPair) : 0;
+                k >= 0 && board.results[i].nsScore > kNoScore)
+                ++scored[static_cast<std::size_t>(k)];
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
-            if (r.nsScore <= kNoScore) continue;
+            const int k = alone ? sectionOf(contest, r.nsPair) : 0;
+            const int top = k < 0 ? 0 : 2 * (scored[static_cast<std::size_t>(k)] - 1);
+            if (r.nsScore <= kNoScore || top <= 0) continue;
             credit(s, r.nsPair, r.nsPoints, top);
             credit(s, r.ewPair, r.ewPoints, top);
             if (contest.isIndividual) {

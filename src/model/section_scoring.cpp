@@ -103,10 +103,11 @@ int levelSections(Contest& contest) {
 SectionStandings sectionStandings(const Contest& contest, int section) {
     SectionStandings out;
     out.totals = contestTotals(contest);
-    std::vector<int> pairs;
+    std::vector<int> pairs, field;
     for (int slot = 1; slot <= out.totals.n; ++slot) {
         const int pair = out.totals.ranking[slot];
         // The standings give a number no board seats (a section's sit-out) no place.
+        if (pair != 0 && pair != contest.byePair) field.push_back(pair);
         if (pair != 0 && pair != contest.byePair && sectionOf(contest, pair) == section)
             pairs.push_back(pair);
     }
@@ -124,7 +125,9 @@ SectionStandings sectionStandings(const Contest& contest, int section) {
         }
         fullest = std::max(fullest, here);
     }
-    for (int pair : pairs) {
+    // The totals make up a missed board up to the most any pair of the field played (a
+    // section with a sit-out against one without), so the mean counts that many boards.
+    for (int pair : field) {
         int played = 0;
         for (int b = 1; b <= boardsOf(contest); ++b)
             for (int i = 0; i < contest.boards[b].resultCount; ++i) {

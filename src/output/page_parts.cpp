@@ -8,6 +8,7 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/result_order.h"
+#include "model/sections.h"
 #include "model/standings.h"
 #include "output/base64.h"
 #include "output/text_format.h"
@@ -68,7 +69,7 @@ bool pairHasNames(const Contest& contest, int pair) {
 
 std::string publishedPairName(const Contest& contest, int pair, NameForm form) {
     if (pairHasNames(contest, pair)) return pairName(contest, pair, form);
-    return (contest.isIndividual ? "Spelare " : "Par ") + std::to_string(pair);
+    return (contest.isIndividual ? "Spelare " : "Par ") + pairLabel(contest, pair);
 }
 
 void writeEmbeddedContest(const Contest& contest, int order, std::ostream& out) {

@@ -42,7 +42,7 @@ bool hasScoredResult(const Contest& contest, int pair);
 bool pairHasNames(const Contest& contest, int pair);
 
 // The pair's name on a published page: pairName, or "Par 11" ("Spelare 11" in an
-// individual contest) for a number without names.
+// individual contest) for a number without names, "Par B7" in an evening of sections.
 std::string publishedPairName(const Contest& contest, int pair, NameForm form);
 
 // The contest file, base64-encoded, inside a comment: the page carries its own data. Its

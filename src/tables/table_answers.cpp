@@ -9,6 +9,7 @@
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
 #include "model/entry_rules.h"
+#include "model/sections.h"
 #include "tables/table_evening.h"
 #include "tables/table_standings.h"
 
@@ -22,9 +23,12 @@ std::string text(const Json& json) { return json.dump(-1, ' ', true, Json::error
 
 std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
-// A pair without names has its number alone.
+// A pair without names has its number alone. In an evening in sections the page shows the
+// pair as "B7" (`label`); `nr` stays the contest's number, which the requests carry.
 Json participant(const Contest& contest, int number) {
-    return {{"nr", number}, {"name", utf8(namesOf(contest, number))}};
+    Json json = {{"nr", number}, {"name", utf8(namesOf(contest, number))}};
+    if (contest.sections.any()) json["label"] = pairLabel(contest, number);
+    return json;
 }
 
 Json boardLine(int board) {
@@ -93,12 +97,42 @@ Json cardJson(const Contest& contest, int pair, const PairStanding& figure) {
         if (line.opponentPartner > 0) row["opponents2"] = participant(contest, line.opponentPartner);
         rows.push_back(row);
     }
-    return {{"nr", pair},
-            {"name", utf8(namesOf(contest, pair))},
-            {"points", shown(contest, figure.points)},
-            {"top", card.top},
-            {"percent", shown(contest, figure.percent)},
-            {"rows", rows}};
+    Json json = participant(contest, pair);
+    json.update({{"points", shown(contest, figure.points)},
+                 {"top", card.top},
+                 {"percent", shown(contest, figure.percent)},
+                 {"rows", rows}});
+    return json;
+}
+
+Json rankingJson(const Contest& contest, const std::vector<RankingLine>& lines) {
+    Json ranking = Json::array();
+    for (const RankingLine& line : lines) {
+        Json json = {{"place", line.place},
+                     {"nr", line.pair},
+                     {"name", utf8(line.name)},
+                     {"points", shown(contest, line.points)},
+                     {"percent", shown(contest, line.percent)}};
+        if (contest.sections.any()) json["label"] = pairLabel(contest, line.pair);
+        ranking.push_back(json);
+    }
+    return ranking;
+}
+
+// Each section's ranking, the section of the pairs at the table first.
+Json sectionsJson(const Contest& contest, const PhoneStandings& standings, const std::vector<int>& pairs) {
+    int own = -1;
+    for (int pair : pairs) own = own < 0 ? sectionOf(contest, pair) : own;
+    Json lists = Json::array();
+    for (int first = 1; first >= 0; --first)
+        for (const SectionRanking& s : standings.sections)
+            if ((s.section == own) == (first == 1))
+                lists.push_back(
+                    {{"section",
+                      std::string(1, contest.sections.list[static_cast<std::size_t>(s.section)].letter)},
+                     {"heading", utf8(s.heading)},
+                     {"ranking", rankingJson(contest, s.lines)}});
+    return lists;
 }
 
 }  // namespace
@@ -179,22 +213,17 @@ std::string boardResultsAnswer(const Contest& contest, int board, const std::str
 
 std::string standingsAnswer(const Contest& contest, const std::vector<int>& pairs) {
     const PhoneStandings standings = phoneStandings(contest);
-    Json ranking = Json::array();
-    for (const RankingLine& line : standings.lines)
-        ranking.push_back({{"place", line.place},
-                           {"nr", line.pair},
-                           {"name", utf8(line.name)},
-                           {"points", shown(contest, line.points)},
-                           {"percent", shown(contest, line.percent)}});
     Json cards = Json::array();
     for (int pair : pairs)
         if (Contest::validPair(pair)) cards.push_back(cardJson(contest, pair, standings.figures.pairs[pair]));
-    return text({{"status", "ok"},
+    Json json = {{"status", "ok"},
                  {"contest", utf8(contest.contestName)},
                  {"heading", utf8(standings.heading)},
                  {"imps", contest.scoringRule.imps()},
-                 {"ranking", ranking},
-                 {"cards", cards}});
+                 {"ranking", rankingJson(contest, standings.lines)},
+                 {"cards", cards}};
+    if (contest.sections.any()) json["sections"] = sectionsJson(contest, standings, pairs);
+    return text(json);
 }
 
 std::string previewAnswer(int board, int nsScore) {

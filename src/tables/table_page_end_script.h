@@ -10,7 +10,7 @@ inline constexpr const char* kTablePageEndScript = R"JS(
 function movesList(box, next) {
   box.textContent = "";
   for (const m of next) {
-    const who = (S.individual ? "Spelare " : "Par ") + m.nr + (m.name ? " " + m.name : "");
+    const who = (S.individual ? "Spelare " : "Par ") + nrOf(m) + (m.name ? " " + m.name : "");
     const where = m.table ? "bord " + m.table + ", " + SEATS[m.seat] + ", " + boardsText(m.boards) : "sitter \u00f6ver n\u00e4sta rond";
     box.appendChild(el("p", who + " \u2192 " + where));
   }
@@ -50,24 +50,35 @@ async function showEnd() {
   try { r = await call("standings", body); } catch (e) { return; }
   if (r.status !== 200) { renderRound(); show("round"); say("roundMsg", r.json.message || ""); return; }
   $("where").textContent = "Bord " + S.table + " \u00b7 Kv\u00e4llen \u00e4r slut";
-  $("rankingTitle").textContent = r.json.heading;
   S.imps = !!r.json.imps;
   $("rankingTotal").hidden = !S.imps;
   $("rankingFigure").textContent = S.imps ? "IMP/giv" : "%";
   const own = r.json.cards.map(c => c.nr);
-  const rows = $("rankingRows"); rows.textContent = "";
-  for (const x of r.json.ranking) {
-    const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
-    for (const [t, c] of [[x.place, "n"], [x.nr, "n"], [x.name || "Par " + x.nr, ""], ...(S.imps ? [[decimal(x.points), "n"]] : []), [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
-    rows.appendChild(tr);
-  }
+  // In sections one ranking a section, the table's own first; the others follow in copies.
+  const lists = r.json.sections || [{heading: r.json.heading, ranking: r.json.ranking}];
+  const more = $("moreRankings"); more.textContent = "";
+  lists.forEach((list, i) => {
+    const title = i ? el("h3") : $("rankingTitle");
+    const table = i ? $("rankingTable").cloneNode(true) : $("rankingTable");
+    title.textContent = list.heading;
+    if (i) { table.removeAttribute("id"); for (const x of table.querySelectorAll("[id]")) x.removeAttribute("id"); more.append(title, table); }
+    fillRanking(table.querySelector("tbody"), list.ranking, own);
+  });
   const cards = $("cards"); cards.textContent = "";
   for (const c of r.json.cards) cards.appendChild(cardTable(c));
   show("end");
 }
+function fillRanking(rows, ranking, own) {
+  rows.textContent = "";
+  for (const x of ranking) {
+    const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
+    for (const [t, c] of [[x.place, "n"], [nrOf(x), "n"], [x.name || "Par " + nrOf(x), ""], ...(S.imps ? [[decimal(x.points), "n"]] : []), [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
+    rows.appendChild(tr);
+  }
+}
 function cardTable(c) {
   const box = el("div", undefined, "card");
-  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + c.nr + (c.name ? " " + c.name : "") + " \u00b7 " + (S.imps ? decimal(c.points) + " IMP" : decimal(c.percent) + " %")));
+  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + nrOf(c) + (c.name ? " " + c.name : "") + " \u00b7 " + (S.imps ? decimal(c.points) + " IMP" : decimal(c.percent) + " %")));
   const table = el("table"); const head = el("tr");
   const figures = S.imps ? [["IMP", "n"]] : [["Mp", "n"], ["%", "n"]];
   for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ...figures]) head.appendChild(el("th", t, cls));
@@ -80,7 +91,7 @@ function cardTable(c) {
     }
     const tr = el("tr"); const contract = el("td");
     if (x.played) contract.appendChild(contractNode(x.played));
-    for (const [t, cls] of [[x.board, "n"], [x.opponents.nr + (x.opponents2 ? "/" + x.opponents2.nr : ""), "n"]]) tr.appendChild(el("td", String(t), cls));
+    for (const [t, cls] of [[x.board, "n"], [nrOf(x.opponents) + (x.opponents2 ? "/" + nrOf(x.opponents2) : ""), "n"]]) tr.appendChild(el("td", String(t), cls));
     tr.appendChild(contract);
     const own = [x.score, x.score === "" ? "" : decimal(x.points)];
     if (!S.imps) own.push(x.top ? decimal(x.points * 100 / x.top) : "");

@@ -137,7 +137,7 @@ function fillSlip(rows, j) {
   const own = S.round && S.round.ns ? S.round.ns.nr : 0;
   for (const x of (j && j.results) || []) {
     const tr = el("tr", undefined, x.ns.nr === own ? "own" : "");
-    tr.appendChild(el("td", String(x.ns.nr))); tr.appendChild(el("td", String(x.ew.nr)));
+    tr.appendChild(el("td", nrOf(x.ns))); tr.appendChild(el("td", nrOf(x.ew)));
     const td = el("td"); if (x.played) td.appendChild(contractNode(x.played)); tr.appendChild(td);
     tr.appendChild(el("td", String(x.score), "n"));
     rows.appendChild(tr);

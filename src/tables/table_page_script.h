@@ -46,7 +46,9 @@ function boardsText(list) {
   const consecutive = list.every((b, i) => i === 0 || b === list[i - 1] + 1);
   return (list.length > 1 ? "brickor " : "bricka ") + (consecutive && list.length > 2 ? list[0] + "\u2013" + list[list.length - 1] : list.join(", "));
 }
-function pairText(p) { return p ? p.nr + " " + p.name : ""; }
+// A pair as the evening shows it: "B7" when it is played in sections, else its number.
+function nrOf(p) { return p.label || String(p.nr); }
+function pairText(p) { return p ? nrOf(p) + " " + p.name : ""; }
 
 async function login(table, code) {
   const cached = load("vk-rond-" + table, null);

@@ -4,6 +4,7 @@
 
 #include "model/board_results.h"
 #include "model/name_forms.h"
+#include "model/sections.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -39,13 +40,29 @@ PhoneStandings phoneStandings(const Contest& contest) {
     PhoneStandings standings;
     standings.figures = liveStandings(contest);
     const LiveStandings& figures = standings.figures;
-    standings.heading = figures.final ? "Slutst\xe4llning" : "St\xe4llning " + roundsText(figures);
-    for (int pair : figures.order) {
+    const std::string title = figures.final ? "Slutst\xe4llning" : "St\xe4llning";
+    const std::string after = figures.final ? "" : " " + roundsText(figures);
+    standings.heading = title + after;
+    // Tied pairs share a place, as on the results pages and in the exports.
+    const auto lineOf = [&](int pair, const std::vector<int>& among) {
         const PairStanding& p = figures.pairs[pair];
-        // Tied pairs share a place, as on the results pages and in the exports.
-        if (p.hasFigure)
-            standings.lines.push_back({sharedLivePlace(figures, pair, figures.order), pair,
-                                       namesOf(contest, pair), p.points, p.percent});
+        return RankingLine{sharedLivePlace(figures, pair, among), pair, namesOf(contest, pair), p.points,
+                           p.percent};
+    };
+    for (int pair : figures.order)
+        if (figures.pairs[pair].hasFigure) standings.lines.push_back(lineOf(pair, figures.order));
+    if (!contest.sections.any()) return standings;
+    const int count = static_cast<int>(contest.sections.list.size());
+    std::vector<std::vector<int>> members(static_cast<std::size_t>(count));
+    for (int pair : figures.order)
+        if (const int s = sectionOf(contest, pair); s >= 0 && figures.pairs[pair].hasFigure)
+            members[static_cast<std::size_t>(s)].push_back(pair);
+    for (int s = 0; s < count; ++s) {
+        const std::vector<int>& among = members[static_cast<std::size_t>(s)];
+        SectionRanking ranking{
+            s, title + " sektion " + contest.sections.list[static_cast<std::size_t>(s)].letter + after, {}};
+        for (int pair : among) ranking.lines.push_back(lineOf(pair, among));
+        standings.sections.push_back(std::move(ranking));
     }
     return standings;
 }

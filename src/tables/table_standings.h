@@ -17,16 +17,25 @@ struct RankingLine {
     double percent = 0.0;
 };
 
+// One section's ranking in an evening played in sections: its pairs only, places among
+// themselves, as the results pages list each section.
+struct SectionRanking {
+    int section = 0;      // the index in the contest's sections
+    std::string heading;  // Windows-1252: "Slutst\xe4llning sektion A", "St\xe4llning sektion A efter ..."
+    std::vector<RankingLine> lines;
+};
+
 struct PhoneStandings {
     std::string heading;  // Windows-1252: "Slutst\xe4llning", or "St\xe4llning efter 4 av 7 ronder"
-    std::vector<RankingLine> lines;
-    LiveStandings figures;  // every pair's figure, for its card
+    std::vector<RankingLine> lines;        // the whole field
+    std::vector<SectionRanking> sections;  // in letter order; none without sections
+    LiveStandings figures;                 // every pair's figure, for its card
 };
 
 // The figures the phones show, the same as the live results pages: the share of the
 // matchpoints on the boards scored so far, and once every result is in exactly the final
 // standings (the contest's totals and percentages, as the director prints them). Pairs
-// without a figure yet are not ranked.
+// without a figure yet are not ranked. An evening in sections has a ranking a section too.
 PhoneStandings phoneStandings(const Contest& contest);
 
 // One board of a pair's (player's) evening.

@@ -116,9 +116,10 @@ def open_board(driver, index):
     board_buttons(driver)[index].click()
 
 
-def other_tables_play(evening, codes, tables):
-    """Tables that enter their whole current round through the JSON interface."""
+def other_tables_play(evening, codes, tables, tag="j"):
+    """Tables that enter their whole current round through the JSON interface; entry ids by
+    `tag`, which a movement where a table meets a board again must change by the round."""
     for table in tables:
         for b in evening.seat(table, codes[table])["boards"]:
             if not b["entered"]:
-                evening.submit(entry(table, codes[table], b["board"], "j", (table + b["board"]) % 2))
+                evening.submit(entry(table, codes[table], b["board"], tag, (table + b["board"]) % 2))

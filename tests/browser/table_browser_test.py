@@ -18,8 +18,8 @@ from selenium.webdriver.common.by import By
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tables_common import Evening  # noqa: E402
-from phone_steps import (SWEDISH_SEATS, board_buttons, box, choose, hidden, in_view, open_board,  # noqa: E402
-                         other_tables_play, phone, pick_result, screen, tap, text, visible, wait)
+from phone_steps import (SWEDISH_SEATS, board_buttons, box, check_fits, choose, hidden, in_view,  # noqa: E402
+                         open_board, other_tables_play, phone, pick_result, screen, tap, text, visible, wait)
 
 ROUNDS = 7
 # What table 1 plays on the three boards of each round: contract, declarer, result, doubled.
@@ -272,6 +272,107 @@ def imp_evening(build, source, shots):
                 driver.save_screenshot(os.path.join(shots, "bord1-imp-slut.png"))
 
 
+def ranking_rows(table):
+    return [[td.text for td in tr.find_elements(By.TAG_NAME, "td")] + ["own" in tr.get_attribute("class")]
+            for tr in table.find_elements(By.CSS_SELECTOR, "tbody tr")]
+
+
+def check_section_lists(lists, standings):
+    """Each section's ranking (title, rows of place, label, ...) ranks its own ten pairs 1..10 by
+    the director's standings of that section, read by vindelkast-cli."""
+    for letter, rows in lists:
+        assert len(rows) == 10 and all(row[1].startswith(letter) for row in rows), (letter, rows)
+        assert rows[0][0] == "1" and all(int(r[0]) <= i + 1 for i, r in enumerate(rows)), rows
+        at = standings.index("Sektion " + letter)
+        winner = next(line.split() for line in standings[at:].splitlines() if line.strip().startswith("1 "))
+        assert rows[0][1] == winner[1], (letter, rows[0], winner)
+
+
+def sectioned_evening(build, source, shots):
+    """Two sections of ten pairs on the same 18 boards, matchpointed across the field, set up by
+    vindelkast-cli: a section-B table's phone shows its pairs as B labels, enters its first round,
+    and at the end ranks each section apart, its own first; the live results pages list each
+    section with its own places, and the pair and board pages show the labels."""
+    with Evening(build, source, pairs=20, boards=18, rounds=9, sections="10,10") as evening, phone() as driver:
+        evening.start()
+        codes = evening.codes()
+        assert len(codes) == 10, codes
+        seat = evening.seat(6, codes[6])
+        ns, ew = seat["ns"]["label"], seat["ew"]["label"]
+        assert ns[0] == ew[0] == "B", seat
+        driver.get("http://127.0.0.1:%d/bord?bord=6&kod=%s" % (evening.port, codes[6]))
+        visible(driver, "round")
+        wait(driver, lambda d: "Rond 1 av 9" in text(d, "where"))
+        seats = text(driver, "seats")
+        assert "NS: %s" % ns in seats and "\u00d6V: %s" % ew in seats, seats
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-b-rond1.png"))
+        other_tables_play(evening, codes, [t for t in codes if t != 6])
+        enter_board(driver, evening, 0, PLAYS[1])
+        # The other section's table on the same board is on the slip by its A labels.
+        open_board(driver, 0)
+        visible(driver, "entered")
+        wait(driver, lambda d: len(d.find_elements(By.CSS_SELECTOR, "#enteredRows tr")) >= 2)
+        labels = {td.text[0] for td in driver.find_elements(By.CSS_SELECTOR, "#enteredRows td:nth-child(-n+2)")}
+        assert labels == {"A", "B"}, text(driver, "enteredRows")
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-b-lapp.png"))
+        tap(driver, "//button[@id='enteredBack']")
+        visible(driver, "round")
+        enter_board(driver, evening, 1, PLAYS[3])
+        wait(driver, lambda d: "Rond 1 \u00e4r klar" in text(d, "doneTitle"))
+        moves = text(driver, "moves")
+        assert "Par %s" % ns in moves and "Par B" in moves and "Par A" not in moves, moves
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-b-rond-klar.png"))
+        for r in range(9):  # a Howell: a table meets a board again in another round
+            other_tables_play(evening, codes, codes, "r%d-" % r)
+        driver.get("http://127.0.0.1:%d/bord?bord=6&kod=%s" % (evening.port, codes[6]))
+        visible(driver, "end", 20)
+        assert text(driver, "rankingTitle") == "Slutst\u00e4llning sektion B", text(driver, "rankingTitle")
+        own = ranking_rows(driver.find_element(By.ID, "rankingTable"))
+        assert sum(row[-1] for row in own) == 2, own
+        others = driver.find_elements(By.CSS_SELECTOR, "#moreRankings table")
+        assert [h.text for h in driver.find_elements(By.CSS_SELECTOR, "#moreRankings h3")] == \
+            ["Slutst\u00e4llning sektion A"] and len(others) == 1
+        evening.recovered_scores(1)
+        with open(os.path.join(evening.folder, "aterstalld.sektion"), "wb") as f:
+            f.write(evening.recovery_sections()[".sektion"])
+        standings = evening.cli("standings", "aterstalld.sco")
+        check_section_lists([("B", own), ("A", ranking_rows(others[0]))], standings)
+        for card in driver.find_elements(By.CSS_SELECTOR, "#cards .card h3"):
+            assert card.text.startswith("Par B"), card.text
+        assert driver.execute_script("return document.documentElement.scrollWidth") <= 390
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-b-slut.png"))
+        # The results pages, one list a section with the phone's places.
+        driver.find_element(By.ID, "resultsLink").click()
+        wait(driver, lambda d: d.current_url.endswith("/resultat/"))
+        check_fits(driver, "index.html i sektioner")
+        heads = [h.text for h in driver.find_elements(By.TAG_NAME, "h2")]
+        assert heads[:2] == ["Resultat sektion A", "Resultat sektion B"], heads
+        lists = driver.find_elements(By.CSS_SELECTOR, "main table")
+        site = [("A", ranking_rows(lists[0])), ("B", ranking_rows(lists[1]))]
+        check_section_lists(site, standings)
+        # A pair without names is named by its label too.
+        assert all(row[2] == "Par " + row[1] for _, rows in site for row in rows), site
+        assert [r[:2] for r in site[1][1]] == [r[:2] for r in own], (site[1][1], own)
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-resultat.png"))
+        driver.find_element(By.LINK_TEXT, ns).click()
+        wait(driver, lambda d: d.find_element(By.TAG_NAME, "h1").text == "Par " + ns)
+        check_fits(driver, "paret %s" % ns)
+        opponents = {a.text.split()[-1] for a in driver.find_elements(By.CSS_SELECTOR, "tr.round a")}
+        assert len(opponents) == 9 and all(o[0] == "B" for o in opponents), opponents
+        driver.find_element(By.CSS_SELECTOR, "tbody td.n a").click()
+        wait(driver, lambda d: d.find_element(By.TAG_NAME, "h1").text.startswith("Giv "))
+        check_fits(driver, "given i sektioner")
+        pairs = {a.text.split()[-1][0] for a in driver.find_elements(By.CSS_SELECTOR, "tbody a")}
+        assert pairs == {"A", "B"}, pairs
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-giv.png"))
+
+
 def main():
     build, source = sys.argv[1], sys.argv[2]
     shots = sys.argv[3] if len(sys.argv) > 3 else None
@@ -312,6 +413,9 @@ def main():
     print("Delade givar: 36 bord med egna koder, par och brickor i alla 9 ronder")
     imp_evening(build, source, shots)
     print("IMP-kv\u00e4ll: slutst\u00e4llning och kort i IMP med tv\u00e5 decimaler")
+    sectioned_evening(build, source, shots)
+    print("Sektioner: bord 6 i sektion B med B-nummer, en st\u00e4llning per sektion p\u00e5 telefonen "
+          "och resultatsidorna")
 
 
 if __name__ == "__main__":

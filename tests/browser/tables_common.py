@@ -41,9 +41,12 @@ class Evening:
     a round), handed to the window as the recovery file of a run that broke off. Another
     guide card (`card`, a path, with its pairs, boards and rounds) lays another evening; the
     round file the set-up writes beside the contest goes into the recovery file with it, as
-    the window keeps it there, and so do the rules of an evening scored in IMPs (`scoring`)."""
+    the window keeps it there, and so do the rules of an evening scored in IMPs (`scoring`).
+    An evening in sections (`sections`, the CLI's "10,10" and "--across" or "--per-section"
+    as `field`) plays each section's built-in movement and carries its sections file too."""
 
-    def __init__(self, build, source, card=None, pairs=16, boards=24, rounds=8, scoring=None):
+    def __init__(self, build, source, card=None, pairs=16, boards=24, rounds=8, scoring=None, sections=None,
+                 field="--across"):
         self.build = build
         self.folder = tempfile.mkdtemp(prefix="vk-bord-")
         self.port = free_port()
@@ -51,13 +54,14 @@ class Evening:
         card = card or os.path.join(source, "examples", "P16_mitchell.gui")
         shutil.copy(os.path.join(source, "examples", "medlem.txt"), self.folder)
         shutil.copy(card, os.path.join(self.folder, "kort.gui"))
-        self.cli("movement", "--boards", str(boards), "--rounds", str(rounds), "--pairs", str(pairs),
-                 "--guide", "kort.gui", "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco",
+        how = ["--sections", sections, field] if sections else ["--guide", "kort.gui"]
+        self.cli("movement", "--boards", str(boards), "--rounds", str(rounds), "--pairs", str(pairs), *how,
+                 "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco",
                  *(["--scoring", scoring] if scoring else []))
         with open(os.path.join(self.folder, "kvall.sco"), "rb") as f:
             contest = f.read()
         sides = b""
-        for extension in (b".ronder", b".regler"):
+        for extension in (b".ronder", b".regler", b".sektion"):
             side_file = os.path.join(self.folder, "kvall" + extension.decode())
             if os.path.exists(side_file):
                 with open(side_file, "rb") as f:

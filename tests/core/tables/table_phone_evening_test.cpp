@@ -2,13 +2,21 @@
 // the pairs go next, the next round beginning when every table is done (or when the table
 // goes on by itself), a changed result held for the director and settled, the director's
 // status line, and at the end the final ranking with the cards of the pairs at the table.
+// The same in an evening of two sections: the pairs shown as A/B labels everywhere and one
+// ranking a section, the table's own first.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include <nlohmann/json.hpp>
 
 #include "files/text_encoding.h"
+#include "model/bulk_points.h"
+#include "model/sections.h"
+#include "movement/sectioned_setup.h"
 #include "table_phones.h"
 #include "tables/table_evening.h"
+#include "tables/table_standings.h"
 #include "tables/table_status_view.h"
 
 namespace vindelkast {
@@ -38,8 +46,9 @@ protected:
         const TableSeat seat = tableSeat(e.contest, table, r, false);
         for (int b : seat.boards) {
             if (e.score(b, seat.nsPair, seat.ewPair) != kNoScore) continue;
-            const Reply reply = e.submit(table, b, "3NT", "S", 7 + (table * b) % 5,
-                                         "t" + std::to_string(table) + "b" + std::to_string(b));
+            const Reply reply =
+                e.submit(table, b, "3NT", "S", 7 + (table * b) % 5,
+                         "t" + std::to_string(table) + "r" + std::to_string(r) + "b" + std::to_string(b));
             ASSERT_EQ(reply.outcome, TableOutcome::Store) << reply.body;
         }
     }
@@ -162,6 +171,115 @@ TEST_F(PhoneEvening, FromTheFirstRoundToTheFinalRanking) {
     EXPECT_EQ(cp1252ToUtf8(serverStatusLine(e.contest, e.service, "A").text),
               "Borden: A · Alla ronder klara · Inga konflikter");
 }
+
+// Sections A (10 pairs, tables 1-5) and B (9 pairs with a sit-out, tables 6-10) on the same
+// 18 boards, matchpointed across the field or per section, or scored in IMPs.
+struct SectionedCase {
+    bool acrossField;
+    bool imps;
+};
+
+class SectionedPhoneEvening : public PhoneEvening, public ::testing::WithParamInterface<SectionedCase> {
+protected:
+    void SetUp() override {
+        SetUpRequest request;
+        request.boards = "18";
+        request.rounds = "9";
+        ASSERT_EQ(setUpSections(e.contest, request, {10, 9}, GetParam().acrossField).message, "");
+        if (GetParam().imps) {
+            ASSERT_TRUE(chooseScoringRule(e.contest, ScoringRule{ScoringMethod::CrossImps}));
+        }
+        e.start(false);
+    }
+};
+
+TEST_P(SectionedPhoneEvening, ShowsSectionLabelsAndRanksEachSection) {
+    const TableSeat seat = tableSeat(e.contest, 7, 1, false);
+    ASSERT_EQ(sectionOf(e.contest, seat.nsPair), 1);
+    const Json r1 = round(7, 1);
+    EXPECT_EQ(r1["ns"]["nr"], seat.nsPair) << "the requests go on with the contest's numbers";
+    EXPECT_EQ(r1["ns"]["label"], pairLabel(e.contest, seat.nsPair));
+    EXPECT_EQ(r1["ew"]["label"], "B" + std::to_string(seat.ewPair - 10));
+    play(7, 1);
+    for (const Json& move : round(7, 1)["next"])
+        EXPECT_EQ(move["label"], "B" + std::to_string(move["nr"].get<int>() - 10)) << move.dump();
+    // Table 2 of A plays the same board: the slip shows both sections' results by label.
+    play(2, 1);
+    const int board = seat.boards.front();
+    ASSERT_EQ(tableSeat(e.contest, 2, 1, false).boards.front(), board);
+    const Json slip = call(TableCall::Results, 7, R"(,"board":)" + std::to_string(board));
+    ASSERT_EQ(slip["results"].size(), 2u) << slip.dump();
+    std::set<std::string> labels;
+    for (const Json& r : slip["results"])
+        labels.insert(r["ns"]["label"].get<std::string>()[0] + std::string("-") +
+                      r["ew"]["label"].get<std::string>()[0]);
+    EXPECT_EQ(labels, (std::set<std::string>{"A-A", "B-B"}));
+
+    for (int r = 1; r <= 9; ++r) {
+        for (int t = 1; t <= 10; ++t)
+            if (tableSeat(e.contest, t, r, false).nsPair > 0 &&
+                !seatFinished(e.contest, tableSeat(e.contest, t, r, false)))
+                play(t, r);
+        // While the evening goes on, a section matchpointed alone is measured against its own
+        // results' top: what its pairs scored is half of what they could have.
+        if (r == 4 && !GetParam().acrossField && !GetParam().imps) {
+            const PhoneStandings live = phoneStandings(e.contest);
+            ASSERT_EQ(live.sections.size(), 2u);
+            EXPECT_EQ(cp1252ToUtf8(live.sections[1].heading), "Ställning sektion B efter 4 av 9 ronder");
+            for (const SectionRanking& section : live.sections) {
+                double points = 0, tops = 0;
+                for (const RankingLine& line : section.lines) {
+                    points += live.figures.pairs[line.pair].points;
+                    tops += live.figures.pairs[line.pair].top;
+                }
+                EXPECT_NEAR(2 * points, tops, 0.01) << section.heading;
+            }
+        }
+    }
+    int status = 0;
+    const Json end = call(TableCall::Standings, 7, "", &status);
+    ASSERT_EQ(status, 200) << end.dump();
+    EXPECT_EQ(end["imps"], GetParam().imps);
+    EXPECT_EQ(end["ranking"].size(), 19u) << "the whole field stays for clients that show one list";
+    ASSERT_EQ(end["sections"].size(), 2u);
+    // Table 7 is in B: its section first; places within each section, 1 the best of each.
+    const std::size_t counts[] = {9, 10};
+    for (std::size_t s = 0; s < 2; ++s) {
+        const Json& list = end["sections"][s];
+        const std::string letter = s == 0 ? "B" : "A";
+        EXPECT_EQ(list["section"], letter);
+        EXPECT_EQ(list["heading"], "Slutställning sektion " + letter);
+        const Json& ranking = list["ranking"];
+        ASSERT_EQ(ranking.size(), counts[s]) << ranking.dump();
+        double sum = 0;
+        for (std::size_t i = 0; i < ranking.size(); ++i) {
+            EXPECT_EQ(ranking[i]["label"].get<std::string>().substr(0, 1), letter);
+            EXPECT_EQ(ranking[i]["label"], pairLabel(e.contest, ranking[i]["nr"]));
+            const bool tied = i > 0 && ranking[i]["points"] == ranking[i - 1]["points"];
+            EXPECT_EQ(ranking[i]["place"],
+                      tied ? ranking[i - 1]["place"].get<int>() : static_cast<int>(i) + 1)
+                << ranking.dump();
+            if (i > 0) {
+                EXPECT_LE(ranking[i]["percent"], ranking[i - 1]["percent"]);
+            }
+            sum += ranking[i]["percent"].get<double>();
+        }
+        // Matchpointed in its own section, a section's percentages average 50.
+        if (!GetParam().acrossField && !GetParam().imps) {
+            EXPECT_NEAR(sum, 50.0 * static_cast<double>(counts[s]), 0.6) << ranking.dump();
+        }
+    }
+    ASSERT_EQ(end["cards"].size(), 2u);
+    for (const Json& card : end["cards"]) {
+        EXPECT_EQ(card["label"], pairLabel(e.contest, card["nr"]));
+        for (const Json& row : card["rows"])
+            EXPECT_EQ(row["opponents"]["label"].get<std::string>().substr(0, 1), "B") << row.dump();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, SectionedPhoneEvening,
+                         ::testing::Values(SectionedCase{true, false}, SectionedCase{false, false},
+                                           SectionedCase{true, true}));
 
 }  // namespace
 }  // namespace vindelkast

@@ -1,5 +1,7 @@
 """The installed Windows window program under Wine, on an X display (Xvfb): it opens
-kväll8.sco and shows the contest in its caption (a screenshot is kept); started with the
+kväll8.sco and shows the contest in its caption (a screenshot is kept); a score typed into the
+grid outlives a kill through the recovery file and is saved; Facitgivar's double-dummy
+analysis, saved beside the contest, is the Linux program's to the byte; started with the
 tables' server on, it stores a result a phone posts from Debian's side to 127.0.0.1; the Wine
 process is killed and started again, takes the recovery offer, and the result is there.
 
@@ -23,8 +25,90 @@ WINE = dict(os.environ, WINEDEBUG="-all", LC_ALL="C.UTF-8")
 
 
 def start_window(program, folder, *args):
-    return subprocess.Popen(["wine", program, *args], cwd=folder, env=WINE,
+    # A Linux build (for trying the script itself) runs in Qt's Windows style, whose menu bar
+    # the keyboard reaches with Alt as on Windows.
+    command = ["wine", program] if program.endswith(".exe") else [program, "-style", "windows"]
+    return subprocess.Popen(command + list(args), cwd=folder, env=WINE,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30).stdout.strip()
+
+
+def contest_window(seconds=90, unsaved=False):
+    """The id and caption of the window showing kväll8.sco, once it is saved (its file named in
+    the caption) or changed (a star instead) as asked."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for window_id in xdotool("search", "--name", "Måndagsbridge").split():
+            title = xdotool("getwindowname", window_id)
+            if (title.endswith("*") if unsaved else title.endswith("[kväll8.sco]")):
+                return window_id, title
+        time.sleep(0.5)
+    raise AssertionError("inget fönster visar kväll8.sco " + ("ändrad" if unsaved else "sparad"))
+
+
+def keys(window_id, *names):
+    xdotool("windowfocus", "--sync", window_id)
+    for name in names:
+        xdotool("key", "--delay", "150", name)
+
+
+def answer_no_to_questions(main_id, seconds):
+    """Closes every box the window asks (no printer: "spara som PDF?") with its No, until the
+    window shows a change of its own."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for box in xdotool("search", "--onlyvisible", "--name", "^Vindelkast$").split():
+            if box != main_id:
+                keys(box, "Escape")
+        if xdotool("getwindowname", main_id).endswith("*"):
+            return
+        time.sleep(1)
+    raise AssertionError("Facitgivar blev inte klar")
+
+
+def typed_score_and_analysis(linux_build, source, program):
+    folder = tempfile.mkdtemp(prefix="vk-wine-")
+    shutil.copytree(os.path.join(source, "examples"), folder, dirs_exist_ok=True)
+    cli = [os.path.join(linux_build, "vindelkast-cli")]
+    window = start_window(program, folder, "kväll8.sco")
+    try:
+        main_id, _ = contest_window()
+        # F4 puts the cursor on board 1's first score, -180 for pairs 6 and 5: 42 makes it 420.
+        keys(main_id, "F4")
+        time.sleep(1)
+        keys(main_id, "4", "2", "Return")
+        contest_window(30, unsaved=True)
+        kill(window)
+        # Started again without a file, so that the recovered contest is not asked to be saved
+        # before kväll8.sco is opened over it.
+        window = start_window(program, folder, "--aterstall-utan-fraga")
+        main_id, _ = contest_window(unsaved=True)
+        keys(main_id, "ctrl+s")
+        contest_window(30)
+        scores = subprocess.run(cli + ["scores", "kväll8.sco", "1", "--register", "medlem.txt"], cwd=folder,
+                                capture_output=True, text=True, check=True).stdout
+        assert "  6- 5:  420" in scores, scores
+
+        # Förberedelser > Facitgivar from the keyboard, then saved: the analysis beside it.
+        keys(main_id, "alt", "Right", "Down", "f")
+        answer_no_to_questions(main_id, 180)
+        keys(main_id, "ctrl+s")
+        contest_window(30)
+        subprocess.run(cli + ["facit", "kväll8.sco", "linux.sco", "--register", "medlem.txt"], cwd=folder,
+                       capture_output=True, check=True)
+        with open(os.path.join(folder, "kväll8.facit"), "rb") as ours, \
+                open(os.path.join(folder, "linux.facit"), "rb") as linux:
+            window_analysis, linux_analysis = ours.read(), linux.read()
+        assert window_analysis == linux_analysis and window_analysis.count(b"\n") == 22, \
+            (window_analysis[:400], linux_analysis[:400])
+        print("Fönstret i Wine: 42 på giv 1 blev 420, fanns kvar efter kill och sparades; "
+              "Facitgivar gav samma dubbeldummyanalys av 21 givar som Linux")
+    finally:
+        kill(window)
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 def kill(process):
@@ -88,6 +172,7 @@ def phone_result_survives_a_kill(linux_build, source, program):
 def main():
     linux_build, source, program, screenshot = sys.argv[1:5]
     caption_shows_the_contest(program, source, screenshot)
+    typed_score_and_analysis(linux_build, source, program)
     phone_result_survives_a_kill(linux_build, source, program)
 
 

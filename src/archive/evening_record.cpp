@@ -5,6 +5,8 @@
 #include <cmath>
 #include <memory>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "archive/evening_date.h"
 #include "files/contest_file.h"
@@ -14,6 +16,7 @@
 #include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "model/imp_standings.h"
+#include "model/section_scoring.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -68,8 +71,35 @@ void addImpEntries(const Contest& contest, Evening& evening) {
     }
 }
 
+// An evening in sections counts as its whole field's list stands: each pair's percentage of
+// its own section's mean (a section matchpointed alone has its own top), the field placed
+// by those percentages.
+void addSectionedEntries(const Contest& contest, Evening& evening) {
+    std::vector<std::pair<double, ArchivedEntry>> field;
+    for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
+        const SectionStandings section = sectionStandings(contest, static_cast<int>(s));
+        for (int place = 1; place <= section.totals.n && section.totals.ranking[place] != 0; ++place) {
+            ArchivedEntry entry;
+            entry.number = section.totals.ranking[place];
+            entry.players = playersOf(contest, entry.number);
+            entry.total = section.totals.total[entry.number];
+            entry.top = 2.0 * section.mean;
+            entry.percent = shownPercent(entry.total, section.mean);
+            field.emplace_back(percentOfMean(entry.total, section.mean), std::move(entry));
+        }
+    }
+    std::stable_sort(field.begin(), field.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first + 1e-9; });
+    int place = 0;
+    for (auto& [percent, entry] : field) {
+        entry.place = ++place;
+        evening.entries.push_back(std::move(entry));
+    }
+}
+
 void addEntries(const Contest& contest, Evening& evening) {
     if (contest.scoringRule.imps()) return addImpEntries(contest, evening);
+    if (contest.sections.any()) return addSectionedEntries(contest, evening);
     const int mean = contestMean(contest);
     const Totals totals = contestTotals(contest);
     int place = 0;

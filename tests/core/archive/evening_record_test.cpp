@@ -10,6 +10,11 @@
 
 #include "archive/evening_record.h"
 #include "files/member_file.h"
+#include "files/session_import.h"
+#include "model/bulk_points.h"
+#include "model/sections.h"
+#include "output/standings_view.h"
+#include "output/text_format.h"
 
 namespace vindelkast {
 namespace {
@@ -43,6 +48,35 @@ TEST(EveningRecord, EveryContractIsKeptAsTheTablesFileHasIt) {
     }
     EXPECT_EQ(kept.size(), static_cast<std::size_t>(lines));
     EXPECT_GT(eastOrWest, 0) << "the example has contracts played by East-West";
+}
+
+// An evening in two sections counts in a season as its whole field's list stands, each pair
+// by its percentage of its own section, across the field and per section alike.
+TEST(EveningRecord, SectionsCountAsTheFieldsListStands) {
+    MemberRegister reg;
+    reg.startWithByeMember();
+    Contest contest;
+    contest.reset(reg);
+    const SessionImport imported =
+        importSessionFile(contest, VK_SOURCE_DIR "/tests/data/interchange/usebio12_sections.xml");
+    ASSERT_TRUE(imported.refusal.empty()) << imported.refusal;
+    for (const bool across : {true, false}) {
+        chooseSectionComparison(contest, across);
+        const EveningReading reading = eveningFromContest(contest, "2024-05-21");
+        ASSERT_EQ(reading.message, "");
+        std::vector<std::string> field;
+        for (const ViewLine& line : standingsLines(contest))
+            if (!field.empty() || line.text.rfind("Alla sektioner", 0) == 0) field.push_back(line.text);
+        ASSERT_EQ(field.size(), reading.evening.entries.size() + 2) << "heading, columns, a line a pair";
+        for (std::size_t i = 0; i < reading.evening.entries.size(); ++i) {
+            const ArchivedEntry& entry = reading.evening.entries[i];
+            const std::string& shown = field[i + 2];
+            EXPECT_EQ(shown.substr(0, 7),
+                      formatText("%2d %3s ", entry.place, pairLabel(contest, entry.number).c_str()))
+                << shown;
+            EXPECT_EQ(shown.substr(shown.size() - 5), formatText("%5.1f", entry.percent)) << shown;
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "files/foreign_text.h"
 #include "files/pbn_tags.h"
@@ -27,6 +28,17 @@ void splitPairNames(const std::string& names, ImportedPair& pair) {
         return;
     }
     pair.players[0].name = names;
+}
+
+// A pair without names is published by its number, "Par 7" or "Par B7" (as this program's own
+// export writes it): that is no player's name.
+bool namesOnlyTheNumber(const std::string& names) {
+    if (!names.starts_with("Par ")) return false;
+    std::string_view number(names);
+    number.remove_prefix(4);
+    if (!number.empty() && number.front() >= 'A' && number.front() <= 'H') number.remove_prefix(1);
+    return !number.empty() && number.size() <= 2 &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The number a name ends in ("Para-12" 12), or 0.
@@ -205,6 +217,7 @@ private:
                 tidyText(cp1252FromForeign(columns.cell(row, columns.has("Names") ? "Names" : "Name"), lost));
             const int number = numberIn(tidyText(columns.cell(row, "PairId")), row.line, "PairId");
             if (columns.has("Section")) section(tidyText(columns.cell(row, "Section")), number);
+            if (namesOnlyTheNumber(names)) continue;
             ImportedPair pair;
             splitPairNames(names, pair);
             name(number, 0, pair.players[0].name, row.line);

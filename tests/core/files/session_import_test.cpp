@@ -169,7 +169,12 @@ TEST(SessionImport, SectionedUsebioWithPhantomDealsAndAnAdjustedScoreTheContestC
 
 TEST(SessionImport, PbnScoreTablesKeepTheirRoundsAndLatin1Names) {
     ContestFixture f;
-    const SessionReading reading = readSample("pbn_scoretable.pbn");
+    // Pair 7 published without names, by its number alone: it gets no players of that name.
+    std::string bytes = sample("pbn_scoretable.pbn");
+    const std::size_t seventh = bytes.find("\"Greta Gr\xf6n - Dag Hallin\"");
+    ASSERT_NE(seventh, std::string::npos);
+    bytes.replace(seventh, std::string("\"Greta Gr\xf6n - Dag Hallin\"").size(), "\"Par 7\"");
+    const SessionReading reading = readPbnResults(bytes);
     ASSERT_EQ(reading.refusal, "");
     const SessionImport outcome = laySession(f.c(), reading.session);
     ASSERT_EQ(outcome.refusal, "");
@@ -182,6 +187,8 @@ TEST(SessionImport, PbnScoreTablesKeepTheirRoundsAndLatin1Names) {
     expectPlayableRounds(c);
     EXPECT_EQ(c.contestDate, "2024-05-15");
     EXPECT_EQ(longName(*c.participants[5].first), w("Engstr\xc3\xb6m Elsa"));
+    EXPECT_EQ(c.participants[7].first, nullptr);
+    EXPECT_EQ(c.participants[7].second, nullptr);
     const BoardResult* fortyPercent = nullptr;
     for (int i = 0; i < c.boards[9].resultCount; ++i)
         if (c.boards[9].results[i].nsPair == 3) fortyPercent = &c.boards[9].results[i];

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # compare_cli.sh LINUX_CLI WINDOWS_CLI_EXE EXAMPLES: runs both command-line programs (the
-# .exe under Wine) on every example, and on the other programs' result files of the tests, with
+# .exe under Wine) on every example and a 36-table evening, and on the other programs' result
+# files of the tests, with
 # the same verbs (the analysis, the archive and the imports too) and compares, byte for byte,
 # what each printed, its exit code and every file it wrote (the archive's SQLite file too). Prints one line per difference and
 # "N passed, N failed" at the end; exit 1 when anything differs.
@@ -13,6 +14,10 @@ trap 'rm -rf "$work"' EXIT
 examples=$work/examples
 cp -r "$(realpath "$3")" "$examples"
 cp "$(dirname "$0")"/../data/interchange/*.{pbn,xml} "$examples"
+# A 36-table evening (72 pairs, 648 results) beside the examples, laid by the Linux program:
+# every verb below then runs on it too.
+/usr/bin/python3 "$(dirname "$0")/make_big_evening.py" >"$examples/kväll36.pbn"
+(cd "$examples" && "$linux_cli" import kväll36.pbn kväll36.sco >/dev/null 2>&1) || { echo "FEL: kväll36.sco kunde inte läggas upp"; exit 1; }
 passed=0 failed=0
 
 # run SIDE PROGRAM... : in a fresh copy of the examples, so written files can be compared.
@@ -76,7 +81,7 @@ for query in "season --from 2000-01-01 --to 2099-12-31 --format text" "season --
         diff "$work/linux.out" "$work/windows.out" | head -10
     fi
 done
-for sample in usebio10_mitchell.xml usebio12_phantom.xml; do
+for sample in usebio10_mitchell.xml usebio12_phantom.xml usebio12_sections.xml; do
     compare import "$sample" importerad.sco
 done
 for contest in "$examples"/*.sco; do
@@ -98,7 +103,7 @@ for contest in "$examples"/*.sco; do
     compare site "$name" sidor
 done
 # Other programs' PBN results, imported alike.
-for sample in pbn_records.pbn pbn_scoretable.pbn; do
+for sample in pbn_records.pbn pbn_scoretable.pbn kväll36.pbn; do
     compare import "$sample" importerad.sco
 done
 compare deals kväll8.sco kväll8.pbn medgivar.sco

@@ -29,5 +29,7 @@ std::vector<Verb> archiveVerbs();
 std::vector<Verb> interchangeVerbs();
 // Making a guide card for the night (guide_verb.cpp).
 Verb guideVerb();
+// Entering a table's score (enter_verb.cpp).
+Verb enterVerb();
 
 }  // namespace vindelkast::cli

@@ -177,6 +177,7 @@ std::vector<Verb> filesVerbs() {
          3,
          {},
          runDeals},
+        enterVerb(),
     };
 }
 

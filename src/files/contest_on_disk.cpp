@@ -23,9 +23,11 @@ namespace {
 constexpr std::size_t kLongestFileName = 255;
 
 // Where the file's own name starts and where its extension starts (npos: none).
+// Where the file's own name begins: after the last separator of the system's paths ('/', and
+// on Windows '\\' too, so that a folder never counts as part of a contest's name).
 std::size_t nameStart(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t name = utf8Path(filePath(path).filename()).size();
+    return path.size() >= name ? path.size() - name : 0;
 }
 
 std::size_t extensionStart(const std::string& path) {

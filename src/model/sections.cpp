@@ -27,6 +27,25 @@ std::string pairLabel(const Contest& contest, int pair) {
            std::to_string(numberInSection(contest, pair));
 }
 
+int pairFromLabel(const Contest& contest, std::string_view text) {
+    int index = -1;
+    if (!text.empty() && text.front() >= 'A' && text.front() <= 'H') {
+        for (std::size_t i = 0; i < contest.sections.list.size() && contest.sections.any(); ++i)
+            if (contest.sections.list[i].letter == text.front()) index = static_cast<int>(i);
+        if (index < 0) return 0;
+        text.remove_prefix(1);
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < 1) return 0;
+    if (index >= 0) {
+        const Section& section = contest.sections.list[static_cast<std::size_t>(index)];
+        number += section.firstPair - 1;
+        return number <= section.lastPair ? number : 0;
+    }
+    return number <= kMaxPair ? number : 0;
+}
+
 std::string sectionsProblem(const Sections& sections) {
     if (static_cast<int>(sections.list.size()) > kMaxSections) return "h\xf6gst 8 sektioner (A-H)";
     int after = 0;

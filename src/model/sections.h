@@ -40,6 +40,10 @@ int sectionOf(const Contest& contest, int pair);
 // the plain number otherwise.
 std::string pairLabel(const Contest& contest, int pair);
 
+// The pair a typed label or number stands for: "B7" in an evening with sections, or the
+// contest's own number; 0 when it names no pair (no such section or number).
+int pairFromLabel(const Contest& contest, std::string_view text);
+
 // A pair's number within its section (B7 → 7); the number itself without sections.
 int numberInSection(const Contest& contest, int pair);
 

@@ -181,6 +181,20 @@ TEST_F(CliInterchange, TwoSectionsAreImportedSetUpAndRescoredBothWays) {
     EXPECT_FALSE(folder.exists("x.sco"));
     ASSERT_EQ(run("scores ny.sco 1"), 0);
     EXPECT_NE(folder.read("out.txt").find(" B10- B1:"), std::string::npos) << folder.read("out.txt");
+
+    // Results entered as typed in the grid, the pairs by their labels.
+    ASSERT_EQ(run("enter ny.sco ny.sco 1 B10 B1 42"), 0) << folder.read("err.txt");
+    EXPECT_EQ(folder.read("out.txt"), "Giv 1 B10-B1: 420\n");
+    ASSERT_EQ(run("enter ny.sco ny.sco 1 B6 B8 -5"), 0) << folder.read("err.txt");
+    ASSERT_EQ(run("scores ny.sco 1"), 0);
+    EXPECT_NE(folder.read("out.txt").find(" B10- B1:   420    2.0   0.0"), std::string::npos)
+        << folder.read("out.txt");
+    EXPECT_EQ(run("enter ny.sco x.sco 1 A1 B1 42"), 1);
+    EXPECT_EQ(folder.read("err.txt"), "A1-B1 spelar inte giv 1 mot varandra\n");
+    EXPECT_EQ(run("enter ny.sco x.sco 1 C1 B1 42"), 1);
+    EXPECT_FALSE(folder.exists("x.sco"));
+    ASSERT_EQ(run("enter ny.sco ny.sco 1 B6 B8 455"), 0);
+    EXPECT_NE(folder.read("err.txt").find("4550"), std::string::npos) << "stored with the grid's warning";
 }
 
 }  // namespace

@@ -185,9 +185,7 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
     folder.write("notes.txt", "the director's own");
     ASSERT_EQ(writeResultsSite(e.c(), folder.file("site")), "");  // a new folder is made
     ASSERT_EQ(writeResultsSite(e.c(), folder.file("")), "");
-    std::ifstream index(folder.file("index.html"));
-    std::string text((std::istreambuf_iterator<char>(index)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, resultsSite(e.c(), publishedView(e.c())).front().text);
+    EXPECT_EQ(folder.read("index.html"), resultsSite(e.c(), publishedView(e.c())).front().text);
     EXPECT_TRUE(std::filesystem::exists(folder.file("site/giv24.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("giv30.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("par70.html")));

@@ -201,7 +201,8 @@ TEST_P(SectionedPhoneEvening, ShowsSectionLabelsAndRanksEachSection) {
     EXPECT_EQ(r1["ns"]["label"], pairLabel(e.contest, seat.nsPair));
     EXPECT_EQ(r1["ew"]["label"], "B" + std::to_string(seat.ewPair - 10));
     play(7, 1);
-    for (const Json& move : round(7, 1)["next"])
+    const Json played = round(7, 1);
+    for (const Json& move : played["next"])
         EXPECT_EQ(move["label"], "B" + std::to_string(move["nr"].get<int>() - 10)) << move.dump();
     // Table 2 of A plays the same board: the slip shows both sections' results by label.
     play(2, 1);

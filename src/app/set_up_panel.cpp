@@ -194,8 +194,8 @@ void SetUpPanel::showContest(const Contest& c) {
 void SetUpPanel::showSections(const Contest& c) {
     QStringList sizes;
     if (c.sections.any())
-        for (const Section& section : c.sections.list)
-            sizes << QString::number(section.lastPair - section.firstPair + 1);
+        for (std::size_t s = 0; s < c.sections.list.size(); ++s)
+            sizes << QString::number(seatedPairCount(c, static_cast<int>(s)));
     EdSektioner->setText(sizes.join(','));
     fieldChoice->setCurrentIndex(c.sections.any() && !c.sections.acrossField ? 1 : 0);
 }

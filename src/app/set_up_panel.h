@@ -69,8 +69,7 @@ public:
     void showDate(const QString& date);
     // The contest's scoring method in scoringChoice, without telling anyone it was chosen.
     void showScoring(ScoringMethod method);
-    // The contest's sections (the pair numbers of each, a sit-out's included) and how they are
-    // compared.
+    // The contest's sections (the pairs each seats) and how they are compared.
     void showSections(const Contest& contest);
     // "Starta upp": Klar is offered and the boards are typed first.
     void startSetUp();

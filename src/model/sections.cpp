@@ -46,6 +46,22 @@ int pairFromLabel(const Contest& contest, std::string_view text) {
     return number <= kMaxPair ? number : 0;
 }
 
+int seatedPairCount(const Contest& contest, int index) {
+    const Section& section = contest.sections.list.at(static_cast<std::size_t>(index));
+    std::vector<bool> seated(static_cast<std::size_t>(kMaxPair) + 1, false);
+    bool anySlot = false;
+    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
+        for (int i = 0; i < contest.boards[b].resultCount; ++i) {
+            const BoardResult& r = contest.boards[b].results[i];
+            for (int pair : {r.nsPair, r.ewPair})
+                if (Contest::validPair(pair)) seated[static_cast<std::size_t>(pair)] = anySlot = true;
+        }
+    int count = 0;
+    for (int pair = section.firstPair; pair <= section.lastPair; ++pair)
+        if (!anySlot || seated[static_cast<std::size_t>(pair)]) ++count;
+    return count;
+}
+
 std::string sectionsProblem(const Sections& sections) {
     if (static_cast<int>(sections.list.size()) > kMaxSections) return "h\xf6gst 8 sektioner (A-H)";
     int after = 0;

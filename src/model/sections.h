@@ -44,6 +44,10 @@ std::string pairLabel(const Contest& contest, int pair);
 // contest's own number; 0 when it names no pair (no such section or number).
 int pairFromLabel(const Contest& contest, std::string_view text);
 
+// The pairs section `index` seats on the boards: its range without a sit-out number that no
+// board holds; the whole range while no board has a slot yet.
+int seatedPairCount(const Contest& contest, int index);
+
 // A pair's number within its section (B7 → 7); the number itself without sections.
 int numberInSection(const Contest& contest, int pair);
 

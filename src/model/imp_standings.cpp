@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "model/sections.h"
+
 namespace vindelkast {
 
 namespace {
@@ -58,6 +60,13 @@ std::vector<int> impPlaces(const std::vector<ImpStanding>& standings) {
                         ? places[i - 1]
                         : static_cast<int>(i) + 1;
     return places;
+}
+
+std::vector<ImpStanding> sectionImpStandings(const Contest& contest, int section) {
+    std::vector<ImpStanding> standings = impStandings(contest);
+    if (section >= 0 && contest.sections.any())
+        std::erase_if(standings, [&](const ImpStanding& s) { return sectionOf(contest, s.pair) != section; });
+    return standings;
 }
 
 }  // namespace vindelkast

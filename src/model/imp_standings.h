@@ -19,6 +19,10 @@ struct ImpStanding {
 // made up for: the IMPs per board say how it did on those it played.
 std::vector<ImpStanding> impStandings(const Contest& contest);
 
+// The standings of one section's pairs only (-1, or an evening without sections: the whole
+// field), in the same order; impPlaces then places them within the section.
+std::vector<ImpStanding> sectionImpStandings(const Contest& contest, int section);
+
 // The same over boards firstBoard..lastBoard only (a round, or the boards up to a round).
 std::vector<ImpStanding> impStandings(const Contest& contest, int firstBoard, int lastBoard);
 

@@ -170,13 +170,9 @@ void writeImpTotalScoreTable(const Contest& contest, std::ostream& out) {
     const std::string columns =
         sectionColumn(contest) + "Rank\\2R;PairId\\2R;Names\\40L;TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R";
     tableTag(out, "TotalScoreTable", columns.c_str());
-    const std::vector<ImpStanding> all = impStandings(contest);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     for (int section = 0; section < sections; ++section) {
-        std::vector<ImpStanding> standings = all;
-        if (sections > 1)
-            std::erase_if(standings,
-                          [&](const ImpStanding& s) { return sectionOf(contest, s.pair) != section; });
+        const std::vector<ImpStanding> standings = sectionImpStandings(contest, section);
         const std::vector<int> places = impPlaces(standings);
         for (std::size_t i = 0; i < standings.size(); ++i) {
             const ImpStanding& s = standings[i];

@@ -97,9 +97,7 @@ std::vector<ParticipantLine> matchpointLines(const Contest& contest, int section
 
 // An IMP contest's participants: their total IMPs, to the hundredth, and places shared as shown.
 std::vector<ParticipantLine> impLines(const Contest& contest, int section) {
-    std::vector<ImpStanding> standings = impStandings(contest);
-    if (section >= 0)
-        std::erase_if(standings, [&](const ImpStanding& s) { return sectionOf(contest, s.pair) != section; });
+    const std::vector<ImpStanding> standings = sectionImpStandings(contest, section);
     const std::vector<int> places = impPlaces(standings);
     std::vector<ParticipantLine> lines;
     for (std::size_t i = 0; i < standings.size(); ++i) {

@@ -99,13 +99,9 @@ void writeStandings(const Contest& contest, XmlWriter& xml, int mean) {
 
 // An IMP contest's standings: the total IMPs as the score, and no percentage.
 void writeImpStandings(const Contest& contest, XmlWriter& xml) {
-    const std::vector<ImpStanding> all = impStandings(contest);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     for (int s = 0; s < sections; ++s) {
-        std::vector<ImpStanding> standings = all;
-        if (sections > 1)
-            std::erase_if(standings,
-                          [&](const ImpStanding& line) { return sectionOf(contest, line.pair) != s; });
+        const std::vector<ImpStanding> standings = sectionImpStandings(contest, s);
         const std::vector<int> places = impPlaces(standings);
         for (std::size_t i = 0; i < standings.size(); ++i) {
             const Participant& p = contest.participants[standings[i].pair];

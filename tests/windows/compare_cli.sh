@@ -108,6 +108,10 @@ for sample in pbn_records.pbn pbn_scoretable.pbn kväll36.pbn; do
 done
 compare deals kväll8.sco kväll8.pbn medgivar.sco
 compare movement --boards 24 --rounds 8 --pairs 16 --guide P16_mitchell.gui --date 2024-03-11 ny.sco
+# A club's folders and files often carry å, ä and ö; Windows holds their names as UTF-16.
+mkdir -p "$examples/Måndag" && cp "$examples/P16_mitchell.gui" "$examples/Måndag/Kört_Ö.gui"
+compare movement --boards 24 --rounds 8 --pairs 16 --guide Måndag/Kört_Ö.gui --date 2024-03-11 Måndag/kväll.sco
+compare guide howell --pairs 10 --rounds 7 Måndag/Höst.gui
 compare movement --boards 27 --rounds 9 --pairs 9 --bye 9 --date 2024-03-11 --name "Tisdag" ny.sco
 compare contract 4S N +1 --board 5
 compare guide mitchell --pairs 15 kort.gui

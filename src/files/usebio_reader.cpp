@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "files/foreign_text.h"
+#include "files/text_encoding.h"
 #include "files/text_fields.h"
 #include "model/shared_library.h"
 
@@ -305,6 +306,21 @@ private:
     int m_offset = 0;  // added to the pair numbers of the section being read
 };
 
+// Whether the XML declaration names Windows-1252, which many Windows programs write. libxml2
+// reads that encoding through iconv, which the Windows build's libxml2 lacks: the reader then
+// turns the bytes into UTF-8 itself, on every system alike.
+bool declaresWindows1252(std::string_view bytes) {
+    const std::size_t end = bytes.substr(0, 200).find("?>");
+    if (!bytes.starts_with("<?xml") || end == std::string_view::npos) return false;
+    std::string declaration;  // lower case, without the spaces XML allows around "="
+    for (const char c : bytes.substr(0, end))
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') declaration += lowerCp1252(c);
+    for (const char* name : {"windows-1252", "cp1252", "x-cp1252"})
+        for (const char quote : {'"', '\''})
+            if (declaration.find(std::string("encoding=") + quote + name + quote) != std::string::npos) return true;
+    return false;
+}
+
 using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
 using ParserContext = std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)>;
 
@@ -329,9 +345,18 @@ SessionReading readUsebio(std::string_view bytes) {
                 "cker inte f\xf6r att l\xe4sa filen"};
     // No network, no DTD, no entity expansion; line numbers past 65535 kept; libxml2's own
     // English messages are not printed: the reader says what went wrong in Swedish.
-    const int options = XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    int options = XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    const char* encoding = nullptr;
+    std::string utf8;
+    if (declaresWindows1252(bytes)) {
+        utf8 = cp1252ToUtf8(bytes);
+        if (utf8.size() > INT_MAX) return {{}, "Filen \xe4r f\xf6r stor"};
+        bytes = utf8;
+        encoding = "UTF-8";
+        options |= XML_PARSE_IGNORE_ENC;
+    }
     Document doc(xml.ctxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()), "usebio.xml",
-                                    nullptr, options),
+                                    encoding, options),
                  xml.freeDoc);
     if (!doc) {
         const xmlError* error = xml.ctxtGetLastError(context.get());

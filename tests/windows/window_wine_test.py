@@ -70,7 +70,8 @@ def answer_no_to_questions(main_id, seconds):
 
 
 def typed_score_and_analysis(linux_build, source, program):
-    folder = tempfile.mkdtemp(prefix="vk-wine-")
+    # A club's folder named with å: the contest, its recovery file and side files live there.
+    folder = tempfile.mkdtemp(prefix="vk-wine-Måndag-")
     shutil.copytree(os.path.join(source, "examples"), folder, dirs_exist_ok=True)
     cli = [os.path.join(linux_build, "vindelkast-cli")]
     window = start_window(program, folder, "kväll8.sco")

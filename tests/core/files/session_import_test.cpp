@@ -165,6 +165,22 @@ TEST(SessionImport, SectionedUsebioWithPhantomDealsAndAnAdjustedScoreTheContestC
                                                     "3"));
     EXPECT_EQ(longName(*c.participants[1].first), w("\xc3\x96"
                                                     "berg \xc3\x85sa"));
+
+    // The same file as many Windows programs write it: declared Windows-1252, with a dash only
+    // Windows-1252 has. The Windows build's XML library cannot convert that encoding itself.
+    std::string windows = sample("usebio12_phantom.xml");
+    const auto change = [&windows](const std::string& from, const std::string& to) {
+        windows.replace(windows.find(from), from.size(), to);
+    };
+    change("encoding=\"ISO-8859-1\"", "encoding = 'Windows-1252'");
+    change("\xd6" "berg", "\xd6" "berg\x96Lind");
+    const SessionReading windowsReading = readUsebio(windows);
+    ASSERT_EQ(windowsReading.refusal, "");
+    ContestFixture again;
+    ASSERT_EQ(laySession(again.c(), windowsReading.session).refusal, "");
+    EXPECT_EQ(longName(*again.c().participants[1].first), w("\xc3\x96"
+                                                            "berg\xe2\x80\x93Lind \xc3\x85sa"));
+    EXPECT_EQ(boardsNotAsPublished(again.c(), windowsReading.session), std::set<int>{6});
 }
 
 TEST(SessionImport, PbnScoreTablesKeepTheirRoundsAndLatin1Names) {

@@ -100,7 +100,8 @@ def main():
                 url = "%s/resultat/giv%d.html" % (base, board)
                 table.get(url)
                 # A page that failed to load would pass for a board shown.
-                assert "Till bordet" in table.page_source, "giv%d.html did not load at table 1" % board
+                assert "Till bordet" in table.page_source, "giv%d.html did not load at table 1: %s %r" % (
+                    board, table.title, table.page_source[:300])
                 shown = HIDDEN not in table.page_source
                 assert shown == (board in theirs), "board %d at table 1: shown %s" % (board, shown)
                 check_fits(table, "giv%d.html at %d px" % (board, width), 20)

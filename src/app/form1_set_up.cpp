@@ -79,7 +79,7 @@ void TForm1::BtnKlarClick() {
     // A completed set-up is worth recovering, though nothing needs saving yet.
     m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
         outcome = sections.empty() ? setUpContest(c, request)
-                                   : setUpSections(c, request, sections, shown.acrossField);
+                                   : setUpSections(c, request, sectionPlans(sections), shown.acrossField);
         return outcome.message.empty();
     });
     setParnrCaption();

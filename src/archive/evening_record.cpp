@@ -105,7 +105,7 @@ void addEntries(const Contest& contest, Evening& evening) {
     int place = 0;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int number = totals.ranking[slot];
-        if (number == 0 || number == contest.byePair) continue;
+        if (number == 0 || sitsOut(contest, number)) continue;
         ArchivedEntry entry;
         entry.number = number;
         entry.players = playersOf(contest, number);

@@ -33,7 +33,7 @@ std::string contestSummary(const Contest& c) {
         kind + ": " + countText(c.boardCount, "giv", "givar") + " i " +
         countText(c.roundCount, "rond", "ronder") + ", " +
         countText(c.maxPairNumber, c.isIndividual ? "spelare" : "par", c.isIndividual ? "spelare" : "par");
-    if (c.byePair > 0) text += " (fripar " + pairLabel(c, c.byePair) + ")";
+    if (const std::string out = sitOutText(c); !out.empty()) text += " (fripar " + out + ")";
     if (c.sections.any())
         text += std::string(" i ") + std::to_string(c.sections.list.size()) + " sektioner " +
                 (c.sections.acrossField ? "\xf6ver f\xe4ltet" : "sektionsvis");

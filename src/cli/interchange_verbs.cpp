@@ -39,8 +39,8 @@ std::string importSummary(const Contest& c, const SessionImport& outcome) {
     return "Importerade " + std::to_string(outcome.rounds.size()) + " resultat p\xe5 " +
            std::to_string(c.boardCount) + " givar i " +
            std::to_string(outcome.roundsPlayed > 0 ? outcome.roundsPlayed : c.roundCount) + " ronder, " +
-           std::to_string(c.maxPairNumber - (c.byePair > 0 ? 1 : 0)) + " par, kort f\xf6r " +
-           std::to_string(c.dealCount) + " givar.";
+           std::to_string(playingPairCount(c)) + " par, kort f\xf6r " + std::to_string(c.dealCount) +
+           " givar.";
 }
 
 int runImport(const Args& args) {

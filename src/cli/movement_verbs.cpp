@@ -105,8 +105,9 @@ int runMovement(const Args& args) {
         return 2;
     }
     // Each section its own movement for its own pairs; --pairs is then the sections' sum.
-    const SetUpOutcome outcome = sections.empty() ? setUpContest(contest, request)
-                                                  : setUpSections(contest, request, sections, acrossField);
+    const SetUpOutcome outcome = sections.empty()
+                                     ? setUpContest(contest, request)
+                                     : setUpSections(contest, request, sectionPlans(sections), acrossField);
     if (!outcome.message.empty()) {
         printError(outcome.title + ": " + outcome.message);
         return 1;
@@ -132,7 +133,7 @@ int runMovement(const Args& args) {
                           std::to_string(contest.roundCount) + " ronder, max " +
                           (contest.isIndividual ? "spelarnr " : "parnr ") +
                           std::to_string(contest.maxPairNumber);
-    if (contest.byePair > 0) summary += ", fripar " + pairLabel(contest, contest.byePair);
+    if (const std::string out = sitOutText(contest); !out.empty()) summary += ", fripar " + out;
     for (const Section& s : contest.sections.list)
         summary += std::string(", sektion ") + s.letter + " par " + std::to_string(s.firstPair) + "-" +
                    std::to_string(s.lastPair);

@@ -42,14 +42,15 @@ std::vector<SideFile> contestSideFiles(bool writeAnalysisAndContracts) {
         {kAnalysisExtension, nullptr, readAnalysisFile},
         {kContractsExtension, nullptr,
          [](Contest& c, const std::string& text) { return readContracts(c, text); }},
+        // Before the rounds: the sections settle which numbers sit out and hold no slot.
+        // Sections left from before would split an evening played as one field.
+        {kSectionsExtension, writeSections,
+         [](Contest& c, const std::string& text) { return readSections(c, text); }, true},
         {kRoundsExtension, writeRounds,
          [](Contest& c, const std::string& text) { return readRounds(c, text); }},
         // The file's absence means the linear rule: one left from before would bring Neuberg back.
         {kRulesExtension, writeRules, [](Contest& c, const std::string& text) { return readRules(c, text); },
          true},
-        // Sections left from before would split an evening played as one field.
-        {kSectionsExtension, writeSections,
-         [](Contest& c, const std::string& text) { return readSections(c, text); }, true},
     };
     if (writeAnalysisAndContracts) {
         sides[0].write = [](const Contest& c) {

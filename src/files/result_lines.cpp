@@ -55,7 +55,7 @@ void appendBoardResultLines(std::string& text, const Contest& c, int b, int arra
         arrangedOrder == 0 ? slotsAsTheyLie(board) : orderedSlots(c, board, arrangedOrder);
     for (int slot : orderedSlots(c, board, TableOrder, std::move(slots))) {
         const BoardResult& r = board.results[slot];
-        if (c.byePair != 0 && (r.nsPair == c.byePair || r.ewPair == c.byePair)) continue;
+        if (sitsOut(c, r.nsPair) || sitsOut(c, r.ewPair)) continue;
         appendResultLine(text, c, b, r);
     }
 }

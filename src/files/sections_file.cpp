@@ -50,6 +50,7 @@ std::string readSections(Contest& contest, std::string_view text) {
     }
     if (!read.any()) return sideFileFault(kFile, lines.size(), "minst tv\xe5 sektioner beh\xf6vs");
     contest.sections = read;
+    settleSections(contest);
     return "";
 }
 

@@ -42,7 +42,7 @@ std::vector<ImpStanding> impStandings(const Contest& contest, int firstBoard, in
     }
     std::vector<ImpStanding> standings;
     for (int pair = 1; pair <= n; ++pair) {
-        if (pair == contest.byePair) continue;
+        if (sitsOut(contest, pair)) continue;
         rows[pair].pair = pair;
         standings.push_back(rows[pair]);
     }

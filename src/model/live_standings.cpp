@@ -50,7 +50,7 @@ void finalFigures(const Contest& contest, LiveStandings& s) {
             sectionMeans.push_back(sectionStandings(contest, static_cast<int>(k)).mean);
     for (int place = 1; place <= totals.n; ++place) {
         const int pair = totals.ranking[place];
-        if (pair == 0 || pair == contest.byePair) continue;
+        if (pair == 0 || sitsOut(contest, pair)) continue;
         PairStanding& p = s.pairs[pair];
         const int section = sectionMeans.empty() ? -1 : sectionOf(contest, pair);
         p.points = totals.total[pair];
@@ -67,7 +67,18 @@ void credit(LiveStandings& s, int number, float points, int top) {
     s.pairs[number].top += top;
 }
 
+// Across the field a board played fewer times than the most-played is scored on their top
+// (model/section_scoring.h): its matchpoints are measured against that top.
+int raisedTo(const Contest& contest) {
+    if (!contest.sections.any() || !contest.sections.acrossField) return 0;
+    int most = 0;
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
+        most = std::max(most, countScored(contest.boards[b]));
+    return most;
+}
+
 void figuresSoFar(const Contest& contest, LiveStandings& s) {
+    const int most = raisedTo(contest);
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];
         const bool alone = perSection(contest);
@@ -79,7 +90,8 @@ void figuresSoFar(const Contest& contest, LiveStandings& s) {
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
             const int k = alone ? sectionOf(contest, r.nsPair) : 0;
-            const int top = k < 0 ? 0 : 2 * (scored[static_cast<std::size_t>(k)] - 1);
+            const int count = k < 0 ? 0 : scored[static_cast<std::size_t>(k)];
+            const int top = 2 * ((count > 1 ? std::max(count, most) : count) - 1);
             if (r.nsScore <= kNoScore || top <= 0) continue;
             credit(s, r.nsPair, r.nsPoints, top);
             credit(s, r.ewPair, r.ewPoints, top);
@@ -90,7 +102,7 @@ void figuresSoFar(const Contest& contest, LiveStandings& s) {
         }
     }
     for (int pair = 1; pair <= highestNumber(contest); ++pair) {
-        if (pair == contest.byePair) continue;
+        if (sitsOut(contest, pair)) continue;
         PairStanding& p = s.pairs[pair];
         p.hasFigure = p.top > 0;
         p.percent = p.hasFigure ? p.points * 100.0 / p.top : 0.0;

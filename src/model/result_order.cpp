@@ -14,8 +14,14 @@ constexpr long kLastKey = 9999999;
 
 bool holdsPair(const BoardResult& r, int pair) { return r.nsPair == pair || r.ewPair == pair; }
 
+// The number of the result's that sits out (the bye pair, a section's sit-out), or 0.
+int sitOutOf(const Contest& contest, const BoardResult& r) {
+    if (sitsOut(contest, r.nsPair)) return r.nsPair;
+    return sitsOut(contest, r.ewPair) ? r.ewPair : 0;
+}
+
 long sortKey(const Contest& contest, int order, const BoardResult& r) {
-    if (contest.byePair > 0 && holdsPair(r, contest.byePair)) return kLastKey;
+    if (sitOutOf(contest, r) > 0) return kLastKey;
     if (contest.byePair == 0 && (r.nsPair == 0 || r.ewPair == 0)) return kLastKey;
     switch (order) {
     case TableOrder:
@@ -44,7 +50,7 @@ template <typename ResultAt>
 bool alreadySorted(const Contest& contest, int order, std::size_t count, ResultAt result) {
     for (std::size_t i = 0; i < count; ++i) {
         const BoardResult& r = result(i);
-        if (contest.byePair > 0 && holdsPair(r, contest.byePair)) return false;
+        if (sitOutOf(contest, r) > 0) return false;
         if (i > 0 && goesBefore(order, sortKey(contest, order, r), r, sortKey(contest, order, result(i - 1)),
                                 result(i - 1)))
             return false;
@@ -63,8 +69,8 @@ void sortResults(Board& board) {
         return;
     int i = 0;
     while (i < board.resultCount) {
-        if (contest.byePair > 0 && holdsPair(board.results[i], contest.byePair)) {
-            removePair(board, contest.byePair);
+        if (const int out = sitOutOf(contest, board.results[i]); out > 0) {
+            removePair(board, out);
             i = 0;
             continue;
         }
@@ -89,8 +95,8 @@ std::vector<int> orderedSlots(const Contest& contest, const Board& board, int or
     if (alreadySorted(contest, order, slots.size(), resultAt)) return slots;
     std::size_t i = 0;
     while (i < slots.size()) {
-        if (contest.byePair > 0 && holdsPair(result(slots[i]), contest.byePair)) {
-            std::erase_if(slots, [&](int slot) { return holdsPair(result(slot), contest.byePair); });
+        if (const int out = sitOutOf(contest, result(slots[i])); out > 0) {
+            std::erase_if(slots, [&](int slot) { return holdsPair(result(slot), out); });
             i = 0;
             continue;
         }

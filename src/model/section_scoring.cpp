@@ -107,8 +107,8 @@ SectionStandings sectionStandings(const Contest& contest, int section) {
     for (int slot = 1; slot <= out.totals.n; ++slot) {
         const int pair = out.totals.ranking[slot];
         // The standings give a number no board seats (a section's sit-out) no place.
-        if (pair != 0 && pair != contest.byePair) field.push_back(pair);
-        if (pair != 0 && pair != contest.byePair && sectionOf(contest, pair) == section)
+        if (pair != 0 && !sitsOut(contest, pair)) field.push_back(pair);
+        if (pair != 0 && !sitsOut(contest, pair) && sectionOf(contest, pair) == section)
             pairs.push_back(pair);
     }
     out.totals.ranking.fill(0);

@@ -1,9 +1,11 @@
 #include "model/sections.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "model/contest.h"
+#include "model/result_order.h"
 
 namespace vindelkast {
 
@@ -48,18 +50,61 @@ int pairFromLabel(const Contest& contest, std::string_view text) {
 
 int seatedPairCount(const Contest& contest, int index) {
     const Section& section = contest.sections.list.at(static_cast<std::size_t>(index));
-    std::vector<bool> seated(static_cast<std::size_t>(kMaxPair) + 1, false);
-    bool anySlot = false;
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
-        for (int i = 0; i < contest.boards[b].resultCount; ++i) {
-            const BoardResult& r = contest.boards[b].results[i];
-            for (int pair : {r.nsPair, r.ewPair})
-                if (Contest::validPair(pair)) seated[static_cast<std::size_t>(pair)] = anySlot = true;
-        }
-    int count = 0;
-    for (int pair = section.firstPair; pair <= section.lastPair; ++pair)
-        if (!anySlot || seated[static_cast<std::size_t>(pair)]) ++count;
+    return section.lastPair - section.firstPair + 1 - (section.sitOut > 0 ? 1 : 0);
+}
+
+bool sitsOut(const Contest& contest, int pair) {
+    if (pair < 1) return false;
+    if (pair == contest.byePair) return true;
+    if (!contest.sections.any()) return false;
+    for (const Section& section : contest.sections.list)
+        if (section.sitOut == pair) return true;
+    return false;
+}
+
+std::string sitOutText(const Contest& contest) {
+    std::string text;
+    for (int pair = 1; pair <= std::clamp(contest.maxPairNumber, 0, kMaxPair); ++pair)
+        if (sitsOut(contest, pair)) text += (text.empty() ? "" : ", ") + pairLabel(contest, pair);
+    return text;
+}
+
+int playingPairCount(const Contest& contest) {
+    int count = contest.maxPairNumber - (contest.byePair > 0 ? 1 : 0);
+    if (contest.sections.any())
+        for (const Section& section : contest.sections.list)
+            if (section.sitOut > 0 && section.sitOut != contest.byePair) --count;
     return count;
+}
+
+void settleSections(Contest& contest) {
+    if (!contest.sections.any()) return;
+    std::array<bool, kParticipantSlots> played{};
+    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
+        for (int i = 0; i < std::clamp(contest.boards[b].resultCount, 0, kMaxResults); ++i) {
+            const BoardResult& r = contest.boards[b].results[i];
+            if (r.nsScore == kNoScore) continue;
+            for (int pair : {r.nsPair, r.ewPair})
+                if (Contest::validPair(pair)) played[static_cast<std::size_t>(pair)] = true;
+        }
+    const auto fripar = [&contest, &played](int pair) {
+        return contest.byeMember && Contest::validPair(pair) && !played[static_cast<std::size_t>(pair)] &&
+               contest.participants[static_cast<std::size_t>(pair)].first == contest.byeMember;
+    };
+    int firstSitOut = 0, tables = 0, playing = 0;
+    for (Section& section : contest.sections.list) {
+        section.sitOut = 0;
+        for (int pair = section.lastPair; pair >= section.firstPair && section.sitOut == 0; --pair)
+            if (fripar(pair)) section.sitOut = pair;
+        if (firstSitOut == 0) firstSitOut = section.sitOut;
+        const int pairs = section.lastPair - section.firstPair + 1;
+        tables += pairs / 2;
+        playing += (pairs - (section.sitOut > 0 ? 1 : 0)) / 2;
+    }
+    contest.byePair = firstSitOut;
+    contest.tableCount = tables;
+    contest.playingTableCount = playing;
+    for (int b = 1; b <= kMaxBoard; ++b) sortResults(contest.boards[b]);
 }
 
 std::string sectionsProblem(const Sections& sections) {

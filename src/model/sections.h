@@ -17,6 +17,9 @@ struct Section {
     char letter = 'A';
     int firstPair = 0;  // the contest's numbers, first..last
     int lastPair = 0;
+    // The number that sits out in a section of an odd number of pairs (0: none): "fripar" sits
+    // there in the start list, it holds no slot on any board and is nobody in the results.
+    int sitOut = 0;
     bool operator==(const Section&) const = default;
 };
 
@@ -44,9 +47,25 @@ std::string pairLabel(const Contest& contest, int pair);
 // contest's own number; 0 when it names no pair (no such section or number).
 int pairFromLabel(const Contest& contest, std::string_view text);
 
-// The pairs section `index` seats on the boards: its range without a sit-out number that no
-// board holds; the whole range while no board has a slot yet.
+// The pairs section `index` seats: its range without its sit-out.
 int seatedPairCount(const Contest& contest, int index);
+
+// True when `pair` sits out and is nobody: the contest's bye pair, and in an evening in
+// sections each section's sit-out. Its results never count and it never shows as a pair.
+bool sitsOut(const Contest& contest, int pair);
+
+// The numbers that sit out as every view shows them ("8", "A14, B14"); "" when none.
+std::string sitOutText(const Contest& contest);
+
+// The pairs that play: the highest pair number less the numbers that sit out.
+int playingPairCount(const Contest& contest);
+
+// Settles an evening in sections after its sections or its start list changed: a section's
+// sit-out is its number that "fripar" sits under (none when that number has a scored result:
+// a pair that played is never turned into nobody), the contest's bye pair the first of them
+// (the contest file has room for one), the sit-outs' empty slots leave the boards, and the
+// tables are counted per section. An evening without sections is left as it is.
+void settleSections(Contest& contest);
 
 // A pair's number within its section (B7 → 7); the number itself without sections.
 int numberInSection(const Contest& contest, int pair);

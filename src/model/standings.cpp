@@ -12,7 +12,13 @@ namespace {
 
 int clampedPairCount(const Contest& contest) { return std::clamp(contest.maxPairNumber, 0, kMaxPair); }
 
-bool isRealPair(const Contest& contest, int pair) { return pair != contest.byePair; }
+bool isRealPair(const Contest& contest, int pair) { return !sitsOut(contest, pair); }
+
+// What a pair that missed every board is given for each: an average board, half the top.
+double averageBoard(const Contest& contest, int pair, int n) {
+    if (!contest.sections.any()) return (n - 2 - (contest.byePair > 0 ? 2 : 0)) * 0.5;
+    return pairBoardTop(contest, pair) * 0.5;
+}
 
 double pairHandicap(const Contest& contest, const Participant& p) {
     if (contest.isIndividual || !p.second) return p.first->handicap;
@@ -26,13 +32,12 @@ void addCompensation(const Contest& contest, Totals& t, std::array<int, kPartici
         if (isRealPair(contest, r)) minMissed = std::min(minMissed, missed[r]);
     if (minMissed > 0)
         for (int r = 1; r <= t.n; ++r) missed[r] -= minMissed;
-    const int d = contest.byePair > 0 ? 2 : 0;
     for (int r = 1; r <= t.n; ++r) {
         const int c = missed[r];
         if (!isRealPair(contest, r) || c == 0) continue;
         double bonus = 0.0;
         if (c < maxPlayed) bonus = c * (static_cast<double>(t.total[r]) / (maxPlayed - c));
-        if (maxPlayed > 0 && c == maxPlayed) bonus = (t.n - 2 - d) * 0.5 * contest.boardsPerRound;
+        if (maxPlayed > 0 && c == maxPlayed) bonus = averageBoard(contest, r, t.n) * contest.boardsPerRound;
         t.total[r] = static_cast<float>(t.total[r] + bonus);
     }
 }
@@ -68,7 +73,7 @@ std::array<bool, kParticipantSlots> absentNumbers(const Contest& contest, int n)
         }
     }
     for (int r = 1; r <= n; ++r)
-        absent[r] = anySlot && !absent[r] && r != contest.byePair && !contest.participants[r].first;
+        absent[r] = anySlot && !absent[r] && !sitsOut(contest, r) && !contest.participants[r].first;
     return absent;
 }
 
@@ -130,8 +135,8 @@ Totals computeTotals(const Contest& contest, int firstBoard, int lastBoard, bool
     Totals t;
     t.n = clampedPairCount(contest);
     std::array<int, kParticipantSlots> missed{};
-    if (contest.byePair >= 0 && contest.byePair <= t.n && contest.byePair > 0)
-        t.total[contest.byePair] = -1.0f;
+    for (int r = 1; r <= t.n; ++r)
+        if (sitsOut(contest, r)) t.total[r] = -1.0f;
 
     const int first = std::max(firstBoard, 1);
     const int last = std::min(lastBoard, kMaxBoard);
@@ -195,9 +200,16 @@ int contestMean(const Contest& contest, int lastBoard) {
 }
 
 int boardTop(const Contest& contest) {
+    if (contest.sections.any()) return 2 * (contest.playingTableCount - 1);
     int a = contest.maxPairNumber - (contest.byePair > 0 ? 1 : 0);
     if (contest.isIndividual) a /= 2;
     return 2 * ((a / 2) - 1);
+}
+
+int pairBoardTop(const Contest& contest, int pair) {
+    const int section = sectionOf(contest, pair);
+    if (section < 0 || contest.sections.acrossField) return boardTop(contest);
+    return 2 * (seatedPairCount(contest, section) / 2 - 1);
 }
 
 int firstBoardOfRound(const Contest& contest, int board) {
@@ -232,8 +244,8 @@ double percentOfMean(double total, int mean) {
     return total * 50.0 / mean;
 }
 
-double roundPercent(const Contest& contest, double roundTotal) {
-    const int scale = boardTop(contest) * contest.boardsPerRound;
+double roundPercent(const Contest& contest, int pair, double roundTotal) {
+    const int scale = pairBoardTop(contest, pair) * contest.boardsPerRound;
     if (scale == 0) return 0.0;
     return roundTotal * 100.0 / scale;
 }

@@ -20,7 +20,10 @@ Totals totalsAfterRound(const Contest& contest, int round);
 
 // Total of an average pair over boards 1..lastBoard (0 or less: every board).
 int contestMean(const Contest& contest, int lastBoard = 0);
+// The top of a board played by the whole field (across the field in an evening in sections).
 int boardTop(const Contest& contest);
+// The top a pair's board is scored on: its section's in an evening matchpointed per section.
+int pairBoardTop(const Contest& contest, int pair);
 int firstBoardOfRound(const Contest& contest, int board);
 int lastBoardOfRound(const Contest& contest, int board);
 // The round a board belongs to (0 while boards per round is unknown).
@@ -28,7 +31,8 @@ int roundOfBoard(const Contest& contest, int board);
 // The place that ties share: 1 + the pairs whose total exceeds t by more than 0.05.
 int sharedPlace(float total, const Totals& totals);
 double percentOfMean(double total, int mean);
-double roundPercent(const Contest& contest, double roundTotal);
+// A pair's round total as a percentage of the round's tops.
+double roundPercent(const Contest& contest, int pair, double roundTotal);
 
 struct TeamTotals {
     double first = 0.0;

@@ -24,8 +24,8 @@ void seatMember(Contest& contest, Member* member, int number, int column) {
         contest.participantCount = std::max(contest.participantCount, number);
         // A late pair seated in the bye entry plays: the entry is no bye pair any more, and
         // no "fripar" is left beside the real person.
-        if (number == contest.byePair && member != contest.byeMember) {
-            contest.byePair = 0;
+        if (sitsOut(contest, number) && member != contest.byeMember) {
+            if (number == contest.byePair) contest.byePair = 0;
             for (Member** person : {&participant.first, &participant.second})
                 if (*person == contest.byeMember) *person = nullptr;
         }

@@ -5,6 +5,7 @@
 
 #include "model/board_results.h"
 #include "model/result_order.h"
+#include "movement/bye_pair.h"
 #include "movement/movement.h"
 
 namespace vindelkast {
@@ -31,24 +32,51 @@ void laySection(Contest& contest, const Contest& section, int pairOffset, int ta
     }
 }
 
+// The request for one section: its pair count and its card.
+SetUpRequest sectionRequest(const SetUpRequest& request, const SectionPlan& plan) {
+    SetUpRequest asked = request;
+    asked.maxPair = std::to_string(plan.pairs);
+    asked.byePair = "";
+    if (plan.guideCard) asked.guideCard = plan.guideCard;
+    return asked;
+}
+
+// A built-in movement seats an odd field with its bye pair already; a guide card seats one
+// number more than the section's pairs, which then sits out. "" or why the card does not fit.
+std::string settleSectionBye(Contest& section, int pairs) {
+    if (section.byePair == 0 && pairs % 2 == 1 && section.maxPairNumber == pairs + 1) {
+        makeByePair(section, section.maxPairNumber);
+        section.playingTableCount = section.tableCount - 1;
+        for (int b = 1; b <= kMaxBoard; ++b) sortResults(section.boards[b]);
+    }
+    const int seated = section.maxPairNumber - (section.byePair > 0 ? 1 : 0);
+    if (seated == pairs) return "";
+    return "guidekortet \xe4r f\xf6r " + std::to_string(section.maxPairNumber) + " par, sektionen har " +
+           std::to_string(pairs);
+}
+
 }  // namespace
 
-SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request, const std::vector<int>& pairCounts,
-                           bool acrossField) {
+std::vector<SectionPlan> sectionPlans(const std::vector<int>& pairCounts) {
+    std::vector<SectionPlan> plans;
+    for (const int pairs : pairCounts) plans.push_back({pairs, std::nullopt});
+    return plans;
+}
+
+SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
+                           const std::vector<SectionPlan>& plans, bool acrossField) {
     if (request.individual || request.gronaHissen || request.withoutGuideCard)
         return refused("Sektioner finns bara i part\xe4vlingar med ett spel per sektion");
-    if (pairCounts.size() < 2 || static_cast<int>(pairCounts.size()) > kMaxSections)
+    if (plans.size() < 2 || static_cast<int>(plans.size()) > kMaxSections)
         return refused("Ange 2-8 sektioner");
     MemberRegister& reg = *contest.memberRegister;
     std::vector<int> sizes;
-    int pairs = 0, tables = 0, playing = 0, bye = 0;
+    int pairs = 0;
     std::vector<std::unique_ptr<Contest>> sections;
-    for (std::size_t s = 0; s < pairCounts.size(); ++s) {
+    for (std::size_t s = 0; s < plans.size(); ++s) {
         auto section = std::make_unique<Contest>();
         section->reset(reg);
-        SetUpRequest asked = request;
-        asked.maxPair = std::to_string(pairCounts[s]);
-        asked.byePair = "";
+        const SetUpRequest asked = sectionRequest(request, plans[s]);
         const SetUpOutcome outcome = setUpContest(*section, asked);
         const std::string letter(1, static_cast<char>('A' + s));
         if (!outcome.message.empty())
@@ -56,38 +84,33 @@ SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request, const 
         if (outcome.lacksMovement)
             return refused("Sektion " + letter + ": inget inbyggt spel passar " +
                            std::to_string(section->boardCount) + " givar och " +
-                           std::to_string(section->maxPairNumber) + " par; v\xe4lj ett guidekort");
+                           std::to_string(plans[s].pairs) + " par; v\xe4lj ett guidekort");
+        if (const std::string misfit = settleSectionBye(*section, plans[s].pairs); !misfit.empty())
+            return refused("Sektion " + letter + ": " + misfit);
         if (section->boardCount != (sections.empty() ? section->boardCount : sections[0]->boardCount))
             return refused("Sektion " + letter + " spelar inte lika m\xe5nga givar som sektion A");
         if (pairs + section->maxPairNumber > kMaxPair) return refused(kTooManyPairs);
-        if (bye == 0 && section->byePair > 0) bye = pairs + section->byePair;
         sizes.push_back(section->maxPairNumber);
         pairs += section->maxPairNumber;
-        tables += section->tableCount;
-        playing += section->playingTableCount;
         sections.push_back(std::move(section));
     }
     // The first section's set-up gives the evening its texts, counts and kind.
-    SetUpRequest first = request;
-    first.maxPair = std::to_string(pairCounts[0]);
-    first.byePair = "";
-    setUpContest(contest, first);
+    setUpContest(contest, sectionRequest(request, plans[0]));
     for (int b = 1; b <= kMaxBoard; ++b) contest.boards[b].resultCount = 0;
     contest.movement.reset();
     int pairOffset = 0, tableOffset = 0;
     for (const auto& section : sections) {
         laySection(contest, *section, pairOffset, tableOffset);
+        // A late pair already named at the sit-out's number keeps its names and plays.
+        if (section->byePair > 0 && !holdsRealPerson(contest, section->byePair + pairOffset))
+            contest.participants[section->byePair + pairOffset] = {contest.byeMember, contest.byeMember};
         pairOffset += section->maxPairNumber;
         tableOffset += section->tableCount;
     }
     contest.maxPairNumber = pairs;
     contest.participantCount = pairs;
-    contest.byePair = bye;
-    if (bye > 0) contest.participants[bye] = {contest.byeMember, contest.byeMember};
-    contest.tableCount = tables;
-    contest.playingTableCount = playing;
     contest.sections = sectionsOfSizes(sizes, acrossField);
-    for (int b = 1; b <= contest.boardCount && b <= kMaxBoard; ++b) sortResults(contest.boards[b]);
+    settleSections(contest);
     return {};
 }
 

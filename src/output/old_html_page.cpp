@@ -198,8 +198,7 @@ std::string identityText(const Contest& contest, int number) {
 }
 
 void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool withIdentity) {
-    const int pairCount =
-        contest.maxPairNumber - (contest.byePair > 0 && contest.byePair <= contest.maxPairNumber ? 1 : 0);
+    const int pairCount = playingPairCount(contest);
     out << "<HTML>" << kEol << "<HEAD>" << kEol << "<TITLE>" << escapeHtml(contest.contestName) << "</TITLE>"
         << kEol;
     out << "<META  name=Arranger      content=\"" << escapeHtmlAttribute(contest.arranger) << "\">" << kEol;

@@ -50,7 +50,7 @@ std::vector<int> publishedPairs(const Contest& contest, const Totals& totals) {
 }
 
 bool publishedPair(const Contest& contest, int pair, bool scored) {
-    if (pair == contest.byePair) return false;
+    if (sitsOut(contest, pair)) return false;
     const Participant& p = contest.participants[pair];
     if (p.first && p.first == contest.byeMember) return false;
     return p.first || scored;

@@ -29,7 +29,8 @@ std::vector<ProgressCell> progressCells(const Contest& contest, const std::vecto
     if (contest.isBarometer) {
         for (int number : typedNumbers)
             if (number >= 1 && number <= n) cells[number - 1].colour = Colour::Blue;
-        if (contest.byePair >= 1 && contest.byePair <= n) cells[contest.byePair - 1].visible = false;
+        for (int number = 1; number <= n; ++number)
+            if (sitsOut(contest, number)) cells[number - 1].visible = false;
         return cells;
     }
     for (int b = 1; b <= n; ++b) {

@@ -38,7 +38,7 @@ std::vector<int> listedPairs(const Contest& contest, const Totals& totals) {
     std::vector<int> pairs;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
-        if (pair != 0 && pair != contest.byePair) pairs.push_back(pair);
+        if (pair != 0 && !sitsOut(contest, pair)) pairs.push_back(pair);
     }
     return pairs;
 }
@@ -54,9 +54,9 @@ void writeLeaders(const Contest& contest, int round, std::ostream& out) {
     for (std::size_t i = 0; i < pairs.size() && i < 5; ++i) {
         const double total = totals.total[pairs[i]];
         if (total < cutOff) break;
-        out << "<tr><td>" << oneDecimal(total) << "</td><td>" << oneDecimal(roundPercent(contest, total))
-            << "</td><td>" << escapeHtml(publishedPairName(contest, pairs[i], NameForm::Short))
-            << "</td></tr>" << kEol;
+        out << "<tr><td>" << oneDecimal(total) << "</td><td>"
+            << oneDecimal(roundPercent(contest, pairs[i], total)) << "</td><td>"
+            << escapeHtml(publishedPairName(contest, pairs[i], NameForm::Short)) << "</td></tr>" << kEol;
     }
     if (contest.isTeamContest) {
         const TeamTotals teams = teamTotals(totals, contest.byePair);

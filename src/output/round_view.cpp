@@ -40,7 +40,7 @@ std::vector<ViewLine> roundResultLines(const Contest& contest, int round) {
     int place = 0;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
-        if (pair == 0 || pair == contest.byePair) continue;
+        if (pair == 0 || sitsOut(contest, pair)) continue;
         lines.push_back({formatText("%2d %2s %-24s %5.1f", ++place, pairLabel(contest, pair).c_str(),
                                     pairName(contest, pair, NameForm::Short).c_str(),
                                     static_cast<double>(totals.total[pair]))});

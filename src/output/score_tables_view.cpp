@@ -81,7 +81,7 @@ std::optional<std::vector<ViewLine>> scoreTableLines(const Contest& contest, int
         lines.push_back({heading});
         for (int i = 0; i < current.resultCount; ++i) {
             const BoardResult& r = current.results[i];
-            if (r.nsPair == contest.byePair || r.ewPair == contest.byePair) continue;
+            if (sitsOut(contest, r.nsPair) || sitsOut(contest, r.ewPair)) continue;
             lines.push_back(resultLine(contest, r));
         }
         if (roundWise) lines.push_back({""});

@@ -20,8 +20,7 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
         facts.top[b] = std::max(0, 2 * (countScored(board) - 1));
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
-            if (contest.byePair != 0 && (r.nsPair == contest.byePair || r.ewPair == contest.byePair))
-                continue;
+            if (sitsOut(contest, r.nsPair) || sitsOut(contest, r.ewPair)) continue;
             add(r.nsPair, {b, i, true});
             add(r.ewPair, {b, i, false});
             if (contest.isIndividual) {

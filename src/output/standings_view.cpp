@@ -98,7 +98,7 @@ std::vector<ViewLine> standingsLines(const Contest& contest) {
     int place = 0;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
-        if (pair == 0 || pair == contest.byePair) continue;
+        if (pair == 0 || sitsOut(contest, pair)) continue;
         lines.push_back({standingLine(contest, ++place, pair, totals.total[pair], mean)});
     }
     return lines;

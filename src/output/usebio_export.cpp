@@ -86,7 +86,7 @@ std::vector<ParticipantLine> matchpointLines(const Contest& contest, int section
     std::vector<ParticipantLine> lines;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
-        if (pair == 0 || pair == contest.byePair) continue;
+        if (pair == 0 || sitsOut(contest, pair)) continue;
         const float total = totals.total[pair];
         const int place = sharedPlace(total, totals);
         lines.push_back({pair, general(total), formatText("%.2f", percentOfMean(total, standings.mean)),
@@ -260,8 +260,7 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.value("SESSION_COUNT", 1);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     xml.value("SECTION_COUNT", sections);
-    xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS",
-              contest.maxPairNumber - (contest.byePair > 0 ? 1 : 0));
+    xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS", playingPairCount(contest));
     xml.value("WINNER_TYPE", 1);
     xml.value("BOARDS_PLAYED", contest.boardCount);
     xml.open("SESSION", " SESSION_ID=\"1\"");

@@ -78,7 +78,7 @@ void writeEntry(const Contest& contest, XmlWriter& xml, int pair, int place, con
 void writeStandingsOf(const Contest& contest, XmlWriter& xml, const Totals& totals, int mean) {
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];
-        if (pair == 0 || pair == contest.byePair) continue;
+        if (pair == 0 || sitsOut(contest, pair)) continue;
         const Participant& p = contest.participants[pair];
         if (p.first && p.first == contest.byeMember) continue;
         const float total = totals.total[pair];
@@ -189,7 +189,7 @@ std::string writeXml(const Contest& contest, std::ostream& out) {
     xml.value("name", contest.contestName);
     xml.value("date", contest.contestDate);
     xml.value("contestType", contest.isIndividual ? "ind" : "pair");
-    xml.value("pairN", contest.maxPairNumber - (contest.byePair >= 1 ? 1 : 0));
+    xml.value("pairN", playingPairCount(contest));
     xml.value("tableN", contest.tableCount);
     xml.value("mean", mean);
     xml.value("dealN", contest.boardCount);

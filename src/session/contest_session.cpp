@@ -67,13 +67,21 @@ void ContestSession::seatRowAsTyped(const EntryView& view, int row, bool wholeRo
 
 void ContestSession::edit(ContestChange change, const std::function<void(Contest&)>& edit) {
     edit(m_contest);
+    settleAfter(change);
     recordChange(change);
 }
 
 bool ContestSession::editIf(ContestChange change, const std::function<bool(Contest&)>& edit) {
     if (!edit(m_contest)) return false;
+    settleAfter(change);
     recordChange(change);
     return true;
+}
+
+void ContestSession::settleAfter(ContestChange change) {
+    // "fripar" named, moved or replaced in a section makes or ends its sit-out.
+    if (change.kind == ContestChange::Kind::Names || change.kind == ContestChange::Kind::SetUp)
+        settleSections(m_contest);
 }
 
 void ContestSession::markUnsaved(ContestChange change) { recordChange(change); }

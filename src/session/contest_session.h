@@ -150,6 +150,7 @@ signals:
 
 private:
     void recordChange(ContestChange change);
+    void settleAfter(ContestChange change);
     // Saved, and the recovery file gone: "" or the message why it is still there.
     std::string markSaved();
     void forgetArchiveState();

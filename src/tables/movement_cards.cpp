@@ -70,7 +70,7 @@ std::vector<PrintedCard> pairCards(const Contest& contest) {
         for (const TableSeat& seat : round) highest = std::max({highest, seat.nsPair, seat.ewPair});
     std::vector<PrintedCard> cards;
     for (int pair = 1; pair <= highest; ++pair) {
-        if (pair == contest.byePair) continue;
+        if (sitsOut(contest, pair)) continue;
         PrintedCard card{cardTitle(contest, "Par " + std::to_string(pair)), "",
                          headerLine("Bord", "Sitter", "Mot", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {

@@ -66,7 +66,7 @@ BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int tab
     if (!rowComplete(contest, row))
         return {s, std::string("Skriv ") + who + " (1-" + number(contest.maxPairNumber) + ")"};
     for (int n : {s.nsPair, s.ewPair, s.nsPartner, s.ewPartner})
-        if (n > 0 && n == contest.byePair) return {s, "Nummer " + number(n) + " \xe4r fripar"};
+        if (sitsOut(contest, n)) return {s, "Nummer " + number(n) + " \xe4r fripar"};
     const Board& board = contest.boards[request.board];
     if (const BoardResult* slot = findResult(board, s.nsPair, s.ewPair)) {
         if (contest.isIndividual && (slot->nsPlayer2 != s.nsPartner || slot->ewPlayer2 != s.ewPartner))

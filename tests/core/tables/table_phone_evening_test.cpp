@@ -185,7 +185,8 @@ protected:
         SetUpRequest request;
         request.boards = "18";
         request.rounds = "9";
-        ASSERT_EQ(setUpSections(e.contest, request, {10, 9}, GetParam().acrossField).message, "");
+        ASSERT_EQ(setUpSections(e.contest, request, sectionPlans({10, 9}), GetParam().acrossField).message,
+                  "");
         if (GetParam().imps) {
             ASSERT_TRUE(chooseScoringRule(e.contest, ScoringRule{ScoringMethod::CrossImps}));
         }

@@ -56,7 +56,7 @@ int runEnter(const Args& args) {
         printError(stored.impossible);
     else if (stored.plausibility != 0)
         printError(plausibilityMessage(stored.plausibility));
-    if (saveContest(contest, args.positional[1]) != 0) return 1;
+    if (saveContest(loaded, args.positional[1]) != 0) return 1;
     printLine("Giv " + std::to_string(board) + " " + pairLabel(contest, row.ns) + "-" +
               pairLabel(contest, row.ew) + ": " +
               (stored.text.empty() ? std::string("inget resultat") : stored.text));

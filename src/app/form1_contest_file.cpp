@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/archive_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
@@ -19,7 +17,10 @@
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
 #include "files/contest_file.h"
+#include "files/contest_on_disk.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -98,7 +99,14 @@ bool TForm1::saveContest() {
         Sparasom1Click();
         return m_session->isSaved() && !m_session->fileName().empty();
     }
-    const std::string problem = m_session->save();
+    // A side file that could not be read holds what the contest lacks: the director decides.
+    bool overwrite = false;
+    if (const auto& unread = m_session->unreadSideFiles(); !unread.empty()) {
+        const Dialogs::Answer answer = m_dialogs.ask(toQt(overwriteUnreadQuestion(unread)));
+        if (answer == Dialogs::Answer::Cancel) return false;
+        overwrite = answer == Dialogs::Answer::Yes;
+    }
+    const std::string problem = m_session->save(overwrite);
     if (!problem.empty()) {
         m_dialogs.message(toQt(problem));
         return false;

@@ -36,7 +36,7 @@ int runFacit(const Args& args) {
     std::vector<SideFile> sides = contestSideFiles(false);
     for (SideFile& side : sides)
         if (side.extension == kAnalysisExtension) side.write = analysisFileText;
-    if (saveContest(contest, out, sides) != 0) return 1;
+    if (saveContest(loaded, out, sides) != 0) return 1;
     printLine("Skrev " + pathText(out) + " och " + pathText(besidePath(out, kAnalysisExtension)));
     return 0;
 }

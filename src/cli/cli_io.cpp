@@ -27,7 +27,8 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     // The side files go with it: a damaged analysis is no analysis; contracts that cannot be
     // read stop what exports them; rules that cannot be read stop everything, or a board
     // scored again would be scored another way.
-    for (const SideProblem& problem : readSideFiles(*loaded.contest, path, contestSideFiles(false))) {
+    loaded.unreadSides = readSideFiles(*loaded.contest, path, contestSideFiles(false));
+    for (const SideProblem& problem : loaded.unreadSides) {
         printError(problem.shown());
         if (problem.extension == kContractsExtension) loaded.contractsMessage = problem.shown();
         // Sections unread would score a sectioned evening as one field.
@@ -65,6 +66,18 @@ int saveContest(Contest& contest, const std::string& path, const std::vector<Sid
     if (message.empty()) return 0;
     printError(message);
     return 1;
+}
+
+int saveContest(LoadedContest& loaded, const std::string& path) {
+    return saveContest(loaded, path, contestSideFiles(false));
+}
+
+int saveContest(LoadedContest& loaded, const std::string& path, const std::vector<SideFile>& sides) {
+    if (const std::string refusal = unreadSidesRefusal(loaded.unreadSides, sides); !refusal.empty()) {
+        printError(refusal);
+        return 1;
+    }
+    return saveContest(*loaded.contest, path, sides);
 }
 
 std::string terminalText(std::string cp1252) {

@@ -17,10 +17,11 @@ struct LoadedContest {
     std::unique_ptr<MemberRegister> reg = std::make_unique<MemberRegister>();
     std::unique_ptr<Contest> contest = std::make_unique<Contest>();
     ContestReadResult read;
-    bool opened = false;           // false when the file could not be opened at all
-    std::string missingRegister;   // the register's path when there is no register there
-    std::string contractsMessage;  // why NAME.kontrakt beside it could not be read ("" when it could)
-    std::string rulesMessage;      // why NAME.regler beside it could not be read ("" when it could)
+    bool opened = false;                   // false when the file could not be opened at all
+    std::string missingRegister;           // the register's path when there is no register there
+    std::string contractsMessage;          // why NAME.kontrakt beside it could not be read ("" when it could)
+    std::string rulesMessage;              // why NAME.regler beside it could not be read ("" when it could)
+    std::vector<SideProblem> unreadSides;  // every side file beside it that could not be read
 };
 
 // Loads the register named by --register (default "medlem.txt"; a missing register is not
@@ -38,6 +39,10 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path);
 int saveContest(Contest& contest, const std::string& path);
 // The same with the side files a command writes itself (contestSideFiles(false), changed).
 int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides);
+// A loaded contest saves nothing when a side file it would write could not be read: what
+// that file holds is not in the contest and would be lost.
+int saveContest(LoadedContest& loaded, const std::string& path);
+int saveContest(LoadedContest& loaded, const std::string& path, const std::vector<SideFile>& sides);
 
 // Windows-1252 text as UTF-8 for the terminal, control characters (but line ends and tabs)
 // shown as "?".

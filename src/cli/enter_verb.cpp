@@ -3,6 +3,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "files/text_encoding.h"
 #include "model/board_scoring.h"
 #include "model/sections.h"
 #include "model/typed_score.h"
@@ -27,6 +28,13 @@ int runEnter(const Args& args) {
                    std::to_string(contest.boardCount) + ")");
         return 1;
     }
+    // The grid's own reading: what it would not store as a score is refused, and nothing is
+    // written (a number beyond the scores, a text that is none, "62-" or "'" alike).
+    const std::string scoreText = utf8ToCp1252Replacing(args.positional[5]).value_or("?");
+    if (const TypedScore reading = readTypedScore(scoreText, board); !reading.refusal.empty()) {
+        printError(reading.refusal);
+        return 1;
+    }
     EntryRow row;
     row.ns = pairFromLabel(contest, args.positional[3]);
     row.ew = pairFromLabel(contest, args.positional[4]);
@@ -36,14 +44,11 @@ int runEnter(const Args& args) {
             printError("Inget par heter " + typed);
             return 1;
         }
-    const StoredScore stored = storeTypedScore(contest, board, row, args.positional[5]);
-    if (!stored.found) {
+    const StoredScore stored = storeTypedScore(contest, board, row, scoreText);
+    // A slot of pairs beyond the contest's highest number takes no score either.
+    if (!stored.written) {
         printError(pairLabel(contest, row.ns) + "-" + pairLabel(contest, row.ew) + " spelar inte giv " +
                    std::to_string(board) + " mot varandra");
-        return 1;
-    }
-    if (!stored.refusal.empty()) {
-        printError(stored.refusal);
         return 1;
     }
     // Stored all the same, as in the grid, with the grid's warning.
@@ -51,7 +56,7 @@ int runEnter(const Args& args) {
         printError(stored.impossible);
     else if (stored.plausibility != 0)
         printError(plausibilityMessage(stored.plausibility));
-    if (saveContest(contest, args.positional[1]) != 0) return 1;
+    if (saveContest(loaded, args.positional[1]) != 0) return 1;
     printLine("Giv " + std::to_string(board) + " " + pairLabel(contest, row.ns) + "-" +
               pairLabel(contest, row.ew) + ": " +
               (stored.text.empty() ? std::string("inget resultat") : stored.text));

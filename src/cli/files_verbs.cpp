@@ -53,7 +53,8 @@ int runCheck(const Args& args) {
     else if (loaded.read.kind == ContestReadResult::Kind::MissingNames)
         printLine("Namn som inte fanns i medlemsregistret: " + loaded.read.message);
     printLine(pathText(path) + ": " + contestSummary(*loaded.contest));
-    return 0;
+    // A side file that could not be read was told above: the contest on disk is not whole.
+    return loaded.unreadSides.empty() ? 0 : 1;
 }
 
 // --scoring, --neuberg and --linear choose the rule, and the contest keeps it (NAME.regler);
@@ -85,7 +86,7 @@ int runRescore(const Args& args) {
     }
     if (!fieldOk) return 2;
     rescoreBoards(*loaded.contest);
-    return saveContest(*loaded.contest, args.positional[1]);
+    return saveContest(loaded, args.positional[1]);
 }
 
 int runLevel(const Args& args) {
@@ -96,7 +97,7 @@ int runLevel(const Args& args) {
     if (!chooseRule(args, kLevelUsage, *loaded.contest)) return 2;
     const int levelled = levelBoards(*loaded.contest);
     printLine("Nivellerade " + countText(levelled, "giv", "givar") + ".");
-    return saveContest(*loaded.contest, args.positional[1]);
+    return saveContest(loaded, args.positional[1]);
 }
 
 int runAdd(const Args& args) {
@@ -116,7 +117,7 @@ int runAdd(const Args& args) {
         break;
     }
     printLine(addedResultsMessage(added));
-    return saveContest(*loaded.contest, args.positional[2]);
+    return saveContest(loaded, args.positional[2]);
 }
 
 int runDeals(const Args& args) {
@@ -134,7 +135,7 @@ int runDeals(const Args& args) {
     }
     printLine(dealCountMessage(c.dealCount, c.boardCount));
     if (c.boardCount == 0) c.boardCount = c.dealCount;
-    return saveContest(c, args.positional[2]);
+    return saveContest(loaded, args.positional[2]);
 }
 
 }  // namespace

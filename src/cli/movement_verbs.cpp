@@ -162,7 +162,7 @@ int runDraw(const Args& args) {
     // Only a new round is a draw; the tables of an unfinished round are shown, not saved.
     const bool drawn = pane.round > 0 && pane.message.empty();
     if (!drawn) return 1;
-    return saveContest(contest, args.positional[1]);
+    return saveContest(loaded, args.positional[1]);
 }
 
 }  // namespace

@@ -30,6 +30,22 @@ std::size_t nameStart(const std::string& path) {
     return path.size() >= name ? path.size() - name : 0;
 }
 
+// A side file as the director knows it: its own name, without the folder.
+std::string fileNameText(const std::string& path) { return pathText(path.substr(nameStart(path))); }
+
+// "kväll.ronder", "kväll.ronder och kväll.sektion".
+std::string namesText(const std::vector<SideProblem>& problems) {
+    std::string text;
+    for (std::size_t i = 0; i < problems.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == problems.size() ? " och " : ", ") + fileNameText(problems[i].path);
+    return text;
+}
+
+bool unreadHere(const std::vector<SideProblem>& unread, const std::string& path) {
+    return std::any_of(unread.begin(), unread.end(),
+                       [&path](const SideProblem& p) { return p.path == path; });
+}
+
 std::size_t extensionStart(const std::string& path) {
     const std::size_t dot = path.rfind('.');
     return dot != std::string::npos && dot >= nameStart(path) ? dot : std::string::npos;
@@ -122,49 +138,96 @@ std::vector<SideProblem> readSideFiles(Contest& contest, const std::string& cont
         const WholeFile file = readWholeFile(path, kMaxSideFileBytes);
         if (!file.found) continue;
         std::string message = file.tooLarge ? "Filen \xe4r f\xf6r stor" : side.read(contest, file.text);
-        if (!message.empty()) problems.push_back({side.extension, path, std::move(message)});
+        if (!message.empty()) problems.push_back({side.extension, path, std::move(message), file.text});
     }
     return problems;
 }
 
+std::string unreadSidesText(const std::vector<SideProblem>& unread) {
+    if (unread.empty()) return "";
+    std::string text;
+    for (const SideProblem& problem : unread)
+        text += "Kunde inte l\xe4sa " + fileNameText(problem.path) + ": " + problem.message + "\n";
+    const bool one = unread.size() == 1;
+    return text + "\nDet som st\xe5r i " + (one ? "filen" : "filerna") + " finns inte med i t\xe4vlingen. " +
+           (one ? "Filen l\xe4mnas som den" : "Filerna l\xe4mnas som de") +
+           " \xe4r, och programmet fr\xe5gar innan " + (one ? "den" : "de") +
+           " skrivs \xf6ver n\xe4r t\xe4vlingen sparas.";
+}
+
+std::string overwriteUnreadQuestion(const std::vector<SideProblem>& unread) {
+    const bool one = unread.size() == 1;
+    return namesText(unread) + " kunde inte l\xe4sas och har l\xe4mnats som " + (one ? "den" : "de") +
+           " var. Skriva \xf6ver " + (one ? "den" : "dem") +
+           " med det t\xe4vlingen har nu?\n\nJa: skriv \xf6ver. Nej: spara t\xe4vlingen men l\xe4mna " +
+           (one ? "filen" : "filerna") + " or\xf6rd" + (one ? "." : "a.") + " Avbryt: spara inte.";
+}
+
+std::string unreadSidesRefusal(const std::vector<SideProblem>& unread, const std::vector<SideFile>& sides) {
+    for (const SideProblem& problem : unread)
+        for (const SideFile& side : sides)
+            if (side.write && side.extension == problem.extension)
+                return "Ingenting sparades: " + fileNameText(problem.path) + " kunde inte l\xe4sas (" +
+                       problem.message +
+                       "), och det som st\xe5r i den skulle g\xe5 f\xf6rlorat. R\xe4tta filen eller " +
+                       "flytta undan den.";
+    return "";
+}
+
 std::string saveContestOnDisk(Contest& contest, const std::string& contestPath,
-                              const std::vector<SideFile>& sides, const std::string& version) {
+                              const std::vector<SideFile>& sides, const std::string& version,
+                              const std::vector<SideProblem>& unread, bool overwriteUnread) {
     std::string problem = contestNameProblem(contestPath, sides);
     if (!problem.empty()) return problem;
     problem = writeFileSafely(
         contestPath, [&contest, &version](std::ostream& out) { writeContest(contest, out, version); });
     for (const SideFile& side : sides) {
         if (!problem.empty()) break;
-        if (!side.write) continue;
         const std::string path = besidePath(contestPath, side.extension);
+        const bool unreadThere = unreadHere(unread, path);
+        if (!side.write || (unreadThere && !overwriteUnread)) continue;
         const std::string text = side.write(contest);
         if (!text.empty())
             problem = writeTextSafely(path, text);
-        else if (side.removeWhenEmpty)
+        else if (side.removeWhenEmpty || unreadThere)
             problem = removeSideFile(path);
     }
     return problem;
 }
 
-std::vector<RecoverySection> recoverySections(const Contest& contest, const std::vector<SideFile>& sides) {
+std::vector<RecoverySection> recoverySections(const Contest& contest, const std::vector<SideFile>& sides,
+                                              const std::vector<SideProblem>& unread) {
     std::vector<RecoverySection> sections;
-    for (const SideFile& side : sides)
-        if (side.write)
+    for (const SideFile& side : sides) {
+        const auto kept = std::find_if(unread.begin(), unread.end(), [&side](const SideProblem& p) {
+            return p.extension == side.extension && !p.found.empty();
+        });
+        if (kept != unread.end())
+            sections.push_back({side.extension, kept->found});
+        else if (side.write)
             if (std::string text = side.write(contest); !text.empty())
                 sections.push_back({side.extension, std::move(text)});
+    }
     return sections;
 }
 
 std::string readRecoverySections(Contest& contest, const std::vector<SideFile>& sides,
                                  const std::vector<RecoverySection>& sections) {
-    std::string first;
+    const std::vector<SideProblem> problems = readRecoverySides(contest, sides, sections, "");
+    return problems.empty() ? "" : problems.front().message;
+}
+
+std::vector<SideProblem> readRecoverySides(Contest& contest, const std::vector<SideFile>& sides,
+                                           const std::vector<RecoverySection>& sections,
+                                           const std::string& contestPath) {
+    std::vector<SideProblem> problems;
     for (const SideFile& side : sides)
         for (const RecoverySection& section : sections)
-            if (section.name == side.extension) {
-                const std::string problem = side.read(contest, section.text);
-                if (!problem.empty() && first.empty()) first = problem;
-            }
-    return first;
+            if (section.name == side.extension)
+                if (std::string problem = side.read(contest, section.text); !problem.empty())
+                    problems.push_back({side.extension, besidePath(contestPath, side.extension),
+                                        std::move(problem), section.text});
+    return problems;
 }
 
 std::string recoveryFileText() {

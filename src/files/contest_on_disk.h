@@ -54,28 +54,47 @@ std::string contestNameProblem(const std::string& contestPath, const std::vector
 // Reads the contest file at `path` into a contest that starts empty, as readContestFile does.
 ContestReadResult readContestOnDisk(Contest& contest, const std::string& path);
 
-// A side file that was there but could not be read.
+// A side file that was there but could not be read. What it holds is not in the contest, so
+// the file is kept as it is: a save leaves it alone unless the director says otherwise.
 struct SideProblem {
     std::string extension;
     std::string path;
     std::string message;        // the reader's own message
+    std::string found;          // the file's bytes as read ("" when too large), for the recovery file
     std::string shown() const;  // "PATH: message"
 };
 // Reads each side file beside `contestPath` that exists into the contest.
 std::vector<SideProblem> readSideFiles(Contest& contest, const std::string& contestPath,
                                        const std::vector<SideFile>& sides);
 
+// What the director is told after opening: each file that could not be read, why, and that
+// it is kept as it is.
+std::string unreadSidesText(const std::vector<SideProblem>& unread);
+// The question before a save would write over them: yes writes over, no saves without them.
+std::string overwriteUnreadQuestion(const std::vector<SideProblem>& unread);
+// "" or why a command that writes `sides` saves nothing: one of them could not be read.
+std::string unreadSidesRefusal(const std::vector<SideProblem>& unread, const std::vector<SideFile>& sides);
+
 // Writes the contest file safely, then each side file that has a text (removing one that
 // has none where the side says so). The names are checked first: a name that cannot carry
-// its side files writes nothing. "" or the message.
+// its side files writes nothing. A side file in `unread` (one that could not be read from
+// that very place) is neither written nor removed, unless `overwriteUnread`: then it gives
+// way to the contest's text, or goes when the contest has none. "" or the message.
 std::string saveContestOnDisk(Contest& contest, const std::string& contestPath,
-                              const std::vector<SideFile>& sides, const std::string& version);
+                              const std::vector<SideFile>& sides, const std::string& version,
+                              const std::vector<SideProblem>& unread = {}, bool overwriteUnread = false);
 
 // The side files' texts for the recovery file, and reading them back from one ("" or the
-// first message).
-std::vector<RecoverySection> recoverySections(const Contest& contest, const std::vector<SideFile>& sides);
+// first message). A side file that could not be read travels as it was found, so that a
+// recovered evening knows it as unread too.
+std::vector<RecoverySection> recoverySections(const Contest& contest, const std::vector<SideFile>& sides,
+                                              const std::vector<SideProblem>& unread = {});
 std::string readRecoverySections(Contest& contest, const std::vector<SideFile>& sides,
                                  const std::vector<RecoverySection>& sections);
+// The same, each side that could not be read told as the file beside `contestPath`.
+std::vector<SideProblem> readRecoverySides(Contest& contest, const std::vector<SideFile>& sides,
+                                           const std::vector<RecoverySection>& sections,
+                                           const std::string& contestPath);
 
 // The recovery file in the working folder: its text ("" when there is none), and removing
 // it ("" when it is gone or was never there, else the message).

@@ -60,6 +60,7 @@ struct ImportedSection {
     std::string id;  // as the file names it
     int firstPair = 0;
     int lastPair = 0;
+    std::vector<int> pairs;  // the pairs the file places in it one by one (none: the range alone)
 };
 
 struct ImportedSession {

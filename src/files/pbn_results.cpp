@@ -232,9 +232,10 @@ private:
             if (known.id == id) {
                 known.firstPair = std::min(known.firstPair, pair);
                 known.lastPair = std::max(known.lastPair, pair);
+                known.pairs.push_back(pair);
                 return;
             }
-        m_sections.push_back({id, pair, pair});
+        m_sections.push_back({id, pair, pair, {pair}});
     }
 
     int pairTag(const PbnGame& game, const char* name, const char* other) {

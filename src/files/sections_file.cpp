@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "files/sections_fit.h"
 #include "files/side_text.h"
 
 namespace vindelkast {
@@ -49,6 +50,8 @@ std::string readSections(Contest& contest, std::string_view text) {
         if (!problem.empty()) return sideFileFault(kFile, i + 1, problem);
     }
     if (!read.any()) return sideFileFault(kFile, lines.size(), "minst tv\xe5 sektioner beh\xf6vs");
+    if (const std::string misfit = sectionsMisfit(contest, read); !misfit.empty())
+        return "Sektionerna passar inte t\xe4vlingen: " + misfit;
     contest.sections = read;
     settleSections(contest);
     return "";

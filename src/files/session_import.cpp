@@ -11,6 +11,7 @@
 #include "files/file_platform.h"
 #include "files/foreign_text.h"
 #include "files/imported_names.h"
+#include "files/imported_sections.h"
 #include "files/pbn_results.h"
 #include "files/session_rounds.h"
 #include "files/text_encoding.h"
@@ -187,26 +188,6 @@ std::vector<int> boardsDiffering(const Contest& c, const ImportedSession& s) {
     return {boards.begin(), boards.end()};
 }
 
-// The file's sections as the contest's, lettered A, B ... in the file's order.
-Sections importedSections(const ImportedSession& s, std::vector<ImportNote>& notes) {
-    Sections sections;
-    sections.acrossField = true;
-    for (std::size_t i = 0; i < s.sections.size(); ++i) {
-        const char letter = static_cast<char>('A' + i);
-        sections.list.push_back({letter, s.sections[i].firstPair, s.sections[i].lastPair});
-        if (s.sections[i].id != std::string(1, letter))
-            notes.push_back(
-                {0, "sektion " + s.sections[i].id + " heter " + std::string(1, letter) + " h\xe4r"});
-    }
-    if (sections.list.size() < 2) return {};
-    if (const std::string problem = sectionsProblem(sections); !problem.empty()) {
-        notes.push_back(
-            {0, "sektionerna kan inte h\xe5llas is\xe4r (" + problem + "); alla par r\xe4knas som en"});
-        return {};
-    }
-    return sections;
-}
-
 }  // namespace
 
 SessionImport laySession(Contest& c, const ImportedSession& s) {
@@ -239,12 +220,23 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     const SessionRounds rounds = sessionRounds(s.results, boards);
     out.notes.insert(out.notes.end(), rounds.notes.begin(), rounds.notes.end());
 
+    // A pair outside the sections, or in two, is refused before anything is laid.
+    const int pairCount = highest % 2 == 1 ? highest + 1 : highest;
+    std::set<int> inUse;
+    for (const ImportedPair& p : s.pairs)
+        if (phantomPlays || (!isPhantomName(p.players[0].name) && !isPhantomName(p.players[1].name)))
+            inUse.insert(p.number);
+    for (const ImportedResult& r : s.results) inUse.insert({r.nsPair, r.ewPair});
+    inUse.erase(phantom);
+    const ImportedSections fileSections = importedSections(s, inUse, pairCount, out.notes);
+    if (!fileSections.refusal.empty()) return {fileSections.refusal, {}, {}, {}, {}};
+
     c.contestName = tidyText(s.title);
     c.contestDate = tidyText(s.date);
     c.arranger = tidyText(s.club);
     c.byePair = phantom;
     // An odd number of pairs sits one out, as a contest file with them reads back.
-    c.maxPairNumber = highest % 2 == 1 ? highest + 1 : highest;
+    c.maxPairNumber = pairCount;
     if (c.byePair == 0 && highest % 2 == 1) c.byePair = c.maxPairNumber;
     // A number between the others that no result uses is nobody's: 13 pairs numbered 1-14
     // without 7 have 7 as their bye pair, not a pair that played nothing and stands last.
@@ -284,7 +276,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
         out.rounds.push_back({r.board, r.nsPair, r.ewPair, rounds.roundOf[i]});
     }
     c.tableCount = c.maxPairNumber / 2 - (c.byePair > 0 ? 1 : 0);
-    c.sections = importedSections(s, out.notes);
+    c.sections = fileSections.sections;
     c.playingTableCount = c.tableCount;
     layNames(c, s, out);
     layDeals(c, s, out.notes);

@@ -258,7 +258,7 @@ public:
                 id = tidyText(reinterpret_cast<const char*>(attribute));
                 (*m_xml.free)(attribute);
             }
-            m_s.sections.push_back({id, m_offset + 1, highest});
+            m_s.sections.push_back({id, m_offset + 1, highest, {}});
             // Far beyond the 72 pairs a contest holds: the numbers stop growing here.
             m_offset = std::min(highest, 1000);
         }
@@ -317,7 +317,8 @@ bool declaresWindows1252(std::string_view bytes) {
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n') declaration += lowerCp1252(c);
     for (const char* name : {"windows-1252", "cp1252", "x-cp1252"})
         for (const char quote : {'"', '\''})
-            if (declaration.find(std::string("encoding=") + quote + name + quote) != std::string::npos) return true;
+            if (declaration.find(std::string("encoding=") + quote + name + quote) != std::string::npos)
+                return true;
     return false;
 }
 

@@ -1,7 +1,5 @@
 #include "model/typed_score.h"
 
-#include <utility>
-
 #include <algorithm>
 #include <array>
 #include <map>
@@ -105,6 +103,27 @@ PairFieldCheck checkPairFields(const std::vector<std::string>& texts) {
     return check;
 }
 
+TypedScore readTypedScore(std::string_view text, int board) {
+    using Kind = TypedScore::Kind;
+    if (text.empty()) return {};
+    const auto refused = [](Kind kind, const std::string& shown) {
+        return TypedScore{kind, kNoScore, "Ogiltigt resultat: " + shown};
+    };
+    if (text.size() == 1)
+        if (const auto shortcut = letterScore(text[0], board)) return {Kind::Score, *shortcut, ""};
+    if (const auto number = wholeNumber(text)) {
+        // A number beyond the bridge scores would read as an adjusted-score code, and so
+        // would four typed digits grown by the completion.
+        if (*number < -9998 || *number > 9999) return refused(Kind::BeyondScores, std::to_string(*number));
+        const int value = expandTypedScore(*number);
+        if (value < -9998 || value > 9999) return refused(Kind::BeyondScores, std::to_string(value));
+        return {Kind::Score, value, ""};
+    }
+    if (const int adjusted = parseAdjustedScore(text); adjusted != kNoScore)
+        return {Kind::Score, adjusted, ""};
+    return refused(Kind::NotAScore, std::string(text));
+}
+
 StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, std::string_view text) {
     StoredScore out;
     if (!boardInContest(contest, board)) return out;
@@ -115,25 +134,17 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
     out.found = true;
     out.text = std::string(text);
 
-    const auto number = wholeNumber(text);
-    int value = number ? *number : parseAdjustedScore(text);
-    // A typed number beyond the bridge scores would read as an adjusted-score code.
-    int refused = number && (value < -9998 || value > 9999) ? value : 0;
-    if (refused != 0) value = kNoScore;
-    out.ink = text.empty() ? ScoreInk::Empty : value >= 0 ? ScoreInk::Plus : ScoreInk::Minus;
-
+    const TypedScore typed = readTypedScore(text, board);
+    const bool score = typed.kind == TypedScore::Kind::Score;
+    out.ink = text.empty() ? ScoreInk::Empty : score && typed.value >= 0 ? ScoreInk::Plus : ScoreInk::Minus;
     if (pairInContest(contest, row.ns) && pairInContest(contest, row.ew)) {
-        if (value > kNoScore && value < kAdjustedBase) {
-            value = expandTypedScore(value);
-            // Four typed digits would grow into an adjusted-score code.
-            if (value < -9998 || value > 9999) refused = std::exchange(value, kNoScore);
-        }
-        if (refused != 0) {
+        if (typed.kind == TypedScore::Kind::BeyondScores) {
             // The cell must not look stored: it shows nothing, and the director is told.
-            out.refusal = "Ogiltigt resultat: " + std::to_string(refused);
+            out.refusal = typed.refusal;
             out.text.clear();
             out.ink = ScoreInk::Empty;
         }
+        const int value = score ? typed.value : kNoScore;
         out.value = value;
         out.plausibility = checkPlausibility(value, board);
         out.impossible = impossibleScoreMessage(value);

@@ -38,6 +38,17 @@ struct PairFieldCheck {
 // fields, a text that is not a number above 0 marks its field; empty fields are plain.
 PairFieldCheck checkPairFields(const std::vector<std::string>& texts);
 
+// What a cell's text (or the command line's) says of a slot's score, read alike wherever a
+// score is typed: the empty text removes the score; a number is completed (42 -> 420), a
+// letter, the section sign or the half sign is its shortcut, "%+-" or "M+" an adjusted score.
+struct TypedScore {
+    enum class Kind { Remove, Score, BeyondScores, NotAScore };
+    Kind kind = Kind::Remove;
+    int value = kNoScore;  // Score: the completed score or the adjusted-score code
+    std::string refusal;   // BeyondScores and NotAScore: "Ogiltigt resultat: 12340"
+};
+TypedScore readTypedScore(std::string_view text, int board);
+
 // The outcome of storing a cell's text as the score of the row's slot on a board.
 struct StoredScore {
     bool found = false;    // the row's pairs hold a slot on the board
@@ -49,9 +60,10 @@ struct StoredScore {
     std::string impossible;  // the warning for a score no contract gives (it is stored all the same)
     std::string refusal;     // "Ogiltigt resultat: 12340" when a typed number was no bridge score
 };
-// Completes the typed value (42 -> 420), stores it and the EW score derived from it, marks
+// Reads the text (readTypedScore), stores the score and the EW score derived from it, marks
 // the board as having scores and scores the board. Numbers beyond the bridge scores are
-// no score.
+// refused and leave no score; another text that is no score leaves none and stays in the
+// cell as typed.
 StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, std::string_view text);
 
 }  // namespace vindelkast

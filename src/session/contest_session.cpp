@@ -138,8 +138,9 @@ ContestReadResult ContestSession::open(const std::string& path) {
     m_fileName = path;
     forgetArchiveState();
     m_tables.reset();
-    const std::vector<SideProblem> problems = readSideFiles(m_contest, path, m_sideFiles);
-    if (!problems.empty() && read.message.empty()) read.message = problems.front().message;
+    m_unreadSides = readSideFiles(m_contest, path, m_sideFiles);
+    if (!m_unreadSides.empty())
+        read.message += (read.message.empty() ? "" : "\n\n") + unreadSidesText(m_unreadSides);
     if (m_contest.boardCount > 0 && m_contest.roundCount > 0 && m_contest.maxPairNumber > 0)
         m_contest.setUpDone = true;
     if (const std::string problem = markSaved(); !problem.empty())
@@ -152,8 +153,10 @@ ContestReadResult ContestSession::open(const std::string& path) {
     return read;
 }
 
-std::string ContestSession::save() {
-    std::string problem = saveContestOnDisk(m_contest, m_fileName, m_sideFiles, kVersionText);
+std::string ContestSession::save(bool overwriteUnread) {
+    std::string problem =
+        saveContestOnDisk(m_contest, m_fileName, m_sideFiles, kVersionText, m_unreadSides, overwriteUnread);
+    if (problem.empty() && overwriteUnread) m_unreadSides.clear();
     // A recovery file left behind would be offered at the next start as if the evening had
     // been lost: the save is not clean until it is gone.
     if (problem.empty()) problem = markSaved();
@@ -167,6 +170,8 @@ std::string ContestSession::save() {
 }
 
 void ContestSession::setFileName(const std::string& path) {
+    // The unread files lie beside the old name; the new one gets the contest's own.
+    if (path != m_fileName) m_unreadSides.clear();
     m_fileName = path;
     emit savedStateChanged();
 }
@@ -181,6 +186,7 @@ std::string ContestSession::markSaved() {
 void ContestSession::clear() {
     m_teamMatch = false;
     m_fileName.clear();
+    m_unreadSides.clear();
     m_contest.reset(m_register);
     // Last evening's deals must not follow into the next contest.
     for (Board& board : m_contest.boards) board.clearDeal();
@@ -205,7 +211,7 @@ std::string ContestSession::writeRecovery() {
     settings.teamName2 = m_contest.teamName2;
     settings.nameFrozen = m_contest.nameFrozen;
     settings.setUpDone = m_contest.setUpDone;
-    const std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles);
+    const std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles, m_unreadSides);
     const std::string problem = writeTextSafely(
         kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
     // A full disk must not stop the evening: the director hears of it once, not at every change,
@@ -234,9 +240,8 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
         return false;
     message = read.message;
     m_tables.reset();
-    if (const std::string problem = readRecoverySections(m_contest, m_sideFiles, sections);
-        !problem.empty() && message.empty())
-        message = problem;
+    m_unreadSides = readRecoverySides(m_contest, m_sideFiles, sections, settings.fileName);
+    if (!m_unreadSides.empty()) message += (message.empty() ? "" : "\n\n") + unreadSidesText(m_unreadSides);
     m_fileName = settings.fileName;
     forgetArchiveState();
     m_contest.hasHandicap = settings.hasHandicap;

@@ -104,7 +104,11 @@ public:
     // session belongs to that file and is saved.
     ContestReadResult open(const std::string& path);
     // Writes the contest and its side files; "" or the message (the contest stays unsaved).
-    std::string save();
+    // A side file that could not be read is left as it is unless `overwriteUnread`.
+    std::string save(bool overwriteUnread = false);
+    // The side files beside the current file that could not be read (on opening or from the
+    // recovery file): what they hold is not in the contest, so a save keeps them unasked.
+    const std::vector<SideProblem>& unreadSideFiles() const { return m_unreadSides; }
     void setFileName(const std::string& path);
     // Back to a fresh contest attached to the register; the recovery file goes.
     void clear();
@@ -162,6 +166,7 @@ private:
     bool m_teamMatch = false;
     bool m_recoveryProblemTold = false;
     std::vector<SideFile> m_sideFiles;
+    std::vector<SideProblem> m_unreadSides;
     std::string m_archiveDate;  // the date given for a contest whose own date cannot be read
     EveningKey m_keptEvening;   // what this evening was last kept in the archive under
     std::optional<TableService> m_tables;

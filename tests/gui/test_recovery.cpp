@@ -27,6 +27,7 @@ private slots:
     void escapeOnExitOrClearKeepsEverything();
     void aChangeThroughTheSessionReachesEveryView();
     void sideFilesFollowSaveOpenAndRecovery();
+    void unreadSideFilesAreKeptUntilTheDirectorSays();
 };
 
 namespace {
@@ -282,6 +283,50 @@ void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
     enterScore(*plain.form, 1, 50);
     QVERIFY(plain.readFile(kRecoveryFileName).contains("%TAVLINGSFIL\r\n"));
     QVERIFY(!plain.readFile(kRecoveryFileName).contains("%SIDOFIL"));
+}
+
+// Side files that cannot be read beside an opened contest are told by name and reason, and
+// kept through a crash and every save until the director says to write over them.
+void TestRecovery::unreadSideFilesAreKeptUntilTheDirectorSays() {
+    Window w;
+    w.copyExample("kv\u00e4ll8.sco", "kvall8.sco");
+    const QByteArray rounds("%RONDER 1\r\nS 1 4 13 1\r\n");
+    const QByteArray sections("%SEKTIONER 1\r\nOVER-FALTET\r\nA 1 3\r\nB 4 5\r\n");
+    w.writeFile("kvall8.ronder", rounds);
+    w.writeFile("kvall8.sektion", sections);
+    w.dialogs.fileNames << w.path("kvall8");
+    w.press(QKeySequence("Ctrl+O"));
+    QVERIFY(w.dialogs.lastMessage().contains(
+        "Kunde inte l\u00e4sa kvall8.ronder: Fel i rondfilen, rad 2: par 4-13 spelar inte giv 1\nKunde inte "
+        "l\u00e4sa kvall8.sektion: Sektionerna passar inte t\u00e4vlingen: par 6-8 ing\u00e5r inte i "
+        "n\u00e5gon "
+        "sektion"));
+    QVERIFY(!w.form->contest().sections.any());
+
+    // The recovery file carries them as they were found: a recovered evening knows them too.
+    enterScore(*w.form, 1, 50);
+    w.form.reset();
+    w.create();
+    w.dialogs.confirmAnswers << true;
+    w.form->offerRecovery();
+    QVERIFY2(w.dialogs.lastMessage().contains("kvall8.sektion: Sektionerna passar inte"),
+             qPrintable(w.dialogs.lastMessage()));
+
+    w.dialogs.askAnswers << Dialogs::Answer::Cancel << Dialogs::Answer::No;
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(w.dialogs.questions.last().startsWith("kvall8.ronder och kvall8.sektion kunde inte l\u00e4sas"));
+    QVERIFY(!w.form->isSaved());
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(w.form->isSaved());
+    QCOMPARE(w.readFile("kvall8.ronder"), rounds);
+    QCOMPARE(w.readFile("kvall8.sektion"), sections);
+    // Yes: the contest's own state replaces them (one field, rounds in the file's order: no files),
+    // and nothing is asked again.
+    w.dialogs.askAnswers << Dialogs::Answer::Yes;
+    w.press(QKeySequence("Ctrl+S"));
+    QVERIFY(!QFile::exists(w.path("kvall8.ronder")) && !QFile::exists(w.path("kvall8.sektion")));
+    w.press(QKeySequence("Ctrl+S"));
+    QCOMPARE(w.dialogs.questions.size(), 4);
 }
 
 QTEST_MAIN(TestRecovery)

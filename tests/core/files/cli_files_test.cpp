@@ -49,6 +49,35 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Fel i infilen. Par 2 förekommer flera gånger, giv 1"), std::string::npos) << r.err;
 
+    // Sections that leave pairs 9-16 out are refused, and so is every command on the contest.
+    std::filesystem::copy_file(test::examplePath("kv\xc3\xa4ll16.sco"), folder.file("k16.sco"));
+    const std::string contest = folder.read("k16.sco");
+    folder.write("k16.sektion", "%SEKTIONER 1\r\nOVER-FALTET\r\nA 1 5\r\nB 6 8\r\n");
+    r = run("check k16.sco " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(
+        r.err.find("k16.sektion: Sektionerna passar inte t\xc3\xa4vlingen: par 9-16 ing\xc3\xa5r inte i "
+                   "n\xc3\xa5gon sektion"),
+        std::string::npos)
+        << r.err;
+    EXPECT_EQ(run("standings k16.sco " + exampleRegister()).exitCode, 1);
+    std::filesystem::remove(folder.file("k16.sektion"));
+    // A rounds file that cannot be read is told, and kept: a command that would write it saves nothing.
+    const std::string rounds = "%RONDER 1\r\nS 1 4 13 1\r\n";
+    folder.write("k16.ronder", rounds);
+    r = run("check k16.sco " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("k16.ronder: Fel i rondfilen, rad 2: par 4-13 spelar inte giv 1"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.out.find("24 givar i 8 ronder, 16 par"), std::string::npos) << r.out;
+    EXPECT_EQ(run("standings k16.sco " + exampleRegister()).exitCode, 0);
+    r = run("rescore k16.sco k16.sco " + exampleRegister());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Ingenting sparades: k16.ronder kunde inte l\xc3\xa4sas"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(folder.read("k16.ronder"), rounds);
+    EXPECT_EQ(folder.read("k16.sco"), contest);
+
     EXPECT_EQ(run("check saknas.sco").exitCode, 1);
     EXPECT_EQ(run("check").exitCode, 2);
     EXPECT_EQ(run("check a.sco b.sco").exitCode, 2);

@@ -27,6 +27,13 @@ std::string line(int ns, int ew, const std::string& score) {
            std::to_string(ew) + "</EW_PAIR_NUMBER><SCORE>" + score + "</SCORE></TRAVELLER_LINE>\n";
 }
 
+// Pairs 1-4 at two tables, the totals naming each pair's section.
+std::string sectioned(const std::string& totals) {
+    return "[Board \"1\"]\n[ScoreTable \"PairId_NS\\2R;PairId_EW\\2R;Score_NS\\6R\"]\n1 3 420\n2 4 100\n"
+           "[TotalScoreTable \"Section\\1L;PairId\\2R;Names\\40L\"]\n" +
+           totals;
+}
+
 struct Refusal {
     const char* name;
     std::string file;
@@ -71,6 +78,14 @@ std::vector<Refusal> refusals() {
         {"PbnRecordWithoutPairs", "[Board \"1\"]\n[Contract \"4S\"]\n[Declarer \"N\"]\n[Result \"10\"]\n",
          "rad 1: resultatet saknar [PairNS]"},
         {"PbnWithoutResults", "% just a comment\n\n", "ingen PBN-fil med resultat"},
+        // A section is a range of the contest's pair numbers: sections through one another are none.
+        {"PbnSectionsInterleaved", sectioned("A 1 \"x\"\nB 2 \"x\"\nA 3 \"x\"\nB 4 \"x\"\n"),
+         "Sektionerna i filen g\xe5r inte att anv\xe4nda: sektion A (par 1-3) och sektion B (par 2-4) har "
+         "parnummer om varandra"},
+        {"PbnPairInTwoSections", sectioned("A 1 \"x\"\nA 2 \"x\"\nB 3 \"x\"\nB 4 \"x\"\nB 2 \"x\"\n"),
+         "par 2 st\xe5r i sektion A och i sektion B"},
+        {"PbnPairOutsideSections", sectioned("A 1 \"x\"\nA 2 \"x\"\nB 4 \"x\"\n"),
+         "par 3 ing\xe5r inte i n\xe5gon sektion"},
     };
 }
 

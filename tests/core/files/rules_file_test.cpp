@@ -7,6 +7,7 @@
 #include "files/rules_file.h"
 #include "files/sections_file.h"
 #include "files/side_text.h"
+#include "model/board_results.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "temp_folder.h"
@@ -108,12 +109,14 @@ TEST(RulesFile, SectionsAreKeptBesideTheContestAndInTheRecoveryFile) {
     EXPECT_EQ(folder.read("kv\xc3\xa4ll_tv\xc3\xa5.sektion"),
               "%SEKTIONER 1\r\nOVER-FALTET\r\nA 1 16\r\nB 17 34\r\n");
     test::ContestFixture read;
+    read.c().maxPairNumber = 34;
     ASSERT_TRUE(readSideFiles(read.c(), contestPath, sides()).empty());
     EXPECT_EQ(read.c().sections, chosen.c().sections);
     EXPECT_EQ(pairLabel(read.c(), 16), "A16");
     EXPECT_EQ(pairLabel(read.c(), 17), "B1");
 
     test::ContestFixture recovered;
+    recovered.c().maxPairNumber = 34;
     ASSERT_EQ(readRecoverySections(recovered.c(), sides(), recoverySections(chosen.c(), sides())), "");
     EXPECT_EQ(recovered.c().sections, chosen.c().sections);
 
@@ -127,6 +130,19 @@ TEST(RulesFile, SectionsAreKeptBesideTheContestAndInTheRecoveryFile) {
               w("Fel i sektionsfilen, rad 3: minst två sektioner behövs"));
     EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nA 1 16\r\nB 17 34\r\n"),
               w("Fel i sektionsfilen, rad 2: OVER-FALTET eller SEKTIONSVIS saknas"));
+    // Every pair of the contest in a section (a pair above 34 that plays too), none past them.
+    addResult(read.c().boards[1], 35, 1, 1, kNoScore, 0, 0, true);
+    read.c().boardCount = 1;
+    for (const auto& [ranges, why] : std::vector<std::pair<std::string, std::string>>{
+             {"A 2 16\r\nB 17 35", "par 1 ingår inte i någon sektion"},
+             {"A 1 16\r\nB 18 35", "par 17 ingår inte i någon sektion"},
+             {"A 1 16\r\nB 17 34", "par 35 ingår inte i någon sektion"},
+             {"A 1 16\r\nB 17 36", "sektion B går till par 36, men tävlingen har 35 par"}})
+        EXPECT_EQ(readSections(read.c(), "%SEKTIONER 1\r\nSEKTIONSVIS\r\n" + ranges + "\r\n"),
+                  w("Sektionerna passar inte tävlingen: " + why));
+    read.c().isGronaHissen = true;
+    EXPECT_EQ(readSections(read.c(), writeSections(chosen.c())),
+              w("Sektionerna passar inte tävlingen: Gröna Hissen spelas inte i sektioner"));
     EXPECT_EQ(read.c().sections, chosen.c().sections);
 
     chosen.c().sections = Sections{};

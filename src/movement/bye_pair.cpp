@@ -46,7 +46,8 @@ void settleByePairAtSetUp(Contest& contest, int typedByePair) {
 }
 
 void settleByePairOnNamesClosed(Contest& contest) {
-    if (contest.isIndividual || contest.maxPairNumber % 2 == 0) return;
+    // Sections seat their own sit-outs: a number past the last section would be in none.
+    if (contest.isIndividual || contest.sections.any() || contest.maxPairNumber % 2 == 0) return;
     const int last = contest.maxPairNumber;
     if (contest.byePair == last && contest.byeMember &&
         contest.participants[last].first == contest.byeMember) {

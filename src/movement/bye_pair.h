@@ -28,7 +28,8 @@ void settleByePairAtSetUp(Contest& contest, int typedByePair);
 // Closing the name panel in a pairs contest: an odd highest pair number grows by one, and
 // without a bye pair that new number becomes the bye pair. An even field is left alone.
 // An odd field whose last entry is the bye pair ("fripar") needs no bye pair any more
-// (a pair before it was deleted): that entry is emptied and the field shrinks by one.
+// (a pair before it was deleted): that entry is emptied and the field shrinks by one. An
+// evening in sections is left alone: each section has its own sit-out already.
 void settleByePairOnNamesClosed(Contest& contest);
 
 // After "fripar" has been placed under `pair` (chosen from the register, shuffled or

@@ -297,10 +297,10 @@ void TestRecovery::unreadSideFilesAreKeptUntilTheDirectorSays() {
     w.dialogs.fileNames << w.path("kvall8");
     w.press(QKeySequence("Ctrl+O"));
     QVERIFY(w.dialogs.lastMessage().contains(
-        "Kunde inte l\u00e4sa kvall8.ronder: Fel i rondfilen, rad 2: par 4-13 spelar inte giv 1\nKunde inte "
-        "l\u00e4sa kvall8.sektion: Sektionerna passar inte t\u00e4vlingen: par 6-8 ing\u00e5r inte i "
-        "n\u00e5gon "
-        "sektion"));
+        "Kunde inte l\u00e4sa kvall8.sektion: Sektionerna passar inte t\u00e4vlingen: par 6-8 ing\u00e5r "
+        "inte "
+        "i n\u00e5gon sektion\nKunde inte l\u00e4sa kvall8.ronder: Fel i rondfilen, rad 2: par 4-13 spelar "
+        "inte giv 1"));
     QVERIFY(!w.form->contest().sections.any());
 
     // The recovery file carries them as they were found: a recovered evening knows them too.
@@ -314,7 +314,7 @@ void TestRecovery::unreadSideFilesAreKeptUntilTheDirectorSays() {
 
     w.dialogs.askAnswers << Dialogs::Answer::Cancel << Dialogs::Answer::No;
     w.press(QKeySequence("Ctrl+S"));
-    QVERIFY(w.dialogs.questions.last().startsWith("kvall8.ronder och kvall8.sektion kunde inte l\u00e4sas"));
+    QVERIFY(w.dialogs.questions.last().startsWith("kvall8.sektion och kvall8.ronder kunde inte l\u00e4sas"));
     QVERIFY(!w.form->isSaved());
     w.press(QKeySequence("Ctrl+S"));
     QVERIFY(w.form->isSaved());

@@ -90,6 +90,12 @@ void layMovementLine(Contest& contest, const Movement& movement, int a, int b, i
     }
 }
 
+bool builtInMovementFits(int boards, int pairs) {
+    for (const BuiltIn& builtIn : builtIns())
+        if (builtIn.boards == boards && pairs >= builtIn.lowPairs && pairs <= builtIn.highPairs) return true;
+    return false;
+}
+
 void buildBuiltInMovement(Contest& contest) {
     auto movement = std::make_shared<Movement>();
     movement->boardCount = contest.boardCount;

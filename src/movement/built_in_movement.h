@@ -11,6 +11,9 @@ namespace vindelkast {
 // slots are laid down on the boards; the bye pair's slots are then taken off again.
 void buildBuiltInMovement(Contest& contest);
 
+// True when one of those built-in movements plays `boards` boards for `pairs` pairs.
+bool builtInMovementFits(int boards, int pairs);
+
 // One table's sequence of rounds: a is the NS (or stationary) pair, b the EW pair and c
 // the first board of round 1. Slots that would put a pair on a board twice are dropped.
 void layMovementLine(Contest& contest, const Movement& movement, int a, int b, int c);

@@ -85,6 +85,10 @@ GeneratedMovement generateMovement(const MovementRequest& request) {
     return made;
 }
 
+MovementKind proposedMovementKind(int pairs) {
+    return pairs <= 10 ? MovementKind::Howell : MovementKind::Mitchell;
+}
+
 std::string guideCardText(const GeneratedMovement& movement) {
     std::string text = number(movement.cardPairs) + " " + number(movement.boardCount()) + " " +
                        number(movement.rounds) + " " + number(movement.boardsPerRound) + "\r\n";

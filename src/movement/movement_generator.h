@@ -52,6 +52,10 @@ struct GeneratedMovement {
 // meet NS pairs.
 GeneratedMovement generateMovement(const MovementRequest& request);
 
+// The kind a director is offered first for a field: a Howell for a small one (up to 10
+// pairs), a Mitchell from there on.
+MovementKind proposedMovementKind(int pairs);
+
 // The movement as a guide card: the header and one record per table and round, lines
 // ending in CR LF as the window writes its files.
 std::string guideCardText(const GeneratedMovement& movement);

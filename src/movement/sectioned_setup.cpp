@@ -55,7 +55,28 @@ std::string settleSectionBye(Contest& section, int pairs) {
            std::to_string(pairs);
 }
 
+// Sets up one section alone on `section`; the refusal names the section.
+SetUpOutcome setUpSection(Contest& section, const SetUpRequest& request, const SectionPlan& plan,
+                          char letter) {
+    const std::string named = "Sektion " + std::string(1, letter) + ": ";
+    const SetUpOutcome outcome = setUpContest(section, sectionRequest(request, plan));
+    if (!outcome.message.empty()) return {outcome.title, named + outcome.message, false};
+    if (outcome.lacksMovement)
+        return refused(named + "inget inbyggt spel passar " + std::to_string(section.boardCount) +
+                       " givar och " + std::to_string(plan.pairs) + " par; v\xe4lj ett guidekort");
+    if (const std::string misfit = settleSectionBye(section, plan.pairs); !misfit.empty())
+        return refused(named + misfit);
+    return {};
+}
+
 }  // namespace
+
+std::string sectionsRefusal(const SetUpRequest& request, std::size_t sectionCount) {
+    if (request.individual || request.gronaHissen || request.withoutGuideCard)
+        return "Sektioner finns bara i part\xe4vlingar med ett spel per sektion";
+    if (sectionCount < 2 || static_cast<int>(sectionCount) > kMaxSections) return "Ange 2-8 sektioner";
+    return "";
+}
 
 std::vector<SectionPlan> sectionPlans(const std::vector<int>& pairCounts) {
     std::vector<SectionPlan> plans;
@@ -63,12 +84,17 @@ std::vector<SectionPlan> sectionPlans(const std::vector<int>& pairCounts) {
     return plans;
 }
 
+SetUpOutcome sectionOutcome(MemberRegister& reg, const SetUpRequest& request, const SectionPlan& plan,
+                            char letter) {
+    const auto section = std::make_unique<Contest>();
+    section->reset(reg);
+    return setUpSection(*section, request, plan, letter);
+}
+
 SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
                            const std::vector<SectionPlan>& plans, bool acrossField) {
-    if (request.individual || request.gronaHissen || request.withoutGuideCard)
-        return refused("Sektioner finns bara i part\xe4vlingar med ett spel per sektion");
-    if (plans.size() < 2 || static_cast<int>(plans.size()) > kMaxSections)
-        return refused("Ange 2-8 sektioner");
+    if (const std::string refusal = sectionsRefusal(request, plans.size()); !refusal.empty())
+        return refused(refusal);
     MemberRegister& reg = *contest.memberRegister;
     std::vector<int> sizes;
     int pairs = 0;
@@ -76,19 +102,13 @@ SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
     for (std::size_t s = 0; s < plans.size(); ++s) {
         auto section = std::make_unique<Contest>();
         section->reset(reg);
-        const SetUpRequest asked = sectionRequest(request, plans[s]);
-        const SetUpOutcome outcome = setUpContest(*section, asked);
-        const std::string letter(1, static_cast<char>('A' + s));
-        if (!outcome.message.empty())
-            return {outcome.title, "Sektion " + letter + ": " + outcome.message, false};
-        if (outcome.lacksMovement)
-            return refused("Sektion " + letter + ": inget inbyggt spel passar " +
-                           std::to_string(section->boardCount) + " givar och " +
-                           std::to_string(plans[s].pairs) + " par; v\xe4lj ett guidekort");
-        if (const std::string misfit = settleSectionBye(*section, plans[s].pairs); !misfit.empty())
-            return refused("Sektion " + letter + ": " + misfit);
+        const char letter = static_cast<char>('A' + s);
+        if (SetUpOutcome outcome = setUpSection(*section, request, plans[s], letter);
+            !outcome.message.empty())
+            return outcome;
         if (section->boardCount != (sections.empty() ? section->boardCount : sections[0]->boardCount))
-            return refused("Sektion " + letter + " spelar inte lika m\xe5nga givar som sektion A");
+            return refused("Sektion " + std::string(1, letter) +
+                           " spelar inte lika m\xe5nga givar som sektion A");
         if (pairs + section->maxPairNumber > kMaxPair) return refused(kTooManyPairs);
         sizes.push_back(section->maxPairNumber);
         pairs += section->maxPairNumber;

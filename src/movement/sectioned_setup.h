@@ -28,4 +28,14 @@ std::vector<SectionPlan> sectionPlans(const std::vector<int>& pairCounts);
 SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
                            const std::vector<SectionPlan>& plans, bool acrossField);
 
+// "" or why the request cannot be played in `sectionCount` sections at all (an individual or
+// Gröna Hissen evening, one without guide cards, fewer than 2 or more than 8 sections).
+std::string sectionsRefusal(const SetUpRequest& request, std::size_t sectionCount);
+
+// Section `letter` set up alone with its plan, as setUpSections sets it up, and thrown away:
+// the refusal setUpSections would give for it ("Sektion B: guidekortet är för 16 par,
+// sektionen har 13"), or none. A guide card chosen for a section is tried so at once.
+SetUpOutcome sectionOutcome(MemberRegister& reg, const SetUpRequest& request, const SectionPlan& plan,
+                            char letter);
+
 }  // namespace vindelkast

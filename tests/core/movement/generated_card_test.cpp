@@ -11,6 +11,7 @@
 #include "model/standings.h"
 #include "movement/contest_setup.h"
 #include "movement/movement_generator.h"
+#include "movement/section_cards.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {
@@ -143,6 +144,25 @@ TEST(GeneratedCard, OddFieldsSitOutOneByOneAndImpossibleRequestsAreRefused) {
               "Howell g\xf6rs f\xf6r 4-16 par");
     EXPECT_EQ(generateMovement({MovementKind::Mitchell, 30, 0, 5, false}).message,
               "15 givgrupper med 5 givar blir 75 givar, h\xf6gst 71");
+}
+
+TEST(GeneratedCard, SectionsGetOneCardPerCountAndAllPlayTheSameBoards) {
+    // Five and six tables cannot play nine Mitchell rounds: a Howell for every count.
+    const std::vector<GeneratedMovement> made = sectionMovements({10, 9, 12, 9}, 18, 9);
+    ASSERT_EQ(made.size(), 3u);
+    for (const GeneratedMovement& m : made) {
+        EXPECT_EQ(m.message, "");
+        EXPECT_EQ(m.kind, MovementKind::Howell);
+        EXPECT_EQ(m.boardCount(), 18);
+    }
+    // Nothing typed: the first count's movement gives the second its rounds and boards.
+    const std::vector<GeneratedMovement> club = sectionMovements({14, 13}, 0, 0);
+    EXPECT_EQ(club[1].boardCount(), club[0].boardCount());
+    EXPECT_EQ(club[1].rounds, club[0].rounds);
+    EXPECT_EQ(sectionMovements({13, 13}, 20, 7)[0].message,
+              "Sektionerna A och B (13 par): ingen Mitchell eller Howell spelar 20 givar i 7 ronder");
+    EXPECT_EQ(sectionMovements({13, 40}, 21, 7)[1].message,
+              "Sektion B (40 par): Mitchell g\xf6rs f\xf6r 3-15 bord (5-30 par)");
 }
 
 }  // namespace

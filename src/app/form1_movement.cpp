@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/pane_printer.h"
 #include "app/paper_print.h"
+#include "app/section_set_up.h"
 #include "app/set_up_panel.h"
 #include "files/safe_write.h"
 #include "movement/guide_card_command.h"
@@ -57,6 +58,14 @@ QString withoutExtension(const std::string& file) {
 }  // namespace
 
 void TForm1::createGuideCardClick() {
+    if (!contest().setUpDone) {
+        const std::optional<std::vector<int>> sections = typedSections(m_setUp->choices(), m_dialogs);
+        if (!sections) return;
+        if (!sections->empty()) {
+            createSectionCards(*m_setUp, m_dialogs, *sections);
+            return;
+        }
+    }
     const int pairs = fieldNumber(m_setUp->choices().maxPair);
     if (pairs < 1) {
         m_dialogs.messageBox(kTitle, "Fyll i kv\u00e4llens antal par i Max parnr f\u00f6rst");

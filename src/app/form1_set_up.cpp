@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/menu_tree.h"
+#include "app/section_set_up.h"
 #include "app/set_up_panel.h"
 #include "app/text_guard.h"
 #include "app/view_panes.h"
@@ -16,36 +17,12 @@
 #include "movement/bye_pair.h"
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
-#include "movement/sectioned_setup.h"
+#include "movement/section_cards.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
 
 namespace vindelkast {
-
-namespace {
-
-// The set-up panel's fields as the core completes a set-up from them.
-SetUpRequest setUpRequestFrom(const SetUpChoices& shown) {
-    SetUpRequest request;
-    request.boards = shown.boards;
-    request.rounds = shown.rounds;
-    request.maxPair = shown.maxPair;
-    request.byePair = shown.byePair;
-    request.individual = shown.individual;
-    request.barometer = shown.barometer;
-    request.gronaHissen = shown.gronaHissen;
-    request.ghVariant = shown.ghVariant;
-    request.teamContest = shown.teamContest;
-    request.handicap = shown.handicap;
-    request.withoutGuideCard = shown.withoutGuideCard;
-    request.contestName = shown.contestName;
-    request.contestDate = shown.contestDate;
-    request.arranger = shown.arranger;
-    return request;
-}
-
-}  // namespace
 
 void TForm1::MnStartClick() {
     if (contest().setUpDone) {
@@ -68,18 +45,19 @@ void TForm1::BtnKlarClick() {
     const SetUpChoices shown = m_setUp->choices();
     const SetUpRequest request = setUpRequestFrom(shown);
     // Pairs per section: each section its own movement, the highest pair number their sum.
-    const std::vector<int> sections = sectionSizesFromText(shown.sections);
-    if (shown.sections.find_first_not_of(" ") != std::string::npos && sections.empty()) {
-        m_dialogs.messageBox(kSetUpRefusedTitle,
-                             toQt(std::string("Par/sektion ska vara ") + kSectionSizesRule));
+    const std::optional<std::vector<int>> sections = typedSections(shown, m_dialogs);
+    if (!sections) return;
+    SectionCards cards = shown.sectionCards;
+    if (!askSectionCards(sectionCardQuestions(request, *sections, cards), request, memberRegister(),
+                         m_dialogs, cards, true))
         return;
-    }
     m_session->setTeamMatch(request.teamContest);
     SetUpOutcome outcome;
     // A completed set-up is worth recovering, though nothing needs saving yet.
     m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
-        outcome = sections.empty() ? setUpContest(c, request)
-                                   : setUpSections(c, request, sectionPlans(sections), shown.acrossField);
+        outcome = sections->empty()
+                      ? setUpContest(c, request)
+                      : setUpSections(c, request, sectionPlans(*sections, cards), shown.acrossField);
         return outcome.message.empty();
     });
     setParnrCaption();
@@ -153,6 +131,14 @@ void TForm1::EdFriparChange() {
 }
 
 void TForm1::BtnGuideClick() {
+    if (!contest().setUpDone) {
+        const std::optional<std::vector<int>> sections = typedSections(m_setUp->choices(), m_dialogs);
+        if (!sections) return;
+        if (!sections->empty()) {
+            chooseSectionCards(*m_setUp, m_dialogs, memberRegister(), *sections);
+            return;
+        }
+    }
     const SetUpRequest request = setUpRequestFrom(m_setUp->choices());
     GuideCardChoice choice;
     m_session->choose([&](Contest& c) {

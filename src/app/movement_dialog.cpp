@@ -1,5 +1,7 @@
 #include "app/movement_dialog.h"
 
+#include "movement/movement_generator.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,8 +19,7 @@ MovementDialog::MovementDialog(int pairs, QWidget* parent) : QDialog(parent), m_
     m_kind = new QComboBox(this);
     m_kind->setObjectName("movementKind");
     m_kind->addItems({"Mitchell", "Howell"});
-    // A Howell is for small fields; a Mitchell from three tables.
-    m_kind->setCurrentIndex(pairs <= 10 ? 1 : 0);
+    m_kind->setCurrentIndex(proposedMovementKind(pairs) == MovementKind::Howell ? 1 : 0);
     form->addRow("Spel", m_kind);
     m_rounds = new QSpinBox(this);
     m_rounds->setObjectName("movementRounds");

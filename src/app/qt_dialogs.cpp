@@ -93,9 +93,10 @@ QString defaultSuffix(const QString& filter) {
 }
 
 // The chosen file, or "" when the dialog is cancelled; Swedish labels where Qt draws the dialog itself.
-QString chooseFile(QWidget* parent, const QString& title, const QString& filter, bool save,
-                   bool askBeforeOverwrite) {
-    QFileDialog dialog(parent, title, QString(), qtFileFilter(filter));
+// The accept button says what is done ("Öppna"), and so does the title unless it names what is asked for.
+QString chooseFile(QWidget* parent, const QString& action, const QString& filter, bool save,
+                   bool askBeforeOverwrite, const QString& title = {}) {
+    QFileDialog dialog(parent, title.isEmpty() ? action : title, QString(), qtFileFilter(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // An open dialog takes a typed name as it is: the command adds its ending and tells
     // the director, in Swedish, when no such file exists.
@@ -106,7 +107,7 @@ QString chooseFile(QWidget* parent, const QString& title, const QString& filter,
     dialog.setLabelText(QFileDialog::LookIn, "Leta i:");
     dialog.setLabelText(QFileDialog::FileName, "Filnamn:");
     dialog.setLabelText(QFileDialog::FileType, "Filtyp:");
-    dialog.setLabelText(QFileDialog::Accept, title);
+    dialog.setLabelText(QFileDialog::Accept, action);
     dialog.setLabelText(QFileDialog::Reject, "Avbryt");
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
@@ -116,6 +117,10 @@ QString chooseFile(QWidget* parent, const QString& title, const QString& filter,
 
 QString QtDialogs::openFileName(const QString& filter) {
     return chooseFile(m_parent, "\u00d6ppna", filter, false, false);
+}
+
+QString QtDialogs::openFileNameTitled(const QString& title, const QString& filter) {
+    return chooseFile(m_parent, "\u00d6ppna", filter, false, false, title);
 }
 
 QString QtDialogs::saveFileName(const QString& filter, bool askBeforeOverwrite) {

@@ -24,6 +24,7 @@ public:
     std::optional<QString> inputQuery(const QString& title, const QString& prompt,
                                       const QString& defaultText) override;
     QString openFileName(const QString& filter) override;
+    QString openFileNameTitled(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& filter, bool askBeforeOverwrite) override;
     QString folderName(const QString& title) override;
     bool printerAvailable() override;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +43,7 @@ bool isInvalidNumber(const QString& text) {
 SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     : QGroupBox("F\u00f6rberedelser", parent), m_dialogs(dialogs) {
     setObjectName("GrpBrickor");
-    setGeometry(33, 8, 345, 672);
+    setGeometry(33, 8, 345, 712);
     setBackground(this, Qt::yellow);
 
     EdGivar = addEdit("EdGivar", "LblGivar", "Givar", 40);
@@ -123,6 +124,11 @@ SetUpPanel::SetUpPanel(QWidget* parent, Dialogs& dialogs)
     fieldChoice->addItems({"\u00d6ver f\u00e4ltet", "Per sektion"});
     fieldChoice->setGeometry(130, 628, 200, 28);
     fieldLabel->setBuddy(fieldChoice);
+    sectionCardsLabel = new QLabel(this);
+    sectionCardsLabel->setObjectName("sectionCardsLabel");
+    sectionCardsLabel->setGeometry(16, 662, 314, 44);
+    sectionCardsLabel->setWordWrap(true);
+    sectionCardsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (QLineEdit* field : {EdContName, EdDate}) refuseUnrepresentableText(field, m_dialogs);
     connect(cBoxGuide, &QCheckBox::clicked, this, &SetUpPanel::enableGuideButton);
@@ -165,6 +171,7 @@ SetUpChoices SetUpPanel::choices() const {
     c.arranger = fromQtLossy(ComboBox2->currentText());
     c.sections = text(EdSektioner);
     c.acrossField = fieldChoice->currentIndex() == 0;
+    c.sectionCards = m_sectionCards;
     return c;
 }
 
@@ -198,6 +205,19 @@ void SetUpPanel::showSections(const Contest& c) {
             sizes << QString::number(seatedPairCount(c, static_cast<int>(s)));
     EdSektioner->setText(sizes.join(','));
     fieldChoice->setCurrentIndex(c.sections.any() && !c.sections.acrossField ? 1 : 0);
+}
+
+void SetUpPanel::showSectionCards(const SectionCards& cards) {
+    m_sectionCards = cards;
+    QStringList lines;
+    for (const auto& [pairs, card] : cards)
+        lines << QString("%1 par %2").arg(pairs).arg(QFileInfo(pathToQt(card)).fileName());
+    sectionCardsLabel->setText(lines.isEmpty() ? QString() : "Guidekort: " + lines.join("; "));
+}
+
+void SetUpPanel::showBoardsAndRounds(int boards, int rounds) {
+    setNumber(EdGivar, boards);
+    setNumber(EdRonder, rounds);
 }
 
 void SetUpPanel::showCounts(int maxPair, int boards, int rounds) {
@@ -271,6 +291,7 @@ void SetUpPanel::clearForNewContest() {
     EdRonder->clear();
     EdNrPar->clear();
     EdSektioner->clear();
+    showSectionCards({});
 }
 
 QLineEdit* SetUpPanel::addEdit(const char* name, const char* labelName, const QString& label, int top) {

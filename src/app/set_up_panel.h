@@ -5,6 +5,7 @@
 #include <QGroupBox>
 
 #include "model/scoring_rule.h"
+#include "movement/section_cards.h"
 
 class QCheckBox;
 class QComboBox;
@@ -34,8 +35,9 @@ struct SetUpChoices {
     std::string contestName;
     std::string contestDate;
     std::string arranger;
-    std::string sections;     // pair counts of the sections, "10,9"; "" for one field
-    bool acrossField = true;  // an evening in sections matchpointed across the field
+    std::string sections;       // pair counts of the sections, "10,9"; "" for one field
+    bool acrossField = true;    // an evening in sections matchpointed across the field
+    SectionCards sectionCards;  // the guide cards chosen or made for the sections' counts
 };
 
 // The set-up panel GrpBrickor ("Förberedelser"): the counts, the kind of contest, the
@@ -71,6 +73,10 @@ public:
     void showScoring(ScoringMethod method);
     // The contest's sections (the pairs each seats) and how they are compared.
     void showSections(const Contest& contest);
+    // The guide cards the sections will be set up with, listed under the sections.
+    void showSectionCards(const SectionCards& cards);
+    // The boards and rounds of cards made for the sections; the highest pair number stays.
+    void showBoardsAndRounds(int boards, int rounds);
     // "Starta upp": Klar is offered and the boards are typed first.
     void startSetUp();
     // The guide card was chosen: no second one, the names are next.
@@ -133,6 +139,8 @@ private:
     QComboBox* scoringChoice = nullptr;  // "Poäng": Matchpoäng, Korsimp, Butler
     QLineEdit* EdSektioner = nullptr;    // pairs per section, "10,9"
     QComboBox* fieldChoice = nullptr;    // "Jämför": Över fältet, Per sektion
+    QLabel* sectionCardsLabel = nullptr;
+    SectionCards m_sectionCards;
 };
 
 }  // namespace vindelkast

@@ -33,6 +33,8 @@ public:
                                               const QString& defaultText) = 0;
     // File dialogs; an empty name when cancelled. They never change the working folder.
     virtual QString openFileName(const QString& filter) = 0;
+    // The same, titled with what is asked for ("Guidekort för sektion B (13 par)").
+    virtual QString openFileNameTitled(const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(const QString& filter, bool askBeforeOverwrite) = 0;
     // A folder to write into (made there if need be); an empty name when cancelled.
     virtual QString folderName(const QString& title) = 0;

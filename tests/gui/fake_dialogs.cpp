@@ -39,6 +39,11 @@ QString FakeDialogs::openFileName(const QString& filter) {
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString FakeDialogs::openFileNameTitled(const QString& title, const QString& filter) {
+    fileTitles << title;
+    return openFileName(filter);
+}
+
 QString FakeDialogs::saveFileName(const QString& filter, bool) {
     fileFilters << filter;
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();

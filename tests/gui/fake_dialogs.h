@@ -25,6 +25,7 @@ public:
     QStringList questions;      // Yes/No questions asked
     QStringList prompts;        // input boxes asked ("title|prompt|default")
     QStringList fileFilters;    // filters of the file dialogs shown
+    QStringList fileTitles;     // titles of the open dialogs that ask for something named
     QList<PrintJob> printJobs;  // jobs sent to the printer
     QStringList opened;         // documents opened with their associated program
 
@@ -51,6 +52,7 @@ public:
     std::optional<QString> inputQuery(const QString& title, const QString& prompt,
                                       const QString& defaultText) override;
     QString openFileName(const QString& filter) override;
+    QString openFileNameTitled(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& filter, bool askBeforeOverwrite) override;
     QString folderName(const QString& title) override;
     bool printerAvailable() override { return printerInstalled; }

@@ -12,6 +12,7 @@
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/member_register.h"
+#include "movement/movement_generator.h"
 #include "support/test_text.h"
 #include "window_fixture.h"
 
@@ -34,6 +35,8 @@ private slots:
     void unrepresentableTextIsRefused();
     void impPairsAreChosenAtSetUpAndKeptBesideTheContest();
     void sectionsAreSetUpAndComparedEitherWay();
+    void sectionsOfThirteenPlayTheCardMadeForThirteen();
+    void mixedSectionsTakeBuiltInMovementsAndAChosenCard();
 };
 
 void TestSetUp::startUpLoadsRegisterAndProposesToday() {
@@ -368,6 +371,79 @@ void TestSetUp::sectionsAreSetUpAndComparedEitherWay() {
     // Section B's sit-out number (B10 of its ten) seats no pair: the pairs are shown as typed.
     QCOMPARE(opened.find<QLineEdit>("EdSektioner")->text(), QString("10,9"));
     QCOMPARE(opened.find<TextPane>("UtTotal")->plainLines(), acrossField);
+}
+
+// Two sections of 13 pairs, which no built-in movement plays: "Klar" asks once for the card
+// both play and, cancelled, sets nothing up; "Skapa guidekort" makes that card for "Klar".
+void TestSetUp::sectionsOfThirteenPlayTheCardMadeForThirteen() {
+    Window w;
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdGivar", "21");
+    w.type("EdRonder", "7");
+    w.type("EdSektioner", "13,13");
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.fileTitles, QStringList{"Guidekort f\u00f6r sektionerna A och B (13 par)"});
+    // The cards that seat 13 pairs and their sit-out, and the cards made for 13.
+    QCOMPARE(w.dialogs.fileFilters, QStringList{"Guidekortsfiler (*.gui)|P14*.GUI;P13*.GUI"});
+    QVERIFY(!w.form->contest().setUpDone && w.dialogs.messages.isEmpty());
+    QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+
+    QTest::mouseClick(w.find<QPushButton>("createGuideCardButton"), Qt::LeftButton);
+    // Seven tables play a Mitchell: seven rounds of three boards.
+    QVERIFY(w.readFile("P13_mitchell_7x3.gui").startsWith("14 21 7 3\r\n"));
+    QVERIFY2(
+        w.dialogs.lastMessage().startsWith(
+            "Skapa guidekort|Guidekortet P13_mitchell_7x3.gui anv\u00e4nds f\u00f6r sektionerna A och B."),
+        qPrintable(w.dialogs.lastMessage()));
+    QVERIFY(w.find<QPushButton>("BtnGuide")->isEnabled() && w.edit("EdNrPar")->text().isEmpty());
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.fileTitles.size(), 1);
+    const Contest& c = w.form->contest();
+    QVERIFY(c.setUpDone);
+    QCOMPARE(w.edit("EdNrPar")->text(), QString("28"));
+    QCOMPARE(c.sections.list[1].firstPair, 15);
+    QCOMPARE(c.sections.list[1].sitOut, 28);
+    // Each section plays every board at the six tables without its sit-out.
+    for (int b = 1; b <= 21; ++b) QCOMPARE(c.boards[b].resultCount, 12);
+
+    w.dialogs.fileNames << w.path("tretton.sco");
+    w.press(QKeySequence("Ctrl+S"));
+    Window opened;
+    opened.dialogs.fileNames << w.path("tretton.sco");
+    opened.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(opened.edit("EdSektioner")->text(), QString("13,13"));
+    QCOMPARE(opened.edit("EdNrPar")->text(), QString("28"));
+}
+
+// 10, 9 and 12 pairs on 18 boards: the built-in Howells play 9 and 10 pairs, section C alone
+// needs a card. A card for 14 pairs is refused with the panel left usable; "Klar" asks again.
+void TestSetUp::mixedSectionsTakeBuiltInMovementsAndAChosenCard() {
+    Window w;
+    w.copyExample("P14_mitchell.gui");
+    const GeneratedMovement twelve = generateMovement({MovementKind::Howell, 12, 9, 2, false});
+    w.writeFile("P12_howell.gui", QByteArray::fromStdString(guideCardText(twelve)));
+    w.press(QKeySequence(Qt::Key_F2));
+    w.type("EdGivar", "18");
+    w.type("EdRonder", "9");
+    w.type("EdSektioner", "10,9,12");
+    w.dialogs.fileNames << w.path("P14_mitchell.gui");
+    QTest::mouseClick(w.find<QPushButton>("BtnGuide"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.fileTitles, QStringList{"Guidekort f\u00f6r sektion C (12 par)"});
+    QCOMPARE(w.dialogs.fileFilters, QStringList{"Guidekortsfiler (*.gui)|P12*.GUI"});
+    QCOMPARE(w.dialogs.lastMessage(),
+             QString("Indata ej OK|Sektion C: guidekortet \u00e4r f\u00f6r 14 par, sektionen har 12"));
+    QVERIFY(w.find<QPushButton>("BtnGuide")->isEnabled() && w.edit("EdNrPar")->text().isEmpty());
+
+    w.dialogs.fileNames << w.path("P12_howell.gui");
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    QCOMPARE(w.dialogs.fileTitles.size(), 2);
+    const Contest& c = w.form->contest();
+    QVERIFY(c.setUpDone);
+    QCOMPARE(c.maxPairNumber, 32);
+    QVERIFY(c.sections.list[1].sitOut > 0 && c.sections.list[2].sitOut == 0);
+    QCOMPARE(c.sections.list[2].firstPair, 21);
+    // Every board is played alike: the tables that play times 9 rounds over 9 board groups.
+    for (int b = 1; b <= 18; ++b) QCOMPARE(c.boards[b].resultCount, 15);
 }
 
 QTEST_MAIN(TestSetUp)

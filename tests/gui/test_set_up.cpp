@@ -368,7 +368,7 @@ void TestSetUp::sectionsAreSetUpAndComparedEitherWay() {
     opened.dialogs.fileNames << w.path("sekt.sco");
     opened.press(QKeySequence("Ctrl+O"));
     QVERIFY(opened.action("acrossFieldItem")->isChecked());
-    // Section B's sit-out number (B10 of its ten) seats no pair: the pairs are shown as typed.
+    // Section B's sit-out number (B9, the odd number itself) seats no pair: the pairs are shown as typed.
     QCOMPARE(opened.find<QLineEdit>("EdSektioner")->text(), QString("10,9"));
     QCOMPARE(opened.find<TextPane>("UtTotal")->plainLines(), acrossField);
 }

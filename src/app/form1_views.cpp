@@ -74,7 +74,10 @@ void TForm1::Hjlp1Click() {
         return;
     }
     if (!m_dialogs.openWithAssociatedProgram(manual))
-        m_dialogs.message("Kunde inte \u00f6ppna handboken " + manual);
+        m_dialogs.message(
+            "Kunde inte starta n\u00e5gon webbl\u00e4sare f\u00f6r handboken. \u00d6ppna den "
+            "sj\u00e4lv, den finns h\u00e4r:\n" +
+            QDir::toNativeSeparators(manual));
 }
 
 void TForm1::OmVindelkast1Click() {

@@ -27,6 +27,7 @@ public:
     QStringList fileFilters;    // filters of the file dialogs shown
     QList<PrintJob> printJobs;  // jobs sent to the printer
     QStringList opened;         // documents opened with their associated program
+    bool openerFound = true;    // false: the desktop has no program to open them with
 
     QQueue<bool> confirmAnswers;
     // Answers to Yes/No/Avbryt questions; when empty, confirmAnswers answer Yes or No.

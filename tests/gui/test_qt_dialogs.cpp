@@ -1,6 +1,7 @@
 // The real dialogs the director answers: Swedish buttons, the typed answer, a cancel.
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -26,6 +27,7 @@ private slots:
     void inputDialogSpeaksSwedish();
     void fileDialogsSpeakSwedish();
     void escapeOnTheSaveQuestionCancels();
+    void anOpenerThatFindsNoBrowserIsAFailure();
 };
 
 namespace {
@@ -164,6 +166,29 @@ void TestQtDialogs::escapeOnTheSaveQuestionCancels() {
     QCOMPARE(dialogs.ask("Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"), Dialogs::Answer::Cancel);
     seen.sort();
     QCOMPARE(seen, (QStringList{"Avbryt", "Ja", "Nej"}));
+}
+
+void TestQtDialogs::anOpenerThatFindsNoBrowserIsAFailure() {
+    // The desktop's opener starts, then exits as xdg-open does when no browser is installed.
+    QTemporaryDir bin;
+    const auto opener = [&bin](const QByteArray& exit) {
+        QFile script(bin.filePath("xdg-open"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$1\" > '" + QFile::encodeName(bin.filePath("asked")) + "'\nexit " +
+                     exit + "\n");
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    QtDialogs dialogs;
+    opener("3");
+    QVERIFY(!dialogs.openWithAssociatedProgram("/doc/manual.html"));
+    QFile asked(bin.filePath("asked"));
+    QVERIFY(asked.open(QIODevice::ReadOnly));
+    QCOMPARE(asked.readAll(), QByteArray("/doc/manual.html\n"));
+    opener("0");
+    QVERIFY(dialogs.openWithAssociatedProgram("/doc/manual.html"));
+    qputenv("PATH", path);
 }
 
 QTEST_MAIN(TestQtDialogs)

@@ -194,8 +194,7 @@ void TestViews::helpAndAbout() {
     w.writeFile("manual.html", "<html></html>");
     w.action("Hjlp1")->trigger();
     QCOMPARE(w.dialogs.opened.last(), QFileInfo(w.path("manual.html")).absoluteFilePath());
-    // F1 is Hj\u00e4lp from anywhere in the window, the entry grid too; without a browser the
-    // director is told where the manual is.
+    // F1 from the entry grid; without a browser the director is told where the manual is.
     w.openExample("kv\u00e4ll16.sco");
     w.press(QKeySequence(Qt::Key_F4));
     QVERIFY(QApplication::focusWidget()->objectName().startsWith("EdScore"));

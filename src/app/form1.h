@@ -138,6 +138,8 @@ private:
     void showOpenedContest();
     void openContestFile(const QString& fileName);
     void printMovementCards(const std::string& cardFile);
+    // What heads every printed page: the contest's name and date, then `what` is printed.
+    QString pageTitle(const QString& what) const;
     void writeFullHtml(bool oldStyle);
     void clearContest();
     void connectArchive();

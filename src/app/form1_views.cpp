@@ -74,7 +74,10 @@ void TForm1::Hjlp1Click() {
         return;
     }
     if (!m_dialogs.openWithAssociatedProgram(manual))
-        m_dialogs.message("Kunde inte \u00f6ppna handboken " + manual);
+        m_dialogs.message(
+            "Kunde inte starta n\u00e5gon webbl\u00e4sare f\u00f6r handboken. \u00d6ppna den "
+            "sj\u00e4lv, den finns h\u00e4r:\n" +
+            QDir::toNativeSeparators(manual));
 }
 
 void TForm1::OmVindelkast1Click() {
@@ -87,7 +90,8 @@ void TForm1::Print1Click() {
     const int board = currentBoard() > 0 ? currentBoard() : 1;
     const int round =
         contest().boardsPerRound != 0 ? lastBoardOfRound(contest(), board) / contest().boardsPerRound : 0;
-    m_printer->print(*m_panes->UtRond->document(), QString("Resultat rond %1").arg(round));
+    const QString title = QString("Resultat rond %1").arg(round);
+    m_printer->print(*m_panes->UtRond->document(), title, 1, pageTitle(title));
 }
 
 void TForm1::MnPrintTotaltClick() {
@@ -96,7 +100,18 @@ void TForm1::MnPrintTotaltClick() {
     if (!copies || *copies < 1 || *copies > 10) return;
     const SetUpChoices shown = m_setUp->choices();
     const QString title = "Slutresultat " + toQt(shown.contestName) + ": " + toQt(shown.contestDate);
-    m_printer->print(*m_panes->UtTotal->document(), title, *copies);
+    // The standings' caption (the mean, the sections' comparison) is a label over the pane.
+    const QString caption = m_panes->LblTotal->isVisible() ? m_panes->LblTotal->text() : "Slutresultat";
+    m_printer->print(*m_panes->UtTotal->document(), title, *copies, pageTitle(caption));
+}
+
+QString TForm1::pageTitle(const QString& what) const {
+    const SetUpChoices shown = m_setUp->choices();
+    QStringList parts;
+    for (const std::string& field : {shown.contestName, shown.contestDate})
+        if (const QString text = toQt(field).trimmed(); !text.isEmpty()) parts << text;
+    parts << what;
+    return parts.join("  \u00b7  ");
 }
 
 }  // namespace vindelkast

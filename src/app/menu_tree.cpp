@@ -67,7 +67,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
 
     QMenu* version = addMenu(window, "Version1", "Version");
-    addItem(version, "Hjlp1", "Hj\u00e4lp");
+    addItem(version, "Hjlp1", "Hj\u00e4lp", "F1");
     addItem(version, "OmVindelkast1", "Om Vindelkast");
 }
 

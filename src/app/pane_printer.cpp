@@ -10,6 +10,8 @@
 #include "qt/qt_text.h"
 #include "session/dialogs.h"
 
+#include <memory>
+
 namespace vindelkast {
 
 QString writePdf(const QTextDocument& document, const QString& jobTitle, const QString& fileName) {
@@ -28,7 +30,14 @@ QString writePdf(const QTextDocument& document, const QString& jobTitle, const Q
     return toQt(writeTextSafely(pathFromQt(fileName), pdf.data().toStdString()));
 }
 
-void PanePrinter::print(const QTextDocument& document, const QString& jobTitle, int copies) {
+void PanePrinter::print(const QTextDocument& pane, const QString& jobTitle, int copies,
+                        const QString& pageTitle) {
+    std::unique_ptr<QTextDocument> titled;
+    if (!pageTitle.isEmpty()) {
+        titled.reset(pane.clone());
+        titled->setMetaInformation(QTextDocument::DocumentTitle, pageTitle);
+    }
+    const QTextDocument& document = titled ? *titled : pane;
     if (!m_dialogs.printerAvailable()) {
         saveAsPdf(document, jobTitle);
         return;

@@ -3,6 +3,7 @@
 #include "app/movement_dialog.h"
 #include "app/paper_print.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -10,8 +11,10 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -147,7 +150,22 @@ QString QtDialogs::print(const QString& jobTitle, const QTextDocument& document)
 }
 
 bool QtDialogs::openWithAssociatedProgram(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Qt counts a document opened once the desktop's opener has started; xdg-open finds that
+    // no browser is installed only after that, and says so in its exit code alone.
+    const QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (opener.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // A browser started in the foreground keeps the opener running: it must live on.
+    auto* process = new QProcess(QCoreApplication::instance());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(opener, {path});
+    if (!process->waitForStarted()) {
+        process->deleteLater();
+        return false;
+    }
+    constexpr int kOpenerVerdictMs = 2000;
+    if (!process->waitForFinished(kOpenerVerdictMs)) return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }
 
 bool QtDialogs::progress(const QString& title, const std::function<Progress()>& poll) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -49,6 +50,16 @@ QListWidget* addWaitingList(QGridLayout* grid, int row, const QString& heading, 
     list->setMaximumHeight(height);
     grid->addWidget(list, row + 1, 0, 1, columns);
     return list;
+}
+
+// A line of a waiting list, a little higher than the font's line: Qt's row is exactly the
+// font's height, which cuts the dots off a capital \u00d6 ("3NT \u00d6" would read "3NT O").
+QListWidgetItem* addListLine(QListWidget* list, const QString& text) {
+    auto* item = new QListWidgetItem(text, list);
+    const QFontMetrics metrics(list->font());
+    item->setSizeHint(
+        QSize(metrics.horizontalAdvance(text) + metrics.averageCharWidth(), metrics.height() * 3 / 2));
+    return item;
 }
 
 }  // namespace
@@ -177,7 +188,7 @@ void TableDesk::showTables() {
     LstKonflikt->clear();
     if (service)
         for (const PendingConflict& c : service->conflicts()) {
-            auto* item = new QListWidgetItem(toQt(conflictText(c)), LstKonflikt);
+            QListWidgetItem* item = addListLine(LstKonflikt, toQt(conflictText(c)));
             item->setData(Qt::UserRole, c.id);
         }
     if (LstKonflikt->count() > 0) LstKonflikt->setCurrentRow(0);
@@ -189,7 +200,7 @@ void TableDesk::showTables() {
     LstUtelast->clear();
     if (service)
         for (const LockOut& l : service->lockOuts(QDateTime::currentMSecsSinceEpoch())) {
-            auto* item = new QListWidgetItem(toQt(lockOutText(l)), LstUtelast);
+            QListWidgetItem* item = addListLine(LstUtelast, toQt(lockOutText(l)));
             item->setData(Qt::UserRole, QString::fromStdString(l.client));
             if (item->data(Qt::UserRole).toString() == chosen) LstUtelast->setCurrentItem(item);
         }

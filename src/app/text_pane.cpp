@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "app/paper_print.h"
 #include "qt/qt_text.h"
 
 namespace vindelkast {
@@ -21,6 +22,17 @@ QColor viewColour(Colour colour) {
     }
     return QColor(0, 0, 0);
 }
+
+namespace {
+
+// A list's heading lines are marked for paper, which keeps the list together.
+QTextBlockFormat lineFormat(const ViewLine& line) {
+    QTextBlockFormat format;
+    if (line.listHeading) format.setProperty(kListHeadingProperty, true);
+    return format;
+}
+
+}  // namespace
 
 TextPane::TextPane(QWidget* parent, const char* name) : QTextEdit(parent) {
     setObjectName(name);
@@ -93,6 +105,8 @@ void TextPane::setTextFont(const QFont& font) {
 
 void TextPane::replaceLine(int index, const ViewLine& line) {
     QTextCursor cursor(document()->findBlockByNumber(index));
+    if (line.listHeading != cursor.blockFormat().hasProperty(kListHeadingProperty))
+        cursor.setBlockFormat(lineFormat(line));
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     QTextCharFormat format;
     format.setForeground(viewColour(line.colour));
@@ -104,6 +118,8 @@ void TextPane::addLine(const ViewLine& line) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (m_lineCount++ > 0) cursor.insertBlock();
+    if (line.listHeading || cursor.blockFormat().hasProperty(kListHeadingProperty))
+        cursor.setBlockFormat(lineFormat(line));
     // Lines added one by one are not a view the next showLines could update in place.
     m_shown.clear();
     QTextCharFormat format;

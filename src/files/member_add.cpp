@@ -57,14 +57,14 @@ std::string appendMemberToFile(const std::string& path, Member& member, int next
     }
     if (taken && member.memberId < kFirstFederationNumber) member.memberId = highest + 1;
 
-    // A register an editor saved as UTF-8 goes back to Windows-1252 as a whole: one line in
-    // another encoding would garble it for every reader.
-    bool wasUtf8 = false;
-    const std::string held = registerText(old, &wasUtf8);
+    // The register stays in the encoding and line ends it has (an editor that saved it as
+    // UTF-8 with LF must not find one line in another form), so the new line is only added.
+    // Replacing the whole file instead would make a program waiting for the lock find a file
+    // nobody reads any more, again and again while this one adds persons.
+    const RegisterForm form = registerForm(old);
     // A file whose last line lacks its line end would swallow the new member.
-    std::string text = !held.empty() && held.back() != '\n' ? "\r\n" : "";
-    text += memberLine(member) + "\r\n";
-    if (wasUtf8) return writeTextSafely(path, held + text);
+    std::string text = !old.empty() && old.back() != '\n' ? form.lineEnd : "";
+    text += registerLineBytes(memberLine(member), form);
     return lock.appendWhole(text, old.size()) ? "" : cannotWriteMessage(path);
 }
 

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <sstream>
 
 #include "files/file_platform.h"
@@ -14,6 +13,12 @@
 namespace vindelkast {
 
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
+bool isPlainAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -87,15 +92,26 @@ bool isRegisterComment(std::string_view line) {
     return i == line.size() || line[i] == '#';
 }
 
-std::string registerText(std::string_view bytes, bool* wasUtf8) {
-    constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
-    const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
-    if (marked) bytes.remove_prefix(kByteOrderMark.size());
-    const bool plain = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    std::optional<std::string> converted;
-    if (!plain) converted = utf8ToCp1252Replacing(bytes);
-    if (wasUtf8) *wasUtf8 = marked || converted.has_value();
-    return converted ? *converted : std::string(bytes);
+std::string registerText(std::string_view bytes) {
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
+    if (isPlainAscii(bytes)) return std::string(bytes);
+    return utf8ToCp1252Replacing(bytes).value_or(std::string(bytes));
+}
+
+RegisterForm registerForm(std::string_view bytes) {
+    RegisterForm form;
+    // Plain ASCII could be either; the program's own encoding keeps its letters readable to
+    // the older programs a club may share the file with.
+    form.utf8 = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark ||
+                (!isPlainAscii(bytes) && utf8ToCp1252Replacing(bytes).has_value());
+    const auto firstEnd = bytes.find('\n');
+    if (firstEnd != std::string_view::npos && (firstEnd == 0 || bytes[firstEnd - 1] != '\r'))
+        form.lineEnd = "\n";
+    return form;
+}
+
+std::string registerLineBytes(std::string_view line, const RegisterForm& form) {
+    return (form.utf8 ? cp1252ToUtf8(line) : std::string(line)) + form.lineEnd;
 }
 
 std::vector<Member> readMemberLines(std::istream& in) {

@@ -23,9 +23,20 @@ int loadRegister(const std::string& fileName, MemberRegister& reg);
 // A register file's bytes as the program holds them (Windows-1252, as the file should be).
 // A file saved as UTF-8, as most editors save today, is known by letters beyond ASCII that
 // are all valid UTF-8 (Windows-1252 names never are) or by its byte-order mark, which is
-// skipped; a character Windows-1252 lacks becomes "?". `wasUtf8` tells the writer to write
-// the whole file anew in Windows-1252.
-std::string registerText(std::string_view bytes, bool* wasUtf8 = nullptr);
+// skipped; a character Windows-1252 lacks becomes "?".
+std::string registerText(std::string_view bytes);
+
+// How a register file is written: the club may keep it in an editor, which should find it
+// as it left it. A file with no line end yet (or no file) takes the program's own form,
+// Windows-1252 with CR LF.
+struct RegisterForm {
+    bool utf8 = false;
+    std::string lineEnd = "\r\n";
+};
+RegisterForm registerForm(std::string_view bytes);
+// One line of the program's text (Windows-1252, no line end) as the file's bytes, line end
+// included.
+std::string registerLineBytes(std::string_view line, const RegisterForm& form);
 
 // The members of a register file's lines, in file order (comment lines skipped).
 std::vector<Member> readMemberLines(std::istream& in);

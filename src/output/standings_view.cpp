@@ -19,7 +19,8 @@ const char* methodName(ScoringMethod method) {
 // The standings of a contest scored in IMPs: total IMPs and IMPs per board.
 std::vector<ViewLine> impStandingsLines(const Contest& contest) {
     std::vector<ViewLine> lines;
-    lines.push_back({"pl  nr    namn                                        IMP IMP/giv"});
+    lines.push_back(
+        {"pl  nr    namn                                        IMP IMP/giv", Colour::Black, true});
     const std::vector<ImpStanding> standings = impStandings(contest);
     const std::vector<int> places = impPlaces(standings);
     for (std::size_t i = 0; i < standings.size(); ++i) {
@@ -51,8 +52,9 @@ std::vector<ViewLine> sectionedStandingsLines(const Contest& contest) {
     for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
         const SectionStandings section = sectionStandings(contest, static_cast<int>(s));
         if (s > 0) lines.push_back({""});
-        lines.push_back({formatText("Sektion %c, medel %d", contest.sections.list[s].letter, section.mean)});
-        lines.push_back({kHeading});
+        lines.push_back({formatText("Sektion %c, medel %d", contest.sections.list[s].letter, section.mean),
+                         Colour::Black, true});
+        lines.push_back({kHeading, Colour::Black, true});
         for (int place = 1; place <= section.totals.n && section.totals.ranking[place] != 0; ++place) {
             const int pair = section.totals.ranking[place];
             const double total = section.totals.total[pair];
@@ -64,8 +66,9 @@ std::vector<ViewLine> sectionedStandingsLines(const Contest& contest) {
                      [](const Entry& a, const Entry& b) { return a.percent > b.percent + 1e-9; });
     lines.push_back({""});
     lines.push_back({contest.sections.acrossField ? "Alla sektioner (matchpo\xe4ng \xf6ver f\xe4ltet)"
-                                                  : "Alla sektioner (efter procent)"});
-    lines.push_back({kHeading});
+                                                  : "Alla sektioner (efter procent)",
+                     Colour::Black, true});
+    lines.push_back({kHeading, Colour::Black, true});
     int place = 0;
     for (const Entry& e : field) lines.push_back({standingLine(contest, ++place, e.pair, e.total, e.mean)});
     return lines;
@@ -94,7 +97,7 @@ std::vector<ViewLine> standingsLines(const Contest& contest) {
         lines.push_back({formatText("%20s %5.1f", contest.teamName2.c_str(), teams.second)});
         lines.push_back({""});
     }
-    lines.push_back({kHeading});
+    lines.push_back({kHeading, Colour::Black, true});
     int place = 0;
     for (int slot = 1; slot <= totals.n; ++slot) {
         const int pair = totals.ranking[slot];

@@ -11,6 +11,9 @@ enum class Colour { Black, Red, Blue, White };
 struct ViewLine {
     std::string text;
     Colour colour = Colour::Black;
+    // A list's caption or column heading: on paper the list from here on is kept on one page
+    // where it fits, and its heading lines start every further page it runs onto.
+    bool listHeading = false;
 
     bool operator==(const ViewLine&) const = default;
 };

@@ -43,6 +43,15 @@ Json playedJson(const PlayedContract& p) {
             {"tricks", p.tricks}};
 }
 
+// `score` keeps the grid's "%+-" for the readers that know it; an adjusted score also says
+// what each side gets, so that a page can show it as the players understand it.
+void addScore(Json& line, int score) {
+    line["score"] = score == kNoScore ? "" : utf8(scoreCellText(score));
+    if (score < kAdjustedBase) return;
+    const int shares = score - kAdjustedBase;  // NS% + EW%/10
+    line["adjusted"] = {{"ns", shares / 10 % 10 * 10}, {"ew", shares % 10 * 10}};
+}
+
 Json contractOf(const Contest& contest, int board, int ns, int ew) {
     const auto found = contest.contracts.find({board, ns, ew});
     return found == contest.contracts.end() ? Json(nullptr) : playedJson(found->second);
@@ -91,9 +100,9 @@ Json cardJson(const Contest& contest, int pair, const PairStanding& figure) {
                     {"seat", seatCode(line.seat, contest.isIndividual)},
                     {"opponents", participant(contest, line.opponent)},
                     {"played", line.hasPlayed ? playedJson(line.played) : Json(nullptr)},
-                    {"score", line.ownScore == kNoScore ? "" : utf8(scoreCellText(line.ownScore))},
                     {"points", shown(contest, line.points)},
                     {"top", line.top}};
+        addScore(row, line.ownScore);
         if (line.opponentPartner > 0) row["opponents2"] = participant(contest, line.opponentPartner);
         rows.push_back(row);
     }
@@ -170,7 +179,7 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
         complete = complete && entered;
         line["entered"] = entered;
         if (entered) {
-            line["score"] = utf8(scoreCellText(slot->nsScore));
+            addScore(line, slot->nsScore);
             line["played"] = contractOf(contest, b, seat.nsPair, seat.ewPair);
         }
         boards.push_back(line);
@@ -199,10 +208,11 @@ std::string boardResultsAnswer(const Contest& contest, int board, const std::str
     for (int i = 0; i < bd.resultCount; ++i) {
         const BoardResult& r = bd.results[i];
         if (r.nsScore == kNoScore) continue;
-        results.push_back({{"ns", participant(contest, r.nsPair)},
-                           {"ew", participant(contest, r.ewPair)},
-                           {"played", contractOf(contest, board, r.nsPair, r.ewPair)},
-                           {"score", utf8(scoreCellText(r.nsScore))}});
+        Json line = {{"ns", participant(contest, r.nsPair)},
+                     {"ew", participant(contest, r.ewPair)},
+                     {"played", contractOf(contest, board, r.nsPair, r.ewPair)}};
+        addScore(line, r.nsScore);
+        results.push_back(line);
     }
     Json json = boardLine(board);
     json["status"] = status;

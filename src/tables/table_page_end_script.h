@@ -93,7 +93,9 @@ function cardTable(c) {
     if (x.played) contract.appendChild(contractNode(x.played));
     for (const [t, cls] of [[x.board, "n"], [nrOf(x.opponents) + (x.opponents2 ? "/" + nrOf(x.opponents2) : ""), "n"]]) tr.appendChild(el("td", String(t), cls));
     tr.appendChild(contract);
-    const own = [x.score, x.score === "" ? "" : decimal(x.points)];
+    // An adjusted score on a card is the pair's own share of it.
+    const share = x.adjusted && (["NS", "N", "S"].includes(x.seat) ? x.adjusted.ns : x.adjusted.ew);
+    const own = [x.adjusted ? "Justerat " + share + " %" : x.score, x.score === "" ? "" : decimal(x.points)];
     if (!S.imps) own.push(x.top ? decimal(x.points * 100 / x.top) : "");
     for (const t of own) tr.appendChild(el("td", String(t), "n"));
     body.appendChild(tr);

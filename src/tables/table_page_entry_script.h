@@ -139,7 +139,7 @@ function fillSlip(rows, j) {
     const tr = el("tr", undefined, x.ns.nr === own ? "own" : "");
     tr.appendChild(el("td", nrOf(x.ns))); tr.appendChild(el("td", nrOf(x.ew)));
     const td = el("td"); if (x.played) td.appendChild(contractNode(x.played)); tr.appendChild(td);
-    tr.appendChild(el("td", String(x.score), "n"));
+    tr.appendChild(el("td", x.adjusted ? adjustedText(x.adjusted) : String(x.score), "n"));
     rows.appendChild(tr);
   }
 }
@@ -155,7 +155,7 @@ async function showEntered(b, queued) {
   const played = b.entered ? b.played : sent;
   $("enteredTitle").textContent = "Bricka " + b.board + (b.entered ? " \u00b7 inl\u00e4mnad" : " \u00b7 v\u00e4ntar p\u00e5 att skickas");
   $("enteredText").textContent = played ? words(pickOf(played)) : "Resultatet skrevs in hos t\u00e4vlingsledaren";
-  $("enteredScore").textContent = b.entered ? "NS " + b.score : "";
+  $("enteredScore").textContent = b.entered ? nsScoreText(b) : "";
   const decided = !held && queued && queued.state === "decided" ? queued.note.charAt(0).toUpperCase() + queued.note.slice(1) + ". " : "";
   $("changeHow").textContent = held ? "Ert nya resultat v\u00e4ntar hos t\u00e4vlingsledaren, som avg\u00f6r vilket som g\u00e4ller."
     : decided && b.entered ? decided + "Tryck \u201dBeg\u00e4r \u00e4ndring\u201d om det \u00e4nd\u00e5 \u00e4r fel."

@@ -17,6 +17,9 @@ const SECTIONS = ["login", "round", "entry", "entered", "slip", "end"];
 function el(tag, text, cls) { const e = document.createElement(tag); if (text !== undefined) e.textContent = text; if (cls) e.className = cls; return e; }
 function show(id) { for (const s of SECTIONS) $(s).classList.toggle("hidden", s !== id); window.scrollTo(0, 0); }
 function shown(id) { return !$(id).classList.contains("hidden"); }
+// An adjusted score is what each side gets, as players say it; a bridge score is NS's.
+function adjustedText(a) { return "Justerat " + a.ns + " % / " + a.ew + " %"; }
+function nsScoreText(x) { return x.adjusted ? adjustedText(x.adjusted) : "NS " + x.score; }
 // A message stands beside the button that caused it and goes with the next action.
 function say(box, text) {
   $(box).textContent = text || ""; $(box).classList.toggle("hidden", !text);
@@ -101,7 +104,7 @@ function boardState(b, queued) {
   const mine = queued.filter(q => q.board === b.board).pop();
   if (mine && mine.state === "conflict") return "hos t\u00e4vlingsledaren";
   const decided = mine && mine.state === "decided" ? " \u00b7 " + mine.note : "";
-  if (b.entered) return "NS " + b.score + (b.played ? " (" + resultText(b.played) + ")" : "") + decided;
+  if (b.entered) return nsScoreText(b) + (b.played ? " (" + resultText(b.played) + ")" : "") + decided;
   if (decided) return mine.note;
   if (!mine) return "";
   return {waiting: "v\u00e4ntar p\u00e5 att skickas", error: "fel: " + mine.note}[mine.state] || "skickad";

@@ -70,7 +70,7 @@ QString FakeDialogs::print(const QString& jobTitle, const QTextDocument& documen
 
 bool FakeDialogs::openWithAssociatedProgram(const QString& path) {
     opened << path;
-    return true;
+    return openerFound;
 }
 
 bool FakeDialogs::progress(const QString&, const std::function<Progress()>& poll) {

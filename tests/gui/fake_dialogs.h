@@ -28,6 +28,7 @@ public:
     QStringList fileTitles;     // titles of the open dialogs that ask for something named
     QList<PrintJob> printJobs;  // jobs sent to the printer
     QStringList opened;         // documents opened with their associated program
+    bool openerFound = true;    // false: the desktop has no program to open them with
 
     QQueue<bool> confirmAnswers;
     // Answers to Yes/No/Avbryt questions; when empty, confirmAnswers answer Yes or No.

@@ -1,5 +1,7 @@
 // Printing the round result and the standings, and the PDF offer without a printer.
 #include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -19,6 +21,7 @@ private slots:
     void printsWhatThePanesHoldAtScreenSize();
     void withoutPrinterOffersPdf();
     void longTextTakesPagesWithoutCuttingLines();
+    void sectionListsKeepTogetherUnderTheContestsName();
 };
 
 namespace {
@@ -77,6 +80,10 @@ void TestPrinting::printsWhatThePanesHoldAtScreenSize() {
         QVERIFY2(qAbs(pointSize(pdf) - 12) < 0.3, qPrintable(QString::number(pointSize(pdf))));
         QCOMPARE(pdf.outside(kMargin), QStringList());
         QCOMPARE(linesNotOnPaper(panes[job], pdf), QStringList());
+        QVERIFY2(
+            pdf.lines.value(0).startsWith("Avslutning \u00b7 2024-12-31 \u00b7 " +
+                                          QString(job < 2 ? "St\u00e4llning totalt" : "Resultat rond 1")),
+            qPrintable(pdf.lines.value(0)));
     }
 
     // From one to ten copies; anything else asks nothing of the printer, nor does a cancel.
@@ -155,6 +162,41 @@ void TestPrinting::longTextTakesPagesWithoutCuttingLines() {
     QVERIFY2(qAbs(pointSize(pdf) - 12) < 0.3, qPrintable(QString::number(pointSize(pdf))));
     QVERIFY2(pdf.outside(kMargin).isEmpty(), qPrintable(pdf.outside(kMargin).mid(0, 6).join(" | ")));
     QCOMPARE(linesNotOnPaper(lines.join('\n'), pdf), QStringList());
+}
+
+// Six sections of twelve: each section's list whole on the page of its caption, the list of
+// all 72 pairs over three pages with its heading atop each, the contest atop every page.
+void TestPrinting::sectionListsKeepTogetherUnderTheContestsName() {
+    Window w;
+    w.press(QKeySequence(Qt::Key_F2));
+    for (const auto& [field, text] : {std::pair{"EdGivar", "27"},
+                                      {"EdRonder", "9"},
+                                      {"EdSektioner", "12,12,12,12,12,12"},
+                                      {"EdContName", "Klubbkamp"}})
+        w.type(field, text);
+    QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
+    w.press(QKeySequence(Qt::Key_F9));
+    w.dialogs.paperFolder = w.dir.path();
+    w.dialogs.inputAnswers << QString("1");
+    w.press(QKeySequence("Ctrl+Alt+P"));
+    const QString file = w.dialogs.paperFiles.value(0),
+                  all = "Alla sektioner (matchpo\u00e4ng \u00f6ver f\u00e4ltet)";
+    const int pages = readPdf(file).pages.size();
+    int allStarts = pages;
+    static const QRegularExpression row("\\d+ [A-F]\\d+ -- 0.0 0.0");
+    for (int p = 1; p <= pages; ++p) {
+        const QString number = QString::number(p);
+        const QString page =
+            pdfTool({"pdftotext", "-layout", "-f", number, "-l", number, file, "-"}).simplified();
+        QVERIFY(page.startsWith("Klubbkamp \u00b7 " + w.edit("EdDate")->text()));
+        QVERIFY(page.contains(QString("Sida %1 av %2").arg(p).arg(pages)));
+        // A list split at the page's end leaves fewer than its twelve rows after its caption.
+        for (int at = page.indexOf("Sektion "); at >= 0; at = page.indexOf("Sektion ", at + 1))
+            QVERIFY2(page.mid(at).count(row) >= 12, qPrintable(page.mid(at, 20)));
+        if (p > allStarts) QVERIFY2(page.contains(all + ", forts. pl nr namn po % "), qPrintable(page));
+        if (page.contains(all + " pl")) allStarts = p;
+    }
+    QVERIFY(allStarts + 2 == pages);
 }
 
 QTEST_MAIN(TestPrinting)

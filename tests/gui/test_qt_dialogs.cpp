@@ -1,6 +1,7 @@
 // The real dialogs the director answers: Swedish buttons, the typed answer, a cancel.
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -26,6 +27,7 @@ private slots:
     void inputDialogSpeaksSwedish();
     void fileDialogsSpeakSwedish();
     void escapeOnTheSaveQuestionCancels();
+    void anOpenerThatFindsNoBrowserIsAFailure();
 };
 
 namespace {
@@ -164,6 +166,26 @@ void TestQtDialogs::escapeOnTheSaveQuestionCancels() {
     QCOMPARE(dialogs.ask("Avsluta - vill du spara t\u00e4vlingen f\u00f6rst?"), Dialogs::Answer::Cancel);
     seen.sort();
     QCOMPARE(seen, (QStringList{"Avbryt", "Ja", "Nej"}));
+}
+
+void TestQtDialogs::anOpenerThatFindsNoBrowserIsAFailure() {
+    // The desktop's opener starts, then exits 3 as xdg-open does when no browser is installed.
+    QTemporaryDir bin;
+    QFile opener(bin.filePath("xdg-open"));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\necho \"$1\" >\"$ASKED\"\nexit $OPENER_EXIT\n");
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    opener.close();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    qputenv("ASKED", QFile::encodeName(bin.filePath("asked")));
+    for (const char* exit : {"3", "0"}) {
+        qputenv("OPENER_EXIT", exit);
+        QCOMPARE(QtDialogs().openWithAssociatedProgram("/doc/manual.html"), exit[0] == '0');
+    }
+    qputenv("PATH", path);
+    QFile asked(bin.filePath("asked"));
+    QVERIFY(asked.open(QIODevice::ReadOnly) && asked.readAll() == "/doc/manual.html\n");
 }
 
 QTEST_MAIN(TestQtDialogs)

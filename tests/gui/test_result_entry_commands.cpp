@@ -184,6 +184,19 @@ void TestResultEntryCommands::commandsStoreWhatWasTyped() {
     EntryDriver::go(e.cell(2, 0));
     e.keys("j");
     QCOMPARE(backgroundOf(cell1), viewColour(Colour::Blue));
+
+    // The window's print keys win in the grid, over a score typed but not yet stored, and
+    // the grid keeps its own keys.
+    EntryDriver::go(e.cell(2, 0));
+    e.keys("45");
+    const int prompts = w.dialogs.prompts.size();
+    e.key(Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(w.dialogs.prompts.mid(prompts),
+             QStringList{"Utskrift slutresultat|Hur m\u00e5nga utskrifter: |"});
+    QCOMPARE(score(c, 1, ns2, ew2), 450);
+    EntryDriver::go(e.cell(2, 0));
+    e.keys("'");
+    QCOMPARE(score(c, 1, ns2, ew2), -450);
 }
 
 void TestResultEntryCommands::hideReopenAndTheComputeMark() {

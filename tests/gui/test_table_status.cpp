@@ -92,7 +92,7 @@ void TestTableStatus::statusLineDeskAndSlips() {
                              {"entry", entry},
                              {"board", board},
                              {"contract", "3NT"},
-                             {"declarer", "S"},
+                             {"declarer", "E"},
                              {"tricks", tricks}})
             .status;
     };
@@ -108,7 +108,14 @@ void TestTableStatus::statusLineDeskAndSlips() {
     // The director keeps what is there: the phone hears no more of it, the line calms down.
     w.action("MnBord")->trigger();
     QCOMPARE(desk->LstKonflikt->count(), 1);
-    QVERIFY(desk->LstKonflikt->item(0)->text().contains("3NT S +1"));
+    // In Swedish letters, and the row high enough to show the dots of the \u00d6 it is drawn in.
+    QListWidgetItem* held = desk->LstKonflikt->item(0);
+    QVERIFY(held->text().contains("3NT \u00d6 +1 (-430), finns 3NT \u00d6 = (-400)"));
+    const QFontMetrics metrics(desk->LstKonflikt->font());
+    const int row = desk->LstKonflikt->visualItemRect(held).height();
+    const int inkAbove = -metrics.boundingRect(QChar(0xd6)).top();
+    QVERIFY2((row - metrics.height()) / 2 + metrics.ascent() >= inkAbove,
+             qPrintable(QString("%1 %2 %3").arg(row).arg(metrics.ascent()).arg(inkAbove)));
     QTest::mouseClick(desk->BtnAvvisa, Qt::LeftButton);
     QVERIFY(line->text().contains("Inga konflikter"));
     round = phones.send("round", {{"table", 1}, {"code", code}, {"round", 1}}).json;

@@ -194,6 +194,15 @@ void TestViews::helpAndAbout() {
     w.writeFile("manual.html", "<html></html>");
     w.action("Hjlp1")->trigger();
     QCOMPARE(w.dialogs.opened.last(), QFileInfo(w.path("manual.html")).absoluteFilePath());
+    // F1 from the entry grid; without a browser the director is told where the manual is.
+    w.openExample("kv\u00e4ll16.sco");
+    w.press(QKeySequence(Qt::Key_F4));
+    QVERIFY(QApplication::focusWidget()->objectName().startsWith("EdScore"));
+    w.dialogs.openerFound = false;
+    w.press(QKeySequence(Qt::Key_F1));
+    QCOMPARE(w.dialogs.opened.size(), 3);
+    QVERIFY2(w.dialogs.lastMessage().endsWith(QDir::toNativeSeparators(w.dialogs.opened.last())),
+             qPrintable(w.dialogs.lastMessage()));
     w.action("OmVindelkast1")->trigger();
     QVERIFY(w.dialogs.lastMessage().contains("Version 3.23 2015-07-27"));
 }

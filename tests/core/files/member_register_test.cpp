@@ -220,22 +220,35 @@ TEST(MemberRegister, NewPersonsGoIntoTheRegisterAndTheFile) {
     EXPECT_NE(unwritten.message.find("Kunde inte skriva"), std::string::npos);
 }
 
-TEST(MemberRegister, ARegisterSavedAsUtf8IsReadAsUtf8AndWrittenBackInWindows1252) {
-    test::TempFolder folder;
-    // As an editor saves it today: a byte-order mark and the letters in UTF-8.
-    const std::string file = folder.write("medlem.txt",
-                                          "\xef\xbb\xbf"
-                                          "Sjöberg Gösta 12 0\r\nÅberg Karin 7 2\r\n");
-    MemberRegister reg;
-    ASSERT_EQ(loadRegister(file, reg), 3);
-    EXPECT_EQ(longName(*reg.entry(1)), w("Sjöberg Gösta"));
-    EXPECT_EQ(findMemberByLongName(w("Åberg Karin"), reg), reg.entry(2));
-    // The next person added writes the whole register back as the program keeps it.
-    ASSERT_EQ(addMemberToRegisterUtf8(reg, "Öberg Sture", "", "", file).message, "");
-    EXPECT_EQ(folder.read("medlem.txt"), w("Sjöberg Gösta 12 0\r\nÅberg Karin 7 2\r\nÖberg Sture 13 0\r\n"));
+TEST(MemberRegister, ANewPersonIsWrittenInTheRegistersOwnEncodingAndLineEnds) {
+    struct Kept {
+        std::string bytes;  // the register as an editor left it
+        std::string added;  // the new person's line as that editor would have written it
+    };
+    const std::string utf8 = "Sjöberg Gösta 12 0\r\nÅberg Karin 7 2\r\n";
+    const std::vector<Kept> registers = {
+        {"\xef\xbb\xbf" + utf8, "Öberg Sture 13 0\r\n"},                  // UTF-8 with a byte-order mark
+        {"Sjöberg Gösta 12 0\nÅberg Karin 7 2\n", "Öberg Sture 13 0\n"},  // UTF-8, LF
+        {w(utf8), w("Öberg Sture 13 0\r\n")},                             // Windows-1252, CR LF
+        {w("Sjöberg Gösta 12 0\nÅberg Karin 7 2"), w("\nÖberg Sture 13 0\n")},  // last line unended
+    };
+    for (const Kept& kept : registers) {
+        test::TempFolder folder;
+        const std::string file = folder.write("medlem.txt", kept.bytes);
+        MemberRegister reg;
+        ASSERT_EQ(loadRegister(file, reg), 3);
+        EXPECT_EQ(longName(*reg.entry(1)), w("Sjöberg Gösta"));
+        EXPECT_EQ(findMemberByLongName(w("Åberg Karin"), reg), reg.entry(2));
+        ASSERT_EQ(addMemberToRegisterUtf8(reg, "Öberg Sture", "", "", file).message, "");
+        EXPECT_EQ(folder.read("medlem.txt"), kept.bytes + kept.added);
+        MemberRegister again;
+        EXPECT_EQ(loadRegister(file, again), 4);
+        EXPECT_EQ(longName(*again.entry(3)), w("Öberg Sture"));
+    }
     // Windows-1252 stays as it is, ASCII alone too: neither is taken for UTF-8.
     EXPECT_EQ(registerText(w("Sjöberg Gösta 12 0")), w("Sjöberg Gösta 12 0"));
     EXPECT_EQ(registerText("Berg Per 1 0"), "Berg Per 1 0");
+    EXPECT_FALSE(registerForm("Berg Per 1 0\n").utf8);
 }
 
 TEST(MemberRegister, TwoProgramsNeverGiveTwoPersonsOneNumber) {

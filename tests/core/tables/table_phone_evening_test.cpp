@@ -11,6 +11,8 @@
 #include <nlohmann/json.hpp>
 
 #include "files/text_encoding.h"
+#include "model/board_results.h"
+#include "model/board_scoring.h"
 #include "model/bulk_points.h"
 #include "model/sections.h"
 #include "movement/sectioned_setup.h"
@@ -83,6 +85,17 @@ TEST_F(PhoneEvening, FromTheFirstRoundToTheFinalRanking) {
     // The last table finishes: round 2 has begun for everybody.
     play(5, 1);
     EXPECT_TRUE(round(1, 1)["nextStarted"]);
+    // Board 1 at table 1 adjusted to 60 % for NS, 40 % for EW: "%+-" stays in `score`, the
+    // shares are told besides, on the round, the slip and (below) the card.
+    setScore(*findResult(e.contest.boards[1], 1, 6), parseAdjustedScore("%+-"));
+    scoreBoard(e.contest.boards[1], e.contest.scoringRule);
+    const Json shares = Json::parse(R"({"ns":60,"ew":40})");
+    EXPECT_EQ(round(1, 1)["boards"][0]["score"], "%+-");
+    EXPECT_EQ(round(1, 1)["boards"][0]["adjusted"], shares);
+    EXPECT_EQ(call(TableCall::Results, 1, R"(,"board":1)")["results"],
+              Json::parse(R"([{"ns":{"nr":1,"name":""},
+        "ew":{"nr":6,"name":""},"played":{"contract":"3NT","declarer":"S","tricks":8},"score":"%+-",
+        "adjusted":{"ns":60,"ew":40}}])"));
     EXPECT_EQ(round(1, 2)["evening"]["round"], 2);
 
     // Table 2 asks to change board 6 (its round-1 board): held for the director, shown as
@@ -168,6 +181,9 @@ TEST_F(PhoneEvening, FromTheFirstRoundToTheFinalRanking) {
     EXPECT_EQ(first["opponents"]["nr"], 6);
     EXPECT_EQ(first["played"]["contract"], "3NT");
     EXPECT_EQ(first["played"]["declarer"], "S");
+    EXPECT_EQ(first["adjusted"], shares);
+    EXPECT_EQ(first["points"], 4.8);  // 60 % of the board's top of 8
+    EXPECT_FALSE(end["cards"][0]["rows"][1].contains("adjusted"));
     EXPECT_EQ(cp1252ToUtf8(serverStatusLine(e.contest, e.service, "A").text),
               "Borden: A · Alla ronder klara · Inga konflikter");
 }

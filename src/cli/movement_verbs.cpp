@@ -133,7 +133,7 @@ int runMovement(const Args& args) {
                           std::to_string(contest.roundCount) + " ronder, max " +
                           (contest.isIndividual ? "spelarnr " : "parnr ") +
                           std::to_string(contest.maxPairNumber);
-    if (const std::string out = sitOutText(contest); !out.empty()) summary += ", fripar " + out;
+    if (const std::string sitting = sitOutText(contest); !sitting.empty()) summary += ", fripar " + sitting;
     for (const Section& s : contest.sections.list)
         summary += std::string(", sektion ") + s.letter + " par " + std::to_string(s.firstPair) + "-" +
                    std::to_string(s.lastPair);

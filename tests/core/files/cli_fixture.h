@@ -20,7 +20,12 @@ inline std::string cliPath() {
     return (self.parent_path().parent_path() / "vindelkast-cli").string();
 }
 
-inline std::string quoted(const std::string& word) { return "'" + word + "'"; }
+// One word for the shell, whatever it holds (a quote too).
+inline std::string quoted(const std::string& word) {
+    std::string text = "'";
+    for (char c : word) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return text + "'";
+}
 
 struct CliRun {
     int exitCode;

@@ -5,12 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "files/contest_on_disk.h"
+#include "files/recovery_file.h"
 #include "model/board_results.h"
+#include "model/version.h"
 #include "movement/guide_card.h"
 #include "support/sample_contests.h"
 #include "tables/table_codes.h"
+#include "tables/table_entries.h"
 #include "tables/table_request.h"
 #include "tables/table_rounds.h"
 #include "tables/table_service.h"
@@ -65,6 +72,78 @@ public:
     int score(int board, int ns, int ew) const {
         const BoardResult* r = findResult(contest.boards[board], ns, ew);
         return r ? r->nsScore : -1;
+    }
+};
+
+// What the program holds while an evening goes on, as its session keeps it: the contest, the
+// tables' service, and the side files that carry both to disk and through the recovery file.
+struct HeldEvening {
+    ContestFixture fixture;
+    std::optional<TableService> tables;
+    Contest& contest() { return fixture.c(); }
+    std::vector<SideFile> sides() {
+        std::vector<SideFile> all = contestSideFiles(true);
+        all.push_back(
+            {kTableCodesExtension,
+             [this](const Contest&) { return tables ? writeTableCodes(tables->codes()) : std::string(); },
+             [this](Contest&, const std::string& text) {
+                 TableCodes codes;
+                 std::string problem = readTableCodes(codes, text);
+                 if (problem.empty()) tables.emplace(std::move(codes));
+                 return problem;
+             }});
+        all.push_back(
+            {kTableEntriesExtension,
+             [this](const Contest&) { return tables ? writeTableEntries(tables->entries()) : std::string(); },
+             [this](Contest&, const std::string& text) {
+                 TableEntries entries;
+                 std::string problem = readTableEntries(entries, text);
+                 if (problem.empty() && tables) tables->takeEntries(std::move(entries));
+                 return problem;
+             }});
+        return all;
+    }
+    // A table's phone sends a result: decided, and stored as the session stores it.
+    TableDecision submit(int table, int board, const std::string& contract, const std::string& declarer,
+                         int tricks, const std::string& entry, std::int64_t nowMs) {
+        const TableRequestReading reading = readTableRequest(
+            TableCall::Submit,
+            R"({"table":)" + std::to_string(table) + R"(,"code":")" + tables->codes().tables.at(table - 1) +
+                R"(","entry":")" + entry + R"(","board":)" + std::to_string(board) + R"(,"contract":")" +
+                contract + R"(","declarer":")" + declarer + R"(","tricks":)" + std::to_string(tricks) + "}");
+        TableDecision d;
+        d.body = reading.message;
+        if (!reading.message.empty()) return d;
+        d = tables->handle(contest(), reading.request, "10.0.0.1", nowMs);
+        if (d.outcome != TableOutcome::Store) return d;
+        d.body = storeTableResult(contest(), d.store);
+        if (d.body.empty()) return {d.outcome, d.status, tables->storedAnswer(contest(), d.store), d.store};
+        d.outcome = TableOutcome::Invalid;
+        return d;
+    }
+    // The recovery text as the session writes it after every change, and the evening brought
+    // back from one into this empty holder ("" or what went wrong).
+    std::string recoveryText() {
+        return vindelkast::recoveryText(contest(), {}, kVersionText, recoverySections(contest(), sides()));
+    }
+    // The contest file and its side files read as opening them does ("" or what went wrong).
+    std::string open(const std::string& path) {
+        const ContestReadResult read = readContestOnDisk(contest(), path);
+        if (read.kind != ContestReadResult::Kind::Ok) return read.message;
+        const std::vector<SideProblem> unread = readSideFiles(contest(), path, sides());
+        return unread.empty() ? "" : unread.front().shown();
+    }
+    std::string recover(const std::string& text) {
+        RecoverySettings settings;
+        std::string contestText;
+        std::vector<RecoverySection> parts;
+        if (std::string problem = parseRecoveryText(text, settings, contestText, &parts); !problem.empty())
+            return problem;
+        std::istringstream in(contestText);
+        if (const ContestReadResult read = readContestFile(contest(), in);
+            read.kind != ContestReadResult::Kind::Ok)
+            return read.message;
+        return readRecoverySections(contest(), sides(), parts);
     }
 };
 

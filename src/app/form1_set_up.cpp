@@ -150,6 +150,7 @@ void TForm1::BtnGuideClick() {
         const Contest& c = contest();
         m_setUp->showCounts(c.maxPairNumber, c.boardCount, c.roundCount);
         m_setUp->tickIndividual(c.isIndividual);
+        if (choice.sitOut > 0) m_setUp->showByePair(choice.sitOut);
         if (!choice.message.empty()) {
             m_dialogs.messageBox(kGuideCardRefusedTitle, toQt(choice.message));
             return;

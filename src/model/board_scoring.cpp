@@ -54,6 +54,10 @@ std::string markText(int digit) {
 
 }  // namespace
 
+float adjustedPoints(int code, Side side, int top) {
+    return static_cast<float>(roundHalfUp(adjustedShare(code, side) * static_cast<double>(top) * 0.1) * 0.1);
+}
+
 double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neuberg) {
     if (!neuberg) return points + adjustedCount;  // every adjusted result deemed a tie
     return neubergPoints(points, bridgeCount, bridgeCount + adjustedCount);
@@ -77,8 +81,7 @@ void scoreSide(Board& board, Side side, const ScoringRule& rule) {
         BoardResult& r = board.results[i];
         const int score = scoreOf(r, side);
         if (score < kAdjustedBase) continue;
-        const int percent = adjustedShare(score, side);
-        pointsOf(r, side) = static_cast<float>(roundHalfUp(percent * (2.0 * (n - 1)) * 0.1) * 0.1);
+        pointsOf(r, side) = adjustedPoints(score, side, 2 * (n - 1));
     }
     if (bridgeCount == 0) return;
 

@@ -20,6 +20,9 @@ void scoreBoard(Board& board, const ScoringRule& rule);
 // Neuberg's formula on the scale of 2 a result beaten: matchpoints earned among `played`
 // results, as if the board had been played `outOf` times: (points + 1) * outOf / played - 1.
 double neubergPoints(double points, int played, int outOf);
+// An adjusted score's matchpoints for one side on a board of the given top: its percentage of
+// that top, to one decimal.
+float adjustedPoints(int code, Side side, int top);
 // A bridge score's matchpoints on a board that also has adjusted results.
 double withAdjusted(double points, int bridgeCount, int adjustedCount, bool neuberg);
 

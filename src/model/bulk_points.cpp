@@ -24,6 +24,20 @@ float raisedPoints(float points, int n, int most, bool neuberg) {
     return static_cast<float>(points * (static_cast<double>(most - 1) / static_cast<double>(n - 1)));
 }
 
+void raiseBoard(Board& board, int n, int most, bool neuberg, int section) {
+    for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
+        BoardResult& r = board.results[i];
+        if (section >= 0 && (!board.contest || sectionOf(*board.contest, r.nsPair) != section)) continue;
+        if (r.nsScore >= kAdjustedBase) {
+            r.nsPoints = adjustedPoints(r.nsScore, Side::NorthSouth, 2 * (most - 1));
+            r.ewPoints = adjustedPoints(r.ewScore, Side::EastWest, 2 * (most - 1));
+            continue;
+        }
+        r.nsPoints = raisedPoints(r.nsPoints, n, most, neuberg);
+        r.ewPoints = raisedPoints(r.ewPoints, n, most, neuberg);
+    }
+}
+
 int levelBoards(Contest& contest) {
     // An IMP score is already a mean over the board's comparisons: nothing to raise.
     if (contest.scoringRule.imps()) return 0;
@@ -39,12 +53,7 @@ int levelBoards(Contest& contest) {
         Board& board = contest.boards[b];
         const int n = scoredSlots(board);
         if (n <= 1 || n >= most) continue;
-        for (int i = 0; i < board.resultCount; ++i) {
-            board.results[i].nsPoints =
-                raisedPoints(board.results[i].nsPoints, n, most, contest.scoringRule.neuberg);
-            board.results[i].ewPoints =
-                raisedPoints(board.results[i].ewPoints, n, most, contest.scoringRule.neuberg);
-        }
+        raiseBoard(board, n, most, contest.scoringRule.neuberg);
         ++levelled;
     }
     return levelled;

@@ -24,6 +24,11 @@ bool chooseSectionComparison(Contest& contest, bool acrossField);
 // (most - 1) / (n - 1), or by Neuberg's formula; a side without points keeps its mark.
 float raisedPoints(float points, int n, int most, bool neuberg);
 
+// Raises a board scored among n results to the most-played boards' count, the results of
+// section `section` only (-1: every result): a bridge score's points by raisedPoints, an
+// adjusted score's to its share of the raised top, which it was given of the board's slots.
+void raiseBoard(Board& board, int n, int most, bool neuberg, int section = -1);
+
 // Scores boards 1..boardCount afresh, as result entry does after every stored score.
 void rescoreBoards(Contest& contest);
 

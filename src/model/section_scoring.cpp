@@ -43,12 +43,7 @@ void scoreAcrossField(Contest& contest) {
     for (int b = 1; b <= boards; ++b) {
         Board& board = contest.boards[b];
         const int n = countScored(board);
-        if (n <= 1 || n >= most) continue;
-        for (int i = 0; i < board.resultCount; ++i) {
-            BoardResult& r = board.results[i];
-            r.nsPoints = raisedPoints(r.nsPoints, n, most, contest.scoringRule.neuberg);
-            r.ewPoints = raisedPoints(r.ewPoints, n, most, contest.scoringRule.neuberg);
-        }
+        if (n > 1 && n < most) raiseBoard(board, n, most, contest.scoringRule.neuberg);
     }
 }
 
@@ -87,13 +82,7 @@ int levelSections(Contest& contest) {
         }
         for (int b = 1; b <= boards; ++b) {
             if (count[b] <= 1 || count[b] >= most) continue;
-            Board& board = contest.boards[b];
-            for (int i = 0; i < board.resultCount; ++i) {
-                BoardResult& r = board.results[i];
-                if (!inSection(r)) continue;
-                r.nsPoints = raisedPoints(r.nsPoints, count[b], most, contest.scoringRule.neuberg);
-                r.ewPoints = raisedPoints(r.ewPoints, count[b], most, contest.scoringRule.neuberg);
-            }
+            raiseBoard(contest.boards[b], count[b], most, contest.scoringRule.neuberg, static_cast<int>(s));
             levelled[b] = true;
         }
     }

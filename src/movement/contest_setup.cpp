@@ -77,6 +77,11 @@ GuideCardChoice chooseGuideCard(Contest& contest, const SetUpRequest& request,
     if (!start.needsCard) return choice;
     choice.cardRead = true;
     choice.message = useGuideCard(contest, pickCard(start.filter));
+    // Seven pairs on a card for eight: the eighth is nobody and sits out.
+    const int typed = fieldNumber(request.maxPair);
+    if (choice.message.empty() && !contest.isIndividual && typed % 2 == 1 &&
+        contest.maxPairNumber == typed + 1 && fieldNumber(request.byePair) == 0)
+        choice.sitOut = contest.maxPairNumber;
     return choice;
 }
 
@@ -109,6 +114,7 @@ SetUpOutcome setUpContest(Contest& contest, const SetUpRequest& request) {
             fields.boards = std::to_string(contest.boardCount);
             fields.rounds = std::to_string(contest.roundCount);
             fields.individual = contest.isIndividual;
+            if (choice.sitOut > 0) fields.byePair = std::to_string(choice.sitOut);
         }
     }
 

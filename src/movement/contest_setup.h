@@ -49,12 +49,16 @@ SetUpOutcome setUpContest(Contest& contest, const SetUpRequest& request);
 struct GuideCardChoice {
     bool cardRead = false;  // a card was asked for; the contest's counts now come from it
     std::string message;    // "" or the message for a box titled kGuideCardRefusedTitle
+    // The card seats one pair more than the odd field typed and no bye pair was typed: that
+    // number sits out (0: none), as the bye pair field then shows.
+    int sitOut = 0;
 };
 
 // The guide-card command ("Välj guidekort"): takes the counts from the request, lays down
 // the built-in movement unless the director plays without a guide card and, when board 1
 // still has no slots, asks `pickCard` for a file (given the dialog filter; "" when
-// cancelled) and reads it. After a card was read the panel shows the contest's counts.
+// cancelled) and reads it. After a card was read the panel shows the contest's counts, and
+// the bye pair when the card seats one more than an odd field typed.
 GuideCardChoice chooseGuideCard(Contest& contest, const SetUpRequest& request,
                                 const std::function<std::string(const std::string& filter)>& pickCard);
 

@@ -41,14 +41,9 @@ SetUpRequest sectionRequest(const SetUpRequest& request, const SectionPlan& plan
     return asked;
 }
 
-// A built-in movement seats an odd field with its bye pair already; a guide card seats one
-// number more than the section's pairs, which then sits out. "" or why the card does not fit.
-std::string settleSectionBye(Contest& section, int pairs) {
-    if (section.byePair == 0 && pairs % 2 == 1 && section.maxPairNumber == pairs + 1) {
-        makeByePair(section, section.maxPairNumber);
-        section.playingTableCount = section.tableCount - 1;
-        for (int b = 1; b <= kMaxBoard; ++b) sortResults(section.boards[b]);
-    }
+// "" or why the section's movement does not seat its pairs: a card for another count. (A card
+// for one more than an odd section seats its sit-out, as a card does for an odd field.)
+std::string sectionMisfit(const Contest& section, int pairs) {
     const int seated = section.maxPairNumber - (section.byePair > 0 ? 1 : 0);
     if (seated == pairs) return "";
     return "guidekortet \xe4r f\xf6r " + std::to_string(section.maxPairNumber) + " par, sektionen har " +
@@ -64,7 +59,7 @@ SetUpOutcome setUpSection(Contest& section, const SetUpRequest& request, const S
     if (outcome.lacksMovement)
         return refused(named + "inget inbyggt spel passar " + std::to_string(section.boardCount) +
                        " givar och " + std::to_string(plan.pairs) + " par; v\xe4lj ett guidekort");
-    if (const std::string misfit = settleSectionBye(section, plan.pairs); !misfit.empty())
+    if (const std::string misfit = sectionMisfit(section, plan.pairs); !misfit.empty())
         return refused(named + misfit);
     return {};
 }

@@ -92,13 +92,17 @@ void TestCommands::guideCardChosenAndRefused() {
     QVERIFY2(w.dialogs.messages.size() == 2, qPrintable(w.dialogs.messages.join(";")));
     QVERIFY(!w.find<QPushButton>("BtnGuide")->isEnabled());
     QCOMPARE(w.edit("EdNrPar")->text(), QString("4"));
+    // Three pairs typed on a card for four: the fourth is nobody and sits out.
+    QCOMPARE(w.edit("EdFripar")->text(), QString("4"));
     const Contest& c = w.form->contest();
-    QCOMPARE(c.boards[3].resultCount, 1);
-    QCOMPARE(c.boards[3].results[0].nsPair, 3);
     QVERIFY(w.form->windowTitle().contains("4 givar. 4 par."));
     QTest::mouseClick(w.find<QPushButton>("BtnKlar"), Qt::LeftButton);
     QVERIFY(c.setUpDone);
-    QCOMPARE(c.boards[3].resultCount, 1);  // the card's slots, no built-in movement on top
+    QCOMPARE(c.byePair, 4);
+    // The card's slots, no built-in movement on top, and none against the sit-out.
+    QCOMPARE(c.boards[1].resultCount, 1);
+    QCOMPARE(c.boards[1].results[0].nsPair, 1);
+    QCOMPARE(c.boards[3].resultCount, 0);
 }
 
 void TestCommands::dealFileImport() {

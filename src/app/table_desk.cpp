@@ -171,13 +171,14 @@ void TableDesk::showTables() {
     LstBord->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const TableStatusRow& r = rows[i];
-        const QString entered = r.entered < 0
+        const QString entered = r.rests ? "vilar"
+                                : r.entered < 0
                                     ? QString::number(r.boards) + " brickor"
                                     : QString::number(r.entered) + " av " + QString::number(r.boards);
         const QString contact = r.lastContactMs < 0
                                     ? "\u2013"
                                     : QDateTime::fromMSecsSinceEpoch(r.lastContactMs).toString("HH:mm:ss");
-        const QStringList cells = {QString::number(r.table),
+        const QStringList cells = {toQt(r.label),
                                    r.round > 0 ? QString::number(r.round) : "\u2013",
                                    entered,
                                    contact,
@@ -188,7 +189,7 @@ void TableDesk::showTables() {
     LstKonflikt->clear();
     if (service)
         for (const PendingConflict& c : service->conflicts()) {
-            QListWidgetItem* item = addListLine(LstKonflikt, toQt(conflictText(c)));
+            QListWidgetItem* item = addListLine(LstKonflikt, toQt(conflictText(m_owner.contest(), c)));
             item->setData(Qt::UserRole, c.id);
         }
     if (LstKonflikt->count() > 0) LstKonflikt->setCurrentRow(0);
@@ -200,7 +201,7 @@ void TableDesk::showTables() {
     LstUtelast->clear();
     if (service)
         for (const LockOut& l : service->lockOuts(QDateTime::currentMSecsSinceEpoch())) {
-            QListWidgetItem* item = addListLine(LstUtelast, toQt(lockOutText(l)));
+            QListWidgetItem* item = addListLine(LstUtelast, toQt(lockOutText(m_owner.contest(), l)));
             item->setData(Qt::UserRole, QString::fromStdString(l.client));
             if (item->data(Qt::UserRole).toString() == chosen) LstUtelast->setCurrentItem(item);
         }

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "model/sections.h"
 #include "qt/qt_text.h"
 
 namespace vindelkast {
@@ -52,6 +53,7 @@ std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCod
     QString html = "<html><body style=\"font-family:'DejaVu Sans',sans-serif\">";
     for (int t = 1; t <= static_cast<int>(codes.tables.size()); ++t) {
         const QString code = QString::fromStdString(codes.tables[t - 1]);
+        const QString label = toQt(tableLabel(contest, t));
         const QString url = tableUrl(address, t, code);
         const QUrl image("qr:bord" + QString::number(t));
         sheet->addResource(QTextDocument::ImageResource, image, qrImage(url.toUtf8(), 6));
@@ -61,11 +63,10 @@ std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCod
         html += "<table width=\"100%\" cellpadding=\"4\">";
         html += "<tr><td width=\"190\"><img src=\"" + image.toString() +
                 "\" width=\"180\" height=\"180\"></td><td>";
-        html += "<p style=\"font-size:22pt;font-weight:bold\">Bord " + QString::number(t) + "</p>";
+        html += "<p style=\"font-size:22pt;font-weight:bold\">Bord " + label + "</p>";
         html += "<p style=\"font-size:11pt\">" + name + (name.isEmpty() || date.isEmpty() ? "" : " \u00b7 ") +
                 date + "<br>N\u00e4tverk: " + net + "<br>Skanna koden med mobilen, eller \u00f6ppna<br><b>" +
-                address.toHtmlEscaped() + "</b><br>och logga in med bord " + QString::number(t) +
-                " och koden</p>";
+                address.toHtmlEscaped() + "</b><br>och logga in med bord " + label + " och koden</p>";
         html += "<p style=\"font-size:22pt;font-weight:bold;font-family:'DejaVu Sans Mono',monospace\">" +
                 code + "</p></td></tr></table>" + cut;
     }

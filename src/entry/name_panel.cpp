@@ -9,11 +9,12 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "session/contest_session.h"
 #include "entry/name_panel_list.h"
+#include "model/sections.h"
 #include "movement/bye_pair.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
 
 namespace vindelkast {
 
@@ -259,7 +260,7 @@ void NamePanel::refreshNamePanel() {
             Btn25Back->setEnabled(true);
             Btn25Forward->setEnabled(true);
         }
-        row.number->setText(QString::asprintf("%d", p));
+        row.number->setText(toQt(pairLabel(contest, p)));
         QPalette colours = row.first->palette();
         colours.setColor(QPalette::Text, inList && contest.nameFrozen[p] ? Qt::red : Qt::black);
         const auto show = [&](QLineEdit* field, const Member* member) {

@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
-#include "session/pane_requests.h"
 #include "entry/result_entry_colours.h"
 #include "model/result_order.h"
 #include "model/standings.h"
 #include "qt/fonts.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 
 namespace vindelkast {
 
@@ -231,7 +231,9 @@ std::vector<int> ResultEntry::typedNumbers() {
     for (const GridRow& row : m_rows) {
         for (QLineEdit* f : {row.ns, row.nsPartner, row.ew, row.ewPartner}) {
             if (!f) continue;
-            const auto number = wholeNumber(f->text().toStdString());
+            const std::string text = f->text().toStdString();
+            const int labelled = m_contest.sections.any() ? pairFieldNumber(m_contest, text) : 0;
+            const auto number = labelled > 0 ? std::optional<int>(labelled) : wholeNumber(text);
             if (!number) continue;
             if (*number > m_contest.maxPairNumber) {
                 f->clear();

@@ -7,12 +7,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "session/pane_requests.h"
 #include "entry/result_entry.h"
 #include "entry/result_entry_colours.h"
 #include "model/bridge_tables.h"
 #include "model/result_order.h"
 #include "qt/qt_text.h"
+#include "session/pane_requests.h"
 
 namespace vindelkast {
 
@@ -27,8 +27,6 @@ constexpr int kCellWidth = 70;
 constexpr int kCellStep = 75;
 
 int firstCellLeft(bool individual) { return individual ? 200 : 170; }
-
-QString numberText(int number) { return number > 0 ? QString::number(number) : QString(); }
 
 }  // namespace
 
@@ -85,14 +83,17 @@ void ResultEntry::buildGrid() {
         GridRow& row = m_rows[r];
         const int top = kFirstRowTop + kRowStep * r;
         const QString n = QString::number(r);
-        row.ns = makeField("EdNs" + n, 25, top, 30, r * 10 + 0, {r, FieldKind::Ns, 0});
+        // A section label ("B13") needs a wider field than a number.
+        const int wide = m_shape.labelled ? 10 : 0;
+        row.ns = makeField("EdNs" + n, 25 - wide, top, 30 + wide, r * 10 + 0, {r, FieldKind::Ns, 0});
         chain(row.ns);
         if (individual) {
             row.nsPartner =
                 makeField("EdNsPartner" + n, 60, top, 30, r * 10 + 2, {r, FieldKind::NsPartner, 0});
             chain(row.nsPartner);
         }
-        row.ew = makeField("EdEw" + n, individual ? 95 : 60, top, 30, r * 10 + 1, {r, FieldKind::Ew, 0});
+        row.ew = makeField("EdEw" + n, individual ? 95 : 60 - wide / 2, top, 30 + wide, r * 10 + 1,
+                           {r, FieldKind::Ew, 0});
         chain(row.ew);
         if (individual) {
             row.ewPartner =
@@ -101,7 +102,7 @@ void ResultEntry::buildGrid() {
         }
         row.swap = new QLineEdit(this);
         row.swap->setObjectName("Swap" + n);
-        row.swap->setGeometry(95, top, 45, kFieldHeight);
+        row.swap->setGeometry(95 + wide / 2, top, 45 + 2 * wide, kFieldHeight);
         row.swap->setFrame(false);
         row.swap->setReadOnly(true);
         row.swap->setFocusPolicy(Qt::NoFocus);
@@ -244,15 +245,15 @@ void ResultEntry::showContents() {
         const EntryRowContent& c = contents[r];
         GridRow& row = m_rows[r];
         if (!c.present) continue;
-        row.ns->setText(numberText(c.ns));
-        row.ew->setText(numberText(c.ew));
-        if (row.nsPartner) row.nsPartner->setText(numberText(c.nsPartner));
-        if (row.ewPartner) row.ewPartner->setText(numberText(c.ewPartner));
+        row.ns->setText(toQt(pairFieldText(m_contest, c.ns)));
+        row.ew->setText(toQt(pairFieldText(m_contest, c.ew)));
+        if (row.nsPartner) row.nsPartner->setText(toQt(pairFieldText(m_contest, c.nsPartner)));
+        if (row.ewPartner) row.ewPartner->setText(toQt(pairFieldText(m_contest, c.ewPartner)));
         row.seatsChange = c.seatsChange;
         if (c.seatsChange) {
             for (QLineEdit* f : {row.ns, row.nsPartner, row.ew, row.ewPartner})
                 if (f) paint(f, kYellow, kBlack);
-            row.swap->setText(QString("%1-%2").arg(c.ew).arg(c.ns));
+            row.swap->setText(toQt(pairFieldText(m_contest, c.ew) + "-" + pairFieldText(m_contest, c.ns)));
             row.swap->show();
         }
         for (int k = 0; k < visible && k < static_cast<int>(c.cells.size()); ++k) {
@@ -304,7 +305,7 @@ bool ResultEntry::checkDuplicates() {
             texts.push_back(f->text().toStdString());
             fields.emplace_back(f, row.seatsChange);
         }
-    const PairFieldCheck check = checkPairFields(texts);
+    const PairFieldCheck check = checkPairFields(m_contest, texts);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const QColor background = check.states[i] != PairFieldState::Plain ? kLightRed
                                   : fields[i].second                       ? kYellow
@@ -328,7 +329,7 @@ EntryView ResultEntry::gridView(int eraseRow) {
             const auto typed = wholeNumber(text);
             // A number beyond the highest pair number is no pair: it leaves its field.
             if (r == eraseRow && typed && *typed > m_contest.maxPairNumber) f->clear();
-            return pairFieldNumber(text, m_contest.maxPairNumber);
+            return pairFieldNumber(m_contest, text);
         };
         EntryRow e;
         e.ns = number(row.ns);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "model/sections.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -36,6 +37,7 @@ EntryShape entryShape(const Contest& contest) {
     shape.rows = std::clamp(rows, 0, kMaxResults);
     shape.columns = std::min(contest.boardsPerRound > 0 ? contest.boardsPerRound : 5, kMaxEntryColumns);
     shape.individual = contest.isIndividual;
+    shape.labelled = contest.sections.any();
     return shape;
 }
 

@@ -23,6 +23,7 @@ struct EntryShape {
     int rows = 0;     // tables in play, more when some board holds more results
     int columns = 0;  // boards per round (5 when not set), at most kMaxEntryColumns
     bool individual = false;
+    bool labelled = false;  // pairs shown by section labels ("B13"), wider than numbers
     bool operator==(const EntryShape&) const = default;
 };
 

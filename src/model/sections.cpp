@@ -29,6 +29,46 @@ std::string pairLabel(const Contest& contest, int pair) {
            std::to_string(numberInSection(contest, pair));
 }
 
+int firstTableOfSection(const Contest& contest, int index) {
+    int first = 1;
+    for (int i = 0; i < index; ++i) first += tablesOfSection(contest, i);
+    return first;
+}
+
+int tablesOfSection(const Contest& contest, int index) {
+    const Section& section = contest.sections.list.at(static_cast<std::size_t>(index));
+    return (section.lastPair - section.firstPair + 1) / 2;
+}
+
+std::string tableLabel(const Contest& contest, int table) {
+    if (!contest.sections.any()) return std::to_string(table);
+    for (int i = 0, first = 1; i < static_cast<int>(contest.sections.list.size()); ++i) {
+        const int count = tablesOfSection(contest, i);
+        if (table >= first && table < first + count)
+            return contest.sections.list[static_cast<std::size_t>(i)].letter +
+                   std::to_string(table - first + 1);
+        first += count;
+    }
+    return std::to_string(table);
+}
+
+int tableFromLabel(const Contest& contest, std::string_view text) {
+    int index = -1;
+    if (!text.empty() &&
+        ((text.front() >= 'A' && text.front() <= 'H') || (text.front() >= 'a' && text.front() <= 'h'))) {
+        const char letter = static_cast<char>(text.front() & ~0x20);
+        for (std::size_t i = 0; i < contest.sections.list.size() && contest.sections.any(); ++i)
+            if (contest.sections.list[i].letter == letter) index = static_cast<int>(i);
+        if (index < 0) return 0;
+        text.remove_prefix(1);
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < 1) return 0;
+    if (index < 0) return number <= kMaxPair / 2 ? number : 0;
+    return number <= tablesOfSection(contest, index) ? firstTableOfSection(contest, index) + number - 1 : 0;
+}
+
 int pairFromLabel(const Contest& contest, std::string_view text) {
     int index = -1;
     if (!text.empty() && text.front() >= 'A' && text.front() <= 'H') {

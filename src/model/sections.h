@@ -43,6 +43,20 @@ int sectionOf(const Contest& contest, int pair);
 // the plain number otherwise.
 std::string pairLabel(const Contest& contest, int pair);
 
+// The tables of section `index` follow those of the sections before it, half its numbers each
+// (its sit-out's table too, which rests in the rounds the sit-out would play): A 1-7, B 8-14.
+// The first of them by the contest's running table number, and how many.
+int firstTableOfSection(const Contest& contest, int index);
+int tablesOfSection(const Contest& contest, int index);
+
+// A table as the slips, phones, cards and the desk show it: "A3", "B3" when the evening has
+// sections, the running number otherwise (which the codes and the requests carry).
+std::string tableLabel(const Contest& contest, int table);
+
+// The running table number a typed label or number stands for ("B3", or the number itself);
+// 0 when it names no table of the evening's sections.
+int tableFromLabel(const Contest& contest, std::string_view text);
+
 // The pair a typed label or number stands for: "B7" in an evening with sections, or the
 // contest's own number; 0 when it names no pair (no such section or number).
 int pairFromLabel(const Contest& contest, std::string_view text);

@@ -9,6 +9,7 @@
 #include "model/bridge_tables.h"
 #include "model/possible_scores.h"
 #include "model/section_scoring.h"
+#include "model/sections.h"
 
 namespace vindelkast {
 
@@ -58,6 +59,39 @@ int pairFieldNumber(std::string_view text, int maxPairNumber) {
     const auto number = wholeNumber(text);
     if (!number || *number < 1 || *number > std::min(maxPairNumber, kMaxPair)) return 0;
     return *number;
+}
+
+namespace {
+
+// The pair a field's label or number stands for ("b3" as "B3"); 0 for none.
+int labelledPair(const Contest& contest, std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    std::string typed(text);
+    if (!typed.empty() && typed.front() >= 'a' && typed.front() <= 'h') typed.front() -= 'a' - 'A';
+    return pairFromLabel(contest, typed);
+}
+
+}  // namespace
+
+int pairFieldNumber(const Contest& contest, std::string_view text) {
+    if (!contest.sections.any()) return pairFieldNumber(text, contest.maxPairNumber);
+    const int pair = labelledPair(contest, text);
+    return pair <= std::min(contest.maxPairNumber, kMaxPair) ? pair : 0;
+}
+
+std::string pairFieldText(const Contest& contest, int pair) {
+    return pair > 0 ? pairLabel(contest, pair) : "";
+}
+
+PairFieldCheck checkPairFields(const Contest& contest, const std::vector<std::string>& texts) {
+    if (!contest.sections.any()) return checkPairFields(texts);
+    std::vector<std::string> numbers;
+    for (const std::string& text : texts) {
+        const int pair = labelledPair(contest, text);
+        numbers.push_back(pair > 0 ? std::to_string(pair) : text);
+    }
+    return checkPairFields(numbers);
 }
 
 std::string scoreCellText(int nsScore) {

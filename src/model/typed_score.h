@@ -17,6 +17,11 @@ std::optional<int> wholeNumber(std::string_view text);
 // A pair (player) number typed in the grid: 0 when empty, not a number, below 1 or above
 // the highest pair number.
 int pairFieldNumber(std::string_view text, int maxPairNumber);
+// The same for the contest's grid: in an evening of sections a field shows a pair by its label
+// ("B7") and takes a label or the contest's number.
+int pairFieldNumber(const Contest& contest, std::string_view text);
+// What a pair field shows: the pair's label ("B7" in sections, else its number); "" for 0.
+std::string pairFieldText(const Contest& contest, int pair);
 
 // How a score cell's text is coloured.
 enum class ScoreInk { Empty, Plus, Minus, Unscored };  // black, blue, lime, grey
@@ -37,6 +42,8 @@ struct PairFieldCheck {
 // Every number typed in the pair fields of all rows: a number typed twice marks both
 // fields, a text that is not a number above 0 marks its field; empty fields are plain.
 PairFieldCheck checkPairFields(const std::vector<std::string>& texts);
+// The same over the contest's grid, where a label and the number it stands for are one pair.
+PairFieldCheck checkPairFields(const Contest& contest, const std::vector<std::string>& texts);
 
 // What a cell's text (or the command line's) says of a slot's score, read alike wherever a
 // score is typed: the empty text removes the score; a number is completed (42 -> 420), a

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/sections.h"
 #include "tables/table_rounds.h"
 
 namespace vindelkast {
@@ -46,15 +47,15 @@ std::vector<PrintedCard> tableCards(const Contest& contest) {
     const std::vector<std::vector<TableSeat>> evening = eveningTables(contest, false);
     std::vector<PrintedCard> cards;
     for (int table = 1; table <= tableCountOfEvening(contest, false); ++table) {
-        PrintedCard card{cardTitle(contest, "Bord " + std::to_string(table)), "",
+        PrintedCard card{cardTitle(contest, "Bord " + tableLabel(contest, table)), "",
                          headerLine("NS", "\xd6V", "", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {
             const TableSeat* here = nullptr;
             for (const TableSeat& seat : evening[round])
                 if (seat.table == table) here = &seat;
             if (here)
-                card.push_back(columns(static_cast<int>(round), std::to_string(here->nsPair),
-                                       std::to_string(here->ewPair), "", boardRanges(here->boards)));
+                card.push_back(columns(static_cast<int>(round), pairLabel(contest, here->nsPair),
+                                       pairLabel(contest, here->ewPair), "", boardRanges(here->boards)));
             else
                 card.push_back(columns(static_cast<int>(round), "-", "-", "", "bordet vilar"));
         }
@@ -71,15 +72,16 @@ std::vector<PrintedCard> pairCards(const Contest& contest) {
     std::vector<PrintedCard> cards;
     for (int pair = 1; pair <= highest; ++pair) {
         if (sitsOut(contest, pair)) continue;
-        PrintedCard card{cardTitle(contest, "Par " + std::to_string(pair)), "",
+        PrintedCard card{cardTitle(contest, "Par " + pairLabel(contest, pair)), "",
                          headerLine("Bord", "Sitter", "Mot", "Givar")};
         for (std::size_t round = 1; round < evening.size(); ++round) {
             std::string line = columns(static_cast<int>(round), "-", "", "", "st\xe5r \xf6ver");
             for (const TableSeat& seat : evening[round])
                 if (seat.nsPair == pair || seat.ewPair == pair) {
                     const bool ns = seat.nsPair == pair;
-                    line = columns(static_cast<int>(round), std::to_string(seat.table), ns ? "NS" : "\xd6V",
-                                   std::to_string(ns ? seat.ewPair : seat.nsPair), boardRanges(seat.boards));
+                    line =
+                        columns(static_cast<int>(round), tableLabel(contest, seat.table), ns ? "NS" : "\xd6V",
+                                pairLabel(contest, ns ? seat.ewPair : seat.nsPair), boardRanges(seat.boards));
                 }
             card.push_back(line);
         }

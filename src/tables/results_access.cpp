@@ -1,5 +1,7 @@
 #include "tables/results_access.h"
 
+#include <algorithm>
+
 #include "model/evening_progress.h"
 #include "output/results_site.h"
 #include "output/site_html.h"
@@ -50,18 +52,6 @@ bool isPageName(std::string_view name) {
 bool eveningOver(const Contest& contest, bool pairsTyped) {
     if (pairsTyped || contest.isGronaHissen) return eveningState(contest, pairsTyped).over;
     return allResultsIn(contest);
-}
-
-// True when the seat has a score on any of its boards: its pairs have sat down to play.
-bool seatStarted(const Contest& contest, const TableSeat& seat) {
-    for (int b : seat.boards) {
-        const Board& board = contest.boards[b];
-        for (int i = 0; i < board.resultCount; ++i) {
-            const BoardResult& r = board.results[i];
-            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore > kNoScore) return true;
-        }
-    }
-    return false;
 }
 
 // The boards a table has scored at its seats of every round so far.
@@ -127,27 +117,31 @@ int readingTable(TableService& service, const Contest& contest, const ResultsReq
 std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped) {
     std::vector<int> pairs;
     if (table == 0 || pairsTyped) return pairs;
-    TableSeat seat = currentTableSeat(contest, table);
-    // A round complete and the next one not begun: the pairs who just played are still
-    // seated, and read the boards they played.
-    for (int r = seat.round - 1; seat.table != 0 && r >= 1 && !seatStarted(contest, seat); --r) {
-        const TableSeat before = tableSeat(contest, table, r, false);
-        if (before.table == 0) continue;
-        seat = before;
-        break;
-    }
-    for (int p : {seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner})
-        if (p > 0) pairs.push_back(p);
+    const auto seated = [&pairs](const TableSeat& seat) {
+        for (int p : {seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner})
+            if (p > 0 && std::find(pairs.begin(), pairs.end(), p) == pairs.end()) pairs.push_back(p);
+    };
+    const TableSeat seat = currentTableSeat(contest, table);
+    seated(seat);
+    // Between two rounds the pairs who played stay seated while the next ones sit down: neither
+    // reads a board that one of them has still to play.
+    for (int r = seat.round - 1; seat.table != 0 && r >= 1 && !seatStarted(contest, seat); --r)
+        if (const TableSeat before = tableSeat(contest, table, r, false); before.table != 0) {
+            seated(before);
+            break;
+        }
     return pairs;
+}
+
+SiteView readersView(const Contest& contest, bool pairsTyped, bool published, int table) {
+    if (published || eveningOver(contest, pairsTyped)) return publishedView(contest);
+    return tableView(contest, pairsAtTable(contest, table, pairsTyped),
+                     table == 0 || pairsTyped ? std::vector<int>{} : boardsPlayedAtTable(contest, table));
 }
 
 ResultsAnswer resultsAnswer(const Contest& contest, bool pairsTyped, bool published, int table,
                             std::string_view page) {
-    const bool allShown = published || eveningOver(contest, pairsTyped);
-    SiteView view = allShown ? publishedView(contest)
-                             : tableView(contest, pairsAtTable(contest, table, pairsTyped),
-                                         table == 0 || pairsTyped ? std::vector<int>{}
-                                                                  : boardsPlayedAtTable(contest, table));
+    SiteView view = readersView(contest, pairsTyped, published, table);
     view.linkToTable = true;
     std::string body = resultsPage(contest, view, page);
     if (body.empty()) return notFound(contest);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "output/site_view.h"
 #include "tables/table_service.h"
 
 // The players' results pages served live by the table server under /resultat/: the same
@@ -43,9 +44,14 @@ ResultsRequest readResultsRequest(std::string_view path, std::string_view cookie
 int readingTable(TableService& service, const Contest& contest, const ResultsRequest& request,
                  const std::string& client, std::int64_t nowMs);
 
-// The pairs (players) seated at a table now: those of the round it plays, or of the round it
-// has just completed while the next has no score yet; none without a movement.
+// The pairs (players) seated at a table now: those of the round it plays; until it has begun
+// that round (no score in it yet), also those of the round it played before, who are still
+// seated while the next pairs sit down. None without a movement.
 std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped);
+
+// What `table` (0: anyone) may read now: every board once the evening is over or published
+// (`published`), else the boards every pair at the table has played (tableView).
+SiteView readersView(const Contest& contest, bool pairsTyped, bool published, int table);
 
 struct ResultsAnswer {
     int status = 404;

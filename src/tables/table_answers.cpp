@@ -31,6 +31,12 @@ Json participant(const Contest& contest, int number) {
     return json;
 }
 
+// In an evening in sections a table is also shown as the players read it ("B3", `tableLabel`);
+// `table` stays the running number the requests carry.
+void labelTable(Json& json, const Contest& contest, int table) {
+    if (contest.sections.any() && table > 0) json["tableLabel"] = tableLabel(contest, table);
+}
+
 Json boardLine(int board) {
     return {{"board", board},
             {"vulnerability", utf8(vulnerabilityName(board))},
@@ -68,6 +74,7 @@ Json nextJson(const Contest& contest, const TableSeat& seat) {
     for (const NextSeat& move : nextSeats(contest, seat)) {
         Json line = participant(contest, move.participant);
         line["table"] = move.table;
+        labelTable(line, contest, move.table);
         line["seat"] = seatCode(move.seat, contest.isIndividual);
         line["boards"] = move.boards;
         moves.push_back(line);
@@ -153,12 +160,14 @@ std::string tableMessageAnswer(const std::string& status, const std::string& mes
 }
 
 std::string loginAnswer(const Contest& contest, int table, bool pairsTyped) {
-    return text({{"status", "ok"},
+    Json json = {{"status", "ok"},
                  {"table", table},
                  {"contest", utf8(contest.contestName)},
                  {"individual", contest.isIndividual},
                  {"pairsTyped", pairsTyped},
-                 {"rounds", lastTableRound(contest, pairsTyped)}});
+                 {"rounds", lastTableRound(contest, pairsTyped)}};
+    labelTable(json, contest, table);
+    return text(json);
 }
 
 std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
@@ -169,7 +178,9 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
         decisions.push_back({{"entry", entry}, {"board", d.board}, {"accepted", d.accepted}});
     Json boards = Json::array();
     const EveningState state = eveningState(contest, pairsTyped);
-    bool complete = !pairsTyped && seat.nsPair > 0;
+    // A round the table rests has nothing to enter: it is over as soon as it is on.
+    const bool rests = !pairsTyped && seat.nsPair == 0 && seat.table > 0;
+    bool complete = !pairsTyped && (seat.nsPair > 0 || rests);
     const std::vector<int> numbers = pairsTyped ? boardsOfGroupRound(contest, seat.round) : seat.boards;
     for (int b : numbers) {
         Json line = boardLine(b);
@@ -188,6 +199,8 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
                  {"current", current},   {"pairsTyped", pairsTyped},     {"individual", contest.isIndividual},
                  {"boards", boards},     {"complete", complete},         {"held", held},
                  {"decided", decisions}, {"evening", eveningJson(state)}};
+    labelTable(json, contest, seat.table);
+    if (rests) json["rests"] = true;
     json["next"] = complete ? nextJson(contest, seat) : Json::array();
     json["nextStarted"] = complete && nextRoundStarted(contest, seat.table, seat.round, pairsTyped, state);
     if (seat.nsPair > 0) {

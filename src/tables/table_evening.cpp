@@ -70,6 +70,13 @@ std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat) {
     if (seat.table == 0 || seat.round >= lastTableRound(contest, false)) return moves;
     const std::vector<TableSeat> next = roundTables(contest, seat.round + 1, false);
     if (next.empty()) return moves;  // a Gröna Hissen round not drawn yet
+    if (seat.nsPair == 0) {
+        for (const TableSeat& there : next)
+            if (there.table == seat.table)
+                for (int participant : participantsOf(contest, there))
+                    moves.push_back({participant, there.table, seatAt(there, participant), there.boards});
+        return moves;
+    }
     for (int participant : participantsOf(contest, seat)) {
         NextSeat move;
         move.participant = participant;
@@ -83,6 +90,18 @@ std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat) {
         moves.push_back(move);
     }
     return moves;
+}
+
+int tableRoundOnView(const Contest& contest, int table, bool pairsTyped, const EveningState& state) {
+    const int current = currentTableRound(contest, table, pairsTyped);
+    if (pairsTyped || contest.isGronaHissen || state.over || current == 0) return current;
+    int begun = 0;
+    for (int r = 1; r <= state.rounds; ++r)
+        if (seatStarted(contest, tableSeat(contest, table, r, false))) begun = r;
+    const bool allPlayed = seatFinished(contest, tableSeat(contest, table, current, false));
+    for (int r = std::max(state.round, begun + 1); r <= (allPlayed ? state.rounds : current - 1); ++r)
+        if (tableRests(contest, table, r)) return r;
+    return current;
 }
 
 bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped) {

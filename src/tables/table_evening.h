@@ -32,8 +32,14 @@ struct NextSeat {
 
 // For every participant of the seat (NS, EW, then South and West in an individual contest),
 // where the movement puts it in the next round; empty in the last round, for typed pairs and
-// before a Gröna Hissen round is drawn.
+// before a Gröna Hissen round is drawn. For a round the table rests (a seat without pairs),
+// the participants who sit down at it in the next round.
 std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat);
+
+// The round a table's phone is on: the table's current round (currentTableRound), or a round
+// it rests in before that, from the round in play on, while it has not begun a later round.
+// A table that rests is thus told so until the round after begins.
+int tableRoundOnView(const Contest& contest, int table, bool pairsTyped, const EveningState& state);
 
 // True when the round after `round` has begun for `table`: every table has finished
 // `round`, or the table already has a score in the round after.

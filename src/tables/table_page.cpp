@@ -76,7 +76,13 @@ std::string tablePage(const Contest& contest) {
             "</h1><div id=\"where\"></div><div id=\"queue\"></div>"
             "<a id=\"resultsLink\" class=\"hidden\" href=\"/resultat/\">St&auml;llning och "
             "givar</a></header><main>";
-    page += kBody;
+    std::string body = kBody;
+    // In sections a table is typed with its letter ("B3"), which a keypad of digits lacks.
+    const std::string digits = R"(<input id="tableNr" inputmode="numeric")";
+    if (contest.sections.any())
+        body.replace(body.find(digits), digits.size(),
+                     R"(<input id="tableNr" autocapitalize="characters" placeholder="A1")");
+    page += body;
     page += "</main><script src=\"/bord.js\"></script></body></html>\n";
     return page;
 }

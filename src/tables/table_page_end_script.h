@@ -11,8 +11,8 @@ function movesList(box, next) {
   box.textContent = "";
   for (const m of next) {
     const who = (S.individual ? "Spelare " : "Par ") + nrOf(m) + (m.name ? " " + m.name : "");
-    const where = m.table ? "bord " + m.table + ", " + SEATS[m.seat] + ", " + boardsText(m.boards) : "sitter \u00f6ver n\u00e4sta rond";
-    box.appendChild(el("p", who + " \u2192 " + where));
+    const where = m.table ? " \u2192 bord " + tableOf(m) + ", " + SEATS[m.seat] + ", " + boardsText(m.boards) : ": N\u00e4sta rond st\u00e5r ni \u00f6ver";
+    box.appendChild(el("p", who + where));
   }
 }
 // A finished round shows where everyone goes; the directions stay on the next round's page
@@ -22,20 +22,20 @@ function renderDone(j) {
   const after = !finished && S.moves && S.moves.round === j.round - 1 && !j.boards.some(b => b.entered);
   $("done").classList.toggle("hidden", !finished && !after);
   if (!finished && !after) return;
-  const e = j.evening; const last = finished && j.round >= e.rounds;
-  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + " \u00e4r klar" + (last ? "" : ": s\u00e5 byter ni");
+  const e = j.evening; const last = finished && j.round >= e.rounds; const rests = finished ? j.rests : S.moves.rests;
+  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + (rests ? ": bordet vilar" : " \u00e4r klar" + (last ? "" : ": s\u00e5 byter ni"));
   movesList($("moves"), finished ? j.next : S.moves.next);
   $("doneWait").textContent = !finished ? "" : j.nextStarted ? "Rond " + (j.round + 1) + " har b\u00f6rjat." :
     (last ? "Slutst\u00e4llningen visas" : "N\u00e4sta rond b\u00f6rjar") + " n\u00e4r alla bord \u00e4r klara" +
     (e.round === j.round ? " (" + e.tablesDone + " av " + e.tables + " klara)." : ".");
   $("nextBtn").classList.toggle("hidden", !finished || last);
-  $("nextBtn").textContent = "Vi har bytt: till rond " + (j.round + 1);
+  $("nextBtn").textContent = (j.rests ? "Vi b\u00f6rjar" : "Vi har bytt") + ": till rond " + (j.round + 1);
   $("nextBtn").onclick = () => { quiet(); S.browsing = false; loadRound(j.round + 1); };
 }
 // Moves on by itself: to the next round once it has begun, to the end once all is played.
 function followEvening(j, background) {
   if (S.typed || !j.complete || S.browsing) return false;
-  if (j.next && j.next.length) S.moves = {round: j.round, next: j.next};
+  if (j.next && j.next.length) S.moves = {round: j.round, next: j.next, rests: j.rests};
   if (background && !shown("round")) return false;
   if (j.evening.over) { showEnd(); return true; }
   if (j.nextStarted && j.round < j.evening.rounds) { loadRound(j.round + 1, background); return true; }
@@ -49,7 +49,7 @@ async function showEnd() {
   let r;
   try { r = await call("standings", body); } catch (e) { return; }
   if (r.status !== 200) { renderRound(); show("round"); say("roundMsg", r.json.message || ""); return; }
-  $("where").textContent = "Bord " + S.table + " \u00b7 Kv\u00e4llen \u00e4r slut";
+  $("where").textContent = "Bord " + (S.label || S.table) + " \u00b7 Kv\u00e4llen \u00e4r slut";
   S.imps = !!r.json.imps;
   $("rankingTotal").hidden = !S.imps;
   $("rankingFigure").textContent = S.imps ? "IMP/giv" : "%";
@@ -104,7 +104,8 @@ function cardTable(c) {
   return box;
 }
 
-onTap("loginBtn", () => login(parseInt($("tableNr").value, 10) || 0, $("code").value.trim().toUpperCase()));
+// A table is typed as the slips show it: a number, or "B3" in an evening of sections.
+onTap("loginBtn", () => { const t = $("tableNr").value.trim().toUpperCase(); login(/^\d+$/.test(t) ? parseInt(t, 10) : t, $("code").value.trim().toUpperCase()); });
 onTap("confirmBtn", confirmEntry);
 onTap("backBtn", () => { renderRound(); show("round"); });
 onTap("slipBack", () => loadRound(S.round ? S.round.round : 0));

@@ -169,6 +169,8 @@ async function showEntered(b, queued) {
   try {
     const r = await call("results", Object.assign(auth(), {board: b.board}, S.typed ? typedPairs() : {}));
     if (r.status === 200 && S.board === b.board) fillSlip($("enteredRows"), r.json);
+    // Hidden while a pair at the table has the board to come: the slip says so.
+    if (r.status === 403 && S.board === b.board) { const td = el("td", r.json.message || ""); td.colSpan = 4; $("enteredRows").appendChild(el("tr")).appendChild(td); }
   } catch (e) {}
 }
 )JS";

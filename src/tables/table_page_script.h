@@ -52,13 +52,15 @@ function boardsText(list) {
 // A pair as the evening shows it: "B7" when it is played in sections, else its number.
 function nrOf(p) { return p.label || String(p.nr); }
 function pairText(p) { return p ? nrOf(p) + " " + p.name : ""; }
+// A table likewise: "B3" in sections (the requests carry its running number).
+function tableOf(j) { return j.tableLabel || String(j.table); }
 
 async function login(table, code) {
   const cached = load("vk-rond-" + table, null);
   try {
     const r = await call("login", table ? {table: table, code: code} : {code: code});
     if (r.status !== 200) { show("login"); say("loginMsg", r.json.message || "Inloggningen misslyckades"); return; }
-    Object.assign(S, {table: r.json.table, code: code, typed: r.json.pairsTyped, individual: r.json.individual});
+    Object.assign(S, {table: r.json.table, label: tableOf(r.json), code: code, typed: r.json.pairsTyped, individual: r.json.individual});
     save("vk-inloggning", {table: S.table, code: S.code});
     // The results pages (/resultat/) know the table by this, to show it the boards it has played.
     document.cookie = "vkbord=" + S.table + "-" + encodeURIComponent(S.code) + "; path=/resultat; SameSite=Strict; max-age=43200";
@@ -112,8 +114,9 @@ function boardState(b, queued) {
 
 function renderRound() {
   const j = S.round;
-  $("where").textContent = "Bord " + j.table + " \u00b7 Rond " + j.round + (j.evening ? " av " + j.evening.rounds : "");
+  $("where").textContent = "Bord " + tableOf(j) + " \u00b7 Rond " + j.round + (j.evening ? " av " + j.evening.rounds : "");
   const seats = $("seats"); seats.textContent = "";
+  if (j.rests) seats.appendChild(el("div", "Bordet vilar den h\u00e4r ronden: inga brickor att spela."));
   const people = j.individual ? [["N", j.ns], ["S", j.south], ["\u00d6", j.ew], ["V", j.west]] : [["NS", j.ns], ["\u00d6V", j.ew]];
   for (const [label, p] of people) if (p) seats.appendChild(el("div", label + ": " + pairText(p)));
   const nav = $("roundNav"); nav.textContent = "";

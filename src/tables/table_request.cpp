@@ -133,7 +133,15 @@ TableRequestReading readTableRequest(TableCall call, std::string_view body) {
 
     FieldReader in(object);
     TableRequest& r = reading.request;
-    r.table = in.number("table", 1, kMaxPair / 2);
+    if (call == TableCall::Login && object.contains("table") && object.at("table").is_string()) {
+        r.tableLabel = in.text("table");
+        if (r.tableLabel.size() > 3 || !std::all_of(r.tableLabel.begin(), r.tableLabel.end(), [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            }))
+            in.fail("F\xe4ltet table ska vara ett bord som A3 eller 12");
+    } else {
+        r.table = in.number("table", 1, kMaxPair / 2);
+    }
     r.code = in.text("code");
     r.round = in.number("round", 1, kMaxBoard);
     r.board = in.number("board", 1, kMaxBoard);

@@ -14,7 +14,7 @@ namespace vindelkast {
 inline constexpr std::size_t kMaxTableRequestBytes = 2048;
 
 enum class TableCall {
-    Login,     // POST /api/login    {table?, code}
+    Login,     // POST /api/login    {table?, code}; table a number or a label ("B3")
     Round,     // POST /api/round    {table, code, round?, ns?, ew?, south?, west?}
     Submit,    // POST /api/submit   {table, code, entry, round, board, contract, declarer?, tricks?, ns?...}
     Results,   // POST /api/results  {table, code, board, ns?, ew?}
@@ -25,6 +25,8 @@ enum class TableCall {
 struct TableRequest {
     TableCall call = TableCall::Login;
     int table = 0;  // 0: not given (login only)
+    // A login may name its table as the players read it ("B3" in an evening of sections).
+    std::string tableLabel;
     std::string code;
     int round = 0;  // 0: the table's current round
     int board = 0;

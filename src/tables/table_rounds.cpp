@@ -5,6 +5,8 @@
 #include <set>
 #include <tuple>
 
+#include "model/board_results.h"
+#include "model/sections.h"
 #include "model/standings.h"
 #include "movement/movement.h"
 
@@ -57,54 +59,72 @@ int homeGroup(const Contest& contest, const TableSeat& seat) {
     return ((group - (seat.round - 1)) % groups + groups) % groups;
 }
 
-// The guide card's own table numbers, when it gave one to every seat and no two seats of
-// a round share one: then tables that share boards, or whose boards do not move one group
-// on per round, are still told apart.
-bool numberFromCard(const Contest& contest, std::vector<std::vector<TableSeat>>& all) {
+// The seats of one round of one field, in the order of their NS pairs.
+using FieldRounds = std::vector<std::vector<TableSeat*>>;
+
+// The guide card's own table numbers, when it gave one to every seat of the field and no two
+// seats of a round share one: then tables that share boards, or whose boards do not move one
+// group on per round, are still told apart.
+bool numberFromCard(const Contest& contest, FieldRounds& field) {
     if (!contest.movement || contest.movement->tables.empty()) return false;
     const auto& tables = contest.movement->tables;
-    for (std::vector<TableSeat>& seats : all) {
+    for (std::vector<TableSeat*>& seats : field) {
         std::set<int> taken;
-        for (TableSeat& seat : seats) {
-            const auto found = tables.find({seat.round, seat.nsPair, seat.ewPair});
+        for (TableSeat* seat : seats) {
+            const auto found = tables.find({seat->round, seat->nsPair, seat->ewPair});
             if (found == tables.end() || found->second < 1 || found->second > kMaxPair / 2 ||
                 !taken.insert(found->second).second)
                 return false;
-            seat.table = found->second;
+            seat->table = found->second;
         }
     }
-    for (std::vector<TableSeat>& seats : all)
-        std::sort(seats.begin(), seats.end(),
-                  [](const TableSeat& a, const TableSeat& b) { return a.table < b.table; });
     return true;
 }
 
-// Every round's tables of a built-in movement or guide card, numbered.
-std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
-    const int rounds = movementRounds(contest);
-    std::vector<std::vector<TableSeat>> all = pairingsByRound(contest, rounds);
-    if (numberFromCard(contest, all)) return all;
+// A table keeps its number while its boards move one group on per round; where two tables of
+// a round would share a number, they are numbered by NS pair. The field's tables follow on
+// from `firstTable`.
+void numberByHomes(const Contest& contest, FieldRounds& field, int firstTable) {
     std::set<int> homes;
     bool shared = false;
-    for (int r = 1; r <= rounds; ++r) {
+    for (const std::vector<TableSeat*>& seats : field) {
         std::set<int> inRound;
-        for (const TableSeat& seat : all[r]) {
-            const int home = homeGroup(contest, seat);
+        for (const TableSeat* seat : seats) {
+            const int home = homeGroup(contest, *seat);
             homes.insert(home);
             shared = shared || !inRound.insert(home).second;
         }
     }
-    for (int r = 1; r <= rounds; ++r) {
-        std::vector<TableSeat>& seats = all[r];
+    for (std::vector<TableSeat*>& seats : field)
         for (std::size_t i = 0; i < seats.size(); ++i) {
-            const int home = homeGroup(contest, seats[i]);
-            // Sorted by NS pair already: that order numbers the tables when homes are shared.
-            seats[i].table = shared ? static_cast<int>(i) + 1
-                                    : static_cast<int>(std::distance(homes.begin(), homes.find(home))) + 1;
+            const int home = homeGroup(contest, *seats[i]);
+            seats[i]->table =
+                firstTable + (shared ? static_cast<int>(i)
+                                     : static_cast<int>(std::distance(homes.begin(), homes.find(home))));
         }
+}
+
+// Every round's tables of a built-in movement or guide card, numbered. In an evening of
+// sections each section numbers its own tables, on from the sections before it, so a table
+// keeps its number whichever tables of the other sections rest.
+std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
+    const int rounds = movementRounds(contest);
+    std::vector<std::vector<TableSeat>> all = pairingsByRound(contest, rounds);
+    const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
+    for (int s = 0; s < sections; ++s) {
+        const bool whole = !contest.sections.any();
+        const int first = whole ? 0 : contest.sections.list[static_cast<std::size_t>(s)].firstPair;
+        const int last = whole ? kMaxPair : contest.sections.list[static_cast<std::size_t>(s)].lastPair;
+        FieldRounds field(all.size());
+        for (std::size_t r = 0; r < all.size(); ++r)
+            for (TableSeat& seat : all[r])
+                if (seat.nsPair >= first && seat.nsPair <= last) field[r].push_back(&seat);
+        if (!numberFromCard(contest, field))
+            numberByHomes(contest, field, whole ? 1 : firstTableOfSection(contest, s));
+    }
+    for (std::vector<TableSeat>& seats : all)
         std::sort(seats.begin(), seats.end(),
                   [](const TableSeat& a, const TableSeat& b) { return a.table < b.table; });
-    }
     return all;
 }
 
@@ -171,6 +191,21 @@ bool seatFinished(const Contest& contest, const TableSeat& seat) {
         }
     }
     return true;
+}
+
+bool seatStarted(const Contest& contest, const TableSeat& seat) {
+    for (int b : seat.boards) {
+        const BoardResult* slot = findResult(contest.boards[b], seat.nsPair, seat.ewPair);
+        if (slot && slot->nsScore != kNoScore) return true;
+    }
+    return false;
+}
+
+bool tableRests(const Contest& contest, int table, int round) {
+    if (contest.isGronaHissen || table < 1 || table > tableCountOfEvening(contest, false) || round < 1 ||
+        round > lastTableRound(contest, false))
+        return false;
+    return tableSeat(contest, table, round, false).table == 0;
 }
 
 bool tablesFollowMovement(const Contest& contest) {

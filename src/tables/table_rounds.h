@@ -42,6 +42,13 @@ int tableCountOfEvening(const Contest& contest, bool pairsTyped);
 
 // True when every board of the seat has a score at its table.
 bool seatFinished(const Contest& contest, const TableSeat& seat);
+// True when the seat has a score on any of its boards: its pairs have sat down to play.
+bool seatStarted(const Contest& contest, const TableSeat& seat);
+
+// True when the evening has the table but it has no seat in the round: its pairs sit out (a
+// Mitchell's stationary pair meeting the sit-out) or play at other tables (a Howell's table
+// the sit-out would come to). False with typed pairs and in Gröna Hissen.
+bool tableRests(const Contest& contest, int table, int round);
 
 // The boards a round consists of when the tables type their pairs: the round's group.
 std::vector<int> boardsOfGroupRound(const Contest& contest, int round);

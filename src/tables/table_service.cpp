@@ -5,8 +5,10 @@
 #include "files/seat_check.h"
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "model/sections.h"
 #include "model/standings.h"
 #include "tables/http_status.h"
+#include "tables/results_access.h"
 #include "tables/table_answers.h"
 #include "tables/table_evening.h"
 #include "tables/table_rounds.h"
@@ -92,23 +94,31 @@ BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, cons
         return {{}, "Bricka " + number(request.board) + " finns inte i t\xe4vlingen"};
     if (codes.pairsTyped) return typedSeat(contest, request, table);
     const int current = currentTableRound(contest, table, false);
-    if (current == 0) return {{}, "Bord " + number(table) + " finns inte i spelschemat"};
-    for (int r : {current, current - 1}) {
+    if (current == 0) return {{}, "Bord " + tableLabel(contest, table) + " finns inte i spelschemat"};
+    // The round before is the one the table last played, across a round it rested.
+    int before = current - 1;
+    while (before > 0 && tableRests(contest, table, before)) --before;
+    for (int r : {current, before}) {
         const TableSeat seat = tableSeat(contest, table, r, false);
         if (std::find(seat.boards.begin(), seat.boards.end(), request.board) != seat.boards.end())
             return {slotOf(table, r, request.board, seat.nsPair, seat.ewPair, seat.nsPartner, seat.ewPartner),
                     ""};
     }
     return {{},
-            "Bricka " + number(request.board) + " spelas inte vid bord " + number(table) + " i rond " +
-                number(current) + (current > 1 ? " eller " + number(current - 1) : "")};
+            "Bricka " + number(request.board) + " spelas inte vid bord " + tableLabel(contest, table) +
+                " i rond " + number(current) + (before > 0 ? " eller " + number(before) : "")};
 }
 
 TableDecision TableService::handle(const Contest& contest, const TableRequest& request,
                                    const std::string& client, std::int64_t nowMs) {
-    TableDecision auth = authorise(request, client, nowMs);
-    if (auth.outcome == TableOutcome::Unauthorised) return auth;
     TableRequest r = request;
+    if (!request.tableLabel.empty()) {
+        r.table = tableFromLabel(contest, request.tableLabel);
+        if (r.table < 1 || r.table > static_cast<int>(m_codes.tables.size()))
+            return invalid("Bord " + request.tableLabel + " finns inte");
+    }
+    TableDecision auth = authorise(r, client, nowMs);
+    if (auth.outcome == TableOutcome::Unauthorised) return auth;
     r.table = auth.store.table;
     switch (r.call) {
     case TableCall::Login:
@@ -162,7 +172,7 @@ TableDecision TableService::authorise(const TableRequest& request, const std::st
 
 TableDecision TableService::round(const Contest& contest, const TableRequest& request) const {
     const bool typed = m_codes.pairsTyped;
-    const int current = currentTableRound(contest, request.table, typed);
+    const int current = tableRoundOnView(contest, request.table, typed, eveningState(contest, typed));
     const int r = request.round > 0 ? request.round : current;
     if (r < 1 || r > lastTableRound(contest, typed))
         return invalid("Rond " + number(r) + " finns inte", http::kNotFound);
@@ -177,10 +187,12 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
                 boardsOfGroupRound(contest, r)};
     } else {
         seat = tableSeat(contest, request.table, r, false);
+        if (seat.table == 0 && tableRests(contest, request.table, r))
+            seat = {request.table, r, 0, 0, 0, 0, {}};
         if (seat.table == 0)
-            return invalid(contest.isGronaHissen
-                               ? "Rond " + number(r) + " \xe4r inte lottad \xe4n"
-                               : "Bord " + number(request.table) + " spelar inte i rond " + number(r),
+            return invalid(contest.isGronaHissen ? "Rond " + number(r) + " \xe4r inte lottad \xe4n"
+                                                 : "Bord " + tableLabel(contest, request.table) +
+                                                       " spelar inte i rond " + number(r),
                            http::kNotFound);
     }
     std::vector<int> held;
@@ -271,9 +283,14 @@ TableDecision TableService::results(const Contest& contest, const TableRequest& 
         }
     }
     const BoardResult* own = ns > 0 ? findResult(contest.boards[b], ns, ew) : nullptr;
-    // A table sees the others' results only once it has given its own.
+    // A table sees the others' results only once it has given its own, and never while a pair
+    // seated there (or sitting down for the next round) has still to play the board.
     if (!own || own->nsScore == kNoScore)
         return invalid("Resultaten f\xf6r bricka " + number(b) + " visas n\xe4r bordet har l\xe4mnat sitt",
+                       http::kForbidden);
+    if (!m_codes.pairsTyped && !readersView(contest, false, m_sent.published, request.table).shows(b))
+        return invalid("Resultaten f\xf6r bricka " + number(b) +
+                           " visas n\xe4r alla som sitter vid bordet har spelat den",
                        http::kForbidden);
     return answer(TableOutcome::Answer, http::kOk, boardResultsAnswer(contest, b, "ok"));
 }

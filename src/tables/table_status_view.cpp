@@ -2,6 +2,7 @@
 
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "model/sections.h"
 #include "output/contract_text.h"
 #include "tables/table_evening.h"
 #include "tables/table_rounds.h"
@@ -25,11 +26,14 @@ std::string playedText(const PlayedContract& played, int board) {
 
 std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableService& service) {
     const bool typed = service.codes().pairsTyped;
+    const EveningState state = eveningState(contest, typed);
     std::vector<TableStatusRow> rows;
     for (int t = 1; t <= static_cast<int>(service.codes().tables.size()); ++t) {
         TableStatusRow row;
         row.table = t;
-        row.round = currentTableRound(contest, t, typed);
+        row.label = tableLabel(contest, t);
+        row.round = tableRoundOnView(contest, t, typed, state);
+        row.rests = !typed && tableRests(contest, t, row.round);
         row.lastContactMs = service.lastContact(t);
         row.code = service.codes().tables[static_cast<std::size_t>(t - 1)];
         for (const PendingConflict& c : service.conflicts()) row.conflicts += c.wanted.table == t ? 1 : 0;
@@ -67,16 +71,16 @@ ServerStatusLine serverStatusLine(const Contest& contest, const TableService& se
     return line;
 }
 
-std::string lockOutText(const LockOut& lockOut) {
+std::string lockOutText(const Contest& contest, const LockOut& lockOut) {
     std::string text = lockOut.client;
-    if (lockOut.table > 0) text += ", bord " + std::to_string(lockOut.table);
+    if (lockOut.table > 0) text += ", bord " + tableLabel(contest, lockOut.table);
     return text + ": utel\xe5st " + waitText(lockOut.waitSeconds) + " till";
 }
 
-std::string conflictText(const PendingConflict& conflict) {
+std::string conflictText(const Contest& contest, const PendingConflict& conflict) {
     const TableStore& w = conflict.wanted;
-    std::string text = "Bord " + std::to_string(w.table) + ", bricka " + std::to_string(w.board) + ", " +
-                       std::to_string(w.nsPair) + "-" + std::to_string(w.ewPair) + ": bordet " +
+    std::string text = "Bord " + tableLabel(contest, w.table) + ", bricka " + std::to_string(w.board) + ", " +
+                       pairLabel(contest, w.nsPair) + "-" + pairLabel(contest, w.ewPair) + ": bordet " +
                        playedText(w.played, w.board) + ", finns ";
     text += conflict.existingHasContract ? playedText(conflict.existing, w.board)
                                          : scoreCellText(conflict.existingScore);

@@ -12,9 +12,11 @@ namespace vindelkast {
 
 struct TableStatusRow {
     int table = 0;
-    int round = 0;     // the round the table plays now; 0 when none
-    int entered = -1;  // boards of that round with a score; -1 when the tables type their pairs
-    int boards = 0;    // boards of that round
+    std::string label;   // the table as the players read it: "B3" in an evening of sections
+    int round = 0;       // the round the table plays now (as its phone shows it); 0 when none
+    bool rests = false;  // the table has no boards that round
+    int entered = -1;    // boards of that round with a score; -1 when the tables type their pairs
+    int boards = 0;      // boards of that round
     std::int64_t lastContactMs = -1;  // -1: never heard from
     int conflicts = 0;                // results held for the director
     std::string code;                 // the table's code for the evening
@@ -33,10 +35,10 @@ ServerStatusLine serverStatusLine(const Contest& contest, const TableService& se
 
 // One held conflict as the director reads it: table, board, pairs, what the table gave
 // and what the slot holds.
-std::string conflictText(const PendingConflict& conflict);
+std::string conflictText(const Contest& contest, const PendingConflict& conflict);
 
 // One phone locked out after wrong codes, as the desk lists it: its address, the table it
 // tried and how long the lock-out lasts: "10.0.0.66, bord 3: utel\xe5st 10 minuter till".
-std::string lockOutText(const LockOut& lockOut);
+std::string lockOutText(const Contest& contest, const LockOut& lockOut);
 
 }  // namespace vindelkast

@@ -83,6 +83,16 @@ def check_fits(driver, where, least_text=100):
     assert shown >= least_text, "%s shows %d characters" % (where, shown)
 
 
+def log_in_as(driver, evening, label, code):
+    """The login form as the slip has it: the table by its label, the code as printed."""
+    driver.get("http://127.0.0.1:%d/bord" % evening.port)
+    visible(driver, "login")
+    driver.find_element(By.ID, "tableNr").send_keys(label.lower())
+    driver.find_element(By.ID, "code").send_keys(code.lower())
+    tap(driver, "//button[@id='loginBtn']")
+    visible(driver, "round")
+
+
 def choose(driver, row, label):
     tap(driver, "//div[@id='%s']/button[normalize-space()='%s']" % (row, label))
 

@@ -1,8 +1,9 @@
 """The players' results live at /resultat/ on the window's table server, read in headless
 Chromium at a phone's width (360 and 390 px) in the middle of an eight-table Mitchell: table
 1's phone logs in on the table page and follows its link to the standings, which say how far
-the evening has come; with its round complete it sees every board its pairs have played, the
-round's last one too, and no other, and a visitor without a login sees none. Every page leads
+the evening has come; with its round complete and the next not begun it sees the boards that
+both the pairs who played and those who sit down next have played, not the round's boards the
+new pair still meets, and a visitor without a login sees none. Every page leads
 back to the table's page at the top. Once the next round's pairs have scored a board, a pair's
 card read at the table shows no result on a board one of them has still to play, their own
 cards included, and a board the table played before says who has yet to play it. No page
@@ -78,10 +79,10 @@ def main():
         seat = evening.seat(1, codes[1])
         assert seat["round"] == 4
         # Round 3 complete, round 4 not begun: the pairs who just played round 3 still sit
-        # there, and see every board they have played, the round's three too.
+        # there while round 4's sit down, and none of them sees a board one of them has to play.
         done = evening.seat(1, codes[1], 3)
-        theirs = played[done["ns"]["nr"]] & played[done["ew"]["nr"]]
-        assert {b["board"] for b in done["boards"]} <= theirs, theirs
+        theirs = set.intersection(*(played[s[side]["nr"]] for s in (done, seat) for side in ("ns", "ew")))
+        assert {b["board"] for b in done["boards"]} - theirs, theirs
         base = "http://127.0.0.1:%d" % evening.port
         for width in (360, 390):
             table = closing.enter_context(phone(width))
@@ -109,11 +110,12 @@ def main():
                     table.save_screenshot(os.path.join(shots, "resultat-giv%d.png" % board))
                 visitor.get(url)
                 assert VISITOR in visitor.page_source and "3NT" not in visitor.page_source, board
-            # Links from the standings lead to the cards, and the own card is whole.
+            # Links from the standings lead to the cards; the own card too keeps to itself what
+            # the pair sitting down has still to play.
             table.get(base + "/resultat/")
             table.find_element(By.LINK_TEXT, str(seat["ns"]["nr"])).click()
             wait(table, lambda d: d.current_url.endswith("/par%d.html" % seat["ns"]["nr"]))
-            assert "3NT" in table.page_source
+            assert all((contract != "") == (board in theirs) for board, contract in card_rows(table))
             check_fits(table, "par%d.html at %d px" % (seat["ns"]["nr"], width))
             if shots:
                 table.save_screenshot(os.path.join(shots, "resultat-par-%d.png" % width))
@@ -133,7 +135,7 @@ def main():
             if shots and pair == seat["ew"]["nr"]:
                 table.save_screenshot(os.path.join(shots, "resultat-par%d-nya-paret.png" % pair))
         told = 0
-        for board in theirs - readers:
+        for board in (played[done["ns"]["nr"]] & played[done["ew"]["nr"]]) - readers:
             table.get("%s/resultat/giv%d.html" % (base, board))
             assert NOT_ALL_PLAYED in table.page_source, board
             told += 1

@@ -19,7 +19,8 @@ from selenium.webdriver.common.by import By
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tables_common import Evening  # noqa: E402
 from phone_steps import (SWEDISH_SEATS, board_buttons, box, check_fits, choose, hidden, in_view,  # noqa: E402
-                         open_board, other_tables_play, phone, pick_result, screen, tap, text, visible, wait)
+                         log_in_as, open_board, other_tables_play, phone, pick_result, screen, tap, text,
+                         visible, wait)
 
 ROUNDS = 7
 # What table 1 plays on the three boards of each round: contract, declarer, result, doubled.
@@ -103,12 +104,16 @@ def enter_board(driver, evening, index, play, shots=None):
 
 
 def entered_board_opens_on_its_result(driver):
+    """The round is done and the next not begun: the EW pair that sits down next plays board 1
+    later, so its results stay hidden on the phone the leaving pairs hand over."""
     open_board(driver, 0)
     visible(driver, "entered")
     assert "inl\u00e4mnad" in text(driver, "enteredTitle")
     assert text(driver, "enteredText").startswith("4 spader av Nord: hemg\u00e5ng"), text(driver, "enteredText")
     assert text(driver, "enteredScore").startswith("NS "), text(driver, "enteredScore")
     wait(driver, lambda d: text(d, "enteredRows"))
+    assert text(driver, "enteredRows").endswith("visas n\u00e4r alla som sitter vid bordet har spelat den"), \
+        text(driver, "enteredRows")
     assert "Beg\u00e4r \u00e4ndring" in text(driver, "changeHow")
     tap(driver, "//button[@id='enteredBack']")
     visible(driver, "round")
@@ -278,10 +283,10 @@ def ranking_rows(table):
 
 
 def check_section_lists(lists, standings):
-    """Each section's ranking (title, rows of place, label, ...) ranks its own ten pairs 1..10 by
-    the director's standings of that section, read by vindelkast-cli."""
+    """Each section's ranking (title, rows of place, label, ...) ranks its own 13 pairs 1..13 by
+    the director's standings of that section, read by vindelkast-cli; its sit-out is nobody."""
     for letter, rows in lists:
-        assert len(rows) == 10 and all(row[1].startswith(letter) for row in rows), (letter, rows)
+        assert len(rows) == 13 and all(row[1].startswith(letter) for row in rows), (letter, rows)
         assert rows[0][0] == "1" and all(int(r[0]) <= i + 1 for i, r in enumerate(rows)), rows
         at = standings.index("Sektion " + letter)
         winner = next(line.split() for line in standings[at:].splitlines() if line.strip().startswith("1 "))
@@ -289,25 +294,27 @@ def check_section_lists(lists, standings):
 
 
 def sectioned_evening(build, source, shots):
-    """Two sections of ten pairs on the same 18 boards, matchpointed across the field, set up by
-    vindelkast-cli: a section-B table's phone shows its pairs as B labels, enters its first round,
-    and at the end ranks each section apart, its own first; the live results pages list each
-    section with its own places, and the pair and board pages show the labels."""
-    with Evening(build, source, pairs=20, boards=18, rounds=9, sections="10,10") as evening, phone() as driver:
+    """Two sections of 13 pairs on a 13-pair Mitchell card, across the field, set up by vindelkast-cli:
+    table B1's phone logs in as "B1" with B labels; its round done, pair B1 is told to sit the next
+    round out and the boards are kept from the pair that sits down next; it rests in round 2, which
+    comes by itself, and goes on to round 3 when the players tap on; at the end it ranks each section
+    apart, its own first, and the results pages list each section and show the labels."""
+    card = ("mitchell", "--pairs", "13", "--rounds", "7", "--boards-per-round", "2")
+    with Evening(build, source, card, pairs=26, boards=14, rounds=7, sections="13,13") as evening, \
+            phone() as driver:
         evening.start()
         codes = evening.codes()
-        assert len(codes) == 10, codes
-        seat = evening.seat(6, codes[6])
+        assert len(codes) == 14, codes
+        seat = evening.seat(8, codes[8])
         ns, ew = seat["ns"]["label"], seat["ew"]["label"]
-        assert ns[0] == ew[0] == "B", seat
-        driver.get("http://127.0.0.1:%d/bord?bord=6&kod=%s" % (evening.port, codes[6]))
-        visible(driver, "round")
-        wait(driver, lambda d: "Rond 1 av 9" in text(d, "where"))
+        assert (seat["tableLabel"], ns, ew) == ("B1", "B1", "B8"), seat
+        log_in_as(driver, evening, "B1", codes[8])
+        wait(driver, lambda d: text(d, "where").startswith("Bord B1 \u00b7 Rond 1 av 7"))
         seats = text(driver, "seats")
         assert "NS: %s" % ns in seats and "\u00d6V: %s" % ew in seats, seats
         if shots:
             driver.save_screenshot(os.path.join(shots, "sektion-b-rond1.png"))
-        other_tables_play(evening, codes, [t for t in codes if t != 6])
+        other_tables_play(evening, codes, [t for t in codes if t not in (2, 8)])
         enter_board(driver, evening, 0, PLAYS[1])
         # The other section's table on the same board is on the slip by its A labels.
         open_board(driver, 0)
@@ -322,12 +329,33 @@ def sectioned_evening(build, source, shots):
         enter_board(driver, evening, 1, PLAYS[3])
         wait(driver, lambda d: "Rond 1 \u00e4r klar" in text(d, "doneTitle"))
         moves = text(driver, "moves")
-        assert "Par %s" % ns in moves and "Par B" in moves and "Par A" not in moves, moves
+        assert "Par B1: N\u00e4sta rond st\u00e5r ni \u00f6ver" in moves and "Par B8 \u2192 bord B2, \u00d6V" in moves, \
+            moves
+        assert "(11 av 12 klara)" in text(driver, "doneWait"), text(driver, "doneWait")
         if shots:
             driver.save_screenshot(os.path.join(shots, "sektion-b-rond-klar.png"))
-        for r in range(9):  # a Howell: a table meets a board again in another round
+        # Those sitting down at B1 after its rest play round 1's boards later: hidden on the pages too.
+        driver.get("http://127.0.0.1:%d/resultat/giv%d.html" % (evening.port, seat["boards"][0]["board"]))
+        hidden_page = driver.page_source
+        assert "Given visas n\u00e4r alla som sitter vid ert bord" in hidden_page and 'class="trav"' not in hidden_page
+        driver.get("http://127.0.0.1:%d/bord" % evening.port)
+        visible(driver, "round")
+        # The last table done, B1 rests in round 2 and is told who comes to it; then the players tap on.
+        other_tables_play(evening, codes, [2])
+        wait(driver, lambda d: text(d, "where").startswith("Bord B1 \u00b7 Rond 2 av 7"), 15)
+        assert text(driver, "doneTitle") == "Rond 2: bordet vilar", text(driver, "doneTitle")
+        assert text(driver, "seats").startswith("Bordet vilar den h\u00e4r ronden"), text(driver, "seats")
+        assert not board_buttons(driver) and text(driver, "nextBtn") == "Vi b\u00f6rjar: till rond 3"
+        assert "Par B1 \u2192 bord B1, NS" in text(driver, "moves"), text(driver, "moves")
+        if shots:
+            driver.save_screenshot(os.path.join(shots, "sektion-b-vilar.png"))
+        other_tables_play(evening, codes, codes, "r2-")
+        tap(driver, "//button[@id='nextBtn']")  # the players need not wait for the page
+        wait(driver, lambda d: text(d, "where").startswith("Bord B1 \u00b7 Rond 3 av 7"))
+        assert "NS: B1" in text(driver, "seats") and len(board_buttons(driver)) == 2
+        for r in range(3, 8):
             other_tables_play(evening, codes, codes, "r%d-" % r)
-        driver.get("http://127.0.0.1:%d/bord?bord=6&kod=%s" % (evening.port, codes[6]))
+        driver.get("http://127.0.0.1:%d/bord" % evening.port)
         visible(driver, "end", 20)
         assert text(driver, "rankingTitle") == "Slutst\u00e4llning sektion B", text(driver, "rankingTitle")
         own = ranking_rows(driver.find_element(By.ID, "rankingTable"))
@@ -340,8 +368,8 @@ def sectioned_evening(build, source, shots):
             f.write(evening.recovery_sections()[".sektion"])
         standings = evening.cli("standings", "aterstalld.sco")
         check_section_lists([("B", own), ("A", ranking_rows(others[0]))], standings)
-        for card in driver.find_elements(By.CSS_SELECTOR, "#cards .card h3"):
-            assert card.text.startswith("Par B"), card.text
+        for card_head in driver.find_elements(By.CSS_SELECTOR, "#cards .card h3"):
+            assert card_head.text.startswith("Par B"), card_head.text
         assert driver.execute_script("return document.documentElement.scrollWidth") <= 390
         if shots:
             driver.save_screenshot(os.path.join(shots, "sektion-b-slut.png"))
@@ -363,7 +391,7 @@ def sectioned_evening(build, source, shots):
         wait(driver, lambda d: d.find_element(By.TAG_NAME, "h1").text == "Par " + ns)
         check_fits(driver, "paret %s" % ns)
         opponents = {a.text.split()[-1] for a in driver.find_elements(By.CSS_SELECTOR, "tr.round a")}
-        assert len(opponents) == 9 and all(o[0] == "B" for o in opponents), opponents
+        assert len(opponents) == 6 and all(o[0] == "B" for o in opponents), opponents
         driver.find_element(By.CSS_SELECTOR, "tbody td.n a").click()
         wait(driver, lambda d: d.find_element(By.TAG_NAME, "h1").text.startswith("Giv "))
         check_fits(driver, "given i sektioner")
@@ -414,8 +442,8 @@ def main():
     imp_evening(build, source, shots)
     print("IMP-kv\u00e4ll: slutst\u00e4llning och kort i IMP med tv\u00e5 decimaler")
     sectioned_evening(build, source, shots)
-    print("Sektioner: bord 6 i sektion B med B-nummer, en st\u00e4llning per sektion p\u00e5 telefonen "
-          "och resultatsidorna")
+    print("Sektioner: bord B1 med B-nummer genom sin vilorond, en st\u00e4llning per sektion p\u00e5 "
+          "telefonen och resultatsidorna")
 
 
 if __name__ == "__main__":

@@ -35,7 +35,15 @@ def play(evening, table, code, acknowledged, lock, stop):
                 return
             assert status == 200, (status, answer)
             with lock:
-                acknowledged.append((body, seat["ns"]["nr"], seat["ew"]["nr"], own_scores(answer, seat)[0]))
+                acknowledged.append((body, seat["round"], own_scores(answer, seat)[0]))
+
+
+def stored_score(evening, body, round_number):
+    """The score the table's round shows on the board of `body`: the board's slip may be
+    hidden from the table while a pair sitting down there has it still to play."""
+    status, seat = evening.call("round", {"table": body["table"], "code": body["code"], "round": round_number})
+    assert status == 200, (body, status, seat)
+    return [b["score"] for b in seat["boards"] if b["board"] == body["board"] and b["entered"]]
 
 
 def held_results(evening):
@@ -68,8 +76,7 @@ def not_secured_until_written(evening, codes):
     assert status == 200 and answer["status"] in ("lagrat", "redan"), (status, answer)
     evening.kill()
     evening.start()
-    status, answer = evening.call("results", {"table": table, "code": codes[table], "board": board})
-    assert status == 200 and own_scores(answer, seat), answer
+    assert stored_score(evening, body, seat["round"]), (table, board)
 
 
 def main():
@@ -96,13 +103,10 @@ def main():
         evening.start()
         assert evening.codes() == codes, "the codes changed"
         last = {}
-        for body, ns, ew, score in acknowledged:
-            table, board = body["table"], body["board"]
-            status, answer = evening.call("results", {"table": table, "code": codes[table], "board": board})
-            assert status == 200, (table, board, status, answer)
-            found = [r["score"] for r in answer["results"] if r["ns"]["nr"] == ns and r["ew"]["nr"] == ew]
-            assert found == [score], (table, board, found, score)
-            last[table] = body
+        for body, round_number, score in acknowledged:
+            found = stored_score(evening, body, round_number)
+            assert found == [score], (body, found, score)
+            last[body["table"]] = body
         # A phone that never heard its answer sends its last entry again (a board of its
         # current round or the one before, which it may still write).
         for body in last.values():

@@ -42,8 +42,9 @@ class Evening:
     guide card (`card`, a path, with its pairs, boards and rounds) lays another evening; the
     round file the set-up writes beside the contest goes into the recovery file with it, as
     the window keeps it there, and so do the rules of an evening scored in IMPs (`scoring`).
-    An evening in sections (`sections`, the CLI's "10,10" and "--across" or "--per-section"
-    as `field`) plays each section's built-in movement and carries its sections file too."""
+    An evening in sections (`sections`, the CLI's "13,13" and "--across" or "--per-section"
+    as `field`) plays each section's built-in movement, or the card given for one section (or the
+    guide verb's arguments that make it), and carries its sections file too."""
 
     def __init__(self, build, source, card=None, pairs=16, boards=24, rounds=8, scoring=None, sections=None,
                  field="--across"):
@@ -51,10 +52,15 @@ class Evening:
         self.folder = tempfile.mkdtemp(prefix="vk-bord-")
         self.port = free_port()
         self.process = None
-        card = card or os.path.join(source, "examples", "P16_mitchell.gui")
+        guide = ["--guide", "kort.gui"]
+        # Sections play their built-in movements unless a card (one section's) is given.
+        how = ["--sections", sections, field] + (guide if card else []) if sections else guide
         shutil.copy(os.path.join(source, "examples", "medlem.txt"), self.folder)
-        shutil.copy(card, os.path.join(self.folder, "kort.gui"))
-        how = ["--sections", sections, field] if sections else ["--guide", "kort.gui"]
+        if isinstance(card, tuple):  # the guide verb's arguments that make the card
+            self.cli("guide", *card, "kort.gui")
+        else:
+            shutil.copy(card or os.path.join(source, "examples", "P16_mitchell.gui"),
+                        os.path.join(self.folder, "kort.gui"))
         self.cli("movement", "--boards", str(boards), "--rounds", str(rounds), "--pairs", str(pairs), *how,
                  "--name", "Bordstest", "--date", "2026-12-08", "kvall.sco",
                  *(["--scoring", scoring] if scoring else []))

@@ -8,6 +8,8 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/result_order.h"
+#include "model/sections.h"
+#include "model/typed_score.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 
@@ -95,6 +97,16 @@ TEST(EntryRules, PairFieldsMarkDuplicatesAndTextsThatAreNoPairNumber) {
     const PairFieldCheck clean = checkPairFields({"1", "2", "", "-3"});
     EXPECT_FALSE(clean.duplicates);
     EXPECT_EQ(clean.states[3], S::Invalid);
+    // In sections (A 1-10, B 11-20) a field shows "B3" and takes it or 13 for the same pair, no
+    // section or number beyond it for none.
+    ContestFixture f;
+    f.c().maxPairNumber = 20;
+    f.c().sections = sectionsOfSizes({10, 10}, true);
+    EXPECT_EQ(pairFieldText(f.c(), 13), "B3");
+    EXPECT_EQ(pairFieldNumber(f.c(), " b3") + pairFieldNumber(f.c(), "C1") + pairFieldNumber(f.c(), "B11"),
+              13);
+    EXPECT_EQ(checkPairFields(f.c(), {"B3", "13", "A3"}).states,
+              (std::vector<S>{S::Duplicate, S::Duplicate, S::Plain}));
 }
 
 TEST(EntryRules, ShapeAndRoundsFitTheContest) {

@@ -131,13 +131,20 @@ bool bothPlayed(const Contest& c, const TableSeat& seat, int board) {
 TEST_F(LiveResults, NoBoardLeaksBeforeTheTableHasPlayedIt) {
     e.play(3);
     // Round 3 complete at every table and round 4 not begun: the pairs who just played are
-    // still seated, and see every board they have played, the round's last one too.
+    // still seated while the next EW pair sits down, and none of them reads a board another
+    // of them has still to play: the round's boards stay hidden while the new pair has them to come.
     const TableSeat done = tableSeat(c, 1, 3, false);
     const TableSeat seat = tableSeat(c, 1, 4, false);
     ASSERT_EQ(currentTableRound(c, 1, false), 4);
-    ASSERT_EQ(pairsAtTable(c, 1, false), (std::vector<int>{done.nsPair, done.ewPair}));
-    for (int b : done.boards)
-        EXPECT_TRUE(showsBoard(ask("giv" + std::to_string(b) + ".html", cookie(1)))) << b;
+    ASSERT_EQ(pairsAtTable(c, 1, false), (std::vector<int>{seat.nsPair, seat.ewPair, done.ewPair}));
+    int hiddenFromNewcomers = 0;
+    for (int b : done.boards) {
+        const bool newcomerPlayed = pairScore(c.boards[b], seat.ewPair) > kNoScore;
+        const ResultsAnswer answer = ask("giv" + std::to_string(b) + ".html", cookie(1));
+        EXPECT_TRUE(newcomerPlayed ? showsBoard(answer) : hidesBoard(answer)) << b;
+        hiddenFromNewcomers += !newcomerPlayed;
+    }
+    EXPECT_GT(hiddenFromNewcomers, 0);
     // The round's first score: now the next round's pairs read the phone.
     playOne(c, seat, seat.boards.front());
     ASSERT_EQ(pairsAtTable(c, 1, false), (std::vector<int>{seat.nsPair, seat.ewPair}));
@@ -192,14 +199,16 @@ TEST_F(LiveResults, PairCardsShowOnlyBoardsEveryReaderHasPlayed) {
             const TableSeat next = tableSeat(c, table, round + 1, false);
             // Mid-round: the next round's pairs have scored their first board.
             if (round % 2 == 0) playOne(c, next, next.boards.front());
+            // Between rounds the EW pair that leaves and the one that comes both read it.
             const std::vector<int> readers = pairsAtTable(c, table, false);
-            ASSERT_EQ(readers.size(), 2u);
+            ASSERT_EQ(readers.size(), round % 2 == 0 ? 2u : 3u);
             for (int pair = 1; pair <= 16; ++pair) {
                 const std::string card = ask("par" + std::to_string(pair) + ".html", cookie(table)).body;
                 for (int b = 1; b <= c.boardCount; ++b) {
                     if (pairScore(c.boards[b], pair) <= kNoScore) continue;
-                    const bool open = pairScore(c.boards[b], readers[0]) > kNoScore &&
-                                      pairScore(c.boards[b], readers[1]) > kNoScore;
+                    const bool open = std::all_of(readers.begin(), readers.end(), [&](int reader) {
+                        return pairScore(c.boards[b], reader) > kNoScore;
+                    });
                     const std::string n = std::to_string(b);
                     const std::string hidden =
                         "<tr><td class=\"n\">" + n + "</td><td colspan=\"6\"></td></tr>";
@@ -207,7 +216,8 @@ TEST_F(LiveResults, PairCardsShowOnlyBoardsEveryReaderHasPlayed) {
                         << "table " << table << " par" << pair << " giv" << n;
                     EXPECT_EQ(contains(card, "href=\"giv" + n + ".html\""), open)
                         << "table " << table << " par" << pair << " giv" << n;
-                    if (!open && (pair == readers[0] || pair == readers[1])) ++hiddenOwn;
+                    if (!open && std::find(readers.begin(), readers.end(), pair) != readers.end())
+                        ++hiddenOwn;
                 }
             }
         }
@@ -218,7 +228,9 @@ TEST_F(LiveResults, PairCardsShowOnlyBoardsEveryReaderHasPlayed) {
 
 TEST_F(LiveResults, WrongCodesInTheCookieAreSlowedAsLoginsAre) {
     e.play(2);
-    const std::string page = "giv" + std::to_string(tableSeat(c, 1, 2, false).boards.front()) + ".html";
+    const TableSeat third = tableSeat(c, 1, 3, false);
+    playOne(c, third, third.boards.front());
+    const std::string page = "giv" + std::to_string(third.boards.front()) + ".html";
     const std::string phone = "10.0.0.9";
     const std::string guesser = "10.0.0.66";
     ASSERT_TRUE(showsBoard(ask(page, cookie(1), false, phone)));

@@ -57,9 +57,10 @@ TEST(TableEvening, MitchellRoundsFromFivePhones) {
     // The director's desk lists the phone locked out, and the table it tried.
     std::vector<LockOut> locked = e.service.lockOuts(e.now);
     ASSERT_EQ(locked.size(), 1u);
-    EXPECT_EQ(lockOutText(locked[0]), "10.0.0.66, bord 2: utel\xe5st 10 minuter till");
+    EXPECT_EQ(lockOutText(e.contest, locked[0]), "10.0.0.66, bord 2: utel\xe5st 10 minuter till");
     e.now += 509'000;  // a minute left
-    EXPECT_EQ(lockOutText(e.service.lockOuts(e.now).at(0)), "10.0.0.66, bord 2: utel\xe5st 1 minut till");
+    EXPECT_EQ(lockOutText(e.contest, e.service.lockOuts(e.now).at(0)),
+              "10.0.0.66, bord 2: utel\xe5st 1 minut till");
     // Only a phone locked out can be let in; the director lets this one in, and its right
     // code opens the table at once, with neither the phone's nor the table's count slowing it.
     EXPECT_FALSE(e.service.liftLockOut("10.0.0.2", e.now));

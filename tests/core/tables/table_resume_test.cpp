@@ -66,7 +66,7 @@ TEST(TableResume, EntriesAndHeldResultsComeBackFromTheSideFile) {
     EXPECT_NE(other.body.find(R"("status":"fel")"), std::string::npos) << other.body;
     // The held results wait as they did, on the desk's pane too; a new one gets a new number.
     EXPECT_EQ(e.service.conflicts(), held);
-    EXPECT_EQ(conflictText(e.service.conflicts()[0]), conflictText(held[0]));
+    EXPECT_EQ(conflictText(e.contest, e.service.conflicts()[0]), conflictText(e.contest, held[0]));
     EXPECT_EQ(e.submit(1, 4, "4S", "N", 7, "t1-4x").outcome, TableOutcome::Conflict);
     EXPECT_EQ(e.service.conflicts().back().id, held.back().id + 1);
     const auto accepted = e.service.acceptConflict(held[0].id);

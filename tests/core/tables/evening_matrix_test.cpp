@@ -58,7 +58,7 @@ constexpr Combination kEvenings[] = {
     {1, true, Moves::BuiltIn, Scoring::CrossImps, Entry::Typed, true, true, true, "1234567890"},
     {3, false, Moves::Mitchell, Scoring::CrossImps, Entry::Phones, false, false, false, "p"},
     {2, true, Moves::Mitchell, Scoring::Butler, Entry::Typed, true, false, true, "1234"},
-    {1, false, Moves::BuiltIn, Scoring::Neuberg, Entry::Phones, true, false, false, "10000"},
+    {1, false, Moves::BuiltIn, Scoring::Neuberg, Entry::Phones, true, false, true, "10000"},
     {2, false, Moves::Card, Scoring::CrossImps, Entry::Both, true, false, true, "-9999"},
     {3, false, Moves::BuiltIn, Scoring::Butler, Entry::Phones, false, false, false, "%x"},
     {1, true, Moves::Howell, Scoring::Linear, Entry::Both, false, false, true, "4 2"},

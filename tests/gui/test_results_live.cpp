@@ -86,12 +86,17 @@ void TestResultsLive::noBoardLeaksUntilPlayedOrPublished() {
 
     play(w, phones, 1, 3);
     const Contest& contest = w.form->contest();
-    // Round 3 complete, round 4 not begun: the pairs who just played it read the phones.
-    const TableSeat one = tableSeat(contest, 1, 3, false);
-    const TableSeat two = tableSeat(contest, 2, 3, false);
-    const auto played = [&contest](const TableSeat& seat, int b) {
-        return pairScore(contest.boards[b], seat.nsPair) > kNoScore &&
-               pairScore(contest.boards[b], seat.ewPair) > kNoScore;
+    // Round 3 complete, round 4 not begun: the pairs who just played at a table and those who
+    // sit down there next read its phone, so a board shows when all four have played it.
+    const auto seats = [&contest](int table) {
+        return std::pair{tableSeat(contest, table, 3, false), tableSeat(contest, table, 4, false)};
+    };
+    const auto one = seats(1), two = seats(2);
+    const auto played = [&contest](const std::pair<TableSeat, TableSeat>& at, int b) {
+        for (const TableSeat& seat : {at.first, at.second})
+            for (int pair : {seat.nsPair, seat.ewPair})
+                if (pairScore(contest.boards[b], pair) <= kNoScore) return false;
+        return true;
     };
     int shownToOne = 0;
     for (int b = 1; b <= 24; ++b) {
@@ -106,8 +111,22 @@ void TestResultsLive::noBoardLeaksUntilPlayedOrPublished() {
         // A made-up login is a visitor.
         QVERIFY2(hidesBoard(phones.get(path, "vkbord=1-" + table2.mid(9))), qPrintable(path));
     }
-    QVERIFY(shownToOne > 0 && shownToOne < 9);
+    QVERIFY(shownToOne < 9);
     QVERIFY(phones.get("/resultat/", table2).text.contains(QString::fromUtf8("efter 3 av 7 ronder")));
+
+    // Once table 1 has begun round 4, its phone is the new pairs': what both have played shows.
+    const TableSeat fourth = one.second;
+    const TableCodes codes = server.service()->codes();
+    QCOMPARE(phones.send("submit", threeNoTrump(1, codes.tables[0], fourth.boards.front())).status, 200);
+    int shownAfter = 0;
+    for (int b = 1; b <= 24; ++b) {
+        const bool both = pairScore(contest.boards[b], fourth.nsPair) > kNoScore &&
+                          pairScore(contest.boards[b], fourth.ewPair) > kNoScore;
+        const Page read = phones.get(QString("/resultat/giv%1.html").arg(b), table1);
+        QVERIFY2(both ? showsBoard(read) : hidesBoard(read), qPrintable(QString::number(b)));
+        shownAfter += both;
+    }
+    QVERIFY(shownAfter > 0);
 
     // "/resultat" leads to the folder; names that are no page find nothing.
     QCOMPARE(phones.get("/resultat").status, 200);

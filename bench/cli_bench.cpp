@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,8 +33,13 @@ std::string cliProgram() {
     return other && *other ? other : VK_CLI_PATH;
 }
 
-// Runs the program with its output thrown away; the child's CPU seconds, or -1 when it failed.
-double childCpuSeconds(const std::vector<std::string>& args) {
+struct ChildCost {
+    double cpuSeconds = -1;  // -1 when it failed
+    double maxResidentMiB = 0;
+};
+
+// Runs the program with its output thrown away: the child's CPU time and peak memory.
+ChildCost childCost(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -43,13 +49,15 @@ double childCpuSeconds(const std::vector<std::string>& args) {
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1;
+    if (spawned != 0) return {};
     int status = 0;
     rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return {seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss / 1024.0};
 }
+
+double childCpuSeconds(const std::vector<std::string>& args) { return childCost(args).cpuSeconds; }
 
 // A folder holding the largest evening (71 boards, 72 pairs, every pair named) and its register.
 struct LargestEvening {
@@ -87,6 +95,30 @@ void BM_CliRescoreAndStandingsOnTheLargestEvening(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CliRescoreAndStandingsOnTheLargestEvening)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// One `standings` process on the largest example against a process that does nothing
+// (/bin/true): what the program itself adds in CPU time (the reported time) and in peak
+// memory (the counter), the floor of starting a process taken away.
+void BM_CliStandingsOverATrivialProcess(benchmark::State& state) {
+    const std::string examples = std::string(VK_SOURCE_DIR) + "/examples";
+    const std::string cli = cliProgram();
+    double extraMiB = 0;
+    for (auto _ : state) {
+        const ChildCost floor = childCost({"/bin/true"});
+        const ChildCost standings = childCost({cli, "standings", examples + "/kv\xc3\xa4ll16.sco"});
+        if (floor.cpuSeconds < 0 || standings.cpuSeconds < 0) {
+            state.SkipWithError(("vindelkast-cli failed: " + cli).c_str());
+            return;
+        }
+        state.SetIterationTime(std::max(0.0, standings.cpuSeconds - floor.cpuSeconds));
+        extraMiB = std::max(extraMiB, standings.maxResidentMiB - floor.maxResidentMiB);
+    }
+    state.counters["extra_MiB"] = extraMiB;
+}
+BENCHMARK(BM_CliStandingsOverATrivialProcess)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
 
 }  // namespace
 }  // namespace vindelkast

@@ -64,8 +64,7 @@ void TForm1::openContestFile(const QString& fileName) {
             m_dialogs.message(name + " \u00e4r inte en " + toQt(read.message) + "-fil");
             return;
         }
-        error = read.kind == ContestReadResult::Kind::NotOpen ? QString("Kan inte l\u00e4sa filen")
-                                                              : toQt(read.message);
+        error = toQt(read.message);
         if (read.kind != ContestReadResult::Kind::NotOpen) {
             const Contest& c = contest();
             if (c.isIndividual) applyIndividualLook(true);

@@ -5,9 +5,7 @@
 #include "files/contest_on_disk.h"
 #include "files/contract_file.h"
 #include "files/member_file.h"
-#include "files/rules_file.h"
 #include "files/safe_write.h"
-#include "files/sections_file.h"
 #include "files/text_encoding.h"
 #include "model/version.h"
 
@@ -25,16 +23,14 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     loaded.opened = loaded.read.kind != ContestReadResult::Kind::NotOpen;
     if (!loaded.opened) return loaded;
     // The side files go with it: a damaged analysis is no analysis; contracts that cannot be
-    // read stop what exports them; rules that cannot be read stop everything, or a board
-    // scored again would be scored another way.
+    // read stop what exports them; unread rules or sections stop everything, as in the window.
     loaded.unreadSides = readSideFiles(*loaded.contest, path, contestSideFiles(false));
+    loaded.rulesMessage = unusableSidesRefusal(loaded.unreadSides);
     for (const SideProblem& problem : loaded.unreadSides) {
-        printError(problem.shown());
+        if (loaded.rulesMessage.empty()) printError(problem.shown());
         if (problem.extension == kContractsExtension) loaded.contractsMessage = problem.shown();
-        // Sections unread would score a sectioned evening as one field.
-        if (problem.extension == kRulesExtension || problem.extension == kSectionsExtension)
-            loaded.rulesMessage = problem.shown();
     }
+    if (!loaded.rulesMessage.empty()) printError(loaded.rulesMessage);
     return loaded;
 }
 

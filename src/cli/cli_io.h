@@ -17,10 +17,10 @@ struct LoadedContest {
     std::unique_ptr<MemberRegister> reg = std::make_unique<MemberRegister>();
     std::unique_ptr<Contest> contest = std::make_unique<Contest>();
     ContestReadResult read;
-    bool opened = false;                   // false when the file could not be opened at all
-    std::string missingRegister;           // the register's path when there is no register there
-    std::string contractsMessage;          // why NAME.kontrakt beside it could not be read ("" when it could)
-    std::string rulesMessage;              // why NAME.regler beside it could not be read ("" when it could)
+    bool opened = false;           // false when the file could not be opened at all
+    std::string missingRegister;   // the register's path when there is no register there
+    std::string contractsMessage;  // why NAME.kontrakt beside it could not be read ("" when it could)
+    std::string rulesMessage;      // why it cannot be used: its rules or sections unread ("" when read)
     std::vector<SideProblem> unreadSides;  // every side file beside it that could not be read
 };
 

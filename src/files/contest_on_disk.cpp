@@ -89,10 +89,14 @@ WholeFile readWholeFile(const std::string& path, std::size_t limit) {
     std::ifstream in(filePath(path), std::ios::binary);
     file.found = static_cast<bool>(in);
     if (!file.found) return file;
-    // One byte past the limit is enough to tell that the file is too large.
-    file.text.resize(limit + 1);
-    in.read(file.text.data(), static_cast<std::streamsize>(file.text.size()));
-    file.text.resize(static_cast<std::size_t>(in.gcount()));
+    // Read what the file holds in pieces: sizing the string to the limit first makes the
+    // kernel clear megabytes of pages for a file of a few kilobytes. One byte past the
+    // limit is enough to tell that the file is too large.
+    char piece[16384];
+    while (in && file.text.size() <= limit) {
+        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, limit + 1 - file.text.size())));
+        file.text.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     if (file.text.size() > limit) {
         file.tooLarge = true;
         file.text.clear();
@@ -141,6 +145,16 @@ std::vector<SideProblem> readSideFiles(Contest& contest, const std::string& cont
         if (!message.empty()) problems.push_back({side.extension, path, std::move(message), file.text});
     }
     return problems;
+}
+
+std::string unusableSidesRefusal(const std::vector<SideProblem>& unread) {
+    for (const SideProblem& problem : unread)
+        if (problem.extension == kRulesExtension || problem.extension == kSectionsExtension)
+            return fileNameText(problem.path) + " kunde inte l\xe4sas: " + problem.message +
+                   "\n\nT\xe4vlingen \xf6ppnas inte utan den, eftersom givarna d\xe5 skulle r\xe4knas p\xe5 "
+                   "ett "
+                   "annat s\xe4tt. R\xe4tta filen eller flytta undan den.";
+    return "";
 }
 
 std::string unreadSidesText(const std::vector<SideProblem>& unread) {

@@ -139,6 +139,10 @@ ContestReadResult ContestSession::open(const std::string& path) {
     forgetArchiveState();
     m_tables.reset();
     m_unreadSides = readSideFiles(m_contest, path, m_sideFiles);
+    if (std::string refusal = unusableSidesRefusal(m_unreadSides); !refusal.empty()) {
+        clear();
+        return {ContestReadResult::Kind::NotOpen, std::move(refusal)};
+    }
     if (!m_unreadSides.empty())
         read.message += (read.message.empty() ? "" : "\n\n") + unreadSidesText(m_unreadSides);
     if (m_contest.boardCount > 0 && m_contest.roundCount > 0 && m_contest.maxPairNumber > 0)

@@ -56,8 +56,8 @@ TEST_F(Cli, CheckTellsWhatTheFileHolds) {
     r = run("check k16.sco " + exampleRegister());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(
-        r.err.find("k16.sektion: Sektionerna passar inte t\xc3\xa4vlingen: par 9-16 ing\xc3\xa5r inte i "
-                   "n\xc3\xa5gon sektion"),
+        r.err.find("k16.sektion kunde inte l\xc3\xa4sas: Sektionerna passar inte t\xc3\xa4vlingen: par 9-16 "
+                   "ing\xc3\xa5r inte i n\xc3\xa5gon sektion"),
         std::string::npos)
         << r.err;
     EXPECT_EQ(run("standings k16.sco " + exampleRegister()).exitCode, 1);

@@ -17,9 +17,10 @@ function(vk_embed_file target file function header)
   string(REPLACE "/" "_" generated "${file}")
   set(generated "${CMAKE_CURRENT_BINARY_DIR}/embedded/${generated}.cpp")
   add_custom_command(OUTPUT "${generated}"
-                     COMMAND "${CMAKE_COMMAND}" -DVK_EMBED_IN=${CMAKE_CURRENT_SOURCE_DIR}/${file} -DVK_EMBED_NAME=${file}
-                             -DVK_EMBED_OUT=${generated} -DVK_EMBED_FUNCTION=${function}
-                             -DVK_EMBED_HEADER=${header} -DVK_EMBED_JOIN_LINES=${join_lines}
+                     COMMAND "${CMAKE_COMMAND}" -DVK_EMBED_IN=${CMAKE_CURRENT_SOURCE_DIR}/${file}
+                             -DVK_EMBED_NAME=${file} -DVK_EMBED_OUT=${generated}
+                             -DVK_EMBED_FUNCTION=${function} -DVK_EMBED_HEADER=${header}
+                             -DVK_EMBED_JOIN_LINES=${join_lines}
                              -P "${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake"
                      DEPENDS "${file}" "${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake"
                      COMMENT "Kompilerar in ${file}"

@@ -10,48 +10,6 @@ namespace vindelkast {
 
 namespace {
 
-// Small enough for a phone: one column, no fixed widths, long names wrap inside their cell.
-constexpr const char* kStyle =
-    "*{box-sizing:border-box}"
-    "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}"
-    "body{margin:0 auto;padding:0 .6rem 1.5rem;max-width:48rem;color:#1b1b1b;background:#fff;"
-    "font:16px/1.45 system-ui,-apple-system,\"Segoe UI\",Roboto,\"DejaVu Sans\",sans-serif}"
-    "nav{display:flex;flex-wrap:wrap;gap:.2rem 1.1rem;padding:.55rem 0;border-bottom:1px solid #d0d0d0}"
-    "nav a{padding:.15rem 0}"
-    "h1{font-size:1.3rem;margin:.7rem 0 .15rem}"
-    "h2{font-size:1.08rem;margin:1.3rem 0 .35rem}"
-    "p{margin:.3rem 0}"
-    ".meta{color:#555}"
-    "a{color:#0b57b0}"
-    "table{border-collapse:collapse;width:100%;font-variant-numeric:tabular-nums}"
-    "th,td{padding:.32rem .22rem;text-align:left;vertical-align:top;border-bottom:1px solid #e2e2e2}"
-    "thead th{font-size:.8rem;font-weight:600;color:#4a4a4a;border-bottom:2px solid #bdbdbd}"
-    ".n{text-align:right;white-space:nowrap}"
-    ".who{overflow-wrap:anywhere}"
-    ".trav tr.res td{border-bottom:0;padding-bottom:0}"
-    ".trav tr.nm td{font-size:.8rem;color:#555;padding-top:0;overflow-wrap:anywhere}"
-    ".pairs,.con{white-space:nowrap}"
-    "tr.round th{background:#f1f3f5;font-weight:600;font-size:.88rem}"
-    "tr.mine td{background:#fff7d6}"
-    ".red{color:#c8102e}"
-    ".blk{color:#111}"
-    ".boards{display:flex;flex-wrap:wrap;gap:.35rem;padding:0;margin:.3rem 0;list-style:none}"
-    ".boards li a,.boards li span{display:inline-block;min-width:2.4rem;padding:.3rem 0;text-align:center;"
-    "border:1px solid #c9d3e0;border-radius:.3rem;text-decoration:none}"
-    ".boards li span{color:#888;border-color:#e2e2e2}"
-    ".deal{display:grid;grid-template-columns:max-content minmax(0,1fr) max-content;gap:.35rem .7rem;"
-    "max-width:24rem;margin:.4rem 0}"
-    ".hand{overflow-wrap:anywhere}"
-    ".hand b{display:block;font-size:.8rem;color:#555;font-weight:600}"
-    ".info{font-size:.85rem;color:#555}"
-    ".north{grid-column:2;grid-row:1}.west{grid-column:1;grid-row:2}.east{grid-column:3;grid-row:2}"
-    ".south{grid-column:2;grid-row:3}.info{grid-column:1;grid-row:1}"
-    ".dd{width:auto}.dd th,.dd td{padding:.25rem .6rem;text-align:right}.dd th:first-child{text-align:left}"
-    "@media print{nav{display:none}body{max-width:none;font-size:10.5pt;color:#000}"
-    "a{color:#000;text-decoration:none}.trav tr.nm td,.meta,.info{color:#333}"
-    "table,.deal{break-inside:avoid}tr.mine td{background:none;font-weight:600}"
-    ".boards{display:none}}";
-
 // Windows-1252 text escaped for a page, still Windows-1252.
 std::string escaped(std::string_view text) {
     std::string out;
@@ -139,8 +97,6 @@ std::string link(const std::string& file, const std::string& label) {
     return "<a href=\"" + file + "\">" + label + "</a>";
 }
 
-std::string_view siteStyle() { return kStyle; }
-
 std::string sitePage(std::string_view titleCp1252, const std::string& nav, const std::string& body) {
     std::string page;
     page.reserve(body.size() + 3000);
@@ -149,7 +105,7 @@ std::string sitePage(std::string_view titleCp1252, const std::string& nav, const
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
     page += html(titleCp1252);
     page += "</title>\n<style>";
-    page += kStyle;
+    page += siteStyle();
     page += "</style>\n</head>\n<body>\n";
     if (!nav.empty()) page += "<nav>" + nav + "</nav>\n";
     page += "<main>\n";

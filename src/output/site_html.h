@@ -40,7 +40,9 @@ std::string eveningFolder(std::string_view date, std::string_view nameCp1252);
 // <a href="FILE">LABEL</a> (label already HTML).
 std::string link(const std::string& file, const std::string& label);
 
-// The style sheet every page carries inline (for a server's policy that allows it alone).
+// The style sheet every page carries inline (for a server's policy that allows it alone), on
+// one line: output/web/site.css, compiled in (cmake/embed_file.cmake). Small enough for a
+// phone: one column, no fixed widths, long names wrap inside their cell.
 std::string_view siteStyle();
 
 // A whole page: head with the style sheet, the navigation line (none when `nav` is empty),

@@ -3,10 +3,7 @@
 #include "files/text_encoding.h"
 #include "output/html_text.h"
 #include "tables/http_status.h"
-#include "tables/table_page_end_script.h"
-#include "tables/table_page_entry_script.h"
-#include "tables/table_page_script.h"
-#include "tables/table_page_style.h"
+#include "tables/table_page_files.h"
 
 namespace vindelkast {
 
@@ -51,11 +48,17 @@ const char* const kBody = R"HTML(
 
 }  // namespace
 
+// Each file is served after a line end of its own, the parts of the script one after another.
 std::string tablePageScript() {
-    return std::string(kTablePageScript) + kTablePageEntryScript + kTablePageEndScript;
+    std::string script;
+    for (const std::string_view part : {tableScriptFile(), tableEntryScriptFile(), tableEndScriptFile()}) {
+        script += '\n';
+        script += part;
+    }
+    return script;
 }
 
-const char* tablePageStyle() { return kTablePageStyle; }
+std::string tablePageStyle() { return '\n' + std::string(tableStyleFile()); }
 
 OwnPage ownPage(std::string_view path, const Contest& contest) {
     if (path == "/" || path == "/bord") return {http::kOk, http::kHtml, tablePage(contest)};

@@ -16,9 +16,9 @@ namespace vindelkast {
 // it (GET /bord.js, /bord.css), so its policy can forbid anything inline. UTF-8 text.
 std::string tablePage(const Contest& contest);
 
-// The page's script and style, as served.
+// The page's script and style, as served: the files of tables/web/ (tables/table_page_files.h).
 std::string tablePageScript();
-const char* tablePageStyle();
+std::string tablePageStyle();
 
 // What the table's page, its script and style may do: nothing may come from elsewhere and
 // nothing inline runs, so names can reach the page only as text.

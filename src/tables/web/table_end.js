@@ -1,12 +1,3 @@
-#pragma once
-
-// The table page's script, last part: a finished round says where everyone goes next and
-// the page moves on by itself when the next round begins; at the end of the evening the
-// final ranking and the cards of the pairs at the table. Then the page's buttons are wired
-// and the table logs in.
-namespace vindelkast {
-
-inline constexpr const char* kTablePageEndScript = R"JS(
 function movesList(box, next) {
   box.textContent = "";
   for (const m of next) {
@@ -120,6 +111,3 @@ const url = new URLSearchParams(location.search);
 const remembered = load("vk-inloggning", null);
 if (url.get("bord") && url.get("kod")) login(parseInt(url.get("bord"), 10) || 0, url.get("kod").toUpperCase());
 else if (remembered) login(remembered.table, remembered.code);
-)JS";
-
-}  // namespace vindelkast

@@ -1,13 +1,3 @@
-#pragma once
-
-// The table page's script, first part: state, the calls to the server, logging in, the
-// round and the queue of entries that wait to be sent. The entry form and the end of the
-// evening follow in table_page_entry_script.h and table_page_end_script.h; the three are
-// served together as /bord.js. ASCII, Swedish letters as \u escapes. Every text from the
-// server goes into the page through textContent, never as markup.
-namespace vindelkast {
-
-inline constexpr const char* kTablePageScript = R"JS(
 "use strict";
 const $ = id => document.getElementById(id);
 const S = {table: 0, code: "", typed: false, individual: false, round: null, board: null, pick: {}, asked: 0,
@@ -194,6 +184,3 @@ function renderQueue() {
     (count("conflict") ? " \u00b7 Hos t\u00e4vlingsledaren: " + count("conflict") : "") +
     (count("decided") ? " \u00b7 Avgjorda av t\u00e4vlingsledaren: " + count("decided") : "") + (count("error") ? " \u00b7 Fel: " + count("error") : "") : "";
 }
-)JS";
-
-}  // namespace vindelkast

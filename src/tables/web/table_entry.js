@@ -1,11 +1,3 @@
-#pragma once
-
-// The table page's script, second part: a board's result. The form starts undoubled and
-// shows the whole result in words with the server's score before it may be sent; a board
-// already entered opens on its result, with the way to ask the director for a change.
-namespace vindelkast {
-
-inline constexpr const char* kTablePageEntryScript = R"JS(
 const STRAINS = [["C", "\u2663", "kl\u00f6ver"], ["D", "\u2666", "ruter"], ["H", "\u2665", "hj\u00e4rter"], ["S", "\u2660", "spader"], ["NT", "NT", "sang"]];
 const SEAT_WORDS = {N: "Nord", E: "\u00d6st", S: "Syd", W: "V\u00e4st"};
 function strainOf(code) { return STRAINS.find(s => s[0] === code) || ["", "", ""]; }
@@ -173,6 +165,3 @@ async function showEntered(b, queued) {
     if (r.status === 403 && S.board === b.board) { const td = el("td", r.json.message || ""); td.colSpan = 4; $("enteredRows").appendChild(el("tr")).appendChild(td); }
   } catch (e) {}
 }
-)JS";
-
-}  // namespace vindelkast

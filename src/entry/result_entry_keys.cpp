@@ -151,11 +151,11 @@ bool ResultEntry::scoreCellKey(const FieldRef& ref, QKeyEvent* key) {
     std::optional<QString> value;
     if (c == '\'') {
         const auto number = wholeNumber(text.toStdString());
-        if (number && *number >= -9998) value = QString::number(-*number);
+        if (number && hasScore(*number)) value = QString::number(-*number);
     } else if (c == ',') {
         if (QLineEdit* above = scoreCell(r - 1, k)) {
             const auto number = wholeNumber(above->text().toStdString());
-            if (number && *number >= -9998) value = QString::number(*number);
+            if (number && hasScore(*number)) value = QString::number(*number);
         }
     } else if (c == '.') {
         if (onBoard) {

@@ -138,7 +138,7 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
     c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
     // Only the slot just added gets these partners, never another slot of that North.
     if (c.isIndividual) setSecondPlayers(b, ns, south, west);
-    if (score > kNoScore) c.boardHasScores[board] = true;
+    if (hasScore(score)) c.boardHasScores[board] = true;
     return true;
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 int scoredSlots(const Board& board) {
     int n = 0;
-    for (int i = 0; i < board.resultCount; ++i) n += board.results[i].nsScore != kNoScore ? 1 : 0;
+    for (int i = 0; i < board.resultCount; ++i) n += hasScore(board.results[i].nsScore) ? 1 : 0;
     return n;
 }
 

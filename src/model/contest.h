@@ -26,6 +26,10 @@ constexpr float kNoPoints = -9999.0f;  // a side without a score
 constexpr int kManyMeetings = 9999;
 constexpr int kAdjustedBase = 10000;  // adjusted-score codes are 10000 + NS% + EW%/10
 
+// A bridge score or an adjusted-score code: anything above the no-score code, which
+// marks a side (or a whole result) that nothing was entered for.
+constexpr bool hasScore(int score) { return score > kNoScore; }
+
 // One card; code 0 marks an empty deal slot.
 struct Card {
     int suit = 0;  // 0 spades, 1 hearts, 2 diamonds, 3 clubs

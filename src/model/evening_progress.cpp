@@ -14,7 +14,7 @@ int lastBoard(const Contest& contest) { return std::clamp(contest.boardCount, 0,
 
 bool roundsAreGroups(const Contest& contest) { return contest.isGronaHissen || !movementLaid(contest); }
 
-bool scored(const BoardResult& r) { return r.nsScore > kNoScore; }
+bool scored(const BoardResult& r) { return hasScore(r.nsScore); }
 
 }  // namespace
 

@@ -71,7 +71,7 @@ int levelSections(Contest& contest) {
     std::vector<bool> levelled(static_cast<std::size_t>(boards + 1), false);
     for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
         const auto inSection = [&](const BoardResult& r) {
-            return sectionOf(contest, r.nsPair) == static_cast<int>(s) && r.nsScore != kNoScore;
+            return sectionOf(contest, r.nsPair) == static_cast<int>(s) && hasScore(r.nsScore);
         };
         std::vector<int> count(static_cast<std::size_t>(boards + 1), 0);
         int most = 0;
@@ -121,7 +121,7 @@ SectionStandings sectionStandings(const Contest& contest, int section) {
         for (int b = 1; b <= boardsOf(contest); ++b)
             for (int i = 0; i < contest.boards[b].resultCount; ++i) {
                 const BoardResult& r = contest.boards[b].results[i];
-                if ((r.nsPair == pair || r.ewPair == pair) && r.nsScore > kNoScore) ++played;
+                if ((r.nsPair == pair || r.ewPair == pair) && hasScore(r.nsScore)) ++played;
             }
         mostPlayed = std::max(mostPlayed, played);
     }

@@ -123,7 +123,7 @@ void settleSections(Contest& contest) {
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
         for (int i = 0; i < std::clamp(contest.boards[b].resultCount, 0, kMaxResults); ++i) {
             const BoardResult& r = contest.boards[b].results[i];
-            if (r.nsScore == kNoScore) continue;
+            if (!hasScore(r.nsScore)) continue;
             for (int pair : {r.nsPair, r.ewPair})
                 if (Contest::validPair(pair)) played[static_cast<std::size_t>(pair)] = true;
         }

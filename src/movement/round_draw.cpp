@@ -19,7 +19,7 @@ int firstUnscoredBoard(const Contest& contest, int first, int last) {
     for (int b = std::max(first, 1); b <= std::min(last, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i)
-            if (board.results[i].nsScore <= kNoScore) return b;
+            if (!hasScore(board.results[i].nsScore)) return b;
     }
     return 0;
 }

@@ -38,7 +38,7 @@ std::string closedCell(std::string fields, std::size_t width) {
 
 std::string travellerCell(const Contest& contest, const BoardResult& r, bool tenths, bool left) {
     const bool adjusted = r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase;
-    const bool scored = r.nsScore >= -9998;
+    const bool scored = hasScore(r.nsScore);
     if (contest.isIndividual) {
         std::string cell = "!  " + rightAligned(r.nsPair, 2) + rightAligned(r.nsPlayer2, 3) +
                            rightAligned(r.ewPair, 3) + rightAligned(r.ewPlayer2, 3);

@@ -58,7 +58,7 @@ bool publishedPair(const Contest& contest, int pair, bool scored) {
 
 bool hasScoredResult(const Contest& contest, int pair) {
     for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
-        if (pairScore(contest.boards[b], pair) > kNoScore) return true;
+        if (hasScore(pairScore(contest.boards[b], pair))) return true;
     return false;
 }
 

@@ -131,7 +131,7 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
     tableTag(out, "ScoreTable", columns.c_str());
     for (int i : slots) {
         const BoardResult& r = board.results[i];
-        if (r.nsScore == kNoScore) continue;
+        if (!hasScore(r.nsScore)) continue;
         std::vector<int> players{r.nsPair, r.ewPair};
         if (contest.isIndividual) players = {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2};
         out << sectionCell(contest, r.nsPair);

@@ -37,7 +37,7 @@ std::vector<ViewLine> impProtocolLines(const Contest& contest, int pair) {
             continue;
         }
         const bool satNs = r->nsPair == pair;
-        const bool scored = r->nsPoints != kNoPoints && r->nsScore > kNoScore;
+        const bool scored = r->nsPoints != kNoPoints && hasScore(r->nsScore);
         if (scored) (satNs ? nsSum : ewSum) += satNs ? r->nsPoints : r->ewPoints;
         const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
         lines.push_back({formatText("%2d  %2d %2d %5d %6s %6s   %s", b, r->nsPair, r->ewPair, r->nsScore,
@@ -78,8 +78,8 @@ std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
         const int ewPoints = static_cast<int>(r->ewPoints);
         const bool satNs = r->nsPair == pair;
         // An unscored result carries no matchpoints; its marker must not reach the sums.
-        if (satNs && r->nsScore >= -9998) nsSum += nsPoints;
-        if (!satNs && r->ewScore >= -9998) ewSum += ewPoints;
+        if (satNs && hasScore(r->nsScore)) nsSum += nsPoints;
+        if (!satNs && hasScore(r->ewScore)) ewSum += ewPoints;
         const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
         lines.push_back({formatText("%2d  %2s %2s %5d %5d %3d   %s", b, pairLabel(contest, r->nsPair).c_str(),
                                     pairLabel(contest, r->ewPair).c_str(), r->nsScore, nsPoints, ewPoints,

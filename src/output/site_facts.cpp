@@ -36,7 +36,7 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
 void markPublished(const Contest& contest, SiteFacts& facts) {
     std::array<bool, kParticipantSlots> scored{};
     const auto mark = [&scored](int number, int score) {
-        if (Contest::validPair(number) && score > kNoScore) scored[number] = true;
+        if (Contest::validPair(number) && hasScore(score)) scored[number] = true;
     };
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];

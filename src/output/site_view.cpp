@@ -24,7 +24,7 @@ SiteView tableView(const Contest& contest, const std::vector<int>& pairsAtTable,
     for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];
         view.boardShown[b] = std::all_of(view.ownPairs.begin(), view.ownPairs.end(),
-                                         [&board](int pair) { return pairScore(board, pair) > kNoScore; });
+                                         [&board](int pair) { return hasScore(pairScore(board, pair)); });
     }
     return view;
 }

@@ -165,7 +165,7 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
     }
     writeContract(contest, xml, board, r);
     // A slot the movement laid but nobody scored: the pairs met, nothing was entered.
-    if (r.nsScore != kNoScore) {
+    if (hasScore(r.nsScore)) {
         xml.value("SCORE",
                   r.nsScore >= kAdjustedBase ? usebioAdjustedScore(r.nsScore) : std::to_string(r.nsScore));
         if (!contest.scoringRule.imps()) {

@@ -119,7 +119,7 @@ void writeScoreRow(const Contest& contest, const Board& board, const BoardResult
         cell(played && !played->contract.passedOut() ? escapeHtml(swedishSeat(played->declarer)) : "");
         cell(played && !played->contract.passedOut() ? std::to_string(played->tricks) : "");
     }
-    if (r.nsScore < -9998) {
+    if (!hasScore(r.nsScore)) {
         out << "<td class='scores'></td><td class='scores'></td><td class='scores'></td>" << kEol;
     } else {
         if (r.nsScore > kAdjustedBase)

@@ -187,7 +187,7 @@ bool seatFinished(const Contest& contest, const TableSeat& seat) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
-            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore == kNoScore) return false;
+            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && !hasScore(r.nsScore)) return false;
         }
     }
     return true;
@@ -196,7 +196,7 @@ bool seatFinished(const Contest& contest, const TableSeat& seat) {
 bool seatStarted(const Contest& contest, const TableSeat& seat) {
     for (int b : seat.boards) {
         const BoardResult* slot = findResult(contest.boards[b], seat.nsPair, seat.ewPair);
-        if (slot && slot->nsScore != kNoScore) return true;
+        if (slot && hasScore(slot->nsScore)) return true;
     }
     return false;
 }
@@ -280,7 +280,7 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
         for (int r = 1; r <= rounds; ++r)
             for (int b : boardsOfGroupRound(contest, r))
                 for (int i = 0; i < contest.boards[b].resultCount; ++i)
-                    if (contest.boards[b].results[i].nsScore != kNoScore) highest = r;
+                    if (hasScore(contest.boards[b].results[i].nsScore)) highest = r;
         return std::max(highest, rounds > 0 ? 1 : 0);
     }
     int last = 0;

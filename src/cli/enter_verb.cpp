@@ -23,7 +23,7 @@ int runEnter(const Args& args) {
         return 1;
     }
     const int board = fieldNumber(args.positional[2]);
-    if (board < 1 || board > std::min(contest.boardCount, kMaxBoard)) {
+    if (board < 1 || board > contest.lastBoard()) {
         printError("Giv " + args.positional[2] + " finns inte i t\xe4vlingen (1-" +
                    std::to_string(contest.boardCount) + ")");
         return 1;

@@ -265,7 +265,7 @@ void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& ve
     out << headerLine(c) << kLineEnd;
     out << c.contestName << kLineEnd << c.contestDate << kLineEnd << c.arranger << kLineEnd << version
         << kLineEnd;
-    const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    const int boards = c.lastBoard();
     std::string lines;
     for (int b = 1; b <= boards; ++b) {
         if (kept && arrangedOrder == 0) {
@@ -346,7 +346,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
         // rather than a count left over from an earlier contest.
         c.boardsPerRound = 1;
     }
-    const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    const int boards = c.lastBoard();
     for (int b = 1; b <= boards; ++b) sortResults(c.boards[b]);
     if (c.maxPairNumber % 2 == 1) {
         ++c.maxPairNumber;
@@ -371,7 +371,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
     c.maxPairNumber = std::max(c.maxPairNumber, c.participantCount);
     // The bye pair named by the start list plays no board: its slots are never written.
     if (c.byePair > 0)
-        for (int b = 1; b <= std::clamp(c.boardCount, 0, kMaxBoard); ++b) sortResults(c.boards[b]);
+        for (int b = 1; b <= c.lastBoard(); ++b) sortResults(c.boards[b]);
     deriveCounts(c);
 
     using Kind = ContestReadResult::Kind;

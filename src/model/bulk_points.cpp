@@ -45,7 +45,7 @@ int levelBoards(Contest& contest) {
     if (contest.sections.any() && contest.sections.acrossField) return 0;
     // Per section, a board's count is its section's: a whole-field count would raise it wrongly.
     if (contest.sections.any()) return levelSections(contest);
-    const int boards = std::clamp(contest.boardCount, 0, kMaxBoard);
+    const int boards = contest.lastBoard();
     int most = 0;
     for (int b = 1; b <= boards; ++b) most = std::max(most, scoredSlots(contest.boards[b]));
     int levelled = 0;

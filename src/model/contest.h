@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -141,6 +142,9 @@ struct Contest {
 
     // The member register's size, entry 0 (the bye person) included.
     int memberCount() const;
+
+    // The highest board number the arrays hold for this contest (0 when it has no boards).
+    int lastBoard() const { return std::clamp(boardCount, 0, kMaxBoard); }
 
     // One more than the highest board with scores, or 1 when none has.
     int nextBoardAfterScored() const;

@@ -72,14 +72,13 @@ void credit(LiveStandings& s, int number, float points, int top) {
 int raisedTo(const Contest& contest) {
     if (!contest.sections.any() || !contest.sections.acrossField) return 0;
     int most = 0;
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
-        most = std::max(most, countScored(contest.boards[b]));
+    for (int b = 1; b <= contest.lastBoard(); ++b) most = std::max(most, countScored(contest.boards[b]));
     return most;
 }
 
 void figuresSoFar(const Contest& contest, LiveStandings& s) {
     const int most = raisedTo(contest);
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         const bool alone = perSection(contest);
         std::vector<int> scored(alone ? contest.sections.list.size() : 1, 0);

@@ -120,7 +120,7 @@ int playingPairCount(const Contest& contest) {
 void settleSections(Contest& contest) {
     if (!contest.sections.any()) return;
     std::array<bool, kParticipantSlots> played{};
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         for (int i = 0; i < std::clamp(contest.boards[b].resultCount, 0, kMaxResults); ++i) {
             const BoardResult& r = contest.boards[b].results[i];
             if (!hasScore(r.nsScore)) continue;

@@ -63,7 +63,7 @@ void addHandicaps(const Contest& contest, Totals& t) {
 std::array<bool, kParticipantSlots> absentNumbers(const Contest& contest, int n) {
     std::array<bool, kParticipantSlots> absent{};
     bool anySlot = false;
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
             anySlot = true;

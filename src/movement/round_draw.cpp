@@ -69,7 +69,7 @@ DrawField drawFieldFor(Contest& contest, int firstBoard) {
 }
 
 int drawRound(Contest& contest) {
-    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     if (lastBoard < 1 || contest.boardsPerRound < 0) return 0;
     int b = 1;
     while (b < lastBoard && contest.boards[b].resultCount > 0) ++b;

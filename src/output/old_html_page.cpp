@@ -217,7 +217,7 @@ void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool wit
         << kEol << kEol;
     writeStandings(contest, out, withIdentity);
     out << kEol << kEol << kRule << kEol;
-    const int boards = std::min(contest.boardCount, kMaxBoard);
+    const int boards = contest.lastBoard();
     for (int b = 1; b <= boards; b += 2)
         writeBlock(contest, order, contest.boards[b], b + 1 <= boards ? &contest.boards[b + 1] : nullptr,
                    out);

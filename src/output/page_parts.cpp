@@ -57,7 +57,7 @@ bool publishedPair(const Contest& contest, int pair, bool scored) {
 }
 
 bool hasScoredResult(const Contest& contest, int pair) {
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         if (hasScore(pairScore(contest.boards[b], pair))) return true;
     return false;
 }

@@ -210,7 +210,7 @@ void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
 void writePbn(const Contest& contest, std::ostream& out) {
     out << "% PBN 2.1" << kEol << "% EXPORT" << kEol << "% Content-type: text/x-pbn; charset=UTF-8" << kEol
         << "% Creator: Vindelkast " << kVersionText << kEol;
-    const int boards = std::min(contest.boardCount, kMaxBoard);
+    const int boards = contest.lastBoard();
     for (int b = 1; b <= boards; ++b) {
         const Board& board = contest.boards[b];
         out << kEol;

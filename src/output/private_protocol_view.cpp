@@ -30,7 +30,7 @@ std::vector<ViewLine> impProtocolLines(const Contest& contest, int pair) {
     std::vector<ViewLine> lines;
     double nsSum = 0.0;
     double ewSum = 0.0;
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const BoardResult* r = firstResultOf(contest.boards[b], pair);
         if (!r) {
             lines.push_back({formatText("%2d frirond", b)});
@@ -67,7 +67,7 @@ std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
     std::vector<ViewLine> lines;
     int nsSum = 0;
     int ewSum = 0;
-    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     for (int b = 1; b <= lastBoard; ++b) {
         const BoardResult* r = firstResultOf(contest.boards[b], pair);
         if (!r) {

@@ -63,7 +63,7 @@ ViewLine resultLine(const Contest& contest, const BoardResult& r) {
 }  // namespace
 
 std::optional<std::vector<ViewLine>> scoreTableLines(const Contest& contest, int board, bool roundWise) {
-    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     if (board < 1 || board > lastBoard) return std::nullopt;
     int first = board;
     int last = board;

@@ -215,7 +215,7 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
 }
 
 void writeBoardGrid(const Contest& contest, int order, std::ostream& out) {
-    const int boards = std::min(contest.boardCount, kMaxBoard);
+    const int boards = contest.lastBoard();
     // A table body needs at least one row.
     if (boards < 1) return;
     out << "<table class='grid'>" << kEol << "<tbody class='grid'>" << kEol;

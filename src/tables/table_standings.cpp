@@ -71,7 +71,7 @@ PairCard pairCard(const Contest& contest, int pair) {
     PairCard card;
     card.pair = pair;
     if (!Contest::validPair(pair)) return card;
-    const int lastBoard = std::clamp(contest.boardCount, 0, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     for (int b = 1; b <= lastBoard; ++b) {
         const Board& board = contest.boards[b];
         const int scored = countScored(board);

@@ -245,8 +245,7 @@ void readStartListLine(Reading& r, int number, const std::string& line) {
 }
 
 void deriveCounts(Contest& c) {
-    c.tableCount = c.isIndividual ? c.maxPairNumber / 4 : c.maxPairNumber / 2;
-    if (c.byePair > 0 && c.maxPairNumber % 2 == 0) --c.tableCount;
+    c.tableCount = tableCountOf(c);
     c.playingTableCount = c.tableCount;
     if (c.boardsPerRound > 0) c.roundCount = c.boardCount / c.boardsPerRound;
 }

@@ -191,4 +191,10 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
     return out;
 }
 
+std::string scoreWarning(const StoredScore& stored) {
+    if (!stored.refusal.empty()) return stored.refusal;
+    if (!stored.impossible.empty()) return stored.impossible;
+    return plausibilityMessage(stored.plausibility);
+}
+
 }  // namespace vindelkast

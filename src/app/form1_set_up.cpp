@@ -43,7 +43,7 @@ void TForm1::MnStartClick() {
 
 void TForm1::BtnKlarClick() {
     const SetUpChoices shown = m_setUp->choices();
-    const SetUpRequest request = setUpRequestFrom(shown);
+    SetUpRequest request = setUpRequestFrom(shown);
     // Pairs per section: each section its own movement, the highest pair number their sum.
     const std::optional<std::vector<int>> sections = typedSections(shown, m_dialogs);
     if (!sections) return;
@@ -51,13 +51,12 @@ void TForm1::BtnKlarClick() {
     if (!askSectionCards(sectionCardQuestions(request, *sections, cards), request, memberRegister(),
                          m_dialogs, cards, true))
         return;
+    request.sections = sectionPlans(*sections, cards);
     m_session->setTeamMatch(request.teamContest);
     SetUpOutcome outcome;
     // A completed set-up is worth recovering, though nothing needs saving yet.
     m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
-        outcome = sections->empty()
-                      ? setUpContest(c, request)
-                      : setUpSections(c, request, sectionPlans(*sections, cards), shown.acrossField);
+        outcome = setUp(c, request);
         return outcome.message.empty();
     });
     setParnrCaption();

@@ -26,6 +26,7 @@ SetUpRequest setUpRequestFrom(const SetUpChoices& shown) {
     request.contestName = shown.contestName;
     request.contestDate = shown.contestDate;
     request.arranger = shown.arranger;
+    request.acrossField = shown.acrossField;
     return request;
 }
 

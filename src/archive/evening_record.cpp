@@ -131,7 +131,7 @@ void addResults(const Contest& contest, Evening& evening) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount && i < kMaxResults; ++i) {
             const BoardResult& r = board.results[i];
-            if (r.nsScore == kNoScore && r.ewScore == kNoScore) continue;
+            if (!hasScore(r.nsScore) && !hasScore(r.ewScore)) continue;
             evening.results.push_back({b, r.round, r.nsPair, r.ewPair, r.nsPlayer2, r.ewPlayer2, r.nsScore,
                                        r.ewScore, r.nsPoints, r.ewPoints, contractOf(contest, b, r)});
         }

@@ -23,7 +23,7 @@ int runEnter(const Args& args) {
         return 1;
     }
     const int board = fieldNumber(args.positional[2]);
-    if (board < 1 || board > std::min(contest.boardCount, kMaxBoard)) {
+    if (board < 1 || board > contest.lastBoard()) {
         printError("Giv " + args.positional[2] + " finns inte i t\xe4vlingen (1-" +
                    std::to_string(contest.boardCount) + ")");
         return 1;
@@ -52,10 +52,7 @@ int runEnter(const Args& args) {
         return 1;
     }
     // Stored all the same, as in the grid, with the grid's warning.
-    if (!stored.impossible.empty())
-        printError(stored.impossible);
-    else if (stored.plausibility != 0)
-        printError(plausibilityMessage(stored.plausibility));
+    if (const std::string warning = scoreWarning(stored); !warning.empty()) printError(warning);
     if (saveContest(loaded, args.positional[1]) != 0) return 1;
     printLine("Giv " + std::to_string(board) + " " + pairLabel(contest, row.ns) + "-" +
               pairLabel(contest, row.ew) + ": " +

@@ -105,9 +105,9 @@ int runMovement(const Args& args) {
         return 2;
     }
     // Each section its own movement for its own pairs; --pairs is then the sections' sum.
-    const SetUpOutcome outcome = sections.empty()
-                                     ? setUpContest(contest, request)
-                                     : setUpSections(contest, request, sectionPlans(sections), acrossField);
+    request.sections = sectionPlans(sections);
+    request.acrossField = acrossField;
+    const SetUpOutcome outcome = setUp(contest, request);
     if (!outcome.message.empty()) {
         printError(outcome.title + ": " + outcome.message);
         return 1;

@@ -151,11 +151,11 @@ bool ResultEntry::scoreCellKey(const FieldRef& ref, QKeyEvent* key) {
     std::optional<QString> value;
     if (c == '\'') {
         const auto number = wholeNumber(text.toStdString());
-        if (number && *number >= -9998) value = QString::number(-*number);
+        if (number && hasScore(*number)) value = QString::number(-*number);
     } else if (c == ',') {
         if (QLineEdit* above = scoreCell(r - 1, k)) {
             const auto number = wholeNumber(above->text().toStdString());
-            if (number && *number >= -9998) value = QString::number(*number);
+            if (number && hasScore(*number)) value = QString::number(*number);
         }
     } else if (c == '.') {
         if (onBoard) {
@@ -222,21 +222,14 @@ void ResultEntry::showStored(int row, int column, const StoredScore& stored, boo
     if (stored.plausibility != 0 || !stored.impossible.empty()) background = kWarning;
     paint(cell, background, ink);
     if (!tell) return;
-    if (!stored.refusal.empty())
-        m_dialogs.message(toQt(stored.refusal));
-    else if (!stored.impossible.empty())
-        m_dialogs.message(toQt(stored.impossible));
-    else if (stored.plausibility != 0)
-        m_dialogs.message(toQt(plausibilityMessage(stored.plausibility)));
+    if (const std::string warning = scoreWarning(stored); !warning.empty()) m_dialogs.message(toQt(warning));
 }
 
 void ResultEntry::showStores(const std::vector<CellStore>& stores, bool tell) {
     bool told = false;
     for (const CellStore& s : stores) {
         // One warning is enough when several cells are stored at once.
-        const bool warn =
-            tell && !told &&
-            (s.store.plausibility != 0 || !s.store.refusal.empty() || !s.store.impossible.empty());
+        const bool warn = tell && !told && !scoreWarning(s.store).empty();
         showStored(s.row, s.column, s.store, warn);
         told = told || warn;
     }

@@ -46,7 +46,7 @@ void takeClosingLine(Adding& a, const std::vector<std::string_view>& words) {
 
 bool boardHasScoredSlot(const Board& board) {
     for (int i = 0; i < board.resultCount; ++i)
-        if (board.results[i].nsScore != kNoScore) return true;
+        if (hasScore(board.results[i].nsScore)) return true;
     return false;
 }
 
@@ -95,7 +95,7 @@ bool addLine(Adding& a, const std::vector<std::string_view>& words, const std::s
         if (!findResult(b, ns, ew)) return true;
         if (c.isIndividual) setSecondPlayers(b, ns, south, west);
     }
-    if (score >= -9998) {
+    if (hasScore(score)) {
         c.boardHasScores[board] = true;
         ++a.result.added;
     }

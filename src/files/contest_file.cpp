@@ -138,7 +138,7 @@ bool readResultLine(Reading& r, const std::vector<std::string_view>& words, cons
     c.maxPairNumber = std::max({c.maxPairNumber, ns, ew, south, west});
     // Only the slot just added gets these partners, never another slot of that North.
     if (c.isIndividual) setSecondPlayers(b, ns, south, west);
-    if (score > kNoScore) c.boardHasScores[board] = true;
+    if (hasScore(score)) c.boardHasScores[board] = true;
     return true;
 }
 
@@ -245,8 +245,7 @@ void readStartListLine(Reading& r, int number, const std::string& line) {
 }
 
 void deriveCounts(Contest& c) {
-    c.tableCount = c.isIndividual ? c.maxPairNumber / 4 : c.maxPairNumber / 2;
-    if (c.byePair > 0 && c.maxPairNumber % 2 == 0) --c.tableCount;
+    c.tableCount = tableCountOf(c);
     c.playingTableCount = c.tableCount;
     if (c.boardsPerRound > 0) c.roundCount = c.boardCount / c.boardsPerRound;
 }
@@ -265,7 +264,7 @@ void writeContestAsIs(const Contest& c, std::ostream& out, const std::string& ve
     out << headerLine(c) << kLineEnd;
     out << c.contestName << kLineEnd << c.contestDate << kLineEnd << c.arranger << kLineEnd << version
         << kLineEnd;
-    const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    const int boards = c.lastBoard();
     std::string lines;
     for (int b = 1; b <= boards; ++b) {
         if (kept && arrangedOrder == 0) {
@@ -346,7 +345,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
         // rather than a count left over from an earlier contest.
         c.boardsPerRound = 1;
     }
-    const int boards = std::clamp(c.boardCount, 0, kMaxBoard);
+    const int boards = c.lastBoard();
     for (int b = 1; b <= boards; ++b) sortResults(c.boards[b]);
     if (c.maxPairNumber % 2 == 1) {
         ++c.maxPairNumber;
@@ -371,7 +370,7 @@ ContestReadResult readContestFile(Contest& c, std::istream& in) {
     c.maxPairNumber = std::max(c.maxPairNumber, c.participantCount);
     // The bye pair named by the start list plays no board: its slots are never written.
     if (c.byePair > 0)
-        for (int b = 1; b <= std::clamp(c.boardCount, 0, kMaxBoard); ++b) sortResults(c.boards[b]);
+        for (int b = 1; b <= c.lastBoard(); ++b) sortResults(c.boards[b]);
     deriveCounts(c);
 
     using Kind = ContestReadResult::Kind;

@@ -37,7 +37,7 @@ void appendLine(std::string& out, char kind, int a, int b, int c, int d) {
 std::string writeRounds(const Contest& contest) {
     std::string slots;
     bool needed = contest.movement && !contest.movement->tables.empty();
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         // The contest file writes a board in playing order; its reader numbers the slots so.
         const std::vector<int> order = orderedSlots(contest, board, TableOrder);

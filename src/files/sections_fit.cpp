@@ -13,7 +13,7 @@ std::string pairsText(int first, int last) {
 // The highest pair number that holds a slot on a board or a name (the sit-out's is no name).
 int highestPairInUse(const Contest& contest) {
     int highest = 0;
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         for (int i = 0; i < contest.boards[b].resultCount; ++i)
             highest =
                 std::max({highest, contest.boards[b].results[i].nsPair, contest.boards[b].results[i].ewPair});

@@ -275,7 +275,8 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
         if (r.hasContract) c.contracts[{r.board, r.nsPair, r.ewPair}] = r.played;
         out.rounds.push_back({r.board, r.nsPair, r.ewPair, rounds.roundOf[i]});
     }
-    c.tableCount = c.maxPairNumber / 2 - (c.byePair > 0 ? 1 : 0);
+    // Counted as one field, as the contest file reads back before its sections side file.
+    c.tableCount = tableCountOf(c);
     c.sections = fileSections.sections;
     c.playingTableCount = c.tableCount;
     layNames(c, s, out);

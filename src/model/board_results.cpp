@@ -32,7 +32,7 @@ int firstPresent(const Board& board, std::initializer_list<int> candidates) {
 }  // namespace
 
 void setScore(BoardResult& result, int nsScore) {
-    result.nsScore = nsScore < -9998 ? kNoScore : nsScore;
+    result.nsScore = hasScore(nsScore) ? nsScore : kNoScore;
     result.ewScore = ewScoreFor(result.nsScore);
 }
 
@@ -113,7 +113,7 @@ float pairMatchpoints(const Board& board, int number) {
         const BoardResult& r = board.results[i];
         const bool ns = sitsNorthSouth(board, r, number);
         if (!ns && !sitsEastWest(board, r, number)) continue;
-        if (r.nsScore <= kNoScore) return kNoPoints;
+        if (!hasScore(r.nsScore)) return kNoPoints;
         return ns ? r.nsPoints : r.ewPoints;
     }
     return kNoPoints;
@@ -131,7 +131,7 @@ int opponentOf(const Board& board, int pair) {
 int countScored(const Board& board) {
     int count = 0;
     for (int i = 0; i < board.resultCount; ++i)
-        if (board.results[i].nsScore >= -9998) ++count;
+        if (hasScore(board.results[i].nsScore)) ++count;
     return count;
 }
 
@@ -140,10 +140,10 @@ int mostFrequentScore(const Board& board) {
     int bestCount = 0;
     for (int i = 0; i < board.resultCount; ++i) {
         const int score = board.results[i].nsScore;
-        if (score == kNoScore) continue;
+        if (!hasScore(score)) continue;
         int count = 1;
         // Counting stops at the first later slot without a score.
-        for (int j = i + 1; j < board.resultCount && board.results[j].nsScore > kNoScore; ++j)
+        for (int j = i + 1; j < board.resultCount && hasScore(board.results[j].nsScore); ++j)
             if (board.results[j].nsScore == score) ++count;
         if (count > bestCount) {
             best = score;

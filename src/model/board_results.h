@@ -7,8 +7,8 @@ namespace vindelkast {
 // addResult's answer when the board already holds its 72 results.
 constexpr int kBoardFull = -1;
 
-// Writes a NS score into a slot with the EW score derived from it. Anything below
-// -9998 is no score on both sides, so no typed value can turn into an adjusted code.
+// Writes a NS score into a slot with the EW score derived from it. Anything at or below
+// kNoScore is no score on both sides, so no typed value can turn into an adjusted code.
 void setScore(BoardResult& result, int nsScore);
 
 // Appends a result and sorts the board into the contest's result order. With

@@ -17,7 +17,7 @@ namespace {
 int& scoreOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsScore : r.ewScore; }
 float& pointsOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsPoints : r.ewPoints; }
 
-bool isBridgeScore(int score) { return score > kNoScore && score < kAdjustedBase; }
+bool isBridgeScore(int score) { return hasScore(score) && score < kAdjustedBase; }
 
 // Percentage of one side in an adjusted code: tens digit for NS, units digit for EW.
 int adjustedShare(int code, Side side) {
@@ -143,7 +143,7 @@ std::string adjustedScoreText(int code) {
 
 int expandTypedScore(int typed) {
     int v = typed < kNoScore ? kNoScore : typed;
-    while (v >= -9998 && v != 0) {
+    while (hasScore(v) && v != 0) {
         if (v % 10 == 0 && std::abs(v) > 49 && std::abs(v) != 60) break;
         if (v > 9999) break;
         v *= 10;

@@ -65,7 +65,7 @@ int rankFromChar(char c) {
 }
 
 int ewScoreFor(int nsScore) {
-    if (nsScore <= kNoScore) return kNoScore;
+    if (!hasScore(nsScore)) return kNoScore;
     if (nsScore > kAdjustedBase) return nsScore;
     return -nsScore;
 }

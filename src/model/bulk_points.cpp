@@ -11,7 +11,7 @@ namespace {
 
 int scoredSlots(const Board& board) {
     int n = 0;
-    for (int i = 0; i < board.resultCount; ++i) n += board.results[i].nsScore != kNoScore ? 1 : 0;
+    for (int i = 0; i < board.resultCount; ++i) n += hasScore(board.results[i].nsScore) ? 1 : 0;
     return n;
 }
 
@@ -45,7 +45,7 @@ int levelBoards(Contest& contest) {
     if (contest.sections.any() && contest.sections.acrossField) return 0;
     // Per section, a board's count is its section's: a whole-field count would raise it wrongly.
     if (contest.sections.any()) return levelSections(contest);
-    const int boards = std::clamp(contest.boardCount, 0, kMaxBoard);
+    const int boards = contest.lastBoard();
     int most = 0;
     for (int b = 1; b <= boards; ++b) most = std::max(most, scoredSlots(contest.boards[b]));
     int levelled = 0;

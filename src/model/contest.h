@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -25,6 +26,10 @@ constexpr float kNoPoints = -9999.0f;  // a side without a score
 // Gröna Hissen's "många": two pairs may meet any number of times (the meeting limit).
 constexpr int kManyMeetings = 9999;
 constexpr int kAdjustedBase = 10000;  // adjusted-score codes are 10000 + NS% + EW%/10
+
+// A bridge score or an adjusted-score code: anything above the no-score code, which
+// marks a side (or a whole result) that nothing was entered for.
+constexpr bool hasScore(int score) { return score > kNoScore; }
 
 // One card; code 0 marks an empty deal slot.
 struct Card {
@@ -137,6 +142,9 @@ struct Contest {
 
     // The member register's size, entry 0 (the bye person) included.
     int memberCount() const;
+
+    // The highest board number the arrays hold for this contest (0 when it has no boards).
+    int lastBoard() const { return std::clamp(boardCount, 0, kMaxBoard); }
 
     // One more than the highest board with scores, or 1 when none has.
     int nextBoardAfterScored() const;

@@ -11,8 +11,6 @@ namespace vindelkast {
 
 namespace {
 
-int lastBoard(const Contest& contest) { return std::clamp(contest.boardCount, 0, kMaxBoard); }
-
 // Where a table sits at, as one pair (player) sees it: its partner (individual contests)
 // and its opponents.
 struct Company {
@@ -24,7 +22,7 @@ struct Company {
 
 }  // namespace
 
-bool boardInContest(const Contest& contest, int board) { return board >= 1 && board <= lastBoard(contest); }
+bool boardInContest(const Contest& contest, int board) { return board >= 1 && board <= contest.lastBoard(); }
 
 bool pairInContest(const Contest& contest, int number) {
     return number >= 1 && number <= std::min(contest.maxPairNumber, kMaxPair);
@@ -33,7 +31,7 @@ bool pairInContest(const Contest& contest, int number) {
 EntryShape entryShape(const Contest& contest) {
     EntryShape shape;
     int rows = contest.playingTableCount;
-    for (int b = 1; b <= lastBoard(contest); ++b) rows = std::max(rows, contest.boards[b].resultCount);
+    for (int b = 1; b <= contest.lastBoard(); ++b) rows = std::max(rows, contest.boards[b].resultCount);
     shape.rows = std::clamp(rows, 0, kMaxResults);
     shape.columns = std::min(contest.boardsPerRound > 0 ? contest.boardsPerRound : 5, kMaxEntryColumns);
     shape.individual = contest.isIndividual;
@@ -45,7 +43,7 @@ BoardSpan roundSpan(const Contest& contest, int board) {
     if (!boardInContest(contest, board)) return {};
     if (contest.boardsPerRound <= 0) return {board, board};
     return {firstBoardOfRound(contest, board),
-            std::min(lastBoardOfRound(contest, board), lastBoard(contest))};
+            std::min(lastBoardOfRound(contest, board), contest.lastBoard())};
 }
 
 bool roundEntryPossible(const Contest& contest) {

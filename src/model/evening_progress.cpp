@@ -10,17 +10,15 @@ namespace vindelkast {
 
 namespace {
 
-int lastBoard(const Contest& contest) { return std::clamp(contest.boardCount, 0, kMaxBoard); }
-
 bool roundsAreGroups(const Contest& contest) { return contest.isGronaHissen || !movementLaid(contest); }
 
-bool scored(const BoardResult& r) { return r.nsScore > kNoScore; }
+bool scored(const BoardResult& r) { return hasScore(r.nsScore); }
 
 }  // namespace
 
 bool movementLaid(const Contest& contest) {
-    if (lastBoard(contest) == 0) return false;
-    for (int b = 1; b <= lastBoard(contest); ++b)
+    if (contest.lastBoard() == 0) return false;
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         if (contest.boards[b].resultCount == 0) return false;
     return true;
 }
@@ -37,9 +35,9 @@ bool boardComplete(const Contest& contest, int board) {
 }
 
 bool allResultsIn(const Contest& contest) {
-    for (int b = 1; b <= lastBoard(contest); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         if (!boardComplete(contest, b)) return false;
-    return lastBoard(contest) > 0;
+    return contest.lastBoard() > 0;
 }
 
 int slotRound(const Contest& contest, int board, const BoardResult& result) {
@@ -49,7 +47,7 @@ int slotRound(const Contest& contest, int board, const BoardResult& result) {
 int eveningRoundCount(const Contest& contest) {
     if (roundsAreGroups(contest)) return std::max(contest.roundCount, 0);
     int last = 0;
-    for (int b = 1; b <= lastBoard(contest); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         for (int i = 0; i < contest.boards[b].resultCount; ++i)
             last = std::max(last, contest.boards[b].results[i].round);
     return std::min(last, kMaxBoard);
@@ -61,7 +59,7 @@ int roundsComplete(const Contest& contest) {
     const bool groups = roundsAreGroups(contest);
     // 0 no slot, 1 every slot scored, 2 a slot still open.
     std::vector<int> state(static_cast<std::size_t>(rounds) + 1, 0);
-    for (int b = 1; b <= lastBoard(contest); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
             const int r = groups ? roundOfBoard(contest, b) : board.results[i].round;
@@ -72,7 +70,7 @@ int roundsComplete(const Contest& contest) {
     }
     // A contest typed as it goes has no open slots: a round is done when its boards are.
     if (!movementLaid(contest) || contest.isGronaHissen) {
-        for (int b = 1; b <= lastBoard(contest); ++b) {
+        for (int b = 1; b <= contest.lastBoard(); ++b) {
             const int r = roundOfBoard(contest, b);
             if (r >= 1 && r <= rounds && !boardComplete(contest, b)) state[static_cast<std::size_t>(r)] = 2;
         }
@@ -83,7 +81,7 @@ int roundsComplete(const Contest& contest) {
 std::string nextStepHint(const Contest& contest) {
     if (!contest.setUpDone) return "";
     bool anyScore = false;
-    for (int b = 1; b <= lastBoard(contest); ++b) anyScore = anyScore || contest.boardHasScores[b];
+    for (int b = 1; b <= contest.lastBoard(); ++b) anyScore = anyScore || contest.boardHasScores[b];
     if (!anyScore)
         return "N\xe4sta steg: F3 namn p\xe5 deltagarna \xb7 F4 ge resultat \xb7 Resultat > Registrering "
                "vid borden f\xf6r mobilerna \xb7 Ctrl+S spara t\xe4vlingen";

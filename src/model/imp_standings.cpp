@@ -32,7 +32,7 @@ std::vector<ImpStanding> impStandings(const Contest& contest, int firstBoard, in
         for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
             const BoardResult& r = board.results[i];
             // A slot laid by the movement but not played yet keeps the points it was laid with.
-            if (r.nsScore <= kNoScore) continue;
+            if (!hasScore(r.nsScore)) continue;
             add(r.nsPair, r.nsPoints);
             add(r.ewPair, r.ewPoints);
             if (!contest.isIndividual) continue;

@@ -72,27 +72,26 @@ void credit(LiveStandings& s, int number, float points, int top) {
 int raisedTo(const Contest& contest) {
     if (!contest.sections.any() || !contest.sections.acrossField) return 0;
     int most = 0;
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
-        most = std::max(most, countScored(contest.boards[b]));
+    for (int b = 1; b <= contest.lastBoard(); ++b) most = std::max(most, countScored(contest.boards[b]));
     return most;
 }
 
 void figuresSoFar(const Contest& contest, LiveStandings& s) {
     const int most = raisedTo(contest);
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         const bool alone = perSection(contest);
         std::vector<int> scored(alone ? contest.sections.list.size() : 1, 0);
         for (int i = 0; i < board.resultCount; ++i)
             if (const int k = alone ? sectionOf(contest, board.results[i].nsPair) : 0;
-                k >= 0 && board.results[i].nsScore > kNoScore)
+                k >= 0 && hasScore(board.results[i].nsScore))
                 ++scored[static_cast<std::size_t>(k)];
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
             const int k = alone ? sectionOf(contest, r.nsPair) : 0;
             const int count = k < 0 ? 0 : scored[static_cast<std::size_t>(k)];
             const int top = 2 * ((count > 1 ? std::max(count, most) : count) - 1);
-            if (r.nsScore <= kNoScore || top <= 0) continue;
+            if (!hasScore(r.nsScore) || top <= 0) continue;
             credit(s, r.nsPair, r.nsPoints, top);
             credit(s, r.ewPair, r.ewPoints, top);
             if (contest.isIndividual) {

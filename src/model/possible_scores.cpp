@@ -53,7 +53,7 @@ NearestScores nearestPossibleScores(int nsScore) {
 }
 
 std::string impossibleScoreMessage(int nsScore) {
-    if (nsScore <= kNoScore || nsScore >= kAdjustedBase || isPossibleScore(nsScore)) return "";
+    if (!hasScore(nsScore) || nsScore >= kAdjustedBase || isPossibleScore(nsScore)) return "";
     const NearestScores nearest = nearestPossibleScores(nsScore);
     std::string message =
         "Inget kontrakt ger " + std::to_string(nsScore) + ". N\xe4rmaste m\xf6jliga resultat: ";

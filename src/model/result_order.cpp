@@ -131,7 +131,7 @@ int setResultOrder(Contest& contest, int order) {
     if (order == 0)
         next = previous == TableOrder ? PairOrder : previous == ScoreOrder ? TableOrder : ScoreOrder;
     contest.resultOrder = static_cast<std::uint8_t>(next);
-    const int last = std::min(contest.boardCount, kMaxBoard);
+    const int last = contest.lastBoard();
     for (int b = 1; b <= last; ++b) sortResults(contest.boards[b]);
     return previous;
 }

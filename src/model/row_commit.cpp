@@ -88,7 +88,7 @@ std::vector<EntryRowContent> entryGridContents(const Contest& contest, int board
             cell.present = true;
             cell.swapped = swapped;
             row.seatsChange = row.seatsChange || swapped;
-            if (slot->nsScore < -9998) continue;
+            if (!hasScore(slot->nsScore)) continue;
             cell.scored = true;
             cell.nsScore = slot->nsScore;
             cell.text = scoreCellText(slot->nsScore);

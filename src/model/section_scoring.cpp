@@ -11,8 +11,6 @@ namespace vindelkast {
 
 namespace {
 
-int boardsOf(const Contest& contest) { return std::clamp(contest.boardCount, 0, kMaxBoard); }
-
 // Each section's results on the board scored among themselves, as if the board held only them.
 void scoreBySection(const Contest& contest, Board& board) {
     for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
@@ -32,7 +30,7 @@ void scoreBySection(const Contest& contest, Board& board) {
 
 // Every board scored over the whole field, then the boards played fewer times raised.
 void scoreAcrossField(Contest& contest) {
-    const int boards = boardsOf(contest);
+    const int boards = contest.lastBoard();
     int most = 0;
     for (int b = 1; b <= boards; ++b) {
         scoreBoard(contest.boards[b], contest.scoringRule);
@@ -54,7 +52,7 @@ void scoreSectionedBoards(Contest& contest) {
         scoreAcrossField(contest);
         return;
     }
-    for (int b = 1; b <= boardsOf(contest); ++b) scoreContestBoard(contest, contest.boards[b]);
+    for (int b = 1; b <= contest.lastBoard(); ++b) scoreContestBoard(contest, contest.boards[b]);
 }
 
 void scoreContestBoard(Contest& contest, Board& board) {
@@ -67,11 +65,11 @@ void scoreContestBoard(Contest& contest, Board& board) {
 }
 
 int levelSections(Contest& contest) {
-    const int boards = boardsOf(contest);
+    const int boards = contest.lastBoard();
     std::vector<bool> levelled(static_cast<std::size_t>(boards + 1), false);
     for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
         const auto inSection = [&](const BoardResult& r) {
-            return sectionOf(contest, r.nsPair) == static_cast<int>(s) && r.nsScore != kNoScore;
+            return sectionOf(contest, r.nsPair) == static_cast<int>(s) && hasScore(r.nsScore);
         };
         std::vector<int> count(static_cast<std::size_t>(boards + 1), 0);
         int most = 0;
@@ -104,7 +102,7 @@ SectionStandings sectionStandings(const Contest& contest, int section) {
     for (std::size_t i = 0; i < pairs.size(); ++i) out.totals.ranking[i + 1] = pairs[i];
     // A pair of a section scored alone meets at most the section's results on a board.
     int mostPlayed = 0, fullest = 0;
-    for (int b = 1; b <= boardsOf(contest); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         int here = 0;
         for (int i = 0; i < board.resultCount; ++i) {
@@ -118,10 +116,10 @@ SectionStandings sectionStandings(const Contest& contest, int section) {
     // section with a sit-out against one without), so the mean counts that many boards.
     for (int pair : field) {
         int played = 0;
-        for (int b = 1; b <= boardsOf(contest); ++b)
+        for (int b = 1; b <= contest.lastBoard(); ++b)
             for (int i = 0; i < contest.boards[b].resultCount; ++i) {
                 const BoardResult& r = contest.boards[b].results[i];
-                if ((r.nsPair == pair || r.ewPair == pair) && r.nsScore > kNoScore) ++played;
+                if ((r.nsPair == pair || r.ewPair == pair) && hasScore(r.nsScore)) ++played;
             }
         mostPlayed = std::max(mostPlayed, played);
     }

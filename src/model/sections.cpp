@@ -117,13 +117,25 @@ int playingPairCount(const Contest& contest) {
     return count;
 }
 
+int tableCountOf(const Contest& contest) {
+    if (contest.sections.any()) {
+        int tables = 0;
+        for (int i = 0; i < static_cast<int>(contest.sections.list.size()); ++i)
+            tables += seatedPairCount(contest, i) / 2;
+        return tables;
+    }
+    const int tables = contest.maxPairNumber / (contest.isIndividual ? 4 : 2);
+    // An odd field's bye pair sits at no table of its own.
+    return tables - (contest.byePair > 0 && contest.maxPairNumber % 2 == 0 ? 1 : 0);
+}
+
 void settleSections(Contest& contest) {
     if (!contest.sections.any()) return;
     std::array<bool, kParticipantSlots> played{};
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         for (int i = 0; i < std::clamp(contest.boards[b].resultCount, 0, kMaxResults); ++i) {
             const BoardResult& r = contest.boards[b].results[i];
-            if (r.nsScore == kNoScore) continue;
+            if (!hasScore(r.nsScore)) continue;
             for (int pair : {r.nsPair, r.ewPair})
                 if (Contest::validPair(pair)) played[static_cast<std::size_t>(pair)] = true;
         }
@@ -131,19 +143,18 @@ void settleSections(Contest& contest) {
         return contest.byeMember && Contest::validPair(pair) && !played[static_cast<std::size_t>(pair)] &&
                contest.participants[static_cast<std::size_t>(pair)].first == contest.byeMember;
     };
-    int firstSitOut = 0, tables = 0, playing = 0;
+    int firstSitOut = 0, tables = 0;
     for (Section& section : contest.sections.list) {
         section.sitOut = 0;
         for (int pair = section.lastPair; pair >= section.firstPair && section.sitOut == 0; --pair)
             if (fripar(pair)) section.sitOut = pair;
         if (firstSitOut == 0) firstSitOut = section.sitOut;
-        const int pairs = section.lastPair - section.firstPair + 1;
-        tables += pairs / 2;
-        playing += (pairs - (section.sitOut > 0 ? 1 : 0)) / 2;
+        tables += (section.lastPair - section.firstPair + 1) / 2;
     }
     contest.byePair = firstSitOut;
+    // The sit-outs' tables are kept in the count: they rest in the rounds a sit-out would play.
     contest.tableCount = tables;
-    contest.playingTableCount = playing;
+    contest.playingTableCount = tableCountOf(contest);
     for (int b = 1; b <= kMaxBoard; ++b) sortResults(contest.boards[b]);
 }
 

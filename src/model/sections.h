@@ -74,6 +74,11 @@ std::string sitOutText(const Contest& contest);
 // The pairs that play: the highest pair number less the numbers that sit out.
 int playingPairCount(const Contest& contest);
 
+// The tables played at in a round: each section's seated pairs at two a table, or without
+// sections the field's numbers at two a table (four players in an individual contest) less
+// the table the bye pair leaves empty.
+int tableCountOf(const Contest& contest);
+
 // Settles an evening in sections after its sections or its start list changed: a section's
 // sit-out is its number that "fripar" sits under (none when that number has a scored result:
 // a pair that played is never turned into nobody), the contest's bye pair the first of them

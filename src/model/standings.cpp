@@ -63,7 +63,7 @@ void addHandicaps(const Contest& contest, Totals& t) {
 std::array<bool, kParticipantSlots> absentNumbers(const Contest& contest, int n) {
     std::array<bool, kParticipantSlots> absent{};
     bool anySlot = false;
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < std::clamp(board.resultCount, 0, kMaxResults); ++i) {
             anySlot = true;
@@ -102,7 +102,7 @@ struct BoardRow {
         const int count = std::clamp(board.resultCount, 0, kMaxResults);
         for (int i = 0; i < count; ++i) {
             const BoardResult& r = board.results[i];
-            const bool scored = r.nsScore > kNoScore;
+            const bool scored = hasScore(r.nsScore);
             seat(r.nsPair, r.nsScore, scored ? r.nsPoints : kNoPoints);
             if (individual) seat(r.nsPlayer2, r.nsScore, scored ? r.nsPoints : kNoPoints);
             seat(r.ewPair, r.ewScore, scored ? r.ewPoints : kNoPoints);
@@ -189,7 +189,7 @@ int contestMean(const Contest& contest, int lastBoard) {
     for (int b = 1; b <= last; ++b) {
         const BoardRow row(contest.boards[b]);
         for (int r = 1; r <= n; ++r)
-            if (row.score[r] >= -9998) ++played[r];
+            if (hasScore(row.score[r])) ++played[r];
     }
     int mostPlayed = 0;
     for (int r = 1; r <= n; ++r) mostPlayed = std::max(mostPlayed, played[r]);

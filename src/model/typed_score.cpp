@@ -95,7 +95,7 @@ PairFieldCheck checkPairFields(const Contest& contest, const std::vector<std::st
 }
 
 std::string scoreCellText(int nsScore) {
-    if (nsScore < -9998) return "";
+    if (!hasScore(nsScore)) return "";
     if (nsScore < kAdjustedBase + 1) return std::to_string(nsScore);
     return adjustedScoreText(nsScore);
 }
@@ -148,9 +148,9 @@ TypedScore readTypedScore(std::string_view text, int board) {
     if (const auto number = wholeNumber(text)) {
         // A number beyond the bridge scores would read as an adjusted-score code, and so
         // would four typed digits grown by the completion.
-        if (*number < -9998 || *number > 9999) return refused(Kind::BeyondScores, std::to_string(*number));
+        if (!hasScore(*number) || *number > 9999) return refused(Kind::BeyondScores, std::to_string(*number));
         const int value = expandTypedScore(*number);
-        if (value < -9998 || value > 9999) return refused(Kind::BeyondScores, std::to_string(value));
+        if (!hasScore(value) || value > 9999) return refused(Kind::BeyondScores, std::to_string(value));
         return {Kind::Score, value, ""};
     }
     if (const int adjusted = parseAdjustedScore(text); adjusted != kNoScore)
@@ -189,6 +189,12 @@ StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, st
     }
     scoreContestBoard(contest, bd);
     return out;
+}
+
+std::string scoreWarning(const StoredScore& stored) {
+    if (!stored.refusal.empty()) return stored.refusal;
+    if (!stored.impossible.empty()) return stored.impossible;
+    return plausibilityMessage(stored.plausibility);
 }
 
 }  // namespace vindelkast

@@ -72,5 +72,8 @@ struct StoredScore {
 // refused and leave no score; another text that is no score leaves none and stays in the
 // cell as typed.
 StoredScore storeTypedScore(Contest& contest, int board, const EntryRow& row, std::string_view text);
+// The one warning the director is told of a stored score, the weightiest first: the refusal,
+// then a score no contract gives, then an unlikely score for the board; "" when none.
+std::string scoreWarning(const StoredScore& stored);
 
 }  // namespace vindelkast

@@ -3,10 +3,18 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/contest.h"
 
 namespace vindelkast {
+
+// One section of an evening to set up: the pairs that play in it, and the guide card its
+// movement comes from (none: the request's card, else the built-in movement for its count).
+struct SectionPlan {
+    int pairs = 0;
+    std::optional<std::string> guideCard;
+};
 
 // Everything a set-up is completed from, as the set-up panel shows it when "Klar" is
 // pressed (and as `vindelkast-cli movement` takes it from its options).
@@ -28,6 +36,10 @@ struct SetUpRequest {
     // A guide card file to read before "Klar", as the guide-card command would with this
     // file chosen; none when the window has chosen its card already or plays without.
     std::optional<std::string> guideCard;
+    // Par/sektion: the sections in letter order, none for one field; matchpointed across the
+    // field or each section among itself.
+    std::vector<SectionPlan> sections;
+    bool acrossField = true;
 };
 
 struct SetUpOutcome {

@@ -19,7 +19,7 @@ int firstUnscoredBoard(const Contest& contest, int first, int last) {
     for (int b = std::max(first, 1); b <= std::min(last, kMaxBoard); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i)
-            if (board.results[i].nsScore <= kNoScore) return b;
+            if (!hasScore(board.results[i].nsScore)) return b;
     }
     return 0;
 }
@@ -69,7 +69,7 @@ DrawField drawFieldFor(Contest& contest, int firstBoard) {
 }
 
 int drawRound(Contest& contest) {
-    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     if (lastBoard < 1 || contest.boardsPerRound < 0) return 0;
     int b = 1;
     while (b < lastBoard && contest.boards[b].resultCount > 0) ++b;

@@ -35,6 +35,7 @@ void laySection(Contest& contest, const Contest& section, int pairOffset, int ta
 // The request for one section: its pair count and its card.
 SetUpRequest sectionRequest(const SetUpRequest& request, const SectionPlan& plan) {
     SetUpRequest asked = request;
+    asked.sections.clear();
     asked.maxPair = std::to_string(plan.pairs);
     asked.byePair = "";
     if (plan.guideCard) asked.guideCard = plan.guideCard;
@@ -86,8 +87,9 @@ SetUpOutcome sectionOutcome(MemberRegister& reg, const SetUpRequest& request, co
     return setUpSection(*section, request, plan, letter);
 }
 
-SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
-                           const std::vector<SectionPlan>& plans, bool acrossField) {
+SetUpOutcome setUp(Contest& contest, const SetUpRequest& request) {
+    if (request.sections.empty()) return setUpContest(contest, request);
+    const std::vector<SectionPlan>& plans = request.sections;
     if (const std::string refusal = sectionsRefusal(request, plans.size()); !refusal.empty())
         return refused(refusal);
     MemberRegister& reg = *contest.memberRegister;
@@ -124,7 +126,7 @@ SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
     }
     contest.maxPairNumber = pairs;
     contest.participantCount = pairs;
-    contest.sections = sectionsOfSizes(sizes, acrossField);
+    contest.sections = sectionsOfSizes(sizes, request.acrossField);
     settleSections(contest);
     return {};
 }

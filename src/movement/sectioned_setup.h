@@ -8,25 +8,17 @@
 
 namespace vindelkast {
 
-// One section of an evening to set up: the pairs that play in it, and the guide card its
-// movement comes from (none: the request's card, else the built-in movement for its count).
-struct SectionPlan {
-    int pairs = 0;
-    std::optional<std::string> guideCard;
-};
-
 // The same plan for every section: the request's card, or the built-in movements.
 std::vector<SectionPlan> sectionPlans(const std::vector<int>& pairCounts);
 
-// Sets up an evening in sections, each with its own movement for its own number of pairs
-// (a built-in one, or its guide card) over the same boards and rounds. Each section is set up
-// as `request` asks with its pair count, then laid into the contest with its pair numbers
-// following on from the section before: A 1..16, B 17..34. A section of an odd number of
-// pairs seats one number more, its sit-out ("fripar"), whose slots leave the boards; a guide
-// card must seat exactly the section's pairs and that sit-out. Individual and Gröna Hissen
-// evenings have no sections.
-SetUpOutcome setUpSections(Contest& contest, const SetUpRequest& request,
-                           const std::vector<SectionPlan>& plans, bool acrossField);
+// "Klar": sets up the evening as `request` asks, as one field (setUpContest) or in its
+// sections, each with its own movement for its own number of pairs (a built-in one, or its
+// guide card) over the same boards and rounds. Each section is set up as `request` asks with
+// its pair count, then laid into the contest with its pair numbers following on from the
+// section before: A 1..16, B 17..34. A section of an odd number of pairs seats one number
+// more, its sit-out ("fripar"), whose slots leave the boards; a guide card must seat exactly
+// the section's pairs and that sit-out. Individual and Gröna Hissen evenings have no sections.
+SetUpOutcome setUp(Contest& contest, const SetUpRequest& request);
 
 // "" or why the request cannot be played in `sectionCount` sections at all (an individual or
 // Gröna Hissen evening, one without guide cards, fewer than 2 or more than 8 sections).

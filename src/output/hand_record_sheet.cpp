@@ -75,7 +75,7 @@ std::string missingLines(const Contest& contest) {
     std::vector<int> withoutDeal;
     std::vector<int> withoutAnalysis;
     const int published = leadingCompleteDeals(contest);
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         if (b > published || !contest.boards[b].hasDeal())
             withoutDeal.push_back(b);
         else if (!keptAnalysis(contest, b))

@@ -38,7 +38,7 @@ std::string closedCell(std::string fields, std::size_t width) {
 
 std::string travellerCell(const Contest& contest, const BoardResult& r, bool tenths, bool left) {
     const bool adjusted = r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase;
-    const bool scored = r.nsScore >= -9998;
+    const bool scored = hasScore(r.nsScore);
     if (contest.isIndividual) {
         std::string cell = "!  " + rightAligned(r.nsPair, 2) + rightAligned(r.nsPlayer2, 3) +
                            rightAligned(r.ewPair, 3) + rightAligned(r.ewPlayer2, 3);
@@ -217,7 +217,7 @@ void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool wit
         << kEol << kEol;
     writeStandings(contest, out, withIdentity);
     out << kEol << kEol << kRule << kEol;
-    const int boards = std::min(contest.boardCount, kMaxBoard);
+    const int boards = contest.lastBoard();
     for (int b = 1; b <= boards; b += 2)
         writeBlock(contest, order, contest.boards[b], b + 1 <= boards ? &contest.boards[b + 1] : nullptr,
                    out);

@@ -57,8 +57,8 @@ bool publishedPair(const Contest& contest, int pair, bool scored) {
 }
 
 bool hasScoredResult(const Contest& contest, int pair) {
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b)
-        if (pairScore(contest.boards[b], pair) > kNoScore) return true;
+    for (int b = 1; b <= contest.lastBoard(); ++b)
+        if (hasScore(pairScore(contest.boards[b], pair))) return true;
     return false;
 }
 

@@ -131,7 +131,7 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
     tableTag(out, "ScoreTable", columns.c_str());
     for (int i : slots) {
         const BoardResult& r = board.results[i];
-        if (r.nsScore == kNoScore) continue;
+        if (!hasScore(r.nsScore)) continue;
         std::vector<int> players{r.nsPair, r.ewPair};
         if (contest.isIndividual) players = {r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2};
         out << sectionCell(contest, r.nsPair);
@@ -210,7 +210,7 @@ void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
 void writePbn(const Contest& contest, std::ostream& out) {
     out << "% PBN 2.1" << kEol << "% EXPORT" << kEol << "% Content-type: text/x-pbn; charset=UTF-8" << kEol
         << "% Creator: Vindelkast " << kVersionText << kEol;
-    const int boards = std::min(contest.boardCount, kMaxBoard);
+    const int boards = contest.lastBoard();
     for (int b = 1; b <= boards; ++b) {
         const Board& board = contest.boards[b];
         out << kEol;

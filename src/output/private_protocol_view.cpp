@@ -30,14 +30,14 @@ std::vector<ViewLine> impProtocolLines(const Contest& contest, int pair) {
     std::vector<ViewLine> lines;
     double nsSum = 0.0;
     double ewSum = 0.0;
-    for (int b = 1; b <= std::min(contest.boardCount, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const BoardResult* r = firstResultOf(contest.boards[b], pair);
         if (!r) {
             lines.push_back({formatText("%2d frirond", b)});
             continue;
         }
         const bool satNs = r->nsPair == pair;
-        const bool scored = r->nsPoints != kNoPoints && r->nsScore > kNoScore;
+        const bool scored = r->nsPoints != kNoPoints && hasScore(r->nsScore);
         if (scored) (satNs ? nsSum : ewSum) += satNs ? r->nsPoints : r->ewPoints;
         const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
         lines.push_back({formatText("%2d  %2d %2d %5d %6s %6s   %s", b, r->nsPair, r->ewPair, r->nsScore,
@@ -67,7 +67,7 @@ std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
     std::vector<ViewLine> lines;
     int nsSum = 0;
     int ewSum = 0;
-    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     for (int b = 1; b <= lastBoard; ++b) {
         const BoardResult* r = firstResultOf(contest.boards[b], pair);
         if (!r) {
@@ -78,8 +78,8 @@ std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
         const int ewPoints = static_cast<int>(r->ewPoints);
         const bool satNs = r->nsPair == pair;
         // An unscored result carries no matchpoints; its marker must not reach the sums.
-        if (satNs && r->nsScore >= -9998) nsSum += nsPoints;
-        if (!satNs && r->ewScore >= -9998) ewSum += ewPoints;
+        if (satNs && hasScore(r->nsScore)) nsSum += nsPoints;
+        if (!satNs && hasScore(r->ewScore)) ewSum += ewPoints;
         const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
         lines.push_back({formatText("%2d  %2s %2s %5d %5d %3d   %s", b, pairLabel(contest, r->nsPair).c_str(),
                                     pairLabel(contest, r->ewPair).c_str(), r->nsScore, nsPoints, ewPoints,

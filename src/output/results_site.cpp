@@ -60,8 +60,7 @@ int numberIn(std::string_view file, std::string_view prefix) {
 
 std::string resultsPage(const Contest& contest, const SiteView& view, std::string_view file) {
     if (file.empty() || file == kStandingsFile) return standingsPage(contest, siteFacts(contest, view), view);
-    if (const int board = numberIn(file, "giv");
-        board >= 1 && board <= std::min(contest.boardCount, kMaxBoard))
+    if (const int board = numberIn(file, "giv"); board >= 1 && board <= contest.lastBoard())
         return boardPage(contest, view, board);
     const int pair = numberIn(file, "par");
     if (!Contest::validPair(pair)) return "";
@@ -75,7 +74,7 @@ std::vector<SitePage> resultsSite(const Contest& contest, const SiteView& view) 
     pages.push_back({kStandingsFile, standingsPage(contest, facts, view)});
     for (int pair = 1; pair <= kMaxPair; ++pair)
         if (facts.published[pair]) pages.push_back({pairFile(pair), pairPage(contest, facts, view, pair)});
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         if (view.shows(b)) pages.push_back({boardFile(b), boardPage(contest, view, b)});
     return pages;
 }

@@ -49,7 +49,7 @@ void writeImpLeaders(const Contest& contest, int round, int firstBoard, int last
 
 std::string impTravellerLine(const BoardResult& r) {
     const std::string pairs = rightAligned(r.nsPair, 3) + rightAligned(r.ewPair, 3);
-    if (r.nsScore <= kNoScore || r.nsPoints == kNoPoints) return pairs;
+    if (!hasScore(r.nsScore) || r.nsPoints == kNoPoints) return pairs;
     const std::string score =
         r.nsScore >= kAdjustedBase ? adjustedScoreText(r.nsScore) : std::to_string(r.nsScore);
     return pairs + rightAligned(score, 6) + rightAligned(impText(r.nsPoints), 7) +

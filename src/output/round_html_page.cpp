@@ -83,7 +83,7 @@ void writeDiagram(const Board& board, std::ostream& out) {
 
 std::string travellerLine(const Contest& contest, const BoardResult& r) {
     const auto truncated = [](float points) { return static_cast<int>(points); };
-    const bool scored = r.nsScore >= -9998;
+    const bool scored = hasScore(r.nsScore);
     const bool adjusted = r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase;
     if (contest.isIndividual) {
         std::string line = rightAligned(r.nsPair, 2) + rightAligned(r.nsPlayer2, 3) +
@@ -124,7 +124,7 @@ void writeBoards(const Contest& contest, RoundBoards boards, std::ostream& out) 
 
 bool scoredInRound(const Contest& contest, RoundBoards boards, int pair) {
     for (int b = boards.first; b <= boards.last; ++b)
-        if (pairScore(contest.boards[b], pair) >= -9998) return true;
+        if (hasScore(pairScore(contest.boards[b], pair))) return true;
     return false;
 }
 

@@ -30,7 +30,7 @@ ViewLine impResultLine(const Contest& contest, const BoardResult& r) {
 ViewLine sectionedResultLine(const Contest& contest, const BoardResult& r) {
     const std::string pairs =
         formatText(" %3s-%3s:", pairLabel(contest, r.nsPair).c_str(), pairLabel(contest, r.ewPair).c_str());
-    if (r.nsScore < -9998) return {pairs};
+    if (!hasScore(r.nsScore)) return {pairs};
     const std::string points =
         formatText(" %5.1f %5.1f", static_cast<double>(r.nsPoints), static_cast<double>(r.ewPoints));
     if (r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase)
@@ -41,7 +41,7 @@ ViewLine sectionedResultLine(const Contest& contest, const BoardResult& r) {
 ViewLine resultLine(const Contest& contest, const BoardResult& r) {
     if (contest.scoringRule.imps()) return impResultLine(contest, r);
     if (contest.sections.any() && !contest.isIndividual) return sectionedResultLine(contest, r);
-    const bool scored = r.nsScore >= -9998;
+    const bool scored = hasScore(r.nsScore);
     if (contest.isIndividual) {
         if (!scored) return {formatText(" %2d %2d-%2d %2d: ", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2)};
         return {formatText(" %2d %2d-%2d %2d: %5d %4.0f %4.0f", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2,
@@ -63,7 +63,7 @@ ViewLine resultLine(const Contest& contest, const BoardResult& r) {
 }  // namespace
 
 std::optional<std::vector<ViewLine>> scoreTableLines(const Contest& contest, int board, bool roundWise) {
-    const int lastBoard = std::min(contest.boardCount, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     if (board < 1 || board > lastBoard) return std::nullopt;
     int first = board;
     int last = board;

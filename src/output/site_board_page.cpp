@@ -65,7 +65,7 @@ std::string sideNames(const Contest& contest, int first, int second) {
 }
 
 std::string scoreText(int nsScore) {
-    if (nsScore <= kNoScore) return kDash;
+    if (!hasScore(nsScore)) return kDash;
     if (nsScore >= kAdjustedBase) {
         const int code = nsScore - kAdjustedBase;
         return "Just. " + std::to_string(code / 10 % 10 * 10) + "/" + std::to_string(code % 10 * 10);
@@ -93,7 +93,7 @@ std::string traveller(const Contest& contest, const Board& board) {
         "</tr></thead>\n<tbody>\n";
     for (int slot : orderedSlots(contest, board, ScoreOrder)) {
         const BoardResult& r = board.results[slot];
-        const bool scored = r.nsScore > kNoScore && r.nsPoints != kNoPoints;
+        const bool scored = hasScore(r.nsScore) && r.nsPoints != kNoPoints;
         out += "<tr class=\"res\"><td class=\"pairs\">" + sideLinks(contest, r.nsPair, r.nsPlayer2) +
                "\xe2\x80\x93" + sideLinks(contest, r.ewPair, r.ewPlayer2) + "</td><td class=\"con\">" +
                contractCell(contest, board.number, r) + "</td><td class=\"n\">" + scoreText(r.nsScore) +

@@ -15,7 +15,7 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
     const auto add = [&facts](int number, PairResult result) {
         if (Contest::validPair(number)) facts.results[number].push_back(result);
     };
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         facts.top[b] = std::max(0, 2 * (countScored(board) - 1));
         for (int i = 0; i < board.resultCount; ++i) {
@@ -36,9 +36,9 @@ void gatherResults(const Contest& contest, SiteFacts& facts) {
 void markPublished(const Contest& contest, SiteFacts& facts) {
     std::array<bool, kParticipantSlots> scored{};
     const auto mark = [&scored](int number, int score) {
-        if (Contest::validPair(number) && score > kNoScore) scored[number] = true;
+        if (Contest::validPair(number) && hasScore(score)) scored[number] = true;
     };
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];

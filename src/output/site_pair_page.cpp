@@ -15,7 +15,7 @@ constexpr const char* kDash = "\xe2\x80\x93";
 // The pair's own score: a bridge score from its side, or its share of an adjusted one.
 std::string ownScore(const BoardResult& r, bool northSouth) {
     const int score = northSouth ? r.nsScore : r.ewScore;
-    if (score <= kNoScore) return kDash;
+    if (!hasScore(score)) return kDash;
     if (score >= kAdjustedBase) {
         const int code = score - kAdjustedBase;
         return "Just. " + std::to_string((northSouth ? code / 10 : code % 10) * 10) + "\xc2\xa0%";
@@ -67,11 +67,11 @@ std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteV
     row += "<td class=\"n\">" + ownScore(r, result.northSouth) + "</td>";
     const float points = result.northSouth ? r.nsPoints : r.ewPoints;
     if (contest.scoringRule.imps()) {
-        const bool hasImps = r.nsScore > kNoScore && points != kNoPoints;
+        const bool hasImps = hasScore(r.nsScore) && points != kNoPoints;
         return row + "<td class=\"n\">" + (hasImps ? pointsText(contest, points) : std::string()) +
                "</td></tr>\n";
     }
-    const bool scored = r.nsScore > kNoScore && facts.top[result.board] > 0;
+    const bool scored = hasScore(r.nsScore) && facts.top[result.board] > 0;
     row += "<td class=\"n\">" + (scored ? decimalText(points, true) : std::string()) + "</td>";
     row += "<td class=\"n\">" +
            (scored ? decimalText(points * 100.0 / facts.top[result.board]) : std::string()) + "</td></tr>\n";

@@ -44,7 +44,7 @@ std::string listTable(const Contest& contest, const SiteFacts& facts, const Stan
 
 std::string boardList(const Contest& contest, const SiteView& view) {
     std::string out = "<h2 id=\"givar\">Givar</h2>\n<ul class=\"boards\">\n";
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const std::string number = std::to_string(b);
         out +=
             "<li>" + (view.shows(b) ? link(boardFile(b), number) : "<span>" + number + "</span>") + "</li>\n";

@@ -8,7 +8,7 @@ namespace vindelkast {
 
 SiteView publishedView(const Contest& contest) {
     SiteView view;
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) view.boardShown[b] = true;
+    for (int b = 1; b <= contest.lastBoard(); ++b) view.boardShown[b] = true;
     return view;
 }
 
@@ -21,10 +21,10 @@ SiteView tableView(const Contest& contest, const std::vector<int>& pairsAtTable,
     for (int board : playedAtTable)
         if (Contest::validBoard(board)) view.playedByTable[board] = true;
     if (view.ownPairs.empty()) return view;
-    for (int b = 1; b <= std::clamp(contest.boardCount, 0, kMaxBoard); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         view.boardShown[b] = std::all_of(view.ownPairs.begin(), view.ownPairs.end(),
-                                         [&board](int pair) { return pairScore(board, pair) > kNoScore; });
+                                         [&board](int pair) { return hasScore(pairScore(board, pair)); });
     }
     return view;
 }

@@ -165,7 +165,7 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
     }
     writeContract(contest, xml, board, r);
     // A slot the movement laid but nobody scored: the pairs met, nothing was entered.
-    if (r.nsScore != kNoScore) {
+    if (hasScore(r.nsScore)) {
         xml.value("SCORE",
                   r.nsScore >= kAdjustedBase ? usebioAdjustedScore(r.nsScore) : std::to_string(r.nsScore));
         if (!contest.scoringRule.imps()) {
@@ -183,7 +183,7 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
 
 // The boards' results of one section (-1: every result).
 void writeBoards(const Contest& contest, UsebioWriter& xml, int section) {
-    const int last = std::min(contest.boardCount, kMaxBoard);
+    const int last = contest.lastBoard();
     for (int b = 1; b <= last; ++b) {
         const Board& board = contest.boards[b];
         std::vector<int> slots = orderedSlots(contest, board, TableOrder);

@@ -119,7 +119,7 @@ void writeScoreRow(const Contest& contest, const Board& board, const BoardResult
         cell(played && !played->contract.passedOut() ? escapeHtml(swedishSeat(played->declarer)) : "");
         cell(played && !played->contract.passedOut() ? std::to_string(played->tricks) : "");
     }
-    if (r.nsScore < -9998) {
+    if (!hasScore(r.nsScore)) {
         out << "<td class='scores'></td><td class='scores'></td><td class='scores'></td>" << kEol;
     } else {
         if (r.nsScore > kAdjustedBase)
@@ -215,7 +215,7 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
 }
 
 void writeBoardGrid(const Contest& contest, int order, std::ostream& out) {
-    const int boards = std::min(contest.boardCount, kMaxBoard);
+    const int boards = contest.lastBoard();
     // A table body needs at least one row.
     if (boards < 1) return;
     out << "<table class='grid'>" << kEol << "<tbody class='grid'>" << kEol;

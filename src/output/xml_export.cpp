@@ -133,7 +133,7 @@ void writeDeals(const Contest& contest, XmlWriter& xml) {
 }
 
 void writeResults(const Contest& contest, XmlWriter& xml) {
-    const int last = std::min(contest.boardCount, kMaxBoard);
+    const int last = contest.lastBoard();
     for (int b = 1; b <= last; ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {

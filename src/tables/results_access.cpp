@@ -64,7 +64,7 @@ std::vector<int> boardsPlayedAtTable(const Contest& contest, int table) {
             for (int b : seat.boards)
                 for (int i = 0; i < contest.boards[b].resultCount; ++i) {
                     const BoardResult& r = contest.boards[b].results[i];
-                    if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore > kNoScore)
+                    if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && hasScore(r.nsScore))
                         boards.push_back(b);
                 }
         }

@@ -186,7 +186,7 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
         Json line = boardLine(b);
         const BoardResult* slot =
             seat.nsPair > 0 ? findResult(contest.boards[b], seat.nsPair, seat.ewPair) : nullptr;
-        const bool entered = slot && slot->nsScore != kNoScore;
+        const bool entered = slot && hasScore(slot->nsScore);
         complete = complete && entered;
         line["entered"] = entered;
         if (entered) {
@@ -220,7 +220,7 @@ std::string boardResultsAnswer(const Contest& contest, int board, const std::str
     const Board& bd = contest.boards[board];
     for (int i = 0; i < bd.resultCount; ++i) {
         const BoardResult& r = bd.results[i];
-        if (r.nsScore == kNoScore) continue;
+        if (!hasScore(r.nsScore)) continue;
         Json line = {{"ns", participant(contest, r.nsPair)},
                      {"ew", participant(contest, r.ewPair)},
                      {"played", contractOf(contest, board, r.nsPair, r.ewPair)}};

@@ -115,7 +115,7 @@ bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTy
     const TableSeat next = tableSeat(contest, table, round + 1, false);
     for (int b : next.boards) {
         const BoardResult* slot = findResult(contest.boards[b], next.nsPair, next.ewPair);
-        if (slot && slot->nsScore != kNoScore) return true;
+        if (slot && hasScore(slot->nsScore)) return true;
     }
     return false;
 }

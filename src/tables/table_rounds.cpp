@@ -14,11 +14,9 @@ namespace vindelkast {
 
 namespace {
 
-int lastBoard(const Contest& contest) { return std::clamp(contest.boardCount, 0, kMaxBoard); }
-
 int groupCount(const Contest& contest) {
     const int k = contest.boardsPerRound;
-    return k > 0 ? (lastBoard(contest) + k - 1) / k : lastBoard(contest);
+    return k > 0 ? (contest.lastBoard() + k - 1) / k : contest.lastBoard();
 }
 
 int groupOf(const Contest& contest, int board) {
@@ -29,7 +27,7 @@ int groupOf(const Contest& contest, int board) {
 // pass over the boards; rounds beyond the last board's number are not the movement's.
 std::vector<std::vector<TableSeat>> pairingsByRound(const Contest& contest, int rounds) {
     std::map<std::tuple<int, int, int>, TableSeat> seats;
-    for (int b = 1; b <= lastBoard(contest); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
@@ -46,7 +44,7 @@ std::vector<std::vector<TableSeat>> pairingsByRound(const Contest& contest, int 
 
 int movementRounds(const Contest& contest) {
     int last = 0;
-    for (int b = 1; b <= lastBoard(contest); ++b)
+    for (int b = 1; b <= contest.lastBoard(); ++b)
         for (int i = 0; i < contest.boards[b].resultCount; ++i)
             last = std::max(last, contest.boards[b].results[i].round);
     return std::min(last, kMaxBoard);
@@ -132,7 +130,7 @@ std::vector<std::vector<TableSeat>> movementTables(const Contest& contest) {
 // groups and the card's table numbers. Scores are left out, so storing a result keeps it the same.
 std::vector<int> seatingKey(const Contest& contest) {
     std::vector<int> key{contest.boardCount, contest.boardsPerRound};
-    for (int b = 1; b <= lastBoard(contest); ++b) {
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         key.push_back(board.resultCount);
         for (int i = 0; i < board.resultCount; ++i) {
@@ -187,7 +185,7 @@ bool seatFinished(const Contest& contest, const TableSeat& seat) {
         const Board& board = contest.boards[b];
         for (int i = 0; i < board.resultCount; ++i) {
             const BoardResult& r = board.results[i];
-            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && r.nsScore == kNoScore) return false;
+            if (r.nsPair == seat.nsPair && r.ewPair == seat.ewPair && !hasScore(r.nsScore)) return false;
         }
     }
     return true;
@@ -196,7 +194,7 @@ bool seatFinished(const Contest& contest, const TableSeat& seat) {
 bool seatStarted(const Contest& contest, const TableSeat& seat) {
     for (int b : seat.boards) {
         const BoardResult* slot = findResult(contest.boards[b], seat.nsPair, seat.ewPair);
-        if (slot && slot->nsScore != kNoScore) return true;
+        if (slot && hasScore(slot->nsScore)) return true;
     }
     return false;
 }
@@ -210,8 +208,8 @@ bool tableRests(const Contest& contest, int table, int round) {
 
 bool tablesFollowMovement(const Contest& contest) {
     if (contest.isGronaHissen) return true;
-    bool allBoardsLaid = lastBoard(contest) > 0;
-    for (int b = 1; b <= lastBoard(contest); ++b) {
+    bool allBoardsLaid = contest.lastBoard() > 0;
+    for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
         allBoardsLaid = allBoardsLaid && board.resultCount > 0;
         // Typed slots carry their board group's round; a movement's rarely all do.
@@ -225,7 +223,7 @@ std::vector<int> boardsOfGroupRound(const Contest& contest, int round) {
     std::vector<int> boards;
     const int k = contest.boardsPerRound;
     if (k <= 0 || round < 1) return boards;
-    for (int b = (round - 1) * k + 1; b <= std::min(round * k, lastBoard(contest)); ++b) boards.push_back(b);
+    for (int b = (round - 1) * k + 1; b <= std::min(round * k, contest.lastBoard()); ++b) boards.push_back(b);
     return boards;
 }
 
@@ -280,7 +278,7 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
         for (int r = 1; r <= rounds; ++r)
             for (int b : boardsOfGroupRound(contest, r))
                 for (int i = 0; i < contest.boards[b].resultCount; ++i)
-                    if (contest.boards[b].results[i].nsScore != kNoScore) highest = r;
+                    if (hasScore(contest.boards[b].results[i].nsScore)) highest = r;
         return std::max(highest, rounds > 0 ? 1 : 0);
     }
     int last = 0;

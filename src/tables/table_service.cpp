@@ -246,7 +246,7 @@ TableDecision TableService::slotDecision(const Contest& contest, const TableStor
     if (!slot) return invalid("Bricka " + number(store.board) + " saknar bordets plats");
     const auto contract = contest.contracts.find({store.board, store.nsPair, store.ewPair});
     const bool hasContract = contract != contest.contracts.end();
-    if (slot->nsScore == kNoScore) return d;
+    if (!hasScore(slot->nsScore)) return d;
     if (slot->nsScore == store.nsScore && !hasContract) return d;  // a typed score gets its contract
     if (slot->nsScore == store.nsScore && contract->second == store.played)
         return answer(TableOutcome::Duplicate, http::kOk, boardResultsAnswer(contest, store.board, "redan"));
@@ -285,7 +285,7 @@ TableDecision TableService::results(const Contest& contest, const TableRequest& 
     const BoardResult* own = ns > 0 ? findResult(contest.boards[b], ns, ew) : nullptr;
     // A table sees the others' results only once it has given its own, and never while a pair
     // seated there (or sitting down for the next round) has still to play the board.
-    if (!own || own->nsScore == kNoScore)
+    if (!own || !hasScore(own->nsScore))
         return invalid("Resultaten f\xf6r bricka " + number(b) + " visas n\xe4r bordet har l\xe4mnat sitt",
                        http::kForbidden);
     if (!m_codes.pairsTyped && !readersView(contest, false, m_sent.published, request.table).shows(b))

@@ -71,7 +71,7 @@ PairCard pairCard(const Contest& contest, int pair) {
     PairCard card;
     card.pair = pair;
     if (!Contest::validPair(pair)) return card;
-    const int lastBoard = std::clamp(contest.boardCount, 0, kMaxBoard);
+    const int lastBoard = contest.lastBoard();
     for (int b = 1; b <= lastBoard; ++b) {
         const Board& board = contest.boards[b];
         const int scored = countScored(board);
@@ -93,8 +93,8 @@ PairCard pairCard(const Contest& contest, int pair) {
             const float points = northSouth ? r.nsPoints : r.ewPoints;
             if (contest.scoringRule.imps()) {
                 // IMPs may be below nought; a result without them has none to add.
-                if (r.nsScore != kNoScore && points != kNoPoints) card.points += line.points = points;
-            } else if (r.nsScore != kNoScore) {
+                if (hasScore(r.nsScore) && points != kNoPoints) card.points += line.points = points;
+            } else if (hasScore(r.nsScore)) {
                 line.points = std::max(0.0f, points);
                 line.top = 2 * std::max(scored - 1, 0);
                 card.points += line.points;

@@ -45,7 +45,7 @@ std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableServi
             row.entered = 0;
             for (int b : seat.boards) {
                 const BoardResult* slot = findResult(contest.boards[b], seat.nsPair, seat.ewPair);
-                row.entered += slot && slot->nsScore != kNoScore ? 1 : 0;
+                row.entered += slot && hasScore(slot->nsScore) ? 1 : 0;
             }
         }
         rows.push_back(row);

@@ -314,10 +314,11 @@ protected:
         SetUpRequest request;
         request.boards = mitchell13 ? "28" : "18";
         request.rounds = mitchell13 ? "7" : "9";
-        std::vector<SectionPlan> plans = sectionPlans({sizeA, sizeB});
-        for (SectionPlan& plan : plans)
+        request.sections = sectionPlans({sizeA, sizeB});
+        request.acrossField = GetParam().acrossField;
+        for (SectionPlan& plan : request.sections)
             if (mitchell13) plan.guideCard = VK_SOURCE_DIR "/examples/P14_mitchell.gui";
-        ASSERT_EQ(setUpSections(e.contest, request, plans, GetParam().acrossField).message, "");
+        ASSERT_EQ(setUp(e.contest, request).message, "");
         if (GetParam().imps) {
             ASSERT_TRUE(chooseScoringRule(e.contest, ScoringRule{ScoringMethod::CrossImps}));
         }

@@ -42,11 +42,11 @@ TEST(SafeWrite, TwoProgramsWritingOneFileEachReportTheTruth) {
     // Windows refuses to replace a file while another program reads it: there a save may
     // say it failed, but never wrongly, and most get through.
 #ifdef _WIN32
-    constexpr int kMayBeRefused = 100;
+    static constexpr int kMayBeRefused = 100;
 #else
-    constexpr int kMayBeRefused = 0;
+    static constexpr int kMayBeRefused = 0;
 #endif
-    const auto writer = [&path, &mine, &theirs, kMayBeRefused](const std::string& text) {
+    const auto writer = [&path, &mine, &theirs](const std::string& text) {
         bool allTrue = true;
         int refused = 0;
         for (int i = 0; i < 200; ++i) {

@@ -31,9 +31,9 @@
 #include "files/contract_file.h"
 #include "model/board_results.h"
 #include "model/version.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "support/sample_evening.h"
-#include "tables/table_rounds.h"
 #include "window_bench_support.h"
 
 namespace vindelkast {

@@ -30,7 +30,7 @@
 #include "files/contest_file.h"
 #include "model/board_results.h"
 #include "model/version.h"
-#include "tables/table_rounds.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "window_bench_support.h"
 

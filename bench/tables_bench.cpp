@@ -3,9 +3,9 @@
 #include <string>
 
 #include "model/board_results.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "tables/table_request.h"
-#include "tables/table_rounds.h"
 #include "tables/table_service.h"
 
 namespace vindelkast {

@@ -12,11 +12,11 @@
 #include "movement/guide_card_command.h"
 #include "movement/movement_generator.h"
 #include "movement/set_up_fields.h"
+#include "output/movement_cards.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
-#include "tables/movement_cards.h"
 
 namespace vindelkast {
 

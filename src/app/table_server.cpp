@@ -12,12 +12,12 @@
 
 #include "app/results_policy.h"
 #include "app/table_listener.h"
+#include "movement/table_rounds.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
 #include "tables/http_status.h"
 #include "tables/table_answers.h"
 #include "tables/table_page.h"
-#include "tables/table_rounds.h"
 #include "tables/table_store.h"
 
 namespace vindelkast {

@@ -1,6 +1,6 @@
 #include "tables/evening_codes.h"
 
-#include "tables/table_rounds.h"
+#include "movement/table_rounds.h"
 
 namespace vindelkast {
 

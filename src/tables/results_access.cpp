@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "model/evening_progress.h"
+#include "movement/table_rounds.h"
 #include "output/results_site.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
 #include "tables/table_evening.h"
-#include "tables/table_rounds.h"
 
 namespace vindelkast {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "movement/table_rounds.h"
 #include "tables/table_entries.h"
-#include "tables/table_rounds.h"
 
 // The JSON texts the tables' interface answers with (docs/table-api.md). Texts from the
 // contest are Windows-1252 and go out as UTF-8; every non-ASCII character is escaped.

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/contest.h"
-#include "tables/table_rounds.h"
+#include "movement/table_rounds.h"
 
 // How far the evening has come as the tables see it: which round is in play, how many of
 // its tables are done, where the pairs go next and when the evening is over.

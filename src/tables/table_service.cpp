@@ -7,11 +7,11 @@
 #include "model/entry_rules.h"
 #include "model/sections.h"
 #include "model/standings.h"
+#include "movement/table_rounds.h"
 #include "tables/http_status.h"
 #include "tables/results_access.h"
 #include "tables/table_answers.h"
 #include "tables/table_evening.h"
-#include "tables/table_rounds.h"
 
 namespace vindelkast {
 

@@ -3,9 +3,9 @@
 #include "model/board_results.h"
 #include "model/entry_rules.h"
 #include "model/sections.h"
+#include "movement/table_rounds.h"
 #include "output/contract_text.h"
 #include "tables/table_evening.h"
-#include "tables/table_rounds.h"
 
 namespace vindelkast {
 

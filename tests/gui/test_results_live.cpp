@@ -11,8 +11,8 @@
 #include "app/table_server.h"
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "movement/table_rounds.h"
 #include "table_phones.h"
-#include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;

@@ -22,9 +22,9 @@
 #include "model/board_results.h"
 #include "model/entry_rules.h"
 #include "model/version.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "table_phones.h"
-#include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;

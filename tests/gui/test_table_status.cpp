@@ -16,11 +16,11 @@
 #include "app/table_desk.h"
 #include "app/table_server.h"
 #include "app/table_sheet.h"
+#include "movement/table_rounds.h"
 #include "session/contest_session.h"
 #include "table_phones.h"
 #include "tables/login_guard.h"
 #include "tables/table_request.h"
-#include "tables/table_rounds.h"
 #include "window_fixture.h"
 
 using namespace vindelkast;

@@ -15,6 +15,7 @@
 
 #include "app/results_policy.h"
 #include "app/table_listener.h"
+#include "movement/table_rounds.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
 #include "tables/http_request_reader.h"
@@ -22,7 +23,6 @@
 #include "tables/request_framing.h"
 #include "tables/table_answers.h"
 #include "tables/table_page.h"
-#include "tables/table_rounds.h"
 #include "tables/table_store.h"
 
 namespace vindelkast {

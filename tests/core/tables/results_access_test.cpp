@@ -12,12 +12,12 @@
 #include "model/contract.h"
 #include "model/live_standings.h"
 #include "model/standings.h"
+#include "movement/table_rounds.h"
 #include "support/sample_evening.h"
 #include "tables/results_access.h"
 #include "tables/table_answers.h"
 #include "tables/table_codes.h"
 #include "tables/table_evening.h"
-#include "tables/table_rounds.h"
 #include "tables/table_standings.h"
 
 namespace vindelkast {

@@ -12,9 +12,9 @@
 #include "files/round_file.h"
 #include "movement/contest_setup.h"
 #include "movement/movement_generator.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
-#include "tables/table_rounds.h"
 
 namespace vindelkast {
 namespace {

@@ -9,11 +9,11 @@
 #include "files/contract_file.h"
 #include "model/board_results.h"
 #include "movement/built_in_movement.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "table_phones.h"
 #include "tables/table_codes.h"
 #include "tables/table_request.h"
-#include "tables/table_rounds.h"
 #include "tables/table_service.h"
 #include "tables/table_status_view.h"
 

@@ -15,11 +15,11 @@
 #include "model/board_results.h"
 #include "model/version.h"
 #include "movement/guide_card.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "tables/table_codes.h"
 #include "tables/table_entries.h"
 #include "tables/table_request.h"
-#include "tables/table_rounds.h"
 #include "tables/table_service.h"
 #include "tables/table_store.h"
 

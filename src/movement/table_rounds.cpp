@@ -1,4 +1,4 @@
-#include "tables/table_rounds.h"
+#include "movement/table_rounds.h"
 
 #include <algorithm>
 #include <map>

@@ -5,9 +5,9 @@
 #include "../files/temp_folder.h"
 #include "movement/contest_setup.h"
 #include "movement/movement_generator.h"
+#include "output/movement_cards.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
-#include "tables/movement_cards.h"
 
 namespace vindelkast {
 namespace {

@@ -1,10 +1,10 @@
-#include "tables/movement_cards.h"
+#include "output/movement_cards.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "model/sections.h"
-#include "tables/table_rounds.h"
+#include "movement/table_rounds.h"
 
 namespace vindelkast {
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/archive_settings.h"
+#include "app/user_settings.h"
 #include "app/text_pane.h"
 #include "archive/archive_place.h"
 #include "archive/archive_reports.h"

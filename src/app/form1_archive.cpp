@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "app/archive_desk.h"
-#include "app/archive_settings.h"
+#include "app/user_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "entry/name_panel.h"

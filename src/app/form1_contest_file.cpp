@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/archive_settings.h"
+#include "app/user_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QNetworkInterface>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -20,6 +19,7 @@
 #include "app/pane_printer.h"
 #include "app/table_server.h"
 #include "app/table_sheet.h"
+#include "app/user_settings.h"
 #include "qt/qt_text.h"
 #include "session/dialogs.h"
 #include "session/table_result_sink.h"
@@ -28,12 +28,6 @@
 namespace vindelkast {
 
 namespace {
-
-const char* const kNetworkKey = "bord/natverk";
-
-QSettings userSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vindelkast", "Vindelkast");
-}
 
 QPushButton* namedButton(const QString& text, const char* name) {
     auto* button = new QPushButton(text);
@@ -98,13 +92,13 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     LblAdress->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(LblAdress, 1, 0, 1, 4);
     grid->addWidget(new QLabel("N\u00e4tverk p\u00e5 lapparna:"), 2, 0);
-    EdNatverk = new QLineEdit(userSettings().value(kNetworkKey).toString());
+    EdNatverk = new QLineEdit(rememberedTablesNetwork());
     EdNatverk->setObjectName("EdNatverk");
     EdNatverk->setMaxLength(64);
     EdNatverk->setPlaceholderText("klubbens wifi");
     grid->addWidget(EdNatverk, 2, 1, 1, 3);
     connect(EdNatverk, &QLineEdit::editingFinished, this,
-            [this] { userSettings().setValue(kNetworkKey, EdNatverk->text().trimmed()); });
+            [this] { rememberTablesNetwork(EdNatverk->text().trimmed()); });
 
     LstBord = new QTableWidget(0, 6);
     LstBord->setObjectName("LstBord");
@@ -260,7 +254,7 @@ void TableDesk::BtnBordslapparClick() {
             "p\u00e5.");
         return;
     }
-    userSettings().setValue(kNetworkKey, EdNatverk->text().trimmed());
+    rememberTablesNetwork(EdNatverk->text().trimmed());
     const std::unique_ptr<QTextDocument> sheet = tableSheet(
         m_owner.contest(), service->codes(), tableServerAddress(m_server.port()), EdNatverk->text());
     m_printer.print(*sheet, "Bordslappar");

@@ -1,21 +1,10 @@
 #include "app/text_size.h"
 
-#include <QSettings>
-
-#include "session/dialogs.h"
+#include "app/user_settings.h"
 #include "app/view_panes.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
-
-namespace {
-
-constexpr const char* kSettingsKey = "Visa/Textstorlek";
-
-QSettings userSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vindelkast", "Vindelkast");
-}
-
-}  // namespace
 
 int textScaleFromAnswer(const QString& answer) {
     QString text = answer.trimmed();
@@ -26,11 +15,11 @@ int textScaleFromAnswer(const QString& answer) {
 }
 
 int savedTextScale() {
-    const int saved = textScaleFromAnswer(userSettings().value(kSettingsKey).toString());
+    const int saved = textScaleFromAnswer(rememberedTextScale());
     return saved > 0 ? saved : kNormalTextScale;
 }
 
-void saveTextScale(int percent) { userSettings().setValue(kSettingsKey, percent); }
+void saveTextScale(int percent) { rememberTextScale(percent); }
 
 void askTextScale(Dialogs& dialogs, ViewPanes& panes) {
     const auto answer =

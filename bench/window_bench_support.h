@@ -48,7 +48,7 @@ inline void openWithEveryView(TForm1& form) {
     form.MnOpenClick();
     form.MnGeResClick();
     form.VisascoretavlorClick();
-    if (!form.panes().UtTotal->isVisible()) form.Total1Click();
+    if (!form.panes().standingsShown()) form.Total1Click();
 }
 
 // The window answers the clients' threads until `count` of them are done (at most 20 s), then

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/user_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"
 #include "app/table_server.h"
 #include "app/text_pane.h"
+#include "app/user_settings.h"
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
@@ -86,7 +86,7 @@ void TForm1::showOpenedContest() {
     m_setUp->hide();
     setParnrCaption();
     if (contest().setUpDone) {
-        if (m_panes->UtTotal->isVisible()) m_panes->showStandings(contest());
+        if (m_panes->standingsShown()) m_panes->showStandings(contest());
         m_panes->showStandings(contest());
     } else {
         m_setUp->show();
@@ -131,7 +131,6 @@ void TForm1::Rensabrjaom1Click() {
 }
 
 void TForm1::clearContest() {
-    m_panes->scoreTables->clearLines();
     setTodaysDate();
     // A new contest needs its own movement and may read its own deals.
     m_setUp->clearForNewContest();
@@ -141,11 +140,7 @@ void TForm1::clearContest() {
     m_panes->resetDebug();
     m_names->clearState();
     m_roundHtmlFileName = "rond.html";
-    m_panes->UtTotal->clearLines();
-    // Nothing of the old contest stays on screen.
-    for (QWidget* view : std::initializer_list<QWidget*>{m_panes->UtTotal, m_panes->LblTotal, m_panes->UtRond,
-                                                         m_panes->LblRond, m_panes->scoreTables})
-        view->hide();
+    m_panes->hideViews();
     m_session->clear();
     EdContNameChange();
     setWindowTitle("Vindelkast");

@@ -50,14 +50,11 @@ void TForm1::Rond1Click() {
 
 void TForm1::mnPrivatprotokoll1Click() {
     if (contest().isIndividual) return;
-    m_panes->UtRond->hide();
-    m_panes->LblRond->hide();
-    m_panes->UtTotal->show();
-    m_panes->UtTotal->clearLines();
+    m_panes->openStandingsPane();
     const QString answer = m_dialogs.inputBox("Privatprotokoll", "F\u00f6r vilket par: ", "0");
     const int pair = privateProtocolPair(contest(), fromQtLossy(answer));
     if (pair == 0) return;
-    m_panes->UtTotal->showLines(privateProtocolLines(contest(), pair));
+    m_panes->showInStandingsPane(privateProtocolLines(contest(), pair));
 }
 
 void TForm1::Debugmessage1Click() {
@@ -91,7 +88,7 @@ void TForm1::Print1Click() {
     const int round =
         contest().boardsPerRound != 0 ? lastBoardOfRound(contest(), board) / contest().boardsPerRound : 0;
     const QString title = QString("Resultat rond %1").arg(round);
-    m_printer->print(*m_panes->UtRond->document(), title, 1, pageTitle(title));
+    m_printer->print(m_panes->roundDocument(), title, 1, pageTitle(title));
 }
 
 void TForm1::MnPrintTotaltClick() {
@@ -101,8 +98,9 @@ void TForm1::MnPrintTotaltClick() {
     const SetUpChoices shown = m_setUp->choices();
     const QString title = "Slutresultat " + toQt(shown.contestName) + ": " + toQt(shown.contestDate);
     // The standings' caption (the mean, the sections' comparison) is a label over the pane.
-    const QString caption = m_panes->LblTotal->isVisible() ? m_panes->LblTotal->text() : "Slutresultat";
-    m_printer->print(*m_panes->UtTotal->document(), title, *copies, pageTitle(caption));
+    const QString caption = m_panes->shownStandingsCaption();
+    m_printer->print(m_panes->standingsDocument(), title, *copies,
+                     pageTitle(caption.isEmpty() ? QString("Slutresultat") : caption));
 }
 
 QString TForm1::pageTitle(const QString& what) const {

@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "session/contest_session.h"
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/contest.h"
@@ -17,6 +16,7 @@
 #include "output/standings_view.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
 
 namespace vindelkast {
 
@@ -272,6 +272,28 @@ void ViewPanes::placeViewsBelow(const QRect& area, int bottom) {
     UtRond->setGeometry(area.left(), top, 480, bottom - top);
     LblTotal->move(area.left(), top - 30);
 }
+
+bool ViewPanes::standingsShown() const { return UtTotal->isVisible(); }
+
+void ViewPanes::openStandingsPane() {
+    UtRond->hide();
+    LblRond->hide();
+    UtTotal->show();
+    UtTotal->clearLines();
+}
+
+void ViewPanes::hideViews() {
+    UtTotal->clearLines();
+    scoreTables->clearLines();
+    for (QWidget* view : std::initializer_list<QWidget*>{UtTotal, LblTotal, UtRond, LblRond, scoreTables})
+        view->hide();
+}
+
+const QTextDocument& ViewPanes::roundDocument() const { return *UtRond->document(); }
+
+const QTextDocument& ViewPanes::standingsDocument() const { return *UtTotal->document(); }
+
+QString ViewPanes::shownStandingsCaption() const { return LblTotal->isVisible() ? LblTotal->text() : QString(); }
 
 void ViewPanes::showInStandingsPane(const std::vector<ViewLine>& lines) {
     UtTotal->clearLines();

@@ -9,6 +9,8 @@
 
 #include "session/pane_requests.h"
 
+class QTextDocument;
+
 class QLabel;
 class QWidget;
 
@@ -47,14 +49,16 @@ public:
     void appendDebug(const QString& text) override;
     void setDebugText(const QString& text) override;
 
-    TextPane* UtTotal = nullptr;
-    TextPane* UtRond = nullptr;
-    TextPane* scoreTables = nullptr;
-    QLabel* LblTotal = nullptr;
-    QLabel* LblRond = nullptr;
-    QLabel* progressCaption = nullptr;
-    std::array<QLabel*, 73> progressCells{};  // cells 1..72
-    QLabel* debugMarker = nullptr;
+    bool standingsShown() const;
+    // The standings pane alone and empty, for a list the window fills (a pair's protocol).
+    void openStandingsPane();
+    // Nothing of the contest left on screen, for the next one.
+    void hideViews();
+    // What prints: the round result's and the standings' text, and the caption over the
+    // standings ("" when none is shown).
+    const QTextDocument& roundDocument() const;
+    const QTextDocument& standingsDocument() const;
+    QString shownStandingsCaption() const;
 
     // Toggle of the overall standings.
     void showStandings(const Contest& contest);
@@ -91,6 +95,15 @@ public:
     int textScale() const { return m_textScale; }
 
 private:
+    TextPane* UtTotal = nullptr;
+    TextPane* UtRond = nullptr;
+    TextPane* scoreTables = nullptr;
+    QLabel* LblTotal = nullptr;
+    QLabel* LblRond = nullptr;
+    QLabel* progressCaption = nullptr;
+    std::array<QLabel*, 73> progressCells{};  // cells 1..72
+    QLabel* debugMarker = nullptr;
+
     // Follows a change of the contest (the session's `changed`).
     void follow(const ContestChange& change);
 

@@ -85,61 +85,62 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
 TForm1::~TForm1() = default;
 
 void TForm1::connectCommands() {
-    const auto on = [this](const char* name, void (TForm1::*command)()) {
-        connect(m_menus->action(name), &QAction::triggered, this, command);
+    const auto on = [this](QAction* item, void (TForm1::*command)()) {
+        connect(item, &QAction::triggered, this, command);
     };
     // A command chosen straight after typing must not lose what was typed.
     for (QAction* action : findChildren<QAction*>())
         connect(action, &QAction::triggered, m_entry, &ResultEntry::storePendingEdit);
-    on("MnOpen", &TForm1::MnOpenClick);
-    on("MnSave", &TForm1::MnSaveClick);
-    on("Sparasom1", &TForm1::Sparasom1Click);
-    on("MnHTML", &TForm1::MnHTMLClick);
-    on("MnGammalHTML", &TForm1::MnGammalHTMLClick);
-    connect(m_menus->action("MnFacitgiv"), &QAction::triggered, this, [this] {
+    on(m_menus->commands().open, &TForm1::MnOpenClick);
+    on(m_menus->commands().save, &TForm1::MnSaveClick);
+    on(m_menus->commands().saveAs, &TForm1::Sparasom1Click);
+    on(m_menus->commands().exportHtml, &TForm1::MnHTMLClick);
+    on(m_menus->commands().exportOldHtml, &TForm1::MnGammalHTMLClick);
+    connect(m_menus->commands().analysedDeals, &QAction::triggered, this, [this] {
         m_session->editIf(ContestChange::everything(),
                           [this](Contest& c) { return runFacitgivar(c, m_dialogs, *m_printer); });
     });
-    connect(m_menus->action("MnPBN"), &QAction::triggered, this, [this] { exportPbn(contest(), m_dialogs); });
-    on("MnPrintXML", &TForm1::MnPrintXMLClick);
-    on("MnPrintRond", &TForm1::MnPrintRondClick);
-    on("MnWebb", &TForm1::MnWebbClick);
-    on("Print1", &TForm1::Print1Click);
-    on("MnPrintTotalt", &TForm1::MnPrintTotaltClick);
-    on("Rensabrjaom1", &TForm1::Rensabrjaom1Click);
-    on("Avsluta1", &TForm1::Avsluta1Click);
-    on("MnStart", &TForm1::MnStartClick);
-    on("MnNamn", &TForm1::MnNamnClick);
-    on("MnLottaRond", &TForm1::MnLottaRondClick);
-    on("MnBord", &TForm1::MnBordClick);
-    on("Guidekort1", &TForm1::BtnGuideClick);
-    on("MnGivfil", &TForm1::MnGivfilClick);
-    on("Handicap1", &TForm1::Handicap1Click);
-    on("Lagmatch1", &TForm1::cbTeamContestClick);
-    on("MnMedlemsregister", &TForm1::MnMedlemsregisterClick);
-    on("MnGeRes", &TForm1::MnGeResClick);
-    on("Gmresultat1", &TForm1::GmresultatClick);
-    on("Visascoretavlor1", &TForm1::VisascoretavlorClick);
-    on("Adderaresultat1", &TForm1::AdderaresultatClick);
-    on("Nivelleragivar1", &TForm1::NivelleragivarClick);
-    connect(m_menus->action("Neuberg1"), &QAction::toggled, this, [this](bool neuberg) {
+    connect(m_menus->commands().exportPbn, &QAction::triggered, this,
+            [this] { exportPbn(contest(), m_dialogs); });
+    on(m_menus->commands().exportXml, &TForm1::MnPrintXMLClick);
+    on(m_menus->commands().exportRound, &TForm1::MnPrintRondClick);
+    on(m_menus->commands().publishSite, &TForm1::MnWebbClick);
+    on(m_menus->commands().printRound, &TForm1::Print1Click);
+    on(m_menus->commands().printStandings, &TForm1::MnPrintTotaltClick);
+    on(m_menus->commands().clear, &TForm1::Rensabrjaom1Click);
+    on(m_menus->commands().quit, &TForm1::Avsluta1Click);
+    on(m_menus->commands().setUp, &TForm1::MnStartClick);
+    on(m_menus->commands().names, &TForm1::MnNamnClick);
+    on(m_menus->commands().drawRound, &TForm1::MnLottaRondClick);
+    on(m_menus->commands().tables, &TForm1::MnBordClick);
+    on(m_menus->commands().guideCard, &TForm1::BtnGuideClick);
+    on(m_menus->commands().dealFile, &TForm1::MnGivfilClick);
+    on(m_menus->commands().handicap, &TForm1::Handicap1Click);
+    on(m_menus->commands().teamMatch, &TForm1::cbTeamContestClick);
+    on(m_menus->commands().memberRegister, &TForm1::MnMedlemsregisterClick);
+    on(m_menus->commands().giveResult, &TForm1::MnGeResClick);
+    on(m_menus->commands().hideResult, &TForm1::GmresultatClick);
+    on(m_menus->commands().scoreTables, &TForm1::VisascoretavlorClick);
+    on(m_menus->commands().addResults, &TForm1::AdderaresultatClick);
+    on(m_menus->commands().levelBoards, &TForm1::NivelleragivarClick);
+    connect(m_menus->commands().neuberg, &QAction::toggled, this, [this](bool neuberg) {
         ScoringRule rule = contest().scoringRule;
         rule.neuberg = neuberg;
         m_session->chooseScoringRule(rule);
     });
-    connect(m_menus->action("acrossFieldItem"), &QAction::toggled, this,
+    connect(m_menus->commands().acrossField, &QAction::toggled, this,
             [this](bool across) { m_session->chooseSectionComparison(across); });
-    on("Ordning1", &TForm1::Ordning1Click);
-    on("BrickaRond1", &TForm1::BrickaRond1Click);
-    on("MnParnr", &TForm1::MnParnrClick);
-    on("Total1", &TForm1::Total1Click);
-    on("Rond1", &TForm1::Rond1Click);
-    on("mnPrivatprotokoll1", &TForm1::mnPrivatprotokoll1Click);
-    on("Debugmessage1", &TForm1::Debugmessage1Click);
-    connect(m_menus->action("Textstorlek1"), &QAction::triggered, this,
+    on(m_menus->commands().order, &TForm1::Ordning1Click);
+    on(m_menus->commands().boardOrRound, &TForm1::BrickaRond1Click);
+    on(m_menus->commands().enteredBoards, &TForm1::MnParnrClick);
+    on(m_menus->commands().standings, &TForm1::Total1Click);
+    on(m_menus->commands().roundResult, &TForm1::Rond1Click);
+    on(m_menus->commands().privateProtocol, &TForm1::mnPrivatprotokoll1Click);
+    on(m_menus->commands().debug, &TForm1::Debugmessage1Click);
+    connect(m_menus->commands().textSize, &QAction::triggered, this,
             [this] { askTextScale(m_dialogs, *m_panes); });
-    on("Hjlp1", &TForm1::Hjlp1Click);
-    on("OmVindelkast1", &TForm1::OmVindelkast1Click);
+    on(m_menus->commands().help, &TForm1::Hjlp1Click);
+    on(m_menus->commands().about, &TForm1::OmVindelkast1Click);
 
     SetUpPanel* p = m_setUp;
     connect(p, &SetUpPanel::klarClicked, this, &TForm1::BtnKlarClick);
@@ -167,11 +168,11 @@ void TForm1::connectPanels() {
     connect(m_session, &ContestSession::changed, this, &TForm1::refreshCaption);
     // An opened, restored or cleared contest brings its own rule.
     connect(m_session, &ContestSession::changed, this, [this] {
-        QAction* neuberg = m_menus->action("Neuberg1");
+        QAction* neuberg = m_menus->commands().neuberg;
         const QSignalBlocker quiet(neuberg);
         neuberg->setChecked(contest().scoringRule.neuberg);
         m_setUp->showScoring(contest().scoringRule.method);
-        QAction* across = m_menus->action("acrossFieldItem");
+        QAction* across = m_menus->commands().acrossField;
         const QSignalBlocker quietAcross(across);
         across->setEnabled(contest().sections.any());
         across->setChecked(contest().sections.any() && contest().sections.acrossField);
@@ -260,7 +261,7 @@ void TForm1::EdContNameChange() {
 }
 
 void TForm1::setParnrCaption() {
-    m_menus->action("MnParnr")->setText(contest().isBarometer ? "&Parnummer" : "&Inmatade givar");
+    m_menus->commands().enteredBoards->setText(contest().isBarometer ? "&Parnummer" : "&Inmatade givar");
 }
 
 // --- the recovery file ---

@@ -3,9 +3,9 @@
 #include <QAction>
 
 #include "app/archive_desk.h"
-#include "app/user_settings.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
+#include "app/user_settings.h"
 #include "entry/name_panel.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
@@ -14,12 +14,12 @@
 namespace vindelkast {
 
 void TForm1::connectArchive() {
-    QAction* onSave = m_menus->action("keepOnSaveAction");
+    QAction* onSave = m_menus->commands().keepOnSave;
     onSave->setChecked(keepInArchiveOnSave());
     connect(onSave, &QAction::toggled, this, &TForm1::keepOnSaveClick);
-    connect(m_menus->action("keepInArchiveAction"), &QAction::triggered, this, &TForm1::keepInArchiveClick);
-    connect(m_menus->action("archivePlaceAction"), &QAction::triggered, this, &TForm1::archivePlaceClick);
-    connect(m_menus->action("seasonAction"), &QAction::triggered, this, &TForm1::seasonClick);
+    connect(m_menus->commands().keepInArchive, &QAction::triggered, this, &TForm1::keepInArchiveClick);
+    connect(m_menus->commands().archivePlace, &QAction::triggered, this, &TForm1::archivePlaceClick);
+    connect(m_menus->commands().season, &QAction::triggered, this, &TForm1::seasonClick);
     connect(m_names, &NamePanel::playerHistoryAsked, m_archiveDesk, &ArchiveDesk::showPlayer);
 }
 

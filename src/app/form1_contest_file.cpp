@@ -134,7 +134,7 @@ void TForm1::clearContest() {
     setTodaysDate();
     // A new contest needs its own movement and may read its own deals.
     m_setUp->clearForNewContest();
-    m_menus->action("MnGivfil")->setEnabled(true);
+    m_menus->commands().dealFile->setEnabled(true);
     m_entry->clearEntry();
     m_panes->hideProgress();
     m_panes->resetDebug();

@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "app/form1.h"
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"
@@ -15,6 +13,8 @@
 #include "files/member_import.h"
 #include "model/bulk_points.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
 
 namespace vindelkast {
 
@@ -22,7 +22,7 @@ void TForm1::MnGivfilClick() {
     const std::string refusal = dealImportRefusal(contest());
     if (!refusal.empty()) {
         m_dialogs.messageBox("", toQt(refusal));
-        m_menus->action("MnGivfil")->setEnabled(false);
+        m_menus->commands().dealFile->setEnabled(false);
         return;
     }
     const int boards = m_setUp->boardsNumber();

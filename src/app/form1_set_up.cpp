@@ -76,7 +76,7 @@ void TForm1::applyIndividualLook(bool keepContestName) {
     });
     m_setUp->showIndividual(keepContestName);
     m_entry->showIndividualHeadings();
-    m_menus->action("mnPrivatprotokoll1")->setEnabled(false);
+    m_menus->commands().privateProtocol->setEnabled(false);
 }
 
 void TForm1::ChkIndividuelltClick() { applyIndividualLook(false); }
@@ -85,7 +85,7 @@ void TForm1::ChkGrHissClick(bool fromUser) {
     if (contest().isGronaHissen && fromUser) {
         m_session->choose([](Contest& c) { c.isGronaHissen = false; });
         m_setUp->showGronaHissen(false, contest().ghVariant);
-        m_menus->action("MnLottaRond")->setEnabled(false);
+        m_menus->commands().drawRound->setEnabled(false);
         return;
     }
     m_session->choose([](Contest& c) {
@@ -94,7 +94,7 @@ void TForm1::ChkGrHissClick(bool fromUser) {
     });
     m_entry->roundModeOn();
     m_setUp->showGronaHissen(true, contest().ghVariant);
-    m_menus->action("MnLottaRond")->setEnabled(true);
+    m_menus->commands().drawRound->setEnabled(true);
 }
 
 void TForm1::CBHandicapClick(bool on) {

@@ -11,81 +11,81 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     window.menuBar()->setObjectName("MainMenu1");
 
     QMenu* arkiv = addMenu(window, "kommandon", "Arkiv");
-    addItem(arkiv, "MnOpen", "\u00d6ppna t\u00e4vling", "Ctrl+O");
-    addItem(arkiv, "MnSave", "Spara t\u00e4vling", "Ctrl+S");
-    addItem(arkiv, "Sparasom1", "Spara t\u00e4vling so&m", "Ctrl+Alt+S");
-    addItem(arkiv, "keepInArchiveAction", "Spara i &klubbarkivet", "Ctrl+K");
-    addItem(arkiv, "keepOnSaveAction", "Spara i klubbarkivet vid varje sparning")->setCheckable(true);
-    addItem(arkiv, "archivePlaceAction", "Klubbarkivets plats\u2026");
-    addItem(arkiv, "MnHTML", "Exportera resultat som &HTML", "Ctrl+H");
-    addItem(arkiv, "MnGammalHTML", "&Gammal HTML", "Ctrl+G");
-    addItem(arkiv, "MnPrintXML", "Exportera resultat som &XML", "Ctrl+X");
-    addItem(arkiv, "MnPBN", "Exportera som &PBN");
-    addItem(arkiv, "MnPrintRond", "Exportera rond som HTML", "Ctrl+R");
-    addItem(arkiv, "MnWebb", "Publicera resultat&webb\u2026");
-    QAction* print = addItem(arkiv, "Print1", "&Utskrift rond", "Ctrl+P");
+    m_commands.open = addItem(arkiv, "MnOpen", "\u00d6ppna t\u00e4vling", "Ctrl+O");
+    m_commands.save = addItem(arkiv, "MnSave", "Spara t\u00e4vling", "Ctrl+S");
+    m_commands.saveAs = addItem(arkiv, "Sparasom1", "Spara t\u00e4vling so&m", "Ctrl+Alt+S");
+    m_commands.keepInArchive = addItem(arkiv, "keepInArchiveAction", "Spara i &klubbarkivet", "Ctrl+K");
+    m_commands.keepOnSave = addItem(arkiv, "keepOnSaveAction", "Spara i klubbarkivet vid varje sparning");
+    m_commands.keepOnSave->setCheckable(true);
+    m_commands.archivePlace = addItem(arkiv, "archivePlaceAction", "Klubbarkivets plats\u2026");
+    m_commands.exportHtml = addItem(arkiv, "MnHTML", "Exportera resultat som &HTML", "Ctrl+H");
+    m_commands.exportOldHtml = addItem(arkiv, "MnGammalHTML", "&Gammal HTML", "Ctrl+G");
+    m_commands.exportXml = addItem(arkiv, "MnPrintXML", "Exportera resultat som &XML", "Ctrl+X");
+    m_commands.exportPbn = addItem(arkiv, "MnPBN", "Exportera som &PBN");
+    m_commands.exportRound = addItem(arkiv, "MnPrintRond", "Exportera rond som HTML", "Ctrl+R");
+    m_commands.publishSite = addItem(arkiv, "MnWebb", "Publicera resultat&webb\u2026");
+    m_commands.printRound = addItem(arkiv, "Print1", "&Utskrift rond", "Ctrl+P");
+    QAction* print = m_commands.printRound;
     print->setToolTip("Printar inneh\u00e5llet i rondresultat");
     print->setStatusTip(print->toolTip());
-    addItem(arkiv, "MnPrintTotalt", "Utskrift &Resultat", "Ctrl+Alt+P");
-    addItem(arkiv, "Rensabrjaom1", "Rensa (b\u00f6rja om)", "Ctrl+Alt+R");
-    addItem(arkiv, "Avsluta1", "&Avsluta", "Ctrl+Q");
+    m_commands.printStandings = addItem(arkiv, "MnPrintTotalt", "Utskrift &Resultat", "Ctrl+Alt+P");
+    m_commands.clear = addItem(arkiv, "Rensabrjaom1", "Rensa (b\u00f6rja om)", "Ctrl+Alt+R");
+    m_commands.quit = addItem(arkiv, "Avsluta1", "&Avsluta", "Ctrl+Q");
 
     QMenu* prep = addMenu(window, "MnStartup", "F\u00f6rberedelser");
-    addItem(prep, "MnStart", "&Starta upp", "F2");
-    addItem(prep, "MnNamn", "&Namn (deltagare)", "F3");
-    addItem(prep, "Guidekort1", "G&uidekort");
-    addItem(prep, "MnGivfil", "Importera &Givfil");
-    addItem(prep, "Handicap1", "&Handicap");
-    addItem(prep, "MnFacitgiv", "&Facitgivar");
-    addItem(prep, "Lagmatch1", "Lagmatch");
-    addItem(prep, "MnMedlemsregister", "Importera &Medlemsregister");
+    m_commands.setUp = addItem(prep, "MnStart", "&Starta upp", "F2");
+    m_commands.names = addItem(prep, "MnNamn", "&Namn (deltagare)", "F3");
+    m_commands.guideCard = addItem(prep, "Guidekort1", "G&uidekort");
+    m_commands.dealFile = addItem(prep, "MnGivfil", "Importera &Givfil");
+    m_commands.handicap = addItem(prep, "Handicap1", "&Handicap");
+    m_commands.analysedDeals = addItem(prep, "MnFacitgiv", "&Facitgivar");
+    m_commands.teamMatch = addItem(prep, "Lagmatch1", "Lagmatch");
+    m_commands.memberRegister = addItem(prep, "MnMedlemsregister", "Importera &Medlemsregister");
 
     QMenu* result = addMenu(window, "MnResult", "Resultat");
-    addItem(result, "MnGeRes", "Ge &res", "F4");
-    addItem(result, "Gmresultat1", "&G\u00f6m resultat", "Shift+F4");
-    addItem(result, "MnLottaRond", "&Lotta rond", "Ctrl+L")->setEnabled(false);
-    addItem(result, "Visascoretavlor1", "V&isa scoretavlor", "F5");
-    addItem(result, "Adderaresultat1", "Addera resultat");
-    addItem(result, "Nivelleragivar1", "Nivellera givar");
+    m_commands.giveResult = addItem(result, "MnGeRes", "Ge &res", "F4");
+    m_commands.hideResult = addItem(result, "Gmresultat1", "&G\u00f6m resultat", "Shift+F4");
+    m_commands.drawRound = addItem(result, "MnLottaRond", "&Lotta rond", "Ctrl+L");
+    m_commands.drawRound->setEnabled(false);
+    m_commands.scoreTables = addItem(result, "Visascoretavlor1", "V&isa scoretavlor", "F5");
+    m_commands.addResults = addItem(result, "Adderaresultat1", "Addera resultat");
+    m_commands.levelBoards = addItem(result, "Nivelleragivar1", "Nivellera givar");
     // Levelling and adjusted results by Neuberg's formula instead of the linear rule.
-    addItem(result, "Neuberg1", "Neubergs formel")->setCheckable(true);
+    m_commands.neuberg = addItem(result, "Neuberg1", "Neubergs formel");
+    m_commands.neuberg->setCheckable(true);
     // An evening in sections: matchpoints across the field instead of within each section.
-    QAction* across = addItem(result, "acrossFieldItem", "Matchpo\u00e4ng \u00f6ver f\u00e4ltet");
+    m_commands.acrossField = addItem(result, "acrossFieldItem", "Matchpo\u00e4ng \u00f6ver f\u00e4ltet");
+    QAction* across = m_commands.acrossField;
     across->setCheckable(true);
     across->setEnabled(false);
-    addItem(result, "MnBord", "Registrering vid &borden\u2026");
+    m_commands.tables = addItem(result, "MnBord", "Registrering vid &borden\u2026");
 
     QMenu* view = addMenu(window, "Visa1", "Visa");
-    addItem(view, "Ordning1", "&Ordning", "F6");
-    addItem(view, "BrickaRond1", "Bricka / &Rond", "F7");
-    addItem(view, "MnParnr", "&Inmatade givar", "F8");
-    addItem(view, "Total1", "Total", "F9");
-    addItem(view, "Rond1", "Rond", "F10");
-    addItem(view, "Textstorlek1", "&Textstorlek");
-    addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
-    addItem(view, "seasonAction", "S\u00e4songsst\u00e4llning\u2026");
-    addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
+    m_commands.order = addItem(view, "Ordning1", "&Ordning", "F6");
+    m_commands.boardOrRound = addItem(view, "BrickaRond1", "Bricka / &Rond", "F7");
+    m_commands.enteredBoards = addItem(view, "MnParnr", "&Inmatade givar", "F8");
+    m_commands.standings = addItem(view, "Total1", "Total", "F9");
+    m_commands.roundResult = addItem(view, "Rond1", "Rond", "F10");
+    m_commands.textSize = addItem(view, "Textstorlek1", "&Textstorlek");
+    m_commands.privateProtocol = addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
+    m_commands.season = addItem(view, "seasonAction", "S\u00e4songsst\u00e4llning\u2026");
+    m_commands.debug = addItem(view, "Debugmessage1", "Debugmessage", "Shift+F12");
 
     QMenu* version = addMenu(window, "Version1", "Version");
-    addItem(version, "Hjlp1", "Hj\u00e4lp", "F1");
-    addItem(version, "OmVindelkast1", "Om Vindelkast");
+    m_commands.help = addItem(version, "Hjlp1", "Hj\u00e4lp", "F1");
+    m_commands.about = addItem(version, "OmVindelkast1", "Om Vindelkast");
 }
 
-QAction* MenuTree::action(const QString& name) const { return m_actions.value(name); }
-
 bool MenuTree::isMenuKey(const QKeySequence& keys) const {
-    for (const QAction* item : m_actions)
+    for (const QAction* item : m_items)
         if (item->isEnabled() && !item->shortcut().isEmpty() && item->shortcut() == keys) return true;
     return false;
 }
-
-QMenu* MenuTree::menu(const QString& name) const { return m_menus.value(name); }
 
 QMenu* MenuTree::addMenu(QMainWindow& window, const char* name, const QString& caption) {
     QMenu* menu = window.menuBar()->addMenu(caption);
     menu->setObjectName(name);
     menu->setToolTipsVisible(true);
-    m_menus.insert(name, menu);
     return menu;
 }
 
@@ -93,7 +93,7 @@ QAction* MenuTree::addItem(QMenu* menu, const char* name, const QString& caption
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
     if (!keys.isEmpty()) item->setShortcut(QKeySequence(keys));
-    m_actions.insert(name, item);
+    m_items.push_back(item);
     return item;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include <vector>
+
 #include <QObject>
 #include <QString>
 
@@ -11,16 +12,68 @@ class QMenu;
 
 namespace vindelkast {
 
+// The window's commands by name, each an item of the main menu.
+struct MenuCommands {
+    // Arkiv
+    QAction* open = nullptr;
+    QAction* save = nullptr;
+    QAction* saveAs = nullptr;
+    QAction* keepInArchive = nullptr;
+    QAction* keepOnSave = nullptr;  // checkable
+    QAction* archivePlace = nullptr;
+    QAction* exportHtml = nullptr;
+    QAction* exportOldHtml = nullptr;
+    QAction* exportXml = nullptr;
+    QAction* exportPbn = nullptr;
+    QAction* exportRound = nullptr;
+    QAction* publishSite = nullptr;
+    QAction* printRound = nullptr;
+    QAction* printStandings = nullptr;
+    QAction* clear = nullptr;
+    QAction* quit = nullptr;
+    // Förberedelser
+    QAction* setUp = nullptr;
+    QAction* names = nullptr;
+    QAction* guideCard = nullptr;
+    QAction* dealFile = nullptr;
+    QAction* handicap = nullptr;
+    QAction* analysedDeals = nullptr;
+    QAction* teamMatch = nullptr;
+    QAction* memberRegister = nullptr;
+    // Resultat
+    QAction* giveResult = nullptr;
+    QAction* hideResult = nullptr;
+    QAction* drawRound = nullptr;
+    QAction* scoreTables = nullptr;
+    QAction* addResults = nullptr;
+    QAction* levelBoards = nullptr;
+    QAction* neuberg = nullptr;      // checkable
+    QAction* acrossField = nullptr;  // checkable, only in an evening of sections
+    QAction* tables = nullptr;
+    // Visa
+    QAction* order = nullptr;
+    QAction* boardOrRound = nullptr;
+    QAction* enteredBoards = nullptr;
+    QAction* standings = nullptr;
+    QAction* roundResult = nullptr;
+    QAction* textSize = nullptr;
+    QAction* privateProtocol = nullptr;
+    QAction* season = nullptr;
+    QAction* debug = nullptr;
+    // Version
+    QAction* help = nullptr;
+    QAction* about = nullptr;
+};
+
 // The main menu MainMenu1 with its five menus, captions and short-cut keys. Every item
-// carries its form name as its object name; the window connects the commands.
+// carries its form name as its object name (tests find them by it); the window connects
+// the commands by their names in `commands()`.
 class MenuTree : public QObject {
     Q_OBJECT
 public:
     explicit MenuTree(QMainWindow& window);
 
-    // The item of that name; never null for a name of the menu tree.
-    QAction* action(const QString& name) const;
-    QMenu* menu(const QString& name) const;
+    const MenuCommands& commands() const { return m_commands; }
     // True when the keys are the short-cut of an enabled item.
     bool isMenuKey(const QKeySequence& keys) const;
 
@@ -28,8 +81,8 @@ private:
     QMenu* addMenu(QMainWindow& window, const char* name, const QString& caption);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QString& keys = {});
 
-    QHash<QString, QAction*> m_actions;
-    QHash<QString, QMenu*> m_menus;
+    MenuCommands m_commands;
+    std::vector<QAction*> m_items;
 };
 
 }  // namespace vindelkast

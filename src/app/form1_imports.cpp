@@ -11,7 +11,7 @@
 #include "files/deal_import.h"
 #include "files/file_names.h"
 #include "files/member_import.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"

@@ -16,7 +16,7 @@
 #include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "model/imp_standings.h"
-#include "model/section_scoring.h"
+#include "model/section_standings.h"
 #include "model/standings.h"
 
 namespace vindelkast {

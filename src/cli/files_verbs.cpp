@@ -7,7 +7,7 @@
 #include "files/deal_import.h"
 #include "files/safe_write.h"
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 
 namespace vindelkast::cli {
 

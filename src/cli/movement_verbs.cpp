@@ -8,7 +8,7 @@
 #include "cli/scoring_option.h"
 #include "files/member_file.h"
 #include "files/safe_write.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/member_register.h"
 #include "movement/contest_setup.h"
 #include "movement/draw_pane.h"

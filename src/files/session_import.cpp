@@ -17,7 +17,7 @@
 #include "files/text_encoding.h"
 #include "files/usebio_reader.h"
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/member_register.h"
 
 namespace vindelkast {

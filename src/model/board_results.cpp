@@ -2,6 +2,7 @@
 
 #include "model/bridge_tables.h"
 #include "model/result_order.h"
+#include "model/sections.h"
 
 namespace vindelkast {
 
@@ -128,10 +129,13 @@ int opponentOf(const Board& board, int pair) {
     return 0;
 }
 
-int countScored(const Board& board) {
+int countScored(const Board& board, int section) {
     int count = 0;
-    for (int i = 0; i < board.resultCount; ++i)
-        if (hasScore(board.results[i].nsScore)) ++count;
+    for (int i = 0; i < board.resultCount; ++i) {
+        const BoardResult& r = board.results[i];
+        const bool counted = section < 0 || (board.contest && sectionOf(*board.contest, r.nsPair) == section);
+        if (counted && hasScore(r.nsScore)) ++count;
+    }
     return count;
 }
 

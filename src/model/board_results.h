@@ -31,7 +31,8 @@ bool hasPair(const Board& board, int number);
 int pairScore(const Board& board, int number);
 float pairMatchpoints(const Board& board, int number);
 int opponentOf(const Board& board, int pair);
-int countScored(const Board& board);
+// The results with a score, of section `section` only (-1: all of them).
+int countScored(const Board& board, int section = -1);
 int mostFrequentScore(const Board& board);
 void setSecondPlayers(Board& board, int north, int south, int west);
 

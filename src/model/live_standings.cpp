@@ -6,7 +6,7 @@
 #include "model/board_results.h"
 #include "model/evening_progress.h"
 #include "model/imp_standings.h"
-#include "model/section_scoring.h"
+#include "model/section_standings.h"
 #include "model/sections.h"
 #include "model/standings.h"
 
@@ -68,7 +68,7 @@ void credit(LiveStandings& s, int number, float points, int top) {
 }
 
 // Across the field a board played fewer times than the most-played is scored on their top
-// (model/section_scoring.h): its matchpoints are measured against that top.
+// (model/section_standings.h): its matchpoints are measured against that top.
 int raisedTo(const Contest& contest) {
     if (!contest.sections.any() || !contest.sections.acrossField) return 0;
     int most = 0;

@@ -4,9 +4,9 @@
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "model/contest_scoring.h"
 #include "model/possible_scores.h"
 #include "model/result_order.h"
-#include "model/section_scoring.h"
 
 namespace vindelkast {
 

@@ -7,8 +7,8 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
+#include "model/contest_scoring.h"
 #include "model/possible_scores.h"
-#include "model/section_scoring.h"
 #include "model/sections.h"
 
 namespace vindelkast {

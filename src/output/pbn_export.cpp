@@ -13,7 +13,7 @@
 #include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
-#include "model/section_scoring.h"
+#include "model/section_standings.h"
 #include "model/sections.h"
 #include "model/standings.h"
 #include "model/version.h"

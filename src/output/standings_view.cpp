@@ -4,7 +4,7 @@
 
 #include "model/imp_standings.h"
 #include "model/name_forms.h"
-#include "model/section_scoring.h"
+#include "model/section_standings.h"
 #include "model/standings.h"
 #include "output/text_format.h"
 

@@ -8,7 +8,7 @@
 #include "files/member_lookup.h"
 #include "model/imp_standings.h"
 #include "model/result_order.h"
-#include "model/section_scoring.h"
+#include "model/section_standings.h"
 #include "model/standings.h"
 #include "model/version.h"
 #include "output/deal_text.h"

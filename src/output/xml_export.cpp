@@ -7,7 +7,7 @@
 #include "model/board_scoring.h"
 #include "model/imp_standings.h"
 #include "model/member.h"
-#include "model/section_scoring.h"
+#include "model/section_standings.h"
 #include "model/sections.h"
 #include "model/standings.h"
 #include "output/deal_text.h"

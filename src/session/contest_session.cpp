@@ -7,7 +7,7 @@
 #include "files/recovery_file.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
 #include "tables/table_codes.h"

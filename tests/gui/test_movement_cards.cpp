@@ -9,7 +9,7 @@
 
 #include "files/contest_file.h"
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/member_register.h"
 #include "output/standings_view.h"
 #include "pdf_words.h"

@@ -11,7 +11,7 @@
 #include "archive/evening_record.h"
 #include "files/member_file.h"
 #include "files/session_import.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/sections.h"
 #include "output/standings_view.h"
 #include "output/text_format.h"

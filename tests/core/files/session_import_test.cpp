@@ -17,7 +17,7 @@
 #include "files/session_import.h"
 #include "files/usebio_reader.h"
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/standings.h"
 #include "output/standings_view.h"
 #include "output/usebio_export.h"
@@ -173,7 +173,11 @@ TEST(SessionImport, SectionedUsebioWithPhantomDealsAndAnAdjustedScoreTheContestC
         windows.replace(windows.find(from), from.size(), to);
     };
     change("encoding=\"ISO-8859-1\"", "encoding = 'Windows-1252'");
-    change("\xd6" "berg", "\xd6" "berg\x96Lind");
+    change(
+        "\xd6"
+        "berg",
+        "\xd6"
+        "berg\x96Lind");
     const SessionReading windowsReading = readUsebio(windows);
     ASSERT_EQ(windowsReading.refusal, "");
     ContestFixture again;

@@ -7,7 +7,7 @@
 #include "../files/temp_folder.h"
 #include "generated_card_rules.h"
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/standings.h"
 #include "movement/contest_setup.h"
 #include "movement/movement_generator.h"

@@ -9,7 +9,7 @@
 #include "files/session_import.h"
 #include "files/usebio_reader.h"
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/result_order.h"
 #include "output/old_html_page.h"
 #include "output/pbn_export.h"

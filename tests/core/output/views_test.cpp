@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "model/board_results.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/standings.h"
 #include "output/private_protocol_view.h"
 #include "output/progress_view.h"

@@ -8,7 +8,7 @@
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/contract.h"
 #include "model/live_standings.h"
 #include "model/standings.h"

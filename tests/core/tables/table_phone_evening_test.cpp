@@ -17,7 +17,7 @@
 #include "files/text_encoding.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "model/sections.h"
 #include "movement/sectioned_setup.h"
 #include "output/movement_cards.h"

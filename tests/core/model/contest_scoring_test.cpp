@@ -2,7 +2,7 @@
 
 #include "model/board_results.h"
 #include "model/board_scoring.h"
-#include "model/bulk_points.h"
+#include "model/contest_scoring.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {

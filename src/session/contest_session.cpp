@@ -140,7 +140,9 @@ ContestReadResult ContestSession::open(const std::string& path) {
     m_tables.reset();
     m_unreadSides = readSideFiles(m_contest, path, m_sideFiles);
     if (std::string refusal = unusableSidesRefusal(m_unreadSides); !refusal.empty()) {
-        clear();
+        // Nothing of it stays, and nothing else is touched: a recovery file is still offered.
+        forgetContest();
+        emit changed(ContestChange::everything());
         return {ContestReadResult::Kind::NotOpen, std::move(refusal)};
     }
     if (!m_unreadSides.empty())
@@ -187,7 +189,7 @@ std::string ContestSession::markSaved() {
     return problem;
 }
 
-void ContestSession::clear() {
+void ContestSession::forgetContest() {
     m_teamMatch = false;
     m_fileName.clear();
     m_unreadSides.clear();
@@ -199,6 +201,10 @@ void ContestSession::clear() {
     forgetArchiveState();
     m_tables.reset();
     m_saved = true;
+}
+
+void ContestSession::clear() {
+    forgetContest();
     if (const std::string problem = removeRecovery(); !problem.empty())
         emit recoveryProblem(QString::fromStdString(problem));
     emit changed(ContestChange::everything());

@@ -153,6 +153,8 @@ signals:
     void recoveryProblem(const QString& message);
 
 private:
+    // An empty contest with no file, saved; the recovery file is left as it is.
+    void forgetContest();
     void recordChange(ContestChange change);
     void settleAfter(ContestChange change);
     // Saved, and the recovery file gone: "" or the message why it is still there.

@@ -296,8 +296,12 @@ void TestRecovery::unreadSideFilesAreKeptUntilTheDirectorSays() {
     const QByteArray sections("%SEKTIONER 1\r\nOVER-FALTET\r\nA 1 3\r\nB 4 5\r\n");
     w.writeFile("kvall8.ronder", rounds);
     w.writeFile("kvall8.sektion", sections);
+    // An evening not recovered yet stays in its recovery file.
+    const QByteArray unsaved("%TAVLINGSFIL\r\n%SCO2 \r\n");
+    w.writeFile(kRecoveryFileName, unsaved);
     w.dialogs.fileNames << w.path("kvall8");
     w.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(w.readFile(kRecoveryFileName), unsaved);
     QVERIFY2(
         w.dialogs.lastMessage().startsWith(
             "Indata ej OK: kvall8.sektion kunde inte l\u00e4sas: Sektionerna passar inte t\u00e4vlingen: "

@@ -60,7 +60,8 @@ void BM_StoreOneScoreOnTheLargestContest(benchmark::State& state) {
     bench::openWithEveryView(form);
     QApplication::processEvents();
     ResultEntry& entry = form.entry();
-    if (entry.rowCount() != 36 || !form.panes().progressShown() || !form.panes().scoreTables->isVisible()) {
+    if (entry.rowCount() != 36 || !form.panes().progressShown() ||
+        !form.findChild<TextPane*>("ScoreTables")->isVisible()) {
         state.SkipWithError("the views are not all shown");
         return;
     }

@@ -29,6 +29,7 @@ public:
     QString inputBox(const QString&, const QString&, const QString& d) override { return d; }
     std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override { return {}; }
     QString openFileName(const QString&) override { return fileName; }
+    QString openFileNameTitled(const QString&, const QString&) override { return fileName; }
     QString saveFileName(const QString&, bool) override { return fileName; }
     QString folderName(const QString&) override { return fileName; }
     bool printerAvailable() override { return false; }

@@ -17,8 +17,6 @@ namespace {
 int& scoreOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsScore : r.ewScore; }
 float& pointsOf(BoardResult& r, Side side) { return side == Side::NorthSouth ? r.nsPoints : r.ewPoints; }
 
-bool isBridgeScore(int score) { return hasScore(score) && score < kAdjustedBase; }
-
 // Percentage of one side in an adjusted code: tens digit for NS, units digit for EW.
 int adjustedShare(int code, Side side) {
     const int magnitude = std::abs(code);

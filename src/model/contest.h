@@ -30,6 +30,8 @@ constexpr int kAdjustedBase = 10000;  // adjusted-score codes are 10000 + NS% + 
 // A bridge score or an adjusted-score code: anything above the no-score code, which
 // marks a side (or a whole result) that nothing was entered for.
 constexpr bool hasScore(int score) { return score > kNoScore; }
+// A score made at the table, not an adjusted-score code.
+constexpr bool isBridgeScore(int score) { return hasScore(score) && score < kAdjustedBase; }
 
 // One card; code 0 marks an empty deal slot.
 struct Card {

@@ -15,8 +15,6 @@ constexpr std::array<int, 24> kStepTops = {10,   40,   80,   120,  160,  210,  2
                                            360,  420,  490,  590,  740,  890,  1090, 1290,
                                            1490, 1740, 1990, 2240, 2490, 2990, 3490, 3990};
 
-bool isBridgeScore(int score) { return hasScore(score) && score < kAdjustedBase; }
-
 // The NS bridge scores of a board; the others are compared with nothing.
 struct PlayedScores {
     std::array<int, kMaxResults> scores{};

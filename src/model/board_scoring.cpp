@@ -9,6 +9,7 @@
 
 #include "model/bridge_tables.h"
 #include "model/imp_scoring.h"
+#include "model/scoring_form.h"
 
 namespace vindelkast {
 
@@ -104,14 +105,7 @@ void scoreSide(Board& board, Side side, const ScoringRule& rule) {
     }
 }
 
-void scoreBoard(Board& board, const ScoringRule& rule) {
-    if (rule.imps()) {
-        scoreBoardInImps(board, rule.method);
-        return;
-    }
-    scoreSide(board, Side::NorthSouth, rule);
-    scoreSide(board, Side::EastWest, rule);
-}
+void scoreBoard(Board& board, const ScoringRule& rule) { scoringForm(rule).scoreBoard(board, rule); }
 
 int parseAdjustedScore(std::string_view typed) {
     if (typed.size() < 2) return kNoScore;

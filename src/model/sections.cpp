@@ -124,10 +124,12 @@ int tableCountOf(const Contest& contest) {
             tables += seatedPairCount(contest, i) / 2;
         return tables;
     }
-    const int tables = contest.maxPairNumber / (contest.isIndividual ? 4 : 2);
+    const int tables = laidTableCount(contest);
     // An odd field's bye pair sits at no table of its own.
     return tables - (contest.byePair > 0 && contest.maxPairNumber % 2 == 0 ? 1 : 0);
 }
+
+int laidTableCount(const Contest& contest) { return contest.maxPairNumber / (contest.isIndividual ? 4 : 2); }
 
 void settleSections(Contest& contest) {
     if (!contest.sections.any()) return;

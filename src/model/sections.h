@@ -78,6 +78,9 @@ int playingPairCount(const Contest& contest);
 // sections the field's numbers at two a table (four players in an individual contest) less
 // the table the bye pair leaves empty.
 int tableCountOf(const Contest& contest);
+// The tables a movement lays for the field's numbers, the bye pair's table among them: two
+// pairs a table, four players in an individual contest.
+int laidTableCount(const Contest& contest);
 
 // Settles an evening in sections after its sections or its start list changed: a section's
 // sit-out is its number that "fripar" sits under (none when that number has a scored result:

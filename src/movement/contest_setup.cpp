@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/result_order.h"
+#include "model/sections.h"
 #include "movement/built_in_movement.h"
 #include "movement/bye_pair.h"
 #include "movement/guide_card_command.h"
@@ -58,7 +59,7 @@ std::string completeSetUp(Contest& contest, const SetUpRequest& fields) {
     settleByePairAtSetUp(contest, typedByePair);
     // Counted after the bye pair may have raised the highest pair number: seven pairs with
     // pair 8 as the bye play three tables.
-    contest.tableCount = contest.maxPairNumber / (contest.isIndividual ? 4 : 2);
+    contest.tableCount = laidTableCount(contest);
     contest.playingTableCount = contest.tableCount - (contest.byePair > 0 ? 1 : 0);
     if (!contest.movement && !fields.withoutGuideCard) buildBuiltInMovement(contest);
     contest.setUpDone = true;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <system_error>
 
+#include "model/sections.h"
 #include "movement/built_in_movement.h"
 #include "movement/bye_pair.h"
 #include "movement/guide_card.h"
@@ -44,7 +45,7 @@ std::string useGuideCard(Contest& contest, const std::string& fileName) {
     contest.boardsPerRound = movement.boardsPerRound;
     const Board& first = contest.boards[1];
     contest.isIndividual = first.resultCount > 0 && first.results[0].nsPlayer2 > 0;
-    contest.tableCount = contest.maxPairNumber / (contest.isIndividual ? 4 : 2);
+    contest.tableCount = laidTableCount(contest);
     return reading.message;
 }
 

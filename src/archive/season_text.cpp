@@ -54,7 +54,7 @@ std::vector<std::string> seasonLines(const SeasonRange& range, const std::vector
 
 std::string seasonCsv(const std::vector<SeasonPlace>& places) {
     // The byte-order mark tells the spreadsheet the text is UTF-8, not the system's code page.
-    std::string csv = "\xef\xbb\xbfplats;medlemsnr;namn;kv\xc3\xa4llar;procent\n";
+    std::string csv = kUtf8ByteOrderMark + cp1252ToUtf8("plats;medlemsnr;namn;kv\xe4llar;procent\n");
     for (const SeasonPlace& p : places)
         csv += std::to_string(p.place) + ";" + (p.memberId > 0 ? std::to_string(p.memberId) : "") + ";" +
                csvField(cp1252ToUtf8(p.name)) + ";" + std::to_string(p.evenings) + ";" +

@@ -15,8 +15,8 @@ namespace vindelkast::cli {
 namespace {
 
 int runFacit(const Args& args) {
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
     Contest& contest = *loaded.contest;
     const std::string message = analyseContest(contest, [](int done, int total) {
         std::cerr << "Analyserar giv " << done << " av " << total << "\n";
@@ -31,8 +31,8 @@ int runFacit(const Args& args) {
         printError(message);
         return 1;
     }
-    if (args.positional.size() < 2) return 0;
-    const std::string& out = args.positional[1];
+    if (args.count() < 2) return 0;
+    const std::string& out = args.file(1);
     std::vector<SideFile> sides = contestSideFiles(false);
     for (SideFile& side : sides)
         if (side.extension == kAnalysisExtension) side.write = analysisFileText;
@@ -42,10 +42,10 @@ int runFacit(const Args& args) {
 }
 
 int runPbn(const Args& args) {
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
     const Contest& contest = *loaded.contest;
-    const std::string path = pbnFileName(args.positional[1]);
+    const std::string path = pbnFileName(args.file(1));
     const std::string message = writeFileSafely(path, [&](std::ostream& out) { writePbn(contest, out); });
     if (!message.empty()) {
         printError(message);
@@ -61,15 +61,15 @@ std::vector<Verb> analysisVerbs() {
     return {
         {"facit",
          "facit CONTEST.sco [UT.sco]",
-         "Analyserar givarna med dubbelt dummy och visar tabell och par f\xc3\xb6r varje giv; UT f\xc3\xa5r "
-         "t\xc3\xa4vlingen med analysen sparad bredvid (UT.facit).",
+         "Analyserar givarna med dubbelt dummy och visar tabell och par f\xf6r varje giv; UT f\xe5r "
+         "t\xe4vlingen med analysen sparad bredvid (UT.facit).",
          1,
          {},
          runFacit,
          1},
         {"pbn",
          "pbn CONTEST.sco UT.pbn",
-         "Exporterar givar, dubbeldummyanalys, scoretavlor och st\xc3\xa4llning som PBN 2.1.",
+         "Exporterar givar, dubbeldummyanalys, scoretavlor och st\xe4llning som PBN 2.1.",
          2,
          {},
          runPbn},

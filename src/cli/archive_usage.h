@@ -5,19 +5,19 @@
 namespace vindelkast::cli {
 
 inline constexpr const char* kArchiveUsage =
-    "archive add T\xc3\x84VLING.sco... [--date \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD]\n"
+    "archive add T\xc4VLING.sco... [--date \xc5\xc5\xc5\xc5-MM-DD]\n"
     "       archive import MAPP\n"
-    "       archive season --from \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD --to "
-    "\xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD"
+    "       archive season --from \xc5\xc5\xc5\xc5-MM-DD --to "
+    "\xc5\xc5\xc5\xc5-MM-DD"
     " [--best N] [--min M] [--format text|csv|html] [--site-base ADRESS]\n"
     "       archive player MEDLEMSNR\n"
     "       alla med [--archive PLATS] (klubbarkiv.db eller postgresql://...)";
 
 inline constexpr const char* kArchiveSummary =
-    "Klubbarkivet: sparar kv\xc3\xa4llar, visar s\xc3\xa4songsst\xc3\xa4llningen och en spelares "
-    "kv\xc3\xa4llar. Med --site-base l\xc3\xa4nkar s\xc3\xa4songssidan varje kv\xc3\xa4ll till "
-    "ADRESS/\xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD-namn/index.html, d\xc3\xa4r kv\xc3\xa4llens "
-    "resultatsidor lagts med site (namnet med sm\xc3\xa5 bokst\xc3\xa4ver a-z och siffror, "
-    "\xc3\xa5 \xc3\xa4 \xc3\xb6 som a a o, annat som bindestreck).";
+    "Klubbarkivet: sparar kv\xe4llar, visar s\xe4songsst\xe4llningen och en spelares "
+    "kv\xe4llar. Med --site-base l\xe4nkar s\xe4songssidan varje kv\xe4ll till "
+    "ADRESS/\xc5\xc5\xc5\xc5-MM-DD-namn/index.html, d\xe4r kv\xe4llens "
+    "resultatsidor lagts med site (namnet med sm\xe5 bokst\xe4ver a-z och siffror, "
+    "\xe5 \xe4 \xf6 som a a o, annat som bindestreck).";
 
 }  // namespace vindelkast::cli

@@ -21,8 +21,7 @@ namespace vindelkast::cli {
 namespace {
 
 int usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << kArchiveUsage << "\n";
+    printUsage(problem, kArchiveUsage);
     return 2;
 }
 
@@ -30,7 +29,7 @@ int usage(const std::string& problem) {
 std::string strayOption(const Args& args, const std::set<std::string>& allowed) {
     for (const auto& [name, value] : args.options)
         if (name != "archive" && name != "register" && !allowed.count(name))
-            return "Valet --" + name + " h\xc3\xb6r inte till archive " + args.positional[0];
+            return "Valet --" + name + " h\xf6r inte till archive " + args.text(0);
     return "";
 }
 
@@ -74,14 +73,13 @@ int reportImport(const ImportReport& report, int count) {
 
 int runArchiveAdd(const Args& args) {
     if (const std::string stray = strayOption(args, {"date"}); !stray.empty()) return usage(stray);
-    const std::vector<std::string> files(args.positional.begin() + 1, args.positional.end());
-    if (files.empty()) return usage("Ange minst en t\xc3\xa4vlingsfil.");
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.count(); ++i) files.push_back(args.file(i));
+    if (files.empty()) return usage("Ange minst en t\xe4vlingsfil.");
     std::string date;
     if (args.has("date")) {
         const auto read = readEveningDate(args.option("date"));
-        if (!read)
-            return usage("--date: ange datumet som \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD: " +
-                         args.option("date"));
+        if (!read) return usage("--date: ange datumet som \xc5\xc5\xc5\xc5-MM-DD: " + args.option("date"));
         date = *read;
     }
     const auto archive = openNamedArchive(args);
@@ -97,14 +95,14 @@ int runArchiveAdd(const Args& args) {
 
 int runArchiveImport(const Args& args) {
     if (const std::string stray = strayOption(args, {}); !stray.empty()) return usage(stray);
-    if (args.positional.size() != 2) return usage("Ange en mapp.");
+    if (args.count() != 2) return usage("Ange en mapp.");
     std::vector<std::string> files;
-    if (const std::string message = contestFilesBelow(args.positional[1], files); !message.empty()) {
+    if (const std::string message = contestFilesBelow(args.file(1), files); !message.empty()) {
         printError(message);
         return 1;
     }
     if (files.empty()) {
-        printLine("Ingen t\xe4vlingsfil (.sco) under " + pathText(args.positional[1]) + ".");
+        printLine("Ingen t\xe4vlingsfil (.sco) under " + pathText(args.file(1)) + ".");
         return 0;
     }
     const auto archive = openNamedArchive(args);
@@ -119,16 +117,16 @@ int runArchiveSeason(const Args& args) {
     if (const std::string stray = strayOption(args, {"from", "to", "best", "min", "format", "site-base"});
         !stray.empty())
         return usage(stray);
-    if (args.positional.size() != 1) return usage("archive season tar inga filer.");
+    if (args.count() != 1) return usage("archive season tar inga filer.");
     if (!args.has("from") || !args.has("to")) return usage("Ange perioden med --from och --to.");
     const auto from = readEveningDate(args.option("from"));
     const auto to = readEveningDate(args.option("to"));
-    if (!from || !to) return usage("Ange datumen som \xc3\x85\xc3\x85\xc3\x85\xc3\x85-MM-DD.");
+    if (!from || !to) return usage("Ange datumen som \xc5\xc5\xc5\xc5-MM-DD.");
     SeasonRange range{*from, *to, {}};
     if (args.has("best") && !positiveNumber(args.option("best"), range.rule.best))
-        return usage("--best m\xc3\xa5ste vara ett heltal st\xc3\xb6rre \xc3\xa4n 0.");
+        return usage("--best m\xe5ste vara ett heltal st\xf6rre \xe4n 0.");
     if (args.has("min") && !positiveNumber(args.option("min"), range.rule.minimum))
-        return usage("--min m\xc3\xa5ste vara ett heltal st\xc3\xb6rre \xc3\xa4n 0.");
+        return usage("--min m\xe5ste vara ett heltal st\xf6rre \xe4n 0.");
     const std::string format = args.option("format", "text");
     if (format != "text" && format != "csv" && format != "html")
         return usage("--format: text, csv eller html.");
@@ -136,7 +134,7 @@ int runArchiveSeason(const Args& args) {
     bool baseOk = true;
     const std::string siteBase = argumentText(args.option("site-base"), baseOk);
     if (args.has("site-base") && (format != "html" || siteBase.empty() || !baseOk))
-        return usage("--site-base h\xc3\xb6r till --format html och ska vara en adress eller en mapp.");
+        return usage("--site-base h\xf6r till --format html och ska vara en adress eller en mapp.");
 
     std::vector<SeasonPlace> places;
     std::vector<EveningKey> evenings;
@@ -158,7 +156,7 @@ int runArchiveSeason(const Args& args) {
 int runArchivePlayer(const Args& args) {
     if (const std::string stray = strayOption(args, {}); !stray.empty()) return usage(stray);
     int memberId = 0;
-    if (args.positional.size() != 2 || !positiveNumber(args.positional[1], memberId))
+    if (args.count() != 2 || !positiveNumber(args.file(1), memberId))
         return usage("Ange spelarens medlemsnummer.");
     std::vector<PlayerEvening> evenings;
     const std::string place = args.option("archive", kDefaultArchivePlace);
@@ -171,12 +169,12 @@ int runArchivePlayer(const Args& args) {
 }
 
 int runArchive(const Args& args) {
-    const std::string& part = args.positional[0];
+    const std::string part = args.text(0);
     if (part == "add") return runArchiveAdd(args);
     if (part == "import") return runArchiveImport(args);
     if (part == "season") return runArchiveSeason(args);
     if (part == "player") return runArchivePlayer(args);
-    return usage("Ok\xc3\xa4nt: archive " + part);
+    return usage("Ok\xe4nt: archive " + part);
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "files/text_encoding.h"
+
 namespace vindelkast::cli {
+
+std::string Args::text(std::size_t i) const { return fromUtf8(positional[i]); }
 
 std::string Args::option(const std::string& name, const std::string& fallback) const {
     const auto found = options.find(name);
@@ -23,10 +27,10 @@ Args parseArgs(const std::vector<std::string>& words, const std::vector<std::str
             } else if (i + 1 < words.size()) {
                 args.options[name] = words[++i];
             } else {
-                args.error = "V\xc3\xa4rde saknas efter --" + name;
+                args.error = "V\xe4rde saknas efter --" + name;
             }
         } else {
-            args.positional.push_back(word);
+            args.positional.push_back(Utf8{word});
         }
     }
     return args;

@@ -90,6 +90,11 @@ void printLine(const std::string& cp1252) { std::cout << terminalText(cp1252) <<
 
 void printError(const std::string& cp1252) { std::cerr << terminalText(cp1252) << "\n"; }
 
+void printUsage(const std::string& cp1252Problem, const std::string& usage) {
+    if (!cp1252Problem.empty()) printError(cp1252Problem);
+    printError("Anv\xe4ndning: vindelkast-cli " + usage);
+}
+
 std::string argumentText(const std::string& utf8, bool& ok) {
     const auto text = utf8ToCp1252(utf8);
     ok = text.has_value();

@@ -50,6 +50,8 @@ std::string terminalText(std::string cp1252);
 // Windows-1252 text to the terminal as UTF-8, with a line end, as terminalText gives it.
 void printLine(const std::string& cp1252);
 void printError(const std::string& cp1252);
+// A wrong command line: the problem (none when empty) and the verb's usage, on the error output.
+void printUsage(const std::string& cp1252Problem, const std::string& usage);
 // A command-line argument (UTF-8) as Windows-1252; empty optional-like "" with ok=false
 // when it holds a character Windows-1252 cannot store.
 std::string argumentText(const std::string& utf8, bool& ok);

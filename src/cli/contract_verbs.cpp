@@ -11,12 +11,11 @@
 namespace vindelkast::cli {
 namespace {
 
-const char* const kUsage = "contract KONTRAKT SPELF\xc3\x96RARE RESULTAT --board N";
+const char* const kUsage = "contract KONTRAKT SPELF\xd6RARE RESULTAT --board N";
 
 // Wrong arguments are wrong usage: the message, the usage line, exit 2.
 int refuse(const std::string& cp1252Message) {
-    printError(cp1252Message);
-    std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << kUsage << "\n";
+    printUsage(cp1252Message, kUsage);
     return 2;
 }
 
@@ -28,12 +27,12 @@ int runContract(const Args& args) {
         !Contest::validBoard(board))
         return refuse("--board ska vara ett bricknummer 1-71");
     PlayedContract played;
-    const std::string message = parseContract(args.positional[0], played.contract);
+    const std::string message = parseContract(args.text(0), played.contract);
     if (!message.empty()) return refuse(message);
-    played.declarer = parseDeclarer(args.positional[1]);
+    played.declarer = parseDeclarer(args.text(1));
     if (played.declarer < 0)
         return refuse("Spelf\xf6rare ska vara N, \xd6, S eller V (E och W g\xe5r ocks\xe5)");
-    played.tricks = tricksFromResult(played.contract, args.positional[2]);
+    played.tricks = tricksFromResult(played.contract, args.text(2));
     if (played.tricks < 0) return refuse("Resultatet ska vara =, +N eller -N och ge 0-13 stick");
     std::cout << nsScore(played, board) << "\n";
     return 0;
@@ -44,9 +43,9 @@ int runContract(const Args& args) {
 std::vector<Verb> contractVerbs() {
     return {{"contract",
              kUsage,
-             "Visar NS-po\xc3\xa4ngen f\xc3\xb6r ett kontrakt (4S, 3NTX, 6HXX, pass; R = ruter, K = "
-             "kl\xc3\xb6ver), "
-             "spelf\xc3\xb6rare (N \xc3\x96 S V) och resultat (=, +1, -3); brickan ger zonen.",
+             "Visar NS-po\xe4ngen f\xf6r ett kontrakt (4S, 3NTX, 6HXX, pass; R = ruter, K = "
+             "kl\xf6ver), "
+             "spelf\xf6rare (N \xd6 S V) och resultat (=, +1, -3); brickan ger zonen.",
              3,
              {},
              runContract}};

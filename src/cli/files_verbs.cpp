@@ -43,7 +43,7 @@ std::string contestSummary(const Contest& c) {
 }
 
 int runCheck(const Args& args) {
-    const std::string& path = args.positional[0];
+    const std::string& path = args.file(0);
     const LoadedContest loaded = loadContest(args, path);
     if (reportUnusable(loaded, path)) return 1;
     // Without a register every player is missing from it: that says nothing about the names.
@@ -73,37 +73,37 @@ const std::string kLevelUsage = "level IN.sco UT.sco [--neuberg | --linear]";
 int runRescore(const Args& args) {
     ScoringRule asked;
     if (!scoringOptions(args, kRescoreUsage, asked)) return 2;
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
     if (!chooseRule(args, kRescoreUsage, *loaded.contest)) return 2;
     bool acrossField = false, fieldOk = true;
     if (fieldOption(args, kRescoreUsage, acrossField, fieldOk)) {
         if (!loaded.contest->sections.any()) {
-            printError(pathText(args.positional[0]) + " har inga sektioner");
+            printError(pathText(args.file(0)) + " har inga sektioner");
             return 1;
         }
         loaded.contest->sections.acrossField = acrossField;
     }
     if (!fieldOk) return 2;
     rescoreBoards(*loaded.contest);
-    return saveContest(loaded, args.positional[1]);
+    return saveContest(loaded, args.file(1));
 }
 
 int runLevel(const Args& args) {
     ScoringRule asked;
     if (!scoringOptions(args, kLevelUsage, asked)) return 2;
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
     if (!chooseRule(args, kLevelUsage, *loaded.contest)) return 2;
     const int levelled = levelBoards(*loaded.contest);
     printLine("Nivellerade " + countText(levelled, "giv", "givar") + ".");
-    return saveContest(loaded, args.positional[1]);
+    return saveContest(loaded, args.file(1));
 }
 
 int runAdd(const Args& args) {
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
-    const AddedResults added = addResultsFromFile(*loaded.contest, args.positional[1]);
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
+    const AddedResults added = addResultsFromFile(*loaded.contest, args.file(1));
     if (!added.problem.empty()) printError(added.problem);
     switch (added.kind) {
     case AddedResults::Kind::NotOpen:
@@ -111,31 +111,31 @@ int runAdd(const Args& args) {
         return 1;
     case AddedResults::Kind::Refused:
         printError(addedResultsMessage(added.added) + " innan felet; ingenting sparades i " +
-                   pathText(args.positional[2]) + ".");
+                   pathText(args.file(2)) + ".");
         return 1;
     case AddedResults::Kind::Added:
         break;
     }
     printLine(addedResultsMessage(added));
-    return saveContest(loaded, args.positional[2]);
+    return saveContest(loaded, args.file(2));
 }
 
 int runDeals(const Args& args) {
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
     Contest& c = *loaded.contest;
     if (const std::string refusal = dealImportRefusal(c); !refusal.empty()) {
         printError(refusal);
         return 1;
     }
-    const std::string problem = importDealFile(c, args.positional[1]);
+    const std::string problem = importDealFile(c, args.file(1));
     if (!problem.empty()) {
         printError(problem);
         return 1;
     }
     printLine(dealCountMessage(c.dealCount, c.boardCount));
     if (c.boardCount == 0) c.boardCount = c.dealCount;
-    return saveContest(loaded, args.positional[2]);
+    return saveContest(loaded, args.file(2));
 }
 
 }  // namespace
@@ -143,38 +143,38 @@ int runDeals(const Args& args) {
 std::vector<Verb> filesVerbs() {
     return {
         {"check",
-         "check T\xc3\x84VLING.sco",
-         "L\xc3\xa4ser en t\xc3\xa4vlingsfil och talar om vad som saknas eller \xc3\xa4r fel.",
+         "check T\xc4VLING.sco",
+         "L\xe4ser en t\xe4vlingsfil och talar om vad som saknas eller \xe4r fel.",
          1,
          {},
          runCheck},
         {"rescore",
          kRescoreUsage,
-         "R\xc3\xa4knar om alla givars matchpo\xc3\xa4ng och sparar t\xc3\xa4vlingen (--neuberg: justerade "
-         "resultat enligt Neubergs formel; --linear: programmets linj\xc3\xa4ra regel; --scoring: "
-         "matchpo\xc3\xa4ng, korsvis IMP eller Butler; utan dem den regel t\xc3\xa4vlingen har, som sparas i "
-         "UT.regler; --across eller --per-section: en kv\xc3\xa4ll i sektioner r\xc3\xa4knas \xc3\xb6ver "
-         "f\xc3\xa4ltet eller per sektion, som sparas i UT.sektion).",
+         "R\xe4knar om alla givars matchpo\xe4ng och sparar t\xe4vlingen (--neuberg: justerade "
+         "resultat enligt Neubergs formel; --linear: programmets linj\xe4ra regel; --scoring: "
+         "matchpo\xe4ng, korsvis IMP eller Butler; utan dem den regel t\xe4vlingen har, som sparas i "
+         "UT.regler; --across eller --per-section: en kv\xe4ll i sektioner r\xe4knas \xf6ver "
+         "f\xe4ltet eller per sektion, som sparas i UT.sektion).",
          2,
          {"neuberg", "linear", "across", "per-section"},
          runRescore},
         {"level",
          kLevelUsage,
-         "Nivellerar givar som spelats f\xc3\xa4rre g\xc3\xa5nger \xc3\xa4n de mest spelade och sparar "
-         "(--neuberg: med Neubergs formel, --linear: med den linj\xc3\xa4ra regeln; utan dem med den regel "
-         "t\xc3\xa4vlingen har, som sparas i UT.regler).",
+         "Nivellerar givar som spelats f\xe4rre g\xe5nger \xe4n de mest spelade och sparar "
+         "(--neuberg: med Neubergs formel, --linear: med den linj\xe4ra regeln; utan dem med den regel "
+         "t\xe4vlingen har, som sparas i UT.regler).",
          2,
          {"neuberg", "linear"},
          runLevel},
         {"add",
          "add IN.sco ANDRA.sco UT.sco",
-         "Adderar resultaten f\xc3\xb6r tomma givar fr\xc3\xa5n en annan t\xc3\xa4vlingsfil och sparar.",
+         "Adderar resultaten f\xf6r tomma givar fr\xe5n en annan t\xe4vlingsfil och sparar.",
          3,
          {},
          runAdd},
         {"deals",
          "deals IN.sco GIVFIL UT.sco",
-         "L\xc3\xa4ser in givar fr\xc3\xa5n en .bri-, .dup-, .cds-, .dlm- eller .pbn-fil och sparar.",
+         "L\xe4ser in givar fr\xe5n en .bri-, .dup-, .cds-, .dlm- eller .pbn-fil och sparar.",
          3,
          {},
          runDeals},

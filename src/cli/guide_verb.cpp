@@ -22,7 +22,7 @@ int countOption(const Args& args, const std::string& name) {
 
 int runGuide(const Args& args) {
     MovementRequest request;
-    const std::string& kind = args.positional[0];
+    const std::string kind = args.text(0);
     if (kind == "mitchell") {
         request.kind = MovementKind::Mitchell;
     } else if (kind == "howell") {
@@ -46,7 +46,7 @@ int runGuide(const Args& args) {
         printError(made.message);
         return 1;
     }
-    const std::string& out = args.positional[1];
+    const std::string& out = args.file(1);
     if (const std::string message = writeTextSafely(out, guideCardText(made)); !message.empty()) {
         printError(message);
         return 1;
@@ -59,15 +59,14 @@ int runGuide(const Args& args) {
 }  // namespace
 
 Verb guideVerb() {
-    return {
-        "guide",
-        "guide mitchell|howell --pairs N [--rounds R] [--boards-per-round B] [--relay] UT.gui",
-        "G\xc3\xb6r ett guidekort f\xc3\xb6r kv\xc3\xa4llens antal par: Mitchell (3-15 bord; udda par ger "
-        "fripar, j\xc3\xa4mnt antal bord hopp eller med --relay rel\xc3\xa4 och delad givgrupp) eller Howell "
-        "(4-16 par, f\xc3\xb6rkortad med f\xc3\xa4rre --rounds)",
-        2,
-        {"relay"},
-        runGuide};
+    return {"guide",
+            "guide mitchell|howell --pairs N [--rounds R] [--boards-per-round B] [--relay] UT.gui",
+            "G\xf6r ett guidekort f\xf6r kv\xe4llens antal par: Mitchell (3-15 bord; udda par ger "
+            "fripar, j\xe4mnt antal bord hopp eller med --relay rel\xe4 och delad givgrupp) eller Howell "
+            "(4-16 par, f\xf6rkortad med f\xe4rre --rounds)",
+            2,
+            {"relay"},
+            runGuide};
 }
 
 }  // namespace vindelkast::cli

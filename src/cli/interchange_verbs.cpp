@@ -16,8 +16,8 @@ namespace vindelkast::cli {
 namespace {
 
 int runUsebio(const Args& args) {
-    LoadedContest loaded = loadContest(args, args.positional[0]);
-    if (reportUnusable(loaded, args.positional[0])) return 1;
+    LoadedContest loaded = loadContest(args, args.file(0));
+    if (reportUnusable(loaded, args.file(0))) return 1;
     Contest& contest = *loaded.contest;
     if (!contest.setUpDone) {
         printError("Starta upp t\xe4vlingen f\xf6rst");
@@ -25,7 +25,7 @@ int runUsebio(const Args& args) {
     }
     // A damaged contract file beside the contest was reported when it was read.
     if (!loaded.contractsMessage.empty()) return 1;
-    const std::string path = args.positional[1];
+    const std::string path = args.file(1);
     const std::string message = writeFileSafely(path, [&](std::ostream& out) { writeUsebio(contest, out); });
     if (!message.empty()) {
         printError(message);
@@ -49,9 +49,9 @@ int runImport(const Args& args) {
     auto owned = std::make_unique<Contest>();
     Contest& contest = *owned;
     contest.reset(reg);
-    const SessionImport outcome = importSessionFile(contest, args.positional[0]);
+    const SessionImport outcome = importSessionFile(contest, args.file(0));
     if (!outcome.refusal.empty()) {
-        printError(pathText(args.positional[0]) + ": " + outcome.refusal);
+        printError(pathText(args.file(0)) + ": " + outcome.refusal);
         printError("Ingenting importerades.");
         return 1;
     }
@@ -59,7 +59,7 @@ int runImport(const Args& args) {
     for (const std::string& line : importReport(outcome)) printError(line);
     if (!outcome.newNames.empty()) printLine("Namn som inte fanns i medlemsregistret: " + outcome.newNames);
     printLine(importSummary(contest, outcome));
-    const std::string& target = args.positional[1];
+    const std::string& target = args.file(1);
     // The rounds and contracts beside the target are the imported session's: ones left there
     // by another contest would be read with it.
     std::vector<SideFile> sides = contestSideFiles(false);
@@ -81,19 +81,19 @@ int runImport(const Args& args) {
 std::vector<Verb> interchangeVerbs() {
     return {
         {"usebio",
-         "usebio T\xc3\x84VLING.sco UT.xml",
-         "Exporterar t\xc3\xa4vlingen som USEBIO 1.2 (XML som andra klubbprogram och resultatsajter "
-         "l\xc3\xa4ser), "
-         "med kontrakten fr\xc3\xa5n T\xc3\x84VLING.kontrakt.",
+         "usebio T\xc4VLING.sco UT.xml",
+         "Exporterar t\xe4vlingen som USEBIO 1.2 (XML som andra klubbprogram och resultatsajter "
+         "l\xe4ser), "
+         "med kontrakten fr\xe5n T\xc4VLING.kontrakt.",
          2,
          {},
          runUsebio},
         {"import",
          "import IN UT.sco",
-         "Importerar en part\xc3\xa4vling fr\xc3\xa5n ett annat program (USEBIO 1.0-1.2 eller PBN med "
+         "Importerar en part\xe4vling fr\xe5n ett annat program (USEBIO 1.0-1.2 eller PBN med "
          "resultat), "
-         "r\xc3\xa4knar om den och sparar den med kontrakten i UT.kontrakt (och ronderna i UT.ronder "
-         "n\xc3\xa4r "
+         "r\xe4knar om den och sparar den med kontrakten i UT.kontrakt (och ronderna i UT.ronder "
+         "n\xe4r "
          "borden delat givgrupp).",
          2,
          {},

@@ -6,6 +6,7 @@
 #include "analysis/double_dummy.h"
 #include "archive/postgres_connection.h"
 #include "cli/archive_usage.h"
+#include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
 #include "files/file_platform.h"
 #include "files/text_encoding.h"
@@ -37,31 +38,35 @@ bool knownOption(const Verb& verb, const std::string& name) {
     return false;
 }
 
-void printUsage(std::ostream& out, const std::vector<Verb>& verbs) {
-    out << "Anv\xc3\xa4ndning: vindelkast-cli KOMMANDO ARGUMENT... [--register FIL]\n\n";
-    for (const Verb& verb : verbs) out << "  " << verb.usage << "\n      " << verb.summary << "\n";
-    out << "\nvindelkast-cli KOMMANDO --help visar hj\xc3\xa4lp f\xc3\xb6r ett kommando.\n"
-           "vindelkast-cli --version visar versionen.\n";
-    // What this build leaves out (the Windows build: the PostgreSQL archive), one line each
-    // after a blank one.
-    if (!solverAvailable() || !postgresArchiveAvailable() || !usebioReadable()) out << "\n";
-    if (!solverAvailable()) out << "Dubbeldummyanalysen (facit) finns inte i den h\xc3\xa4r versionen.\n";
+// Every verb's usage and what it does, then what this build leaves out (the Windows build:
+// the PostgreSQL archive), one line each after a blank one.
+std::string verbsText(const std::vector<Verb>& verbs) {
+    std::string text = "Anv\xe4ndning: vindelkast-cli KOMMANDO ARGUMENT... [--register FIL]\n\n";
+    for (const Verb& verb : verbs) text += "  " + verb.usage + "\n      " + verb.summary + "\n";
+    text +=
+        "\nvindelkast-cli KOMMANDO --help visar hj\xe4lp f\xf6r ett kommando.\n"
+        "vindelkast-cli --version visar versionen.\n";
+    if (!solverAvailable() || !postgresArchiveAvailable() || !usebioReadable()) text += "\n";
+    if (!solverAvailable()) text += "Dubbeldummyanalysen (facit) finns inte i den h\xe4r versionen.\n";
     if (!postgresArchiveAvailable())
-        out << "Klubbarkivet p\xc3\xa5 PostgreSQL (--archive postgresql://...) finns inte i den h\xc3\xa4r "
-               "versionen f\xc3\xb6r Windows; arkivet i en SQLite-fil g\xc3\xa5r att anv\xc3\xa4nda.\n";
+        text +=
+            "Klubbarkivet p\xe5 PostgreSQL (--archive postgresql://...) finns inte i den h\xe4r "
+            "versionen f\xf6r Windows; arkivet i en SQLite-fil g\xe5r att anv\xe4nda.\n";
     if (!usebioReadable())
-        out << "Import av USEBIO-filer (import) finns inte i den h\xc3\xa4r versionen; PBN-filer med "
-               "resultat g\xc3\xa5r att importera.\n";
+        text +=
+            "Import av USEBIO-filer (import) finns inte i den h\xe4r versionen; PBN-filer med "
+            "resultat g\xe5r att importera.\n";
+    return text;
 }
 
 int run(const std::vector<std::string>& words) {
     const std::vector<Verb> verbs = allVerbs();
     if (words.empty() || words[0] == "--help" || words[0] == "-h") {
-        printUsage(words.empty() ? std::cerr : std::cout, verbs);
+        (words.empty() ? std::cerr : std::cout) << terminalText(verbsText(verbs));
         return words.empty() ? 2 : 0;
     }
     if (words[0] == "--version") {
-        std::cout << "vindelkast-cli " << cp1252ToUtf8(kVersionText) << "\n";
+        printLine(std::string("vindelkast-cli ") + kVersionText);
         return 0;
     }
     for (const Verb& verb : verbs) {
@@ -70,24 +75,23 @@ int run(const std::vector<std::string>& words) {
         flags.push_back("help");
         const Args args = parseArgs({words.begin() + 1, words.end()}, flags);
         if (args.has("help")) {
-            std::cout << "Anv\xc3\xa4ndning: vindelkast-cli " << verb.usage << "\n" << verb.summary << "\n";
+            printLine("Anv\xe4ndning: vindelkast-cli " + verb.usage + "\n" + verb.summary);
             return 0;
         }
         std::string error = args.error;
         // A mistyped option would otherwise be ignored and the job done the default way.
         for (const auto& [name, value] : args.options)
-            if (error.empty() && !knownOption(verb, name)) error = "Ok\xc3\xa4nt val: --" + name;
-        const int given = static_cast<int>(args.positional.size());
+            if (error.empty() && !knownOption(verb, name)) error = "Ok\xe4nt val: --" + fromUtf8(Utf8{name});
+        const int given = static_cast<int>(args.count());
         if (!error.empty() || given < verb.positionalCount ||
             given > verb.positionalCount + verb.optionalCount) {
-            if (!error.empty()) std::cerr << error << "\n";
-            std::cerr << "Anv\xc3\xa4ndning: vindelkast-cli " << verb.usage << "\n";
+            printUsage(error, verb.usage);
             return 2;
         }
         return verb.run(args);
     }
-    std::cerr << "Ok\xc3\xa4nt kommando: " << words[0] << "\n\n";
-    printUsage(std::cerr, verbs);
+    printError("Ok\xe4nt kommando: " + fromUtf8(Utf8{words[0]}) + "\n");
+    std::cerr << terminalText(verbsText(verbs));
     return 2;
 }
 

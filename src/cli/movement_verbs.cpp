@@ -46,11 +46,11 @@ bool textOption(const Args& args, const std::string& name, const std::string& fa
 // printed) when it is none of these.
 int meetingLimit(const Args& args, const std::string& name) {
     if (!args.has(name)) return 0;
-    const std::string text = args.option(name);
+    const std::string text = args.optionText(name);
     if (text == "1") return 1;
     if (text == "2") return 2;
-    if (text == "many" || text == "m\xc3\xa5nga") return kManyMeetings;
-    std::cerr << "--" << name << " ska vara 1, 2 eller many\n";
+    if (text == "many" || text == "m\xe5nga") return kManyMeetings;
+    printError("--" + name + " ska vara 1, 2 eller many");
     return -1;
 }
 
@@ -64,7 +64,7 @@ int runMovement(const Args& args) {
     const int ghLimit = meetingLimit(args, "gh");
     if (ghLimit < 0) return 2;
     if (args.has("guide") && (args.has("no-guide") || ghLimit > 0)) {
-        std::cerr << "--guide g\xc3\xa5r inte ihop med --no-guide eller --gh\n";
+        printError("--guide g\xe5r inte ihop med --no-guide eller --gh");
         return 2;
     }
     MemberRegister reg;
@@ -101,7 +101,7 @@ int runMovement(const Args& args) {
         sections = sectionSizes(args.option("sections"));
         if (sections.empty()) return 2;
     } else if (fieldGiven) {
-        std::cerr << "--across och --per-section h\xc3\xb6r till --sections\n";
+        printError("--across och --per-section h\xf6r till --sections");
         return 2;
     }
     // Each section its own movement for its own pairs; --pairs is then the sections' sum.
@@ -127,7 +127,7 @@ int runMovement(const Args& args) {
     // The file keeps the highest pair number only through results and the start list: an
     // evening without a laid-down movement would lose it, so the start list covers the field.
     contest.participantCount = std::max(contest.participantCount, std::min(contest.maxPairNumber, kMaxPair));
-    const std::string& out = args.positional[0];
+    const std::string& out = args.file(0);
     if (saveContest(contest, out) != 0) return 1;
     std::string summary = pathText(out) + ": " + std::to_string(contest.boardCount) + " givar, " +
                           std::to_string(contest.roundCount) + " ronder, max " +
@@ -146,7 +146,7 @@ int runMovement(const Args& args) {
 int runDraw(const Args& args) {
     const int limit = meetingLimit(args, "limit");
     if (limit < 0) return 2;
-    const std::string& in = args.positional[0];
+    const std::string& in = args.file(0);
     LoadedContest loaded = loadContest(args, in);
     if (reportUnusable(loaded, in)) return 1;
     Contest& contest = *loaded.contest;
@@ -162,7 +162,7 @@ int runDraw(const Args& args) {
     // Only a new round is a draw; the tables of an unfinished round are shown, not saved.
     const bool drawn = pane.round > 0 && pane.message.empty();
     if (!drawn) return 1;
-    return saveContest(loaded, args.positional[1]);
+    return saveContest(loaded, args.file(1));
 }
 
 }  // namespace
@@ -171,18 +171,18 @@ std::vector<Verb> movementVerbs() {
     return {
         {"movement",
          kMovementUsage,
-         "L\xc3\xa4gger upp en t\xc3\xa4vling som \"Klar\" g\xc3\xb6r: inbyggt spel eller guidekort, fripar, "
-         "tomma resultat p\xc3\xa5 givarna (--no-guide: utan guidekort; --gh: Gr\xc3\xb6na Hissen med "
-         "m\xc3\xb6tesgr\xc3\xa4ns; --scoring: matchpo\xc3\xa4ng, korsvis IMP eller Butler; --sections: "
-         "en sektion per antal par, var och en med sitt eget spel, matchpo\xc3\xa4ng \xc3\xb6ver "
-         "f\xc3\xa4ltet "
+         "L\xe4gger upp en t\xe4vling som \"Klar\" g\xf6r: inbyggt spel eller guidekort, fripar, "
+         "tomma resultat p\xe5 givarna (--no-guide: utan guidekort; --gh: Gr\xf6na Hissen med "
+         "m\xf6tesgr\xe4ns; --scoring: matchpo\xe4ng, korsvis IMP eller Butler; --sections: "
+         "en sektion per antal par, var och en med sitt eget spel, matchpo\xe4ng \xf6ver "
+         "f\xe4ltet "
          "(--across) eller per sektion (--per-section))",
          1,
          {"individual", "no-guide", "across", "per-section"},
          runMovement},
         {"draw",
          "draw IN.sco UT.sco [--limit 1|2|many]",
-         "Lottar n\xc3\xa4sta rond i Gr\xc3\xb6na Hissen och visar bordsplaceringen",
+         "Lottar n\xe4sta rond i Gr\xf6na Hissen och visar bordsplaceringen",
          2,
          {},
          runDraw},

@@ -26,7 +26,7 @@ namespace {
 bool numberArgument(const std::string& text, const char* what, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc() && end == text.data() + text.size()) return true;
-    std::cerr << what << " m\xc3\xa5ste vara ett heltal: " << text << "\n";
+    printError(what + std::string(" m\xe5ste vara ett heltal: ") + fromUtf8(Utf8{text}));
     return false;
 }
 
@@ -36,8 +36,8 @@ void printLines(const std::vector<ViewLine>& lines) {
 
 // Loads the contest file named first; nullptr-like (false) after printing why it is unusable.
 bool load(const Args& args, LoadedContest& loaded) {
-    loaded = loadContest(args, args.positional[0]);
-    return !reportUnusable(loaded, args.positional[0]);
+    loaded = loadContest(args, args.file(0));
+    return !reportUnusable(loaded, args.file(0));
 }
 
 int writeExport(const std::string& path, const std::function<void(std::ostream&)>& write) {
@@ -60,7 +60,7 @@ int runStandings(const Args& args) {
 
 int runRound(const Args& args) {
     int round = 0;
-    if (!numberArgument(args.positional[1], "Ronden", round)) return 2;
+    if (!numberArgument(args.file(1), "Ronden", round)) return 2;
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
     const std::vector<ViewLine> lines = roundResultLines(*loaded.contest, round);
@@ -75,7 +75,7 @@ int runRound(const Args& args) {
 
 int runScores(const Args& args) {
     int board = 0;
-    if (!numberArgument(args.positional[1], "Brickan", board)) return 2;
+    if (!numberArgument(args.file(1), "Brickan", board)) return 2;
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
     const auto lines = scoreTableLines(*loaded.contest, board, false);
@@ -89,14 +89,14 @@ int runScores(const Args& args) {
 
 int runProtocol(const Args& args) {
     int pair = 0;
-    if (!numberArgument(args.positional[1], "Paret", pair)) return 2;
+    if (!numberArgument(args.file(1), "Paret", pair)) return 2;
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
     if (loaded.contest->isIndividual) {
         printError("Privatprotokoll finns bara i part\xe4vlingar");
         return 1;
     }
-    if (privateProtocolPair(*loaded.contest, args.positional[1]) == 0) {
+    if (privateProtocolPair(*loaded.contest, args.text(1)) == 0) {
         printError("Par " + std::to_string(pair) + " finns inte");
         return 1;
     }
@@ -109,7 +109,7 @@ int runHtml(const Args& args) {
     if (!load(args, loaded)) return 1;
     const int order = resultOrderFromAnswer(args.option("order", "R"));
     Contest& contest = *loaded.contest;
-    return writeExport(htmlFileName(args.positional[1]),
+    return writeExport(htmlFileName(args.file(1)),
                        [&](std::ostream& out) { writeXhtml(contest, out, order); });
 }
 
@@ -119,13 +119,13 @@ int runOldHtml(const Args& args) {
     const int order = resultOrderFromAnswer(args.option("order", "R"));
     const bool withIdentity = args.has("ids");
     Contest& contest = *loaded.contest;
-    return writeExport(htmlFileName(args.positional[1]),
+    return writeExport(htmlFileName(args.file(1)),
                        [&](std::ostream& out) { writeOldHtml(contest, out, order, withIdentity); });
 }
 
 int runRoundHtml(const Args& args) {
     int round = 0;
-    if (!numberArgument(args.positional[1], "Ronden", round)) return 2;
+    if (!numberArgument(args.file(1), "Ronden", round)) return 2;
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
     Contest& contest = *loaded.contest;
@@ -134,14 +134,14 @@ int runRoundHtml(const Args& args) {
         printError(refusal);
         return 1;
     }
-    return writeExport(htmlFileName(args.positional[2]),
+    return writeExport(htmlFileName(args.file(2)),
                        [&](std::ostream& out) { writeRoundHtml(contest, out, round); });
 }
 
 int runSite(const Args& args) {
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
-    const std::string& folder = args.positional[1];
+    const std::string& folder = args.file(1);
     const std::string message = writeResultsSite(*loaded.contest, folder);
     if (!message.empty()) {
         printError(message);
@@ -164,7 +164,7 @@ int runXml(const Args& args) {
         printError(refusal);
         return 1;
     }
-    return writeExport(xmlFileName(args.positional[1]), [&](std::ostream& out) { writeXml(contest, out); });
+    return writeExport(xmlFileName(args.file(1)), [&](std::ostream& out) { writeXml(contest, out); });
 }
 
 }  // namespace
@@ -174,37 +174,37 @@ std::vector<Verb> outputVerbs() {
     return {
         {"standings",
          "standings CONTEST.sco",
-         "Visar st\xc3\xa4llningen totalt som f\xc3\xb6nstret visar den.",
+         "Visar st\xe4llningen totalt som f\xf6nstret visar den.",
          1,
          {},
          runStandings},
         {"round", "round CONTEST.sco R", "Visar resultatet av rond R.", 2, {}, runRound},
-        {"scores", "scores CONTEST.sco BRICKA", "Visar scoretavlan f\xc3\xb6r en bricka.", 2, {}, runScores},
+        {"scores", "scores CONTEST.sco BRICKA", "Visar scoretavlan f\xf6r en bricka.", 2, {}, runScores},
         {"protocol", "protocol CONTEST.sco PAR", "Visar ett pars privatprotokoll.", 2, {}, runProtocol},
         {"html",
          "html CONTEST.sco UT [--order R|P|S]",
-         "Exporterar resultatet som XHTML-sida (UT f\xc3\xa5r .html om namnet inte slutar p\xc3\xa5 html "
+         "Exporterar resultatet som XHTML-sida (UT f\xe5r .html om namnet inte slutar p\xe5 html "
          "eller .htm).",
          2,
          {},
          runHtml},
         {"oldhtml",
          "oldhtml CONTEST.sco UT [--order R|P|S] [--ids]",
-         "Exporterar resultatet som gammal HTML; --ids l\xc3\xa4gger till idnummer och Dummy.",
+         "Exporterar resultatet som gammal HTML; --ids l\xe4gger till idnummer och Dummy.",
          2,
          {"ids"},
          runOldHtml},
         {"roundhtml", "roundhtml CONTEST.sco R UT", "Exporterar rond R som HTML-sida.", 3, {}, runRoundHtml},
         {"site",
          "site CONTEST.sco UTMAPP",
-         "Skriver resultatsidor f\xc3\xb6r spelarna i UTMAPP: st\xc3\xa4llningen (index.html), ett "
-         "scorekort per par och en sida per giv med kortf\xc3\xb6rdelning, facit och resultat.",
+         "Skriver resultatsidor f\xf6r spelarna i UTMAPP: st\xe4llningen (index.html), ett "
+         "scorekort per par och en sida per giv med kortf\xf6rdelning, facit och resultat.",
          2,
          {},
          runSite},
         {"xml",
          "xml CONTEST.sco UT",
-         "Exporterar resultatet som XML (bridgeData 1.11; UT f\xc3\xa5r .xml).",
+         "Exporterar resultatet som XML (bridgeData 1.11; UT f\xe5r .xml).",
          2,
          {},
          runXml},

@@ -1,13 +1,12 @@
 #include "cli/scoring_option.h"
 
-#include <iostream>
+#include "cli/cli_io.h"
 
 namespace vindelkast::cli {
 
 bool scoringOptions(const Args& args, const std::string& usage, ScoringRule& rule) {
     if (args.has("neuberg") && args.has("linear")) {
-        std::cerr << "V\xc3\xa4lj en regel: --neuberg eller --linear.\n"
-                  << "Anv\xc3\xa4ndning: vindelkast-cli " << usage << "\n";
+        printUsage("V\xe4lj en regel: --neuberg eller --linear.", usage);
         return false;
     }
     if (args.has("scoring")) {
@@ -19,8 +18,7 @@ bool scoringOptions(const Args& args, const std::string& usage, ScoringRule& rul
         } else if (method == "butler") {
             rule.method = ScoringMethod::Butler;
         } else {
-            std::cerr << "--scoring ska vara mp, cross-imps eller butler\n"
-                      << "Anv\xc3\xa4ndning: vindelkast-cli " << usage << "\n";
+            printUsage("--scoring ska vara mp, cross-imps eller butler", usage);
             return false;
         }
     }
@@ -32,8 +30,7 @@ bool scoringOptions(const Args& args, const std::string& usage, ScoringRule& rul
 bool fieldOption(const Args& args, const std::string& usage, bool& acrossField, bool& ok) {
     ok = !(args.has("across") && args.has("per-section"));
     if (!ok) {
-        std::cerr << "V\xc3\xa4lj ett s\xc3\xa4tt: --across eller --per-section.\n"
-                  << "Anv\xc3\xa4ndning: vindelkast-cli " << usage << "\n";
+        printUsage("V\xe4lj ett s\xe4tt: --across eller --per-section.", usage);
         return false;
     }
     if (!args.has("across") && !args.has("per-section")) return false;
@@ -43,7 +40,7 @@ bool fieldOption(const Args& args, const std::string& usage, bool& acrossField, 
 
 std::vector<int> sectionSizes(const std::string& text) {
     std::vector<int> sizes = sectionSizesFromText(text);
-    if (sizes.empty()) std::cerr << "--sections ska vara " << kSectionSizesRule << "\n";
+    if (sizes.empty()) printError(std::string("--sections ska vara ") + kSectionSizesRule);
     return sizes;
 }
 

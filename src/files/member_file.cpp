@@ -14,7 +14,7 @@ namespace vindelkast {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+constexpr std::string_view kByteOrderMark = kUtf8ByteOrderMark;
 
 bool isPlainAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });

@@ -315,7 +315,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
 }
 
 SessionImport importSession(Contest& contest, std::string_view bytes) {
-    const auto start = bytes.find_first_not_of(" \t\r\n\xef\xbb\xbf");
+    const auto start = bytes.find_first_not_of(std::string(" \t\r\n") + kUtf8ByteOrderMark);
     const bool xml = start != std::string_view::npos && bytes[start] == '<';
     const SessionReading reading = xml ? readUsebio(bytes) : readPbnResults(bytes);
     if (!reading.refusal.empty()) return {reading.refusal, {}, {}, {}, {}};

@@ -126,4 +126,8 @@ std::string toLowerCp1252(std::string_view text) {
     return out;
 }
 
+Utf8 toUtf8(std::string_view cp1252) { return Utf8{cp1252ToUtf8(cp1252)}; }
+
+std::string fromUtf8(const Utf8& text) { return utf8ToCp1252Replacing(text.bytes).value_or("?"); }
+
 }  // namespace vindelkast

@@ -100,7 +100,7 @@ std::string contractText(const Contract& contract) {
 }
 
 int parseDeclarer(std::string_view text) {
-    if (text == "\xd6" || text == "\xf6" || text == "\xc3\x96" || text == "\xc3\xb6") return East;
+    if (text == "\xd6" || text == "\xf6") return East;
     if (text.size() != 1) return -1;
     switch (upper(text[0])) {
     case 'N':

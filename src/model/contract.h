@@ -41,8 +41,8 @@ std::string parseContract(std::string_view text, Contract& contract);
 // "4S", "3NTX", "pass": the form parseContract reads.
 std::string contractText(const Contract& contract);
 
-// N E S W, or Swedish Ö (Windows-1252 0xD6 or UTF-8) and V; case does not matter. -1 when
-// the text is no seat.
+// N E S W, or Swedish Ö and V as the contest's text has them (Windows-1252); case does not
+// matter. -1 when the text is no seat.
 int parseDeclarer(std::string_view text);
 // "N", "E", "S", "W".
 std::string declarerText(int seat);

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "files/text_encoding.h"
 #include "model/contest.h"
 
 namespace vindelkast {
@@ -70,7 +71,8 @@ public:
         const auto& s = value.get_ref<const std::string&>();
         if (s.empty() || s.size() > kMaxTextField)
             return fail(std::string("F\xe4ltet ") + name + " har fel l\xe4ngd"), "";
-        return s;
+        // The phones' text is UTF-8; the contest's is Windows-1252.
+        return fromUtf8(Utf8{s});
     }
 
     void fail(const std::string& message) {

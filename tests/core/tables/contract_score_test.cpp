@@ -45,7 +45,7 @@ const Case kCases[] = {
     {"2NT", "N", "=", 2, 120},
     {"4S", "E", "=", 3, -620},
     {"3NT", "W", "=", 2, -400},
-    {"4S", "\xc3\x96", "+1", 1, -450},
+    {"4S", "\xd6", "+1", 1, -450},
     {"2H", "V", "=", 4, -110},
     // Doubled and redoubled making: the insult bonus, doubled into game, overtricks.
     {"2SX", "N", "=", 1, 470},

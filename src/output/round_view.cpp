@@ -25,7 +25,7 @@ RoundLayout layoutOf(const FigureColumn& total) {
     const std::string_view heading = total.heading;
     if (heading == "Po\xe4ng") return {"pl nr   namn                    po", 5, true};
     if (heading == "IMP") return {"pl nr   namn                       IMP", 7, false};
-    return {formatText("pl nr   namn                  %*s", total.width, total.heading), total.width, true};
+    return {formatText("%-31s%*s", "pl nr   namn", total.width, total.heading), total.width, true};
 }
 
 }  // namespace

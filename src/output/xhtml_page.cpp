@@ -160,19 +160,20 @@ void writeScoreTable(const Contest& contest, const Board& board, int order, std:
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
-// How the standings table heads its columns (the second figure, the name, the total) and
-// writes pairs and totals: the matchpoint table keeps its words, section labels and whole
-// totals where no total has a tenth; other columns are headed by their own headings.
+// How the standings table heads its figures (the second before the names, the total after
+// them) and writes pairs and totals: the matchpoint table keeps its words, section labels and
+// whole totals where no total has a tenth; other columns are headed by their own headings.
 struct TableLayout {
-    std::array<std::string, 3> heads;
+    std::string figureHead;
+    std::string totalHead;
     bool sectionLabels = false;
     bool wholeTotals = false;
 };
 
 TableLayout layoutOf(const Standings& standings) {
     if (std::string_view(standings.columns[0].heading) == "Po\xe4ng")
-        return {{"procent", "namn", "po&auml;ng"}, true, true};
-    return {{escapeHtml(standings.columns[1].heading), "namn", escapeHtml(standings.columns[0].heading)}};
+        return {"procent", "po&auml;ng", true, true};
+    return {escapeHtml(standings.columns[1].heading), escapeHtml(standings.columns[0].heading)};
 }
 
 void writeStandingsTable(const Contest& contest, std::ostream& out) {
@@ -189,8 +190,8 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
     FigureColumn total = standings.columns[0];
     if (layout.wholeTotals && !tenths) total.decimals = 0;
     out << "<table class='res'>" << kEol << "<tbody class='res'>" << kEol << "<tr class='res'>" << kEol;
-    for (const std::string& head :
-         {std::string("placering"), std::string("nr"), layout.heads[0], layout.heads[1], layout.heads[2]})
+    for (const std::string& head : {std::string("placering"), std::string("nr"), layout.figureHead,
+                                    std::string("namn"), layout.totalHead})
         out << "<th class='res'>" << head << "</th>" << kEol;
     out << "</tr>" << kEol;
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -50,6 +50,9 @@ public:
         return rows(contest, totalsAfterRound(contest, round), mean,
                     [&](int, double total) { return percentOfMean(total, mean); });
     }
+    const char* pointsAbbreviation() const override { return "po"; }
+    bool tiesSharePlace() const override { return false; }
+    bool listsUnusedNumbers() const override { return false; }
 
 private:
     template <class Percent>
@@ -98,6 +101,9 @@ public:
     Standings standingsAfterRound(const Contest& contest, int round) const override {
         return rows(impStandings(contest, 1, lastBoardOfRound(contest, round * contest.boardsPerRound)));
     }
+    const char* pointsAbbreviation() const override { return "IMP"; }
+    bool tiesSharePlace() const override { return true; }
+    bool listsUnusedNumbers() const override { return true; }
 
 private:
     static Standings rows(const std::vector<ImpStanding>& standings) {

@@ -75,6 +75,16 @@ public:
     // The standings of one round's boards, and over the boards up to and including it.
     virtual Standings roundStandings(const Contest& contest, int round) const = 0;
     virtual Standings standingsAfterRound(const Contest& contest, int round) const = 0;
+
+    // What the lists show.
+    // How a narrow heading names a side's points: "po", "IMP".
+    virtual const char* pointsAbbreviation() const = 0;
+    // Whether a text list gives tied lines one place; matchpoint lists number on through a tie,
+    // as club lists always have (pages leave a tied line's place blank either way).
+    virtual bool tiesSharePlace() const = 0;
+    // Whether a published list keeps a number with neither names nor a scored board: an IMP
+    // list shows every number, its IMPs per board saying it played none.
+    virtual bool listsUnusedNumbers() const = 0;
 };
 
 // The form of the contest's scoring rule.

@@ -1,12 +1,13 @@
 #include "output/old_html_page.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
-#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
+#include "model/scoring_form.h"
 #include "model/standings.h"
 #include "output/deal_text.h"
 #include "output/html_text.h"
@@ -20,8 +21,6 @@ namespace {
 constexpr const char* kEol = kPageLineEnd;
 const std::string kRule(63, '-');
 const std::string kFrame = "!" + std::string(30, ' ') + "!" + std::string(30, ' ') + "!";
-constexpr const char* kTravellerHeading = "     Par     Res      Po      !";
-constexpr const char* kImpTravellerHeading = "     Par     Res     IMP      !";
 // A board's part of a line: "!" and 30 characters; the right board closes the line.
 constexpr std::size_t kCellWidth = 31;
 
@@ -36,7 +35,8 @@ std::string closedCell(std::string fields, std::size_t width) {
     return fields + "!";
 }
 
-std::string travellerCell(const Contest& contest, const BoardResult& r, bool tenths, bool left) {
+std::string travellerCell(const Contest& contest, const FigureColumn& column, const BoardResult& r,
+                          bool tenths, bool left) {
     const bool adjusted = r.nsScore > kAdjustedBase || r.ewScore > kAdjustedBase;
     const bool scored = hasScore(r.nsScore);
     if (contest.isIndividual) {
@@ -53,14 +53,15 @@ std::string travellerCell(const Contest& contest, const BoardResult& r, bool ten
     }
     std::string cell = left ? "!" : "";
     const std::size_t width = left ? kCellWidth + 1 : kCellWidth;
-    if (contest.scoringRule.imps()) {
-        // Both sides' IMPs as the players read them, "-2,33", in the matchpoints' place.
+    if (column.decimals > 0) {
+        // Points with decimals as their column writes them, "-2,33", in the matchpoints' place.
         cell += rightAligned(r.nsPair, 5) + rightAligned(r.ewPair, 3);
         if (scored)
-            cell += rightAligned(adjusted ? adjustedScoreText(r.nsScore) : std::to_string(r.nsScore), 6) +
-                    (r.nsPoints == kNoPoints
-                         ? std::string()
-                         : rightAligned(impText(r.nsPoints), 8) + rightAligned(impText(r.ewPoints), 8));
+            cell +=
+                rightAligned(adjusted ? adjustedScoreText(r.nsScore) : std::to_string(r.nsScore), 6) +
+                (r.nsPoints == kNoPoints ? std::string()
+                                         : rightAligned(figureText(column, r.nsPoints), column.width) +
+                                               rightAligned(figureText(column, r.ewPoints), column.width));
     } else if (adjusted) {
         cell += rightAligned(r.nsPair, 7) + rightAligned(r.ewPair, 3) +
                 rightAligned(adjustedScoreText(r.nsScore), 7) + pointsText(r.nsPoints, false, 4) +
@@ -92,32 +93,41 @@ void writeName(const Contest& contest, int pair, std::ostream& out, bool withIde
     out << kEol;
 }
 
-// An IMP contest's standings: total IMPs and IMPs per board; equal totals share a place.
-void writeImpStandings(const Contest& contest, std::ostream& out, bool withIdentity) {
-    const std::vector<ImpStanding> standings = impStandings(contest);
-    const std::vector<int> places = impPlaces(standings);
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const ImpStanding& s = standings[i];
-        out << (i == 0 || places[i] != places[i - 1] ? rightAligned(places[i], 2) : "  ")
-            << rightAligned(s.pair, 4) << rightAligned(impText(s.total), 8)
-            << rightAligned(impText(s.perBoard()), 8);
-        writeName(contest, s.pair, out, withIdentity);
+// The standings' heading and figure widths: the matchpoint list keeps the heading it has
+// always had; other columns are headed by their own headings, a character wider than shown.
+struct ListLayout {
+    std::string heading;
+    std::vector<int> widths;
+};
+
+ListLayout layoutOf(const Standings& standings) {
+    if (std::string_view(standings.columns[0].heading) == "Po\xe4ng")
+        return {"Pl. Par Po\xe4ng   %    Namn", {8, 6}};
+    ListLayout layout{"Pl. Par", {}};
+    for (const FigureColumn& column : standings.columns) {
+        layout.widths.push_back(column.width + 1);
+        layout.heading += rightAligned(column.heading, column.width + 1);
     }
+    layout.heading += "    Namn";
+    return layout;
 }
 
-void writeStandings(const Contest& contest, std::ostream& out, bool withIdentity) {
-    if (contest.scoringRule.imps()) return writeImpStandings(contest, out, withIdentity);
-    const Totals totals = contestTotals(contest);
-    const int mean = contestMean(contest);
-    float previous = 99999.0f;
+// The rows in order of place, a tied row's place left blank.
+void writeStandings(const Contest& contest, const ScoringForm& form, const Standings& standings,
+                    const std::vector<int>& widths, std::ostream& out, bool withIdentity) {
+    const StandingsRow* previous = nullptr;
     int place = 0;
-    for (int pair : publishedPairs(contest, totals)) {
-        const float total = totals.total[pair];
+    for (const StandingsRow& row : standings.rows) {
+        if (!form.listsUnusedNumbers() &&
+            !publishedPair(contest, row.pair, hasScoredResult(contest, row.pair)))
+            continue;
         ++place;
-        out << (total < previous ? rightAligned(place, 2) : "  ") << rightAligned(pair, 4)
-            << oneDecimal(total, 8) << oneDecimal(percentOfMean(total, mean), 6);
-        writeName(contest, pair, out, withIdentity);
-        previous = total;
+        out << (previous && previous->place == row.place ? "  " : rightAligned(place, 2))
+            << rightAligned(row.pair, 4);
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            out << rightAligned(figureText(standings.columns[c], row.figures[c]), widths[c]);
+        writeName(contest, row.pair, out, withIdentity);
+        previous = &row;
     }
 }
 
@@ -149,7 +159,8 @@ void writeDiagrams(const Board& left, const Board* right, std::ostream& out) {
     }
 }
 
-void writeBlock(const Contest& contest, int order, const Board& left, const Board* right, std::ostream& out) {
+void writeBlock(const Contest& contest, const FigureColumn& column, int order, const Board& left,
+                const Board* right, std::ostream& out) {
     const std::string frame = right ? kFrame : kFrame.substr(0, 32);
     const std::string rule = right ? kRule : kRule.substr(0, 32);
     out << frame << kEol;
@@ -161,7 +172,7 @@ void writeBlock(const Contest& contest, int order, const Board& left, const Boar
         if (right) out << " !  Bricka" << rightAligned(right->number, 3) << std::string(19, ' ');
         out << (right ? "!" : " !") << kEol;
     }
-    const char* heading = contest.scoringRule.imps() ? kImpTravellerHeading : kTravellerHeading;
+    const std::string heading = "     Par     Res" + rightAligned(column.heading, 8) + "      !";
     out << frame << kEol << "!" << heading;
     if (right) out << heading;
     out << kEol;
@@ -173,12 +184,13 @@ void writeBlock(const Contest& contest, int order, const Board& left, const Boar
     const std::size_t rows = std::max(leftSlots.size(), rightSlots.size());
     for (std::size_t i = 0; i < rows; ++i) {
         const bool hasLeft = i < leftSlots.size();
-        out << (hasLeft ? travellerCell(contest, left.results[leftSlots[i]], leftTenths, true)
+        out << (hasLeft ? travellerCell(contest, column, left.results[leftSlots[i]], leftTenths, true)
                         : blankCell(contest, true));
         if (right) {
             const bool hasRight = i < rightSlots.size();
-            out << (hasRight ? travellerCell(contest, right->results[rightSlots[i]], rightTenths, false)
-                             : blankCell(contest, false));
+            out << (hasRight
+                        ? travellerCell(contest, column, right->results[rightSlots[i]], rightTenths, false)
+                        : blankCell(contest, false));
         } else if (contest.isIndividual) {
             out << "!";
         }
@@ -206,21 +218,21 @@ void writeOldHtml(const Contest& contest, std::ostream& out, int order, bool wit
         << kEol;
     out << "<META  name=ContestName   content=\"" << escapeHtmlAttribute(contest.contestName) << "\">"
         << kEol;
-    out << "<META  name=ScoringType   content=\"" << (contest.scoringRule.imps() ? "IMP" : "MatchPoint")
-        << "\">" << kEol;
+    const ScoringForm& form = scoringForm(contest);
+    out << "<META  name=ScoringType   content=\"" << form.codes().pageType << "\">" << kEol;
     out << "<META  name=PairCount     content=\"" << pairCount << "\">" << kEol;
     writeEmbeddedContest(contest, order, out);
     out << "</HEAD>" << kEol << "<BODY>" << kEol << "<FONT face='Arial' size=4>" << kEol << "</FONT>" << kEol
         << "<PRE>" << kEol;
-    out << kEol << kEol << kRule << kEol << kEol
-        << (contest.scoringRule.imps() ? "Pl. Par     IMP IMP/giv    Namn" : "Pl. Par Po\xe4ng   %    Namn")
-        << kEol << kEol;
-    writeStandings(contest, out, withIdentity);
+    const Standings standings = form.standings(contest);
+    const ListLayout layout = layoutOf(standings);
+    out << kEol << kEol << kRule << kEol << kEol << layout.heading << kEol << kEol;
+    writeStandings(contest, form, standings, layout.widths, out, withIdentity);
     out << kEol << kEol << kRule << kEol;
     const int boards = contest.lastBoard();
     for (int b = 1; b <= boards; b += 2)
-        writeBlock(contest, order, contest.boards[b], b + 1 <= boards ? &contest.boards[b + 1] : nullptr,
-                   out);
+        writeBlock(contest, form.pointsColumn(), order, contest.boards[b],
+                   b + 1 <= boards ? &contest.boards[b + 1] : nullptr, out);
     out << "</PRE>" << kEol << "</BODY>" << kEol << "</HTML>" << kEol;
 }
 

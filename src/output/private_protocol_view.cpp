@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "model/member.h"
+#include "model/scoring_form.h"
 #include "output/text_format.h"
 
 namespace vindelkast {
@@ -25,8 +26,9 @@ std::string opponentsText(const Contest& contest, int pair) {
     return text;
 }
 
-// A contest scored in IMPs: both sides' IMPs with two decimals, blank where unscored.
-std::vector<ViewLine> impProtocolLines(const Contest& contest, int pair) {
+// Points with decimals: both sides' points written by their column, blank where unscored.
+std::vector<ViewLine> columnProtocolLines(const Contest& contest, const ScoringForm& form, int pair) {
+    const FigureColumn column = form.pointsColumn();
     std::vector<ViewLine> lines;
     double nsSum = 0.0;
     double ewSum = 0.0;
@@ -40,12 +42,13 @@ std::vector<ViewLine> impProtocolLines(const Contest& contest, int pair) {
         const bool scored = r->nsPoints != kNoPoints && hasScore(r->nsScore);
         if (scored) (satNs ? nsSum : ewSum) += satNs ? r->nsPoints : r->ewPoints;
         const std::string opponents = opponentsText(contest, satNs ? r->ewPair : r->nsPair);
-        lines.push_back({formatText("%2d  %2d %2d %5d %6s %6s   %s", b, r->nsPair, r->ewPair, r->nsScore,
-                                    scored ? impText(r->nsPoints).c_str() : "",
-                                    scored ? impText(r->ewPoints).c_str() : "", opponents.c_str())});
+        lines.push_back(
+            {formatText("%2d  %2d %2d %5d %6s %6s   %s", b, r->nsPair, r->ewPair, r->nsScore,
+                        scored ? figureText(column, r->nsPoints).c_str() : "",
+                        scored ? figureText(column, r->ewPoints).c_str() : "", opponents.c_str())});
     }
-    lines.push_back(
-        {formatText("Summa IMP som ns/ew %s %s", impText(nsSum).c_str(), impText(ewSum).c_str())});
+    lines.push_back({formatText("Summa %s som ns/ew %s %s", form.pointsAbbreviation(),
+                                figureText(column, nsSum).c_str(), figureText(column, ewSum).c_str())});
     return lines;
 }
 
@@ -63,7 +66,9 @@ int privateProtocolPair(const Contest& contest, std::string_view answer) {
 
 std::vector<ViewLine> privateProtocolLines(const Contest& contest, int pair) {
     if (contest.isIndividual || pair < 1 || pair > contest.maxPairNumber || pair > kMaxPair) return {};
-    if (contest.scoringRule.imps()) return impProtocolLines(contest, pair);
+    const ScoringForm& form = scoringForm(contest);
+    // Whole matchpoints are summed as whole numbers, in the protocol's old places.
+    if (form.pointsColumn().decimals > 0) return columnProtocolLines(contest, form, pair);
     std::vector<ViewLine> lines;
     int nsSum = 0;
     int ewSum = 0;

@@ -7,13 +7,14 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
+#include "model/imp_scoring.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
+#include "model/scoring_form.h"
 #include "model/standings.h"
 #include "output/deal_text.h"
 #include "output/html_text.h"
 #include "output/page_parts.h"
-#include "output/round_html_imps.h"
 #include "output/text_format.h"
 
 namespace vindelkast {
@@ -43,23 +44,31 @@ std::vector<int> listedPairs(const Contest& contest, const Totals& totals) {
     return pairs;
 }
 
-void writeLeaders(const Contest& contest, int round, std::ostream& out) {
-    const Totals totals = roundTotals(contest, round);
+// Whole matchpoints are written truncated on this page, and a total within the whole points of
+// the one above counts as level with it, as the page always had them.
+bool wholePoints(const ScoringForm& form) { return form.pointsColumn().decimals == 0; }
+
+// The round's leaders: its best five at most, none below the second.
+void writeLeaders(const Contest& contest, const ScoringForm& form, int round, std::ostream& out) {
+    const Standings standings = form.roundStandings(contest, round);
+    const std::vector<StandingsRow>& rows = standings.rows;
     out << "<table border='1' cellspacing='0' cellpadding='5'>" << kEol << "  <tr>" << kEol
         << "    <th colspan='3'>Rondresultat rond " << round << "</th>" << kEol << "  </tr>" << kEol
-        << "  <tr>" << kEol << "    <td><b>po</b></td>" << kEol << "    <td><b>%</b></td>" << kEol
+        << "  <tr>" << kEol << "    <td><b>" << form.pointsAbbreviation() << "</b></td>" << kEol
+        << "    <td><b>" << escapeHtml(standings.columns[1].heading) << "</b></td>" << kEol
         << "    <td><b>namn</b></td>" << kEol << "  </tr>" << kEol;
-    const std::vector<int> pairs = listedPairs(contest, totals);
-    const double cutOff = pairs.size() > 1 ? std::trunc(totals.total[pairs[1]]) : 0.0;
-    for (std::size_t i = 0; i < pairs.size() && i < 5; ++i) {
-        const double total = totals.total[pairs[i]];
-        if (total < cutOff) break;
-        out << "<tr><td>" << oneDecimal(total) << "</td><td>"
-            << oneDecimal(roundPercent(contest, pairs[i], total)) << "</td><td>"
-            << escapeHtml(publishedPairName(contest, pairs[i], NameForm::Short)) << "</td></tr>" << kEol;
-    }
-    if (contest.isTeamContest) {
-        const TeamTotals teams = teamTotals(totals, contest.byePair);
+    const auto belowSecond = [&](const StandingsRow& row) {
+        if (rows.size() < 2) return false;
+        if (wholePoints(form)) return row.figures[0] < std::trunc(rows[1].figures[0]);
+        return row.place > rows[1].place;
+    };
+    for (std::size_t i = 0; i < rows.size() && i < 5 && !belowSecond(rows[i]); ++i)
+        out << "<tr><td>" << figureText(standings.columns[0], rows[i].figures[0]) << "</td><td>"
+            << figureText(standings.columns[1], rows[i].figures[1]) << "</td><td>"
+            << escapeHtml(publishedPairName(contest, rows[i].pair, NameForm::Short)) << "</td></tr>" << kEol;
+    // Two teams' sums, where totals are points to be summed.
+    if (contest.isTeamContest && !form.totalsAreMeans()) {
+        const TeamTotals teams = teamTotals(roundTotals(contest, round), contest.byePair);
         out << "<tr><td colspan='3'>" << escapeHtml(contest.teamName1) << " - "
             << escapeHtml(contest.teamName2) << ": " << oneDecimal(teams.first) << " - "
             << oneDecimal(teams.second) << "</td></tr>" << kEol;
@@ -79,6 +88,26 @@ void writeDiagram(const Board& board, std::ostream& out) {
         out << padAtLeastOne(suitText(board, West, k), 15) << suitText(board, East, k) << kEol;
     for (int k = 0; k < 4; ++k) out << std::string(8, ' ') << suitText(board, South, k) << kEol;
     out << kEol;
+}
+
+std::string travellerHeading(const ScoringForm& form, const Board& board) {
+    std::string heading;
+    if (form.showsDatum() && countScored(board) > 0)
+        heading = "  Datum " + std::to_string(boardDatum(board)) + kEol;
+    if (wholePoints(form)) return heading + "  Par     Res      Po   ";
+    const std::string points = form.pointsAbbreviation();
+    return heading + "  Par    Res " + points + " NS " + points + " \xd6V";
+}
+
+// A result whose points have decimals: both sides' points, as the column writes them, after
+// the score.
+std::string columnTravellerLine(const FigureColumn& column, const BoardResult& r) {
+    const std::string pairs = rightAligned(r.nsPair, 3) + rightAligned(r.ewPair, 3);
+    if (!hasScore(r.nsScore) || r.nsPoints == kNoPoints) return pairs;
+    const std::string score =
+        r.nsScore >= kAdjustedBase ? adjustedScoreText(r.nsScore) : std::to_string(r.nsScore);
+    return pairs + rightAligned(score, 6) + rightAligned(figureText(column, r.nsPoints), 7) +
+           rightAligned(figureText(column, r.ewPoints), 7);
 }
 
 std::string travellerLine(const Contest& contest, const BoardResult& r) {
@@ -105,17 +134,16 @@ std::string travellerLine(const Contest& contest, const BoardResult& r) {
            rightAligned(truncated(r.nsPoints), negative ? 3 : 6) + rightAligned(truncated(r.ewPoints), 4);
 }
 
-void writeBoards(const Contest& contest, RoundBoards boards, std::ostream& out) {
+void writeBoards(const Contest& contest, const ScoringForm& form, RoundBoards boards, std::ostream& out) {
     out << "<p>" << kEol << "<table border='2' cellspacing='0' cellpadding='5'>" << kEol << "<tr>" << kEol;
     for (int b = boards.first; b <= boards.last; ++b) {
         const Board& board = contest.boards[b];
         out << "<td> <pre>" << kEol;
         if (board.hasDeal()) writeDiagram(board, out);
-        const bool imps = contest.scoringRule.imps();
-        out << (imps ? impTravellerHeading(contest, board) : "  Par     Res      Po   ") << kEol;
+        out << travellerHeading(form, board) << kEol;
         for (int slot : orderedSlots(contest, board, ScoreOrder))
-            out << (imps ? impTravellerLine(board.results[slot])
-                         : travellerLine(contest, board.results[slot]))
+            out << (wholePoints(form) ? travellerLine(contest, board.results[slot])
+                                      : columnTravellerLine(form.pointsColumn(), board.results[slot]))
                 << kEol;
         out << "</pre> </td> " << kEol;
     }
@@ -157,6 +185,31 @@ void writeStandingsAfter(const Contest& contest, int round, RoundBoards boards, 
     }
 }
 
+// The standings after the round in the form's columns, with each pair's total of the round
+// where it has points on the round's boards.
+void writeColumnStandingsAfter(const Contest& contest, const ScoringForm& form, int round,
+                               std::ostream& out) {
+    const Standings standings = form.standingsAfterRound(contest, round);
+    const Standings inRound = form.roundStandings(contest, round);
+    const FigureColumn& total = standings.columns[0];
+    out << "plac par";
+    for (const FigureColumn& column : standings.columns) out << rightAligned(column.heading, 8);
+    out << "    rond   namn" << kEol << kEol;
+    const StandingsRow* previous = nullptr;
+    for (const StandingsRow& row : standings.rows) {
+        const auto played =
+            std::find_if(inRound.rows.begin(), inRound.rows.end(),
+                         [&](const StandingsRow& r) { return r.pair == row.pair && r.boards > 0; });
+        out << "  " << (previous && previous->place == row.place ? "  " : rightAligned(row.place, 2))
+            << rightAligned(row.pair, 4);
+        for (std::size_t c = 0; c < standings.columns.size(); ++c)
+            out << rightAligned(figureText(standings.columns[c], row.figures[c]), 8);
+        out << rightAligned(played != inRound.rows.end() ? figureText(total, played->figures[0]) : "--", 8)
+            << "   " << escapeHtml(publishedPairName(contest, row.pair, NameForm::Long)) << kEol;
+        previous = &row;
+    }
+}
+
 }  // namespace
 
 std::string roundPageRefusal(const Contest& contest, int round) {
@@ -172,17 +225,14 @@ std::string writeRoundHtml(const Contest& contest, std::ostream& out, int round)
     const RoundBoards boards = boardsOfRound(contest, round);
     out << "<HTML>" << kEol << "<BODY>" << kEol << "<TITLE>Rondresultat rond " << round << "</TITLE>" << kEol
         << "<body>" << kEol;
-    const bool imps = contest.scoringRule.imps();
-    if (imps)
-        writeImpLeaders(contest, round, boards.first, boards.last, out);
-    else
-        writeLeaders(contest, round, out);
-    writeBoards(contest, boards, out);
+    const ScoringForm& form = scoringForm(contest);
+    writeLeaders(contest, form, round, out);
+    writeBoards(contest, form, boards, out);
     out << "</center>" << kEol << "<p><b>St\xe4llning sammanlagt</b>" << kEol << "<p> <pre>" << kEol;
-    if (imps)
-        writeImpStandingsAfter(contest, boards.first, boards.last, out);
-    else
+    if (wholePoints(form))
         writeStandingsAfter(contest, round, boards, out);
+    else
+        writeColumnStandingsAfter(contest, form, round, out);
     out << "</pre>" << kEol << "</BODY>" << kEol << "</HTML>" << kEol;
     return "";
 }

@@ -1,9 +1,10 @@
 #include "output/round_view.h"
 
 #include <algorithm>
+#include <string_view>
 
-#include "model/imp_standings.h"
 #include "model/name_forms.h"
+#include "model/scoring_form.h"
 #include "model/standings.h"
 #include "output/text_format.h"
 
@@ -11,17 +12,20 @@ namespace vindelkast {
 
 namespace {
 
-// A contest scored in IMPs: each pair's IMPs on the round's boards; equal ones share a place.
-std::vector<ViewLine> impRoundLines(const Contest& contest, int round) {
-    const int first = firstBoardOfRound(contest, round * contest.boardsPerRound);
-    const std::vector<ImpStanding> standings = impStandings(contest, first, lastBoardOfRound(contest, first));
-    const std::vector<int> places = impPlaces(standings);
-    std::vector<ViewLine> lines{{"pl nr   namn                       IMP"}};
-    for (std::size_t i = 0; i < standings.size(); ++i)
-        lines.push_back({formatText("%2d %2d %-24s %7s", places[i], standings[i].pair,
-                                    pairName(contest, standings[i].pair, NameForm::Short).c_str(),
-                                    impText(standings[i].total).c_str())});
-    return lines;
+// How the round's list has always been laid out over each form's total: its heading, the
+// total's width and whether pairs go by their section labels. Other totals are headed by
+// their own column.
+struct RoundLayout {
+    std::string heading;
+    int width = 0;
+    bool sectionLabels = true;
+};
+
+RoundLayout layoutOf(const FigureColumn& total) {
+    const std::string_view heading = total.heading;
+    if (heading == "Po\xe4ng") return {"pl nr   namn                    po", 5, true};
+    if (heading == "IMP") return {"pl nr   namn                       IMP", 7, false};
+    return {formatText("%-31s%*s", "pl nr   namn", total.width, total.heading), total.width, true};
 }
 
 }  // namespace
@@ -33,17 +37,19 @@ std::vector<ViewLine> roundResultLines(const Contest& contest, int round) {
     // A round past the last board has nothing to show and no boards in the arrays.
     if (firstBoardOfRound(contest, round * contest.boardsPerRound) > std::min(contest.boardCount, kMaxBoard))
         return {};
-    if (contest.scoringRule.imps()) return impRoundLines(contest, round);
-    std::vector<ViewLine> lines;
-    const Totals totals = roundTotals(contest, round);
-    lines.push_back({"pl nr   namn                    po"});
-    int place = 0;
-    for (int slot = 1; slot <= totals.n; ++slot) {
-        const int pair = totals.ranking[slot];
-        if (pair == 0 || sitsOut(contest, pair)) continue;
-        lines.push_back({formatText("%2d %2s %-24s %5.1f", ++place, pairLabel(contest, pair).c_str(),
-                                    pairName(contest, pair, NameForm::Short).c_str(),
-                                    static_cast<double>(totals.total[pair]))});
+    const ScoringForm& form = scoringForm(contest);
+    const Standings standings = form.roundStandings(contest, round);
+    const FigureColumn& total = standings.columns[0];
+    const RoundLayout layout = layoutOf(total);
+    std::vector<ViewLine> lines{{layout.heading}};
+    for (std::size_t i = 0; i < standings.rows.size(); ++i) {
+        const StandingsRow& row = standings.rows[i];
+        const std::string pair =
+            layout.sectionLabels ? pairLabel(contest, row.pair) : std::to_string(row.pair);
+        lines.push_back(
+            {formatText("%2d %2s %-24s %*s", form.tiesSharePlace() ? row.place : static_cast<int>(i) + 1,
+                        pair.c_str(), pairName(contest, row.pair, NameForm::Short).c_str(), layout.width,
+                        figureText(total, row.figures[0]).c_str())});
     }
     return lines;
 }

@@ -5,6 +5,7 @@
 #include "model/board_results.h"
 #include "model/board_scoring.h"
 #include "model/imp_scoring.h"
+#include "model/scoring_form.h"
 #include "model/standings.h"
 #include "output/text_format.h"
 
@@ -12,17 +13,19 @@ namespace vindelkast {
 
 namespace {
 
-// A result of a contest scored in IMPs: its IMPs with two decimals and a decimal comma.
-ViewLine impResultLine(const Contest& contest, const BoardResult& r) {
+// A result whose points have decimals: both sides' points written by their column after the
+// score ("-2,33" for IMPs).
+ViewLine columnResultLine(const Contest& contest, const FigureColumn& column, const BoardResult& r) {
     const std::string pairs =
         contest.isIndividual ? formatText(" %2d %2d-%2d %2d:", r.nsPair, r.nsPlayer2, r.ewPair, r.ewPlayer2)
                              : formatText(" %2s-%2s:", pairLabel(contest, r.nsPair).c_str(),
                                           pairLabel(contest, r.ewPair).c_str());
     if (r.nsPoints == kNoPoints) return {pairs};
-    const std::string imps = formatText(" %6s %6s", impText(r.nsPoints).c_str(), impText(r.ewPoints).c_str());
+    const std::string points = formatText(" %6s %6s", figureText(column, r.nsPoints).c_str(),
+                                          figureText(column, r.ewPoints).c_str());
     if (r.nsScore >= kAdjustedBase)
-        return {pairs + formatText("  %3s  ", adjustedScoreText(r.nsScore).c_str()) + imps, Colour::Red};
-    return {pairs + formatText("%6d ", r.nsScore) + imps};
+        return {pairs + formatText("  %3s  ", adjustedScoreText(r.nsScore).c_str()) + points, Colour::Red};
+    return {pairs + formatText("%6d ", r.nsScore) + points};
 }
 
 // A result of an evening in sections: the pairs by their labels, and the points with a
@@ -38,8 +41,9 @@ ViewLine sectionedResultLine(const Contest& contest, const BoardResult& r) {
     return {pairs + formatText("%6d ", r.nsScore) + points};
 }
 
-ViewLine resultLine(const Contest& contest, const BoardResult& r) {
-    if (contest.scoringRule.imps()) return impResultLine(contest, r);
+ViewLine resultLine(const Contest& contest, const FigureColumn& column, const BoardResult& r) {
+    // Whole matchpoints keep the list's old places, where a negative score moves them.
+    if (column.decimals > 0) return columnResultLine(contest, column, r);
     if (contest.sections.any() && !contest.isIndividual) return sectionedResultLine(contest, r);
     const bool scored = hasScore(r.nsScore);
     if (contest.isIndividual) {
@@ -72,17 +76,18 @@ std::optional<std::vector<ViewLine>> scoreTableLines(const Contest& contest, int
         // The last round may hold fewer boards than the others.
         last = std::min(lastBoardOfRound(contest, board), lastBoard);
     }
+    const ScoringForm& form = scoringForm(contest);
     std::vector<ViewLine> lines;
     for (int b = first; b <= last; ++b) {
         const Board& current = contest.boards[b];
         std::string heading = formatText("    Bricka %d", b);
-        if (contest.scoringRule.method == ScoringMethod::Butler && countScored(current) > 0)
+        if (form.showsDatum() && countScored(current) > 0)
             heading += formatText(", datum %d", boardDatum(current));
         lines.push_back({heading});
         for (int i = 0; i < current.resultCount; ++i) {
             const BoardResult& r = current.results[i];
             if (sitsOut(contest, r.nsPair) || sitsOut(contest, r.ewPair)) continue;
-            lines.push_back(resultLine(contest, r));
+            lines.push_back(resultLine(contest, form.pointsColumn(), r));
         }
         if (roundWise) lines.push_back({""});
     }

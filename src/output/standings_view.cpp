@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/imp_standings.h"
 #include "model/name_forms.h"
+#include "model/scoring_form.h"
 #include "model/section_standings.h"
 #include "model/standings.h"
 #include "output/text_format.h"
@@ -12,27 +12,38 @@ namespace vindelkast {
 
 namespace {
 
-const char* methodName(ScoringMethod method) {
-    return method == ScoringMethod::Butler ? "Butler" : "korsvis";
+const char* const kHeading = "pl  nr    namn                                     po    %";
+
+// A list's heading: the matchpoint and IMP lists keep the headings they have always had, any
+// other columns are headed by their own headings over their figures.
+std::string headingLine(const Standings& standings) {
+    const std::string total = standings.columns[0].heading;
+    if (total == "Po\xe4ng") return kHeading;
+    if (total == "IMP") return "pl  nr    namn                                        IMP IMP/giv";
+    std::string line = padRight("pl  nr    namn", 47);
+    for (const FigureColumn& column : standings.columns)
+        line += formatText(" %*s", column.width, column.heading);
+    return line;
 }
 
-// The standings of a contest scored in IMPs: total IMPs and IMPs per board.
-std::vector<ViewLine> impStandingsLines(const Contest& contest) {
-    std::vector<ViewLine> lines;
-    lines.push_back(
-        {"pl  nr    namn                                        IMP IMP/giv", Colour::Black, true});
-    const std::vector<ImpStanding> standings = impStandings(contest);
-    const std::vector<int> places = impPlaces(standings);
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const ImpStanding& s = standings[i];
-        lines.push_back({formatText("%2d %3s %-40s %7s %7s", places[i], pairLabel(contest, s.pair).c_str(),
-                                    pairName(contest, s.pair, NameForm::Long).c_str(),
-                                    impText(s.total).c_str(), impText(s.perBoard()).c_str())});
+// The standings over the field: each row's figures by their columns, its place shared with
+// equal lines where the form lists ties so, else counted on.
+std::vector<ViewLine> fieldStandingsLines(const Contest& contest, const ScoringForm& form) {
+    const Standings standings = form.standings(contest);
+    std::vector<ViewLine> lines{{headingLine(standings), Colour::Black, true}};
+    int count = 0;
+    for (const StandingsRow& row : standings.rows) {
+        std::string line = formatText("%2d %3s %-40s", form.tiesSharePlace() ? row.place : count + 1,
+                                      pairLabel(contest, row.pair).c_str(),
+                                      pairName(contest, row.pair, NameForm::Long).c_str());
+        for (std::size_t c = 0; c < standings.columns.size(); ++c)
+            line += formatText(" %*s", standings.columns[c].width,
+                               figureText(standings.columns[c], row.figures[c]).c_str());
+        lines.push_back({line});
+        ++count;
     }
     return lines;
 }
-
-const char* const kHeading = "pl  nr    namn                                     po    %";
 
 std::string standingLine(const Contest& contest, int place, int pair, double total, int mean) {
     return formatText("%2d %3s %-40s %6.1f %5.1f", place, pairLabel(contest, pair).c_str(),
@@ -77,8 +88,9 @@ std::vector<ViewLine> sectionedStandingsLines(const Contest& contest) {
 }  // namespace
 
 std::string standingsCaption(const Contest& contest) {
-    if (contest.scoringRule.imps())
-        return formatText("St\xe4llning totalt, IMP (%s)", methodName(contest.scoringRule.method));
+    const ScoringForm& form = scoringForm(contest);
+    if (*form.name())
+        return formatText("St\xe4llning totalt, %s (%s)", form.pointsAbbreviation(), form.name());
     if (contest.sections.any())
         return contest.sections.acrossField ? "St\xe4llning per sektion och totalt, \xf6ver f\xe4ltet"
                                             : "St\xe4llning per sektion och totalt, sektionsvis";
@@ -86,24 +98,19 @@ std::string standingsCaption(const Contest& contest) {
 }
 
 std::vector<ViewLine> standingsLines(const Contest& contest) {
-    if (contest.scoringRule.imps()) return impStandingsLines(contest);
+    const ScoringForm& form = scoringForm(contest);
+    // Sections are ranked by each one's mean, and two teams by their summed points: totals that
+    // are already means are listed over the field as they are.
+    if (form.totalsAreMeans()) return fieldStandingsLines(contest, form);
     if (contest.sections.any()) return sectionedStandingsLines(contest);
     std::vector<ViewLine> lines;
-    const int mean = contestMean(contest);
-    const Totals totals = contestTotals(contest);
     if (contest.isTeamContest) {
-        const TeamTotals teams = teamTotals(totals, contest.byePair);
+        const TeamTotals teams = teamTotals(contestTotals(contest), contest.byePair);
         lines.push_back({formatText("%20s %5.1f", contest.teamName1.c_str(), teams.first)});
         lines.push_back({formatText("%20s %5.1f", contest.teamName2.c_str(), teams.second)});
         lines.push_back({""});
     }
-    lines.push_back({kHeading, Colour::Black, true});
-    int place = 0;
-    for (int slot = 1; slot <= totals.n; ++slot) {
-        const int pair = totals.ranking[slot];
-        if (pair == 0 || sitsOut(contest, pair)) continue;
-        lines.push_back({standingLine(contest, ++place, pair, totals.total[pair], mean)});
-    }
+    for (ViewLine& line : fieldStandingsLines(contest, form)) lines.push_back(std::move(line));
     return lines;
 }
 

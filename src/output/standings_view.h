@@ -13,7 +13,8 @@ std::string standingsCaption(const Contest& contest);
 
 // The overall standings: the two team lines and an empty line in a team match, the
 // heading, then one line per pair in order of place (the bye pair and empty places left
-// out). Places are a running count, so tied pairs get consecutive places.
+// out). Where the scoring form does not share places among ties (matchpoints), places are a
+// running count, so tied pairs get consecutive places.
 std::vector<ViewLine> standingsLines(const Contest& contest);
 
 }  // namespace vindelkast

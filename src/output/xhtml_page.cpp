@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/contest_file.h"
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
-#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
+#include "model/scoring_form.h"
 #include "model/standings.h"
 #include "output/contract_text.h"
 #include "output/deal_text.h"
@@ -128,9 +129,10 @@ void writeScoreRow(const Contest& contest, const Board& board, const BoardResult
             cell(std::to_string(r.nsScore) + "<span class='space' />");
         else
             cell("<span class='space' />" + std::to_string(r.nsScore));
-        if (contest.scoringRule.imps()) {
-            cell(r.nsPoints == kNoPoints ? std::string() : impText(r.nsPoints));
-            cell(r.ewPoints == kNoPoints ? std::string() : impText(r.ewPoints));
+        const FigureColumn column = scoringForm(contest).pointsColumn();
+        if (column.decimals > 0) {
+            cell(r.nsPoints == kNoPoints ? std::string() : figureText(column, r.nsPoints));
+            cell(r.ewPoints == kNoPoints ? std::string() : figureText(column, r.ewPoints));
         } else {
             cell(pointsText(r.nsPoints, tenths));
             cell(pointsText(r.ewPoints, tenths));
@@ -149,7 +151,7 @@ void writeScoreTable(const Contest& contest, const Board& board, int order, std:
     if (!contest.contracts.empty())
         for (const char* head : {"Kontrakt", "Spelf&ouml;rare", "Stick"})
             out << "<th class='scores'>" << head << "</th>" << kEol;
-    const char* points = contest.scoringRule.imps() ? "IMP" : "po";
+    const char* points = scoringForm(contest).pointsAbbreviation();
     out << "<th class='scores'>Resultat</th>" << kEol << "<th class='scores'>NS " << points << "</th>" << kEol
         << "<th class='scores'>&Ouml;V " << points << "</th>" << kEol << "</tr>" << kEol;
     const std::vector<int> slots = orderedSlots(contest, board, order);
@@ -158,58 +160,53 @@ void writeScoreTable(const Contest& contest, const Board& board, int order, std:
     out << "</tbody>" << kEol << "</table>" << kEol;
 }
 
-// An IMP contest's standings in the same columns: IMPs per board where the percent stands,
-// total IMPs where the points do; equal totals share a place.
-void writeImpStandingsTable(const Contest& contest, std::ostream& out) {
-    out << "<table class='res'>" << kEol << "<tbody class='res'>" << kEol << "<tr class='res'>" << kEol;
-    for (const char* head : {"placering", "nr", "IMP/giv", "namn", "IMP"})
-        out << "<th class='res'>" << head << "</th>" << kEol;
-    out << "</tr>" << kEol;
-    const std::vector<ImpStanding> standings = impStandings(contest);
-    const std::vector<int> places = impPlaces(standings);
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const ImpStanding& s = standings[i];
-        const bool shared = i > 0 && places[i] == places[i - 1];
-        out << "<tr class='res'>" << kEol;
-        out << "<td class='res'>" << (shared ? "" : std::to_string(places[i])) << "</td>" << kEol;
-        out << "<td class='res'>" << s.pair << "</td>" << kEol;
-        out << "<td class='res'>" << impText(s.perBoard()) << "</td>" << kEol;
-        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, s.pair, NameForm::Long)) << "</td>"
-            << kEol;
-        out << "<td class='res'>" << impText(s.total) << "</td>" << kEol;
-        out << "</tr>" << kEol;
-    }
-    out << "</tbody>" << kEol << "</table>" << kEol;
+// How the standings table heads its figures (the second before the names, the total after
+// them) and writes pairs and totals: the matchpoint table keeps its words, section labels and
+// whole totals where no total has a tenth; other columns are headed by their own headings.
+struct TableLayout {
+    std::string figureHead;
+    std::string totalHead;
+    bool sectionLabels = false;
+    bool wholeTotals = false;
+};
+
+TableLayout layoutOf(const Standings& standings) {
+    if (std::string_view(standings.columns[0].heading) == "Po\xe4ng")
+        return {"procent", "po&auml;ng", true, true};
+    return {escapeHtml(standings.columns[1].heading), escapeHtml(standings.columns[0].heading)};
 }
 
 void writeStandingsTable(const Contest& contest, std::ostream& out) {
-    if (contest.scoringRule.imps()) return writeImpStandingsTable(contest, out);
-    const Totals totals = contestTotals(contest);
-    const int mean = contestMean(contest);
-    const std::vector<int> pairs = publishedPairs(contest, totals);
-    const bool tenths = std::any_of(pairs.begin(), pairs.end(), [&totals](int pair) {
-        return roundHalfUp(totals.total[pair] * 10.0) % 10 != 0;
+    const ScoringForm& form = scoringForm(contest);
+    const Standings standings = form.standings(contest);
+    std::vector<const StandingsRow*> rows;
+    for (const StandingsRow& row : standings.rows)
+        if (form.listsUnusedNumbers() || publishedPair(contest, row.pair, hasScoredResult(contest, row.pair)))
+            rows.push_back(&row);
+    const TableLayout layout = layoutOf(standings);
+    const bool tenths = std::any_of(rows.begin(), rows.end(), [](const StandingsRow* row) {
+        return roundHalfUp(row->figures[0] * 10.0) % 10 != 0;
     });
+    FigureColumn total = standings.columns[0];
+    if (layout.wholeTotals && !tenths) total.decimals = 0;
     out << "<table class='res'>" << kEol << "<tbody class='res'>" << kEol << "<tr class='res'>" << kEol;
-    for (const char* head : {"placering", "nr", "procent", "namn", "po&auml;ng"})
+    for (const std::string& head : {std::string("placering"), std::string("nr"), layout.figureHead,
+                                    std::string("namn"), layout.totalHead})
         out << "<th class='res'>" << head << "</th>" << kEol;
     out << "</tr>" << kEol;
-    float previous = 99999.0f;
-    int place = 0;
-    for (int pair : pairs) {
-        const float total = totals.total[pair];
-        ++place;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const StandingsRow& row = *rows[i];
+        const bool shared = i > 0 && rows[i - 1]->place == row.place;
         out << "<tr class='res'>" << kEol;
-        out << "<td class='res'>" << (total < previous ? std::to_string(place) : "") << "</td>" << kEol;
-        out << "<td class='res'>" << pairLabel(contest, pair) << "</td>" << kEol;
-        out << "<td class='res'>" << oneDecimal(percentOfMean(total, mean)) << "</td>" << kEol;
-        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, pair, NameForm::Long)) << "</td>"
-            << kEol;
+        out << "<td class='res'>" << (shared ? "" : std::to_string(i + 1)) << "</td>" << kEol;
         out << "<td class='res'>"
-            << (tenths ? oneDecimal(total) : formatText("%.0f", static_cast<double>(total))) << "</td>"
+            << (layout.sectionLabels ? pairLabel(contest, row.pair) : std::to_string(row.pair)) << "</td>"
             << kEol;
+        out << "<td class='res'>" << figureText(standings.columns[1], row.figures[1]) << "</td>" << kEol;
+        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, row.pair, NameForm::Long))
+            << "</td>" << kEol;
+        out << "<td class='res'>" << figureText(total, row.figures[0]) << "</td>" << kEol;
         out << "</tr>" << kEol;
-        previous = total;
     }
     out << "</tbody>" << kEol << "</table>" << kEol;
 }

@@ -64,8 +64,9 @@ int percentColumn(const std::vector<FigureColumn>& columns) {
 // sharing places share the mean of them.
 double rankShare(const Standings& standings, const StandingsRow& row) {
     const double last = static_cast<double>(standings.rows.size()) - 1.0;
-    const auto sharing = std::count_if(standings.rows.begin(), standings.rows.end(),
-                                       [&row](const StandingsRow& other) { return other.place == row.place; });
+    const auto sharing =
+        std::count_if(standings.rows.begin(), standings.rows.end(),
+                      [&row](const StandingsRow& other) { return other.place == row.place; });
     const double place = row.place + (static_cast<double>(sharing) - 1.0) / 2.0;
     return last > 0 ? std::round((last + 1.0 - place) / last * 1000.0) / 10.0 : 100.0;
 }
@@ -110,9 +111,10 @@ void addEntries(const Contest& contest, Evening& evening) {
         entry.players = playersOf(contest, row.pair);
         entry.total = row.figures[0];
         entry.top = 2.0 * standings.mean;
-        entry.percent = percent >= 0 ? shownFigure(row.figures[static_cast<std::size_t>(percent)],
-                                                   standings.columns[static_cast<std::size_t>(percent)].decimals)
-                                     : rankShare(standings, row);
+        entry.percent = percent >= 0
+                            ? shownFigure(row.figures[static_cast<std::size_t>(percent)],
+                                          standings.columns[static_cast<std::size_t>(percent)].decimals)
+                            : rankShare(standings, row);
         entry.place = ++place;
         evening.entries.push_back(std::move(entry));
     }

@@ -87,8 +87,9 @@ std::string traveller(const Contest& contest, const Board& board) {
     const std::string points = scoringForm(contest).pointsColumn().heading;
     std::string out =
         "<h2>Resultat</h2>\n<table class=\"trav\">\n<thead><tr><th>NS\xe2\x80\x93\xc3\x96V</th>"
-        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">" + html(points + " NS") +
-        "</th><th class=\"n\">" + html(points + " \xd6V") + "</th></tr></thead>\n<tbody>\n";
+        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">" +
+        html(points + " NS") + "</th><th class=\"n\">" + html(points + " \xd6V") +
+        "</th></tr></thead>\n<tbody>\n";
     for (int slot : orderedSlots(contest, board, ScoreOrder)) {
         const BoardResult& r = board.results[slot];
         const bool scored = hasScore(r.nsScore) && r.nsPoints != kNoPoints;

@@ -46,9 +46,9 @@ int pointCells(const Contest& contest) { return scoringForm(contest).pointsHaveT
 std::string roundRow(const Contest& contest, const PairResult& result, int round) {
     const BoardResult& r = contest.boards[result.board].results[result.slot];
     const std::string seat = result.northSouth ? "NS" : "\xc3\x96V";
-    return "<tr class=\"round\"><th colspan=\"" + std::to_string(5 + pointCells(contest)) +
-           "\">" + (round > 0 ? "Rond " + std::to_string(round) + " \xc2\xb7 " : std::string()) + seat +
-           " mot " + opponents(contest, r, result.northSouth) + "</th></tr>\n";
+    return "<tr class=\"round\"><th colspan=\"" + std::to_string(5 + pointCells(contest)) + "\">" +
+           (round > 0 ? "Rond " + std::to_string(round) + " \xc2\xb7 " : std::string()) + seat + " mot " +
+           opponents(contest, r, result.northSouth) + "</th></tr>\n";
 }
 
 std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteView& view,
@@ -116,9 +116,9 @@ std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteV
     });
     body +=
         "<table>\n<thead><tr><th class=\"n\">Giv</th><th>Kontrakt</th><th>Av</th><th class=\"n\">Stick</th>"
-        "<th class=\"n\">Res.</th><th class=\"n\">" + html(scoringForm(contest).pointsColumn().heading) + "</th>" +
-        (pointCells(contest) > 1 ? "<th class=\"n\">%</th>" : "") +
-        "</tr></thead>\n<tbody>\n";
+        "<th class=\"n\">Res.</th><th class=\"n\">" +
+        html(scoringForm(contest).pointsColumn().heading) + "</th>" +
+        (pointCells(contest) > 1 ? "<th class=\"n\">%</th>" : "") + "</tr></thead>\n<tbody>\n";
     int shownRound = -1;
     int shownOpponent = -1;
     for (const PairResult& result : results) {

@@ -28,13 +28,12 @@ std::string listTable(const Contest& contest, const SiteFacts& facts, const Stan
     for (const ListedPair& row : list.rows) {
         const PairStanding& p = facts.figures.pairs[row.pair];
         const std::string file = pairFile(row.pair);
-        out += "<tr><td class=\"n\">" + (row.place > 0 ? std::to_string(row.place) : "\xe2\x80\x93") +
-               "</td><td class=\"n\">" + link(file, pairLabel(contest, row.pair)) +
-               "</td><td class=\"who\">" +
-               link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) +
-               "</td><td class=\"n\">" + (p.hasFigure ? siteFigure(columns[0], p.points) : "") +
-               "</td><td class=\"n\">" + (p.hasFigure ? siteFigure(columns[1], p.percent) : "\xe2\x80\x93") +
-               "</td></tr>\n";
+        out +=
+            "<tr><td class=\"n\">" + (row.place > 0 ? std::to_string(row.place) : "\xe2\x80\x93") +
+            "</td><td class=\"n\">" + link(file, pairLabel(contest, row.pair)) + "</td><td class=\"who\">" +
+            link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) + "</td><td class=\"n\">" +
+            (p.hasFigure ? siteFigure(columns[0], p.points) : "") + "</td><td class=\"n\">" +
+            (p.hasFigure ? siteFigure(columns[1], p.percent) : "\xe2\x80\x93") + "</td></tr>\n";
     }
     return out + "</tbody>\n</table>\n";
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -15,7 +16,7 @@
 #include "files/file_platform.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
-#include "model/imp_standings.h"
+#include "model/scoring_form.h"
 #include "model/section_standings.h"
 #include "model/standings.h"
 
@@ -38,37 +39,36 @@ std::vector<ArchivedPlayer> playersOf(const Contest& contest, int number) {
     return players;
 }
 
-// The percent exactly as the standings print it, so a season figure can be checked by hand
-// against the evenings' own lists.
-// (printf's rounding, without the locale's decimal sign.)
-double shownPercent(double total, int mean) {
+// A figure exactly as the standings print it, so a season figure can be checked by hand
+// against the evenings' own lists (printf's rounding, without the locale's decimal sign).
+double shownFigure(double figure, int decimals) {
     char text[64];
-    const auto written =
-        std::to_chars(text, text + sizeof text, percentOfMean(total, mean), std::chars_format::fixed, 1);
+    const auto written = std::to_chars(text, text + sizeof text, figure, std::chars_format::fixed, decimals);
     double shown = 0.0;
     std::from_chars(text, written.ptr, shown);
     return shown;
 }
 
-// IMPs and matchpoint percentages cannot be added up, so an IMP evening counts in a season by
-// its ranking alone: a place is turned into the share of the other pairs it finished above,
-// 100 % for the winner, 0 % for the last, 50 % in the middle; pairs sharing places share the
-// mean of them. Its total is the pair's IMPs, with no top.
-void addImpEntries(const Contest& contest, Evening& evening) {
-    const std::vector<ImpStanding> standings = impStandings(contest);
-    const std::vector<int> places = impPlaces(standings);
-    const double last = static_cast<double>(standings.size()) - 1.0;
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const auto sharing = std::count(places.begin(), places.end(), places[i]);
-        const double place = places[i] + (static_cast<double>(sharing) - 1.0) / 2.0;
-        ArchivedEntry entry;
-        entry.number = standings[i].pair;
-        entry.players = playersOf(contest, entry.number);
-        entry.total = standings[i].total;
-        entry.percent = last > 0 ? std::round((last + 1.0 - place) / last * 1000.0) / 10.0 : 100.0;
-        entry.place = static_cast<int>(i) + 1;
-        evening.entries.push_back(std::move(entry));
-    }
+double shownPercent(double total, int mean) { return shownFigure(percentOfMean(total, mean), 1); }
+
+// The standings' column of percentages, -1 where the form has none.
+int percentColumn(const std::vector<FigureColumn>& columns) {
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (std::string_view(columns[i].unit) == "%") return static_cast<int>(i);
+    return -1;
+}
+
+// IMPs cannot be added up with matchpoint percentages, so an evening without percentages
+// counts in a season by its ranking alone: a place is turned into the share of the other pairs
+// it finished above, 100 % for the winner, 0 % for the last, 50 % in the middle; pairs
+// sharing places share the mean of them.
+double rankShare(const Standings& standings, const StandingsRow& row) {
+    const double last = static_cast<double>(standings.rows.size()) - 1.0;
+    const auto sharing =
+        std::count_if(standings.rows.begin(), standings.rows.end(),
+                      [&row](const StandingsRow& other) { return other.place == row.place; });
+    const double place = row.place + (static_cast<double>(sharing) - 1.0) / 2.0;
+    return last > 0 ? std::round((last + 1.0 - place) / last * 1000.0) / 10.0 : 100.0;
 }
 
 // An evening in sections counts as its whole field's list stands: each pair's percentage of
@@ -97,21 +97,24 @@ void addSectionedEntries(const Contest& contest, Evening& evening) {
     }
 }
 
+// Each pair's total as the standings show it (a form without a top has none) and its
+// percentage or share of the ranking.
 void addEntries(const Contest& contest, Evening& evening) {
-    if (contest.scoringRule.imps()) return addImpEntries(contest, evening);
-    if (contest.sections.any()) return addSectionedEntries(contest, evening);
-    const int mean = contestMean(contest);
-    const Totals totals = contestTotals(contest);
+    const ScoringForm& form = scoringForm(contest);
+    const int percent = percentColumn(form.figureColumns());
+    if (percent >= 0 && contest.sections.any()) return addSectionedEntries(contest, evening);
+    const Standings standings = form.standings(contest);
     int place = 0;
-    for (int slot = 1; slot <= totals.n; ++slot) {
-        const int number = totals.ranking[slot];
-        if (number == 0 || sitsOut(contest, number)) continue;
+    for (const StandingsRow& row : standings.rows) {
         ArchivedEntry entry;
-        entry.number = number;
-        entry.players = playersOf(contest, number);
-        entry.total = totals.total[number];
-        entry.top = 2.0 * mean;
-        entry.percent = shownPercent(totals.total[number], mean);
+        entry.number = row.pair;
+        entry.players = playersOf(contest, row.pair);
+        entry.total = row.figures[0];
+        entry.top = 2.0 * standings.mean;
+        entry.percent = percent >= 0
+                            ? shownFigure(row.figures[static_cast<std::size_t>(percent)],
+                                          standings.columns[static_cast<std::size_t>(percent)].decimals)
+                            : rankShare(standings, row);
         entry.place = ++place;
         evening.entries.push_back(std::move(entry));
     }

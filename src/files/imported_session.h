@@ -66,7 +66,7 @@ struct ImportedSection {
 struct ImportedSession {
     std::string title, date, club;  // date as yyyy-mm-dd where the file's date could be read
     int boardCount = 0;             // the boards of the session when the file says (0: unknown)
-    ScoringMethod method = ScoringMethod::Matchpoints;  // as the file says its boards were scored
+    ScoringRule rule;               // as the file says its boards were scored
     std::vector<ImportedPair> pairs;
     std::vector<ImportedResult> results;
     std::vector<ImportedDeal> deals;

@@ -9,6 +9,7 @@
 #include "files/foreign_text.h"
 #include "files/pbn_tags.h"
 #include "files/text_fields.h"
+#include "model/scoring_form.h"
 
 namespace vindelkast {
 
@@ -195,14 +196,13 @@ private:
                                            : score(cell("Score_NS"), cell("Score_EW"), row.line);
             contract(r, cell("Contract"), cell("Declarer"), cell("Result"), row.line);
             // A table with IMP columns was scored in IMPs: Butler when the Scoring tag says so.
-            const bool imps = columns.has("IMP_NS") && columns.has("IMP_EW");
-            if (imps) {
-                const PbnTag* scoring = game.tag("Scoring");
-                const bool butler = scoring && value(*scoring).find("Butler") != std::string::npos;
-                m_s.method = butler ? ScoringMethod::Butler : ScoringMethod::CrossImps;
-            }
-            r.publishedNs = points(cell(imps ? "IMP_NS" : "MP_NS"));
-            r.publishedEw = points(cell(imps ? "IMP_EW" : "MP_EW"));
+            const std::string prefix = columns.has("IMP_NS") && columns.has("IMP_EW") ? "IMP" : "MP";
+            const PbnTag* scoring = game.tag("Scoring");
+            const ScoringRule rule = ruleOfPbnTable(prefix, scoring ? value(*scoring) : std::string());
+            if (rule != ScoringRule{}) m_s.rule = rule;
+            const std::string column = scoringForm(rule).codes().pbnPoints;
+            r.publishedNs = points(cell((column + "_NS").c_str()));
+            r.publishedEw = points(cell((column + "_EW").c_str()));
             finish(r, true);
         }
     }

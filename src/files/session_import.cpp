@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "files/contest_file.h"
 #include "files/deal_encodings.h"
@@ -19,6 +20,7 @@
 #include "model/board_results.h"
 #include "model/contest_scoring.h"
 #include "model/member_register.h"
+#include "model/scoring_form.h"
 
 namespace vindelkast {
 
@@ -281,8 +283,9 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.playingTableCount = c.tableCount;
     layNames(c, s, out);
     layDeals(c, s, out.notes);
-    c.scoringRule.method = s.method;
-    out.imps = c.scoringRule.imps();
+    // The file says how its boards were scored; how adjusted results are levelled stays ours.
+    c.scoringRule.method = s.rule.method;
+    out.imps = std::string_view(scoringForm(c).pointsColumn().unit) == "IMP";
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);
     // The file does not say how its sections were matchpointed, nor by which rule a board

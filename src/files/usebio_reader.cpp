@@ -12,6 +12,7 @@
 #include "files/foreign_text.h"
 #include "files/text_encoding.h"
 #include "files/text_fields.h"
+#include "model/scoring_form.h"
 #include "model/shared_library.h"
 
 #ifdef LIBXML_THREAD_ALLOC_ENABLED
@@ -131,11 +132,9 @@ public:
     // Boards scored in IMPs are scored so here too; a method the program has not is noted.
     void readScoringMethod(const xmlNode* event) {
         const std::string method = text(event, "BOARD_SCORING_METHOD");
-        if (method == "CROSS_IMPS")
-            m_s.method = ScoringMethod::CrossImps;
-        else if (method == "BUTLER_IMPS" || method == "BUTLER")
-            m_s.method = ScoringMethod::Butler;
-        else if (!method.empty() && method != "MATCH_POINTS")
+        bool known = true;
+        m_s.rule = ruleOfUsebioMethod(method, &known);
+        if (!known)
             note(child(event, "BOARD_SCORING_METHOD"),
                  "filens givar r\xe4knas med " + tidyText(method) + "; programmet r\xe4knar matchpo\xe4ng");
     }
@@ -199,9 +198,9 @@ public:
         } else if (r.hasContract && r.played.contract.passedOut()) {
             r.score = {ImportedScore::Kind::Bridge, 0, 0, 0};
         }
-        const bool imps = m_s.method != ScoringMethod::Matchpoints;
-        r.publishedNs = points(line, imps ? "NS_IMPS" : "NS_MATCH_POINTS");
-        r.publishedEw = points(line, imps ? "EW_IMPS" : "EW_MATCH_POINTS");
+        const std::string suffix = scoringForm(m_s.rule).codes().usebioPoints;
+        r.publishedNs = points(line, ("NS_" + suffix).c_str());
+        r.publishedEw = points(line, ("EW_" + suffix).c_str());
         m_s.results.push_back(r);
     }
 

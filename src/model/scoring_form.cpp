@@ -15,6 +15,9 @@ namespace vindelkast {
 
 namespace {
 
+const std::vector<FigureColumn> kMatchpointColumns{{"Po\xe4ng", 6, 1, "", '.'}, {"%", 5, 1, "%", '.'}};
+const std::vector<FigureColumn> kImpColumns{{"IMP", 7, 2, "IMP", ','}, {"IMP/giv", 7, 2, "IMP", ','}};
+
 // Matchpoints: a total and its percentage of an average pair's, as in every list since the
 // first; the ranking is the totals', so lines of exactly equal totals share a place.
 class MatchpointForm final : public ScoringForm {
@@ -35,7 +38,8 @@ public:
     Standings standings(const Contest& contest, int section) const override {
         if (section >= 0 && contest.sections.any()) {
             const SectionStandings s = sectionStandings(contest, section);
-            return rows(contest, s.totals, s.mean, [&](int, double total) { return percentOfMean(total, s.mean); });
+            return rows(contest, s.totals, s.mean,
+                        [&](int, double total) { return percentOfMean(total, s.mean); });
         }
         const int mean = contestMean(contest);
         return rows(contest, contestTotals(contest), mean,
@@ -54,17 +58,24 @@ public:
     bool tiesSharePlace() const override { return false; }
     bool listsUnusedNumbers() const override { return false; }
 
+    std::vector<FigureColumn> figureColumns() const override { return kMatchpointColumns; }
+    bool pointsHaveTop() const override { return true; }
+    bool exchangesExactFigures() const override { return true; }
+    const char* pbnTotalColumns() const override { return "TotalScoreMP\\6R;TotalPercentage\\5R"; }
+    const char* pbnPointsColumns() const override { return "MP_NS\\5R;MP_EW\\5R"; }
+
 private:
     template <class Percent>
     static Standings rows(const Contest& contest, const Totals& totals, int mean, Percent percent) {
-        Standings s{{{"Po\xe4ng", 6, 1, "", '.'}, {"%", 5, 1, "%", '.'}}, {}, mean};
+        Standings s{kMatchpointColumns, {}, mean};
         for (int slot = 1; slot <= totals.n; ++slot) {
             const int pair = totals.ranking[slot];
             if (pair == 0 || sitsOut(contest, pair)) continue;
             StandingsRow row;
             row.pair = pair;
             row.figures = {totals.total[pair], percent(pair, totals.total[pair]), 0.0};
-            const bool tied = !s.rows.empty() && totals.total[pair] == static_cast<float>(s.rows.back().figures[0]);
+            const bool tied =
+                !s.rows.empty() && totals.total[pair] == static_cast<float>(s.rows.back().figures[0]);
             row.place = tied ? s.rows.back().place : static_cast<int>(s.rows.size()) + 1;
             s.rows.push_back(row);
         }
@@ -105,12 +116,20 @@ public:
     bool tiesSharePlace() const override { return true; }
     bool listsUnusedNumbers() const override { return true; }
 
+    std::vector<FigureColumn> figureColumns() const override { return kImpColumns; }
+    bool pointsHaveTop() const override { return false; }
+    bool exchangesExactFigures() const override { return false; }
+    const char* pbnTotalColumns() const override { return "TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R"; }
+    const char* pbnPointsColumns() const override { return "IMP_NS\\6R;IMP_EW\\6R"; }
+
 private:
     static Standings rows(const std::vector<ImpStanding>& standings) {
-        Standings s{{{"IMP", 7, 2, "IMP", ','}, {"IMP/giv", 7, 2, "IMP", ','}}, {}, 0};
+        Standings s{kImpColumns, {}, 0};
         const std::vector<int> places = impPlaces(standings);
         for (std::size_t i = 0; i < standings.size(); ++i)
-            s.rows.push_back({places[i], standings[i].pair, {standings[i].total, standings[i].perBoard(), 0.0},
+            s.rows.push_back({places[i],
+                              standings[i].pair,
+                              {standings[i].total, standings[i].perBoard(), 0.0},
                               standings[i].boards});
         return s;
     }
@@ -137,7 +156,10 @@ std::string figureText(const FigureColumn& column, double value) {
     if (column.decimals > 0) {
         const std::string fraction = std::to_string(std::labs(units) % scale);
         out += column.decimalMark;
-        out += std::string(static_cast<std::size_t>(column.decimals) - std::min(fraction.size(), static_cast<std::size_t>(column.decimals)), '0') + fraction;
+        out += std::string(static_cast<std::size_t>(column.decimals) -
+                               std::min(fraction.size(), static_cast<std::size_t>(column.decimals)),
+                           '0') +
+               fraction;
     }
     return out;
 }
@@ -169,7 +191,8 @@ ScoringRule ruleOfUsebioMethod(const std::string& code, bool* known) {
 ScoringRule ruleOfPbnTable(const std::string& pointsPrefix, const std::string& scoringTag) {
     ScoringRule rule;
     if (pointsPrefix == kCrossImps.codes().pbnPoints)
-        rule.method = scoringTag.find("Butler") != std::string::npos ? ScoringMethod::Butler : ScoringMethod::CrossImps;
+        rule.method =
+            scoringTag.find("Butler") != std::string::npos ? ScoringMethod::Butler : ScoringMethod::CrossImps;
     return rule;
 }
 

@@ -85,6 +85,22 @@ public:
     // Whether a published list keeps a number with neither names nor a scored board: an IMP
     // list shows every number, its IMPs per board saying it played none.
     virtual bool listsUnusedNumbers() const = 0;
+
+    // What the exports and the site show.
+    // The columns of its standings' figures, as standings() gives them.
+    virtual std::vector<FigureColumn> figureColumns() const = 0;
+    // Whether a side's points on a board are a share of the board's top, never below nought
+    // and shown with their percentage of it; IMPs have no top.
+    virtual bool pointsHaveTop() const = 0;
+    // Whether the exchange files write its figures as they are ("%g": matchpoints are halves
+    // or Neuberg's fractions); otherwise rounded to their columns' decimals, and a side
+    // without points gets none.
+    virtual bool exchangesExactFigures() const = 0;
+    // PBN's TotalScoreTable columns after the names: one a figure, then the boards where the
+    // form counts them ("TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R"), and the points columns of
+    // its ScoreTable.
+    virtual const char* pbnTotalColumns() const = 0;
+    virtual const char* pbnPointsColumns() const = 0;
 };
 
 // The form of the contest's scoring rule.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,9 @@
 #include "files/text_encoding.h"
 #include "model/bridge_tables.h"
 #include "model/contract.h"
-#include "model/imp_standings.h"
 #include "model/name_forms.h"
 #include "model/result_order.h"
-#include "model/section_standings.h"
+#include "model/scoring_form.h"
 #include "model/sections.h"
 #include "model/standings.h"
 #include "model/version.h"
@@ -109,9 +109,21 @@ std::string sectionCell(const Contest& contest, int pair) {
     return std::string(1, contest.sections.list[static_cast<std::size_t>(section)].letter) + ' ';
 }
 
-// A side's IMPs on the board, to the hundredth; "-" without a score.
-std::string impCell(float imps) {
-    return rightAligned(imps == kNoPoints ? std::string("-") : formatText("%.2f", imps), 6);
+// The widths of a table's columns as its tag lists them ("IMP_NS\\6R;IMP_EW\\6R": 6, 6).
+std::vector<int> columnWidths(const char* columns) {
+    std::vector<int> widths;
+    for (const char* c = columns; *c; ++c)
+        if (*c == '\\') widths.push_back(std::atoi(c + 1));
+    return widths;
+}
+
+// A figure in a table: matchpoints as the board has them (tenths where any result has one),
+// rounded figures to their column's decimals, "-" for a side without them.
+std::string figureCell(const ScoringForm& form, const FigureColumn& column, float points, bool tenths,
+                       int width) {
+    if (form.exchangesExactFigures()) return pointsText(points, tenths, width);
+    return rightAligned(points == kNoPoints ? std::string("-") : formatText("%.*f", column.decimals, points),
+                        width);
 }
 
 // The score table's columns; the contract, declarer and result (tricks) columns go between
@@ -124,10 +136,12 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
     const std::string pairs = contest.isIndividual
                                   ? "PlayerId_N\\2R;PlayerId_S\\2R;PlayerId_E\\2R;PlayerId_W\\2R;"
                                   : "PairId_NS\\2R;PairId_EW\\2R;";
-    const bool imps = contest.scoringRule.imps();
-    const std::string columns =
-        sectionColumn(contest) + pairs + (contracts ? "Contract\\4L;Declarer\\1R;Result\\2R;" : "") +
-        "Score_NS\\6R;Score_EW\\6R;" + (imps ? "IMP_NS\\6R;IMP_EW\\6R" : "MP_NS\\5R;MP_EW\\5R");
+    const ScoringForm& form = scoringForm(contest);
+    const FigureColumn points = form.pointsColumn();
+    const int width = columnWidths(form.pbnPointsColumns()).front();
+    const std::string columns = sectionColumn(contest) + pairs +
+                                (contracts ? "Contract\\4L;Declarer\\1R;Result\\2R;" : "") +
+                                "Score_NS\\6R;Score_EW\\6R;" + form.pbnPointsColumns();
     tableTag(out, "ScoreTable", columns.c_str());
     for (int i : slots) {
         const BoardResult& r = board.results[i];
@@ -140,10 +154,8 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
         const int ewScore = r.nsScore >= kAdjustedBase ? r.nsScore : -r.nsScore;
         out << rightAligned(scoreCell(r.nsScore, true), 6) << ' '
             << rightAligned(scoreCell(ewScore, false), 6) << ' ';
-        if (imps)
-            out << impCell(r.nsPoints) << ' ' << impCell(r.ewPoints) << kEol;
-        else
-            out << pointsText(r.nsPoints, tenths, 5) << ' ' << pointsText(r.ewPoints, tenths, 5) << kEol;
+        out << figureCell(form, points, r.nsPoints, tenths, width) << ' '
+            << figureCell(form, points, r.ewPoints, tenths, width) << kEol;
     }
 }
 
@@ -154,53 +166,30 @@ std::string nameCell(const Contest& contest, int pair) {
            std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ');
 }
 
-// The pairs of each section in turn (all of them without sections), as the evening's lists
-// place them: within their section.
-std::vector<std::vector<int>> sectionGroups(const Contest& contest, const std::vector<int>& pairs) {
-    if (!contest.sections.any()) return {pairs};
-    std::vector<std::vector<int>> groups(contest.sections.list.size());
-    for (int pair : pairs)
-        if (const int s = sectionOf(contest, pair); s >= 0)
-            groups[static_cast<std::size_t>(s)].push_back(pair);
-    return groups;
-}
-
-// An IMP contest's totals: total and mean IMPs and the boards they came from.
-void writeImpTotalScoreTable(const Contest& contest, std::ostream& out) {
+// The totals, each section's pairs placed within it: the form's figures, to their columns'
+// decimals, and the boards they came from where the table counts them. A table that does not
+// lists only the pairs the evening's lists publish.
+void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
+    const ScoringForm& form = scoringForm(contest);
+    const std::vector<int> widths = columnWidths(form.pbnTotalColumns());
     const std::string columns =
-        sectionColumn(contest) + "Rank\\2R;PairId\\2R;Names\\40L;TotalIMP\\7R;MeanIMP\\6R;NrBoards\\2R";
+        sectionColumn(contest) + "Rank\\2R;PairId\\2R;Names\\40L;" + form.pbnTotalColumns();
     tableTag(out, "TotalScoreTable", columns.c_str());
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     for (int section = 0; section < sections; ++section) {
-        const std::vector<ImpStanding> standings = sectionImpStandings(contest, section);
-        const std::vector<int> places = impPlaces(standings);
-        for (std::size_t i = 0; i < standings.size(); ++i) {
-            const ImpStanding& s = standings[i];
-            out << sectionCell(contest, s.pair) << rightAligned(places[i], 2) << ' '
-                << rightAligned(s.pair, 2) << ' ' << nameCell(contest, s.pair)
-                << rightAligned(formatText("%.2f", s.total), 7) << ' '
-                << rightAligned(formatText("%.2f", s.perBoard()), 6) << ' ' << rightAligned(s.boards, 2)
-                << kEol;
-        }
-    }
-}
-
-void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
-    if (contest.scoringRule.imps()) return writeImpTotalScoreTable(contest, out);
-    const std::string columns =
-        sectionColumn(contest) + "Rank\\2R;PairId\\2R;Names\\40L;TotalScoreMP\\6R;TotalPercentage\\5R";
-    tableTag(out, "TotalScoreTable", columns.c_str());
-    const Totals field = contestTotals(contest);
-    const std::vector<std::vector<int>> groups = sectionGroups(contest, publishedPairs(contest, field));
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        const SectionStandings standings = contest.sections.any()
-                                               ? sectionStandings(contest, static_cast<int>(g))
-                                               : SectionStandings{field, contestMean(contest)};
-        for (int pair : groups[g]) {
-            const float total = standings.totals.total[pair];
-            out << sectionCell(contest, pair) << rightAligned(sharedPlace(total, standings.totals), 2) << ' '
-                << rightAligned(pair, 2) << ' ' << nameCell(contest, pair) << oneDecimal(total, 6) << ' '
-                << oneDecimal(percentOfMean(total, standings.mean), 5) << kEol;
+        const Standings standings = form.standings(contest, section);
+        const std::size_t figures = standings.columns.size();
+        const bool countsBoards = widths.size() > figures;
+        for (const StandingsRow& row : standings.rows) {
+            if (!countsBoards && !publishedPair(contest, row.pair, hasScoredResult(contest, row.pair)))
+                continue;
+            out << sectionCell(contest, row.pair) << rightAligned(row.place, 2) << ' '
+                << rightAligned(row.pair, 2) << ' ' << nameCell(contest, row.pair);
+            for (std::size_t i = 0; i < figures; ++i)
+                out << (i > 0 ? " " : "")
+                    << formatText("%*.*f", widths[i], standings.columns[i].decimals, row.figures[i]);
+            if (countsBoards) out << ' ' << rightAligned(row.boards, 2);
+            out << kEol;
         }
     }
 }
@@ -221,9 +210,8 @@ void writePbn(const Contest& contest, std::ostream& out) {
         tag(out, "Dealer", std::string(1, kPbnSeats[(b + 3) % 4]));
         static const char* kVulnerable[4] = {"All", "None", "NS", "EW"};
         tag(out, "Vulnerable", kVulnerable[vulnerability(b)]);
-        if (contest.scoringRule.imps())
-            tag(out, "Scoring",
-                contest.scoringRule.method == ScoringMethod::Butler ? "IMP;Butler" : "IMP;Cross");
+        if (const char* scoring = scoringForm(contest).codes().pbnScoring; *scoring)
+            tag(out, "Scoring", scoring);
         // Deals past dealCount are not published, as on the pages. A board without a deal
         // still has its Deal tag, with four unknown hands, so that a reader that counts
         // deals in order never puts one on the wrong board.

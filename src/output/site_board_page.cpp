@@ -84,13 +84,12 @@ std::string contractCell(const Contest& contest, int board, const BoardResult& r
 // Two rows per result, so that a phone needs no sideways scrolling: the pairs, contract,
 // score and both sides' matchpoints, then the names under them.
 std::string traveller(const Contest& contest, const Board& board) {
+    const std::string points = scoringForm(contest).pointsColumn().heading;
     std::string out =
         "<h2>Resultat</h2>\n<table class=\"trav\">\n<thead><tr><th>NS\xe2\x80\x93\xc3\x96V</th>"
-        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th>" +
-        std::string(contest.scoringRule.imps()
-                        ? "<th class=\"n\">IMP NS</th><th class=\"n\">IMP \xc3\x96V</th>"
-                        : "<th class=\"n\">Po NS</th><th class=\"n\">Po \xc3\x96V</th>") +
-        "</tr></thead>\n<tbody>\n";
+        "<th>Kontrakt</th><th class=\"n\">Po\xc3\xa4ng</th><th class=\"n\">" +
+        html(points + " NS") + "</th><th class=\"n\">" + html(points + " \xd6V") +
+        "</th></tr></thead>\n<tbody>\n";
     for (int slot : orderedSlots(contest, board, ScoreOrder)) {
         const BoardResult& r = board.results[slot];
         const bool scored = hasScore(r.nsScore) && r.nsPoints != kNoPoints;

@@ -63,8 +63,8 @@ bool sitsBothWays(const std::vector<PairResult>& results) {
 // Places within one list: tied figures share a place, pairs without a figure get none.
 void placeRows(const LiveStandings& figures, StandingsList& list) {
     std::vector<int> pairs;
-    for (const StandingsRow& row : list.rows) pairs.push_back(row.pair);
-    for (StandingsRow& row : list.rows)
+    for (const ListedPair& row : list.rows) pairs.push_back(row.pair);
+    for (ListedPair& row : list.rows)
         if (figures.pairs[row.pair].hasFigure) row.place = sharedLivePlace(figures, row.pair, pairs);
 }
 
@@ -93,7 +93,7 @@ void makeLists(const Contest& contest, SiteFacts& facts) {
     }
     for (StandingsList& list : facts.lists) {
         placeRows(facts.figures, list);
-        for (const StandingsRow& row : list.rows) facts.placeOf[row.pair] = row.place;
+        for (const ListedPair& row : list.rows) facts.placeOf[row.pair] = row.place;
     }
     if (facts.lists.size() == 2 && facts.lists[1].rows.empty()) facts.lists.pop_back();
 }

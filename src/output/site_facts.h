@@ -18,14 +18,14 @@ struct PairResult {
     bool northSouth = true;
 };
 
-struct StandingsRow {
+struct ListedPair {
     int pair = 0;
     int place = 0;  // 0 while the pair has no figure
 };
 
 struct StandingsList {
     std::string title;  // "NS", "ÖV", "sektion A", or "" for the one list of all pairs (Windows-1252)
-    std::vector<StandingsRow> rows;
+    std::vector<ListedPair> rows;
 };
 
 struct SiteFacts {

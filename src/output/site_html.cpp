@@ -51,8 +51,13 @@ std::string decimalText(double value, bool trimWhole) {
     return text;
 }
 
+std::string siteFigure(const FigureColumn& column, double value) {
+    if (column.decimalMark == ',') return figureText(column, value);
+    return decimalText(value, *column.unit == '\0');
+}
+
 std::string pointsText(const Contest& contest, double points) {
-    return contest.scoringRule.imps() ? impText(points) : decimalText(points, true);
+    return siteFigure(scoringForm(contest).pointsColumn(), points);
 }
 
 std::string suitSymbol(int suit) {

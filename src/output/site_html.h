@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/contest.h"
+#include "model/scoring_form.h"
 #include "output/contract_text.h"
 
 // Pieces every results page shares. The pages are UTF-8 HTML5; core text (Windows-1252)
@@ -16,8 +17,10 @@ std::string html(std::string_view cp1252);
 
 // One decimal with a decimal comma, "60,3"; whole numbers without one where `trimWhole`.
 std::string decimalText(double value, bool trimWhole = false);
-// A side's points as the contest scores them: IMPs with two decimals ("-4,33"), else
-// matchpoints as decimalText(points, true) writes them.
+// A figure of a column with a decimal comma: as the column writes it where it writes one
+// ("-4,33"), else as decimalText writes it, whole points (a column without a unit) trimmed.
+std::string siteFigure(const FigureColumn& column, double value);
+// A side's points on a board as the contest's form writes them.
 std::string pointsText(const Contest& contest, double points);
 
 // A suit symbol (0 spades .. 3 clubs) in its colour: hearts and diamonds red.

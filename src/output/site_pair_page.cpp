@@ -39,12 +39,16 @@ std::string opponents(const Contest& contest, const BoardResult& r, bool northSo
     return text;
 }
 
+// The cells of a side's points on a board: its points, and where they have a top their
+// percentage of it.
+int pointCells(const Contest& contest) { return scoringForm(contest).pointsHaveTop() ? 2 : 1; }
+
 std::string roundRow(const Contest& contest, const PairResult& result, int round) {
     const BoardResult& r = contest.boards[result.board].results[result.slot];
     const std::string seat = result.northSouth ? "NS" : "\xc3\x96V";
-    return "<tr class=\"round\"><th colspan=\"" + std::string(contest.scoringRule.imps() ? "6" : "7") +
-           "\">" + (round > 0 ? "Rond " + std::to_string(round) + " \xc2\xb7 " : std::string()) + seat +
-           " mot " + opponents(contest, r, result.northSouth) + "</th></tr>\n";
+    return "<tr class=\"round\"><th colspan=\"" + std::to_string(5 + pointCells(contest)) + "\">" +
+           (round > 0 ? "Rond " + std::to_string(round) + " \xc2\xb7 " : std::string()) + seat + " mot " +
+           opponents(contest, r, result.northSouth) + "</th></tr>\n";
 }
 
 std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteView& view,
@@ -56,8 +60,7 @@ std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteV
     // Any result on a board a pair at the reading table has not played would give the board
     // away, the pair's own too: its partner at the table may meet the board later.
     if (!view.shows(result.board))
-        return row + (contest.scoringRule.imps() ? "<td colspan=\"5\"></td></tr>\n"
-                                                 : "<td colspan=\"6\"></td></tr>\n");
+        return row + "<td colspan=\"" + std::to_string(4 + pointCells(contest)) + "\"></td></tr>\n";
     const PlayedContract* played = playedContract(contest, result.board, r);
     const bool declared = played && !played->contract.passedOut();
     row +=
@@ -66,19 +69,19 @@ std::string boardRow(const Contest& contest, const SiteFacts& facts, const SiteV
     row += "<td class=\"n\">" + (declared ? std::to_string(played->tricks) : std::string()) + "</td>";
     row += "<td class=\"n\">" + ownScore(r, result.northSouth) + "</td>";
     const float points = result.northSouth ? r.nsPoints : r.ewPoints;
-    if (contest.scoringRule.imps()) {
-        const bool hasImps = hasScore(r.nsScore) && points != kNoPoints;
-        return row + "<td class=\"n\">" + (hasImps ? pointsText(contest, points) : std::string()) +
+    if (!scoringForm(contest).pointsHaveTop()) {
+        const bool hasPoints = hasScore(r.nsScore) && points != kNoPoints;
+        return row + "<td class=\"n\">" + (hasPoints ? pointsText(contest, points) : std::string()) +
                "</td></tr>\n";
     }
     const bool scored = hasScore(r.nsScore) && facts.top[result.board] > 0;
-    row += "<td class=\"n\">" + (scored ? decimalText(points, true) : std::string()) + "</td>";
+    row += "<td class=\"n\">" + (scored ? pointsText(contest, points) : std::string()) + "</td>";
     row += "<td class=\"n\">" +
            (scored ? decimalText(points * 100.0 / facts.top[result.board]) : std::string()) + "</td></tr>\n";
     return row;
 }
 
-std::string summary(const SiteFacts& facts, const SiteView& view, int pair) {
+std::string summary(const Contest& contest, const SiteFacts& facts, const SiteView& view, int pair) {
     const PairStanding& p = facts.figures.pairs[pair];
     if (!p.hasFigure) return view.live ? "<p class=\"meta\">Ingen procent \xc3\xa4n.</p>\n" : "";
     const StandingsList& list = facts.lists[static_cast<std::size_t>(facts.listOf[pair])];
@@ -86,12 +89,16 @@ std::string summary(const SiteFacts& facts, const SiteView& view, int pair) {
         "Plats " + std::to_string(facts.placeOf[pair]) + " av " + std::to_string(list.rows.size());
     if (!list.title.empty()) text += " i " + html(list.title);
     if (view.live) text += " " + html(roundsText(facts.figures));
-    if (facts.figures.imps)
-        text += " \xc2\xb7 " + impText(p.points) + "\xc2\xa0IMP \xc2\xb7 " + impText(p.percent) +
-                "\xc2\xa0IMP/giv";
+    // A total that is a mean already compares the pairs; a matchpoint total needs its
+    // percentage first.
+    const ScoringForm& form = scoringForm(contest);
+    const std::vector<FigureColumn> columns = form.figureColumns();
+    if (form.totalsAreMeans())
+        text += " \xc2\xb7 " + siteFigure(columns[0], p.points) + "\xc2\xa0" + html(columns[0].heading) +
+                " \xc2\xb7 " + siteFigure(columns[1], p.percent) + "\xc2\xa0" + html(columns[1].heading);
     else
-        text += " \xc2\xb7 " + decimalText(p.percent) + "\xc2\xa0% \xc2\xb7 " + decimalText(p.points, true) +
-                " po\xc3\xa4ng";
+        text += " \xc2\xb7 " + siteFigure(columns[1], p.percent) + "\xc2\xa0" + html(columns[1].heading) +
+                " \xc2\xb7 " + siteFigure(columns[0], p.points) + " po\xc3\xa4ng";
     return "<p>" + text + "</p>\n";
 }
 
@@ -102,17 +109,16 @@ std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteV
     const std::string number = (contest.isIndividual ? "Spelare " : "Par ") + pairLabel(contest, pair);
     std::string body = "<h1>" + html(number) + "</h1>\n";
     if (name != number) body += "<p>" + html(name) + "</p>\n";
-    body += summary(facts, view, pair);
+    body += summary(contest, facts, view, pair);
     std::vector<PairResult> results = facts.results[static_cast<std::size_t>(pair)];
     std::stable_sort(results.begin(), results.end(), [&contest](const PairResult& a, const PairResult& b) {
         return resultRound(contest, a) < resultRound(contest, b);
     });
     body +=
         "<table>\n<thead><tr><th class=\"n\">Giv</th><th>Kontrakt</th><th>Av</th><th class=\"n\">Stick</th>"
-        "<th class=\"n\">Res.</th>" +
-        std::string(contest.scoringRule.imps() ? "<th class=\"n\">IMP</th>"
-                                               : "<th class=\"n\">Po</th><th class=\"n\">%</th>") +
-        "</tr></thead>\n<tbody>\n";
+        "<th class=\"n\">Res.</th><th class=\"n\">" +
+        html(scoringForm(contest).pointsColumn().heading) + "</th>" +
+        (pointCells(contest) > 1 ? "<th class=\"n\">%</th>" : "") + "</tr></thead>\n<tbody>\n";
     int shownRound = -1;
     int shownOpponent = -1;
     for (const PairResult& result : results) {

@@ -17,27 +17,23 @@ std::string heading(const SiteFacts& facts, const SiteView& view, const std::str
     return title + which + (view.live ? " " + roundsText(facts.figures) : "");
 }
 
+// The figures a pair's line shows are its points (matchpoints or IMPs so far) and its
+// percentage (IMPs per board), under the form's two columns.
 std::string listTable(const Contest& contest, const SiteFacts& facts, const StandingsList& list) {
+    const std::vector<FigureColumn> columns = scoringForm(contest).figureColumns();
     std::string out = "<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">";
     out += contest.isIndividual ? "Nr" : "Par";
-    out +=
-        contest.scoringRule.imps()
-            ? "</th><th>Namn</th><th class=\"n\">IMP</th><th class=\"n\">IMP/giv</th></tr></thead>\n<tbody>\n"
-            : "</th><th>Namn</th><th class=\"n\">Po\xc3\xa4ng</th><th "
-              "class=\"n\">%</th></tr></thead>\n<tbody>\n";
-    // IMPs per board are read to the hundredth, as the totals are.
-    const auto second = [&contest](double figure) {
-        return contest.scoringRule.imps() ? impText(figure) : decimalText(figure);
-    };
-    for (const StandingsRow& row : list.rows) {
+    out += "</th><th>Namn</th><th class=\"n\">" + html(columns[0].heading) + "</th><th class=\"n\">" +
+           html(columns[1].heading) + "</th></tr></thead>\n<tbody>\n";
+    for (const ListedPair& row : list.rows) {
         const PairStanding& p = facts.figures.pairs[row.pair];
         const std::string file = pairFile(row.pair);
-        out += "<tr><td class=\"n\">" + (row.place > 0 ? std::to_string(row.place) : "\xe2\x80\x93") +
-               "</td><td class=\"n\">" + link(file, pairLabel(contest, row.pair)) +
-               "</td><td class=\"who\">" +
-               link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) +
-               "</td><td class=\"n\">" + (p.hasFigure ? pointsText(contest, p.points) : "") +
-               "</td><td class=\"n\">" + (p.hasFigure ? second(p.percent) : "\xe2\x80\x93") + "</td></tr>\n";
+        out +=
+            "<tr><td class=\"n\">" + (row.place > 0 ? std::to_string(row.place) : "\xe2\x80\x93") +
+            "</td><td class=\"n\">" + link(file, pairLabel(contest, row.pair)) + "</td><td class=\"who\">" +
+            link(file, html(publishedPairName(contest, row.pair, NameForm::Long))) + "</td><td class=\"n\">" +
+            (p.hasFigure ? siteFigure(columns[0], p.points) : "") + "</td><td class=\"n\">" +
+            (p.hasFigure ? siteFigure(columns[1], p.percent) : "\xe2\x80\x93") + "</td></tr>\n";
     }
     return out + "</tbody>\n</table>\n";
 }
@@ -78,7 +74,7 @@ std::string standingsPage(const Contest& contest, const SiteFacts& facts, const 
     }
     const bool anyFigure = std::any_of(facts.figures.order.begin(), facts.figures.order.end(),
                                        [&facts](int pair) { return facts.figures.pairs[pair].hasFigure; });
-    if (view.live && contest.scoringRule.imps())
+    if (view.live && scoringForm(contest).totalsAreMeans())
         body +=
             "<p class=\"meta\">IMP p\xc3\xa5 de givar som \xc3\xa4r spelade hittills; ordningen efter IMP "
             "per giv.</p>\n";

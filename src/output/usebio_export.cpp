@@ -6,10 +6,9 @@
 
 #include "files/imported_names.h"
 #include "files/member_lookup.h"
-#include "model/imp_standings.h"
 #include "model/result_order.h"
-#include "model/section_standings.h"
-#include "model/standings.h"
+#include "model/scoring_form.h"
+#include "model/sections.h"
 #include "model/version.h"
 #include "output/deal_text.h"
 #include "output/html_text.h"
@@ -65,55 +64,28 @@ void writePlayer(UsebioWriter& xml, const Member* member) {
     xml.close("PLAYER");
 }
 
-// One participant's figures as the file gives them.
-struct ParticipantLine {
-    int pair = 0;
-    std::string total, percent, place;  // percent "" in an IMP contest
-};
-
-std::string placeText(int place, int sharing) { return std::to_string(place) + (sharing > 1 ? "=" : ""); }
-
-// The pairs of one section (-1: the whole field), placed among themselves.
-std::vector<ParticipantLine> matchpointLines(const Contest& contest, int section) {
-    const SectionStandings standings = section < 0
-                                           ? SectionStandings{contestTotals(contest), contestMean(contest)}
-                                           : sectionStandings(contest, section);
-    const Totals& totals = standings.totals;
-    std::array<int, kParticipantSlots> sharing{};
-    for (int slot = 1; slot <= totals.n; ++slot)
-        if (const int pair = totals.ranking[slot]; pair != 0)
-            ++sharing[static_cast<std::size_t>(sharedPlace(totals.total[pair], totals))];
-    std::vector<ParticipantLine> lines;
-    for (int slot = 1; slot <= totals.n; ++slot) {
-        const int pair = totals.ranking[slot];
-        if (pair == 0 || sitsOut(contest, pair)) continue;
-        const float total = totals.total[pair];
-        const int place = sharedPlace(total, totals);
-        lines.push_back({pair, general(total), formatText("%.2f", percentOfMean(total, standings.mean)),
-                         placeText(place, sharing[static_cast<std::size_t>(place)])});
-    }
-    return lines;
+// A figure as the file writes it: matchpoints as they are, rounded figures to their column's
+// decimals.
+std::string exchanged(const ScoringForm& form, const FigureColumn& column, double value) {
+    return form.exchangesExactFigures() ? general(value) : formatText("%.*f", column.decimals, value);
 }
 
-// An IMP contest's participants: their total IMPs, to the hundredth, and places shared as shown.
-std::vector<ParticipantLine> impLines(const Contest& contest, int section) {
-    const std::vector<ImpStanding> standings = sectionImpStandings(contest, section);
-    const std::vector<int> places = impPlaces(standings);
-    std::vector<ParticipantLine> lines;
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const auto sharing = std::count(places.begin(), places.end(), places[i]);
-        lines.push_back({standings[i].pair, formatText("%.2f", standings[i].total), "",
-                         placeText(places[i], static_cast<int>(sharing))});
-    }
-    return lines;
+bool isPercent(const FigureColumn& column) { return std::string_view(column.unit) == "%"; }
+
+std::string placeText(const Standings& standings, const StandingsRow& row) {
+    const auto sharing =
+        std::count_if(standings.rows.begin(), standings.rows.end(),
+                      [&row](const StandingsRow& other) { return other.place == row.place; });
+    return std::to_string(row.place) + (sharing > 1 ? "=" : "");
 }
 
 // The pairs of one section (-1: the whole field), numbered within it, placed among themselves.
 void writeParticipants(const Contest& contest, UsebioWriter& xml, int section) {
     xml.open("PARTICIPANTS");
-    for (const ParticipantLine& line :
-         contest.scoringRule.imps() ? impLines(contest, section) : matchpointLines(contest, section)) {
-        const int pair = line.pair;
+    const ScoringForm& form = scoringForm(contest);
+    const Standings standings = form.standings(contest, section);
+    for (const StandingsRow& row : standings.rows) {
+        const int pair = row.pair;
         const Participant& p = contest.participants[pair];
         if (contest.isIndividual) {
             // A player is a participant of his own; his figures follow his name.
@@ -125,9 +97,10 @@ void writeParticipants(const Contest& contest, UsebioWriter& xml, int section) {
             xml.open("PAIR");
             xml.value("PAIR_NUMBER", numberInSection(contest, pair));
         }
-        xml.value("TOTAL_SCORE", line.total);
-        if (!line.percent.empty()) xml.value("PERCENTAGE", line.percent);
-        xml.value("PLACE", line.place);
+        xml.value("TOTAL_SCORE", exchanged(form, standings.columns[0], row.figures[0]));
+        for (std::size_t i = 1; i < standings.columns.size(); ++i)
+            if (isPercent(standings.columns[i])) xml.value("PERCENTAGE", formatText("%.2f", row.figures[i]));
+        xml.value("PLACE", placeText(standings, row));
         if (contest.isIndividual) {
             xml.close("PLAYER");
             continue;
@@ -168,12 +141,11 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
     if (hasScore(r.nsScore)) {
         xml.value("SCORE",
                   r.nsScore >= kAdjustedBase ? usebioAdjustedScore(r.nsScore) : std::to_string(r.nsScore));
-        if (!contest.scoringRule.imps()) {
-            xml.value("NS_MATCH_POINTS", general(r.nsPoints));
-            xml.value("EW_MATCH_POINTS", general(r.ewPoints));
-        } else if (r.nsPoints != kNoPoints) {
-            xml.value("NS_IMPS", formatText("%.2f", r.nsPoints));
-            xml.value("EW_IMPS", formatText("%.2f", r.ewPoints));
+        const ScoringForm& form = scoringForm(contest);
+        if (form.exchangesExactFigures() || r.nsPoints != kNoPoints) {
+            const std::string suffix = form.codes().usebioPoints;
+            xml.value(("NS_" + suffix).c_str(), exchanged(form, form.pointsColumn(), r.nsPoints));
+            xml.value(("EW_" + suffix).c_str(), exchanged(form, form.pointsColumn(), r.ewPoints));
         }
     }
     if (r.nsScore >= kAdjustedBase) xml.value("NOTES", "Adjusted score");
@@ -227,15 +199,7 @@ void writeHandSet(const Contest& contest, UsebioWriter& xml) {
 }  // namespace
 
 const char* usebioScoringMethod(ScoringMethod method) {
-    switch (method) {
-    case ScoringMethod::CrossImps:
-        return "CROSS_IMPS";
-    case ScoringMethod::Butler:
-        return "BUTLER_IMPS";
-    case ScoringMethod::Matchpoints:
-        break;
-    }
-    return "MATCH_POINTS";
+    return scoringForm(ScoringRule{method, false}).codes().usebioMethod;
 }
 
 std::string usebioAdjustedScore(int code) {
@@ -256,7 +220,7 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.value("PROGRAM_VERSION", kVersionText);
     xml.value("EVENT_DESCRIPTION", contest.contestName);
     xml.value("DATE", usebioDate(contest.contestDate));
-    xml.value("BOARD_SCORING_METHOD", usebioScoringMethod(contest.scoringRule.method));
+    xml.value("BOARD_SCORING_METHOD", scoringForm(contest).codes().usebioMethod);
     xml.value("SESSION_COUNT", 1);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     xml.value("SECTION_COUNT", sections);

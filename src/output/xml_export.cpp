@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "model/board_scoring.h"
-#include "model/imp_standings.h"
 #include "model/member.h"
-#include "model/section_standings.h"
+#include "model/scoring_form.h"
 #include "model/sections.h"
 #include "model/standings.h"
 #include "output/deal_text.h"
@@ -75,47 +74,38 @@ void writeEntry(const Contest& contest, XmlWriter& xml, int pair, int place, con
     xml.close("team");
 }
 
-void writeStandingsOf(const Contest& contest, XmlWriter& xml, const Totals& totals, int mean) {
-    for (int slot = 1; slot <= totals.n; ++slot) {
-        const int pair = totals.ranking[slot];
-        if (pair == 0 || sitsOut(contest, pair)) continue;
-        const Participant& p = contest.participants[pair];
-        if (p.first && p.first == contest.byeMember) continue;
-        const float total = totals.total[pair];
-        writeEntry(contest, xml, pair, sharedPlace(total, totals), general(total),
-                   general(roundHalfUp(percentOfMean(total, mean) * 10) * 0.1));
-    }
+// A figure as the file writes it: matchpoints as they are, rounded figures to their column's
+// decimals; a side without rounded points has none.
+std::string exchanged(const ScoringForm& form, const FigureColumn& column, double value) {
+    if (form.exchangesExactFigures()) return general(value);
+    return value == kNoPoints ? std::string() : formatText("%.*f", column.decimals, value);
+}
+
+// A percentage as the lists show it, to its column's decimals.
+std::string percentText(const FigureColumn& column, double value) {
+    double scale = 1.0;
+    for (int i = 0; i < column.decimals; ++i) scale *= 10.0;
+    return general(roundHalfUp(value * scale) * (1.0 / scale));
 }
 
 // The standings; an evening in sections gives each section's, places and percentages within
 // it, as its lists on paper and on the site stand.
-void writeStandings(const Contest& contest, XmlWriter& xml, int mean) {
-    if (!contest.sections.any()) return writeStandingsOf(contest, xml, contestTotals(contest), mean);
-    for (std::size_t s = 0; s < contest.sections.list.size(); ++s) {
-        const SectionStandings section = sectionStandings(contest, static_cast<int>(s));
-        writeStandingsOf(contest, xml, section.totals, section.mean);
-    }
-}
-
-// An IMP contest's standings: the total IMPs as the score, and no percentage.
-void writeImpStandings(const Contest& contest, XmlWriter& xml) {
+void writeStandings(const Contest& contest, XmlWriter& xml) {
+    const ScoringForm& form = scoringForm(contest);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     for (int s = 0; s < sections; ++s) {
-        const std::vector<ImpStanding> standings = sectionImpStandings(contest, s);
-        const std::vector<int> places = impPlaces(standings);
-        for (std::size_t i = 0; i < standings.size(); ++i) {
-            const Participant& p = contest.participants[standings[i].pair];
+        const Standings standings = form.standings(contest, s);
+        for (const StandingsRow& row : standings.rows) {
+            const Participant& p = contest.participants[row.pair];
             if (p.first && p.first == contest.byeMember) continue;
-            writeEntry(contest, xml, standings[i].pair, places[i], formatText("%.2f", standings[i].total),
-                       "");
+            std::string percent;
+            for (std::size_t i = 1; i < standings.columns.size(); ++i)
+                if (std::string_view(standings.columns[i].unit) == "%")
+                    percent = percentText(standings.columns[i], row.figures[i]);
+            writeEntry(contest, xml, row.pair, row.place,
+                       exchanged(form, standings.columns[0], row.figures[0]), percent);
         }
     }
-}
-
-// A side's points on a board: matchpoints as they are, IMPs to the hundredth.
-std::string sidePoints(const Contest& contest, float points) {
-    if (!contest.scoringRule.imps()) return general(points);
-    return points == kNoPoints ? std::string() : formatText("%.2f", points);
 }
 
 void writeDeals(const Contest& contest, XmlWriter& xml) {
@@ -133,6 +123,7 @@ void writeDeals(const Contest& contest, XmlWriter& xml) {
 }
 
 void writeResults(const Contest& contest, XmlWriter& xml) {
+    const ScoringForm& form = scoringForm(contest);
     const int last = contest.lastBoard();
     for (int b = 1; b <= last; ++b) {
         const Board& board = contest.boards[b];
@@ -145,8 +136,8 @@ void writeResults(const Contest& contest, XmlWriter& xml) {
                 xml.value("nsPoints", adjustedScoreText(r.nsScore));
             else
                 xml.value("nsPoints", r.nsScore);
-            xml.value("nsScore", sidePoints(contest, r.nsPoints));
-            xml.value("ewScore", sidePoints(contest, r.ewPoints));
+            xml.value("nsScore", exchanged(form, form.pointsColumn(), r.nsPoints));
+            xml.value("ewScore", exchanged(form, form.pointsColumn(), r.ewPoints));
             xml.value("north", r.nsPair);
             xml.value("east", r.ewPair);
             if (contest.isIndividual) {
@@ -193,12 +184,9 @@ std::string writeXml(const Contest& contest, std::ostream& out) {
     xml.value("tableN", contest.tableCount);
     xml.value("mean", mean);
     xml.value("dealN", contest.boardCount);
-    if (contest.scoringRule.imps()) {
-        xml.value("scoring", contest.scoringRule.method == ScoringMethod::Butler ? "butler" : "crossImps");
-        writeImpStandings(contest, xml);
-    } else {
-        writeStandings(contest, xml, mean);
-    }
+    if (const char* scoring = scoringForm(contest).codes().xmlScoring; *scoring)
+        xml.value("scoring", scoring);
+    writeStandings(contest, xml);
     writeDeals(contest, xml);
     writeResults(contest, xml);
     xml.close("contest");

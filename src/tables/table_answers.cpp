@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -9,6 +10,7 @@
 #include "model/board_results.h"
 #include "model/bridge_tables.h"
 #include "model/entry_rules.h"
+#include "model/scoring_form.h"
 #include "model/sections.h"
 #include "tables/table_evening.h"
 #include "tables/table_standings.h"
@@ -90,11 +92,12 @@ Json eveningJson(const EveningState& state) {
             {"over", state.over}};
 }
 
-double tenths(double x) { return std::round(x * 10.0) / 10.0; }
-
-// IMPs are read to the hundredth, matchpoints to the tenth.
+// A figure as the lists show it: to its column's decimals (matchpoints to the tenth, IMPs to
+// the hundredth).
 double shown(const Contest& contest, double x) {
-    return contest.scoringRule.imps() ? std::round(x * 100.0) / 100.0 : tenths(x);
+    double scale = 1.0;
+    for (int i = 0; i < scoringForm(contest).figureColumns().front().decimals; ++i) scale *= 10.0;
+    return std::round(x * scale) / scale;
 }
 
 // The card's total is the pair's figure in the ranking beside it, so the two always agree.
@@ -242,7 +245,7 @@ std::string standingsAnswer(const Contest& contest, const std::vector<int>& pair
     Json json = {{"status", "ok"},
                  {"contest", utf8(contest.contestName)},
                  {"heading", utf8(standings.heading)},
-                 {"imps", contest.scoringRule.imps()},
+                 {"imps", std::string_view(scoringForm(contest).pointsColumn().unit) == "IMP"},
                  {"ranking", rankingJson(contest, standings.lines)},
                  {"cards", cards}};
     if (contest.sections.any()) json["sections"] = sectionsJson(contest, standings, pairs);

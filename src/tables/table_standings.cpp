@@ -4,6 +4,7 @@
 
 #include "model/board_results.h"
 #include "model/name_forms.h"
+#include "model/scoring_form.h"
 #include "model/sections.h"
 #include "model/standings.h"
 
@@ -71,6 +72,7 @@ PairCard pairCard(const Contest& contest, int pair) {
     PairCard card;
     card.pair = pair;
     if (!Contest::validPair(pair)) return card;
+    const ScoringForm& form = scoringForm(contest);
     const int lastBoard = contest.lastBoard();
     for (int b = 1; b <= lastBoard; ++b) {
         const Board& board = contest.boards[b];
@@ -91,7 +93,7 @@ PairCard pairCard(const Contest& contest, int pair) {
                 line.hasPlayed = true, line.played = found->second;
             line.ownScore = northSouth ? r.nsScore : r.ewScore;
             const float points = northSouth ? r.nsPoints : r.ewPoints;
-            if (contest.scoringRule.imps()) {
+            if (!form.pointsHaveTop()) {
                 // IMPs may be below nought; a result without them has none to add.
                 if (hasScore(r.nsScore) && points != kNoPoints) card.points += line.points = points;
             } else if (hasScore(r.nsScore)) {

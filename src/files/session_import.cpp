@@ -285,7 +285,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     layDeals(c, s, out.notes);
     // The file says how its boards were scored; how adjusted results are levelled stays ours.
     c.scoringRule.method = s.rule.method;
-    out.imps = std::string_view(scoringForm(c).pointsColumn().unit) == "IMP";
+    out.pointsName = scoringForm(c).pointsName();
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);
     // The file does not say how its sections were matchpointed, nor by which rule a board
@@ -343,8 +343,7 @@ std::vector<std::string> importReport(const SessionImport& outcome) {
         std::string boards;
         for (int b : outcome.differingBoards) boards += (boards.empty() ? "" : ", ") + number(b);
         lines.push_back(
-            std::string(outcome.imps ? "IMP:en" : "matchpo\xe4ngen") +
-            " skiljer sig fr\xe5n filens p\xe5 giv " + boards +
+            std::string(outcome.pointsName) + " skiljer sig fr\xe5n filens p\xe5 giv " + boards +
             " (filen r\xe4knar dem p\xe5 annat s\xe4tt, t.ex. justerade eller f\xe4rre spelade resultat); "
             "programmets po\xe4ng g\xe4ller");
     }

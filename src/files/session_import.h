@@ -27,7 +27,7 @@ struct SessionImport {
     std::vector<SlotRound> rounds;     // every slot laid, with its round
     std::vector<int> differingBoards;  // boards on which our matchpoints are not the file's
     std::string newNames;              // names added to the register, each followed by a blank
-    bool imps = false;                 // the file's boards were scored in IMPs, and so are ours
+    const char* pointsName = "";       // what the file's points, and so ours, are called
     int roundsPlayed = 0;              // the rounds the file's results were played in
 };
 

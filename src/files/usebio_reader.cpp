@@ -130,7 +130,7 @@ public:
     void note(const xmlNode* at, const std::string& what) { m_s.notes.push_back({lineOf(at), what}); }
 
     // Boards scored in IMPs are scored so here too; a method the program has not is noted.
-    void readScoringMethod(const xmlNode* event) {
+    void readScoringRule(const xmlNode* event) {
         const std::string method = text(event, "BOARD_SCORING_METHOD");
         bool known = true;
         m_s.rule = ruleOfUsebioMethod(method, &known);
@@ -276,7 +276,7 @@ public:
         m_s.title = text(event, "EVENT_DESCRIPTION");
         if (m_s.title.empty()) m_s.title = text(event, "TITLE");
         m_s.date = isoDate(text(event, "DATE"));
-        readScoringMethod(event);
+        readScoringRule(event);
         // Boards not played yet have no travellers; the session still has them.
         m_s.boardCount = parseInt(text(event, "BOARDS_PLAYED")).value_or(0);
         if (text(event, "WINNER_TYPE") == "2")

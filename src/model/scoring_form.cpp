@@ -15,7 +15,7 @@ namespace vindelkast {
 
 namespace {
 
-const std::vector<FigureColumn> kMatchpointColumns{{"Po\xe4ng", 6, 1, "", '.'}, {"%", 5, 1, "%", '.'}};
+const std::vector<FigureColumn> kMatchpointColumns{{"Po\xe4ng", 6, 1, "", '.', false}, {"%", 5, 1, "%", '.'}};
 const std::vector<FigureColumn> kImpColumns{{"IMP", 7, 2, "IMP", ','}, {"IMP/giv", 7, 2, "IMP", ','}};
 
 // Matchpoints: a total and its percentage of an average pair's, as in every list since the

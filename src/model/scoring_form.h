@@ -19,6 +19,9 @@ struct FigureColumn {
     int decimals = 0;          // 1 for matchpoints and percentages, 2 for IMPs
     const char* unit = "";     // "" (matchpoints), "%", "IMP", "VP"
     char decimalMark = '.';    // IMPs are written "-2,33" wherever they appear
+    // Whether a short list (a phone's) shows it: a matchpoint total says little beside its
+    // percentage once pairs have played different boards.
+    bool brief = true;
 };
 
 // The figure as the column writes it, unpadded: "45.9", "-2,33". A figure written with a

@@ -198,10 +198,6 @@ void writeHandSet(const Contest& contest, UsebioWriter& xml) {
 
 }  // namespace
 
-const char* usebioScoringMethod(ScoringMethod method) {
-    return scoringForm(ScoringRule{method, false}).codes().usebioMethod;
-}
-
 std::string usebioAdjustedScore(int code) {
     const int shares = code - kAdjustedBase;
     return "A" + std::to_string(shares / 10 * 10) + std::to_string(shares % 10 * 10);

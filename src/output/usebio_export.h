@@ -23,9 +23,6 @@ namespace vindelkast {
 // its total IMPs as TOTAL_SCORE and no percentage.
 void writeUsebio(const Contest& contest, std::ostream& out);
 
-// BOARD_SCORING_METHOD's value for a scoring method.
-const char* usebioScoringMethod(ScoringMethod method);
-
 // "A6040": an adjusted code as USEBIO writes an artificial score (NS share, EW share).
 std::string usebioAdjustedScore(int code);
 

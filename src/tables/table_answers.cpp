@@ -100,6 +100,33 @@ double shown(const Contest& contest, double x) {
     return std::round(x * scale) / scale;
 }
 
+Json columnJson(const FigureColumn& column) {
+    return {{"heading", utf8(column.heading)}, {"decimals", column.decimals}, {"unit", utf8(column.unit)}};
+}
+
+// The ranking's figures as a short list shows them, each with the line's key it is read from:
+// the total ("points") and the relative figure ("percent").
+Json figuresJson(const ScoringForm& form) {
+    static const char* const keys[] = {"points", "percent"};
+    Json figures = Json::array();
+    const std::vector<FigureColumn> columns = form.figureColumns();
+    for (std::size_t i = 0; i < columns.size() && i < 2; ++i) {
+        if (!columns[i].brief) continue;
+        Json column = columnJson(columns[i]);
+        column["key"] = keys[i];
+        figures.push_back(column);
+    }
+    return figures;
+}
+
+// A card line's points, and whether they are a share of the board's top (shown as a percentage).
+Json pointsJson(const ScoringForm& form) {
+    Json points = columnJson(form.pointsColumn());
+    points["decimals"] = form.figureColumns().front().decimals;
+    points["ofTop"] = form.pointsHaveTop();
+    return points;
+}
+
 // The card's total is the pair's figure in the ranking beside it, so the two always agree.
 Json cardJson(const Contest& contest, int pair, const PairStanding& figure) {
     const PairCard card = pairCard(contest, pair);
@@ -245,7 +272,8 @@ std::string standingsAnswer(const Contest& contest, const std::vector<int>& pair
     Json json = {{"status", "ok"},
                  {"contest", utf8(contest.contestName)},
                  {"heading", utf8(standings.heading)},
-                 {"imps", std::string_view(scoringForm(contest).pointsColumn().unit) == "IMP"},
+                 {"figures", figuresJson(scoringForm(contest))},
+                 {"points", pointsJson(scoringForm(contest))},
                  {"ranking", rankingJson(contest, standings.lines)},
                  {"cards", cards}};
     if (contest.sections.any()) json["sections"] = sectionsJson(contest, standings, pairs);

@@ -41,7 +41,7 @@ const char* const kBody = R"HTML(
 <section id="slip" class="hidden"><h2 id="slipTitle"></h2><table><thead><tr><th>NS</th><th>&Ouml;V</th><th>Kontrakt</th><th class="n">NS po&auml;ng</th></tr></thead>
 <tbody id="slipRows"></tbody></table><button type="button" class="big" id="slipBack">Till ronden</button></section>
 <section id="end" class="hidden"><h2>Kv&auml;llen &auml;r slut</h2><h3 id="rankingTitle"></h3>
-<table id="rankingTable"><thead><tr><th class="n">Pl</th><th class="n">Par</th><th>Namn</th><th class="n" id="rankingTotal" hidden>IMP</th><th class="n" id="rankingFigure">%</th></tr></thead>
+<table id="rankingTable"><thead><tr><th class="n">Pl</th><th class="n">Par</th><th>Namn</th></tr></thead>
 <tbody id="rankingRows"></tbody></table><div id="moreRankings"></div><div id="cards"></div>
 <button type="button" class="plain" id="endRounds">Till ronderna</button></section>
 )HTML";

@@ -33,7 +33,8 @@ function followEvening(j, background) {
   return false;
 }
 
-function decimal(x) { return x.toFixed(S.imps ? 2 : 1).replace(".", ","); }
+// A figure as its column writes it: to its decimals, with a decimal comma.
+function decimal(x, column) { return x.toFixed(column.decimals).replace(".", ","); }
 async function showEnd() {
   const body = auth();
   if (S.typed) Object.assign(body, load(pairsKey(S.round.round), {}));
@@ -41,9 +42,11 @@ async function showEnd() {
   try { r = await call("standings", body); } catch (e) { return; }
   if (r.status !== 200) { renderRound(); show("round"); say("roundMsg", r.json.message || ""); return; }
   $("where").textContent = "Bord " + (S.label || S.table) + " \u00b7 Kv\u00e4llen \u00e4r slut";
-  S.imps = !!r.json.imps;
-  $("rankingTotal").hidden = !S.imps;
-  $("rankingFigure").textContent = S.imps ? "IMP/giv" : "%";
+  // The server says which figures the lists show and how: the evening's way of scoring is its.
+  S.figures = r.json.figures; S.points = r.json.points;
+  const head = $("rankingTable").querySelector("thead tr");
+  for (const th of head.querySelectorAll(".figure")) th.remove();
+  for (const f of S.figures) head.appendChild(el("th", f.heading, "n figure"));
   const own = r.json.cards.map(c => c.nr);
   // In sections one ranking a section, the table's own first; the others follow in copies.
   const lists = r.json.sections || [{heading: r.json.heading, ranking: r.json.ranking}];
@@ -63,15 +66,15 @@ function fillRanking(rows, ranking, own) {
   rows.textContent = "";
   for (const x of ranking) {
     const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
-    for (const [t, c] of [[x.place, "n"], [nrOf(x), "n"], [x.name || "Par " + nrOf(x), ""], ...(S.imps ? [[decimal(x.points), "n"]] : []), [decimal(x.percent), "n"]]) tr.appendChild(el("td", String(t), c));
+    for (const [t, c] of [[x.place, "n"], [nrOf(x), "n"], [x.name || "Par " + nrOf(x), ""], ...S.figures.map(f => [decimal(x[f.key], f), "n"])]) tr.appendChild(el("td", String(t), c));
     rows.appendChild(tr);
   }
 }
 function cardTable(c) {
   const box = el("div", undefined, "card");
-  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + nrOf(c) + (c.name ? " " + c.name : "") + " \u00b7 " + (S.imps ? decimal(c.points) + " IMP" : decimal(c.percent) + " %")));
+  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + nrOf(c) + (c.name ? " " + c.name : "") + " \u00b7 " + decimal(c[S.figures[0].key], S.figures[0]) + " " + S.figures[0].unit));
   const table = el("table"); const head = el("tr");
-  const figures = S.imps ? [["IMP", "n"]] : [["Mp", "n"], ["%", "n"]];
+  const figures = [[S.points.heading, "n"], ...(S.points.ofTop ? [["%", "n"]] : [])];
   for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ...figures]) head.appendChild(el("th", t, cls));
   const thead = el("thead"); thead.appendChild(head); table.appendChild(thead);
   const body = el("tbody"); let round = 0;
@@ -86,8 +89,8 @@ function cardTable(c) {
     tr.appendChild(contract);
     // An adjusted score on a card is the pair's own share of it.
     const share = x.adjusted && (["NS", "N", "S"].includes(x.seat) ? x.adjusted.ns : x.adjusted.ew);
-    const own = [x.adjusted ? "Justerat " + share + " %" : x.score, x.score === "" ? "" : decimal(x.points)];
-    if (!S.imps) own.push(x.top ? decimal(x.points * 100 / x.top) : "");
+    const own = [x.adjusted ? "Justerat " + share + " %" : x.score, x.score === "" ? "" : decimal(x.points, S.points)];
+    if (S.points.ofTop) own.push(x.top ? decimal(x.points * 100 / x.top, S.points) : "");
     for (const t of own) tr.appendChild(el("td", String(t), "n"));
     body.appendChild(tr);
   }

@@ -142,12 +142,13 @@ TEST(UsebioExport, AnImpEveningComesBackFromUsebioAndPbnScoredInImps) {
         EXPECT_EQ(outcome.differingBoards, std::vector<int>{}) << "the file's IMPs are ours";
     }
 
-    for (const ScoringMethod method : {ScoringMethod::CrossImps, ScoringMethod::Butler}) {
+    for (const auto& [method, code] : {std::pair{ScoringMethod::CrossImps, "CROSS_IMPS"},
+                                       std::pair{ScoringMethod::Butler, "BUTLER_IMPS"}}) {
         test::Evening f;
         ASSERT_TRUE(chooseScoringRule(f.c(), ScoringRule{method}));
         const std::string xml = usebioOf(f.c());
         expectWellFormed(xml);
-        EXPECT_TRUE(holds(xml, std::string("<BOARD_SCORING_METHOD>") + usebioScoringMethod(method) + "<"));
+        EXPECT_TRUE(holds(xml, std::string("<BOARD_SCORING_METHOD>") + code + "<"));
         std::ostringstream pbn;
         writePbn(f.c(), pbn);
         EXPECT_TRUE(holds(pbn.str(), "IMP_NS\\6R;IMP_EW\\6R\"]"));

@@ -313,7 +313,9 @@ TEST_F(LiveResults, AnImpEveningRanksByImpsWithSharedPlacesOnPhonesAndPages) {
     EXPECT_NEAR(end.lines[15].percent, -1.0 / 21, 1e-6);
     // The phones get hundredths: 1,00 IMP, 0,05 per board over 21 boards.
     const std::string answer = standingsAnswer(c, {p});
-    EXPECT_TRUE(contains(answer, "\"imps\":true")) << answer;
+    EXPECT_TRUE(
+        contains(answer, "{\"decimals\":2,\"heading\":\"IMP/giv\",\"key\":\"percent\",\"unit\":\"IMP\"}"))
+        << answer;
     EXPECT_TRUE(
         contains(answer, "\"nr\":" + std::to_string(p) + ",\"percent\":0.05,\"place\":1,\"points\":1.0"))
         << answer;

@@ -374,7 +374,9 @@ TEST_P(SectionedPhoneEvening, ShowsSectionLabelsAndRanksEachSection) {
     int status = 0;
     const Json end = call(TableCall::Standings, b2, "", &status);
     ASSERT_EQ(status, 200) << end.dump();
-    EXPECT_EQ(end["imps"], GetParam().imps);
+    // A short list shows IMPs and IMPs per board, or the percentage alone.
+    EXPECT_EQ(end["figures"].size(), GetParam().imps ? 2u : 1u) << end["figures"].dump();
+    EXPECT_EQ(end["points"]["ofTop"], !GetParam().imps);
     EXPECT_EQ(end["ranking"].size(), static_cast<std::size_t>(sizeA + sizeB))
         << "the whole field stays for clients that show one list";
     ASSERT_EQ(end["sections"].size(), 2u);

@@ -1,6 +1,5 @@
 #include "output/text_format.h"
 
-#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -34,13 +33,6 @@ std::string formatText(const char* format, ...) {
 std::string padRight(const std::string& text, std::size_t width) {
     if (text.size() >= width) return text;
     return text + std::string(width - text.size(), ' ');
-}
-
-std::string impText(double imps) {
-    const long hundredths = std::lround(imps * 100.0);
-    std::string text = formatText("%s%ld,%02ld", hundredths < 0 ? "-" : "", std::labs(hundredths) / 100,
-                                  std::labs(hundredths) % 100);
-    return text;
 }
 
 }  // namespace vindelkast

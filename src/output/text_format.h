@@ -8,9 +8,6 @@ namespace vindelkast {
 // Windows-1252.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// IMPs as a player reads them: two decimals with a decimal comma, "-2,33", "0,00".
-std::string impText(double imps);
-
 // `text` followed by blanks up to `width` characters (never cut).
 std::string padRight(const std::string& text, std::size_t width);
 

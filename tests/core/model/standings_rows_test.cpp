@@ -3,6 +3,9 @@
 #include <random>
 
 #include "model/board_results.h"
+#include "model/contest_scoring.h"
+#include "model/scoring_form.h"
+#include "model/sections.h"
 #include "model/standings.h"
 #include "support/random_contests.h"
 #include "support/sample_contests.h"
@@ -55,6 +58,51 @@ TEST(StandingsRows, EveryPairGetsWhatItsBoardsGiveItAfterManyChanges) {
             ASSERT_EQ(contestMean(c, last), pairByPairMean(c, last)) << "contest " << contest;
         }
     }
+}
+
+// Whatever the way of scoring, its standings list every pair that plays once, a place being
+// one more than the lines with a better total as shown (totals that read alike tie), and IMPs per
+// board the total over the boards it has points on.
+void expectFormStandings(const Contest& c, int contest) {
+    const ScoringForm& form = scoringForm(c);
+    const Standings s = form.standings(c);
+    const auto shown = [&s](double total) { return figureText(s.columns[0], total); };
+    std::vector<int> listed;
+    for (const StandingsRow& row : s.rows) {
+        listed.push_back(row.pair);
+        int better = 0;
+        for (const StandingsRow& other : s.rows)
+            better += other.figures[0] > row.figures[0] && shown(other.figures[0]) != shown(row.figures[0]);
+        EXPECT_EQ(row.place, better + 1) << "contest " << contest << ", pair " << row.pair;
+        if (form.totalsAreMeans()) {
+            EXPECT_NEAR(row.figures[1] * row.boards, row.figures[0], 1e-6) << "contest " << contest;
+        }
+    }
+    std::vector<int> playing;
+    for (int pair = 1; pair <= c.maxPairNumber; ++pair)
+        if (!sitsOut(c, pair)) playing.push_back(pair);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, playing) << "contest " << contest;
+}
+
+TEST(StandingsRows, EveryFormListsEachPairOnceInOrderOfItsTotal) {
+    std::mt19937 random(20261209);
+    const ScoringMethod methods[] = {ScoringMethod::Matchpoints, ScoringMethod::CrossImps,
+                                     ScoringMethod::Butler};
+    for (int contest = 0; contest < 30; ++contest) {
+        test::ContestFixture f;
+        Contest& c = f.c();
+        test::fillRandomContest(c, random);
+        for (int change = 0; change < 5; ++change) test::changeRandomly(c, random);
+        chooseScoringRule(c, ScoringRule{methods[contest % 3]});
+        expectFormStandings(c, contest);
+    }
+    // IMPs are read as players read them, halves away from nought; matchpoints as printf has them.
+    const FigureColumn imps = scoringForm(ScoringRule{ScoringMethod::CrossImps}).pointsColumn();
+    EXPECT_EQ(figureText(imps, 2.125), "2,13");
+    EXPECT_EQ(figureText(imps, -2.375), "-2,38");
+    EXPECT_EQ(figureText(imps, -0.004), "0,00");
+    EXPECT_EQ(figureText(scoringForm(ScoringRule{}).figureColumns()[0], 45.96), "46.0");
 }
 
 }  // namespace

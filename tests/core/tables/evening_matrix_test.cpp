@@ -169,12 +169,15 @@ protected:
         const std::string before = folder.read("kv.sco");
         const Slot& first = slots.front();
         const std::string sitOut = sitOuts.substr(0, sitOuts.find(','));
-        const std::string stranger =
-            k.odd ? sitOut : std::string(1, static_cast<char>('A' + k.sections)) + "1";
+        // A number the evening does not have, typed on a Swedish keyboard: the terminal's
+        // UTF-8 is the contest's text in the message.
+        const std::string stranger = k.odd ? sitOut
+                                           : "\xd6"
+                                             "1";
         const std::string grown = k.refused == std::string("1234") ? "0" : "";  // 1234 is read as 12340
         const std::pair<CliRun, std::string> refusals[] = {
             {enter(seat(first), k.refused), "Ogiltigt resultat: " + std::string(k.refused) + grown},
-            {enter(to_string(first.board) + " " + label(first.ns) + " " + stranger, "42"),
+            {enter(to_string(first.board) + " " + label(first.ns) + " " + test::u(stranger), "42"),
              k.odd ? label(first.ns) + "-" + sitOut + " spelar inte giv " + to_string(first.board) +
                          " mot varandra"
                    : "Inget par heter " + stranger}};

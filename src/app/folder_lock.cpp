@@ -1,24 +1,24 @@
 #include "app/folder_lock.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QSysInfo>
 
+#include "qt/qt_text.h"
 #include "session/dialogs.h"
 
 namespace vindelkast {
 
-FolderLock::FolderLock(const QString& folder) : m_lock(QDir(folder).filePath(kFolderLockName)) {
-    // A window runs for a whole evening, so the lock never goes stale by age; one whose
-    // program is no longer running is stale whatever its age.
-    m_lock.setStaleLockTime(0);
-}
+FolderLock::FolderLock(const QString& folder) : m_lock(pathFromQt(QDir(folder).filePath(kFolderLockName))) {}
 
 bool FolderLock::claim(Dialogs& dialogs) {
-    if (m_lock.tryLock()) return true;
-    if (m_lock.error() != QLockFile::LockFailedError) return true;
-    qint64 pid = 0;
-    QString host, program;
-    m_lock.getLockInfo(&pid, &host, &program);
-    const QString who = pid > 0 ? QString(" (process %1 p\u00e5 %2)").arg(pid).arg(host) : QString();
+    // The holder's process number and computer, one to a line, for the message below.
+    const QString me =
+        QString("%1\n%2\n").arg(QCoreApplication::applicationPid()).arg(QSysInfo::machineHostName());
+    if (m_lock.take(me.toStdString()) != HeldLock::Outcome::HeldElsewhere) return true;
+    const QStringList holder = QString::fromUtf8(m_lock.holder()).split('\n');
+    const bool named = holder.size() >= 2 && holder[0].toLongLong() > 0;
+    const QString who = named ? QString(" (process %1 p\u00e5 %2)").arg(holder[0], holder[1]) : QString();
     return !dialogs.confirm(
         "Vindelkast k\u00f6rs redan i den h\u00e4r mappen" + who +
         ". Tv\u00e5 program i samma mapp skriver \u00f6ver varandras \u00e5terst\u00e4llningsfil "

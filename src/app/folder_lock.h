@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
+
+#include "files/register_lock.h"
 
 namespace vindelkast {
 
@@ -12,7 +13,8 @@ inline constexpr const char* kFolderLockName = "vindelkast.lock";
 
 // One window per working folder: two would delete each other's recovery file, offer to
 // bring back each other's live contest and hand out the same identity numbers. The lock
-// lasts as long as this object; a lock left behind by a program that crashed is taken over.
+// lasts as long as this object and is held through its open file, so a program that crashed
+// holds nothing, whatever process number the next one gets.
 class FolderLock {
 public:
     explicit FolderLock(const QString& folder);
@@ -21,10 +23,10 @@ public:
     // end; true when the program is to go on (without the lock if the director chose so).
     // A folder where no lock can be made at all is not asked about.
     bool claim(Dialogs& dialogs);
-    bool held() const { return m_lock.isLocked(); }
+    bool held() const { return m_lock.held(); }
 
 private:
-    QLockFile m_lock;
+    HeldLock m_lock;
 };
 
 }  // namespace vindelkast

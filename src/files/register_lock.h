@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vindelkast {
 
@@ -31,6 +32,33 @@ public:
 private:
     std::intptr_t m_file = -1;  // the system's file descriptor or handle
     std::string m_path;
+};
+
+// A lock a running program holds on a file through the file it keeps open: the system frees
+// it the moment the program ends, however it ends, so a crash never leaves it held and a new
+// program that happens to get a dead one's process number is never taken for it. The file
+// says who holds it (POSIX: flock; Windows: LockFileEx on a byte beyond the text).
+class HeldLock {
+public:
+    enum class Outcome { Taken, HeldElsewhere, Unavailable };
+
+    explicit HeldLock(std::string path) : m_path(std::move(path)) {}
+    ~HeldLock();
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+
+    // Takes the lock without waiting and writes `holder` into the file. HeldElsewhere when
+    // another program holds it (holder() then says who); Unavailable when no lock can be made
+    // here at all (a folder without write access, something that is no file under the name).
+    Outcome take(const std::string& holder);
+    bool held() const { return m_file != -1; }
+    // What the program holding the lock wrote, as take() found it.
+    const std::string& holder() const { return m_holder; }
+
+private:
+    std::intptr_t m_file = -1;
+    std::string m_path;
+    std::string m_holder;
 };
 
 }  // namespace vindelkast

@@ -84,4 +84,37 @@ bool RegisterLock::appendWhole(std::string_view text, std::size_t oldSize) {
     return false;
 }
 
+HeldLock::~HeldLock() {
+    if (held()) ::close(static_cast<int>(m_file));
+}
+
+HeldLock::Outcome HeldLock::take(const std::string& holder) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd < 0) return Outcome::Unavailable;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return Outcome::Unavailable;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool elsewhere = errno == EWOULDBLOCK;
+            char text[256];
+            const ssize_t got = ::pread(fd, text, sizeof text, 0);
+            m_holder.assign(text, got > 0 ? static_cast<std::size_t>(got) : 0);
+            ::close(fd);
+            return elsewhere ? Outcome::HeldElsewhere : Outcome::Unavailable;
+        }
+        // Another program may have replaced the file under the name meanwhile.
+        if (!stillThere(fd, m_path)) {
+            ::close(fd);
+            continue;
+        }
+        m_file = fd;
+        if (::ftruncate(fd, 0) == 0 && ::pwrite(fd, holder.data(), holder.size(), 0) >= 0) ::fsync(fd);
+        return Outcome::Taken;
+    }
+    return Outcome::Unavailable;
+}
+
 }  // namespace vindelkast

@@ -110,4 +110,38 @@ bool RegisterLock::appendWhole(std::string_view text, std::size_t oldSize) {
     return ok;
 }
 
+HeldLock::~HeldLock() {
+    if (held()) ::CloseHandle(handleOf(m_file));
+}
+
+HeldLock::Outcome HeldLock::take(const std::string& holder) {
+    const HANDLE file = openShared(filePath(m_path).native(), GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) return Outcome::Unavailable;
+    if (!regularFile(file)) {
+        ::CloseHandle(file);
+        return Outcome::Unavailable;
+    }
+    // The lock is on a byte far beyond the text, so that whoever finds it held can read who.
+    OVERLAPPED beyond = at(std::size_t{1} << 30);
+    if (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyond)) {
+        const bool elsewhere = ::GetLastError() == ERROR_LOCK_VIOLATION;
+        char text[256];
+        DWORD got = 0;
+        OVERLAPPED start = at(0);
+        if (!::ReadFile(file, text, sizeof text, &got, &start)) got = 0;
+        m_holder.assign(text, got);
+        ::CloseHandle(file);
+        return elsewhere ? Outcome::HeldElsewhere : Outcome::Unavailable;
+    }
+    m_file = reinterpret_cast<std::intptr_t>(file);
+    OVERLAPPED start = at(0);
+    DWORD written = 0;
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(holder.size());
+    if (::WriteFile(file, holder.data(), static_cast<DWORD>(holder.size()), &written, &start) &&
+        ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file))
+        ::FlushFileBuffers(file);
+    return Outcome::Taken;
+}
+
 }  // namespace vindelkast

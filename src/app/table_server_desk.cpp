@@ -21,14 +21,16 @@ const TableService* TableServer::service() {
 QString TableServer::acceptConflict(int id) {
     std::string stored;
     const std::uint64_t mark = m_submissions.changed();
-    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
-        const std::optional<TableStore> store = service.acceptConflict(id);
-        if (!store) return false;
-        stored = storeTableResult(contest, *store);
-        if (!stored.empty()) return false;
-        service.storedAnswer(contest, *store);
-        return true;
-    });
+    const std::string problem = m_sink.storeTableResults(
+        [&](Contest& contest, TableService& service) {
+            const std::optional<TableStore> store = service.acceptConflict(id);
+            if (!store) return false;
+            stored = storeTableResult(contest, *store);
+            if (!stored.empty()) return false;
+            service.storedAnswer(contest, *store);
+            return true;
+        },
+        TableResultSink::Unsecured::Keep);
     m_submissions.written(mark, problem);
     emit tablesChanged();
     return toQt(stored.empty() ? problem : stored);
@@ -36,10 +38,12 @@ QString TableServer::acceptConflict(int id) {
 
 QString TableServer::rejectConflict(int id) {
     const std::uint64_t mark = m_submissions.changed();
-    const std::string problem = m_sink.storeTableResults([id](Contest&, TableService& service) {
-        service.rejectConflict(id);
-        return false;
-    });
+    const std::string problem = m_sink.storeTableResults(
+        [id](Contest&, TableService& service) {
+            service.rejectConflict(id);
+            return false;
+        },
+        TableResultSink::Unsecured::Keep);
     m_submissions.written(mark, problem);
     emit tablesChanged();
     return toQt(problem);
@@ -48,10 +52,12 @@ QString TableServer::rejectConflict(int id) {
 QString TableServer::publishResults() {
     if (!service()) return "Starta upp t\u00e4vlingen f\u00f6rst.";
     const std::uint64_t mark = m_submissions.changed();
-    const std::string problem = m_sink.storeTableResults([](Contest&, TableService& service) {
-        service.publishResults();
-        return false;
-    });
+    const std::string problem = m_sink.storeTableResults(
+        [](Contest&, TableService& service) {
+            service.publishResults();
+            return false;
+        },
+        TableResultSink::Unsecured::Keep);
     m_submissions.written(mark, problem);
     emit tablesChanged();
     return toQt(problem);

@@ -1,5 +1,6 @@
 #include "session/contest_session.h"
 
+#include <memory>
 #include <sstream>
 
 #include "files/contest_file.h"
@@ -113,15 +114,32 @@ std::string ContestSession::openTables() {
     return writeRecovery();
 }
 
-std::string ContestSession::storeTableResults(const std::function<bool(Contest&, TableService&)>& store) {
+std::string ContestSession::storeTableResults(const std::function<bool(Contest&, TableService&)>& store,
+                                              Unsecured unsecured) {
     if (!m_tables) return "";
     const std::uint64_t before = m_tables->revision();
+    // What a batch can change (the boards' results and points, the contracts), to go back to
+    // when the recovery file cannot keep it.
+    const auto boardsBefore = std::make_unique<decltype(m_contest.boards)>(m_contest.boards);
+    const auto contractsBefore = m_contest.contracts;
+    const auto scoredBefore = m_contest.boardHasScores;
+    const TableEntries entriesBefore = m_tables->entries();
     const bool stored = store(m_contest, *m_tables);
     if (!stored && m_tables->revision() == before) return "";
     // A result held for the director is the evening's too: unsaved until its side file is.
     const bool wasSaved = m_saved;
     m_saved = false;
     const std::string problem = writeRecovery();
+    if (!problem.empty() && unsecured == Unsecured::Undo) {
+        // The phones hear 503 and send again: nothing of the batch may show as entered
+        // meanwhile, since none of it would be there after a crash.
+        m_contest.boards = *boardsBefore;
+        m_contest.contracts = contractsBefore;
+        m_contest.boardHasScores = scoredBefore;
+        m_tables->takeEntries(entriesBefore);
+        m_saved = wasSaved;
+        return problem;
+    }
     if (stored)
         emit changed(ContestChange::results(0));
     else if (wasSaved)

@@ -142,7 +142,8 @@ public:
     // The codes are made once: like completing the set-up, they are recovered but leave
     // nothing the director must save.
     std::string openTables() override;
-    std::string storeTableResults(const std::function<bool(Contest&, TableService&)>& store) override;
+    std::string storeTableResults(const std::function<bool(Contest&, TableService&)>& store,
+                                  Unsecured unsecured) override;
 
 signals:
     // The contest changed; `change` says what.

@@ -29,8 +29,13 @@ public:
     // the contest through the core and returns whether the contest changed. When the contest or
     // what the service keeps changed, the owner records it as one change (views and caption,
     // and the recovery file written once for all of it). Returns "" when nothing needed writing
-    // or the recovery file was written, else the message why not.
-    virtual std::string storeTableResults(const std::function<bool(Contest&, TableService&)>& store) = 0;
+    // or the recovery file was written, else the message why not. With `Unsecured::Undo` (the
+    // phones' results) a change the recovery file could not keep is taken back: the phones hear
+    // 503 and send again, and nothing shows as entered that a crash would lose. The director's
+    // own decisions are kept (`Keep`): he is told, as for a typed score.
+    enum class Unsecured { Keep, Undo };
+    virtual std::string storeTableResults(const std::function<bool(Contest&, TableService&)>& store,
+                                          Unsecured unsecured) = 0;
 };
 
 }  // namespace vindelkast

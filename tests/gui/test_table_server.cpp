@@ -214,7 +214,19 @@ void TestTableServer::conflictsAndBadCodes() {
     p.tricks = 11;
     QCOMPARE(phones.send("submit", submission(3, codes.tables[2], board, p, "c1")).status, 503);
     QCOMPARE(w.dialogs.messages.size(), told + 2);
+    // A new result meanwhile is not entered anywhere: a crash would lose it. Sent again once
+    // the recovery file can be written, it is stored.
+    const TableSeat fourth = tableSeat(contest, 4, 1, false);
+    const int fresh = fourth.boards.front();
+    const auto entered = [&] {
+        const BoardResult* r = findResult(contest.boards[fresh], fourth.nsPair, fourth.ewPair);
+        return r && hasScore(r->nsScore);
+    };
+    QCOMPARE(phones.send("submit", submission(4, codes.tables[3], fresh, p, "d1")).status, 503);
+    QVERIFY(!entered());
     QVERIFY(QDir(w.path(".")).rmdir("vindelkast-aterstall.txt"));
+    QCOMPARE(phones.send("submit", submission(4, codes.tables[3], fresh, p, "d1")).status, 200);
+    QVERIFY(entered());
     const Answer secured = phones.send("submit", submission(3, codes.tables[2], board, p, "c1"));
     QCOMPARE(secured.json["status"].toString(), QString("redan"));
     QCOMPARE(findResult(contest.boards[board], seat.nsPair, seat.ewPair)->nsScore, phoneScore);

@@ -251,10 +251,12 @@ void TableServer::storeWaiting() {
     for (const Waiting& waiting : batch) entries.push_back({waiting.request, waiting.client});
     TableBatch decided;
     const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
-    const std::string problem = m_sink.storeTableResults([&](Contest& contest, TableService& service) {
-        decided = m_submissions.decide(contest, service, entries, now);
-        return decided.needsWrite;
-    });
+    const std::string problem = m_sink.storeTableResults(
+        [&](Contest& contest, TableService& service) {
+            decided = m_submissions.decide(contest, service, entries, now);
+            return decided.needsWrite;
+        },
+        TableResultSink::Unsecured::Undo);
     const std::vector<BatchReply> replies = m_submissions.answer(decided, problem);
     for (std::size_t i = 0; i < batch.size() && i < replies.size(); ++i) {
         Link* link = batch[i].reply->link;

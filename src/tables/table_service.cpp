@@ -141,8 +141,13 @@ TableDecision TableService::handle(const Contest& contest, const TableRequest& r
 
 TableDecision TableService::authorise(const TableRequest& request, const std::string& client,
                                       std::int64_t nowMs) {
-    const int table = tableOfCode(m_codes, request.code);
-    const bool right = table != 0 && (request.table == 0 || table == request.table);
+    // Every try names its table and a code opens that table alone: a guess counts against the
+    // table it is for, whoever sends it, and never matches any of the evening's codes.
+    if (request.table < 1 || request.table > static_cast<int>(m_codes.tables.size()))
+        return answer(TableOutcome::Unauthorised, http::kBadRequest,
+                      tableMessageAnswer("kod", "Skriv bordets nummer och koden"));
+    const int table = request.table;
+    const bool right = tableOfCode(m_codes, request.code) == table;
     // The table's own phone is never held up by what others try.
     if (!right || !m_guard.knows(client, table)) {
         const CodeTryVerdict verdict = m_guard.mayTry(client, request.table, nowMs);

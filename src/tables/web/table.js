@@ -48,7 +48,7 @@ function tableOf(j) { return j.tableLabel || String(j.table); }
 async function login(table, code) {
   const cached = load("vk-rond-" + table, null);
   try {
-    const r = await call("login", table ? {table: table, code: code} : {code: code});
+    const r = await call("login", {table: table, code: code});
     if (r.status !== 200) { show("login"); say("loginMsg", r.json.message || "Inloggningen misslyckades"); return; }
     Object.assign(S, {table: r.json.table, label: tableOf(r.json), code: code, typed: r.json.pairsTyped, individual: r.json.individual});
     save("vk-inloggning", {table: S.table, code: S.code});

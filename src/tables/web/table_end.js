@@ -99,7 +99,7 @@ function cardTable(c) {
 }
 
 // A table is typed as the slips show it: a number, or "B3" in an evening of sections.
-onTap("loginBtn", () => { const t = $("tableNr").value.trim().toUpperCase(); login(/^\d+$/.test(t) ? parseInt(t, 10) : t, $("code").value.trim().toUpperCase()); });
+onTap("loginBtn", () => { const t = $("tableNr").value.trim().toUpperCase(); if (!t) { say("loginMsg", "Skriv bordets nummer"); return; } login(/^\d+$/.test(t) ? parseInt(t, 10) : t, $("code").value.trim().toUpperCase()); });
 onTap("confirmBtn", confirmEntry);
 onTap("backBtn", () => { renderRound(); show("round"); });
 onTap("slipBack", () => loadRound(S.round ? S.round.round : 0));

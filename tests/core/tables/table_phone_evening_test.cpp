@@ -341,6 +341,8 @@ TEST_P(SectionedPhoneEvening, ShowsSectionLabelsAndRanksEachSection) {
     EXPECT_EQ(Json::parse(login("b2", b2).body)["tableLabel"], "B2");
     EXPECT_EQ(login("B2", 2).status, 401);
     EXPECT_EQ(login("C1", 2).status, 422);
+    // A code alone opens no table, not even its own: every try names the table it is for.
+    EXPECT_EQ(e.send(TableCall::Login, R"({"code":")" + e.code(b2) + "\"}").status, 400);
 
     walk(sizeA / 2 + sizeB / 2, tablesA, [&](int r) {
         // While the evening goes on, a section matchpointed alone is measured against its own

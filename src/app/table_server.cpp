@@ -148,7 +148,7 @@ void TableServer::answerResults(const ResultsRequest& results, const QHttpServer
 int TableServer::readerTable(const ResultsRequest& results, const QHttpServerRequest& request) {
     TableService* service = m_sink.tableService();
     if (!service) return 0;
-    return readingTable(*service, m_sink.contest(), results, request.remoteAddress().toString().toStdString(),
+    return readingTable(*service, results, request.remoteAddress().toString().toStdString(),
                         QDateTime::currentMSecsSinceEpoch());
 }
 

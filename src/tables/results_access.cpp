@@ -104,14 +104,9 @@ ResultsRequest readResultsRequest(std::string_view path, std::string_view cookie
     return request;
 }
 
-int readingTable(TableService& service, const Contest& contest, const ResultsRequest& request,
-                 const std::string& client, std::int64_t nowMs) {
-    if (request.table == 0) return 0;
-    TableRequest login;
-    login.call = TableCall::Login;
-    login.table = request.table;
-    login.code = request.code;
-    return service.handle(contest, login, client, nowMs).outcome == TableOutcome::Answer ? request.table : 0;
+int readingTable(TableService& service, const ResultsRequest& request, const std::string& client,
+                 std::int64_t nowMs) {
+    return request.table == 0 ? 0 : service.readerTable(request.table, request.code, client, nowMs);
 }
 
 std::vector<int> pairsAtTable(const Contest& contest, int table, bool pairsTyped) {

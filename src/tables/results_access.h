@@ -39,10 +39,9 @@ struct ResultsRequest {
 // Reads the path of a GET and its Cookie header (both untrusted; bounded and checked).
 ResultsRequest readResultsRequest(std::string_view path, std::string_view cookies);
 
-// The table whose phone asks: the code its cookie carries is checked as a login is, so
-// wrong codes are slowed and locked out as at the door. 0 for any other reader.
-int readingTable(TableService& service, const Contest& contest, const ResultsRequest& request,
-                 const std::string& client, std::int64_t nowMs);
+// The table whose phone asks (TableService::readerTable); 0 for any other reader.
+int readingTable(TableService& service, const ResultsRequest& request, const std::string& client,
+                 std::int64_t nowMs);
 
 // The pairs (players) seated at a table now: those of the round it plays; until it has begun
 // that round (no score in it yet), also those of the round it played before, who are still

@@ -139,6 +139,15 @@ TableDecision TableService::handle(const Contest& contest, const TableRequest& r
     return invalid("Ok\xe4nd f\xf6rfr\xe5gan", http::kBadRequest);
 }
 
+int TableService::readerTable(int table, const std::string& code, const std::string& client,
+                              std::int64_t nowMs) {
+    if (table < 1 || table > static_cast<int>(m_codes.tables.size()) || tableOfCode(m_codes, code) != table ||
+        !m_guard.knows(client, table))
+        return 0;
+    m_contacts[table] = nowMs;
+    return table;
+}
+
 TableDecision TableService::authorise(const TableRequest& request, const std::string& client,
                                       std::int64_t nowMs) {
     // Every try names its table and a code opens that table alone: a guess counts against the

@@ -66,6 +66,12 @@ public:
     void publishResults();
     bool resultsPublished() const { return m_sent.published; }
 
+    // The table whose phone reads the results pages with the table and code of its cookie: the
+    // code must be the table's and the client must have logged in to it with that code. Any
+    // other cookie (a stale one from an earlier evening, a guess) is a visitor's and counts
+    // against nobody: it opens nothing for a client that has not logged in, so it cannot be
+    // used to guess. 0 for a visitor.
+    int readerTable(int table, const std::string& code, const std::string& client, std::int64_t nowMs);
     // When a table last sent a request with its right code (milliseconds); -1 never.
     std::int64_t lastContact(int table) const;
     void clearLockOuts() { m_guard.clear(); }

@@ -171,9 +171,8 @@ private:
         TableService* service = sink.tableService();
         const bool pairsTyped = service ? service->codes().pairsTyped : !tablesFollowMovement(contest);
         // The reader is the table whose code the page's cookie carries (0 for anyone else).
-        const int reader = service ? readingTable(*service, contest, results, client(link),
-                                                  QDateTime::currentMSecsSinceEpoch())
-                                   : 0;
+        const int reader =
+            service ? readingTable(*service, results, client(link), QDateTime::currentMSecsSinceEpoch()) : 0;
         const ResultsAnswer answer =
             resultsAnswer(contest, pairsTyped, m_owner.resultsPublished(), reader, results.page);
         page(link, request, answer.status, http::kHtml, answer.body, resultsPagePolicy());

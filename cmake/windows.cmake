@@ -1,6 +1,6 @@
 # The Windows build, cross-compiled with cmake/mingw-w64.cmake. Every library comes from the
 # folder tools/windows/build-deps.sh builds from Debian's sources, which ./vk windows puts on
-# CMAKE_FIND_ROOT_PATH and CMAKE_PREFIX_PATH. SQLite, libqrencode and the HTTP parser are
+# CMAKE_FIND_ROOT_PATH and CMAKE_PREFIX_PATH. SQLite, libqrencode, libsodium and the HTTP parser are
 # linked statically; the solver and libxml2 are DLLs loaded when used (load_when_used.cmake),
 # Qt is DLLs beside the window program (its licence lets a user replace them).
 
@@ -15,19 +15,9 @@ function(vk_windows_static_runtime target)
   target_link_options(${target} PRIVATE -static)
 endfunction()
 
-# Qt (Widgets, PrintSupport, Network and HttpServer) and libqrencode. Without Qt's HTTP server
-# (its source may be missing from the mirror) the tables are served on QtNetwork's sockets with
-# the core's HTTP reader (app/socket_server/).
+# Qt (Widgets, PrintSupport, Network) and libqrencode.
 macro(vk_windows_gui_libraries)
   find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Network)
-  find_package(Qt6 QUIET COMPONENTS HttpServer)
-  if(NOT TARGET Qt6::HttpServer)
-    message(STATUS "Qt HttpServer saknas: registreringen vid borden går på QtNetworks egna uttag")
-    set(VK_SOCKET_TABLE_SERVER ON)
-    set(VK_HTTP_SERVER "")
-    list(APPEND VK_LEAVE_OUT "src/app/table_server\\.cpp$")
-    set(VK_APP_STAND_INS src/app/socket_server/table_server.cpp)
-  endif()
   find_library(VK_QRENCODE_LIBRARY NAMES libqrencode.a qrencode REQUIRED)
   find_path(VK_QRENCODE_INCLUDE_DIR qrencode.h REQUIRED)
   add_library(PkgConfig::QRENCODE INTERFACE IMPORTED)
@@ -54,7 +44,7 @@ function(vk_windows_program target)
   set_source_files_properties(${CMAKE_BINARY_DIR}/vindelkast.rc PROPERTIES OBJECT_DEPENDS ${icon})
   target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/vindelkast.rc)
   set(dlls)
-  foreach(qt Core Gui Widgets PrintSupport Network HttpServer WebSockets)
+  foreach(qt Core Gui Widgets PrintSupport Network)
     if(TARGET Qt6::${qt})
       list(APPEND dlls $<TARGET_FILE:Qt6::${qt}>)
     endif()

@@ -1,80 +1,177 @@
 #include "app/table_server.h"
 
-#include <QAbstractHttpServer>
+#include <algorithm>
+#include <chrono>
+
 #include <QDateTime>
 #include <QHostAddress>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
-#include "app/results_policy.h"
-#include "app/table_listener.h"
-#include "movement/table_rounds.h"
+#include "files/file_platform.h"
 #include "qt/qt_text.h"
 #include "session/table_result_sink.h"
-#include "tables/http_status.h"
-#include "tables/table_answers.h"
-#include "tables/table_page.h"
-#include "tables/table_store.h"
+#include "tables/table_connection.h"
+#include "tables/table_exchange.h"
 
 namespace vindelkast {
 
 namespace {
 
-using Status = QHttpServerResponder::StatusCode;
-
-// A HEAD request hears the headers the GET would, its length included, and no body: on a
-// kept-alive connection the next answer must start where the client expects it.
-void send(QHttpServerResponder& responder, bool headOnly, int status, const char* type,
-          const QByteArray& body, const QByteArray& policy = kTablePagePolicy) {
-    const QHttpServerResponder::HeaderList headers = {{"Content-Type", type},
-                                                      {"Cache-Control", "no-store"},
-                                                      {"X-Content-Type-Options", "nosniff"},
-                                                      {"Content-Security-Policy", policy}};
-    if (!headOnly) {
-        responder.write(body, headers, static_cast<Status>(status));
-        return;
-    }
-    responder.writeStatusLine(static_cast<Status>(status));
-    responder.writeHeaders(headers);
-    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
-    responder.writeBody(QByteArray());
+// A connection's deadlines run on a clock no change of the system's time moves.
+std::int64_t steadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void sendJson(QHttpServerResponder& responder, int status, const std::string& body, bool headOnly = false) {
-    send(responder, headOnly, status, http::kJson, QByteArray::fromStdString(body));
-}
-
-std::string message(const std::string& status, const std::string& text) {
-    return tableMessageAnswer(status, text);
-}
+// What the socket buffers of a client before this reads it: a client that sends faster than
+// its requests are answered waits in the network, not in the window's memory.
+constexpr qint64 kReadBufferBytes = 64 * 1024;
 
 }  // namespace
 
-class TableServer::Reply {
+// One open connection: its socket, what its connection has decided, and its deadline. It lives
+// as the socket's child; the socket goes when the connection ends, whoever ended it.
+class TableServer::Link : public QObject {
 public:
-    explicit Reply(QHttpServerResponder&& taken) : responder(std::move(taken)) {}
-    QHttpServerResponder responder;
-};
+    Link(QTcpSocket& socket, TableServer& server, Door& door);
+    ~Link() override;
 
-// Qt's server hands every complete request to the table server.
-class TableServer::Http : public QAbstractHttpServer {
-public:
-    explicit Http(TableServer& owner) : m_owner(owner) {}
-    using QAbstractHttpServer::makeResponder;
+    QTcpSocket& socket;
+    const std::string client;
+    TableConnection connection{steadyMs()};
 
-protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override {
-        m_owner.handle(request, socket);
-        return true;
-    }
-    void missingHandler(const QHttpServerRequest&, QTcpSocket*) override {}
+    // The answer to the request being answered goes out; the next request is taken up.
+    void send(const std::string& answer, bool keepAlive);
+    void close();
 
 private:
-    TableServer& m_owner;
+    void bytesArrived();
+    void takeUp();
+    void settle();
+
+    TableServer& m_server;
+    QPointer<Door> m_door;
+    QTimer m_deadline;
+    bool m_takingUp = false;
+};
+
+// The listening socket: every connection it accepts is watched from its first byte, and when a
+// client (or everyone) has as many open as allowed, the tables' decisions say which to close.
+class TableServer::Door : public QTcpServer {
+public:
+    explicit Door(TableServer& server) : m_server(server) {}
+    ~Door() override {
+        close();
+        for (Link* link : std::vector<Link*>(m_open)) link->close();
+    }
+    void forget(Link* link) { std::erase(m_open, link); }
+
+protected:
+    void incomingConnection(qintptr handle) override {
+        auto* socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(handle)) {
+            closeNetworkHandle(static_cast<std::intptr_t>(handle));
+            delete socket;
+            return;
+        }
+        socket->setReadBufferSize(kReadBufferBytes);
+        makeRoomFor(socket->peerAddress().toString().toStdString());
+        m_open.push_back(new Link(*socket, m_server, *this));
+    }
+
+private:
+    void makeRoomFor(const std::string& client) {
+        std::vector<OpenConnection> open;
+        for (const Link* link : m_open)
+            open.push_back({link->client, link->connection.stage(), link->connection.lastActiveMs()});
+        std::vector<Link*> closing;
+        for (std::size_t i : connectionsToClose(open, client)) closing.push_back(m_open[i]);
+        for (Link* link : closing) link->close();
+    }
+
+    TableServer& m_server;
+    std::vector<Link*> m_open;
+};
+
+TableServer::Link::Link(QTcpSocket& connected, TableServer& server, Door& door)
+    : QObject(&connected),
+      socket(connected),
+      client(connected.peerAddress().toString().toStdString()),
+      m_server(server),
+      m_door(&door) {
+    m_deadline.setSingleShot(true);
+    QObject::connect(&m_deadline, &QTimer::timeout, this, &Link::close);
+    QObject::connect(&socket, &QIODevice::readyRead, this, &Link::bytesArrived);
+    QObject::connect(&socket, &QAbstractSocket::disconnected, &socket, &QObject::deleteLater);
+    // The quiet time after an answer counts from when the client took it.
+    QObject::connect(&socket, &QIODevice::bytesWritten, this, &Link::settle);
+    settle();
+    if (socket.bytesAvailable() > 0) bytesArrived();
+}
+
+TableServer::Link::~Link() {
+    if (m_door) m_door->forget(this);
+}
+
+void TableServer::Link::close() {
+    if (m_door) m_door->forget(this);
+    m_door = nullptr;
+    m_deadline.stop();
+    socket.abort();
+    socket.deleteLater();
+}
+
+void TableServer::Link::bytesArrived() {
+    const QByteArray bytes = socket.readAll();
+    connection.arrive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                      steadyMs());
+    takeUp();
+}
+
+void TableServer::Link::takeUp() {
+    if (m_takingUp || !m_door) return;  // an answer sent while taking up goes on from there
+    m_takingUp = true;
+    for (ConnectionStep step = connection.next(static_cast<std::size_t>(socket.bytesToWrite()));
+         step.kind != ConnectionStep::Kind::Wait;
+         step = connection.next(static_cast<std::size_t>(socket.bytesToWrite()))) {
+        if (step.kind == ConnectionStep::Kind::Drop) {
+            m_takingUp = false;
+            close();
+            return;
+        }
+        if (step.kind == ConnectionStep::Kind::Refuse) {
+            socket.write(step.refusal.data(), static_cast<qint64>(step.refusal.size()));
+            socket.disconnectFromHost();
+            break;
+        }
+        m_server.answer(*this, step.request);
+    }
+    m_takingUp = false;
+    settle();
+}
+
+void TableServer::Link::send(const std::string& answer, bool keepAlive) {
+    socket.write(answer.data(), static_cast<qint64>(answer.size()));
+    connection.answered();
+    if (!keepAlive) socket.disconnectFromHost();
+    takeUp();
+}
+
+void TableServer::Link::settle() {
+    if (!m_door) return;
+    const std::int64_t now = steadyMs();
+    connection.settle(static_cast<std::size_t>(socket.bytesToWrite()), now);
+    m_deadline.start(static_cast<int>(std::max<std::int64_t>(0, connection.deadlineMs() - now)));
+}
+
+class TableServer::Reply {
+public:
+    QPointer<Link> link;
+    bool keepAlive = true;
 };
 
 TableServer::TableServer(TableResultSink& sink, QObject* parent) : QObject(parent), m_sink(sink) {}
@@ -87,112 +184,40 @@ TableServer::~TableServer() {
 
 QString TableServer::start(quint16 port) {
     if (isRunning()) return {};
-    auto http = std::make_unique<Http>(*this);
-    auto* listener = new TableListener(http.get());
-    if (!listener->listen(QHostAddress::AnyIPv4, port)) return portRefused(port);
-    http->bind(listener);
-    m_http = std::move(http);
-    m_port = listener->serverPort();
+    auto door = std::make_unique<Door>(*this);
+    if (!door->listen(QHostAddress::AnyIPv4, port)) return portRefused(port);
+    m_port = door->serverPort();
+    m_door = std::move(door);
     return tablesOpened();
 }
 
 void TableServer::stop() {
     if (!isRunning()) return;
     m_waiting.clear();
-    for (QTcpServer* server : m_http->servers()) server->close();
-    m_http.reset();
+    m_door.reset();
     m_port = 0;
     emit runningChanged(false);
 }
 
-void TableServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
-    QHttpServerResponder responder = m_http->makeResponder(request, socket);
-    const QString path = request.url().path();
-    const bool head = request.method() == QHttpServerRequest::Method::Head;
-    if (request.method() == QHttpServerRequest::Method::Get || head) {
-        const ResultsRequest results =
-            readResultsRequest(path.toStdString(), request.value("Cookie").toStdString());
-        if (results.path != ResultsPath::None)
-            answerResults(results, request, responder, head);
-        else {
-            const OwnPage page = ownPage(path.toStdString(), m_sink.contest());
-            send(responder, head, page.status, page.type, QByteArray::fromStdString(page.body));
-        }
-        return;
-    }
-    if (request.method() != QHttpServerRequest::Method::Post || !tableCallOfPath(path.toStdString())) {
-        sendJson(responder, http::kNotFound, message("fel", "Ok\xe4nd f\xf6rfr\xe5gan"));
-        return;
-    }
-    handleCall(request, socket, std::move(responder));
-}
-
-void TableServer::answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
-                                QHttpServerResponder& responder, bool headOnly) {
-    if (results.path == ResultsPath::Redirect) {
-        responder.write({{"Location", kResultsPrefix}, {"Cache-Control", "no-store"}},
-                        Status::MovedPermanently);
-        return;
-    }
-    const Contest& contest = m_sink.contest();
-    const TableService* service = m_sink.tableService();
-    const bool pairsTyped = service ? service->codes().pairsTyped : !tablesFollowMovement(contest);
-    const ResultsAnswer answer =
-        resultsAnswer(contest, pairsTyped, resultsPublished(), readerTable(results, request), results.page);
-    send(responder, headOnly, answer.status, http::kHtml, QByteArray::fromStdString(answer.body),
-         QByteArray::fromStdString(resultsPagePolicy()));
-}
-
-// Which table's phone reads the results: the one whose code the page's cookie carries (0 for
-// anyone else, or before the evening has codes).
-int TableServer::readerTable(const ResultsRequest& results, const QHttpServerRequest& request) {
-    TableService* service = m_sink.tableService();
-    if (!service) return 0;
-    return readingTable(*service, results, request.remoteAddress().toString().toStdString(),
-                        QDateTime::currentMSecsSinceEpoch());
-}
-
-void TableServer::handleCall(const QHttpServerRequest& request, QTcpSocket* socket,
-                             QHttpServerResponder&& responder) {
-    const QByteArray body = request.body();
-    if (body.size() > static_cast<qsizetype>(kMaxTableRequestBytes)) {
-        sendJson(responder, http::kPayloadTooLarge, message("fel", "F\xf6rfr\xe5gan \xe4r f\xf6r stor"));
-        return;
-    }
-    const TableCall call = *tableCallOfPath(request.url().path().toStdString());
-    const TableRequestReading reading =
-        readTableRequest(call, std::string_view(body.constData(), body.size()));
-    if (!reading.message.empty()) {
-        sendJson(responder, http::kBadRequest, message("fel", reading.message));
-        return;
-    }
-    // The codes are made with the first call; a phone is told when they cannot be secured.
-    const std::string opened = m_sink.tableService() ? std::string() : m_sink.openTables();
-    if (!m_sink.tableService()) {
-        sendJson(responder, http::kUnavailable, message("fel", "T\xe4vlingen \xe4r inte uppstartad \xe4n"));
-        return;
-    }
-    if (!opened.empty()) {
-        sendJson(responder, http::kUnavailable, unsecuredAnswer(opened));
-        return;
-    }
-    const std::string client = request.remoteAddress().toString().toStdString();
-    if (call == TableCall::Submit) {
+void TableServer::answer(Link& link, const HttpRequest& request) {
+    TableExchange exchange = answerRequest(m_sink, request, link.client, QDateTime::currentMSecsSinceEpoch());
+    if (exchange.result) {
         // Stored together with whatever else arrives before the event loop turns again.
         if (m_waiting.empty()) QTimer::singleShot(0, this, &TableServer::storeWaiting);
-        m_waiting.push_back({socket, std::make_unique<Reply>(std::move(responder)), reading.request, client});
+        auto reply = std::make_unique<Reply>();
+        reply->link = &link;
+        reply->keepAlive = request.keepAlive;
+        m_waiting.push_back({std::move(reply), std::move(*exchange.result), link.client});
         return;
     }
-    const TableDecision decision = m_sink.tableService()->handle(m_sink.contest(), reading.request, client,
-                                                                 QDateTime::currentMSecsSinceEpoch());
-    sendJson(responder, decision.status, decision.body);
-    emit tablesChanged();
+    link.send(exchange.answer, request.keepAlive);
+    if (exchange.heard) emit tablesChanged();
 }
 
 void TableServer::storeWaiting() {
     std::vector<Waiting> batch = std::move(m_waiting);
     m_waiting.clear();
-    if (batch.empty() || !m_sink.tableService()) return;
+    if (batch.empty() || !m_sink.tableService() || !m_door) return;
     std::vector<BatchEntry> entries;
     for (const Waiting& waiting : batch) entries.push_back({waiting.request, waiting.client});
     TableBatch decided;
@@ -205,10 +230,11 @@ void TableServer::storeWaiting() {
         TableResultSink::Unsecured::Undo);
     const std::vector<BatchReply> replies = m_submissions.answer(decided, problem);
     for (std::size_t i = 0; i < batch.size() && i < replies.size(); ++i) {
-        if (!batch[i].socket) continue;  // the phone went away; it sends again
-        sendJson(batch[i].reply->responder, replies[i].status, replies[i].body);
+        Link* link = batch[i].reply->link;
+        if (!link) continue;  // the phone went away; it sends again
+        link->send(storedResultAnswer(replies[i], batch[i].reply->keepAlive), batch[i].reply->keepAlive);
         // Out now, not after the window has repainted for the new results.
-        batch[i].socket->flush();
+        link->socket.flush();
     }
     emit tablesChanged();
 }

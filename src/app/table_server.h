@@ -5,29 +5,25 @@
 #include <vector>
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-#include "tables/results_access.h"
+#include "tables/http_request_reader.h"
 #include "tables/table_batch.h"
 #include "tables/table_request.h"
 #include "tables/table_service.h"
-
-class QHttpServerRequest;
-class QHttpServerResponder;
-class QTcpSocket;
 
 namespace vindelkast {
 
 class TableResultSink;
 
-// The web server the tables' phones talk to (docs/table-api.md): the HTTP glue around the
-// tables' decisions. It runs on the window's event loop, so a request is handled like a
-// keystroke, one at a time. Reading calls are answered at once; submitted results that arrive
-// together are one batch (tables/table_batch.h decides them, what waits for the recovery file
-// and what is told 503), stored as one change with one recovery write for the lot, since a
-// disk flush takes longer than the rest. Its door (app/table_listener.h) keeps hostile
-// connections from starving the tables.
+// The web server the tables' phones talk to (docs/table-api.md), on QtNetwork's sockets: it
+// only moves bytes between the sockets and the tables' decisions (tables/table_connection.h
+// follows each connection, tables/table_exchange.h answers each request). It runs on the
+// window's event loop, so a request is handled like a keystroke, one at a time. Reading calls
+// are answered at once; submitted results that arrive together are one batch
+// (tables/table_batch.h decides them, what waits for the recovery file and what is told 503),
+// stored as one change with one recovery write for the lot, since a disk flush takes longer
+// than the rest.
 class TableServer : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +35,7 @@ public:
     QString start(quint16 port);
     // Stops listening; results not yet answered are dropped unstored (the phones retry).
     void stop();
-    bool isRunning() const { return m_http != nullptr; }
+    bool isRunning() const { return m_door != nullptr; }
     quint16 port() const { return m_port; }
 
     // The evening's codes, conflicts and contacts, kept by the session and made there once the
@@ -66,28 +62,24 @@ signals:
     void problemToShow(const QString& problem);
 
 private:
-    class Http;
-    // Where a result's answer goes once it is stored: each build's HTTP glue says.
+    class Door;
+    class Link;
+    // Where a result's answer goes once it is stored.
     class Reply;
     struct Waiting {
-        QPointer<QTcpSocket> socket;
         std::unique_ptr<Reply> reply;
         TableRequest request;
         std::string client;
     };
 
-    void handle(const QHttpServerRequest& request, QTcpSocket* socket);
-    void handleCall(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder);
-    void answerResults(const ResultsRequest& results, const QHttpServerRequest& request,
-                       QHttpServerResponder& responder, bool headOnly);
-    int readerTable(const ResultsRequest& results, const QHttpServerRequest& request);
+    void answer(Link& link, const HttpRequest& request);
     void storeWaiting();
     // After the server listens: says it runs and opens the tables; "" or the message.
     QString tablesOpened();
     static QString portRefused(quint16 port);
 
     TableResultSink& m_sink;
-    std::unique_ptr<Http> m_http;
+    std::unique_ptr<Door> m_door;
     quint16 m_port = 0;
     std::vector<Waiting> m_waiting;
     TableSubmissions m_submissions;

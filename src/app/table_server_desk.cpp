@@ -1,5 +1,5 @@
-// What the director's desk asks of the tables' server, the same whichever HTTP glue serves the
-// tables (app/table_server.cpp, app/socket_server/): the evening's codes, the held results, publishing.
+// What the director's desk asks of the tables' server: the evening's codes, the held results,
+// publishing.
 #include <cstdint>
 #include <optional>
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/contest.h"
+#include "tables/table_host.h"
 #include "tables/table_service.h"
 
 namespace vindelkast {
@@ -11,20 +12,8 @@ namespace vindelkast {
 // The owner of the contest, as the table server sees it: it may read the contest, it keeps the
 // evening's table service (the codes, the entries stored, the results held for the director)
 // and it records every change the tables make as one change of the evening, like a typed score.
-class TableResultSink {
+class TableResultSink : public TableHost {
 public:
-    virtual ~TableResultSink() = default;
-
-    virtual const Contest& contest() const = 0;
-
-    // The evening's table service; null until the codes are made. What it keeps (codes,
-    // entries, held results) changes only inside storeTableResults; a reading call may change
-    // what it keeps for this run alone (lock-outs, contacts).
-    virtual TableService* tableService() = 0;
-    // Makes the evening's codes once the contest is set up (nothing when they exist) as a
-    // change of the evening: the recovery file carries them from that moment. "" or the
-    // message why the recovery file could not be written.
-    virtual std::string openTables() = 0;
     // Runs `store`, which decides the tables' requests through the service, stores results in
     // the contest through the core and returns whether the contest changed. When the contest or
     // what the service keeps changed, the owner records it as one change (views and caption,

@@ -2,7 +2,10 @@
 
 #include <http_parser.h>
 
-#include "tables/request_framing.h"
+#include <climits>
+
+#include "tables/http_status.h"
+#include "tables/table_answers.h"
 #include "tables/table_request.h"
 
 namespace vindelkast {
@@ -15,8 +18,11 @@ struct HttpRequestReader::State {
     std::string field;
     bool inValue = false;
     bool cookieValue = false;
+    bool inHead = false;
+    bool inRequest = false;
+    bool begun = false;
     std::size_t headBytes = 0;
-    bool tooLarge = false;
+    int refusal = 0;
     bool closed = false;
     std::vector<HttpRequest> done;
 };
@@ -27,30 +33,22 @@ using State = HttpRequestReader::State;
 
 State& state(http_parser* parser) { return *static_cast<State*>(parser->data); }
 
-// Every part of a head counts against the same bound as at the door.
-bool grow(State& s, std::string& into, const char* at, std::size_t length) {
-    s.headBytes += length;
-    if (s.headBytes > kMaxRequestHeadBytes) {
-        s.tooLarge = true;
-        return false;
-    }
-    into.append(at, length);
-    return true;
-}
-
 int messageBegin(http_parser* parser) {
     State& s = state(parser);
     s.request = HttpRequest();
     s.url.clear();
     s.field.clear();
     s.inValue = false;
+    s.inHead = true;
+    s.inRequest = true;
+    s.begun = true;
     s.headBytes = 0;
     return 0;
 }
 
 int urlPiece(http_parser* parser, const char* at, std::size_t length) {
-    State& s = state(parser);
-    return grow(s, s.url, at, length) ? 0 : 1;
+    state(parser).url.append(at, length);
+    return 0;
 }
 
 // A name or value may come in several pieces: a name starts after a value.
@@ -58,7 +56,8 @@ int fieldPiece(http_parser* parser, const char* at, std::size_t length) {
     State& s = state(parser);
     if (s.inValue) s.field.clear();
     s.inValue = false;
-    return grow(s, s.field, at, length) ? 0 : 1;
+    s.field.append(at, length);
+    return 0;
 }
 
 bool isCookie(const std::string& name) {
@@ -69,15 +68,16 @@ bool isCookie(const std::string& name) {
     return true;
 }
 
+// Only the cookies are kept of the headers; every byte of them counts against the head's bound.
 int valuePiece(http_parser* parser, const char* at, std::size_t length) {
     State& s = state(parser);
     if (!s.inValue) {
         s.inValue = true;
         s.cookieValue = isCookie(s.field);
-        if (s.cookieValue && !s.request.cookie.empty() && !grow(s, s.request.cookie, "; ", 2)) return 1;
+        if (s.cookieValue && !s.request.cookie.empty()) s.request.cookie += "; ";
     }
-    std::string ignored;
-    return grow(s, s.cookieValue ? s.request.cookie : ignored, at, length) ? 0 : 1;
+    if (s.cookieValue) s.request.cookie.append(at, length);
+    return 0;
 }
 
 int hexDigit(char c) {
@@ -104,6 +104,13 @@ std::string decoded(std::string_view text) {
 
 int headersComplete(http_parser* parser) {
     State& s = state(parser);
+    s.inHead = false;
+    // Refused from the announcement alone: nothing of such a body is ever read.
+    if (parser->content_length != ULLONG_MAX && parser->content_length > kMaxTableRequestBytes) {
+        s.refusal = http::kPayloadTooLarge;
+        return -1;
+    }
+    if (parser->http_major != 1 || parser->http_minor > 1) return -1;
     http_parser_url parts;
     http_parser_url_init(&parts);
     if (http_parser_parse_url(s.url.data(), s.url.size(), 0, &parts) != 0) return -1;
@@ -128,10 +135,11 @@ int headersComplete(http_parser* parser) {
     return 0;
 }
 
+// A chunked body announces no length: it is counted as it comes.
 int bodyPiece(http_parser* parser, const char* at, std::size_t length) {
     State& s = state(parser);
     if (s.request.body.size() + length > kMaxTableRequestBytes) {
-        s.tooLarge = true;
+        s.refusal = http::kPayloadTooLarge;
         return 1;
     }
     s.request.body.append(at, length);
@@ -140,6 +148,7 @@ int bodyPiece(http_parser* parser, const char* at, std::size_t length) {
 
 int messageComplete(http_parser* parser) {
     State& s = state(parser);
+    s.inRequest = false;
     s.done.push_back(std::move(s.request));
     // Nothing after a request that closes the connection is read.
     if (!s.done.back().keepAlive) {
@@ -168,15 +177,27 @@ HttpRequestReader::~HttpRequestReader() = default;
 
 HttpReading HttpRequestReader::feed(std::string_view bytes) {
     State& s = *m_state;
+    s.begun = false;
+    // Byte by byte, so that the whole head counts against its bound: the request line, every
+    // name, value, separator and line end, however the network cuts them (thousands of tiny
+    // lines are no way round it). A head or body is at most a few kilobytes before a refusal.
+    for (std::size_t at = 0; at < bytes.size() && !s.closed; ++at) {
+        const bool wasInHead = s.inHead;
+        const std::size_t parsed = http_parser_execute(&s.parser, &s.settings, bytes.data() + at, 1);
+        if (HTTP_PARSER_ERRNO(&s.parser) == HPE_PAUSED) break;  // the connection closes after it
+        if (s.refusal == 0 && (wasInHead || s.inHead) && ++s.headBytes > kMaxRequestHeadBytes)
+            s.refusal = http::kHeaderTooLarge;
+        // An upgrade (a WebSocket) is no table request either.
+        else if (s.refusal == 0 && (parsed != 1 || s.parser.upgrade))
+            s.refusal = http::kBadRequest;
+        if (s.refusal != 0) s.closed = true;
+    }
     HttpReading reading;
-    if (s.closed || bytes.empty()) return reading;
-    const std::size_t parsed = http_parser_execute(&s.parser, &s.settings, bytes.data(), bytes.size());
     reading.requests = std::move(s.done);
     s.done.clear();
-    const bool paused = HTTP_PARSER_ERRNO(&s.parser) == HPE_PAUSED;
-    // An upgrade (a WebSocket) is no table request either.
-    reading.broken = !s.closed && (s.tooLarge || parsed != bytes.size() || s.parser.upgrade || paused);
-    if (reading.broken) s.closed = true;
+    reading.refusal = s.refusal;
+    reading.inRequest = s.inRequest && s.refusal == 0;
+    reading.begun = s.begun;
     return reading;
 }
 
@@ -190,6 +211,17 @@ std::string httpAnswer(int status, const HttpHeaders& headers, std::string_view 
     answer += "\r\n";
     if (!headOnly) answer += body;
     return answer;
+}
+
+std::string refusalAnswer(int status) {
+    std::string message = "F\xf6rfr\xe5gan g\xe5r inte att l\xe4sa";
+    if (status == http::kPayloadTooLarge)
+        message = "F\xf6rfr\xe5gan \xe4r f\xf6r stor";
+    else if (status == http::kHeaderTooLarge)
+        message = "F\xf6rfr\xe5gans huvud \xe4r f\xf6r l\xe5ngt";
+    const HttpHeaders headers = {
+        {"Content-Type", http::kJson}, {"Cache-Control", "no-store"}, {"X-Content-Type-Options", "nosniff"}};
+    return httpAnswer(status, headers, tableMessageAnswer("fel", message), false, false);
 }
 
 }  // namespace vindelkast

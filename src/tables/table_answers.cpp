@@ -202,7 +202,8 @@ std::string loginAnswer(const Contest& contest, int table, bool pairsTyped) {
 
 std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
                         const std::vector<int>& held,
-                        const std::vector<std::pair<std::string, ConflictDecision>>& decided) {
+                        const std::vector<std::pair<std::string, ConflictDecision>>& decided,
+                        bool showResults) {
     Json decisions = Json::array();
     for (const auto& [entry, d] : decided)
         decisions.push_back({{"entry", entry}, {"board", d.board}, {"accepted", d.accepted}});
@@ -219,7 +220,7 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
         const bool entered = slot && hasScore(slot->nsScore);
         complete = complete && entered;
         line["entered"] = entered;
-        if (entered) {
+        if (entered && showResults) {
             addScore(line, slot->nsScore);
             line["played"] = contractOf(contest, b, seat.nsPair, seat.ewPair);
         }

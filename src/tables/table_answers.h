@@ -21,9 +21,11 @@ std::string loginAnswer(const Contest& contest, int table, bool pairsTyped);
 // how far the evening has come, where the pairs go next once the round is finished and
 // whether the next round has begun; `held` the boards whose result waits for the director.
 // `decided`: the director's decisions on the results this table sent for held boards, by entry.
+// Without `showResults` an entered board shows only that it is entered.
 std::string roundAnswer(const Contest& contest, const TableSeat& seat, int current, bool pairsTyped,
                         const std::vector<int>& held,
-                        const std::vector<std::pair<std::string, ConflictDecision>>& decided = {});
+                        const std::vector<std::pair<std::string, ConflictDecision>>& decided = {},
+                        bool showResults = true);
 
 // A board's results so far, as the travelling slip shows them; `status` "ok", "lagrat" or
 // "redan" and an optional message for the table.

@@ -86,10 +86,23 @@ std::string readDecision(const std::vector<std::string_view>& words, std::string
     return "";
 }
 
+// plats TABLE ROUND NS EW SOUTH WEST
+std::string readSeat(const std::vector<std::string_view>& words, TypedSeat& seat) {
+    if (words.size() != 7) return "en plats ska ha sju f\xe4lt";
+    if (!numberWord(words[1], 1, kMaxTables, seat.table) || !numberWord(words[2], 1, kMaxBoard, seat.round))
+        return "bord eller rond utanf\xf6r gr\xe4nserna";
+    if (!numberWord(words[3], 1, kMaxPair, seat.ns) || !numberWord(words[4], 1, kMaxPair, seat.ew) ||
+        !numberWord(words[5], 0, kMaxPair, seat.nsPartner) ||
+        !numberWord(words[6], 0, kMaxPair, seat.ewPartner))
+        return "spelarna ska vara 1-72";
+    return "";
+}
+
 }  // namespace
 
 std::string writeTableEntries(const TableEntries& entries) {
-    if (entries.stored.empty() && entries.conflicts.empty() && entries.decided.empty() && !entries.published)
+    if (entries.stored.empty() && entries.conflicts.empty() && entries.decided.empty() &&
+        !entries.published && entries.seats.empty())
         return "";
     std::string text = std::string(kHeader) + "\r\n";
     if (entries.published) text += "publicerad\r\n";
@@ -109,6 +122,10 @@ std::string writeTableEntries(const TableEntries& entries) {
     for (const auto& [id, d] : entries.decided)
         text += "beslut " + id + ' ' + std::to_string(d.table) + ' ' + std::to_string(d.board) +
                 (d.accepted ? " godtaget\r\n" : " behallet\r\n");
+    for (const TypedSeat& seat : entries.seats)
+        text += "plats " + std::to_string(seat.table) + ' ' + std::to_string(seat.round) + ' ' +
+                std::to_string(seat.ns) + ' ' + std::to_string(seat.ew) + ' ' +
+                std::to_string(seat.nsPartner) + ' ' + std::to_string(seat.ewPartner) + "\r\n";
     return text;
 }
 
@@ -139,6 +156,11 @@ std::string readTableEntries(TableEntries& entries, std::string_view text) {
             fault = readDecision(words, id, d);
             if (fault.empty() && read.decided.size() >= kMaxEntries) fault = "f\xf6r m\xe5nga beslut";
             if (fault.empty() && !read.decided.emplace(id, d).second) fault = "samma id tv\xe5 g\xe5nger";
+        } else if (!words.empty() && words[0] == "plats") {
+            TypedSeat seat;
+            fault = readSeat(words, seat);
+            if (fault.empty() && read.seats.size() >= kMaxEntries) fault = "f\xf6r m\xe5nga platser";
+            if (fault.empty()) read.seats.insert(seat);
         } else if (words.size() == 1 && words[0] == "publicerad") {
             read.published = true;
         } else {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,8 @@
 // What the tables sent that the contest file has no room for: the results held for the
 // director (another result than the slot's), the director's decisions on them (for the phone
 // that waits to hear), the entries already stored, so that a phone that sends an entry again
-// hears "redan" even after a crash, and whether the director has published the results pages.
+// hears "redan" even after a crash, whether the director has published the results pages, and
+// without a movement the pairs each table has typed.
 // Kept beside the contest file ("NAME.bordposter") and in the recovery file, like the codes.
 namespace vindelkast {
 
@@ -39,12 +41,25 @@ struct ConflictDecision {
     bool operator==(const ConflictDecision&) const = default;
 };
 
+// Without a movement the tables type their pairs: the pairs (players) a table has given a
+// result for in a round are that table's then, and no other table writes or reads their results.
+struct TypedSeat {
+    int table = 0;
+    int round = 0;
+    int ns = 0;
+    int ew = 0;
+    int nsPartner = 0;  // in an individual contest
+    int ewPartner = 0;
+    auto operator<=>(const TypedSeat&) const = default;
+};
+
 struct TableEntries {
     std::map<std::string, TableStore> stored;  // entry id -> the board, pairs and result it stored
     std::vector<PendingConflict> conflicts;    // in the order they came
     int nextConflict = 1;
     std::map<std::string, ConflictDecision> decided;  // held entry id -> the director's decision
     bool published = false;                           // the results pages are open to all (docs/table-api.md)
+    std::set<TypedSeat> seats;
     bool operator==(const TableEntries&) const = default;
 };
 

@@ -49,7 +49,26 @@ bool sameResult(const TableStore& a, const TableStore& b) {
 }
 
 // Typed pair numbers, checked as the grid checks a row.
-BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int table) {
+TypedSeat typedSeatOf(const TableStore& s) {
+    return {s.table, s.round, s.nsPair, s.ewPair, s.nsPartner, s.ewPartner};
+}
+
+// Why the table may not type these numbers in the round: another table has them then.
+std::string seatTaken(const Contest& contest, const std::set<TypedSeat>& seats, const TypedSeat& wanted) {
+    for (const TypedSeat& other : seats) {
+        if (other.round != wanted.round || other.table == wanted.table) continue;
+        for (int n : {wanted.ns, wanted.ew, wanted.nsPartner, wanted.ewPartner})
+            for (int o : {other.ns, other.ew, other.nsPartner, other.ewPartner})
+                if (n > 0 && n == o)
+                    return std::string(contest.isIndividual ? "Spelare " : "Par ") + number(n) +
+                           " sitter vid bord " + tableLabel(contest, other.table) + " i rond " +
+                           number(wanted.round) + ". T\xe4vlingsledaren r\xe4ttar det vid datorn.";
+    }
+    return "";
+}
+
+BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int table,
+                    const std::set<TypedSeat>& seats) {
     BoardSeat seat;
     TableStore& s = seat.slot;
     s = slotOf(table, roundOfBoard(contest, request.board), request.board, request.nsPair, request.ewPair,
@@ -69,6 +88,8 @@ BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int tab
         return {s, std::string("Skriv ") + who + " (1-" + number(contest.maxPairNumber) + ")"};
     for (int n : {s.nsPair, s.ewPair, s.nsPartner, s.ewPartner})
         if (sitsOut(contest, n)) return {s, "Nummer " + number(n) + " \xe4r fripar"};
+    if (const std::string taken = seatTaken(contest, seats, typedSeatOf(s)); !taken.empty())
+        return {s, taken};
     const Board& board = contest.boards[request.board];
     if (const BoardResult* slot = findResult(board, s.nsPair, s.ewPair)) {
         if (contest.isIndividual && (slot->nsPlayer2 != s.nsPartner || slot->ewPlayer2 != s.ewPartner))
@@ -88,11 +109,12 @@ BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int tab
 
 }  // namespace
 
-BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, const TableRequest& request) {
+BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, const TableRequest& request,
+                           const std::set<TypedSeat>& typedSeats) {
     const int table = request.table;
     if (!boardInContest(contest, request.board))
         return {{}, "Bricka " + number(request.board) + " finns inte i t\xe4vlingen"};
-    if (codes.pairsTyped) return typedSeat(contest, request, table);
+    if (codes.pairsTyped) return typedSeat(contest, request, table, typedSeats);
     const int current = currentTableRound(contest, table, false);
     if (current == 0) return {{}, "Bord " + tableLabel(contest, table) + " finns inte i spelschemat"};
     // The round before is the one the table last played, across a round it rested.
@@ -199,6 +221,10 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
                 request.nsPartner,
                 request.ewPartner,
                 boardsOfGroupRound(contest, r)};
+        const TypedSeat wanted{request.table,    r, request.nsPair, request.ewPair, request.nsPartner,
+                               request.ewPartner};
+        if (const std::string taken = seatTaken(contest, m_sent.seats, wanted); !taken.empty())
+            return invalid(taken, http::kForbidden);
     } else {
         seat = tableSeat(contest, request.table, r, false);
         if (seat.table == 0 && tableRests(contest, request.table, r))
@@ -217,7 +243,10 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
     std::vector<std::pair<std::string, ConflictDecision>> decided;
     for (const auto& [entry, d] : m_sent.decided)
         if (d.table == request.table) decided.emplace_back(entry, d);
-    return answer(TableOutcome::Answer, http::kOk, roundAnswer(contest, seat, current, typed, held, decided));
+    // A slot the director typed shows as entered, its result only to the table that gave one.
+    const bool ownResults = !typed || typedHere(request.table, r, request.nsPair, request.ewPair);
+    return answer(TableOutcome::Answer, http::kOk,
+                  roundAnswer(contest, seat, current, typed, held, decided, ownResults));
 }
 
 TableDecision TableService::standings(const Contest& contest, const TableRequest& request) const {
@@ -236,7 +265,7 @@ TableDecision TableService::standings(const Contest& contest, const TableRequest
 }
 
 TableDecision TableService::submit(const Contest& contest, const TableRequest& request) {
-    const BoardSeat seat = boardSeatOfTable(contest, m_codes, request);
+    const BoardSeat seat = boardSeatOfTable(contest, m_codes, request, m_sent.seats);
     if (!seat.message.empty()) return invalid(seat.message);
     TableStore store = seat.slot;
     store.played = request.played;
@@ -273,6 +302,7 @@ TableDecision TableService::slotDecision(const Contest& contest, const TableStor
             return answer(TableOutcome::Conflict, http::kConflict, tableMessageAnswer("konflikt", held));
     if (m_sent.conflicts.size() >= kMaxConflicts)
         return invalid("F\xf6r m\xe5nga resultat v\xe4ntar p\xe5 t\xe4vlingsledaren", http::kUnavailable);
+    keepTypedSeat(store);
     PendingConflict c{m_sent.nextConflict++, store, slot->nsScore, hasContract,
                       hasContract ? contract->second : PlayedContract{}};
     m_sent.conflicts.push_back(c);
@@ -285,6 +315,8 @@ TableDecision TableService::results(const Contest& contest, const TableRequest& 
     if (!boardInContest(contest, b)) return invalid("Bricka " + number(b) + " finns inte i t\xe4vlingen");
     int ns = request.nsPair;
     int ew = request.ewPair;
+    // Without a movement a table reads only the results of pairs it has given results for.
+    if (m_codes.pairsTyped && !typedHere(request.table, roundOfBoard(contest, b), ns, ew)) ns = ew = 0;
     if (!m_codes.pairsTyped) {
         ns = ew = 0;
         const int current = currentTableRound(contest, request.table, false);
@@ -310,6 +342,7 @@ TableDecision TableService::results(const Contest& contest, const TableRequest& 
 }
 
 std::string TableService::storedAnswer(const Contest& contest, const TableStore& store) {
+    keepTypedSeat(store);
     if (!store.entryId.empty()) {
         if (m_sent.stored.size() >= kMaxEntries) m_sent.stored.clear();
         // What tells a resent entry from another result, as the side file keeps it.
@@ -323,6 +356,17 @@ std::string TableService::storedAnswer(const Contest& contest, const TableStore&
         ++m_revision;
     }
     return boardResultsAnswer(contest, store.board, "lagrat");
+}
+
+void TableService::keepTypedSeat(const TableStore& store) {
+    if (!m_codes.pairsTyped || store.table == 0 || m_sent.seats.size() >= kMaxEntries) return;
+    if (m_sent.seats.insert(typedSeatOf(store)).second) ++m_revision;
+}
+
+bool TableService::typedHere(int table, int round, int ns, int ew) const {
+    return std::any_of(m_sent.seats.begin(), m_sent.seats.end(), [&](const TypedSeat& seat) {
+        return seat.table == table && seat.round == round && seat.ns == ns && seat.ew == ew;
+    });
 }
 
 void TableService::takeEntries(TableEntries entries) {

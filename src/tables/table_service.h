@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,9 @@ private:
     TableDecision standings(const Contest& contest, const TableRequest& request) const;
     TableDecision slotDecision(const Contest& contest, const TableStore& store);
     void decide(const PendingConflict& conflict, bool accepted);
+    // Without a movement: the table has given a result for these pairs in the round.
+    void keepTypedSeat(const TableStore& store);
+    bool typedHere(int table, int round, int ns, int ew) const;
 
     TableCodes m_codes;
     LoginGuard m_guard;
@@ -101,6 +105,8 @@ struct BoardSeat {
     TableStore slot;  // table, round, board, pairs and newSlot filled
     std::string message;
 };
-BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, const TableRequest& request);
+// Without a movement, the pairs other tables have typed in the round are not this table's.
+BoardSeat boardSeatOfTable(const Contest& contest, const TableCodes& codes, const TableRequest& request,
+                           const std::set<TypedSeat>& typedSeats);
 
 }  // namespace vindelkast

@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tables_common import Evening  # noqa: E402
 
 ATTACKER = "127.0.0.2"  # another device: the tables' phones come from 127.0.0.1
-PER_CLIENT = 64  # open connections one client keeps at most (app/table_listener.h)
+PER_CLIENT = 64  # open connections one client keeps at most (tables/table_connection.h)
 
 
 def status_of(pid, field):
@@ -86,6 +86,62 @@ def huge_body(evening, pid):
     assert answer.startswith(b"HTTP/1.1 413 "), answer[:100]
     assert sent < 64 << 20, "the server read the body it had refused (%d MB)" % (sent >> 20)
     assert grown < 16 * 1024, grown
+
+
+def spaced_length_stream(evening, pid):
+    """A length written "Content-Length :", a second head announcing 400 MB inside what that
+    length covers, and then an endless stream of requests for the style sheet whose answers are
+    never read: one reader decides where each request ends, and the window does not grow."""
+    before = status_of(pid, "VmRSS")
+    s = connect(evening)
+    inner = b"POST /api/login HTTP/1.1\r\nHost: b\r\nContent-Length: 400000000\r\n\r\n"
+    s.sendall(b"POST /api/login HTTP/1.1\r\nHost: bord\r\nContent-Length : 228\r\n\r\n" + inner + b"x" * 100)
+    request, sent, closed = b"GET /bord.css HTTP/1.1\r\n\r\n" * 4096, 0, False
+    s.settimeout(0.2)
+    deadline = time.time() + 10
+    while time.time() < deadline and not closed:
+        try:
+            sent += s.send(request)
+        except socket.timeout:
+            pass
+        except OSError:
+            closed = True
+    closed = closed or closed_by_server(s, 8)
+    s.close()
+    grown = status_of(pid, "VmRSS") - before
+    print("\"Content-Length :\" och en str\u00f6m av f\u00f6rfr\u00e5gningar: %d kB skickat, st\u00e4ngd %s, "
+          "f\u00f6nstret v\u00e4xte %d kB" % (sent >> 10, closed, grown))
+    assert closed
+    assert grown < 32 * 1024, grown
+
+
+def split_and_versions(evening):
+    """A kept-alive connection whose second request comes in pieces gets both answers; HTTP/1.0
+    without keep-alive is closed after its answer; a request line of HTTP/2.0 is refused."""
+    s = connect(evening, "127.0.0.1")
+    s.sendall(b"GET /bord.css HTTP/1.1\r\nHost: bord\r\n\r\nGET /bord.")
+    head, body, length = read_answer(s)
+    assert head.startswith(b"HTTP/1.1 200 "), head
+    while len(body) < length:
+        body += s.recv(4096)
+    time.sleep(0.2)
+    s.sendall(b"css HTTP/1.1\r\nHost: bord\r\n\r\n")
+    head, _, _ = read_answer(s)
+    assert head.startswith(b"HTTP/1.1 200 "), head
+    s.close()
+    old = connect(evening, "127.0.0.1")
+    old.sendall(b"GET /bord.css HTTP/1.0\r\n\r\n")
+    head, _, _ = read_answer(old)
+    assert head.startswith(b"HTTP/1.1 200 ") and b"Connection: close" in head, head
+    assert closed_by_server(old, 2)
+    old.close()
+    two = connect(evening, "127.0.0.1")
+    two.sendall(b"GET /bord.css HTTP/2.0\r\n\r\n")
+    head, _, _ = read_answer(two)
+    assert head.startswith(b"HTTP/1.1 400 "), head
+    assert closed_by_server(two, 2)
+    two.close()
+    print("Delad f\u00f6rfr\u00e5gan: tv\u00e5 svar; HTTP/1.0 st\u00e4ngs efter svaret; HTTP/2.0: 400")
 
 
 def idle_flood(evening, pid, code):
@@ -199,6 +255,8 @@ def main():
         pid = evening.process.pid
         code = evening.codes()[1]
         huge_body(evening, pid)
+        spaced_length_stream(evening, pid)
+        split_and_versions(evening)
         idle_flood(evening, pid, code)
         pipelined_flood(evening, pid, code)
         half_sent(evening)

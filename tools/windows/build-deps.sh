@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # build-deps.sh TOOLCHAIN: builds the libraries the Windows programs use from Debian's own
 # source packages, cross-compiled with MinGW-w64 (posix threads): Qt (Core, Gui, Widgets,
-# Network, PrintSupport, the windows platform plugin; WebSockets and HttpServer), the
+# Network, PrintSupport, the windows platform plugin), the
 # double-dummy solver, SQLite, libqrencode, libxml2 and the HTTP parser. They are built once into
 #   ${VK_WINDOWS_DEPS:-~/.cache/vindelkast/windows-deps}/KEY/prefix
 # outside the work tree, where KEY names the source versions and the build rules' RECIPE, so a
@@ -216,6 +216,4 @@ step qrencode build_qrencode
 step libxml2 build_libxml2
 step dds build_dds
 step qtbase build_qtbase
-qt_module_step qt6-websockets qtwebsockets
-qt_module_step qt6-httpserver qthttpserver
 echo "$prefix"

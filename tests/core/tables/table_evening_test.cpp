@@ -170,6 +170,24 @@ TEST(TableEvening, TablesTypeTheirPairsWithoutAMovement) {
     EXPECT_EQ(e.submit(2, 1, "1NT", "S", 6, "d", R"(,"ns":3,"ew":4)").outcome, TableOutcome::Store);
     EXPECT_EQ(e.score(1, 3, 4), -50);
     EXPECT_EQ(e.contest.boards[1].resultCount, 2);
+    // A table reads and writes only the pairs it typed: table 2 claiming pairs 1 and 2 is refused.
+    const auto call = [&](TableCall what, int table, const std::string& rest) {
+        return e.send(what, R"({"table":)" + std::to_string(table) + R"(,"code":")" + e.code(table) + "\"" +
+                                rest + "}");
+    };
+    const std::string oneTwo = R"(,"board":1,"ns":1,"ew":2)";
+    EXPECT_EQ(call(TableCall::Results, 1, oneTwo).status, 200);
+    EXPECT_EQ(call(TableCall::Results, 2, oneTwo).status, 403);
+    EXPECT_EQ(call(TableCall::Round, 2, R"(,"round":1,"ns":1,"ew":2)").status, 403);
+    const Reply taken = e.submit(2, 2, "1NT", "S", 8, "e", R"(,"ns":1,"ew":2)");
+    EXPECT_EQ(taken.status, 422);
+    EXPECT_NE(taken.body.find("Par 1 sitter vid bord 1"), std::string::npos) << taken.body;
+    EXPECT_EQ(e.score(2, 1, 2), kNoScore);
+    // The seats survive in the side file, so a restart keeps them.
+    TableEntries back;
+    ASSERT_EQ(readTableEntries(back, writeTableEntries(e.service.entries())), "");
+    EXPECT_EQ(back.seats, e.service.entries().seats);
+    EXPECT_EQ(back.seats.size(), 2u);
 }
 
 }  // namespace

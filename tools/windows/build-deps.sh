@@ -2,7 +2,7 @@
 # build-deps.sh TOOLCHAIN: builds the libraries the Windows programs use from Debian's own
 # source packages, cross-compiled with MinGW-w64 (posix threads): Qt (Core, Gui, Widgets,
 # Network, PrintSupport, the windows platform plugin; WebSockets and HttpServer), the
-# double-dummy solver, SQLite, libqrencode, libxml2 and the HTTP parser. They are built once into
+# double-dummy solver, SQLite, libqrencode, libxml2, the HTTP parser and libsodium. They are built once into
 #   ${VK_WINDOWS_DEPS:-~/.cache/vindelkast/windows-deps}/KEY/prefix
 # outside the work tree, where KEY names the source versions and the build rules' RECIPE, so a
 # new Debian version or changed rules build afresh and anything else is reused; each library
@@ -11,6 +11,8 @@
 # optional: a mirror without their sources leaves them out (said in the log) and the window
 # serves the tables without them; they are outside KEY (their stamps name their versions), so
 # whether and which of them could be fetched never makes the other libraries build again.
+# libsodium (the tables' codes) is outside KEY too, as its own step whose stamp names its
+# version: it came after the others, and adding it left the existing cache folders as they were.
 # Heavy steps run at the lowest priority (NICENESS, 19) on JOBS (2) cores: the machine is shared.
 set -euo pipefail
 toolchain=$(realpath "$1")
@@ -210,6 +212,23 @@ build_dds() {
         || cp "$top/src/dds/include/dll.h" "$prefix/include/dds/"
 }
 
+# libsodium, whose random source makes the tables' codes, as a static library; its release
+# tarball carries its configure script.
+build_libsodium() {
+    fetch libsodium || fail "källpaketet libsodium kunde inte hämtas"
+    local out=$top/build/libsodium && mkdir -p "$out"
+    (cd "$out" && logged libsodium configure heavy "$top/src/libsodium/configure" --host=$host \
+        CC=$host-gcc-posix --prefix="$prefix" --disable-shared --enable-static) || exit 1
+    (cd "$out" && logged libsodium build heavy make -j"$jobs") || exit 1
+    (cd "$out" && logged libsodium install make install) || exit 1
+}
+
+sodium_step() {  # its stamp names its version, so a new Debian version builds it afresh
+    local v; v=$(source_version libsodium)
+    [ -n "$v" ] || fail "apt känner inte källpaketet libsodium (saknas en deb-src-rad för bookworm?)"
+    step "libsodium-$v" build_libsodium
+}
+
 step http-parser build_http_parser
 step sqlite3 build_sqlite
 step qrencode build_qrencode
@@ -218,4 +237,5 @@ step dds build_dds
 step qtbase build_qtbase
 qt_module_step qt6-websockets qtwebsockets
 qt_module_step qt6-httpserver qthttpserver
+sodium_step
 echo "$prefix"

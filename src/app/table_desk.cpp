@@ -122,9 +122,10 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
 
     LstUtelast = addWaitingList(
         grid, 7, "Utel\u00e5sta telefoner och bord (f\u00f6r m\u00e5nga felaktiga koder):", "LstUtelast", 80,
-        3);
+        4);
+    // The list as wide as the desk: a table's line says how many codes from how many addresses.
     BtnSlappIn = namedButton("Sl\u00e4pp in", "BtnSlappIn");
-    grid->addWidget(BtnSlappIn, 8, 3);
+    grid->addWidget(BtnSlappIn, 9, 3);
     // A lock-out runs out by itself: the list follows the clock while the desk is open.
     auto* clock = new QTimer(this);
     clock->setInterval(15'000);

@@ -1,7 +1,7 @@
 # The Windows build, cross-compiled with cmake/mingw-w64.cmake. Every library comes from the
 # folder tools/windows/build-deps.sh builds from Debian's sources, which ./vk windows puts on
-# CMAKE_FIND_ROOT_PATH and CMAKE_PREFIX_PATH. SQLite, libqrencode, libsodium and the HTTP parser are
-# linked statically; the solver and libxml2 are DLLs loaded when used (load_when_used.cmake),
+# CMAKE_FIND_ROOT_PATH and CMAKE_PREFIX_PATH. SQLite, libqrencode, libsodium and the HTTP
+# parser are linked statically; the solver and libxml2 are DLLs loaded when used (load_when_used.cmake),
 # Qt is DLLs beside the window program (its licence lets a user replace them).
 
 find_library(VK_SQLITE_LIBRARY NAMES libsqlite3.a sqlite3 REQUIRED)
@@ -9,6 +9,16 @@ find_path(VK_SQLITE_INCLUDE_DIR sqlite3.h REQUIRED)
 add_library(vk_windows_sqlite INTERFACE)
 target_link_libraries(vk_windows_sqlite INTERFACE ${VK_SQLITE_LIBRARY})
 target_include_directories(vk_windows_sqlite SYSTEM INTERFACE ${VK_SQLITE_INCLUDE_DIR})
+
+# libsodium, for the tables' codes, as a static library (SODIUM_STATIC: no dllimport).
+function(vk_windows_sodium)
+  find_library(VK_SODIUM_LIBRARY NAMES libsodium.a sodium REQUIRED)
+  find_path(VK_SODIUM_INCLUDE_DIR sodium.h REQUIRED)
+  add_library(vk_sodium INTERFACE)
+  target_link_libraries(vk_sodium INTERFACE ${VK_SODIUM_LIBRARY})
+  target_include_directories(vk_sodium SYSTEM INTERFACE ${VK_SODIUM_INCLUDE_DIR})
+  target_compile_definitions(vk_sodium INTERFACE SODIUM_STATIC)
+endfunction()
 
 # A program that needs no DLL of MinGW's: the command-line program and the core tests.
 function(vk_windows_static_runtime target)

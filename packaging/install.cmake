@@ -45,7 +45,8 @@ if(NOT WIN32 AND TARGET vindelkast)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION misc)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-  # Dependencies from the shared libraries the programs really link (dpkg-shlibdeps); the
+  # Dependencies from the shared libraries the programs really link (dpkg-shlibdeps: libqrencode4,
+  # libsodium23 for the tables' codes, ...); the
   # rest is what Qt loads at run time (the display plugins, its Swedish dialogs) and the
   # fonts the window looks for, and the libraries the programs load only when a command needs
   # them (VK_RUNTIME_LOADED_PACKAGES, cmake/load_when_used.cmake), which dpkg-shlibdeps cannot see.

@@ -46,8 +46,12 @@ QListWidget* addWaitingList(QGridLayout* grid, int row, const QString& heading, 
     return list;
 }
 
+// The table of a line of locked-out phones and tables; 0 on a phone's line.
+constexpr int kTableRole = Qt::UserRole + 1;
+
 // A line of a waiting list, a little higher than the font's line: Qt's row is exactly the
 // font's height, which cuts the dots off a capital \u00d6 ("3NT \u00d6" would read "3NT O").
+
 QListWidgetItem* addListLine(QListWidget* list, const QString& text) {
     auto* item = new QListWidgetItem(text, list);
     const QFontMetrics metrics(list->font());
@@ -117,9 +121,11 @@ TableDesk::TableDesk(QWidget* window, TableResultSink& owner, TableServer& serve
     grid->addWidget(BtnAvvisa, 6, 2, 1, 2);
 
     LstUtelast = addWaitingList(
-        grid, 7, "Utel\u00e5sta telefoner (f\u00f6r m\u00e5nga felaktiga koder):", "LstUtelast", 80, 3);
+        grid, 7, "Utel\u00e5sta telefoner och bord (f\u00f6r m\u00e5nga felaktiga koder):", "LstUtelast", 80,
+        4);
+    // The list as wide as the desk: a table's line says how many codes from how many addresses.
     BtnSlappIn = namedButton("Sl\u00e4pp in", "BtnSlappIn");
-    grid->addWidget(BtnSlappIn, 8, 3);
+    grid->addWidget(BtnSlappIn, 9, 3);
     // A lock-out runs out by itself: the list follows the clock while the desk is open.
     auto* clock = new QTimer(this);
     clock->setInterval(15'000);
@@ -190,15 +196,26 @@ void TableDesk::showTables() {
     BtnGodta->setEnabled(LstKonflikt->count() > 0);
     BtnAvvisa->setEnabled(LstKonflikt->count() > 0);
 
-    const QString chosen =
-        LstUtelast->currentItem() ? LstUtelast->currentItem()->data(Qt::UserRole).toString() : "";
+    // A line is a client (its address) or a whole table (its number), so the choice survives
+    // the list's refresh.
+    const QListWidgetItem* current = LstUtelast->currentItem();
+    const QString chosen = current ? current->data(Qt::UserRole).toString() : "";
+    const int chosenTable = current ? current->data(kTableRole).toInt() : 0;
     LstUtelast->clear();
-    if (service)
-        for (const LockOut& l : service->lockOuts(QDateTime::currentMSecsSinceEpoch())) {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (service) {
+        for (const TableAttack& a : service->tableAttacks(now)) {
+            QListWidgetItem* item = addListLine(LstUtelast, toQt(tableAttackText(m_owner.contest(), a)));
+            item->setData(kTableRole, a.table);
+            if (a.table == chosenTable) LstUtelast->setCurrentItem(item);
+        }
+        for (const LockOut& l : service->lockOuts(now)) {
             QListWidgetItem* item = addListLine(LstUtelast, toQt(lockOutText(m_owner.contest(), l)));
             item->setData(Qt::UserRole, QString::fromStdString(l.client));
-            if (item->data(Qt::UserRole).toString() == chosen) LstUtelast->setCurrentItem(item);
+            if (chosenTable == 0 && item->data(Qt::UserRole).toString() == chosen)
+                LstUtelast->setCurrentItem(item);
         }
+    }
     if (LstUtelast->count() > 0 && !LstUtelast->currentItem()) LstUtelast->setCurrentRow(0);
     BtnSlappIn->setEnabled(LstUtelast->count() > 0);
 }
@@ -236,8 +253,11 @@ void TableDesk::BtnSlappInClick() {
     TableService* service = m_owner.tableService();
     if (!item || !service) return;
     // Run out in the meantime: the phone may try again anyway, and the list says so.
-    service->liftLockOut(item->data(Qt::UserRole).toString().toStdString(),
-                         QDateTime::currentMSecsSinceEpoch());
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (const int table = item->data(kTableRole).toInt(); table > 0)
+        service->liftTableLock(table, now);
+    else
+        service->liftLockOut(item->data(Qt::UserRole).toString().toStdString(), now);
     showTables();
 }
 

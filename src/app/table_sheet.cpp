@@ -55,6 +55,7 @@ std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCod
         const QString code = QString::fromStdString(codes.tables[t - 1]);
         const QString label = toQt(tableLabel(contest, t));
         const QString url = tableUrl(address, t, code);
+        const QString shown = QString::fromStdString(codeForReading(codes.tables[t - 1]));
         const QUrl image("qr:bord" + QString::number(t));
         sheet->addResource(QTextDocument::ImageResource, image, qrImage(url.toUtf8(), 6));
         const bool newPage = t > 1 && (t - 1) % kSlipsPerPage == 0;
@@ -68,7 +69,7 @@ std::unique_ptr<QTextDocument> tableSheet(const Contest& contest, const TableCod
                 date + "<br>N\u00e4tverk: " + net + "<br>Skanna koden med mobilen, eller \u00f6ppna<br><b>" +
                 address.toHtmlEscaped() + "</b><br>och logga in med bord " + label + " och koden</p>";
         html += "<p style=\"font-size:22pt;font-weight:bold;font-family:'DejaVu Sans Mono',monospace\">" +
-                code + "</p></td></tr></table>" + cut;
+                shown + "</p></td></tr></table>" + cut;
     }
     html += "</body></html>";
     sheet->setHtml(html);

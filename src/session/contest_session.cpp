@@ -1,5 +1,6 @@
 #include "session/contest_session.h"
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -11,13 +12,22 @@
 #include "model/contest_scoring.h"
 #include "model/version.h"
 #include "tables/evening_codes.h"
+#include "tables/login_guard_file.h"
 #include "tables/table_codes.h"
 #include "tables/table_entries.h"
 
 namespace vindelkast {
 
+namespace {
+// The guard's counts are written at most this often; what comes between goes with the next
+// write. Guessing at the pace the limits allow is a write a second at the most.
+constexpr int kGuardWriteMs = 1000;
+}  // namespace
+
 ContestSession::ContestSession(QObject* parent) : QObject(parent) {
     m_contest.reset(m_register);
+    m_guardWrite.setSingleShot(true);
+    connect(&m_guardWrite, &QTimer::timeout, this, &ContestSession::keepGuard);
     // What the evening gains beyond the contest file, each in a file of its own beside it.
     for (SideFile& side : contestSideFiles(true)) addSideFile(std::move(side));
     // The tables' codes, then what they sent, so that the tables go on as they were.
@@ -27,7 +37,7 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
          [this](Contest&, const std::string& text) {
              TableCodes codes;
              std::string problem = readTableCodes(codes, text);
-             if (problem.empty()) m_tables.emplace(std::move(codes));
+             if (problem.empty()) takeTables(std::move(codes));
              return problem;
          }});
     addSideFile(
@@ -110,8 +120,26 @@ void ContestSession::recordChange(ContestChange change) {
 
 std::string ContestSession::openTables() {
     if (m_tables || !m_contest.setUpDone) return "";
-    m_tables.emplace(newEveningCodes(m_contest));
+    takeTables(newEveningCodes(m_contest));
     return writeRecovery();
+}
+
+void ContestSession::takeTables(TableCodes codes) {
+    m_tables.emplace(std::move(codes));
+    m_tables->whenGuardChanges([this] { keepGuardSoon(); });
+    m_guardWritten = m_tables->guardRevision();
+}
+
+void ContestSession::keepGuardSoon() {
+    if (m_guardWrite.isActive()) return;
+    const qint64 since = m_sinceGuardWrite.isValid() ? m_sinceGuardWrite.elapsed() : kGuardWriteMs;
+    m_guardWrite.start(static_cast<int>(std::max<qint64>(0, kGuardWriteMs - since)));
+}
+
+void ContestSession::keepGuard() {
+    if (!m_tables || m_tables->guardRevision() == m_guardWritten) return;
+    m_sinceGuardWrite.start();
+    writeRecovery();
 }
 
 std::string ContestSession::storeTableResults(const std::function<bool(Contest&, TableService&)>& store,
@@ -239,12 +267,16 @@ std::string ContestSession::writeRecovery() {
     settings.teamName2 = m_contest.teamName2;
     settings.nameFrozen = m_contest.nameFrozen;
     settings.setUpDone = m_contest.setUpDone;
-    const std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles, m_unreadSides);
+    std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles, m_unreadSides);
+    // The guard's state is this run's, not the contest's: in the recovery file alone.
+    if (m_tables && m_tables->guardState() != GuardState{})
+        sections.push_back({kLoginGuardSection, writeGuardState(m_tables->guardState())});
     const std::string problem = writeTextSafely(
         kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
     // A full disk must not stop the evening: the director hears of it once, not at every change,
     // and again if the file fails anew after it could be written.
     if (problem.empty()) {
+        if (m_tables) m_guardWritten = m_tables->guardRevision();
         m_recoveryProblemTold = false;
     } else if (!m_recoveryProblemTold) {
         m_recoveryProblemTold = true;
@@ -270,6 +302,16 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
     m_tables.reset();
     m_unreadSides = readRecoverySides(m_contest, m_sideFiles, sections, settings.fileName);
     if (!m_unreadSides.empty()) message += (message.empty() ? "" : "\n\n") + unreadSidesText(m_unreadSides);
+    // Older recovery files have no guard: the counts then start afresh.
+    for (const RecoverySection& section : sections)
+        if (section.name == kLoginGuardSection && m_tables) {
+            GuardState guard;
+            if (const std::string problem = readGuardState(guard, section.text); !problem.empty())
+                message += (message.empty() ? "" : "\n\n") + problem;
+            else
+                m_tables->restoreGuard(std::move(guard));
+            m_guardWritten = m_tables->guardRevision();
+        }
     m_fileName = settings.fileName;
     forgetArchiveState();
     m_contest.hasHandicap = settings.hasHandicap;

@@ -6,8 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include "archive/evening.h"
 #include "files/contest_on_disk.h"
@@ -161,6 +163,12 @@ private:
     // Saved, and the recovery file gone: "" or the message why it is still there.
     std::string markSaved();
     void forgetArchiveState();
+    // The evening's table service from now on, its guard's changes kept in the recovery file.
+    void takeTables(TableCodes codes);
+    // A wrong code, a new phone or a lifted lock-out: the recovery file follows within a
+    // second, so that a crash neither forgives the guesses nor shuts the phones out.
+    void keepGuardSoon();
+    void keepGuard();
 
     Contest m_contest;
     MemberRegister m_register;
@@ -173,6 +181,9 @@ private:
     std::string m_archiveDate;  // the date given for a contest whose own date cannot be read
     EveningKey m_keptEvening;   // what this evening was last kept in the archive under
     std::optional<TableService> m_tables;
+    std::uint64_t m_guardWritten = 0;  // the guard's revision the recovery file holds
+    QTimer m_guardWrite;
+    QElapsedTimer m_sinceGuardWrite;
     // The recovery file's result lines of unchanged boards are not written out again.
     ResultLinesCache m_recoveryLines;
 };

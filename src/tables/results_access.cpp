@@ -31,7 +31,9 @@ bool readLogin(std::string_view value, ResultsRequest& request) {
         table = table * 10 + (c - '0');
     }
     const std::string_view code = value.substr(dash + 1);
-    if (table < 1 || table > kMaxTables || code.empty() || code.size() > kDirectorCodeLength) return false;
+    if (table < 1 || table > kMaxTables || code.empty() ||
+        code.size() > static_cast<std::size_t>(std::max(kTableCodeLength, kDirectorCodeLength)))
+        return false;
     for (char c : code)
         if (!isAlnum(c)) return false;
     request.table = table;

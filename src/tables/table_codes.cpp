@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <random>
 #include <set>
+
+#include <sodium.h>
 
 #include "files/side_text.h"
 
@@ -14,16 +17,28 @@ namespace {
 const char* const kHeader = "%BORDKODER 1";
 const char* const kFile = "bordkodsfilen";
 
-template <typename Random>
-std::string randomCode(Random& random, int length) {
-    std::uniform_int_distribution<std::size_t> pick(0, kCodeAlphabet.size() - 1);
+// Picks letters of the alphabet, each as likely as the next.
+struct SodiumLetters {
+    std::size_t operator()() const {
+        return randombytes_uniform(static_cast<std::uint32_t>(kCodeAlphabet.size()));
+    }
+};
+
+struct SeededLetters {
+    std::mt19937_64 random;
+    std::uniform_int_distribution<std::size_t> pick{0, kCodeAlphabet.size() - 1};
+    std::size_t operator()() { return pick(random); }
+};
+
+template <typename Letters>
+std::string randomCode(Letters& random, int length) {
     std::string code;
-    for (int i = 0; i < length; ++i) code += kCodeAlphabet[pick(random)];
+    for (int i = 0; i < length; ++i) code += kCodeAlphabet[random()];
     return code;
 }
 
-template <typename Random>
-TableCodes makeCodes(int tableCount, bool pairsTyped, Random& random) {
+template <typename Letters>
+TableCodes makeCodes(int tableCount, bool pairsTyped, Letters& random) {
     TableCodes codes;
     codes.pairsTyped = pairsTyped;
     codes.director = randomCode(random, kDirectorCodeLength);
@@ -52,12 +67,16 @@ bool validCode(std::string_view code, std::size_t length) {
 }  // namespace
 
 TableCodes makeTableCodes(int tableCount, bool pairsTyped) {
-    std::random_device random;
+    // libsodium draws on the kernel's source (getrandom) and aborts rather than hand out a
+    // weak number; a failed start leaves it unusable, and the process then stops here too.
+    static const bool ready = sodium_init() >= 0;
+    if (!ready) std::abort();
+    SodiumLetters random;
     return makeCodes(tableCount, pairsTyped, random);
 }
 
 TableCodes makeTableCodes(int tableCount, bool pairsTyped, std::uint64_t seed) {
-    std::mt19937_64 random(seed);
+    SeededLetters random{std::mt19937_64(seed)};
     return makeCodes(tableCount, pairsTyped, random);
 }
 
@@ -71,6 +90,15 @@ int tableOfCode(const TableCodes& codes, std::string_view code) {
 
 bool isDirectorCode(const TableCodes& codes, std::string_view code) {
     return !codes.director.empty() && normalised(code) == codes.director;
+}
+
+std::string codeForReading(std::string_view code) {
+    std::string text;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (i > 0 && i % 4 == 0) text += ' ';
+        text += code[i];
+    }
+    return text;
 }
 
 std::string writeTableCodes(const TableCodes& codes) {
@@ -103,7 +131,10 @@ std::string readTableCodes(TableCodes& codes, std::string_view text) {
             if (!numberWord(words[1], 1, kMaxTables, table) ||
                 table != static_cast<int>(read.tables.size()) + 1)
                 return sideFileFault(kFile, i + 1, "borden ska komma i ordning 1-36");
-            if (!validCode(words[2], kTableCodeLength) || !taken.insert(words[2]).second)
+            // An evening saved with the short codes of before goes on with them.
+            const bool known =
+                validCode(words[2], kTableCodeLength) || validCode(words[2], kShortTableCodeLength);
+            if (!known || !taken.insert(words[2]).second)
                 return sideFileFault(kFile, i + 1, "felaktig eller upprepad bordskod");
             read.tables.emplace_back(words[2]);
         } else {

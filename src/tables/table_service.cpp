@@ -187,6 +187,19 @@ TableDecision TableService::authorise(const TableRequest& request, const std::st
                           tableMessageAnswer(
                               "last", "F\xf6r m\xe5nga felaktiga koder. Be t\xe4vlingsledaren om hj\xe4lp.",
                               verdict.waitSeconds));
+        if (verdict.tableLocked) {
+            // Refused whatever the code, so a guess learns nothing; a wrong one still counts.
+            if (!right) {
+                m_guard.failed(client, table, nowMs);
+                guardChanged();
+            }
+            return answer(TableOutcome::Unauthorised, http::kForbidden,
+                          tableMessageAnswer("last",
+                                             "Bordet tar inte emot nya telefoner just nu: n\xe5gon har "
+                                             "f\xf6rs\xf6kt med f\xf6r m\xe5nga felaktiga koder. Be "
+                                             "t\xe4vlingsledaren om hj\xe4lp.",
+                                             verdict.waitSeconds));
+        }
         if (!verdict.allowed)
             return answer(
                 TableOutcome::Unauthorised, http::kTooManyRequests,
@@ -195,10 +208,12 @@ TableDecision TableService::authorise(const TableRequest& request, const std::st
                                    verdict.waitSeconds));
         if (!right) {
             m_guard.failed(client, request.table, nowMs);
+            guardChanged();
             return answer(TableOutcome::Unauthorised, http::kUnauthorised,
                           tableMessageAnswer("kod", "Fel kod f\xf6r bordet"));
         }
         m_guard.succeeded(client, table);
+        guardChanged();
     }
     m_contacts[table] = nowMs;
     TableDecision ok = answer(TableOutcome::Answer, http::kOk, "");
@@ -403,6 +418,33 @@ void TableService::decide(const PendingConflict& conflict, bool accepted) {
 void TableService::publishResults() {
     m_sent.published = true;
     ++m_revision;
+}
+
+bool TableService::liftLockOut(const std::string& client, std::int64_t nowMs) {
+    if (!m_guard.lift(client, nowMs)) return false;
+    guardChanged();
+    return true;
+}
+
+bool TableService::liftTableLock(int table, std::int64_t nowMs) {
+    if (!m_guard.liftTable(table, nowMs)) return false;
+    guardChanged();
+    return true;
+}
+
+void TableService::clearLockOuts() {
+    m_guard.clear();
+    guardChanged();
+}
+
+void TableService::restoreGuard(GuardState state) {
+    m_guard.restore(std::move(state));
+    ++m_guardRevision;
+}
+
+void TableService::guardChanged() {
+    ++m_guardRevision;
+    if (m_guardChanged) m_guardChanged();
 }
 
 std::int64_t TableService::lastContact(int table) const {

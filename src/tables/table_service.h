@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -18,7 +19,8 @@
 // (storeTableResult), writes the recovery file and only then answers with storedAnswer.
 // What it keeps of the evening (the codes, the entries stored, the results held for the
 // director) the session keeps in side files and the recovery file; `revision` tells it when
-// that changed. Lock-outs and contacts are for this run only.
+// that changed. The guard's counts and lock-outs go in the recovery file alone, written when
+// `guardRevision` has changed; contacts are for this run only.
 namespace vindelkast {
 
 enum class TableOutcome {
@@ -75,10 +77,20 @@ public:
     int readerTable(int table, const std::string& code, const std::string& client, std::int64_t nowMs);
     // When a table last sent a request with its right code (milliseconds); -1 never.
     std::int64_t lastContact(int table) const;
-    void clearLockOuts() { m_guard.clear(); }
+    void clearLockOuts();
     std::vector<LockOut> lockOuts(std::int64_t nowMs) const { return m_guard.lockOuts(nowMs); }
     // The director lets a locked-out phone try again; false when it is not locked out.
-    bool liftLockOut(const std::string& client, std::int64_t nowMs) { return m_guard.lift(client, nowMs); }
+    bool liftLockOut(const std::string& client, std::int64_t nowMs);
+    std::vector<TableAttack> tableAttacks(std::int64_t nowMs) const { return m_guard.tableAttacks(nowMs); }
+    // The director opens a table locked for new phones; false when it is not listed.
+    bool liftTableLock(int table, std::int64_t nowMs);
+
+    // What the guard knows, for the recovery file, and taken back from one.
+    const GuardState& guardState() const { return m_guard.state(); }
+    void restoreGuard(GuardState state);
+    // Counts every change of the guard's state; `whenGuardChanges` is called after each.
+    std::uint64_t guardRevision() const { return m_guardRevision; }
+    void whenGuardChanges(std::function<void()> call) { m_guardChanged = std::move(call); }
 
 private:
     TableDecision authorise(const TableRequest& request, const std::string& client, std::int64_t nowMs);
@@ -91,11 +103,14 @@ private:
     // Without a movement: the table has given a result for these pairs in the round.
     void keepTypedSeat(const TableStore& store);
     bool typedHere(int table, int round, int ns, int ew) const;
+    void guardChanged();
 
     TableCodes m_codes;
     LoginGuard m_guard;
     TableEntries m_sent;
     std::uint64_t m_revision = 0;
+    std::uint64_t m_guardRevision = 0;
+    std::function<void()> m_guardChanged;
     std::map<int, std::int64_t> m_contacts;
 };
 

@@ -35,7 +35,7 @@ std::vector<TableStatusRow> tableStatus(const Contest& contest, const TableServi
         row.round = tableRoundOnView(contest, t, typed, state);
         row.rests = !typed && tableRests(contest, t, row.round);
         row.lastContactMs = service.lastContact(t);
-        row.code = service.codes().tables[static_cast<std::size_t>(t - 1)];
+        row.code = codeForReading(service.codes().tables[static_cast<std::size_t>(t - 1)]);
         for (const PendingConflict& c : service.conflicts()) row.conflicts += c.wanted.table == t ? 1 : 0;
         if (typed) {
             row.boards = static_cast<int>(boardsOfGroupRound(contest, row.round).size());
@@ -75,6 +75,20 @@ std::string lockOutText(const Contest& contest, const LockOut& lockOut) {
     std::string text = lockOut.client;
     if (lockOut.table > 0) text += ", bord " + tableLabel(contest, lockOut.table);
     return text + ": utel\xe5st " + waitText(lockOut.waitSeconds) + " till";
+}
+
+std::string tableAttackText(const Contest& contest, const TableAttack& attack) {
+    std::string text = "Bord " + tableLabel(contest, attack.table) + ": ";
+    if (attack.wrongCodes > 0) {
+        text += std::to_string(attack.wrongCodes) +
+                (attack.wrongCodes == 1 ? " felaktig kod" : " felaktiga koder") + " fr\xe5n " +
+                std::to_string(attack.addresses) + (attack.addresses == 1 ? " adress" : " adresser");
+        text += attack.lockSeconds > 0 ? " \x96 "
+                                       : " inom " + std::to_string(kTableWindowMs / 60'000) + " minuter";
+    }
+    if (attack.lockSeconds > 0)
+        text += "l\xe5st f\xf6r nya telefoner i " + waitText(attack.lockSeconds) + " till";
+    return text;
 }
 
 std::string conflictText(const Contest& contest, const PendingConflict& conflict) {

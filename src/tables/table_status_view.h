@@ -41,4 +41,8 @@ std::string conflictText(const Contest& contest, const PendingConflict& conflict
 // tried and how long the lock-out lasts: "10.0.0.66, bord 3: utel\xe5st 10 minuter till".
 std::string lockOutText(const Contest& contest, const LockOut& lockOut);
 
+// One table guessed at from several addresses, as the desk lists it: "Bord 3: 24 felaktiga
+// koder fr\xe5n 17 adresser \x96 l\xe5st f\xf6r nya telefoner i 8 minuter till".
+std::string tableAttackText(const Contest& contest, const TableAttack& attack);
+
 }  // namespace vindelkast

@@ -78,7 +78,8 @@ void TestTableStatus::statusLineDeskAndSlips() {
     const TableCodes codes = w.form->tableServer().service()->codes();
     auto* tables = w.find<QTableWidget>("LstBord");
     QCOMPARE(tables->rowCount(), 8);
-    for (int t = 0; t < 8; ++t) QCOMPARE(tables->item(t, 5)->text().toStdString(), codes.tables[t]);
+    for (int t = 0; t < 8; ++t)
+        QCOMPARE(tables->item(t, 5)->text().toStdString(), codeForReading(codes.tables[t]));
 
     // Table 1 plays its round; then, with the desk closed, it asks to change a board.
     const Contest& contest = w.form->contest();
@@ -133,6 +134,8 @@ void TestTableStatus::statusLineDeskAndSlips() {
     QCOMPARE(slips.count("N\u00e4tverk: Klubbens wifi"), 8);
     QVERIFY(slips.count("\u2702") >= 8);
     QCOMPARE(slips.count(tableServerAddress(port)), 8);
+    for (const std::string& tableCode : codes.tables)
+        QVERIFY(slips.contains(QString::fromStdString(codeForReading(tableCode))));
     w.dialogs.printerInstalled = false;
     w.dialogs.confirmAnswers << true;
     w.dialogs.fileNames << w.path("bordslappar.pdf");
@@ -190,6 +193,32 @@ void TestTableStatus::lockedOutPhoneIsLetInFromTheDesk() {
     const auto admitted = phones.send("login", {{"table", 2}, {"code", code}});
     QCOMPARE(admitted.status, 200);
     QCOMPARE(admitted.json["table"].toInt(), 2);
+
+    // Twenty addresses guess table 3, one every 31 seconds up to a second ago: the table takes
+    // no new phones, the desk says so, and the recovery file keeps the counts within a second.
+    wrong.table = 3;
+    const std::int64_t attack = QDateTime::currentMSecsSinceEpoch() - 590'000;
+    for (int i = 0; i < kTableLockAfter; ++i)
+        service->handle(w.form->contest(), wrong, "10.0.1." + std::to_string(i), attack + i * 31'000);
+    QCOMPARE(
+        phones.send("login", {{"table", 3}, {"code", QString::fromStdString(service->codes().tables[2])}})
+            .status,
+        403);
+    QTRY_VERIFY(QString::fromStdString(ContestSession::recoveryFileText()).contains("gissare 3 10.0.1.19"));
+    QTRY_COMPARE(desk->LstUtelast->count(), 1);
+    QCOMPARE(
+        desk->LstUtelast->item(0)->text(),
+        QString::fromUtf8("Bord 3: 20 felaktiga koder från 20 adresser – låst för nya telefoner i 10 minuter "
+                          "till"));
+    desk->LstUtelast->setFocus();
+    QTest::keyClick(desk->LstUtelast, Qt::Key_Home);
+    desk->BtnSlappIn->setFocus();
+    QTest::keyClick(desk->BtnSlappIn, Qt::Key_Space);
+    QCOMPARE(desk->LstUtelast->count(), 0);
+    QCOMPARE(
+        phones.send("login", {{"table", 3}, {"code", QString::fromStdString(service->codes().tables[2])}})
+            .status,
+        200);
 }
 
 QTEST_MAIN(TestTableStatus)

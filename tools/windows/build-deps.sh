@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # build-deps.sh TOOLCHAIN: builds the libraries the Windows programs use from Debian's own
 # source packages, cross-compiled with MinGW-w64 (posix threads): Qt (Core, Gui, Widgets,
-# Network, PrintSupport, the windows platform plugin), the
-# double-dummy solver, SQLite, libqrencode, libxml2 and the HTTP parser. They are built once into
+# Network, PrintSupport, the windows platform plugin), the double-dummy solver, SQLite,
+# libqrencode, libxml2, the HTTP parser and libsodium. They are built once into
 #   ${VK_WINDOWS_DEPS:-~/.cache/vindelkast/windows-deps}/KEY/prefix
 # outside the work tree, where KEY names the source versions and the build rules' RECIPE, so a
 # new Debian version or changed rules build afresh and anything else is reused; each library
 # is kept as soon as it is built, so an interrupted run goes on where it stopped. Prints the
-# prefix on stdout; the log of each step is in KEY/build/. Qt's WebSockets and HttpServer are
-# optional: a mirror without their sources leaves them out (said in the log) and the window
-# serves the tables without them; they are outside KEY (their stamps name their versions), so
-# whether and which of them could be fetched never makes the other libraries build again.
+# prefix on stdout; the log of each step is in KEY/build/. libsodium (the tables' codes) is
+# outside KEY, as its own step whose stamp names its version: it came after the others, and
+# adding it left the existing cache folders as they were.
 # Heavy steps run at the lowest priority (NICENESS, 19) on JOBS (2) cores: the machine is shared.
 set -euo pipefail
 toolchain=$(realpath "$1")
@@ -96,9 +95,7 @@ step() {  # name function: once per cache folder (NAME may carry a version)
     [ -f "$top/stamps/$name" ] && return 0
     say "bygger $name ($(date -u +%H:%M:%S) UTC, logg i $top/build/)"
     local start=$SECONDS
-    skipped=""
     "$@"
-    [ -z "$skipped" ] || return 0  # tried again on the next run
     echo "$((SECONDS - start))" >"$top/stamps/$name"
     say "$name klart på $((SECONDS - start)) s"
 }
@@ -131,26 +128,6 @@ build_qtbase() {
         -DFEATURE_macdeployqt=OFF -DFEATURE_qmake=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF \
         -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
-}
-
-# A Qt module whose source apt does not know or the mirror lacks is left out, said, and tried
-# again next time; the window is then built without what needs it (cmake/windows.cmake).
-build_qt_module() {  # source package, build name
-    if ! fetch "$1"; then
-        say "$1 kunde inte hämtas (spegeln saknar källan); $2 byggs inte nu, fönstret klarar sig utan"
-        skipped=1
-        return 0
-    fi
-    cmake_cross "$2" "$top/src/$1" "${qt_host[@]}" -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-}
-
-qt_module_step() {  # source package, build name: its stamp names its version
-    local v; v=$(source_version "$1")
-    if [ -z "$v" ]; then
-        say "apt känner inte källpaketet $1; $2 byggs inte, fönstret klarar sig utan"
-        return 0
-    fi
-    step "$2-$v" build_qt_module "$1" "$2"
 }
 
 # The HTTP parser the tables' service follows requests with: one C file, a static library.
@@ -210,10 +187,28 @@ build_dds() {
         || cp "$top/src/dds/include/dll.h" "$prefix/include/dds/"
 }
 
+# libsodium, whose random source makes the tables' codes, as a static library; its release
+# tarball carries its configure script.
+build_libsodium() {
+    fetch libsodium || fail "källpaketet libsodium kunde inte hämtas"
+    local out=$top/build/libsodium && mkdir -p "$out"
+    (cd "$out" && logged libsodium configure heavy "$top/src/libsodium/configure" --host=$host \
+        CC=$host-gcc-posix --prefix="$prefix" --disable-shared --enable-static) || exit 1
+    (cd "$out" && logged libsodium build heavy make -j"$jobs") || exit 1
+    (cd "$out" && logged libsodium install make install) || exit 1
+}
+
+sodium_step() {  # its stamp names its version, so a new Debian version builds it afresh
+    local v; v=$(source_version libsodium)
+    [ -n "$v" ] || fail "apt känner inte källpaketet libsodium (saknas en deb-src-rad för bookworm?)"
+    step "libsodium-$v" build_libsodium
+}
+
 step http-parser build_http_parser
 step sqlite3 build_sqlite
 step qrencode build_qrencode
 step libxml2 build_libxml2
 step dds build_dds
 step qtbase build_qtbase
+sodium_step
 echo "$prefix"

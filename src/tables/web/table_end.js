@@ -98,8 +98,9 @@ function cardTable(c) {
   return box;
 }
 
-// A table is typed as the slips show it: a number, or "B3" in an evening of sections.
-onTap("loginBtn", () => { const t = $("tableNr").value.trim().toUpperCase(); if (!t) { say("loginMsg", "Skriv bordets nummer"); return; } login(/^\d+$/.test(t) ? parseInt(t, 10) : t, $("code").value.trim().toUpperCase()); });
+// A table is typed as the slips show it: a number, or "B3" in an evening of sections; the code
+// in its two groups of four or run together (the cookie of the results pages takes no blanks).
+onTap("loginBtn", () => { const t = $("tableNr").value.trim().toUpperCase(); if (!t) { say("loginMsg", "Skriv bordets nummer"); return; } login(/^\d+$/.test(t) ? parseInt(t, 10) : t, $("code").value.replace(/\s+/g, "").toUpperCase()); });
 onTap("confirmBtn", confirmEntry);
 onTap("backBtn", () => { renderRound(); show("round"); });
 onTap("slipBack", () => loadRound(S.round ? S.round.round : 0));

@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Reading{"/resultat/", "vkbord=3-AC<E", ResultsPath::Page, "", 0, ""},
                       Reading{"/resultat/", "vkbord=3-", ResultsPath::Page, "", 0, ""},
                       Reading{"/resultat/", "vkbord=-ACDE", ResultsPath::Page, "", 0, ""},
-                      Reading{"/resultat/", "vkbord=3-ACDEFHJ", ResultsPath::Page, "", 0, ""},
+                      // A table's whole code is read, and nothing longer.
+                      Reading{"/resultat/", "vkbord=3-ACDEFHJK", ResultsPath::Page, "", 3, "ACDEFHJK"},
+                      Reading{"/resultat/", "vkbord=3-ACDEFHJKM", ResultsPath::Page, "", 0, ""},
                       Reading{"/resultat/", "xvkbord=3-ACDE", ResultsPath::Page, "", 0, ""},
                       Reading{"/resultat/", kLongCookie.c_str(), ResultsPath::Page, "", 0, ""},
                       // Only the site's own kind of names, and nothing long or elsewhere.

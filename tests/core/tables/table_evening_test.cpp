@@ -224,7 +224,21 @@ TEST(TableEvening, HowellTablesKeepTheirNumbersAndCodesSurvive) {
                                     back.tables[3].substr(1)),
               4);
     EXPECT_NE(readTableCodes(back, "%BORDKODER 1\r\nledare ACDEFH\r\nbord 2 AC34\r\n"), "");
-    EXPECT_NE(makeTableCodes(4, false).tables, makeTableCodes(4, false).tables);
+    const TableCodes drawn = makeTableCodes(4, false);
+    EXPECT_NE(drawn.tables, makeTableCodes(4, false).tables);
+    for (const std::string& code : drawn.tables) {
+        ASSERT_EQ(code.size(), 8u);
+        EXPECT_EQ(code.find_first_not_of(kCodeAlphabet), std::string::npos) << code;
+    }
+    // A slip shows the code in two groups; typed so, it opens its table.
+    const std::string shown = codeForReading(back.tables[2]);
+    EXPECT_EQ(shown, back.tables[2].substr(0, 4) + " " + back.tables[2].substr(4));
+    EXPECT_EQ(tableOfCode(back, shown), 3);
+    // An evening saved with the short codes of before goes on with them; a code of another
+    // length is no code.
+    ASSERT_EQ(readTableCodes(back, "%BORDKODER 1\r\nledare ACDEFH\r\nbord 1 AC34\r\nbord 2 X7WY\r\n"), "");
+    EXPECT_EQ(tableOfCode(back, "x7wy"), 2);
+    EXPECT_NE(readTableCodes(back, "%BORDKODER 1\r\nledare ACDEFH\r\nbord 1 ACDEF\r\n"), "");
 }
 
 }  // namespace

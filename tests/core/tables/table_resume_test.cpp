@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "model/version.h"
 #include "table_phones.h"
+#include "tables/login_guard_file.h"
 #include "tables/table_batch.h"
 #include "tables/table_entries.h"
 #include "tables/table_status_view.h"
@@ -206,6 +208,66 @@ TEST(TableResume, ALoggedInPhoneIsNeverSlowedByOthersWrongCodes) {
     EXPECT_EQ(e.send(TableCall::Login, login(2, e.code(2)), phone).status, 200);
     // Known for table 2 is not known for table 3.
     EXPECT_EQ(e.send(TableCall::Login, login(3, "AAAA"), phone).status, 401);
+
+    // Two hundred addresses share out the guessing of table 3, nine wrong codes each, one a
+    // second. No more codes are tried than the table's limit allows a window, the table's phone
+    // plays on, and a new phone is refused while the table is locked.
+    ASSERT_EQ(e.send(TableCall::Login, login(3, e.code(3)), phone).status, 200);
+    const std::string newPhone = "10.0.9.9";
+    const std::int64_t start = e.now;
+    int tried = 0;
+    int lockedSeen = 0;
+    for (int a = 0; a < 200; ++a) {
+        const std::string guesser = "10.1." + std::to_string(a / 100) + "." + std::to_string(a % 100);
+        for (int k = 0; k < 9; ++k) {
+            e.now += 1'000;
+            const int status = e.send(TableCall::Login, login(3, "AAAAAAAA"), guesser).status;
+            ASSERT_TRUE(status == 401 || status == 429 || status == 403) << status;
+            tried += status == 401;
+        }
+        const std::vector<TableAttack> attacks = e.service.tableAttacks(e.now);
+        if (attacks.empty() || attacks[0].lockSeconds == 0) continue;
+        ++lockedSeen;
+        EXPECT_EQ(attacks[0].table, 3);
+        EXPECT_EQ(e.send(TableCall::Round, login(3, e.code(3)), phone).status, 200);
+        EXPECT_EQ(e.send(TableCall::Login, login(3, e.code(3)), newPhone).status, 403);
+    }
+    EXPECT_GT(lockedSeen, 0);
+    EXPECT_GE(tried, kTableLockAfter);
+    EXPECT_LE(tried, kTableLockAfter * ((e.now - start) / kTableWindowMs + 1));
+    const std::vector<TableAttack> attack = e.service.tableAttacks(e.now);
+    ASSERT_EQ(attack.size(), 1u);
+    EXPECT_GT(attack[0].wrongCodes, 0);
+    EXPECT_EQ(
+        tableAttackText(e.contest, {3, 24, 17, 480}),
+        "Bord 3: 24 felaktiga koder fr\xe5n 17 adresser \x96 l\xe5st f\xf6r nya telefoner i 8 minuter till");
+
+    // A crash in the middle of it: the guard comes back from the recovery file, still locked,
+    // its counts and the tables' phones as they were.
+    const std::string recovery = recoveryText(
+        e.contest, {}, kVersionText, {{kLoginGuardSection, writeGuardState(e.service.guardState())}});
+    RecoverySettings settings;
+    std::string contestText;
+    std::vector<RecoverySection> sections;
+    ASSERT_EQ(parseRecoveryText(recovery, settings, contestText, &sections), "");
+    ASSERT_EQ(sections.size(), 1u);
+    GuardState guard;
+    ASSERT_EQ(readGuardState(guard, sections[0].text), "");
+    EXPECT_EQ(guard, e.service.guardState());
+    e.service = TableService(e.service.codes());
+    e.service.restoreGuard(guard);
+    EXPECT_EQ(e.send(TableCall::Login, login(3, e.code(3)), newPhone).status, 403);
+    EXPECT_EQ(e.send(TableCall::Round, login(3, e.code(3)), phone).status, 200);
+    EXPECT_EQ(e.send(TableCall::Login, login(3, "AAAAAAAA"), "10.2.0.1").status, 403);
+    EXPECT_EQ(e.service.tableAttacks(e.now).at(0).wrongCodes, attack[0].wrongCodes + 1);
+    // The director lifts the lock and the new phone comes in; or the lock runs out.
+    EXPECT_FALSE(e.service.liftTableLock(4, e.now));
+    ASSERT_TRUE(e.service.liftTableLock(3, e.now));
+    EXPECT_EQ(e.send(TableCall::Login, login(3, e.code(3)), newPhone).status, 200);
+    e.service.restoreGuard(guard);
+    e.now += kTableLockMs + kTableWindowMs;
+    EXPECT_EQ(e.send(TableCall::Login, login(3, e.code(3)), "10.0.9.10").status, 200);
+    EXPECT_NE(readGuardState(guard, "%INLOGGNINGAR 1\r\nbord 37 0 0 0 0 0\r\n"), "");
 }
 
 }  // namespace

@@ -81,14 +81,16 @@ std::string readGuardState(GuardState& state, std::string_view text) {
         } else if (w.size() == 4 && w[0] == "telefon") {
             int table = 0;
             std::int64_t order = 0;
-            if (!validClient(w[1]) || !numberWord(w[2], 1, kMaxTables, table) || !msWord(w[3], order))
+            if (!validClient(w[1]) || !numberWord(w[2], 1, kMaxTables, table) || !msWord(w[3], order) ||
+                order < 1)
                 return fault("felaktig telefon");
             read.logins[{std::string(w[1]), table}] = static_cast<std::uint64_t>(order);
-            read.loginCount = std::max(read.loginCount, static_cast<std::uint64_t>(order));
         } else {
             return fault("ok\xe4nd rad");
         }
     }
+    // Logins go on numbered after the last one kept, whichever line named it last.
+    for (const auto& login : read.logins) read.loginCount = std::max(read.loginCount, login.second);
     state = std::move(read);
     return "";
 }

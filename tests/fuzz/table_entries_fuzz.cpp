@@ -39,6 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkStore(c.wanted);
         fuzz::require(c.wanted.table >= 1 && c.wanted.table <= kMaxTables && c.id < entries.nextConflict);
     }
+    for (const TypedSeat& seat : entries.seats)
+        fuzz::require(seat.table >= 1 && seat.table <= kMaxTables && Contest::validPair(seat.ns) &&
+                      Contest::validPair(seat.ew));
+    fuzz::require(entries.seats.size() <= kMaxEntries);
     TableEntries again;
     fuzz::require(readTableEntries(again, writeTableEntries(entries)).empty() || entries == TableEntries{});
     fuzz::require(entries == TableEntries{} || again == entries);

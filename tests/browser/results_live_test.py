@@ -100,9 +100,14 @@ def main():
             for board in range(1, 25):
                 url = "%s/resultat/giv%d.html" % (base, board)
                 table.get(url)
-                # A page that failed to load would pass for a board shown.
-                assert "Till bordet" in table.page_source, "giv%d.html did not load at table 1: %s %r" % (
-                    board, table.title, table.page_source[:300])
+                # A page that failed to load would pass for a board shown. The page is read from the
+                # browser once it has it whole: on a loaded machine its source can lag the load.
+                try:
+                    wait(table, lambda d: "Till bordet" in d.page_source)
+                except Exception:
+                    source = table.page_source
+                    raise AssertionError("giv%d.html did not load at table 1: %s, %d characters, ending %r" % (
+                        board, table.title, len(source), source[-300:]))
                 shown = HIDDEN not in table.page_source
                 assert shown == (board in theirs), "board %d at table 1: shown %s" % (board, shown)
                 check_fits(table, "giv%d.html at %d px" % (board, width), 20)

@@ -27,6 +27,8 @@ std::vector<Verb> contractVerbs();
 std::vector<Verb> analysisVerbs();
 std::vector<Verb> archiveVerbs();
 std::vector<Verb> interchangeVerbs();
+// Victory points, round robins and the Monrad draw of team events (team_verbs.cpp).
+std::vector<Verb> teamVerbs();
 // Making a guide card for the night (guide_verb.cpp).
 Verb guideVerb();
 // Entering a table's score (enter_verb.cpp).

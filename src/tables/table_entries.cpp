@@ -4,6 +4,7 @@
 #include <set>
 
 #include "files/side_text.h"
+#include "model/sections.h"
 #include "tables/table_codes.h"
 #include "tables/table_request.h"
 
@@ -99,6 +100,24 @@ std::string readSeat(const std::vector<std::string_view>& words, TypedSeat& seat
 }
 
 }  // namespace
+
+TypedSeat typedSeatOf(const TableStore& s) {
+    return {s.table, s.round, s.nsPair, s.ewPair, s.nsPartner, s.ewPartner};
+}
+
+std::string typedSeatTaken(const Contest& contest, const std::set<TypedSeat>& seats,
+                           const TypedSeat& wanted) {
+    for (const TypedSeat& other : seats) {
+        if (other.round != wanted.round || other.table == wanted.table) continue;
+        for (int n : {wanted.ns, wanted.ew, wanted.nsPartner, wanted.ewPartner})
+            for (int o : {other.ns, other.ew, other.nsPartner, other.ewPartner})
+                if (n > 0 && n == o)
+                    return std::string(contest.isIndividual ? "Spelare " : "Par ") + std::to_string(n) +
+                           " sitter vid bord " + tableLabel(contest, other.table) + " i rond " +
+                           std::to_string(wanted.round) + ". T\xe4vlingsledaren r\xe4ttar det vid datorn.";
+    }
+    return "";
+}
 
 std::string writeTableEntries(const TableEntries& entries) {
     if (entries.stored.empty() && entries.conflicts.empty() && entries.decided.empty() &&

@@ -53,6 +53,11 @@ struct TypedSeat {
     auto operator<=>(const TypedSeat&) const = default;
 };
 
+TypedSeat typedSeatOf(const TableStore& store);
+// Why a table may not type these numbers in the round: another table has them then ("" when
+// it may). Windows-1252.
+std::string typedSeatTaken(const Contest& contest, const std::set<TypedSeat>& seats, const TypedSeat& wanted);
+
 struct TableEntries {
     std::map<std::string, TableStore> stored;  // entry id -> the board, pairs and result it stored
     std::vector<PendingConflict> conflicts;    // in the order they came

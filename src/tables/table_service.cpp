@@ -49,24 +49,6 @@ bool sameResult(const TableStore& a, const TableStore& b) {
 }
 
 // Typed pair numbers, checked as the grid checks a row.
-TypedSeat typedSeatOf(const TableStore& s) {
-    return {s.table, s.round, s.nsPair, s.ewPair, s.nsPartner, s.ewPartner};
-}
-
-// Why the table may not type these numbers in the round: another table has them then.
-std::string seatTaken(const Contest& contest, const std::set<TypedSeat>& seats, const TypedSeat& wanted) {
-    for (const TypedSeat& other : seats) {
-        if (other.round != wanted.round || other.table == wanted.table) continue;
-        for (int n : {wanted.ns, wanted.ew, wanted.nsPartner, wanted.ewPartner})
-            for (int o : {other.ns, other.ew, other.nsPartner, other.ewPartner})
-                if (n > 0 && n == o)
-                    return std::string(contest.isIndividual ? "Spelare " : "Par ") + number(n) +
-                           " sitter vid bord " + tableLabel(contest, other.table) + " i rond " +
-                           number(wanted.round) + ". T\xe4vlingsledaren r\xe4ttar det vid datorn.";
-    }
-    return "";
-}
-
 BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int table,
                     const std::set<TypedSeat>& seats) {
     BoardSeat seat;
@@ -88,7 +70,7 @@ BoardSeat typedSeat(const Contest& contest, const TableRequest& request, int tab
         return {s, std::string("Skriv ") + who + " (1-" + number(contest.maxPairNumber) + ")"};
     for (int n : {s.nsPair, s.ewPair, s.nsPartner, s.ewPartner})
         if (sitsOut(contest, n)) return {s, "Nummer " + number(n) + " \xe4r fripar"};
-    if (const std::string taken = seatTaken(contest, seats, typedSeatOf(s)); !taken.empty())
+    if (const std::string taken = typedSeatTaken(contest, seats, typedSeatOf(s)); !taken.empty())
         return {s, taken};
     const Board& board = contest.boards[request.board];
     if (const BoardResult* slot = findResult(board, s.nsPair, s.ewPair)) {
@@ -238,7 +220,7 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
                 boardsOfGroupRound(contest, r)};
         const TypedSeat wanted{request.table,    r, request.nsPair, request.ewPair, request.nsPartner,
                                request.ewPartner};
-        if (const std::string taken = seatTaken(contest, m_sent.seats, wanted); !taken.empty())
+        if (const std::string taken = typedSeatTaken(contest, m_sent.seats, wanted); !taken.empty())
             return invalid(taken, http::kForbidden);
     } else {
         seat = tableSeat(contest, request.table, r, false);

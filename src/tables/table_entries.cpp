@@ -4,7 +4,9 @@
 #include <set>
 
 #include "files/side_text.h"
+#include "model/board_results.h"
 #include "model/sections.h"
+#include "movement/table_rounds.h"
 #include "tables/table_codes.h"
 #include "tables/table_request.h"
 
@@ -107,8 +109,15 @@ TypedSeat typedSeatOf(const TableStore& s) {
 
 std::string typedSeatTaken(const Contest& contest, const std::set<TypedSeat>& seats,
                            const TypedSeat& wanted) {
+    // A seat the director has since corrected in the grid (its pairs no longer on any board of
+    // the round) holds no one back: a mistyped number must not shut a table out for the round.
+    const std::vector<int> boards = boardsOfGroupRound(contest, wanted.round);
+    const auto stillThere = [&](const TypedSeat& seat) {
+        return std::any_of(boards.begin(), boards.end(),
+                           [&](int b) { return findResult(contest.boards[b], seat.ns, seat.ew) != nullptr; });
+    };
     for (const TypedSeat& other : seats) {
-        if (other.round != wanted.round || other.table == wanted.table) continue;
+        if (other.round != wanted.round || other.table == wanted.table || !stillThere(other)) continue;
         for (int n : {wanted.ns, wanted.ew, wanted.nsPartner, wanted.ewPartner})
             for (int o : {other.ns, other.ew, other.nsPartner, other.ewPartner})
                 if (n > 0 && n == o)

@@ -54,8 +54,8 @@ struct TypedSeat {
 };
 
 TypedSeat typedSeatOf(const TableStore& store);
-// Why a table may not type these numbers in the round: another table has them then ("" when
-// it may). Windows-1252.
+// Why a table may not type these numbers in the round: another table has them then, and the
+// contest still has them at a board of the round ("" when it may). Windows-1252.
 std::string typedSeatTaken(const Contest& contest, const std::set<TypedSeat>& seats, const TypedSeat& wanted);
 
 struct TableEntries {

@@ -183,11 +183,18 @@ TEST(TableEvening, TablesTypeTheirPairsWithoutAMovement) {
     EXPECT_EQ(taken.status, 422);
     EXPECT_NE(taken.body.find("Par 1 sitter vid bord 1"), std::string::npos) << taken.body;
     EXPECT_EQ(e.score(2, 1, 2), kNoScore);
+    // In round 2 table 2 mistypes its pairs as 1 and 3: table 1, where they sit, is refused
+    // until the director has taken the row out of the grid.
+    EXPECT_EQ(e.submit(2, 3, "2S", "N", 8, "f", R"(,"ns":1,"ew":3)").outcome, TableOutcome::Store);
+    EXPECT_EQ(e.submit(1, 3, "2S", "N", 9, "g", R"(,"ns":1,"ew":3)").status, 422);
+    for (int board : {3, 4}) removePair(e.contest.boards[board], 1);
+    EXPECT_EQ(e.submit(1, 3, "2S", "N", 9, "g", R"(,"ns":1,"ew":3)").outcome, TableOutcome::Store);
+    EXPECT_EQ(e.submit(2, 3, "2S", "N", 8, "h", R"(,"ns":2,"ew":4)").outcome, TableOutcome::Store);
     // The seats survive in the side file, so a restart keeps them.
     TableEntries back;
     ASSERT_EQ(readTableEntries(back, writeTableEntries(e.service.entries())), "");
     EXPECT_EQ(back.seats, e.service.entries().seats);
-    EXPECT_EQ(back.seats.size(), 2u);
+    EXPECT_EQ(back.seats.size(), 5u);
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ std::vector<Verb> archiveVerbs();
 std::vector<Verb> interchangeVerbs();
 // Victory points, round robins and the Monrad draw of team events (team_verbs.cpp).
 std::vector<Verb> teamVerbs();
+// A team event kept as a contest: set up, draw, results, corrections (team_event_verbs.cpp).
+std::vector<Verb> teamEventVerbs();
 // Making a guide card for the night (guide_verb.cpp).
 Verb guideVerb();
 // Entering a table's score (enter_verb.cpp).

@@ -9,6 +9,7 @@
 #include "files/contract_file.h"
 #include "files/file_platform.h"
 #include "files/round_file.h"
+#include "files/team_event_file.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "files/sections_file.h"
@@ -58,6 +59,10 @@ std::vector<SideFile> contestSideFiles(bool writeAnalysisAndContracts) {
         {kAnalysisExtension, nullptr, readAnalysisFile},
         {kContractsExtension, nullptr,
          [](Contest& c, const std::string& text) { return readContracts(c, text); }},
+        // Before the rounds: a team event's rounds are drawn, each slot's round its table. One
+        // left from before would make a pairs evening a team event.
+        {kTeamEventExtension, writeTeamEvent,
+         [](Contest& c, const std::string& text) { return readTeamEvent(c, text); }, true},
         // Before the rounds: the sections settle which numbers sit out and hold no slot.
         // Sections left from before would split an evening played as one field.
         {kSectionsExtension, writeSections,

@@ -12,6 +12,7 @@ const char* const kHeader = "%REGLER 1";
 const char* const kNeuberg = "NEUBERG";
 const char* const kCrossImps = "KORSIMP";
 const char* const kButler = "BUTLER";
+const char* const kVictoryPoints = "VP";
 
 // Far above the few lines the file holds; a larger one is no rules file.
 constexpr std::size_t kMaxRulesBytes = 4096;
@@ -25,6 +26,7 @@ std::string writeRules(const Contest& contest) {
     if (rule.neuberg) text += std::string(kNeuberg) + "\r\n";
     if (rule.method == ScoringMethod::CrossImps) text += std::string(kCrossImps) + "\r\n";
     if (rule.method == ScoringMethod::Butler) text += std::string(kButler) + "\r\n";
+    if (rule.method == ScoringMethod::VictoryPoints) text += std::string(kVictoryPoints) + "\r\n";
     return text;
 }
 
@@ -36,12 +38,14 @@ std::string readRules(Contest& contest, std::string_view text) {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::vector<std::string_view> words = lineWords(lines[i]);
         const std::string_view word = words.size() == 1 ? words[0] : std::string_view();
-        const bool method = word == kCrossImps || word == kButler;
+        const bool method = word == kCrossImps || word == kButler || word == kVictoryPoints;
         if (method && rule.imps()) return sideFileFault("regelfilen", i + 1, "tv\xe5 s\xe4tt att r\xe4kna");
         if (word == kNeuberg)
             rule.neuberg = true;
         else if (method)
-            rule.method = word == kButler ? ScoringMethod::Butler : ScoringMethod::CrossImps;
+            rule.method = word == kButler          ? ScoringMethod::Butler
+                          : word == kVictoryPoints ? ScoringMethod::VictoryPoints
+                                                   : ScoringMethod::CrossImps;
         else
             return sideFileFault("regelfilen", i + 1, "ok\xe4nd regel");
     }

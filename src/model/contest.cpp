@@ -36,6 +36,7 @@ void Contest::reset(MemberRegister& reg) {
     hasHandicap = false;
     scoringRule = ScoringRule{};
     sections = Sections{};
+    teams = TeamSetup{};
     ghVariant = 2;
     resultOrder = 1;
     contracts.clear();

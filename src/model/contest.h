@@ -11,6 +11,7 @@
 #include "model/member.h"
 #include "model/scoring_rule.h"
 #include "model/sections.h"
+#include "model/team_setup.h"
 
 namespace vindelkast {
 
@@ -108,6 +109,8 @@ struct Contest {
     // The evening's sections and whether they are matchpointed across the field, kept beside
     // the contest file too (NAME.sektion): the file itself numbers the pairs 1..N.
     Sections sections;
+    // A team event's form, teams and corrections (NAME.lag); none for a pairs evening.
+    TeamSetup teams;
     std::string arranger;
     std::string contestName;
     std::string contestDate;
@@ -154,6 +157,10 @@ struct Contest {
     // True when `board` is a real board number of this contest's arrays.
     static bool validBoard(int board) { return board >= 1 && board <= kMaxBoard; }
     static bool validPair(int pair) { return pair >= 1 && pair <= kMaxPair; }
+
+    // Whether the tables of each round are drawn as the evening goes (Gröna Hissen, a team
+    // event): a round is then a group of boards and each slot's round field is its table.
+    bool roundsDrawn() const { return isGronaHissen || teams.any(); }
 };
 
 }  // namespace vindelkast

@@ -10,7 +10,7 @@ namespace vindelkast {
 
 namespace {
 
-bool roundsAreGroups(const Contest& contest) { return contest.isGronaHissen || !movementLaid(contest); }
+bool roundsAreGroups(const Contest& contest) { return contest.roundsDrawn() || !movementLaid(contest); }
 
 bool scored(const BoardResult& r) { return hasScore(r.nsScore); }
 
@@ -30,7 +30,7 @@ bool boardComplete(const Contest& contest, int board) {
     if (scoredCount == 0) return false;
     if (scoredCount < b.resultCount) return false;
     // Gröna Hissen lays each round's slots when the round is drawn.
-    if (movementLaid(contest) || contest.isGronaHissen) return true;
+    if (movementLaid(contest) || contest.roundsDrawn()) return true;
     return scoredCount == contest.playingTableCount;
 }
 
@@ -69,7 +69,7 @@ int roundsComplete(const Contest& contest) {
         }
     }
     // A contest typed as it goes has no open slots: a round is done when its boards are.
-    if (!movementLaid(contest) || contest.isGronaHissen) {
+    if (!movementLaid(contest) || contest.roundsDrawn()) {
         for (int b = 1; b <= contest.lastBoard(); ++b) {
             const int r = roundOfBoard(contest, b);
             if (r >= 1 && r <= rounds && !boardComplete(contest, b)) state[static_cast<std::size_t>(r)] = 2;

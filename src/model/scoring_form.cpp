@@ -10,6 +10,7 @@
 #include "model/section_standings.h"
 #include "model/sections.h"
 #include "model/standings.h"
+#include "model/vp_form.h"
 
 namespace vindelkast {
 
@@ -67,7 +68,7 @@ public:
 private:
     template <class Percent>
     static Standings rows(const Contest& contest, const Totals& totals, int mean, Percent percent) {
-        Standings s{kMatchpointColumns, {}, mean};
+        Standings s{kMatchpointColumns, {}, mean, {}};
         for (int slot = 1; slot <= totals.n; ++slot) {
             const int pair = totals.ranking[slot];
             if (pair == 0 || sitsOut(contest, pair)) continue;
@@ -124,7 +125,7 @@ public:
 
 private:
     static Standings rows(const std::vector<ImpStanding>& standings) {
-        Standings s{kImpColumns, {}, 0};
+        Standings s{kImpColumns, {}, 0, {}};
         const std::vector<int> places = impPlaces(standings);
         for (std::size_t i = 0; i < standings.size(); ++i)
             s.rows.push_back({places[i],
@@ -164,12 +165,19 @@ std::string figureText(const FigureColumn& column, double value) {
     return out;
 }
 
+std::string standingsName(const Contest& contest, const Standings& standings, std::size_t row, NameForm form) {
+    if (row < standings.names.size()) return standings.names[row];
+    return row < standings.rows.size() ? pairName(contest, standings.rows[row].pair, form) : std::string();
+}
+
 const ScoringForm& scoringForm(const ScoringRule& rule) {
     switch (rule.method) {
     case ScoringMethod::CrossImps:
         return kCrossImps;
     case ScoringMethod::Butler:
         return kButler;
+    case ScoringMethod::VictoryPoints:
+        return victoryPointForm();
     case ScoringMethod::Matchpoints:
         break;
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/contest.h"
+#include "model/name_forms.h"
 
 // A way of scoring as the rest of the program sees it: it scores a board, ranks the pairs in
 // rows of figures and describes those figures' columns, and names itself to the exchange
@@ -40,7 +41,13 @@ struct Standings {
     std::vector<FigureColumn> columns;
     std::vector<StandingsRow> rows;  // best first
     int mean = 0;                    // an average pair's total where the form has one, else 0
+    // The rows' own names where they are not the contest's pairs (a team event's teams),
+    // beside `rows`; empty when the rows are pairs.
+    std::vector<std::string> names;
 };
+
+// A row's name: its own where the standings give one, else its pair's.
+std::string standingsName(const Contest& contest, const Standings& standings, std::size_t row, NameForm form);
 
 // What the exchange formats call the form.
 struct ExchangeCodes {

@@ -3,8 +3,9 @@
 namespace vindelkast {
 
 // How a board's results are turned into points: matchpoints (2 for each result beaten), or
-// IMPs against every other result on the board (cross-IMPs) or against its datum (Butler).
-enum class ScoringMethod { Matchpoints, CrossImps, Butler };
+// IMPs against every other result on the board (cross-IMPs) or against its datum (Butler), or
+// a team event's IMPs between a match's two tables, each match then worth victory points.
+enum class ScoringMethod { Matchpoints, CrossImps, Butler, VictoryPoints };
 
 // The contest's scoring rule, the director's choice. With matchpoints, adjusted results and
 // levelling follow the program's own linear rule or Neuberg's formula.

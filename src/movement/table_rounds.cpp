@@ -200,14 +200,14 @@ bool seatStarted(const Contest& contest, const TableSeat& seat) {
 }
 
 bool tableRests(const Contest& contest, int table, int round) {
-    if (contest.isGronaHissen || table < 1 || table > tableCountOfEvening(contest, false) || round < 1 ||
+    if (contest.roundsDrawn() || table < 1 || table > tableCountOfEvening(contest, false) || round < 1 ||
         round > lastTableRound(contest, false))
         return false;
     return tableSeat(contest, table, round, false).table == 0;
 }
 
 bool tablesFollowMovement(const Contest& contest) {
-    if (contest.isGronaHissen) return true;
+    if (contest.roundsDrawn()) return true;
     bool allBoardsLaid = contest.lastBoard() > 0;
     for (int b = 1; b <= contest.lastBoard(); ++b) {
         const Board& board = contest.boards[b];
@@ -228,14 +228,14 @@ std::vector<int> boardsOfGroupRound(const Contest& contest, int round) {
 }
 
 int lastTableRound(const Contest& contest, bool pairsTyped) {
-    if (pairsTyped || contest.isGronaHissen) return contest.boardsPerRound > 0 ? groupCount(contest) : 0;
+    if (pairsTyped || contest.roundsDrawn()) return contest.boardsPerRound > 0 ? groupCount(contest) : 0;
     return movementRounds(contest);
 }
 
 std::vector<std::vector<TableSeat>> eveningTables(const Contest& contest, bool pairsTyped) {
     const int rounds = lastTableRound(contest, pairsTyped);
     if (pairsTyped) return std::vector<std::vector<TableSeat>>(static_cast<std::size_t>(rounds) + 1);
-    if (!contest.isGronaHissen) return keptMovementTables(contest);
+    if (!contest.roundsDrawn()) return keptMovementTables(contest);
     std::vector<std::vector<TableSeat>> all(static_cast<std::size_t>(rounds) + 1);
     for (int r = 1; r <= rounds; ++r) all[static_cast<std::size_t>(r)] = drawnTables(contest, r);
     return all;
@@ -243,13 +243,13 @@ std::vector<std::vector<TableSeat>> eveningTables(const Contest& contest, bool p
 
 std::vector<TableSeat> roundTables(const Contest& contest, int round, bool pairsTyped) {
     if (pairsTyped || round < 1 || round > lastTableRound(contest, pairsTyped)) return {};
-    if (contest.isGronaHissen) return drawnTables(contest, round);
+    if (contest.roundsDrawn()) return drawnTables(contest, round);
     return keptMovementTables(contest)[static_cast<std::size_t>(round)];
 }
 
 TableSeat tableSeat(const Contest& contest, int table, int round, bool pairsTyped) {
     if (pairsTyped || round < 1 || round > lastTableRound(contest, pairsTyped)) return {};
-    if (contest.isGronaHissen) {
+    if (contest.roundsDrawn()) {
         for (const TableSeat& seat : drawnTables(contest, round))
             if (seat.table == table) return seat;
         return {};
@@ -283,9 +283,9 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
     }
     int last = 0;
     std::vector<std::vector<TableSeat>> drawn;
-    if (contest.isGronaHissen) drawn = eveningTables(contest, false);
+    if (contest.roundsDrawn()) drawn = eveningTables(contest, false);
     const std::vector<std::vector<TableSeat>>& all =
-        contest.isGronaHissen ? drawn : keptMovementTables(contest);
+        contest.roundsDrawn() ? drawn : keptMovementTables(contest);
     for (int r = 1; r <= rounds; ++r) {
         for (const TableSeat& seat : all[static_cast<std::size_t>(r)]) {
             if (seat.table != table) continue;
@@ -297,7 +297,7 @@ int currentTableRound(const Contest& contest, int table, bool pairsTyped) {
 }
 
 TableSeat currentTableSeat(const Contest& contest, int table) {
-    if (contest.isGronaHissen)
+    if (contest.roundsDrawn())
         return tableSeat(contest, table, currentTableRound(contest, table, false), false);
     const std::vector<std::vector<TableSeat>>& all = keptMovementTables(contest);
     const int rounds = std::min(lastTableRound(contest, false), static_cast<int>(all.size()) - 1);

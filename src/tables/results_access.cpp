@@ -52,7 +52,7 @@ bool isPageName(std::string_view name) {
 // that is every laid slot scored, which is quicker to see than the rounds table by table; a
 // page is answered for every phone that asks.
 bool eveningOver(const Contest& contest, bool pairsTyped) {
-    if (pairsTyped || contest.isGronaHissen) return eveningState(contest, pairsTyped).over;
+    if (pairsTyped || contest.roundsDrawn()) return eveningState(contest, pairsTyped).over;
     return allResultsIn(contest);
 }
 

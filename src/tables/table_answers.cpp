@@ -12,6 +12,7 @@
 #include "model/entry_rules.h"
 #include "model/scoring_form.h"
 #include "model/sections.h"
+#include "output/team_views.h"
 #include "tables/table_evening.h"
 #include "tables/table_standings.h"
 
@@ -241,6 +242,10 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
             json["south"] = participant(contest, seat.nsPartner);
             json["west"] = participant(contest, seat.ewPartner);
         }
+        // A team event's table sees its match from its North-South team's side.
+        const int team = teamOfPair(seat.nsPair);
+        if (const std::string match = matchStandingText(contest, seat.round, team); contest.teams.any() && !match.empty())
+            json["match"] = utf8("NS (" + contest.teams.nameOf(team) + "): " + match);
     }
     return text(json);
 }

@@ -94,7 +94,7 @@ std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat) {
 
 int tableRoundOnView(const Contest& contest, int table, bool pairsTyped, const EveningState& state) {
     const int current = currentTableRound(contest, table, pairsTyped);
-    if (pairsTyped || contest.isGronaHissen || state.over || current == 0) return current;
+    if (pairsTyped || contest.roundsDrawn() || state.over || current == 0) return current;
     int begun = 0;
     for (int r = 1; r <= state.rounds; ++r)
         if (seatStarted(contest, tableSeat(contest, table, r, false))) begun = r;

@@ -227,7 +227,7 @@ TableDecision TableService::round(const Contest& contest, const TableRequest& re
         if (seat.table == 0 && tableRests(contest, request.table, r))
             seat = {request.table, r, 0, 0, 0, 0, {}};
         if (seat.table == 0)
-            return invalid(contest.isGronaHissen ? "Rond " + number(r) + " \xe4r inte lottad \xe4n"
+            return invalid(contest.roundsDrawn() ? "Rond " + number(r) + " \xe4r inte lottad \xe4n"
                                                  : "Bord " + tableLabel(contest, request.table) +
                                                        " spelar inte i rond " + number(r),
                            http::kNotFound);

@@ -20,7 +20,7 @@ bool hasNames(const Contest& contest, int pair) {
 // The round a result was played in: the slot keeps it, except in Gröna Hissen, where it
 // keeps the table and the round is the board's group.
 int roundOfResult(const Contest& contest, int board, const BoardResult& r) {
-    return contest.isGronaHissen ? roundOfBoard(contest, board) : r.round;
+    return contest.roundsDrawn() ? roundOfBoard(contest, board) : r.round;
 }
 
 int seatIn(const BoardResult& r, int pair, bool individual) {

@@ -109,6 +109,7 @@ function renderRound() {
   if (j.rests) seats.appendChild(el("div", "Bordet vilar den h\u00e4r ronden: inga brickor att spela."));
   const people = j.individual ? [["N", j.ns], ["S", j.south], ["\u00d6", j.ew], ["V", j.west]] : [["NS", j.ns], ["\u00d6V", j.ew]];
   for (const [label, p] of people) if (p) seats.appendChild(el("div", label + ": " + pairText(p)));
+  if (j.match) seats.appendChild(el("div", j.match, "match"));
   const nav = $("roundNav"); nav.textContent = "";
   if (j.round > 1) nav.appendChild(button("F\u00f6reg\u00e5ende rond", () => { S.browsing = true; loadRound(j.round - 1); }));
   const waiting = j.complete && !S.typed && j.current === j.round + 1;  // the done box leads on

@@ -1,0 +1,197 @@
+#include <algorithm>
+#include <string>
+
+#include "cli/cli_io.h"
+#include "cli/cli_verbs.h"
+#include "files/safe_write.h"
+#include "files/team_event_file.h"
+#include "model/member_register.h"
+#include "movement/set_up_fields.h"
+#include "movement/team_round_draw.h"
+#include "output/team_views.h"
+
+namespace vindelkast::cli {
+
+namespace {
+
+void printView(const std::vector<ViewLine>& lines) {
+    for (const ViewLine& line : lines) printLine(line.text);
+}
+
+// "Norrfors BK;Vindelns BS;..." as the teams' names; false (printed) when one cannot be kept.
+bool teamNames(const Args& args, std::vector<std::string>& names) {
+    if (!args.has("lagnamn")) return true;
+    bool ok = false;
+    const std::string all = argumentText(args.option("lagnamn"), ok);
+    if (!ok) {
+        printError("--lagnamn: tecken som inte kan sparas i en t\xe4vlingsfil");
+        return false;
+    }
+    std::size_t start = 0;
+    while (start <= all.size()) {
+        const std::size_t end = std::min(all.find(';', start), all.size());
+        names.push_back(all.substr(start, end - start));
+        if (names.back().size() > kMaxTeamNameBytes) {
+            printError("Lagnamnet \"" + names.back() + "\" \xe4r l\xe4ngre \xe4n " +
+                       std::to_string(kMaxTeamNameBytes) + " tecken");
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+const char* const kNewUsage =
+    "lag-ny --lag N --brickor B [--ronder R] [--alla-mot-alla] [--fri-vp VP] [--lagnamn \"A;B;...\"] "
+    "[--name TEXT] [--date TEXT] UT.sco";
+
+int runNewTeamEvent(const Args& args) {
+    TeamPlan plan;
+    plan.form = args.has("alla-mot-alla") ? TeamForm::RoundRobin : TeamForm::Swiss;
+    plan.teams = fieldNumber(args.option("lag"));
+    plan.boardsPerMatch = fieldNumber(args.option("brickor"));
+    plan.rounds = args.has("ronder") ? fieldNumber(args.option("ronder")) : 0;
+    if (args.has("fri-vp") && (!vpWord(args.option("fri-vp"), plan.byeVp) || plan.byeVp < 0 || plan.byeVp > 2000)) {
+        printUsage("--fri-vp ska vara po\xe4ng 0-20, till exempel 12 eller 12,50", kNewUsage);
+        return 2;
+    }
+    if (!teamNames(args, plan.names)) return 2;
+    SetUpRequest request;
+    bool ok = true;
+    request.contestName = args.has("name") ? argumentText(args.option("name"), ok) : "Lagt\xe4vling";
+    if (ok && args.has("date")) request.contestDate = argumentText(args.option("date"), ok);
+    if (!ok) {
+        printError("--name eller --date: tecken som inte kan sparas i en t\xe4vlingsfil");
+        return 2;
+    }
+    MemberRegister reg;
+    reg.startWithByeMember();
+    Contest contest;
+    contest.reset(reg);
+    if (const std::string message = setUpTeamEvent(contest, request, plan); !message.empty()) {
+        printError(message);
+        return 1;
+    }
+    const std::string& out = args.file(0);
+    if (saveContest(contest, out) != 0) return 1;
+    printLine(pathText(out) + ": " + std::to_string(contest.teams.teamCount) + " lag, " +
+              std::to_string(contest.roundCount) + " ronder med " + std::to_string(contest.boardsPerRound) +
+              " brickor, " + (plan.form == TeamForm::Swiss ? "Monrad" : "alla mot alla"));
+    return 0;
+}
+
+// "1-3,5-7" as meetings; false when a part is none.
+bool fixedMeetings(const std::string& text, int teams, std::vector<std::pair<int, int>>& meetings) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, end - start);
+        const std::size_t dash = part.find('-');
+        const int a = dash == std::string::npos ? 0 : fieldNumber(part.substr(0, dash));
+        const int b = dash == std::string::npos ? 0 : fieldNumber(part.substr(dash + 1));
+        if (a < 1 || b < 1 || a > teams || b > teams || a == b) return false;
+        meetings.emplace_back(a, b);
+        start = end + 1;
+    }
+    return !meetings.empty();
+}
+
+int runTeamDraw(const Args& args) {
+    const std::string& in = args.file(0);
+    LoadedContest loaded = loadContest(args, in);
+    if (reportUnusable(loaded, in)) return 1;
+    Contest& contest = *loaded.contest;
+    if (args.has("fast") &&
+        !fixedMeetings(args.option("fast"), contest.teams.teamCount, contest.teams.fixedMeetings)) {
+        printError("--fast ska vara m\xf6ten som 1-3,5-7 mellan lagen i t\xe4vlingen");
+        return 2;
+    }
+    const TeamRoundDraw draw = drawTeamRound(contest, args.has("seedad"));
+    if (draw.round == 0) {
+        printError(draw.message);
+        return 1;
+    }
+    printView(teamDrawLines(contest, draw.round));
+    if (!draw.message.empty()) printLine("Obs: " + draw.message);
+    return saveContest(loaded, args.file(1));
+}
+
+int runTeamResults(const Args& args) {
+    const std::string& in = args.file(0);
+    LoadedContest loaded = loadContest(args, in);
+    if (reportUnusable(loaded, in)) return 1;
+    const Contest& contest = *loaded.contest;
+    if (!contest.teams.any()) {
+        printError(pathText(in) + " \xe4r ingen lagt\xe4vling");
+        return 1;
+    }
+    if (!args.has("rond")) {
+        printView(teamEventLines(contest));
+        return 0;
+    }
+    const int round = fieldNumber(args.option("rond"));
+    if (round < 1 || round > drawnTeamRounds(contest)) {
+        printError("Rond " + args.optionText("rond") + " \xe4r inte lottad");
+        return 1;
+    }
+    printView(teamDrawLines(contest, round));
+    printLine("");
+    printView(roundCardsLines(contest, round));
+    return 0;
+}
+
+int runAdjustment(const Args& args) {
+    const std::string& in = args.file(0);
+    LoadedContest loaded = loadContest(args, in);
+    if (reportUnusable(loaded, in)) return 1;
+    Contest& contest = *loaded.contest;
+    VpAdjustment adjustment{fieldNumber(args.option("rond")), fieldNumber(args.option("lag")), 0};
+    if (!contest.teams.any() || adjustment.round < 1 || adjustment.round > contest.roundCount ||
+        adjustment.team < 1 || adjustment.team > contest.teams.teamCount ||
+        !vpWord(args.option("vp"), adjustment.vp)) {
+        printUsage("Ange en rond och ett lag i lagt\xe4vlingen och po\xe4ng som -1,50",
+                   "lag-justering IN.sco UT.sco --rond R --lag N --vp VP");
+        return 2;
+    }
+    contest.teams.adjustments.push_back(adjustment);
+    if (saveContest(loaded, args.file(1)) != 0) return 1;
+    printLine(contest.teams.nameOf(adjustment.team) + ": " + vpText(adjustment.vp) + " VP i rond " +
+              std::to_string(adjustment.round));
+    return 0;
+}
+
+}  // namespace
+
+std::vector<Verb> teamEventVerbs() {
+    return {
+        {"lag-ny",
+         kNewUsage,
+         "L\xe4gger upp en lagt\xe4vling: Monrad (normalt) eller alla mot alla, N lag med tv\xe5 par vardera "
+         "(lag L \xe4r par 2L-1 och 2L), B brickor per match, VP p\xe5 20-po\xe4ngsskalan",
+         1,
+         {"alla-mot-alla"},
+         runNewTeamEvent},
+        {"lag-lottning",
+         "lag-lottning IN.sco UT.sco [--seedad] [--fast A-B,C-D]",
+         "Lottar lagt\xe4vlingens n\xe4sta rond och l\xe4gger ut borden: Monrad efter st\xe4llningen "
+         "(f\xf6rsta ronden slumpad, eller i lagens ordning med --seedad) eller alla mot alla",
+         2,
+         {"seedad"},
+         runTeamDraw},
+        {"lag-resultat",
+         "lag-resultat IN.sco [--rond R]",
+         "Visar st\xe4llningen i VP med spelarna, varje ronds lottning och matchkort, och "
+         "korstabellen i alla mot alla (--rond: en ronds lottning och matchkort)",
+         1,
+         {},
+         runTeamResults},
+        {"lag-justering",
+         "lag-justering IN.sco UT.sco --rond R --lag N --vp VP",
+         "Ger ett lag VP i en rond (ett straff med minustecken)",
+         2,
+         {},
+         runAdjustment},
+    };
+}
+
+}  // namespace vindelkast::cli

@@ -1,0 +1,109 @@
+#include "files/team_event_file.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "files/side_text.h"
+#include "model/victory_points.h"
+
+namespace vindelkast {
+
+namespace {
+
+const char* const kHeader = "%LAG 1";
+const char* const kSwiss = "MONRAD";
+const char* const kRoundRobin = "ALLA-MOT-ALLA";
+const char* const kFile = "lagfilen";
+
+// Far above what 36 teams' names and a season's corrections take.
+constexpr std::size_t kMaxTeamFileBytes = 64 * 1024;
+
+// The rest of a line after its first `count` words: a name may hold blanks.
+std::string_view restOfLine(std::string_view line, int count) {
+    std::size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = line.find_first_not_of(' ', at);
+        at = line.find(' ', at);
+        if (at == std::string_view::npos) return {};
+    }
+    at = line.find_first_not_of(' ', at);
+    return at == std::string_view::npos ? std::string_view() : line.substr(at);
+}
+
+bool printable(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
+}
+
+}  // namespace
+
+bool vpWord(std::string_view word, int& hundredths) {
+    bool negative = !word.empty() && word[0] == '-';
+    if (negative) word.remove_prefix(1);
+    const std::size_t mark = word.find_first_of(",.");
+    const std::string_view whole = word.substr(0, mark);
+    std::string fraction(mark == std::string_view::npos ? "" : word.substr(mark + 1));
+    int units = 0, cents = 0;
+    if (whole.empty() || fraction.size() > 2 || !numberWord(whole, 0, 100, units)) return false;
+    if (mark != std::string_view::npos && (fraction.empty() || !numberWord(fraction, 0, 99, cents))) return false;
+    if (fraction.size() == 1) cents *= 10;
+    const int value = units * 100 + cents;
+    if (value > 10000) return false;
+    hundredths = negative ? -value : value;
+    return true;
+}
+
+std::string writeTeamEvent(const Contest& contest) {
+    const TeamSetup& teams = contest.teams;
+    if (!teams.any()) return "";
+    std::string text = std::string(kHeader) + "\r\n";
+    text += std::string(teams.form == TeamForm::Swiss ? kSwiss : kRoundRobin) + "\r\n";
+    text += "LAG " + std::to_string(teams.teamCount) + "\r\n";
+    text += "FRI-VP " + vpText(teams.byeVp) + "\r\n";
+    for (std::size_t i = 0; i < teams.names.size(); ++i)
+        if (!teams.names[i].empty()) text += "NAMN " + std::to_string(i + 1) + " " + teams.names[i] + "\r\n";
+    for (const auto& [a, b] : teams.fixedMeetings)
+        text += "FAST " + std::to_string(a) + " " + std::to_string(b) + "\r\n";
+    for (const VpAdjustment& j : teams.adjustments)
+        text += "JUSTERING " + std::to_string(j.round) + " " + std::to_string(j.team) + " " + vpText(j.vp) + "\r\n";
+    return text;
+}
+
+std::string readTeamEvent(Contest& contest, std::string_view text) {
+    if (text.size() > kMaxTeamFileBytes) return "Lagfilen \xe4r f\xf6r stor";
+    const std::vector<std::string_view> lines = sideFileLines(text);
+    if (lines.empty() || lines[0] != kHeader) return "Filen \xe4r ingen lagfil (version 1)";
+    if (lines.size() < 3 || (lines[1] != kSwiss && lines[1] != kRoundRobin))
+        return sideFileFault(kFile, 2, "MONRAD eller ALLA-MOT-ALLA saknas");
+    TeamSetup read;
+    read.form = lines[1] == kSwiss ? TeamForm::Swiss : TeamForm::RoundRobin;
+    const std::vector<std::string_view> count = lineWords(lines[2]);
+    if (count.size() != 2 || count[0] != "LAG" || !numberWord(count[1], 2, kMaxEventTeams, read.teamCount))
+        return sideFileFault(kFile, 3, "antal lag (LAG 2-36) saknas");
+    read.names.resize(static_cast<std::size_t>(read.teamCount));
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        const std::vector<std::string_view> words = lineWords(lines[i]);
+        const std::string_view key = words[0];
+        int a = 0, b = 0, vp = 0;
+        const int teams = read.teamCount;
+        if (key == "FRI-VP" && words.size() == 2 && vpWord(words[1], vp) && vp >= 0 && vp <= kVpMatchTotal) {
+            read.byeVp = vp;
+        } else if (key == "NAMN" && words.size() >= 3 && numberWord(words[1], 1, teams, a)) {
+            const std::string_view name = restOfLine(lines[i], 2);
+            if (name.size() > kMaxTeamNameBytes || !printable(name))
+                return sideFileFault(kFile, i + 1, "f\xf6r l\xe5ngt eller otill\xe5tet lagnamn");
+            read.names[static_cast<std::size_t>(a - 1)] = std::string(name);
+        } else if (key == "FAST" && words.size() == 3 && numberWord(words[1], 1, teams, a) &&
+                   numberWord(words[2], 1, teams, b) && a != b) {
+            read.fixedMeetings.emplace_back(a, b);
+        } else if (key == "JUSTERING" && words.size() == 4 && numberWord(words[1], 1, kMaxBoard, a) &&
+                   numberWord(words[2], 1, teams, b) && vpWord(words[3], vp)) {
+            read.adjustments.push_back({a, b, vp});
+        } else {
+            return sideFileFault(kFile, i + 1, "ok\xe4nd eller felaktig rad");
+        }
+    }
+    contest.teams = std::move(read);
+    return "";
+}
+
+}  // namespace vindelkast

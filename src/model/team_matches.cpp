@@ -1,0 +1,147 @@
+#include "model/team_matches.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+#include "model/board_results.h"
+#include "model/imp_scoring.h"
+
+namespace vindelkast {
+
+namespace {
+
+// The IMPs an adjusted score's side is worth: its percentage's 3 IMPs for every 10 above 50.
+int adjustedSideImps(int code, bool northSouth) {
+    const int percent = (northSouth ? std::abs(code) / 10 % 10 : std::abs(code) % 10) * 10;
+    return (percent - 50) * 3 / 10;
+}
+
+int tableScore(const Board& board, int ns, int ew) {
+    const BoardResult* slot = findResult(board, ns, ew);
+    return slot ? slot->nsScore : kNoScore;
+}
+
+}  // namespace
+
+std::optional<int> matchBoardImps(int homeTableScore, int awayTableScore) {
+    if (!hasScore(homeTableScore) || !hasScore(awayTableScore)) return std::nullopt;
+    if (isBridgeScore(homeTableScore) && isBridgeScore(awayTableScore))
+        return impsForDifference(homeTableScore - awayTableScore);
+    // The home team sits North-South at its own table and East-West at the other.
+    int imps = 0;
+    if (!isBridgeScore(homeTableScore)) imps += adjustedSideImps(homeTableScore, true);
+    if (!isBridgeScore(awayTableScore)) imps += adjustedSideImps(awayTableScore, false);
+    return imps;
+}
+
+int drawnTeamRounds(const Contest& contest) {
+    const int k = contest.boardsPerRound;
+    if (k <= 0) return 0;
+    int rounds = 0;
+    for (int b = 1; b <= contest.lastBoard(); b += k)
+        if (contest.boards[b].resultCount > 0) rounds = (b - 1) / k + 1;
+    return rounds;
+}
+
+std::vector<MatchCard> roundMatches(const Contest& contest, int round) {
+    const int k = contest.boardsPerRound;
+    const int first = (round - 1) * k + 1;
+    if (k <= 0 || round < 1 || first > contest.lastBoard()) return {};
+    const int last = std::min(round * k, contest.lastBoard());
+    // The home team's first pair sits North-South at the lower of its match's two tables.
+    std::map<int, MatchCard> byTable;
+    const Board& opening = contest.boards[first];
+    for (int i = 0; i < opening.resultCount; ++i) {
+        const BoardResult& r = opening.results[i];
+        const int nsTeam = teamOfPair(r.nsPair), ewTeam = teamOfPair(r.ewPair);
+        const bool known = std::any_of(byTable.begin(), byTable.end(), [&](const auto& entry) {
+            return entry.second.home == ewTeam && entry.second.away == nsTeam;
+        });
+        if (!known && r.nsPair == firstPairOfTeam(nsTeam) && r.ewPair == secondPairOfTeam(ewTeam))
+            byTable[r.round] = {round, nsTeam, ewTeam, r.round, {}, 0, 0, 0, {}};
+    }
+    std::vector<MatchCard> cards;
+    for (auto& [table, card] : byTable) {
+        for (int b = first; b <= last; ++b) {
+            const Board& board = contest.boards[b];
+            MatchBoard line{b,
+                            tableScore(board, firstPairOfTeam(card.home), secondPairOfTeam(card.away)),
+                            tableScore(board, firstPairOfTeam(card.away), secondPairOfTeam(card.home)),
+                            {}};
+            line.homeImps = matchBoardImps(line.homeTableScore, line.awayTableScore);
+            if (line.homeImps) {
+                card.homeImps += std::max(*line.homeImps, 0);
+                card.awayImps += std::max(-*line.homeImps, 0);
+                ++card.boardsDone;
+            }
+            card.boards.push_back(line);
+        }
+        card.vp = matchVp(k, card.homeImps, card.awayImps);
+        cards.push_back(std::move(card));
+    }
+    return cards;
+}
+
+std::vector<int> roundByes(const Contest& contest, int round) {
+    const std::vector<MatchCard> cards = roundMatches(contest, round);
+    std::vector<int> byes;
+    if (cards.empty()) return byes;
+    for (int team = 1; team <= contest.teams.teamCount; ++team)
+        if (std::none_of(cards.begin(), cards.end(),
+                         [&](const MatchCard& c) { return c.home == team || c.away == team; }))
+            byes.push_back(team);
+    return byes;
+}
+
+TeamEvent teamEventOf(const Contest& contest) {
+    TeamEvent event;
+    event.boards = contest.boardsPerRound;
+    event.rounds = contest.roundCount;
+    for (int team = 1; team <= contest.teams.teamCount; ++team) {
+        event.teams.push_back(team);
+        event.names.push_back(contest.teams.nameOf(team));
+    }
+    for (int round = 1; round <= drawnTeamRounds(contest); ++round) {
+        TeamRound played;
+        for (const MatchCard& card : roundMatches(contest, round))
+            played.matches.push_back({card.home, card.away, card.homeImps, card.awayImps});
+        played.byes = roundByes(contest, round);
+        event.played.push_back(std::move(played));
+    }
+    event.fixedMeetings = contest.teams.fixedMeetings;
+    return event;
+}
+
+std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound, int lastRound) {
+    // A match counts from its first board entered, a bye from the round's first board.
+    TeamEvent event = teamEventOf(contest);
+    for (int round = 1; round <= static_cast<int>(event.played.size()); ++round) {
+        TeamRound& played = event.played[static_cast<std::size_t>(round - 1)];
+        if (round < firstRound || round > lastRound) {
+            played = {};
+            continue;
+        }
+        const std::vector<MatchCard> cards = roundMatches(contest, round);
+        std::erase_if(played.matches, [&](const TeamMatch& m) {
+            return std::any_of(cards.begin(), cards.end(), [&](const MatchCard& c) {
+                return c.home == m.home && c.away == m.away && c.boardsDone == 0;
+            });
+        });
+        if (played.matches.empty()) played.byes.clear();
+    }
+    std::vector<TeamTotals> totals = teamTotals(event, contest.teams.byeVp);
+    for (const VpAdjustment& adjustment : contest.teams.adjustments)
+        if (adjustment.round >= firstRound && adjustment.round <= lastRound)
+            for (TeamTotals& t : totals)
+            if (t.team == adjustment.team) t.vp += adjustment.vp;
+    return totals;
+}
+
+std::optional<MatchCard> matchOfTeam(const Contest& contest, int round, int team) {
+    for (const MatchCard& card : roundMatches(contest, round))
+        if (card.home == team || card.away == team) return card;
+    return std::nullopt;
+}
+
+}  // namespace vindelkast

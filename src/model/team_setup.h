@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A team event's own settings, kept beside the contest file (NAME.lag): the contest file
+// holds its boards and results as it holds any evening's. Team t is pairs 2t-1 and 2t; each
+// round is a group of boards that every match plays, and a match is two tables: the home
+// team's first pair North-South against the away team's second pair, and the away team's
+// first pair North-South against the home team's second.
+namespace vindelkast {
+
+enum class TeamForm {
+    None,        // a pairs evening
+    Swiss,       // Monrad: each round drawn from the standings
+    RoundRobin,  // every team against every other, by the Berger tables
+};
+
+// A victory-point correction the director gives a team in a round (a penalty below 0).
+struct VpAdjustment {
+    int round = 0;
+    int team = 0;
+    int vp = 0;  // hundredths
+};
+
+struct TeamSetup {
+    TeamForm form = TeamForm::None;
+    int teamCount = 0;
+    int byeVp = 1200;                                // what sitting a round out is worth
+    std::vector<std::string> names;                  // by team number - 1 (Windows-1252)
+    std::vector<std::pair<int, int>> fixedMeetings;  // set for the next draw
+    std::vector<VpAdjustment> adjustments;
+
+    bool any() const { return form != TeamForm::None; }
+    // The team's name, or "Lag N" when it has none.
+    std::string nameOf(int team) const;
+};
+
+constexpr int teamOfPair(int pair) { return (pair + 1) / 2; }
+constexpr int firstPairOfTeam(int team) { return 2 * team - 1; }
+constexpr int secondPairOfTeam(int team) { return 2 * team; }
+
+}  // namespace vindelkast

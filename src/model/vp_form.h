@@ -1,0 +1,11 @@
+#pragma once
+
+#include "model/scoring_form.h"
+
+namespace vindelkast {
+
+// A team event's form: a board is IMPs between a match's two tables, a match victory points
+// on the 20-point scale, the teams ranked by victory points, IMP difference and IMP quotient.
+const ScoringForm& victoryPointForm();
+
+}  // namespace vindelkast

@@ -1,0 +1,167 @@
+#include "movement/team_round_draw.h"
+
+#include <algorithm>
+#include <set>
+
+#include "model/board_results.h"
+#include "model/contest_scoring.h"
+#include "model/team_matches.h"
+#include "movement/round_robin.h"
+#include "movement/sectioned_setup.h"
+#include "movement/swiss_draw.h"
+
+namespace vindelkast {
+
+namespace {
+
+// The first board of `round` still without a score at a table, or 0.
+int unfinishedBoard(const Contest& contest, int round, int& table) {
+    const int k = contest.boardsPerRound;
+    for (int b = (round - 1) * k + 1; b <= std::min(round * k, contest.lastBoard()); ++b) {
+        const Board& board = contest.boards[b];
+        for (int i = 0; i < board.resultCount; ++i)
+            if (!hasScore(board.results[i].nsScore)) {
+                table = board.results[i].round;
+                return b;
+            }
+    }
+    return 0;
+}
+
+TeamRoundDraw swissRound(const Contest& contest, bool seeded) {
+    TeamRoundDraw draw;
+    SwissDrawInput input = swissDrawInput(teamEventOf(contest), contest.teams.byeVp, !seeded);
+    if (drawnTeamRounds(contest) > 0) {
+        input.standings.clear();
+        for (const TeamTotals& t : rankTeams(teamEventTotals(contest))) input.standings.push_back(t.team);
+    }
+    const SwissDraw swiss = drawSwissRound(input);
+    if (!swiss.message.empty()) {
+        draw.message = swiss.message;
+        return draw;
+    }
+    for (const auto& [home, away] : swiss.pairs)
+        draw.matches.push_back({home, away, 0, input.met.count(meetingOf(home, away)) > 0});
+    draw.bye = swiss.bye;
+    draw.repeats = swiss.repeats;
+    draw.repeatUnavoidable = swiss.repeatUnavoidable;
+    return draw;
+}
+
+TeamRoundDraw robinRound(const Contest& contest, int round) {
+    TeamRoundDraw draw;
+    const std::vector<std::vector<RobinMatch>> schedule = roundRobin(contest.teams.teamCount);
+    if (round > static_cast<int>(schedule.size())) {
+        draw.message = "Alla m\xf6ter redan alla";
+        return draw;
+    }
+    for (const RobinMatch& m : schedule[static_cast<std::size_t>(round - 1)]) {
+        if (m.away == 0)
+            draw.bye = m.home;
+        else
+            draw.matches.push_back({m.home, m.away, 0, false});
+    }
+    return draw;
+}
+
+// Lays each match's two tables on the round's boards; false (the boards as they were) when a
+// board cannot take them.
+bool layRound(Contest& contest, int round, std::vector<DrawnMatch>& matches) {
+    const int k = contest.boardsPerRound;
+    const int first = (round - 1) * k + 1, last = std::min(round * k, contest.lastBoard());
+    std::vector<std::pair<int, std::array<BoardResult, kMaxResults>>> saved;
+    for (int b = first; b <= last; ++b) saved.emplace_back(contest.boards[b].resultCount, contest.boards[b].results);
+    int table = 1;
+    for (DrawnMatch& m : matches) {
+        m.table = table;
+        for (int b = first; b <= last; ++b) {
+            Board& board = contest.boards[b];
+            if (addResult(board, firstPairOfTeam(m.home), secondPairOfTeam(m.away), table, kNoScore, 0, 0, true) ||
+                addResult(board, firstPairOfTeam(m.away), secondPairOfTeam(m.home), table + 1, kNoScore, 0, 0,
+                          true)) {
+                for (int s = first; s <= last; ++s) {
+                    contest.boards[s].resultCount = saved[static_cast<std::size_t>(s - first)].first;
+                    contest.boards[s].results = saved[static_cast<std::size_t>(s - first)].second;
+                }
+                return false;
+            }
+        }
+        table += 2;
+    }
+    return true;
+}
+
+}  // namespace
+
+int roundRobinRounds(int teams) { return teams < 2 ? 0 : (teams % 2 == 0 ? teams - 1 : teams); }
+
+std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPlan& plan) {
+    if (plan.teams < 2 || plan.teams > kMaxPair / 2) return "En lagt\xe4vling har 2 till 36 lag";
+    if (plan.boardsPerMatch < 1) return "Ange antal brickor per match";
+    const int rounds = plan.form == TeamForm::RoundRobin && plan.rounds == 0 ? roundRobinRounds(plan.teams) : plan.rounds;
+    if (rounds < 1) return "Ange antal ronder";
+    if (plan.form == TeamForm::RoundRobin && rounds > roundRobinRounds(plan.teams))
+        return std::to_string(plan.teams) + " lag m\xf6ts alla p\xe5 " + std::to_string(roundRobinRounds(plan.teams)) +
+               " ronder";
+    if (rounds * plan.boardsPerMatch > kMaxBoard)
+        return "En t\xe4vling rymmer h\xf6gst " + std::to_string(kMaxBoard) + " brickor: " + std::to_string(rounds) +
+               " ronder med " + std::to_string(plan.boardsPerMatch) + " brickor \xe4r " +
+               std::to_string(rounds * plan.boardsPerMatch);
+    request.boards = std::to_string(rounds * plan.boardsPerMatch);
+    request.rounds = std::to_string(rounds);
+    request.maxPair = std::to_string(2 * plan.teams);
+    request.byePair.clear();
+    request.withoutGuideCard = true;
+    request.gronaHissen = request.barometer = request.individual = request.teamContest = false;
+    request.sections.clear();
+    const SetUpOutcome outcome = setUp(contest, request);
+    if (!outcome.message.empty()) return outcome.message;
+    TeamSetup teams;
+    teams.form = plan.form;
+    teams.teamCount = plan.teams;
+    teams.byeVp = plan.byeVp;
+    teams.names = plan.names;
+    teams.names.resize(static_cast<std::size_t>(plan.teams));
+    contest.teams = std::move(teams);
+    contest.participantCount = std::max(contest.participantCount, 2 * plan.teams);
+    contest.tableCount = contest.playingTableCount = plan.teams / 2 * 2;
+    chooseScoringRule(contest, {ScoringMethod::VictoryPoints, false});
+    return "";
+}
+
+TeamRoundDraw drawTeamRound(Contest& contest, bool seeded) {
+    TeamRoundDraw draw;
+    if (!contest.teams.any()) {
+        draw.message = "T\xe4vlingen \xe4r ingen lagt\xe4vling";
+        return draw;
+    }
+    const int round = drawnTeamRounds(contest) + 1;
+    if (round > contest.roundCount) {
+        draw.message = "Alla " + std::to_string(contest.roundCount) + " ronder \xe4r lottade";
+        return draw;
+    }
+    if (contest.teams.form == TeamForm::Swiss && round > 1) {
+        int table = 0;
+        if (const int board = unfinishedBoard(contest, round - 1, table)) {
+            draw.message = "Rond " + std::to_string(round - 1) + " \xe4r inte f\xe4rdigspelad: bricka " +
+                           std::to_string(board) + " vid bord " + std::to_string(table) + " saknar resultat";
+            return draw;
+        }
+    }
+    draw = contest.teams.form == TeamForm::Swiss ? swissRound(contest, seeded) : robinRound(contest, round);
+    if (!draw.message.empty()) return draw;
+    if (!layRound(contest, round, draw.matches)) {
+        draw.message = "Ronden kunde inte l\xe4ggas ut p\xe5 brickorna";
+        return draw;
+    }
+    draw.round = round;
+    if (contest.teams.form == TeamForm::Swiss) contest.teams.fixedMeetings.clear();
+    if (draw.repeatUnavoidable)
+        draw.message = "Ingen lottning utan upprepade m\xf6ten finns: " + std::to_string(draw.repeats) +
+                       (draw.repeats == 1 ? " match \xe4r ett returm\xf6te" : " matcher \xe4r returm\xf6ten");
+    else if (draw.repeats > 0)
+        draw.message = "De fasta m\xf6tena ger " + std::to_string(draw.repeats) + " returm\xf6te(n)";
+    return draw;
+}
+
+}  // namespace vindelkast

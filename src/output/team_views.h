@@ -1,0 +1,36 @@
+#pragma once
+
+#include <vector>
+
+#include "model/contest.h"
+#include "model/team_matches.h"
+#include "output/view_line.h"
+
+// What a team event shows and prints: a round's draw, the match cards, the standings with
+// each team's players, and the round robin's cross table.
+namespace vindelkast {
+
+// The round's tables: which teams meet at which two tables, and who sits out.
+std::vector<ViewLine> teamDrawLines(const Contest& contest, int round);
+
+// One match, board by board: the score at each table and the IMPs, then the totals and VP.
+std::vector<ViewLine> matchCardLines(const Contest& contest, const MatchCard& card);
+
+// Every match card of a round.
+std::vector<ViewLine> roundCardsLines(const Contest& contest, int round);
+
+// The standings by VP, IMP difference and quotient, each team with its pairs' players.
+std::vector<ViewLine> teamStandingsLines(const Contest& contest);
+
+// The cross table: each team's VP against every other (an empty cell: not met yet).
+std::vector<ViewLine> crossTableLines(const Contest& contest);
+
+// The whole event on paper: standings, then each round's draw and cards, the cross table of
+// a round robin.
+std::vector<ViewLine> teamEventLines(const Contest& contest);
+
+// A team's line for a phone after a board: "Ni leder med 14 IMP, 15,00 VP", "Ni ligger under
+// med 3 IMP, 9,12 VP", "Ni står lika, 10,00 VP"; "" when the team plays no match that round.
+std::string matchStandingText(const Contest& contest, int round, int team);
+
+}  // namespace vindelkast

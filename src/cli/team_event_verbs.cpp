@@ -80,6 +80,37 @@ int runNewTeamEvent(const Args& args) {
     return 0;
 }
 
+int runContinueSeries(const Args& args) {
+    const std::string& in = args.file(0);
+    LoadedContest previous = loadContest(args, in);
+    if (reportUnusable(previous, in)) return 1;
+    TeamPlan plan;
+    plan.boardsPerMatch = args.has("brickor") ? fieldNumber(args.option("brickor")) : previous.contest->boardsPerRound;
+    plan.rounds = args.has("ronder") ? fieldNumber(args.option("ronder")) : 0;
+    SetUpRequest request;
+    bool ok = true;
+    request.contestName = args.has("name") ? argumentText(args.option("name"), ok) : previous.contest->contestName;
+    if (ok && args.has("date")) request.contestDate = argumentText(args.option("date"), ok);
+    if (!ok) {
+        printError("--name eller --date: tecken som inte kan sparas i en t\xe4vlingsfil");
+        return 2;
+    }
+    if (plan.rounds == 0 && previous.contest->teams.form == TeamForm::Swiss) plan.rounds = previous.contest->roundCount;
+    MemberRegister reg;
+    reg.startWithByeMember();
+    Contest next;
+    next.reset(reg);
+    if (const std::string why = continueTeamSeries(*previous.contest, next, request, plan); !why.empty()) {
+        printError(why);
+        return 1;
+    }
+    const std::string& out = args.file(1);
+    if (saveContest(next, out) != 0) return 1;
+    printLine(pathText(out) + ": forts\xe4ttning efter " + std::to_string(next.teams.earlierRounds) + " ronder, " +
+              std::to_string(next.roundCount) + " ronder med " + std::to_string(next.boardsPerRound) + " brickor");
+    return 0;
+}
+
 // "1-3,5-7" as meetings; false when a part is none.
 bool fixedMeetings(const std::string& text, int teams, std::vector<std::pair<int, int>>& meetings) {
     std::size_t start = 0;
@@ -106,13 +137,37 @@ int runTeamDraw(const Args& args) {
         printError("--fast ska vara m\xf6ten som 1-3,5-7 mellan lagen i t\xe4vlingen");
         return 2;
     }
-    const TeamRoundDraw draw = drawTeamRound(contest, args.has("seedad"));
+    if (args.has("om")) {
+        if (const std::string why = undrawTeamRound(contest); !why.empty()) {
+            printError(why);
+            return 1;
+        }
+    }
+    const TeamRoundDraw draw = drawTeamRound(contest, args.has("seedad"), args.has("tidig"));
     if (draw.round == 0) {
         printError(draw.message);
         return 1;
     }
     printView(teamDrawLines(contest, draw.round));
     if (!draw.message.empty()) printLine("Obs: " + draw.message);
+    return saveContest(loaded, args.file(1));
+}
+
+int runMoveTeams(const Args& args) {
+    const std::string& in = args.file(0);
+    LoadedContest loaded = loadContest(args, in);
+    if (reportUnusable(loaded, in)) return 1;
+    Contest& contest = *loaded.contest;
+    std::vector<std::pair<int, int>> teams;
+    if (!fixedMeetings(args.option("lag"), contest.teams.teamCount, teams) || teams.size() != 1) {
+        printUsage("Ange tv\xe5 lag i t\xe4vlingen som 3-5", "lag-byt IN.sco UT.sco --lag A-B");
+        return 2;
+    }
+    if (const std::string why = moveTeams(contest, teams[0].first, teams[0].second); !why.empty()) {
+        printError(why);
+        return 1;
+    }
+    printView(teamDrawLines(contest, drawnTeamRounds(contest)));
     return saveContest(loaded, args.file(1));
 }
 
@@ -172,12 +227,28 @@ std::vector<Verb> teamEventVerbs() {
          {"alla-mot-alla"},
          runNewTeamEvent},
         {"lag-lottning",
-         "lag-lottning IN.sco UT.sco [--seedad] [--fast A-B,C-D]",
+         "lag-lottning IN.sco UT.sco [--seedad] [--fast A-B,C-D] [--tidig] [--om]",
          "Lottar lagt\xe4vlingens n\xe4sta rond och l\xe4gger ut borden: Monrad efter st\xe4llningen "
-         "(f\xf6rsta ronden slumpad, eller i lagens ordning med --seedad) eller alla mot alla",
+         "(f\xf6rsta ronden slumpad, eller i lagens ordning med --seedad; --tidig: efter st\xe4llningen "
+         "en rond tidigare, medan sista matchen p\xe5g\xe5r) eller alla mot alla; --om lottar "
+         "den senaste ronden igen",
          2,
-         {"seedad"},
+         {"seedad", "tidig", "om"},
          runTeamDraw},
+        {"lag-byt",
+         "lag-byt IN.sco UT.sco --lag A-B",
+         "Byter plats p\xe5 tv\xe5 lag i den senast lottade ronden (innan de har spelat)",
+         2,
+         {},
+         runMoveTeams},
+        {"lag-fortsatt",
+         "lag-fortsatt F\xd6RRA.sco UT.sco [--brickor B] [--ronder R] [--name TEXT] [--date TEXT]",
+         "L\xe4gger upp seriens n\xe4sta kv\xe4ll efter en f\xe4rdigspelad: samma lag, st\xe4llningen "
+         "f\xf6rs vidare och lottningen undviker tidigare m\xf6ten (alla mot alla forts\xe4tter d\xe4r "
+         "den slutade)",
+         2,
+         {},
+         runContinueSeries},
         {"lag-resultat",
          "lag-resultat IN.sco [--rond R]",
          "Visar st\xe4llningen i VP med spelarna, varje ronds lottning och matchkort, och "

@@ -17,16 +17,21 @@ const char* const kFile = "lagfilen";
 
 // Far above what 36 teams' names and a season's corrections take.
 constexpr std::size_t kMaxTeamFileBytes = 64 * 1024;
+// A season of evenings: far more than a series plays, small enough that no sum overflows.
+constexpr int kMaxEarlierRounds = 1000;
+constexpr int kMaxCarriedVp = kMaxEarlierRounds * 2500;
+constexpr int kMaxCarriedImps = 1'000'000;
 
 // The rest of a line after its first `count` words: a name may hold blanks.
 std::string_view restOfLine(std::string_view line, int count) {
+    const char* const blanks = " \t";
     std::size_t at = 0;
     for (int i = 0; i < count; ++i) {
-        at = line.find_first_not_of(' ', at);
-        at = line.find(' ', at);
+        at = line.find_first_not_of(blanks, at);
+        at = line.find_first_of(blanks, at);
         if (at == std::string_view::npos) return {};
     }
-    at = line.find_first_not_of(' ', at);
+    at = line.find_first_not_of(blanks, at);
     return at == std::string_view::npos ? std::string_view() : line.substr(at);
 }
 
@@ -36,18 +41,18 @@ bool printable(std::string_view text) {
 
 }  // namespace
 
-bool vpWord(std::string_view word, int& hundredths) {
+bool vpWord(std::string_view word, int& hundredths, int limit) {
     bool negative = !word.empty() && word[0] == '-';
     if (negative) word.remove_prefix(1);
     const std::size_t mark = word.find_first_of(",.");
     const std::string_view whole = word.substr(0, mark);
     std::string fraction(mark == std::string_view::npos ? "" : word.substr(mark + 1));
     int units = 0, cents = 0;
-    if (whole.empty() || fraction.size() > 2 || !numberWord(whole, 0, 100, units)) return false;
+    if (whole.empty() || fraction.size() > 2 || !numberWord(whole, 0, limit / 100, units)) return false;
     if (mark != std::string_view::npos && (fraction.empty() || !numberWord(fraction, 0, 99, cents))) return false;
     if (fraction.size() == 1) cents *= 10;
     const int value = units * 100 + cents;
-    if (value > 10000) return false;
+    if (value > limit) return false;
     hundredths = negative ? -value : value;
     return true;
 }
@@ -65,6 +70,13 @@ std::string writeTeamEvent(const Contest& contest) {
         text += "FAST " + std::to_string(a) + " " + std::to_string(b) + "\r\n";
     for (const VpAdjustment& j : teams.adjustments)
         text += "JUSTERING " + std::to_string(j.round) + " " + std::to_string(j.team) + " " + vpText(j.vp) + "\r\n";
+    for (const CarriedTotals& c : teams.carried)
+        text += "TIDIGARE " + std::to_string(c.team) + " " + vpText(c.vp) + " " + std::to_string(c.impsFor) + " " +
+                std::to_string(c.impsAgainst) + "\r\n";
+    for (const auto& [a, b] : teams.earlierMeetings)
+        text += "MOTT " + std::to_string(a) + " " + std::to_string(b) + "\r\n";
+    for (int team : teams.earlierByes) text += "HADE-FRI " + std::to_string(team) + "\r\n";
+    if (teams.earlierRounds > 0) text += "TIDIGARE-RONDER " + std::to_string(teams.earlierRounds) + "\r\n";
     return text;
 }
 
@@ -82,8 +94,9 @@ std::string readTeamEvent(Contest& contest, std::string_view text) {
     read.names.resize(static_cast<std::size_t>(read.teamCount));
     for (std::size_t i = 3; i < lines.size(); ++i) {
         const std::vector<std::string_view> words = lineWords(lines[i]);
+        if (words.empty()) continue;
         const std::string_view key = words[0];
-        int a = 0, b = 0, vp = 0;
+        int a = 0, b = 0, vp = 0, against = 0;
         const int teams = read.teamCount;
         if (key == "FRI-VP" && words.size() == 2 && vpWord(words[1], vp) && vp >= 0 && vp <= kVpMatchTotal) {
             read.byeVp = vp;
@@ -98,6 +111,17 @@ std::string readTeamEvent(Contest& contest, std::string_view text) {
         } else if (key == "JUSTERING" && words.size() == 4 && numberWord(words[1], 1, kMaxBoard, a) &&
                    numberWord(words[2], 1, teams, b) && vpWord(words[3], vp)) {
             read.adjustments.push_back({a, b, vp});
+        } else if (key == "TIDIGARE" && words.size() == 5 && numberWord(words[1], 1, teams, a) &&
+                   vpWord(words[2], vp, kMaxCarriedVp) && numberWord(words[3], 0, kMaxCarriedImps, b) &&
+                   numberWord(words[4], 0, kMaxCarriedImps, against)) {
+            read.carried.push_back({a, vp, b, against});
+        } else if (key == "MOTT" && words.size() == 3 && numberWord(words[1], 1, teams, a) &&
+                   numberWord(words[2], 1, teams, b) && a != b) {
+            read.earlierMeetings.emplace_back(a, b);
+        } else if (key == "HADE-FRI" && words.size() == 2 && numberWord(words[1], 1, teams, a)) {
+            read.earlierByes.push_back(a);
+        } else if (key == "TIDIGARE-RONDER" && words.size() == 2 &&
+                   numberWord(words[1], 1, kMaxEarlierRounds, read.earlierRounds)) {
         } else {
             return sideFileFault(kFile, i + 1, "ok\xe4nd eller felaktig rad");
         }

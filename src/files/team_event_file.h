@@ -14,6 +14,11 @@
 //   NAMN 3 Åsele Bridge        a team's name
 //   FAST 1 3                   a meeting set for the next draw
 //   JUSTERING 2 4 -1,50        victory points given a team in a round
+// and in a series, from the evenings before:
+//   TIDIGARE 3 45,12 80 61     a team's VP and IMPs scored and conceded
+//   MOTT 1 3                   a meeting
+//   HADE-FRI 5                 a team that has sat a round out
+//   TIDIGARE-RONDER 7          the rounds played
 namespace vindelkast {
 
 inline constexpr const char* kTeamEventExtension = ".lag";
@@ -30,7 +35,7 @@ std::string writeTeamEvent(const Contest& contest);
 std::string readTeamEvent(Contest& contest, std::string_view text);
 
 // Victory points as a director types them ("12", "-1,5", "2.25") in hundredths; false when
-// the word is none or lies beyond ±100.
-bool vpWord(std::string_view word, int& hundredths);
+// the word is none or lies beyond ±limit hundredths.
+bool vpWord(std::string_view word, int& hundredths, int limit = 10000);
 
 }  // namespace vindelkast

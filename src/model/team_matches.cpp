@@ -131,6 +131,13 @@ std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound, 
         if (played.matches.empty()) played.byes.clear();
     }
     std::vector<TeamTotals> totals = teamTotals(event, contest.teams.byeVp);
+    for (const CarriedTotals& c : contest.teams.carried)
+        for (TeamTotals& t : totals)
+            if (t.team == c.team && firstRound <= 1) {
+                t.vp += c.vp;
+                t.impsFor += c.impsFor;
+                t.impsAgainst += c.impsAgainst;
+            }
     for (const VpAdjustment& adjustment : contest.teams.adjustments)
         if (adjustment.round >= firstRound && adjustment.round <= lastRound)
             for (TeamTotals& t : totals)

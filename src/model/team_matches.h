@@ -50,7 +50,7 @@ int drawnTeamRounds(const Contest& contest);
 TeamEvent teamEventOf(const Contest& contest);
 // The teams' totals (in team order) as the standings show them: a match counts from its first
 // board entered, a bye once its round has begun; the director's corrections added. Over the
-// rounds `firstRound`..`lastRound`.
+// rounds `firstRound`..`lastRound`, and from the series' earlier evenings when from the first.
 std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound = 1, int lastRound = kMaxBoard);
 
 // The match of `team` in `round`, if it plays one.

@@ -24,6 +24,14 @@ struct VpAdjustment {
     int vp = 0;  // hundredths
 };
 
+// What a team brought from the series' earlier evenings.
+struct CarriedTotals {
+    int team = 0;
+    int vp = 0;  // hundredths
+    int impsFor = 0;
+    int impsAgainst = 0;
+};
+
 struct TeamSetup {
     TeamForm form = TeamForm::None;
     int teamCount = 0;
@@ -31,6 +39,13 @@ struct TeamSetup {
     std::vector<std::string> names;                  // by team number - 1 (Windows-1252)
     std::vector<std::pair<int, int>> fixedMeetings;  // set for the next draw
     std::vector<VpAdjustment> adjustments;
+    // A series over several evenings: the totals brought forward, the meetings and byes of the
+    // evenings before (which the draw avoids as it avoids this evening's), and how many rounds
+    // they played (a round robin goes on from there).
+    std::vector<CarriedTotals> carried;
+    std::vector<std::pair<int, int>> earlierMeetings;
+    std::vector<int> earlierByes;
+    int earlierRounds = 0;
 
     bool any() const { return form != TeamForm::None; }
     // The team's name, or "Lag N" when it has none.

@@ -5,6 +5,7 @@
 
 #include "model/board_results.h"
 #include "model/contest_scoring.h"
+#include "model/result_order.h"
 #include "model/team_matches.h"
 #include "movement/round_robin.h"
 #include "movement/sectioned_setup.h"
@@ -28,12 +29,16 @@ int unfinishedBoard(const Contest& contest, int round, int& table) {
     return 0;
 }
 
-TeamRoundDraw swissRound(const Contest& contest, bool seeded) {
+// Monrad from the standings over the rounds up to `standingsRound`.
+TeamRoundDraw swissRound(const Contest& contest, bool seeded, int standingsRound) {
     TeamRoundDraw draw;
     SwissDrawInput input = swissDrawInput(teamEventOf(contest), contest.teams.byeVp, !seeded);
-    if (drawnTeamRounds(contest) > 0) {
+    for (const auto& [a, b] : contest.teams.earlierMeetings) input.met.insert(meetingOf(a, b));
+    input.hadBye.insert(contest.teams.earlierByes.begin(), contest.teams.earlierByes.end());
+    if (standingsRound > 0 || !contest.teams.carried.empty()) {
         input.standings.clear();
-        for (const TeamTotals& t : rankTeams(teamEventTotals(contest))) input.standings.push_back(t.team);
+        for (const TeamTotals& t : rankTeams(teamEventTotals(contest, 1, standingsRound)))
+            input.standings.push_back(t.team);
     }
     const SwissDraw swiss = drawSwissRound(input);
     if (!swiss.message.empty()) {
@@ -51,6 +56,7 @@ TeamRoundDraw swissRound(const Contest& contest, bool seeded) {
 TeamRoundDraw robinRound(const Contest& contest, int round) {
     TeamRoundDraw draw;
     const std::vector<std::vector<RobinMatch>> schedule = roundRobin(contest.teams.teamCount);
+    round += contest.teams.earlierRounds;
     if (round > static_cast<int>(schedule.size())) {
         draw.message = "Alla m\xf6ter redan alla";
         return draw;
@@ -129,7 +135,37 @@ std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPla
     return "";
 }
 
-TeamRoundDraw drawTeamRound(Contest& contest, bool seeded) {
+std::string continueTeamSeries(const Contest& previous, Contest& next, SetUpRequest request, TeamPlan plan) {
+    if (!previous.teams.any()) return "Den f\xf6rra t\xe4vlingen \xe4r ingen lagt\xe4vling";
+    const int played = drawnTeamRounds(previous);
+    for (int round = 1; round <= played; ++round) {
+        int table = 0;
+        if (const int board = unfinishedBoard(previous, round, table))
+            return "Den f\xf6rra kv\xe4llen \xe4r inte f\xe4rdigspelad: bricka " + std::to_string(board) +
+                   " vid bord " + std::to_string(table) + " saknar resultat";
+    }
+    const TeamSetup& before = previous.teams;
+    plan.form = before.form;
+    plan.teams = before.teamCount;
+    plan.byeVp = before.byeVp;
+    plan.names = before.names;
+    if (plan.form == TeamForm::RoundRobin && plan.rounds == 0)
+        plan.rounds = roundRobinRounds(plan.teams) - before.earlierRounds - played;
+    if (std::string why = setUpTeamEvent(next, std::move(request), plan); !why.empty()) return why;
+    TeamSetup& teams = next.teams;
+    for (const TeamTotals& t : teamEventTotals(previous))
+        teams.carried.push_back({t.team, t.vp, t.impsFor, t.impsAgainst});
+    teams.earlierMeetings = before.earlierMeetings;
+    teams.earlierByes = before.earlierByes;
+    for (int round = 1; round <= played; ++round) {
+        for (const MatchCard& card : roundMatches(previous, round)) teams.earlierMeetings.emplace_back(card.home, card.away);
+        for (int team : roundByes(previous, round)) teams.earlierByes.push_back(team);
+    }
+    teams.earlierRounds = before.earlierRounds + played;
+    return "";
+}
+
+TeamRoundDraw drawTeamRound(Contest& contest, bool seeded, bool early) {
     TeamRoundDraw draw;
     if (!contest.teams.any()) {
         draw.message = "T\xe4vlingen \xe4r ingen lagt\xe4vling";
@@ -140,15 +176,17 @@ TeamRoundDraw drawTeamRound(Contest& contest, bool seeded) {
         draw.message = "Alla " + std::to_string(contest.roundCount) + " ronder \xe4r lottade";
         return draw;
     }
-    if (contest.teams.form == TeamForm::Swiss && round > 1) {
+    const bool swiss = contest.teams.form == TeamForm::Swiss;
+    const int standingsRound = swiss && early && round > 1 ? round - 2 : round - 1;
+    if (swiss && standingsRound > 0) {
         int table = 0;
-        if (const int board = unfinishedBoard(contest, round - 1, table)) {
-            draw.message = "Rond " + std::to_string(round - 1) + " \xe4r inte f\xe4rdigspelad: bricka " +
+        if (const int board = unfinishedBoard(contest, standingsRound, table)) {
+            draw.message = "Rond " + std::to_string(standingsRound) + " \xe4r inte f\xe4rdigspelad: bricka " +
                            std::to_string(board) + " vid bord " + std::to_string(table) + " saknar resultat";
             return draw;
         }
     }
-    draw = contest.teams.form == TeamForm::Swiss ? swissRound(contest, seeded) : robinRound(contest, round);
+    draw = swiss ? swissRound(contest, seeded, standingsRound) : robinRound(contest, round);
     if (!draw.message.empty()) return draw;
     if (!layRound(contest, round, draw.matches)) {
         draw.message = "Ronden kunde inte l\xe4ggas ut p\xe5 brickorna";
@@ -162,6 +200,65 @@ TeamRoundDraw drawTeamRound(Contest& contest, bool seeded) {
     else if (draw.repeats > 0)
         draw.message = "De fasta m\xf6tena ger " + std::to_string(draw.repeats) + " returm\xf6te(n)";
     return draw;
+}
+
+namespace {
+
+// The last round's boards, or a message when none is drawn or one of them has a result at a
+// table `touched` says is concerned.
+template <class Touched>
+std::string lastRoundUntouched(const Contest& contest, int& first, int& last, Touched touched) {
+    const int round = drawnTeamRounds(contest);
+    if (!contest.teams.any() || round == 0) return "Ingen rond \xe4r lottad";
+    const int k = contest.boardsPerRound;
+    first = (round - 1) * k + 1;
+    last = std::min(round * k, contest.lastBoard());
+    for (int b = first; b <= last; ++b)
+        for (int i = 0; i < contest.boards[b].resultCount; ++i) {
+            const BoardResult& r = contest.boards[b].results[i];
+            if (hasScore(r.nsScore) && touched(r))
+                return "Bricka " + std::to_string(b) + " vid bord " + std::to_string(r.round) +
+                       " har redan ett resultat i rond " + std::to_string(round);
+        }
+    return "";
+}
+
+}  // namespace
+
+std::string undrawTeamRound(Contest& contest) {
+    int first = 0, last = 0;
+    if (std::string why = lastRoundUntouched(contest, first, last, [](const BoardResult&) { return true; });
+        !why.empty())
+        return why;
+    for (int b = first; b <= last; ++b) contest.boards[b].resultCount = 0;
+    return "";
+}
+
+std::string moveTeams(Contest& contest, int a, int b) {
+    if (a < 1 || b < 1 || a > contest.teams.teamCount || b > contest.teams.teamCount || a == b)
+        return "Ange tv\xe5 olika lag i t\xe4vlingen";
+    const auto concerned = [&](const BoardResult& r) {
+        for (int pair : {r.nsPair, r.ewPair})
+            if (teamOfPair(pair) == a || teamOfPair(pair) == b) return true;
+        return false;
+    };
+    int first = 0, last = 0;
+    if (std::string why = lastRoundUntouched(contest, first, last, concerned); !why.empty()) return why;
+    // A pair of one team takes the other team's pair of the same place.
+    const auto moved = [&](int pair) {
+        const int team = teamOfPair(pair);
+        const int offset = pair - firstPairOfTeam(team);
+        return team == a ? firstPairOfTeam(b) + offset : team == b ? firstPairOfTeam(a) + offset : pair;
+    };
+    for (int board = first; board <= last; ++board) {
+        Board& bd = contest.boards[board];
+        for (int i = 0; i < bd.resultCount; ++i) {
+            bd.results[i].nsPair = moved(bd.results[i].nsPair);
+            bd.results[i].ewPair = moved(bd.results[i].ewPair);
+        }
+        sortResults(bd);
+    }
+    return "";
 }
 
 }  // namespace vindelkast

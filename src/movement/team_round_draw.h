@@ -27,6 +27,12 @@ int roundRobinRounds(int teams);
 // message; on a message the contest is not set up.
 std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPlan& plan);
 
+// Sets `next` up as the series' next evening after `previous`: the same teams, names, form
+// and bye VP, the totals brought forward, the meetings and byes so far kept for the draw.
+// `plan` gives the evening's boards per match and rounds. "" or why not (an evening not yet
+// played to its end carries nothing).
+std::string continueTeamSeries(const Contest& previous, Contest& next, SetUpRequest request, TeamPlan plan);
+
 struct DrawnMatch {
     int home = 0;
     int away = 0;
@@ -45,8 +51,18 @@ struct TeamRoundDraw {
 
 // Draws the event's next round: Monrad from the standings (round 1 at random from the
 // system's source unless `seeded`, then in the teams' order), or the round robin's next
-// round. A Monrad round waits for every board of the round before it. The fixed meetings
-// are used and forgotten.
-TeamRoundDraw drawTeamRound(Contest& contest, bool seeded);
+// round. A Monrad round waits for every board of the round before it; drawn `early`, from the
+// standings a round before that, it waits for that round only, so the tables have their next
+// match before the last one ends (none of them meets a team it plays now or has played). The
+// fixed meetings are used and forgotten.
+TeamRoundDraw drawTeamRound(Contest& contest, bool seeded, bool early = false);
+
+// Takes the last round drawn off the boards, so that it can be drawn again. "" or why not: a
+// table has entered a result in it.
+std::string undrawTeamRound(Contest& contest);
+
+// Exchanges two teams' places in the last round drawn (a team that sits out then plays and
+// the other sits out). "" or why not: a result is entered at one of their tables.
+std::string moveTeams(Contest& contest, int a, int b);
 
 }  // namespace vindelkast

@@ -95,10 +95,12 @@ std::vector<ViewLine> teamStandingsLines(const Contest& contest) {
             line += formatText(" %*s", standings.columns[c].width,
                                figureText(standings.columns[c], row.figures[c]).c_str());
         lines.push_back({line});
-        const std::string first = pairName(contest, firstPairOfTeam(row.pair), NameForm::Long);
-        const std::string second = pairName(contest, secondPairOfTeam(row.pair), NameForm::Long);
-        if (!first.empty() || !second.empty())
-            lines.push_back({"          " + (first.empty() ? "--" : first) + ", " + (second.empty() ? "--" : second),
+        // A team whose pairs have no names yet shows none.
+        const Participant& first = contest.participants[static_cast<std::size_t>(firstPairOfTeam(row.pair))];
+        const Participant& second = contest.participants[static_cast<std::size_t>(secondPairOfTeam(row.pair))];
+        if (first.first || second.first)
+            lines.push_back({"          " + pairName(contest, firstPairOfTeam(row.pair), NameForm::Long) + ", " +
+                                 pairName(contest, secondPairOfTeam(row.pair), NameForm::Long),
                              Colour::Blue});
     }
     for (const VpAdjustment& j : contest.teams.adjustments)

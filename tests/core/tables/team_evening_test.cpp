@@ -1,0 +1,137 @@
+// A Monrad evening of seven teams at six tables, its results sent by the tables' phones: the
+// draw laid on the boards, each table's own boards only, the match's IMPs and VP on the phone
+// as soon as both tables have a board, the next draw waiting for the round and never repeating
+// a meeting, and the whole evening (teams, draw, scores) back from the recovery file written
+// between two tables' entries.
+#include <nlohmann/json.hpp>
+
+#include "files/team_event_file.h"
+#include "model/scoring_form.h"
+#include "model/team_matches.h"
+#include "movement/swiss_draw.h"
+#include "movement/team_round_draw.h"
+#include "table_phones.h"
+
+namespace vindelkast {
+namespace {
+
+using Json = nlohmann::json;
+
+// Board 1 is played with nobody vulnerable: 4S making is 420, one down 50, two down 100.
+constexpr int kBoard = 1;
+
+Json roundJson(test::HeldEvening& e, int table, int round) {
+    const TableRequestReading reading = readTableRequest(
+        TableCall::Round, R"({"table":)" + std::to_string(table) + R"(,"code":")" +
+                              e.tables->codes().tables.at(static_cast<std::size_t>(table - 1)) +
+                              R"(","round":)" + std::to_string(round) + "}");
+    return Json::parse(e.tables->handle(e.contest(), reading.request, "10.0.0.1", 0).body, nullptr, false);
+}
+
+// Every table of the round plays the boards it has not entered: 4S by North, 8 to 10 tricks.
+void playRound(test::HeldEvening& e, int round, std::int64_t& now) {
+    for (const TableSeat& seat : roundTables(e.contest(), round, false))
+        for (int b : seat.boards) {
+            if (hasScore(findResult(e.contest().boards[b], seat.nsPair, seat.ewPair)->nsScore)) continue;
+            const TableDecision d = e.submit(seat.table, b, "4S", "N", 8 + (seat.table + b) % 3,
+                                             "r" + std::to_string(round) + "t" + std::to_string(seat.table) +
+                                                 "b" + std::to_string(b),
+                                             now += 1000);
+            ASSERT_EQ(d.outcome, TableOutcome::Store) << d.body;
+        }
+}
+
+TEST(TeamEvening, MonradBySevenTeamsPhones) {
+    test::HeldEvening e;
+    SetUpRequest request;
+    request.contestName = "Lagmonrad";
+    TeamPlan plan{TeamForm::Swiss, 7, 4, 3, 1200, {"Norrfors BK", "Vindelns BS", "\xc5sele Bridge"}};
+    ASSERT_EQ(setUpTeamEvent(e.contest(), request, plan), "");
+    EXPECT_NE(setUpTeamEvent(e.contest(), request, {TeamForm::Swiss, 7, 24, 3, 1200, {}}), "")
+        << "three rounds of 24 boards are more than a contest holds";
+
+    // Seeded: 1-2, 3-4, 5-6 at tables 1-2, 3-4, 5-6 and team 7 sits out.
+    const TeamRoundDraw first = drawTeamRound(e.contest(), true);
+    ASSERT_EQ(first.round, 1) << first.message;
+    ASSERT_EQ(first.matches.size(), 3u);
+    EXPECT_EQ(first.bye, 7);
+    EXPECT_EQ(first.matches[0].home, 1);
+    EXPECT_EQ(first.matches[2].table, 5);
+    EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).nsPair, 3) << "team 2's first pair sits NS at the second table";
+    EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).ewPair, 2);
+    e.tables.emplace(makeTableCodes(tableCountOfEvening(e.contest(), false), false, 7));
+
+    // Table 1 may enter only its own round's boards.
+    std::int64_t now = 1'000'000;
+    EXPECT_EQ(e.submit(1, 5, "4S", "N", 10, "wrong", now).outcome, TableOutcome::Invalid);
+    ASSERT_EQ(e.submit(1, kBoard, "4S", "N", 10, "t1", now += 1000).outcome, TableOutcome::Store);
+    EXPECT_EQ(roundJson(e, 1, 1)["match"], "NS (Norrfors BK): Ni st\xc3\xa5r lika, 10,00 VP")
+        << "one table alone scores nothing";
+
+    // The recovery file written between the two tables' entries of the board.
+    const std::string halfway = e.recoveryText();
+    ASSERT_EQ(e.submit(2, kBoard, "4S", "N", 8, "t2", now += 1000).outcome, TableOutcome::Store);
+    // 420 at home against 100 to Vindeln's North: 520 is 11 IMP.
+    const int vp = matchVp(4, 11, 0).first;
+    EXPECT_EQ(roundJson(e, 1, 1)["match"], "NS (Norrfors BK): Ni leder med 11 IMP, " + vpText(vp) + " VP");
+    EXPECT_EQ(roundJson(e, 2, 1)["match"], "NS (Vindelns BS): Ni ligger under med 11 IMP, " +
+                                               vpText(2000 - vp) + " VP");
+
+    test::HeldEvening back;
+    ASSERT_EQ(back.recover(halfway), "");
+    EXPECT_EQ(writeTeamEvent(back.contest()), writeTeamEvent(e.contest()));
+    ASSERT_EQ(roundMatches(back.contest(), 1).size(), 3u);
+    EXPECT_EQ(roundMatches(back.contest(), 1)[0].boards[0].homeTableScore, 420);
+    EXPECT_EQ(roundMatches(back.contest(), 1)[0].boardsDone, 0);
+
+    // The next draw waits for the round, then pairs the field again without a repeat.
+    EXPECT_EQ(drawTeamRound(e.contest(), true).round, 0);
+    playRound(e, 1, now);
+    const TeamRoundDraw second = drawTeamRound(e.contest(), true);
+    ASSERT_EQ(second.round, 2) << second.message;
+    EXPECT_NE(second.bye, 7);
+    for (const DrawnMatch& m : second.matches) EXPECT_FALSE(m.repeat) << m.home << "-" << m.away;
+
+    // Drawn early, round 3 meets neither round 2's nor round 1's opponents; it is taken back, and
+    // two teams of round 2 change places before they play.
+    const TeamRoundDraw early = drawTeamRound(e.contest(), true, true);
+    ASSERT_EQ(early.round, 3) << early.message;
+    for (const DrawnMatch& m : early.matches) EXPECT_FALSE(m.repeat) << m.home << "-" << m.away;
+    EXPECT_EQ(undrawTeamRound(e.contest()), "");
+    EXPECT_EQ(drawnTeamRounds(e.contest()), 2);
+    const int homeAtOne = second.matches[0].home;
+    ASSERT_EQ(moveTeams(e.contest(), homeAtOne, second.bye), "");
+    EXPECT_EQ(tableSeat(e.contest(), 1, 2, false).nsPair, firstPairOfTeam(second.bye));
+    EXPECT_EQ(roundByes(e.contest(), 2), std::vector<int>{homeAtOne});
+
+    // Standings by VP: every match shares 20 VP, the bye brings 12; team names on the rows.
+    playRound(e, 2, now);
+    const Standings standings = scoringForm(e.contest()).standings(e.contest());
+    ASSERT_EQ(standings.rows.size(), 7u);
+    double total = 0;
+    for (const StandingsRow& row : standings.rows) total += row.figures[0];
+    EXPECT_NEAR(total, 2 * (3 * 20.0 + 12.0), 1e-9);
+    const auto norrfors = std::find_if(standings.rows.begin(), standings.rows.end(),
+                                       [](const StandingsRow& r) { return r.pair == 1; });
+    EXPECT_EQ(standingsName(e.contest(), standings, static_cast<std::size_t>(norrfors - standings.rows.begin()),
+                            NameForm::Long),
+              "Norrfors BK");
+    EXPECT_EQ(e.contest().teams.nameOf(5), "Lag 5");
+
+    // The series' next evening brings the totals forward and draws no meeting played before.
+    test::ContestFixture next;
+    ASSERT_EQ(continueTeamSeries(e.contest(), next.c(), request, {TeamForm::Swiss, 0, 4, 3, 0, {}}), "");
+    EXPECT_EQ(next.c().teams.names[0], "Norrfors BK");
+    const TeamRoundDraw opening = drawTeamRound(next.c(), false);
+    ASSERT_EQ(opening.round, 1) << opening.message;
+    for (const DrawnMatch& m : opening.matches) EXPECT_FALSE(m.repeat) << m.home << "-" << m.away;
+    EXPECT_NE(opening.bye, 7);
+    EXPECT_NE(opening.bye, homeAtOne);
+    const std::vector<TeamTotals> carried = teamEventTotals(next.c());
+    ASSERT_EQ(carried.size(), 7u);
+    for (const StandingsRow& row : standings.rows)
+        EXPECT_DOUBLE_EQ(carried[static_cast<std::size_t>(row.pair - 1)].vp / 100.0, row.figures[0]);
+}
+
+}  // namespace
+}  // namespace vindelkast

@@ -106,7 +106,7 @@ std::string teamStandingsPage(const Contest& contest, const SiteView& view) {
                 html(standingsName(contest, standings, i, NameForm::Long)) +
                 (players.empty() ? "" : "<br><span class=\"meta\">" + players + "</span>") + "</td>";
         for (std::size_t c = 0; c < standings.columns.size(); ++c)
-            body += cell(siteFigure(standings.columns[c], row.figures[c]), true);
+            body += cell(figureText(standings.columns[c], row.figures[c]), true);
         body += "</tr>\n";
     }
     body += "</tbody>\n</table>\n" + roundLinks(contest) + siteBoardList(contest, view);

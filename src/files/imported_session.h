@@ -5,6 +5,8 @@
 
 #include "model/contest.h"
 #include "model/contract.h"
+#include "model/team_setup.h"
+#include "model/victory_points.h"
 
 // A pairs session as another program published it, read from USEBIO or PBN before anything
 // of it goes into a contest. The readers only take the file apart; what the numbers mean for
@@ -63,6 +65,24 @@ struct ImportedSection {
     std::vector<int> pairs;  // the pairs the file places in it one by one (none: the range alone)
 };
 
+// A team event's own: teams numbered as the file numbers them, each team's pairs already
+// renumbered 2t-1 and 2t, each result's round the table it was played at.
+struct ImportedTeam {
+    int number = 0;
+    std::string name;  // Windows-1252
+    int line = 0;
+};
+
+struct ImportedTeams {
+    TeamForm form = TeamForm::None;  // None: a pairs session
+    int boardsPerMatch = 0;          // 0: the file does not say
+    int byeVp = kDefaultByeVp;
+    std::vector<ImportedTeam> teams;
+    std::vector<VpAdjustment> adjustments;  // round 0: the file gives the event's total only
+
+    bool any() const { return form != TeamForm::None; }
+};
+
 struct ImportedSession {
     std::string title, date, club;  // date as yyyy-mm-dd where the file's date could be read
     int boardCount = 0;             // the boards of the session when the file says (0: unknown)
@@ -72,6 +92,7 @@ struct ImportedSession {
     std::vector<ImportedDeal> deals;
     std::vector<ImportNote> notes;          // what the reader left out or changed
     std::vector<ImportedSection> sections;  // two or more when the session was played in sections
+    ImportedTeams teams;
 };
 
 // What reading a file came to: the session, or the reason the whole file is refused (a

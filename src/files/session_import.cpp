@@ -13,6 +13,7 @@
 #include "files/foreign_text.h"
 #include "files/imported_names.h"
 #include "files/imported_sections.h"
+#include "files/imported_teams.h"
 #include "files/pbn_results.h"
 #include "files/session_rounds.h"
 #include "files/text_encoding.h"
@@ -281,6 +282,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     c.tableCount = tableCountOf(c);
     c.sections = fileSections.sections;
     c.playingTableCount = c.tableCount;
+    if (s.teams.any()) layTeamEvent(c, s.teams);
     layNames(c, s, out);
     layDeals(c, s, out.notes);
     // The file says how its boards were scored; how adjusted results are levelled stays ours.

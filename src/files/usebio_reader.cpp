@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -101,6 +103,22 @@ public:
         return cp1252;
     }
     std::string text(const xmlNode* parent, const char* element) { return text(child(parent, element)); }
+    std::string attribute(const xmlNode* element, const char* attributeName) {
+        std::string utf8;
+        if (xmlChar* value = m_xml.getProp(element, name(attributeName))) {
+            utf8 = reinterpret_cast<const char*>(value);
+            (*m_xml.free)(value);
+        }
+        bool lost = false;
+        return tidyText(cp1252FromForeign(utf8, lost));
+    }
+    // Victory points as hundredths: "15.00" is 1500.
+    int hundredths(const xmlNode* element) {
+        const auto value = parseFloat(text(element));
+        if (!value || std::fabs(*value) > 10000)
+            throw Refused{noteText({lineOf(element), "VP ska vara ett tal, inte \"" + text(element) + "\""})};
+        return static_cast<int>(std::lround(*value * 100));
+    }
 
     // A whole number that must be there.
     int number(const xmlNode* parent, const char* element) {
@@ -232,7 +250,57 @@ public:
         }
     }
 
+    // A team's pairs become 2t-1 and 2t, whatever the file numbered them.
+    void readTeam(const xmlNode* team) {
+        const int t = parseInt(attribute(team, "TEAM_ID")).value_or(0);
+        if (t < 1 || t > kMaxPair / 2)
+            throw Refused{noteText({lineOf(team), "TEAM_ID ska vara ett lagnummer 1-36"})};
+        m_s.teams.teams.push_back({t, attribute(team, "TEAM_NAME"), lineOf(team)});
+        if (const xmlNode* adjusted = child(team, "ADJUSTMENT"))
+            m_s.teams.adjustments.push_back({0, t, hundredths(adjusted)});
+        const auto pairs = children(team, "PAIR");
+        if (pairs.size() > 2) note(team, "laget har fler \xe4n tv\xe5 par; de f\xf6rsta tv\xe5 l\xe4ses");
+        for (std::size_t i = 0; i < pairs.size() && i < 2; ++i) {
+            readPair(pairs[i]);
+            const int own = firstPairOfTeam(t) + static_cast<int>(i);
+            m_pairOfFile[m_s.pairs.back().number] = own;
+            m_s.pairs.back().number = own;
+        }
+    }
+
+    int ownPair(int filePair) const {
+        return m_pairOfFile.count(filePair) ? m_pairOfFile.at(filePair) : filePair;
+    }
+
+    // A match's tables follow from its place among the round's matches: the home team's first
+    // pair North-South at the first, the away team's at the next.
+    void readMatch(const xmlNode* match, std::map<int, int>& matchesInRound) {
+        const int round = number(match, "ROUND_NUMBER");
+        if (!child(match, "OPPOSING_TEAM")) {
+            if (const xmlNode* bye = child(match, "TEAM_SCORE")) m_s.teams.byeVp = hundredths(bye);
+            return;
+        }
+        const int home = number(match, "TEAM");
+        const int table = 2 * matchesInRound[round]++ + 1;
+        for (const xmlNode* board : children(match, "BOARD")) {
+            const int number = this->number(board, "BOARD_NUMBER");
+            for (const xmlNode* line : children(board, "TRAVELLER_LINE")) {
+                readTravellerLine(line, number);
+                ImportedResult& r = m_s.results.back();
+                r.nsPair = ownPair(r.nsPair);
+                r.ewPair = ownPair(r.ewPair);
+                r.round = teamOfPair(r.nsPair) == home ? table : table + 1;
+            }
+        }
+    }
+
     void readSection(const xmlNode* section) {
+        if (m_s.teams.any()) {
+            for (const xmlNode* team : children(child(section, "PARTICIPANTS"), "TEAM")) readTeam(team);
+            std::map<int, int> matchesInRound;
+            for (const xmlNode* match : children(section, "MATCH")) readMatch(match, matchesInRound);
+            return;
+        }
         const xmlNode* participants = child(section, "PARTICIPANTS");
         for (const xmlNode* pair : children(participants, "PAIR")) readPair(pair);
         for (const xmlNode* board : children(section, "BOARD")) {
@@ -252,12 +320,7 @@ public:
                 highest = std::max(highest, m_s.pairs[i].number);
             for (std::size_t i = resultsBefore; i < m_s.results.size(); ++i)
                 highest = std::max({highest, m_s.results[i].nsPair, m_s.results[i].ewPair});
-            std::string id;
-            if (xmlChar* attribute = m_xml.getProp(section, name("SECTION_ID"))) {
-                id = tidyText(reinterpret_cast<const char*>(attribute));
-                (*m_xml.free)(attribute);
-            }
-            m_s.sections.push_back({id, m_offset + 1, highest, {}});
+            m_s.sections.push_back({attribute(section, "SECTION_ID"), m_offset + 1, highest, {}});
             // Far beyond the 72 pairs a contest holds: the numbers stop growing here.
             m_offset = std::min(highest, 1000);
         }
@@ -265,18 +328,22 @@ public:
 
     // Version 1.2 puts participants and boards in a section of a session; 1.0 in the event.
     void readEvent(const xmlNode* event) {
-        std::string type;
-        if (xmlChar* attribute = m_xml.getProp(event, name("EVENT_TYPE"))) {
-            type = reinterpret_cast<const char*>(attribute);
-            (*m_xml.free)(attribute);
-        }
-        if (type.find("INDIVIDUAL") != std::string::npos || type.find("TEAM") != std::string::npos)
-            throw Refused{
-                noteText({lineOf(event), "bara part\xe4vlingar kan importeras, inte " + tidyText(type)})};
+        const std::string type = attribute(event, "EVENT_TYPE");
+        if (type == "SWISS_TEAMS" || type == "TEAMS")
+            m_s.teams.form = type == "TEAMS" ? TeamForm::RoundRobin : TeamForm::Swiss;
+        else if (type.find("INDIVIDUAL") != std::string::npos || type.find("TEAM") != std::string::npos)
+            throw Refused{noteText(
+                {lineOf(event), "bara par- och lagt\xe4vlingar kan importeras, inte " + tidyText(type)})};
         m_s.title = text(event, "EVENT_DESCRIPTION");
         if (m_s.title.empty()) m_s.title = text(event, "TITLE");
         m_s.date = isoDate(text(event, "DATE"));
-        readScoringRule(event);
+        if (m_s.teams.any()) {
+            // Matches are won in IMPs and scored in victory points, whatever the boards are called.
+            m_s.rule.method = ScoringMethod::VictoryPoints;
+            m_s.teams.boardsPerMatch = optionalNumber(event, "BOARDS_PER_ROUND");
+        } else {
+            readScoringRule(event);
+        }
         // Boards not played yet have no travellers; the session still has them.
         m_s.boardCount = parseInt(text(event, "BOARDS_PLAYED")).value_or(0);
         if (text(event, "WINNER_TYPE") == "2")
@@ -302,7 +369,8 @@ public:
 private:
     const XmlLibrary& m_xml;
     ImportedSession& m_s;
-    int m_offset = 0;  // added to the pair numbers of the section being read
+    int m_offset = 0;                 // added to the pair numbers of the section being read
+    std::map<int, int> m_pairOfFile;  // a team event's pairs: the file's number → ours
 };
 
 // Whether the XML declaration names Windows-1252, which many Windows programs write. libxml2

@@ -85,8 +85,8 @@ std::string blankCell(const Contest& contest, bool left) {
     return left ? closedCell("!", kCellWidth + 1) : closedCell("", kCellWidth);
 }
 
-void writeName(const Contest& contest, int pair, std::ostream& out, bool withIdentity) {
-    const std::string name = publishedPairName(contest, pair, NameForm::Long);
+void writeName(const Contest& contest, const std::string& name, int pair, std::ostream& out,
+               bool withIdentity) {
     out << "  " << escapeHtml(name);
     if (name.size() < 38) out << std::string(38 - name.size(), ' ');
     if (withIdentity) out << rightAligned(identityText(contest, pair), 14) << "  Dummy";
@@ -117,7 +117,8 @@ void writeStandings(const Contest& contest, const ScoringForm& form, const Stand
                     const std::vector<int>& widths, std::ostream& out, bool withIdentity) {
     const StandingsRow* previous = nullptr;
     int place = 0;
-    for (const StandingsRow& row : standings.rows) {
+    for (std::size_t i = 0; i < standings.rows.size(); ++i) {
+        const StandingsRow& row = standings.rows[i];
         if (!form.listsUnusedNumbers() &&
             !publishedPair(contest, row.pair, hasScoredResult(contest, row.pair)))
             continue;
@@ -126,7 +127,8 @@ void writeStandings(const Contest& contest, const ScoringForm& form, const Stand
             << rightAligned(row.pair, 4);
         for (std::size_t c = 0; c < widths.size(); ++c)
             out << rightAligned(figureText(standings.columns[c], row.figures[c]), widths[c]);
-        writeName(contest, row.pair, out, withIdentity);
+        writeName(contest, publishedRowName(contest, standings, i, NameForm::Long), row.pair, out,
+                  withIdentity);
         previous = &row;
     }
 }

@@ -72,6 +72,12 @@ std::string publishedPairName(const Contest& contest, int pair, NameForm form) {
     return (contest.isIndividual ? "Spelare " : "Par ") + pairLabel(contest, pair);
 }
 
+std::string publishedRowName(const Contest& contest, const Standings& standings, std::size_t row,
+                             NameForm form) {
+    if (row < standings.names.size()) return standingsName(contest, standings, row, form);
+    return publishedPairName(contest, standings.rows[row].pair, form);
+}
+
 void writeEmbeddedContest(const Contest& contest, int order, std::ostream& out) {
     std::ostringstream text;
     writeContestAsIs(contest, text, contest.writerVersion, order);

@@ -6,6 +6,7 @@
 
 #include "model/contest.h"
 #include "model/name_forms.h"
+#include "model/scoring_form.h"
 #include "model/standings.h"
 
 namespace vindelkast {
@@ -44,6 +45,10 @@ bool pairHasNames(const Contest& contest, int pair);
 // The pair's name on a published page: pairName, or "Par 11" ("Spelare 11" in an
 // individual contest) for a number without names, "Par B7" in an evening of sections.
 std::string publishedPairName(const Contest& contest, int pair, NameForm form);
+// The name of a standings row as a page shows it: a team event's team by its name, a pair as
+// publishedPairName gives it.
+std::string publishedRowName(const Contest& contest, const Standings& standings, std::size_t row,
+                             NameForm form);
 
 // The contest file, base64-encoded, inside a comment: the page carries its own data. Its
 // results are in table order as sorting the page's `order` into it puts them.

@@ -8,6 +8,7 @@
 
 #include "files/file_platform.h"
 #include "files/safe_write.h"
+#include "model/team_matches.h"
 #include "output/site_facts.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
@@ -22,7 +23,7 @@ std::string removeStalePages(const std::string& folder, const std::vector<SitePa
     namespace fs = std::filesystem;
     std::set<std::string> current;
     for (const SitePage& page : pages) current.insert(page.file);
-    static const std::regex ours("(par|giv)[0-9]{1,2}\\.html");
+    static const std::regex ours("(par|giv|rond)[0-9]{1,2}\\.html");
     std::error_code error;
     std::string left;
     fs::directory_iterator entry(filePath(folder), error);
@@ -59,6 +60,13 @@ int numberIn(std::string_view file, std::string_view prefix) {
 }  // namespace
 
 std::string resultsPage(const Contest& contest, const SiteView& view, std::string_view file) {
+    if (contest.teams.any()) {
+        if (file.empty() || file == kStandingsFile) return teamStandingsPage(contest, view);
+        if (const int board = numberIn(file, "giv"); board >= 1 && board <= contest.lastBoard())
+            return boardPage(contest, view, board);
+        const int round = numberIn(file, "rond");
+        return round >= 1 && round <= drawnTeamRounds(contest) ? teamRoundPage(contest, view, round) : "";
+    }
     if (file.empty() || file == kStandingsFile) return standingsPage(contest, siteFacts(contest, view), view);
     if (const int board = numberIn(file, "giv"); board >= 1 && board <= contest.lastBoard())
         return boardPage(contest, view, board);
@@ -69,6 +77,14 @@ std::string resultsPage(const Contest& contest, const SiteView& view, std::strin
 }
 
 std::vector<SitePage> resultsSite(const Contest& contest, const SiteView& view) {
+    if (contest.teams.any()) {
+        std::vector<SitePage> pages{{kStandingsFile, teamStandingsPage(contest, view)}};
+        for (int round = 1; round <= drawnTeamRounds(contest); ++round)
+            pages.push_back({roundFile(round), teamRoundPage(contest, view, round)});
+        for (int b = 1; b <= contest.lastBoard(); ++b)
+            if (view.shows(b)) pages.push_back({boardFile(b), boardPage(contest, view, b)});
+        return pages;
+    }
     const SiteFacts facts = siteFacts(contest, view);
     std::vector<SitePage> pages;
     pages.push_back({kStandingsFile, standingsPage(contest, facts, view)});

@@ -65,7 +65,7 @@ void writeLeaders(const Contest& contest, const ScoringForm& form, int round, st
     for (std::size_t i = 0; i < rows.size() && i < 5 && !belowSecond(rows[i]); ++i)
         out << "<tr><td>" << figureText(standings.columns[0], rows[i].figures[0]) << "</td><td>"
             << figureText(standings.columns[1], rows[i].figures[1]) << "</td><td>"
-            << escapeHtml(publishedPairName(contest, rows[i].pair, NameForm::Short)) << "</td></tr>" << kEol;
+            << escapeHtml(publishedRowName(contest, standings, i, NameForm::Short)) << "</td></tr>" << kEol;
     // Two teams' sums, where totals are points to be summed.
     if (contest.isTeamContest && !form.totalsAreMeans()) {
         const TeamTotals teams = teamTotals(roundTotals(contest, round), contest.byePair);
@@ -196,7 +196,8 @@ void writeColumnStandingsAfter(const Contest& contest, const ScoringForm& form, 
     for (const FigureColumn& column : standings.columns) out << rightAligned(column.heading, 8);
     out << "    rond   namn" << kEol << kEol;
     const StandingsRow* previous = nullptr;
-    for (const StandingsRow& row : standings.rows) {
+    for (std::size_t i = 0; i < standings.rows.size(); ++i) {
+        const StandingsRow& row = standings.rows[i];
         const auto played =
             std::find_if(inRound.rows.begin(), inRound.rows.end(),
                          [&](const StandingsRow& r) { return r.pair == row.pair && r.boards > 0; });
@@ -205,7 +206,7 @@ void writeColumnStandingsAfter(const Contest& contest, const ScoringForm& form, 
         for (std::size_t c = 0; c < standings.columns.size(); ++c)
             out << rightAligned(figureText(standings.columns[c], row.figures[c]), 8);
         out << rightAligned(played != inRound.rows.end() ? figureText(total, played->figures[0]) : "--", 8)
-            << "   " << escapeHtml(publishedPairName(contest, row.pair, NameForm::Long)) << kEol;
+            << "   " << escapeHtml(publishedRowName(contest, standings, i, NameForm::Long)) << kEol;
         previous = &row;
     }
 }

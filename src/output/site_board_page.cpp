@@ -49,7 +49,9 @@ std::string analysisTable(const Contest& contest, int board) {
     return out + "</tbody>\n</table>\n<p>" + parLine(*analysis, strains, seats) + "</p>\n";
 }
 
+// A team event's site has no pair pages: its lists are the teams'.
 std::string pairLink(const Contest& contest, int pair) {
+    if (contest.teams.any()) return pairLabel(contest, pair);
     return link(pairFile(pair), pairLabel(contest, pair));
 }
 

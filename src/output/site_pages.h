@@ -19,6 +19,16 @@ std::string pairPage(const Contest& contest, const SiteFacts& facts, const SiteV
 // show the board, only a line saying when it will be shown.
 std::string boardPage(const Contest& contest, const SiteView& view, int board);
 
+// A team event's pages: index.html with the teams by VP, IMP difference and quotient, the
+// rounds and the boards; rondN.html with the round's draw and its match cards. A live view
+// shows a table's scores on a board only once it shows the board.
+std::string teamStandingsPage(const Contest& contest, const SiteView& view);
+std::string teamRoundPage(const Contest& contest, const SiteView& view, int round);
+std::string roundFile(int round);  // "rond3.html"
+
+// The boards' buttons under the standings: a board the view does not show yet is not linked.
+std::string siteBoardList(const Contest& contest, const SiteView& view);
+
 // The contest's heading line and the navigation every page starts with.
 std::string siteTitle(const Contest& contest);
 std::string siteNav(const Contest& contest, const SiteView& view, const std::string& more = "");

@@ -38,7 +38,9 @@ std::string listTable(const Contest& contest, const SiteFacts& facts, const Stan
     return out + "</tbody>\n</table>\n";
 }
 
-std::string boardList(const Contest& contest, const SiteView& view) {
+}  // namespace
+
+std::string siteBoardList(const Contest& contest, const SiteView& view) {
     std::string out = "<h2 id=\"givar\">Givar</h2>\n<ul class=\"boards\">\n";
     for (int b = 1; b <= contest.lastBoard(); ++b) {
         const std::string number = std::to_string(b);
@@ -49,8 +51,6 @@ std::string boardList(const Contest& contest, const SiteView& view) {
     if (view.live) out += "<p class=\"meta\">En giv visas n\xc3\xa4r ert bord har spelat den.</p>\n";
     return out;
 }
-
-}  // namespace
 
 std::string siteTitle(const Contest& contest) {
     return contest.contestName.empty() ? std::string("Resultat") : contest.contestName;
@@ -82,7 +82,7 @@ std::string standingsPage(const Contest& contest, const SiteFacts& facts, const 
         body += "<p class=\"meta\">Procenten visas n\xc3\xa4r en giv har spelats vid tv\xc3\xa5 bord.</p>\n";
     else if (view.live)
         body += "<p class=\"meta\">Procent av det som \xc3\xa4r spelat hittills.</p>\n";
-    body += boardList(contest, view);
+    body += siteBoardList(contest, view);
     return sitePage(siteTitle(contest) + " \x96 " + heading(facts, view, ""), siteNav(contest, view), body);
 }
 

@@ -1,14 +1,17 @@
 #include "output/usebio_export.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
 #include "files/imported_names.h"
 #include "files/member_lookup.h"
+#include "model/board_results.h"
 #include "model/result_order.h"
 #include "model/scoring_form.h"
 #include "model/sections.h"
+#include "model/team_matches.h"
 #include "model/version.h"
 #include "output/deal_text.h"
 #include "output/html_text.h"
@@ -125,7 +128,10 @@ void writeContract(const Contest& contest, UsebioWriter& xml, int board, const B
     xml.value("TRICKS", played.tricks);
 }
 
-void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, const BoardResult& r) {
+// A team event's slot keeps its table where an evening keeps its round: the line names the
+// match's round, and the tables follow from the order of the matches.
+void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, const BoardResult& r,
+                        int round = 0) {
     xml.open("TRAVELLER_LINE");
     if (contest.isIndividual) {
         xml.value("NORTH_PLAYER_NUMBER", r.nsPair);
@@ -149,7 +155,7 @@ void writeTravellerLine(const Contest& contest, UsebioWriter& xml, int board, co
         }
     }
     if (r.nsScore >= kAdjustedBase) xml.value("NOTES", "Adjusted score");
-    xml.value("ROUND_NUMBER", r.round);
+    xml.value("ROUND_NUMBER", round > 0 ? round : r.round);
     xml.close("TRAVELLER_LINE");
 }
 
@@ -167,6 +173,88 @@ void writeBoards(const Contest& contest, UsebioWriter& xml, int section) {
         xml.value("BOARD_NUMBER", b);
         for (int slot : slots) writeTravellerLine(contest, xml, b, board.results[slot]);
         xml.close("BOARD");
+    }
+}
+
+// Hundredths of a victory point as the file writes a number: "15.00", "-3.00".
+std::string vpNumber(int hundredths) {
+    return formatText("%s%d.%02d", hundredths < 0 ? "-" : "", std::abs(hundredths) / 100,
+                      std::abs(hundredths) % 100);
+}
+
+std::string attributeText(std::string_view text) {
+    std::string out;
+    for (char c : escapeXml(text)) out += c == '"' ? std::string("&quot;") : std::string(1, c);
+    return out;
+}
+
+// Each team with its place and VP, the director's corrections added up, and its two pairs.
+void writeTeams(const Contest& contest, UsebioWriter& xml) {
+    xml.open("PARTICIPANTS");
+    const ScoringForm& form = scoringForm(contest);
+    const Standings standings = form.standings(contest);
+    for (std::size_t i = 0; i < standings.rows.size(); ++i) {
+        const StandingsRow& row = standings.rows[i];
+        xml.open("TEAM", " TEAM_ID=\"" + std::to_string(row.pair) + "\" TEAM_NAME=\"" +
+                             attributeText(standingsName(contest, standings, i, NameForm::Long)) + "\"");
+        xml.value("TOTAL_SCORE", exchanged(form, standings.columns[0], row.figures[0]));
+        xml.value("PLACE", placeText(standings, row));
+        int adjusted = 0;
+        for (const VpAdjustment& a : contest.teams.adjustments)
+            if (a.team == row.pair) adjusted += a.vp;
+        if (adjusted != 0) xml.value("ADJUSTMENT", vpNumber(adjusted));
+        for (const int pair : {firstPairOfTeam(row.pair), secondPairOfTeam(row.pair)}) {
+            xml.open("PAIR");
+            xml.value("PAIR_NUMBER", pair);
+            writePlayer(xml, contest.participants[pair].first);
+            writePlayer(xml, contest.participants[pair].second);
+            xml.close("PAIR");
+        }
+        xml.close("TEAM");
+    }
+    xml.close("PARTICIPANTS");
+}
+
+void writeMatch(const Contest& contest, UsebioWriter& xml, const MatchCard& card) {
+    xml.open("MATCH");
+    xml.value("ROUND_NUMBER", card.round);
+    xml.value("TEAM", card.home);
+    xml.value("OPPOSING_TEAM", card.away);
+    xml.value("START_BOARD_NUMBER", card.boards.empty() ? 0 : card.boards.front().board);
+    xml.value("END_BOARD_NUMBER", card.boards.empty() ? 0 : card.boards.back().board);
+    // A match counts from its first board entered: before that it has no score.
+    if (card.boardsDone > 0) {
+        xml.value("TEAM_IMPS", card.homeImps);
+        xml.value("OPPOSING_TEAM_IMPS", card.awayImps);
+        xml.value("TEAM_SCORE", vpNumber(card.vp.first));
+        xml.value("OPPOSING_TEAM_SCORE", vpNumber(card.vp.second));
+    }
+    for (const MatchBoard& line : card.boards) {
+        const Board& board = contest.boards[line.board];
+        xml.open("BOARD");
+        xml.value("BOARD_NUMBER", line.board);
+        if (line.homeImps) xml.value("IMPS", *line.homeImps);
+        for (const auto& [ns, ew] : {std::pair{firstPairOfTeam(card.home), secondPairOfTeam(card.away)},
+                                     std::pair{firstPairOfTeam(card.away), secondPairOfTeam(card.home)}})
+            if (const BoardResult* r = findResult(board, ns, ew))
+                writeTravellerLine(contest, xml, line.board, *r, card.round);
+        xml.close("BOARD");
+    }
+    xml.close("MATCH");
+}
+
+// Every match drawn, round by round in the order of their tables; a team that sits a round
+// out has a match of its own with no opponent, worth what a bye is.
+void writeMatches(const Contest& contest, UsebioWriter& xml) {
+    for (int round = 1; round <= drawnTeamRounds(contest); ++round) {
+        for (const MatchCard& card : roundMatches(contest, round)) writeMatch(contest, xml, card);
+        for (int team : roundByes(contest, round)) {
+            xml.open("MATCH");
+            xml.value("ROUND_NUMBER", round);
+            xml.value("TEAM", team);
+            xml.value("TEAM_SCORE", vpNumber(contest.teams.byeVp));
+            xml.close("MATCH");
+        }
     }
 }
 
@@ -211,21 +299,33 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.open("CLUB");
     xml.value("CLUB_NAME", contest.arranger);
     xml.close("CLUB");
-    xml.open("EVENT", contest.isIndividual ? " EVENT_TYPE=\"INDIVIDUAL\"" : " EVENT_TYPE=\"PAIRS\"");
+    const bool teams = contest.teams.any();
+    xml.open("EVENT", teams ? (contest.teams.form == TeamForm::Swiss ? " EVENT_TYPE=\"SWISS_TEAMS\""
+                                                                     : " EVENT_TYPE=\"TEAMS\"")
+                      : contest.isIndividual ? " EVENT_TYPE=\"INDIVIDUAL\""
+                                             : " EVENT_TYPE=\"PAIRS\"");
     xml.value("PROGRAM_NAME", "Vindelkast");
     xml.value("PROGRAM_VERSION", kVersionText);
     xml.value("EVENT_DESCRIPTION", contest.contestName);
     xml.value("DATE", usebioDate(contest.contestDate));
     xml.value("BOARD_SCORING_METHOD", scoringForm(contest).codes().usebioMethod);
+    if (teams) xml.value("MATCH_SCORING_METHOD", "VPS");
     xml.value("SESSION_COUNT", 1);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     xml.value("SECTION_COUNT", sections);
-    xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS", playingPairCount(contest));
+    if (!teams) xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS", playingPairCount(contest));
     xml.value("WINNER_TYPE", 1);
     xml.value("BOARDS_PLAYED", contest.boardCount);
+    if (teams) xml.value("BOARDS_PER_ROUND", contest.boardsPerRound);
     xml.open("SESSION", " SESSION_ID=\"1\"");
+    if (teams) {
+        xml.open("SECTION", " SECTION_ID=\"A\"");
+        writeTeams(contest, xml);
+        writeMatches(contest, xml);
+        xml.close("SECTION");
+    }
     // Each section numbers its pairs from 1, as other programs write and read them.
-    for (int s = 0; s < sections; ++s) {
+    for (int s = 0; s < (teams ? 0 : sections); ++s) {
         const char letter =
             contest.sections.any() ? contest.sections.list[static_cast<std::size_t>(s)].letter : 'A';
         xml.open("SECTION", std::string(" SECTION_ID=\"") + letter + "\"");

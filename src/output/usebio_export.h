@@ -21,6 +21,14 @@ namespace vindelkast {
 // A contest scored in IMPs has BOARD_SCORING_METHOD CROSS_IMPS or BUTLER_IMPS, each traveller
 // line both sides' IMPs (NS_IMPS, EW_IMPS, two decimals) instead of matchpoints, and each pair
 // its total IMPs as TOTAL_SCORE and no percentage.
+//
+// A team event is a SWISS_TEAMS (Monrad) or TEAMS (round robin) event with MATCH_SCORING_METHOD
+// VPS and BOARDS_PER_ROUND, the boards of a match: each TEAM (TEAM_ID, TEAM_NAME) with its VP
+// as TOTAL_SCORE, its place, the director's corrections as ADJUSTMENT and its two pairs; then
+// every MATCH of every round drawn in the order of its tables, the teams (TEAM, OPPOSING_TEAM),
+// their IMPs (TEAM_IMPS, OPPOSING_TEAM_IMPS, our own) and VP (TEAM_SCORE, OPPOSING_TEAM_SCORE),
+// and each BOARD with the home team's IMPS and both tables' travellers; a team that sits a
+// round out has a MATCH without an opponent worth the bye's VP.
 void writeUsebio(const Contest& contest, std::ostream& out);
 
 // "A6040": an adjusted code as USEBIO writes an artificial score (NS share, EW share).

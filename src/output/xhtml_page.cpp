@@ -203,7 +203,10 @@ void writeStandingsTable(const Contest& contest, std::ostream& out) {
             << (layout.sectionLabels ? pairLabel(contest, row.pair) : std::to_string(row.pair)) << "</td>"
             << kEol;
         out << "<td class='res'>" << figureText(standings.columns[1], row.figures[1]) << "</td>" << kEol;
-        out << "<td class='res'>" << escapeHtml(publishedPairName(contest, row.pair, NameForm::Long))
+        out << "<td class='res'>"
+            << escapeHtml(publishedRowName(contest, standings,
+                                           static_cast<std::size_t>(rows[i] - standings.rows.data()),
+                                           NameForm::Long))
             << "</td>" << kEol;
         out << "<td class='res'>" << figureText(total, row.figures[0]) << "</td>" << kEol;
         out << "</tr>" << kEol;

@@ -65,7 +65,7 @@ std::vector<Refusal> refusals() {
                 "<PAIR><PAIR_NUMBER>1</PAIR_NUMBER></PAIR>\n<PAIR><PAIR_NUMBER>1</PAIR_NUMBER></PAIR>\n"),
          "rad 6: par 1 finns tv\xe5 g\xe5nger bland deltagarna (ocks\xe5 rad 5)"},
         {"IndividualEvent", usebio(board1 + line(1, 2, "420") + "</BOARD>\n", "", "INDIVIDUAL"),
-         "rad 3: bara part\xe4vlingar kan importeras"},
+         "rad 3: bara par- och lagt\xe4vlingar kan importeras"},
         {"NoResults", usebio(""), "Filen har inga resultat att importera"},
         {"BrokenPbnTag", "[Event \"Kv\xe4ll\"]\n[Board \"1]\n", "rad 2: taggen kan inte l\xe4sas"},
         {"PbnRowTooShort",

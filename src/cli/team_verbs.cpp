@@ -99,7 +99,7 @@ std::string teamText(const TeamEvent& event, int team) {
 void printStandings(const TeamEvent& event, int byeVp) {
     printLine("St\xe4llning efter rond " + std::to_string(event.played.size()));
     int place = 0;
-    for (const TeamTotals& t : rankTeams(teamTotals(event, byeVp))) {
+    for (const TeamScore& t : rankTeams(teamTotals(event, byeVp))) {
         char figures[64];
         std::snprintf(figures, sizeof figures, "%8s VP %+5d IMP  %d-%d", vpText(t.vp).c_str(),
                       t.impsFor - t.impsAgainst, t.impsFor, t.impsAgainst);

@@ -113,7 +113,7 @@ TeamEvent teamEventOf(const Contest& contest) {
     return event;
 }
 
-std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound, int lastRound) {
+std::vector<TeamScore> teamEventTotals(const Contest& contest, int firstRound, int lastRound) {
     // A match counts from its first board entered, a bye from the round's first board.
     TeamEvent event = teamEventOf(contest);
     for (int round = 1; round <= static_cast<int>(event.played.size()); ++round) {
@@ -130,9 +130,9 @@ std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound, 
         });
         if (played.matches.empty()) played.byes.clear();
     }
-    std::vector<TeamTotals> totals = teamTotals(event, contest.teams.byeVp);
+    std::vector<TeamScore> totals = teamTotals(event, contest.teams.byeVp);
     for (const CarriedTotals& c : contest.teams.carried)
-        for (TeamTotals& t : totals)
+        for (TeamScore& t : totals)
             if (t.team == c.team && firstRound <= 1) {
                 t.vp += c.vp;
                 t.impsFor += c.impsFor;
@@ -140,7 +140,7 @@ std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound, 
             }
     for (const VpAdjustment& adjustment : contest.teams.adjustments)
         if (adjustment.round >= firstRound && adjustment.round <= lastRound)
-            for (TeamTotals& t : totals)
+            for (TeamScore& t : totals)
             if (t.team == adjustment.team) t.vp += adjustment.vp;
     return totals;
 }

@@ -51,7 +51,7 @@ TeamEvent teamEventOf(const Contest& contest);
 // The teams' totals (in team order) as the standings show them: a match counts from its first
 // board entered, a bye once its round has begun; the director's corrections added. Over the
 // rounds `firstRound`..`lastRound`, and from the series' earlier evenings when from the first.
-std::vector<TeamTotals> teamEventTotals(const Contest& contest, int firstRound = 1, int lastRound = kMaxBoard);
+std::vector<TeamScore> teamEventTotals(const Contest& contest, int firstRound = 1, int lastRound = kMaxBoard);
 
 // The match of `team` in `round`, if it plays one.
 std::optional<MatchCard> matchOfTeam(const Contest& contest, int round, int team);

@@ -7,7 +7,7 @@ namespace vindelkast {
 namespace {
 
 // Compares for/against quotients exactly, without dividing: -1, 0 or 1.
-int compareQuotients(const TeamTotals& a, const TeamTotals& b) {
+int compareQuotients(const TeamScore& a, const TeamScore& b) {
     // A team without IMPs either way counts as 1/1.
     const long long aFor = a.impsFor == 0 && a.impsAgainst == 0 ? 1 : a.impsFor;
     const long long aAgainst = a.impsFor == 0 && a.impsAgainst == 0 ? 1 : a.impsAgainst;
@@ -29,36 +29,36 @@ const std::string& TeamEvent::nameOf(int team) const {
                : names[at - teams.begin()];
 }
 
-std::vector<TeamTotals> teamTotals(const TeamEvent& event, int byeVp) {
-    std::vector<TeamTotals> totals;
+std::vector<TeamScore> teamTotals(const TeamEvent& event, int byeVp) {
+    std::vector<TeamScore> totals;
     for (int team : event.teams) totals.push_back({team});
-    auto of = [&](int team) -> TeamTotals* {
+    auto of = [&](int team) -> TeamScore* {
         const auto at =
-            std::find_if(totals.begin(), totals.end(), [&](const TeamTotals& t) { return t.team == team; });
+            std::find_if(totals.begin(), totals.end(), [&](const TeamScore& t) { return t.team == team; });
         return at == totals.end() ? nullptr : &*at;
     };
     for (const TeamRound& round : event.played) {
         for (const TeamMatch& match : round.matches) {
             const VpPair vp = matchVp(event.boards, match.homeImps, match.awayImps);
-            if (TeamTotals* home = of(match.home)) {
+            if (TeamScore* home = of(match.home)) {
                 home->vp += vp.first;
                 home->impsFor += match.homeImps;
                 home->impsAgainst += match.awayImps;
             }
-            if (TeamTotals* away = of(match.away)) {
+            if (TeamScore* away = of(match.away)) {
                 away->vp += vp.second;
                 away->impsFor += match.awayImps;
                 away->impsAgainst += match.homeImps;
             }
         }
         for (int team : round.byes)
-            if (TeamTotals* t = of(team)) t->vp += byeVp;
+            if (TeamScore* t = of(team)) t->vp += byeVp;
     }
     return totals;
 }
 
-std::vector<TeamTotals> rankTeams(std::vector<TeamTotals> totals) {
-    std::stable_sort(totals.begin(), totals.end(), [](const TeamTotals& a, const TeamTotals& b) {
+std::vector<TeamScore> rankTeams(std::vector<TeamScore> totals) {
+    std::stable_sort(totals.begin(), totals.end(), [](const TeamScore& a, const TeamScore& b) {
         if (a.vp != b.vp) return a.vp > b.vp;
         const int aDifference = a.impsFor - a.impsAgainst;
         const int bDifference = b.impsFor - b.impsAgainst;

@@ -37,7 +37,7 @@ struct TeamEvent {
 };
 
 // What a team has gathered: victory points in hundredths, the IMPs it scored and conceded.
-struct TeamTotals {
+struct TeamScore {
     int team = 0;
     int vp = 0;
     int impsFor = 0;
@@ -45,11 +45,11 @@ struct TeamTotals {
 };
 
 // Every team's totals, in the seeding order; a bye is worth `byeVp` and no IMPs.
-std::vector<TeamTotals> teamTotals(const TeamEvent& event, int byeVp = kDefaultByeVp);
+std::vector<TeamScore> teamTotals(const TeamEvent& event, int byeVp = kDefaultByeVp);
 
 // Best first: more victory points, then the larger IMP difference, then the larger IMP
 // quotient (scored over conceded; conceding none beats any quotient, and a team with no IMPs
 // either way stands at 1). Teams equal on all three keep the order they were given in.
-std::vector<TeamTotals> rankTeams(std::vector<TeamTotals> totals);
+std::vector<TeamScore> rankTeams(std::vector<TeamScore> totals);
 
 }  // namespace vindelkast

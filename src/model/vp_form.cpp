@@ -11,7 +11,7 @@ const std::vector<FigureColumn> kVpColumns{
     {"VP", 7, 2, "VP", ','}, {"IMP+/-", 7, 0, "IMP", '.'}, {"Kvot", 6, 3, "", ','}};
 
 // The quotient a list shows: a team that conceded nothing shows what it scored.
-double quotient(const TeamTotals& t) {
+double quotient(const TeamScore& t) {
     if (t.impsAgainst == 0) return t.impsFor == 0 ? 1.0 : t.impsFor;
     return static_cast<double>(t.impsFor) / t.impsAgainst;
 }
@@ -61,8 +61,8 @@ private:
                 for (int team : {card.home, card.away})
                     if (team >= 1 && team <= contest.teams.teamCount)
                         boards[static_cast<std::size_t>(team)] += card.boardsDone;
-        const std::vector<TeamTotals> ranked = rankTeams(teamEventTotals(contest, firstRound, lastRound));
-        for (const TeamTotals& t : ranked) {
+        const std::vector<TeamScore> ranked = rankTeams(teamEventTotals(contest, firstRound, lastRound));
+        for (const TeamScore& t : ranked) {
             StandingsRow row{static_cast<int>(s.rows.size()) + 1,
                              t.team,
                              {t.vp / 100.0, static_cast<double>(t.impsFor - t.impsAgainst), quotient(t)},

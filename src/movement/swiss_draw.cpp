@@ -135,7 +135,7 @@ SwissDraw drawSwissRound(const SwissDrawInput& input) {
 
 SwissDrawInput swissDrawInput(const TeamEvent& event, int byeVp, bool shuffleFirstRound) {
     SwissDrawInput input;
-    for (const TeamTotals& totals : rankTeams(teamTotals(event, byeVp)))
+    for (const TeamScore& totals : rankTeams(teamTotals(event, byeVp)))
         input.standings.push_back(totals.team);
     for (const TeamRound& round : event.played) {
         for (const TeamMatch& match : round.matches) input.met.insert(meetingOf(match.home, match.away));

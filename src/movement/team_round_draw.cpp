@@ -37,7 +37,7 @@ TeamRoundDraw swissRound(const Contest& contest, bool seeded, int standingsRound
     input.hadBye.insert(contest.teams.earlierByes.begin(), contest.teams.earlierByes.end());
     if (standingsRound > 0 || !contest.teams.carried.empty()) {
         input.standings.clear();
-        for (const TeamTotals& t : rankTeams(teamEventTotals(contest, 1, standingsRound)))
+        for (const TeamScore& t : rankTeams(teamEventTotals(contest, 1, standingsRound)))
             input.standings.push_back(t.team);
     }
     const SwissDraw swiss = drawSwissRound(input);
@@ -153,7 +153,7 @@ std::string continueTeamSeries(const Contest& previous, Contest& next, SetUpRequ
         plan.rounds = roundRobinRounds(plan.teams) - before.earlierRounds - played;
     if (std::string why = setUpTeamEvent(next, std::move(request), plan); !why.empty()) return why;
     TeamSetup& teams = next.teams;
-    for (const TeamTotals& t : teamEventTotals(previous))
+    for (const TeamScore& t : teamEventTotals(previous))
         teams.carried.push_back({t.team, t.vp, t.impsFor, t.impsAgainst});
     teams.earlierMeetings = before.earlierMeetings;
     teams.earlierByes = before.earlierByes;

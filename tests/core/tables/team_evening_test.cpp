@@ -127,7 +127,7 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     for (const DrawnMatch& m : opening.matches) EXPECT_FALSE(m.repeat) << m.home << "-" << m.away;
     EXPECT_NE(opening.bye, 7);
     EXPECT_NE(opening.bye, homeAtOne);
-    const std::vector<TeamTotals> carried = teamEventTotals(next.c());
+    const std::vector<TeamScore> carried = teamEventTotals(next.c());
     ASSERT_EQ(carried.size(), 7u);
     for (const StandingsRow& row : standings.rows)
         EXPECT_DOUBLE_EQ(carried[static_cast<std::size_t>(row.pair - 1)].vp / 100.0, row.figures[0]);

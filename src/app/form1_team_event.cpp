@@ -18,8 +18,11 @@ void TForm1::teamEventClick() {
         m_dialogs.message("T\u00e4vlingen \u00e4r redan startad");
         return;
     }
-    // The contest's name, date and arranger come from the set-up panel as for any evening.
-    if (!setUpTeamEventAsked(*m_session, m_dialogs, setUpRequestFrom(m_setUp->choices()))) return;
+    // The contest's name, date and arranger come from the set-up panel as for any evening; the
+    // name the panel proposes for a pairs evening is not this one's.
+    SetUpRequest texts = setUpRequestFrom(m_setUp->choices());
+    if (texts.contestName == "Part\xe4vling") texts.contestName = "Lagt\xe4vling";
+    if (!setUpTeamEventAsked(*m_session, m_dialogs, texts)) return;
     applyTeamEventLook();
     m_setUp->showContest(contest());
     m_setUp->hide();

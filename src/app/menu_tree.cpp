@@ -60,7 +60,8 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     across->setCheckable(true);
     across->setEnabled(false);
     m_commands.tables = addItem(result, "MnBord", "Registrering vid &borden\u2026");
-    m_commands.fixedMeetings = addItem(result, "fixedMeetingsAction", "Fasta m\u00f6ten i n\u00e4sta rond\u2026");
+    m_commands.fixedMeetings =
+        addItem(result, "fixedMeetingsAction", "Fasta m\u00f6ten i n\u00e4sta rond\u2026");
     m_commands.vpAdjustment = addItem(result, "vpAdjustmentAction", "VP-justering\u2026");
     m_commands.fixedMeetings->setEnabled(false);
     m_commands.vpAdjustment->setEnabled(false);
@@ -71,7 +72,8 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     m_commands.enteredBoards = addItem(view, "MnParnr", "&Inmatade givar", "F8");
     m_commands.standings = addItem(view, "Total1", "Total", "F9");
     m_commands.roundResult = addItem(view, "Rond1", "Rond", "F10");
-    m_commands.teamEventView = addItem(view, "teamEventViewAction", "&Lagst\u00e4llning och matchkort", "Shift+F9");
+    m_commands.teamEventView =
+        addItem(view, "teamEventViewAction", "&Lagst\u00e4llning och matchkort", "Shift+F9");
     m_commands.teamEventView->setEnabled(false);
     m_commands.textSize = addItem(view, "Textstorlek1", "&Textstorlek");
     m_commands.privateProtocol = addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");

@@ -1,8 +1,8 @@
 #include "app/qt_dialogs.h"
 
 #include "app/movement_dialog.h"
-#include "app/team_event_dialog.h"
 #include "app/paper_print.h"
+#include "app/team_event_dialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

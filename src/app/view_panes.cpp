@@ -312,7 +312,9 @@ const QTextDocument& ViewPanes::roundDocument() const { return *UtRond->document
 
 const QTextDocument& ViewPanes::standingsDocument() const { return *UtTotal->document(); }
 
-QString ViewPanes::shownStandingsCaption() const { return LblTotal->isVisible() ? LblTotal->text() : QString(); }
+QString ViewPanes::shownStandingsCaption() const {
+    return LblTotal->isVisible() ? LblTotal->text() : QString();
+}
 
 void ViewPanes::showInStandingsPane(const std::vector<ViewLine>& lines) {
     UtTotal->clearLines();

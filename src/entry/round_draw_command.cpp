@@ -1,11 +1,11 @@
 #include "entry/round_draw_command.h"
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
-#include "session/pane_requests.h"
 #include "entry/team_event_commands.h"
 #include "movement/draw_pane.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 
 namespace vindelkast {
 

@@ -34,7 +34,9 @@ QString teamPlanFrom(const Dialogs::TeamEventChoice& choice, TeamPlan& plan) {
         const std::optional<std::string> name = fromQt(typed);
         if (!name) return "Lagnamnet \"" + typed + "\" har tecken som inte kan sparas i t\u00e4vlingsfilen";
         if (name->size() > kMaxTeamNameBytes)
-            return QString("Lagnamnet \"%1\" \u00e4r l\u00e4ngre \u00e4n %2 tecken").arg(typed).arg(kMaxTeamNameBytes);
+            return QString("Lagnamnet \"%1\" \u00e4r l\u00e4ngre \u00e4n %2 tecken")
+                .arg(typed)
+                .arg(kMaxTeamNameBytes);
         plan.names.push_back(*name);
     }
     return {};
@@ -80,8 +82,9 @@ bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpR
 bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
     const Contest& contest = session.contest();
     const bool seeded = contest.teams.form == TeamForm::Swiss && drawnTeamRounds(contest) == 0 &&
-                        dialogs.confirm("Lotta f\u00f6rsta ronden efter lagens nummer (seedad)?\n"
-                                        "Nej: f\u00f6rsta ronden lottas slumpvis.");
+                        dialogs.confirm(
+                            "Lotta f\u00f6rsta ronden efter lagens nummer (seedad)?\n"
+                            "Nej: f\u00f6rsta ronden lottas slumpvis.");
     TeamRoundDraw drawn;
     session.editIf(ContestChange::draw(), [&](Contest& c) {
         drawn = drawTeamRound(c, seeded);
@@ -125,8 +128,9 @@ void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
     }
     QStringList now;
     for (const auto& [a, b] : contest.teams.fixedMeetings) now << QString("%1-%2").arg(a).arg(b);
-    const std::optional<QString> typed = dialogs.inputQuery(
-        "Fasta m\u00f6ten", "M\u00f6ten i n\u00e4sta rond, till exempel 1-3,5-7 (tomt: inga):", now.join(','));
+    const std::optional<QString> typed =
+        dialogs.inputQuery("Fasta m\u00f6ten",
+                           "M\u00f6ten i n\u00e4sta rond, till exempel 1-3,5-7 (tomt: inga):", now.join(','));
     if (!typed) return;
     std::vector<std::pair<int, int>> meetings;
     for (const QString& part : typed->split(',', Qt::SkipEmptyParts)) {
@@ -134,7 +138,8 @@ void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
         const int a = teams.size() == 2 ? fieldNumber(fromQtLossy(teams[0].trimmed())) : 0;
         const int b = teams.size() == 2 ? fieldNumber(fromQtLossy(teams[1].trimmed())) : 0;
         if (a < 1 || b < 1 || a > contest.teams.teamCount || b > contest.teams.teamCount || a == b) {
-            dialogs.message("\"" + part.trimmed() + "\" \u00e4r inget m\u00f6te mellan tv\u00e5 lag i t\u00e4vlingen");
+            dialogs.message("\"" + part.trimmed() +
+                            "\" \u00e4r inget m\u00f6te mellan tv\u00e5 lag i t\u00e4vlingen");
             return;
         }
         meetings.emplace_back(a, b);

@@ -42,8 +42,8 @@ public:
     QStringList paperFiles;     // the PDF files printed so far
     QStringList progressTexts;  // each different text a progress dialog showed
     int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
-    QQueue<std::optional<MovementChoice>> movementChoices;  // nothing = cancel
-    QList<int> movementPairs;                               // the pairs each movement dialog was opened for
+    QQueue<std::optional<MovementChoice>> movementChoices;    // nothing = cancel
+    QList<int> movementPairs;                                 // the pairs each movement dialog was opened for
     QQueue<std::optional<TeamEventChoice>> teamEventChoices;  // nothing = cancel
 
     void message(const QString& text) override;

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -263,6 +264,7 @@ void TestGronaHissen::monradOfFiveTeamsFromTheMenu() {
     QCOMPARE(c.teams.teamCount, 5);
     QCOMPARE(c.boardCount, 4);
     QCOMPARE(c.teams.nameOf(2), cp("\u00c5sele"));
+    QCOMPARE(c.contestName, cp("Lagt\u00e4vling"));
     QVERIFY(w.form->windowTitle().endsWith(" 5 lag, Monrad. *"));
     w.action("teamEventAction")->trigger();
     QCOMPARE(w.dialogs.lastMessage(), QString("T\u00e4vlingen \u00e4r redan startad"));
@@ -281,6 +283,8 @@ void TestGronaHissen::monradOfFiveTeamsFromTheMenu() {
     // The match's two tables typed in the grid: the home team's NS scores at its own table,
     // the away team's at the other. Board 1: -100 and 110 (home 210 down, 5 IMPs); board 2:
     // 620 and 170 (home 450 up, 10 IMPs).
+    // The team event's pane follows every stored score.
+    w.press(QKeySequence("Shift+F9"));
     openRound(w, 1);
     EntryDriver e{w};
     const std::map<int, std::pair<int, int>> typed{{firstPairOfTeam(m.home), {-100, 620}},
@@ -294,7 +298,7 @@ void TestGronaHissen::monradOfFiveTeamsFromTheMenu() {
     QCOMPARE(score(c, 2, firstPairOfTeam(m.away), secondPairOfTeam(m.home)), 170);
     const VpPair vp = matchVp(2, 10, 5);
     QVERIFY(vp.first > kVpDraw);
-    w.press(QKeySequence("Shift+F9"));
+    QCOMPARE(w.find<QLabel>("LblTotal")->text(), QString("Lagst\u00e4llning och matchkort"));
     const QString event = w.find<TextPane>("UtTotal")->plainLines();
     const auto teamLine = [&event](const QString& name) {
         for (const QString& line : event.split('\n'))

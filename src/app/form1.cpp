@@ -117,6 +117,10 @@ void TForm1::connectCommands() {
     on(m_menus->commands().dealFile, &TForm1::MnGivfilClick);
     on(m_menus->commands().handicap, &TForm1::Handicap1Click);
     on(m_menus->commands().teamMatch, &TForm1::cbTeamContestClick);
+    on(m_menus->commands().teamEvent, &TForm1::teamEventClick);
+    on(m_menus->commands().fixedMeetings, &TForm1::fixedMeetingsClick);
+    on(m_menus->commands().vpAdjustment, &TForm1::vpAdjustmentClick);
+    on(m_menus->commands().teamEventView, &TForm1::teamEventViewClick);
     on(m_menus->commands().memberRegister, &TForm1::MnMedlemsregisterClick);
     on(m_menus->commands().giveResult, &TForm1::MnGeResClick);
     on(m_menus->commands().hideResult, &TForm1::GmresultatClick);
@@ -244,6 +248,9 @@ void TForm1::refreshCaption() {
     if (c.hasHandicap) caption += "    med hcp";
     caption += "   " + c.contestDate + ". " + std::to_string(c.boardCount) + " givar. " +
                std::to_string(c.maxPairNumber) + (c.isIndividual ? " personer." : " par.");
+    if (c.teams.any())
+        caption += " " + std::to_string(c.teams.teamCount) + " lag, " +
+                   (c.teams.form == TeamForm::Swiss ? "Monrad." : "alla mot alla.");
     if (c.isBarometer) caption += c.isGronaHissen ? " Gr\xf6na Hissen." : " Barometer.";
     QString title = toQt(caption);
     if (m_session->isSaved() && !m_session->fileName().empty())
@@ -287,6 +294,7 @@ bool TForm1::restoreFromRecovery(const std::string& text) {
     if (m_session->teamMatch()) m_setUp->lockTeamContest();
     if (c.isIndividual) applyIndividualLook(true);
     if (c.isGronaHissen) ChkGrHissClick(false);
+    applyTeamEventLook();
     m_setUp->showContest(c);
     if (!message.empty()) m_dialogs.message("Indata ej OK: " + toQt(message));
     m_panes->setStandingsScrollBar(c.maxPairNumber >= 28);

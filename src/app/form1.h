@@ -86,6 +86,11 @@ public:
     void CBHandicapClick(bool on);
     void Handicap1Click();
     void cbTeamContestClick();
+    // A team event ("Lagtävling…") and what only it has.
+    void teamEventClick();
+    void teamEventViewClick();
+    void fixedMeetingsClick();
+    void vpAdjustmentClick();
     void ComboBox2Change();
     void EdFriparChange();
     void EdContNameChange();
@@ -131,6 +136,8 @@ private:
     void loadMemberRegisterAtStartUp();
     void applyIndividualLook(bool keepContestName);
     void applyGronaHissenLook(bool on);
+    // The team event's commands on or off as the contest is one or not.
+    void applyTeamEventLook();
     void setParnrCaption();
     void setTodaysDate();
     bool askToSaveFirst(const QString& question);

@@ -69,6 +69,7 @@ void TForm1::openContestFile(const QString& fileName) {
             const Contest& c = contest();
             if (c.isIndividual) applyIndividualLook(true);
             if (c.isGronaHissen) ChkGrHissClick(false);
+            applyTeamEventLook();
             m_setUp->showContest(c);
             m_panes->setStandingsScrollBar(c.maxPairNumber >= 28);
             if (read.partLeftOut()) error += "\n\n" + toQt(leftOutNote(read));
@@ -142,6 +143,7 @@ void TForm1::clearContest() {
     m_roundHtmlFileName = "rond.html";
     m_panes->hideViews();
     m_session->clear();
+    applyTeamEventLook();
     EdContNameChange();
     setWindowTitle("Vindelkast");
     m_tableServer->forgetEvening();

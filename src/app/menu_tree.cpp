@@ -40,6 +40,7 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     m_commands.handicap = addItem(prep, "Handicap1", "&Handicap");
     m_commands.analysedDeals = addItem(prep, "MnFacitgiv", "&Facitgivar");
     m_commands.teamMatch = addItem(prep, "Lagmatch1", "Lagmatch");
+    m_commands.teamEvent = addItem(prep, "teamEventAction", "Lag&t\u00e4vling (Monrad, alla mot alla)\u2026");
     m_commands.memberRegister = addItem(prep, "MnMedlemsregister", "Importera &Medlemsregister");
 
     QMenu* result = addMenu(window, "MnResult", "Resultat");
@@ -59,6 +60,11 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     across->setCheckable(true);
     across->setEnabled(false);
     m_commands.tables = addItem(result, "MnBord", "Registrering vid &borden\u2026");
+    m_commands.fixedMeetings =
+        addItem(result, "fixedMeetingsAction", "Fasta m\u00f6ten i n\u00e4sta rond\u2026");
+    m_commands.vpAdjustment = addItem(result, "vpAdjustmentAction", "VP-justering\u2026");
+    m_commands.fixedMeetings->setEnabled(false);
+    m_commands.vpAdjustment->setEnabled(false);
 
     QMenu* view = addMenu(window, "Visa1", "Visa");
     m_commands.order = addItem(view, "Ordning1", "&Ordning", "F6");
@@ -66,6 +72,9 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     m_commands.enteredBoards = addItem(view, "MnParnr", "&Inmatade givar", "F8");
     m_commands.standings = addItem(view, "Total1", "Total", "F9");
     m_commands.roundResult = addItem(view, "Rond1", "Rond", "F10");
+    m_commands.teamEventView =
+        addItem(view, "teamEventViewAction", "&Lagst\u00e4llning och matchkort", "Shift+F9");
+    m_commands.teamEventView->setEnabled(false);
     m_commands.textSize = addItem(view, "Textstorlek1", "&Textstorlek");
     m_commands.privateProtocol = addItem(view, "mnPrivatprotokoll1", "Pr&ivatprotokoll", "F11");
     m_commands.season = addItem(view, "seasonAction", "S\u00e4songsst\u00e4llning\u2026");

@@ -39,6 +39,7 @@ struct MenuCommands {
     QAction* handicap = nullptr;
     QAction* analysedDeals = nullptr;
     QAction* teamMatch = nullptr;
+    QAction* teamEvent = nullptr;  // a Monrad or round robin of teams
     QAction* memberRegister = nullptr;
     // Resultat
     QAction* giveResult = nullptr;
@@ -50,12 +51,15 @@ struct MenuCommands {
     QAction* neuberg = nullptr;      // checkable
     QAction* acrossField = nullptr;  // checkable, only in an evening of sections
     QAction* tables = nullptr;
+    QAction* fixedMeetings = nullptr;  // these two only in a team event
+    QAction* vpAdjustment = nullptr;
     // Visa
     QAction* order = nullptr;
     QAction* boardOrRound = nullptr;
     QAction* enteredBoards = nullptr;
     QAction* standings = nullptr;
     QAction* roundResult = nullptr;
+    QAction* teamEventView = nullptr;
     QAction* textSize = nullptr;
     QAction* privateProtocol = nullptr;
     QAction* season = nullptr;

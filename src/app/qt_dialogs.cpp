@@ -2,6 +2,7 @@
 
 #include "app/movement_dialog.h"
 #include "app/paper_print.h"
+#include "app/team_event_dialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -199,6 +200,12 @@ bool QtDialogs::progress(const QString& title, const std::function<Progress()>& 
 
 std::optional<Dialogs::MovementChoice> QtDialogs::movementChoice(int pairs) {
     MovementDialog dialog(pairs, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<Dialogs::TeamEventChoice> QtDialogs::teamEventChoice() {
+    TeamEventDialog dialog(m_parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }

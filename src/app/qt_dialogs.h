@@ -32,6 +32,7 @@ public:
     bool openWithAssociatedProgram(const QString& path) override;
     bool progress(const QString& title, const std::function<Progress()>& poll) override;
     std::optional<MovementChoice> movementChoice(int pairs) override;
+    std::optional<TeamEventChoice> teamEventChoice() override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -14,6 +14,7 @@
 #include "output/round_view.h"
 #include "output/score_tables_view.h"
 #include "output/standings_view.h"
+#include "output/team_views.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
@@ -99,21 +100,38 @@ void ViewPanes::showStandings(const Contest& contest) {
         LblTotal->hide();
         return;
     }
+    m_teamEventInPane = false;
     UtTotal->clearLines();
     UtTotal->show();
     showStandingsLines(contest);
 }
 
+void ViewPanes::showTeamEvent(const Contest& contest) {
+    if (teamEventShown()) {
+        UtTotal->hide();
+        LblTotal->hide();
+        return;
+    }
+    m_teamEventInPane = true;
+    UtTotal->clearLines();
+    UtTotal->show();
+    showStandingsLines(contest);
+}
+
+bool ViewPanes::teamEventShown() const { return UtTotal->isVisible() && m_teamEventInPane; }
+
 void ViewPanes::showStandingsLines(const Contest& contest) {
     UtRond->hide();
     LblRond->hide();
     // The caption changes far less often than the lines: measuring it again costs more than them.
-    if (const QString caption = toQt(standingsCaption(contest)); caption != LblTotal->text()) {
+    const QString caption =
+        m_teamEventInPane ? QString("Lagst\u00e4llning och matchkort") : toQt(standingsCaption(contest));
+    if (caption != LblTotal->text()) {
         LblTotal->setText(caption);
         LblTotal->adjustSize();
     }
     LblTotal->show();
-    UtTotal->showLines(standingsLines(contest));
+    UtTotal->showLines(m_teamEventInPane ? teamEventLines(contest) : standingsLines(contest));
 }
 
 void ViewPanes::refreshStandings(const Contest& contest) {
@@ -276,6 +294,7 @@ void ViewPanes::placeViewsBelow(const QRect& area, int bottom) {
 bool ViewPanes::standingsShown() const { return UtTotal->isVisible(); }
 
 void ViewPanes::openStandingsPane() {
+    m_teamEventInPane = false;
     UtRond->hide();
     LblRond->hide();
     UtTotal->show();
@@ -293,7 +312,9 @@ const QTextDocument& ViewPanes::roundDocument() const { return *UtRond->document
 
 const QTextDocument& ViewPanes::standingsDocument() const { return *UtTotal->document(); }
 
-QString ViewPanes::shownStandingsCaption() const { return LblTotal->isVisible() ? LblTotal->text() : QString(); }
+QString ViewPanes::shownStandingsCaption() const {
+    return LblTotal->isVisible() ? LblTotal->text() : QString();
+}
 
 void ViewPanes::showInStandingsPane(const std::vector<ViewLine>& lines) {
     UtTotal->clearLines();

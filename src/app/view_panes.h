@@ -62,6 +62,10 @@ public:
 
     // Toggle of the overall standings.
     void showStandings(const Contest& contest);
+    // Toggle of a team event's standings, draws and match cards in the standings' pane, kept
+    // up to date as the standings are.
+    void showTeamEvent(const Contest& contest);
+    bool teamEventShown() const;
     // Rebuilds the standings when they are shown.
     void refreshStandings(const Contest& contest);
     // Toggle of the result of round `round`; round 0 only hides.
@@ -110,6 +114,7 @@ private:
     void showStandingsLines(const Contest& contest);
 
     QWidget& m_parent;
+    bool m_teamEventInPane = false;  // the standings' pane shows the team event instead
     const ContestSession& m_session;
     std::function<std::vector<int>()> m_typedNumbers;
     bool m_debug = false;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 
@@ -63,6 +64,19 @@ public:
     };
     // The movement dialog; nothing when cancelled.
     virtual std::optional<MovementChoice> movementChoice(int pairs) = 0;
+
+    // What "Lagtävling…" is asked for: the form, the teams, boards per match, rounds,
+    // what a bye is worth, as typed ("12,00"), and the teams' names in number order.
+    struct TeamEventChoice {
+        bool roundRobin = false;
+        int teams = 0;
+        int boardsPerMatch = 0;
+        int rounds = 0;  // 0: a full round robin
+        QString byeVp = "12,00";
+        QStringList names;
+    };
+    // The team event dialog; nothing when cancelled.
+    virtual std::optional<TeamEventChoice> teamEventChoice() = 0;
 
     // Asks the desktop to open a document with its associated program.
     virtual bool openWithAssociatedProgram(const QString& path) = 0;

@@ -88,4 +88,8 @@ std::optional<Dialogs::MovementChoice> FakeDialogs::movementChoice(int pairs) {
     return movementChoices.isEmpty() ? std::nullopt : movementChoices.dequeue();
 }
 
+std::optional<Dialogs::TeamEventChoice> FakeDialogs::teamEventChoice() {
+    return teamEventChoices.isEmpty() ? std::nullopt : teamEventChoices.dequeue();
+}
+
 }  // namespace vindelkast::test

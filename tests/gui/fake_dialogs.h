@@ -42,8 +42,9 @@ public:
     QStringList paperFiles;     // the PDF files printed so far
     QStringList progressTexts;  // each different text a progress dialog showed
     int cancelProgressAt = -1;  // the progress dialog is cancelled once this much is done
-    QQueue<std::optional<MovementChoice>> movementChoices;  // nothing = cancel
-    QList<int> movementPairs;                               // the pairs each movement dialog was opened for
+    QQueue<std::optional<MovementChoice>> movementChoices;    // nothing = cancel
+    QList<int> movementPairs;                                 // the pairs each movement dialog was opened for
+    QQueue<std::optional<TeamEventChoice>> teamEventChoices;  // nothing = cancel
 
     void message(const QString& text) override;
     void messageBox(const QString& title, const QString& text) override;
@@ -61,6 +62,7 @@ public:
     bool openWithAssociatedProgram(const QString& path) override;
     bool progress(const QString& title, const std::function<Progress()>& poll) override;
     std::optional<MovementChoice> movementChoice(int pairs) override;
+    std::optional<TeamEventChoice> teamEventChoice() override;
 
     // The last message shown, or "" when none was.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }

@@ -1,13 +1,21 @@
 // "Lotta rond" in a Gröna Hissen evening: the draw shown in UtRond, the messages, and the
-// pairings checked against the core's own draw round after round.
+// pairings checked against the core's own draw round after round. The same command draws a
+// team event's rounds, set up from the menu, its match typed and its file saved and read back.
+#include <map>
+
 #include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/text_pane.h"
 #include "model/board_results.h"
 #include "model/name_forms.h"
+#include "model/team_matches.h"
+#include "model/victory_points.h"
 #include "movement/round_draw.h"
+#include "output/team_views.h"
 #include "qt/qt_text.h"
 #include "support/sample_contests.h"
 #include "test_result_entry_driver.h"
@@ -111,6 +119,7 @@ class TestGronaHissen : public QObject {
 private slots:
     void threeRoundsWithMax1FollowTheCoresDraw();
     void byePairSitsOutAndFailedDrawIsTold();
+    void monradOfFiveTeamsFromTheMenu();
 };
 
 void TestGronaHissen::threeRoundsWithMax1FollowTheCoresDraw() {
@@ -238,6 +247,86 @@ void TestGronaHissen::byePairSitsOutAndFailedDrawIsTold() {
     QVERIFY(out != 0);
     QCOMPARE(paneLines(odd).last(),
              QString("Par %1 %2 har frirond").arg(out).arg(toQt(pairName(o, out, NameForm::Short))));
+}
+
+void TestGronaHissen::monradOfFiveTeamsFromTheMenu() {
+    Window w;
+    QVERIFY(!w.action("teamEventViewAction")->isEnabled());
+    Dialogs::TeamEventChoice choice;
+    choice.teams = 5;
+    choice.boardsPerMatch = 2;
+    choice.rounds = 2;
+    choice.names = {"Norrfors BK", "\u00c5sele"};
+    w.dialogs.teamEventChoices << choice;
+    w.action("teamEventAction")->trigger();
+    const Contest& c = w.form->contest();
+    QVERIFY(c.setUpDone && c.teams.form == TeamForm::Swiss);
+    QCOMPARE(c.teams.teamCount, 5);
+    QCOMPARE(c.boardCount, 4);
+    QCOMPARE(c.teams.nameOf(2), cp("\u00c5sele"));
+    QCOMPARE(c.contestName, cp("Lagt\u00e4vling"));
+    QVERIFY(w.form->windowTitle().endsWith(" 5 lag, Monrad. *"));
+    w.action("teamEventAction")->trigger();
+    QCOMPARE(w.dialogs.lastMessage(), QString("T\u00e4vlingen \u00e4r redan startad"));
+
+    // Round 1, drawn at random: two matches and a bye, the draw shown as the core writes it.
+    w.press(QKeySequence("Ctrl+L"));
+    QCOMPARE(drawnTeamRounds(c), 1);
+    QVERIFY(w.dialogs.questions.last().startsWith("Lotta f\u00f6rsta ronden"));
+    QStringList drawn;
+    for (const ViewLine& line : teamDrawLines(c, 1)) drawn << toQt(line.text);
+    QCOMPARE(paneLines(w), drawn);
+    const std::vector<MatchCard> cards = roundMatches(c, 1);
+    QCOMPARE(cards.size(), std::size_t{2});
+    const MatchCard& m = cards[0];
+
+    // The match's two tables typed in the grid: the home team's NS scores at its own table,
+    // the away team's at the other. Board 1: -100 and 110 (home 210 down, 5 IMPs); board 2:
+    // 620 and 170 (home 450 up, 10 IMPs).
+    // The team event's pane follows every stored score.
+    w.press(QKeySequence("Shift+F9"));
+    openRound(w, 1);
+    EntryDriver e{w};
+    const std::map<int, std::pair<int, int>> typed{{firstPairOfTeam(m.home), {-100, 620}},
+                                                   {firstPairOfTeam(m.away), {110, 170}}};
+    for (int row = 0; row < e.panel().rowCount(); ++row) {
+        const auto table = typed.find(e.ns(row)->text().toInt());
+        if (table == typed.end()) continue;
+        e.typeOver(e.cell(row, 0), QString::number(table->second.first));
+        e.typeOver(e.cell(row, 1), QString::number(table->second.second));
+    }
+    QCOMPARE(score(c, 2, firstPairOfTeam(m.away), secondPairOfTeam(m.home)), 170);
+    const VpPair vp = matchVp(2, 10, 5);
+    QVERIFY(vp.first > kVpDraw);
+    QCOMPARE(w.find<QLabel>("LblTotal")->text(), QString("Lagst\u00e4llning och matchkort"));
+    const QString event = w.find<TextPane>("UtTotal")->plainLines();
+    const auto teamLine = [&event](const QString& name) {
+        for (const QString& line : event.split('\n'))
+            if (line.contains(name)) return line;
+        return QString();
+    };
+    QVERIFY(teamLine(toQt(c.teams.nameOf(m.home))).contains(toQt(vpText(vp.first))));
+    QVERIFY(teamLine(toQt(c.teams.nameOf(m.away))).contains(toQt(vpText(vp.second))));
+    QVERIFY(teamLine(toQt(c.teams.nameOf(roundByes(c, 1).front()))).contains("12,00"));
+    w.press(QKeySequence(Qt::Key_F9));
+    w.press(QKeySequence(Qt::Key_F9));
+    QVERIFY(w.find<TextPane>("UtTotal")->plainLines().contains(toQt(c.teams.nameOf(m.home))));
+
+    // Monrad waits for the other match; then the evening is saved with its teams and read back.
+    w.press(QKeySequence("Ctrl+L"));
+    QVERIFY(w.dialogs.lastMessage().startsWith("Rond 1 \u00e4r inte f\u00e4rdigspelad"));
+    QCOMPARE(drawnTeamRounds(c), 1);
+    w.dialogs.fileNames << w.path("lag.sco");
+    w.action("Sparasom1")->trigger();
+    QVERIFY(w.form->isSaved() && QFile::exists(w.path("lag.lag")));
+    w.press(QKeySequence("Ctrl+Alt+R"));
+    QVERIFY(!c.teams.any() && !w.action("vpAdjustmentAction")->isEnabled());
+    w.dialogs.fileNames << w.path("lag.sco");
+    w.press(QKeySequence("Ctrl+O"));
+    QCOMPARE(c.teams.nameOf(1), cp("Norrfors BK"));
+    QCOMPARE(c.teams.nameOf(3), std::string("Lag 3"));
+    QCOMPARE(teamEventTotals(c, 1, 1)[static_cast<std::size_t>(m.home - 1)].vp, vp.first);
+    QVERIFY(w.action("teamEventViewAction")->isEnabled() && w.action("fixedMeetingsAction")->isEnabled());
 }
 
 QTEST_MAIN(TestGronaHissen)

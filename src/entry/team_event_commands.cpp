@@ -1,0 +1,151 @@
+#include "entry/team_event_commands.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/team_event_file.h"
+#include "model/team_matches.h"
+#include "model/victory_points.h"
+#include "movement/set_up_fields.h"
+#include "movement/team_round_draw.h"
+#include "output/team_views.h"
+#include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
+
+namespace vindelkast {
+
+namespace {
+
+// The director's choice as the core's plan; "" or why it cannot be one.
+QString teamPlanFrom(const Dialogs::TeamEventChoice& choice, TeamPlan& plan) {
+    plan.form = choice.roundRobin ? TeamForm::RoundRobin : TeamForm::Swiss;
+    plan.teams = choice.teams;
+    plan.boardsPerMatch = choice.boardsPerMatch;
+    plan.rounds = choice.rounds;
+    const std::optional<std::string> bye = fromQt(choice.byeVp.trimmed());
+    if (!bye || !vpWord(*bye, plan.byeVp) || plan.byeVp < 0 || plan.byeVp > 2000)
+        return "VP f\u00f6r frirond ska vara 0-20, till exempel 12 eller 12,50";
+    if (choice.names.size() > choice.teams)
+        return QString("%1 lagnamn men bara %2 lag").arg(choice.names.size()).arg(choice.teams);
+    for (const QString& typed : choice.names) {
+        const std::optional<std::string> name = fromQt(typed);
+        if (!name) return "Lagnamnet \"" + typed + "\" har tecken som inte kan sparas i t\u00e4vlingsfilen";
+        if (name->size() > kMaxTeamNameBytes)
+            return QString("Lagnamnet \"%1\" \u00e4r l\u00e4ngre \u00e4n %2 tecken")
+                .arg(typed)
+                .arg(kMaxTeamNameBytes);
+        plan.names.push_back(*name);
+    }
+    return {};
+}
+
+std::vector<std::string> lineTexts(const std::vector<ViewLine>& lines) {
+    std::vector<std::string> texts;
+    for (const ViewLine& line : lines) texts.push_back(line.text);
+    return texts;
+}
+
+// A number typed in answer to `prompt`; nothing when cancelled.
+std::optional<std::string> asked(Dialogs& dialogs, const QString& prompt, const QString& proposed) {
+    const std::optional<QString> typed = dialogs.inputQuery("VP-justering", prompt, proposed);
+    if (!typed) return std::nullopt;
+    return fromQtLossy(typed->trimmed());
+}
+
+}  // namespace
+
+bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpRequest& texts) {
+    const std::optional<Dialogs::TeamEventChoice> choice = dialogs.teamEventChoice();
+    if (!choice) return false;
+    TeamPlan plan;
+    if (const QString problem = teamPlanFrom(*choice, plan); !problem.isEmpty()) {
+        dialogs.message(problem);
+        return false;
+    }
+    std::string message;
+    // Like "Klar", a completed set-up is recovered; typed names are the evening's to save.
+    session.editIf(ContestChange::setUp(), [&](Contest& contest) {
+        message = setUpTeamEvent(contest, texts, plan);
+        return message.empty();
+    });
+    if (!message.empty()) {
+        dialogs.message(toQt(message));
+        return false;
+    }
+    if (!plan.names.empty()) session.markUnsaved(ContestChange::names());
+    return true;
+}
+
+bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
+    const Contest& contest = session.contest();
+    const bool seeded = contest.teams.form == TeamForm::Swiss && drawnTeamRounds(contest) == 0 &&
+                        dialogs.confirm(
+                            "Lotta f\u00f6rsta ronden efter lagens nummer (seedad)?\n"
+                            "Nej: f\u00f6rsta ronden lottas slumpvis.");
+    TeamRoundDraw drawn;
+    session.editIf(ContestChange::draw(), [&](Contest& c) {
+        drawn = drawTeamRound(c, seeded);
+        return drawn.round != 0;
+    });
+    if (!drawn.message.empty()) dialogs.message(toQt(drawn.message));
+    const int shown = drawn.round != 0 ? drawn.round : drawnTeamRounds(contest);
+    if (shown > 0) panes.showDrawnRound(lineTexts(teamDrawLines(contest, shown)));
+    return drawn.round != 0;
+}
+
+void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs) {
+    const Contest& contest = session.contest();
+    if (!contest.teams.any()) {
+        dialogs.message("T\u00e4vlingen \u00e4r ingen lagt\u00e4vling");
+        return;
+    }
+    const auto round = asked(dialogs, "Rond:", QString::number(std::max(1, drawnTeamRounds(contest))));
+    if (!round) return;
+    const auto team = asked(dialogs, "Lag (nummer):", "");
+    if (!team) return;
+    const auto vp = asked(dialogs, "VP (minus f\u00f6r avdrag, till exempel -1,50):", "");
+    if (!vp) return;
+    VpAdjustment adjustment{fieldNumber(*round), fieldNumber(*team), 0};
+    if (adjustment.round < 1 || adjustment.round > contest.roundCount || adjustment.team < 1 ||
+        adjustment.team > contest.teams.teamCount || !vpWord(*vp, adjustment.vp) || adjustment.vp == 0) {
+        dialogs.message(QString("Ange en rond 1-%1, ett lag 1-%2 och po\u00e4ng som -1,50")
+                            .arg(contest.roundCount)
+                            .arg(contest.teams.teamCount));
+        return;
+    }
+    session.edit(ContestChange::everything(),
+                 [&adjustment](Contest& c) { c.teams.adjustments.push_back(adjustment); });
+}
+
+void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
+    const Contest& contest = session.contest();
+    if (contest.teams.form != TeamForm::Swiss) {
+        dialogs.message("Fasta m\u00f6ten finns bara i en Monradt\u00e4vling");
+        return;
+    }
+    QStringList now;
+    for (const auto& [a, b] : contest.teams.fixedMeetings) now << QString("%1-%2").arg(a).arg(b);
+    const std::optional<QString> typed =
+        dialogs.inputQuery("Fasta m\u00f6ten",
+                           "M\u00f6ten i n\u00e4sta rond, till exempel 1-3,5-7 (tomt: inga):", now.join(','));
+    if (!typed) return;
+    std::vector<std::pair<int, int>> meetings;
+    for (const QString& part : typed->split(',', Qt::SkipEmptyParts)) {
+        const QStringList teams = part.split('-');
+        const int a = teams.size() == 2 ? fieldNumber(fromQtLossy(teams[0].trimmed())) : 0;
+        const int b = teams.size() == 2 ? fieldNumber(fromQtLossy(teams[1].trimmed())) : 0;
+        if (a < 1 || b < 1 || a > contest.teams.teamCount || b > contest.teams.teamCount || a == b) {
+            dialogs.message("\"" + part.trimmed() +
+                            "\" \u00e4r inget m\u00f6te mellan tv\u00e5 lag i t\u00e4vlingen");
+            return;
+        }
+        meetings.emplace_back(a, b);
+    }
+    // Nothing to show until the draw: the change is only to save and to recover.
+    session.edit(ContestChange::draw(), [&meetings](Contest& c) { c.teams.fixedMeetings = meetings; });
+}
+
+}  // namespace vindelkast

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "movement/contest_setup.h"
+
+namespace vindelkast {
+
+class ContestSession;
+class Dialogs;
+class PaneRequests;
+
+// "Lagtävling…": asks for the event (form, teams, boards per match, rounds, bye VP, names)
+// and sets the contest up as a team event through the session, with the contest's texts of
+// `texts` (name, date, arranger). True when it is set up; a refusal is told.
+bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpRequest& texts);
+
+// "Lotta rond" in a team event: draws the next round (asking whether a Monrad's first round
+// goes by the teams' numbers) and shows its tables; a refused draw shows the last round drawn
+// after the message. True when a round was drawn.
+bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs);
+
+// "VP-justering…": victory points given a team in a round (a penalty below 0).
+void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs);
+
+// "Fasta möten…": the meetings the next Monrad round must have ("1-3,5-7").
+void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs);
+
+}  // namespace vindelkast

@@ -111,31 +111,18 @@ int runContinueSeries(const Args& args) {
     return 0;
 }
 
-// "1-3,5-7" as meetings; false when a part is none.
-bool fixedMeetings(const std::string& text, int teams, std::vector<std::pair<int, int>>& meetings) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find(',', start), text.size());
-        const std::string part = text.substr(start, end - start);
-        const std::size_t dash = part.find('-');
-        const int a = dash == std::string::npos ? 0 : fieldNumber(part.substr(0, dash));
-        const int b = dash == std::string::npos ? 0 : fieldNumber(part.substr(dash + 1));
-        if (a < 1 || b < 1 || a > teams || b > teams || a == b) return false;
-        meetings.emplace_back(a, b);
-        start = end + 1;
-    }
-    return !meetings.empty();
-}
-
 int runTeamDraw(const Args& args) {
     const std::string& in = args.file(0);
     LoadedContest loaded = loadContest(args, in);
     if (reportUnusable(loaded, in)) return 1;
     Contest& contest = *loaded.contest;
-    if (args.has("fast") &&
-        !fixedMeetings(args.option("fast"), contest.teams.teamCount, contest.teams.fixedMeetings)) {
-        printError("--fast ska vara m\xf6ten som 1-3,5-7 mellan lagen i t\xe4vlingen");
-        return 2;
+    if (args.has("fast")) {
+        if (const std::string why = readMeetings(args.option("fast"), contest.teams.teamCount,
+                                                 contest.teams.fixedMeetings);
+            !why.empty()) {
+            printUsage(why, "lag-lottning IN.sco UT.sco --fast A-B,C-D");
+            return 2;
+        }
     }
     if (args.has("om")) {
         if (const std::string why = undrawTeamRound(contest); !why.empty()) {
@@ -159,7 +146,7 @@ int runMoveTeams(const Args& args) {
     if (reportUnusable(loaded, in)) return 1;
     Contest& contest = *loaded.contest;
     std::vector<std::pair<int, int>> teams;
-    if (!fixedMeetings(args.option("lag"), contest.teams.teamCount, teams) || teams.size() != 1) {
+    if (!readMeetings(args.option("lag"), contest.teams.teamCount, teams).empty() || teams.size() != 1) {
         printUsage("Ange tv\xe5 lag i t\xe4vlingen som 3-5", "lag-byt IN.sco UT.sco --lag A-B");
         return 2;
     }

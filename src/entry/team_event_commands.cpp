@@ -133,16 +133,9 @@ void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
                            "M\u00f6ten i n\u00e4sta rond, till exempel 1-3,5-7 (tomt: inga):", now.join(','));
     if (!typed) return;
     std::vector<std::pair<int, int>> meetings;
-    for (const QString& part : typed->split(',', Qt::SkipEmptyParts)) {
-        const QStringList teams = part.split('-');
-        const int a = teams.size() == 2 ? fieldNumber(fromQtLossy(teams[0].trimmed())) : 0;
-        const int b = teams.size() == 2 ? fieldNumber(fromQtLossy(teams[1].trimmed())) : 0;
-        if (a < 1 || b < 1 || a > contest.teams.teamCount || b > contest.teams.teamCount || a == b) {
-            dialogs.message("\"" + part.trimmed() +
-                            "\" \u00e4r inget m\u00f6te mellan tv\u00e5 lag i t\u00e4vlingen");
-            return;
-        }
-        meetings.emplace_back(a, b);
+    if (const std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, meetings); !why.empty()) {
+        dialogs.message(toQt(why));
+        return;
     }
     // Nothing to show until the draw: the change is only to save and to recover.
     session.edit(ContestChange::draw(), [&meetings](Contest& c) { c.teams.fixedMeetings = meetings; });

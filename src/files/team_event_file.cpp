@@ -41,6 +41,33 @@ bool printable(std::string_view text) {
 
 }  // namespace
 
+std::string readMeetings(std::string_view text, int teams, std::vector<std::pair<int, int>>& meetings) {
+    std::vector<std::pair<int, int>> read;
+    std::vector<bool> taken(static_cast<std::size_t>(std::max(teams, 0)) + 1, false);
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view part = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        std::string blankless;
+        for (char c : part)
+            if (c != ' ' && c != '\t') blankless += c;
+        if (blankless.empty()) continue;
+        const std::size_t dash = blankless.find('-');
+        int a = 0, b = 0;
+        if (dash == std::string::npos || !numberWord(std::string_view(blankless).substr(0, dash), 1, teams, a) ||
+            !numberWord(std::string_view(blankless).substr(dash + 1), 1, teams, b) || a == b)
+            return "\"" + blankless + "\" \xe4r inget m\xf6te mellan tv\xe5 lag i t\xe4vlingen";
+        for (int team : {a, b}) {
+            if (taken[static_cast<std::size_t>(team)])
+                return "Lag " + std::to_string(team) + " st\xe5r i tv\xe5 m\xf6ten";
+            taken[static_cast<std::size_t>(team)] = true;
+        }
+        read.emplace_back(a, b);
+    }
+    meetings = std::move(read);
+    return "";
+}
+
 bool vpWord(std::string_view word, int& hundredths, int limit) {
     bool negative = !word.empty() && word[0] == '-';
     if (negative) word.remove_prefix(1);
@@ -107,6 +134,10 @@ std::string readTeamEvent(Contest& contest, std::string_view text) {
             read.names[static_cast<std::size_t>(a - 1)] = std::string(name);
         } else if (key == "FAST" && words.size() == 3 && numberWord(words[1], 1, teams, a) &&
                    numberWord(words[2], 1, teams, b) && a != b) {
+            const bool taken = std::any_of(read.fixedMeetings.begin(), read.fixedMeetings.end(), [&](const auto& m) {
+                return m.first == a || m.second == a || m.first == b || m.second == b;
+            });
+            if (taken) return sideFileFault(kFile, i + 1, "ett lag i tv\xe5 fasta m\xf6ten");
             read.fixedMeetings.emplace_back(a, b);
         } else if (key == "JUSTERING" && words.size() == 4 && numberWord(words[1], 1, kMaxBoard, a) &&
                    numberWord(words[2], 1, teams, b) && vpWord(words[3], vp)) {

@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "model/contest.h"
 
@@ -33,6 +35,10 @@ std::string writeTeamEvent(const Contest& contest);
 // Puts the file's settings into the contest. Returns "" on success, else the message
 // naming the line; the contest is then left as it was.
 std::string readTeamEvent(Contest& contest, std::string_view text);
+
+// Meetings as a director types them ("1-3,5-7", blanks allowed; "" is none) between teams
+// 1..teams, each team in one at most. "" or the message naming the part that is none.
+std::string readMeetings(std::string_view text, int teams, std::vector<std::pair<int, int>>& meetings);
 
 // Victory points as a director types them ("12", "-1,5", "2.25") in hundredths; false when
 // the word is none or lies beyond ±limit hundredths.

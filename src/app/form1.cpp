@@ -120,6 +120,8 @@ void TForm1::connectCommands() {
     on(m_menus->commands().teamEvent, &TForm1::teamEventClick);
     on(m_menus->commands().fixedMeetings, &TForm1::fixedMeetingsClick);
     on(m_menus->commands().vpAdjustment, &TForm1::vpAdjustmentClick);
+    on(m_menus->commands().redrawRound, &TForm1::redrawRoundClick);
+    on(m_menus->commands().moveTeams, &TForm1::moveTeamsClick);
     on(m_menus->commands().teamEventView, &TForm1::teamEventViewClick);
     on(m_menus->commands().memberRegister, &TForm1::MnMedlemsregisterClick);
     on(m_menus->commands().giveResult, &TForm1::MnGeResClick);

@@ -91,6 +91,8 @@ public:
     void teamEventViewClick();
     void fixedMeetingsClick();
     void vpAdjustmentClick();
+    void redrawRoundClick();
+    void moveTeamsClick();
     void ComboBox2Change();
     void EdFriparChange();
     void EdContNameChange();

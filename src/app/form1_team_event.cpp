@@ -39,6 +39,8 @@ void TForm1::applyTeamEventLook() {
     commands.drawRound->setEnabled(on || m_setUp->choices().gronaHissen);
     commands.fixedMeetings->setEnabled(on && contest().teams.form == TeamForm::Swiss);
     commands.vpAdjustment->setEnabled(on);
+    commands.redrawRound->setEnabled(on);
+    commands.moveTeams->setEnabled(on);
     commands.teamEventView->setEnabled(on);
 }
 
@@ -47,5 +49,9 @@ void TForm1::teamEventViewClick() { m_panes->showTeamEvent(contest()); }
 void TForm1::fixedMeetingsClick() { fixTeamMeetingsAsked(*m_session, m_dialogs); }
 
 void TForm1::vpAdjustmentClick() { adjustTeamVpAsked(*m_session, m_dialogs); }
+
+void TForm1::redrawRoundClick() { redrawTeamRoundAsked(*m_session, *m_panes, m_dialogs); }
+
+void TForm1::moveTeamsClick() { moveTeamsAsked(*m_session, *m_panes, m_dialogs); }
 
 }  // namespace vindelkast

@@ -51,8 +51,10 @@ struct MenuCommands {
     QAction* neuberg = nullptr;      // checkable
     QAction* acrossField = nullptr;  // checkable, only in an evening of sections
     QAction* tables = nullptr;
-    QAction* fixedMeetings = nullptr;  // these two only in a team event
+    QAction* fixedMeetings = nullptr;  // these four only in a team event
     QAction* vpAdjustment = nullptr;
+    QAction* redrawRound = nullptr;
+    QAction* moveTeams = nullptr;
     // Visa
     QAction* order = nullptr;
     QAction* boardOrRound = nullptr;

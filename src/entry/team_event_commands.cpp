@@ -1,5 +1,6 @@
 #include "entry/team_event_commands.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,19 +82,67 @@ bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpR
 
 bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
     const Contest& contest = session.contest();
-    const bool seeded = contest.teams.form == TeamForm::Swiss && drawnTeamRounds(contest) == 0 &&
+    const bool swiss = contest.teams.form == TeamForm::Swiss;
+    const int drawnSoFar = drawnTeamRounds(contest);
+    const bool seeded = swiss && drawnSoFar == 0 &&
                         dialogs.confirm(
                             "Lotta f\u00f6rsta ronden efter lagens nummer (seedad)?\n"
                             "Nej: f\u00f6rsta ronden lottas slumpvis.");
+    // While the last round is played, the next can be drawn from the standings before it.
+    const std::vector<MatchCard> playing = roundMatches(contest, drawnSoFar);
+    const bool unfinished = std::any_of(playing.begin(), playing.end(), [](const MatchCard& card) {
+        return card.boardsDone < static_cast<int>(card.boards.size());
+    });
+    const bool early = swiss && unfinished && drawnSoFar < contest.roundCount &&
+                       dialogs.confirm(QString("Rond %1 spelas fortfarande. Lotta rond %2 i f\u00f6rv\u00e4g efter "
+                                               "st\u00e4llningen f\u00f6re rond %1?")
+                                           .arg(drawnSoFar)
+                                           .arg(drawnSoFar + 1));
     TeamRoundDraw drawn;
     session.editIf(ContestChange::draw(), [&](Contest& c) {
-        drawn = drawTeamRound(c, seeded);
+        drawn = drawTeamRound(c, seeded, early);
         return drawn.round != 0;
     });
     if (!drawn.message.empty()) dialogs.message(toQt(drawn.message));
     const int shown = drawn.round != 0 ? drawn.round : drawnTeamRounds(contest);
     if (shown > 0) panes.showDrawnRound(lineTexts(teamDrawLines(contest, shown)));
     return drawn.round != 0;
+}
+
+bool redrawTeamRoundAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
+    const int round = drawnTeamRounds(session.contest());
+    if (round == 0 || !dialogs.confirm(QString("Ta bort lottningen av rond %1 och lotta om den?").arg(round)))
+        return false;
+    std::string why;
+    session.editIf(ContestChange::draw(), [&](Contest& c) {
+        why = undrawTeamRound(c);
+        return why.empty();
+    });
+    if (!why.empty()) {
+        dialogs.message(toQt(why));
+        return false;
+    }
+    return drawNextTeamRound(session, panes, dialogs);
+}
+
+void moveTeamsAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
+    const Contest& contest = session.contest();
+    const std::optional<QString> typed =
+        dialogs.inputQuery("Byt plats p\u00e5 lag", "Tv\u00e5 lag som byter plats i senaste ronden, till exempel 3-5:", "");
+    if (!typed) return;
+    std::vector<std::pair<int, int>> teams;
+    std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, teams);
+    if (why.empty() && teams.size() != 1) why = "Ange tv\xe5 lag som 3-5";
+    if (why.empty())
+        session.editIf(ContestChange::draw(), [&](Contest& c) {
+            why = moveTeams(c, teams[0].first, teams[0].second);
+            return why.empty();
+        });
+    if (!why.empty()) {
+        dialogs.message(toQt(why));
+        return;
+    }
+    panes.showDrawnRound(lineTexts(teamDrawLines(contest, drawnTeamRounds(contest))));
 }
 
 void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs) {

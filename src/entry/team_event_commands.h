@@ -14,9 +14,17 @@ class PaneRequests;
 bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpRequest& texts);
 
 // "Lotta rond" in a team event: draws the next round (asking whether a Monrad's first round
-// goes by the teams' numbers) and shows its tables; a refused draw shows the last round drawn
-// after the message. True when a round was drawn.
+// goes by the teams' numbers, and while a round is played whether to draw the next one early)
+// and shows its tables; a refused draw shows the last round drawn after the message. True when
+// a round was drawn.
 bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs);
+
+// "Lotta om senaste ronden": takes the last round back, if nobody has played in it, and draws
+// it again. True when a round was drawn.
+bool redrawTeamRoundAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialogs);
+
+// "Byt plats på två lag…" in the last round drawn, before they have played ("3-5").
+void moveTeamsAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialogs);
 
 // "VP-justering…": victory points given a team in a round (a penalty below 0).
 void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs);

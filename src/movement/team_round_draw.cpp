@@ -35,7 +35,9 @@ TeamRoundDraw swissRound(const Contest& contest, bool seeded, int standingsRound
     SwissDrawInput input = swissDrawInput(teamEventOf(contest), contest.teams.byeVp, !seeded);
     for (const auto& [a, b] : contest.teams.earlierMeetings) input.met.insert(meetingOf(a, b));
     input.hadBye.insert(contest.teams.earlierByes.begin(), contest.teams.earlierByes.end());
-    if (standingsRound > 0 || !contest.teams.carried.empty()) {
+    // Past the first round (or in a series) the standings decide, the partly played round's
+    // results left out when it is drawn early.
+    if (drawnTeamRounds(contest) > 0 || !contest.teams.carried.empty()) {
         input.standings.clear();
         for (const TeamScore& t : rankTeams(teamEventTotals(contest, 1, standingsRound)))
             input.standings.push_back(t.team);

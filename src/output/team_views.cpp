@@ -40,10 +40,12 @@ std::vector<ViewLine> teamDrawLines(const Contest& contest, int round) {
     for (int team : roundByes(contest, round))
         lines.push_back({formatText("Fri:   %s (%s VP)", teamLabel(contest, team).c_str(),
                                     vpText(contest.teams.byeVp).c_str())});
-    if (cards.empty()) lines.push_back({"Ronden \xe4r inte lottad"});
-    else
-        lines.push_back({"Vid f\xf6rsta bordet sitter hemmalagets par 1 i NS mot bortalagets par 2, vid det andra "
-                         "bortalagets par 1 i NS mot hemmalagets par 2."});
+    if (cards.empty())
+        lines.push_back({"Ronden \xe4r inte lottad"});
+    else {
+        lines.push_back({"Vid f\xf6rsta bordet sitter hemmalagets par 1 i NS mot bortalagets par 2,"});
+        lines.push_back({"vid det andra bortalagets par 1 i NS mot hemmalagets par 2."});
+    }
     return lines;
 }
 

@@ -36,7 +36,8 @@ Archive::Archive(std::unique_ptr<SqlConnection> connection) : m_db(std::move(con
 
 std::string Archive::migrate() {
     SqlConnection& db = *m_db;
-    return inTransaction(
+    // Every step in one transaction: an upgrade broken off leaves the archive as it was.
+    const std::string message = inTransaction(
         db, [&] { return db.beginSchemaChange(); },
         [&]() -> std::string {
             if (auto m = db.run("CREATE TABLE IF NOT EXISTS archive_schema (version INTEGER NOT NULL)");
@@ -54,6 +55,8 @@ std::string Archive::migrate() {
             if (auto m = db.run("DELETE FROM archive_schema"); !m.empty()) return m;
             return db.run("INSERT INTO archive_schema (version) VALUES (?)", {number(kArchiveSchemaVersion)});
         });
+    if (message.empty()) m_version = kArchiveSchemaVersion;
+    return message;
 }
 
 std::string Archive::checkSchema() {
@@ -61,9 +64,10 @@ std::string Archive::checkSchema() {
     if (auto m = m_db->run("SELECT MAX(version) FROM archive_schema", {}, &rows); !m.empty()) return m;
     const int version = rows.count() == 0 || rows.isNull(0, 0) ? 0 : static_cast<int>(rows.integer(0, 0));
     if (version > kArchiveSchemaVersion) return newerSchemaMessage(version);
-    if (version < kArchiveSchemaVersion)
+    if (version < kOldestReadableSchema)
         return "Klubbarkivet \xe4r skrivet av en \xe4ldre version av programmet och m\xe5ste uppdateras, "
                "vilket kr\xe4ver skrivr\xe4tt till det.";
+    m_version = version;
     return "";
 }
 
@@ -84,11 +88,17 @@ std::string Archive::removeEvening(const EveningKey& key) {
                               {textValue(key.name), key.date, textValue(key.arranger)}, &rows);
     if (!m.empty() || rows.count() == 0) return m;
     const std::int64_t id = rows.integer(0, 0);
-    for (const char* table : {"board_results", "entry_players", "entries"})
-        if (m = m_db->run(std::string("DELETE FROM ") + table + " WHERE evening_id = ?", {number(id)});
+    if (m = removeRowsOf(id); !m.empty()) return m;
+    return m_db->run("DELETE FROM evenings WHERE id = ?", {number(id)});
+}
+
+std::string Archive::removeRowsOf(std::int64_t eveningId) {
+    for (const char* table : {"board_results", "entry_players", "entries", "team_players", "team_entries"})
+        if (std::string m =
+                m_db->run(std::string("DELETE FROM ") + table + " WHERE evening_id = ?", {number(eveningId)});
             !m.empty())
             return m;
-    return m_db->run("DELETE FROM evenings WHERE id = ?", {number(id)});
+    return "";
 }
 
 std::string Archive::writeEvening(const Evening& e) {
@@ -97,18 +107,17 @@ std::string Archive::writeEvening(const Evening& e) {
     // waits for this one instead of adding a duplicate.
     SqlRows rows;
     std::string m = db.run(
-        "INSERT INTO evenings (name, evening_date, arranger, individual, boards) VALUES (?, ?, ?, ?, ?)"
-        " ON CONFLICT (name, evening_date, arranger) DO UPDATE SET individual = excluded.individual,"
-        " boards = excluded.boards RETURNING id",
-        {textValue(e.name), e.date, textValue(e.arranger), number(e.individual ? 1 : 0), number(e.boards)},
+        "INSERT INTO evenings (name, evening_date, arranger, individual, boards, team_form)"
+        " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (name, evening_date, arranger) DO UPDATE SET"
+        " individual = excluded.individual, boards = excluded.boards, team_form = excluded.team_form"
+        " RETURNING id",
+        {textValue(e.name), e.date, textValue(e.arranger), number(e.individual ? 1 : 0), number(e.boards),
+         number(static_cast<int>(e.teamForm))},
         &rows);
     if (!m.empty()) return m;
     if (rows.count() != 1) return "Klubbarkivet gav inget id f\xf6r kv\xe4llen.";
     const std::int64_t id = rows.integer(0, 0);
-    for (const char* table : {"board_results", "entry_players", "entries"})
-        if (m = db.run(std::string("DELETE FROM ") + table + " WHERE evening_id = ?", {number(id)});
-            !m.empty())
-            return m;
+    if (m = removeRowsOf(id); !m.empty()) return m;
 
     std::vector<SqlValue> entries, players, results;
     for (const ArchivedEntry& entry : e.entries) {
@@ -132,6 +141,7 @@ std::string Archive::writeEvening(const Evening& e) {
     if (m = insertRows("entry_players", {"evening_id", "number", "seat", "member_id", "name"}, players);
         !m.empty())
         return m;
+    if (m = writeTeams(id, e); !m.empty()) return m;
     if (m_midway) m_midway();
     return insertRows("board_results",
                       {"evening_id", "board", "round", "ns", "ew", "ns2", "ew2", "ns_score", "ew_score",

@@ -31,6 +31,9 @@ public:
     // other.
     std::string add(const Evening& evening, const EveningKey& replacing = {});
 
+    // Every team's evening of a team event from `from` to `to` (inclusive), by date.
+    std::string seasonTeamEntries(const std::string& from, const std::string& to,
+                                  std::vector<SeasonTeamEntry>& entries);
     // Every evening a player played from `from` to `to` (both "YYYY-MM-DD", inclusive).
     std::string seasonEntries(const std::string& from, const std::string& to,
                               std::vector<SeasonEntry>& entries);
@@ -51,14 +54,20 @@ public:
 private:
     std::string writeEvening(const Evening& evening);
     std::string removeEvening(const EveningKey& key);
+    std::string removeRowsOf(std::int64_t eveningId);
+    std::string writeTeams(std::int64_t eveningId, const Evening& evening);
+    std::string readTeams(std::int64_t eveningId, Evening& evening);
     std::string insertRows(const std::string& table, const std::vector<std::string>& columns,
                            const std::vector<SqlValue>& values);
 
     std::unique_ptr<SqlConnection> m_db;
     std::function<void()> m_midway;
+    int m_version = 0;  // the schema as opened; an archive only read may be older
 };
 
-// The newest schema this program reads and writes.
-constexpr int kArchiveSchemaVersion = 1;
+// The newest schema this program reads and writes: 2 keeps team events.
+constexpr int kArchiveSchemaVersion = 2;
+// The oldest an archive only read may have: one without team events is read as it is.
+constexpr int kOldestReadableSchema = 1;
 
 }  // namespace vindelkast

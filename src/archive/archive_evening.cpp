@@ -67,10 +67,11 @@ std::string Archive::evening(const std::string& name, const std::string& date, c
                 " FROM board_results WHERE evening_id = ? ORDER BY board, ns, ew, ns2, ew2",
                 {id}, &results);
         if (m.empty()) {
-            found = true;
-            e = Evening{name, date, arranger, head.integer(0, 1) != 0, integer(head, 0, 2), {}, {}};
+            e = Evening{name, date, arranger, head.integer(0, 1) != 0, integer(head, 0, 2), {}, {}, {}, {}};
             readEntries(entries, players, e);
             readResults(results, e);
+            m = readTeams(head.integer(0, 0), e);
+            found = m.empty();
         }
     }
     db.rollback();

@@ -29,12 +29,29 @@ std::vector<std::string> firstSchema(const std::string& identityColumn) {
     };
 }
 
+// Version 2: team events. An evening's team form (0 a pairs evening, 1 Monrad, 2 round
+// robin) and its teams with their players; a team's VP in hundredths.
+std::vector<std::string> teamSchema() {
+    return {
+        "ALTER TABLE evenings ADD COLUMN team_form INTEGER NOT NULL DEFAULT 0",
+        "CREATE TABLE team_entries (evening_id BIGINT NOT NULL REFERENCES evenings (id),"
+        " team INTEGER NOT NULL, name TEXT NOT NULL, vp INTEGER NOT NULL, imps_for INTEGER NOT NULL,"
+        " imps_against INTEGER NOT NULL, place INTEGER NOT NULL, PRIMARY KEY (evening_id, team))",
+        "CREATE TABLE team_players (evening_id BIGINT NOT NULL, team INTEGER NOT NULL,"
+        " seat INTEGER NOT NULL, member_id INTEGER, name TEXT NOT NULL,"
+        " PRIMARY KEY (evening_id, team, seat),"
+        " FOREIGN KEY (evening_id, team) REFERENCES team_entries (evening_id, team))",
+    };
+}
+
 }  // namespace
 
 std::vector<std::string> schemaSteps(int from, const std::string& identityColumn) {
     switch (from) {
     case 1:
         return firstSchema(identityColumn);
+    case 2:
+        return teamSchema();
     default:
         return {};
     }

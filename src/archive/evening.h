@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/team_setup.h"
+
 namespace vindelkast {
 
 // One person of an archived evening: a member of the register by id, a guest (id 0) by
@@ -41,6 +43,18 @@ struct ArchivedResult {
     std::string contract;  // "4S N 10": contract, declarer, tricks taken
 };
 
+// A team of a team event and how the evening ended for it: its own rounds only, so that a
+// series' evening does not count again what the evenings before brought.
+struct ArchivedTeam {
+    int number = 0;
+    std::string name;
+    std::vector<ArchivedPlayer> players;  // its first pair's two, then its second pair's
+    int vp = 0;                           // hundredths, the director's corrections included
+    int impsFor = 0;
+    int impsAgainst = 0;
+    int place = 0;  // 1..n by the evening's own figures; teams equal on all of them share one
+};
+
 // What the archive keeps of one evening. Name, date and arranger identify it: adding an
 // evening with the same three again replaces the one kept.
 struct Evening {
@@ -49,8 +63,12 @@ struct Evening {
     std::string arranger;
     bool individual = false;
     int boards = 0;
-    std::vector<ArchivedEntry> entries;  // in order of place
+    std::vector<ArchivedEntry> entries;  // in order of place; none in a team event
     std::vector<ArchivedResult> results;
+    // A team event: its teams in order of place. Its series is the evenings of the same name
+    // and arranger.
+    TeamForm teamForm = TeamForm::None;
+    std::vector<ArchivedTeam> teams;
 };
 
 // What tells kept evenings apart: adding an evening with the same three replaces the one kept.
@@ -68,6 +86,14 @@ struct SeasonEntry {
     std::string name;
     std::string date;
     double percent = 0.0;
+};
+
+// One team's evening of a team series, for the season's ranking of the series.
+struct SeasonTeamEntry {
+    std::string series;  // the evening's name
+    std::string arranger;
+    std::string date;
+    ArchivedTeam team;
 };
 
 // One evening of a player's history.

@@ -16,6 +16,7 @@
 #include "files/file_platform.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
+#include "files/team_event_file.h"
 #include "model/scoring_form.h"
 #include "model/section_standings.h"
 #include "model/standings.h"
@@ -28,15 +29,6 @@ ArchivedPlayer playerOf(const Member* member) {
     if (!member) return {};
     // Ids below 1 are nobody's in the register (-1 is a name typed without one): a guest.
     return {member->memberId > 0 ? member->memberId : 0, longName(*member)};
-}
-
-std::vector<ArchivedPlayer> playersOf(const Contest& contest, int number) {
-    std::vector<ArchivedPlayer> players;
-    const Participant& p = contest.participants[number];
-    if (p.first) players.push_back(playerOf(p.first));
-    if (!contest.isIndividual && p.second && p.second != contest.byeMember)
-        players.push_back(playerOf(p.second));
-    return players;
 }
 
 // A figure exactly as the standings print it, so a season figure can be checked by hand
@@ -148,6 +140,15 @@ std::string eveningTitle(const Contest& contest) {
 
 }  // namespace
 
+std::vector<ArchivedPlayer> playersOf(const Contest& contest, int number) {
+    std::vector<ArchivedPlayer> players;
+    const Participant& p = contest.participants[number];
+    if (p.first) players.push_back(playerOf(p.first));
+    if (!contest.isIndividual && p.second && p.second != contest.byeMember)
+        players.push_back(playerOf(p.second));
+    return players;
+}
+
 EveningReading eveningFromContest(const Contest& contest, const std::string& date) {
     EveningReading reading;
     Evening& evening = reading.evening;
@@ -176,7 +177,12 @@ EveningReading eveningFromContest(const Contest& contest, const std::string& dat
         reading.message = "Kv\xe4llen " + eveningTitle(contest) + " har inga resultat att spara.";
         return reading;
     }
-    addEntries(contest, evening);
+    if (contest.teams.any()) {
+        evening.teamForm = contest.teams.form;
+        addTeams(contest, evening);
+    } else {
+        addEntries(contest, evening);
+    }
     // In table order whatever order the boards were kept in, as the archive gives them back.
     std::sort(evening.results.begin(), evening.results.end(),
               [](const ArchivedResult& a, const ArchivedResult& b) {
@@ -205,10 +211,11 @@ EveningReading readEveningFile(const std::string& path, MemberRegister& reg, con
         return reading;
     }
     // The contracts the tables gave are kept with the evening's results; the rules say whether
-    // its points are IMPs.
+    // its points are IMPs; a team event's own file says which teams it has.
     std::vector<SideFile> contracts = contestSideFiles(false);
     std::erase_if(contracts, [](const SideFile& side) {
-        return side.extension != kContractsExtension && side.extension != kRulesExtension;
+        return side.extension != kContractsExtension && side.extension != kRulesExtension &&
+               side.extension != kTeamEventExtension;
     });
     if (const auto problems = readSideFiles(*contest, path, contracts); !problems.empty()) {
         reading.message = problems.front().shown();

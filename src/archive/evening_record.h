@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "archive/evening.h"
 #include "model/contest.h"
@@ -15,6 +16,13 @@ struct EveningReading {
     bool dateUnreadable = false;  // the message asks for the date: give one and try again
     bool nothingScored = false;   // no set-up or no result yet: there is no evening to keep
 };
+
+// A pair's two players (an individual contest's one), as the archive keeps them.
+std::vector<ArchivedPlayer> playersOf(const Contest& contest, int number);
+
+// A team event's teams as the evening ended for them, in order of place: each team's own
+// rounds with the director's corrections, without what earlier evenings of its series brought.
+void addTeams(const Contest& contest, Evening& evening);
 
 // What the archive keeps of a scored contest: its standings as the standings view shows
 // them (percent to one decimal, running places), every scored result and the contracts the

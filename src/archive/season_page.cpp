@@ -1,5 +1,6 @@
 #include "archive/season_page.h"
 
+#include "model/victory_points.h"
 #include "output/site_html.h"
 
 namespace vindelkast {
@@ -28,6 +29,25 @@ std::string ranking(const std::vector<SeasonPlace>& places) {
     return table + "</tbody></table>\n";
 }
 
+std::string teamRow(const SeriesTeam& t) {
+    return "<tr><td class=\"n\">" + std::to_string(t.place) + "</td><td class=\"who\">" + html(t.name) +
+           "<br><span class=\"meta\">" + html(teamPlayersText(t)) + "</span></td><td class=\"n\">" +
+           std::to_string(t.dates.size()) + "</td><td class=\"n\">" + vpText(t.score.vp) +
+           "</td><td class=\"n\">" + impDifferenceText(t.score) + "</td></tr>\n";
+}
+
+std::string teamRankings(const std::vector<TeamSeries>& series) {
+    std::string text;
+    for (const TeamSeries& s : series) {
+        text += "<h2>" + html(teamSeriesCaption(s)) + "</h2>\n<table>\n<thead><tr><th class=\"n\">Pl</th>" +
+                "<th>Lag</th><th class=\"n\">" + html("Kv\xe4llar") +
+                "</th><th class=\"n\">VP</th><th class=\"n\">IMP+/-</th></tr></thead>\n<tbody>\n";
+        for (const SeriesTeam& t : s.teams) text += teamRow(t);
+        text += "</tbody></table>\n";
+    }
+    return text;
+}
+
 std::string eveningHref(const std::string& siteBase, const EveningKey& evening) {
     const std::string base = siteBase.back() == '/' ? siteBase : siteBase + "/";
     return html(base + eveningFolder(evening.date, evening.name) + "/" + kStandingsFile);
@@ -47,10 +67,12 @@ std::string eveningList(const std::vector<EveningKey>& evenings, const std::stri
 }  // namespace
 
 std::string seasonPage(const SeasonRange& range, const std::vector<SeasonPlace>& places,
-                       const std::vector<EveningKey>& evenings, const std::string& siteBase) {
+                       const std::vector<EveningKey>& evenings, const std::string& siteBase,
+                       const std::vector<TeamSeries>& series) {
     const std::string caption = seasonCaption(range);
     return sitePage(caption, "",
-                    "<h1>" + html(caption) + "</h1>\n" + ranking(places) + eveningList(evenings, siteBase));
+                    "<h1>" + html(caption) + "</h1>\n" + ranking(places) + teamRankings(series) +
+                        eveningList(evenings, siteBase));
 }
 
 }  // namespace vindelkast

@@ -1,6 +1,7 @@
 #include "archive/season_text.h"
 
 #include "files/text_encoding.h"
+#include "model/victory_points.h"
 #include "output/site_html.h"
 #include "output/text_format.h"
 
@@ -49,6 +50,44 @@ std::vector<std::string> seasonLines(const SeasonRange& range, const std::vector
     for (const SeasonPlace& p : places)
         lines.push_back(formatText("%3d  %6s  %-34s %7d  %7s", p.place, memberText(p.memberId).c_str(),
                                    p.name.c_str(), p.evenings, percentText(p.hundredths).c_str()));
+    return lines;
+}
+
+std::string teamSeriesCaption(const TeamSeries& series) {
+    std::string caption = "Lagserie \"" + series.name + "\"" +
+                          (series.arranger.empty() ? "" : " (" + series.arranger + ")") + ", " +
+                          eveningsText(static_cast<int>(series.dates.size()));
+    for (std::size_t i = 0; i < series.dates.size(); ++i) caption += (i ? ", " : ": ") + series.dates[i];
+    return caption;
+}
+
+std::string teamPlayersText(const SeriesTeam& team) {
+    std::string text;
+    for (const ArchivedPlayer& player : team.players) text += (text.empty() ? "" : ", ") + player.name;
+    return text;
+}
+
+std::string impDifferenceText(const TeamScore& score) {
+    const int difference = score.impsFor - score.impsAgainst;
+    return (difference > 0 ? "+" : "") + std::to_string(difference);
+}
+
+std::vector<std::string> teamSeriesLines(const std::vector<TeamSeries>& series) {
+    std::vector<std::string> lines;
+    for (const TeamSeries& s : series) {
+        lines.push_back("");
+        lines.push_back(teamSeriesCaption(s));
+        lines.push_back(" pl  lag  namn                                kv\xe4llar       VP      IMP  IMP+/-");
+        for (const SeriesTeam& t : s.teams) {
+            const std::string imps =
+                std::to_string(t.score.impsFor) + "-" + std::to_string(t.score.impsAgainst);
+            lines.push_back(formatText("%3d  %3d  %-34s %7d  %7s  %7s  %6s", t.place, t.number,
+                                       t.name.c_str(), static_cast<int>(t.dates.size()),
+                                       vpText(t.score.vp).c_str(), imps.c_str(),
+                                       impDifferenceText(t.score).c_str()));
+            lines.push_back("          " + teamPlayersText(t));
+        }
+    }
     return lines;
 }
 

@@ -138,17 +138,22 @@ int runArchiveSeason(const Args& args) {
 
     std::vector<SeasonPlace> places;
     std::vector<EveningKey> evenings;
+    std::vector<TeamSeries> series;
     const std::string place = args.option("archive", kDefaultArchivePlace);
-    if (const std::string message = seasonRankingAt(place, range, places, &evenings); !message.empty()) {
+    // A spreadsheet takes one table: the players' ranking.
+    if (const std::string message =
+            seasonRankingAt(place, range, places, &evenings, format == "csv" ? nullptr : &series);
+        !message.empty()) {
         printError(message);
         return 1;
     }
     if (format == "csv") {
         std::cout << seasonCsv(places);
     } else if (format == "html") {
-        std::cout << seasonPage(range, places, evenings, siteBase);
+        std::cout << seasonPage(range, places, evenings, siteBase, series);
     } else {
         for (const std::string& line : seasonLines(range, places)) printLine(line);
+        for (const std::string& line : teamSeriesLines(series)) printLine(line);
     }
     return 0;
 }

@@ -47,6 +47,17 @@ void expectSame(const Evening& a, const Evening& b) {
                            y.ewScore, y.nsPoints, y.ewPoints, y.contract))
             << "result " << i;
     }
+    EXPECT_EQ(a.teamForm, b.teamForm);
+    ASSERT_EQ(a.teams.size(), b.teams.size());
+    for (std::size_t i = 0; i < a.teams.size(); ++i) {
+        const ArchivedTeam &x = a.teams[i], &y = b.teams[i];
+        EXPECT_EQ(std::tie(x.number, x.name, x.vp, x.impsFor, x.impsAgainst, x.place),
+                  std::tie(y.number, y.name, y.vp, y.impsFor, y.impsAgainst, y.place));
+        ASSERT_EQ(x.players.size(), y.players.size());
+        for (std::size_t p = 0; p < x.players.size(); ++p)
+            EXPECT_EQ(std::tie(x.players[p].memberId, x.players[p].name),
+                      std::tie(y.players[p].memberId, y.players[p].name));
+    }
 }
 
 template <typename Backend>
@@ -132,16 +143,32 @@ TYPED_TEST(ArchiveFaults, ANewerSchemaIsRefusedAndLeftAsItIs) {
     EXPECT_EQ(
         refused.message,
         "Klubbarkivet \xe4r skrivet av en nyare version av programmet (schema 7; det h\xe4r programmet kan "
-        "schema 1). Arkivet l\xe4mnas or\xf6rt: uppdatera programmet f\xf6r att anv\xe4nda det.");
+        "schema 2). Arkivet l\xe4mnas or\xf6rt: uppdatera programmet f\xf6r att anv\xe4nda det.");
     SqlRows rows;
     ASSERT_EQ(this->backend.raw()->run("SELECT version FROM archive_schema", {}, &rows), "");
     ASSERT_EQ(rows.count(), 1);
     EXPECT_EQ(rows.integer(0, 0), 7);
 
-    ASSERT_EQ(this->backend.raw()->run("UPDATE archive_schema SET version = 1"), "");
+    // The archive as the program before team events left it: read as it is, upgraded once written to.
+    auto raw = this->backend.raw();
+    for (const char* undo :
+         {"DROP TABLE team_players", "DROP TABLE team_entries", "ALTER TABLE evenings DROP COLUMN team_form",
+          "UPDATE archive_schema SET version = 1"})
+        ASSERT_EQ(raw->run(undo), "");
+    raw.reset();
+    std::vector<SeasonEntry> entries;
+    EXPECT_EQ(
+        openArchive(this->backend.place(), false).archive->seasonEntries("2024-01-01", "2024-12-31", entries),
+        "");
+    EXPECT_EQ(entries.size(), 16u);
     auto archive = this->open();
     ASSERT_TRUE(archive);
     EXPECT_EQ(this->evenings(*archive), 1);
+    Evening team = this->evening("Lagserie", "2024-03-22", 8, 4);
+    team.teamForm = TeamForm::Swiss;
+    team.teams = {{1, "Vindeln", {{17, "Almqvist Birgitta"}, {0, "G\xe4st Olle"}}, 1500, 20, 8, 1}};
+    ASSERT_EQ(archive->add(team), "");
+    expectSame(this->kept(*archive, team), team);
 }
 
 TYPED_TEST(ArchiveFaults, TwoProgramsAddingAtOnceLoseNothing) {

@@ -9,13 +9,17 @@
 
 #include "archive/evening_date.h"
 #include "files/contest_file.h"
+#include "files/contest_on_disk.h"
 #include "files/member_file.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "files/text_encoding.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
+#include "model/team_matches.h"
+#include "model/typed_score.h"
 #include "model/version.h"
+#include "movement/team_round_draw.h"
 #include "output/standings_view.h"
 #include "support/sample_contests.h"
 
@@ -83,6 +87,50 @@ void SeasonMaker::writeEvening(const std::string& path, const std::string& name,
     const std::string message = writeTextSafely(path, contestFileText(*contest, kVersionText));
     if (!message.empty()) throw std::runtime_error(message);
     if (rule.imps()) writeTextSafely(rulesPath(path), writeRules(*contest));
+}
+
+std::map<int, int> SeasonMaker::writeTeamSeries(const std::string& first, const std::string& second,
+                                                const std::string& name) {
+    std::map<int, int> vp;
+    auto previous = std::make_unique<Contest>();
+    for (const std::string& path : {first, second}) {
+        auto contest = std::make_unique<Contest>();
+        contest->reset(m_register);
+        SetUpRequest request;
+        request.contestName = name;
+        request.contestDate = path == first ? "2024-03-04" : "2024-03-11";
+        const TeamPlan plan{TeamForm::Swiss, 5, 2, 2, 1200, {"Vindeln", "\xc5sele"}};
+        const std::string set = path == first ? setUpTeamEvent(*contest, request, plan)
+                                              : continueTeamSeries(*previous, *contest, request, plan);
+        if (!set.empty()) throw std::runtime_error(set);
+        std::shuffle(m_pool.begin(), m_pool.end(), m_random);
+        for (int p = 1; p <= 10; ++p) {
+            contest->participants[p].first = m_pool[static_cast<std::size_t>(2 * p - 2)];
+            contest->participants[p].second = m_pool[static_cast<std::size_t>(2 * p - 1)];
+        }
+        std::uniform_int_distribution<int> score(0, static_cast<int>(std::size(kScores)) - 1);
+        for (int round = 1; round <= 2; ++round) {
+            if (drawTeamRound(*contest, true).round != round) throw std::runtime_error("no draw");
+            for (int b = 2 * round - 1; b <= 2 * round; ++b)
+                for (int i = 0; i < contest->boards[b].resultCount; ++i) {
+                    EntryRow row;
+                    row.ns = contest->boards[b].results[i].nsPair;
+                    row.ew = contest->boards[b].results[i].ewPair;
+                    if (!storeTypedScore(*contest, b, row, std::to_string(kScores[score(m_random)])).written)
+                        throw std::runtime_error("no score");
+                }
+            for (const MatchCard& card : roundMatches(*contest, round)) {
+                const VpPair match = matchVp(2, card.homeImps, card.awayImps);
+                vp[card.home] += match.first;
+                vp[card.away] += match.second;
+            }
+            for (int team : roundByes(*contest, round)) vp[team] += 1200;
+        }
+        const std::string m = saveContestOnDisk(*contest, path, contestSideFiles(false), kVersionText);
+        if (!m.empty()) throw std::runtime_error(m);
+        previous = std::move(contest);
+    }
+    return vp;
 }
 
 namespace {

@@ -21,6 +21,12 @@ public:
     void writeEvening(const std::string& path, const std::string& name, const std::string& dateText,
                       const std::string& arranger, int pairs, const ScoringRule& rule = {});
 
+    // A Monrad series of two evenings of five teams, two rounds of two boards each, the second
+    // set up from the first, written with their side files. Returns each team's VP (hundredths)
+    // over both evenings' own rounds, added up from the match cards and the byes.
+    std::map<int, int> writeTeamSeries(const std::string& first, const std::string& second,
+                                       const std::string& name);
+
     static std::string registerPath();
 
 private:

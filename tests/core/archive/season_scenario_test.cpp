@@ -2,10 +2,12 @@
 // against a ranking worked out from each evening's own standings view, on every backend.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 
 #include "archive_backends.h"
+#include "model/victory_points.h"
 #include "output/site_html.h"
 #include "season_maker.h"
 
@@ -162,6 +164,45 @@ TYPED_TEST(SeasonScenario, RankingIsTheOneTheEveningsOwnStandingsGive) {
         << "a base only goes with a page";
     r = this->cli("archive season --from 2024-01-01 --to 2024-12-31 --best 0");
     EXPECT_EQ(r.exitCode, 2) << "--best 0 is a mistake";
+}
+
+// A Monrad series over two evenings and a pairs evening between them, kept one by one: the
+// series ranks its teams by the VP of both evenings' own rounds (the second evening's
+// standings, which carry the first's, are not counted again), and the pairs evening's players
+// rank as its own standings give.
+TYPED_TEST(SeasonScenario, ATeamSeriesRanksByBothEveningsOwnVp) {
+    TempFolder& f = this->backend.folder;
+    SeasonMaker maker(20240304);
+    const std::map<int, int> vp =
+        maker.writeTeamSeries(f.file("lag1.sco"), f.file("lag2.sco"), "V\xe5rserien");
+    maker.writeEvening(f.file("par.sco"), "M\xe5ndagsbridge", "2024-03-05", "BK Vindeln", 8);
+    for (const char* file : {"lag1.sco", "par.sco", "lag2.sco"})
+        EXPECT_EQ(this->cli(std::string("archive add ") + file).exitCode, 0) << file;
+    EXPECT_EQ(this->season("2024-03-01", "2024-03-31"),
+              expectedSeasonCsv({f.file("par.sco")}, "2024-03-01", "2024-03-31", 0, 1));
+
+    const CliRun r = this->cli("archive season --from 2024-03-01 --to 2024-03-31");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Lagserie \"V\xc3\xa5rserien\", 2 kv\xc3\xa4llar: 2024-03-04, 2024-03-11"),
+              std::string::npos)
+        << r.out;
+    // Each team's line: place, number, name, evenings, VP; its players on the next line.
+    const std::regex teamLine(" *([0-9]+) +([0-9]) +(.+?) +2 +([0-9]+,[0-9]{2}) .*\n +(.*)");
+    std::vector<int> places, shown;
+    for (std::sregex_iterator m(r.out.begin(), r.out.end(), teamLine), end; m != end; ++m) {
+        const int team = std::stoi((*m)[2]);
+        EXPECT_EQ((*m)[4].str(), vpText(vp.at(team))) << "team " << team << "\n" << r.out;
+        const std::string players = (*m)[5];
+        EXPECT_GE(std::count(players.begin(), players.end(), ','), 3) << "both pairs' players: " << players;
+        places.push_back(std::stoi((*m)[1]));
+        shown.push_back(vp.at(team));
+    }
+    ASSERT_EQ(shown.size(), 5u) << r.out;
+    EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend())) << "most VP first";
+    EXPECT_EQ(places.front(), 1);
+
+    const CliRun page = this->cli("archive season --from 2024-03-01 --to 2024-03-31 --format html");
+    EXPECT_NE(page.out.find("<td class=\"n\">" + vpText(vp.at(1)) + "</td>"), std::string::npos) << page.out;
 }
 
 }  // namespace

@@ -113,6 +113,7 @@ void ArchiveDesk::showText(const std::vector<std::string>& lines) {
 
 void ArchiveDesk::openSeason() {
     m_shownPlaces.clear();
+    m_shownSeries.clear();
     archivePane->clearLines();
     saveSeasonPageButton->setEnabled(false);
     saveSeasonCsvButton->setEnabled(false);
@@ -128,7 +129,8 @@ void ArchiveDesk::showSeasonClick() {
                           fromQtLossy(seasonBestEdit->text()), fromQtLossy(seasonMinimumEdit->text()), range);
     std::vector<SeasonPlace> places;
     std::vector<EveningKey> evenings;
-    if (problem.empty()) problem = seasonRankingAt(archivePlace(), range, places, &evenings);
+    std::vector<TeamSeries> series;
+    if (problem.empty()) problem = seasonRankingAt(archivePlace(), range, places, &evenings, &series);
     if (!problem.empty()) {
         m_dialogs.message(toQt(problem));
         return;
@@ -136,7 +138,10 @@ void ArchiveDesk::showSeasonClick() {
     m_shownRange = range;
     m_shownPlaces = std::move(places);
     m_shownEvenings = std::move(evenings);
-    showText(seasonLines(m_shownRange, m_shownPlaces));
+    m_shownSeries = std::move(series);
+    std::vector<std::string> lines = seasonLines(m_shownRange, m_shownPlaces);
+    for (std::string& line : teamSeriesLines(m_shownSeries)) lines.push_back(std::move(line));
+    showText(lines);
     saveSeasonPageButton->setEnabled(true);
     saveSeasonCsvButton->setEnabled(!m_shownPlaces.empty());
 }
@@ -161,7 +166,7 @@ void ArchiveDesk::saveSeason(const QString& filter, const QString& extension, co
 }
 
 void ArchiveDesk::saveSeasonPageClick() {
-    saveSeason("Webbsidor |*.html;*.htm", ".html", seasonPage(m_shownRange, m_shownPlaces, m_shownEvenings));
+    saveSeason("Webbsidor |*.html;*.htm", ".html", seasonPage(m_shownRange, m_shownPlaces, m_shownEvenings, "", m_shownSeries));
 }
 
 void ArchiveDesk::saveSeasonCsvClick() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "archive/season_ranking.h"
+#include "archive/team_series.h"
 #include "archive/season_text.h"
 
 class QLabel;
@@ -55,6 +56,7 @@ private:
     SeasonRange m_shownRange;
     std::vector<SeasonPlace> m_shownPlaces;
     std::vector<EveningKey> m_shownEvenings;  // the evenings the ranking counts, listed on its page
+    std::vector<TeamSeries> m_shownSeries;    // each team series of the range, ranked by VP
 };
 
 }  // namespace vindelkast

@@ -145,7 +145,7 @@ void TestArchiveKeeping::aFailingArchiveNeverCostsTheContestFile() {
     QVERIFY(w.readFile("oppnad.sco").contains("\r\nTisdagsbridge\r\n"));
     QCOMPARE(w.dialogs.lastMessage(),
              "Klubbarkivet \u00e4r skrivet av en nyare version av programmet (schema 9; det h\u00e4r "
-             "programmet kan schema 1). Arkivet l\u00e4mnas or\u00f6rt: uppdatera programmet f\u00f6r att "
+             "programmet kan schema 2). Arkivet l\u00e4mnas or\u00f6rt: uppdatera programmet f\u00f6r att "
              "anv\u00e4nda det.\nT\u00e4vlingen \u00e4r sparad i sin fil men inte i klubbarkivet.");
     QCOMPARE(w.readFile("klubbarkiv.db"), before);
 

@@ -154,7 +154,8 @@ std::vector<SideProblem> readSideFiles(Contest& contest, const std::string& cont
 
 std::string unusableSidesRefusal(const std::vector<SideProblem>& unread) {
     for (const SideProblem& problem : unread)
-        if (problem.extension == kRulesExtension || problem.extension == kSectionsExtension)
+        if (problem.extension == kRulesExtension || problem.extension == kSectionsExtension ||
+            problem.extension == kTeamEventExtension)
             return fileNameText(problem.path) + " kunde inte l\xe4sas: " + problem.message +
                    "\n\nT\xe4vlingen \xf6ppnas inte utan den, eftersom givarna d\xe5 skulle r\xe4knas p\xe5 "
                    "ett "

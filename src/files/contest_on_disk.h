@@ -67,9 +67,9 @@ struct SideProblem {
 std::vector<SideProblem> readSideFiles(Contest& contest, const std::string& contestPath,
                                        const std::vector<SideFile>& sides);
 
-// "" or why the contest is not opened at all: its rules or its sections could not be read,
-// and without them every board would be scored another way (a sectioned evening as one
-// field). The window and the command-line program refuse it alike.
+// "" or why the contest is not opened at all: its rules, its sections or its teams could not
+// be read, and without them every board would be scored another way (a sectioned evening as
+// one field, a team event as pairs). The window and the command-line program refuse it alike.
 std::string unusableSidesRefusal(const std::vector<SideProblem>& unread);
 
 // What the director is told after opening: each file that could not be read, why, and that

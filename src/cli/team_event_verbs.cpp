@@ -96,14 +96,16 @@ int runContinueSeries(const Args& args) {
         return 2;
     }
     if (plan.rounds == 0 && previous.contest->teams.form == TeamForm::Swiss) plan.rounds = previous.contest->roundCount;
-    MemberRegister reg;
-    reg.startWithByeMember();
+    // The register the previous evening's names point into: its players stay at their pairs
+    // until the director names others.
     Contest next;
-    next.reset(reg);
+    next.reset(*previous.reg);
     if (const std::string why = continueTeamSeries(*previous.contest, next, request, plan); !why.empty()) {
         printError(why);
         return 1;
     }
+    for (int pair = 1; pair <= std::min(next.maxPairNumber, kMaxPair); ++pair)
+        next.participants[static_cast<std::size_t>(pair)] = previous.contest->participants[static_cast<std::size_t>(pair)];
     const std::string& out = args.file(1);
     if (saveContest(next, out) != 0) return 1;
     printLine(pathText(out) + ": forts\xe4ttning efter " + std::to_string(next.teams.earlierRounds) + " ronder, " +

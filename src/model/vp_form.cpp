@@ -49,7 +49,7 @@ public:
     std::vector<FigureColumn> figureColumns() const override { return kVpColumns; }
     bool pointsHaveTop() const override { return false; }
     bool exchangesExactFigures() const override { return false; }
-    const char* pbnTotalColumns() const override { return "TotalVP\\7R;IMPDifference\\7R;NrBoards\\2R"; }
+    const char* pbnTotalColumns() const override { return "TotalVP\\7R;IMPDifference\\7R;IMPQuotient\\6R;NrBoards\\2R"; }
     const char* pbnPointsColumns() const override { return "IMP_NS\\4R;IMP_EW\\4R"; }
 
 private:

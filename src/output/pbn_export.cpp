@@ -160,10 +160,13 @@ void writeScoreTable(const Contest& contest, const Board& board, std::ostream& o
 }
 
 // A total line's name cell, padded to the column's width.
-std::string nameCell(const Contest& contest, int pair) {
-    const std::string name = publishedPairName(contest, pair, NameForm::Long);
+std::string paddedName(const std::string& name) {
     return quoted(name) +
            std::string(std::max<std::size_t>(1, 39 - std::min<std::size_t>(name.size(), 39)), ' ');
+}
+
+std::string nameCell(const Contest& contest, int pair) {
+    return paddedName(publishedPairName(contest, pair, NameForm::Long));
 }
 
 // The totals, each section's pairs placed within it: the form's figures, to their columns'
@@ -180,11 +183,13 @@ void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
         const Standings standings = form.standings(contest, section);
         const std::size_t figures = standings.columns.size();
         const bool countsBoards = widths.size() > figures;
-        for (const StandingsRow& row : standings.rows) {
+        for (std::size_t r = 0; r < standings.rows.size(); ++r) {
+            const StandingsRow& row = standings.rows[r];
             if (!countsBoards && !publishedPair(contest, row.pair, hasScoredResult(contest, row.pair)))
                 continue;
             out << sectionCell(contest, row.pair) << rightAligned(row.place, 2) << ' '
-                << rightAligned(row.pair, 2) << ' ' << nameCell(contest, row.pair);
+                << rightAligned(row.pair, 2) << ' '
+                << (r < standings.names.size() ? paddedName(standings.names[r]) : nameCell(contest, row.pair));
             for (std::size_t i = 0; i < figures; ++i)
                 out << (i > 0 ? " " : "")
                     << formatText("%*.*f", widths[i], standings.columns[i].decimals, row.figures[i]);

@@ -65,12 +65,17 @@ void writeEntry(const Contest& contest, XmlWriter& xml, int pair, int place, con
     xml.value("score", score);
     if (!percent.empty()) xml.value("percent", percent);
     xml.close("result");
-    const Participant& p = contest.participants[pair];
     xml.open("team");
     xml.value("tNr", pair);
     if (!letter.empty()) xml.value("section", letter);
-    writePerson(contest, xml, p.first);
-    if (!contest.isIndividual) writePerson(contest, xml, p.second);
+    // A team event's entry is a team: the players of both its pairs.
+    const std::vector<int> pairs = contest.teams.any() ? std::vector<int>{firstPairOfTeam(pair), secondPairOfTeam(pair)}
+                                                       : std::vector<int>{pair};
+    for (int seat : pairs) {
+        const Participant& p = contest.participants[static_cast<std::size_t>(seat)];
+        writePerson(contest, xml, p.first);
+        if (!contest.isIndividual) writePerson(contest, xml, p.second);
+    }
     xml.close("team");
 }
 

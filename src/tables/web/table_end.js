@@ -14,12 +14,16 @@ function renderDone(j) {
   $("done").classList.toggle("hidden", !finished && !after);
   if (!finished && !after) return;
   const e = j.evening; const last = finished && j.round >= e.rounds; const rests = finished ? j.rests : S.moves.rests;
-  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + (rests ? ": bordet vilar" : " \u00e4r klar" + (last ? "" : ": s\u00e5 byter ni"));
+  // A round drawn when the one before is done (a team event's) has no moves to show before then.
+  const undrawn = finished && !last && j.nextDrawn === false;
+  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + (rests ? ": bordet vilar" : " \u00e4r klar" + (last || undrawn ? "" : ": s\u00e5 byter ni"));
   movesList($("moves"), finished ? j.next : S.moves.next);
-  $("doneWait").textContent = !finished ? "" : j.nextStarted ? "Rond " + (j.round + 1) + " har b\u00f6rjat." :
-    (last ? "Slutst\u00e4llningen visas" : "N\u00e4sta rond b\u00f6rjar") + " n\u00e4r alla bord \u00e4r klara" +
-    (e.round === j.round ? " (" + e.tablesDone + " av " + e.tables + " klara)." : ".");
-  $("nextBtn").classList.toggle("hidden", !finished || last);
+  const counted = e.round === j.round ? " (" + e.tablesDone + " av " + e.tables + " klara)." : ".";
+  $("doneWait").textContent = !finished ? "" : undrawn ? (e.round > j.round ? "Alla bord \u00e4r klara: rond " + (j.round + 1) + " b\u00f6rjar n\u00e4r t\u00e4vlingsledaren har lottat den." :
+    "Rond " + (j.round + 1) + " lottas av t\u00e4vlingsledaren n\u00e4r alla bord \u00e4r klara" + counted) :
+    j.nextStarted ? "Rond " + (j.round + 1) + " har b\u00f6rjat." :
+    (last ? "Slutst\u00e4llningen visas" : "N\u00e4sta rond b\u00f6rjar") + " n\u00e4r alla bord \u00e4r klara" + counted;
+  $("nextBtn").classList.toggle("hidden", !finished || last || undrawn);
   $("nextBtn").textContent = (j.rests ? "Vi b\u00f6rjar" : "Vi har bytt") + ": till rond " + (j.round + 1);
   $("nextBtn").onclick = () => { quiet(); S.browsing = false; loadRound(j.round + 1); };
 }

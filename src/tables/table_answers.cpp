@@ -298,6 +298,7 @@ std::string standingsAnswer(const Contest& contest, const std::vector<int>& pair
                  {"ranking", rankingJson(contest, standings.lines)},
                  {"cards", cards}};
     if (contest.sections.any()) json["sections"] = sectionsJson(contest, standings, pairs);
+    if (contest.teams.any()) json["teams"] = true;  // the ranking's lines are teams, the cards pairs
     return text(json);
 }
 

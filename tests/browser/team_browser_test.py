@@ -221,6 +221,12 @@ def main():
                 assert evening.codes() == codes, "the tables' codes changed with the draw"
         phones[1].get("http://127.0.0.1:%d/bord" % evening.port)
         visible(phones[1], "end", 15)
+        # The phone ranks the teams by their victory points; the table's two teams stand out.
+        rows = [[td.text for td in tr.find_elements(By.TAG_NAME, "td")]
+                for tr in phones[1].find_elements(By.CSS_SELECTOR, "#rankingRows tr")]
+        assert {int(row[1]): row[3] for row in rows} == {t: vp_text(v) for t, v in totals.items()}, rows
+        assert len(phones[1].find_elements(By.CSS_SELECTOR, "#rankingRows tr.own")) == 2
+        assert phones[1].execute_script("return document.documentElement.scrollWidth") <= WIDTHS[0]
         if shots:
             phones[1].save_screenshot(os.path.join(shots, "lag-slut.png"))
         evening.save()

@@ -23,7 +23,7 @@ from selenium.webdriver.common.by import By
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tables_common import RECOVERY, Evening, free_port  # noqa: E402
-from phone_steps import (board_buttons, hidden, log_in_as, open_board, phone, pick_result, tap, text, visible,  # noqa: E402
+from phone_steps import (hidden, log_in_as, open_board, phone, pick_result, tap, text, visible,  # noqa: E402
                          wait)
 
 # One name as long as a name may be, one long word that must wrap where it can.
@@ -97,8 +97,9 @@ def match_line(driver):
     """The match line on the round's page, which the evening's end leaves through "Till ronderna"."""
     if not hidden(driver, "end"):
         driver.find_element(By.ID, "endRounds").click()
-    lines = driver.find_elements(By.CSS_SELECTOR, "#seats .match")
-    return lines[0].text.replace("\n", " ") if lines else ""
+    # Read at once: the page draws the round anew whenever it asks the server again.
+    return driver.execute_script("const m = document.querySelector('#seats .match');"
+                                 "return m ? m.innerText.replace(/\\n/g, ' ') : '';")
 
 
 def check_readable(driver, where):
@@ -145,7 +146,8 @@ def play_round(evening, phones, round_number, shots):
     team = {t: (seats[t]["ns"]["nr"] + 1) // 2 for t in phones}  # each table's North-South team
     for t, driver in phones.items():
         wait(driver, lambda d: "Rond %d av 2" % round_number in text(d, "where"), 20)
-        assert [int(b.text.split()[1]) for b in board_buttons(driver)] == [2 * round_number - 1, 2 * round_number]
+        boards = driver.execute_script("return [...document.querySelectorAll('#boards button')].map(b => b.innerText)")
+        assert [int(b.split()[1]) for b in boards] == [2 * round_number - 1, 2 * round_number], boards
         ns, ew = seats[t]["ns"]["nr"], seats[t]["ew"]["nr"]
         assert text(driver, "seats").startswith("NS: %d %s\n\u00d6V: %d %s" % (
             ns, TEAMS[(ns - 1) // 2], ew, TEAMS[(ew - 1) // 2])), text(driver, "seats")

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
@@ -12,6 +13,7 @@
 #include "model/entry_rules.h"
 #include "model/scoring_form.h"
 #include "model/sections.h"
+#include "model/team_matches.h"
 #include "output/team_views.h"
 #include "tables/table_evening.h"
 #include "tables/table_standings.h"
@@ -31,7 +33,20 @@ std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 Json participant(const Contest& contest, int number) {
     Json json = {{"nr", number}, {"name", utf8(namesOf(contest, number))}};
     if (contest.sections.any()) json["label"] = pairLabel(contest, number);
+    // In a team event the players know each other by their teams.
+    if (contest.teams.any() && number > 0) json["team"] = utf8(contest.teams.nameOf(teamOfPair(number)));
     return json;
+}
+
+// The match from the table's North-South team's side, once a board has been played at both of
+// its tables: before that the 0-0 and 10-10 would say nothing.
+void addMatch(Json& json, const Contest& contest, int round, int nsPair) {
+    const int team = teamOfPair(nsPair);
+    const std::optional<MatchCard> card = matchOfTeam(contest, round, team);
+    if (!card || card->boardsDone == 0) return;
+    const std::string standing = matchStandingText(contest, round, team);
+    json["match"] = utf8("NS (" + contest.teams.nameOf(team) + "): " + standing);
+    json["matchStanding"] = utf8(standing);  // a page that names the team itself shows this beside it
 }
 
 // In an evening in sections a table is also shown as the players read it ("B3", `tableLabel`);
@@ -242,11 +257,11 @@ std::string roundAnswer(const Contest& contest, const TableSeat& seat, int curre
             json["south"] = participant(contest, seat.nsPartner);
             json["west"] = participant(contest, seat.ewPartner);
         }
-        // A team event's table sees its match from its North-South team's side.
-        const int team = teamOfPair(seat.nsPair);
-        if (const std::string match = matchStandingText(contest, seat.round, team); contest.teams.any() && !match.empty())
-            json["match"] = utf8("NS (" + contest.teams.nameOf(team) + "): " + match);
+        if (contest.teams.any()) addMatch(json, contest, seat.round, seat.nsPair);
     }
+    // Drawn round by round, the next round may not be there yet: the page then says it is awaited.
+    if (contest.roundsDrawn() && seat.round < state.rounds)
+        json["nextDrawn"] = !roundTables(contest, seat.round + 1, false).empty();
     return text(json);
 }
 
@@ -283,6 +298,7 @@ std::string standingsAnswer(const Contest& contest, const std::vector<int>& pair
                  {"ranking", rankingJson(contest, standings.lines)},
                  {"cards", cards}};
     if (contest.sections.any()) json["sections"] = sectionsJson(contest, standings, pairs);
+    if (contest.teams.any()) json["teams"] = true;  // the ranking's lines are teams, the cards pairs
     return text(json);
 }
 

@@ -110,7 +110,9 @@ bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTy
 
 bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped,
                       const EveningState& state) {
-    if (state.round > round || state.over) return true;
+    if (state.over) return true;
+    // The round after one every table has finished begins once the director has drawn it.
+    if (state.round > round) return state.round > round + 1 || state.tables > 0;
     if (pairsTyped) return false;
     const TableSeat next = tableSeat(contest, table, round + 1, false);
     for (int b : next.boards) {

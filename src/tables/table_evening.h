@@ -42,7 +42,7 @@ std::vector<NextSeat> nextSeats(const Contest& contest, const TableSeat& seat);
 int tableRoundOnView(const Contest& contest, int table, bool pairsTyped, const EveningState& state);
 
 // True when the round after `round` has begun for `table`: every table has finished
-// `round`, or the table already has a score in the round after.
+// `round` and the round after is drawn, or the table already has a score in the round after.
 bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped);
 // The same with the evening's state already worked out.
 bool nextRoundStarted(const Contest& contest, int table, int round, bool pairsTyped,

@@ -7,6 +7,8 @@
 #include "model/scoring_form.h"
 #include "model/sections.h"
 #include "model/standings.h"
+#include "model/team_matches.h"
+#include "model/team_standings.h"
 
 namespace vindelkast {
 
@@ -31,6 +33,21 @@ int seatIn(const BoardResult& r, int pair, bool individual) {
     return -1;
 }
 
+// A team event ranks its teams by victory points, then IMP difference, as its standings do;
+// teams equal on both share a place.
+std::vector<RankingLine> teamLines(const Contest& contest) {
+    std::vector<RankingLine> lines;
+    for (const TeamScore& t : rankTeams(teamEventTotals(contest))) {
+        const int difference = t.impsFor - t.impsAgainst;
+        const bool tied =
+            !lines.empty() && lines.back().points * 100.0 == t.vp && lines.back().percent == difference;
+        const int place = tied ? lines.back().place : static_cast<int>(lines.size()) + 1;
+        lines.push_back(
+            {place, t.team, contest.teams.nameOf(t.team), t.vp / 100.0, static_cast<double>(difference)});
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::string namesOf(const Contest& contest, int pair) {
@@ -44,6 +61,10 @@ PhoneStandings phoneStandings(const Contest& contest) {
     const std::string title = figures.final ? "Slutst\xe4llning" : "St\xe4llning";
     const std::string after = figures.final ? "" : " " + roundsText(figures);
     standings.heading = title + after;
+    if (contest.teams.any()) {
+        standings.lines = teamLines(contest);
+        return standings;
+    }
     // Tied pairs share a place, as on the results pages and in the exports.
     const auto lineOf = [&](int pair, const std::vector<int>& among) {
         const PairStanding& p = figures.pairs[pair];

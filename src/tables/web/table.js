@@ -41,7 +41,7 @@ function boardsText(list) {
 }
 // A pair as the evening shows it: "B7" when it is played in sections, else its number.
 function nrOf(p) { return p.label || String(p.nr); }
-function pairText(p) { return p ? nrOf(p) + " " + p.name : ""; }
+function pairText(p) { return p ? nrOf(p) + " " + p.name + (p.team ? (p.name ? " \u00b7 " : "") + p.team : "") : ""; }
 // A table likewise: "B3" in sections (the requests carry its running number).
 function tableOf(j) { return j.tableLabel || String(j.table); }
 
@@ -69,7 +69,7 @@ async function login(table, code) {
   }
 }
 
-async function loadRound(round, background) {
+async function loadRound(round, background, fallen) {
   const body = auth();
   if (round) body.round = round;
   const saved = S.typed && round ? load(pairsKey(round), null) : null;
@@ -80,7 +80,8 @@ async function loadRound(round, background) {
     return;
   }
   if (r.status !== 200) {
-    if (round && r.status === 404) return loadRound(0, background);
+    // The round not there (not drawn yet): the current one, which must not lead straight back to it.
+    if (round && r.status === 404) return loadRound(0, background, true);
     if (!background) { show("round"); say("roundMsg", r.json.message || "Kunde inte h\u00e4mta ronden"); }
     return;
   }
@@ -88,7 +89,7 @@ async function loadRound(round, background) {
   save("vk-rond-" + S.table, {code: S.code, round: r.json});
   if (S.typed && !saved && load(pairsKey(r.json.round), null)) return loadRound(r.json.round, background);
   settleConflicts(r.json.held || [], r.json.decided || []);
-  if (followEvening(r.json, background)) return;
+  if (!fallen && followEvening(r.json, background)) return;
   if (!background || shown("round")) { renderRound(); if (!background) show("round"); }
 }
 
@@ -109,7 +110,8 @@ function renderRound() {
   if (j.rests) seats.appendChild(el("div", "Bordet vilar den h\u00e4r ronden: inga brickor att spela."));
   const people = j.individual ? [["N", j.ns], ["S", j.south], ["\u00d6", j.ew], ["V", j.west]] : [["NS", j.ns], ["\u00d6V", j.ew]];
   for (const [label, p] of people) if (p) seats.appendChild(el("div", label + ": " + pairText(p)));
-  if (j.match) seats.appendChild(el("div", j.match, "match"));
+  // The team on a line of its own: a long name then wraps as a name, and the standing stays whole.
+  if (j.match) { const m = el("div", undefined, "match"); m.append(el("div", "NS (" + j.ns.team + "):", "note"), el("div", j.matchStanding)); seats.appendChild(m); }
   const nav = $("roundNav"); nav.textContent = "";
   if (j.round > 1) nav.appendChild(button("F\u00f6reg\u00e5ende rond", () => { S.browsing = true; loadRound(j.round - 1); }));
   const waiting = j.complete && !S.typed && j.current === j.round + 1;  // the done box leads on

@@ -14,12 +14,16 @@ function renderDone(j) {
   $("done").classList.toggle("hidden", !finished && !after);
   if (!finished && !after) return;
   const e = j.evening; const last = finished && j.round >= e.rounds; const rests = finished ? j.rests : S.moves.rests;
-  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + (rests ? ": bordet vilar" : " \u00e4r klar" + (last ? "" : ": s\u00e5 byter ni"));
+  // A round drawn when the one before is done (a team event's) has no moves to show before then.
+  const undrawn = finished && !last && j.nextDrawn === false;
+  $("doneTitle").textContent = "Rond " + (finished ? j.round : S.moves.round) + (rests ? ": bordet vilar" : " \u00e4r klar" + (last || undrawn ? "" : ": s\u00e5 byter ni"));
   movesList($("moves"), finished ? j.next : S.moves.next);
-  $("doneWait").textContent = !finished ? "" : j.nextStarted ? "Rond " + (j.round + 1) + " har b\u00f6rjat." :
-    (last ? "Slutst\u00e4llningen visas" : "N\u00e4sta rond b\u00f6rjar") + " n\u00e4r alla bord \u00e4r klara" +
-    (e.round === j.round ? " (" + e.tablesDone + " av " + e.tables + " klara)." : ".");
-  $("nextBtn").classList.toggle("hidden", !finished || last);
+  const counted = e.round === j.round ? " (" + e.tablesDone + " av " + e.tables + " klara)." : ".";
+  $("doneWait").textContent = !finished ? "" : undrawn ? (e.round > j.round ? "Alla bord \u00e4r klara: rond " + (j.round + 1) + " b\u00f6rjar n\u00e4r t\u00e4vlingsledaren har lottat den." :
+    "Rond " + (j.round + 1) + " lottas av t\u00e4vlingsledaren n\u00e4r alla bord \u00e4r klara" + counted) :
+    j.nextStarted ? "Rond " + (j.round + 1) + " har b\u00f6rjat." :
+    (last ? "Slutst\u00e4llningen visas" : "N\u00e4sta rond b\u00f6rjar") + " n\u00e4r alla bord \u00e4r klara" + counted;
+  $("nextBtn").classList.toggle("hidden", !finished || last || undrawn);
   $("nextBtn").textContent = (j.rests ? "Vi b\u00f6rjar" : "Vi har bytt") + ": till rond " + (j.round + 1);
   $("nextBtn").onclick = () => { quiet(); S.browsing = false; loadRound(j.round + 1); };
 }
@@ -47,7 +51,9 @@ async function showEnd() {
   const head = $("rankingTable").querySelector("thead tr");
   for (const th of head.querySelectorAll(".figure")) th.remove();
   for (const f of S.figures) head.appendChild(el("th", f.heading, "n figure"));
-  const own = r.json.cards.map(c => c.nr);
+  // A team event ranks teams: the table's are those of its pairs (team t is pairs 2t-1 and 2t).
+  S.teams = !!r.json.teams; head.children[1].textContent = S.teams ? "Lag" : "Par";
+  const own = r.json.cards.map(c => S.teams ? Math.ceil(c.nr / 2) : c.nr);
   // In sections one ranking a section, the table's own first; the others follow in copies.
   const lists = r.json.sections || [{heading: r.json.heading, ranking: r.json.ranking}];
   const more = $("moreRankings"); more.textContent = "";
@@ -66,13 +72,15 @@ function fillRanking(rows, ranking, own) {
   rows.textContent = "";
   for (const x of ranking) {
     const tr = el("tr", undefined, own.includes(x.nr) ? "own" : "");
-    for (const [t, c] of [[x.place, "n"], [nrOf(x), "n"], [x.name || "Par " + nrOf(x), ""], ...S.figures.map(f => [decimal(x[f.key], f), "n"])]) tr.appendChild(el("td", String(t), c));
+    for (const [t, c] of [[x.place, "n"], [nrOf(x), "n"], [x.name || (S.teams ? "Lag " : "Par ") + nrOf(x), ""], ...S.figures.map(f => [decimal(x[f.key], f), "n"])]) tr.appendChild(el("td", String(t), c));
     rows.appendChild(tr);
   }
 }
 function cardTable(c) {
   const box = el("div", undefined, "card");
-  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + nrOf(c) + (c.name ? " " + c.name : "") + " \u00b7 " + decimal(c[S.figures[0].key], S.figures[0]) + " " + S.figures[0].unit));
+  box.appendChild(el("h3", (S.individual ? "Spelare " : "Par ") + nrOf(c) + (c.name ? " " + c.name : "") +
+    // A pair of a team has no victory points of its own: its card shows its boards' IMPs only.
+    (S.teams ? "" : " \u00b7 " + decimal(c[S.figures[0].key], S.figures[0]) + " " + S.figures[0].unit)));
   const table = el("table"); const head = el("tr");
   const figures = [[S.points.heading, "n"], ...(S.points.ofTop ? [["%", "n"]] : [])];
   for (const [t, cls] of [["Br", "n"], ["Mot", "n"], ["Kontrakt", ""], ["Po\u00e4ng", "n"], ...figures]) head.appendChild(el("th", t, cls));

@@ -65,8 +65,7 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     std::int64_t now = 1'000'000;
     EXPECT_EQ(e.submit(1, 5, "4S", "N", 10, "wrong", now).outcome, TableOutcome::Invalid);
     ASSERT_EQ(e.submit(1, kBoard, "4S", "N", 10, "t1", now += 1000).outcome, TableOutcome::Store);
-    EXPECT_EQ(roundJson(e, 1, 1)["match"], "NS (Norrfors BK): Ni st\xc3\xa5r lika, 10,00 VP")
-        << "one table alone scores nothing";
+    EXPECT_FALSE(roundJson(e, 1, 1).contains("match")) << "one table alone says nothing of the match yet";
 
     // The recovery file written between the two tables' entries of the board.
     const std::string halfway = e.recoveryText();

@@ -31,6 +31,7 @@ public:
     QString openFileName(const QString&) override { return fileName; }
     QString openFileNameTitled(const QString&, const QString&) override { return fileName; }
     QString saveFileName(const QString&, bool) override { return fileName; }
+    std::optional<TeamEventChoice> teamEventChoice() override { return std::nullopt; }
     QString folderName(const QString&) override { return fileName; }
     bool printerAvailable() override { return false; }
     QString print(const QString&, const QTextDocument&) override { return {}; }

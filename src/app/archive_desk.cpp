@@ -1,14 +1,14 @@
 #include "app/archive_desk.h"
 
+#include <QBoxLayout>
 #include <QDate>
 #include <QFileInfo>
-#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/user_settings.h"
 #include "app/text_pane.h"
+#include "app/user_settings.h"
 #include "archive/archive_place.h"
 #include "archive/archive_reports.h"
 #include "archive/season_page.h"
@@ -166,7 +166,8 @@ void ArchiveDesk::saveSeason(const QString& filter, const QString& extension, co
 }
 
 void ArchiveDesk::saveSeasonPageClick() {
-    saveSeason("Webbsidor |*.html;*.htm", ".html", seasonPage(m_shownRange, m_shownPlaces, m_shownEvenings, "", m_shownSeries));
+    saveSeason("Webbsidor |*.html;*.htm", ".html",
+               seasonPage(m_shownRange, m_shownPlaces, m_shownEvenings, "", m_shownSeries));
 }
 
 void ArchiveDesk::saveSeasonCsvClick() {

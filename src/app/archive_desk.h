@@ -5,8 +5,8 @@
 #include <QDialog>
 
 #include "archive/season_ranking.h"
-#include "archive/team_series.h"
 #include "archive/season_text.h"
+#include "archive/team_series.h"
 
 class QLabel;
 class QLineEdit;

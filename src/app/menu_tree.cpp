@@ -65,8 +65,8 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     m_commands.vpAdjustment = addItem(result, "vpAdjustmentAction", "VP-justering\u2026");
     m_commands.redrawRound = addItem(result, "redrawRoundAction", "Lotta om senaste ronden");
     m_commands.moveTeams = addItem(result, "moveTeamsAction", "Byt plats p\u00e5 tv\u00e5 lag\u2026");
-    for (QAction* teamOnly : {m_commands.fixedMeetings, m_commands.vpAdjustment, m_commands.redrawRound,
-                              m_commands.moveTeams})
+    for (QAction* teamOnly :
+         {m_commands.fixedMeetings, m_commands.vpAdjustment, m_commands.redrawRound, m_commands.moveTeams})
         teamOnly->setEnabled(false);
 
     QMenu* view = addMenu(window, "Visa1", "Visa");

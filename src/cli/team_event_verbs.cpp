@@ -51,7 +51,8 @@ int runNewTeamEvent(const Args& args) {
     plan.teams = fieldNumber(args.option("lag"));
     plan.boardsPerMatch = fieldNumber(args.option("brickor"));
     plan.rounds = args.has("ronder") ? fieldNumber(args.option("ronder")) : 0;
-    if (args.has("fri-vp") && (!vpWord(args.option("fri-vp"), plan.byeVp) || plan.byeVp < 0 || plan.byeVp > 2000)) {
+    if (args.has("fri-vp") &&
+        (!vpWord(args.option("fri-vp"), plan.byeVp) || plan.byeVp < 0 || plan.byeVp > 2000)) {
         printUsage("--fri-vp ska vara po\xe4ng 0-20, till exempel 12 eller 12,50", kNewUsage);
         return 2;
     }
@@ -85,17 +86,20 @@ int runContinueSeries(const Args& args) {
     LoadedContest previous = loadContest(args, in);
     if (reportUnusable(previous, in)) return 1;
     TeamPlan plan;
-    plan.boardsPerMatch = args.has("brickor") ? fieldNumber(args.option("brickor")) : previous.contest->boardsPerRound;
+    plan.boardsPerMatch =
+        args.has("brickor") ? fieldNumber(args.option("brickor")) : previous.contest->boardsPerRound;
     plan.rounds = args.has("ronder") ? fieldNumber(args.option("ronder")) : 0;
     SetUpRequest request;
     bool ok = true;
-    request.contestName = args.has("name") ? argumentText(args.option("name"), ok) : previous.contest->contestName;
+    request.contestName =
+        args.has("name") ? argumentText(args.option("name"), ok) : previous.contest->contestName;
     if (ok && args.has("date")) request.contestDate = argumentText(args.option("date"), ok);
     if (!ok) {
         printError("--name eller --date: tecken som inte kan sparas i en t\xe4vlingsfil");
         return 2;
     }
-    if (plan.rounds == 0 && previous.contest->teams.form == TeamForm::Swiss) plan.rounds = previous.contest->roundCount;
+    if (plan.rounds == 0 && previous.contest->teams.form == TeamForm::Swiss)
+        plan.rounds = previous.contest->roundCount;
     // The register the previous evening's names point into: its players stay at their pairs
     // until the director names others.
     Contest next;
@@ -105,11 +109,13 @@ int runContinueSeries(const Args& args) {
         return 1;
     }
     for (int pair = 1; pair <= std::min(next.maxPairNumber, kMaxPair); ++pair)
-        next.participants[static_cast<std::size_t>(pair)] = previous.contest->participants[static_cast<std::size_t>(pair)];
+        next.participants[static_cast<std::size_t>(pair)] =
+            previous.contest->participants[static_cast<std::size_t>(pair)];
     const std::string& out = args.file(1);
     if (saveContest(next, out) != 0) return 1;
-    printLine(pathText(out) + ": forts\xe4ttning efter " + std::to_string(next.teams.earlierRounds) + " ronder, " +
-              std::to_string(next.roundCount) + " ronder med " + std::to_string(next.boardsPerRound) + " brickor");
+    printLine(pathText(out) + ": forts\xe4ttning efter " + std::to_string(next.teams.earlierRounds) +
+              " ronder, " + std::to_string(next.roundCount) + " ronder med " +
+              std::to_string(next.boardsPerRound) + " brickor");
     return 0;
 }
 
@@ -119,8 +125,8 @@ int runTeamDraw(const Args& args) {
     if (reportUnusable(loaded, in)) return 1;
     Contest& contest = *loaded.contest;
     if (args.has("fast")) {
-        if (const std::string why = readMeetings(args.option("fast"), contest.teams.teamCount,
-                                                 contest.teams.fixedMeetings);
+        if (const std::string why =
+                readMeetings(args.option("fast"), contest.teams.teamCount, contest.teams.fixedMeetings);
             !why.empty()) {
             printUsage(why, "lag-lottning IN.sco UT.sco --fast A-B,C-D");
             return 2;

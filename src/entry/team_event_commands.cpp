@@ -93,11 +93,12 @@ bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& di
     const bool unfinished = std::any_of(playing.begin(), playing.end(), [](const MatchCard& card) {
         return card.boardsDone < static_cast<int>(card.boards.size());
     });
-    const bool early = swiss && unfinished && drawnSoFar < contest.roundCount &&
-                       dialogs.confirm(QString("Rond %1 spelas fortfarande. Lotta rond %2 i f\u00f6rv\u00e4g efter "
-                                               "st\u00e4llningen f\u00f6re rond %1?")
-                                           .arg(drawnSoFar)
-                                           .arg(drawnSoFar + 1));
+    const bool early =
+        swiss && unfinished && drawnSoFar < contest.roundCount &&
+        dialogs.confirm(QString("Rond %1 spelas fortfarande. Lotta rond %2 i f\u00f6rv\u00e4g efter "
+                                "st\u00e4llningen f\u00f6re rond %1?")
+                            .arg(drawnSoFar)
+                            .arg(drawnSoFar + 1));
     TeamRoundDraw drawn;
     session.editIf(ContestChange::draw(), [&](Contest& c) {
         drawn = drawTeamRound(c, seeded, early);
@@ -127,8 +128,8 @@ bool redrawTeamRoundAsked(ContestSession& session, PaneRequests& panes, Dialogs&
 
 void moveTeamsAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
     const Contest& contest = session.contest();
-    const std::optional<QString> typed =
-        dialogs.inputQuery("Byt plats p\u00e5 lag", "Tv\u00e5 lag som byter plats i senaste ronden, till exempel 3-5:", "");
+    const std::optional<QString> typed = dialogs.inputQuery(
+        "Byt plats p\u00e5 lag", "Tv\u00e5 lag som byter plats i senaste ronden, till exempel 3-5:", "");
     if (!typed) return;
     std::vector<std::pair<int, int>> teams;
     std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, teams);
@@ -182,7 +183,8 @@ void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
                            "M\u00f6ten i n\u00e4sta rond, till exempel 1-3,5-7 (tomt: inga):", now.join(','));
     if (!typed) return;
     std::vector<std::pair<int, int>> meetings;
-    if (const std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, meetings); !why.empty()) {
+    if (const std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, meetings);
+        !why.empty()) {
         dialogs.message(toQt(why));
         return;
     }

@@ -9,11 +9,11 @@
 #include "files/contract_file.h"
 #include "files/file_platform.h"
 #include "files/round_file.h"
-#include "files/team_event_file.h"
 #include "files/rules_file.h"
 #include "files/safe_write.h"
 #include "files/sections_file.h"
 #include "files/side_text.h"
+#include "files/team_event_file.h"
 
 namespace vindelkast {
 

@@ -36,7 +36,8 @@ std::string_view restOfLine(std::string_view line, int count) {
 }
 
 bool printable(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
 }
 
 }  // namespace
@@ -54,7 +55,8 @@ std::string readMeetings(std::string_view text, int teams, std::vector<std::pair
         if (blankless.empty()) continue;
         const std::size_t dash = blankless.find('-');
         int a = 0, b = 0;
-        if (dash == std::string::npos || !numberWord(std::string_view(blankless).substr(0, dash), 1, teams, a) ||
+        if (dash == std::string::npos ||
+            !numberWord(std::string_view(blankless).substr(0, dash), 1, teams, a) ||
             !numberWord(std::string_view(blankless).substr(dash + 1), 1, teams, b) || a == b)
             return "\"" + blankless + "\" \xe4r inget m\xf6te mellan tv\xe5 lag i t\xe4vlingen";
         for (int team : {a, b}) {
@@ -76,7 +78,8 @@ bool vpWord(std::string_view word, int& hundredths, int limit) {
     std::string fraction(mark == std::string_view::npos ? "" : word.substr(mark + 1));
     int units = 0, cents = 0;
     if (whole.empty() || fraction.size() > 2 || !numberWord(whole, 0, limit / 100, units)) return false;
-    if (mark != std::string_view::npos && (fraction.empty() || !numberWord(fraction, 0, 99, cents))) return false;
+    if (mark != std::string_view::npos && (fraction.empty() || !numberWord(fraction, 0, 99, cents)))
+        return false;
     if (fraction.size() == 1) cents *= 10;
     const int value = units * 100 + cents;
     if (value > limit) return false;
@@ -96,10 +99,11 @@ std::string writeTeamEvent(const Contest& contest) {
     for (const auto& [a, b] : teams.fixedMeetings)
         text += "FAST " + std::to_string(a) + " " + std::to_string(b) + "\r\n";
     for (const VpAdjustment& j : teams.adjustments)
-        text += "JUSTERING " + std::to_string(j.round) + " " + std::to_string(j.team) + " " + vpText(j.vp) + "\r\n";
+        text += "JUSTERING " + std::to_string(j.round) + " " + std::to_string(j.team) + " " + vpText(j.vp) +
+                "\r\n";
     for (const CarriedTotals& c : teams.carried)
-        text += "TIDIGARE " + std::to_string(c.team) + " " + vpText(c.vp) + " " + std::to_string(c.impsFor) + " " +
-                std::to_string(c.impsAgainst) + "\r\n";
+        text += "TIDIGARE " + std::to_string(c.team) + " " + vpText(c.vp) + " " + std::to_string(c.impsFor) +
+                " " + std::to_string(c.impsAgainst) + "\r\n";
     for (const auto& [a, b] : teams.earlierMeetings)
         text += "MOTT " + std::to_string(a) + " " + std::to_string(b) + "\r\n";
     for (int team : teams.earlierByes) text += "HADE-FRI " + std::to_string(team) + "\r\n";
@@ -134,9 +138,10 @@ std::string readTeamEvent(Contest& contest, std::string_view text) {
             read.names[static_cast<std::size_t>(a - 1)] = std::string(name);
         } else if (key == "FAST" && words.size() == 3 && numberWord(words[1], 1, teams, a) &&
                    numberWord(words[2], 1, teams, b) && a != b) {
-            const bool taken = std::any_of(read.fixedMeetings.begin(), read.fixedMeetings.end(), [&](const auto& m) {
-                return m.first == a || m.second == a || m.first == b || m.second == b;
-            });
+            const bool taken =
+                std::any_of(read.fixedMeetings.begin(), read.fixedMeetings.end(), [&](const auto& m) {
+                    return m.first == a || m.second == a || m.first == b || m.second == b;
+                });
             if (taken) return sideFileFault(kFile, i + 1, "ett lag i tv\xe5 fasta m\xf6ten");
             read.fixedMeetings.emplace_back(a, b);
         } else if (key == "JUSTERING" && words.size() == 4 && numberWord(words[1], 1, kMaxBoard, a) &&

@@ -165,7 +165,8 @@ std::string figureText(const FigureColumn& column, double value) {
     return out;
 }
 
-std::string standingsName(const Contest& contest, const Standings& standings, std::size_t row, NameForm form) {
+std::string standingsName(const Contest& contest, const Standings& standings, std::size_t row,
+                          NameForm form) {
     if (row < standings.names.size()) return standings.names[row];
     return row < standings.rows.size() ? pairName(contest, standings.rows[row].pair, form) : std::string();
 }

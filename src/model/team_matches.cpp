@@ -141,7 +141,7 @@ std::vector<TeamScore> teamEventTotals(const Contest& contest, int firstRound, i
     for (const VpAdjustment& adjustment : contest.teams.adjustments)
         if (adjustment.round >= firstRound && adjustment.round <= lastRound)
             for (TeamScore& t : totals)
-            if (t.team == adjustment.team) t.vp += adjustment.vp;
+                if (t.team == adjustment.team) t.vp += adjustment.vp;
     return totals;
 }
 

@@ -38,7 +38,9 @@ public:
     }
 
     Standings standings(const Contest& contest, int) const override { return rows(contest, 1, kMaxBoard); }
-    Standings roundStandings(const Contest& contest, int round) const override { return rows(contest, round, round); }
+    Standings roundStandings(const Contest& contest, int round) const override {
+        return rows(contest, round, round);
+    }
     Standings standingsAfterRound(const Contest& contest, int round) const override {
         return rows(contest, 1, round);
     }
@@ -49,7 +51,9 @@ public:
     std::vector<FigureColumn> figureColumns() const override { return kVpColumns; }
     bool pointsHaveTop() const override { return false; }
     bool exchangesExactFigures() const override { return false; }
-    const char* pbnTotalColumns() const override { return "TotalVP\\7R;IMPDifference\\7R;IMPQuotient\\6R;NrBoards\\2R"; }
+    const char* pbnTotalColumns() const override {
+        return "TotalVP\\7R;IMPDifference\\7R;IMPQuotient\\6R;NrBoards\\2R";
+    }
     const char* pbnPointsColumns() const override { return "IMP_NS\\4R;IMP_EW\\4R"; }
 
 private:

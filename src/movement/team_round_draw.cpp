@@ -78,13 +78,15 @@ bool layRound(Contest& contest, int round, std::vector<DrawnMatch>& matches) {
     const int k = contest.boardsPerRound;
     const int first = (round - 1) * k + 1, last = std::min(round * k, contest.lastBoard());
     std::vector<std::pair<int, std::array<BoardResult, kMaxResults>>> saved;
-    for (int b = first; b <= last; ++b) saved.emplace_back(contest.boards[b].resultCount, contest.boards[b].results);
+    for (int b = first; b <= last; ++b)
+        saved.emplace_back(contest.boards[b].resultCount, contest.boards[b].results);
     int table = 1;
     for (DrawnMatch& m : matches) {
         m.table = table;
         for (int b = first; b <= last; ++b) {
             Board& board = contest.boards[b];
-            if (addResult(board, firstPairOfTeam(m.home), secondPairOfTeam(m.away), table, kNoScore, 0, 0, true) ||
+            if (addResult(board, firstPairOfTeam(m.home), secondPairOfTeam(m.away), table, kNoScore, 0, 0,
+                          true) ||
                 addResult(board, firstPairOfTeam(m.away), secondPairOfTeam(m.home), table + 1, kNoScore, 0, 0,
                           true)) {
                 for (int s = first; s <= last; ++s) {
@@ -106,15 +108,16 @@ int roundRobinRounds(int teams) { return teams < 2 ? 0 : (teams % 2 == 0 ? teams
 std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPlan& plan) {
     if (plan.teams < 2 || plan.teams > kMaxPair / 2) return "En lagt\xe4vling har 2 till 36 lag";
     if (plan.boardsPerMatch < 1) return "Ange antal brickor per match";
-    const int rounds = plan.form == TeamForm::RoundRobin && plan.rounds == 0 ? roundRobinRounds(plan.teams) : plan.rounds;
+    const int rounds =
+        plan.form == TeamForm::RoundRobin && plan.rounds == 0 ? roundRobinRounds(plan.teams) : plan.rounds;
     if (rounds < 1) return "Ange antal ronder";
     if (plan.form == TeamForm::RoundRobin && rounds > roundRobinRounds(plan.teams))
-        return std::to_string(plan.teams) + " lag m\xf6ts alla p\xe5 " + std::to_string(roundRobinRounds(plan.teams)) +
-               " ronder";
+        return std::to_string(plan.teams) + " lag m\xf6ts alla p\xe5 " +
+               std::to_string(roundRobinRounds(plan.teams)) + " ronder";
     if (rounds * plan.boardsPerMatch > kMaxBoard)
-        return "En t\xe4vling rymmer h\xf6gst " + std::to_string(kMaxBoard) + " brickor: " + std::to_string(rounds) +
-               " ronder med " + std::to_string(plan.boardsPerMatch) + " brickor \xe4r " +
-               std::to_string(rounds * plan.boardsPerMatch);
+        return "En t\xe4vling rymmer h\xf6gst " + std::to_string(kMaxBoard) +
+               " brickor: " + std::to_string(rounds) + " ronder med " + std::to_string(plan.boardsPerMatch) +
+               " brickor \xe4r " + std::to_string(rounds * plan.boardsPerMatch);
     request.boards = std::to_string(rounds * plan.boardsPerMatch);
     request.rounds = std::to_string(rounds);
     request.maxPair = std::to_string(2 * plan.teams);
@@ -160,7 +163,8 @@ std::string continueTeamSeries(const Contest& previous, Contest& next, SetUpRequ
     teams.earlierMeetings = before.earlierMeetings;
     teams.earlierByes = before.earlierByes;
     for (int round = 1; round <= played; ++round) {
-        for (const MatchCard& card : roundMatches(previous, round)) teams.earlierMeetings.emplace_back(card.home, card.away);
+        for (const MatchCard& card : roundMatches(previous, round))
+            teams.earlierMeetings.emplace_back(card.home, card.away);
         for (int team : roundByes(previous, round)) teams.earlierByes.push_back(team);
     }
     teams.earlierRounds = before.earlierRounds + played;

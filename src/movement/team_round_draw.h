@@ -41,10 +41,10 @@ struct DrawnMatch {
 };
 
 struct TeamRoundDraw {
-    int round = 0;         // the round drawn; 0 when none was
-    std::string message;   // why not, or what the director should know of the draw
+    int round = 0;        // the round drawn; 0 when none was
+    std::string message;  // why not, or what the director should know of the draw
     std::vector<DrawnMatch> matches;
-    int bye = 0;           // the team that sits out (0: none)
+    int bye = 0;  // the team that sits out (0: none)
     int repeats = 0;
     bool repeatUnavoidable = false;
 };

@@ -189,7 +189,8 @@ void writeTotalScoreTable(const Contest& contest, std::ostream& out) {
                 continue;
             out << sectionCell(contest, row.pair) << rightAligned(row.place, 2) << ' '
                 << rightAligned(row.pair, 2) << ' '
-                << (r < standings.names.size() ? paddedName(standings.names[r]) : nameCell(contest, row.pair));
+                << (r < standings.names.size() ? paddedName(standings.names[r])
+                                               : nameCell(contest, row.pair));
             for (std::size_t i = 0; i < figures; ++i)
                 out << (i > 0 ? " " : "")
                     << formatText("%*.*f", widths[i], standings.columns[i].decimals, row.figures[i]);

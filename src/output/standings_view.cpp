@@ -33,11 +33,10 @@ std::vector<ViewLine> fieldStandingsLines(const Contest& contest, const ScoringF
     std::vector<ViewLine> lines{{headingLine(standings), Colour::Black, true}};
     int count = 0;
     for (const StandingsRow& row : standings.rows) {
-        std::string line = formatText("%2d %3s %-40s", form.tiesSharePlace() ? row.place : count + 1,
-                                      pairLabel(contest, row.pair).c_str(),
-                                      standingsName(contest, standings, static_cast<std::size_t>(count),
-                                                    NameForm::Long)
-                                          .c_str());
+        std::string line = formatText(
+            "%2d %3s %-40s", form.tiesSharePlace() ? row.place : count + 1,
+            pairLabel(contest, row.pair).c_str(),
+            standingsName(contest, standings, static_cast<std::size_t>(count), NameForm::Long).c_str());
         for (std::size_t c = 0; c < standings.columns.size(); ++c)
             line += formatText(" %*s", standings.columns[c].width,
                                figureText(standings.columns[c], row.figures[c]).c_str());

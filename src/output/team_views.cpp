@@ -30,13 +30,14 @@ std::string boardRange(const Contest& contest, int round) {
 }  // namespace
 
 std::vector<ViewLine> teamDrawLines(const Contest& contest, int round) {
-    std::vector<ViewLine> lines{{formatText("Rond %d, %s", round, boardRange(contest, round).c_str()), Colour::Black,
-                                 true},
-                                {"Bord   Hemmalag                                    Bortalag", Colour::Black, true}};
+    std::vector<ViewLine> lines{
+        {formatText("Rond %d, %s", round, boardRange(contest, round).c_str()), Colour::Black, true},
+        {"Bord   Hemmalag                                    Bortalag", Colour::Black, true}};
     const std::vector<MatchCard> cards = roundMatches(contest, round);
     for (const MatchCard& card : cards)
-        lines.push_back({formatText("%2d-%-2d  %-43s %s", card.homeTable, card.homeTable + 1,
-                                    teamLabel(contest, card.home).c_str(), teamLabel(contest, card.away).c_str())});
+        lines.push_back(
+            {formatText("%2d-%-2d  %-43s %s", card.homeTable, card.homeTable + 1,
+                        teamLabel(contest, card.home).c_str(), teamLabel(contest, card.away).c_str())});
     for (int team : roundByes(contest, round))
         lines.push_back({formatText("Fri:   %s (%s VP)", teamLabel(contest, team).c_str(),
                                     vpText(contest.teams.byeVp).c_str())});
@@ -54,7 +55,8 @@ std::vector<ViewLine> matchCardLines(const Contest& contest, const MatchCard& ca
         {formatText("Rond %d, bord %d-%d: %s - %s", card.round, card.homeTable, card.homeTable + 1,
                     contest.teams.nameOf(card.home).c_str(), contest.teams.nameOf(card.away).c_str()),
          Colour::Black, true},
-        {formatText("Bricka  Bord %-2d  Bord %-2d   IMP hemma  IMP borta", card.homeTable, card.homeTable + 1),
+        {formatText("Bricka  Bord %-2d  Bord %-2d   IMP hemma  IMP borta", card.homeTable,
+                    card.homeTable + 1),
          Colour::Black, true}};
     for (const MatchBoard& b : card.boards) {
         const int home = b.homeImps.value_or(0);
@@ -64,9 +66,12 @@ std::vector<ViewLine> matchCardLines(const Contest& contest, const MatchCard& ca
                                     b.homeImps && home < 0 ? std::to_string(-home).c_str() : "")});
     }
     lines.push_back({formatText("Summa %29d %10d", card.homeImps, card.awayImps)});
-    lines.push_back({formatText("VP %32s %10s", vpText(card.vp.first).c_str(), vpText(card.vp.second).c_str())});
+    lines.push_back(
+        {formatText("VP %32s %10s", vpText(card.vp.first).c_str(), vpText(card.vp.second).c_str())});
     if (card.boardsDone < static_cast<int>(card.boards.size()))
-        lines.push_back({formatText("%d av %zu brickor spelade vid b\xe5" "da borden", card.boardsDone, card.boards.size()),
+        lines.push_back({formatText("%d av %zu brickor spelade vid b\xe5"
+                                    "da borden",
+                                    card.boardsDone, card.boards.size()),
                          Colour::Blue});
     return lines;
 }
@@ -85,7 +90,8 @@ std::vector<ViewLine> teamStandingsLines(const Contest& contest) {
     const ScoringForm& form = scoringForm(contest);
     const Standings standings = form.standings(contest);
     std::string heading = padRight("pl  nr lag", 47);
-    for (const FigureColumn& column : standings.columns) heading += formatText(" %*s", column.width, column.heading);
+    for (const FigureColumn& column : standings.columns)
+        heading += formatText(" %*s", column.width, column.heading);
     std::vector<ViewLine> lines{{"St\xe4llning", Colour::Black, true}, {heading, Colour::Black, true}};
     for (std::size_t i = 0; i < standings.rows.size(); ++i) {
         const StandingsRow& row = standings.rows[i];
@@ -99,15 +105,16 @@ std::vector<ViewLine> teamStandingsLines(const Contest& contest) {
         lines.push_back({line});
         // A team whose pairs have no names yet shows none.
         const Participant& first = contest.participants[static_cast<std::size_t>(firstPairOfTeam(row.pair))];
-        const Participant& second = contest.participants[static_cast<std::size_t>(secondPairOfTeam(row.pair))];
+        const Participant& second =
+            contest.participants[static_cast<std::size_t>(secondPairOfTeam(row.pair))];
         if (first.first || second.first)
-            lines.push_back({"          " + pairName(contest, firstPairOfTeam(row.pair), NameForm::Long) + ", " +
-                                 pairName(contest, secondPairOfTeam(row.pair), NameForm::Long),
+            lines.push_back({"          " + pairName(contest, firstPairOfTeam(row.pair), NameForm::Long) +
+                                 ", " + pairName(contest, secondPairOfTeam(row.pair), NameForm::Long),
                              Colour::Blue});
     }
     for (const VpAdjustment& j : contest.teams.adjustments)
-        lines.push_back({formatText("Justering rond %d: %s %s VP", j.round, contest.teams.nameOf(j.team).c_str(),
-                                    vpText(j.vp).c_str())});
+        lines.push_back({formatText("Justering rond %d: %s %s VP", j.round,
+                                    contest.teams.nameOf(j.team).c_str(), vpText(j.vp).c_str())});
     return lines;
 }
 
@@ -118,8 +125,10 @@ std::vector<ViewLine> crossTableLines(const Contest& contest) {
     for (int round = 1; round <= drawnTeamRounds(contest); ++round)
         for (const MatchCard& card : roundMatches(contest, round)) {
             if (card.boardsDone == 0 || card.home > n || card.away > n) continue;
-            cells[static_cast<std::size_t>(card.home)][static_cast<std::size_t>(card.away)] = vpText(card.vp.first);
-            cells[static_cast<std::size_t>(card.away)][static_cast<std::size_t>(card.home)] = vpText(card.vp.second);
+            cells[static_cast<std::size_t>(card.home)][static_cast<std::size_t>(card.away)] =
+                vpText(card.vp.first);
+            cells[static_cast<std::size_t>(card.away)][static_cast<std::size_t>(card.home)] =
+                vpText(card.vp.second);
         }
     std::string heading = "nr lag                 ";
     for (int t = 1; t <= n; ++t) heading += formatText(" %5d", t);
@@ -127,7 +136,9 @@ std::vector<ViewLine> crossTableLines(const Contest& contest) {
     for (int t = 1; t <= n; ++t) {
         std::string line = formatText("%2d %-20.20s", t, contest.teams.nameOf(t).c_str());
         for (int o = 1; o <= n; ++o)
-            line += formatText(" %5s", o == t ? "  X" : cells[static_cast<std::size_t>(t)][static_cast<std::size_t>(o)].c_str());
+            line += formatText(
+                " %5s",
+                o == t ? "  X" : cells[static_cast<std::size_t>(t)][static_cast<std::size_t>(o)].c_str());
         lines.push_back({line});
     }
     return lines;

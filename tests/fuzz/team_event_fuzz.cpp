@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TeamRoundDraw draw = drawTeamRound(event, true);
     if (draw.round == 0) return 0;
     std::set<int> seated;
-    for (const DrawnMatch& m : draw.matches) fuzz::require(seated.insert(m.home).second && seated.insert(m.away).second);
+    for (const DrawnMatch& m : draw.matches)
+        fuzz::require(seated.insert(m.home).second && seated.insert(m.away).second);
     if (draw.bye != 0) fuzz::require(seated.insert(draw.bye).second);
     fuzz::require(static_cast<int>(seated.size()) == teams.teamCount);
     return 0;

@@ -27,8 +27,9 @@ namespace {
 
 // The IMP scale from its printed table: the lowest difference of each step from 1 IMP up.
 int imps(int difference) {
-    static const std::array<int, 24> from = {20,   50,   90,   130,  170,  220,  270,  320,  370,  430,  500,  600,
-                                             750,  900,  1100, 1300, 1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000};
+    static const std::array<int, 24> from = {20,   50,   90,   130,  170,  220,  270,  320,
+                                             370,  430,  500,  600,  750,  900,  1100, 1300,
+                                             1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000};
     int step = 0;
     while (step < 24 && std::abs(difference) >= from[static_cast<std::size_t>(step)]) ++step;
     return difference < 0 ? -step : step;
@@ -87,7 +88,8 @@ TEST(TeamEventOnPaper, RoundRobinOfSixTeams) {
             const VpPair share = matchVp(2, std::max(expected[m], 0), std::max(-expected[m], 0));
             vp[static_cast<std::size_t>(card.home)] += share.first;
             vp[static_cast<std::size_t>(card.away)] += share.second;
-            cross[static_cast<std::size_t>(card.home)][static_cast<std::size_t>(card.away)] = vpText(share.first);
+            cross[static_cast<std::size_t>(card.home)][static_cast<std::size_t>(card.away)] =
+                vpText(share.first);
         }
     }
     EXPECT_EQ(met.size(), 15u);
@@ -101,7 +103,8 @@ TEST(TeamEventOnPaper, RoundRobinOfSixTeams) {
         for (int away = 1; away <= 6; ++away) {
             const std::string& cell = cross[static_cast<std::size_t>(home)][static_cast<std::size_t>(away)];
             if (cell.empty()) continue;
-            EXPECT_NE(table[static_cast<std::size_t>(home + 1)].text.find(cell), std::string::npos) << home << "-" << away;
+            EXPECT_NE(table[static_cast<std::size_t>(home + 1)].text.find(cell), std::string::npos)
+                << home << "-" << away;
         }
     }
     const Standings standings = scoringForm(c).standings(c);
@@ -115,7 +118,8 @@ TEST(TeamEventOnPaper, RoundRobinOfSixTeams) {
     EXPECT_NE(pbn.str().find("\"Lag 6\""), std::string::npos);
     ASSERT_EQ(writeXml(c, xml), "");
     std::size_t persons = 0;
-    for (std::size_t at = xml.str().find("<person>"); at != std::string::npos; at = xml.str().find("<person>", at + 1))
+    for (std::size_t at = xml.str().find("<person>"); at != std::string::npos;
+         at = xml.str().find("<person>", at + 1))
         ++persons;
     EXPECT_EQ(persons, 24u);
 }
@@ -128,7 +132,8 @@ TEST(TeamEventOnPaper, ASeriesGoesOnWithTheRoundRobin) {
         playRound(first.c(), round);
     }
     test::ContestFixture next;
-    ASSERT_EQ(continueTeamSeries(first.c(), next.c(), SetUpRequest{}, {TeamForm::RoundRobin, 0, 3, 0, 0, {}}), "");
+    ASSERT_EQ(continueTeamSeries(first.c(), next.c(), SetUpRequest{}, {TeamForm::RoundRobin, 0, 3, 0, 0, {}}),
+              "");
     EXPECT_EQ(next.c().roundCount, 1) << "four teams meet in three rounds, two of them played";
     ASSERT_EQ(drawTeamRound(next.c(), false).round, 1);
     const std::vector<RobinMatch> third = roundRobin(4)[2];

@@ -33,10 +33,10 @@ void playRound(test::HeldEvening& e, int round, std::int64_t& now) {
     for (const TableSeat& seat : roundTables(e.contest(), round, false))
         for (int b : seat.boards) {
             if (hasScore(findResult(e.contest().boards[b], seat.nsPair, seat.ewPair)->nsScore)) continue;
-            const TableDecision d = e.submit(seat.table, b, "4S", "N", 8 + (seat.table + b) % 3,
-                                             "r" + std::to_string(round) + "t" + std::to_string(seat.table) +
-                                                 "b" + std::to_string(b),
-                                             now += 1000);
+            const TableDecision d = e.submit(
+                seat.table, b, "4S", "N", 8 + (seat.table + b) % 3,
+                "r" + std::to_string(round) + "t" + std::to_string(seat.table) + "b" + std::to_string(b),
+                now += 1000);
             ASSERT_EQ(d.outcome, TableOutcome::Store) << d.body;
         }
 }
@@ -57,7 +57,8 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     EXPECT_EQ(first.bye, 7);
     EXPECT_EQ(first.matches[0].home, 1);
     EXPECT_EQ(first.matches[2].table, 5);
-    EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).nsPair, 3) << "team 2's first pair sits NS at the second table";
+    EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).nsPair, 3)
+        << "team 2's first pair sits NS at the second table";
     EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).ewPair, 2);
     e.tables.emplace(makeTableCodes(tableCountOfEvening(e.contest(), false), false, 7));
 
@@ -73,8 +74,8 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     // 420 at home against 100 to Vindeln's North: 520 is 11 IMP.
     const int vp = matchVp(4, 11, 0).first;
     EXPECT_EQ(roundJson(e, 1, 1)["match"], "NS (Norrfors BK): Ni leder med 11 IMP, " + vpText(vp) + " VP");
-    EXPECT_EQ(roundJson(e, 2, 1)["match"], "NS (Vindelns BS): Ni ligger under med 11 IMP, " +
-                                               vpText(2000 - vp) + " VP");
+    EXPECT_EQ(roundJson(e, 2, 1)["match"],
+              "NS (Vindelns BS): Ni ligger under med 11 IMP, " + vpText(2000 - vp) + " VP");
 
     test::HeldEvening back;
     ASSERT_EQ(back.recover(halfway), "");
@@ -112,8 +113,8 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     EXPECT_NEAR(total, 2 * (3 * 20.0 + 12.0), 1e-9);
     const auto norrfors = std::find_if(standings.rows.begin(), standings.rows.end(),
                                        [](const StandingsRow& r) { return r.pair == 1; });
-    EXPECT_EQ(standingsName(e.contest(), standings, static_cast<std::size_t>(norrfors - standings.rows.begin()),
-                            NameForm::Long),
+    EXPECT_EQ(standingsName(e.contest(), standings,
+                            static_cast<std::size_t>(norrfors - standings.rows.begin()), NameForm::Long),
               "Norrfors BK");
     EXPECT_EQ(e.contest().teams.nameOf(5), "Lag 5");
 

@@ -7,8 +7,6 @@
 #include "model/scoring_form.h"
 #include "model/sections.h"
 #include "model/standings.h"
-#include "model/team_matches.h"
-#include "model/team_standings.h"
 
 namespace vindelkast {
 
@@ -33,17 +31,14 @@ int seatIn(const BoardResult& r, int pair, bool individual) {
     return -1;
 }
 
-// A team event ranks its teams by victory points, then IMP difference, as its standings do;
-// teams equal on both share a place.
+// A team event's rows are its teams as the standings give them: VP, then IMP difference.
 std::vector<RankingLine> teamLines(const Contest& contest) {
+    const Standings standings = scoringForm(contest).standings(contest);
     std::vector<RankingLine> lines;
-    for (const TeamScore& t : rankTeams(teamEventTotals(contest))) {
-        const int difference = t.impsFor - t.impsAgainst;
-        const bool tied =
-            !lines.empty() && lines.back().points * 100.0 == t.vp && lines.back().percent == difference;
-        const int place = tied ? lines.back().place : static_cast<int>(lines.size()) + 1;
-        lines.push_back(
-            {place, t.team, contest.teams.nameOf(t.team), t.vp / 100.0, static_cast<double>(difference)});
+    for (std::size_t i = 0; i < standings.rows.size(); ++i) {
+        const StandingsRow& row = standings.rows[i];
+        lines.push_back({row.place, row.pair, standingsName(contest, standings, i, NameForm::Long),
+                         row.figures[0], row.figures[1]});
     }
     return lines;
 }

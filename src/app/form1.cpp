@@ -250,7 +250,9 @@ void TForm1::refreshCaption() {
     if (c.hasHandicap) caption += "    med hcp";
     caption += "   " + c.contestDate + ". " + std::to_string(c.boardCount) + " givar. " +
                std::to_string(c.maxPairNumber) + (c.isIndividual ? " personer." : " par.");
-    if (c.teams.any())
+    if (c.teams.form == TeamForm::SwissPairs)
+        caption += " Monrad f\xf6r par.";
+    else if (c.teams.any())
         caption += " " + std::to_string(c.teams.teamCount) + " lag, " +
                    (c.teams.form == TeamForm::Swiss ? "Monrad." : "alla mot alla.");
     if (c.isBarometer) caption += c.isGronaHissen ? " Gr\xf6na Hissen." : " Barometer.";

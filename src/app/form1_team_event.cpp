@@ -37,7 +37,7 @@ void TForm1::applyTeamEventLook() {
     if (on) m_entry->roundModeOn();
     const MenuCommands& commands = m_menus->commands();
     commands.drawRound->setEnabled(on || m_setUp->choices().gronaHissen);
-    commands.fixedMeetings->setEnabled(on && contest().teams.form == TeamForm::Swiss);
+    commands.fixedMeetings->setEnabled(on && contest().teams.monrad());
     commands.vpAdjustment->setEnabled(on);
     commands.redrawRound->setEnabled(on);
     commands.moveTeams->setEnabled(on);

@@ -1,8 +1,11 @@
 #include "app/team_event_dialog.h"
 
+#include <array>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,10 +30,16 @@ TeamEventDialog::TeamEventDialog(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout(this);
     m_form = new QComboBox(this);
     m_form->setObjectName("teamForm");
-    m_form->addItems({"Monrad", "Alla mot alla"});
+    m_form->addItems({"Monrad", "Alla mot alla", "Monrad f\u00f6r par"});
     form->addRow("Spelform", m_form);
+    m_boardScoring = new QComboBox(this);
+    m_boardScoring->setObjectName("teamBoardScoring");
+    m_boardScoring->addItems({"Matchpo\u00e4ng", "Korsvis IMP", "Butler"});
+    m_boardScoring->setEnabled(false);
+    form->addRow("Givarna r\u00e4knas", m_boardScoring);
     m_teams = numberBox(this, "teamCount", 2, 36, 8);
-    form->addRow("Antal lag", m_teams);
+    m_teamsLabel = new QLabel("Antal lag", this);
+    form->addRow(m_teamsLabel, m_teams);
     m_boards = numberBox(this, "teamBoards", 1, 71, 6);
     form->addRow("Brickor per match", m_boards);
     m_rounds = numberBox(this, "teamRounds", 0, 71, 5);
@@ -56,16 +65,28 @@ TeamEventDialog::TeamEventDialog(QWidget* parent) : QDialog(parent) {
 void TeamEventDialog::formChanged() {
     // A round robin is played in full unless the director cuts it short; a Monrad needs a count.
     m_rounds->setValue(m_form->currentIndex() == 1 ? 0 : 5);
+    // Swiss pairs seat up to 72 pairs and score their boards across the field.
+    const bool pairs = m_form->currentIndex() == 2;
+    m_teams->setMaximum(pairs ? 72 : 36);
+    m_teamsLabel->setText(pairs ? "Antal par" : "Antal lag");
+    m_boardScoring->setEnabled(pairs);
+    // A pair is named by its players (F3), not here.
+    m_names->setEnabled(!pairs);
 }
 
 Dialogs::TeamEventChoice TeamEventDialog::choice() const {
     Dialogs::TeamEventChoice chosen;
     chosen.roundRobin = m_form->currentIndex() == 1;
+    chosen.swissPairs = m_form->currentIndex() == 2;
+    chosen.boardScoring =
+        std::array{ScoringMethod::Matchpoints, ScoringMethod::CrossImps,
+                   ScoringMethod::Butler}[static_cast<std::size_t>(m_boardScoring->currentIndex())];
     chosen.teams = m_teams->value();
     chosen.boardsPerMatch = m_boards->value();
     chosen.rounds = m_rounds->value();
     chosen.byeVp = m_byeVp->text();
-    for (const QString& line : m_names->toPlainText().split('\n')) chosen.names << line.trimmed();
+    if (m_names->isEnabled())
+        for (const QString& line : m_names->toPlainText().split('\n')) chosen.names << line.trimmed();
     while (!chosen.names.isEmpty() && chosen.names.last().isEmpty()) chosen.names.removeLast();
     return chosen;
 }

@@ -5,13 +5,15 @@
 #include "session/dialogs.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
 
 namespace vindelkast {
 
-// "Lagtävling…": Monrad or every team against every other, how many teams, boards per match
+// "Lagtävling…": Monrad or every team against every other, or Monrad for pairs with its boards
+// scored across the field; how many teams (pairs), boards per match
 // and rounds (none: a full round robin), what a bye is worth and the teams' names, one a line.
 class TeamEventDialog : public QDialog {
     Q_OBJECT
@@ -24,6 +26,8 @@ private:
     void formChanged();
 
     QComboBox* m_form = nullptr;
+    QComboBox* m_boardScoring = nullptr;
+    QLabel* m_teamsLabel = nullptr;
     QSpinBox* m_teams = nullptr;
     QSpinBox* m_boards = nullptr;
     QSpinBox* m_rounds = nullptr;

@@ -42,13 +42,13 @@ void addTeams(const Contest& contest, Evening& evening) {
     const std::vector<TeamScore> ranked = rankTeams(own);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const TeamScore& t = ranked[i];
-        ArchivedTeam team{t.team,        contest.teams.nameOf(t.team), {}, t.vp, t.impsFor,
+        ArchivedTeam team{t.team,        teamName(contest, t.team), {}, t.vp, t.impsFor,
                           t.impsAgainst, static_cast<int>(i) + 1};
         for (std::size_t row = 0; row < standings.rows.size(); ++row)
             if (standings.rows[row].pair == t.team)
                 team.name = standingsName(contest, standings, row, NameForm::Long);
         if (i > 0 && sameStanding(t, ranked[i - 1])) team.place = evening.teams.back().place;
-        for (int pair : {firstPairOfTeam(t.team), secondPairOfTeam(t.team)})
+        for (int pair : contest.teams.pairsOf(t.team))
             if (pair <= kMaxPair)
                 for (ArchivedPlayer& player : playersOf(contest, pair))
                     team.players.push_back(std::move(player));

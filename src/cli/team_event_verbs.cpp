@@ -3,6 +3,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "cli/scoring_option.h"
 #include "files/safe_write.h"
 #include "files/team_event_file.h"
 #include "model/member_register.h"
@@ -41,14 +42,45 @@ bool teamNames(const Args& args, std::vector<std::string>& names) {
     return true;
 }
 
+// The evening's name and date from --name and --date, the name `fallback` without one; false
+// (printed) when one cannot be kept.
+bool nameAndDate(const Args& args, SetUpRequest& request, const std::string& fallback) {
+    bool ok = true;
+    request.contestName = args.has("name") ? argumentText(args.option("name"), ok) : fallback;
+    if (ok && args.has("date")) request.contestDate = argumentText(args.option("date"), ok);
+    if (!ok) printError("--name eller --date: tecken som inte kan sparas i en t\xe4vlingsfil");
+    return ok;
+}
+
+const char* formText(TeamForm form) {
+    return form == TeamForm::RoundRobin   ? "alla mot alla"
+           : form == TeamForm::SwissPairs ? "Monrad f\xf6r par"
+                                          : "Monrad";
+}
+
 const char* const kNewUsage =
-    "lag-ny --lag N --brickor B [--ronder R] [--alla-mot-alla] [--fri-vp VP] [--lagnamn \"A;B;...\"] "
-    "[--name TEXT] [--date TEXT] UT.sco";
+    "lag-ny (--lag N [--alla-mot-alla] | --par N [--scoring mp|cross-imps|butler]) --brickor B [--ronder R] "
+    "[--fri-vp VP] [--lagnamn \"A;B;...\"] [--name TEXT] [--date TEXT] UT.sco";
 
 int runNewTeamEvent(const Args& args) {
     TeamPlan plan;
-    plan.form = args.has("alla-mot-alla") ? TeamForm::RoundRobin : TeamForm::Swiss;
-    plan.teams = fieldNumber(args.option("lag"));
+    plan.form = args.has("par")             ? TeamForm::SwissPairs
+                : args.has("alla-mot-alla") ? TeamForm::RoundRobin
+                                            : TeamForm::Swiss;
+    plan.teams = fieldNumber(args.option(plan.form == TeamForm::SwissPairs ? "par" : "lag"));
+    if (args.has("par") && (args.has("lag") || args.has("alla-mot-alla"))) {
+        printUsage("--par (Monrad f\xf6r par) g\xe5r inte med --lag eller --alla-mot-alla", kNewUsage);
+        return 2;
+    }
+    if (!args.has("par") && args.has("scoring")) {
+        printUsage(
+            "--scoring g\xe4ller Monrad f\xf6r par (--par): ett lags match r\xe4knas mellan dess tv\xe5 bord",
+            kNewUsage);
+        return 2;
+    }
+    ScoringRule boards;
+    if (!scoringOptions(args, kNewUsage, boards)) return 2;
+    plan.boardScoring = boards.method;
     plan.boardsPerMatch = fieldNumber(args.option("brickor"));
     plan.rounds = args.has("ronder") ? fieldNumber(args.option("ronder")) : 0;
     if (args.has("fri-vp") &&
@@ -58,13 +90,9 @@ int runNewTeamEvent(const Args& args) {
     }
     if (!teamNames(args, plan.names)) return 2;
     SetUpRequest request;
-    bool ok = true;
-    request.contestName = args.has("name") ? argumentText(args.option("name"), ok) : "Lagt\xe4vling";
-    if (ok && args.has("date")) request.contestDate = argumentText(args.option("date"), ok);
-    if (!ok) {
-        printError("--name eller --date: tecken som inte kan sparas i en t\xe4vlingsfil");
+    if (!nameAndDate(args, request,
+                     plan.form == TeamForm::SwissPairs ? "Monrad f\xf6r par" : "Lagt\xe4vling"))
         return 2;
-    }
     MemberRegister reg;
     reg.startWithByeMember();
     Contest contest;
@@ -75,9 +103,9 @@ int runNewTeamEvent(const Args& args) {
     }
     const std::string& out = args.file(0);
     if (saveContest(contest, out) != 0) return 1;
-    printLine(pathText(out) + ": " + std::to_string(contest.teams.teamCount) + " lag, " +
-              std::to_string(contest.roundCount) + " ronder med " + std::to_string(contest.boardsPerRound) +
-              " brickor, " + (plan.form == TeamForm::Swiss ? "Monrad" : "alla mot alla"));
+    printLine(pathText(out) + ": " + std::to_string(contest.teams.teamCount) +
+              (plan.form == TeamForm::SwissPairs ? " par, " : " lag, ") + std::to_string(contest.roundCount) +
+              " ronder med " + std::to_string(contest.boardsPerRound) + " brickor, " + formText(plan.form));
     return 0;
 }
 
@@ -90,16 +118,8 @@ int runContinueSeries(const Args& args) {
         args.has("brickor") ? fieldNumber(args.option("brickor")) : previous.contest->boardsPerRound;
     plan.rounds = args.has("ronder") ? fieldNumber(args.option("ronder")) : 0;
     SetUpRequest request;
-    bool ok = true;
-    request.contestName =
-        args.has("name") ? argumentText(args.option("name"), ok) : previous.contest->contestName;
-    if (ok && args.has("date")) request.contestDate = argumentText(args.option("date"), ok);
-    if (!ok) {
-        printError("--name eller --date: tecken som inte kan sparas i en t\xe4vlingsfil");
-        return 2;
-    }
-    if (plan.rounds == 0 && previous.contest->teams.form == TeamForm::Swiss)
-        plan.rounds = previous.contest->roundCount;
+    if (!nameAndDate(args, request, previous.contest->contestName)) return 2;
+    if (plan.rounds == 0 && previous.contest->teams.monrad()) plan.rounds = previous.contest->roundCount;
     // The register the previous evening's names point into: its players stay at their pairs
     // until the director names others.
     Contest next;
@@ -205,7 +225,7 @@ int runAdjustment(const Args& args) {
     }
     contest.teams.adjustments.push_back(adjustment);
     if (saveContest(loaded, args.file(1)) != 0) return 1;
-    printLine(contest.teams.nameOf(adjustment.team) + ": " + vpText(adjustment.vp) + " VP i rond " +
+    printLine(teamName(contest, adjustment.team) + ": " + vpText(adjustment.vp) + " VP i rond " +
               std::to_string(adjustment.round));
     return 0;
 }
@@ -217,7 +237,9 @@ std::vector<Verb> teamEventVerbs() {
         {"lag-ny",
          kNewUsage,
          "L\xe4gger upp en lagt\xe4vling: Monrad (normalt) eller alla mot alla, N lag med tv\xe5 par vardera "
-         "(lag L \xe4r par 2L-1 och 2L), B brickor per match, VP p\xe5 20-po\xe4ngsskalan",
+         "(lag L \xe4r par 2L-1 och 2L), B brickor per match, VP p\xe5 20-po\xe4ngsskalan; med --par N "
+         "Monrad f\xf6r N par, varje giv r\xe4knad \xf6ver hela f\xe4ltet (matchpo\xe4ng eller IMP) och "
+         "varje match i VP",
          1,
          {"alla-mot-alla"},
          runNewTeamEvent},

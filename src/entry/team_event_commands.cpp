@@ -22,7 +22,10 @@ namespace {
 
 // The director's choice as the core's plan; "" or why it cannot be one.
 QString teamPlanFrom(const Dialogs::TeamEventChoice& choice, TeamPlan& plan) {
-    plan.form = choice.roundRobin ? TeamForm::RoundRobin : TeamForm::Swiss;
+    plan.form = choice.swissPairs   ? TeamForm::SwissPairs
+                : choice.roundRobin ? TeamForm::RoundRobin
+                                    : TeamForm::Swiss;
+    plan.boardScoring = choice.boardScoring;
     plan.teams = choice.teams;
     plan.boardsPerMatch = choice.boardsPerMatch;
     plan.rounds = choice.rounds;
@@ -82,12 +85,12 @@ bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpR
 
 bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
     const Contest& contest = session.contest();
-    const bool swiss = contest.teams.form == TeamForm::Swiss;
+    const bool swiss = contest.teams.monrad();
     const int drawnSoFar = drawnTeamRounds(contest);
     const bool seeded = swiss && drawnSoFar == 0 &&
-                        dialogs.confirm(
-                            "Lotta f\u00f6rsta ronden efter lagens nummer (seedad)?\n"
-                            "Nej: f\u00f6rsta ronden lottas slumpvis.");
+                        dialogs.confirm(QString("Lotta f\u00f6rsta ronden efter %1 nummer (seedad)?\n"
+                                                "Nej: f\u00f6rsta ronden lottas slumpvis.")
+                                            .arg(contest.teams.pairsPerTeam() == 1 ? "parens" : "lagens"));
     // While the last round is played, the next can be drawn from the standings before it.
     const std::vector<MatchCard> playing = roundMatches(contest, drawnSoFar);
     const bool unfinished = std::any_of(playing.begin(), playing.end(), [](const MatchCard& card) {
@@ -172,7 +175,7 @@ void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs) {
 
 void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
     const Contest& contest = session.contest();
-    if (contest.teams.form != TeamForm::Swiss) {
+    if (!contest.teams.monrad()) {
         dialogs.message("Fasta m\u00f6ten finns bara i en Monradt\u00e4vling");
         return;
     }

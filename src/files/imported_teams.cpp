@@ -7,7 +7,7 @@
 namespace vindelkast {
 
 void layTeamEvent(Contest& c, const ImportedTeams& file) {
-    int teamCount = std::max(2, teamOfPair(c.maxPairNumber));
+    int teamCount = std::max(2, (c.maxPairNumber + 1) / 2);  // two pairs a team
     for (const ImportedTeam& t : file.teams) teamCount = std::max(teamCount, t.number);
     teamCount = std::min(teamCount, kMaxPair / 2);
     TeamSetup teams;

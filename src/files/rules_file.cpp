@@ -13,6 +13,7 @@ const char* const kNeuberg = "NEUBERG";
 const char* const kCrossImps = "KORSIMP";
 const char* const kButler = "BUTLER";
 const char* const kVictoryPoints = "VP";
+const char* const kPairMatchesInVp = "VP-PAR";
 
 // Far above the few lines the file holds; a larger one is no rules file.
 constexpr std::size_t kMaxRulesBytes = 4096;
@@ -27,6 +28,7 @@ std::string writeRules(const Contest& contest) {
     if (rule.method == ScoringMethod::CrossImps) text += std::string(kCrossImps) + "\r\n";
     if (rule.method == ScoringMethod::Butler) text += std::string(kButler) + "\r\n";
     if (rule.method == ScoringMethod::VictoryPoints) text += std::string(kVictoryPoints) + "\r\n";
+    if (rule.pairMatchesInVp) text += std::string(kPairMatchesInVp) + "\r\n";
     return text;
 }
 
@@ -40,8 +42,13 @@ std::string readRules(Contest& contest, std::string_view text) {
         const std::string_view word = words.size() == 1 ? words[0] : std::string_view();
         const bool method = word == kCrossImps || word == kButler || word == kVictoryPoints;
         if (method && rule.imps()) return sideFileFault("regelfilen", i + 1, "tv\xe5 s\xe4tt att r\xe4kna");
+        const bool victoryPoints = rule.method == ScoringMethod::VictoryPoints || rule.pairMatchesInVp;
+        if ((word == kVictoryPoints || word == kPairMatchesInVp) && victoryPoints)
+            return sideFileFault("regelfilen", i + 1, "tv\xe5 s\xe4tt att r\xe4kna");
         if (word == kNeuberg)
             rule.neuberg = true;
+        else if (word == kPairMatchesInVp)
+            rule.pairMatchesInVp = true;
         else if (method)
             rule.method = word == kButler          ? ScoringMethod::Butler
                           : word == kVictoryPoints ? ScoringMethod::VictoryPoints

@@ -13,6 +13,11 @@ namespace {
 const char* const kHeader = "%LAG 1";
 const char* const kSwiss = "MONRAD";
 const char* const kRoundRobin = "ALLA-MOT-ALLA";
+const char* const kSwissPairs = "MONRAD-PAR";
+
+const char* formWord(TeamForm form) {
+    return form == TeamForm::RoundRobin ? kRoundRobin : form == TeamForm::SwissPairs ? kSwissPairs : kSwiss;
+}
 const char* const kFile = "lagfilen";
 
 // Far above what 36 teams' names and a season's corrections take.
@@ -91,7 +96,7 @@ std::string writeTeamEvent(const Contest& contest) {
     const TeamSetup& teams = contest.teams;
     if (!teams.any()) return "";
     std::string text = std::string(kHeader) + "\r\n";
-    text += std::string(teams.form == TeamForm::Swiss ? kSwiss : kRoundRobin) + "\r\n";
+    text += std::string(formWord(teams.form)) + "\r\n";
     text += "LAG " + std::to_string(teams.teamCount) + "\r\n";
     text += "FRI-VP " + vpText(teams.byeVp) + "\r\n";
     for (std::size_t i = 0; i < teams.names.size(); ++i)
@@ -115,13 +120,14 @@ std::string readTeamEvent(Contest& contest, std::string_view text) {
     if (text.size() > kMaxTeamFileBytes) return "Lagfilen \xe4r f\xf6r stor";
     const std::vector<std::string_view> lines = sideFileLines(text);
     if (lines.empty() || lines[0] != kHeader) return "Filen \xe4r ingen lagfil (version 1)";
-    if (lines.size() < 3 || (lines[1] != kSwiss && lines[1] != kRoundRobin))
-        return sideFileFault(kFile, 2, "MONRAD eller ALLA-MOT-ALLA saknas");
     TeamSetup read;
-    read.form = lines[1] == kSwiss ? TeamForm::Swiss : TeamForm::RoundRobin;
+    for (TeamForm form : {TeamForm::Swiss, TeamForm::RoundRobin, TeamForm::SwissPairs})
+        if (lines.size() >= 3 && lines[1] == formWord(form)) read.form = form;
+    if (!read.any()) return sideFileFault(kFile, 2, "MONRAD, MONRAD-PAR eller ALLA-MOT-ALLA saknas");
+    const int most = read.form == TeamForm::SwissPairs ? kMaxPair : kMaxEventTeams;
     const std::vector<std::string_view> count = lineWords(lines[2]);
-    if (count.size() != 2 || count[0] != "LAG" || !numberWord(count[1], 2, kMaxEventTeams, read.teamCount))
-        return sideFileFault(kFile, 3, "antal lag (LAG 2-36) saknas");
+    if (count.size() != 2 || count[0] != "LAG" || !numberWord(count[1], 2, most, read.teamCount))
+        return sideFileFault(kFile, 3, "antal lag (LAG 2-" + std::to_string(most) + ") saknas");
     read.names.resize(static_cast<std::size_t>(read.teamCount));
     for (std::size_t i = 3; i < lines.size(); ++i) {
         const std::vector<std::string_view> words = lineWords(lines[i]);

@@ -10,8 +10,8 @@
 // A team event's settings in a file beside the contest file ("NAME.lag"), so that the
 // contest file stays as every reader knows it. Text (Windows-1252, CR LF) after a header:
 //   %LAG 1
-//   MONRAD | ALLA-MOT-ALLA     the form
-//   LAG 13                     how many teams
+//   MONRAD | ALLA-MOT-ALLA | MONRAD-PAR   the form (the last: Swiss pairs)
+//   LAG 13                     how many teams (Swiss pairs: pairs)
 //   FRI-VP 12,00               what sitting a round out is worth
 //   NAMN 3 Åsele Bridge        a team's name
 //   FAST 1 3                   a meeting set for the next draw

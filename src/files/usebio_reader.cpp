@@ -262,7 +262,7 @@ public:
         if (pairs.size() > 2) note(team, "laget har fler \xe4n tv\xe5 par; de f\xf6rsta tv\xe5 l\xe4ses");
         for (std::size_t i = 0; i < pairs.size() && i < 2; ++i) {
             readPair(pairs[i]);
-            const int own = firstPairOfTeam(t) + static_cast<int>(i);
+            const int own = 2 * t - 1 + static_cast<int>(i);  // team t is pairs 2t-1 and 2t
             m_pairOfFile[m_s.pairs.back().number] = own;
             m_s.pairs.back().number = own;
         }
@@ -289,7 +289,7 @@ public:
                 ImportedResult& r = m_s.results.back();
                 r.nsPair = ownPair(r.nsPair);
                 r.ewPair = ownPair(r.ewPair);
-                r.round = teamOfPair(r.nsPair) == home ? table : table + 1;
+                r.round = (r.nsPair + 1) / 2 == home ? table : table + 1;
             }
         }
     }

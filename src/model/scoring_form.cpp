@@ -172,6 +172,8 @@ std::string standingsName(const Contest& contest, const Standings& standings, st
 }
 
 const ScoringForm& scoringForm(const ScoringRule& rule) {
+    if (rule.pairMatchesInVp && rule.method != ScoringMethod::VictoryPoints)
+        return swissPairsForm(rule.method);
     switch (rule.method) {
     case ScoringMethod::CrossImps:
         return kCrossImps;

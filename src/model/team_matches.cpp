@@ -1,11 +1,15 @@
 #include "model/team_matches.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
 #include "model/board_results.h"
 #include "model/imp_scoring.h"
+#include "model/name_forms.h"
+#include "model/scoring_form.h"
+#include "model/standings.h"
 
 namespace vindelkast {
 
@@ -17,10 +21,25 @@ int adjustedSideImps(int code, bool northSouth) {
     return (percent - 50) * 3 / 10;
 }
 
-int tableScore(const Board& board, int ns, int ew) {
-    const BoardResult* slot = findResult(board, ns, ew);
+int tableScore(const Board& board, const MatchTable& table) {
+    const BoardResult* slot = findResult(board, table.nsPair, table.ewPair);
     return slot ? slot->nsScore : kNoScore;
 }
+
+// What a match of pairs gets from one board scored across the field: half the difference of
+// its two sides' IMPs, or, on matchpoints, 3 IMPs for every 10 % the home pair's share of the
+// matchpoints lies above the other side's half, as an adjusted score of 60 % is worth 3 IMPs.
+std::optional<double> fieldImps(const Contest& contest, const Board& board, const MatchTable& table) {
+    const BoardResult* slot = findResult(board, table.nsPair, table.ewPair);
+    if (!slot || !hasScore(slot->nsScore) || slot->nsPoints == kNoPoints || slot->ewPoints == kNoPoints)
+        return std::nullopt;
+    const double difference = static_cast<double>(slot->nsPoints) - slot->ewPoints;
+    if (!scoringForm(contest).pointsHaveTop()) return difference / 2;
+    const int top = boardTop(contest);
+    return top > 0 ? difference / top * 15.0 : 0.0;
+}
+
+int roundedMargin(double imps) { return static_cast<int>(std::lround(imps)); }
 
 }  // namespace
 
@@ -33,6 +52,21 @@ std::optional<int> matchBoardImps(int homeTableScore, int awayTableScore) {
     if (!isBridgeScore(homeTableScore)) imps += adjustedSideImps(homeTableScore, true);
     if (!isBridgeScore(awayTableScore)) imps += adjustedSideImps(awayTableScore, false);
     return imps;
+}
+
+std::string teamName(const Contest& contest, int team) {
+    const TeamSetup& teams = contest.teams;
+    const std::size_t index = static_cast<std::size_t>(team - 1);
+    if (teams.pairsPerTeam() == 1 && team >= 1 && team <= kMaxPair &&
+        (index >= teams.names.size() || teams.names[index].empty()))
+        return contest.participants[index + 1].first ? pairName(contest, team, NameForm::Long)
+                                                     : "Par " + std::to_string(team);
+    return teams.nameOf(team);
+}
+
+std::string matchTablesText(const MatchCard& card) {
+    if (card.tables == 1) return std::to_string(card.homeTable);
+    return std::to_string(card.homeTable) + "-" + std::to_string(card.homeTable + card.tables - 1);
 }
 
 int drawnTeamRounds(const Contest& contest) {
@@ -49,33 +83,48 @@ std::vector<MatchCard> roundMatches(const Contest& contest, int round) {
     const int first = (round - 1) * k + 1;
     if (k <= 0 || round < 1 || first > contest.lastBoard()) return {};
     const int last = std::min(round * k, contest.lastBoard());
-    // The home team's first pair sits North-South at the lower of its match's two tables.
+    // The home team's own table is the lower of its match's tables.
+    const TeamSetup& teams = contest.teams;
     std::map<int, MatchCard> byTable;
     const Board& opening = contest.boards[first];
     for (int i = 0; i < opening.resultCount; ++i) {
         const BoardResult& r = opening.results[i];
-        const int nsTeam = teamOfPair(r.nsPair), ewTeam = teamOfPair(r.ewPair);
+        const int nsTeam = teams.teamOfPair(r.nsPair), ewTeam = teams.teamOfPair(r.ewPair);
+        const MatchTable own = teams.matchTables(nsTeam, ewTeam).front();
         const bool known = std::any_of(byTable.begin(), byTable.end(), [&](const auto& entry) {
             return entry.second.home == ewTeam && entry.second.away == nsTeam;
         });
-        if (!known && r.nsPair == firstPairOfTeam(nsTeam) && r.ewPair == secondPairOfTeam(ewTeam))
-            byTable[r.round] = {round, nsTeam, ewTeam, r.round, {}, 0, 0, 0, {}};
+        if (!known && r.nsPair == own.nsPair && r.ewPair == own.ewPair)
+            byTable[r.round] = {round, nsTeam, ewTeam, r.round, teams.pairsPerTeam(), {}, 0, 0, 0, {}};
     }
     std::vector<MatchCard> cards;
     for (auto& [table, card] : byTable) {
+        const std::vector<MatchTable> tables = teams.matchTables(card.home, card.away);
+        double margin = 0;
         for (int b = first; b <= last; ++b) {
             const Board& board = contest.boards[b];
-            MatchBoard line{b,
-                            tableScore(board, firstPairOfTeam(card.home), secondPairOfTeam(card.away)),
-                            tableScore(board, firstPairOfTeam(card.away), secondPairOfTeam(card.home)),
-                            {}};
-            line.homeImps = matchBoardImps(line.homeTableScore, line.awayTableScore);
+            MatchBoard line{b, tableScore(board, tables[0]), kNoScore, {}};
+            if (tables.size() == 2) {
+                line.awayTableScore = tableScore(board, tables[1]);
+                if (const std::optional<int> imps = matchBoardImps(line.homeTableScore, line.awayTableScore))
+                    line.homeImps = *imps;
+            } else {
+                line.homeImps = fieldImps(contest, board, tables[0]);
+            }
             if (line.homeImps) {
-                card.homeImps += std::max(*line.homeImps, 0);
-                card.awayImps += std::max(-*line.homeImps, 0);
+                margin += *line.homeImps;
+                if (tables.size() == 2) {
+                    card.homeImps += std::max(roundedMargin(*line.homeImps), 0);
+                    card.awayImps += std::max(-roundedMargin(*line.homeImps), 0);
+                }
                 ++card.boardsDone;
             }
             card.boards.push_back(line);
+        }
+        // A match of pairs is worth its margin over the boards, to the nearest IMP.
+        if (tables.size() == 1) {
+            card.homeImps = std::max(roundedMargin(margin), 0);
+            card.awayImps = std::max(-roundedMargin(margin), 0);
         }
         card.vp = matchVp(k, card.homeImps, card.awayImps);
         cards.push_back(std::move(card));
@@ -100,7 +149,7 @@ TeamEvent teamEventOf(const Contest& contest) {
     event.rounds = contest.roundCount;
     for (int team = 1; team <= contest.teams.teamCount; ++team) {
         event.teams.push_back(team);
-        event.names.push_back(contest.teams.nameOf(team));
+        event.names.push_back(teamName(contest, team));
     }
     for (int round = 1; round <= drawnTeamRounds(contest); ++round) {
         TeamRound played;

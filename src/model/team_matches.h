@@ -11,21 +11,23 @@
 // apart from the boards, so a match can never disagree with its results.
 namespace vindelkast {
 
-// One board of a match: the North-South score at each of its two tables.
+// One board of a match: the North-South score at each of its tables.
 struct MatchBoard {
     int board = 0;
     int homeTableScore = kNoScore;  // the home team's first pair North-South
-    int awayTableScore = kNoScore;  // the away team's first pair North-South
+    int awayTableScore = kNoScore;  // the away team's first pair North-South (two tables)
     // The home team's IMPs on the board (the away team's are the negation) once both tables
-    // have entered it.
-    std::optional<int> homeImps;
+    // have entered it; a match of pairs has the IMPs its points across the field are worth,
+    // which may be a fraction.
+    std::optional<double> homeImps;
 };
 
 struct MatchCard {
     int round = 0;
     int home = 0;
     int away = 0;
-    int homeTable = 0;  // the away team's first pair sits at the table after it
+    int homeTable = 0;  // a team's match goes on at the table after it
+    int tables = 2;     // 1: a match of two pairs
     std::vector<MatchBoard> boards;
     int homeImps = 0;  // over the boards both tables have entered
     int awayImps = 0;
@@ -41,6 +43,11 @@ std::optional<int> matchBoardImps(int homeTableScore, int awayTableScore);
 // The matches of a round, by table; the teams of the event that have no table sat it out.
 std::vector<MatchCard> roundMatches(const Contest& contest, int round);
 std::vector<int> roundByes(const Contest& contest, int round);
+
+// The team's (Swiss pairs: the pair's) name.
+std::string teamName(const Contest& contest, int team);
+// "1-2", or the one table of a match of pairs.
+std::string matchTablesText(const MatchCard& card);
 
 // The rounds that have tables so far.
 int drawnTeamRounds(const Contest& contest);

@@ -5,16 +5,24 @@
 #include <vector>
 
 // A team event's own settings, kept beside the contest file (NAME.lag): the contest file
-// holds its boards and results as it holds any evening's. Team t is pairs 2t-1 and 2t; each
-// round is a group of boards that every match plays, and a match is two tables: the home
-// team's first pair North-South against the away team's second pair, and the away team's
-// first pair North-South against the home team's second.
+// holds its boards and results as it holds any evening's. Each round is a group of boards
+// that every match plays. In a team event team t is pairs 2t-1 and 2t, and a match is two
+// tables: the home team's first pair North-South against the away team's second pair, and
+// the away team's first pair North-South against the home team's second. In Swiss pairs the
+// entrants are the pairs themselves and a match is one table, the home pair North-South.
 namespace vindelkast {
 
 enum class TeamForm {
     None,        // a pairs evening
     Swiss,       // Monrad: each round drawn from the standings
     RoundRobin,  // every team against every other, by the Berger tables
+    SwissPairs,  // Monrad between pairs, every board scored across the field
+};
+
+// One table of a match: who sits North-South and who East-West.
+struct MatchTable {
+    int nsPair = 0;
+    int ewPair = 0;
 };
 
 // A victory-point correction the director gives a team in a round (a penalty below 0).
@@ -48,12 +56,16 @@ struct TeamSetup {
     int earlierRounds = 0;
 
     bool any() const { return form != TeamForm::None; }
+    // Whether each round is drawn from the standings (not from the round-robin tables).
+    bool monrad() const { return form == TeamForm::Swiss || form == TeamForm::SwissPairs; }
     // The team's name, or "Lag N" when it has none.
     std::string nameOf(int team) const;
-};
 
-constexpr int teamOfPair(int pair) { return (pair + 1) / 2; }
-constexpr int firstPairOfTeam(int team) { return 2 * team - 1; }
-constexpr int secondPairOfTeam(int team) { return 2 * team; }
+    int pairsPerTeam() const { return form == TeamForm::SwissPairs ? 1 : 2; }
+    int teamOfPair(int pair) const { return (pair + pairsPerTeam() - 1) / pairsPerTeam(); }
+    std::vector<int> pairsOf(int team) const;
+    // The tables of a match between `home` and `away`, the home team's own first.
+    std::vector<MatchTable> matchTables(int home, int away) const;
+};
 
 }  // namespace vindelkast

@@ -46,8 +46,11 @@ void settleByePairAtSetUp(Contest& contest, int typedByePair) {
 }
 
 void settleByePairOnNamesClosed(Contest& contest) {
-    // Sections seat their own sit-outs: a number past the last section would be in none.
-    if (contest.isIndividual || contest.sections.any() || contest.maxPairNumber % 2 == 0) return;
+    // Sections seat their own sit-outs: a number past the last section would be in none; a
+    // Monrad of pairs draws who sits out each round.
+    if (contest.isIndividual || contest.sections.any() || contest.teams.any() ||
+        contest.maxPairNumber % 2 == 0)
+        return;
     const int last = contest.maxPairNumber;
     if (contest.byePair == last && contest.byeMember &&
         contest.participants[last].first == contest.byeMember) {

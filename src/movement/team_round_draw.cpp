@@ -80,23 +80,23 @@ bool layRound(Contest& contest, int round, std::vector<DrawnMatch>& matches) {
     std::vector<std::pair<int, std::array<BoardResult, kMaxResults>>> saved;
     for (int b = first; b <= last; ++b)
         saved.emplace_back(contest.boards[b].resultCount, contest.boards[b].results);
-    int table = 1;
-    for (DrawnMatch& m : matches) {
-        m.table = table;
-        for (int b = first; b <= last; ++b) {
-            Board& board = contest.boards[b];
-            if (addResult(board, firstPairOfTeam(m.home), secondPairOfTeam(m.away), table, kNoScore, 0, 0,
-                          true) ||
-                addResult(board, firstPairOfTeam(m.away), secondPairOfTeam(m.home), table + 1, kNoScore, 0, 0,
-                          true)) {
-                for (int s = first; s <= last; ++s) {
-                    contest.boards[s].resultCount = saved[static_cast<std::size_t>(s - first)].first;
-                    contest.boards[s].results = saved[static_cast<std::size_t>(s - first)].second;
-                }
-                return false;
-            }
+    const auto restore = [&] {
+        for (int s = first; s <= last; ++s) {
+            contest.boards[s].resultCount = saved[static_cast<std::size_t>(s - first)].first;
+            contest.boards[s].results = saved[static_cast<std::size_t>(s - first)].second;
         }
-        table += 2;
+    };
+    int next = 1;
+    for (DrawnMatch& m : matches) {
+        m.table = next;
+        for (const MatchTable& table : contest.teams.matchTables(m.home, m.away)) {
+            for (int b = first; b <= last; ++b)
+                if (addResult(contest.boards[b], table.nsPair, table.ewPair, next, kNoScore, 0, 0, true)) {
+                    restore();
+                    return false;
+                }
+            ++next;
+        }
     }
     return true;
 }
@@ -106,7 +106,11 @@ bool layRound(Contest& contest, int round, std::vector<DrawnMatch>& matches) {
 int roundRobinRounds(int teams) { return teams < 2 ? 0 : (teams % 2 == 0 ? teams - 1 : teams); }
 
 std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPlan& plan) {
-    if (plan.teams < 2 || plan.teams > kMaxPair / 2) return "En lagt\xe4vling har 2 till 36 lag";
+    const bool pairs = plan.form == TeamForm::SwissPairs;
+    if (pairs && (plan.teams < 2 || plan.teams > kMaxPair))
+        return "En Monradt\xe4vling f\xf6r par har 2 till 72 par";
+    if (!pairs && (plan.teams < 2 || plan.teams > kMaxPair / 2)) return "En lagt\xe4vling har 2 till 36 lag";
+    if (pairs && plan.boardScoring == ScoringMethod::VictoryPoints) return "Ange hur brickorna r\xe4knas";
     if (plan.boardsPerMatch < 1) return "Ange antal brickor per match";
     const int rounds =
         plan.form == TeamForm::RoundRobin && plan.rounds == 0 ? roundRobinRounds(plan.teams) : plan.rounds;
@@ -120,13 +124,20 @@ std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPla
                " brickor \xe4r " + std::to_string(rounds * plan.boardsPerMatch);
     request.boards = std::to_string(rounds * plan.boardsPerMatch);
     request.rounds = std::to_string(rounds);
-    request.maxPair = std::to_string(2 * plan.teams);
+    const int pairsPerTeam = pairs ? 1 : 2;
+    request.maxPair = std::to_string(pairsPerTeam * plan.teams);
     request.byePair.clear();
     request.withoutGuideCard = true;
     request.gronaHissen = request.barometer = request.individual = request.teamContest = false;
     request.sections.clear();
     const SetUpOutcome outcome = setUp(contest, request);
     if (!outcome.message.empty()) return outcome.message;
+    // An odd field of pairs has no bye pair: the draw says who sits out each round.
+    if (contest.byePair > 0) {
+        contest.participants[static_cast<std::size_t>(contest.byePair)] = Participant{};
+        contest.byePair = 0;
+        contest.maxPairNumber = pairsPerTeam * plan.teams;
+    }
     TeamSetup teams;
     teams.form = plan.form;
     teams.teamCount = plan.teams;
@@ -134,9 +145,10 @@ std::string setUpTeamEvent(Contest& contest, SetUpRequest request, const TeamPla
     teams.names = plan.names;
     teams.names.resize(static_cast<std::size_t>(plan.teams));
     contest.teams = std::move(teams);
-    contest.participantCount = std::max(contest.participantCount, 2 * plan.teams);
-    contest.tableCount = contest.playingTableCount = plan.teams / 2 * 2;
-    chooseScoringRule(contest, {ScoringMethod::VictoryPoints, false});
+    contest.participantCount = std::max(contest.participantCount, pairsPerTeam * plan.teams);
+    contest.tableCount = contest.playingTableCount = plan.teams / 2 * pairsPerTeam;
+    chooseScoringRule(contest, pairs ? ScoringRule{plan.boardScoring, false, true}
+                                     : ScoringRule{ScoringMethod::VictoryPoints, false, false});
     return "";
 }
 
@@ -154,6 +166,7 @@ std::string continueTeamSeries(const Contest& previous, Contest& next, SetUpRequ
     plan.teams = before.teamCount;
     plan.byeVp = before.byeVp;
     plan.names = before.names;
+    plan.boardScoring = previous.scoringRule.method;
     if (plan.form == TeamForm::RoundRobin && plan.rounds == 0)
         plan.rounds = roundRobinRounds(plan.teams) - before.earlierRounds - played;
     if (std::string why = setUpTeamEvent(next, std::move(request), plan); !why.empty()) return why;
@@ -182,7 +195,7 @@ TeamRoundDraw drawTeamRound(Contest& contest, bool seeded, bool early) {
         draw.message = "Alla " + std::to_string(contest.roundCount) + " ronder \xe4r lottade";
         return draw;
     }
-    const bool swiss = contest.teams.form == TeamForm::Swiss;
+    const bool swiss = contest.teams.monrad();
     const int standingsRound = swiss && early && round > 1 ? round - 2 : round - 1;
     if (swiss && standingsRound > 0) {
         int table = 0;
@@ -199,7 +212,7 @@ TeamRoundDraw drawTeamRound(Contest& contest, bool seeded, bool early) {
         return draw;
     }
     draw.round = round;
-    if (contest.teams.form == TeamForm::Swiss) contest.teams.fixedMeetings.clear();
+    if (contest.teams.monrad()) contest.teams.fixedMeetings.clear();
     if (draw.repeatUnavoidable)
         draw.message = "Ingen lottning utan upprepade m\xf6ten finns: " + std::to_string(draw.repeats) +
                        (draw.repeats == 1 ? " match \xe4r ett returm\xf6te" : " matcher \xe4r returm\xf6ten");
@@ -243,18 +256,21 @@ std::string undrawTeamRound(Contest& contest) {
 std::string moveTeams(Contest& contest, int a, int b) {
     if (a < 1 || b < 1 || a > contest.teams.teamCount || b > contest.teams.teamCount || a == b)
         return "Ange tv\xe5 olika lag i t\xe4vlingen";
+    const TeamSetup& teams = contest.teams;
     const auto concerned = [&](const BoardResult& r) {
         for (int pair : {r.nsPair, r.ewPair})
-            if (teamOfPair(pair) == a || teamOfPair(pair) == b) return true;
+            if (teams.teamOfPair(pair) == a || teams.teamOfPair(pair) == b) return true;
         return false;
     };
     int first = 0, last = 0;
     if (std::string why = lastRoundUntouched(contest, first, last, concerned); !why.empty()) return why;
     // A pair of one team takes the other team's pair of the same place.
     const auto moved = [&](int pair) {
-        const int team = teamOfPair(pair);
-        const int offset = pair - firstPairOfTeam(team);
-        return team == a ? firstPairOfTeam(b) + offset : team == b ? firstPairOfTeam(a) + offset : pair;
+        const int team = teams.teamOfPair(pair);
+        const int offset = pair - teams.pairsOf(team).front();
+        return team == a   ? teams.pairsOf(b).front() + offset
+               : team == b ? teams.pairsOf(a).front() + offset
+                           : pair;
     };
     for (int board = first; board <= last; ++board) {
         Board& bd = contest.boards[board];

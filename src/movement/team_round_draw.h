@@ -17,6 +17,8 @@ struct TeamPlan {
     int rounds = 0;  // round robin: 0 for a full one, each team meeting every other once
     int byeVp = 1200;
     std::vector<std::string> names;  // by team number - 1 (Windows-1252); fewer is allowed
+    // Swiss pairs (whose teams are pairs): how the boards are scored across the field.
+    ScoringMethod boardScoring = ScoringMethod::Matchpoints;
 };
 
 // The rounds a full round robin of `teams` takes.
@@ -36,7 +38,7 @@ std::string continueTeamSeries(const Contest& previous, Contest& next, SetUpRequ
 struct DrawnMatch {
     int home = 0;
     int away = 0;
-    int table = 0;  // the home team's first pair's; the away team's at the next
+    int table = 0;  // the home team's own; a team's match goes on at the next
     bool repeat = false;
 };
 

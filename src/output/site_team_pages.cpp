@@ -7,6 +7,7 @@
 #include "model/victory_points.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
+#include "output/team_views.h"
 
 namespace vindelkast {
 
@@ -19,11 +20,12 @@ std::string cell(const std::string& text, bool number = false) {
 }
 
 std::string tables(const MatchCard& card) {
+    if (card.tables == 1) return std::to_string(card.homeTable);
     return std::to_string(card.homeTable) + kDash + std::to_string(card.homeTable + 1);
 }
 
-std::string teamName(const Contest& contest, int team) {
-    return std::to_string(team) + " " + html(contest.teams.nameOf(team));
+std::string numberedTeam(const Contest& contest, int team) {
+    return std::to_string(team) + " " + html(teamName(contest, team));
 }
 
 // A table's score as the card shows it; a board the view keeps hidden shows none yet.
@@ -33,30 +35,33 @@ std::string scoreCell(const SiteView& view, int board, int score) {
 }
 
 std::string matchCard(const Contest& contest, const SiteView& view, const MatchCard& card) {
-    std::string out = "<h2>Bord " + tables(card) + ": " + html(contest.teams.nameOf(card.home)) + " " +
-                      kDash + " " + html(contest.teams.nameOf(card.away)) + "</h2>\n";
-    out += "<table>\n<thead><tr><th class=\"n\">Giv</th><th class=\"n\">Bord " +
-           std::to_string(card.homeTable) + "</th><th class=\"n\">Bord " +
-           std::to_string(card.homeTable + 1) +
-           "</th><th class=\"n\">IMP hemma</th><th class=\"n\">IMP borta</th></tr></thead>\n<tbody>\n";
+    std::string out = "<h2>Bord " + tables(card) + ": " + html(teamName(contest, card.home)) + " " + kDash +
+                      " " + html(teamName(contest, card.away)) + "</h2>\n";
+    out += "<table>\n<thead><tr><th class=\"n\">Giv</th>";
+    for (int t = 0; t < card.tables; ++t)
+        out += "<th class=\"n\">Bord " + std::to_string(card.homeTable + t) + "</th>";
+    out += "<th class=\"n\">IMP hemma</th><th class=\"n\">IMP borta</th></tr></thead>\n<tbody>\n";
     for (const MatchBoard& b : card.boards) {
         const bool shown = !view.live || view.shows(b.board);
-        const int home = shown ? b.homeImps.value_or(0) : 0;
+        const double home = shown ? b.homeImps.value_or(0) : 0;
         const std::string number = std::to_string(b.board);
         out += "<tr>" + cell(view.shows(b.board) ? link(boardFile(b.board), number) : number, true) +
-               scoreCell(view, b.board, b.homeTableScore) + scoreCell(view, b.board, b.awayTableScore) +
-               cell(home > 0 ? std::to_string(home) : "", true) +
-               cell(home < 0 ? std::to_string(-home) : "", true) + "</tr>\n";
+               scoreCell(view, b.board, b.homeTableScore) +
+               (card.tables == 2 ? scoreCell(view, b.board, b.awayTableScore) : std::string()) +
+               cell(home > 0 ? matchImpText(home) : "", true) +
+               cell(home < 0 ? matchImpText(-home) : "", true) + "</tr>\n";
     }
-    out += "<tr><th colspan=\"3\">Summa</th>" + cell(std::to_string(card.homeImps), true) +
+    const std::string span = "<tr><th colspan=\"" + std::to_string(1 + card.tables) + "\">";
+    out += span + "Summa</th>" + cell(std::to_string(card.homeImps), true) +
            cell(std::to_string(card.awayImps), true) + "</tr>\n";
-    out += "<tr><th colspan=\"3\">VP</th>" + cell(html(vpText(card.vp.first)), true) +
+    out += span + "VP</th>" + cell(html(vpText(card.vp.first)), true) +
            cell(html(vpText(card.vp.second)), true) + "</tr>\n</tbody>\n</table>\n";
     if (card.boardsDone < static_cast<int>(card.boards.size()))
         out += "<p class=\"meta\">" + std::to_string(card.boardsDone) + " av " +
                std::to_string(card.boards.size()) +
-               " givar spelade vid b\xc3\xa5"
-               "da borden.</p>\n";
+               (card.tables == 1 ? " givar spelade.</p>\n"
+                                 : " givar spelade vid b\xc3\xa5"
+                                   "da borden.</p>\n");
     return out;
 }
 
@@ -98,8 +103,9 @@ std::string teamStandingsPage(const Contest& contest, const SiteView& view) {
         const StandingsRow& row = standings.rows[i];
         const bool shared = i > 0 && standings.rows[i - 1].place == row.place;
         std::string players;
-        for (int pair : {firstPairOfTeam(row.pair), secondPairOfTeam(row.pair)})
-            if (contest.participants[pair].first || contest.participants[pair].second)
+        for (int pair : contest.teams.pairsOf(row.pair))
+            if (contest.teams.pairsPerTeam() > 1 &&
+                (contest.participants[pair].first || contest.participants[pair].second))
                 players += (players.empty() ? "" : ", ") + html(pairName(contest, pair, NameForm::Short));
         body += "<tr>" + cell(shared ? "" : std::to_string(row.place), true) +
                 cell(std::to_string(row.pair), true) + "<td class=\"who\">" +
@@ -117,21 +123,24 @@ std::string teamRoundPage(const Contest& contest, const SiteView& view, int roun
     const std::vector<MatchCard> cards = roundMatches(contest, round);
     const int first = (round - 1) * contest.boardsPerRound + 1;
     const int last = std::min(round * contest.boardsPerRound, contest.lastBoard());
-    std::string body =
-        "<h1>Rond " + std::to_string(round) + "</h1>\n<p class=\"meta\">Givar " + std::to_string(first) +
-        kDash + std::to_string(last) +
-        "</p>\n<h2>Lottning</h2>\n<table>\n<thead><tr><th class=\"n\">Bord</th><th>Hemmalag</th>"
-        "<th>Bortalag</th></tr></thead>\n<tbody>\n";
+    // In Swiss pairs the entrants are pairs, each match at one table.
+    const bool pairs = contest.teams.pairsPerTeam() == 1;
+    const std::string entrant = pairs ? "par" : "lag";
+    std::string body = "<h1>Rond " + std::to_string(round) + "</h1>\n<p class=\"meta\">Givar " +
+                       std::to_string(first) + kDash + std::to_string(last) +
+                       "</p>\n<h2>Lottning</h2>\n<table>\n<thead><tr><th class=\"n\">Bord</th><th>Hemma" +
+                       entrant + "</th><th>Borta" + entrant + "</th></tr></thead>\n<tbody>\n";
     for (const MatchCard& card : cards)
-        body += "<tr>" + cell(tables(card), true) + "<td class=\"who\">" + teamName(contest, card.home) +
-                "</td><td class=\"who\">" + teamName(contest, card.away) + "</td></tr>\n";
+        body += "<tr>" + cell(tables(card), true) + "<td class=\"who\">" + numberedTeam(contest, card.home) +
+                "</td><td class=\"who\">" + numberedTeam(contest, card.away) + "</td></tr>\n";
     body += "</tbody>\n</table>\n";
     for (int team : roundByes(contest, round))
-        body +=
-            "<p>Fri: " + teamName(contest, team) + " (" + html(vpText(contest.teams.byeVp)) + " VP)</p>\n";
-    body +=
-        "<p class=\"meta\">Vid f\xc3\xb6rsta bordet sitter hemmalagets par 1 i NS mot bortalagets par 2, vid "
-        "det andra bortalagets par 1 i NS mot hemmalagets par 2.</p>\n";
+        body += "<p>Fri: " + numberedTeam(contest, team) + " (" + html(vpText(contest.teams.byeVp)) +
+                " VP)</p>\n";
+    body += pairs ? "<p class=\"meta\">Hemmaparet sitter i NS.</p>\n"
+                  : "<p class=\"meta\">Vid f\xc3\xb6rsta bordet sitter hemmalagets par 1 i NS mot "
+                    "bortalagets par 2, "
+                    "vid det andra bortalagets par 1 i NS mot hemmalagets par 2.</p>\n";
     for (const MatchCard& card : cards) body += matchCard(contest, view, card);
     return sitePage(siteTitle(contest) + " \x96 Rond " + std::to_string(round), teamNav(contest, view), body);
 }

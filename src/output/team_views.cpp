@@ -1,6 +1,8 @@
 #include "output/team_views.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "model/board_scoring.h"
 #include "model/name_forms.h"
@@ -13,13 +15,19 @@ namespace vindelkast {
 namespace {
 
 std::string teamLabel(const Contest& contest, int team) {
-    return formatText("%2d %s", team, contest.teams.nameOf(team).c_str());
+    return formatText("%2d %s", team, teamName(contest, team).c_str());
 }
 
 std::string scoreText(int score) {
     if (!hasScore(score)) return "";
     if (!isBridgeScore(score)) return adjustedScoreText(score);
     return std::to_string(score);
+}
+
+// " 1-2 " for a team's match, " 3   " for a pair's.
+std::string tablesColumn(const MatchCard& card) {
+    if (card.tables == 1) return formatText("%2d   ", card.homeTable);
+    return formatText("%2d-%-2d", card.homeTable, card.homeTable + 1);
 }
 
 std::string boardRange(const Contest& contest, int round) {
@@ -29,20 +37,31 @@ std::string boardRange(const Contest& contest, int round) {
 
 }  // namespace
 
+std::string matchImpText(double imps) {
+    const long hundredths = std::lround(imps * 100);
+    if (hundredths % 100 == 0) return std::to_string(hundredths / 100);
+    return formatText("%s%ld,%02ld", hundredths < 0 ? "-" : "", std::labs(hundredths) / 100,
+                      std::labs(hundredths) % 100);
+}
+
 std::vector<ViewLine> teamDrawLines(const Contest& contest, int round) {
     std::vector<ViewLine> lines{
         {formatText("Rond %d, %s", round, boardRange(contest, round).c_str()), Colour::Black, true},
-        {"Bord   Hemmalag                                    Bortalag", Colour::Black, true}};
+        {contest.teams.pairsPerTeam() == 1 ? "Bord   Hemmapar                                    Bortapar"
+                                           : "Bord   Hemmalag                                    Bortalag",
+         Colour::Black, true}};
     const std::vector<MatchCard> cards = roundMatches(contest, round);
     for (const MatchCard& card : cards)
         lines.push_back(
-            {formatText("%2d-%-2d  %-43s %s", card.homeTable, card.homeTable + 1,
-                        teamLabel(contest, card.home).c_str(), teamLabel(contest, card.away).c_str())});
+            {formatText("%s  %-43s %s", tablesColumn(card).c_str(), teamLabel(contest, card.home).c_str(),
+                        teamLabel(contest, card.away).c_str())});
     for (int team : roundByes(contest, round))
         lines.push_back({formatText("Fri:   %s (%s VP)", teamLabel(contest, team).c_str(),
                                     vpText(contest.teams.byeVp).c_str())});
     if (cards.empty())
         lines.push_back({"Ronden \xe4r inte lottad"});
+    else if (cards.front().tables == 1)
+        lines.push_back({"Hemmaparet sitter i NS."});
     else {
         lines.push_back({"Vid f\xf6rsta bordet sitter hemmalagets par 1 i NS mot bortalagets par 2,"});
         lines.push_back({"vid det andra bortalagets par 1 i NS mot hemmalagets par 2."});
@@ -51,26 +70,28 @@ std::vector<ViewLine> teamDrawLines(const Contest& contest, int round) {
 }
 
 std::vector<ViewLine> matchCardLines(const Contest& contest, const MatchCard& card) {
+    std::string heading = "Bricka";
+    for (int t = 0; t < card.tables; ++t) heading += formatText("  Bord %-2d", card.homeTable + t);
     std::vector<ViewLine> lines{
-        {formatText("Rond %d, bord %d-%d: %s - %s", card.round, card.homeTable, card.homeTable + 1,
-                    contest.teams.nameOf(card.home).c_str(), contest.teams.nameOf(card.away).c_str()),
+        {formatText("Rond %d, bord %s: %s - %s", card.round, matchTablesText(card).c_str(),
+                    teamName(contest, card.home).c_str(), teamName(contest, card.away).c_str()),
          Colour::Black, true},
-        {formatText("Bricka  Bord %-2d  Bord %-2d   IMP hemma  IMP borta", card.homeTable,
-                    card.homeTable + 1),
-         Colour::Black, true}};
+        {heading + "   IMP hemma  IMP borta", Colour::Black, true}};
     for (const MatchBoard& b : card.boards) {
-        const int home = b.homeImps.value_or(0);
-        lines.push_back({formatText("%5d %8s %8s %11s %10s", b.board, scoreText(b.homeTableScore).c_str(),
-                                    scoreText(b.awayTableScore).c_str(),
-                                    b.homeImps && home > 0 ? std::to_string(home).c_str() : "",
-                                    b.homeImps && home < 0 ? std::to_string(-home).c_str() : "")});
+        std::string line = formatText("%5d %8s", b.board, scoreText(b.homeTableScore).c_str());
+        if (card.tables == 2) line += formatText(" %8s", scoreText(b.awayTableScore).c_str());
+        const double home = b.homeImps.value_or(0);
+        lines.push_back({line + formatText(" %11s %10s", home > 0 ? matchImpText(home).c_str() : "",
+                                           home < 0 ? matchImpText(-home).c_str() : "")});
     }
-    lines.push_back({formatText("Summa %29d %10d", card.homeImps, card.awayImps)});
-    lines.push_back(
-        {formatText("VP %32s %10s", vpText(card.vp.first).c_str(), vpText(card.vp.second).c_str())});
+    const int width = 9 * card.tables;
+    lines.push_back({formatText("Summa %*d %10d", 11 + width, card.homeImps, card.awayImps)});
+    lines.push_back({formatText("VP %*s %10s", 14 + width, vpText(card.vp.first).c_str(),
+                                vpText(card.vp.second).c_str())});
     if (card.boardsDone < static_cast<int>(card.boards.size()))
-        lines.push_back({formatText("%d av %zu brickor spelade vid b\xe5"
-                                    "da borden",
+        lines.push_back({formatText(card.tables == 1 ? "%d av %zu brickor spelade"
+                                                     : "%d av %zu brickor spelade vid b\xe5"
+                                                       "da borden",
                                     card.boardsDone, card.boards.size()),
                          Colour::Blue});
     return lines;
@@ -103,18 +124,19 @@ std::vector<ViewLine> teamStandingsLines(const Contest& contest) {
             line += formatText(" %*s", standings.columns[c].width,
                                figureText(standings.columns[c], row.figures[c]).c_str());
         lines.push_back({line});
-        // A team whose pairs have no names yet shows none.
-        const Participant& first = contest.participants[static_cast<std::size_t>(firstPairOfTeam(row.pair))];
-        const Participant& second =
-            contest.participants[static_cast<std::size_t>(secondPairOfTeam(row.pair))];
-        if (first.first || second.first)
-            lines.push_back({"          " + pairName(contest, firstPairOfTeam(row.pair), NameForm::Long) +
-                                 ", " + pairName(contest, secondPairOfTeam(row.pair), NameForm::Long),
-                             Colour::Blue});
+        // A team whose pairs have no names yet shows none; a pair is named by its players.
+        const std::vector<int> pairs = contest.teams.pairsOf(row.pair);
+        std::string players;
+        bool named = false;
+        for (int pair : pairs) {
+            named = named || contest.participants[static_cast<std::size_t>(pair)].first;
+            players += (players.empty() ? "" : ", ") + pairName(contest, pair, NameForm::Long);
+        }
+        if (named && pairs.size() > 1) lines.push_back({"          " + players, Colour::Blue});
     }
     for (const VpAdjustment& j : contest.teams.adjustments)
-        lines.push_back({formatText("Justering rond %d: %s %s VP", j.round,
-                                    contest.teams.nameOf(j.team).c_str(), vpText(j.vp).c_str())});
+        lines.push_back({formatText("Justering rond %d: %s %s VP", j.round, teamName(contest, j.team).c_str(),
+                                    vpText(j.vp).c_str())});
     return lines;
 }
 
@@ -134,7 +156,7 @@ std::vector<ViewLine> crossTableLines(const Contest& contest) {
     for (int t = 1; t <= n; ++t) heading += formatText(" %5d", t);
     std::vector<ViewLine> lines{{"Korstabell (VP)", Colour::Black, true}, {heading, Colour::Black, true}};
     for (int t = 1; t <= n; ++t) {
-        std::string line = formatText("%2d %-20.20s", t, contest.teams.nameOf(t).c_str());
+        std::string line = formatText("%2d %-20.20s", t, teamName(contest, t).c_str());
         for (int o = 1; o <= n; ++o)
             line += formatText(
                 " %5s",

@@ -10,7 +10,11 @@
 // each team's players, and the round robin's cross table.
 namespace vindelkast {
 
-// The round's tables: which teams meet at which two tables, and who sits out.
+// A match's IMPs on a board as the cards show them: whole ("3"), or a match of pairs' share of
+// its points across the field ("1,67").
+std::string matchImpText(double imps);
+
+// The round's tables: which teams meet at which tables, and who sits out.
 std::vector<ViewLine> teamDrawLines(const Contest& contest, int round);
 
 // One match, board by board: the score at each table and the IMPs, then the totals and VP.

@@ -171,7 +171,9 @@ void writeBoards(const Contest& contest, UsebioWriter& xml, int section) {
         if (slots.empty()) continue;
         xml.open("BOARD");
         xml.value("BOARD_NUMBER", b);
-        for (int slot : slots) writeTravellerLine(contest, xml, b, board.results[slot]);
+        // A drawn event's slot keeps its table: the line names the board's round.
+        const int round = contest.teams.any() ? (b - 1) / std::max(contest.boardsPerRound, 1) + 1 : 0;
+        for (int slot : slots) writeTravellerLine(contest, xml, b, board.results[slot], round);
         xml.close("BOARD");
     }
 }
@@ -203,7 +205,7 @@ void writeTeams(const Contest& contest, UsebioWriter& xml) {
         for (const VpAdjustment& a : contest.teams.adjustments)
             if (a.team == row.pair) adjusted += a.vp;
         if (adjusted != 0) xml.value("ADJUSTMENT", vpNumber(adjusted));
-        for (const int pair : {firstPairOfTeam(row.pair), secondPairOfTeam(row.pair)}) {
+        for (const int pair : contest.teams.pairsOf(row.pair)) {
             xml.open("PAIR");
             xml.value("PAIR_NUMBER", pair);
             writePlayer(xml, contest.participants[pair].first);
@@ -234,9 +236,8 @@ void writeMatch(const Contest& contest, UsebioWriter& xml, const MatchCard& card
         xml.open("BOARD");
         xml.value("BOARD_NUMBER", line.board);
         if (line.homeImps) xml.value("IMPS", *line.homeImps);
-        for (const auto& [ns, ew] : {std::pair{firstPairOfTeam(card.home), secondPairOfTeam(card.away)},
-                                     std::pair{firstPairOfTeam(card.away), secondPairOfTeam(card.home)}})
-            if (const BoardResult* r = findResult(board, ns, ew))
+        for (const MatchTable& table : contest.teams.matchTables(card.home, card.away))
+            if (const BoardResult* r = findResult(board, table.nsPair, table.ewPair))
                 writeTravellerLine(contest, xml, line.board, *r, card.round);
         xml.close("BOARD");
     }
@@ -299,9 +300,12 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.open("CLUB");
     xml.value("CLUB_NAME", contest.arranger);
     xml.close("CLUB");
-    const bool teams = contest.teams.any();
-    xml.open("EVENT", teams ? (contest.teams.form == TeamForm::Swiss ? " EVENT_TYPE=\"SWISS_TEAMS\""
-                                                                     : " EVENT_TYPE=\"TEAMS\"")
+    // Swiss pairs are written as the pairs evening they are, each pair's total its VP.
+    const bool swissPairs = contest.teams.form == TeamForm::SwissPairs;
+    const bool teams = contest.teams.any() && !swissPairs;
+    xml.open("EVENT", teams        ? (contest.teams.form == TeamForm::Swiss ? " EVENT_TYPE=\"SWISS_TEAMS\""
+                                                                            : " EVENT_TYPE=\"TEAMS\"")
+                      : swissPairs ? " EVENT_TYPE=\"SWISS_PAIRS\""
                       : contest.isIndividual ? " EVENT_TYPE=\"INDIVIDUAL\""
                                              : " EVENT_TYPE=\"PAIRS\"");
     xml.value("PROGRAM_NAME", "Vindelkast");
@@ -309,14 +313,14 @@ void writeUsebio(const Contest& contest, std::ostream& out) {
     xml.value("EVENT_DESCRIPTION", contest.contestName);
     xml.value("DATE", usebioDate(contest.contestDate));
     xml.value("BOARD_SCORING_METHOD", scoringForm(contest).codes().usebioMethod);
-    if (teams) xml.value("MATCH_SCORING_METHOD", "VPS");
+    if (contest.teams.any()) xml.value("MATCH_SCORING_METHOD", "VPS");
     xml.value("SESSION_COUNT", 1);
     const int sections = contest.sections.any() ? static_cast<int>(contest.sections.list.size()) : 1;
     xml.value("SECTION_COUNT", sections);
     if (!teams) xml.value(contest.isIndividual ? "PLAYERS" : "PAIRS", playingPairCount(contest));
     xml.value("WINNER_TYPE", 1);
     xml.value("BOARDS_PLAYED", contest.boardCount);
-    if (teams) xml.value("BOARDS_PER_ROUND", contest.boardsPerRound);
+    if (contest.teams.any()) xml.value("BOARDS_PER_ROUND", contest.boardsPerRound);
     xml.open("SESSION", " SESSION_ID=\"1\"");
     if (teams) {
         xml.open("SECTION", " SECTION_ID=\"A\"");

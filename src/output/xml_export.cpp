@@ -69,9 +69,7 @@ void writeEntry(const Contest& contest, XmlWriter& xml, int pair, int place, con
     xml.value("tNr", pair);
     if (!letter.empty()) xml.value("section", letter);
     // A team event's entry is a team: the players of both its pairs.
-    const std::vector<int> pairs = contest.teams.any()
-                                       ? std::vector<int>{firstPairOfTeam(pair), secondPairOfTeam(pair)}
-                                       : std::vector<int>{pair};
+    const std::vector<int> pairs = contest.teams.any() ? contest.teams.pairsOf(pair) : std::vector<int>{pair};
     for (int seat : pairs) {
         const Participant& p = contest.participants[static_cast<std::size_t>(seat)];
         writePerson(contest, xml, p.first);

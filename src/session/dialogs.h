@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/scoring_rule.h"
+
 class QTextDocument;
 
 namespace vindelkast {
@@ -69,6 +71,8 @@ public:
     // what a bye is worth, as typed ("12,00"), and the teams' names in number order.
     struct TeamEventChoice {
         bool roundRobin = false;
+        bool swissPairs = false;  // Monrad between pairs: `teams` is then the pairs
+        ScoringMethod boardScoring = ScoringMethod::Matchpoints;  // Swiss pairs' boards
         int teams = 0;
         int boardsPerMatch = 0;
         int rounds = 0;  // 0: a full round robin

@@ -33,19 +33,21 @@ std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 Json participant(const Contest& contest, int number) {
     Json json = {{"nr", number}, {"name", utf8(namesOf(contest, number))}};
     if (contest.sections.any()) json["label"] = pairLabel(contest, number);
-    // In a team event the players know each other by their teams.
-    if (contest.teams.any() && number > 0) json["team"] = utf8(contest.teams.nameOf(teamOfPair(number)));
+    // In a team event the players know each other by their teams (in Swiss pairs by their names).
+    if (contest.teams.pairsPerTeam() > 1 && contest.teams.any() && number > 0)
+        json["team"] = utf8(teamName(contest, contest.teams.teamOfPair(number)));
     return json;
 }
 
 // The match from the table's North-South team's side, once a board has been played at both of
 // its tables: before that the 0-0 and 10-10 would say nothing.
 void addMatch(Json& json, const Contest& contest, int round, int nsPair) {
-    const int team = teamOfPair(nsPair);
+    const int team = contest.teams.teamOfPair(nsPair);
     const std::optional<MatchCard> card = matchOfTeam(contest, round, team);
     if (!card || card->boardsDone == 0) return;
     const std::string standing = matchStandingText(contest, round, team);
-    json["match"] = utf8("NS (" + contest.teams.nameOf(team) + "): " + standing);
+    const bool pairs = contest.teams.pairsPerTeam() == 1;
+    json["match"] = utf8(pairs ? "NS: " + standing : "NS (" + teamName(contest, team) + "): " + standing);
     json["matchStanding"] = utf8(standing);  // a page that names the team itself shows this beside it
 }
 

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     read.reset(reg);
     if (!readTeamEvent(read, std::string(reinterpret_cast<const char*>(data), size)).empty()) return 0;
     const TeamSetup& teams = read.teams;
-    fuzz::require(teams.any() && teams.teamCount >= 2 && teams.teamCount <= kMaxEventTeams);
+    fuzz::require(teams.any() && teams.teamCount >= 2 &&
+                  teams.teamCount <= (teams.form == TeamForm::SwissPairs ? kMaxPair : kMaxEventTeams));
     fuzz::require(teams.names.size() == static_cast<std::size_t>(teams.teamCount));
     for (const std::string& name : teams.names) fuzz::require(name.size() <= kMaxTeamNameBytes);
 

@@ -287,15 +287,15 @@ void TestGronaHissen::monradOfFiveTeamsFromTheMenu() {
     w.press(QKeySequence("Shift+F9"));
     openRound(w, 1);
     EntryDriver e{w};
-    const std::map<int, std::pair<int, int>> typed{{firstPairOfTeam(m.home), {-100, 620}},
-                                                   {firstPairOfTeam(m.away), {110, 170}}};
+    const std::map<int, std::pair<int, int>> typed{{c.teams.pairsOf(m.home)[0], {-100, 620}},
+                                                   {c.teams.pairsOf(m.away)[0], {110, 170}}};
     for (int row = 0; row < e.panel().rowCount(); ++row) {
         const auto table = typed.find(e.ns(row)->text().toInt());
         if (table == typed.end()) continue;
         e.typeOver(e.cell(row, 0), QString::number(table->second.first));
         e.typeOver(e.cell(row, 1), QString::number(table->second.second));
     }
-    QCOMPARE(score(c, 2, firstPairOfTeam(m.away), secondPairOfTeam(m.home)), 170);
+    QCOMPARE(score(c, 2, c.teams.pairsOf(m.away)[0], c.teams.pairsOf(m.home)[1]), 170);
     const VpPair vp = matchVp(2, 10, 5);
     QVERIFY(vp.first > kVpDraw);
     QCOMPARE(w.find<QLabel>("LblTotal")->text(), QString("Lagst\u00e4llning och matchkort"));

@@ -2,14 +2,17 @@
 // draw laid on the boards, each table's own boards only, the match's IMPs and VP on the phone
 // as soon as both tables have a board, the next draw waiting for the round and never repeating
 // a meeting, and the whole evening (teams, draw, scores) back from the recovery file written
-// between two tables' entries.
+// between two tables' entries. Then Swiss pairs: nine pairs whose boards are matchpointed
+// across the field, each match worth VP from the margin its matchpoints make.
 #include <nlohmann/json.hpp>
 
 #include "files/team_event_file.h"
+#include "model/contest_scoring.h"
 #include "model/scoring_form.h"
 #include "model/team_matches.h"
 #include "movement/swiss_draw.h"
 #include "movement/team_round_draw.h"
+#include "output/team_views.h"
 #include "table_phones.h"
 
 namespace vindelkast {
@@ -101,7 +104,7 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     EXPECT_EQ(drawnTeamRounds(e.contest()), 2);
     const int homeAtOne = second.matches[0].home;
     ASSERT_EQ(moveTeams(e.contest(), homeAtOne, second.bye), "");
-    EXPECT_EQ(tableSeat(e.contest(), 1, 2, false).nsPair, firstPairOfTeam(second.bye));
+    EXPECT_EQ(tableSeat(e.contest(), 1, 2, false).nsPair, e.contest().teams.pairsOf(second.bye)[0]);
     EXPECT_EQ(roundByes(e.contest(), 2), std::vector<int>{homeAtOne});
 
     // Standings by VP: every match shares 20 VP, the bye brings 12; team names on the rows.
@@ -131,6 +134,76 @@ TEST(TeamEvening, MonradBySevenTeamsPhones) {
     ASSERT_EQ(carried.size(), 7u);
     for (const StandingsRow& row : standings.rows)
         EXPECT_DOUBLE_EQ(carried[static_cast<std::size_t>(row.pair - 1)].vp / 100.0, row.figures[0]);
+}
+
+TEST(TeamEvening, SwissPairsOfNinePairsAcrossTheField) {
+    test::HeldEvening e;
+    SetUpRequest request;
+    request.contestName = "Parmonrad";
+    const TeamPlan plan{TeamForm::SwissPairs, 9, 3, 3, 1200, {}, ScoringMethod::Matchpoints};
+    ASSERT_EQ(setUpTeamEvent(e.contest(), request, plan), "");
+    EXPECT_EQ(e.contest().byePair, 0) << "the draw, not a bye pair, says who sits out";
+    EXPECT_EQ(e.contest().maxPairNumber, 9);
+
+    // Seeded: 1-2 at table 1 ... 7-8 at table 4, pair 9 sits out; the home pair sits NS.
+    const TeamRoundDraw first = drawTeamRound(e.contest(), true);
+    ASSERT_EQ(first.round, 1) << first.message;
+    ASSERT_EQ(first.matches.size(), 4u);
+    EXPECT_EQ(first.bye, 9);
+    EXPECT_EQ(first.matches[2].table, 3);
+    EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).nsPair, 3);
+    EXPECT_EQ(tableSeat(e.contest(), 2, 1, false).ewPair, 4);
+    e.tables.emplace(makeTableCodes(tableCountOfEvening(e.contest(), false), false, 9));
+
+    // Board 1 at every table, 4S by North: 420, 100 down, 50 down, 420 (top 6). Table 1's 5 of
+    // 6 matchpoints against East-West's 1 is 33 % above the half: 10 IMPs.
+    std::int64_t now = 5'000'000;
+    for (int table : {1, 2, 3, 4})
+        ASSERT_EQ(e.submit(table, kBoard, "4S", "N", 8 + (table + kBoard) % 3, "b1t" + std::to_string(table),
+                           now += 1000)
+                      .outcome,
+                  TableOutcome::Store);
+    const int lead = matchVp(3, 10, 0).first;
+    EXPECT_EQ(roundJson(e, 1, 1)["match"], "NS: Ni leder med 10 IMP, " + vpText(lead) + " VP");
+    EXPECT_FALSE(roundJson(e, 1, 1)["ns"].contains("team")) << "a pair is known by its names";
+
+    // Table 3 over the round: 50 down (2 of 6), 620 (6 of 6), 100 down (0 of 6): -5 IMPs.
+    playRound(e, 1, now);
+    const std::optional<MatchCard> third = matchOfTeam(e.contest(), 1, 5);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->tables, 1);
+    EXPECT_EQ(third->homeImps - third->awayImps, -5);
+    EXPECT_EQ(third->vp.second, matchVp(3, 0, 5).second);
+
+    // Round 2 from the standings: no repeat, another pair sits out; every match shares 20 VP.
+    const TeamRoundDraw second = drawTeamRound(e.contest(), false);
+    ASSERT_EQ(second.round, 2) << second.message;
+    EXPECT_NE(second.bye, 9);
+    for (const DrawnMatch& m : second.matches) EXPECT_FALSE(m.repeat) << m.home << "-" << m.away;
+    playRound(e, 2, now);
+    const Standings standings = scoringForm(e.contest()).standings(e.contest());
+    ASSERT_EQ(standings.rows.size(), 9u);
+    double total = 0;
+    for (const StandingsRow& row : standings.rows) total += row.figures[0];
+    EXPECT_NEAR(total, 2 * (4 * 20.0 + 12.0), 1e-9);
+    EXPECT_EQ(standingsName(e.contest(), standings, 0, NameForm::Long),
+              "Par " + std::to_string(standings.rows[0].pair));
+
+    // Back from the recovery file: the form, the boards' method and every figure.
+    test::HeldEvening back;
+    ASSERT_EQ(back.recover(e.recoveryText()), "");
+    const Standings again = scoringForm(back.contest()).standings(back.contest());
+    ASSERT_EQ(again.rows.size(), standings.rows.size());
+    for (std::size_t i = 0; i < again.rows.size(); ++i)
+        EXPECT_EQ(again.rows[i].figures, standings.rows[i].figures);
+
+    // Cross-IMPs instead: table 3's 620 on board 2 against -200, -100 and -200 is 13, 12 and
+    // 13 IMPs, 12,67 on its card.
+    ASSERT_TRUE(chooseScoringRule(e.contest(), {ScoringMethod::CrossImps, false, true}));
+    const std::vector<ViewLine> card = matchCardLines(e.contest(), *matchOfTeam(e.contest(), 1, 5));
+    EXPECT_TRUE(std::any_of(card.begin(), card.end(), [](const ViewLine& l) {
+        return l.text.find("620") != std::string::npos && l.text.find("12,67") != std::string::npos;
+    }));
 }
 
 }  // namespace

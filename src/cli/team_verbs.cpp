@@ -10,6 +10,7 @@
 #include "model/victory_points.h"
 #include "movement/round_robin.h"
 #include "movement/swiss_draw.h"
+#include "output/team_views.h"
 
 namespace vindelkast::cli {
 
@@ -51,16 +52,7 @@ int runVpScale(const Args& args) {
     }
     const int boards = countOption(args, "brickor", kMaxVpBoards);
     if (boards < 0) return 2;
-    const std::vector<int> scale = vpScale(boards);
-    printLine("VP-skala f\xf6r " + std::to_string(boards) + (boards == 1 ? " bricka" : " brickor"));
-    printLine("  IMP  Vinnare  F\xf6rlorare");
-    for (std::size_t margin = 0; margin < scale.size(); ++margin) {
-        const std::string imps = std::to_string(margin) + (margin + 1 == scale.size() ? "+" : " ");
-        char line[64];
-        std::snprintf(line, sizeof line, "%6s %8s %10s", imps.c_str(), vpText(scale[margin]).c_str(),
-                      vpText(kVpMatchTotal - scale[margin]).c_str());
-        printLine(line);
-    }
+    for (const ViewLine& line : vpScaleLines(boards)) printLine(line.text);
     return 0;
 }
 

@@ -178,6 +178,23 @@ std::vector<ViewLine> teamEventLines(const Contest& contest) {
         lines.push_back({""});
         for (ViewLine& line : crossTableLines(contest)) lines.push_back(std::move(line));
     }
+    // The scale the matches were scored on, for the wall beside the standings.
+    lines.push_back({""});
+    for (ViewLine& line : vpScaleLines(contest.boardsPerRound)) lines.push_back(std::move(line));
+    return lines;
+}
+
+std::vector<ViewLine> vpScaleLines(int boards) {
+    std::vector<ViewLine> lines{
+        {"VP-skala f\xf6r " + std::to_string(boards) + (boards == 1 ? " bricka" : " brickor"), Colour::Black,
+         true},
+        {"  IMP  Vinnare  F\xf6rlorare", Colour::Black, true}};
+    const std::vector<int> scale = vpScale(boards);
+    for (std::size_t margin = 0; margin < scale.size(); ++margin) {
+        const std::string imps = std::to_string(margin) + (margin + 1 == scale.size() ? "+" : " ");
+        lines.push_back({formatText("%6s %8s %10s", imps.c_str(), vpText(scale[margin]).c_str(),
+                                    vpText(kVpMatchTotal - scale[margin]).c_str())});
+    }
     return lines;
 }
 

@@ -30,8 +30,12 @@ std::vector<ViewLine> teamStandingsLines(const Contest& contest);
 std::vector<ViewLine> crossTableLines(const Contest& contest);
 
 // The whole event on paper: standings, then each round's draw and cards, the cross table of
-// a round robin.
+// a round robin, and the VP scale of its matches.
 std::vector<ViewLine> teamEventLines(const Contest& contest);
+
+// The VP scale of a match of `boards` boards: the winner's and the loser's VP at each margin up
+// to the one that brings 20.
+std::vector<ViewLine> vpScaleLines(int boards);
 
 // A team's line for a phone after a board: "Ni leder med 14 IMP, 15,00 VP", "Ni ligger under
 // med 3 IMP, 9,12 VP", "Ni står lika, 10,00 VP"; "" when the team plays no match that round.

@@ -2,14 +2,19 @@
 // every other once and the draw then stops; each match's IMPs and VP worked out here from the
 // scores typed at its two tables (an adjusted board among them) agree with the match cards,
 // the cross table and the standings; PBN and XML name the teams and their players; and a
-// series of four teams goes on with the round robin's next round on the next evening.
+// series of four teams goes on with the round robin's next round on the next evening. Swiss
+// pairs on cross-IMPs: each match's margin worked out here from the whole field's scores agrees
+// with the cards and the VP standings, which USEBIO and the side files carry as they are.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <sstream>
 
+#include "files/rules_file.h"
+#include "files/team_event_file.h"
 #include "model/entry_grid.h"
 #include "model/scoring_form.h"
 #include "model/team_matches.h"
@@ -19,6 +24,8 @@
 #include "movement/team_round_draw.h"
 #include "output/pbn_export.h"
 #include "output/team_views.h"
+#include "output/text_format.h"
+#include "output/usebio_export.h"
 #include "output/xml_export.h"
 #include "support/sample_contests.h"
 
@@ -143,6 +150,61 @@ TEST(TeamEventOnPaper, ASeriesGoesOnWithTheRoundRobin) {
         EXPECT_EQ(cards[m].home, third[m].home);
         EXPECT_EQ(cards[m].away, third[m].away);
     }
+}
+
+TEST(TeamEventOnPaper, SwissPairsAcrossTheFieldInCrossImps) {
+    test::ContestFixture f;
+    const TeamPlan plan{TeamForm::SwissPairs, 6, 2, 2, 1200, {}, ScoringMethod::CrossImps};
+    ASSERT_EQ(setUpTeamEvent(f.c(), SetUpRequest{}, plan), "");
+    ASSERT_EQ(drawTeamRound(f.c(), true).round, 1);
+    const std::vector<TableSeat> tables = roundTables(f.c(), 1, false);
+    ASSERT_EQ(tables.size(), 3u);
+    const auto score = [](int table, int board) {
+        return std::atoi(kScores[static_cast<std::size_t>(table * 3 + board) % 7]);
+    };
+    for (const TableSeat& seat : tables)
+        for (int b : seat.boards) {
+            EntryRow row{seat.nsPair, seat.ewPair, 0, 0, false, {}};
+            ASSERT_TRUE(storeTypedScore(f.c(), b, row, std::to_string(score(seat.table, b))).written);
+        }
+    // A table's margin: on each board the mean of its IMPs against the two other tables.
+    for (const TableSeat& seat : tables) {
+        double margin = 0;
+        for (int b : seat.boards)
+            for (const TableSeat& other : tables)
+                if (other.table != seat.table)
+                    margin += imps(score(seat.table, b) - score(other.table, b)) / 2.0;
+        const std::optional<MatchCard> card = matchOfTeam(f.c(), 1, seat.nsPair);
+        ASSERT_TRUE(card);
+        const int whole = static_cast<int>(std::lround(margin));
+        EXPECT_EQ(card->homeImps - card->awayImps, whole) << "table " << seat.table;
+        EXPECT_EQ(card->vp.first, matchVp(2, std::max(whole, 0), std::max(-whole, 0)).first);
+    }
+
+    // The standings and the USEBIO file give each pair its match's VP.
+    const Standings standings = scoringForm(f.c()).standings(f.c());
+    std::ostringstream usebio;
+    writeUsebio(f.c(), usebio);
+    EXPECT_NE(usebio.str().find("EVENT_TYPE=\"SWISS_PAIRS\""), std::string::npos);
+    for (const StandingsRow& row : standings.rows) {
+        const MatchCard card = *matchOfTeam(f.c(), 1, row.pair);
+        const int vp = card.home == row.pair ? card.vp.first : card.vp.second;
+        EXPECT_DOUBLE_EQ(row.figures[0], vp / 100.0);
+        const std::string& text = usebio.str();
+        const std::size_t pair = text.find("<PAIR_NUMBER>" + std::to_string(row.pair) + "</PAIR_NUMBER>");
+        ASSERT_NE(pair, std::string::npos) << row.pair;
+        const std::size_t total = text.find("<TOTAL_SCORE>", pair) + 13;
+        EXPECT_EQ(text.substr(total, text.find('<', total) - total),
+                  formatText("%d.%02d", vp / 100, vp % 100));
+    }
+
+    // The side files bring the same form and rule back.
+    test::ContestFixture back;
+    ASSERT_EQ(readRules(back.c(), writeRules(f.c())), "");
+    ASSERT_EQ(readTeamEvent(back.c(), writeTeamEvent(f.c())), "");
+    EXPECT_EQ(back.c().scoringRule, f.c().scoringRule);
+    EXPECT_EQ(back.c().teams.form, TeamForm::SwissPairs);
+    EXPECT_EQ(&scoringForm(back.c()), &scoringForm(f.c()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A Monrad of 36 teams, seven boards a match, nine rounds (63 boards, 72 results each): the
-// director's draw of the last round from eight rounds' standings, and the standings and match
-// cards the window and the phones read after every score.
+// director's draw of the last round from eight rounds' standings, of the second (which looks
+// ahead to the seven after it), and the standings and match cards the window and the phones
+// read after every score.
 #include <benchmark/benchmark.h>
 
 #include "model/board_results.h"
@@ -16,10 +17,10 @@ namespace {
 
 struct BigTeamEvent {
     test::ContestFixture f;
-    BigTeamEvent() {
+    explicit BigTeamEvent(int played = 8) {
         TeamPlan plan{TeamForm::Swiss, 36, 7, 9, 1200, {}};
         if (!setUpTeamEvent(f.c(), SetUpRequest{}, plan).empty()) std::abort();
-        for (int round = 1; round <= 8; ++round) {
+        for (int round = 1; round <= played; ++round) {
             if (drawTeamRound(f.c(), true).round != round) std::abort();
             play(round);
         }
@@ -46,6 +47,18 @@ void BM_TeamDrawLastRound(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TeamDrawLastRound)->Unit(benchmark::kMillisecond);
+
+void BM_TeamDrawSecondRound(benchmark::State& state) {
+    BigTeamEvent e(1);
+    for (auto _ : state) {
+        const TeamRoundDraw draw = drawTeamRound(e.f.c(), true);
+        if (draw.round != 2) state.SkipWithError("the second round was not drawn");
+        state.PauseTiming();
+        undrawTeamRound(e.f.c());
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TeamDrawSecondRound)->Unit(benchmark::kMillisecond);
 
 void BM_TeamStandingsAndCards(benchmark::State& state) {
     BigTeamEvent e;

@@ -3,12 +3,17 @@
 #include <sodium.h>
 
 #include <algorithm>
+#include <functional>
+#include <limits>
 
+#include "movement/later_rounds.h"
 #include "movement/pairing_search.h"
 
 namespace vindelkast {
 
 namespace {
+
+using Pairs = std::vector<std::pair<int, int>>;
 
 // The places of the standings and the meetings so far.
 class DrawField {
@@ -30,35 +35,59 @@ public:
     }
 
     // Pairs `free` (in standings order) from the top with `repeats` repeated meetings at most,
-    // which must be enough for them.
-    std::vector<std::pair<int, int>> pairFromTop(std::vector<int> free, int repeats) const {
-        std::vector<std::pair<int, int>> pairs;
-        while (free.size() >= 2) {
-            const int top = free.front();
-            std::vector<int> partners(free.begin() + 1, free.end());
-            std::stable_partition(partners.begin(), partners.end(), [&](int t) { return !haveMet(top, t); });
-            const std::size_t before = pairs.size();
-            for (int partner : partners) {
-                const int repeatsAfter = repeats - (haveMet(top, partner) ? 1 : 0);
-                if (repeatsAfter < 0) continue;
-                std::vector<int> rest;
-                for (int t : free)
-                    if (t != top && t != partner) rest.push_back(t);
-                // The last candidate is always taken: the budget was enough for the field.
-                if (partner != partners.back() && fewestRepeats(rest) > repeatsAfter) continue;
-                pairs.push_back({top, partner});
-                repeats = repeatsAfter;
-                free = std::move(rest);
-                break;
-            }
-            if (pairs.size() == before) break;  // cannot happen with a budget the field needs
+    // which must be enough for them: the first such draw in Monrad's order that `accept`
+    // takes, looked for through at most `budget` choices of a partner. False when none is
+    // found (then `pairs` is as it came).
+    bool pairFromTop(const std::vector<int>& free, int repeats, Pairs& pairs,
+                     const std::function<bool(const Pairs&)>& accept, int& budget) const {
+        if (free.size() < 2) return accept(pairs);
+        const int top = free.front();
+        std::vector<int> partners(free.begin() + 1, free.end());
+        std::stable_partition(partners.begin(), partners.end(), [&](int t) { return !haveMet(top, t); });
+        for (int partner : partners) {
+            const int repeatsAfter = repeats - (haveMet(top, partner) ? 1 : 0);
+            if (repeatsAfter < 0 || --budget < 0) continue;
+            std::vector<int> rest;
+            for (int t : free)
+                if (t != top && t != partner) rest.push_back(t);
+            if (fewestRepeats(rest) > repeatsAfter) continue;
+            pairs.push_back({top, partner});
+            if (pairFromTop(rest, repeatsAfter, pairs, accept, budget)) return true;
+            pairs.pop_back();
         }
-        return pairs;
+        return false;
+    }
+
+    // The most rounds the field could still play without a repeat: no team has more opponents
+    // left to meet (and in an odd field, a bye left to sit out).
+    int roundsWithoutRepeat() const {
+        const std::vector<int>& teams = m_input.standings;
+        const bool odd = teams.size() % 2 != 0;
+        int fewest = static_cast<int>(teams.size());
+        for (int team : teams) {
+            const int unmet = static_cast<int>(std::count_if(
+                teams.begin(), teams.end(), [&](int t) { return t != team && !haveMet(team, t); }));
+            fewest = std::min(fewest, unmet + (odd && !m_input.hadBye.count(team) ? 1 : 0));
+        }
+        return fewest;
+    }
+
+    // The event once a round is drawn as `pairs` with `bye` sitting out.
+    DrawnSoFar after(const Pairs& pairs, int bye) const {
+        DrawnSoFar field{m_input.standings, m_input.met, m_input.hadBye};
+        for (const auto& [a, b] : pairs) field.met.insert(meetingOf(a, b));
+        for (const auto& [a, b] : m_input.fixedMeetings) field.met.insert(meetingOf(a, b));
+        if (bye != 0) field.hadBye.insert(bye);
+        return field;
     }
 
 private:
     const SwissDrawInput& m_input;
 };
+
+// How many meetings a draw may try while it looks for one that leaves the rounds after it
+// open: enough for the few ways a small field near its end has left, bounded for 40 teams.
+constexpr int kLookAheadBudget = 20000;
 
 std::string checkInput(const SwissDrawInput& input) {
     const std::vector<int>& teams = input.standings;
@@ -117,7 +146,27 @@ SwissDraw drawSwissRound(const SwissDrawInput& input) {
 
     const int repeats = field.fewestRepeats(free);
     draw.repeatUnavoidable = repeats > 0;
-    std::vector<std::pair<int, int>> pairs = field.pairFromTop(free, repeats);
+    // With rounds still to come after this one, a draw that lets as many of them as the field
+    // allows go without a repeat goes before Monrad's first choice: a repeat comes as late as
+    // it can.
+    Pairs pairs;
+    int budget = kLookAheadBudget;
+    const bool lookAhead = input.roundsLeft >= 2 && repeats == 0;
+    bool found = false;
+    for (int later = std::min(input.roundsLeft, field.roundsWithoutRepeat()) - 1;
+         lookAhead && !found && later >= 1; --later) {
+        pairs.clear();
+        found = field.pairFromTop(
+            free, repeats, pairs,
+            [&](const Pairs& p) { return laterRoundsOpen(field.after(p, draw.bye), later, budget); }, budget);
+    }
+    if (!found) {
+        draw.nextRoundRepeats = lookAhead;
+        budget = std::numeric_limits<int>::max();
+        pairs.clear();
+        field.pairFromTop(
+            free, repeats, pairs, [](const Pairs&) { return true; }, budget);
+    }
     if (pairs.size() * 2 != free.size()) {
         draw.message = "Lottningen misslyckades: alla lag kunde inte paras ihop";
         return draw;

@@ -28,6 +28,7 @@ struct SwissDraw {
     int bye = 0;                             // the team that sits out (0: none)
     int repeats = 0;                         // pairs that have met before
     bool repeatUnavoidable = false;          // no draw of the teams left free avoids a repeat
+    bool nextRoundRepeats = false;           // no draw found lets the next round avoid a repeat
 };
 
 // Draws the next round. The bye (with an odd number of teams) goes to the lowest-placed
@@ -36,7 +37,9 @@ struct SwissDraw {
 // whose pairing still lets every team left be paired with no more repeated meetings than the
 // fewest the round needs; a partner it has not met always comes before one it has. So no two
 // teams meet again while any draw avoids it, and when none does, the draw has the fewest
-// repeats and says so.
+// repeats and says so. With a round to come after this one, the first draw in that order
+// after which the next round can still be drawn without a repeat goes first, so that a repeat
+// comes as late as it can; when none is found, the draw says so.
 SwissDraw drawSwissRound(const SwissDrawInput& input);
 
 // The draw's input from an event: the standings (byes worth `byeVp`), its meetings and byes,

@@ -52,6 +52,7 @@ TeamRoundDraw swissRound(const Contest& contest, bool seeded, int standingsRound
     draw.bye = swiss.bye;
     draw.repeats = swiss.repeats;
     draw.repeatUnavoidable = swiss.repeatUnavoidable;
+    draw.nextRoundRepeats = swiss.nextRoundRepeats;
     return draw;
 }
 
@@ -218,6 +219,8 @@ TeamRoundDraw drawTeamRound(Contest& contest, bool seeded, bool early) {
                        (draw.repeats == 1 ? " match \xe4r ett returm\xf6te" : " matcher \xe4r returm\xf6ten");
     else if (draw.repeats > 0)
         draw.message = "De fasta m\xf6tena ger " + std::to_string(draw.repeats) + " returm\xf6te(n)";
+    else if (draw.nextRoundRepeats)
+        draw.message = "Rond " + std::to_string(round + 1) + " kan inte lottas utan returm\xf6te";
     return draw;
 }
 

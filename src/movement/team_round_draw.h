@@ -49,6 +49,7 @@ struct TeamRoundDraw {
     int bye = 0;  // the team that sits out (0: none)
     int repeats = 0;
     bool repeatUnavoidable = false;
+    bool nextRoundRepeats = false;  // the round after this one will need a repeat
 };
 
 // Draws the event's next round: Monrad from the standings (round 1 at random from the

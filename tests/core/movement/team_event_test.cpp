@@ -223,6 +223,30 @@ TEST(SwissDraw, ThirteenTeamsOverSevenRoundsMeetOnceAndNearTheirPlace) {
     }
 }
 
+// More rounds than a field can play without meeting again, random standings each round: six
+// teams can all meet in five rounds and seven in seven, so the first repeat is in round 6 and
+// round 8, announced by the round before it, however the standings fall.
+TEST(SwissDraw, ARepeatComesAsLateAsTheFieldAllows) {
+    for (const auto& [teams, rounds] : {std::pair{6, 7}, std::pair{7, 8}})
+        for (unsigned seed = 1; seed <= 25; ++seed) {
+            SCOPED_TRACE(std::to_string(teams) + " lag, slump " + std::to_string(seed));
+            std::mt19937 rng(seed);
+            SwissDrawInput input;
+            for (int t = 1; t <= teams; ++t) input.standings.push_back(t);
+            const int lastWithoutRepeat = teams % 2 == 0 ? teams - 1 : teams;
+            for (int r = 1; r <= rounds; ++r) {
+                std::shuffle(input.standings.begin(), input.standings.end(), rng);
+                input.roundsLeft = rounds - r + 1;
+                const SwissDraw draw = drawSwissRound(input);
+                ASSERT_EQ(draw.message, "");
+                EXPECT_EQ(draw.repeats > 0, r > lastWithoutRepeat) << "round " << r;
+                EXPECT_EQ(draw.nextRoundRepeats, r == lastWithoutRepeat) << "round " << r;
+                for (const auto& [a, b] : draw.pairs) input.met.insert(meetingOf(a, b));
+                if (draw.bye != 0) input.hadBye.insert(draw.bye);
+            }
+        }
+}
+
 // Four teams after their round robin, drawn for a fourth round from the file the director
 // keeps: every pairing repeats a meeting, so the draw says so and pairs by the standings.
 // Team 1 won by 7 and lost by 5, team 2 won by 8 and lost by 7, team 3 drew all, team 4 lost

@@ -118,6 +118,7 @@ void TForm1::connectCommands() {
     on(m_menus->commands().handicap, &TForm1::Handicap1Click);
     on(m_menus->commands().teamMatch, &TForm1::cbTeamContestClick);
     on(m_menus->commands().teamEvent, &TForm1::teamEventClick);
+    on(m_menus->commands().nextSeriesEvening, &TForm1::nextSeriesEveningClick);
     on(m_menus->commands().fixedMeetings, &TForm1::fixedMeetingsClick);
     on(m_menus->commands().vpAdjustment, &TForm1::vpAdjustmentClick);
     on(m_menus->commands().redrawRound, &TForm1::redrawRoundClick);

@@ -88,6 +88,7 @@ public:
     void cbTeamContestClick();
     // A team event ("Lagtävling…") and what only it has.
     void teamEventClick();
+    void nextSeriesEveningClick();
     void teamEventViewClick();
     void fixedMeetingsClick();
     void vpAdjustmentClick();

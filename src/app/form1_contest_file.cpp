@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "app/view_panes.h"
 #include "entry/name_panel.h"
 #include "entry/result_entry.h"
+#include "entry/team_event_commands.h"
 #include "files/contest_file.h"
 #include "files/contest_on_disk.h"
 #include "qt/qt_text.h"
@@ -81,6 +83,22 @@ void TForm1::openContestFile(const QString& fileName) {
         return;
     }
     showOpenedContest();
+}
+
+void TForm1::nextSeriesEveningClick() {
+    if (!askToSaveFirst("Seriens n\u00e4sta kv\u00e4ll - vill du spara t\u00e4vlingen f\u00f6rst?")) return;
+    const QString name = m_dialogs.saveFileName("Score-filer (*.sco)|*.SCO", true);
+    if (name.isEmpty()) return;
+    const QString path = withDefaultExtension(name, ".sco");
+    const std::string why = writeNextSeriesEvening(
+        *m_session, pathFromQt(path), fromQt(QDate::currentDate().toString("yyyy-MM-dd")).value_or(""));
+    if (!why.empty()) {
+        m_dialogs.message(toQt(why));
+        return;
+    }
+    // The evening that was is saved (or the director chose not to): the next one takes its place.
+    clearContest();
+    openContestFile(path);
 }
 
 void TForm1::showOpenedContest() {

@@ -42,6 +42,7 @@ void TForm1::applyTeamEventLook() {
     commands.redrawRound->setEnabled(on);
     commands.moveTeams->setEnabled(on);
     commands.teamEventView->setEnabled(on);
+    commands.nextSeriesEvening->setEnabled(on);
 }
 
 void TForm1::teamEventViewClick() { m_panes->showTeamEvent(contest()); }

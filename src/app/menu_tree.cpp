@@ -41,6 +41,9 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     m_commands.analysedDeals = addItem(prep, "MnFacitgiv", "&Facitgivar");
     m_commands.teamMatch = addItem(prep, "Lagmatch1", "Lagmatch");
     m_commands.teamEvent = addItem(prep, "teamEventAction", "Lag&t\u00e4vling (Monrad, alla mot alla)\u2026");
+    m_commands.nextSeriesEvening =
+        addItem(prep, "nextSeriesEveningAction", "Seriens n\u00e4sta &kv\u00e4ll\u2026");
+    m_commands.nextSeriesEvening->setEnabled(false);
     m_commands.memberRegister = addItem(prep, "MnMedlemsregister", "Importera &Medlemsregister");
 
     QMenu* result = addMenu(window, "MnResult", "Resultat");

@@ -40,6 +40,7 @@ struct MenuCommands {
     QAction* analysedDeals = nullptr;
     QAction* teamMatch = nullptr;
     QAction* teamEvent = nullptr;  // a Monrad or round robin of teams
+    QAction* nextSeriesEvening = nullptr;
     QAction* memberRegister = nullptr;
     // Resultat
     QAction* giveResult = nullptr;

@@ -1,12 +1,15 @@
 #include "entry/team_event_commands.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files/contest_on_disk.h"
 #include "files/team_event_file.h"
 #include "model/team_matches.h"
+#include "model/version.h"
 #include "model/victory_points.h"
 #include "movement/set_up_fields.h"
 #include "movement/team_round_draw.h"
@@ -193,6 +196,25 @@ void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
     }
     // Nothing to show until the draw: the change is only to save and to recover.
     session.edit(ContestChange::draw(), [&meetings](Contest& c) { c.teams.fixedMeetings = meetings; });
+}
+
+std::string writeNextSeriesEvening(ContestSession& session, const std::string& path,
+                                   const std::string& date) {
+    const Contest& previous = session.contest();
+    TeamPlan plan;
+    plan.boardsPerMatch = previous.boardsPerRound;
+    // A round robin goes on for the rounds it has left; a Monrad plays as many as before.
+    plan.rounds = previous.teams.monrad() ? previous.roundCount : 0;
+    SetUpRequest request;
+    request.contestName = previous.contestName;
+    request.contestDate = date;
+    request.arranger = previous.arranger;
+    // The register the evening's names point into: its players stay at their pairs until the
+    // director names others.
+    auto next = std::make_unique<Contest>();
+    next->reset(session.memberRegister());
+    if (std::string why = continueTeamSeries(previous, *next, request, plan); !why.empty()) return why;
+    return saveContestOnDisk(*next, path, contestSideFiles(false), kVersionText);
 }
 
 }  // namespace vindelkast

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "movement/contest_setup.h"
 
 namespace vindelkast {
@@ -31,5 +33,11 @@ void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs);
 
 // "Fasta möten…": the meetings the next Monrad round must have ("1-3,5-7").
 void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs);
+
+// "Seriens nästa kväll…": writes the series' next evening after the session's, played to its
+// end, to `path` (with its side files): the same teams, boards per match and (Monrad) rounds,
+// the standings brought forward, dated `date`. "" or why not; the session's contest is left
+// as it was.
+std::string writeNextSeriesEvening(ContestSession& session, const std::string& path, const std::string& date);
 
 }  // namespace vindelkast

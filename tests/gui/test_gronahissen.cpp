@@ -327,6 +327,30 @@ void TestGronaHissen::monradOfFiveTeamsFromTheMenu() {
     QCOMPARE(c.teams.nameOf(3), std::string("Lag 3"));
     QCOMPARE(teamEventTotals(c, 1, 1)[static_cast<std::size_t>(m.home - 1)].vp, vp.first);
     QVERIFY(w.action("teamEventViewAction")->isEnabled() && w.action("fixedMeetingsAction")->isEnabled());
+
+    // The series' next evening waits for the other match; once it is typed, the next evening
+    // takes the window's place with the standings brought forward.
+    w.dialogs.fileNames << w.path("lag2.sco");
+    w.action("nextSeriesEveningAction")->trigger();
+    QVERIFY(w.dialogs.lastMessage().contains("inte f\u00e4rdigspelad"));
+    QVERIFY(!QFile::exists(w.path("lag2.sco")) && c.teams.carried.empty());
+    openRound(w, 1);
+    EntryDriver again{w};
+    const int other = roundMatches(c, 1)[1].home;
+    for (int row = 0; row < again.panel().rowCount(); ++row)
+        if (c.teams.teamOfPair(again.ns(row)->text().toInt()) == other ||
+            c.teams.teamOfPair(again.ew(row)->text().toInt()) == other) {
+            again.typeOver(again.cell(row, 0), "420");
+            again.typeOver(again.cell(row, 1), "-50");
+        }
+    w.dialogs.askAnswers << Dialogs::Answer::Yes;
+    w.dialogs.fileNames << w.path("lag2.sco");
+    w.action("nextSeriesEveningAction")->trigger();
+    QVERIFY(QFile::exists(w.path("lag2.lag")));
+    QCOMPARE(c.teams.carried.size(), std::size_t{5});
+    QCOMPARE(c.teams.earlierRounds, 1);
+    QCOMPARE(drawnTeamRounds(c), 0);
+    QCOMPARE(c.teams.nameOf(1), cp("Norrfors BK"));
 }
 
 QTEST_MAIN(TestGronaHissen)

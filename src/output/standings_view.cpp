@@ -14,13 +14,21 @@ namespace {
 
 const char* const kHeading = "pl  nr    namn                                     po    %";
 
+// The width of the names: 40 characters, less what figures beyond the two the lists have always
+// had take, so that a line fits the window's list as the matchpoint list does.
+int nameWidth(const Standings& standings) {
+    int figures = 0;
+    for (const FigureColumn& column : standings.columns) figures += column.width + 1;
+    return std::clamp(40 - std::max(0, figures - 17), 24, 40);
+}
+
 // A list's heading: the matchpoint and IMP lists keep the headings they have always had, any
 // other columns are headed by their own headings over their figures.
 std::string headingLine(const Standings& standings) {
     const std::string total = standings.columns[0].heading;
     if (total == "Po\xe4ng") return kHeading;
     if (total == "IMP") return "pl  nr    namn                                        IMP IMP/giv";
-    std::string line = padRight("pl  nr    namn", 47);
+    std::string line = padRight("pl  nr    namn", static_cast<std::size_t>(7 + nameWidth(standings)));
     for (const FigureColumn& column : standings.columns)
         line += formatText(" %*s", column.width, column.heading);
     return line;
@@ -33,9 +41,11 @@ std::vector<ViewLine> fieldStandingsLines(const Contest& contest, const ScoringF
     std::vector<ViewLine> lines{{headingLine(standings), Colour::Black, true}};
     int count = 0;
     for (const StandingsRow& row : standings.rows) {
+        // A name is cut only where the figures took some of its width.
+        const int width = nameWidth(standings);
         std::string line = formatText(
-            "%2d %3s %-40s", form.tiesSharePlace() ? row.place : count + 1,
-            pairLabel(contest, row.pair).c_str(),
+            "%2d %3s %-*.*s", form.tiesSharePlace() ? row.place : count + 1,
+            pairLabel(contest, row.pair).c_str(), width, width < 40 ? width : 1000,
             standingsName(contest, standings, static_cast<std::size_t>(count), NameForm::Long).c_str());
         for (std::size_t c = 0; c < standings.columns.size(); ++c)
             line += formatText(" %*s", standings.columns[c].width,

@@ -94,8 +94,8 @@ std::string teamStandingsPage(const Contest& contest, const SiteView& view) {
     std::string body =
         "<h1>" + html(siteTitle(contest)) + "</h1>\n<p class=\"meta\">" + html(contest.contestDate) +
         (contest.arranger.empty() ? "" : " \xc2\xb7 " + html(contest.arranger)) + "</p>\n<h2>" + html(title) +
-        "</h2>\n<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">Lag</th>"
-        "<th>Namn</th>";
+        "</h2>\n<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">" +
+        (contest.teams.pairsPerTeam() == 1 ? "Par" : "Lag") + "</th><th>Namn</th>";
     for (const FigureColumn& column : standings.columns)
         body += "<th class=\"n\">" + html(column.heading) + "</th>";
     body += "</tr></thead>\n<tbody>\n";

@@ -9,7 +9,6 @@
 #include "model/imp_scoring.h"
 #include "model/name_forms.h"
 #include "model/scoring_form.h"
-#include "model/standings.h"
 
 namespace vindelkast {
 
@@ -28,14 +27,17 @@ int tableScore(const Board& board, const MatchTable& table) {
 
 // What a match of pairs gets from one board scored across the field: half the difference of
 // its two sides' IMPs, or, on matchpoints, 3 IMPs for every 10 % the home pair's share of the
-// matchpoints lies above the other side's half, as an adjusted score of 60 % is worth 3 IMPs.
+// board's matchpoints lies above the other side's, halved, as an adjusted score of 60 % is
+// worth 3 IMPs. Nothing while the board has no other result to be compared with.
 std::optional<double> fieldImps(const Contest& contest, const Board& board, const MatchTable& table) {
     const BoardResult* slot = findResult(board, table.nsPair, table.ewPair);
-    if (!slot || !hasScore(slot->nsScore) || slot->nsPoints == kNoPoints || slot->ewPoints == kNoPoints)
+    if (!slot || !hasScore(slot->nsScore) || slot->nsPoints == kNoPoints || slot->ewPoints == kNoPoints ||
+        countScored(board) < 2)
         return std::nullopt;
     const double difference = static_cast<double>(slot->nsPoints) - slot->ewPoints;
     if (!scoringForm(contest).pointsHaveTop()) return difference / 2;
-    const int top = boardTop(contest);
+    // The two sides share the board's top as it stands, however many tables have played it.
+    const double top = static_cast<double>(slot->nsPoints) + slot->ewPoints;
     return top > 0 ? difference / top * 15.0 : 0.0;
 }
 

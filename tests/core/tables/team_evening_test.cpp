@@ -158,11 +158,19 @@ TEST(TeamEvening, SwissPairsOfNinePairsAcrossTheField) {
     // Board 1 at every table, 4S by North: 420, 100 down, 50 down, 420 (top 6). Table 1's 5 of
     // 6 matchpoints against East-West's 1 is 33 % above the half: 10 IMPs.
     std::int64_t now = 5'000'000;
-    for (int table : {1, 2, 3, 4})
+    for (int table : {1, 2, 3, 4}) {
         ASSERT_EQ(e.submit(table, kBoard, "4S", "N", 8 + (table + kBoard) % 3, "b1t" + std::to_string(table),
                            now += 1000)
                       .outcome,
                   TableOutcome::Store);
+        // With two tables in, 420 against 100 down is the whole board's matchpoints: 15 IMPs.
+        if (table == 1) {
+            EXPECT_FALSE(roundJson(e, 1, 1).contains("match")) << "nothing to compare yet";
+        } else if (table == 2) {
+            EXPECT_EQ(roundJson(e, 1, 1)["match"],
+                      "NS: Ni leder med 15 IMP, " + vpText(matchVp(3, 15, 0).first) + " VP");
+        }
+    }
     const int lead = matchVp(3, 10, 0).first;
     EXPECT_EQ(roundJson(e, 1, 1)["match"], "NS: Ni leder med 10 IMP, " + vpText(lead) + " VP");
     EXPECT_FALSE(roundJson(e, 1, 1)["ns"].contains("team")) << "a pair is known by its names";

@@ -111,7 +111,7 @@ function renderRound() {
   const people = j.individual ? [["N", j.ns], ["S", j.south], ["\u00d6", j.ew], ["V", j.west]] : [["NS", j.ns], ["\u00d6V", j.ew]];
   for (const [label, p] of people) if (p) seats.appendChild(el("div", label + ": " + pairText(p)));
   // The team on a line of its own: a long name then wraps as a name, and the standing stays whole.
-  if (j.match) { const m = el("div", undefined, "match"); m.append(el("div", "NS (" + j.ns.team + "):", "note"), el("div", j.matchStanding)); seats.appendChild(m); }
+  if (j.match) { const m = el("div", undefined, "match"); m.append(el("div", j.ns.team ? "NS (" + j.ns.team + "):" : "NS:", "note"), el("div", j.matchStanding)); seats.appendChild(m); }
   const nav = $("roundNav"); nav.textContent = "";
   if (j.round > 1) nav.appendChild(button("F\u00f6reg\u00e5ende rond", () => { S.browsing = true; loadRound(j.round - 1); }));
   const waiting = j.complete && !S.typed && j.current === j.round + 1;  // the done box leads on

@@ -23,6 +23,9 @@ namespace vindelkast {
 
 namespace {
 
+// What the event's entrants are called: pairs in Swiss pairs, else teams.
+const char* entrantWord(const Contest& contest) { return contest.teams.pairsPerTeam() == 1 ? "par" : "lag"; }
+
 // The director's choice as the core's plan; "" or why it cannot be one.
 QString teamPlanFrom(const Dialogs::TeamEventChoice& choice, TeamPlan& plan) {
     plan.form = choice.swissPairs   ? TeamForm::SwissPairs
@@ -134,12 +137,14 @@ bool redrawTeamRoundAsked(ContestSession& session, PaneRequests& panes, Dialogs&
 
 void moveTeamsAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
     const Contest& contest = session.contest();
+    const char* entrants = entrantWord(contest);
     const std::optional<QString> typed = dialogs.inputQuery(
-        "Byt plats p\u00e5 lag", "Tv\u00e5 lag som byter plats i senaste ronden, till exempel 3-5:", "");
+        QString("Byt plats p\u00e5 %1").arg(entrants),
+        QString("Tv\u00e5 %1 som byter plats i senaste ronden, till exempel 3-5:").arg(entrants), "");
     if (!typed) return;
     std::vector<std::pair<int, int>> teams;
     std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, teams);
-    if (why.empty() && teams.size() != 1) why = "Ange tv\xe5 lag som 3-5";
+    if (why.empty() && teams.size() != 1) why = std::string("Ange tv\xe5 ") + entrants + " som 3-5";
     if (why.empty())
         session.editIf(ContestChange::draw(), [&](Contest& c) {
             why = moveTeams(c, teams[0].first, teams[0].second);
@@ -160,15 +165,17 @@ void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs) {
     }
     const auto round = asked(dialogs, "Rond:", QString::number(std::max(1, drawnTeamRounds(contest))));
     if (!round) return;
-    const auto team = asked(dialogs, "Lag (nummer):", "");
+    const auto team =
+        asked(dialogs, contest.teams.pairsPerTeam() == 1 ? "Par (nummer):" : "Lag (nummer):", "");
     if (!team) return;
     const auto vp = asked(dialogs, "VP (minus f\u00f6r avdrag, till exempel -1,50):", "");
     if (!vp) return;
     VpAdjustment adjustment{fieldNumber(*round), fieldNumber(*team), 0};
     if (adjustment.round < 1 || adjustment.round > contest.roundCount || adjustment.team < 1 ||
         adjustment.team > contest.teams.teamCount || !vpWord(*vp, adjustment.vp) || adjustment.vp == 0) {
-        dialogs.message(QString("Ange en rond 1-%1, ett lag 1-%2 och po\u00e4ng som -1,50")
+        dialogs.message(QString("Ange en rond 1-%1, ett %2 1-%3 och po\u00e4ng som -1,50")
                             .arg(contest.roundCount)
+                            .arg(entrantWord(contest))
                             .arg(contest.teams.teamCount));
         return;
     }

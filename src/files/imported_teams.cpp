@@ -1,12 +1,63 @@
 #include "files/imported_teams.h"
 
 #include <algorithm>
+#include <map>
 
+#include "model/result_order.h"
 #include "model/team_matches.h"
 
 namespace vindelkast {
 
+namespace {
+
+// Swiss pairs: the pairs are the entrants, and each slot keeps its table where the file gave
+// its round. A round's matches sit at tables in the order of their North-South pairs.
+void laySwissPairs(Contest& c, const ImportedTeams& file) {
+    // The pairs that played or have names; a bye pair the import added is none of them.
+    int highest = 2;
+    for (int b = 1; b <= c.lastBoard(); ++b)
+        for (int i = 0; i < c.boards[b].resultCount; ++i)
+            highest = std::max({highest, c.boards[b].results[i].nsPair, c.boards[b].results[i].ewPair});
+    for (int p = 1; p <= kMaxPair; ++p)
+        if (c.participants[p].first && c.participants[p].first != c.byeMember) highest = std::max(highest, p);
+    const int pairs = std::min(highest, kMaxPair);
+    for (int p = pairs + 1; p <= kMaxPair; ++p) c.participants[p] = Participant{};
+    TeamSetup teams;
+    teams.form = TeamForm::SwissPairs;
+    teams.teamCount = pairs;
+    teams.byeVp = file.byeVp;
+    teams.names.resize(static_cast<std::size_t>(pairs));
+    c.teams = std::move(teams);
+    c.maxPairNumber = pairs;
+    c.participantCount = pairs;
+    c.byePair = 0;
+    if (file.boardsPerMatch >= 1 && file.boardsPerMatch <= c.boardCount)
+        c.boardsPerRound = file.boardsPerMatch;
+    const int k = std::max(c.boardsPerRound, 1);
+    c.roundCount = std::max(1, c.boardCount / k);
+    c.tableCount = c.playingTableCount = pairs / 2;
+    c.sections = {};
+    for (int first = 1; first <= c.lastBoard(); first += k) {
+        std::map<int, int> tableOf;  // North-South pair -> table, over the round's boards
+        for (int b = first; b < first + k && b <= c.lastBoard(); ++b)
+            for (int i = 0; i < c.boards[b].resultCount; ++i) tableOf[c.boards[b].results[i].nsPair] = 0;
+        int table = 0;
+        for (auto& entry : tableOf) entry.second = ++table;
+        for (int b = first; b < first + k && b <= c.lastBoard(); ++b) {
+            for (int i = 0; i < c.boards[b].resultCount; ++i)
+                c.boards[b].results[i].round = tableOf[c.boards[b].results[i].nsPair];
+            sortResults(c.boards[b]);
+        }
+    }
+}
+
+}  // namespace
+
 void layTeamEvent(Contest& c, const ImportedTeams& file) {
+    if (file.form == TeamForm::SwissPairs) {
+        laySwissPairs(c, file);
+        return;
+    }
     int teamCount = std::max(2, (c.maxPairNumber + 1) / 2);  // two pairs a team
     for (const ImportedTeam& t : file.teams) teamCount = std::max(teamCount, t.number);
     teamCount = std::min(teamCount, kMaxPair / 2);

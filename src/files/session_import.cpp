@@ -287,6 +287,7 @@ SessionImport laySession(Contest& c, const ImportedSession& s) {
     layDeals(c, s, out.notes);
     // The file says how its boards were scored; how adjusted results are levelled stays ours.
     c.scoringRule.method = s.rule.method;
+    c.scoringRule.pairMatchesInVp = s.rule.pairMatchesInVp;
     out.pointsName = scoringForm(c).pointsName();
     rescoreBoards(c);
     out.differingBoards = boardsDiffering(c, s);

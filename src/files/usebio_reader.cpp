@@ -294,8 +294,11 @@ public:
         }
     }
 
+    // Whether the event's entrants are teams of two pairs (not Swiss pairs' pairs).
+    bool teamsOfPairs() const { return m_s.teams.any() && m_s.teams.form != TeamForm::SwissPairs; }
+
     void readSection(const xmlNode* section) {
-        if (m_s.teams.any()) {
+        if (teamsOfPairs()) {
             for (const xmlNode* team : children(child(section, "PARTICIPANTS"), "TEAM")) readTeam(team);
             std::map<int, int> matchesInRound;
             for (const xmlNode* match : children(section, "MATCH")) readMatch(match, matchesInRound);
@@ -331,18 +334,25 @@ public:
         const std::string type = attribute(event, "EVENT_TYPE");
         if (type == "SWISS_TEAMS" || type == "TEAMS")
             m_s.teams.form = type == "TEAMS" ? TeamForm::RoundRobin : TeamForm::Swiss;
+        else if (type == "SWISS_PAIRS")
+            m_s.teams.form = TeamForm::SwissPairs;
         else if (type.find("INDIVIDUAL") != std::string::npos || type.find("TEAM") != std::string::npos)
             throw Refused{noteText(
                 {lineOf(event), "bara par- och lagt\xe4vlingar kan importeras, inte " + tidyText(type)})};
         m_s.title = text(event, "EVENT_DESCRIPTION");
         if (m_s.title.empty()) m_s.title = text(event, "TITLE");
         m_s.date = isoDate(text(event, "DATE"));
-        if (m_s.teams.any()) {
+        if (teamsOfPairs()) {
             // Matches are won in IMPs and scored in victory points, whatever the boards are called.
             m_s.rule.method = ScoringMethod::VictoryPoints;
             m_s.teams.boardsPerMatch = optionalNumber(event, "BOARDS_PER_ROUND");
         } else {
             readScoringRule(event);
+            // Swiss pairs: the boards scored across the field, each round's match in VP.
+            if (m_s.teams.any()) {
+                m_s.rule.pairMatchesInVp = true;
+                m_s.teams.boardsPerMatch = optionalNumber(event, "BOARDS_PER_ROUND");
+            }
         }
         // Boards not played yet have no travellers; the session still has them.
         m_s.boardCount = parseInt(text(event, "BOARDS_PLAYED")).value_or(0);

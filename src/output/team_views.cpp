@@ -110,7 +110,7 @@ std::vector<ViewLine> roundCardsLines(const Contest& contest, int round) {
 std::vector<ViewLine> teamStandingsLines(const Contest& contest) {
     const ScoringForm& form = scoringForm(contest);
     const Standings standings = form.standings(contest);
-    std::string heading = padRight("pl  nr lag", 47);
+    std::string heading = padRight(contest.teams.pairsPerTeam() == 1 ? "pl  nr par" : "pl  nr lag", 47);
     for (const FigureColumn& column : standings.columns)
         heading += formatText(" %*s", column.width, column.heading);
     std::vector<ViewLine> lines{{"St\xe4llning", Colour::Black, true}, {heading, Colour::Black, true}};

@@ -246,6 +246,39 @@ TEST(UsebioExport, TeamEventComesBackWithItsMatchesAndStandings) {
     }
 }
 
+// Swiss pairs on cross-IMPs, two rounds of seven pairs: written as SWISS_PAIRS, they come back
+// as the same event with every pair's VP, IMPs and place.
+TEST(UsebioExport, SwissPairsComeBackWithTheirVictoryPoints) {
+    test::ContestFixture f;
+    Contest& c = f.c();
+    const TeamPlan plan{TeamForm::SwissPairs, 7, 2, 2, 1200, {}, ScoringMethod::CrossImps};
+    ASSERT_EQ(setUpTeamEvent(c, SetUpRequest{}, plan), "");
+    const char* const scores[] = {"420", "-50", "140", "-100", "620", "110", "-420"};
+    int next = 0;
+    for (int round = 1; round <= 2; ++round) {
+        ASSERT_EQ(drawTeamRound(c, false).round, round);
+        for (int b = 2 * round - 1; b <= 2 * round; ++b)
+            for (int i = 0; i < c.boards[b].resultCount; ++i) {
+                EntryRow row;
+                row.ns = c.boards[b].results[i].nsPair;
+                row.ew = c.boards[b].results[i].ewPair;
+                ASSERT_TRUE(storeTypedScore(c, b, row, scores[next++ % 7]).written) << b;
+            }
+    }
+    const std::string xml = usebioOf(c);
+    expectWellFormed(xml);
+    EXPECT_TRUE(holds(xml, "<EVENT EVENT_TYPE=\"SWISS_PAIRS\">"));
+
+    SKIP_WITHOUT_USEBIO_READER();
+    test::ContestFixture back;
+    ASSERT_EQ(importSession(back.c(), xml).refusal, "");
+    const Contest& b = back.c();
+    EXPECT_EQ(b.teams.form, TeamForm::SwissPairs);
+    EXPECT_EQ(b.scoringRule, c.scoringRule);
+    for (int round = 1; round <= 2; ++round) EXPECT_EQ(roundByes(b, round), roundByes(c, round)) << round;
+    EXPECT_EQ(texts(teamStandingsLines(b)), texts(teamStandingsLines(c)));
+}
+
 TEST(UsebioExport, IndividualContestHasPlayersAtFourSeats) {
     test::ContestFixture f;
     Contest& c = f.c();

@@ -97,7 +97,7 @@ void TForm1::connectCommands() {
     on(m_menus->commands().exportHtml, &TForm1::MnHTMLClick);
     on(m_menus->commands().exportOldHtml, &TForm1::MnGammalHTMLClick);
     connect(m_menus->commands().analysedDeals, &QAction::triggered, this, [this] {
-        m_session->editIf(ContestChange::everything(),
+        m_session->editIf({"facitgivar"}, ContestChange::everything(),
                           [this](Contest& c) { return runFacitgivar(c, m_dialogs, *m_printer); });
     });
     connect(m_menus->commands().exportPbn, &QAction::triggered, this,

@@ -1,6 +1,7 @@
 // Bringing data in: deal files, a new member register, results of another contest file,
 // and levelling the boards.
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "app/form1.h"
@@ -34,10 +35,11 @@ void TForm1::MnGivfilClick() {
     if (!name.isEmpty() && missing.empty()) {
         std::string problem;
         // The deals are part of the contest file: leaving now must ask to save them.
-        m_session->editIf(ContestChange::everything(), [&](Contest& c) {
-            problem = importDealFile(c, pathFromQt(name));
-            return c.boards[1].hasDeal();
-        });
+        m_session->editIf({"givfil " + fromQtLossy(QFileInfo(name).fileName()), {}, kImportSource},
+                          ContestChange::everything(), [&](Contest& c) {
+                              problem = importDealFile(c, pathFromQt(name));
+                              return c.boards[1].hasDeal();
+                          });
         if (!problem.empty()) m_dialogs.message(toQt(problem));
     }
     m_dialogs.message(toQt(dealCountMessage(contest().dealCount, contest().boardCount)));
@@ -67,10 +69,12 @@ void TForm1::AdderaresultatClick() {
         const std::string name = withDefaultExtension(pathFromQt(chosen), ".sco");
         added.problem = missingFileMessage(name);
         if (added.problem.empty())
-            m_session->editIf(ContestChange::everything(), [&](Contest& c) {
-                added = addResultsFromFile(c, name);
-                return added.added > 0;
-            });
+            m_session->editIf(
+                {"adderade resultat " + fromQtLossy(QFileInfo(chosen).fileName()), {}, kImportSource},
+                ContestChange::everything(), [&](Contest& c) {
+                    added = addResultsFromFile(c, name);
+                    return added.added > 0;
+                });
     }
     if (!added.problem.empty()) m_dialogs.message(toQt(added.problem));
     if (!m_panes->progressShown()) m_panes->toggleProgress(contest(), {});
@@ -79,7 +83,8 @@ void TForm1::AdderaresultatClick() {
 }
 
 void TForm1::NivelleragivarClick() {
-    if (!m_session->editIf(ContestChange::results(0), [](Contest& c) { return levelBoards(c) > 0; }))
+    if (!m_session->editIf({"nivellerade givar"}, ContestChange::results(0),
+                           [](Contest& c) { return levelBoards(c) > 0; }))
         m_panes->refreshStandings(contest());
 }
 

@@ -18,6 +18,7 @@
 #include "movement/contest_setup.h"
 #include "movement/guide_card_command.h"
 #include "movement/section_cards.h"
+#include "output/edit_texts.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
@@ -55,7 +56,7 @@ void TForm1::BtnKlarClick() {
     m_session->setTeamMatch(request.teamContest);
     SetUpOutcome outcome;
     // A completed set-up is worth recovering, though nothing needs saving yet.
-    m_session->editIf(ContestChange::setUp(), [&](Contest& c) {
+    m_session->editIf({"uppstart", setUpText}, ContestChange::setUp(), [&](Contest& c) {
         outcome = setUp(c, request);
         return outcome.message.empty();
     });

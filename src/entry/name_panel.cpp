@@ -12,6 +12,7 @@
 #include "entry/name_panel_list.h"
 #include "model/sections.h"
 #include "movement/bye_pair.h"
+#include "output/edit_texts.h"
 #include "qt/fonts.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
@@ -152,7 +153,7 @@ void NamePanel::open() {
 
 void NamePanel::close() {
     hide();
-    m_session.editIf(ContestChange::names(), [](Contest& contest) {
+    m_session.editIf({"fripar", byePairText}, ContestChange::names(), [](Contest& contest) {
         const int maxPair = contest.maxPairNumber;
         const int byePair = contest.byePair;
         if (!contest.isIndividual) settleByePairOnNamesClosed(contest);

@@ -7,13 +7,14 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "session/contest_session.h"
-#include "session/dialogs.h"
 #include "entry/name_panel.h"
-#include "session/pane_requests.h"
 #include "files/member_add.h"
 #include "model/start_list.h"
+#include "output/edit_texts.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/dialogs.h"
+#include "session/pane_requests.h"
 
 namespace vindelkast {
 
@@ -63,7 +64,7 @@ void NamePanel::BtnSlumpClick() {
     const int byePair = m_session.contest().byePair;
     std::vector<SeatingDraw> draws;
     // The runtime's own generator, never seeded: every run of the program draws alike.
-    m_session.edit(ContestChange::names(), [&draws](Contest& contest) {
+    m_session.edit({"lottad startlista"}, ContestChange::names(), [&draws](Contest& contest) {
         draws = shuffleStartList(contest, [] { return std::rand(); });
     });
     std::vector<ViewLine> lines;
@@ -75,9 +76,10 @@ void NamePanel::BtnSlumpClick() {
 
 void NamePanel::btFrysNamnClick() {
     const std::vector<int> marked = takeMarks();
-    m_session.edit(ContestChange::names(), [&marked](Contest& contest) {
-        for (const int p : marked) toggleFrozen(contest, p);
-    });
+    m_session.edit({"frysta namn " + numbersText(marked)}, ContestChange::names(),
+                   [&marked](Contest& contest) {
+                       for (const int p : marked) toggleFrozen(contest, p);
+                   });
     refreshNamePanel();
 }
 
@@ -96,7 +98,9 @@ void NamePanel::btBytClick() {
     }
     if (found.size() == 2) {
         const int byePair = m_session.contest().byePair;
-        m_session.edit(ContestChange::names(),
+        m_session.edit({"bytta platser " + numbersText(found),
+                        [&found](const Contest& c) { return startListText(c, found); }},
+                       ContestChange::names(),
                        [&found](Contest& contest) { swapParticipants(contest, found[0], found[1]); });
         if (m_session.contest().byePair != byePair) showByePair();
     }
@@ -107,7 +111,9 @@ void NamePanel::btTaBortNamnClick() {
     const std::vector<int> marked = takeMarks();
     // Without a mark there is nothing to delete, and the field keeps its size.
     if (marked.empty()) return;
-    m_session.edit(ContestChange::names(),
+    m_session.edit({"borttagna namn " + numbersText(marked),
+                    [&marked](const Contest& c) { return startListText(c, marked); }},
+                   ContestChange::names(),
                    [&marked](Contest& contest) { deleteParticipants(contest, marked); });
     showByePair();
     emit highestNumberToShow(m_session.contest().maxPairNumber);

@@ -8,14 +8,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "session/contest_session.h"
 #include "entry/name_panel.h"
 #include "entry/name_panel_list.h"
-#include "session/pane_requests.h"
 #include "files/member_lookup.h"
 #include "files/member_search.h"
 #include "model/start_list.h"
+#include "output/edit_texts.h"
 #include "qt/qt_text.h"
+#include "session/contest_session.h"
+#include "session/pane_requests.h"
 
 namespace vindelkast {
 
@@ -162,8 +163,9 @@ void NamePanel::putMemberInStartList(std::string text, int row, int column) {
     if (!Contest::validPair(number)) return;
     const int byePair = m_session.contest().byePair;
     Member* member = findMemberByLongName(text, m_session.memberRegister());
-    m_session.edit(ContestChange::names(),
-                   [&](Contest& contest) { seatMember(contest, member, number, column); });
+    m_session.edit(
+        {"namn " + numbersText({number}), [number](const Contest& c) { return startListText(c, {number}); }},
+        ContestChange::names(), [&](Contest& contest) { seatMember(contest, member, number, column); });
     // "fripar" seated last makes the bye pair; a real person in the bye entry ends it.
     if (m_session.contest().byePair != byePair) showByePair();
     showParticipantCount();

@@ -2,10 +2,10 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include "entry/result_entry.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
 #include "session/pane_requests.h"
-#include "entry/result_entry.h"
 
 namespace vindelkast {
 

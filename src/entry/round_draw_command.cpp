@@ -12,7 +12,7 @@ namespace vindelkast {
 bool drawNextRound(ContestSession& session, PaneRequests& panes, Dialogs& dialogs) {
     if (session.contest().teams.any()) return drawNextTeamRound(session, panes, dialogs);
     DrawPane drawn;
-    session.editIf(ContestChange::draw(), [&drawn](Contest& contest) {
+    session.editIf({"lottad rond"}, ContestChange::draw(), [&drawn](Contest& contest) {
         drawn = drawRoundPane(contest);
         return drawn.round != 0;
     });

@@ -13,6 +13,7 @@
 #include "model/victory_points.h"
 #include "movement/set_up_fields.h"
 #include "movement/team_round_draw.h"
+#include "output/edit_texts.h"
 #include "output/team_views.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
@@ -77,7 +78,7 @@ bool setUpTeamEventAsked(ContestSession& session, Dialogs& dialogs, const SetUpR
     }
     std::string message;
     // Like "Klar", a completed set-up is recovered; typed names are the evening's to save.
-    session.editIf(ContestChange::setUp(), [&](Contest& contest) {
+    session.editIf({"lagt\xe4vling uppsatt", setUpText}, ContestChange::setUp(), [&](Contest& contest) {
         message = setUpTeamEvent(contest, texts, plan);
         return message.empty();
     });
@@ -109,10 +110,11 @@ bool drawNextTeamRound(ContestSession& session, PaneRequests& panes, Dialogs& di
                             .arg(drawnSoFar)
                             .arg(drawnSoFar + 1));
     TeamRoundDraw drawn;
-    session.editIf(ContestChange::draw(), [&](Contest& c) {
-        drawn = drawTeamRound(c, seeded, early);
-        return drawn.round != 0;
-    });
+    session.editIf({"lottad rond " + std::to_string(drawnTeamRounds(contest) + 1)}, ContestChange::draw(),
+                   [&](Contest& c) {
+                       drawn = drawTeamRound(c, seeded, early);
+                       return drawn.round != 0;
+                   });
     if (!drawn.message.empty()) dialogs.message(toQt(drawn.message));
     const int shown = drawn.round != 0 ? drawn.round : drawnTeamRounds(contest);
     if (shown > 0) panes.showDrawnRound(lineTexts(teamDrawLines(contest, shown)));
@@ -124,10 +126,11 @@ bool redrawTeamRoundAsked(ContestSession& session, PaneRequests& panes, Dialogs&
     if (round == 0 || !dialogs.confirm(QString("Ta bort lottningen av rond %1 och lotta om den?").arg(round)))
         return false;
     std::string why;
-    session.editIf(ContestChange::draw(), [&](Contest& c) {
-        why = undrawTeamRound(c);
-        return why.empty();
-    });
+    session.editIf({"lottning borttagen rond " + std::to_string(round)}, ContestChange::draw(),
+                   [&](Contest& c) {
+                       why = undrawTeamRound(c);
+                       return why.empty();
+                   });
     if (!why.empty()) {
         dialogs.message(toQt(why));
         return false;
@@ -146,10 +149,12 @@ void moveTeamsAsked(ContestSession& session, PaneRequests& panes, Dialogs& dialo
     std::string why = readMeetings(fromQtLossy(*typed), contest.teams.teamCount, teams);
     if (why.empty() && teams.size() != 1) why = std::string("Ange tv\xe5 ") + entrants + " som 3-5";
     if (why.empty())
-        session.editIf(ContestChange::draw(), [&](Contest& c) {
-            why = moveTeams(c, teams[0].first, teams[0].second);
-            return why.empty();
-        });
+        session.editIf(
+            {"bytt plats " + std::to_string(teams[0].first) + " och " + std::to_string(teams[0].second)},
+            ContestChange::draw(), [&](Contest& c) {
+                why = moveTeams(c, teams[0].first, teams[0].second);
+                return why.empty();
+            });
     if (!why.empty()) {
         dialogs.message(toQt(why));
         return;
@@ -179,7 +184,9 @@ void adjustTeamVpAsked(ContestSession& session, Dialogs& dialogs) {
                             .arg(contest.teams.teamCount));
         return;
     }
-    session.edit(ContestChange::everything(),
+    session.edit({"VP-justering " + teamName(contest, adjustment.team) + ", rond " +
+                  std::to_string(adjustment.round) + ": " + vpText(adjustment.vp)},
+                 ContestChange::everything(),
                  [&adjustment](Contest& c) { c.teams.adjustments.push_back(adjustment); });
 }
 
@@ -202,7 +209,8 @@ void fixTeamMeetingsAsked(ContestSession& session, Dialogs& dialogs) {
         return;
     }
     // Nothing to show until the draw: the change is only to save and to recover.
-    session.edit(ContestChange::draw(), [&meetings](Contest& c) { c.teams.fixedMeetings = meetings; });
+    session.edit({"fasta m\xf6ten"}, ContestChange::draw(),
+                 [&meetings](Contest& c) { c.teams.fixedMeetings = meetings; });
 }
 
 std::string writeNextSeriesEvening(ContestSession& session, const std::string& path,

@@ -40,8 +40,35 @@ bool takeValue(const std::string& line, const std::string& key, std::string& val
 
 }  // namespace
 
+RecoverySettings recoverySettingsOf(const Contest& contest, const std::string& fileName, bool teamMatch) {
+    RecoverySettings settings;
+    settings.fileName = fileName;
+    settings.hasHandicap = contest.hasHandicap;
+    settings.teamMatch = teamMatch;
+    settings.teamName1 = contest.teamName1;
+    settings.teamName2 = contest.teamName2;
+    settings.nameFrozen = contest.nameFrozen;
+    settings.setUpDone = contest.setUpDone;
+    return settings;
+}
+
+void takeRecoverySettings(Contest& contest, const RecoverySettings& settings) {
+    contest.hasHandicap = settings.hasHandicap;
+    contest.isTeamContest = settings.teamMatch;
+    contest.teamName1 = settings.teamName1;
+    contest.teamName2 = settings.teamName2;
+    contest.nameFrozen = settings.nameFrozen;
+    if (settings.setUpDone && contest.boardCount > 0 && contest.roundCount > 0 && contest.maxPairNumber > 0)
+        contest.setUpDone = true;
+}
+
 std::string recoveryText(Contest& contest, const RecoverySettings& settings, const std::string& version,
                          const std::vector<RecoverySection>& sections, ResultLinesCache* kept) {
+    return recoveryText(settings, contestFileText(contest, version, kept), sections);
+}
+
+std::string recoveryText(const RecoverySettings& settings, const std::string& contestText,
+                         const std::vector<RecoverySection>& sections) {
     std::string text = std::string(kMarker) + "\r\n";
     text += "fil " + settings.fileName + "\r\n";
     text += std::string("uppsatt ") + (settings.setUpDone ? "1" : "0") + "\r\n";
@@ -53,7 +80,6 @@ std::string recoveryText(Contest& contest, const RecoverySettings& settings, con
     for (int p = 1; p <= kMaxPair; ++p)
         if (settings.nameFrozen[p]) text += " " + std::to_string(p);
     text += "\r\n";
-    const std::string contestText = contestFileText(contest, version, kept);
     if (sections.empty()) return text + kContestStart + "\r\n" + contestText;
     text += std::string(kContestStart) + " " + std::to_string(contestText.size()) + "\r\n" + contestText;
     for (const RecoverySection& section : sections)

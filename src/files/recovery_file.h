@@ -18,7 +18,14 @@ struct RecoverySettings {
     std::string teamName2;
     std::array<bool, kParticipantSlots> nameFrozen{};
     bool setUpDone = false;
+
+    bool operator==(const RecoverySettings&) const = default;
 };
+
+// The settings of `contest` as the recovery file keeps them.
+RecoverySettings recoverySettingsOf(const Contest& contest, const std::string& fileName, bool teamMatch);
+// Gives the contest read from a recovery text the settings its file has no room for.
+void takeRecoverySettings(Contest& contest, const RecoverySettings& settings);
 
 // A named part of the recovery file after the contest: the text of a side file, named by its
 // extension (".facit").
@@ -38,6 +45,10 @@ inline constexpr const char* kRecoveryFileName = "vindelkast-aterstall.txt";
 // `kept`, the result lines of boards unchanged since the last recovery text come from there.
 std::string recoveryText(Contest& contest, const RecoverySettings& settings, const std::string& version,
                          const std::vector<RecoverySection>& sections = {}, ResultLinesCache* kept = nullptr);
+
+// The same of a contest file text already written.
+std::string recoveryText(const RecoverySettings& settings, const std::string& contestText,
+                         const std::vector<RecoverySection>& sections);
 
 // Splits a recovery text into its settings, the contest file text and its sections. Returns
 // "" on success, else why the text is no recovery file.

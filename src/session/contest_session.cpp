@@ -49,44 +49,58 @@ ContestSession::ContestSession(QObject* parent) : QObject(parent) {
              if (problem.empty() && m_tables) m_tables->takeEntries(std::move(entries));
              return problem;
          }});
+    // The journal of every edit: saved with the contest, its absence an evening without edits.
+    addSideFile({kJournalExtension, [this](const Contest&) { return writeJournal(m_journal); },
+                 [this](Contest&, const std::string& text) { return readJournal(m_journal, text); }, true});
 }
 
 // --- the evening's data ---
 
 StoredScore ContestSession::storeScore(int board, const EntryRow& row, std::string_view typed) {
-    const StoredScore stored = storeTypedScore(m_contest, board, row, typed);
-    if (stored.written) recordChange(ContestChange::results(board));
+    StoredScore stored;
+    applyEdit({}, ContestChange::results(board), [&](Contest& contest) {
+        stored = storeTypedScore(contest, board, row, typed);
+        return stored.written;
+    });
     return stored;
 }
 
 RowCommitResult ContestSession::commitRow(const EntryView& view, int row) {
-    RowCommitResult result = vindelkast::commitRow(m_contest, view, row);
-    if (result.changed) recordChange(ContestChange::results(0));
+    RowCommitResult result;
+    applyEdit({}, ContestChange::results(0), [&](Contest& contest) {
+        result = vindelkast::commitRow(contest, view, row);
+        return result.changed;
+    });
     return result;
 }
 
 std::vector<CellStore> ContestSession::rebuildFromGrid(const EntryView& view) {
-    std::vector<CellStore> stores = vindelkast::rebuildFromGrid(m_contest, view);
-    recordChange(ContestChange::results(0));
+    std::vector<CellStore> stores;
+    applyEdit({}, ContestChange::results(0), [&](Contest& contest) {
+        stores = vindelkast::rebuildFromGrid(contest, view);
+        return true;
+    });
     return stores;
 }
 
 void ContestSession::seatRowAsTyped(const EntryView& view, int row, bool wholeRound) {
-    vindelkast::seatRowAsTyped(m_contest, view, row, wholeRound);
-    recordChange(ContestChange::results(0));
+    applyEdit({}, ContestChange::results(0), [&](Contest& contest) {
+        vindelkast::seatRowAsTyped(contest, view, row, wholeRound);
+        return true;
+    });
 }
 
-void ContestSession::edit(ContestChange change, const std::function<void(Contest&)>& edit) {
-    edit(m_contest);
-    settleAfter(change);
-    recordChange(change);
+void ContestSession::edit(const EditLabel& label, ContestChange change,
+                          const std::function<void(Contest&)>& edit) {
+    applyEdit(label, change, [&edit](Contest& contest) {
+        edit(contest);
+        return true;
+    });
 }
 
-bool ContestSession::editIf(ContestChange change, const std::function<bool(Contest&)>& edit) {
-    if (!edit(m_contest)) return false;
-    settleAfter(change);
-    recordChange(change);
-    return true;
+bool ContestSession::editIf(const EditLabel& label, ContestChange change,
+                            const std::function<bool(Contest&)>& edit) {
+    return applyEdit(label, change, edit);
 }
 
 void ContestSession::settleAfter(ContestChange change) {
@@ -95,19 +109,15 @@ void ContestSession::settleAfter(ContestChange change) {
         settleSections(m_contest);
 }
 
-void ContestSession::markUnsaved(ContestChange change) { recordChange(change); }
-
-void ContestSession::chooseScoringRule(const ScoringRule& rule) {
-    const bool chosen = vindelkast::chooseScoringRule(m_contest, rule);
-    if (m_contest.setUpDone && chosen) recordChange(ContestChange::everything());
+void ContestSession::markUnsaved(ContestChange change) {
+    changedOutsideEdits();
+    recordChange(change);
 }
 
-void ContestSession::chooseSectionComparison(bool acrossField) {
-    if (vindelkast::chooseSectionComparison(m_contest, acrossField))
-        recordChange(ContestChange::everything());
+void ContestSession::choose(const std::function<void(Contest&)>& choice) {
+    choice(m_contest);
+    changedOutsideEdits();
 }
-
-void ContestSession::choose(const std::function<void(Contest&)>& choice) { choice(m_contest); }
 
 void ContestSession::recordChange(ContestChange change) {
     // Completing the set-up leaves nothing to save yet, but is worth recovering.
@@ -120,6 +130,7 @@ void ContestSession::recordChange(ContestChange change) {
 
 std::string ContestSession::openTables() {
     if (m_tables || !m_contest.setUpDone) return "";
+    changedOutsideEdits();
     takeTables(newEveningCodes(m_contest));
     return writeRecovery();
 }
@@ -146,14 +157,20 @@ std::string ContestSession::storeTableResults(const std::function<bool(Contest&,
                                               Unsecured unsecured) {
     if (!m_tables) return "";
     const std::uint64_t before = m_tables->revision();
+    EveningState stateBefore = stateNow();
+    const ResultsSnapshot results = resultsSnapshot(m_contest);
     // What a batch can change (the boards' results and points, the contracts), to go back to
     // when the recovery file cannot keep it.
     const auto boardsBefore = std::make_unique<decltype(m_contest.boards)>(m_contest.boards);
     const auto contractsBefore = m_contest.contracts;
     const auto scoredBefore = m_contest.boardHasScores;
     const TableEntries entriesBefore = m_tables->entries();
+    const std::size_t journalBefore = m_journal.size();
     const bool stored = store(m_contest, *m_tables);
     if (!stored && m_tables->revision() == before) return "";
+    changedOutsideEdits();
+    // A result is the table's edit, named after the table it came from.
+    const bool journaled = stored && journalEdit({"", {}, ""}, std::move(stateBefore), results, "");
     // A result held for the director is the evening's too: unsaved until its side file is.
     const bool wasSaved = m_saved;
     m_saved = false;
@@ -165,6 +182,9 @@ std::string ContestSession::storeTableResults(const std::function<bool(Contest&,
         m_contest.contracts = contractsBefore;
         m_contest.boardHasScores = scoredBefore;
         m_tables->takeEntries(entriesBefore);
+        m_journal.resize(journalBefore);
+        if (journaled) m_history.forgetLast();
+        changedOutsideEdits();
         m_saved = wasSaved;
         return problem;
     }
@@ -184,6 +204,7 @@ ContestReadResult ContestSession::open(const std::string& path) {
     m_fileName = path;
     forgetArchiveState();
     m_tables.reset();
+    forgetEdits();
     m_unreadSides = readSideFiles(m_contest, path, m_sideFiles);
     if (std::string refusal = unusableSidesRefusal(m_unreadSides); !refusal.empty()) {
         // Nothing of it stays, and nothing else is touched: a recovery file is still offered.
@@ -225,6 +246,7 @@ void ContestSession::setFileName(const std::string& path) {
     // The unread files lie beside the old name; the new one gets the contest's own.
     if (path != m_fileName) m_unreadSides.clear();
     m_fileName = path;
+    changedOutsideEdits();
     emit savedStateChanged();
 }
 
@@ -246,6 +268,7 @@ void ContestSession::forgetContest() {
     m_contest.movement.reset();
     forgetArchiveState();
     m_tables.reset();
+    forgetEdits();
     m_saved = true;
 }
 
@@ -259,20 +282,19 @@ void ContestSession::clear() {
 // --- the recovery file ---
 
 std::string ContestSession::writeRecovery() {
-    RecoverySettings settings;
-    settings.fileName = m_fileName;
-    settings.hasHandicap = m_contest.hasHandicap;
-    settings.teamMatch = m_teamMatch;
-    settings.teamName1 = m_contest.teamName1;
-    settings.teamName2 = m_contest.teamName2;
-    settings.nameFrozen = m_contest.nameFrozen;
-    settings.setUpDone = m_contest.setUpDone;
-    std::vector<RecoverySection> sections = recoverySections(m_contest, m_sideFiles, m_unreadSides);
+    const EveningState& state = stateNow();
+    std::vector<RecoverySection> sections = state.sections;
+    // The tables' codes and the journal belong to the evening but outlive an undo.
+    std::vector<SideFile> lasting;
+    for (const SideFile& side : m_sideFiles)
+        if (!isStateSide(side)) lasting.push_back(side);
+    for (RecoverySection& section : recoverySections(m_contest, lasting, m_unreadSides))
+        sections.push_back(std::move(section));
     // The guard's state is this run's, not the contest's: in the recovery file alone.
     if (m_tables && m_tables->guardState() != GuardState{})
         sections.push_back({kLoginGuardSection, writeGuardState(m_tables->guardState())});
-    const std::string problem = writeTextSafely(
-        kRecoveryFileName, recoveryText(m_contest, settings, kVersionText, sections, &m_recoveryLines));
+    const std::string problem =
+        writeTextSafely(kRecoveryFileName, recoveryText(state.settings, state.contestText, sections));
     // A full disk must not stop the evening: the director hears of it once, not at every change,
     // and again if the file fails anew after it could be written.
     if (problem.empty()) {
@@ -300,6 +322,7 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
         return false;
     message = read.message;
     m_tables.reset();
+    forgetEdits();
     m_unreadSides = readRecoverySides(m_contest, m_sideFiles, sections, settings.fileName);
     if (!m_unreadSides.empty()) message += (message.empty() ? "" : "\n\n") + unreadSidesText(m_unreadSides);
     // Older recovery files have no guard: the counts then start afresh.
@@ -314,15 +337,8 @@ bool ContestSession::restore(const std::string& text, std::string& message) {
         }
     m_fileName = settings.fileName;
     forgetArchiveState();
-    m_contest.hasHandicap = settings.hasHandicap;
     m_teamMatch = settings.teamMatch;
-    m_contest.isTeamContest = settings.teamMatch;
-    m_contest.teamName1 = settings.teamName1;
-    m_contest.teamName2 = settings.teamName2;
-    m_contest.nameFrozen = settings.nameFrozen;
-    if (settings.setUpDone && m_contest.boardCount > 0 && m_contest.roundCount > 0 &&
-        m_contest.maxPairNumber > 0)
-        m_contest.setUpDone = true;
+    takeRecoverySettings(m_contest, settings);
     // The brought-back contest is not on disk yet: it stays unsaved until saved.
     m_saved = false;
     emit changed(ContestChange::everything());

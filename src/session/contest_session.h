@@ -13,15 +13,32 @@
 
 #include "archive/evening.h"
 #include "files/contest_on_disk.h"
+#include "files/edit_history.h"
+#include "files/edit_journal.h"
 #include "files/result_lines.h"
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"
+#include "output/result_changes.h"
 #include "session/table_result_sink.h"
 
 namespace vindelkast {
 
 struct ContestReadResult;
+
+// What an edit is called in the journal and after "\u00c5ngra", where it came from, and the part
+// of the contest it shows before and after. An edit without a name is named after the results
+// it changed ("resultat giv 7, bord 3"), and shows them.
+struct EditLabel {
+    EditLabel() = default;
+    EditLabel(std::string name, std::function<std::string(const Contest&)> show = {},
+              std::string from = kTypedSource)
+        : what(std::move(name)), shown(std::move(show)), source(std::move(from)) {}
+
+    std::string what;  // Windows-1252, "namn par 7"
+    std::function<std::string(const Contest&)> shown;
+    std::string source = kTypedSource;
+};
 
 // What a change of the contest touched, so that every follower refreshes only its part.
 struct ContestChange {
@@ -80,10 +97,11 @@ public:
     RowCommitResult commitRow(const EntryView& view, int row);
     std::vector<CellStore> rebuildFromGrid(const EntryView& view);
     void seatRowAsTyped(const EntryView& view, int row, bool wholeRound);
-    // Any other change: `edit` changes the contest through the core, the session records it.
-    void edit(ContestChange change, const std::function<void(Contest&)>& edit);
+    // Any other change: `edit` changes the contest through the core, the session records it,
+    // in the journal too, as one step "\u00c5ngra" takes back.
+    void edit(const EditLabel& label, ContestChange change, const std::function<void(Contest&)>& edit);
     // The same for an edit that may come to nothing: it returns whether it changed anything.
-    bool editIf(ContestChange change, const std::function<bool(Contest&)>& edit);
+    bool editIf(const EditLabel& label, ContestChange change, const std::function<bool(Contest&)>& edit);
     // Records a change already made on the screen but not yet in the contest (a name being
     // typed): the evening is unsaved from the first keystroke.
     void markUnsaved(ContestChange change);
@@ -94,11 +112,28 @@ public:
     // and to recover, every board scored afresh.
     void chooseSectionComparison(bool acrossField);
 
+    // --- taking edits back, and the journal of them all ---
+
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    // What an undo or a redo would take back or make again ("resultat giv 7, bord 3").
+    const std::string& undoName() const { return m_history.undoName(); }
+    const std::string& redoName() const { return m_history.redoName(); }
+    // The evening as it was before the last edit, or after the last one undone; itself an entry
+    // of the journal. "" or the message (nothing to take back, or the state could not be read).
+    std::string undo();
+    std::string redo();
+    // Every edit of the evening, oldest first, as the journal beside the contest keeps them.
+    const std::vector<JournalEntry>& journal() const { return m_journal; }
+
     // --- choices that are not the evening's data yet: no save question, no recovery ---
 
     // Set-up choices before "Klar", the contest's texts, the result order.
     void choose(const std::function<void(Contest&)>& choice);
-    void setTeamMatch(bool on) { m_teamMatch = on; }
+    void setTeamMatch(bool on) {
+        m_teamMatch = on;
+        changedOutsideEdits();
+    }
 
     // --- the file ---
 
@@ -163,6 +198,22 @@ private:
     // Saved, and the recovery file gone: "" or the message why it is still there.
     std::string markSaved();
     void forgetArchiveState();
+    // The evening's state now: the one the recovery file was last written with, when nothing
+    // changed since.
+    const EveningState& stateNow();
+    void changedOutsideEdits() { m_stateFresh = false; }
+    // Applies an edit and records it: in the journal and the history when it changed anything.
+    bool applyEdit(const EditLabel& label, ContestChange change, const std::function<bool(Contest&)>& edit);
+    // After an edit or a batch from the tables: its journal entries and its step in the history,
+    // unless the evening is as it was.
+    bool journalEdit(const EditLabel& label, EveningState before, const ResultsSnapshot& results,
+                     const std::string& shownBefore);
+    std::string goBack(bool redo);
+    // The sides that make the evening's state (not the tables' codes, not the journal).
+    static bool isStateSide(const SideFile& side);
+    std::vector<SideFile> stateSides() const;
+    // A contest opened, recovered or cleared starts without edits to take back or a journal.
+    void forgetEdits();
     // The evening's table service from now on, its guard's changes kept in the recovery file.
     void takeTables(TableCodes codes);
     // A wrong code, a new phone or a lifted lock-out: the recovery file follows within a
@@ -186,6 +237,10 @@ private:
     QElapsedTimer m_sinceGuardWrite;
     // The recovery file's result lines of unchanged boards are not written out again.
     ResultLinesCache m_recoveryLines;
+    EveningState m_state;  // as the recovery file was last written
+    bool m_stateFresh = false;
+    EditHistory m_history;
+    std::vector<JournalEntry> m_journal;
 };
 
 }  // namespace vindelkast

@@ -173,7 +173,7 @@ void TestFileCommands::clearKeepsTextsAndAsksFirst() {
     w.action("Lagmatch1")->trigger();
     w.type("EdContName", "Klubbkamp");
     w.setUpContest(21, 7, 8);
-    w.form->session().edit(ContestChange::everything(), [](Contest& c) {
+    w.form->session().edit({"test"}, ContestChange::everything(), [](Contest& c) {
         c.boards[1].deal[North][0] = Card{0, 14, 1};
         c.dealCount = 1;
         setScore(c.boards[1].results[0], 420);

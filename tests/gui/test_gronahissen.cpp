@@ -134,7 +134,7 @@ void TestGronaHissen::threeRoundsWithMax1FollowTheCoresDraw() {
     QVERIFY(c.isGronaHissen && c.setUpDone);
     QCOMPARE(c.ghVariant, 1);
     QVERIFY(w.action("MnLottaRond")->isEnabled());
-    w.form->session().edit(ContestChange::names(), [](Contest& k) { seatPairs(k, 8); });
+    w.form->session().edit({"namn"}, ContestChange::names(), [](Contest& k) { seatPairs(k, 8); });
 
     ContestFixture core;
     Contest& k = core.c();

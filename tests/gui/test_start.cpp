@@ -90,7 +90,7 @@ void TestStart::aRestoredContestIsOfferedToBeSavedFirst() {
     Window w;
     w.copyExample("kv\u00e4ll8.sco");
     w.setUpContest(21, 7, 8);
-    w.form->session().edit(ContestChange::results(1), [](Contest& c) {
+    w.form->session().edit({"resultat"}, ContestChange::results(1), [](Contest& c) {
         setScore(c.boards[1].results[0], 420);
         c.boardHasScores[1] = true;
         scoreBoard(c.boards[1], ScoringRule{});

@@ -1,0 +1,79 @@
+#include "output/result_changes.h"
+
+#include <algorithm>
+
+#include "model/typed_score.h"
+#include "movement/table_rounds.h"
+
+namespace vindelkast {
+
+namespace {
+
+bool sameResult(const BoardResult& a, const BoardResult& b) {
+    return a.nsPair == b.nsPair && a.ewPair == b.ewPair && a.nsScore == b.nsScore && a.ewScore == b.ewScore &&
+           a.nsPlayer2 == b.nsPlayer2 && a.ewPlayer2 == b.ewPlayer2;
+}
+
+// A slot of the movement that nobody has entered anything in shows as nothing.
+std::string resultText(const BoardResult* result) {
+    if (!result || (result->nsPair == 0 && result->ewPair == 0 && !hasScore(result->nsScore))) return "";
+    std::string text =
+        "NS " + std::to_string(result->nsPair) + " \x96 \xd6V " + std::to_string(result->ewPair);
+    const std::string score = scoreCellText(result->nsScore);
+    return text + ": " + (score.empty() ? "inget resultat" : score);
+}
+
+int tableOf(const Contest& contest, int board, const BoardResult& result) {
+    if (result.round <= 0 || !contest.movement) return 0;
+    for (const TableSeat& seat : roundTables(contest, result.round, false))
+        if (seat.nsPair == result.nsPair &&
+            std::find(seat.boards.begin(), seat.boards.end(), board) != seat.boards.end())
+            return seat.table;
+    return 0;
+}
+
+}  // namespace
+
+ResultsSnapshot resultsSnapshot(const Contest& contest) {
+    ResultsSnapshot snapshot;
+    for (int b = 1; b <= kMaxBoard; ++b) {
+        const Board& board = contest.boards[b];
+        snapshot.boards[b].assign(board.results.begin(), board.results.begin() + board.resultCount);
+    }
+    return snapshot;
+}
+
+std::vector<ResultChange> resultChanges(const ResultsSnapshot& before, const Contest& after) {
+    std::vector<ResultChange> changes;
+    for (int b = 1; b <= kMaxBoard; ++b) {
+        const std::vector<BoardResult>& was = before.boards[b];
+        const Board& board = after.boards[b];
+        const std::size_t slots =
+            std::max<std::size_t>(was.size(), static_cast<std::size_t>(board.resultCount));
+        for (std::size_t i = 0; i < slots; ++i) {
+            const BoardResult* old = i < was.size() ? &was[i] : nullptr;
+            const BoardResult* now = static_cast<int>(i) < board.resultCount ? &board.results[i] : nullptr;
+            if (old && now && sameResult(*old, *now)) continue;
+            ResultChange change{b, tableOf(after, b, now ? *now : *old), resultText(old), resultText(now)};
+            if (change.before != change.after) changes.push_back(std::move(change));
+        }
+    }
+    return changes;
+}
+
+std::vector<int> changedBoards(const std::vector<ResultChange>& changes) {
+    std::vector<int> boards;
+    for (const ResultChange& change : changes)
+        if (std::find(boards.begin(), boards.end(), change.board) == boards.end())
+            boards.push_back(change.board);
+    return boards;
+}
+
+std::string resultChangeName(const ResultChange& change) {
+    std::string name = "resultat giv " + std::to_string(change.board);
+    return change.table > 0 ? name + ", " + tableSource(change.table) : name;
+}
+
+std::string tableSource(int table) { return "bord " + std::to_string(table); }
+
+}  // namespace vindelkast

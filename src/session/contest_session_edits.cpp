@@ -1,0 +1,164 @@
+// The session's edits: each recorded in the journal and as a step that can be taken back.
+#include <algorithm>
+#include <ctime>
+
+#include "model/contest_scoring.h"
+#include "model/version.h"
+#include "session/contest_session.h"
+#include "tables/table_codes.h"
+#include "tables/table_entries.h"
+
+namespace vindelkast {
+
+namespace {
+
+// More results than this changed at once (an import, a levelling) are told as one entry.
+constexpr std::size_t kMostListed = 12;
+
+std::string boardsText(const std::vector<int>& boards) {
+    std::string text;
+    for (std::size_t i = 0; i < boards.size(); ++i) text += (i ? ", " : "") + std::to_string(boards[i]);
+    return text;
+}
+
+// The journal's entries of an edit: the label's own, or one for each result it changed.
+std::vector<JournalEntry> journalEntries(const EditLabel& label, const std::vector<ResultChange>& changes,
+                                         const std::string& shownBefore, const std::string& shownAfter) {
+    const std::string time = journalTime(std::time(nullptr));
+    if (!label.what.empty())
+        return {{time, label.source, label.what, shownBefore, shownAfter, changedBoards(changes)}};
+    if (changes.size() > kMostListed) {
+        const std::vector<int> boards = changedBoards(changes);
+        return {{time, label.source.empty() ? "borden" : label.source, "resultat giv " + boardsText(boards),
+                 "", "", boards}};
+    }
+    std::vector<JournalEntry> entries;
+    for (const ResultChange& change : changes) {
+        // A table's result comes from that table's phone.
+        const std::string source = !label.source.empty() ? label.source
+                                   : change.table > 0    ? tableSource(change.table)
+                                                         : "borden";
+        entries.push_back(
+            {time, source, resultChangeName(change), change.before, change.after, {change.board}});
+    }
+    return entries;
+}
+
+std::string ruleText(const ScoringRule& rule) {
+    static const char* const kMethods[] = {"matchpo\xe4ng", "IMP mot alla", "Butler", "VP"};
+    std::string text = kMethods[static_cast<int>(rule.method)];
+    if (rule.pairMatchesInVp) text += ", matcherna i VP";
+    return rule.neuberg ? text + ", Neubergs formel" : text;
+}
+
+}  // namespace
+
+bool ContestSession::isStateSide(const SideFile& side) {
+    return side.extension != kTableCodesExtension && side.extension != kJournalExtension;
+}
+
+std::vector<SideFile> ContestSession::stateSides() const {
+    std::vector<SideFile> sides;
+    std::copy_if(m_sideFiles.begin(), m_sideFiles.end(), std::back_inserter(sides), isStateSide);
+    return sides;
+}
+
+const EveningState& ContestSession::stateNow() {
+    if (!m_stateFresh) {
+        m_state = eveningState(m_contest, recoverySettingsOf(m_contest, m_fileName, m_teamMatch),
+                               stateSides(), m_unreadSides, kVersionText, &m_recoveryLines);
+        m_stateFresh = true;
+    }
+    return m_state;
+}
+
+void ContestSession::forgetEdits() {
+    m_history.clear();
+    m_journal.clear();
+    changedOutsideEdits();
+}
+
+bool ContestSession::applyEdit(const EditLabel& label, ContestChange change,
+                               const std::function<bool(Contest&)>& edit) {
+    EveningState before = stateNow();
+    const ResultsSnapshot results = resultsSnapshot(m_contest);
+    const std::string shownBefore = label.shown ? label.shown(m_contest) : "";
+    const bool changed = edit(m_contest);
+    changedOutsideEdits();
+    if (!changed) return false;
+    settleAfter(change);
+    journalEdit(label, std::move(before), results, shownBefore);
+    recordChange(change);
+    return true;
+}
+
+bool ContestSession::journalEdit(const EditLabel& label, EveningState before, const ResultsSnapshot& results,
+                                 const std::string& shownBefore) {
+    changedOutsideEdits();
+    // An edit that leaves the evening as it was (a score typed anew as it stood) is no step.
+    if (stateNow() == before) return false;
+    const std::vector<ResultChange> changes = resultChanges(results, m_contest);
+    std::vector<JournalEntry> entries =
+        journalEntries(label, changes, shownBefore, label.shown ? label.shown(m_contest) : "");
+    if (entries.empty())
+        entries.push_back({journalTime(std::time(nullptr)),
+                           label.source.empty() ? "borden" : label.source,
+                           "resultatens ordning",
+                           "",
+                           "",
+                           {}});
+    JournalEntry step = entries.front();
+    if (entries.size() > 1) {
+        step.what += " m.fl.";
+        step.before.clear();
+        step.after.clear();
+        step.boards = changedBoards(changes);
+    }
+    m_journal.insert(m_journal.end(), entries.begin(), entries.end());
+    m_history.record(std::move(step), std::move(before));
+    return true;
+}
+
+std::string ContestSession::undo() { return goBack(false); }
+std::string ContestSession::redo() { return goBack(true); }
+
+std::string ContestSession::goBack(bool redo) {
+    if (redo ? !canRedo() : !canUndo())
+        return redo ? "Det finns inget att g\xf6ra om." : "Det finns inget att \xe5ngra.";
+    EveningState current = stateNow();
+    std::optional<EditHistory::Step> step = redo ? m_history.redo(current) : m_history.undo(current);
+    m_unreadSides = readEveningState(m_contest, step->state, stateSides());
+    m_teamMatch = step->state.settings.teamMatch;
+    // An evening without entries from the tables has no section for them: a phone's result
+    // taken back leaves its table free to send the board again.
+    if (m_tables && step->state.section(kTableEntriesExtension).empty()) m_tables->takeEntries({});
+    JournalEntry entry = std::move(step->edit);
+    entry.time = journalTime(std::time(nullptr));
+    entry.source = kTypedSource;
+    entry.what = (redo ? "Gjort om: " : "\xc5ngrat: ") + entry.what;
+    if (!redo) std::swap(entry.before, entry.after);
+    m_journal.push_back(std::move(entry));
+    changedOutsideEdits();
+    recordChange(ContestChange::everything());
+    return "";
+}
+
+void ContestSession::chooseScoringRule(const ScoringRule& rule) {
+    if (!m_contest.setUpDone) {
+        choose([&rule](Contest& contest) { vindelkast::chooseScoringRule(contest, rule); });
+        return;
+    }
+    applyEdit({"po\xe4ngber\xe4kning", [](const Contest& c) { return ruleText(c.scoringRule); }},
+              ContestChange::everything(),
+              [&rule](Contest& contest) { return vindelkast::chooseScoringRule(contest, rule); });
+}
+
+void ContestSession::chooseSectionComparison(bool acrossField) {
+    applyEdit({"matchpo\xe4ng \xf6ver f\xe4ltet",
+               [](const Contest& c) { return std::string(c.sections.acrossField ? "ja" : "nej"); }},
+              ContestChange::everything(), [acrossField](Contest& contest) {
+                  return vindelkast::chooseSectionComparison(contest, acrossField);
+              });
+}
+
+}  // namespace vindelkast

@@ -177,6 +177,7 @@ Correction moveResult(Contest& contest, int fromBoard, int nsPair, int ewPair, i
     if (std::string problem = moveTarget(contest, *slot, toBoard, target); !problem.empty())
         return refused(problem);
 
+    const bool laid = tablesFollowMovement(contest);
     BoardResult moved = *slot;
     if (target) {
         // The movement's slot says when the pairs play the board.
@@ -184,11 +185,15 @@ Correction moveResult(Contest& contest, int fromBoard, int nsPair, int ewPair, i
         *target = moved;
     } else {
         // Typed as it goes, a slot's round is its board's group.
-        if (!tablesFollowMovement(contest)) moved.round = slotRound(contest, toBoard);
+        if (!laid) moved.round = slotRound(contest, toBoard);
         Board& to = contest.boards[toBoard];
         to.results[static_cast<std::size_t>(to.resultCount++)] = moved;
     }
-    eraseSlot(contest.boards[fromBoard], slot);
+    // The movement still seats the pairs at the board they left: it waits for its own score.
+    if (laid)
+        setScore(*slot, kNoScore);
+    else
+        eraseSlot(contest.boards[fromBoard], slot);
     moveContracts(contest, {{{fromBoard, nsPair, ewPair}, {toBoard, nsPair, ewPair}}});
     return done(contest,
                 "Resultatet " + pairsText(contest, nsPair, ewPair) + " flyttat fr\xe5n giv " +

@@ -29,7 +29,8 @@ Correction turnTable(Contest& contest, int table, int round);
 
 // Moves the result of `nsPair` against `ewPair` from `fromBoard` to `toBoard`, its score and
 // contract with it. An unscored slot of the same two pairs on `toBoard` (the movement laid it)
-// takes the result; any other result of either pair there refuses the move.
+// takes the result; any other result of either pair there refuses the move. The slot a
+// movement laid on `fromBoard` stays there without a score; a typed one goes.
 Correction moveResult(Contest& contest, int fromBoard, int nsPair, int ewPair, int toBoard);
 
 // Replaces the result of `nsPair` against `ewPair` on `board` with an adjusted score typed as

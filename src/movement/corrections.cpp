@@ -93,7 +93,7 @@ void renameCardSeats(Contest& contest, const std::function<CardSeat(const CardSe
 }
 
 // The changed boards sorted into the contest's result order and scored afresh.
-Correction done(Contest& contest, std::string name, std::set<int> changed) {
+Correction done(Contest& contest, std::string name, const std::set<int>& changed) {
     for (int b : changed) {
         Board& board = contest.boards[b];
         sortResults(board);
@@ -164,7 +164,7 @@ Correction turnTable(Contest& contest, int table, int round) {
         });
     }
     return done(contest, "NS/\xd6V omv\xe4nda bord " + tableLabel(contest, table) + ", rond " + number(round),
-                std::move(changed));
+                changed);
 }
 
 Correction moveResult(Contest& contest, int fromBoard, int nsPair, int ewPair, int toBoard) {
@@ -315,7 +315,7 @@ Correction tradePlaces(Contest& contest, int pairA, int pairB, int fromRound) {
     return done(contest,
                 (bPlays ? "Par " + a + " och " + b + " byter plats" : "Par " + a + " blir par " + b) +
                     " fr\xe5n rond " + number(fromRound),
-                std::move(changed));
+                changed);
 }
 
 }  // namespace vindelkast

@@ -31,6 +31,9 @@ std::vector<Verb> interchangeVerbs();
 std::vector<Verb> teamVerbs();
 // A team event kept as a contest: set up, draw, results, corrections (team_event_verbs.cpp).
 std::vector<Verb> teamEventVerbs();
+// Mending an evening's results: seats turned, a result moved, renumbered or given an
+// artificial score, two pairs trading places (correction_verbs.cpp).
+std::vector<Verb> correctionVerbs();
 // Making a guide card for the night (guide_verb.cpp).
 Verb guideVerb();
 // Entering a table's score (enter_verb.cpp).

@@ -19,7 +19,7 @@ namespace {
 std::vector<Verb> allVerbs() {
     std::vector<Verb> verbs;
     for (auto group : {filesVerbs, movementVerbs, outputVerbs, contractVerbs, analysisVerbs, archiveVerbs,
-                       interchangeVerbs, teamVerbs, teamEventVerbs})
+                       interchangeVerbs, correctionVerbs, teamVerbs, teamEventVerbs})
         for (Verb& verb : group()) verbs.push_back(std::move(verb));
     return verbs;
 }

@@ -369,5 +369,30 @@ TEST_F(Cli, SiteWritesThePlayersPagesWithTheContractsBesideTheContest) {
     EXPECT_EQ(run("site " + example("kväll16.sco")).exitCode, 2);
 }
 
+// kväll16 round 1: table 1 seats 1 NS against 9 on boards 1-3, whose NS scores -480, +600 and
+// -50 took 2, 10 and 2 of 12; turned round, pair 1 holds the EW side: 10, 2 and 10, 8 more.
+TEST_F(Cli, ACorrectionSavesTheContractsWithTheirResultsOrLeavesTheFileAsItWas) {
+    const std::string reg = exampleRegister();
+    EXPECT_NE(run("standings " + example("kväll16.sco") + " " + reg)
+                  .out.find(" 1 Åberg Karin & Åkesson Lars                128.0"),
+              std::string::npos);
+    const CliRun turned = run("vand-bord " + example("kväll16.sco") + " ut.sco 1 1 " + reg);
+    ASSERT_EQ(turned.exitCode, 0) << turned.err;
+    EXPECT_EQ(turned.out, "NS/ÖV omvända bord 1, rond 1\nÄndrade givar: 1, 2, 3\n");
+    const std::string standings = run("standings ut.sco " + reg).out;
+    EXPECT_NE(standings.find(" 1 Åberg Karin & Åkesson Lars                136.0"), std::string::npos);
+    // examples/kväll16.kontrakt: board 1, four hearts by East making 12, now 9's against 1.
+    const std::string contracts = folder.read("ut.kontrakt");
+    EXPECT_NE(contracts.find("\n1 9 1 4H E 12\r"), std::string::npos);
+    EXPECT_EQ(contracts.find("\n1 1 9 "), std::string::npos);
+
+    // Pair 9 played board 2 as well: the file stays as it was.
+    const std::string before = folder.read("ut.sco");
+    const CliRun refused = run("flytta-resultat ut.sco ut.sco 1 9 1 2 " + reg);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "Par 9 har redan ett resultat på giv 2\n");
+    EXPECT_EQ(folder.read("ut.sco"), before);
+}
+
 }  // namespace
 }  // namespace vindelkast

@@ -1,8 +1,10 @@
 // The figures a club evening showed wrong: a Mitchell whose boards are played fewer times
-// than there are tables, a winner without names, and standings in the middle of the evening.
+// than there are tables, a winner without names, standings in the middle of the evening, and
+// the director's corrections of what the tables got wrong.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <sstream>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "model/evening_progress.h"
 #include "model/live_standings.h"
 #include "model/standings.h"
+#include "movement/corrections.h"
 #include "output/old_html_page.h"
 #include "output/pbn_export.h"
 #include "output/progress_view.h"
@@ -19,6 +22,7 @@
 #include "output/xml_export.h"
 #include "output_samples.h"
 #include "support/sample_evening.h"
+#include "support/test_text.h"
 
 namespace vindelkast {
 namespace {
@@ -133,6 +137,113 @@ TEST(EveningFigures, TheRoundsAreTheMovementsEvenWhereTheContestFileSaysOtherwis
     EXPECT_EQ(back.c().roundCount, 8);
     EXPECT_EQ(eveningRoundCount(back.c()), 7);
     EXPECT_EQ(roundsText(liveStandings(back.c())), "efter 2 av 7 ronder");
+}
+
+// Every NS score on the board +100 but the pair's: its result alone stands out.
+void oneStandsOut(Contest& c, int board, int nsPair, int score) {
+    Board& b = c.boards[board];
+    for (int i = 0; i < b.resultCount; ++i)
+        setScore(b.results[i], b.results[i].nsPair == nsPair ? score : 100);
+    scoreBoard(b, c.scoringRule);
+}
+
+// The card's first round seats NS t against EW 8 + t at table t on boards 3t-2..3t; each board
+// is played 7 times, a top of 12.
+TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
+    test::MitchellEvening e;
+    e.play(7);
+    Contest& c = e.c();
+
+    // Table 1 sat EW/NS in round 1. Board 1: NS +420 against six +100s, a top.
+    oneStandsOut(c, 1, 1, 420);
+    test::enter(c, 2, 1, 9, 10064);  // %+-: 60 % to pair 1, 40 % to pair 9
+    const PlayedContract played = c.contracts.at({1, 1, 9});
+    const float third1 = pairMatchpoints(c.boards[3], 1), third9 = pairMatchpoints(c.boards[3], 9);
+    const Totals before = contestTotals(c);
+    Correction done = turnTable(c, 1, 1);
+    ASSERT_EQ(done.problem, "");
+    EXPECT_EQ(done.name, test::w("NS/ÖV omvända bord 1, rond 1"));
+    EXPECT_EQ(done.boards, (std::vector<int>{1, 2, 3}));
+    // The NS cards' 420 now belongs to pair 9: its top of 12, pair 1's bottom. The 60 % stays
+    // pair 1's (7.2 of 12) from the EW seat; board 3's points change hands.
+    EXPECT_EQ(pairMatchpoints(c.boards[1], 9), 12.0f);
+    EXPECT_EQ(pairMatchpoints(c.boards[1], 1), 0.0f);
+    EXPECT_FLOAT_EQ(pairMatchpoints(c.boards[2], 1), 7.2f);
+    EXPECT_FLOAT_EQ(pairMatchpoints(c.boards[2], 9), 4.8f);
+    EXPECT_EQ(c.contracts.at({1, 9, 1}), played);
+    EXPECT_EQ(c.contracts.count({1, 1, 9}), 0u);
+    const Totals after = contestTotals(c);
+    EXPECT_NEAR(after.total[1], before.total[1] - 12 - third1 + third9, 0.051);
+    EXPECT_NEAR(after.total[9], before.total[9] + 12 - third9 + third1, 0.051);
+
+    // Table 2 (2 against 10, boards 4-6) typed board 5's -200 as board 4 and left 5 empty.
+    oneStandsOut(c, 4, 2, -200);
+    oneStandsOut(c, 5, 2, kNoScore);
+    const PlayedContract onFour = c.contracts.at({4, 2, 10});
+    done = moveResult(c, 4, 2, 10, 5);
+    ASSERT_EQ(done.problem, "");
+    EXPECT_EQ(done.name, test::w("Resultatet 2-10 flyttat från giv 4 till giv 5"));
+    // Board 5: -200 below six +100s, 0 for pair 2 and 12 for pair 10. Board 4 keeps the slot
+    // empty, and its six equal +100s share a top of 10: 5 each.
+    EXPECT_EQ(pairMatchpoints(c.boards[5], 2), 0.0f);
+    EXPECT_EQ(pairMatchpoints(c.boards[5], 10), 12.0f);
+    const BoardResult* left = findResult(c.boards[4], 2, 10);
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(left->nsScore, kNoScore);
+    EXPECT_EQ(pairMatchpoints(c.boards[4], 1), 5.0f);
+    EXPECT_EQ(c.contracts.at({5, 2, 10}), onFour);
+    EXPECT_EQ(c.contracts.count({4, 2, 10}), 0u);
+    // Pair 2 played board 6 too: nothing moves.
+    EXPECT_EQ(moveResult(c, 5, 2, 10, 6).problem, test::w("Par 2 har redan ett resultat på giv 6"));
+    EXPECT_EQ(findResult(c.boards[5], 2, 10)->nsScore, -200);
+
+    // Table 3 (3 against 11) played board 8 wrongly: %+- for them, six tied +100s keep 5 each
+    // and 1 more for the adjusted result, counted a tie.
+    oneStandsOut(c, 8, 3, 100);
+    EXPECT_NE(giveArtificialScore(c, 8, 3, 11, "420").problem, "");
+    done = giveArtificialScore(c, 8, 3, 11, "%+-");
+    ASSERT_EQ(done.problem, "");
+    EXPECT_EQ(done.name, "Konstlat resultat %+- giv 8, 3-11");
+    EXPECT_FLOAT_EQ(pairMatchpoints(c.boards[8], 3), 7.2f);
+    EXPECT_FLOAT_EQ(pairMatchpoints(c.boards[8], 11), 4.8f);
+    EXPECT_EQ(pairMatchpoints(c.boards[8], 1), 6.0f);
+    EXPECT_EQ(c.contracts.count({8, 3, 11}), 0u);
+
+    // Table 4's slip for board 10 had its pairs the wrong way round.
+    oneStandsOut(c, 10, 4, 420);
+    done = turnResult(c, 10, 4, 12);
+    EXPECT_EQ(done.name, test::w("NS/ÖV omvända giv 10, 4-12"));
+    EXPECT_EQ(pairMatchpoints(c.boards[10], 12), 12.0f);
+    EXPECT_EQ(pairMatchpoints(c.boards[10], 4), 0.0f);
+    EXPECT_EQ(c.contracts.count({10, 12, 4}), 1u);
+
+    // A slip for board 13 said 5 where another pair played: 14 of the 16 play each board.
+    int absent = 1, present = 1;
+    while (hasPair(c.boards[13], absent)) ++absent;
+    while (!hasPair(c.boards[13], present) || present == 5 || present == 13) ++present;
+    const float fivePoints = pairMatchpoints(c.boards[13], 5);
+    EXPECT_EQ(renumberResult(c, 13, 5, 13, present, 13).problem,
+              test::w("Par " + std::to_string(present) + " har redan ett resultat på giv 13"));
+    ASSERT_EQ(renumberResult(c, 13, 5, 13, absent, 13).problem, "");
+    EXPECT_EQ(pairMatchpoints(c.boards[13], absent), fivePoints);
+    EXPECT_EQ(pairMatchpoints(c.boards[13], 5), kNoPoints);
+
+    // NS 1 plays boards 4-6 in round 2, which NS 2 played in round 1: they cannot have traded
+    // places from round 2.
+    EXPECT_EQ(tradePlaces(c, 1, 2, 2).problem, test::w("Par 2 skulle få två resultat på giv 4"));
+    // NS 6 plays boards 4-12 in rounds 5-7; a new number 17 takes them over.
+    c.maxPairNumber = 17;
+    std::array<float, 25> six{};
+    for (int b = 1; b <= 24; ++b) six[b] = pairMatchpoints(c.boards[b], 6);
+    done = tradePlaces(c, 6, 17, 5);
+    ASSERT_EQ(done.problem, "");
+    EXPECT_EQ(done.name, test::w("Par 6 blir par 17 från rond 5"));
+    EXPECT_EQ(done.boards, (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    for (int b = 1; b <= 24; ++b) {
+        const bool moved = b >= 4 && b <= 12;
+        EXPECT_EQ(pairMatchpoints(c.boards[b], 17), moved ? six[b] : kNoPoints) << b;
+        EXPECT_EQ(pairMatchpoints(c.boards[b], 6), moved ? kNoPoints : six[b]) << b;
+    }
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ inline constexpr const char* kTypedSource = "inmatning";
 inline constexpr const char* kImportSource = "import";
 inline constexpr const char* kCommandLineSource = "kommandorad";
 inline constexpr const char* kDirectorSource = "ledaren";
+// The entry of the moment the director opened the results pages to all.
+inline constexpr const char* kPublishedWhat = "resultaten publicerade";
 
 // The longest journal read: a long evening with every phone's result is a few hundred lines.
 inline constexpr std::size_t kMaxJournalBytes = 8u << 20;

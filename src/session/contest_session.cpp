@@ -1,6 +1,7 @@
 #include "session/contest_session.h"
 
 #include <algorithm>
+#include <ctime>
 #include <memory>
 #include <sstream>
 
@@ -166,11 +167,15 @@ std::string ContestSession::storeTableResults(const std::function<bool(Contest&,
     const auto scoredBefore = m_contest.boardHasScores;
     const TableEntries entriesBefore = m_tables->entries();
     const std::size_t journalBefore = m_journal.size();
+    const bool publishedBefore = m_tables->resultsPublished();
     const bool stored = store(m_contest, *m_tables);
     if (!stored && m_tables->revision() == before) return "";
     changedOutsideEdits();
     // A result is the table's edit, named after the table it came from.
     const bool journaled = stored && journalEdit({"", {}, ""}, std::move(stateBefore), results, "");
+    // From then on a changed result is a correction the pages tell of.
+    if (!publishedBefore && m_tables->resultsPublished())
+        m_journal.push_back({journalTime(std::time(nullptr)), kDirectorSource, kPublishedWhat, "", "", {}});
     // A result held for the director is the evening's too: unsaved until its side file is.
     const bool wasSaved = m_saved;
     m_saved = false;

@@ -127,11 +127,14 @@ std::string ContestSession::goBack(bool redo) {
         return redo ? "Det finns inget att g\xf6ra om." : "Det finns inget att \xe5ngra.";
     EveningState current = stateNow();
     std::optional<EditHistory::Step> step = redo ? m_history.redo(current) : m_history.undo(current);
+    // Pages once opened to all stay open: publishing is no edit.
+    const bool published = m_tables && m_tables->resultsPublished();
     m_unreadSides = readEveningState(m_contest, step->state, stateSides());
     m_teamMatch = step->state.settings.teamMatch;
     // An evening without entries from the tables has no section for them: a phone's result
     // taken back leaves its table free to send the board again.
     if (m_tables && step->state.section(kTableEntriesExtension).empty()) m_tables->takeEntries({});
+    if (published && !m_tables->resultsPublished()) m_tables->publishResults();
     JournalEntry entry = std::move(step->edit);
     entry.time = journalTime(std::time(nullptr));
     entry.source = kTypedSource;

@@ -69,6 +69,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialo
     connectCommands();
     connectPanels();
     connectArchive();
+    connectEdits();
     // The menu keys win over the editing keys of a field (Ctrl+X exports, it does not cut).
     qApp->installEventFilter(this);
     qApp->installEventFilter(new EnterPressesButtons(this));

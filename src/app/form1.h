@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "movement/typed_corrections.h"
 #include "session/contest_session.h"
 
 class QAction;
@@ -154,6 +155,11 @@ private:
     void clearContest();
     void connectArchive();
     bool keepEveningInArchive(bool atSave);
+    // "Redigera": undo, redo, the journal and the corrections.
+    void connectEdits();
+    void refreshEditCommands();
+    void takeEditBack(bool redo);
+    void correctClick(CorrectionKind kind);
 
     Dialogs& m_dialogs;
     ContestSession* m_session = nullptr;

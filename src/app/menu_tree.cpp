@@ -5,6 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "movement/typed_corrections.h"
+#include "qt/qt_text.h"
+
 namespace vindelkast {
 
 MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
@@ -31,6 +34,21 @@ MenuTree::MenuTree(QMainWindow& window) : QObject(&window) {
     m_commands.printStandings = addItem(arkiv, "MnPrintTotalt", "Utskrift &Resultat", "Ctrl+Alt+P");
     m_commands.clear = addItem(arkiv, "Rensabrjaom1", "Rensa (b\u00f6rja om)", "Ctrl+Alt+R");
     m_commands.quit = addItem(arkiv, "Avsluta1", "&Avsluta", "Ctrl+Q");
+
+    QMenu* edit = addMenu(window, "MnRedigera", "Redigera");
+    m_commands.undo = addItem(edit, "undoAction", "\u00c5ngra", "Ctrl+Z");
+    m_commands.redo = addItem(edit, "redoAction", "G\u00f6r om", "Ctrl+Y");
+    m_commands.undo->setEnabled(false);
+    m_commands.redo->setEnabled(false);
+    m_commands.journal = addItem(edit, "journalAction", "\u00c4ndrings&logg", "Shift+F8");
+    edit->addSeparator();
+    QMenu* correct = edit->addMenu("&R\u00e4tta");
+    correct->setObjectName("MnRatta");
+    for (const CorrectionKind kind : kCorrectionKinds) {
+        QAction* item = addItem(correct, "", toQt(correctionQuestion(kind).item));
+        item->setObjectName(QString("correction%1").arg(static_cast<int>(kind)));
+        m_commands.corrections.push_back(item);
+    }
 
     QMenu* prep = addMenu(window, "MnStartup", "F\u00f6rberedelser");
     m_commands.setUp = addItem(prep, "MnStart", "&Starta upp", "F2");

@@ -31,6 +31,11 @@ struct MenuCommands {
     QAction* printStandings = nullptr;
     QAction* clear = nullptr;
     QAction* quit = nullptr;
+    // Redigera
+    QAction* undo = nullptr;  // "Ångra: resultat giv 7, bord 3" while there is one
+    QAction* redo = nullptr;
+    QAction* journal = nullptr;
+    std::vector<QAction*> corrections;  // one for each CorrectionKind, in its order
     // Förberedelser
     QAction* setUp = nullptr;
     QAction* names = nullptr;

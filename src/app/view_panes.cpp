@@ -10,6 +10,7 @@
 #include "app/text_pane.h"
 #include "app/widget_colours.h"
 #include "model/contest.h"
+#include "output/journal_view.h"
 #include "output/progress_view.h"
 #include "output/round_view.h"
 #include "output/score_tables_view.h"
@@ -100,10 +101,7 @@ void ViewPanes::showStandings(const Contest& contest) {
         LblTotal->hide();
         return;
     }
-    m_teamEventInPane = false;
-    UtTotal->clearLines();
-    UtTotal->show();
-    showStandingsLines(contest);
+    showInPane(InPane::Standings, contest);
 }
 
 void ViewPanes::showTeamEvent(const Contest& contest) {
@@ -112,26 +110,43 @@ void ViewPanes::showTeamEvent(const Contest& contest) {
         LblTotal->hide();
         return;
     }
-    m_teamEventInPane = true;
+    showInPane(InPane::TeamEvent, contest);
+}
+
+void ViewPanes::showJournal() {
+    if (journalShown()) {
+        UtTotal->hide();
+        LblTotal->hide();
+        return;
+    }
+    showInPane(InPane::Journal, m_session.contest());
+}
+
+void ViewPanes::showInPane(InPane content, const Contest& contest) {
+    m_inPane = content;
     UtTotal->clearLines();
     UtTotal->show();
     showStandingsLines(contest);
 }
 
-bool ViewPanes::teamEventShown() const { return UtTotal->isVisible() && m_teamEventInPane; }
+bool ViewPanes::teamEventShown() const { return UtTotal->isVisible() && m_inPane == InPane::TeamEvent; }
+bool ViewPanes::journalShown() const { return UtTotal->isVisible() && m_inPane == InPane::Journal; }
 
 void ViewPanes::showStandingsLines(const Contest& contest) {
     UtRond->hide();
     LblRond->hide();
     // The caption changes far less often than the lines: measuring it again costs more than them.
-    const QString caption =
-        m_teamEventInPane ? QString("Lagst\u00e4llning och matchkort") : toQt(standingsCaption(contest));
+    const QString caption = m_inPane == InPane::TeamEvent ? QString("Lagst\u00e4llning och matchkort")
+                            : m_inPane == InPane::Journal ? QString("\u00c4ndringslogg")
+                                                          : toQt(standingsCaption(contest));
     if (caption != LblTotal->text()) {
         LblTotal->setText(caption);
         LblTotal->adjustSize();
     }
     LblTotal->show();
-    UtTotal->showLines(m_teamEventInPane ? teamEventLines(contest) : standingsLines(contest));
+    UtTotal->showLines(m_inPane == InPane::TeamEvent ? teamEventLines(contest)
+                       : m_inPane == InPane::Journal ? journalLines(m_session.journal())
+                                                     : standingsLines(contest));
 }
 
 void ViewPanes::refreshStandings(const Contest& contest) {
@@ -245,6 +260,8 @@ void ViewPanes::setDebugText(const QString& text) {
 
 void ViewPanes::follow(const ContestChange& change) {
     using Kind = ContestChange::Kind;
+    // Every edit is in the journal.
+    if (journalShown()) showStandingsLines(m_session.contest());
     // Names, a drawn round and a completed set-up show in the panels that made them.
     if (change.kind == Kind::Names || change.kind == Kind::Draw || change.kind == Kind::SetUp) return;
     const Contest& contest = m_session.contest();
@@ -294,7 +311,7 @@ void ViewPanes::placeViewsBelow(const QRect& area, int bottom) {
 bool ViewPanes::standingsShown() const { return UtTotal->isVisible(); }
 
 void ViewPanes::openStandingsPane() {
-    m_teamEventInPane = false;
+    m_inPane = InPane::Standings;
     UtRond->hide();
     LblRond->hide();
     UtTotal->show();

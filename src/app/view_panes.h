@@ -66,6 +66,10 @@ public:
     // up to date as the standings are.
     void showTeamEvent(const Contest& contest);
     bool teamEventShown() const;
+    // Toggle of the evening's journal ("Ändringslogg") in the standings' pane, kept up to date
+    // with every edit; it prints as the standings do.
+    void showJournal();
+    bool journalShown() const;
     // Rebuilds the standings when they are shown.
     void refreshStandings(const Contest& contest);
     // Toggle of the result of round `round`; round 0 only hides.
@@ -114,7 +118,10 @@ private:
     void showStandingsLines(const Contest& contest);
 
     QWidget& m_parent;
-    bool m_teamEventInPane = false;  // the standings' pane shows the team event instead
+    // What the standings' pane shows: the standings, or in their place a team event or the journal.
+    enum class InPane { Standings, TeamEvent, Journal };
+    InPane m_inPane = InPane::Standings;
+    void showInPane(InPane content, const Contest& contest);
     const ContestSession& m_session;
     std::function<std::vector<int>()> m_typedNumbers;
     bool m_debug = false;

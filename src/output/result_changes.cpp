@@ -23,11 +23,15 @@ std::string resultText(const BoardResult* result) {
     return text + ": " + (score.empty() ? "inget resultat" : score);
 }
 
+// The table where the two pairs of a result met, whichever way round they sat.
 int tableOf(const Contest& contest, int board, const BoardResult& result) {
     if (result.round <= 0 || !contest.movement) return 0;
+    const auto meets = [&result](const TableSeat& seat) {
+        return (seat.nsPair == result.nsPair && seat.ewPair == result.ewPair) ||
+               (seat.nsPair == result.ewPair && seat.ewPair == result.nsPair);
+    };
     for (const TableSeat& seat : roundTables(contest, result.round, false))
-        if (seat.nsPair == result.nsPair &&
-            std::find(seat.boards.begin(), seat.boards.end(), board) != seat.boards.end())
+        if (meets(seat) && std::find(seat.boards.begin(), seat.boards.end(), board) != seat.boards.end())
             return seat.table;
     return 0;
 }
@@ -54,7 +58,9 @@ std::vector<ResultChange> resultChanges(const ResultsSnapshot& before, const Con
             const BoardResult* old = i < was.size() ? &was[i] : nullptr;
             const BoardResult* now = static_cast<int>(i) < board.resultCount ? &board.results[i] : nullptr;
             if (old && now && sameResult(*old, *now)) continue;
-            ResultChange change{b, tableOf(after, b, now ? *now : *old), resultText(old), resultText(now)};
+            int table = now ? tableOf(after, b, *now) : 0;
+            if (table == 0 && old) table = tableOf(after, b, *old);
+            ResultChange change{b, table, resultText(old), resultText(now)};
             if (change.before != change.after) changes.push_back(std::move(change));
         }
     }

@@ -19,6 +19,7 @@
 #include "model/contest.h"
 #include "model/entry_rules.h"
 #include "model/member_register.h"
+#include "movement/typed_corrections.h"
 #include "output/result_changes.h"
 #include "session/table_result_sink.h"
 
@@ -102,6 +103,8 @@ public:
     void edit(const EditLabel& label, ContestChange change, const std::function<void(Contest&)>& edit);
     // The same for an edit that may come to nothing: it returns whether it changed anything.
     bool editIf(const EditLabel& label, ContestChange change, const std::function<bool(Contest&)>& edit);
+    // A correction of the evening's results typed as its question asks ("3 2"): "" or why not.
+    std::string correct(CorrectionKind kind, std::string_view typed);
     // Records a change already made on the screen but not yet in the contest (a name being
     // typed): the evening is unsaved from the first keystroke.
     void markUnsaved(ContestChange change);

@@ -4,6 +4,7 @@
 
 #include "model/contest_scoring.h"
 #include "model/version.h"
+#include "movement/typed_corrections.h"
 #include "session/contest_session.h"
 #include "tables/table_codes.h"
 #include "tables/table_entries.h"
@@ -25,14 +26,16 @@ std::string boardsText(const std::vector<int>& boards) {
 std::vector<JournalEntry> journalEntries(const EditLabel& label, const std::vector<ResultChange>& changes,
                                          const std::string& shownBefore, const std::string& shownAfter) {
     const std::string time = journalTime(std::time(nullptr));
-    if (!label.what.empty())
-        return {{time, label.source, label.what, shownBefore, shownAfter, changedBoards(changes)}};
-    if (changes.size() > kMostListed) {
+    std::vector<JournalEntry> entries;
+    if (!label.what.empty()) {
+        entries.push_back({time, label.source, label.what, shownBefore, shownAfter, changedBoards(changes)});
+        // A correction shows nothing of its own: the results it changed follow it, each told.
+        if (label.shown || changes.size() > kMostListed) return entries;
+    } else if (changes.size() > kMostListed) {
         const std::vector<int> boards = changedBoards(changes);
         return {{time, label.source.empty() ? "borden" : label.source, "resultat giv " + boardsText(boards),
                  "", "", boards}};
     }
-    std::vector<JournalEntry> entries;
     for (const ResultChange& change : changes) {
         // A table's result comes from that table's phone.
         const std::string source = !label.source.empty() ? label.source
@@ -108,7 +111,7 @@ bool ContestSession::journalEdit(const EditLabel& label, EveningState before, co
                            "",
                            {}});
     JournalEntry step = entries.front();
-    if (entries.size() > 1) {
+    if (entries.size() > 1 && label.what.empty()) {
         step.what += " m.fl.";
         step.before.clear();
         step.after.clear();
@@ -127,9 +130,17 @@ std::string ContestSession::goBack(bool redo) {
         return redo ? "Det finns inget att g\xf6ra om." : "Det finns inget att \xe5ngra.";
     EveningState current = stateNow();
     std::optional<EditHistory::Step> step = redo ? m_history.redo(current) : m_history.undo(current);
-    // Pages once opened to all stay open: publishing is no edit.
+    // Pages once opened to all stay open: publishing is no edit. Nor is typing the contest's
+    // name, date and arranger, or choosing the order of the results: they stay as they stand.
     const bool published = m_tables && m_tables->resultsPublished();
+    const std::string name = m_contest.contestName, date = m_contest.contestDate,
+                      arranger = m_contest.arranger;
+    const std::uint8_t order = m_contest.resultOrder;
     m_unreadSides = readEveningState(m_contest, step->state, stateSides());
+    m_contest.contestName = name;
+    m_contest.contestDate = date;
+    m_contest.arranger = arranger;
+    m_contest.resultOrder = order;
     m_teamMatch = step->state.settings.teamMatch;
     // An evening without entries from the tables has no section for them: a phone's result
     // taken back leaves its table free to send the board again.
@@ -144,6 +155,18 @@ std::string ContestSession::goBack(bool redo) {
     changedOutsideEdits();
     recordChange(ContestChange::everything());
     return "";
+}
+
+std::string ContestSession::correct(CorrectionKind kind, std::string_view typed) {
+    Correction done;
+    // The correction names itself once made: the label is read after the edit.
+    EditLabel label;
+    applyEdit(label, ContestChange::everything(), [&](Contest& contest) {
+        done = typedCorrection(contest, kind, typed);
+        label.what = done.name;
+        return done.problem.empty();
+    });
+    return done.problem;
 }
 
 void ContestSession::chooseScoringRule(const ScoringRule& rule) {

@@ -7,6 +7,7 @@
 
 #include "app/set_up_panel.h"
 #include "app/text_pane.h"
+#include "files/edit_journal.h"
 #include "files/recovery_file.h"
 #include "model/board_results.h"
 #include "model/board_scoring.h"
@@ -56,6 +57,20 @@ void TestRecovery::crashedRunIsBroughtBack() {
     enterScore(*w.form, 5, -100);
     QVERIFY(QFile::exists(w.path(kRecoveryFileName)));
     const int ns4 = w.form->contest().boards[4].results[0].nsPair;
+    // Board 5 taken back, made again and taken back once more, from the keyboard.
+    QVERIFY(w.action("undoAction")->text().startsWith("\u00c5ngra: resultat giv 5"));
+    w.press(QKeySequence("Ctrl+Z"));
+    QVERIFY(!hasScore(w.form->contest().boards[5].results[0].nsScore));
+    QVERIFY(w.form->contest().nameFrozen[3]);
+    w.press(QKeySequence("Ctrl+Y"));
+    QCOMPARE(w.form->contest().boards[5].results[0].nsScore, -100);
+    w.press(QKeySequence("Ctrl+Z"));
+    const std::vector<JournalEntry> journal = w.form->session().journal();
+    QVERIFY(journal.size() >= 5);
+    QCOMPARE(journal.back().what, "\xc5ngrat: " + journal[journal.size() - 4].what);
+    QCOMPARE(journal.back().before,
+             std::string("NS ") + std::to_string(w.form->contest().boards[5].results[0].nsPair) +
+                 " \x96 \xd6V " + std::to_string(w.form->contest().boards[5].results[0].ewPair) + ": -100");
 
     // The power goes: the window is gone without closing; a new run starts in the folder.
     w.form.reset();
@@ -68,7 +83,9 @@ void TestRecovery::crashedRunIsBroughtBack() {
     QCOMPARE(c.boardCount, 21);
     QCOMPARE(c.boards[4].results[0].nsPair, ns4);
     QCOMPARE(c.boards[4].results[0].nsScore, 620);
-    QCOMPARE(c.boards[5].results[0].nsScore, -100);
+    QVERIFY(!hasScore(c.boards[5].results[0].nsScore));
+    QVERIFY(w.form->session().journal() == journal);
+    QVERIFY(!w.action("undoAction")->isEnabled());
     QVERIFY(c.hasHandicap);
     QVERIFY(c.isTeamContest);
     QCOMPARE(c.teamName1, std::string("Hemma"));
@@ -82,6 +99,9 @@ void TestRecovery::crashedRunIsBroughtBack() {
     QVERIFY(w.form->close());
     QVERIFY(w.readFile("kvall.sco").contains(" 4 "));
     QVERIFY(!QFile::exists(w.path(kRecoveryFileName)));
+    std::vector<JournalEntry> kept;
+    QCOMPARE(readJournal(kept, w.readFile("kvall.logg").toStdString()), std::string());
+    QVERIFY(kept == journal);
 }
 
 void TestRecovery::declinedOfferKeepsTheFile() {
@@ -275,14 +295,15 @@ void TestRecovery::sideFilesFollowSaveOpenAndRecovery() {
     opened.press(QKeySequence("Ctrl+O"));
     QCOMPARE(read, std::string("Bord 3: 2H\r\n"));
 
-    // A contest whose file keeps it whole (its rounds are the slots' places) has no side file.
+    // A contest whose file keeps it whole (its rounds are the slots' places) has no side file
+    // but the journal of its edits.
     Window plain;
     plain.copyExample("kv\u00e4ll8.sco", "plain.sco");
     plain.dialogs.fileNames << plain.path("plain");
     plain.press(QKeySequence("Ctrl+O"));
     enterScore(*plain.form, 1, 50);
-    QVERIFY(plain.readFile(kRecoveryFileName).contains("%TAVLINGSFIL\r\n"));
-    QVERIFY(!plain.readFile(kRecoveryFileName).contains("%SIDOFIL"));
+    const QByteArray recovered = plain.readFile(kRecoveryFileName);
+    QVERIFY(recovered.count("%SIDOFIL") == 1 && recovered.contains("%SIDOFIL .logg "));
 }
 
 // Sections that cannot be read keep the evening closed, as the command-line program does:

@@ -183,8 +183,8 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
     folder.write("giv30.html", "old board");
     folder.write("par70.html", "old pair");
     folder.write("notes.txt", "the director's own");
-    ASSERT_EQ(writeResultsSite(e.c(), folder.file("site")), "");  // a new folder is made
-    ASSERT_EQ(writeResultsSite(e.c(), folder.file("")), "");
+    ASSERT_EQ(writeResultsSite(e.c(), {}, folder.file("site")), "");  // a new folder is made
+    ASSERT_EQ(writeResultsSite(e.c(), {}, folder.file("")), "");
     EXPECT_EQ(folder.read("index.html"), resultsSite(e.c(), publishedView(e.c())).front().text);
     EXPECT_TRUE(std::filesystem::exists(folder.file("site/giv24.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("giv30.html")));
@@ -192,16 +192,16 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
     EXPECT_TRUE(std::filesystem::exists(folder.file("notes.txt")));
     // An old page that cannot be removed is named, not left without a word.
     std::filesystem::create_directories(folder.file("par71.html/inside"));
-    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file(""))),
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), {}, folder.file(""))),
               "Kunde inte ta bort gamla sidor i mappen " + folder.file("") + ": par71.html");
     std::filesystem::remove_all(folder.file("par71.html"));
     // A page that cannot be written stops the site before any page is replaced.
     std::filesystem::create_directories(folder.file("blocked/giv24.html"));
-    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("blocked"))),
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), {}, folder.file("blocked"))),
               "Kunde inte skriva filen " + folder.file("blocked/giv24.html"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("blocked")), {}), 1);
     // A file where the folder should be is refused with a message.
-    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("notes.txt"))),
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), {}, folder.file("notes.txt"))),
               "Kunde inte skapa mappen " + folder.file("notes.txt"));
 }
 

@@ -104,6 +104,11 @@ std::string writeResultsSite(const Contest& contest, const std::vector<JournalEn
     std::filesystem::create_directories(path, error);
     if (error || !std::filesystem::is_directory(path, error))
         return "Kunde inte skapa mappen " + pathText(folder);
+    // The folder is the contest as it stands; what its readers need to know is which boards
+    // differ from what they may have read before. Writing the folder is itself what publishes
+    // the results (the window opens the phones' pages to all right after it), so the first
+    // folder has no corrections and one written again names the boards changed since: the
+    // same boards, with the same times, as the phones' pages.
     SiteView view = publishedView(contest);
     noteCorrections(view, journal);
     std::vector<SitePage> pages = resultsSite(contest, view);

@@ -96,7 +96,7 @@ void TForm1::MnWebbClick() {
     }
     const QString folder = m_dialogs.folderName("Publicera resultatwebb i mappen");
     if (folder.isEmpty()) return;
-    const std::string problem = writeResultsSite(contest(), pathFromQt(folder));
+    const std::string problem = writeResultsSite(contest(), session().journal(), pathFromQt(folder));
     if (!problem.empty()) {
         m_dialogs.message(toQt(problem));
         return;

@@ -6,6 +6,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/cli_verbs.h"
+#include "files/edit_journal.h"
 #include "files/safe_write.h"
 #include "output/export_names.h"
 #include "output/old_html_page.h"
@@ -142,7 +143,12 @@ int runSite(const Args& args) {
     LoadedContest loaded;
     if (!load(args, loaded)) return 1;
     const std::string& folder = args.file(1);
-    const std::string message = writeResultsSite(*loaded.contest, folder);
+    // The pages are right without the journal; only the notes of corrections would be missing,
+    // which is said rather than left unnoticed.
+    std::vector<JournalEntry> journal;
+    if (const std::string unread = readJournalBeside(args.file(0), journal); !unread.empty())
+        printError(unread + " (sidorna skrivs utan r\xe4ttelserna)");
+    const std::string message = writeResultsSite(*loaded.contest, journal, folder);
     if (!message.empty()) {
         printError(message);
         return 1;

@@ -147,16 +147,21 @@ std::string readJournal(std::vector<JournalEntry>& entries, std::string_view tex
     return "";
 }
 
-std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry) {
+std::string readJournalBeside(const std::string& contestPath, std::vector<JournalEntry>& entries) {
     const std::string path = besidePath(contestPath, kJournalExtension);
     const WholeFile file = readWholeFile(path, kMaxJournalBytes);
-    std::vector<JournalEntry> entries;
     if (file.tooLarge) return pathText(path) + ": Loggen \xe4r f\xf6r stor";
     if (file.found)
         if (std::string problem = readJournal(entries, file.text); !problem.empty())
             return pathText(path) + ": " + problem;
+    return "";
+}
+
+std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry) {
+    std::vector<JournalEntry> entries;
+    if (std::string problem = readJournalBeside(contestPath, entries); !problem.empty()) return problem;
     entries.push_back(entry);
-    return writeTextSafely(path, writeJournal(entries));
+    return writeTextSafely(besidePath(contestPath, kJournalExtension), writeJournal(entries));
 }
 
 }  // namespace vindelkast

@@ -9,6 +9,7 @@
 #include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "model/team_matches.h"
+#include "output/site_corrections.h"
 #include "output/site_facts.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
@@ -95,14 +96,22 @@ std::vector<SitePage> resultsSite(const Contest& contest, const SiteView& view) 
     return pages;
 }
 
-std::string writeResultsSite(const Contest& contest, const std::string& folder) {
+std::string writeResultsSite(const Contest& contest, const std::vector<JournalEntry>& journal,
+                             const std::string& folder) {
     // The folder's name stays UTF-8 for the writes; filePath gives it to the file system.
     const std::filesystem::path path = filePath(folder);
     std::error_code error;
     std::filesystem::create_directories(path, error);
     if (error || !std::filesystem::is_directory(path, error))
         return "Kunde inte skapa mappen " + pathText(folder);
-    std::vector<SitePage> pages = resultsSite(contest, publishedView(contest));
+    // The folder is the contest as it stands; what its readers need to know is which boards
+    // differ from what they may have read before. Writing the folder is itself what publishes
+    // the results (the window opens the phones' pages to all right after it), so the first
+    // folder has no corrections and one written again names the boards changed since: the
+    // same boards, with the same times, as the phones' pages.
+    SiteView view = publishedView(contest);
+    noteCorrections(view, journal);
+    std::vector<SitePage> pages = resultsSite(contest, view);
     std::vector<std::pair<std::string, std::string>> files;
     files.reserve(pages.size());
     const std::string prefix = folder.ends_with('/') ? folder : folder + "/";

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/edit_journal.h"
 #include "model/contest.h"
 #include "output/site_view.h"
 
@@ -27,7 +28,9 @@ std::string resultsPage(const Contest& contest, const SiteView& view, std::strin
 
 // Writes the published site (every board, final figures) into `folder`, made when missing;
 // each page is replaced safely, and pages of pairs or boards the contest no longer has are
-// removed. Other files in the folder are left alone. Returns "" or the message.
-std::string writeResultsSite(const Contest& contest, const std::string& folder);
+// removed. Other files in the folder are left alone. A board that `journal` shows changed
+// after the results were published says so, and when. Returns "" or the message.
+std::string writeResultsSite(const Contest& contest, const std::vector<JournalEntry>& journal,
+                             const std::string& folder);
 
 }  // namespace vindelkast

@@ -8,6 +8,7 @@
 #include "output/analysis_text.h"
 #include "output/deal_text.h"
 #include "output/page_parts.h"
+#include "output/site_corrections.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
 
@@ -129,7 +130,8 @@ std::string boardPage(const Contest& contest, const SiteView& view, int board) {
         return sitePage(title + " \x96 " + siteTitle(contest), siteNav(contest, view), body);
     }
     const Board& b = contest.boards[board];
-    body += dealDiagram(contest, b) + analysisTable(contest, board) + traveller(contest, b);
+    body += boardCorrectionLine(view, board) + dealDiagram(contest, b) + analysisTable(contest, board) +
+            traveller(contest, b);
     return sitePage(title + " \x96 " + siteTitle(contest), siteNav(contest, view, more), body);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/name_forms.h"
 #include "output/page_parts.h"
+#include "output/site_corrections.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
 #include "output/text_format.h"
@@ -67,7 +68,8 @@ std::string siteNav(const Contest& contest, const SiteView& view, const std::str
 std::string standingsPage(const Contest& contest, const SiteFacts& facts, const SiteView& view) {
     std::string body = "<h1>" + html(siteTitle(contest)) + "</h1>\n<p class=\"meta\">" +
                        html(contest.contestDate) +
-                       (contest.arranger.empty() ? "" : " \xc2\xb7 " + html(contest.arranger)) + "</p>\n";
+                       (contest.arranger.empty() ? "" : " \xc2\xb7 " + html(contest.arranger)) + "</p>\n" +
+                       correctionsLine(view);
     for (const StandingsList& list : facts.lists) {
         body += "<h2>" + html(heading(facts, view, list.title)) + "</h2>\n";
         body += listTable(contest, facts, list);

@@ -5,6 +5,7 @@
 #include "model/scoring_form.h"
 #include "model/team_matches.h"
 #include "model/victory_points.h"
+#include "output/site_corrections.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
 #include "output/team_views.h"
@@ -91,11 +92,12 @@ std::string teamStandingsPage(const Contest& contest, const SiteView& view) {
     const std::string title = view.live ? "St\xe4llning efter " + std::to_string(drawn) + " av " +
                                               std::to_string(contest.roundCount) + " ronder"
                                         : std::string("Resultat");
-    std::string body =
-        "<h1>" + html(siteTitle(contest)) + "</h1>\n<p class=\"meta\">" + html(contest.contestDate) +
-        (contest.arranger.empty() ? "" : " \xc2\xb7 " + html(contest.arranger)) + "</p>\n<h2>" + html(title) +
-        "</h2>\n<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">" +
-        (contest.teams.pairsPerTeam() == 1 ? "Par" : "Lag") + "</th><th>Namn</th>";
+    std::string body = "<h1>" + html(siteTitle(contest)) + "</h1>\n<p class=\"meta\">" +
+                       html(contest.contestDate) +
+                       (contest.arranger.empty() ? "" : " \xc2\xb7 " + html(contest.arranger)) + "</p>\n" +
+                       correctionsLine(view) + "<h2>" + html(title) +
+                       "</h2>\n<table>\n<thead><tr><th class=\"n\">Plac</th><th class=\"n\">" +
+                       (contest.teams.pairsPerTeam() == 1 ? "Par" : "Lag") + "</th><th>Namn</th>";
     for (const FigureColumn& column : standings.columns)
         body += "<th class=\"n\">" + html(column.heading) + "</th>";
     body += "</tr></thead>\n<tbody>\n";

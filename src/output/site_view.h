@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "model/contest.h"
@@ -21,6 +22,9 @@ struct SiteView {
     // Boards the reading table has played in some round: one still hidden is a board a pair
     // seated there now has yet to play, and the page says so rather than "not played".
     std::array<bool, kBoardSlots> playedByTable{};
+    // The journal time of a board's last change after the results were published ("" for
+    // none): the pages say it was corrected, and when (output/site_corrections.h).
+    std::array<std::string, kBoardSlots> correctedAt{};
 
     bool shows(int board) const { return Contest::validBoard(board) && boardShown[board]; }
     bool tableReads() const { return !ownPairs.empty(); }

@@ -127,7 +127,7 @@ public:
     std::string undo();
     std::string redo();
     // Every edit of the evening, oldest first, as the journal beside the contest keeps them.
-    const std::vector<JournalEntry>& journal() const { return m_journal; }
+    const std::vector<JournalEntry>& journal() const override { return m_journal; }
 
     // --- choices that are not the evening's data yet: no save question, no recovery ---
 

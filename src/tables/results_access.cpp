@@ -5,6 +5,7 @@
 #include "model/evening_progress.h"
 #include "movement/table_rounds.h"
 #include "output/results_site.h"
+#include "output/site_corrections.h"
 #include "output/site_html.h"
 #include "output/site_pages.h"
 #include "tables/table_evening.h"
@@ -136,10 +137,11 @@ SiteView readersView(const Contest& contest, bool pairsTyped, bool published, in
                      table == 0 || pairsTyped ? std::vector<int>{} : boardsPlayedAtTable(contest, table));
 }
 
-ResultsAnswer resultsAnswer(const Contest& contest, bool pairsTyped, bool published, int table,
-                            std::string_view page) {
+ResultsAnswer resultsAnswer(const Contest& contest, const std::vector<JournalEntry>& journal, bool pairsTyped,
+                            bool published, int table, std::string_view page) {
     SiteView view = readersView(contest, pairsTyped, published, table);
     view.linkToTable = true;
+    noteCorrections(view, journal);
     std::string body = resultsPage(contest, view, page);
     if (body.empty()) return notFound(contest);
     return {200, std::move(body)};

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/edit_journal.h"
 #include "model/contest.h"
 #include "output/site_view.h"
 #include "tables/table_service.h"
@@ -58,8 +59,8 @@ struct ResultsAnswer {
 };
 
 // The page as `table` (0: anyone) may see it now; `published` once the director has
-// published the results.
-ResultsAnswer resultsAnswer(const Contest& contest, bool pairsTyped, bool published, int table,
-                            std::string_view page);
+// published the results. A board `journal` shows changed since then says so, and when.
+ResultsAnswer resultsAnswer(const Contest& contest, const std::vector<JournalEntry>& journal, bool pairsTyped,
+                            bool published, int table, std::string_view page);
 
 }  // namespace vindelkast

@@ -46,7 +46,8 @@ std::string resultsPage(TableHost& host, const HttpRequest& request, const Resul
     const bool published = service && service->resultsPublished();
     // The reader is the table whose code the page's cookie carries (0 for anyone else).
     const int reader = service ? readingTable(*service, results, client, nowMs) : 0;
-    const ResultsAnswer answer = resultsAnswer(contest, pairsTyped, published, reader, results.page);
+    const ResultsAnswer answer =
+        resultsAnswer(contest, host.journal(), pairsTyped, published, reader, results.page);
     return page(request, answer.status, http::kHtml, answer.body, resultsPagePolicy());
 }
 

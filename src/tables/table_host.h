@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "files/edit_journal.h"
 #include "model/contest.h"
 #include "tables/table_service.h"
 
@@ -13,6 +15,9 @@ public:
     virtual ~TableHost() = default;
 
     virtual const Contest& contest() const = 0;
+    // Every edit of the evening, oldest first: the pages tell of a board changed after the
+    // results were published.
+    virtual const std::vector<JournalEntry>& journal() const = 0;
 
     // The evening's table service; null until the codes are made. What it keeps (codes,
     // entries, held results) changes only as the owner records a change of the evening; a

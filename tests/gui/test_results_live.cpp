@@ -9,8 +9,10 @@
 #include <QPushButton>
 
 #include "app/table_server.h"
+#include "files/edit_journal.h"
 #include "model/board_results.h"
 #include "model/entry_rules.h"
+#include "movement/corrections.h"
 #include "movement/table_rounds.h"
 #include "table_phones.h"
 #include "window_fixture.h"
@@ -172,11 +174,31 @@ void TestResultsLive::publishingWritesTheFolderAndOpensEveryBoard() {
     QCOMPARE(served.count(back), 1);
     QCOMPARE(QString(served).remove(back), QString::fromUtf8(w.readFile("webb/giv1.html")));
 
+    // A board changed after publishing says so on the phones at once, on its page and the
+    // standings, and the figures follow an undo; the folder written again tells of it too.
+    const TableSeat seat = tableSeat(w.form->contest(), 1, 1, false);
+    const int board = seat.boards.back();
+    QVERIFY(w.form->session().editIf({"justerat"}, ContestChange::results(board), [&seat, board](Contest& c) {
+        return giveArtificialScore(c, board, seat.nsPair, seat.ewPair, "%=").problem.empty();
+    }));
+    const QString clock = QString::fromStdString(journalClock(w.form->session().journal().back().time));
+    const QString note = QString::fromUtf8("<p class=\"corr\">Rättat %1: giv %2</p>").arg(clock).arg(board);
+    const QString boardPath = QString("/resultat/giv%1.html").arg(board);
+    QVERIFY(phones.get(boardPath).text.contains(note) && phones.get(boardPath).text.contains("Just."));
+    QVERIFY(phones.get("/resultat/").text.contains(note));
+    QCOMPARE(w.form->session().undo(), std::string());
+    QVERIFY(!phones.get(boardPath).text.contains("Just."));
+    w.dialogs.folderNames << w.path("webb");
+    arkiv->popup(QPoint(0, 0));
+    QTest::keyClick(arkiv, Qt::Key_W);
+    QTRY_COMPARE(w.dialogs.folderTitles.size(), 3);
+    QVERIFY(QString::fromUtf8(w.readFile("webb/index.html")).contains(QString::fromUtf8("Rättat ")));
+
     // A folder that cannot be made is said so, and a new evening is unpublished again.
     w.dialogs.folderNames << w.path("webb/index.html/x");
     arkiv->popup(QPoint(0, 0));
     QTest::keyClick(arkiv, Qt::Key_W);
-    QTRY_COMPARE(w.dialogs.folderTitles.size(), 3);
+    QTRY_COMPARE(w.dialogs.folderTitles.size(), 4);
     QVERIFY(w.dialogs.lastMessage().startsWith("Kunde inte skapa mappen"));
     // Published is kept with the evening, in the recovery file (a crash remembers it); a new
     // evening is unpublished again.

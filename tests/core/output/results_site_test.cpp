@@ -8,6 +8,7 @@
 #include <string>
 
 #include "../files/temp_folder.h"
+#include "files/edit_journal.h"
 #include "files/text_encoding.h"
 #include "model/board_results.h"
 #include "output/deal_text.h"
@@ -183,25 +184,43 @@ TEST(ResultsSite, TheFolderGetsEveryPageAndLosesOnlyPagesOfAnEarlierSite) {
     folder.write("giv30.html", "old board");
     folder.write("par70.html", "old pair");
     folder.write("notes.txt", "the director's own");
-    ASSERT_EQ(writeResultsSite(e.c(), folder.file("site")), "");  // a new folder is made
-    ASSERT_EQ(writeResultsSite(e.c(), folder.file("")), "");
+    ASSERT_EQ(writeResultsSite(e.c(), {}, folder.file("site")), "");  // a new folder is made
+    ASSERT_EQ(writeResultsSite(e.c(), {}, folder.file("")), "");
     EXPECT_EQ(folder.read("index.html"), resultsSite(e.c(), publishedView(e.c())).front().text);
     EXPECT_TRUE(std::filesystem::exists(folder.file("site/giv24.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("giv30.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("par70.html")));
     EXPECT_TRUE(std::filesystem::exists(folder.file("notes.txt")));
+    // Boards changed once the results were out say so, at their last change; one changed before
+    // is the evening's own scoring. The standings list them in the order they were corrected.
+    std::vector<JournalEntry> journal = {{"2026-12-10 21:10:00", kTypedSource, "giv 3", "", "", {3}},
+                                         {"2026-12-10 22:00:00", kDirectorSource, kPublishedWhat, "", "", {}},
+                                         {"2026-12-10 22:30:00", "bord 2", "giv 12", "", "", {12}},
+                                         {"2026-12-10 22:41:00", kTypedSource, "giv 7", "", "", {7}},
+                                         {"2026-12-10 22:48:00", "bord 5", "giv 12", "", "", {12}}};
+    ASSERT_EQ(writeResultsSite(e.c(), journal, folder.file("")), "");
+    EXPECT_TRUE(
+        contains(folder.read("index.html"), "<p class=\"corr\">Rättat 22:41: giv 7, 22:48: giv 12</p>"));
+    EXPECT_TRUE(
+        contains(folder.read("giv7.html"), "<h1>Giv 7</h1>\n<p class=\"corr\">Rättat 22:41: giv 7</p>"));
+    EXPECT_FALSE(contains(folder.read("giv3.html"), "Rättat"));
+    // Never published, nothing was corrected.
+    journal.erase(journal.begin() + 1);
+    ASSERT_EQ(writeResultsSite(e.c(), journal, folder.file("")), "");
+    EXPECT_FALSE(contains(folder.read("index.html"), "Rättat") ||
+                 contains(folder.read("giv7.html"), "Rättat"));
     // An old page that cannot be removed is named, not left without a word.
     std::filesystem::create_directories(folder.file("par71.html/inside"));
-    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file(""))),
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), {}, folder.file(""))),
               "Kunde inte ta bort gamla sidor i mappen " + folder.file("") + ": par71.html");
     std::filesystem::remove_all(folder.file("par71.html"));
     // A page that cannot be written stops the site before any page is replaced.
     std::filesystem::create_directories(folder.file("blocked/giv24.html"));
-    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("blocked"))),
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), {}, folder.file("blocked"))),
               "Kunde inte skriva filen " + folder.file("blocked/giv24.html"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.file("blocked")), {}), 1);
     // A file where the folder should be is refused with a message.
-    EXPECT_EQ(test::u(writeResultsSite(e.c(), folder.file("notes.txt"))),
+    EXPECT_EQ(test::u(writeResultsSite(e.c(), {}, folder.file("notes.txt"))),
               "Kunde inte skapa mappen " + folder.file("notes.txt"));
 }
 

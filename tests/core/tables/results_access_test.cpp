@@ -108,7 +108,7 @@ protected:
                       const std::string& client = "10.0.0.5") {
         const ResultsRequest request = readResultsRequest("/resultat/" + page, cookie);
         const int table = readingTable(service, request, client, now);
-        return resultsAnswer(c, false, published, table, request.page);
+        return resultsAnswer(c, {}, false, published, table, request.page);
     }
     std::string cookie(int table) const { return "vkbord=" + std::to_string(table) + "-" + code(table); }
 };

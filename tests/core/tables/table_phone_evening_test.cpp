@@ -143,7 +143,7 @@ void PhoneEvening::walk(int playing, int tablesA, const std::function<void(int)>
             }
             for (int b = 1; t == seated.front() && b <= e.contest.boardCount; ++b) {
                 const std::string page = "giv" + std::to_string(b) + ".html";
-                EXPECT_EQ(resultsAnswer(e.contest, false, false, t, page).body.find("class=\"trav\"") !=
+                EXPECT_EQ(resultsAnswer(e.contest, {}, false, false, t, page).body.find("class=\"trav\"") !=
                               std::string::npos,
                           open(b))
                     << "table " << t << " " << page;

@@ -46,7 +46,7 @@ void BM_ResultsSiteWrittenLargest(benchmark::State& state) {
     LargestPlayed f;
     const std::string folder = benchFolder("vk_site_bench_");
     for (auto _ : state) {
-        const std::string message = writeResultsSite(f.c(), folder);
+        const std::string message = writeResultsSite(f.c(), {}, folder);
         if (!message.empty()) state.SkipWithError(message.c_str());
         state.PauseTiming();
         std::filesystem::remove_all(folder);
@@ -59,15 +59,18 @@ BENCHMARK(BM_ResultsSiteWrittenLargest)->Unit(benchmark::kMillisecond)->UseRealT
 void BM_ResultsSiteRepublishedLargest(benchmark::State& state) {
     LargestPlayed f;
     const std::string folder = benchFolder("vk_site_again_");
-    writeResultsSite(f.c(), folder);
+    // Published, then corrected board by board: every page of a corrected board carries its note.
+    std::vector<JournalEntry> journal{{"2026-12-10 22:00:00", kDirectorSource, kPublishedWhat, "", "", {}}};
+    writeResultsSite(f.c(), journal, folder);
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
         BoardResult& corrected = f.c().boards[1 + round % 71].results[0];
         corrected.nsScore = corrected.nsScore == 420 ? 450 : 420;
+        journal.push_back({"2026-12-10 22:41:00", kTypedSource, "resultat", "", "", {1 + round % 71}});
         scoreBoard(f.c().boards[1 + round++ % 71], ScoringRule{});
         state.ResumeTiming();
-        const std::string message = writeResultsSite(f.c(), folder);
+        const std::string message = writeResultsSite(f.c(), journal, folder);
         if (!message.empty()) state.SkipWithError(message.c_str());
     }
     std::filesystem::remove_all(folder);
@@ -79,7 +82,7 @@ void BM_LiveResultsPageLargest(benchmark::State& state) {
     LargestPlayed f;
     const char* const pages[] = {"", "par11.html", "giv5.html"};
     const char* page = pages[state.range(0)];
-    for (auto _ : state) benchmark::DoNotOptimize(resultsAnswer(f.c(), false, false, 1, page).body.size());
+    for (auto _ : state) benchmark::DoNotOptimize(resultsAnswer(f.c(), {}, false, false, 1, page).body.size());
 }
 BENCHMARK(BM_LiveResultsPageLargest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 

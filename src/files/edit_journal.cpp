@@ -1,6 +1,9 @@
 #include "files/edit_journal.h"
 
+#include <filesystem>
+
 #include "files/contest_on_disk.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
 #include "model/contest.h"
@@ -147,16 +150,28 @@ std::string readJournal(std::vector<JournalEntry>& entries, std::string_view tex
     return "";
 }
 
-std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry) {
+std::string readJournalBeside(const std::string& contestPath, std::vector<JournalEntry>& entries) {
     const std::string path = besidePath(contestPath, kJournalExtension);
     const WholeFile file = readWholeFile(path, kMaxJournalBytes);
-    std::vector<JournalEntry> entries;
     if (file.tooLarge) return pathText(path) + ": Loggen \xe4r f\xf6r stor";
-    if (file.found)
-        if (std::string problem = readJournal(entries, file.text); !problem.empty())
-            return pathText(path) + ": " + problem;
+    if (!file.found) {
+        // A journal there that cannot be opened is still the evening's: never taken for none.
+        std::error_code error;
+        if (std::filesystem::symlink_status(filePath(path), error).type() !=
+            std::filesystem::file_type::not_found)
+            return "Kan inte l\xe4sa filen " + pathText(path);
+        entries.clear();
+        return "";
+    }
+    const std::string problem = readJournal(entries, file.text);
+    return problem.empty() ? "" : pathText(path) + ": " + problem;
+}
+
+std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry) {
+    std::vector<JournalEntry> entries;
+    if (std::string problem = readJournalBeside(contestPath, entries); !problem.empty()) return problem;
     entries.push_back(entry);
-    return writeTextSafely(path, writeJournal(entries));
+    return writeTextSafely(besidePath(contestPath, kJournalExtension), writeJournal(entries));
 }
 
 }  // namespace vindelkast

@@ -42,6 +42,10 @@ std::string writeJournal(const std::vector<JournalEntry>& entries);
 // Reads a journal text; "" or the message, `entries` untouched on failure.
 std::string readJournal(std::vector<JournalEntry>& entries, std::string_view text);
 
+// Reads the journal beside the contest file at `contestPath` (no entries when there is none);
+// "" or the message naming the file, `entries` untouched on failure.
+std::string readJournalBeside(const std::string& contestPath, std::vector<JournalEntry>& entries);
+
 // Adds an entry to the journal beside the contest file at `contestPath`, as a program that
 // changes the file without holding its journal does (the command line). A journal there that
 // cannot be read is left as it is, and the message returned.

@@ -396,9 +396,9 @@ TEST_F(Cli, ACorrectionSavesTheContractsWithTheirResultsOrLeavesTheFileAsItWas) 
 
     // The journal beside it tells each result turned round, and goes with the contest to a new file.
     const std::string log = run("log ut.sco").out;
-    for (const char* turn : {"vand-bord 1 1 (resultat giv 1", "NS 1 – ÖV 9: -480 → NS 9 – ÖV 1: -480",
-                             "vand-bord 1 1 (resultat giv 3"})
-        EXPECT_NE(log.find(turn), std::string::npos) << log;
+    EXPECT_NE(log.find("vand-bord 1 1 (resultat giv 1): NS 1 – ÖV 9: -480 → NS 9 – ÖV 1: -480"),
+              std::string::npos)
+        << log;
     ASSERT_EQ(run("byt-par ut.sco ut2.sco 2 9 1 " + reg).exitCode, 0);
     const std::string carried = run("log ut2.sco").out;
     EXPECT_EQ(carried.substr(0, log.size()), log);
@@ -407,7 +407,7 @@ TEST_F(Cli, ACorrectionSavesTheContractsWithTheirResultsOrLeavesTheFileAsItWas) 
     folder.write("ut.logg", "%LOGG 1\r\ntrasig\r\n");
     const CliRun unread = run("byt-par ut.sco ut.sco 2 9 1 " + reg);
     EXPECT_EQ(unread.exitCode, 1);
-    EXPECT_NE(unread.err.find("gå förlorad: ingenting sparades i ut.sco"), std::string::npos) << unread.err;
+    EXPECT_NE(unread.err.find("ingenting sparades i ut.sco"), std::string::npos) << unread.err;
     EXPECT_EQ(folder.read("ut.sco"), before);
     EXPECT_EQ(folder.read("ut.logg"), "%LOGG 1\r\ntrasig\r\n");
     EXPECT_EQ(run("log ut.sco").exitCode, 1);

@@ -14,6 +14,7 @@ namespace vindelkast::cli {
 // system gives them; a word goes to the contest or into a message as Windows-1252 (text) and
 // to the system as it was typed (file).
 struct Args {
+    std::string verb;  // the command these words were given to ("enter")
     std::vector<Utf8> positional;
     std::map<std::string, std::string> options;
     std::string error;  // Windows-1252; non-empty when the words could not be read

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/cli_journal.h"
 #include "files/contest_on_disk.h"
 #include "files/contract_file.h"
 #include "files/member_file.h"
@@ -21,6 +22,8 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
     loaded.contest->reset(*loaded.reg);
     loaded.read = readContestOnDisk(*loaded.contest, path);
     loaded.opened = loaded.read.kind != ContestReadResult::Kind::NotOpen;
+    loaded.path = path;
+    loaded.args = &args;
     if (!loaded.opened) return loaded;
     // The side files go with it: a damaged analysis is no analysis; contracts that cannot be
     // read stop what exports them; unread rules or sections stop everything, as in the window.
@@ -31,6 +34,7 @@ LoadedContest loadContest(const Args& args, const std::string& path) {
         if (problem.extension == kContractsExtension) loaded.contractsMessage = problem.shown();
     }
     if (!loaded.rulesMessage.empty()) printError(loaded.rulesMessage);
+    loaded.results = resultsSnapshot(*loaded.contest);
     return loaded;
 }
 
@@ -53,15 +57,31 @@ bool reportUnusable(const LoadedContest& loaded, const std::string& path) {
     }
 }
 
-int saveContest(Contest& contest, const std::string& path) {
-    return saveContest(contest, path, contestSideFiles(false));
-}
+namespace {
 
-int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides) {
+// Writes the contest with its side files and, last, the journal `entries`.
+int saveWithJournal(Contest& contest, const std::string& path, std::vector<SideFile> sides,
+                    const std::vector<JournalEntry>& entries) {
+    sides.push_back(
+        {kJournalExtension, [text = writeJournal(entries)](const Contest&) { return text; }, nullptr});
     const std::string message = saveContestOnDisk(contest, path, sides, kVersionText);
     if (message.empty()) return 0;
     printError(message);
     return 1;
+}
+
+}  // namespace
+
+int saveContest(Contest& contest, const std::string& path, const Args& args) {
+    return saveContest(contest, path, contestSideFiles(false), args);
+}
+
+int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides,
+                const Args& args) {
+    // A journal left beside the name is another contest's, replaced as the file is.
+    return saveWithJournal(
+        contest, path, sides,
+        commandEntries(journalCommand(args, {path}), resultChanges(ResultsSnapshot{}, contest)));
 }
 
 int saveContest(LoadedContest& loaded, const std::string& path) {
@@ -73,7 +93,17 @@ int saveContest(LoadedContest& loaded, const std::string& path, const std::vecto
         printError(refusal);
         return 1;
     }
-    return saveContest(*loaded.contest, path, sides);
+    std::vector<JournalEntry> journal;
+    if (const std::string problem = readJournalBeside(loaded.path, journal); !problem.empty()) {
+        printError(problem);
+        printError("\xc4ndringsloggen skulle g\xe5 f\xf6rlorad: ingenting sparades i " + pathText(path) +
+                   ".");
+        return 1;
+    }
+    for (JournalEntry& entry : commandEntries(journalCommand(*loaded.args, {loaded.path, path}),
+                                              resultChanges(loaded.results, *loaded.contest)))
+        journal.push_back(std::move(entry));
+    return saveWithJournal(*loaded.contest, path, sides, journal);
 }
 
 std::string terminalText(std::string cp1252) {

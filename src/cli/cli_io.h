@@ -9,6 +9,7 @@
 #include "files/contest_on_disk.h"
 #include "model/contest.h"
 #include "model/member_register.h"
+#include "output/result_changes.h"
 
 namespace vindelkast::cli {
 
@@ -22,6 +23,10 @@ struct LoadedContest {
     std::string contractsMessage;  // why NAME.kontrakt beside it could not be read ("" when it could)
     std::string rulesMessage;      // why it cannot be used: its rules or sections unread ("" when read)
     std::vector<SideProblem> unreadSides;  // every side file beside it that could not be read
+    // What the journal of a change needs: the file, the command and the results as read.
+    std::string path;
+    const Args* args = nullptr;
+    ResultsSnapshot results;
 };
 
 // Loads the register named by --register (default "medlem.txt"; a missing register is not
@@ -34,13 +39,16 @@ LoadedContest loadContest(const Args& args, const std::string& path);
 bool reportUnusable(const LoadedContest& loaded, const std::string& path);
 
 // Writes the contest file and the side files the command line keeps (the rounds and the
-// rules) safely, after checking that the name can carry them all; prints the message and
-// returns 1 on failure, else 0.
-int saveContest(Contest& contest, const std::string& path);
+// rules) safely, after checking that the name can carry them all, with the journal beside it;
+// prints the message and returns 1 on failure, else 0. A contest made by the command starts
+// its journal with the command's entries.
+int saveContest(Contest& contest, const std::string& path, const Args& args);
 // The same with the side files a command writes itself (contestSideFiles(false), changed).
-int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides);
+int saveContest(Contest& contest, const std::string& path, const std::vector<SideFile>& sides,
+                const Args& args);
 // A loaded contest saves nothing when a side file it would write could not be read: what
-// that file holds is not in the contest and would be lost.
+// that file holds is not in the contest and would be lost. Its journal goes with it to
+// `path`, the command's entries added; one that cannot be read stops the save likewise.
 int saveContest(LoadedContest& loaded, const std::string& path);
 int saveContest(LoadedContest& loaded, const std::string& path, const std::vector<SideFile>& sides);
 

@@ -38,5 +38,7 @@ std::vector<Verb> correctionVerbs();
 Verb guideVerb();
 // Entering a table's score (enter_verb.cpp).
 Verb enterVerb();
+// Showing the journal of a contest's changes (log_verb.cpp).
+Verb logVerb();
 
 }  // namespace vindelkast::cli

@@ -179,6 +179,7 @@ std::vector<Verb> filesVerbs() {
          {},
          runDeals},
         enterVerb(),
+        logVerb(),
     };
 }
 

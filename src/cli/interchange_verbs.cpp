@@ -71,7 +71,7 @@ int runImport(const Args& args) {
         if (side.extension == kContractsExtension || side.extension == kRoundsExtension)
             side.removeWhenEmpty = true;
     }
-    if (saveContest(contest, target, sides) != 0) return 1;
+    if (saveContest(contest, target, sides, args) != 0) return 1;
     printLine("Skrev " + pathText(target));
     return 0;
 }

@@ -73,7 +73,8 @@ int run(const std::vector<std::string>& words) {
         if (verb.name != words[0]) continue;
         std::vector<std::string> flags = verb.flags;
         flags.push_back("help");
-        const Args args = parseArgs({words.begin() + 1, words.end()}, flags);
+        Args args = parseArgs({words.begin() + 1, words.end()}, flags);
+        args.verb = verb.name;
         if (args.has("help")) {
             printLine("Anv\xe4ndning: vindelkast-cli " + verb.usage + "\n" + verb.summary);
             return 0;

@@ -128,7 +128,7 @@ int runMovement(const Args& args) {
     // evening without a laid-down movement would lose it, so the start list covers the field.
     contest.participantCount = std::max(contest.participantCount, std::min(contest.maxPairNumber, kMaxPair));
     const std::string& out = args.file(0);
-    if (saveContest(contest, out) != 0) return 1;
+    if (saveContest(contest, out, args) != 0) return 1;
     std::string summary = pathText(out) + ": " + std::to_string(contest.boardCount) + " givar, " +
                           std::to_string(contest.roundCount) + " ronder, max " +
                           (contest.isIndividual ? "spelarnr " : "parnr ") +

@@ -102,7 +102,7 @@ int runNewTeamEvent(const Args& args) {
         return 1;
     }
     const std::string& out = args.file(0);
-    if (saveContest(contest, out) != 0) return 1;
+    if (saveContest(contest, out, args) != 0) return 1;
     printLine(pathText(out) + ": " + std::to_string(contest.teams.teamCount) +
               (plan.form == TeamForm::SwissPairs ? " par, " : " lag, ") + std::to_string(contest.roundCount) +
               " ronder med " + std::to_string(contest.boardsPerRound) + " brickor, " + formText(plan.form));
@@ -132,7 +132,7 @@ int runContinueSeries(const Args& args) {
         next.participants[static_cast<std::size_t>(pair)] =
             previous.contest->participants[static_cast<std::size_t>(pair)];
     const std::string& out = args.file(1);
-    if (saveContest(next, out) != 0) return 1;
+    if (saveContest(next, out, args) != 0) return 1;
     printLine(pathText(out) + ": forts\xe4ttning efter " + std::to_string(next.teams.earlierRounds) +
               " ronder, " + std::to_string(next.roundCount) + " ronder med " +
               std::to_string(next.boardsPerRound) + " brickor");

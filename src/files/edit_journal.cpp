@@ -1,6 +1,10 @@
 #include "files/edit_journal.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "files/contest_on_disk.h"
+#include "files/file_platform.h"
 #include "files/safe_write.h"
 #include "files/side_text.h"
 #include "model/contest.h"
@@ -13,21 +17,19 @@ constexpr std::string_view kHeader = "%LOGG 1";
 constexpr std::size_t kMaxFieldBytes = 4000;
 constexpr int kFields = 6;
 
-// A field's bytes with the journal's own separators written as "\t", "\n", "\r", "\\".
+// A field's bytes with the journal's own separators written as "\t", "\n", "\r", "\\", cut
+// where it would grow past what the reader takes: a journal written must always read back.
 std::string escaped(std::string_view field) {
     std::string out;
-    out.reserve(field.size());
+    out.reserve(std::min(field.size(), kMaxFieldBytes));
     for (char c : field) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\t')
-            out += "\\t";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
-            out += c;
+        const std::string_view written = c == '\\'   ? "\\\\"
+                                         : c == '\t' ? "\\t"
+                                         : c == '\n' ? "\\n"
+                                         : c == '\r' ? "\\r"
+                                                     : std::string_view(&c, 1);
+        if (out.size() + written.size() > kMaxFieldBytes) break;
+        out += written;
     }
     return out;
 }
@@ -36,6 +38,8 @@ bool unescaped(std::string_view field, std::string& out) {
     if (field.size() > kMaxFieldBytes) return false;
     out.clear();
     for (std::size_t i = 0; i < field.size(); ++i) {
+        // The writer never leaves a line end in a field: one there would be written back longer.
+        if (field[i] == '\r') return false;
         if (field[i] != '\\') {
             out += field[i];
             continue;
@@ -151,10 +155,17 @@ std::string readJournalBeside(const std::string& contestPath, std::vector<Journa
     const std::string path = besidePath(contestPath, kJournalExtension);
     const WholeFile file = readWholeFile(path, kMaxJournalBytes);
     if (file.tooLarge) return pathText(path) + ": Loggen \xe4r f\xf6r stor";
-    if (file.found)
-        if (std::string problem = readJournal(entries, file.text); !problem.empty())
-            return pathText(path) + ": " + problem;
-    return "";
+    if (!file.found) {
+        // A journal there that cannot be opened is still the evening's: never taken for none.
+        std::error_code error;
+        if (std::filesystem::symlink_status(filePath(path), error).type() !=
+            std::filesystem::file_type::not_found)
+            return "Kan inte l\xe4sa filen " + pathText(path);
+        entries.clear();
+        return "";
+    }
+    const std::string problem = readJournal(entries, file.text);
+    return problem.empty() ? "" : pathText(path) + ": " + problem;
 }
 
 std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry) {

@@ -37,13 +37,14 @@ std::string journalTime(std::time_t when);
 // "22:41" of a journal time.
 std::string journalClock(std::string_view time);
 
-// The journal's text, one line an entry; "" when there is none (no file is written).
+// The journal's text, one line an entry; "" when there is none (no file is written). A field
+// longer than the reader takes (4000 bytes as written) is cut short.
 std::string writeJournal(const std::vector<JournalEntry>& entries);
 // Reads a journal text; "" or the message, `entries` untouched on failure.
 std::string readJournal(std::vector<JournalEntry>& entries, std::string_view text);
 
-// Reads the journal beside the contest file at `contestPath` into `entries` (none when there is
-// no journal). "" or the message, naming the file.
+// Reads the journal beside the contest file at `contestPath` (no entries when there is none);
+// "" or the message naming the file, `entries` untouched on failure.
 std::string readJournalBeside(const std::string& contestPath, std::vector<JournalEntry>& entries);
 
 // Adds an entry to the journal beside the contest file at `contestPath`, as a program that

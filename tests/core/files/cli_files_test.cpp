@@ -106,7 +106,8 @@ TEST_F(Cli, EveryWritingVerbWritesTheWholeContestOrNothing) {
         const CliRun written = run(verb + " " + longest + " " + exampleRegister());
         EXPECT_EQ(written.exitCode, 0) << verb << written.err;
         EXPECT_TRUE(folder.exists(longest)) << verb;
-        for (const char* extension : {".sco", ".regler", ".ronder", ".kontrakt"})
+        EXPECT_TRUE(folder.exists(std::string(246, 'n') + ".logg")) << verb << " left no journal";
+        for (const char* extension : {".sco", ".regler", ".ronder", ".kontrakt", ".logg"})
             std::filesystem::remove(folder.file(std::string(246, 'n') + extension));
     }
 }
@@ -392,6 +393,24 @@ TEST_F(Cli, ACorrectionSavesTheContractsWithTheirResultsOrLeavesTheFileAsItWas) 
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "Par 9 har redan ett resultat på giv 2\n");
     EXPECT_EQ(folder.read("ut.sco"), before);
+
+    // The journal beside it tells each result turned round, and goes with the contest to a new file.
+    const std::string log = run("log ut.sco").out;
+    EXPECT_NE(log.find("vand-bord 1 1 (resultat giv 1): NS 1 – ÖV 9: -480 → NS 9 – ÖV 1: -480"),
+              std::string::npos)
+        << log;
+    ASSERT_EQ(run("byt-par ut.sco ut2.sco 2 9 1 " + reg).exitCode, 0);
+    const std::string carried = run("log ut2.sco").out;
+    EXPECT_EQ(carried.substr(0, log.size()), log);
+    EXPECT_NE(carried.find("byt-par 2 9 1 (resultat giv 2"), std::string::npos) << carried;
+    // A journal that cannot be read is never written over: nothing is saved.
+    folder.write("ut.logg", "%LOGG 1\r\ntrasig\r\n");
+    const CliRun unread = run("byt-par ut.sco ut.sco 2 9 1 " + reg);
+    EXPECT_EQ(unread.exitCode, 1);
+    EXPECT_NE(unread.err.find("ingenting sparades i ut.sco"), std::string::npos) << unread.err;
+    EXPECT_EQ(folder.read("ut.sco"), before);
+    EXPECT_EQ(folder.read("ut.logg"), "%LOGG 1\r\ntrasig\r\n");
+    EXPECT_EQ(run("log ut.sco").exitCode, 1);
 }
 
 }  // namespace

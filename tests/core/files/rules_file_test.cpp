@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
+#include "example_contests.h"
 #include "files/contest_on_disk.h"
+#include "files/edit_history.h"
 #include "files/file_platform.h"
+#include "files/member_file.h"
 #include "files/rules_file.h"
 #include "files/sections_file.h"
 #include "files/side_text.h"
 #include "model/board_results.h"
+#include "model/typed_score.h"
+#include "movement/corrections.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "temp_folder.h"
@@ -149,6 +155,87 @@ TEST(RulesFile, SectionsAreKeptBesideTheContestAndInTheRecoveryFile) {
     EXPECT_EQ(pairLabel(chosen.c(), 17), "17");
     ASSERT_EQ(saveContestOnDisk(chosen.c(), contestPath, sides(), "3.23"), "");
     EXPECT_FALSE(folder.exists("kv\xc3\xa4ll_tv\xc3\xa5.sektion"));
+}
+
+// A real evening edited in a seeded order (typed scores, corrections, names), taken back and
+// made again at random: each time the contest file and its side files are, byte for byte, what
+// they were at that point.
+TEST(EditHistory, UndoAndRedoBringBackTheEveningByteForByte) {
+    test::ContestFixture f;
+    ASSERT_GT(loadRegister(test::examplePath("medlem.txt"), *f.reg), 1);
+    Contest& c = f.c();
+    c.reset(*f.reg);
+    const std::string path = test::examplePath("kv\xc3\xa4ll16.sco");
+    const std::vector<SideFile> kept = contestSideFiles(true);
+    ASSERT_EQ(readContestOnDisk(c, path).kind, ContestReadResult::Kind::Ok);
+    ASSERT_TRUE(readSideFiles(c, path, kept).empty());
+    const auto state = [&] { return eveningState(c, recoverySettingsOf(c, path, false), kept, {}, "3.23"); };
+    std::vector<EveningState> timeline{state()};  // the evening after each edit kept; `at` is now
+    ASSERT_EQ(timeline[0].sections.size(), 2u) << "the contracts and the analysis";
+    std::size_t at = 0;
+    EditHistory history;
+    std::mt19937 random(20261210);
+    const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const char* const typed[] = {"42", "5", "-1", "a", "%+-", "", "99", "M-+"};
+    int undone = 0, redone = 0;
+    for (int step = 0; step < 150; ++step) {
+        const int what = pick(10);
+        if (what >= 7) {
+            const bool redo = what == 9;
+            const auto back = redo ? history.redo(state()) : history.undo(state());
+            ASSERT_EQ(back.has_value(), redo ? at + 1 < timeline.size() : at > 0) << "step " << step;
+            if (!back) continue;
+            ASSERT_TRUE(readEveningState(c, back->state, kept).empty());
+            at = redo ? at + 1 : at - 1;
+            const EveningState now = state();
+            EXPECT_EQ(now.contestText, timeline[at].contestText) << "step " << step;
+            ASSERT_EQ(now.sections.size(), timeline[at].sections.size()) << "step " << step;
+            for (std::size_t i = 0; i < now.sections.size(); ++i)
+                EXPECT_EQ(now.sections[i].text, timeline[at].sections[i].text) << now.sections[i].name;
+            ++(redo ? redone : undone);
+            continue;
+        }
+        EveningState before = state();
+        const int b = 1 + pick(c.boardCount);
+        const BoardResult r = c.boards[b].results[pick(c.boards[b].resultCount)];
+        EntryRow row;
+        row.ns = r.nsPair;
+        row.ew = r.ewPair;
+        if (what < 3)
+            storeTypedScore(c, b, row, typed[pick(8)]);
+        else if (what == 3)
+            turnResult(c, b, r.nsPair, r.ewPair);
+        else if (what == 4)
+            moveResult(c, b, r.nsPair, r.ewPair, 1 + pick(c.boardCount));
+        else if (what == 5)
+            tradePlaces(c, r.nsPair, r.ewPair, 1 + pick(c.roundCount));
+        else
+            c.participants[static_cast<std::size_t>(r.nsPair)].second =
+                f.reg->entry(pick(f.reg->memberCount()));
+        if (state() == before) continue;
+        history.record({journalTime(0), kTypedSource, "steg", "", "", {}}, std::move(before));
+        timeline.resize(at + 1);
+        timeline.push_back(state());
+        ++at;
+    }
+    EXPECT_GT(undone, 10);
+    EXPECT_GT(redone, 3);
+}
+
+// The journal's fields are free text: its own separators in them come back as they were, and a
+// field too long for the reader is cut rather than make the journal unreadable.
+TEST(EditJournal, TabsNewlinesAndBackslashesComeBackFromTheText) {
+    const std::vector<JournalEntry> entries{
+        {"2026-12-10 22:41:05", "bord 3", w("namn Åsa\tÖberg"), "a\\b\\\\", "rad 1\r\nrad 2\n", {7, 71}},
+        {"2026-12-11 00:00:00", kCommandLineSource, "\\t", "", std::string(2500, '\\'), {}}};
+    const std::string text = writeJournal(entries);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << "a line for the header and each entry";
+    std::vector<JournalEntry> read;
+    ASSERT_EQ(readJournal(read, text), "");
+    EXPECT_EQ(read[0], entries[0]);
+    EXPECT_EQ(read[1].after, std::string(2000, '\\')) << "4000 bytes written";
+    EXPECT_NE(readJournal(read, "%LOGG 1\r\n2026-12-10 22:41:05\tx\ty\\q\t\t\t\r\n"), "");
+    EXPECT_EQ(read[0], entries[0]) << "a refused journal leaves the entries read";
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ namespace vindelkast::cli {
 // wrote (each named once in `contestPaths`) and the register.
 std::string journalCommand(const Args& args, const std::vector<std::string>& contestPaths);
 
-// The journal's entries of a command: one for each result it changed when they are few, one
-// naming the boards when they are many, the command alone when it changed no result.
-std::vector<JournalEntry> commandEntries(const std::string& command,
-                                         const std::vector<ResultChange>& changes);
+// The journal's entries of a command: the command, then the results it changed.
+std::vector<JournalEntry> commandEntries(const std::string& command, const std::vector<ResultChange>& changes);
 
 }  // namespace vindelkast::cli

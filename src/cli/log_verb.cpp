@@ -1,7 +1,6 @@
 // The journal beside a contest on the terminal: what was changed, when, from where, from what
 // to what.
 #include <filesystem>
-#include <iostream>
 #include <string>
 
 #include "cli/cli_io.h"
@@ -9,20 +8,11 @@
 #include "files/edit_journal.h"
 #include "files/file_platform.h"
 #include "files/safe_write.h"
+#include "output/journal_view.h"
 
 namespace vindelkast::cli {
 
 namespace {
-
-// "22:41:05  bord 3  resultat giv 7, bord 3: NS 4 – ÖV 11: 420 → NS 4 – ÖV 11: 450", put
-// together in UTF-8: the arrow is no Windows-1252 character.
-Utf8 entryLine(const JournalEntry& entry) {
-    const auto shown = [](const std::string& cp1252) { return Utf8{terminalText(cp1252)}; };
-    Utf8 line = shown(entry.time.substr(11) + "  " + entry.source + "  " + entry.what);
-    if (entry.before.empty() && entry.after.empty()) return line;
-    const auto side = [&shown](const std::string& text) { return shown(text.empty() ? "(tomt)" : text); };
-    return line + ": "_utf8 + side(entry.before) + " \xe2\x86\x92 "_utf8 + side(entry.after);
-}
 
 int runLog(const Args& args) {
     const std::string& path = args.file(0);
@@ -41,15 +31,8 @@ int runLog(const Args& args) {
         printLine("Inga \xe4ndringar \xe4r loggade.");
         return 0;
     }
-    std::string day;
-    for (const JournalEntry& entry : entries) {
-        if (entry.time.substr(0, 10) != day) {
-            if (!day.empty()) std::cout << "\n";
-            day = entry.time.substr(0, 10);
-            printLine(day);
-        }
-        std::cout << entryLine(entry).bytes << "\n";
-    }
+    // The window's "Ändringslogg" as it shows and prints.
+    for (const ViewLine& line : journalLines(entries)) printLine(line.text);
     return 0;
 }
 

@@ -25,7 +25,7 @@ std::string resultText(const BoardResult* result) {
 
 // The table where the two pairs of a result met, whichever way round they sat.
 int tableOf(const Contest& contest, int board, const BoardResult& result) {
-    if (result.round <= 0 || !contest.movement) return 0;
+    if (result.round <= 0 || !tablesFollowMovement(contest)) return 0;
     const auto meets = [&result](const TableSeat& seat) {
         return (seat.nsPair == result.nsPair && seat.ewPair == result.ewPair) ||
                (seat.nsPair == result.ewPair && seat.ewPair == result.nsPair);
@@ -81,5 +81,29 @@ std::string resultChangeName(const ResultChange& change) {
 }
 
 std::string tableSource(int table) { return "bord " + std::to_string(table); }
+
+std::vector<JournalEntry> editEntries(const EditTold& edit, const std::vector<ResultChange>& changes) {
+    // More results than this changed at once (an import, a levelling) are told as one entry.
+    constexpr std::size_t kMostListed = 12;
+    const std::vector<int> boards = changedBoards(changes);
+    const std::string source = edit.source.empty() ? "borden" : edit.source;
+    std::vector<JournalEntry> entries;
+    if (!edit.what.empty()) {
+        entries.push_back({edit.time, source, edit.what, edit.before, edit.after, boards});
+        if (edit.showsItself || changes.size() > kMostListed) return entries;
+    } else if (changes.size() > kMostListed) {
+        std::string named;
+        for (const int board : boards) named += (named.empty() ? "" : ", ") + std::to_string(board);
+        return {{edit.time, source, "resultat giv " + named, "", "", boards}};
+    }
+    for (const ResultChange& change : changes) {
+        // A table's result comes from that table's phone.
+        const std::string from = !edit.source.empty() ? edit.source
+                                 : change.table > 0   ? tableSource(change.table)
+                                                      : source;
+        entries.push_back({edit.time, from, resultChangeName(change), change.before, change.after, {change.board}});
+    }
+    return entries;
+}
 
 }  // namespace vindelkast

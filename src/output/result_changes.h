@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/edit_journal.h"
 #include "model/contest.h"
 
 // What an edit did to the results, told the way a director reads a slip: which board, which
@@ -32,5 +33,20 @@ std::vector<int> changedBoards(const std::vector<ResultChange>& changes);
 std::string resultChangeName(const ResultChange& change);
 // "bord 3", the source of a result a table's phone sent.
 std::string tableSource(int table);
+
+// An edit as the journal is to tell it; `what` "" names it after the results it changed, and
+// `source` "" gives each result the table it came from.
+struct EditTold {
+    std::string time;
+    std::string source;
+    std::string what;
+    std::string before;  // what the edit shows of itself, when it does
+    std::string after;
+    bool showsItself = false;
+};
+// The journal's entries of an edit: its own entry, then each result it changed when they are
+// few and the edit shows nothing of itself (a correction, a command); many are told as one entry
+// naming the boards.
+std::vector<JournalEntry> editEntries(const EditTold& edit, const std::vector<ResultChange>& changes);
 
 }  // namespace vindelkast

@@ -13,40 +13,6 @@ namespace vindelkast {
 
 namespace {
 
-// More results than this changed at once (an import, a levelling) are told as one entry.
-constexpr std::size_t kMostListed = 12;
-
-std::string boardsText(const std::vector<int>& boards) {
-    std::string text;
-    for (std::size_t i = 0; i < boards.size(); ++i) text += (i ? ", " : "") + std::to_string(boards[i]);
-    return text;
-}
-
-// The journal's entries of an edit: the label's own, or one for each result it changed.
-std::vector<JournalEntry> journalEntries(const EditLabel& label, const std::vector<ResultChange>& changes,
-                                         const std::string& shownBefore, const std::string& shownAfter) {
-    const std::string time = journalTime(std::time(nullptr));
-    std::vector<JournalEntry> entries;
-    if (!label.what.empty()) {
-        entries.push_back({time, label.source, label.what, shownBefore, shownAfter, changedBoards(changes)});
-        // A correction shows nothing of its own: the results it changed follow it, each told.
-        if (label.shown || changes.size() > kMostListed) return entries;
-    } else if (changes.size() > kMostListed) {
-        const std::vector<int> boards = changedBoards(changes);
-        return {{time, label.source.empty() ? "borden" : label.source, "resultat giv " + boardsText(boards),
-                 "", "", boards}};
-    }
-    for (const ResultChange& change : changes) {
-        // A table's result comes from that table's phone.
-        const std::string source = !label.source.empty() ? label.source
-                                   : change.table > 0    ? tableSource(change.table)
-                                                         : "borden";
-        entries.push_back(
-            {time, source, resultChangeName(change), change.before, change.after, {change.board}});
-    }
-    return entries;
-}
-
 std::string ruleText(const ScoringRule& rule) {
     static const char* const kMethods[] = {"matchpo\xe4ng", "IMP mot alla", "Butler", "VP"};
     std::string text = kMethods[static_cast<int>(rule.method)];
@@ -102,7 +68,9 @@ bool ContestSession::journalEdit(const EditLabel& label, EveningState before, co
     if (stateNow() == before) return false;
     const std::vector<ResultChange> changes = resultChanges(results, m_contest);
     std::vector<JournalEntry> entries =
-        journalEntries(label, changes, shownBefore, label.shown ? label.shown(m_contest) : "");
+        editEntries({journalTime(std::time(nullptr)), label.source, label.what, shownBefore,
+                     label.shown ? label.shown(m_contest) : "", static_cast<bool>(label.shown)},
+                    changes);
     if (entries.empty())
         entries.push_back({journalTime(std::time(nullptr)),
                            label.source.empty() ? "borden" : label.source,

@@ -396,13 +396,14 @@ TEST_F(Cli, ACorrectionSavesTheContractsWithTheirResultsOrLeavesTheFileAsItWas) 
 
     // The journal beside it tells each result turned round, and goes with the contest to a new file.
     const std::string log = run("log ut.sco").out;
-    EXPECT_NE(log.find("vand-bord 1 1 (resultat giv 1): NS 1 – ÖV 9: -480 → NS 9 – ÖV 1: -480"),
+    EXPECT_NE(log.find("kommandorad vand-bord 1 1\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("resultat giv 1, bord 1\n          NS 1 – ÖV 9: -480 » NS 9 – ÖV 1: -480"),
               std::string::npos)
         << log;
     ASSERT_EQ(run("byt-par ut.sco ut2.sco 2 9 1 " + reg).exitCode, 0);
     const std::string carried = run("log ut2.sco").out;
     EXPECT_EQ(carried.substr(0, log.size()), log);
-    EXPECT_NE(carried.find("byt-par 2 9 1 (resultat giv 2"), std::string::npos) << carried;
+    EXPECT_NE(carried.find("kommandorad byt-par 2 9 1\n"), std::string::npos) << carried;
     // A journal that cannot be read is never written over: nothing is saved.
     folder.write("ut.logg", "%LOGG 1\r\ntrasig\r\n");
     const CliRun unread = run("byt-par ut.sco ut.sco 2 9 1 " + reg);

@@ -368,7 +368,8 @@ protected:
     void expectReopenedWhole() {
         ASSERT_EQ(saveContestOnDisk(contest(), folder.file("igen.sco"), held->sides(), kVersionText), "");
         for (const std::string& name : folder.names()) {
-            if (name.rfind("kv.", 0) != 0) continue;
+            // The journal is kept by the program that changes the contest, not read with it.
+            if (name.rfind("kv.", 0) != 0 || name == "kv.logg") continue;
             EXPECT_EQ(folder.read("igen" + name.substr(2)), folder.read(name)) << name;
         }
         const CliRun checked = run("check kv.sco");

@@ -156,6 +156,27 @@ void TestTableServer::eveningFromEightTables() {
     QVERIFY(w.form->isSaved());
     QCOMPARE(w.readFile("kvall.sco").toStdString(), contestFileText(expected.c(), kVersionText));
 
+    // Each result is in the journal as its table's. Taken back by the director, the board is the
+    // table's to send again: stored anew, not "redan".
+    const auto tableFive = [&] {
+        return std::count_if(w.form->session().journal().begin(), w.form->session().journal().end(),
+                             [](const JournalEntry& e) { return e.source == "bord 5"; });
+    };
+    QCOMPARE(tableFive(), 21);
+    const auto storedAtFive = [&] {
+        const Board& board = contest.boards[b];
+        return std::any_of(board.results.begin(), board.results.begin() + board.resultCount,
+                           [&](const BoardResult& r) { return r.nsPair == last.nsPair && hasScore(r.nsScore); });
+    };
+    // The table desk holds the keyboard: the director takes them back from the menu.
+    for (int undone = 0; storedAtFive() && undone < 24; ++undone) w.action("undoAction")->trigger();
+    QVERIFY(!storedAtFive());
+    const Answer resent =
+        phones.send("submit", submission(5, codes.tables[4], b, playedAt(5, b), QString("t5b%1").arg(b)));
+    QCOMPARE(resent.json["status"].toString(), QString("lagrat"));
+    QVERIFY(storedAtFive());
+    QCOMPARE(tableFive(), 22);
+
     // Clearing the contest stops the server.
     w.dialogs.confirmAnswers << true;
     w.action("Rensabrjaom1")->trigger();

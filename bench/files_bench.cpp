@@ -6,9 +6,11 @@
 #include <sstream>
 
 #include "files/contest_file.h"
+#include "files/edit_history.h"
 #include "files/member_file.h"
 #include "files/member_lookup.h"
 #include "model/bridge_tables.h"
+#include "model/version.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {
@@ -50,6 +52,37 @@ void BM_ReadLargestContest(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(text.size());
 }
 BENCHMARK(BM_ReadLargestContest)->Unit(benchmark::kMillisecond);
+
+// What an edit adds and an undo costs on the largest contest with its side files: the state kept
+// before each edit (with the result lines of unchanged boards kept from the last one), and the
+// whole evening read back from it. `bytes` is what one step of the history holds.
+void BM_EditStateLargestContest(benchmark::State& state) {
+    test::ContestFixture f;
+    fillLargestWithDealsAndNames(f);
+    const std::vector<SideFile> sides = contestSideFiles(true);
+    ResultLinesCache kept;
+    int board = 1;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        BoardResult& result = f.c().boards[board].results[0];
+        result.nsScore = result.nsScore == 420 ? 450 : 420;
+        board = board % kMaxBoard + 1;
+        const EveningState now = eveningState(f.c(), {}, sides, {}, kVersionText, &kept);
+        bytes = now.bytes();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_EditStateLargestContest)->Unit(benchmark::kMillisecond);
+
+void BM_UndoLargestContest(benchmark::State& state) {
+    test::ContestFixture f;
+    fillLargestWithDealsAndNames(f);
+    const std::vector<SideFile> sides = contestSideFiles(true);
+    const EveningState before = eveningState(f.c(), {}, sides, {}, kVersionText);
+    for (auto _ : state) benchmark::DoNotOptimize(readEveningState(f.c(), before, sides).size());
+}
+BENCHMARK(BM_UndoLargestContest)->Unit(benchmark::kMillisecond);
 
 // A national federation's register: 50,000 members in a file.
 class FederationRegister {

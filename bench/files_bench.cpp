@@ -11,6 +11,7 @@
 #include "files/member_lookup.h"
 #include "model/bridge_tables.h"
 #include "model/version.h"
+#include "output/result_changes.h"
 #include "support/sample_contests.h"
 
 namespace vindelkast {
@@ -67,6 +68,9 @@ void BM_EditStateLargestContest(benchmark::State& state) {
         BoardResult& result = f.c().boards[board].results[0];
         result.nsScore = result.nsScore == 420 ? 450 : 420;
         board = board % kMaxBoard + 1;
+        // The journal's view of the edit: what it changed, at which table.
+        const ResultsSnapshot results = resultsSnapshot(f.c());
+        benchmark::DoNotOptimize(resultChanges(results, f.c()).size());
         const EveningState now = eveningState(f.c(), {}, sides, {}, kVersionText, &kept);
         bytes = now.bytes();
         benchmark::DoNotOptimize(bytes);

@@ -1,6 +1,7 @@
 #include "output/result_changes.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/typed_score.h"
 #include "movement/table_rounds.h"
@@ -23,17 +24,24 @@ std::string resultText(const BoardResult* result) {
     return text + ": " + (score.empty() ? "inget resultat" : score);
 }
 
-// The table where the two pairs of a result met, whichever way round they sat.
-int tableOf(const Contest& contest, int board, const BoardResult& result) {
-    if (result.round <= 0 || !tablesFollowMovement(contest)) return 0;
-    const auto meets = [&result](const TableSeat& seat) {
-        return (seat.nsPair == result.nsPair && seat.ewPair == result.ewPair) ||
-               (seat.nsPair == result.ewPair && seat.ewPair == result.nsPair);
-    };
-    for (const TableSeat& seat : roundTables(contest, result.round, false))
-        if (meets(seat) && std::find(seat.boards.begin(), seat.boards.end(), board) != seat.boards.end())
-            return seat.table;
-    return 0;
+std::tuple<int, int, int> meetingKey(int board, int pairA, int pairB) {
+    return {board, std::min(pairA, pairB), std::max(pairA, pairB)};
+}
+
+// The table where the two pairs of each board's result met, whichever way round they sat.
+std::map<std::tuple<int, int, int>, int> meetingTables(const Contest& contest) {
+    std::map<std::tuple<int, int, int>, int> tables;
+    if (!tablesFollowMovement(contest)) return tables;
+    for (const std::vector<TableSeat>& round : eveningTables(contest, false))
+        for (const TableSeat& seat : round)
+            for (const int board : seat.boards)
+                tables.emplace(meetingKey(board, seat.nsPair, seat.ewPair), seat.table);
+    return tables;
+}
+
+int tableOf(const std::map<std::tuple<int, int, int>, int>& tables, int board, const BoardResult& result) {
+    const auto found = tables.find(meetingKey(board, result.nsPair, result.ewPair));
+    return found == tables.end() ? 0 : found->second;
 }
 
 }  // namespace
@@ -44,11 +52,13 @@ ResultsSnapshot resultsSnapshot(const Contest& contest) {
         const Board& board = contest.boards[b];
         snapshot.boards[b].assign(board.results.begin(), board.results.begin() + board.resultCount);
     }
+    snapshot.tables = meetingTables(contest);
     return snapshot;
 }
 
 std::vector<ResultChange> resultChanges(const ResultsSnapshot& before, const Contest& after) {
     std::vector<ResultChange> changes;
+    std::optional<std::map<std::tuple<int, int, int>, int>> afterTables;
     for (int b = 1; b <= kMaxBoard; ++b) {
         const std::vector<BoardResult>& was = before.boards[b];
         const Board& board = after.boards[b];
@@ -58,8 +68,14 @@ std::vector<ResultChange> resultChanges(const ResultsSnapshot& before, const Con
             const BoardResult* old = i < was.size() ? &was[i] : nullptr;
             const BoardResult* now = static_cast<int>(i) < board.resultCount ? &board.results[i] : nullptr;
             if (old && now && sameResult(*old, *now)) continue;
-            int table = now ? tableOf(after, b, *now) : 0;
-            if (table == 0 && old) table = tableOf(after, b, *old);
+            // Where the result was played as the movement had it before the edit; a new
+            // meeting where the movement has it now.
+            int table = old ? tableOf(before.tables, b, *old) : 0;
+            if (table == 0 && now) table = tableOf(before.tables, b, *now);
+            if (table == 0 && now) {
+                if (!afterTables) afterTables = meetingTables(after);
+                table = tableOf(*afterTables, b, *now);
+            }
             ResultChange change{b, table, resultText(old), resultText(now)};
             if (change.before != change.after) changes.push_back(std::move(change));
         }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <map>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -12,9 +14,12 @@
 // typed score, a phone's result and a correction are told alike without each saying so.
 namespace vindelkast {
 
-// The pairs and scores of every board as they stand (the points follow from them).
+// The pairs and scores of every board as they stand (the points follow from them), and the
+// table where each two pairs met on a board, as the movement numbered it then: a correction that
+// turns a table round may leave the movement numbering it otherwise.
 struct ResultsSnapshot {
     std::array<std::vector<BoardResult>, kBoardSlots> boards;
+    std::map<std::tuple<int, int, int>, int> tables;  // board, lower pair, higher pair
 };
 ResultsSnapshot resultsSnapshot(const Contest& contest);
 

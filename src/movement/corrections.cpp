@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -92,6 +93,20 @@ void renameCardSeats(Contest& contest, const std::function<CardSeat(const CardSe
     contest.movement->tables = std::move(renamed);
 }
 
+// Tables numbered from the movement's boards and pairs alone may come out numbered otherwise once
+// a seat's pairs turn or trade, and a table's phone would find another table's pairs: the numbers
+// the evening plays under are kept as a card's before the first such correction.
+void keepTableNumbers(Contest& contest) {
+    if (contest.roundsDrawn() || !tablesFollowMovement(contest)) return;
+    if (contest.movement && !contest.movement->tables.empty()) return;
+    std::map<CardSeat, int> tables;
+    for (const std::vector<TableSeat>& round : eveningTables(contest, false))
+        for (const TableSeat& seat : round) tables[{seat.round, seat.nsPair, seat.ewPair}] = seat.table;
+    if (tables.empty()) return;
+    if (!contest.movement) contest.movement = std::make_shared<Movement>();
+    contest.movement->tables = std::move(tables);
+}
+
 // The changed boards sorted into the contest's result order and scored afresh.
 Correction done(Contest& contest, std::string name, const std::set<int>& changed) {
     for (int b : changed) {
@@ -146,6 +161,7 @@ Correction turnTable(Contest& contest, int table, int round) {
     const TableSeat seat = tableSeat(contest, table, round, false);
     if (seat.table == 0)
         return refused("Bord " + tableLabel(contest, table) + " spelar inte i rond " + number(round));
+    keepTableNumbers(contest);
     std::set<int> changed;
     std::vector<ContractMove> moves;
     for (int b : seat.boards) {
@@ -281,6 +297,7 @@ Correction tradePlaces(Contest& contest, int pairA, int pairB, int fromRound) {
                                    " skulle f\xe5 tv\xe5 resultat p\xe5 giv " + number(b));
         }
     }
+    keepTableNumbers(contest);
     std::set<int> changed;
     std::vector<ContractMove> moves;
     bool bPlays = false;

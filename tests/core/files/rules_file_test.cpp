@@ -14,6 +14,7 @@
 #include "model/board_results.h"
 #include "model/typed_score.h"
 #include "movement/corrections.h"
+#include "movement/table_rounds.h"
 #include "support/sample_contests.h"
 #include "support/test_text.h"
 #include "temp_folder.h"
@@ -170,8 +171,15 @@ TEST(EditHistory, UndoAndRedoBringBackTheEveningByteForByte) {
     ASSERT_EQ(readContestOnDisk(c, path).kind, ContestReadResult::Kind::Ok);
     ASSERT_TRUE(readSideFiles(c, path, kept).empty());
     const auto state = [&] { return eveningState(c, recoverySettingsOf(c, path, false), kept, {}, "3.23"); };
+    // A table turned keeps its number while its pairs sit turned: turned twice, it is as it was.
+    const std::string opened = state().contestText;
+    const TableSeat five = tableSeat(c, 5, 3, false);
+    ASSERT_EQ(turnTable(c, 5, 3).problem, "");
+    EXPECT_EQ(tableSeat(c, 5, 3, false).nsPair, five.ewPair);
+    ASSERT_EQ(turnTable(c, 5, 3).problem, "");
+    EXPECT_EQ(state().contestText, opened);
     std::vector<EveningState> timeline{state()};  // the evening after each edit kept; `at` is now
-    ASSERT_EQ(timeline[0].sections.size(), 2u) << "the contracts and the analysis";
+    ASSERT_EQ(timeline[0].sections.size(), 3u) << "the contracts, the analysis and the tables' numbers";
     std::size_t at = 0;
     EditHistory history;
     std::mt19937 random(20261210);

@@ -82,7 +82,8 @@ void BM_LiveResultsPageLargest(benchmark::State& state) {
     LargestPlayed f;
     const char* const pages[] = {"", "par11.html", "giv5.html"};
     const char* page = pages[state.range(0)];
-    for (auto _ : state) benchmark::DoNotOptimize(resultsAnswer(f.c(), {}, false, false, 1, page).body.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(resultsAnswer(f.c(), {}, false, false, 1, page).body.size());
 }
 BENCHMARK(BM_LiveResultsPageLargest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 

@@ -24,8 +24,10 @@ std::string journalCommand(const Args& args, const std::vector<std::string>& con
     return command;
 }
 
-std::vector<JournalEntry> commandEntries(const std::string& command, const std::vector<ResultChange>& changes) {
-    return editEntries({journalTime(std::time(nullptr)), kCommandLineSource, command, "", "", false}, changes);
+std::vector<JournalEntry> commandEntries(const std::string& command,
+                                         const std::vector<ResultChange>& changes) {
+    return editEntries({journalTime(std::time(nullptr)), kCommandLineSource, command, "", "", false},
+                       changes);
 }
 
 }  // namespace vindelkast::cli

@@ -117,7 +117,8 @@ std::vector<JournalEntry> editEntries(const EditTold& edit, const std::vector<Re
         const std::string from = !edit.source.empty() ? edit.source
                                  : change.table > 0   ? tableSource(change.table)
                                                       : source;
-        entries.push_back({edit.time, from, resultChangeName(change), change.before, change.after, {change.board}});
+        entries.push_back(
+            {edit.time, from, resultChangeName(change), change.before, change.after, {change.board}});
     }
     return entries;
 }

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <map>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "files/edit_journal.h"

@@ -13,6 +13,7 @@
 #include "model/board_scoring.h"
 #include "model/bridge_tables.h"
 #include "movement/contest_setup.h"
+#include "movement/table_rounds.h"
 #include "output/standings_view.h"
 #include "support/sample_contests.h"
 #include "test_result_entry_driver.h"
@@ -211,6 +212,28 @@ void TestResultEntryEvening::wholeEveningInRoundMode() {
     const QString next = w.find<QLabel>("LblBordStatus")->text();
     QVERIFY2(next.startsWith("Alla resultat \u00e4r inne: F9") && next.contains("Ctrl+Alt+P skriv ut"),
              qPrintable(next));
+
+    // Table 2 sat the other way round in round 6: turned from the menu, taken back, made again.
+    const QString typedStandings = w.find<TextPane>("UtTotal")->plainLines();
+    const TableSeat seat = tableSeat(c, 2, 6, false);
+    QVERIFY(!seat.boards.empty());
+    for (int b : seat.boards) {
+        BoardResult* r = findResult(ref.c().boards[b], seat.nsPair, seat.ewPair);
+        // A score made at the table stays with the NS cards; an adjusted one goes with the pairs.
+        std::swap(r->nsPair, r->ewPair);
+        if (r->nsScore >= kAdjustedBase)
+            setScore(*r, kAdjustedBase + r->nsScore % 10 * 10 + r->nsScore / 10 % 10);
+        scoreBoard(ref.c().boards[b], ScoringRule{});
+    }
+    w.dialogs.inputAnswers << QString("2 6");
+    w.action("correction0")->trigger();
+    compareBoards(c, ref.c());
+    QCOMPARE(w.find<TextPane>("UtTotal")->plainLines(), joined(standingsLines(ref.c())));
+    QCOMPARE(w.action("undoAction")->text(), QString("\u00c5ngra: NS/\u00d6V omv\u00e4nda bord 2, rond 6"));
+    w.press(QKeySequence("Ctrl+Z"));
+    QCOMPARE(w.find<TextPane>("UtTotal")->plainLines(), typedStandings);
+    w.press(QKeySequence("Ctrl+Y"));
+    QCOMPARE(w.find<TextPane>("UtTotal")->plainLines(), joined(standingsLines(ref.c())));
 }
 
 void TestResultEntryEvening::eveningWithoutGuideCard() {

@@ -165,8 +165,9 @@ void TestTableServer::eveningFromEightTables() {
     QCOMPARE(tableFive(), 21);
     const auto storedAtFive = [&] {
         const Board& board = contest.boards[b];
-        return std::any_of(board.results.begin(), board.results.begin() + board.resultCount,
-                           [&](const BoardResult& r) { return r.nsPair == last.nsPair && hasScore(r.nsScore); });
+        return std::any_of(
+            board.results.begin(), board.results.begin() + board.resultCount,
+            [&](const BoardResult& r) { return r.nsPair == last.nsPair && hasScore(r.nsScore); });
     };
     // The table desk holds the keyboard: the director takes them back from the menu.
     for (int undone = 0; storedAtFive() && undone < 24; ++undone) w.action("undoAction")->trigger();

@@ -6,6 +6,7 @@
 #include "app/menu_tree.h"
 #include "app/set_up_panel.h"
 #include "app/view_panes.h"
+#include "entry/name_panel.h"
 #include "qt/qt_text.h"
 #include "session/contest_session.h"
 #include "session/dialogs.h"
@@ -51,6 +52,8 @@ void TForm1::takeEditBack(bool redo) {
     m_setUp->showContest(c);
     setParnrCaption();
     if (wasSetUp != c.setUpDone) showOpenedContest();
+    // The name panel shows its fields, not the contest: an open one shows the names taken back.
+    if (m_names->isVisible()) m_names->refreshNamePanel();
 }
 
 void TForm1::correctClick(CorrectionKind kind) {

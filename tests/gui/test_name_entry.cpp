@@ -84,6 +84,18 @@ void TestNameEntry::fourteenPairsTypedShuffledSavedAndReadBack() {
     QCOMPARE(n.field(7, 1)->text(), QString("Nyberg Tora"));
     QVERIFY(w.readFile("medlem.txt").endsWith("Nyberg Tora 213 0\r\n"));
     QCOMPARE(n.focus(), n.field(8, 0));
+    // Seated at the wrong pair: taken back from the keyboard, the open page shows it, and made again.
+    QCOMPARE(w.action("undoAction")->text(), QString("\u00c5ngra: namn par 7"));
+    w.press(QKeySequence("Ctrl+Z"));
+    QCOMPARE(n.field(7, 1)->text(), QString());
+    QCOMPARE(n.contest().participants[7].second, nullptr);
+    w.press(QKeySequence("Ctrl+Y"));
+    QCOMPARE(n.person(7, 1), QString("Nyberg Tora"));
+    QCOMPARE(n.field(7, 1)->text(), QString("Nyberg Tora"));
+    const JournalEntry& redone = w.form->session().journal().back();
+    QVERIFY(redone.after.find("Nyberg Tora") != std::string::npos);
+    QVERIFY(redone.before.find("Nyberg") == std::string::npos);
+    n.field(8, 0)->setFocus();
 
     // "fripar" for the last number makes it the bye pair.
     n.type(14, 0, "fr", Qt::Key_unknown);

@@ -225,6 +225,10 @@ void TestResultEntryEvening::wholeEveningInRoundMode() {
             setScore(*r, kAdjustedBase + r->nsScore % 10 * 10 + r->nsScore / 10 % 10);
         scoreBoard(ref.c().boards[b], ScoringRule{});
     }
+    w.dialogs.inputAnswers << QString("2");  // the round left out: refused, nothing changes
+    w.action("correction0")->trigger();
+    QCOMPARE(w.dialogs.lastMessage(), QString("Skriv bord och rond, t.ex. 3 2"));
+    QVERIFY(!w.action("undoAction")->text().contains("omv"));
     w.dialogs.inputAnswers << QString("2 6");
     w.action("correction0")->trigger();
     compareBoards(c, ref.c());

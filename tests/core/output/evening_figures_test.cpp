@@ -15,6 +15,7 @@
 #include "model/live_standings.h"
 #include "model/standings.h"
 #include "movement/corrections.h"
+#include "movement/typed_corrections.h"
 #include "output/old_html_page.h"
 #include "output/pbn_export.h"
 #include "output/progress_view.h"
@@ -160,7 +161,8 @@ TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
     const PlayedContract played = c.contracts.at({1, 1, 9});
     const float third1 = pairMatchpoints(c.boards[3], 1), third9 = pairMatchpoints(c.boards[3], 9);
     const Totals before = contestTotals(c);
-    Correction done = turnTable(c, 1, 1);
+    // Each as the window asks for it, in one line of words.
+    Correction done = typedCorrection(c, CorrectionKind::TurnTable, "1 1");
     ASSERT_EQ(done.problem, "");
     EXPECT_EQ(done.name, test::w("NS/ÖV omvända bord 1, rond 1"));
     EXPECT_EQ(done.boards, (std::vector<int>{1, 2, 3}));
@@ -180,7 +182,7 @@ TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
     oneStandsOut(c, 4, 2, -200);
     oneStandsOut(c, 5, 2, kNoScore);
     const PlayedContract onFour = c.contracts.at({4, 2, 10});
-    done = moveResult(c, 4, 2, 10, 5);
+    done = typedCorrection(c, CorrectionKind::MoveResult, "4 2 10 5");
     ASSERT_EQ(done.problem, "");
     EXPECT_EQ(done.name, test::w("Resultatet 2-10 flyttat från giv 4 till giv 5"));
     // Board 5: -200 below six +100s, 0 for pair 2 and 12 for pair 10. Board 4 keeps the slot
@@ -201,7 +203,7 @@ TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
     // and 1 more for the adjusted result, counted a tie.
     oneStandsOut(c, 8, 3, 100);
     EXPECT_NE(giveArtificialScore(c, 8, 3, 11, "420").problem, "");
-    done = giveArtificialScore(c, 8, 3, 11, "%+-");
+    done = typedCorrection(c, CorrectionKind::ArtificialScore, "8 3 11 %+-");
     ASSERT_EQ(done.problem, "");
     EXPECT_EQ(done.name, "Konstlat resultat %+- giv 8, 3-11");
     EXPECT_FLOAT_EQ(pairMatchpoints(c.boards[8], 3), 7.2f);
@@ -211,7 +213,7 @@ TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
 
     // Table 4's slip for board 10 had its pairs the wrong way round.
     oneStandsOut(c, 10, 4, 420);
-    done = turnResult(c, 10, 4, 12);
+    done = typedCorrection(c, CorrectionKind::TurnResult, " 10  4 12 ");
     EXPECT_EQ(done.name, test::w("NS/ÖV omvända giv 10, 4-12"));
     EXPECT_EQ(pairMatchpoints(c.boards[10], 12), 12.0f);
     EXPECT_EQ(pairMatchpoints(c.boards[10], 4), 0.0f);
@@ -224,7 +226,9 @@ TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
     const float fivePoints = pairMatchpoints(c.boards[13], 5);
     EXPECT_EQ(renumberResult(c, 13, 5, 13, present, 13).problem,
               test::w("Par " + std::to_string(present) + " har redan ett resultat på giv 13"));
-    ASSERT_EQ(renumberResult(c, 13, 5, 13, absent, 13).problem, "");
+    ASSERT_EQ(
+        typedCorrection(c, CorrectionKind::Renumber, "13 5 13 " + std::to_string(absent) + " 13").problem,
+        "");
     EXPECT_EQ(pairMatchpoints(c.boards[13], absent), fivePoints);
     EXPECT_EQ(pairMatchpoints(c.boards[13], 5), kNoPoints);
 
@@ -235,7 +239,9 @@ TEST(EveningFigures, CorrectionsMendWhatTheTablesGotWrong) {
     c.maxPairNumber = 17;
     std::array<float, 25> six{};
     for (int b = 1; b <= 24; ++b) six[b] = pairMatchpoints(c.boards[b], 6);
-    done = tradePlaces(c, 6, 17, 5);
+    EXPECT_EQ(typedCorrection(c, CorrectionKind::TradePlaces, "6 18 5").problem,
+              test::w("Par 18 finns inte i tävlingen"));
+    done = typedCorrection(c, CorrectionKind::TradePlaces, "6 17 5");
     ASSERT_EQ(done.problem, "");
     EXPECT_EQ(done.name, test::w("Par 6 blir par 17 från rond 5"));
     EXPECT_EQ(done.boards, (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));

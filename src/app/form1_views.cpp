@@ -96,7 +96,9 @@ void TForm1::MnPrintTotaltClick() {
     const auto copies = parseInt(answer.trimmed().toStdString());
     if (!copies || *copies < 1 || *copies > 10) return;
     const SetUpChoices shown = m_setUp->choices();
-    const QString title = "Slutresultat " + toQt(shown.contestName) + ": " + toQt(shown.contestDate);
+    // The pane prints what it shows: the standings, or the journal in their place.
+    const QString what = m_panes->journalShown() ? "\u00c4ndringslogg " : "Slutresultat ";
+    const QString title = what + toQt(shown.contestName) + ": " + toQt(shown.contestDate);
     // The standings' caption (the mean, the sections' comparison) is a label over the pane.
     const QString caption = m_panes->shownStandingsCaption();
     m_printer->print(m_panes->standingsDocument(), title, *copies,

@@ -99,6 +99,19 @@ void TestPrinting::printsWhatThePanesHoldAtScreenSize() {
     QCOMPARE(w.dialogs.printJobs.size(), 13);
     QVERIFY(w.dialogs.messages.isEmpty());
 
+    // With the journal in the standings' place, the journal goes on paper, a correction in it.
+    w.dialogs.inputAnswers << QString("3 2");
+    w.action("correction0")->trigger();
+    w.action("journalAction")->trigger();
+    w.dialogs.paperFolder = w.dir.path();
+    w.dialogs.inputAnswers << QString("1");
+    w.press(QKeySequence("Ctrl+Alt+P"));
+    QCOMPARE(w.dialogs.printJobs.last().title, QString("\u00c4ndringslogg Avslutning: 2024-12-31"));
+    const PdfText journal = readPdf(w.dialogs.paperFiles.last());
+    QVERIFY2(journal.lines.value(0).startsWith("Avslutning \u00b7 2024-12-31 \u00b7 \u00c4ndringslogg"),
+             qPrintable(journal.lines.value(0)));
+    QVERIFY(journal.lines.join(" ").contains("NS/\u00d6V omv\u00e4nda bord 3, rond 2"));
+
     // Before any contest the round is 0 and the pane is empty.
     Window fresh;
     fresh.press(QKeySequence("Ctrl+P"));

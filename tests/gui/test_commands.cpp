@@ -19,6 +19,7 @@ private slots:
     void registerImport();
     void addResultsFromAnotherFile();
     void levelBoards();
+    void setUpTakenBackAndMadeAgain();
     void xmlExport();
     void htmlExports();
 };
@@ -204,6 +205,28 @@ void TestCommands::levelBoards() {
     QCOMPARE(after, before * 1.5f);
     QVERIFY(!w.form->isSaved());
     QVERIFY(w.find<TextPane>("UtTotal")->isVisible());
+    // Taken back, the boards have their points as played.
+    QCOMPARE(w.action("undoAction")->text(), QString("\u00c5ngra: nivellerade givar"));
+    w.press(QKeySequence("Ctrl+Z"));
+    float undone = 0;
+    for (int i = 0; i < c.boards[7].resultCount; ++i)
+        undone = std::max(undone, c.boards[7].results[i].nsPoints);
+    QCOMPARE(undone, before);
+}
+
+void TestCommands::setUpTakenBackAndMadeAgain() {
+    Window w;
+    w.setUpContest(21, 7, 8);
+    // Taken back, the set-up is open again; made again, the evening is started.
+    QCOMPARE(w.action("undoAction")->text(), QString("\u00c5ngra: uppstart"));
+    w.press(QKeySequence("Ctrl+Z"));
+    QVERIFY(!w.form->contest().setUpDone);
+    QVERIFY(w.find<QWidget>("GrpBrickor")->isVisible());
+    QVERIFY(!w.action("correction0")->isEnabled());
+    w.press(QKeySequence("Ctrl+Y"));
+    QVERIFY(w.form->contest().setUpDone);
+    QCOMPARE(w.form->contest().boardCount, 21);
+    QCOMPARE(w.form->session().journal().back().after, std::string("8 par, 21 brickor, 7 ronder"));
 }
 
 void TestCommands::xmlExport() {

@@ -10,16 +10,6 @@ namespace {
 const std::string kNone;
 }
 
-bool EveningState::operator==(const EveningState& other) const {
-    if (!(settings == other.settings) || contestText != other.contestText ||
-        sections.size() != other.sections.size())
-        return false;
-    for (std::size_t i = 0; i < sections.size(); ++i)
-        if (sections[i].name != other.sections[i].name || sections[i].text != other.sections[i].text)
-            return false;
-    return true;
-}
-
 std::size_t EveningState::bytes() const {
     std::size_t total = contestText.size();
     for (const RecoverySection& s : sections) total += s.text.size();
@@ -65,20 +55,21 @@ void EditHistory::record(JournalEntry edit, EveningState before) {
 const std::string& EditHistory::undoName() const { return m_undo.empty() ? kNone : m_undo.back().edit.what; }
 const std::string& EditHistory::redoName() const { return m_redo.empty() ? kNone : m_redo.back().edit.what; }
 
-std::optional<EditHistory::Step> EditHistory::undo(EveningState current) {
-    if (m_undo.empty()) return std::nullopt;
-    Step step = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_redo.push_back({step.edit, std::move(current)});
+std::optional<EditHistory::Step> EditHistory::take(std::deque<Step>& from, std::deque<Step>& to,
+                                                   EveningState current) {
+    if (from.empty()) return std::nullopt;
+    Step step = std::move(from.back());
+    from.pop_back();
+    to.push_back({step.edit, std::move(current)});
     return step;
 }
 
+std::optional<EditHistory::Step> EditHistory::undo(EveningState current) {
+    return take(m_undo, m_redo, std::move(current));
+}
+
 std::optional<EditHistory::Step> EditHistory::redo(EveningState current) {
-    if (m_redo.empty()) return std::nullopt;
-    Step step = std::move(m_redo.back());
-    m_redo.pop_back();
-    m_undo.push_back({step.edit, std::move(current)});
-    return step;
+    return take(m_redo, m_undo, std::move(current));
 }
 
 void EditHistory::forgetLast() {

@@ -23,7 +23,7 @@ struct EveningState {
     std::string contestText;
     std::vector<RecoverySection> sections;
 
-    bool operator==(const EveningState& other) const;
+    bool operator==(const EveningState&) const = default;
     std::size_t bytes() const;
     // The section named `name`, or "" when the evening has none.
     const std::string& section(const std::string& name) const;
@@ -66,6 +66,9 @@ public:
     void clear();
 
 private:
+    // The last step of `from` taken, `current` left on `to` for the way back.
+    static std::optional<Step> take(std::deque<Step>& from, std::deque<Step>& to, EveningState current);
+
     std::deque<Step> m_undo;
     std::deque<Step> m_redo;
 };

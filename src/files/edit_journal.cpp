@@ -168,11 +168,4 @@ std::string readJournalBeside(const std::string& contestPath, std::vector<Journa
     return problem.empty() ? "" : pathText(path) + ": " + problem;
 }
 
-std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry) {
-    std::vector<JournalEntry> entries;
-    if (std::string problem = readJournalBeside(contestPath, entries); !problem.empty()) return problem;
-    entries.push_back(entry);
-    return writeTextSafely(besidePath(contestPath, kJournalExtension), writeJournal(entries));
-}
-
 }  // namespace vindelkast

@@ -47,9 +47,4 @@ std::string readJournal(std::vector<JournalEntry>& entries, std::string_view tex
 // "" or the message naming the file, `entries` untouched on failure.
 std::string readJournalBeside(const std::string& contestPath, std::vector<JournalEntry>& entries);
 
-// Adds an entry to the journal beside the contest file at `contestPath`, as a program that
-// changes the file without holding its journal does (the command line). A journal there that
-// cannot be read is left as it is, and the message returned.
-std::string appendToJournalBeside(const std::string& contestPath, const JournalEntry& entry);
-
 }  // namespace vindelkast

@@ -32,6 +32,8 @@ void takeRecoverySettings(Contest& contest, const RecoverySettings& settings);
 struct RecoverySection {
     std::string name;
     std::string text;
+
+    bool operator==(const RecoverySection&) const = default;
 };
 
 // The recovery file in the working folder, written after every change so that no entered

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "model/contest_scoring.h"
+#include "model/scoring_form.h"
 #include "model/version.h"
 #include "movement/typed_corrections.h"
 #include "session/contest_session.h"
@@ -13,11 +14,10 @@ namespace vindelkast {
 
 namespace {
 
+// The rule as the captions name its form ("korsvis", "Butler", "VP"), matchpoints by name.
 std::string ruleText(const ScoringRule& rule) {
-    static const char* const kMethods[] = {"matchpo\xe4ng", "IMP mot alla", "Butler", "VP"};
-    std::string text = kMethods[static_cast<int>(rule.method)];
-    if (rule.pairMatchesInVp) text += ", matcherna i VP";
-    return rule.neuberg ? text + ", Neubergs formel" : text;
+    const std::string name = scoringForm(rule).name();
+    return (name.empty() ? std::string("matchpo\xe4ng") : name) + (rule.neuberg ? ", Neubergs formel" : "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/sections.h"
 #include "model/typed_score.h"
 #include "movement/table_rounds.h"
 
@@ -16,10 +17,10 @@ bool sameResult(const BoardResult& a, const BoardResult& b) {
 }
 
 // A slot of the movement that nobody has entered anything in shows as nothing.
-std::string resultText(const BoardResult* result) {
+std::string resultText(const Contest& contest, const BoardResult* result) {
     if (!result || (result->nsPair == 0 && result->ewPair == 0 && !hasScore(result->nsScore))) return "";
     std::string text =
-        "NS " + std::to_string(result->nsPair) + " \x96 \xd6V " + std::to_string(result->ewPair);
+        "NS " + pairLabel(contest, result->nsPair) + " \x96 \xd6V " + pairLabel(contest, result->ewPair);
     const std::string score = scoreCellText(result->nsScore);
     return text + ": " + (score.empty() ? "inget resultat" : score);
 }
@@ -76,7 +77,8 @@ std::vector<ResultChange> resultChanges(const ResultsSnapshot& before, const Con
                 if (!afterTables) afterTables = meetingTables(after);
                 table = tableOf(*afterTables, b, *now);
             }
-            ResultChange change{b, table, resultText(old), resultText(now)};
+            ResultChange change{b, table > 0 ? tableLabel(after, table) : "", resultText(after, old),
+                                resultText(after, now)};
             if (change.before != change.after) changes.push_back(std::move(change));
         }
     }
@@ -93,10 +95,10 @@ std::vector<int> changedBoards(const std::vector<ResultChange>& changes) {
 
 std::string resultChangeName(const ResultChange& change) {
     std::string name = "resultat giv " + std::to_string(change.board);
-    return change.table > 0 ? name + ", " + tableSource(change.table) : name;
+    return change.table.empty() ? name : name + ", " + tableSource(change.table);
 }
 
-std::string tableSource(int table) { return "bord " + std::to_string(table); }
+std::string tableSource(const std::string& table) { return "bord " + table; }
 
 std::vector<JournalEntry> editEntries(const EditTold& edit, const std::vector<ResultChange>& changes) {
     // More results than this changed at once (an import, a levelling) are told as one entry.
@@ -114,9 +116,9 @@ std::vector<JournalEntry> editEntries(const EditTold& edit, const std::vector<Re
     }
     for (const ResultChange& change : changes) {
         // A table's result comes from that table's phone.
-        const std::string from = !edit.source.empty() ? edit.source
-                                 : change.table > 0   ? tableSource(change.table)
-                                                      : source;
+        const std::string from = !edit.source.empty()    ? edit.source
+                                 : !change.table.empty() ? tableSource(change.table)
+                                                         : source;
         entries.push_back(
             {edit.time, from, resultChangeName(change), change.before, change.after, {change.board}});
     }

@@ -25,8 +25,8 @@ ResultsSnapshot resultsSnapshot(const Contest& contest);
 
 struct ResultChange {
     int board = 0;
-    int table = 0;       // 0 when the movement does not say
-    std::string before;  // "NS 4 – ÖV 11: 420"; "" where there was no result
+    std::string table;   // "3", "B2" in an evening of sections; "" when the movement does not say
+    std::string before;  // "NS 4 – ÖV 11: 420" (pairs as labelled); "" where there was no result
     std::string after;
 };
 
@@ -37,7 +37,7 @@ std::vector<int> changedBoards(const std::vector<ResultChange>& changes);
 // "resultat giv 7, bord 3" ("resultat giv 7" when the table is not known).
 std::string resultChangeName(const ResultChange& change);
 // "bord 3", the source of a result a table's phone sent.
-std::string tableSource(int table);
+std::string tableSource(const std::string& table);
 
 // An edit as the journal is to tell it; `what` "" names it after the results it changed, and
 // `source` "" gives each result the table it came from.

@@ -147,6 +147,9 @@ void ViewPanes::showStandingsLines(const Contest& contest) {
     UtTotal->showLines(m_inPane == InPane::TeamEvent ? teamEventLines(contest)
                        : m_inPane == InPane::Journal ? journalLines(m_session.journal())
                                                      : standingsLines(contest));
+    // The journal's newest edits are the ones the director looks for: they stay in view.
+    if (m_inPane == InPane::Journal)
+        UtTotal->verticalScrollBar()->setValue(UtTotal->verticalScrollBar()->maximum());
 }
 
 void ViewPanes::refreshStandings(const Contest& contest) {

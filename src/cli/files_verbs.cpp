@@ -5,6 +5,7 @@
 #include "cli/scoring_option.h"
 #include "files/add_results.h"
 #include "files/deal_import.h"
+#include "files/edit_journal.h"
 #include "files/safe_write.h"
 #include "model/board_results.h"
 #include "model/contest_scoring.h"
@@ -53,8 +54,12 @@ int runCheck(const Args& args) {
     else if (loaded.read.kind == ContestReadResult::Kind::MissingNames)
         printLine("Namn som inte fanns i medlemsregistret: " + loaded.read.message);
     printLine(pathText(path) + ": " + contestSummary(*loaded.contest));
+    // The journal is part of the evening on disk: one that cannot be read stops every save.
+    std::vector<JournalEntry> journal;
+    const std::string unreadJournal = readJournalBeside(path, journal);
+    if (!unreadJournal.empty()) printError(unreadJournal);
     // A side file that could not be read was told above: the contest on disk is not whole.
-    return loaded.unreadSides.empty() ? 0 : 1;
+    return loaded.unreadSides.empty() && unreadJournal.empty() ? 0 : 1;
 }
 
 // --scoring, --neuberg and --linear choose the rule, and the contest keeps it (NAME.regler);

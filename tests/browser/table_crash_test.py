@@ -2,7 +2,8 @@
 again, it takes the recovery offer, and nothing the tables were answered is lost: every
 result a table was told was stored is there, an entry sent again answers "redan" (and the
 same entry with another result is known as sent), the result held for the director is still
-waiting, and the tables' codes still work. Then the folder cannot be written: a result and
+waiting, and the tables' codes still work; the journal of the results is the one the window
+had, and goes on from there. Then the folder cannot be written: a result and
 every re-send of it get 503, never "lagrat" or "redan", until it can; after another kill -9
 the result acknowledged then is back.
 
@@ -50,6 +51,20 @@ def held_results(evening):
     """The results held for the director, as the recovery file carries them."""
     entries = evening.recovery_sections().get(".bordposter", b"").decode("latin-1")
     return [line for line in entries.splitlines() if line.startswith("konflikt ")]
+
+
+def journal(evening):
+    """The journal the recovery file carries: (source, what, boards) of each edit, oldest first."""
+    lines = evening.recovery_sections().get(".logg", b"").decode("cp1252").split("\r\n")
+    assert lines[0] == "%LOGG 1", lines[:2]
+    return [(f[1], f[2], f[5].split()) for f in (line.split("\t") for line in lines[1:] if line)]
+
+
+def journalled(entries, body):
+    """How many edits of the journal are the result of `body` from its table's phone."""
+    return sum(1 for source, what, boards in entries
+               if source == "bord %d" % body["table"] and boards == [str(body["board"])]
+               and what.startswith("resultat giv %d," % body["board"]))
 
 
 def hold_a_result(evening, codes):
@@ -100,6 +115,9 @@ def main():
             t.join(timeout=15)
         assert len(acknowledged) >= 40, len(acknowledged)
 
+        kept = journal(evening)
+        assert all(journalled(kept, body) == 1 for body, _, _ in acknowledged), kept
+
         evening.start()
         assert evening.codes() == codes, "the codes changed"
         last = {}
@@ -117,10 +135,14 @@ def main():
         evening.submit(dict(resent, tricks=resent["tricks"] - 1), (409, "fel"))
         # The held result is still waiting: the next change writes it into the recovery file again.
         table, _, board = evening.table_with_board_left(codes)
-        evening.submit(entry(table, codes[table], board, "k"))
+        body = entry(table, codes[table], board, "k")
+        evening.submit(body)
         assert held_results(evening) == before, (held_results(evening), before)
+        # The re-sends and the refused entry left no trace: the one new result follows the journal.
+        now = journal(evening)
+        assert now[:-1] == kept and journalled(now[-1:], body) == 1, (now[len(kept) - 1:], body)
         not_secured_until_written(evening, codes)
-        print("Kraschtest: %d kvitterade resultat fanns kvar efter kill -9 och \u00e5terst\u00e4llning, "
+        print("Kraschtest: %d kvitterade resultat fanns kvar efter kill -9 och \u00e5terst\u00e4llning med sin logg, "
               "omskickade poster svarade redan och konflikten v\u00e4ntade kvar; med skrivskyddad mapp fick "
               "resultatet 503 tills det kunde s\u00e4kras" % len(acknowledged))
 

@@ -412,6 +412,9 @@ TEST_F(Cli, ACorrectionSavesTheContractsWithTheirResultsOrLeavesTheFileAsItWas) 
     EXPECT_EQ(folder.read("ut.sco"), before);
     EXPECT_EQ(folder.read("ut.logg"), "%LOGG 1\r\ntrasig\r\n");
     EXPECT_EQ(run("log ut.sco").exitCode, 1);
+    const CliRun checked = run("check ut.sco " + reg);
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_NE(checked.err.find("ut.logg: "), std::string::npos) << checked.err;
 }
 
 }  // namespace

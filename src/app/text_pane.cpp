@@ -53,7 +53,7 @@ void TextPane::clearLines() {
     m_shown.clear();
 }
 
-void TextPane::showLines(const std::vector<ViewLine>& lines) {
+void TextPane::showLines(const std::vector<ViewLine>& lines, From from) {
     if (m_lineCount == static_cast<int>(lines.size()) && m_shown.size() == lines.size() &&
         m_shownFont == font()) {
         // The same view again (a stored score): only the lines that differ are replaced, each
@@ -71,12 +71,13 @@ void TextPane::showLines(const std::vector<ViewLine>& lines) {
     }
     m_shown = lines;
     m_shownFont = font();
-    // Back to the top. A cursor already there is only made visible: moving it would also
-    // repaint its line.
-    if (textCursor().position() == 0 && !textCursor().hasSelection())
+    // Back to the top (or the end). A cursor already there is only made visible: moving it
+    // would also repaint its line.
+    const int at = from == From::Top ? 0 : document()->characterCount() - 1;
+    if (textCursor().position() == at && !textCursor().hasSelection())
         ensureCursorVisible();
     else
-        moveCursor(QTextCursor::Start);
+        moveCursor(from == From::Top ? QTextCursor::Start : QTextCursor::End);
 }
 
 void TextPane::paintEvent(QPaintEvent* event) {

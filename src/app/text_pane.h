@@ -14,7 +14,9 @@ class TextPane : public QTextEdit {
 public:
     TextPane(QWidget* parent, const char* name);
 
-    void showLines(const std::vector<ViewLine>& lines);
+    // Shows `lines` from the top, or from the end for a view whose newest lines come last.
+    enum class From { Top, End };
+    void showLines(const std::vector<ViewLine>& lines, From from = From::Top);
     // A new font for the lines to come and for those on view, which keep their colours.
     void setTextFont(const QFont& font);
     void clearLines();

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPalette>
-#include <QScrollBar>
 #include <QWidget>
 
 #include "app/text_pane.h"
@@ -144,12 +143,11 @@ void ViewPanes::showStandingsLines(const Contest& contest) {
         LblTotal->adjustSize();
     }
     LblTotal->show();
-    UtTotal->showLines(m_inPane == InPane::TeamEvent ? teamEventLines(contest)
-                       : m_inPane == InPane::Journal ? journalLines(m_session.journal())
-                                                     : standingsLines(contest));
     // The journal's newest edits are the ones the director looks for: they stay in view.
     if (m_inPane == InPane::Journal)
-        UtTotal->verticalScrollBar()->setValue(UtTotal->verticalScrollBar()->maximum());
+        UtTotal->showLines(journalLines(m_session.journal()), TextPane::From::End);
+    else
+        UtTotal->showLines(m_inPane == InPane::TeamEvent ? teamEventLines(contest) : standingsLines(contest));
 }
 
 void ViewPanes::refreshStandings(const Contest& contest) {

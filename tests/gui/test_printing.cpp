@@ -103,6 +103,7 @@ void TestPrinting::printsWhatThePanesHoldAtScreenSize() {
     w.dialogs.inputAnswers << QString("3 2");
     w.action("correction0")->trigger();
     w.action("journalAction")->trigger();
+    QVERIFY2(w.find<TextPane>("UtTotal")->textCursor().atEnd(), "the newest edits in view");
     w.dialogs.paperFolder = w.dir.path();
     w.dialogs.inputAnswers << QString("1");
     w.press(QKeySequence("Ctrl+Alt+P"));
